@@ -1,0 +1,65 @@
+#include "app/CommandLine.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace scriblo {
+
+std::optional<std::string> CommandLine::next()
+{
+    if (m_arguments.empty())
+        return std::nullopt;
+    std::string word = m_arguments.front();
+    m_arguments.erase(m_arguments.begin());
+    return word;
+}
+
+std::string CommandLine::required(const std::string& what)
+{
+    auto word = next();
+    if (!word)
+        throw UsageError("missing " + what);
+    return *word;
+}
+
+std::optional<std::string> CommandLine::takeOption(const std::string& name)
+{
+    for (size_t i = 0; i < m_arguments.size(); ++i) {
+        const std::string& word = m_arguments[i];
+        if (word == name) {
+            if (i + 1 >= m_arguments.size())
+                throw UsageError(name + " needs a value");
+            std::string value = m_arguments[i + 1];
+            m_arguments.erase(m_arguments.begin() + long(i), m_arguments.begin() + long(i) + 2);
+            return value;
+        }
+        if (word.rfind(name + "=", 0) == 0) {
+            std::string value = word.substr(name.size() + 1);
+            m_arguments.erase(m_arguments.begin() + long(i));
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+bool CommandLine::takeFlag(const std::string& name)
+{
+    auto found = std::find(m_arguments.begin(), m_arguments.end(), name);
+    if (found == m_arguments.end())
+        return false;
+    m_arguments.erase(found);
+    return true;
+}
+
+std::vector<std::string> CommandLine::rest()
+{
+    return std::exchange(m_arguments, {});
+}
+
+void CommandLine::expectEnd() const
+{
+    if (!m_arguments.empty())
+        throw UsageError("unexpected argument '" + m_arguments.front() + "'");
+}
+
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/CommandLine.h"
+
+namespace scriblo {
+
+// `scriblo gestures …`: list, import, export, recognize and delete stored gestures.
+class GesturesCommand {
+public:
+    static const char usage[];
+    static int run(CommandLine& commandLine);
+};
+
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/CommandLine.h"
+
+namespace scriblo {
+
+// A group of command-line subcommands (`scriblo gestures …`, `scriblo touch …`).
+// Each group lives in its own file pair and is listed in main.cpp.
+struct Subcommand {
+    const char* name;
+    const char* usage;
+    int (*run)(CommandLine&);
+};
+
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/GestureStroke.h"
+#include "core/GestureTemplate.h"
+
+#include <string>
+#include <vector>
+
+namespace scriblo {
+
+// A launch target's identity with the strokes drawn for it, in the order they began.
+class Gesture {
+public:
+    // Limits on what the store accepts, so that stored data can never make template
+    // generation (n!·2ⁿ unistrokes) or memory run away; the drawing views end at three
+    // strokes and real drawings stay far below the point limit.
+    static constexpr int32_t maximumStrokeCount = 4;
+    static constexpr int32_t maximumPointCount = 2048;
+
+    Gesture() = default;
+    Gesture(std::string identity, std::vector<GestureStroke> strokes)
+        : m_identity(std::move(identity)), m_strokes(std::move(strokes)) { }
+
+    const std::string& identity() const { return m_identity; }
+    void setIdentity(std::string identity) { m_identity = std::move(identity); }
+    const std::vector<GestureStroke>& strokes() const { return m_strokes; }
+    void setStrokes(std::vector<GestureStroke> strokes) { m_strokes = std::move(strokes); }
+    const std::vector<GestureTemplate>& templates() const { return m_templates; }
+    void setTemplates(std::vector<GestureTemplate> templates) { m_templates = std::move(templates); }
+
+    void generateTemplates();
+
+    int32_t totalPointCount() const;
+
+    // A copy shares the drawn strokes but not the templates.
+    Gesture copy() const { return Gesture(m_identity, m_strokes); }
+
+    std::string description() const;
+
+private:
+    std::string m_identity;
+    std::vector<GestureStroke> m_strokes;
+    std::vector<GestureTemplate> m_templates;
+};
+
+}

@@ -1,0 +1,121 @@
+#include "core/GestureRecognizer.h"
+
+#include "core/CandidateMatcher.h"
+#include "core/GestureTemplate.h"
+#include "core/TemplatePipeline.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+namespace scriblo {
+
+void GestureRecognizer::addGesture(Gesture gesture)
+{
+    // Templates are generated outside the lock: it is the slow part of an addition.
+    gesture.generateTemplates();
+    auto added = std::make_shared<const Gesture>(std::move(gesture));
+    std::lock_guard lock(m_mutex);
+    auto gestures = std::make_shared<GestureList>(*m_gestures);
+    auto found = std::find_if(gestures->begin(), gestures->end(),
+        [&](const auto& loaded) { return loaded->identity() == added->identity(); });
+    if (found != gestures->end())
+        gestures->erase(found);
+    gestures->push_back(std::move(added));
+    m_gestures = std::move(gestures);
+}
+
+void GestureRecognizer::removeGestureWithIdentity(const std::string& identity)
+{
+    std::lock_guard lock(m_mutex);
+    auto found = std::find_if(m_gestures->begin(), m_gestures->end(),
+        [&](const auto& loaded) { return loaded->identity() == identity; });
+    if (found == m_gestures->end())
+        return;
+    auto gestures = std::make_shared<GestureList>(*m_gestures);
+    gestures->erase(gestures->begin() + (found - m_gestures->begin()));
+    m_gestures = std::move(gestures);
+}
+
+std::shared_ptr<const GestureRecognizer::GestureList> GestureRecognizer::loadedGestures() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_gestures;
+}
+
+void GestureRecognizer::setLoadedGestures(GestureList gestures)
+{
+    auto replacement = std::make_shared<const GestureList>(std::move(gestures));
+    std::lock_guard lock(m_mutex);
+    m_gestures = std::move(replacement);
+}
+
+float GestureRecognizer::angleBetweenVectors(const GesturePoint& u, const GesturePoint& v)
+{
+    float dot = u.x() * v.x() + u.y() * v.y();
+    if (dot < -1 || dot > 1)
+        dot = std::round(dot * 100000.0f) / 100000.0f;
+    return float(std::acos(double(dot)));
+}
+
+std::optional<int32_t> GestureRecognizer::scoreOfDistance(float distance)
+{
+    float score = std::ceil(float((double(distance) / -halfDiagonal + 1.0) * 100.0));
+    if (!(score > 0))
+        return std::nullopt;
+    return int32_t(score);
+}
+
+std::optional<GestureResult> GestureRecognizer::recognizeGestureWithStrokes(const std::vector<GestureStroke>& strokes) const
+{
+    auto gestures = loadedGestures();
+    try {
+        return recognize(*gestures, strokes);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+static GestureStroke joinStrokes(const std::vector<GestureStroke>& strokes)
+{
+    std::vector<GesturePoint> points;
+    for (const auto& stroke : strokes)
+        points.insert(points.end(), stroke.points().begin(), stroke.points().end());
+    return GestureStroke(std::move(points));
+}
+
+std::optional<GestureResult> GestureRecognizer::recognize(const GestureList& gestures, const std::vector<GestureStroke>& strokes) const
+{
+    GestureStroke joined = joinStrokes(strokes);
+    if (joined.pointCount() < minimumCandidatePoints)
+        return std::nullopt;
+    GestureTemplate candidate(std::move(joined));
+    CandidateMatcher matcher(candidate.stroke());
+    float best = pipeline::largestFloat;
+    const Gesture* bestGesture = nullptr;
+    for (const auto& gesture : gestures) {
+        if (gesture->strokes().size() != strokes.size())
+            continue;
+        for (const auto& gestureTemplate : gesture->templates()) {
+            float angle = angleBetweenVectors(candidate.startUnitVector(), gestureTemplate.startUnitVector());
+            if (!(angle <= startDirectionTolerance))
+                continue;
+            float distance = matcher.distanceAtBestAngle(gestureTemplate.stroke());
+            if (distance < best) {
+                best = distance;
+                bestGesture = gesture.get();
+            }
+        }
+    }
+    if (!bestGesture || bestGesture->identity().empty())
+        return std::nullopt;
+    auto score = scoreOfDistance(best);
+    if (!score)
+        return std::nullopt;
+    GestureResult result;
+    result.setGestureIdentity(bestGesture->identity());
+    result.setScore(*score);
+    return result;
+}
+
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/Gesture.h"
+#include "core/GestureResult.h"
+#include "core/GestureStroke.h"
+
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scriblo {
+
+// Holds the recognisable gestures, each with its templates, and matches drawings
+// against them. Recognitions run on an immutable snapshot of the list, taken under the
+// lock, so they never wait for an addition's template generation and may run on any
+// number of threads at once.
+class GestureRecognizer {
+public:
+    using GestureList = std::vector<std::shared_ptr<const Gesture>>;
+
+    static constexpr int32_t minimumCandidatePoints = 11;
+    static constexpr float startDirectionTolerance = float(40.0 * 3.141592653589793 / 180.0);
+    static constexpr double halfDiagonal = 707.1067811865476;
+
+    GestureRecognizer() = default;
+
+    // Replaces any gesture of the same identity and moves it to the end of the list.
+    void addGesture(Gesture gesture);
+    void removeGestureWithIdentity(const std::string& identity);
+    std::optional<GestureResult> recognizeGestureWithStrokes(const std::vector<GestureStroke>& strokes) const;
+
+    std::shared_ptr<const GestureList> loadedGestures() const;
+    void setLoadedGestures(GestureList gestures);
+
+    static float angleBetweenVectors(const GesturePoint& u, const GesturePoint& v);
+    static std::optional<int32_t> scoreOfDistance(float distance);
+
+private:
+    std::optional<GestureResult> recognize(const GestureList& gestures, const std::vector<GestureStroke>& strokes) const;
+
+    mutable std::mutex m_mutex;
+    std::shared_ptr<const GestureList> m_gestures { std::make_shared<GestureList>() };
+};
+
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/GesturePoint.h"
+#include "core/GestureStroke.h"
+
+#include <cstdint>
+
+// The preprocessing steps shared by templates and candidates. Every step makes new
+// points and rounds each float operation on its own, so results are reproducible to the
+// last bit on any conforming compiler (the core is built without contraction).
+namespace scriblo::pipeline {
+
+inline constexpr int32_t resampledPointCount = 160;
+inline constexpr float squareSize = 1000;
+inline constexpr double oneDimensionalThreshold = 0.25;
+inline constexpr int32_t startVectorFrom = 2;
+inline constexpr int32_t startVectorTo = 9;
+inline constexpr float largestFloat = 3.4028235e38f;
+
+struct BoundingBox {
+    float minimumX { largestFloat };
+    float minimumY { largestFloat };
+    float maximumX { -largestFloat };
+    float maximumY { -largestFloat };
+    float width() const { return maximumX - minimumX; }
+    float height() const { return maximumY - minimumY; }
+};
+
+// A float difference truncated toward zero. Values outside the 32-bit range (and NaN)
+// give INT32_MIN, which is what the processor's own truncation yields, but without
+// relying on undefined behaviour.
+inline int64_t truncateToInteger(float value)
+{
+    if (value >= -2147483648.0f && value < 2147483648.0f)
+        return int32_t(value);
+    return INT32_MIN;
+}
+
+// Not the Euclidean distance: both differences are truncated to whole units first.
+// The sum of squares is taken in 64 bits so that no input can overflow it.
+inline float pointDistance(float px, float py, float qx, float qy)
+{
+    int64_t dx = truncateToInteger(qx - px);
+    int64_t dy = truncateToInteger(qy - py);
+    return float(__builtin_sqrt(double(dx * dx + dy * dy)));
+}
+
+inline float pointDistance(const GesturePoint& p, const GesturePoint& q)
+{
+    return pointDistance(p.x(), p.y(), q.x(), q.y());
+}
+
+float strokeLength(const GestureStroke& stroke);
+GestureStroke resampleStroke(const GestureStroke& stroke);
+BoundingBox strokeBoundingBox(const GestureStroke& stroke);
+GestureStroke scaleStrokeToSquare(const GestureStroke& stroke);
+GesturePoint strokeCentroid(const GestureStroke& stroke);
+GestureStroke translateStrokeToOrigin(const GestureStroke& stroke);
+GesturePoint strokeStartUnitVector(const GestureStroke& stroke);
+
+}

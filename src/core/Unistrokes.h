@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/GestureStroke.h"
+
+#include <vector>
+
+// Expands a multistroke drawing into every unistroke: each order of its strokes, each
+// combination of stroke directions. The order of the result decides ties in matching.
+namespace scriblo::unistrokes {
+
+using StrokeOrder = std::vector<int>;
+
+// Heap's algorithm, recursive form, working in place on `order`.
+void permuteStrokeOrders(int count, StrokeOrder& order, std::vector<StrokeOrder>& result);
+
+std::vector<GestureStroke> buildUnistrokes(const std::vector<GestureStroke>& strokes, const std::vector<StrokeOrder>& orders);
+
+std::vector<StrokeOrder> allStrokeOrders(int strokeCount);
+
+}

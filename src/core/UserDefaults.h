@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/UserDefaultsValue.h"
+
+#include <optional>
+#include <string>
+
+namespace scriblo {
+
+// The per-user preferences store that the gesture store and the settings write through.
+// Implementations accept calls from any thread.
+class UserDefaults {
+public:
+    virtual ~UserDefaults() = default;
+
+    virtual std::optional<UserDefaultsValue> objectForKey(const std::string& key) const = 0;
+    virtual void setObject(const UserDefaultsValue& value, const std::string& key) = 0;
+    virtual void removeObjectForKey(const std::string& key) = 0;
+    // Writes pending changes to disk before it returns; false when that failed, in which
+    // case the changes stay pending in memory.
+    virtual bool synchronize() = 0;
+    // Keeps the stored bytes of a value in a file of their own beside the store, so that
+    // a value about to be replaced after a lossy read is never lost for good. Returns the
+    // backup's path, or nothing when there was no value or the copy failed.
+    virtual std::optional<std::string> backupObjectForKey(const std::string& key) = 0;
+
+    bool boolForKey(const std::string& key) const
+    {
+        auto value = objectForKey(key);
+        return value && value->boolValue();
+    }
+    void setInteger(int64_t value, const std::string& key) { setObject(UserDefaultsValue(value), key); }
+    void setBool(bool value, const std::string& key) { setObject(UserDefaultsValue(value), key); }
+};
+
+}

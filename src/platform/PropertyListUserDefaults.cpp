@@ -1,0 +1,119 @@
+#include "platform/PropertyListUserDefaults.h"
+
+#include "platform/PropertyListNode.h"
+#include "platform/SafeFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+namespace scriblo {
+
+PropertyListUserDefaults::PropertyListUserDefaults(std::filesystem::path path)
+    : m_path(std::move(path))
+{
+    load();
+}
+
+PropertyListUserDefaults::~PropertyListUserDefaults()
+{
+    plist_free(m_root);
+}
+
+std::filesystem::path PropertyListUserDefaults::standardPath()
+{
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    std::filesystem::path base;
+    if (configHome && *configHome)
+        base = configHome;
+    else
+        base = std::filesystem::path(std::getenv("HOME") ? std::getenv("HOME") : ".") / ".config";
+    return base / "scriblo" / "org.scriblo.Scriblo.plist";
+}
+
+// A file that exists but cannot be parsed is moved aside before anything replaces it,
+// so the user's other settings can still be recovered by hand.
+void PropertyListUserDefaults::load()
+{
+    m_root = plist_new_dict();
+    auto bytes = SafeFile::read(m_path);
+    if (!bytes)
+        return;
+    plist_t parsed = nullptr;
+    if (bytes->size() <= UINT32_MAX)
+        plist_from_memory(bytes->data(), uint32_t(bytes->size()), &parsed);
+    if (parsed && plist_get_node_type(parsed) == PLIST_DICT) {
+        plist_free(m_root);
+        m_root = parsed;
+        return;
+    }
+    plist_free(parsed);
+    writeBeside(".unreadable-" + SafeFile::timestamp(), *bytes);
+}
+
+std::optional<UserDefaultsValue> PropertyListUserDefaults::objectForKey(const std::string& key) const
+{
+    std::lock_guard lock(m_mutex);
+    return PropertyListNode::toValue(plist_dict_get_item(m_root, key.c_str()));
+}
+
+void PropertyListUserDefaults::setObject(const UserDefaultsValue& value, const std::string& key)
+{
+    std::lock_guard lock(m_mutex);
+    plist_dict_set_item(m_root, key.c_str(), PropertyListNode::fromValue(value));
+    m_dirty = true;
+}
+
+void PropertyListUserDefaults::removeObjectForKey(const std::string& key)
+{
+    std::lock_guard lock(m_mutex);
+    if (!plist_dict_get_item(m_root, key.c_str()))
+        return;
+    plist_dict_remove_item(m_root, key.c_str());
+    m_dirty = true;
+}
+
+bool PropertyListUserDefaults::synchronize()
+{
+    std::lock_guard lock(m_mutex);
+    if (!m_dirty)
+        return true;
+    char* xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(m_root, &xml, &length);
+    if (!xml)
+        return false;
+    std::string text(xml, length);
+    plist_to_xml_free(xml);
+    if (!SafeFile::writeAtomically(m_path, text))
+        return false;
+    m_dirty = false;
+    return true;
+}
+
+std::optional<std::string> PropertyListUserDefaults::backupObjectForKey(const std::string& key)
+{
+    std::lock_guard lock(m_mutex);
+    auto value = PropertyListNode::toValue(plist_dict_get_item(m_root, key.c_str()));
+    const Data* data = value ? value->dataValue() : nullptr;
+    if (!data)
+        return std::nullopt;
+    std::string bytes(data->begin(), data->end());
+    std::string name = key;
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    auto written = writeBeside("." + name + "-backup-" + SafeFile::timestamp(), bytes);
+    if (!written)
+        return std::nullopt;
+    return written->string();
+}
+
+std::optional<std::filesystem::path> PropertyListUserDefaults::writeBeside(const std::string& suffix, const std::string& bytes) const
+{
+    std::filesystem::path backup = m_path;
+    backup += suffix;
+    if (!SafeFile::writeAtomically(backup, bytes))
+        return std::nullopt;
+    return backup;
+}
+
+}
