@@ -1,13 +1,174 @@
 #include "app/GesturesCommand.h"
 
+#include "app/GestureJson.h"
+#include "core/GestureRecognitionModel.h"
+#include "platform/PropertyListUserDefaults.h"
+#include "platform/SafeFile.h"
+
+#include <fstream>
+#include <iostream>
+
 namespace scriblo {
 
 const char GesturesCommand::usage[] =
-    "  gestures list|import FILE|export|recognize [FILE...]|delete IDENTITY [--store FILE]\n";
+    "  gestures list                      stored gestures: IDENTITY, STROKES, POINTS\n"
+    "  gestures import FILE               save the gestures of a JSON file\n"
+    "  gestures export                    print the stored gestures as JSON\n"
+    "  gestures recognize [FILE...]       match JSON Lines drawings (standard input without FILE)\n"
+    "  gestures delete IDENTITY           delete one gesture\n"
+    "    --store FILE                     the preferences file (default: the user's own)\n";
+
+namespace {
+
+class Session {
+public:
+    explicit Session(const std::optional<std::string>& storePath)
+        : m_defaults(storePath ? std::filesystem::path(*storePath) : PropertyListUserDefaults::standardPath())
+        , m_model(m_defaults)
+    {
+        m_model.setup();
+        for (const auto& problem : m_model.loadProblems())
+            std::cerr << "scriblo: warning: " << m_defaults.path().string() << ": " << problem << "\n";
+    }
+
+    GestureRecognitionModel& model() { return m_model; }
+
+    void reportBackup() const
+    {
+        if (auto backup = m_model.backupPath())
+            std::cerr << "scriblo: the unreadable gestures were kept in " << *backup << "\n";
+    }
+
+    [[noreturn]] void failWrite() const
+    {
+        throw InputError(m_defaults.path().string() + ": could not write the gesture store");
+    }
+
+private:
+    PropertyListUserDefaults m_defaults;
+    GestureRecognitionModel m_model;
+};
+
+int list(Session& session)
+{
+    for (const auto& gesture : *session.model().gestureDetector()->loadedGestures())
+        std::cout << gesture->identity() << '\t' << gesture->strokes().size() << '\t' << gesture->totalPointCount() << '\n';
+    return 0;
+}
+
+std::string readFile(const std::string& path)
+{
+    auto text = SafeFile::read(path);
+    if (!text)
+        throw InputError(path + ": cannot read the file");
+    return *text;
+}
+
+// Everything is checked before the first save, so a bad file changes nothing.
+int import(Session& session, const std::string& path)
+{
+    auto entries = GestureJson::gesturesFromJson(GestureJson::parse(readFile(path), path), path);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const auto& strokes = entries[i].strokes;
+        if (strokes.size() > size_t(Gesture::maximumStrokeCount))
+            throw InputError(path + ": gesture " + std::to_string(i + 1) + ": more than " + std::to_string(Gesture::maximumStrokeCount) + " strokes");
+    }
+    size_t ignored = 0;
+    for (auto& entry : entries) {
+        if (!GestureRecognitionModel::isStorable(entry.strokes)) {
+            ++ignored;
+            continue;
+        }
+        if (!session.model().saveGestureWithStrokes(std::move(entry.strokes), entry.identity))
+            session.failWrite();
+    }
+    session.reportBackup();
+    if (ignored)
+        std::cerr << "scriblo: ignored " << ignored << " gesture(s) with fewer than "
+                  << GestureRecognitionModel::minimumGesturePoints << " or more than " << Gesture::maximumPointCount
+                  << " points, or an empty stroke\n";
+    return 0;
+}
+
+int exportGestures(Session& session)
+{
+    std::cout << GestureJson::gesturesToJson(*session.model().gestureDetector()->loadedGestures()).dump(1) << '\n';
+    return 0;
+}
+
+void recognizeStream(Session& session, std::istream& stream, const std::string& name)
+{
+    auto recognizer = session.model().gestureDetector();
+    std::string line;
+    for (size_t number = 1; std::getline(stream, line); ++number) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos)
+            continue;
+        std::string where = name + ":" + std::to_string(number);
+        auto drawing = GestureJson::parse(line, name, number);
+        if (!drawing.is_object() || !drawing.contains("strokes"))
+            throw InputError(where + ": expected {\"strokes\": [...]}");
+        auto result = recognizer->recognizeGestureWithStrokes(GestureJson::strokesFromJson(drawing["strokes"], where));
+        if (result)
+            std::cout << result->gestureIdentity() << '\t' << result->score() << '\n';
+        else
+            std::cout << "-\n";
+    }
+    if (stream.bad())
+        throw InputError(name + ": cannot read the file");
+}
+
+int recognize(Session& session, const std::vector<std::string>& files)
+{
+    if (files.empty()) {
+        recognizeStream(session, std::cin, "<stdin>");
+        return 0;
+    }
+    for (const auto& file : files) {
+        std::ifstream stream(file);
+        if (!stream)
+            throw InputError(file + ": cannot read the file");
+        recognizeStream(session, stream, file);
+    }
+    return 0;
+}
+
+int deleteGesture(Session& session, const std::string& identity)
+{
+    if (!session.model().getGestureWithIdentity(identity))
+        throw InputError("no stored gesture has the identity '" + identity + "'");
+    if (!session.model().deleteGestureWithName(identity))
+        session.failWrite();
+    session.reportBackup();
+    return 0;
+}
+
+}
 
 int GesturesCommand::run(CommandLine& commandLine)
 {
-    throw UsageError("unknown gestures command '" + commandLine.required("a gestures command") + "'");
+    auto storePath = commandLine.takeOption("--store");
+    std::string action = commandLine.required("a gestures command (list, import, export, recognize, delete)");
+    if (action == "recognize") {
+        auto files = commandLine.rest();
+        Session session(storePath);
+        return recognize(session, files);
+    }
+    std::optional<std::string> argument;
+    if (action == "import")
+        argument = commandLine.required("the file to import");
+    else if (action == "delete")
+        argument = commandLine.required("the identity to delete");
+    else if (action != "list" && action != "export")
+        throw UsageError("unknown gestures command '" + action + "'");
+    commandLine.expectEnd();
+    Session session(storePath);
+    if (action == "list")
+        return list(session);
+    if (action == "export")
+        return exportGestures(session);
+    if (action == "import")
+        return import(session, *argument);
+    return deleteGesture(session, *argument);
 }
 
 }

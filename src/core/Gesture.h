@@ -14,8 +14,8 @@ public:
     // Limits on what the store accepts, so that stored data can never make template
     // generation (n!·2ⁿ unistrokes) or memory run away; the drawing views end at three
     // strokes and real drawings stay far below the point limit.
-    static constexpr int32_t maximumStrokeCount = 4;
-    static constexpr int32_t maximumPointCount = 2048;
+    static constexpr int32_t maximumStrokeCount = 3;
+    static constexpr int32_t maximumPointCount = 1024;
 
     Gesture() = default;
     Gesture(std::string identity, std::vector<GestureStroke> strokes)

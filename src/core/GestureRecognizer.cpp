@@ -10,7 +10,7 @@
 
 namespace scriblo {
 
-void GestureRecognizer::addGesture(Gesture gesture)
+std::shared_ptr<const Gesture> GestureRecognizer::addGesture(Gesture gesture)
 {
     // Templates are generated outside the lock: it is the slow part of an addition.
     gesture.generateTemplates();
@@ -21,8 +21,9 @@ void GestureRecognizer::addGesture(Gesture gesture)
         [&](const auto& loaded) { return loaded->identity() == added->identity(); });
     if (found != gestures->end())
         gestures->erase(found);
-    gestures->push_back(std::move(added));
+    gestures->push_back(added);
     m_gestures = std::move(gestures);
+    return added;
 }
 
 void GestureRecognizer::removeGestureWithIdentity(const std::string& identity)

@@ -27,7 +27,8 @@ public:
     GestureRecognizer() = default;
 
     // Replaces any gesture of the same identity and moves it to the end of the list.
-    void addGesture(Gesture gesture);
+    // Returns the stored gesture, with its templates.
+    std::shared_ptr<const Gesture> addGesture(Gesture gesture);
     void removeGestureWithIdentity(const std::string& identity);
     std::optional<GestureResult> recognizeGestureWithStrokes(const std::vector<GestureStroke>& strokes) const;
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/GestureDictionary.h"
+#include "core/GestureStroke.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+namespace scriblo {
+
+// The JSON form of drawings and gestures used on the command line:
+// strokes are `[[[x, y], …], …]` in the 0..1000 drawing space, and each point's stroke
+// identifier is its stroke's index plus 1.
+class GestureJson {
+public:
+    struct Entry {
+        std::string identity;
+        std::vector<GestureStroke> strokes;
+    };
+
+    // Throws InputError naming `where` when the value is not a list of strokes of
+    // finite [x, y] pairs.
+    static std::vector<GestureStroke> strokesFromJson(const nlohmann::json& value, const std::string& where);
+    static std::vector<Entry> gesturesFromJson(const nlohmann::json& document, const std::string& where);
+
+    static nlohmann::json strokesToJson(const std::vector<GestureStroke>& strokes);
+    static nlohmann::json gesturesToJson(const std::vector<std::shared_ptr<const Gesture>>& gestures);
+
+    // Parses text, turning a syntax error into an InputError with its line number.
+    static nlohmann::json parse(const std::string& text, const std::string& file, size_t firstLine = 1);
+};
+
+}

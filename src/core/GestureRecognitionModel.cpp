@@ -1,0 +1,142 @@
+#include "core/GestureRecognitionModel.h"
+
+#include "core/KeyedArchiver.h"
+#include "core/KeyedUnarchiver.h"
+
+#include <cmath>
+
+namespace scriblo {
+
+GestureRecognitionModel::GestureRecognitionModel(UserDefaults& storage)
+    : m_storage(storage)
+{
+}
+
+// Anything the archive could not read costs only the damaged entries; the stored bytes
+// are kept in a backup before they are first replaced.
+void GestureRecognitionModel::fetchGestureDictionary()
+{
+    m_gestureDictionary.clear();
+    m_loadProblems.clear();
+    auto stored = m_storage.objectForKey(gesturesKey);
+    if (!stored)
+        return;
+    const Data* data = stored->dataValue();
+    if (!data) {
+        m_loadProblems.push_back("the stored value is not an archive");
+        m_needsBackup = true;
+        return;
+    }
+    auto result = KeyedUnarchiver::unarchiveGestures(*data);
+    m_loadProblems = result.problems;
+    m_needsBackup = !result.isComplete();
+    if (result.gestures)
+        m_gestureDictionary = std::move(*result.gestures);
+}
+
+void GestureRecognitionModel::fetchAndLoadGestures()
+{
+    std::lock_guard lock(m_mutex);
+    fetchGestureDictionary();
+    auto recognizer = std::make_shared<GestureRecognizer>();
+    for (auto& [identity, gesture] : m_gestureDictionary)
+        gesture = recognizer->addGesture(*gesture);
+    setGestureDetector(std::move(recognizer));
+    // An archive that decoded with damaged entries is rewritten at once with the valid
+    // ones; one that did not decode at all stays as it is until the next save.
+    bool decodedPartly = m_needsBackup && !m_gestureDictionary.empty();
+    if (decodedPartly)
+        saveGestureDictionary();
+}
+
+bool GestureRecognitionModel::saveGestureDictionary()
+{
+    if (m_needsBackup) {
+        m_backupPath = m_storage.backupObjectForKey(gesturesKey);
+        if (!m_backupPath && m_storage.objectForKey(gesturesKey))
+            return false;
+        m_needsBackup = false;
+    }
+    m_storage.setObject(UserDefaultsValue(KeyedArchiver::archivedDataWithRootObject(m_gestureDictionary)), gesturesKey);
+    return m_storage.synchronize();
+}
+
+bool GestureRecognitionModel::isStorable(const std::vector<GestureStroke>& strokes)
+{
+    if (strokes.empty() || strokes.size() > size_t(Gesture::maximumStrokeCount))
+        return false;
+    int32_t count = 0;
+    for (const auto& stroke : strokes) {
+        if (stroke.pointCount() == 0)
+            return false;
+        count += stroke.pointCount();
+        for (const auto& point : stroke.points()) {
+            if (!std::isfinite(point.x()) || !std::isfinite(point.y()))
+                return false;
+        }
+    }
+    return count >= minimumGesturePoints && count <= Gesture::maximumPointCount;
+}
+
+bool GestureRecognitionModel::saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity)
+{
+    if (!isStorable(strokes))
+        return false;
+    Gesture gesture(identity, std::move(strokes));
+    std::lock_guard lock(m_mutex);
+    bool isNew = !m_gestureDictionary.contains(identity);
+    if (isNew && m_gestureDictionary.size() >= KeyedUnarchiver::maximumGestureCount)
+        return false;
+    m_gestureDictionary[identity] = gestureDetector()->addGesture(std::move(gesture));
+    return saveGestureDictionary();
+}
+
+std::shared_ptr<const Gesture> GestureRecognitionModel::getGestureWithIdentity(const std::string& identity) const
+{
+    std::lock_guard lock(m_mutex);
+    auto found = m_gestureDictionary.find(identity);
+    if (found == m_gestureDictionary.end() || found->second->strokes().empty())
+        return nullptr;
+    return found->second;
+}
+
+bool GestureRecognitionModel::deleteGestureWithName(const std::string& identity)
+{
+    std::lock_guard lock(m_mutex);
+    m_gestureDictionary.erase(identity);
+    bool saved = saveGestureDictionary();
+    gestureDetector()->removeGestureWithIdentity(identity);
+    return saved;
+}
+
+std::shared_ptr<GestureRecognizer> GestureRecognitionModel::gestureDetector() const
+{
+    std::lock_guard lock(m_detectorMutex);
+    return m_gestureDetector;
+}
+
+void GestureRecognitionModel::setGestureDetector(std::shared_ptr<GestureRecognizer> detector)
+{
+    std::lock_guard lock(m_detectorMutex);
+    m_gestureDetector = std::move(detector);
+}
+
+GestureDictionary GestureRecognitionModel::gestureDictionary() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_gestureDictionary;
+}
+
+std::vector<std::string> GestureRecognitionModel::loadProblems() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_loadProblems;
+}
+
+std::optional<std::string> GestureRecognitionModel::backupPath() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_backupPath;
+}
+
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/GestureDictionary.h"
+#include "core/GestureRecognizer.h"
+#include "core/UserDefaults.h"
+
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scriblo {
+
+// The user's gestures, one per launch target, persisted as one keyed archive under
+// "Gestures" and kept loaded in a recognizer. Saves, deletes and loads are serialised by
+// one lock; recognitions read the recognizer's own snapshot and never wait for them.
+class GestureRecognitionModel {
+public:
+    static constexpr const char* gesturesKey = "Gestures";
+    static constexpr int32_t minimumGesturePoints = GestureRecognizer::minimumCandidatePoints;
+
+    explicit GestureRecognitionModel(UserDefaults& storage);
+
+    void setup() { fetchAndLoadGestures(); }
+    void fetchAndLoadGestures();
+
+    // False when the strokes were not stored: too few points (below 11), more than the
+    // store holds, an empty stroke, a coordinate that is not finite, or a failed write
+    // (the gesture then stays loaded and the next save writes it again).
+    bool saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity);
+    std::shared_ptr<const Gesture> getGestureWithIdentity(const std::string& identity) const;
+    bool deleteGestureWithName(const std::string& identity);
+
+    std::shared_ptr<GestureRecognizer> gestureDetector() const;
+    void setGestureDetector(std::shared_ptr<GestureRecognizer> detector);
+    GestureDictionary gestureDictionary() const;
+    UserDefaults& storage() const { return m_storage; }
+
+    // What the last load could not read, for messages; empty after a clean load.
+    std::vector<std::string> loadProblems() const;
+    // Where the damaged value was kept before it was first replaced.
+    std::optional<std::string> backupPath() const;
+
+    static bool isStorable(const std::vector<GestureStroke>& strokes);
+
+private:
+    void fetchGestureDictionary();
+    bool saveGestureDictionary();
+
+    UserDefaults& m_storage;
+    mutable std::mutex m_mutex;
+    // Guards only the recognizer pointer, so that a recognition never waits for a save
+    // or a load that holds the store's lock.
+    mutable std::mutex m_detectorMutex;
+    GestureDictionary m_gestureDictionary;
+    std::shared_ptr<GestureRecognizer> m_gestureDetector { std::make_shared<GestureRecognizer>() };
+    std::vector<std::string> m_loadProblems;
+    bool m_needsBackup { false };
+    std::optional<std::string> m_backupPath;
+};
+
+}
