@@ -1,5 +1,6 @@
 #include "core/Gesture.h"
 #include "core/TemplatePipeline.h"
+#include "core/Unistrokes.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -7,8 +8,157 @@
 using namespace scriblo;
 using namespace scriblo::pipeline;
 
+namespace {
+
+GestureStroke straightLine(int count, float spacing)
+{
+    GestureStroke stroke;
+    for (int i = 0; i < count; ++i)
+        stroke.addPoint(GesturePoint(float(i) * spacing, 0, 1));
+    return stroke;
+}
+
+GestureStroke box(float width, float height)
+{
+    return GestureStroke({ { 0, 0, 1 }, { width, 0, 1 }, { width, height, 1 }, { 0, height, 1 } });
+}
+
+}
+
 TEST(TemplatePipelineTest, truncatesDifferencesBeforeMeasuring)
 {
     EXPECT_EQ(pointDistance(0, 0, 0.9f, 0.9f), 0.0f);
     EXPECT_EQ(pointDistance(0, 0, 1.9f, 1.9f), std::sqrt(2.0f));
+    EXPECT_EQ(pointDistance(0, 0, -1.9f, 0), 1.0f);
+    // Out-of-range and NaN differences are defined, not undefined behaviour.
+    EXPECT_EQ(truncateToInteger(std::nanf("")), INT32_MIN);
+    EXPECT_EQ(truncateToInteger(3e9f), INT32_MIN);
+    EXPECT_GT(pointDistance(0, 0, 3e9f, 0), 0.0f);
+}
+
+TEST(TemplatePipelineTest, resamplesTwoDistantPointsEvenly)
+{
+    GestureStroke stroke({ { 0, 0, 3 }, { 318, 0, 3 } });
+    GestureStroke resampled = resampleStroke(stroke);
+    ASSERT_EQ(resampled.pointCount(), 160);
+    EXPECT_EQ(resampled.pointAtIndex(0), stroke.pointAtIndex(0));
+    for (int i = 1; i < 159; ++i)
+        EXPECT_NEAR(resampled.pointAtIndex(i).x(), 2.0f * float(i), 1e-3f) << i;
+    EXPECT_EQ(resampled.pointAtIndex(159), stroke.pointAtIndex(1));
+}
+
+TEST(TemplatePipelineTest, subUnitSpacingMeasuresNothing)
+{
+    GestureStroke resampled = resampleStroke(straightLine(100, 0.9f));
+    ASSERT_EQ(resampled.pointCount(), 160);
+    EXPECT_EQ(resampled.pointAtIndex(0).x(), 0.0f);
+    for (int i = 1; i < 160; ++i)
+        EXPECT_EQ(resampled.pointAtIndex(i).x(), 99 * 0.9f);
+    GestureTemplate gestureTemplate(straightLine(100, 0.9f));
+    EXPECT_TRUE(std::isnan(gestureTemplate.startUnitVector().x()));
+}
+
+TEST(TemplatePipelineTest, splitRemaindersThatMeasureZeroLeaveTheStrokeShort)
+{
+    GestureStroke line = straightLine(100, 2);
+    GestureStroke resampled = resampleStroke(line);
+    ASSERT_EQ(resampled.pointCount(), 160);
+    float interval = 198.0f / 159.0f;
+    for (int segment = 0; segment < 99; ++segment)
+        EXPECT_FLOAT_EQ(resampled.pointAtIndex(segment + 1).x(), float(segment) * 2 + interval) << segment;
+    for (int i = 100; i < 160; ++i)
+        EXPECT_EQ(resampled.pointAtIndex(i), line.pointAtIndex(99));
+}
+
+TEST(TemplatePipelineTest, scalesLinesUniformlyAndAreasToTheSquare)
+{
+    BoundingBox stretched = strokeBoundingBox(scaleStrokeToSquare(box(300, 200)));
+    EXPECT_FLOAT_EQ(stretched.width(), 1000);
+    EXPECT_FLOAT_EQ(stretched.height(), 1000);
+    BoundingBox uniform = strokeBoundingBox(scaleStrokeToSquare(box(400, 50)));
+    EXPECT_FLOAT_EQ(uniform.width(), 1000);
+    EXPECT_FLOAT_EQ(uniform.height(), 125);
+    BoundingBox vertical = strokeBoundingBox(scaleStrokeToSquare(box(0, 10)));
+    EXPECT_FLOAT_EQ(vertical.height(), 1000);
+    EXPECT_FLOAT_EQ(vertical.width(), 0);
+}
+
+TEST(TemplatePipelineTest, horizontalStrokeTemplatesPointBothWays)
+{
+    Gesture gesture("line", { GestureStroke({ { 0, 0, 1 }, { 318, 0, 1 } }) });
+    gesture.generateTemplates();
+    ASSERT_EQ(gesture.templates().size(), 2u);
+    const GestureTemplate& forward = gesture.templates()[0];
+    BoundingBox bounds = strokeBoundingBox(forward.stroke());
+    EXPECT_NEAR(bounds.width(), 1000, 0.01);
+    EXPECT_EQ(bounds.minimumY, 0);
+    EXPECT_EQ(bounds.maximumY, 0);
+    EXPECT_NEAR(strokeCentroid(forward.stroke()).x(), 0, 1e-3);
+    EXPECT_EQ(forward.startUnitVector(), GesturePoint(1, 0, 0));
+    EXPECT_EQ(gesture.templates()[1].startUnitVector(), GesturePoint(-1, 0, 0));
+}
+
+TEST(TemplatePipelineTest, degenerateStrokesGiveNoDirectionInsteadOfCrashing)
+{
+    GestureTemplate coincident(GestureStroke({ { 5, 5, 1 }, { 5, 5, 1 }, { 5, 5, 1 } }));
+    EXPECT_TRUE(std::isnan(coincident.startUnitVector().x()));
+    GestureTemplate empty { GestureStroke() };
+    EXPECT_EQ(empty.stroke().pointCount(), 0);
+    EXPECT_TRUE(std::isnan(empty.startUnitVector().x()));
+    Gesture withEmptyStroke("x", { GestureStroke(), straightLine(20, 5) });
+    withEmptyStroke.generateTemplates();
+    EXPECT_EQ(withEmptyStroke.templates().size(), 8u);
+    Gesture noStrokes("none", {});
+    noStrokes.generateTemplates();
+    EXPECT_TRUE(noStrokes.templates().empty());
+}
+
+TEST(TemplatePipelineTest, copiesRecomputeTheSameTemplate)
+{
+    GestureTemplate source(straightLine(30, 7));
+    GestureTemplate copy = source.copy();
+    EXPECT_EQ(copy.stroke(), source.stroke());
+    EXPECT_EQ(copy.startUnitVector(), source.startUnitVector());
+    GestureStroke stroke = straightLine(3, 1);
+    GestureStroke strokeCopy = stroke;
+    strokeCopy.addPoint(GesturePoint(9, 9, 1));
+    EXPECT_EQ(stroke.pointCount(), 3);
+    EXPECT_EQ(strokeCopy.pointAtIndex(0), stroke.pointAtIndex(0));
+}
+
+TEST(TemplatePipelineTest, describesPointsWithSixDecimals)
+{
+    EXPECT_EQ(GesturePoint(12.5f, -3.25f, 7).description(), "X: 12.500000 Y: -3.250000 Stroke: 7");
+    EXPECT_EQ(GestureStroke({ { 1, 2, 3 } }).description(), "X: 1.000000 Y: 2.000000 Stroke: 3 \r");
+}
+
+TEST(UnistrokesTest, heapOrderDecidesTemplateOrder)
+{
+    using unistrokes::StrokeOrder;
+    EXPECT_EQ(unistrokes::allStrokeOrders(2), (std::vector<StrokeOrder> { { 0, 1 }, { 1, 0 } }));
+    EXPECT_EQ(unistrokes::allStrokeOrders(3),
+        (std::vector<StrokeOrder> { { 0, 1, 2 }, { 1, 0, 2 }, { 2, 0, 1 }, { 0, 2, 1 }, { 1, 2, 0 }, { 2, 1, 0 } }));
+    EXPECT_TRUE(unistrokes::allStrokeOrders(0).empty());
+    EXPECT_EQ(unistrokes::allStrokeOrders(4).size(), 24u);
+}
+
+TEST(UnistrokesTest, directionBitsReverseStrokesFromTheLowestBit)
+{
+    std::vector<GestureStroke> strokes { GestureStroke({ { 0, 0, 1 }, { 1, 0, 1 } }), GestureStroke({ { 5, 5, 2 }, { 6, 5, 2 } }) };
+    auto built = unistrokes::buildUnistrokes(strokes, { { 0, 1 } });
+    ASSERT_EQ(built.size(), 4u);
+    auto xs = [](const GestureStroke& stroke) {
+        std::vector<float> values;
+        for (const auto& point : stroke.points())
+            values.push_back(point.x());
+        return values;
+    };
+    EXPECT_EQ(xs(built[0]), (std::vector<float> { 0, 1, 5, 6 }));
+    EXPECT_EQ(xs(built[1]), (std::vector<float> { 1, 0, 5, 6 }));
+    EXPECT_EQ(xs(built[2]), (std::vector<float> { 0, 1, 6, 5 }));
+    EXPECT_EQ(xs(built[3]), (std::vector<float> { 1, 0, 6, 5 }));
+    Gesture threeStrokes("three", { strokes[0], strokes[1], GestureStroke({ { 9, 9, 3 } }) });
+    threeStrokes.generateTemplates();
+    EXPECT_EQ(threeStrokes.templates().size(), 48u);
+    EXPECT_EQ(threeStrokes.templates()[8].originalStroke().pointAtIndex(0).x(), 5);
 }
