@@ -1,0 +1,193 @@
+#include "HandMadeArchive.h"
+#include "MemoryUserDefaults.h"
+#include "core/GestureRecognitionModel.h"
+#include "core/KeyedUnarchiver.h"
+
+#include <gtest/gtest.h>
+#include <cmath>
+#include <thread>
+
+using namespace scriblo;
+using scriblo::testing::HandMadeArchive;
+using scriblo::testing::MemoryUserDefaults;
+
+namespace {
+
+std::vector<GestureStroke> drawing(int points, float turn = 0)
+{
+    GestureStroke stroke;
+    for (int i = 0; i < points; ++i)
+        stroke.addPoint(GesturePoint(float(i) * 37, float(i * i) * (3 + turn), 1));
+    return { stroke };
+}
+
+GestureDictionary storedGestures(const MemoryUserDefaults& defaults)
+{
+    auto value = defaults.objectForKey(GestureRecognitionModel::gesturesKey);
+    return *KeyedUnarchiver::unarchiveGestures(*value->dataValue()).gestures;
+}
+
+Data archiveWithOneEmptyStrokeList()
+{
+    HandMadeArchive archive;
+    std::vector<uint64_t> points;
+    for (int i = 0; i < 12; ++i)
+        points.push_back(archive.addPoint(plist_new_real(i * 40), plist_new_real(i * i), plist_new_uint(1)));
+    uint64_t stroke = archive.addStroke(archive.addArray(points));
+    uint64_t keep = archive.add(plist_new_string("keep"));
+    uint64_t broken = archive.add(plist_new_string("broken"));
+    uint64_t good = archive.addGesture(archive.addArray({ stroke }), keep);
+    uint64_t empty = archive.addGesture(archive.addArray({}), broken);
+    return archive.bytes(archive.addDictionary({ keep, broken }, { good, empty }));
+}
+
+}
+
+TEST(GestureRecognitionModelTest, firstRunLoadsNothingAndWritesNothing)
+{
+    MemoryUserDefaults defaults;
+    GestureRecognitionModel model(defaults);
+    model.setup();
+    EXPECT_TRUE(model.gestureDictionary().empty());
+    EXPECT_EQ(defaults.writes, 0);
+}
+
+TEST(GestureRecognitionModelTest, savesOnlyGesturesWithElevenPointsOrMore)
+{
+    MemoryUserDefaults defaults;
+    GestureRecognitionModel model(defaults);
+    model.setup();
+    EXPECT_FALSE(model.saveGestureWithStrokes(drawing(10), "app"));
+    EXPECT_FALSE(model.saveGestureWithStrokes({}, "app"));
+    EXPECT_EQ(defaults.writes, 0);
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(11), "app"));
+    EXPECT_TRUE(storedGestures(defaults).contains("app"));
+    auto result = model.gestureDetector()->recognizeGestureWithStrokes(drawing(11));
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->gestureIdentity(), "app");
+}
+
+TEST(GestureRecognitionModelTest, refusesWhatALaterLoadWouldDrop)
+{
+    MemoryUserDefaults defaults;
+    GestureRecognitionModel model(defaults);
+    auto tooMany = drawing(5);
+    tooMany.insert(tooMany.end(), { drawing(5)[0], drawing(5)[0], drawing(5)[0] });
+    EXPECT_FALSE(model.saveGestureWithStrokes(tooMany, "a"));
+    EXPECT_FALSE(model.saveGestureWithStrokes(drawing(Gesture::maximumPointCount + 1), "a"));
+    auto withEmpty = drawing(20);
+    withEmpty.emplace_back();
+    EXPECT_FALSE(model.saveGestureWithStrokes(withEmpty, "a"));
+    EXPECT_FALSE(model.saveGestureWithStrokes({ GestureStroke(std::vector<GesturePoint>(12, GesturePoint(NAN, 0, 1))) }, "a"));
+    EXPECT_EQ(defaults.writes, 0);
+}
+
+TEST(GestureRecognitionModelTest, replacingAGestureMovesItToTheEnd)
+{
+    MemoryUserDefaults defaults;
+    GestureRecognitionModel model(defaults);
+    model.saveGestureWithStrokes(drawing(20), "first");
+    model.saveGestureWithStrokes(drawing(20, 1), "second");
+    model.saveGestureWithStrokes(drawing(30), "first");
+    auto loaded = model.gestureDetector()->loadedGestures();
+    ASSERT_EQ(loaded->size(), 2u);
+    EXPECT_EQ((*loaded)[1]->identity(), "first");
+    EXPECT_EQ((*loaded)[1]->strokes()[0].pointCount(), 30);
+    EXPECT_EQ(model.getGestureWithIdentity("first"), (*loaded)[1]);
+}
+
+TEST(GestureRecognitionModelTest, restartRebuildsTheSameGestures)
+{
+    MemoryUserDefaults defaults;
+    {
+        GestureRecognitionModel model(defaults);
+        model.saveGestureWithStrokes(drawing(20), "a");
+        model.saveGestureWithStrokes(drawing(25, 2), "b");
+    }
+    GestureRecognitionModel restarted(defaults);
+    restarted.setup();
+    auto loaded = restarted.gestureDetector()->loadedGestures();
+    ASSERT_EQ(loaded->size(), 2u);
+    EXPECT_EQ((*loaded)[0]->templates().size(), 2u);
+    EXPECT_EQ(restarted.getGestureWithIdentity("b")->strokes(), drawing(25, 2));
+    EXPECT_TRUE(restarted.loadProblems().empty());
+}
+
+TEST(GestureRecognitionModelTest, deletingAnAbsentGestureRewritesAndKeepsTheRest)
+{
+    MemoryUserDefaults defaults;
+    GestureRecognitionModel model(defaults);
+    model.saveGestureWithStrokes(drawing(20), "a");
+    int writes = defaults.writes;
+    EXPECT_TRUE(model.deleteGestureWithName("absent"));
+    EXPECT_EQ(defaults.writes, writes + 1);
+    EXPECT_EQ(model.gestureDetector()->loadedGestures()->size(), 1u);
+    model.deleteGestureWithName("a");
+    EXPECT_TRUE(storedGestures(defaults).empty());
+    EXPECT_TRUE(model.gestureDetector()->loadedGestures()->empty());
+}
+
+TEST(GestureRecognitionModelTest, damagedEntryCostsOnlyItselfAndTheOriginalIsKept)
+{
+    MemoryUserDefaults defaults;
+    Data original = archiveWithOneEmptyStrokeList();
+    defaults.setObject(UserDefaultsValue(original), GestureRecognitionModel::gesturesKey);
+    GestureRecognitionModel model(defaults);
+    model.setup();
+    EXPECT_TRUE(model.getGestureWithIdentity("keep"));
+    EXPECT_FALSE(model.getGestureWithIdentity("broken"));
+    EXPECT_EQ(model.loadProblems().size(), 1u);
+    ASSERT_EQ(defaults.backups.size(), 1u);
+    EXPECT_EQ(*defaults.backups[0].dataValue(), original);
+    auto stored = storedGestures(defaults);
+    EXPECT_EQ(stored.size(), 1u);
+    EXPECT_TRUE(stored.contains("keep"));
+}
+
+TEST(GestureRecognitionModelTest, undecodableValueStaysUntilTheNextSaveBacksItUp)
+{
+    MemoryUserDefaults defaults;
+    Data garbage { 1, 2, 3 };
+    defaults.setObject(UserDefaultsValue(garbage), GestureRecognitionModel::gesturesKey);
+    GestureRecognitionModel model(defaults);
+    model.setup();
+    EXPECT_TRUE(model.gestureDictionary().empty());
+    EXPECT_EQ(*defaults.objectForKey(GestureRecognitionModel::gesturesKey)->dataValue(), garbage);
+    defaults.backupSucceeds = false;
+    EXPECT_FALSE(model.saveGestureWithStrokes(drawing(20), "a"));
+    EXPECT_EQ(*defaults.objectForKey(GestureRecognitionModel::gesturesKey)->dataValue(), garbage);
+    defaults.backupSucceeds = true;
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "b"));
+    ASSERT_EQ(defaults.backups.size(), 1u);
+    EXPECT_EQ(*defaults.backups[0].dataValue(), garbage);
+    EXPECT_EQ(storedGestures(defaults).size(), 2u);
+}
+
+TEST(GestureRecognitionModelTest, failedWriteIsReported)
+{
+    MemoryUserDefaults defaults;
+    defaults.synchronizeSucceeds = false;
+    GestureRecognitionModel model(defaults);
+    EXPECT_FALSE(model.saveGestureWithStrokes(drawing(20), "a"));
+    EXPECT_TRUE(model.getGestureWithIdentity("a"));
+}
+
+// Partial checks delete stale gestures from worker threads while the setup window saves.
+TEST(GestureRecognitionModelTest, savesDeletesAndRecognitionsInterleaveSafely)
+{
+    MemoryUserDefaults defaults;
+    GestureRecognitionModel model(defaults);
+    model.saveGestureWithStrokes(drawing(40), "stable");
+    std::thread worker([&] {
+        for (int i = 0; i < 100; ++i) {
+            model.deleteGestureWithName("churn" + std::to_string(i % 4));
+            EXPECT_TRUE(model.gestureDetector()->recognizeGestureWithStrokes(drawing(40)));
+        }
+    });
+    for (int i = 0; i < 100; ++i)
+        model.saveGestureWithStrokes(drawing(15 + i % 7, float(i % 3)), "churn" + std::to_string(i % 4));
+    worker.join();
+    auto stored = storedGestures(defaults);
+    EXPECT_EQ(stored.size(), model.gestureDictionary().size());
+    EXPECT_EQ(model.gestureDetector()->loadedGestures()->size(), stored.size());
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/UserDefaults.h"
+
+#include <map>
+#include <mutex>
+
+namespace scriblo::testing {
+
+// Preferences held in memory, counting writes and backups so tests can see them.
+class MemoryUserDefaults final : public UserDefaults {
+public:
+    std::optional<UserDefaultsValue> objectForKey(const std::string& key) const override
+    {
+        std::lock_guard lock(m_mutex);
+        auto found = m_values.find(key);
+        if (found == m_values.end())
+            return std::nullopt;
+        return found->second;
+    }
+    void setObject(const UserDefaultsValue& value, const std::string& key) override
+    {
+        std::lock_guard lock(m_mutex);
+        m_values.insert_or_assign(key, value);
+        ++writes;
+    }
+    void removeObjectForKey(const std::string& key) override
+    {
+        std::lock_guard lock(m_mutex);
+        m_values.erase(key);
+    }
+    bool synchronize() override { return synchronizeSucceeds; }
+    std::optional<std::string> backupObjectForKey(const std::string& key) override
+    {
+        auto value = objectForKey(key);
+        if (!value || !backupSucceeds)
+            return std::nullopt;
+        backups.push_back(*value);
+        return "backup-" + std::to_string(backups.size());
+    }
+
+    int writes { 0 };
+    bool synchronizeSucceeds { true };
+    bool backupSucceeds { true };
+    std::vector<UserDefaultsValue> backups;
+
+private:
+    mutable std::mutex m_mutex;
+    std::map<std::string, UserDefaultsValue> m_values;
+};
+
+}
