@@ -1,0 +1,121 @@
+// GLib only for the key file reader: no Qt header may come in here.
+#include "launch/FirefoxBookmarks.h"
+
+#include "launch/GioHandle.h"
+
+#include <cctype>
+#include <glib.h>
+#include <sqlite3.h>
+
+namespace scriblo::FirefoxBookmarks {
+
+namespace {
+
+struct KeyFileDeleter {
+    void operator()(GKeyFile* file) const { g_key_file_free(file); }
+};
+
+std::optional<std::string> value(GKeyFile* file, const char* group, const char* key)
+{
+    GioHandle<char> text(g_key_file_get_string(file, group, key, nullptr));
+    return text ? std::optional<std::string>(text.get()) : std::nullopt;
+}
+
+std::filesystem::path profilePath(GKeyFile* file, const char* group, const std::filesystem::path& folder)
+{
+    std::filesystem::path path = value(file, group, "Path").value_or("");
+    bool relative = value(file, group, "IsRelative").value_or("1") != "0";
+    return relative ? folder / path : path;
+}
+
+std::optional<std::string> chosenProfileGroup(GKeyFile* file, char** groups)
+{
+    std::optional<std::string> onlyProfile;
+    int profileCount = 0;
+    for (char** group = groups; *group; ++group) {
+        std::string name = *group;
+        if (name.rfind("Profile", 0) != 0 || !value(file, *group, "Path"))
+            continue;
+        if (value(file, *group, "Default") == "1")
+            return name;
+        onlyProfile = name;
+        ++profileCount;
+    }
+    return profileCount == 1 ? onlyProfile : std::nullopt;
+}
+
+// sqlite opens "file:" addresses with percent escapes; every byte outside the
+// unreserved set is escaped so that '?', '#' or '%' in a home folder cannot cut it short.
+std::string immutableUri(const std::filesystem::path& file)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (unsigned char c : file.string()) {
+        if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+            uri += char(c);
+        } else {
+            uri += '%';
+            uri += digits[c >> 4];
+            uri += digits[c & 15];
+        }
+    }
+    return uri + "?immutable=1";
+}
+
+const char toolbarQuery[] =
+    "SELECT b.title, p.url FROM moz_bookmarks b JOIN moz_places p ON p.id = b.fk "
+    "WHERE b.type = 1 AND b.parent = (SELECT id FROM moz_bookmarks WHERE guid = 'toolbar_____') "
+    "ORDER BY b.position";
+
+}
+
+std::optional<std::filesystem::path> defaultProfile(const std::filesystem::path& firefoxFolder)
+{
+    std::unique_ptr<GKeyFile, KeyFileDeleter> file(g_key_file_new());
+    auto ini = firefoxFolder / "profiles.ini";
+    if (!g_key_file_load_from_file(file.get(), ini.c_str(), G_KEY_FILE_NONE, nullptr))
+        return std::nullopt;
+    gchar** groups = g_key_file_get_groups(file.get(), nullptr);
+    std::optional<std::filesystem::path> chosen;
+    for (gchar** group = groups; *group && !chosen; ++group) {
+        std::string name = *group;
+        if (name.rfind("Install", 0) == 0) {
+            if (auto path = value(file.get(), *group, "Default"))
+                chosen = firefoxFolder / *path;
+        }
+    }
+    if (!chosen) {
+        if (auto group = chosenProfileGroup(file.get(), groups))
+            chosen = profilePath(file.get(), group->c_str(), firefoxFolder);
+    }
+    g_strfreev(groups);
+    return chosen;
+}
+
+std::vector<Bookmark> read(const std::filesystem::path& placesFile)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(placesFile, error))
+        return {};
+    sqlite3* database = nullptr;
+    std::vector<Bookmark> bookmarks;
+    if (sqlite3_open_v2(immutableUri(placesFile).c_str(), &database, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(database, toolbarQuery, -1, &statement, nullptr) == SQLITE_OK) {
+            int step;
+            while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+                auto title = sqlite3_column_text(statement, 0);
+                auto url = sqlite3_column_text(statement, 1);
+                if (title && url)
+                    bookmarks.push_back({ reinterpret_cast<const char*>(title), reinterpret_cast<const char*>(url) });
+            }
+            if (step != SQLITE_DONE)
+                bookmarks.clear();
+        }
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(database);
+    return bookmarks;
+}
+
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "launch/Bookmark.h"
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+namespace scriblo::FirefoxBookmarks {
+
+// The profile folder that Firefox starts with, from `profiles.ini` in `firefoxFolder`
+// (usually ~/.mozilla/firefox): the installation's default when one is recorded, else
+// the profile marked Default=1, else the only profile.
+std::optional<std::filesystem::path> defaultProfile(const std::filesystem::path& firefoxFolder);
+
+// The links directly on the bookmarks toolbar of a `places.sqlite`, in toolbar order;
+// folders and separators are skipped. The database is opened read-only and immutable,
+// so a running Firefox's live file and its locks are never touched. A missing or
+// unreadable database gives no links at all.
+std::vector<Bookmark> read(const std::filesystem::path& placesFile);
+
+}

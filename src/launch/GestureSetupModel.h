@@ -1,0 +1,40 @@
+#pragma once
+
+#include "launch/LaunchableCatalogue.h"
+#include "launch/Settings.h"
+
+namespace scriblo {
+
+// The one object that holds the catalogue of targets and the user's settings, which
+// the setup and recognition sides reach through the application.
+class GestureSetupModel {
+public:
+    struct Services {
+        std::shared_ptr<Workspace> workspace;
+        std::filesystem::path builtInScriptsFolder;
+        std::shared_ptr<UserDefaults> storage;
+        std::shared_ptr<LoginItems> loginItems;
+        std::function<bool()> systemIsMultitouchCapable;
+    };
+
+    explicit GestureSetupModel(Services services);
+
+    // Fetches every list of the catalogue, then every setting.
+    void setup();
+
+    LaunchableCatalogue& catalogue() { return m_catalogue; }
+    const LaunchableCatalogue& catalogue() const { return m_catalogue; }
+    Settings& settings() { return m_settings; }
+    const Settings& settings() const { return m_settings; }
+
+    std::shared_ptr<Launchable> findLaunchableWithId(const std::string& launchId) const
+    {
+        return m_catalogue.findLaunchableWithId(launchId);
+    }
+
+private:
+    LaunchableCatalogue m_catalogue;
+    Settings m_settings;
+};
+
+}

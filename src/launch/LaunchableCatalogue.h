@@ -1,0 +1,70 @@
+#pragma once
+
+#include "launch/Launchable.h"
+
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scriblo {
+
+class Workspace;
+
+using LaunchableList = std::vector<std::shared_ptr<Launchable>>;
+using LaunchableListHandle = std::shared_ptr<const LaunchableList>;
+
+// Everything a gesture can be bound to, in five lists: scripts, web pages, ordinary
+// applications, utilities and system applications. Each fetch builds its list
+// completely and then publishes it whole, so lookups from other threads see either the
+// old list or the new one, never one under construction.
+class LaunchableCatalogue {
+public:
+    // Scriblo's own desktop entry and its sibling's are never listed.
+    static constexpr const char* ownDesktopId = "org.scriblo.Scriblo.desktop";
+    static constexpr const char* siblingDesktopId = "org.scriblo.ScribloHelper.desktop";
+
+    LaunchableCatalogue(std::shared_ptr<Workspace> workspace, std::filesystem::path builtInScriptsFolder);
+
+    // All five fetches, in the order of the lists above.
+    void fetchAll();
+
+    LaunchableListHandle fetchScriptArray();
+    LaunchableListHandle fetchWebPageArray();
+    LaunchableListHandle fetchNormalAppArray();
+    LaunchableListHandle fetchUtilitiesAppArray();
+    LaunchableListHandle fetchSystemAppArray();
+
+    LaunchableListHandle scriptArray() const;
+    LaunchableListHandle webPageArray() const;
+    LaunchableListHandle normalAppArray() const;
+    LaunchableListHandle utilitiesAppArray() const;
+    LaunchableListHandle systemAppArray() const;
+
+    // The first target with exactly this identity, searching the lists in the order above.
+    std::shared_ptr<Launchable> findLaunchableWithId(const std::string& launchId) const;
+
+    // Why the user's scripts folder could not be made at the last script fetch.
+    std::optional<std::string> userScriptsProblem() const;
+
+    // $XDG_DATA_HOME/Scriblo/Scripts.
+    static std::filesystem::path userScriptsFolder();
+
+private:
+    enum class Shelf { Scripts, WebPages, NormalApps, UtilitiesApps, SystemApps, Count };
+
+    LaunchableListHandle publish(Shelf shelf, LaunchableList list);
+    LaunchableListHandle shelf(Shelf shelf) const;
+    LaunchableList applicationsOnShelf(Shelf shelf) const;
+    void appendScripts(LaunchableList& list, const std::filesystem::path& folder) const;
+
+    const std::shared_ptr<Workspace> m_workspace;
+    const std::filesystem::path m_builtInScriptsFolder;
+    mutable std::mutex m_mutex;
+    LaunchableListHandle m_shelves[size_t(Shelf::Count)];
+    std::optional<std::string> m_userScriptsProblem;
+};
+
+}

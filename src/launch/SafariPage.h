@@ -1,0 +1,20 @@
+#pragma once
+
+#include "launch/TabSelection.h"
+#include "launch/WebPage.h"
+
+namespace scriblo {
+
+// A page of a Safari bookmarks file.
+class SafariPage final : public WebPage {
+public:
+    static constexpr const char* browserId = "com.apple.Safari";
+
+    SafariPage(std::string displayName, std::string icon, std::string url, std::shared_ptr<Workspace> workspace)
+        : WebPage(std::move(displayName), std::move(icon), std::move(url), browserId, std::move(workspace)) { }
+
+protected:
+    void launch() override { showWith(showUrlSafariStyle); }
+};
+
+}

@@ -1,0 +1,117 @@
+#include "launch/Settings.h"
+
+#include "core/UserDefaults.h"
+#include "launch/LoginItems.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace scriblo {
+
+namespace {
+
+constexpr int32_t defaultMinimumRecognitionScore = 80;
+constexpr int32_t defaultReadingDelayTime = 5;
+
+// A stored number beyond 32 bits is pinned to the nearest end rather than wrapped, so a
+// huge minimum score never turns into a small one.
+int32_t toInt32(int64_t value)
+{
+    return int32_t(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+}
+
+Settings::Settings(std::shared_ptr<UserDefaults> storage, std::shared_ptr<LoginItems> loginItems, std::function<bool()> systemIsMultitouchCapable)
+    : m_storage(std::move(storage))
+    , m_loginItems(std::move(loginItems))
+    , m_systemIsMultitouchCapable(std::move(systemIsMultitouchCapable))
+{
+}
+
+void Settings::fetchAll()
+{
+    fetchMinimumRecognitionScore();
+    fetchReadingDelayTime();
+    fetchMultitouchOption();
+    fetchFullscreenOption();
+    fetchLoginStartOption();
+    fetchQuickdrawOption();
+}
+
+int32_t Settings::fetchMinimumRecognitionScore()
+{
+    return fetchInteger(minimumRecognitionScoreKey, m_minimumRecognitionScore, &Settings::saveMinimumRecognitionScore, defaultMinimumRecognitionScore);
+}
+
+int32_t Settings::fetchReadingDelayTime()
+{
+    return fetchInteger(readingDelayTimeKey, m_readingDelayTime, &Settings::saveReadingDelayTime, defaultReadingDelayTime);
+}
+
+bool Settings::fetchMultitouchOption()
+{
+    return fetchBool(multitouchOptionKey, m_multitouchOption, &Settings::saveMultitouchOption, m_systemIsMultitouchCapable);
+}
+
+bool Settings::fetchFullscreenOption()
+{
+    return fetchBool(fullscreenOptionKey, m_fullscreenOption, &Settings::saveFullscreenOption, [] { return false; });
+}
+
+bool Settings::fetchQuickdrawOption()
+{
+    return fetchBool(quickdrawOptionKey, m_quickdrawOption, &Settings::saveQuickdrawOption, [] { return false; });
+}
+
+bool Settings::fetchLoginStartOption()
+{
+    m_loginStartOption = m_loginItems->containsApplication();
+    return m_loginStartOption;
+}
+
+void Settings::saveMinimumRecognitionScore(int32_t score) { saveInteger(minimumRecognitionScoreKey, m_minimumRecognitionScore, score); }
+void Settings::saveReadingDelayTime(int32_t milliseconds) { saveInteger(readingDelayTimeKey, m_readingDelayTime, milliseconds); }
+void Settings::saveMultitouchOption(bool option) { saveBool(multitouchOptionKey, m_multitouchOption, option); }
+void Settings::saveFullscreenOption(bool option) { saveBool(fullscreenOptionKey, m_fullscreenOption, option); }
+void Settings::saveQuickdrawOption(bool option) { saveBool(quickdrawOptionKey, m_quickdrawOption, option); }
+
+void Settings::saveLoginStartOption(bool option)
+{
+    m_loginStartOption = option;
+    m_loginItems->setContainsApplication(option);
+}
+
+int32_t Settings::fetchInteger(const char* key, std::atomic<int32_t>& field, void (Settings::*save)(int32_t), int32_t fallback)
+{
+    if (auto stored = m_storage->objectForKey(key))
+        field = toInt32(stored->intValue());
+    else
+        (this->*save)(fallback);
+    return field;
+}
+
+bool Settings::fetchBool(const char* key, std::atomic<bool>& field, void (Settings::*save)(bool), const std::function<bool()>& fallback)
+{
+    if (auto stored = m_storage->objectForKey(key))
+        field = stored->boolValue();
+    else
+        (this->*save)(fallback());
+    return field;
+}
+
+void Settings::saveInteger(const char* key, std::atomic<int32_t>& field, int32_t value)
+{
+    field = value;
+    m_storage->setInteger(value, key);
+    m_storage->synchronize();
+}
+
+void Settings::saveBool(const char* key, std::atomic<bool>& field, bool value)
+{
+    field = value;
+    m_storage->setBool(value, key);
+    m_storage->synchronize();
+}
+
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace scriblo {
+
+class LoginItems;
+class UserDefaults;
+
+// The user's settings. They are read from the store once, kept in memory for the
+// recognition and input code to read from any thread, and written through to the store
+// at every save. A setting absent from the store gets its default, written back at once.
+class Settings {
+public:
+    static constexpr const char* minimumRecognitionScoreKey = "minimumRecognitionScore";
+    static constexpr const char* readingDelayTimeKey = "readingDelayTime";
+    static constexpr const char* multitouchOptionKey = "multitouchOption";
+    static constexpr const char* fullscreenOptionKey = "fullscreenOption";
+    static constexpr const char* quickdrawOptionKey = "quickdrawOption";
+
+    // What the setup window accepts; the store itself takes any value.
+    static constexpr int lowestMinimumRecognitionScore = 70;
+    static constexpr int highestMinimumRecognitionScore = 100;
+    static constexpr int shortestReadingDelayTime = 1;
+    static constexpr int longestReadingDelayTime = 1000;
+
+    // `systemIsMultitouchCapable` answers whether a touchpad exists; it is asked only
+    // when the multitouch option is absent from the store.
+    Settings(std::shared_ptr<UserDefaults> storage, std::shared_ptr<LoginItems> loginItems, std::function<bool()> systemIsMultitouchCapable);
+
+    // Every fetch below, in the order the application's start expects.
+    void fetchAll();
+
+    int32_t fetchMinimumRecognitionScore();
+    int32_t fetchReadingDelayTime();
+    bool fetchMultitouchOption();
+    bool fetchFullscreenOption();
+    bool fetchQuickdrawOption();
+    bool fetchLoginStartOption();
+
+    void saveMinimumRecognitionScore(int32_t score);
+    void saveReadingDelayTime(int32_t milliseconds);
+    void saveMultitouchOption(bool option);
+    void saveFullscreenOption(bool option);
+    void saveQuickdrawOption(bool option);
+    void saveLoginStartOption(bool option);
+
+    int32_t minimumRecognitionScore() const { return m_minimumRecognitionScore; }
+    int32_t readingDelayTime() const { return m_readingDelayTime; }
+    bool multitouchOption() const { return m_multitouchOption; }
+    bool fullscreenOption() const { return m_fullscreenOption; }
+    bool quickdrawOption() const { return m_quickdrawOption; }
+    bool loginStartOption() const { return m_loginStartOption; }
+
+private:
+    int32_t fetchInteger(const char* key, std::atomic<int32_t>& field, void (Settings::*save)(int32_t), int32_t fallback);
+    bool fetchBool(const char* key, std::atomic<bool>& field, void (Settings::*save)(bool), const std::function<bool()>& fallback);
+    void saveInteger(const char* key, std::atomic<int32_t>& field, int32_t value);
+    void saveBool(const char* key, std::atomic<bool>& field, bool value);
+
+    const std::shared_ptr<UserDefaults> m_storage;
+    const std::shared_ptr<LoginItems> m_loginItems;
+    const std::function<bool()> m_systemIsMultitouchCapable;
+    std::atomic<int32_t> m_minimumRecognitionScore { 0 };
+    std::atomic<int32_t> m_readingDelayTime { 0 };
+    std::atomic<bool> m_multitouchOption { false };
+    std::atomic<bool> m_fullscreenOption { false };
+    std::atomic<bool> m_quickdrawOption { false };
+    std::atomic<bool> m_loginStartOption { false };
+};
+
+}

@@ -1,0 +1,136 @@
+// GLib only for the key file reader: no Qt header may come in here.
+#include "launch/XdgAutostart.h"
+
+#include "launch/GioHandle.h"
+#include "launch/XdgPaths.h"
+
+#include <algorithm>
+#include <glib.h>
+#include <vector>
+
+namespace scriblo {
+
+namespace {
+
+struct KeyFileDeleter {
+    void operator()(GKeyFile* file) const { g_key_file_free(file); }
+};
+using KeyFile = std::unique_ptr<GKeyFile, KeyFileDeleter>;
+
+std::filesystem::path resolved(const std::filesystem::path& path)
+{
+    std::error_code error;
+    auto canonical = std::filesystem::canonical(path, error);
+    return error ? std::filesystem::path() : canonical;
+}
+
+// The program an Exec line starts, unquoted as the desktop entry rules say and looked up
+// in PATH when it is a bare name.
+std::filesystem::path execProgram(const std::string& exec)
+{
+    int count = 0;
+    gchar** arguments = nullptr;
+    if (!g_shell_parse_argv(exec.c_str(), &count, &arguments, nullptr))
+        return {};
+    std::string program = arguments[0];
+    g_strfreev(arguments);
+    for (size_t at = program.find("%%"); at != std::string::npos; at = program.find("%%", at + 1))
+        program.erase(at, 1);
+    if (program.find('/') != std::string::npos)
+        return program;
+    GioHandle<char> found(g_find_program_in_path(program.c_str()));
+    return found ? std::filesystem::path(found.get()) : std::filesystem::path();
+}
+
+// Exec quoting: the whole path in double quotes with the four special characters
+// escaped, and '%' doubled so that it is not read as a field code.
+std::string quotedExec(const std::string& path)
+{
+    std::string quoted = "\"";
+    for (char c : path) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+        if (c == '%')
+            quoted += '%';
+    }
+    return quoted + "\"";
+}
+
+}
+
+XdgAutostart::XdgAutostart(std::filesystem::path executable)
+    : m_executable(std::move(executable))
+{
+}
+
+std::filesystem::path XdgAutostart::folder()
+{
+    return XdgPaths::configHome() / "autostart";
+}
+
+std::filesystem::path XdgAutostart::runningExecutable()
+{
+    return resolved("/proc/self/exe");
+}
+
+bool XdgAutostart::containsApplication()
+{
+    return applicationEntry().has_value();
+}
+
+void XdgAutostart::setContainsApplication(bool contains)
+{
+    auto entry = applicationEntry();
+    std::error_code ignored;
+    if (contains && !entry)
+        writeEntry();
+    else if (!contains && entry)
+        std::filesystem::remove(*entry, ignored);
+}
+
+std::optional<std::filesystem::path> XdgAutostart::applicationEntry() const
+{
+    std::vector<std::filesystem::path> entries;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder(), error), end; !error && entry != end; entry.increment(error)) {
+        if (entry->path().extension() == ".desktop")
+            entries.push_back(entry->path());
+    }
+    std::sort(entries.begin(), entries.end());
+    for (const auto& entry : entries) {
+        if (startsApplication(entry))
+            return entry;
+    }
+    return std::nullopt;
+}
+
+bool XdgAutostart::startsApplication(const std::filesystem::path& entry) const
+{
+    KeyFile file(g_key_file_new());
+    if (!g_key_file_load_from_file(file.get(), entry.c_str(), G_KEY_FILE_NONE, nullptr))
+        return false;
+    if (g_key_file_get_boolean(file.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_HIDDEN, nullptr))
+        return false;
+    GioHandle<char> exec(g_key_file_get_string(file.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC, nullptr));
+    if (!exec)
+        return false;
+    auto program = resolved(execProgram(exec.get()));
+    return !program.empty() && program == resolved(m_executable);
+}
+
+void XdgAutostart::writeEntry() const
+{
+    KeyFile file(g_key_file_new());
+    const char* group = G_KEY_FILE_DESKTOP_GROUP;
+    g_key_file_set_string(file.get(), group, G_KEY_FILE_DESKTOP_KEY_TYPE, G_KEY_FILE_DESKTOP_TYPE_APPLICATION);
+    g_key_file_set_string(file.get(), group, G_KEY_FILE_DESKTOP_KEY_NAME, "Scriblo");
+    g_key_file_set_string(file.get(), group, G_KEY_FILE_DESKTOP_KEY_EXEC, quotedExec(m_executable.string()).c_str());
+    g_key_file_set_boolean(file.get(), group, "X-GNOME-Autostart-enabled", TRUE);
+    std::error_code error;
+    std::filesystem::create_directories(folder(), error);
+    // g_key_file_save_to_file writes a temporary file and renames it into place.
+    g_key_file_save_to_file(file.get(), (folder() / entryFileName).c_str(), nullptr);
+}
+
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "launch/LoginItems.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace scriblo {
+
+// Login items as XDG autostart entries in $XDG_CONFIG_HOME/autostart. An entry counts as
+// Scriblo's when its Exec program resolves to the running executable, whatever the
+// entry file is called; an entry with Hidden=true is switched off and does not count.
+class XdgAutostart final : public LoginItems {
+public:
+    static constexpr const char* entryFileName = "org.scriblo.Scriblo.desktop";
+
+    explicit XdgAutostart(std::filesystem::path executable);
+
+    bool containsApplication() override;
+    void setContainsApplication(bool contains) override;
+
+    static std::filesystem::path folder();
+    // The running program, /proc/self/exe resolved.
+    static std::filesystem::path runningExecutable();
+
+private:
+    std::optional<std::filesystem::path> applicationEntry() const;
+    bool startsApplication(const std::filesystem::path& entry) const;
+    void writeEntry() const;
+
+    std::filesystem::path m_executable;
+};
+
+}
