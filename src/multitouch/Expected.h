@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace scriblo {
+
+// Why something from outside (a file, a device) could not be used, in words for the user.
+struct Failure {
+    std::string message;
+};
+
+// A value, or the failure that prevented it.
+template <class Value>
+class Expected {
+public:
+    Expected(Value value) : m_content(std::move(value)) { }
+    Expected(Failure failure) : m_content(std::move(failure)) { }
+
+    bool hasValue() const { return std::holds_alternative<Value>(m_content); }
+    explicit operator bool() const { return hasValue(); }
+    Value& value() { return std::get<Value>(m_content); }
+    const Value& value() const { return std::get<Value>(m_content); }
+    const std::string& error() const { return std::get<Failure>(m_content).message; }
+
+private:
+    std::variant<Value, Failure> m_content;
+};
+
+}

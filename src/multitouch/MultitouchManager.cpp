@@ -1,0 +1,201 @@
+#include "multitouch/MultitouchManager.h"
+
+#include "multitouch/LogindSleepWatcher.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace scriblo {
+
+MultitouchManager::MultitouchManager(MultitouchServices services)
+    : m_services(std::move(services))
+{
+}
+
+MultitouchManager::~MultitouchManager()
+{
+    m_hardwareCheckTimer.reset();
+    for (const auto& device : m_devices)
+        disconnectDevice(device);
+}
+
+MultitouchManager& MultitouchManager::sharedMultitouchManager()
+{
+    static MultitouchManager* manager = [] {
+        auto* created = new MultitouchManager(MultitouchServices::system());
+        if (QCoreApplication::instance())
+            new LogindSleepWatcher([created] { created->restartMultitouchEventForwardingAfterWake(); },
+                                   QCoreApplication::instance());
+        return created;
+    }();
+    return *manager;
+}
+
+bool MultitouchManager::systemIsMultitouchCapable() const
+{
+    try {
+        return m_services.framework->isAvailable();
+    } catch (...) {
+        return false;
+    }
+}
+
+void MultitouchManager::addMultitouchListener(QObject* target, MultitouchCallback callback, QThread* thread)
+{
+    removeMultitouchListeners(target, callback);
+    auto listener = std::make_shared<MultitouchListener>(target, std::move(callback), thread);
+    {
+        std::lock_guard lock(m_listenersMutex);
+        m_listeners.push_back(std::move(listener));
+    }
+    startForwardingMultitouchEventsToListeners();
+}
+
+void MultitouchManager::removeMultitouchListeners(const QObject* target, std::optional<MultitouchCallback> callback)
+{
+    std::lock_guard lock(m_listenersMutex);
+    std::erase_if(m_listeners, [&](const MultitouchListenerPointer& listener) {
+        return listener->targetIdentity() == target && (!callback || listener->callback() == *callback);
+    });
+}
+
+std::vector<MultitouchListenerPointer> MultitouchManager::multitouchListeners() const
+{
+    std::lock_guard lock(m_listenersMutex);
+    return m_listeners;
+}
+
+bool MultitouchManager::postUnlessOnMainThread(void (MultitouchManager::*operation)())
+{
+    if (m_services.mainThread->isCurrent())
+        return false;
+    m_services.mainThread->post([this, operation] { (this->*operation)(); });
+    return true;
+}
+
+void MultitouchManager::startForwardingMultitouchEventsToListeners()
+{
+    if (postUnlessOnMainThread(&MultitouchManager::startForwardingMultitouchEventsToListeners))
+        return;
+    if (m_forwarding || !systemIsMultitouchCapable())
+        return;
+    std::vector<MTDeviceRef> fresh;
+    try {
+        fresh = m_services.framework->createList();
+    } catch (...) {
+    }
+    for (auto device = fresh.rbegin(); device != fresh.rend(); ++device)
+        connectDevice(*device);
+    m_hardwareCheckTimer = m_services.timers->scheduleRepeating(hardwareCheckInterval, [this] {
+        checkMultitouchHardware();
+    });
+    m_forwarding = true;
+}
+
+void MultitouchManager::connectDevice(const MTDeviceRef& device)
+{
+    try {
+        m_services.framework->registerContactFrameCallback(device, multitouchContactFrameCallback, this);
+        m_services.framework->start(device);
+    } catch (...) {
+        // A device that fails to start still counts as connected, so the hardware
+        // check does not restart over and over because of it.
+    }
+    m_devices.push_back(device);
+}
+
+void MultitouchManager::stopForwardingMultitouchEventsToListeners()
+{
+    if (postUnlessOnMainThread(&MultitouchManager::stopForwardingMultitouchEventsToListeners))
+        return;
+    if (!m_forwarding)
+        return;
+    m_hardwareCheckTimer.reset();
+    while (!m_devices.empty()) {
+        MTDeviceRef device = m_devices.back();
+        m_devices.pop_back();
+        disconnectDevice(device);
+    }
+    m_forwarding = false;
+}
+
+void MultitouchManager::disconnectDevice(const MTDeviceRef& device)
+{
+    try {
+        m_services.framework->unregisterContactFrameCallback(device, multitouchContactFrameCallback);
+        m_services.framework->stop(device);
+    } catch (...) {
+    }
+}
+
+void MultitouchManager::restartMultitouchEventForwardingAfterWake()
+{
+    if (postUnlessOnMainThread(&MultitouchManager::restartMultitouchEventForwardingAfterWake))
+        return;
+    stopForwardingMultitouchEventsToListeners();
+    startForwardingMultitouchEventsToListeners();
+}
+
+void MultitouchManager::checkMultitouchHardware()
+{
+    updateBuiltInDisplayState();
+    size_t count = m_devices.size();
+    try {
+        count = m_services.framework->createList().size();
+    } catch (...) {
+    }
+    if (count != m_devices.size()) {
+        m_hardwareCheckTimer.reset();
+        restartMultitouchEventForwardingAfterWake();
+    }
+}
+
+bool MultitouchManager::isBuiltInDisplayName(const std::string& name)
+{
+    for (const char* prefix : { "eDP", "LVDS", "DSI" }) {
+        if (name.rfind(prefix, 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+void MultitouchManager::updateBuiltInDisplayState()
+{
+    // Frames from a built-in touchpad are dropped only when displays are known to be
+    // active and none of them is built in (a closed lid on an external screen). When
+    // the system cannot list its displays, nothing is dropped.
+    auto names = m_services.displays->activeDisplayNames();
+    bool inactive = names && !names->empty() && std::none_of(names->begin(), names->end(), isBuiltInDisplayName);
+    m_builtInDisplayInactive = inactive;
+}
+
+int MultitouchManager::multitouchContactFrameCallback(MTDevice* device, const MTTouch* touches, int32_t count,
+                                                      double timestamp, int32_t frame, void* context)
+{
+    static_cast<MultitouchManager*>(context)->handleContactFrame(*device, touches, count, timestamp, frame);
+    return 0;
+}
+
+void MultitouchManager::handleContactFrame(MTDevice& device, const MTTouch* touches, int32_t count,
+                                           double timestamp, int32_t frame)
+{
+    if (m_builtInDisplayInactive && m_services.framework->isBuiltIn(device).value_or(false))
+        return;
+    std::vector<MultitouchTouch> list;
+    list.reserve(size_t(std::max(count, 0)));
+    for (int32_t index = 0; index < count; ++index)
+        list.emplace_back(touches[index]);
+    handleMultitouchEvent(std::make_shared<MultitouchEvent>(device.identifier(), frame, timestamp, std::move(list)));
+}
+
+void MultitouchManager::handleMultitouchEvent(const MultitouchEventPointer& event)
+{
+    if (!m_forwarding)
+        return;
+    std::lock_guard lock(m_listenersMutex);
+    for (auto listener = m_listeners.rbegin(); listener != m_listeners.rend(); ++listener)
+        (*listener)->sendMultitouchEvent(event);
+}
+
+}

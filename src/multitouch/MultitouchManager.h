@@ -1,0 +1,69 @@
+#pragma once
+
+#include "multitouch/MultitouchListener.h"
+#include "multitouch/MultitouchServices.h"
+
+#include <atomic>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace scriblo {
+
+// Connects to every touchpad, wraps each contact frame as a MultitouchEvent and hands
+// it to the registered listeners, most recently registered first. Starting, stopping
+// and restarting always happen on the main thread; frames arrive on the devices' own
+// reader threads.
+class MultitouchManager {
+public:
+    static constexpr double hardwareCheckInterval = 1.0;
+
+    explicit MultitouchManager(MultitouchServices services);
+    ~MultitouchManager();
+    MultitouchManager(const MultitouchManager&) = delete;
+    MultitouchManager& operator=(const MultitouchManager&) = delete;
+
+    // The process-wide manager on the system's touchpads, restarted after every wake.
+    static MultitouchManager& sharedMultitouchManager();
+
+    bool systemIsMultitouchCapable() const;
+    // Replaces any listener with this target and callback, then starts forwarding.
+    void addMultitouchListener(QObject* target, MultitouchCallback callback, QThread* thread = nullptr);
+    // Without a callback, removes every listener of the target. Forwarding goes on.
+    void removeMultitouchListeners(const QObject* target, std::optional<MultitouchCallback> callback = std::nullopt);
+
+    void startForwardingMultitouchEventsToListeners();
+    void stopForwardingMultitouchEventsToListeners();
+    void restartMultitouchEventForwardingAfterWake();
+    void checkMultitouchHardware();
+    void handleMultitouchEvent(const MultitouchEventPointer& event);
+
+    bool forwardingMultitouchEventsToListeners() const { return m_forwarding; }
+    std::vector<MultitouchListenerPointer> multitouchListeners() const;
+    const std::vector<MTDeviceRef>& multitouchDevices() const { return m_devices; }
+    bool hasMultitouchHardwareCheckTimer() const { return m_hardwareCheckTimer != nullptr; }
+    bool builtInDisplayInactive() const { return m_builtInDisplayInactive; }
+
+    // Whether a display connector (eDP-1, LVDS1, DSI-1, ...) belongs to a built-in panel.
+    static bool isBuiltInDisplayName(const std::string& name);
+
+private:
+    static int multitouchContactFrameCallback(MTDevice* device, const MTTouch* touches, int32_t count,
+                                              double timestamp, int32_t frame, void* context);
+    void handleContactFrame(MTDevice& device, const MTTouch* touches, int32_t count, double timestamp,
+                            int32_t frame);
+    bool postUnlessOnMainThread(void (MultitouchManager::*operation)());
+    void connectDevice(const MTDeviceRef& device);
+    void disconnectDevice(const MTDeviceRef& device);
+    void updateBuiltInDisplayState();
+
+    MultitouchServices m_services;
+    std::atomic<bool> m_forwarding { false };
+    std::atomic<bool> m_builtInDisplayInactive { false };
+    mutable std::mutex m_listenersMutex;
+    std::vector<MultitouchListenerPointer> m_listeners;
+    std::vector<MTDeviceRef> m_devices;
+    std::unique_ptr<RepeatingTimer> m_hardwareCheckTimer;
+};
+
+}
