@@ -89,7 +89,8 @@ std::vector<DesktopEntry> shownEntries()
     std::vector<DesktopEntry> entries;
     visitEntryFiles([&](const EntryFile& entryFile) {
         auto info = load(entryFile);
-        if (info && g_app_info_should_show(G_APP_INFO(info.get())))
+        // should_show leaves Hidden to the menu's own index, so it is checked here too.
+        if (info && !g_desktop_app_info_get_is_hidden(info.get()) && g_app_info_should_show(G_APP_INFO(info.get())))
             entries.push_back(describe(entryFile, info.get()));
         return true;
     });

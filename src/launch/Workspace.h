@@ -1,13 +1,13 @@
 #pragma once
 
+#include "launch/BrowserScripting.h"
+
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 
 namespace scriblo {
-
-class BrowserScripting;
 
 // The desktop services that launching and the catalogue need.
 class Workspace {

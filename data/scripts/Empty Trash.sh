@@ -1,0 +1,3 @@
+#!/bin/sh
+# Empties the desktop's trash, the same one the file manager shows.
+exec gio trash --empty

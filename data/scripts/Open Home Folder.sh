@@ -1,0 +1,3 @@
+#!/bin/sh
+# Opens the home folder in the default file manager.
+exec xdg-open "$HOME"

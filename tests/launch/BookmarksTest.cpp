@@ -1,0 +1,167 @@
+#include "DesktopFixture.h"
+#include "launch/ChromeBookmarks.h"
+#include "launch/FirefoxBookmarks.h"
+#include "launch/SafariBookmarks.h"
+
+#include <gmock/gmock.h>
+#include <plist/plist.h>
+#include <sqlite3.h>
+
+using namespace scriblo;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+class BookmarksTest : public scriblo::testing::DesktopFixture { };
+
+const char chromeBar[] = R"({"roots": {"bookmark_bar": {"children": [
+    {"type": "url", "name": "Zeta", "url": "https://z.org/"},
+    {"type": "folder", "name": "Folder", "children": [{"type": "url", "name": "Inner", "url": "https://i.org"}]},
+    {"type": "url", "name": "No address"},
+    {"type": "url", "name": "Alpha", "url": "https://a.org"}]}}})";
+
+void execute(sqlite3* database, const std::string& sql)
+{
+    ASSERT_EQ(sqlite3_exec(database, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(database);
+}
+
+// A places database with Firefox's two tables, the toolbar folder and a menu folder.
+void writePlaces(const std::filesystem::path& file)
+{
+    std::filesystem::create_directories(file.parent_path());
+    sqlite3* database = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &database), SQLITE_OK);
+    execute(database,
+        "CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url TEXT);"
+        "CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER, parent INTEGER, position INTEGER, title TEXT, guid TEXT);"
+        "INSERT INTO moz_bookmarks VALUES (1, 2, NULL, 0, 0, '', 'root________');"
+        "INSERT INTO moz_bookmarks VALUES (2, 2, NULL, 1, 0, 'menu', 'menu________');"
+        "INSERT INTO moz_bookmarks VALUES (3, 2, NULL, 1, 1, 'toolbar', 'toolbar_____');"
+        "INSERT INTO moz_places VALUES (10, 'https://second.org/'), (11, 'https://first.org'), (12, 'https://menu.org'), (13, 'https://untitled.org');"
+        "INSERT INTO moz_bookmarks VALUES (20, 1, 10, 3, 2, 'Second', 'a');"
+        "INSERT INTO moz_bookmarks VALUES (21, 1, 11, 3, 0, 'First', 'b');"
+        "INSERT INTO moz_bookmarks VALUES (22, 2, NULL, 3, 1, 'A folder', 'c');"
+        "INSERT INTO moz_bookmarks VALUES (23, 1, 12, 2, 0, 'Menu', 'd');"
+        "INSERT INTO moz_bookmarks VALUES (24, 3, NULL, 3, 3, NULL, 'e');"
+        "INSERT INTO moz_bookmarks VALUES (25, 1, 13, 3, 4, NULL, 'f');");
+    sqlite3_close(database);
+}
+
+plist_t dictionary(std::initializer_list<std::pair<const char*, plist_t>> items)
+{
+    plist_t dict = plist_new_dict();
+    for (const auto& [key, value] : items)
+        plist_dict_set_item(dict, key, value);
+    return dict;
+}
+
+plist_t array(std::initializer_list<plist_t> items)
+{
+    plist_t list = plist_new_array();
+    for (plist_t item : items)
+        plist_array_append_item(list, item);
+    return list;
+}
+
+plist_t safariLeaf(const char* title, const char* url)
+{
+    return dictionary({ { "URIDictionary", dictionary({ { "title", plist_new_string(title) } }) }, { "URLString", plist_new_string(url) } });
+}
+
+void writeSafari(const std::filesystem::path& file, bool binary, const char* barTitle = "BookmarksBar")
+{
+    plist_t root = dictionary({ { "Children", array({
+        dictionary({ { "Title", plist_new_string("History") } }),
+        dictionary({ { "Title", plist_new_string(barTitle) }, { "Children", array({
+            safariLeaf("Zulu", "https://zulu.org/"),
+            dictionary({ { "Title", plist_new_string("Folder") }, { "Children", array({ safariLeaf("Inner", "https://i.org") }) } }),
+            safariLeaf("Alpha", "https://alpha.org"),
+        }) } }),
+    }) } });
+    char* bytes = nullptr;
+    uint32_t length = 0;
+    binary ? plist_to_bin(root, &bytes, &length) : plist_to_xml(root, &bytes, &length);
+    scriblo::testing::DesktopFixture::writeFile(file, std::string(bytes, length));
+    free(bytes);
+    plist_free(root);
+}
+
+}
+
+TEST_F(BookmarksTest, chromeReadsLinksOnTheBarInFileOrderSkippingFolders)
+{
+    writeFile(root / "Bookmarks", chromeBar);
+    EXPECT_THAT(ChromeBookmarks::read(root / "Bookmarks"),
+        ElementsAre(Bookmark { "Zeta", "https://z.org/" }, Bookmark { "Alpha", "https://a.org" }));
+}
+
+TEST_F(BookmarksTest, chromeGivesNothingForMissingOrMalformedFiles)
+{
+    EXPECT_THAT(ChromeBookmarks::read(root / "absent"), IsEmpty());
+    writeFile(root / "truncated", std::string(chromeBar).substr(0, 120));
+    EXPECT_THAT(ChromeBookmarks::read(root / "truncated"), IsEmpty());
+    writeFile(root / "wrongKind", R"({"roots": {"bookmark_bar": {"children": [{"type": "url", "name": 5, "url": "x"}]}}})");
+    EXPECT_THAT(ChromeBookmarks::read(root / "wrongKind"), IsEmpty());
+    writeFile(root / "noBar", R"({"roots": {}})");
+    EXPECT_THAT(ChromeBookmarks::read(root / "noBar"), IsEmpty());
+}
+
+TEST_F(BookmarksTest, firefoxReadsToolbarLinksInPositionOrder)
+{
+    writePlaces(root / "places.sqlite");
+    EXPECT_THAT(FirefoxBookmarks::read(root / "places.sqlite"),
+        ElementsAre(Bookmark { "First", "https://first.org" }, Bookmark { "Second", "https://second.org/" }));
+}
+
+TEST_F(BookmarksTest, firefoxLeavesTheLiveDatabaseUntouchedAndSurvivesOddPaths)
+{
+    auto folder = root / "a ?#%;'\"b";
+    writePlaces(folder / "places.sqlite");
+    auto before = std::filesystem::last_write_time(folder / "places.sqlite");
+    EXPECT_EQ(FirefoxBookmarks::read(folder / "places.sqlite").size(), 2u);
+    EXPECT_EQ(std::filesystem::last_write_time(folder / "places.sqlite"), before);
+    EXPECT_FALSE(std::filesystem::exists(folder / "places.sqlite-journal"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "places.sqlite-wal"));
+    writeFile(root / "garbage.sqlite", "not a database at all");
+    EXPECT_THAT(FirefoxBookmarks::read(root / "garbage.sqlite"), IsEmpty());
+    EXPECT_THAT(FirefoxBookmarks::read(root / "absent.sqlite"), IsEmpty());
+}
+
+TEST_F(BookmarksTest, firefoxDefaultProfilePrefersInstallThenDefaultThenOnlyProfile)
+{
+    auto folder = root / "firefox";
+    writeFile(folder / "profiles.ini",
+        "[Profile1]\nName=other\nIsRelative=1\nPath=other.default\nDefault=1\n\n"
+        "[Profile0]\nName=main\nIsRelative=1\nPath=main.default-release\n\n"
+        "[Install4F96D1932A9F858E]\nDefault=main.default-release\nLocked=1\n");
+    EXPECT_EQ(FirefoxBookmarks::defaultProfile(folder), folder / "main.default-release");
+    writeFile(folder / "profiles.ini", "[Profile0]\nIsRelative=0\nPath=/elsewhere/p\n\n[Profile1]\nPath=q\nDefault=1\n");
+    EXPECT_EQ(FirefoxBookmarks::defaultProfile(folder), folder / "q");
+    writeFile(folder / "profiles.ini", "[General]\nStartWithLastProfile=1\n\n[Profile0]\nIsRelative=0\nPath=/elsewhere/p\n");
+    EXPECT_EQ(FirefoxBookmarks::defaultProfile(folder), std::filesystem::path("/elsewhere/p"));
+    writeFile(folder / "profiles.ini", "[Profile0]\nPath=a\n\n[Profile1]\nPath=b\n");
+    EXPECT_EQ(FirefoxBookmarks::defaultProfile(folder), std::nullopt);
+    EXPECT_EQ(FirefoxBookmarks::defaultProfile(root / "none"), std::nullopt);
+}
+
+TEST_F(BookmarksTest, safariReadsXmlAndBinaryListsAlike)
+{
+    for (bool binary : { false, true }) {
+        writeSafari(root / "Bookmarks.plist", binary);
+        EXPECT_THAT(SafariBookmarks::read(root / "Bookmarks.plist"),
+            ElementsAre(Bookmark { "Zulu", "https://zulu.org/" }, Bookmark { "Alpha", "https://alpha.org" }))
+            << (binary ? "binary" : "XML");
+    }
+}
+
+TEST_F(BookmarksTest, safariGivesNothingWithoutABarOrReadableFile)
+{
+    writeSafari(root / "NoBar.plist", false, "BookmarksMenu");
+    EXPECT_THAT(SafariBookmarks::read(root / "NoBar.plist"), IsEmpty());
+    writeFile(root / "Broken.plist", "<?xml version=\"1.0\"?><plist><dict><key>Children</key>");
+    EXPECT_THAT(SafariBookmarks::read(root / "Broken.plist"), IsEmpty());
+    writeFile(root / "Array.plist", "bplist00");
+    EXPECT_THAT(SafariBookmarks::read(root / "Array.plist"), IsEmpty());
+    EXPECT_THAT(SafariBookmarks::read(root / "absent.plist"), IsEmpty());
+}

@@ -1,0 +1,184 @@
+#include "DesktopFixture.h"
+#include "FakeWorkspace.h"
+#include "launch/LaunchableCatalogue.h"
+
+#include <atomic>
+#include <gmock/gmock.h>
+#include <thread>
+
+using namespace scriblo;
+using scriblo::testing::FakeWorkspace;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+std::vector<std::string> names(const LaunchableListHandle& list)
+{
+    std::vector<std::string> result;
+    for (const auto& target : *list)
+        result.push_back(target->displayName());
+    return result;
+}
+
+std::vector<std::string> identities(const LaunchableListHandle& list)
+{
+    std::vector<std::string> result;
+    for (const auto& target : *list)
+        result.push_back(target->launchId());
+    return result;
+}
+
+class LaunchableCatalogueTest : public scriblo::testing::DesktopFixture {
+protected:
+    void SetUp() override
+    {
+        DesktopFixture::SetUp();
+        builtIn = root / "builtin";
+        std::filesystem::create_directories(builtIn);
+        catalogue = std::make_unique<LaunchableCatalogue>(workspace, builtIn);
+    }
+
+    void writeApplications()
+    {
+        writeDesktopEntry(dataHome, "zebra.desktop", "zebra", "Icon=zebra-icon\n");
+        writeDesktopEntry(systemData, "apple.desktop", "Apple");
+        writeDesktopEntry(systemData, "banana.desktop", "banana");
+        writeDesktopEntry(systemData, "ten.desktop", "10 Apps");
+        writeDesktopEntry(systemData, "nine.desktop", "9 Apps");
+        writeDesktopEntry(systemData, "editor.desktop", "System Editor");
+        writeDesktopEntry(dataHome, "editor.desktop", "My Editor");
+        writeDesktopEntry(systemData, "gone.desktop", "Gone");
+        writeDesktopEntry(dataHome, "gone.desktop", "Gone", "Hidden=true\n");
+        writeDesktopEntry(systemData, "quiet.desktop", "Quiet", "NoDisplay=true\n");
+        writeDesktopEntry(systemData, "kdeonly.desktop", "KDE Only", "OnlyShowIn=KDE;\n");
+        writeDesktopEntry(systemData, "ours.desktop", "Ours Only", "OnlyShowIn=Scriblo;\n");
+        writeDesktopEntry(systemData, "notours.desktop", "Not Ours", "NotShowIn=Scriblo;\n");
+        writeDesktopEntry(systemData, "missing.desktop", "Missing Program", "TryExec=/nonexistent/program\n");
+        writeDesktopEntry(systemData, "kde/konsole.desktop", "Konsole", "Categories=Qt;KDE;System;TerminalEmulator;\n");
+        writeDesktopEntry(systemData, "calc.desktop", "Calculator", "Categories=GNOME;Utility;\n");
+        writeDesktopEntry(systemData, "monitor.desktop", "Alpha Monitor", "Categories=System;Utility;\n");
+        writeDesktopEntry(systemData, "control.desktop", "Control", "Categories=Settings;\n");
+        writeDesktopEntry(systemData, "org.gnome.Nautilus.desktop", "Files", "Categories=GNOME;System;FileManager;\n");
+        writeDesktopEntry(systemData, LaunchableCatalogue::ownDesktopId, "Scriblo");
+        writeDesktopEntry(systemData, LaunchableCatalogue::siblingDesktopId, "Scriblo Helper");
+    }
+
+    std::shared_ptr<FakeWorkspace> workspace = std::make_shared<FakeWorkspace>();
+    std::filesystem::path builtIn;
+    std::unique_ptr<LaunchableCatalogue> catalogue;
+};
+
+}
+
+TEST_F(LaunchableCatalogueTest, applicationsFollowMenuRulesOverridesAndCategories)
+{
+    writeApplications();
+    EXPECT_THAT(names(catalogue->fetchNormalAppArray()),
+        ElementsAre("10 Apps", "9 Apps", "Apple", "My Editor", "Ours Only", "banana", "zebra"));
+    EXPECT_THAT(names(catalogue->fetchUtilitiesAppArray()), ElementsAre("Calculator"));
+    EXPECT_THAT(identities(catalogue->fetchSystemAppArray()),
+        ElementsAre("monitor.desktop", "control.desktop", "org.gnome.Nautilus.desktop", "kde-konsole.desktop"));
+}
+
+TEST_F(LaunchableCatalogueTest, defaultFileManagerLeadsTheSystemList)
+{
+    writeApplications();
+    workspace->fileManager = "ORG.GNOME.Nautilus.desktop";
+    EXPECT_THAT(names(catalogue->fetchSystemAppArray()), ElementsAre("Files", "Alpha Monitor", "Control", "Konsole"));
+}
+
+TEST_F(LaunchableCatalogueTest, applicationsWithoutIconGetTheGenericOne)
+{
+    writeApplications();
+    auto list = catalogue->fetchNormalAppArray();
+    EXPECT_EQ(list->back()->icon(), "zebra-icon");
+    EXPECT_EQ(list->front()->icon(), "application-x-executable");
+}
+
+TEST_F(LaunchableCatalogueTest, scriptsAreExecutableFilesDirectlyInBothFolders)
+{
+    auto user = dataHome / "Scriblo/Scripts";
+    writeFile(builtIn / "Zed.sh", "#!/bin/sh\n", true);
+    writeFile(user / "alpha.sh", "#!/bin/sh\n", true);
+    writeFile(user / "Beta.tar.py", "#!/bin/sh\n", true);
+    writeFile(user / "10 x.sh", "#!/bin/sh\n", true);
+    writeFile(user / "9 x", "#!/bin/sh\n", true);
+    writeFile(user / ".hidden.sh", "#!/bin/sh\n", true);
+    writeFile(user / "sub/inner.sh", "#!/bin/sh\n", true);
+    writeFile(user / "notes.txt", "plain\n", false);
+    std::filesystem::create_directories(user / "folder.sh");
+    EXPECT_THAT(names(catalogue->fetchScriptArray()), ElementsAre("10 x", "9 x", "Beta.tar", "Zed", "alpha"));
+    EXPECT_EQ(catalogue->findLaunchableWithId((user / "alpha.sh").string())->displayName(), "alpha");
+    EXPECT_EQ(catalogue->userScriptsProblem(), std::nullopt);
+}
+
+TEST_F(LaunchableCatalogueTest, missingScriptsFolderIsCreatedAndAFailureKeepsBuiltIns)
+{
+    writeFile(builtIn / "Lock.sh", "#!/bin/sh\n", true);
+    catalogue->fetchScriptArray();
+    EXPECT_TRUE(std::filesystem::is_directory(dataHome / "Scriblo/Scripts"));
+
+    std::filesystem::remove_all(dataHome / "Scriblo");
+    writeFile(dataHome / "Scriblo", "a file where the folder should be");
+    EXPECT_THAT(names(catalogue->fetchScriptArray()), ElementsAre("Lock"));
+    ASSERT_TRUE(catalogue->userScriptsProblem());
+    EXPECT_NE(catalogue->userScriptsProblem()->find("Scriblo/Scripts"), std::string::npos);
+}
+
+TEST_F(LaunchableCatalogueTest, webPagesComeOnlyFromInstalledBrowsers)
+{
+    const char bar[] = R"({"roots": {"bookmark_bar": {"children": [{"type": "url", "name": "%s", "url": "https://%s.org/"}]}}})";
+    auto chromeBar = [&](const char* name) {
+        char text[256];
+        std::snprintf(text, sizeof text, bar, name, name);
+        return std::string(text);
+    };
+    writeFile(configHome / "google-chrome/Default/Bookmarks", chromeBar("chrome"));
+    writeFile(configHome / "chromium/Default/Bookmarks", chromeBar("chromium"));
+    writeDesktopEntry(systemData, "google-chrome.desktop", "Google Chrome", "Icon=google-chrome\n");
+    EXPECT_THAT(identities(catalogue->fetchWebPageArray()), ElementsAre("com.google.Chrome:https://chrome.org/"));
+    EXPECT_EQ(catalogue->webPageArray()->front()->icon(), "google-chrome");
+
+    writeDesktopEntry(systemData, "chromium.desktop", "Chromium");
+    writeFile(configHome / "google-chrome/Default/Bookmarks", "{ broken");
+    EXPECT_THAT(identities(catalogue->fetchWebPageArray()), ElementsAre("org.chromium.Chromium:https://chromium.org/"));
+}
+
+TEST_F(LaunchableCatalogueTest, noBrowsersMeansNoPages)
+{
+    writeFile(configHome / "google-chrome/Default/Bookmarks", R"({"roots": {"bookmark_bar": {"children": [{"type": "url", "name": "a", "url": "b"}]}}})");
+    EXPECT_THAT(*catalogue->fetchWebPageArray(), IsEmpty());
+}
+
+TEST_F(LaunchableCatalogueTest, lookupSearchesEveryListAndFindsNothingBeforeFetching)
+{
+    writeApplications();
+    writeFile(builtIn / "Zed.sh", "#!/bin/sh\n", true);
+    EXPECT_EQ(catalogue->findLaunchableWithId("calc.desktop"), nullptr);
+    catalogue->fetchAll();
+    EXPECT_EQ(catalogue->findLaunchableWithId("calc.desktop")->displayName(), "Calculator");
+    EXPECT_EQ(catalogue->findLaunchableWithId("control.desktop")->displayName(), "Control");
+    EXPECT_EQ(catalogue->findLaunchableWithId((builtIn / "Zed.sh").string())->displayName(), "Zed");
+    EXPECT_EQ(catalogue->findLaunchableWithId("CALC.desktop"), nullptr);
+    EXPECT_EQ(catalogue->findLaunchableWithId("gone.desktop"), nullptr);
+}
+
+TEST_F(LaunchableCatalogueTest, lookupsDuringRefetchesAlwaysSeeAWholeList)
+{
+    writeApplications();
+    catalogue->fetchAll();
+    std::atomic<bool> done { false };
+    std::atomic<int> misses { 0 };
+    std::thread reader([&] {
+        while (!done) {
+            if (!catalogue->findLaunchableWithId("zebra.desktop"))
+                ++misses;
+        }
+    });
+    for (int round = 0; round < 20; ++round)
+        catalogue->fetchNormalAppArray();
+    done = true;
+    reader.join();
+    EXPECT_EQ(misses, 0);
+}

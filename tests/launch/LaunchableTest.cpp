@@ -1,0 +1,60 @@
+#include "FakeWorkspace.h"
+#include "launch/Application.h"
+#include "launch/Script.h"
+#include "launch/WebPage.h"
+
+#include <future>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace scriblo;
+using scriblo::testing::FakeWorkspace;
+
+TEST(LaunchableTest, identitiesOfApplicationsAndScripts)
+{
+    auto workspace = std::make_shared<FakeWorkspace>();
+    Application application("Files", "folder", "org.gnome.Nautilus.desktop", workspace);
+    EXPECT_EQ(application.launchId(), "org.gnome.Nautilus.desktop");
+    EXPECT_EQ(application.bundleId(), "org.gnome.Nautilus.desktop");
+    Script script("My Script", "x", "/opt/scripts/./My Script.sh", workspace);
+    EXPECT_EQ(script.launchId(), "/opt/scripts/My Script.sh");
+    EXPECT_EQ(script.displayName(), "My Script");
+}
+
+TEST(LaunchableTest, launchOnNewThreadReturnsBeforeLaunchBeginsAndKeepsTargetAlive)
+{
+    auto workspace = std::make_shared<FakeWorkspace>();
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    std::promise<void> finished;
+    // Were the launch run on the caller's thread, this would wait out its 10 s and fail.
+    workspace->onLaunch = [&] {
+        EXPECT_EQ(released.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+        finished.set_value();
+    };
+    auto target = std::make_shared<Application>("A", "i", "a.desktop", workspace);
+    std::weak_ptr<Launchable> watch = target;
+    target->launchWithNewThread(true);
+    target.reset();
+    EXPECT_FALSE(watch.expired()) << "the launching thread must hold its target";
+    release.set_value();
+    finished.get_future().wait();
+    EXPECT_EQ(workspace->launches(), std::vector<std::string> { "application a.desktop" });
+}
+
+TEST(LaunchableTest, failuresOfALaunchAreDropped)
+{
+    auto workspace = std::make_shared<FakeWorkspace>();
+    workspace->onLaunch = [] { throw std::runtime_error("no such program"); };
+    auto script = std::make_shared<Script>("S", "i", "/nowhere/script", workspace);
+    EXPECT_NO_THROW(script->launchWithNewThread(false));
+    EXPECT_EQ(workspace->launches(), std::vector<std::string> { "program /nowhere/script" });
+}
+
+TEST(LaunchableTest, kindsWithoutLaunchBehaviourDoNothing)
+{
+    auto workspace = std::make_shared<FakeWorkspace>();
+    std::make_shared<Launchable>("L", "id", "i")->launchWithNewThread(false);
+    std::make_shared<WebPage>("W", "i", "https://a.org", "some.browser", workspace)->launchWithNewThread(false);
+    EXPECT_TRUE(workspace->launches().empty());
+}

@@ -1,0 +1,152 @@
+#include "DesktopFixture.h"
+#include "launch/LoginItems.h"
+#include "launch/Settings.h"
+#include "launch/XdgAutostart.h"
+#include "platform/PropertyListUserDefaults.h"
+
+#include <gmock/gmock.h>
+
+using namespace scriblo;
+
+namespace {
+
+class FakeLoginItems final : public LoginItems {
+public:
+    bool contains { false };
+    bool containsApplication() override { return contains; }
+    void setContainsApplication(bool value) override { contains = value; }
+};
+
+class SettingsTest : public scriblo::testing::DesktopFixture {
+protected:
+    std::unique_ptr<Settings> makeSettings(bool touchpad = true)
+    {
+        storage = std::make_shared<PropertyListUserDefaults>(root / "store.plist");
+        return std::make_unique<Settings>(storage, loginItems, [this, touchpad] {
+            ++touchpadQuestions;
+            return touchpad;
+        });
+    }
+
+    std::shared_ptr<PropertyListUserDefaults> storage;
+    std::shared_ptr<FakeLoginItems> loginItems = std::make_shared<FakeLoginItems>();
+    int touchpadQuestions { 0 };
+};
+
+}
+
+TEST_F(SettingsTest, firstStartWritesEveryDefaultToDisk)
+{
+    for (bool touchpad : { true, false }) {
+        std::filesystem::remove(root / "store.plist");
+        makeSettings(touchpad)->fetchAll();
+        PropertyListUserDefaults reread(root / "store.plist");
+        EXPECT_EQ(reread.objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(80)));
+        EXPECT_EQ(reread.objectForKey("readingDelayTime"), UserDefaultsValue(int64_t(5)));
+        EXPECT_EQ(reread.objectForKey("multitouchOption"), UserDefaultsValue(touchpad));
+        EXPECT_EQ(reread.objectForKey("fullscreenOption"), UserDefaultsValue(false));
+        EXPECT_EQ(reread.objectForKey("quickdrawOption"), UserDefaultsValue(false));
+    }
+}
+
+TEST_F(SettingsTest, storedValuesAreUsedUnchangedAndTheTouchpadIsNotAsked)
+{
+    {
+        PropertyListUserDefaults outside(root / "store.plist");
+        outside.setInteger(2000, "readingDelayTime");
+        outside.setObject(UserDefaultsValue(std::string("75 percent")), "minimumRecognitionScore");
+        outside.setInteger(0, "multitouchOption");
+        outside.setObject(UserDefaultsValue(std::string("YES")), "quickdrawOption");
+        outside.synchronize();
+    }
+    auto settings = makeSettings(true);
+    settings->fetchAll();
+    EXPECT_EQ(settings->readingDelayTime(), 2000);
+    EXPECT_EQ(settings->minimumRecognitionScore(), 75);
+    EXPECT_FALSE(settings->multitouchOption());
+    EXPECT_TRUE(settings->quickdrawOption());
+    EXPECT_EQ(touchpadQuestions, 0);
+}
+
+TEST_F(SettingsTest, numbersBeyond32BitsArePinnedNotWrapped)
+{
+    {
+        PropertyListUserDefaults outside(root / "store.plist");
+        outside.setInteger(int64_t(1) << 32 | 80, "minimumRecognitionScore");
+        outside.setInteger(-(int64_t(1) << 40), "readingDelayTime");
+        outside.synchronize();
+    }
+    auto settings = makeSettings();
+    EXPECT_EQ(settings->fetchMinimumRecognitionScore(), INT32_MAX);
+    EXPECT_EQ(settings->fetchReadingDelayTime(), INT32_MIN);
+}
+
+TEST_F(SettingsTest, everySaveWritesThroughToDisk)
+{
+    auto settings = makeSettings();
+    settings->saveMinimumRecognitionScore(91);
+    settings->saveReadingDelayTime(250);
+    settings->saveFullscreenOption(true);
+    settings->saveMultitouchOption(false);
+    settings->saveLoginStartOption(true);
+    EXPECT_EQ(settings->minimumRecognitionScore(), 91);
+    EXPECT_TRUE(settings->loginStartOption());
+    EXPECT_TRUE(loginItems->contains);
+    PropertyListUserDefaults reread(root / "store.plist");
+    EXPECT_EQ(reread.objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(91)));
+    EXPECT_EQ(reread.objectForKey("readingDelayTime"), UserDefaultsValue(int64_t(250)));
+    EXPECT_EQ(reread.objectForKey("fullscreenOption"), UserDefaultsValue(true));
+    EXPECT_EQ(reread.objectForKey("multitouchOption"), UserDefaultsValue(false));
+}
+
+class XdgAutostartTest : public scriblo::testing::DesktopFixture {
+protected:
+    void SetUp() override
+    {
+        DesktopFixture::SetUp();
+        program = root / "bin dir/scrib\"lo$";
+        writeFile(program, "#!/bin/sh\n", true);
+        autostart = std::make_unique<XdgAutostart>(program);
+    }
+
+    std::filesystem::path folder() const { return configHome / "autostart"; }
+    size_t entryCount() const
+    {
+        std::error_code error;
+        auto entries = std::filesystem::directory_iterator(folder(), error);
+        return error ? 0 : size_t(std::distance(entries, std::filesystem::directory_iterator()));
+    }
+
+    std::filesystem::path program;
+    std::unique_ptr<XdgAutostart> autostart;
+};
+
+TEST_F(XdgAutostartTest, turningOnTwiceWritesOneEntryThatResolvesToTheProgram)
+{
+    EXPECT_FALSE(autostart->containsApplication());
+    autostart->setContainsApplication(true);
+    autostart->setContainsApplication(true);
+    EXPECT_EQ(entryCount(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(folder() / XdgAutostart::entryFileName));
+    EXPECT_TRUE(autostart->containsApplication());
+    EXPECT_FALSE(XdgAutostart(root / "another program").containsApplication());
+    autostart->setContainsApplication(false);
+    EXPECT_EQ(entryCount(), 0u);
+}
+
+TEST_F(XdgAutostartTest, findsEntriesByWhatTheyStartNotByName)
+{
+    std::filesystem::create_symlink(program, root / "link");
+    writeFile(folder() / "a-hidden.desktop", "[Desktop Entry]\nType=Application\nExec=" + (root / "link").string() + "\nHidden=true\n");
+    EXPECT_FALSE(autostart->containsApplication());
+    writeFile(folder() / "b-mine.desktop", "[Desktop Entry]\nType=Application\nExec='" + (root / "link").string() + "' --flag %U\n");
+    writeFile(folder() / "c-mine-too.desktop", "[Desktop Entry]\nType=Application\nExec=\"" + (root / "bin dir/scrib\\\\\"lo\\\\$").string() + "\"\n");
+    writeFile(folder() / "d-gone.desktop", "[Desktop Entry]\nType=Application\nExec=/nowhere/scriblo\n");
+    EXPECT_TRUE(autostart->containsApplication());
+    autostart->setContainsApplication(false);
+    EXPECT_FALSE(std::filesystem::exists(folder() / "b-mine.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(folder() / "c-mine-too.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(folder() / "a-hidden.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(folder() / "d-gone.desktop"));
+    EXPECT_TRUE(autostart->containsApplication());
+}
