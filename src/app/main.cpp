@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/GesturesCommand.h"
+#include "app/SettingsCommand.h"
 #include "app/Subcommand.h"
+#include "app/TargetsCommand.h"
 
 #include <cstdio>
 #include <exception>
@@ -10,6 +12,8 @@ using namespace scriblo;
 
 static const Subcommand subcommands[] = {
     { "gestures", GesturesCommand::usage, GesturesCommand::run },
+    { "targets", TargetsCommand::usage, TargetsCommand::run },
+    { "settings", SettingsCommand::usage, SettingsCommand::run },
 };
 
 static void printHelp()

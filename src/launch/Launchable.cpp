@@ -14,15 +14,28 @@ Launchable::Launchable(std::string displayName, std::string launchId, std::strin
 
 void Launchable::launchWithNewThread(bool newThread)
 {
+    // A failed launch is silent by design: the user simply sees nothing start.
+    if (!newThread) {
+        launchHere();
+        return;
+    }
     try {
-        if (newThread) {
-            // The thread's share keeps the target alive through a catalogue refresh.
-            std::thread([self = shared_from_this()] { self->launchWithNewThread(false); }).detach();
-            return;
-        }
+        // The thread's share keeps the target alive through a catalogue refresh.
+        std::thread([self = shared_from_this()] { self->launchHere(); }).detach();
+    } catch (const std::exception&) {
+        // No thread to be had (or no owner to share): the launch is dropped like any failure.
+    }
+}
+
+std::optional<std::string> Launchable::launchHere()
+{
+    try {
         launch();
+        return std::nullopt;
+    } catch (const std::exception& error) {
+        return std::string(error.what());
     } catch (...) {
-        // A failed launch is silent by design: the user simply sees nothing start.
+        return std::string("unknown failure");
     }
 }
 

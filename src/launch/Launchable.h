@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace scriblo {
@@ -24,6 +25,10 @@ public:
     // With `newThread` the launch runs on a detached thread and this returns at once.
     // Any failure of the launch is dropped: the caller never hears of it.
     void launchWithNewThread(bool newThread);
+
+    // Launches on the calling thread and says why it failed, for callers such as the
+    // command line that must not report a failure as success.
+    std::optional<std::string> launchHere();
 
     // What a launch would do, in words, for `--dry-run` and diagnostics.
     virtual std::string description() const;

@@ -1,0 +1,119 @@
+#include "app/SettingsCommand.h"
+
+#include "launch/Settings.h"
+#include "launch/XdgAutostart.h"
+#include "multitouch/MTDevice.h"
+#include "platform/PropertyListUserDefaults.h"
+
+#include <charconv>
+#include <variant>
+#include <iostream>
+
+namespace scriblo {
+
+const char SettingsCommand::usage[] =
+    "  settings                           every setting: KEY, VALUE\n"
+    "  settings get KEY                   one setting\n"
+    "  settings set KEY VALUE             change one setting: minimumRecognitionScore 70..100,\n"
+    "                                     readingDelayTime 1..1000 (ms), the options true|false\n"
+    "    --store FILE                     the preferences file (default: the user's own)\n";
+
+namespace {
+
+struct IntegerSetting {
+    int32_t (Settings::*read)() const;
+    void (Settings::*save)(int32_t);
+    int32_t lowest;
+    int32_t highest;
+};
+
+struct BoolSetting {
+    bool (Settings::*read)() const;
+    void (Settings::*save)(bool);
+};
+
+struct Key {
+    const char* name;
+    std::variant<IntegerSetting, BoolSetting> setting;
+};
+
+const Key keys[] = {
+    { Settings::minimumRecognitionScoreKey, IntegerSetting { &Settings::minimumRecognitionScore, &Settings::saveMinimumRecognitionScore, Settings::lowestMinimumRecognitionScore, Settings::highestMinimumRecognitionScore } },
+    { Settings::readingDelayTimeKey, IntegerSetting { &Settings::readingDelayTime, &Settings::saveReadingDelayTime, Settings::shortestReadingDelayTime, Settings::longestReadingDelayTime } },
+    { Settings::multitouchOptionKey, BoolSetting { &Settings::multitouchOption, &Settings::saveMultitouchOption } },
+    { Settings::fullscreenOptionKey, BoolSetting { &Settings::fullscreenOption, &Settings::saveFullscreenOption } },
+    { Settings::quickdrawOptionKey, BoolSetting { &Settings::quickdrawOption, &Settings::saveQuickdrawOption } },
+    { "loginStartOption", BoolSetting { &Settings::loginStartOption, &Settings::saveLoginStartOption } },
+};
+
+const Key& findKey(const std::string& name)
+{
+    for (const auto& key : keys) {
+        if (name == key.name)
+            return key;
+    }
+    throw UsageError("unknown setting '" + name + "' (see scriblo settings)");
+}
+
+std::string valueText(const Settings& settings, const Key& key)
+{
+    if (auto integer = std::get_if<IntegerSetting>(&key.setting))
+        return std::to_string((settings.*integer->read)());
+    return (settings.*std::get<BoolSetting>(key.setting).read)() ? "true" : "false";
+}
+
+// Accepts exactly what the setup window would; anything else changes nothing.
+void save(Settings& settings, const Key& key, const std::string& text)
+{
+    if (auto integer = std::get_if<IntegerSetting>(&key.setting)) {
+        int32_t value = 0;
+        auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error != std::errc() || end != text.data() + text.size() || value < integer->lowest || value > integer->highest)
+            throw InputError(std::string(key.name) + " takes a whole number from " + std::to_string(integer->lowest) + " to " + std::to_string(integer->highest) + ", not '" + text + "'");
+        (settings.*integer->save)(value);
+        return;
+    }
+    if (text != "true" && text != "false")
+        throw InputError(std::string(key.name) + " takes true or false, not '" + text + "'");
+    (settings.*std::get<BoolSetting>(key.setting).save)(text == "true");
+}
+
+// Asked only when the store has no multitouch option yet.
+bool touchpadExists()
+{
+    return !MTDeviceCreateList().empty();
+}
+
+}
+
+int SettingsCommand::run(CommandLine& commandLine)
+{
+    auto storePath = commandLine.takeOption("--store");
+    auto command = commandLine.next();
+    auto storage = std::make_shared<PropertyListUserDefaults>(storePath ? std::filesystem::path(*storePath) : PropertyListUserDefaults::standardPath());
+    Settings settings(storage, std::make_shared<XdgAutostart>(XdgAutostart::runningExecutable()), touchpadExists);
+    if (command && *command == "set") {
+        const Key& key = findKey(commandLine.required("a setting name"));
+        auto value = commandLine.required("a value");
+        commandLine.expectEnd();
+        save(settings, key, value);
+        // A value that only reached memory must not read as saved.
+        if (!storage->synchronize())
+            throw InputError(storage->path().string() + ": could not write the settings");
+        return 0;
+    }
+    settings.fetchAll();
+    if (!command) {
+        for (const auto& key : keys)
+            std::cout << key.name << '\t' << valueText(settings, key) << '\n';
+        return 0;
+    }
+    if (*command != "get")
+        throw UsageError("unknown settings command '" + *command + "'");
+    const Key& key = findKey(commandLine.required("a setting name"));
+    commandLine.expectEnd();
+    std::cout << valueText(settings, key) << '\n';
+    return 0;
+}
+
+}

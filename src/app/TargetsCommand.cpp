@@ -1,0 +1,95 @@
+#include "app/TargetsCommand.h"
+
+#include "launch/BuiltInScripts.h"
+#include "launch/DesktopWorkspace.h"
+#include "launch/LaunchableCatalogue.h"
+
+#include <iostream>
+
+namespace scriblo {
+
+const char TargetsCommand::usage[] =
+    "  targets list [--kind KIND]         launch targets: KIND, IDENTITY, NAME; KIND is one of\n"
+    "                                     scripts, webpages, applications, utilities, system\n"
+    "  targets launch IDENTITY [--dry-run]  launch a target, or say what would be run\n";
+
+namespace {
+
+struct Kind {
+    const char* name;
+    LaunchableListHandle (LaunchableCatalogue::*list)() const;
+};
+
+// The order in which lookups search the lists, so the first line with an identity is
+// the target that `launch` picks.
+const Kind kinds[] = {
+    { "scripts", &LaunchableCatalogue::scriptArray },
+    { "webpages", &LaunchableCatalogue::webPageArray },
+    { "applications", &LaunchableCatalogue::normalAppArray },
+    { "utilities", &LaunchableCatalogue::utilitiesAppArray },
+    { "system", &LaunchableCatalogue::systemAppArray },
+};
+
+void checkKind(const std::optional<std::string>& wanted)
+{
+    for (const auto& kind : kinds) {
+        if (!wanted || *wanted == kind.name)
+            return;
+    }
+    throw UsageError("unknown kind '" + *wanted + "' (scripts, webpages, applications, utilities or system)");
+}
+
+std::unique_ptr<LaunchableCatalogue> fetchedCatalogue()
+{
+    auto catalogue = std::make_unique<LaunchableCatalogue>(std::make_shared<DesktopWorkspace>(), BuiltInScripts::folder());
+    catalogue->fetchAll();
+    if (auto problem = catalogue->userScriptsProblem())
+        std::cerr << "scriblo: warning: " << *problem << "\n";
+    return catalogue;
+}
+
+int list(CommandLine& commandLine)
+{
+    auto wanted = commandLine.takeOption("--kind");
+    commandLine.expectEnd();
+    checkKind(wanted);
+    auto catalogue = fetchedCatalogue();
+    for (const auto& kind : kinds) {
+        if (wanted && *wanted != kind.name)
+            continue;
+        for (const auto& target : *((*catalogue).*kind.list)())
+            std::cout << kind.name << '\t' << target->launchId() << '\t' << target->displayName() << '\n';
+    }
+    return 0;
+}
+
+int launch(CommandLine& commandLine)
+{
+    bool dryRun = commandLine.takeFlag("--dry-run");
+    auto identity = commandLine.required("a target identity");
+    commandLine.expectEnd();
+    auto target = fetchedCatalogue()->findLaunchableWithId(identity);
+    if (!target)
+        throw InputError("no launch target has the identity '" + identity + "' (see scriblo targets list)");
+    if (dryRun) {
+        std::cout << target->description() << '\n';
+        return 0;
+    }
+    if (auto failure = target->launchHere())
+        throw InputError("could not launch " + identity + ": " + *failure);
+    return 0;
+}
+
+}
+
+int TargetsCommand::run(CommandLine& commandLine)
+{
+    auto command = commandLine.required("a targets command (list or launch)");
+    if (command == "list")
+        return list(commandLine);
+    if (command == "launch")
+        return launch(commandLine);
+    throw UsageError("unknown targets command '" + command + "'");
+}
+
+}
