@@ -3,6 +3,7 @@
 #include "app/SettingsCommand.h"
 #include "app/Subcommand.h"
 #include "app/TargetsCommand.h"
+#include "app/TouchCommand.h"
 
 #include <cstdio>
 #include <exception>
@@ -14,6 +15,7 @@ static const Subcommand subcommands[] = {
     { "gestures", GesturesCommand::usage, GesturesCommand::run },
     { "targets", TargetsCommand::usage, TargetsCommand::run },
     { "settings", SettingsCommand::usage, SettingsCommand::run },
+    { "touch", TouchCommand::usage, TouchCommand::run },
 };
 
 static void printHelp()

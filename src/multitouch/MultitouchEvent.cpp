@@ -1,5 +1,6 @@
 #include "multitouch/MultitouchEvent.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace scriblo {
@@ -11,6 +12,16 @@ MultitouchEvent::MultitouchEvent(int32_t deviceIdentifier, int32_t frameIdentifi
     , m_timestamp(timestamp)
     , m_touches(std::move(touches))
 {
+}
+
+std::shared_ptr<MultitouchEvent> MultitouchEvent::fromRecords(int32_t deviceIdentifier, const MTTouch* records,
+                                                              int32_t count, double timestamp, int32_t frame)
+{
+    std::vector<MultitouchTouch> touches;
+    touches.reserve(size_t(std::max(count, 0)));
+    for (int32_t index = 0; index < count; ++index)
+        touches.emplace_back(records[index]);
+    return std::make_shared<MultitouchEvent>(deviceIdentifier, frame, timestamp, std::move(touches));
 }
 
 std::vector<MultitouchTouch> MultitouchEvent::touches() const

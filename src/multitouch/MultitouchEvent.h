@@ -16,6 +16,10 @@ public:
     MultitouchEvent(int32_t deviceIdentifier, int32_t frameIdentifier, double timestamp,
                     std::vector<MultitouchTouch> touches);
 
+    // Wraps one frame of framework records.
+    static std::shared_ptr<MultitouchEvent> fromRecords(int32_t deviceIdentifier, const MTTouch* records,
+                                                        int32_t count, double timestamp, int32_t frame);
+
     int32_t deviceIdentifier() const { return m_deviceIdentifier; }
     int32_t frameIdentifier() const { return m_frameIdentifier; }
     double timestamp() const { return m_timestamp; }

@@ -182,11 +182,7 @@ void MultitouchManager::handleContactFrame(MTDevice& device, const MTTouch* touc
 {
     if (m_builtInDisplayInactive && m_services.framework->isBuiltIn(device).value_or(false))
         return;
-    std::vector<MultitouchTouch> list;
-    list.reserve(size_t(std::max(count, 0)));
-    for (int32_t index = 0; index < count; ++index)
-        list.emplace_back(touches[index]);
-    handleMultitouchEvent(std::make_shared<MultitouchEvent>(device.identifier(), frame, timestamp, std::move(list)));
+    handleMultitouchEvent(MultitouchEvent::fromRecords(device.identifier(), touches, count, timestamp, frame));
 }
 
 void MultitouchManager::handleMultitouchEvent(const MultitouchEventPointer& event)

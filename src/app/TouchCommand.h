@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/CommandLine.h"
+
+namespace scriblo {
+
+// `scriblo touch …`: list the touchpads, print their contact frames live, or play
+// recordings through the same decoder.
+class TouchCommand {
+public:
+    static const char usage[];
+    static int run(CommandLine& commandLine);
+};
+
+}

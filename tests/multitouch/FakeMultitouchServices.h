@@ -1,0 +1,127 @@
+#pragma once
+
+#include "multitouch/MultitouchServices.h"
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <thread>
+
+namespace scriblo::testing {
+
+class FakeDevice final : public MTDevice {
+public:
+    explicit FakeDevice(std::optional<bool> builtIn = false, bool readable = true)
+        : m_builtIn(builtIn), m_readable(readable) { }
+    std::string path() const override { return "/dev/input/fake" + std::to_string(identifier()); }
+    TouchpadDescription description() const override { return {}; }
+    bool isReadable() const override { return m_readable; }
+    std::optional<bool> isBuiltIn() const override { return m_builtIn; }
+    bool start() override { return true; }
+    void stop() override { }
+    bool setGrabbed(bool) override { return true; }
+
+private:
+    std::optional<bool> m_builtIn;
+    bool m_readable;
+};
+
+// The hardware as the test sets it; counts every call the manager makes.
+class FakeFramework final : public MultitouchFramework {
+public:
+    bool available = true;
+    std::vector<MTDeviceRef> hardware;
+    std::map<const MTDevice*, int> registrations, starts, unregistrations, stops;
+    const MTDevice* failingDevice = nullptr;
+
+    bool isAvailable() override { return available; }
+    std::vector<MTDeviceRef> createList() override { return hardware; }
+    std::optional<bool> isBuiltIn(const MTDevice& device) override { return device.isBuiltIn(); }
+    void registerContactFrameCallback(const MTDeviceRef& device, MTContactFrameCallback callback, void* context) override
+    {
+        failIfAsked(device);
+        ++registrations[device.get()];
+        m_callbacks[device.get()] = { callback, context };
+    }
+    void unregisterContactFrameCallback(const MTDeviceRef& device, MTContactFrameCallback) override
+    {
+        ++unregistrations[device.get()];
+        m_callbacks.erase(device.get());
+        failIfAsked(device);
+    }
+    void start(const MTDeviceRef& device) override { ++starts[device.get()]; }
+    void stop(const MTDeviceRef& device) override { ++stops[device.get()]; }
+
+    // Delivers a frame the way a device's reader thread does.
+    void sendFrame(const MTDeviceRef& device, std::vector<MTTouch> touches, int32_t frame = 1)
+    {
+        auto found = m_callbacks.find(device.get());
+        if (found == m_callbacks.end())
+            return;
+        auto [callback, context] = found->second;
+        std::thread([&] { callback(device.get(), touches.data(), int32_t(touches.size()), 1.5, frame, context); }).join();
+    }
+
+private:
+    void failIfAsked(const MTDeviceRef& device)
+    {
+        if (device.get() == failingDevice)
+            throw std::runtime_error("device refused");
+    }
+    std::map<const MTDevice*, std::pair<MTContactFrameCallback, void*>> m_callbacks;
+};
+
+class FakeTimers final : public TimerScheduler {
+public:
+    struct Timer final : RepeatingTimer {
+        Timer(FakeTimers& owner, std::function<void()> body) : owner(owner), body(std::move(body)) { ++owner.running; }
+        ~Timer() override { --owner.running; }
+        FakeTimers& owner;
+        std::function<void()> body;
+    };
+
+    int running = 0;
+    int scheduled = 0;
+    Timer* latest = nullptr;
+
+    std::unique_ptr<RepeatingTimer> scheduleRepeating(double intervalSeconds, std::function<void()> body) override
+    {
+        interval = intervalSeconds;
+        ++scheduled;
+        auto timer = std::make_unique<Timer>(*this, std::move(body));
+        latest = timer.get();
+        return timer;
+    }
+    // One tick of the most recent timer, as a second of wall time would give.
+    void tick()
+    {
+        auto body = latest->body;
+        body();
+    }
+    double interval = 0;
+};
+
+class FakeMainThread final : public MainThreadQueue {
+public:
+    bool isCurrent() const override { return std::this_thread::get_id() == m_main; }
+    void post(std::function<void()> work) override { pending.push_back(std::move(work)); }
+    void runPending()
+    {
+        auto work = std::move(pending);
+        pending.clear();
+        for (auto& item : work)
+            item();
+    }
+    std::vector<std::function<void()>> pending;
+
+private:
+    std::thread::id m_main = std::this_thread::get_id();
+};
+
+class FakeDisplays final : public DisplayList {
+public:
+    std::optional<std::vector<std::string>> names = std::vector<std::string> { "eDP-1" };
+    std::optional<std::vector<std::string>> activeDisplayNames() const override { return names; }
+};
+
+}

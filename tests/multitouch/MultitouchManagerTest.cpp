@@ -1,0 +1,242 @@
+#include "FakeMultitouchServices.h"
+
+#include "multitouch/MultitouchManager.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+using namespace scriblo;
+using namespace scriblo::testing;
+
+namespace {
+
+struct Delivery {
+    const QObject* target;
+    const char* callback;
+    MultitouchEvent* event;
+    size_t touchCount;
+};
+
+class Recorder : public QObject {
+public:
+    explicit Recorder(std::vector<Delivery>& log) : m_log(log) { }
+    void onFrame(const MultitouchEventPointer& event) { m_log.push_back({ this, "onFrame", event.get(), event->touches().size() }); }
+    void onOther(const MultitouchEventPointer& event) { m_log.push_back({ this, "onOther", event.get(), 0 }); }
+
+private:
+    std::vector<Delivery>& m_log;
+};
+
+void deliverQueuedCallbacks()
+{
+    QCoreApplication::sendPostedEvents();
+}
+
+}
+
+class MultitouchManagerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "test";
+        static char* argv[] = { name, nullptr };
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv);
+    }
+
+    MTDeviceRef addDevice(std::optional<bool> builtIn = false)
+    {
+        framework->hardware.push_back(std::make_shared<FakeDevice>(builtIn));
+        return framework->hardware.back();
+    }
+
+    std::shared_ptr<FakeFramework> framework = std::make_shared<FakeFramework>();
+    std::shared_ptr<FakeTimers> timers = std::make_shared<FakeTimers>();
+    std::shared_ptr<FakeMainThread> mainThread = std::make_shared<FakeMainThread>();
+    std::shared_ptr<FakeDisplays> displays = std::make_shared<FakeDisplays>();
+    MultitouchManager manager { { framework, timers, mainThread, displays } };
+    std::vector<Delivery> log;
+    Recorder first { log };
+    Recorder second { log };
+};
+
+TEST_F(MultitouchManagerTest, registrationReplacesTheSameTargetAndCallbackOnly)
+{
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    EXPECT_EQ(manager.multitouchListeners().size(), 1u);
+    manager.addMultitouchListener(&first, &Recorder::onOther);
+    manager.addMultitouchListener(&second, &Recorder::onFrame);
+    EXPECT_EQ(manager.multitouchListeners().size(), 3u);
+
+    manager.removeMultitouchListeners(&first, &Recorder::onOther);
+    EXPECT_EQ(manager.multitouchListeners().size(), 2u);
+    manager.removeMultitouchListeners(&first);
+    ASSERT_EQ(manager.multitouchListeners().size(), 1u);
+    EXPECT_EQ(manager.multitouchListeners()[0]->target(), &second);
+}
+
+TEST_F(MultitouchManagerTest, removingTheLastListenerLeavesDevicesRunning)
+{
+    auto device = addDevice();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    manager.removeMultitouchListeners(&first);
+    EXPECT_TRUE(manager.multitouchListeners().empty());
+    EXPECT_TRUE(manager.forwardingMultitouchEventsToListeners());
+    EXPECT_EQ(framework->stops[device.get()], 0);
+    EXPECT_EQ(timers->running, 1);
+}
+
+TEST_F(MultitouchManagerTest, startConnectsEveryDeviceOnceAndOnlyOnTheMainThread)
+{
+    auto one = addDevice();
+    auto two = addDevice();
+    std::thread([&] { manager.startForwardingMultitouchEventsToListeners(); }).join();
+    EXPECT_FALSE(manager.forwardingMultitouchEventsToListeners()) << "posted, not run in the calling thread";
+    EXPECT_EQ(mainThread->pending.size(), 1u);
+    mainThread->runPending();
+    EXPECT_TRUE(manager.forwardingMultitouchEventsToListeners());
+    manager.startForwardingMultitouchEventsToListeners();
+    EXPECT_EQ(timers->scheduled, 1);
+    EXPECT_DOUBLE_EQ(timers->interval, 1.0);
+    for (const auto& device : { one, two }) {
+        EXPECT_EQ(framework->registrations[device.get()], 1);
+        EXPECT_EQ(framework->starts[device.get()], 1);
+    }
+    ASSERT_EQ(manager.multitouchDevices().size(), 2u);
+    EXPECT_EQ(manager.multitouchDevices()[0], two) << "devices are connected from the last to the first";
+}
+
+TEST_F(MultitouchManagerTest, withoutCapabilityNothingStartsAndNoTimerRuns)
+{
+    framework->available = false;
+    addDevice();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    EXPECT_FALSE(manager.forwardingMultitouchEventsToListeners());
+    EXPECT_EQ(timers->running, 0);
+}
+
+TEST_F(MultitouchManagerTest, lastRegisteredListenerHearsFirstAndAllShareOneEvent)
+{
+    auto device = addDevice();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    manager.addMultitouchListener(&second, &Recorder::onFrame);
+    framework->sendFrame(device, { MTTouch {}, MTTouch {} });
+    EXPECT_TRUE(log.empty()) << "callbacks run on the listeners' thread, not the reader's";
+    deliverQueuedCallbacks();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].target, &second);
+    EXPECT_EQ(log[1].target, &first);
+    EXPECT_EQ(log[0].event, log[1].event);
+    EXPECT_EQ(log[0].touchCount, 2u);
+    EXPECT_EQ(log[0].event->deviceIdentifier(), device->identifier());
+}
+
+TEST_F(MultitouchManagerTest, frameWithoutRecordsIsAnEventWithoutTouches)
+{
+    auto device = addDevice();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    framework->sendFrame(device, {});
+    deliverQueuedCallbacks();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].touchCount, 0u);
+}
+
+TEST_F(MultitouchManagerTest, framesAfterStopOrForADestroyedTargetGoNowhere)
+{
+    auto device = addDevice();
+    auto doomed = std::make_unique<Recorder>(log);
+    manager.addMultitouchListener(doomed.get(), &Recorder::onFrame);
+    framework->sendFrame(device, { MTTouch {} });
+    doomed.reset();
+    deliverQueuedCallbacks();
+    EXPECT_TRUE(log.empty());
+
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    manager.stopForwardingMultitouchEventsToListeners();
+    manager.handleMultitouchEvent(MultitouchEvent::fromRecords(1, nullptr, 0, 0, 1));
+    deliverQueuedCallbacks();
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(framework->unregistrations[device.get()], 1);
+    EXPECT_EQ(framework->stops[device.get()], 1);
+    EXPECT_EQ(timers->running, 0);
+}
+
+TEST_F(MultitouchManagerTest, changeInDeviceCountRestartsOnANewTimer)
+{
+    auto old = addDevice();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    timers->tick();
+    EXPECT_EQ(timers->scheduled, 1) << "same count: nothing happens";
+    auto added = addDevice();
+    timers->tick();
+    EXPECT_EQ(framework->stops[old.get()], 1);
+    EXPECT_EQ(framework->starts[old.get()], 2);
+    EXPECT_EQ(framework->starts[added.get()], 1);
+    EXPECT_EQ(timers->scheduled, 2);
+    EXPECT_EQ(timers->running, 1);
+    EXPECT_EQ(manager.multitouchDevices().size(), 2u);
+}
+
+TEST_F(MultitouchManagerTest, wakeTakesTheDeviceListAfresh)
+{
+    auto before = addDevice();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    framework->hardware = { std::make_shared<FakeDevice>() };
+    std::thread([&] { manager.restartMultitouchEventForwardingAfterWake(); }).join();
+    mainThread->runPending();
+    EXPECT_EQ(framework->stops[before.get()], 1);
+    ASSERT_EQ(manager.multitouchDevices().size(), 1u);
+    EXPECT_EQ(manager.multitouchDevices()[0], framework->hardware[0]);
+    EXPECT_EQ(timers->running, 1);
+}
+
+TEST_F(MultitouchManagerTest, failingDeviceStillCountsAndOthersStart)
+{
+    auto failing = addDevice();
+    auto healthy = addDevice();
+    framework->failingDevice = failing.get();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    EXPECT_EQ(manager.multitouchDevices().size(), 2u);
+    EXPECT_EQ(framework->starts[failing.get()], 0);
+    EXPECT_EQ(framework->starts[healthy.get()], 1);
+    manager.stopForwardingMultitouchEventsToListeners();
+    EXPECT_TRUE(manager.multitouchDevices().empty());
+    EXPECT_EQ(framework->stops[healthy.get()], 1);
+}
+
+TEST_F(MultitouchManagerTest, closedLidDropsOnlyBuiltInTouchpadFrames)
+{
+    auto builtIn = addDevice(true);
+    auto external = addDevice(false);
+    auto unknown = addDevice(std::nullopt);
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    displays->names = std::vector<std::string> { "HDMI-A-1" };
+    framework->sendFrame(builtIn, {});
+    deliverQueuedCallbacks();
+    EXPECT_EQ(log.size(), 1u) << "before the first check every frame passes";
+
+    timers->tick();
+    EXPECT_TRUE(manager.builtInDisplayInactive());
+    log.clear();
+    for (const auto& device : { builtIn, external, unknown })
+        framework->sendFrame(device, {});
+    deliverQueuedCallbacks();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_NE(log[0].event->deviceIdentifier(), builtIn->identifier());
+    EXPECT_NE(log[1].event->deviceIdentifier(), builtIn->identifier());
+}
+
+TEST_F(MultitouchManagerTest, builtInDisplayCountsWhenActiveOrWhenDisplaysAreUnknown)
+{
+    using Names = std::optional<std::vector<std::string>>;
+    for (const Names& names : { Names { { "HDMI-A-1", "eDP-1" } }, Names { { "LVDS1" } }, Names { { "DSI-1" } },
+                                Names {}, Names { std::vector<std::string> {} } }) {
+        displays->names = names;
+        manager.checkMultitouchHardware();
+        EXPECT_FALSE(manager.builtInDisplayInactive());
+    }
+    EXPECT_FALSE(MultitouchManager::isBuiltInDisplayName("DP-1"));
+    EXPECT_FALSE(MultitouchManager::isBuiltInDisplayName("HDMI-A-1"));
+}
