@@ -1,6 +1,8 @@
 #include "app/TargetsCommand.h"
 
+#include "launch/Application.h"
 #include "launch/BuiltInScripts.h"
+#include "launch/DesktopEntries.h"
 #include "launch/DesktopWorkspace.h"
 #include "launch/LaunchableCatalogue.h"
 
@@ -72,7 +74,11 @@ int launch(CommandLine& commandLine)
     if (!target)
         throw InputError("no launch target has the identity '" + identity + "' (see scriblo targets list)");
     if (dryRun) {
-        std::cout << target->description() << '\n';
+        std::cout << target->description();
+        // For an application the program line tells more than the entry's name.
+        if (auto entry = std::dynamic_pointer_cast<Application>(target) ? DesktopEntries::entryWithId(identity) : std::nullopt)
+            std::cout << ": " << entry->commandLine << " (" << entry->file.string() << ")";
+        std::cout << '\n';
         return 0;
     }
     if (auto failure = target->launchHere())

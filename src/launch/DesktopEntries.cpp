@@ -74,6 +74,7 @@ DesktopEntry describe(const EntryFile& entryFile, GDesktopAppInfo* info)
         g_app_info_get_name(G_APP_INFO(info)),
         iconName(g_app_info_get_icon(G_APP_INFO(info))),
         categories(info),
+        g_app_info_get_commandline(G_APP_INFO(info)) ? g_app_info_get_commandline(G_APP_INFO(info)) : "",
     };
 }
 

@@ -14,6 +14,8 @@ struct DesktopEntry {
     std::string name;
     std::string icon;
     std::vector<std::string> categories;
+    // The Exec line, field codes and all.
+    std::string commandLine;
 };
 
 // The application desktop entries under the XDG data folders. An entry in an earlier

@@ -1,0 +1,111 @@
+#include "DesktopFixture.h"
+
+#include <gmock/gmock.h>
+#include <sstream>
+#include <sys/wait.h>
+
+using namespace scriblo;
+using ::testing::HasSubstr;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Drives the real program on the fixture desktop, which it inherits through the
+// environment.
+class CommandsTest : public scriblo::testing::DesktopFixture {
+protected:
+    Outcome scriblo(const std::string& arguments)
+    {
+        std::string command = std::string("'" SCRIBLO_BINARY_DIR "/scriblo' ") + arguments + " >'" + (root / "out").string() + "' 2>'" + (root / "err").string() + "'";
+        int status = std::system(command.c_str());
+        return { WEXITSTATUS(status), read(root / "out"), read(root / "err") };
+    }
+
+    static std::string read(const std::filesystem::path& file)
+    {
+        std::ifstream stream(file);
+        std::stringstream text;
+        text << stream.rdbuf();
+        return text.str();
+    }
+
+    std::string store() const { return " --store '" + (root / "store.plist").string() + "'"; }
+};
+
+}
+
+TEST_F(CommandsTest, targetsAreListedKindByKindInLookupOrder)
+{
+    setenv("SCRIBLO_BUILTIN_SCRIPTS", (root / "builtin").c_str(), 1);
+    writeFile(dataHome / "Scriblo/Scripts/b.sh", "#!/bin/sh\n", true);
+    writeDesktopEntry(systemData, "tool.desktop", "Tool", "Categories=Utility;\n");
+    writeDesktopEntry(systemData, "app.desktop", "App");
+    auto listed = scriblo("targets list");
+    unsetenv("SCRIBLO_BUILTIN_SCRIPTS");
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    EXPECT_EQ(listed.out, "scripts\t" + (dataHome / "Scriblo/Scripts/b.sh").string() + "\tb\n"
+                          "applications\tapp.desktop\tApp\n"
+                          "utilities\ttool.desktop\tTool\n");
+    EXPECT_EQ(scriblo("targets list --kind utilities").out, "utilities\ttool.desktop\tTool\n");
+    EXPECT_EQ(scriblo("targets list --kind games").status, 2);
+}
+
+TEST_F(CommandsTest, launchRunsTheTargetOrSaysWhatItWouldRun)
+{
+    auto output = root / "ran";
+    auto script = dataHome / "Scriblo/Scripts/write it.sh";
+    writeFile(script, "#!/bin/sh\necho ran > '" + output.string() + "'\n", true);
+    writeDesktopEntry(systemData, "app.desktop", "App");
+
+    auto dry = scriblo("targets launch app.desktop --dry-run");
+    EXPECT_EQ(dry.status, 0) << dry.err;
+    EXPECT_THAT(dry.out, HasSubstr("app.desktop: /bin/true"));
+    EXPECT_EQ(scriblo("targets launch '" + script.string() + "' --dry-run").out, "run program " + script.string() + "\n");
+    EXPECT_FALSE(std::filesystem::exists(output));
+
+    auto launched = scriblo("targets launch '" + script.string() + "'");
+    EXPECT_EQ(launched.status, 0) << launched.err;
+    for (int tries = 0; tries < 500 && read(output).empty(); ++tries)
+        usleep(20000);
+    EXPECT_EQ(read(output), "ran\n");
+
+    auto missing = scriblo("targets launch nothing.desktop");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_THAT(missing.err, HasSubstr("no launch target has the identity 'nothing.desktop'"));
+}
+
+TEST_F(CommandsTest, settingsShowDefaultsAndChangeOnlyWithinTheSetupWindowsLimits)
+{
+    auto shown = scriblo("settings" + store());
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_THAT(shown.out, HasSubstr("minimumRecognitionScore\t80\nreadingDelayTime\t5\n"));
+    EXPECT_THAT(shown.out, HasSubstr("fullscreenOption\tfalse\nquickdrawOption\tfalse\nloginStartOption\tfalse\n"));
+
+    EXPECT_EQ(scriblo("settings set minimumRecognitionScore 70" + store()).status, 0);
+    EXPECT_EQ(scriblo("settings set quickdrawOption true" + store()).status, 0);
+    auto before = read(root / "store.plist");
+    for (const char* rejected : { "minimumRecognitionScore 101", "minimumRecognitionScore 69", "readingDelayTime 0",
+             "readingDelayTime 1001", "readingDelayTime 5ms", "quickdrawOption 1", "fullscreenOption yes" }) {
+        auto outcome = scriblo(std::string("settings set ") + rejected + store());
+        EXPECT_EQ(outcome.status, 1) << rejected;
+        EXPECT_THAT(outcome.err, ::testing::AnyOf(HasSubstr("from 70 to 100"), HasSubstr("from 1 to 1000"), HasSubstr("true or false"))) << rejected;
+    }
+    EXPECT_EQ(read(root / "store.plist"), before);
+    EXPECT_EQ(scriblo("settings get minimumRecognitionScore" + store()).out, "70\n");
+    EXPECT_EQ(scriblo("settings get quickdrawOption" + store()).out, "true\n");
+    EXPECT_EQ(scriblo("settings get colour" + store()).status, 2);
+}
+
+TEST_F(CommandsTest, loginStartWritesAnAutostartEntryForThisProgram)
+{
+    EXPECT_EQ(scriblo("settings set loginStartOption true" + store()).status, 0);
+    EXPECT_THAT(read(configHome / "autostart/org.scriblo.Scriblo.desktop"), HasSubstr("Exec=\"" + std::filesystem::canonical(SCRIBLO_BINARY_DIR "/scriblo").string() + "\""));
+    EXPECT_EQ(scriblo("settings get loginStartOption" + store()).out, "true\n");
+    EXPECT_EQ(scriblo("settings set loginStartOption false" + store()).status, 0);
+    EXPECT_FALSE(std::filesystem::exists(configHome / "autostart/org.scriblo.Scriblo.desktop"));
+}
