@@ -109,3 +109,14 @@ TEST_F(CommandsTest, loginStartWritesAnAutostartEntryForThisProgram)
     EXPECT_EQ(scriblo("settings set loginStartOption false" + store()).status, 0);
     EXPECT_FALSE(std::filesystem::exists(configHome / "autostart/org.scriblo.Scriblo.desktop"));
 }
+
+// GIO keeps the first data folders it sees for the life of a process, so the real
+// default-handler lookup is checked in a program started on the fixture.
+TEST_F(CommandsTest, theDesktopsFileManagerLeadsTheSystemList)
+{
+    writeDesktopEntry(systemData, "alpha.desktop", "Alpha", "Categories=System;\n");
+    writeDesktopEntry(systemData, "zfiles.desktop", "Zed Files", "Categories=System;FileManager;\nMimeType=inode/directory;\n");
+    writeFile(configHome / "mimeapps.list", "[Default Applications]\ninode/directory=zfiles.desktop\n");
+    auto listed = scriblo("targets list --kind system");
+    EXPECT_EQ(listed.out, "system\tzfiles.desktop\tZed Files\nsystem\talpha.desktop\tAlpha\n") << listed.err;
+}
