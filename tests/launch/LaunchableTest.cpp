@@ -49,6 +49,10 @@ TEST(LaunchableTest, failuresOfALaunchAreDropped)
     auto script = std::make_shared<Script>("S", "i", "/nowhere/script", workspace);
     EXPECT_NO_THROW(script->launchWithNewThread(false));
     EXPECT_EQ(workspace->launches(), std::vector<std::string> { "program /nowhere/script" });
+    // The command line, unlike a gesture, hears why.
+    EXPECT_EQ(script->launchHere(), "no such program");
+    Script unowned("U", "i", "/nowhere/other", workspace);
+    EXPECT_NO_THROW(unowned.launchWithNewThread(true));
 }
 
 TEST(LaunchableTest, kindsWithoutLaunchBehaviourDoNothing)
