@@ -134,9 +134,26 @@ bool EvdevTouchpad::setGrabbed(bool grabbed)
     return m_fd >= 0 && ioctl(m_fd, EVIOCGRAB, grabbed ? 1 : 0) == 0;
 }
 
+void EvdevTouchpad::primeDecoder(TouchpadDecoder& decoder) const
+{
+    // Fingers already on the pad when reading starts send no new tracking ID, so the
+    // decoder learns them from libevdev's state; the first real report shows them.
+    for (int slot = 0; slot < libevdev_get_num_slots(m_device); ++slot) {
+        decoder.decode({ 0, EV_ABS, ABS_MT_SLOT, slot });
+        for (uint16_t axis : { ABS_MT_TRACKING_ID, ABS_MT_POSITION_X, ABS_MT_POSITION_Y, ABS_MT_PRESSURE })
+            decoder.decode({ 0, EV_ABS, axis, libevdev_get_slot_value(m_device, unsigned(slot), axis) });
+    }
+    if (libevdev_get_num_slots(m_device) > 0)
+        decoder.decode({ 0, EV_ABS, ABS_MT_SLOT, libevdev_get_current_slot(m_device) });
+    for (uint16_t key : { BTN_TOUCH, BTN_TOOL_FINGER, BTN_TOOL_DOUBLETAP, BTN_TOOL_TRIPLETAP, BTN_TOOL_QUADTAP,
+                          BTN_TOOL_QUINTTAP })
+        decoder.decode({ 0, EV_KEY, key, libevdev_get_event_value(m_device, EV_KEY, key) });
+}
+
 void EvdevTouchpad::read()
 {
     TouchpadDecoder decoder(describe(m_device));
+    primeDecoder(decoder);
     pollfd waits[] = { { m_fd, POLLIN, 0 }, { m_wakeFd, POLLIN, 0 } };
     for (;;) {
         if (poll(waits, 2, -1) < 0 && errno != EINTR)

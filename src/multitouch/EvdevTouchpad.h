@@ -9,6 +9,8 @@ struct libevdev;
 
 namespace scriblo {
 
+class TouchpadDecoder;
+
 // A live kernel touchpad read through libevdev. While started, a reader thread sleeps in
 // poll() until the device or a stop request wakes it, so an idle touchpad costs no CPU.
 class EvdevTouchpad final : public MTDevice {
@@ -29,7 +31,8 @@ public:
 
 private:
     void read();
-    bool drainEvents(class TouchpadDecoder& decoder);
+    void primeDecoder(TouchpadDecoder& decoder) const;
+    bool drainEvents(TouchpadDecoder& decoder);
     void closeDevice();
 
     std::string m_path;

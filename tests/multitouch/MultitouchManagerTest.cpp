@@ -13,15 +13,15 @@ namespace {
 struct Delivery {
     const QObject* target;
     const char* callback;
-    MultitouchEvent* event;
+    MultitouchEventPointer event;
     size_t touchCount;
 };
 
 class Recorder : public QObject {
 public:
     explicit Recorder(std::vector<Delivery>& log) : m_log(log) { }
-    void onFrame(const MultitouchEventPointer& event) { m_log.push_back({ this, "onFrame", event.get(), event->touches().size() }); }
-    void onOther(const MultitouchEventPointer& event) { m_log.push_back({ this, "onOther", event.get(), 0 }); }
+    void onFrame(const MultitouchEventPointer& event) { m_log.push_back({ this, "onFrame", event, event->touches().size() }); }
+    void onOther(const MultitouchEventPointer& event) { m_log.push_back({ this, "onOther", event, 0 }); }
 
 private:
     std::vector<Delivery>& m_log;
