@@ -27,7 +27,6 @@ public:
     explicit CandidateMatcher(const GestureStroke& candidate);
 
     float distanceAtBestAngle(const GestureStroke& templateStroke);
-    float distanceAtAngle(float angle, const GestureStroke& templateStroke) const;
 
 private:
     struct Rotation {
@@ -38,13 +37,16 @@ private:
 
     const Rotation& rotationAt(int node, float angle);
     Rotation rotate(float angle) const;
-    float strokeDistance(const Rotation& rotated, const GestureStroke& templateStroke) const;
+    void loadTemplate(const GestureStroke& templateStroke);
+    float strokeDistance(const Rotation& rotated) const;
 
     std::vector<float> m_x;
     std::vector<float> m_y;
     GesturePoint m_centroid;
     std::array<std::unique_ptr<Rotation>, treeSize> m_rotations;
-    mutable std::vector<float> m_distances;
+    // The template being searched, split into coordinate arrays like the rotations.
+    std::vector<float> m_templateX;
+    std::vector<float> m_templateY;
 };
 
 }

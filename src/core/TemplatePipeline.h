@@ -37,12 +37,13 @@ inline int64_t truncateToInteger(float value)
 }
 
 // Not the Euclidean distance: both differences are truncated to whole units first.
-// The sum of squares is taken in 64 bits so that no input can overflow it.
+// The sum of squares is taken in unsigned 64 bits so that no input can overflow it:
+// two squares of INT32_MIN add up to 2^63.
 inline float pointDistance(float px, float py, float qx, float qy)
 {
     int64_t dx = truncateToInteger(qx - px);
     int64_t dy = truncateToInteger(qy - py);
-    return float(__builtin_sqrt(double(dx * dx + dy * dy)));
+    return float(__builtin_sqrt(double(uint64_t(dx * dx) + uint64_t(dy * dy))));
 }
 
 inline float pointDistance(const GesturePoint& p, const GesturePoint& q)

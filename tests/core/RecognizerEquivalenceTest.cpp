@@ -384,3 +384,35 @@ TEST(RecognizerEquivalenceTest, realUnistrokeDrawingsMatchTheReference)
     ASSERT_FALSE(set.drawings.empty()) << "no drawings read from " << set.source;
     compareRealDrawings(set, 1);
 }
+
+// The matcher measures most points in float arithmetic; that is exact only because the
+// float square root of an integer below 2^24 equals its double square root narrowed.
+TEST(RecognizerEquivalenceTest, floatSquareRootOfSmallIntegersEqualsNarrowedDoubleRoot)
+{
+    uint32_t differing = 0;
+    for (uint32_t n = 0; n <= (1u << 24); ++n) {
+        if (bitsOf(std::sqrt(float(n))) != bitsOf(float(std::sqrt(double(n)))))
+            ++differing;
+    }
+    EXPECT_EQ(differing, 0u);
+}
+
+// Differences too large for float arithmetic take the exact route; strokes straight from
+// the drawing space (not preprocessed) reach it.
+TEST(RecognizerEquivalenceTest, farApartStrokesMatchTheReference)
+{
+    DrawingGenerator generator(7);
+    for (float reach : { 1000.0f, 2896.0f, 2897.0f, 4000.0f, 60000.0f, 3e9f }) {
+        for (int round = 0; round < 20; ++round) {
+            GestureStroke candidate;
+            GestureStroke templateStroke;
+            for (int i = 0; i < 160; ++i) {
+                candidate.addPoint(GesturePoint(float(generator.uniform(-reach, reach)), float(generator.uniform(-10, 10)), 1));
+                templateStroke.addPoint(GesturePoint(float(generator.uniform(-10, 10)), float(generator.uniform(-reach, reach)), 1));
+            }
+            CandidateMatcher matcher(candidate);
+            float expected = reference::distanceAtBestAngle(candidate, templateStroke);
+            EXPECT_EQ(bitsOf(matcher.distanceAtBestAngle(templateStroke)), bitsOf(expected)) << "reach " << reach;
+        }
+    }
+}
