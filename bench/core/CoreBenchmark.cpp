@@ -118,7 +118,6 @@ void loadGestures(benchmark::State& state, bool measureMemory)
 {
     if (skipWithoutStore(state))
         return;
-    double before = residentBytes();
     size_t loaded = 0;
     double after = 0;
     for (auto _ : state) {
@@ -133,10 +132,8 @@ void loadGestures(benchmark::State& state, bool measureMemory)
     if (loaded != threeStrokeDrawings().stored.size())
         state.SkipWithError("the store did not load every gesture");
     state.counters["gestures"] = double(loaded);
-    if (measureMemory) {
+    if (measureMemory)
         state.counters["VmRSS_MB"] = after / megabyte;
-        state.counters["loadedDelta_MB"] = (after - before) / megabyte;
-    }
 }
 
 // Runs first, so that the resident set holds little beyond the loaded gestures.
