@@ -27,7 +27,7 @@ float TouchpadDecoder::Scale::normalise(int32_t value) const
 TouchpadDecoder::TouchpadDecoder(const TouchpadDescription& description)
     : m_description(description)
     , m_multitouch(description.hasAxis(ABS_MT_SLOT))
-    , m_trackedSlots(m_multitouch ? std::max(description.slotCount(), 1) : 1)
+    , m_trackedSlots(m_multitouch ? std::clamp(description.slotCount(), 1, maximumSlots) : 1)
     , m_slots(size_t(m_trackedSlots))
     , m_scaleX(scaleFor(ABS_MT_POSITION_X, ABS_X))
     , m_scaleY(scaleFor(ABS_MT_POSITION_Y, ABS_Y))

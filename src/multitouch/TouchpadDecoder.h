@@ -16,6 +16,10 @@ namespace scriblo {
 // too, at the mean position of the tracked ones, so finger counts stay right.
 class TouchpadDecoder {
 public:
+    // Real touchpads track at most ten or so fingers; a description claiming more is
+    // not believed, so a corrupt recording cannot make the slot table huge.
+    static constexpr int maximumSlots = 64;
+
     explicit TouchpadDecoder(const TouchpadDescription& description);
 
     // True when the event completed a frame; touches(), timestamp() and

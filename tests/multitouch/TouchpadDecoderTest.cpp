@@ -154,3 +154,29 @@ TEST(TouchpadDecoderTest, idleTouchpadSendsNothing)
     pad.event(3, 0x18, 0).report().at(1.0).event(1, 0x110, 1).report(); // a click, no finger
     EXPECT_TRUE(decodeAll(pad.recording()).empty());
 }
+
+TEST(TouchpadDecoderTest, arbitraryEventStreamsNeverYieldMoreRecordsThanFingersCanBe)
+{
+    TouchpadDescription description = SyntheticTouchpad(3).recording().description.value();
+    description.axes[0x2f] = { 0, 1000000, 0 }; // a corrupt slot range
+    TouchpadDecoder decoder(description);
+    uint32_t seed = 12345;
+    auto next = [&seed](int range) {
+        seed = seed * 1664525u + 1013904223u;
+        return int((seed >> 8) % uint32_t(range));
+    };
+    const uint16_t codes[] = { 0x2f, 0x39, 0x35, 0x36, 0x3a, 0x00, 0x01 };
+    const uint16_t keys[] = { 0x145, 0x14d, 0x14e, 0x14f, 0x148, 0x14a };
+    size_t largest = 0;
+    for (int step = 0; step < 200000; ++step) {
+        InputEvent event { step * 0.001, 3, codes[next(7)], next(200) - 100 };
+        if (next(10) == 0)
+            event = { step * 0.001, 1, keys[next(6)], next(2) };
+        if (next(8) == 0)
+            event = { step * 0.001, 0, uint16_t(next(4)), 0 };
+        if (decoder.decode(event))
+            largest = std::max(largest, decoder.touches().size());
+    }
+    EXPECT_GT(largest, 0u);
+    EXPECT_LE(largest, size_t(TouchpadDecoder::maximumSlots));
+}
