@@ -3,7 +3,6 @@
 #include "app/CommandLine.h"
 
 #include <charconv>
-#include <cmath>
 
 namespace scriblo {
 
@@ -13,10 +12,10 @@ static float coordinate(const json& value, const std::string& where)
 {
     if (!value.is_number())
         throw InputError(where + ": a coordinate is not a number");
-    float narrowed = value.get<float>();
-    if (!std::isfinite(narrowed))
-        throw InputError(where + ": a coordinate is not a finite number");
-    return narrowed;
+    double number = value.get<double>();
+    if (!Gesture::isValidCoordinate(number))
+        throw InputError(where + ": a coordinate is not a number within ±1e6");
+    return float(number);
 }
 
 std::vector<GestureStroke> GestureJson::strokesFromJson(const json& value, const std::string& where)

@@ -16,6 +16,11 @@ public:
     // strokes and real drawings stay far below the point limit.
     static constexpr int32_t maximumStrokeCount = 3;
     static constexpr int32_t maximumPointCount = 1024;
+    // Far beyond the 0..1000 drawing space, yet small enough that no difference of two
+    // coordinates saturates the matcher's integer distance.
+    static constexpr float maximumCoordinate = 1e6f;
+
+    static bool isValidCoordinate(double value) { return value >= -maximumCoordinate && value <= maximumCoordinate; }
 
     Gesture() = default;
     Gesture(std::string identity, std::vector<GestureStroke> strokes)

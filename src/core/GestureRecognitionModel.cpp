@@ -3,8 +3,6 @@
 #include "core/KeyedArchiver.h"
 #include "core/KeyedUnarchiver.h"
 
-#include <cmath>
-
 namespace scriblo {
 
 GestureRecognitionModel::GestureRecognitionModel(UserDefaults& storage)
@@ -71,7 +69,7 @@ bool GestureRecognitionModel::isStorable(const std::vector<GestureStroke>& strok
             return false;
         count += stroke.pointCount();
         for (const auto& point : stroke.points()) {
-            if (!std::isfinite(point.x()) || !std::isfinite(point.y()))
+            if (!Gesture::isValidCoordinate(point.x()) || !Gesture::isValidCoordinate(point.y()))
                 return false;
         }
     }

@@ -26,7 +26,7 @@ public:
     void fetchAndLoadGestures();
 
     // False when the strokes were not stored: too few points (below 11), more than the
-    // store holds, an empty stroke, a coordinate that is not finite, or a failed write
+    // store holds, an empty stroke, a coordinate beyond ±1e6, or a failed write
     // (the gesture then stays loaded and the next save writes it again).
     bool saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity);
     std::shared_ptr<const Gesture> getGestureWithIdentity(const std::string& identity) const;

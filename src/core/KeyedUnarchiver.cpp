@@ -2,7 +2,6 @@
 
 #include <plist/plist.h>
 
-#include <cmath>
 #include <memory>
 #include <stdexcept>
 
@@ -109,10 +108,9 @@ float coordinate(plist_t point, const char* key)
     } else {
         throw InvalidGesture(std::string("point without \"") + key + "\"");
     }
-    float narrowed = float(value);
-    if (!std::isfinite(narrowed))
-        throw InvalidGesture("coordinate is not a finite number");
-    return narrowed;
+    if (!Gesture::isValidCoordinate(value))
+        throw InvalidGesture("coordinate is not a number within ±1e6");
+    return float(value);
 }
 
 int32_t strokeIdentifier(plist_t point)

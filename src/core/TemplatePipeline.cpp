@@ -15,6 +15,11 @@ float strokeLength(const GestureStroke& stroke)
     return length;
 }
 
+// Once a difference no longer fits 32 bits its truncated measure saturates, so splitting
+// such a segment makes no measured progress and would go on almost for ever. Drawings in
+// the 0..1000 space stay far below this many points; only such coordinates reach it.
+static constexpr int32_t maximumResampledPointCount = 64 * resampledPointCount;
+
 // Walks the path and drops a point each time the measured distance passes the interval.
 // A split point becomes the start of the next segment examined, exactly as if it had been
 // inserted into the walked list; keeping it in `previous` avoids the quadratic inserts.
@@ -42,6 +47,8 @@ GestureStroke resampleStroke(const GestureStroke& stroke)
             GesturePoint split(previous.x() + (next.x() - previous.x()) * t,
                 previous.y() + (next.y() - previous.y()) * t, previous.strokeId());
             resampled.addPoint(split);
+            if (resampled.pointCount() >= maximumResampledPointCount)
+                return resampled;
             previous = split;
             travelled = 0;
         }

@@ -44,7 +44,7 @@ TEST(KeyedArchiveTest, roundTripsPointsExactly)
 {
     GestureDictionary gestures;
     gestures["org.gnome.Nautilus.desktop"] = gestureOf({ { { 12.5f, -3.25f, 7 }, { 0.1f, 999.9f, -5 } }, { { 3, 4, INT32_MIN } } }, "org.gnome.Nautilus.desktop");
-    gestures["firefox:https://example.org/ü"] = gestureOf({ { { 1e-7f, 1e7f, 1 } } }, "firefox:https://example.org/ü");
+    gestures["firefox:https://example.org/ü"] = gestureOf({ { { 1e-7f, 1e6f, 1 } } }, "firefox:https://example.org/ü");
     auto result = KeyedUnarchiver::unarchiveGestures(KeyedArchiver::archivedDataWithRootObject(gestures));
     ASSERT_TRUE(result.isComplete()) << result.problems.front();
     ASSERT_EQ(result.gestures->size(), 2u);
@@ -98,6 +98,9 @@ TEST(KeyedArchiveTest, damagedEntriesCostOnlyThemselves)
          } },
         { "infinite coordinate", [](HandMadeArchive& a) {
              return gestureWithPoints(a, { a.addPoint(plist_new_real(1e300), plist_new_real(0), plist_new_uint(1)) });
+         } },
+        { "coordinate far outside the drawing space", [](HandMadeArchive& a) {
+             return gestureWithPoints(a, { a.addPoint(plist_new_real(0), plist_new_uint(uint64_t(int64_t(-3000000000))), plist_new_uint(1)) });
          } },
         { "stroke identifier beyond 32 bits", [](HandMadeArchive& a) {
              return gestureWithPoints(a, { a.addPoint(plist_new_real(0), plist_new_real(0), plist_new_uint(1ull << 40)) });

@@ -113,6 +113,16 @@ TEST(TemplatePipelineTest, degenerateStrokesGiveNoDirectionInsteadOfCrashing)
     EXPECT_TRUE(noStrokes.templates().empty());
 }
 
+// Differences beyond 32 bits measure the same however far apart the points are, so each
+// split of such a segment makes no progress; resampling must still end promptly.
+TEST(TemplatePipelineTest, saturatedDistancesCannotMakeResamplingRunAway)
+{
+    GestureStroke far({ { 0, 0, 1 }, { 1e30f, 0, 1 }, { 1e30f, -1e30f, 1 } });
+    GestureStroke resampled = resampleStroke(far);
+    EXPECT_GE(resampled.pointCount(), 160);
+    EXPECT_LE(resampled.pointCount(), 64 * 160);
+}
+
 TEST(TemplatePipelineTest, copiesRecomputeTheSameTemplate)
 {
     GestureTemplate source(straightLine(30, 7));
