@@ -19,7 +19,8 @@ public:
     void insertPoint(const GesturePoint& point, int32_t index);
     int32_t pointCount() const { return int32_t(m_points.size()); }
     const GesturePoint& pointAtIndex(int32_t index) const { return m_points[size_t(index)]; }
-    const std::vector<GesturePoint>& points() const { return m_points; }
+    const std::vector<GesturePoint>& points() const& { return m_points; }
+    std::vector<GesturePoint> takePoints() && { return std::move(m_points); }
     void setPoints(std::vector<GesturePoint> points) { m_points = std::move(points); }
     void reserve(size_t count) { m_points.reserve(count); }
 

@@ -3,32 +3,32 @@
 #include <plist/plist.h>
 
 #include <map>
-#include <utility>
 #include <vector>
 
 namespace scriblo {
 namespace {
 
 // Collects `$objects` in the order they are first encoded; index 0 is the "$null"
-// marker, as in archives made by the platform.
+// marker, as in archives made by the platform. Objects are kept in a vector until the
+// end because the library places an array item by walking the list.
 class ObjectTable {
 public:
-    ObjectTable()
-        : m_objects(plist_new_array())
+    ObjectTable() { m_objects.push_back(plist_new_string("$null")); }
+    ~ObjectTable()
     {
-        plist_array_append_item(m_objects, plist_new_string("$null"));
+        for (plist_t object : m_objects)
+            plist_free(object);
     }
-    ~ObjectTable() { plist_free(m_objects); }
 
     uint64_t add(plist_t object)
     {
-        plist_array_append_item(m_objects, object);
-        return plist_array_get_size(m_objects) - 1;
+        m_objects.push_back(object);
+        return m_objects.size() - 1;
     }
 
     // A placeholder keeps the index of an object whose contents come later.
-    uint64_t reserve() { return add(plist_new_bool(false)); }
-    void fill(uint64_t index, plist_t object) { plist_array_set_item(m_objects, object, uint32_t(index)); }
+    uint64_t reserve() { return add(nullptr); }
+    void fill(uint64_t index, plist_t object) { m_objects[index] = object; }
 
     uint64_t classReference(const std::vector<const char*>& classes)
     {
@@ -44,10 +44,17 @@ public:
         return m_classes[classes.front()] = add(description);
     }
 
-    plist_t take() { return std::exchange(m_objects, nullptr); }
+    plist_t take()
+    {
+        plist_t array = plist_new_array();
+        for (plist_t object : m_objects)
+            plist_array_append_item(array, object);
+        m_objects.clear();
+        return array;
+    }
 
 private:
-    plist_t m_objects;
+    std::vector<plist_t> m_objects;
     std::map<std::string, uint64_t> m_classes;
 };
 

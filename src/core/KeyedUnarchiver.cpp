@@ -2,6 +2,7 @@
 
 #include <plist/plist.h>
 
+#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
@@ -27,13 +28,31 @@ plist_t childOfType(plist_t dictionary, const char* key, plist_type type)
     return child;
 }
 
+// The items of an array node. Walking once matters: the library finds an item by
+// index by walking the list, which would make decoding quadratic.
+std::vector<plist_t> arrayNodes(plist_t array)
+{
+    std::vector<plist_t> nodes;
+    nodes.reserve(plist_array_get_size(array));
+    plist_array_iter iterator = nullptr;
+    plist_array_new_iter(array, &iterator);
+    for (plist_t item = nullptr;;) {
+        plist_array_next_item(array, iterator, &item);
+        if (!item)
+            break;
+        nodes.push_back(item);
+    }
+    std::free(iterator);
+    return nodes;
+}
+
 // Reads objects through `$objects` references. Decoding follows the fixed shape
 // dictionary → gesture → array → stroke → array → point, so no reference can lead the
 // reader round a cycle, however the table is wired.
 class ObjectReader {
 public:
     explicit ObjectReader(plist_t objects)
-        : m_objects(objects), m_count(plist_array_get_size(objects)) { }
+        : m_objects(arrayNodes(objects)) { }
 
     // Nothing for the "$null" reference (index 0).
     plist_t resolve(plist_t reference) const
@@ -42,9 +61,9 @@ public:
             throw InvalidGesture("a value is not an object reference");
         uint64_t index = 0;
         plist_get_uid_val(reference, &index);
-        if (index >= m_count)
+        if (index >= m_objects.size())
             throw InvalidGesture("dangling object reference");
-        return index == 0 ? nullptr : plist_array_get_item(m_objects, uint32_t(index));
+        return index == 0 ? nullptr : m_objects[index];
     }
 
     plist_t instance(plist_t reference, const char* className) const
@@ -53,12 +72,7 @@ public:
         if (!object || plist_get_node_type(object) != PLIST_DICT)
             throw InvalidGesture(std::string("expected a ") + className);
         plist_t description = resolve(plist_dict_get_item(object, "$class"));
-        if (!description || plist_get_node_type(description) != PLIST_DICT)
-            throw InvalidGesture("object without a class");
-        plist_t name = childOfType(description, "$classname", PLIST_STRING);
-        uint64_t length = 0;
-        const char* text = plist_get_string_ptr(name, &length);
-        if (std::string(text, length) != className)
+        if (!isClass(description, className))
             throw InvalidGesture(std::string("expected a ") + className);
         return object;
     }
@@ -79,7 +93,7 @@ public:
     }
 
     // The items of an array object ("NS.objects"), at most `limit` of them.
-    plist_t arrayItems(plist_t reference, uint32_t limit) const
+    std::vector<plist_t> arrayItems(plist_t reference, uint32_t limit) const
     {
         plist_t object = resolve(reference);
         if (!object || plist_get_node_type(object) != PLIST_DICT)
@@ -87,12 +101,27 @@ public:
         plist_t items = childOfType(object, "NS.objects", PLIST_ARRAY);
         if (plist_array_get_size(items) > limit)
             throw InvalidGesture("too many items");
-        return items;
+        return arrayNodes(items);
     }
 
 private:
-    plist_t m_objects;
-    uint32_t m_count;
+    // Every point shares one class entry, so each entry is checked once.
+    bool isClass(plist_t description, const char* className) const
+    {
+        for (const auto& [checked, name] : m_checkedClasses) {
+            if (checked == description)
+                return name == className;
+        }
+        if (!description || plist_get_node_type(description) != PLIST_DICT)
+            throw InvalidGesture("object without a class");
+        uint64_t length = 0;
+        const char* text = plist_get_string_ptr(childOfType(description, "$classname", PLIST_STRING), &length);
+        m_checkedClasses.emplace_back(description, std::string(text, length));
+        return m_checkedClasses.back().second == className;
+    }
+
+    std::vector<plist_t> m_objects;
+    mutable std::vector<std::pair<plist_t, std::string>> m_checkedClasses;
 };
 
 float coordinate(plist_t point, const char* key)
@@ -126,15 +155,14 @@ int32_t strokeIdentifier(plist_t point)
 GestureStroke decodeStroke(const ObjectReader& reader, plist_t reference, int32_t& pointBudget)
 {
     plist_t stroke = reader.instance(reference, "GestureStroke");
-    plist_t items = reader.arrayItems(plist_dict_get_item(stroke, "points"), uint32_t(pointBudget));
-    uint32_t count = plist_array_get_size(items);
-    if (count == 0)
+    auto items = reader.arrayItems(plist_dict_get_item(stroke, "points"), uint32_t(pointBudget));
+    if (items.empty())
         throw InvalidGesture("a stroke has no points");
-    pointBudget -= int32_t(count);
+    pointBudget -= int32_t(items.size());
     std::vector<GesturePoint> points;
-    points.reserve(count);
-    for (uint32_t i = 0; i < count; ++i) {
-        plist_t point = reader.instance(plist_array_get_item(items, i), "GesturePoint");
+    points.reserve(items.size());
+    for (plist_t item : items) {
+        plist_t point = reader.instance(item, "GesturePoint");
         points.emplace_back(coordinate(point, "x"), coordinate(point, "y"), strokeIdentifier(point));
     }
     return GestureStroke(std::move(points));
@@ -151,14 +179,13 @@ Gesture decodeGesture(const ObjectReader& reader, plist_t reference)
     plist_t strokeReference = plist_dict_get_item(object, "strokes");
     if (!strokeReference || !reader.resolve(strokeReference))
         throw InvalidGesture("gesture without strokes");
-    plist_t items = reader.arrayItems(strokeReference, uint32_t(Gesture::maximumStrokeCount));
-    uint32_t count = plist_array_get_size(items);
-    if (count == 0)
+    auto items = reader.arrayItems(strokeReference, uint32_t(Gesture::maximumStrokeCount));
+    if (items.empty())
         throw InvalidGesture("gesture with an empty stroke list");
     int32_t pointBudget = Gesture::maximumPointCount;
     std::vector<GestureStroke> strokes;
-    for (uint32_t i = 0; i < count; ++i)
-        strokes.push_back(decodeStroke(reader, plist_array_get_item(items, i), pointBudget));
+    for (plist_t item : items)
+        strokes.push_back(decodeStroke(reader, item, pointBudget));
     return Gesture(std::move(*identity), std::move(strokes));
 }
 
@@ -186,20 +213,19 @@ KeyedUnarchiver::Result KeyedUnarchiver::unarchiveGestures(const Data& data)
         plist_t root = reader.resolve(plist_dict_get_item(top, "root"));
         if (!root || plist_get_node_type(root) != PLIST_DICT)
             throw InvalidGesture("root is not a dictionary");
-        plist_t keys = childOfType(root, "NS.keys", PLIST_ARRAY);
-        plist_t values = childOfType(root, "NS.objects", PLIST_ARRAY);
-        uint32_t count = plist_array_get_size(keys);
-        if (count != plist_array_get_size(values))
+        auto keys = arrayNodes(childOfType(root, "NS.keys", PLIST_ARRAY));
+        auto values = arrayNodes(childOfType(root, "NS.objects", PLIST_ARRAY));
+        if (keys.size() != values.size())
             throw InvalidGesture("keys and values differ in number");
         GestureDictionary gestures;
-        for (uint32_t i = 0; i < count; ++i) {
+        for (size_t i = 0; i < keys.size(); ++i) {
             try {
                 if (gestures.size() >= maximumGestureCount)
                     throw InvalidGesture("more gestures than the store holds");
-                auto key = reader.string(plist_array_get_item(keys, i));
+                auto key = reader.string(keys[i]);
                 if (!key)
                     throw InvalidGesture("entry without a key");
-                auto gesture = decodeGesture(reader, plist_array_get_item(values, i));
+                auto gesture = decodeGesture(reader, values[i]);
                 gestures[*key] = std::make_shared<const Gesture>(std::move(gesture));
             } catch (const InvalidGesture& failure) {
                 result.problems.push_back("entry " + std::to_string(i + 1) + ": " + failure.what());

@@ -82,24 +82,23 @@ static double smallerRatio(double width, double height)
     return widthOverHeight < heightOverWidth ? widthOverHeight : heightOverWidth;
 }
 
-GestureStroke scaleStrokeToSquare(const GestureStroke& stroke)
+GestureStroke scaleStrokeToSquare(GestureStroke stroke)
 {
     BoundingBox box = strokeBoundingBox(stroke);
     double width = box.width();
     double height = box.height();
-    std::vector<GesturePoint> scaled;
-    scaled.reserve(stroke.points().size());
+    std::vector<GesturePoint> points = std::move(stroke).takePoints();
     if (smallerRatio(width, height) <= oneDimensionalThreshold) {
         float factor = float(double(squareSize) / std::max(width, height));
-        for (const auto& point : stroke.points())
-            scaled.emplace_back(point.x() * factor, point.y() * factor, point.strokeId());
+        for (auto& point : points)
+            point = GesturePoint(point.x() * factor, point.y() * factor, point.strokeId());
     } else {
         double xFactor = double(squareSize) / width;
         double yFactor = double(squareSize) / height;
-        for (const auto& point : stroke.points())
-            scaled.emplace_back(float(double(point.x()) * xFactor), float(double(point.y()) * yFactor), point.strokeId());
+        for (auto& point : points)
+            point = GesturePoint(float(double(point.x()) * xFactor), float(double(point.y()) * yFactor), point.strokeId());
     }
-    return GestureStroke(std::move(scaled));
+    return GestureStroke(std::move(points));
 }
 
 GesturePoint strokeCentroid(const GestureStroke& stroke)
@@ -114,14 +113,13 @@ GesturePoint strokeCentroid(const GestureStroke& stroke)
     return GesturePoint(sumX / count, sumY / count, 0);
 }
 
-GestureStroke translateStrokeToOrigin(const GestureStroke& stroke)
+GestureStroke translateStrokeToOrigin(GestureStroke stroke)
 {
     GesturePoint centroid = strokeCentroid(stroke);
-    std::vector<GesturePoint> translated;
-    translated.reserve(stroke.points().size());
-    for (const auto& point : stroke.points())
-        translated.emplace_back(point.x() - centroid.x(), point.y() - centroid.y(), point.strokeId());
-    return GestureStroke(std::move(translated));
+    std::vector<GesturePoint> points = std::move(stroke).takePoints();
+    for (auto& point : points)
+        point = GesturePoint(point.x() - centroid.x(), point.y() - centroid.y(), point.strokeId());
+    return GestureStroke(std::move(points));
 }
 
 // A stroke too short to have a tenth point (only an empty input gets here) has no start

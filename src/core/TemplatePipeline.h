@@ -43,7 +43,12 @@ inline float pointDistance(float px, float py, float qx, float qy)
 {
     int64_t dx = truncateToInteger(qx - px);
     int64_t dy = truncateToInteger(qy - py);
-    return float(__builtin_sqrt(double(uint64_t(dx * dx) + uint64_t(dy * dy))));
+    uint64_t sum = uint64_t(dx * dx) + uint64_t(dy * dy);
+    // Below 2^24 the sum is an exact float and its float root equals the narrowed double
+    // root, and the float root is the shorter step in the resampling walk's chain.
+    if (sum < (uint64_t(1) << 24))
+        return __builtin_sqrtf(float(sum));
+    return float(__builtin_sqrt(double(sum)));
 }
 
 inline float pointDistance(const GesturePoint& p, const GesturePoint& q)
@@ -54,9 +59,11 @@ inline float pointDistance(const GesturePoint& p, const GesturePoint& q)
 float strokeLength(const GestureStroke& stroke);
 GestureStroke resampleStroke(const GestureStroke& stroke);
 BoundingBox strokeBoundingBox(const GestureStroke& stroke);
-GestureStroke scaleStrokeToSquare(const GestureStroke& stroke);
+// Scaling and translation work on the stroke they are handed, which the pipeline
+// moves in, so no step copies points it does not change.
+GestureStroke scaleStrokeToSquare(GestureStroke stroke);
 GesturePoint strokeCentroid(const GestureStroke& stroke);
-GestureStroke translateStrokeToOrigin(const GestureStroke& stroke);
+GestureStroke translateStrokeToOrigin(GestureStroke stroke);
 GesturePoint strokeStartUnitVector(const GestureStroke& stroke);
 
 }
