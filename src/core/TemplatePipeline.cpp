@@ -23,21 +23,27 @@ static constexpr int32_t maximumResampledPointCount = 64 * resampledPointCount;
 // Walks the path and drops a point each time the measured distance passes the interval.
 // A split point becomes the start of the next segment examined, exactly as if it had been
 // inserted into the walked list; keeping it in `previous` avoids the quadratic inserts.
+// Each drawn segment is measured once, for the length and for its first examination.
 GestureStroke resampleStroke(const GestureStroke& stroke)
 {
     const auto& points = stroke.points();
     GestureStroke resampled;
     if (points.empty())
         return resampled;
+    std::vector<float> segments(points.size());
+    float length = 0;
+    for (size_t i = 1; i < points.size(); ++i) {
+        segments[i] = pointDistance(points[i - 1], points[i]);
+        length += segments[i];
+    }
     resampled.reserve(size_t(resampledPointCount));
     resampled.addPoint(points.front());
-    float interval = strokeLength(stroke) / float(resampledPointCount - 1);
+    float interval = length / float(resampledPointCount - 1);
     float travelled = 0;
     GesturePoint previous = points.front();
     for (size_t i = 1; i < points.size(); ++i) {
         const GesturePoint& next = points[i];
-        for (;;) {
-            float distance = pointDistance(previous, next);
+        for (float distance = segments[i];; distance = pointDistance(previous, next)) {
             if (!(travelled + distance > interval)) {
                 travelled += distance;
                 previous = next;
