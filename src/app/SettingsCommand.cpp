@@ -20,6 +20,8 @@ const char SettingsCommand::usage[] =
 
 namespace {
 
+constexpr const char* loginStartOptionKey = "loginStartOption";
+
 struct IntegerSetting {
     int32_t (Settings::*read)() const;
     void (Settings::*save)(int32_t);
@@ -43,7 +45,7 @@ const Key keys[] = {
     { Settings::multitouchOptionKey, BoolSetting { &Settings::multitouchOption, &Settings::saveMultitouchOption } },
     { Settings::fullscreenOptionKey, BoolSetting { &Settings::fullscreenOption, &Settings::saveFullscreenOption } },
     { Settings::quickdrawOptionKey, BoolSetting { &Settings::quickdrawOption, &Settings::saveQuickdrawOption } },
-    { "loginStartOption", BoolSetting { &Settings::loginStartOption, &Settings::saveLoginStartOption } },
+    { loginStartOptionKey, BoolSetting { &Settings::loginStartOption, &Settings::saveLoginStartOption } },
 };
 
 const Key& findKey(const std::string& name)
@@ -100,6 +102,10 @@ int SettingsCommand::run(CommandLine& commandLine)
         // A value that only reached memory must not read as saved.
         if (!storage->synchronize())
             throw InputError(storage->path().string() + ": could not write the settings");
+        // The autostart folder is looked at again, as the setup window does after a change,
+        // so an entry that could not be written or removed is not reported as done.
+        if (key.name == std::string(loginStartOptionKey) && settings.fetchLoginStartOption() != (value == "true"))
+            throw InputError(XdgAutostart::folder().string() + ": could not change the autostart entry; start at login is still " + valueText(settings, key));
         return 0;
     }
     settings.fetchAll();

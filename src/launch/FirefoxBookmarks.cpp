@@ -11,10 +11,6 @@ namespace scriblo::FirefoxBookmarks {
 
 namespace {
 
-struct KeyFileDeleter {
-    void operator()(GKeyFile* file) const { g_key_file_free(file); }
-};
-
 std::optional<std::string> value(GKeyFile* file, const char* group, const char* key)
 {
     GioHandle<char> text(g_key_file_get_string(file, group, key, nullptr));
@@ -71,7 +67,7 @@ const char toolbarQuery[] =
 
 std::optional<std::filesystem::path> defaultProfile(const std::filesystem::path& firefoxFolder)
 {
-    std::unique_ptr<GKeyFile, KeyFileDeleter> file(g_key_file_new());
+    KeyFile file(g_key_file_new());
     auto ini = firefoxFolder / "profiles.ini";
     if (!g_key_file_load_from_file(file.get(), ini.c_str(), G_KEY_FILE_NONE, nullptr))
         return std::nullopt;

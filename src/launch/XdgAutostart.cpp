@@ -12,11 +12,6 @@ namespace scriblo {
 
 namespace {
 
-struct KeyFileDeleter {
-    void operator()(GKeyFile* file) const { g_key_file_free(file); }
-};
-using KeyFile = std::unique_ptr<GKeyFile, KeyFileDeleter>;
-
 std::filesystem::path resolved(const std::filesystem::path& path)
 {
     std::error_code error;
@@ -40,6 +35,19 @@ std::filesystem::path execProgram(const std::string& exec)
         return program;
     GioHandle<char> found(g_find_program_in_path(program.c_str()));
     return found ? std::filesystem::path(found.get()) : std::filesystem::path();
+}
+
+// Switched off by the user: Hidden=true as every desktop writes it, or GNOME's own
+// X-GNOME-Autostart-enabled=false. Such an entry starts nothing at login.
+bool switchedOff(GKeyFile* file)
+{
+    if (g_key_file_get_boolean(file, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_HIDDEN, nullptr))
+        return true;
+    GError* error = nullptr;
+    bool enabled = g_key_file_get_boolean(file, G_KEY_FILE_DESKTOP_GROUP, "X-GNOME-Autostart-enabled", &error);
+    bool stated = !error;
+    g_clear_error(&error);
+    return stated && !enabled;
 }
 
 // Exec quoting: the whole path in double quotes with the four special characters
@@ -110,7 +118,7 @@ bool XdgAutostart::startsApplication(const std::filesystem::path& entry) const
     KeyFile file(g_key_file_new());
     if (!g_key_file_load_from_file(file.get(), entry.c_str(), G_KEY_FILE_NONE, nullptr))
         return false;
-    if (g_key_file_get_boolean(file.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_HIDDEN, nullptr))
+    if (switchedOff(file.get()))
         return false;
     GioHandle<char> exec(g_key_file_get_string(file.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC, nullptr));
     if (!exec)
@@ -119,8 +127,26 @@ bool XdgAutostart::startsApplication(const std::filesystem::path& entry) const
     return !program.empty() && program == resolved(m_executable);
 }
 
+std::optional<std::filesystem::path> XdgAutostart::freeEntryFile()
+{
+    // An entry already under Scriblo's name that does not count (switched off, or starting
+    // a copy that is gone or on an unmounted disk) is the user's to keep, so a new one
+    // takes the first free variant of the name instead of overwriting it.
+    const std::string stem = std::filesystem::path(entryFileName).stem().string();
+    for (int number = 1; number <= 100; ++number) {
+        auto file = folder() / (number == 1 ? std::string(entryFileName) : stem + "-" + std::to_string(number) + ".desktop");
+        std::error_code error;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(file, error)))
+            return file;
+    }
+    return std::nullopt;
+}
+
 void XdgAutostart::writeEntry() const
 {
+    // An entry with an empty Exec would start nothing and count for nothing.
+    if (m_executable.empty())
+        return;
     KeyFile file(g_key_file_new());
     const char* group = G_KEY_FILE_DESKTOP_GROUP;
     g_key_file_set_string(file.get(), group, G_KEY_FILE_DESKTOP_KEY_TYPE, G_KEY_FILE_DESKTOP_TYPE_APPLICATION);
@@ -130,7 +156,8 @@ void XdgAutostart::writeEntry() const
     std::error_code error;
     std::filesystem::create_directories(folder(), error);
     // g_key_file_save_to_file writes a temporary file and renames it into place.
-    g_key_file_save_to_file(file.get(), (folder() / entryFileName).c_str(), nullptr);
+    if (auto entry = freeEntryFile())
+        g_key_file_save_to_file(file.get(), entry->c_str(), nullptr);
 }
 
 }

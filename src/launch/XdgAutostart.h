@@ -9,7 +9,8 @@ namespace scriblo {
 
 // Login items as XDG autostart entries in $XDG_CONFIG_HOME/autostart. An entry counts as
 // Scriblo's when its Exec program resolves to the running executable, whatever the
-// entry file is called; an entry with Hidden=true is switched off and does not count.
+// entry file is called; a switched-off entry (Hidden=true) does not count. Entries that
+// do not count are never removed or overwritten.
 class XdgAutostart final : public LoginItems {
 public:
     static constexpr const char* entryFileName = "org.scriblo.Scriblo.desktop";
@@ -27,6 +28,7 @@ private:
     std::optional<std::filesystem::path> applicationEntry() const;
     bool startsApplication(const std::filesystem::path& entry) const;
     void writeEntry() const;
+    static std::optional<std::filesystem::path> freeEntryFile();
 
     std::filesystem::path m_executable;
 };

@@ -108,6 +108,12 @@ TEST_F(CommandsTest, loginStartWritesAnAutostartEntryForThisProgram)
     EXPECT_EQ(scriblo("settings get loginStartOption" + store()).out, "true\n");
     EXPECT_EQ(scriblo("settings set loginStartOption false" + store()).status, 0);
     EXPECT_FALSE(std::filesystem::exists(configHome / "autostart/org.scriblo.Scriblo.desktop"));
+
+    std::filesystem::remove_all(configHome / "autostart");
+    writeFile(configHome / "autostart", "a file where the folder should be");
+    auto failed = scriblo("settings set loginStartOption true" + store());
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_THAT(failed.err, HasSubstr("start at login is still false"));
 }
 
 // GIO keeps the first data folders it sees for the life of a process, so the real

@@ -121,23 +121,32 @@ protected:
     std::unique_ptr<XdgAutostart> autostart;
 };
 
-TEST_F(XdgAutostartTest, turningOnTwiceWritesOneEntryThatResolvesToTheProgram)
+TEST_F(XdgAutostartTest, turningOnTwiceWritesOneEntryAndKeepsOneItDoesNotOwn)
 {
+    // Our file name, but a copy of Scriblo on a disk that is not mounted now.
+    const std::string elsewhere = "[Desktop Entry]\nType=Application\nExec=/media/usb/scriblo\n";
+    writeFile(folder() / XdgAutostart::entryFileName, elsewhere);
+    auto kept = [&] {
+        std::ifstream stream(folder() / XdgAutostart::entryFileName);
+        return std::string(std::istreambuf_iterator<char>(stream), {});
+    };
     EXPECT_FALSE(autostart->containsApplication());
     autostart->setContainsApplication(true);
     autostart->setContainsApplication(true);
-    EXPECT_EQ(entryCount(), 1u);
-    EXPECT_TRUE(std::filesystem::exists(folder() / XdgAutostart::entryFileName));
+    EXPECT_EQ(entryCount(), 2u);
+    EXPECT_EQ(kept(), elsewhere);
     EXPECT_TRUE(autostart->containsApplication());
     EXPECT_FALSE(XdgAutostart(root / "another program").containsApplication());
     autostart->setContainsApplication(false);
-    EXPECT_EQ(entryCount(), 0u);
+    EXPECT_EQ(entryCount(), 1u);
+    EXPECT_EQ(kept(), elsewhere);
 }
 
 TEST_F(XdgAutostartTest, findsEntriesByWhatTheyStartNotByName)
 {
     std::filesystem::create_symlink(program, root / "link");
     writeFile(folder() / "a-hidden.desktop", "[Desktop Entry]\nType=Application\nExec=" + (root / "link").string() + "\nHidden=true\n");
+    writeFile(folder() / "a-off.desktop", "[Desktop Entry]\nType=Application\nExec=" + (root / "link").string() + "\nX-GNOME-Autostart-enabled=false\n");
     EXPECT_FALSE(autostart->containsApplication());
     writeFile(folder() / "b-mine.desktop", "[Desktop Entry]\nType=Application\nExec='" + (root / "link").string() + "' --flag %U\n");
     writeFile(folder() / "c-mine-too.desktop", "[Desktop Entry]\nType=Application\nExec=\"" + (root / "bin dir/scrib\\\\\"lo\\\\$").string() + "\"\n");
@@ -147,6 +156,7 @@ TEST_F(XdgAutostartTest, findsEntriesByWhatTheyStartNotByName)
     EXPECT_FALSE(std::filesystem::exists(folder() / "b-mine.desktop"));
     EXPECT_TRUE(std::filesystem::exists(folder() / "c-mine-too.desktop"));
     EXPECT_TRUE(std::filesystem::exists(folder() / "a-hidden.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(folder() / "a-off.desktop"));
     EXPECT_TRUE(std::filesystem::exists(folder() / "d-gone.desktop"));
     EXPECT_TRUE(autostart->containsApplication());
 }
