@@ -21,6 +21,12 @@ size_t DesktopBrowserScripting::addTab(size_t, const std::string& url)
 
 void DesktopBrowserScripting::open(const std::string& url)
 {
+    // The address becomes a word of the browser's command line, and bookmarks come from
+    // files anyone may have written or synced: one that begins with "-" would be taken as
+    // an option (Chromium's --renderer-cmd-prefix runs any program). Every real bookmark
+    // begins with a scheme, which cannot begin with "-".
+    if (GioHandle<char> scheme { g_uri_parse_scheme(url.c_str()) }; !scheme)
+        throw std::runtime_error("not a web address: " + url);
     GioObject<GAppLaunchContext> context(g_app_launch_context_new());
     GError* error = nullptr;
     bool opened = false;

@@ -1,4 +1,5 @@
 #include "DesktopFixture.h"
+#include "launch/DesktopBrowserScripting.h"
 #include "launch/DesktopWorkspace.h"
 #include "launch/LaunchableCatalogue.h"
 
@@ -53,6 +54,19 @@ TEST_F(DesktopLaunchTest, applicationLaunchesThroughItsDesktopEntry)
         "[Desktop Entry]\nType=Application\nName=Writer\nExec=" + program.string() + " started\n");
     DesktopWorkspace().launchApplication("scriblo-test-writer.desktop");
     EXPECT_EQ(awaitFile(output), "started\n");
+}
+
+TEST_F(DesktopLaunchTest, pagesOpenThroughTheBrowsersEntryAndNeverAsAnOption)
+{
+    auto output = root / "opened";
+    auto program = root / "browser";
+    writeFile(program, "#!/bin/sh\necho \"$@\" > '" + output.string() + "'\n", true);
+    auto entry = dataHome / "applications/scriblo-test-browser.desktop";
+    writeFile(entry, "[Desktop Entry]\nType=Application\nName=Browser\nExec=" + program.string() + " %u\n");
+    DesktopBrowserScripting browser(entry);
+    EXPECT_THROW(browser.makeDocument("--renderer-cmd-prefix=touch " + (root / "owned").string()), std::runtime_error);
+    browser.makeDocument("https://a.org/x y");
+    EXPECT_EQ(awaitFile(output), "https://a.org/x y\n");
 }
 
 TEST_F(DesktopLaunchTest, unknownTargetsFailLoudlyToTheCallerOnly)
