@@ -87,36 +87,43 @@ LaunchableListHandle LaunchableCatalogue::fetchWebPageArray()
 
 LaunchableListHandle LaunchableCatalogue::fetchNormalAppArray()
 {
-    return publish(Shelf::NormalApps, applicationsOnShelf(Shelf::NormalApps));
+    return publish(Shelf::NormalApps, applicationsOnShelf(Shelf::NormalApps, fileManagerId()));
 }
 
 LaunchableListHandle LaunchableCatalogue::fetchUtilitiesAppArray()
 {
-    return publish(Shelf::UtilitiesApps, applicationsOnShelf(Shelf::UtilitiesApps));
+    return publish(Shelf::UtilitiesApps, applicationsOnShelf(Shelf::UtilitiesApps, fileManagerId()));
 }
 
 LaunchableListHandle LaunchableCatalogue::fetchSystemAppArray()
 {
-    auto list = applicationsOnShelf(Shelf::SystemApps);
+    auto fileManager = fileManagerId();
+    auto list = applicationsOnShelf(Shelf::SystemApps, fileManager);
     // The file manager leads the system list, as the desktop's own "Files" does.
-    if (auto fileManager = m_workspace->defaultApplicationForType("inode/directory")) {
-        auto wanted = lowered(*fileManager);
-        auto found = std::find_if(list.begin(), list.end(), [&](const auto& target) { return lowered(target->launchId()) == wanted; });
+    if (fileManager) {
+        auto found = std::find_if(list.begin(), list.end(), [&](const auto& target) { return lowered(target->launchId()) == *fileManager; });
         if (found != list.end())
             std::rotate(list.begin(), found, found + 1);
     }
     return publish(Shelf::SystemApps, std::move(list));
 }
 
-LaunchableList LaunchableCatalogue::applicationsOnShelf(Shelf wanted) const
+std::optional<std::string> LaunchableCatalogue::fileManagerId() const
+{
+    auto fileManager = m_workspace->defaultApplicationForType("inode/directory");
+    return fileManager ? std::optional<std::string>(lowered(*fileManager)) : std::nullopt;
+}
+
+LaunchableList LaunchableCatalogue::applicationsOnShelf(Shelf wanted, const std::optional<std::string>& fileManager) const
 {
     LaunchableList list;
     for (auto& entry : DesktopEntries::shownEntries()) {
         if (entry.id == ownDesktopId || entry.id == siblingDesktopId)
             continue;
-        Shelf shelf = hasCategory(entry, "System") || hasCategory(entry, "Settings") ? Shelf::SystemApps
-            : hasCategory(entry, "Utility")                                          ? Shelf::UtilitiesApps
-                                                                                     : Shelf::NormalApps;
+        // The file manager is a system application whatever its categories say: GNOME's
+        // and Cinnamon's file themselves under Utility only.
+        bool system = hasCategory(entry, "System") || hasCategory(entry, "Settings") || lowered(entry.id) == fileManager;
+        Shelf shelf = system ? Shelf::SystemApps : hasCategory(entry, "Utility") ? Shelf::UtilitiesApps : Shelf::NormalApps;
         if (shelf == wanted)
             list.push_back(std::make_shared<Application>(std::move(entry.name), std::move(entry.icon), std::move(entry.id), m_workspace));
     }

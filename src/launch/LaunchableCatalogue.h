@@ -57,7 +57,9 @@ private:
 
     LaunchableListHandle publish(Shelf shelf, LaunchableList list);
     LaunchableListHandle shelf(Shelf shelf) const;
-    LaunchableList applicationsOnShelf(Shelf shelf) const;
+    // The default file manager's desktop file ID, in small letters.
+    std::optional<std::string> fileManagerId() const;
+    LaunchableList applicationsOnShelf(Shelf shelf, const std::optional<std::string>& fileManager) const;
     void appendScripts(LaunchableList& list, const std::filesystem::path& folder) const;
 
     const std::shared_ptr<Workspace> m_workspace;

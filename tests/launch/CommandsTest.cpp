@@ -121,7 +121,7 @@ TEST_F(CommandsTest, loginStartWritesAnAutostartEntryForThisProgram)
 TEST_F(CommandsTest, theDesktopsFileManagerLeadsTheSystemList)
 {
     writeDesktopEntry(systemData, "alpha.desktop", "Alpha", "Categories=System;\n");
-    writeDesktopEntry(systemData, "zfiles.desktop", "Zed Files", "Categories=System;FileManager;\nMimeType=inode/directory;\n");
+    writeDesktopEntry(systemData, "zfiles.desktop", "Zed Files", "Categories=Utility;FileManager;\nMimeType=inode/directory;\n");
     writeFile(configHome / "mimeapps.list", "[Default Applications]\ninode/directory=zfiles.desktop\n");
     auto listed = scriblo("targets list --kind system");
     EXPECT_EQ(listed.out, "system\tzfiles.desktop\tZed Files\nsystem\talpha.desktop\tAlpha\n") << listed.err;

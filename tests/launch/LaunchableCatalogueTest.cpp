@@ -59,7 +59,8 @@ protected:
         writeDesktopEntry(systemData, "calc.desktop", "Calculator", "Categories=GNOME;Utility;\n");
         writeDesktopEntry(systemData, "monitor.desktop", "Alpha Monitor", "Categories=System;Utility;\n");
         writeDesktopEntry(systemData, "control.desktop", "Control", "Categories=Settings;\n");
-        writeDesktopEntry(systemData, "org.gnome.Nautilus.desktop", "Files", "Categories=GNOME;System;FileManager;\n");
+        // As GNOME ships it: a file manager filed under Utility only.
+        writeDesktopEntry(systemData, "org.gnome.Nautilus.desktop", "Files", "Categories=GNOME;GTK;Utility;Core;FileManager;\n");
         writeDesktopEntry(systemData, LaunchableCatalogue::ownDesktopId, "Scriblo");
         writeDesktopEntry(systemData, LaunchableCatalogue::siblingDesktopId, "Scriblo Helper");
     }
@@ -76,9 +77,8 @@ TEST_F(LaunchableCatalogueTest, applicationsFollowMenuRulesOverridesAndCategorie
     writeApplications();
     EXPECT_THAT(names(catalogue->fetchNormalAppArray()),
         ElementsAre("10 Apps", "9 Apps", "Apple", "My Editor", "Ours Only", "banana", "zebra"));
-    EXPECT_THAT(names(catalogue->fetchUtilitiesAppArray()), ElementsAre("Calculator"));
-    EXPECT_THAT(identities(catalogue->fetchSystemAppArray()),
-        ElementsAre("monitor.desktop", "control.desktop", "org.gnome.Nautilus.desktop", "kde-konsole.desktop"));
+    EXPECT_THAT(names(catalogue->fetchUtilitiesAppArray()), ElementsAre("Calculator", "Files"));
+    EXPECT_THAT(identities(catalogue->fetchSystemAppArray()), ElementsAre("monitor.desktop", "control.desktop", "kde-konsole.desktop"));
 }
 
 TEST_F(LaunchableCatalogueTest, defaultFileManagerLeadsTheSystemList)
@@ -86,6 +86,7 @@ TEST_F(LaunchableCatalogueTest, defaultFileManagerLeadsTheSystemList)
     writeApplications();
     workspace->fileManager = "ORG.GNOME.Nautilus.desktop";
     EXPECT_THAT(names(catalogue->fetchSystemAppArray()), ElementsAre("Files", "Alpha Monitor", "Control", "Konsole"));
+    EXPECT_THAT(names(catalogue->fetchUtilitiesAppArray()), ElementsAre("Calculator"));
 }
 
 TEST_F(LaunchableCatalogueTest, applicationsWithoutIconGetTheGenericOne)

@@ -52,20 +52,6 @@ TEST(TabSelectionTest, chromeOpensNewTabInFirstWindowWhenCaseDiffers)
     EXPECT_THAT(browser.calls, ElementsAre("activate", "addTab 0 https://a.org", "setWindowIndex 0 1"));
 }
 
-TEST(TabSelectionTest, chromeWithoutWindowsMakesOneAndSetsItsActiveTab)
-{
-    FakeBrowser browser;
-    showUrlChromeStyle(browser, "https://a.org");
-    EXPECT_THAT(browser.calls, ElementsAre("activate", "makeWindow", "setActiveTabUrl 0 https://a.org"));
-}
-
-TEST(TabSelectionTest, safariWithoutDocumentsMakesDocument)
-{
-    FakeBrowser browser;
-    showUrlSafariStyle(browser, "https://a.org");
-    EXPECT_THAT(browser.calls, ElementsAre("activate", "makeDocument https://a.org"));
-}
-
 TEST(TabSelectionTest, safariSelectsMatchOrMakesNewTabCurrent)
 {
     FakeBrowser browser;
@@ -78,6 +64,8 @@ TEST(TabSelectionTest, safariSelectsMatchOrMakesNewTabCurrent)
             "activate", "addTab 0 https://c.org", "setCurrentTab 0 1", "setWindowIndex 0 1"));
 }
 
+// An empty Chrome-style browser gets a window whose active tab takes the address; an
+// empty Safari a document made with it.
 TEST(TabSelectionTest, pagesPickTheirBrowsersVariantAndSkipMissingBrowsers)
 {
     auto workspace = std::make_shared<FakeWorkspace>();
