@@ -34,7 +34,8 @@ TouchpadDecoder::TouchpadDecoder(const TouchpadDescription& description)
     , m_scalePressure(scaleFor(ABS_MT_PRESSURE, ABS_PRESSURE))
 {
     if (auto orientation = description.axes.find(ABS_MT_ORIENTATION); orientation != description.axes.end())
-        m_orientationLimit = std::max(std::abs(orientation->second.minimum), std::abs(orientation->second.maximum));
+        m_orientationLimit = std::max(std::abs(double(orientation->second.minimum)),
+                                      std::abs(double(orientation->second.maximum)));
     m_touches.reserve(8);
 }
 
@@ -213,9 +214,12 @@ void TouchpadDecoder::placeUnpositionedTouches()
         meanX = m_scaleX.normalise(m_singleX);
         meanY = 1.0f - m_scaleY.normalise(m_singleY);
     }
+    // Only the position is borrowed: a tracked slot without one keeps its own size.
     for (size_t index = 0; index < m_touches.size(); ++index) {
-        if (!m_positioned[index])
-            m_touches[index] = restingTouch(m_touches[index].identifier, meanX, meanY);
+        if (m_positioned[index])
+            continue;
+        m_touches[index].x = meanX;
+        m_touches[index].y = meanY;
     }
 }
 

@@ -2,7 +2,9 @@
 
 #include <linux/input.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace scriblo {
 
@@ -37,7 +39,9 @@ int TouchpadDescription::slotCount() const
     auto slot = axes.find(ABS_MT_SLOT);
     if (slot == axes.end())
         return 1;
-    return slot->second.maximum - slot->second.minimum + 1;
+    // Computed wide: a corrupt range spanning the whole int must not overflow.
+    int64_t count = int64_t(slot->second.maximum) - slot->second.minimum + 1;
+    return int(std::clamp<int64_t>(count, 1, std::numeric_limits<int>::max()));
 }
 
 std::string TouchpadDescription::busName() const

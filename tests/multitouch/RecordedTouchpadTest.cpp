@@ -35,6 +35,7 @@ TEST(RecordedTouchpadTest, semiMultitouchThreeFingerTapOnTwoSlotsGivesThreeTouch
             EXPECT_NEAR(touch.x, 642 / 1600.0f, 0.001f) << "slot 1 and the third finger sit at the known position";
             EXPECT_NEAR(touch.y, 1 - 252 / 900.0f, 0.001f);
         }
+        EXPECT_GT(frames[index].touches[1].size, 0.25f) << "slot 1 reports its own pressure, only no position";
     }
     EXPECT_TRUE(frames[5].touches.empty());
     EXPECT_DOUBLE_EQ(frames[0].timestamp, 1382570952.534113);

@@ -158,7 +158,9 @@ TEST(TouchpadDecoderTest, idleTouchpadSendsNothing)
 TEST(TouchpadDecoderTest, arbitraryEventStreamsNeverYieldMoreRecordsThanFingersCanBe)
 {
     TouchpadDescription description = SyntheticTouchpad(3).recording().description.value();
-    description.axes[0x2f] = { 0, 1000000, 0 }; // a corrupt slot range
+    // Corrupt ranges as wide as the type allows, for the slots and the orientation.
+    description.axes[0x2f] = { INT32_MIN, INT32_MAX, 0 };
+    description.axes[0x34] = { INT32_MIN, 0, 0 };
     TouchpadDecoder decoder(description);
     uint32_t seed = 12345;
     auto next = [&seed](int range) {
