@@ -4,6 +4,7 @@
 
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -112,8 +113,11 @@ bool ReplayTouchpad::waitUntilDue(double recordedOffset, std::chrono::steady_clo
 {
     std::unique_lock lock(m_stopMutex);
     if (m_pace == Pace::Recorded) {
+        // A corrupt timestamp far in the future must not overflow the clock: past some
+        // decades the player simply waits for a stop.
+        constexpr double longestWait = 1e9;
         auto due = began + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                               std::chrono::duration<double>(std::max(recordedOffset, 0.0)));
+                               std::chrono::duration<double>(std::clamp(recordedOffset, 0.0, longestWait)));
         m_stopCondition.wait_until(lock, due, [this] { return m_stopRequested; });
     }
     return !m_stopRequested;
