@@ -96,8 +96,10 @@ bool EvdevTouchpad::start()
         return true;
     m_fd = open(m_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     m_wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (m_fd < 0 || m_wakeFd < 0 || libevdev_new_from_fd(m_fd, &m_device) < 0) {
-        qCWarning(touchpadDevice).noquote() << "Cannot read" << QString::fromStdString(m_path) << ":" << strerror(errno);
+    int status = m_fd < 0 || m_wakeFd < 0 ? -errno : libevdev_new_from_fd(m_fd, &m_device);
+    if (status < 0) {
+        // libevdev answers with a negative errno and leaves errno alone.
+        qCWarning(touchpadDevice).noquote() << "Cannot read" << QString::fromStdString(m_path) << ":" << strerror(-status);
         closeDevice();
         return false;
     }

@@ -24,9 +24,14 @@ MultitouchManager& MultitouchManager::sharedMultitouchManager()
 {
     static MultitouchManager* manager = [] {
         auto* created = new MultitouchManager(MultitouchServices::system());
-        if (QCoreApplication::instance())
-            new LogindSleepWatcher([created] { created->restartMultitouchEventForwardingAfterWake(); },
-                                   QCoreApplication::instance());
+        // The watcher must live on the main thread, where its wake signal is delivered,
+        // even when the manager is first asked for on another thread.
+        if (auto* application = QCoreApplication::instance()) {
+            QMetaObject::invokeMethod(application, [created, application] {
+                new LogindSleepWatcher([created] { created->restartMultitouchEventForwardingAfterWake(); },
+                                       application);
+            });
+        }
         return created;
     }();
     return *manager;
