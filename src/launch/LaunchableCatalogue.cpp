@@ -121,7 +121,7 @@ LaunchableList LaunchableCatalogue::applicationsOnShelf(Shelf wanted, const std:
         if (entry.id == ownDesktopId || entry.id == siblingDesktopId)
             continue;
         // The file manager is a system application whatever its categories say: GNOME's
-        // and Cinnamon's file themselves under Utility only.
+        // Files and Cinnamon's Nemo give only Utility.
         bool system = hasCategory(entry, "System") || hasCategory(entry, "Settings") || lowered(entry.id) == fileManager;
         Shelf shelf = system ? Shelf::SystemApps : hasCategory(entry, "Utility") ? Shelf::UtilitiesApps : Shelf::NormalApps;
         if (shelf == wanted)
