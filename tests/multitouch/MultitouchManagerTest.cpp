@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 using namespace scriblo;
 using namespace scriblo::testing;
 
@@ -131,6 +134,27 @@ TEST_F(MultitouchManagerTest, lastRegisteredListenerHearsFirstAndAllShareOneEven
     EXPECT_EQ(log[0].event, log[1].event);
     EXPECT_EQ(log[0].touchCount, 2u);
     EXPECT_EQ(log[0].event->deviceIdentifier(), device->identifier());
+}
+
+TEST_F(MultitouchManagerTest, listenersComeAndGoWhileAReaderThreadDispatches)
+{
+    auto device = addDevice();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    std::atomic<bool> done { false };
+    std::thread reader([&] {
+        do
+            framework->sendFrame(device, { MTTouch {} });
+        while (!done);
+    });
+    for (int round = 0; round < 300; ++round) {
+        manager.addMultitouchListener(&second, &Recorder::onFrame);
+        manager.removeMultitouchListeners(&second);
+    }
+    done = true;
+    reader.join();
+    deliverQueuedCallbacks();
+    EXPECT_FALSE(log.empty());
+    EXPECT_EQ(manager.multitouchListeners().size(), 1u);
 }
 
 TEST_F(MultitouchManagerTest, frameWithoutRecordsIsAnEventWithoutTouches)
