@@ -42,7 +42,7 @@ std::optional<std::string> chosenProfileGroup(GKeyFile* file, char** groups)
 
 // sqlite opens "file:" addresses with percent escapes; every byte outside the
 // unreserved set is escaped so that '?', '#' or '%' in a home folder cannot cut it short.
-std::string immutableUri(const std::filesystem::path& file)
+std::string fileUri(const std::filesystem::path& file, const char* parameters)
 {
     static const char digits[] = "0123456789ABCDEF";
     std::string uri = "file:";
@@ -55,7 +55,7 @@ std::string immutableUri(const std::filesystem::path& file)
             uri += digits[c & 15];
         }
     }
-    return uri + "?immutable=1";
+    return uri + parameters;
 }
 
 const char toolbarQuery[] =
@@ -88,30 +88,66 @@ std::optional<std::filesystem::path> defaultProfile(const std::filesystem::path&
     return chosen;
 }
 
-std::vector<Bookmark> read(const std::filesystem::path& placesFile)
+namespace {
+
+// Nothing when the database cannot be opened or read to the end.
+std::optional<std::vector<Bookmark>> query(const std::string& uri, int flags)
 {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(placesFile, error))
-        return {};
     sqlite3* database = nullptr;
-    std::vector<Bookmark> bookmarks;
-    if (sqlite3_open_v2(immutableUri(placesFile).c_str(), &database, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK) {
+    std::optional<std::vector<Bookmark>> bookmarks;
+    if (sqlite3_open_v2(uri.c_str(), &database, flags | SQLITE_OPEN_URI, nullptr) == SQLITE_OK) {
         sqlite3_stmt* statement = nullptr;
         if (sqlite3_prepare_v2(database, toolbarQuery, -1, &statement, nullptr) == SQLITE_OK) {
+            bookmarks.emplace();
             int step;
             while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
                 auto title = sqlite3_column_text(statement, 0);
                 auto url = sqlite3_column_text(statement, 1);
                 if (title && url)
-                    bookmarks.push_back({ reinterpret_cast<const char*>(title), reinterpret_cast<const char*>(url) });
+                    bookmarks->push_back({ reinterpret_cast<const char*>(title), reinterpret_cast<const char*>(url) });
             }
             if (step != SQLITE_DONE)
-                bookmarks.clear();
+                bookmarks.reset();
         }
         sqlite3_finalize(statement);
     }
     sqlite3_close(database);
     return bookmarks;
+}
+
+// A running Firefox keeps recent changes in the write-ahead log, which an immutable
+// reader ignores. A private copy of the database and its log is read instead; a log
+// caught mid-write is safe, since its frames carry checksums and torn ones are skipped.
+std::optional<std::vector<Bookmark>> readCopyWithLog(const std::filesystem::path& placesFile, const std::filesystem::path& log)
+{
+    GioHandle<char> folder(g_dir_make_tmp("scriblo-places-XXXXXX", nullptr));
+    if (!folder)
+        return std::nullopt;
+    std::filesystem::path copy = std::filesystem::path(folder.get()) / "places.sqlite";
+    std::error_code error;
+    std::filesystem::copy_file(placesFile, copy, error);
+    if (!error)
+        std::filesystem::copy_file(log, copy.string() + "-wal", error);
+    std::optional<std::vector<Bookmark>> bookmarks;
+    if (!error)
+        bookmarks = query(fileUri(copy, ""), SQLITE_OPEN_READWRITE);
+    std::filesystem::remove_all(folder.get(), error);
+    return bookmarks;
+}
+
+}
+
+std::vector<Bookmark> read(const std::filesystem::path& placesFile)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(placesFile, error))
+        return {};
+    std::filesystem::path log = placesFile.string() + "-wal";
+    if (std::filesystem::file_size(log, error) > 0 && !error) {
+        if (auto bookmarks = readCopyWithLog(placesFile, log))
+            return *bookmarks;
+    }
+    return query(fileUri(placesFile, "?immutable=1"), SQLITE_OPEN_READONLY).value_or(std::vector<Bookmark> {});
 }
 
 }

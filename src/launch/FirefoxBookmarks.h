@@ -14,8 +14,9 @@ namespace scriblo::FirefoxBookmarks {
 std::optional<std::filesystem::path> defaultProfile(const std::filesystem::path& firefoxFolder);
 
 // The links directly on the bookmarks toolbar of a `places.sqlite`, in toolbar order;
-// folders and separators are skipped. The database is opened read-only and immutable,
-// so a running Firefox's live file and its locks are never touched. A missing or
+// folders and separators are skipped. A running Firefox's live files and locks are
+// never touched: the database is opened read-only and immutable, or, when it has a
+// write-ahead log holding recent changes, a private copy of both is read. A missing or
 // unreadable database gives no links at all.
 std::vector<Bookmark> read(const std::filesystem::path& placesFile);
 

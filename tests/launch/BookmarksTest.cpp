@@ -124,8 +124,26 @@ TEST_F(BookmarksTest, firefoxLeavesTheLiveDatabaseUntouchedAndSurvivesOddPaths)
     EXPECT_FALSE(std::filesystem::exists(folder / "places.sqlite-journal"));
     EXPECT_FALSE(std::filesystem::exists(folder / "places.sqlite-wal"));
     writeFile(root / "garbage.sqlite", "not a database at all");
+    writeFile(root / "garbage.sqlite-wal", "not a log either");
     EXPECT_THAT(FirefoxBookmarks::read(root / "garbage.sqlite"), IsEmpty());
     EXPECT_THAT(FirefoxBookmarks::read(root / "absent.sqlite"), IsEmpty());
+}
+
+// While Firefox runs, its latest bookmarks live only in the write-ahead log.
+TEST_F(BookmarksTest, firefoxSeesBookmarksStillInTheLogOfARunningBrowser)
+{
+    auto places = root / "running" / "places.sqlite";
+    writePlaces(places);
+    sqlite3* browser = nullptr;
+    ASSERT_EQ(sqlite3_open(places.c_str(), &browser), SQLITE_OK);
+    execute(browser, "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
+                     "INSERT INTO moz_places VALUES (14, 'https://new.org');"
+                     "INSERT INTO moz_bookmarks VALUES (26, 1, 14, 3, 5, 'New', 'g');");
+    auto logBefore = std::filesystem::last_write_time(places.string() + "-wal");
+    EXPECT_THAT(FirefoxBookmarks::read(places), ElementsAre(Bookmark { "First", "https://first.org" },
+        Bookmark { "Second", "https://second.org/" }, Bookmark { "New", "https://new.org" }));
+    EXPECT_EQ(std::filesystem::last_write_time(places.string() + "-wal"), logBefore);
+    sqlite3_close(browser);
 }
 
 TEST_F(BookmarksTest, firefoxDefaultProfilePrefersInstallThenDefaultThenOnlyProfile)
