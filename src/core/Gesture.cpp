@@ -1,5 +1,6 @@
 #include "core/Gesture.h"
 
+#include "core/ResampleWalk.h"
 #include "core/Unistrokes.h"
 
 namespace scriblo {
@@ -7,10 +8,11 @@ namespace scriblo {
 void Gesture::generateTemplates()
 {
     auto unistrokes = unistrokes::buildUnistrokes(m_strokes, unistrokes::allStrokeOrders(int(m_strokes.size())));
+    auto resampled = ResampleWalk::resampleStrokes(unistrokes);
     std::vector<GestureTemplate> templates;
     templates.reserve(unistrokes.size());
-    for (auto& unistroke : unistrokes)
-        templates.emplace_back(std::move(unistroke));
+    for (size_t i = 0; i < unistrokes.size(); ++i)
+        templates.push_back(GestureTemplate(std::move(unistrokes[i]), std::move(resampled[i])));
     m_templates = std::move(templates);
 }
 

@@ -5,11 +5,15 @@
 namespace scriblo {
 
 GestureTemplate::GestureTemplate(GestureStroke unistroke)
-    : m_originalStroke(std::move(unistroke))
+    : GestureTemplate(unistroke, pipeline::resampleStroke(unistroke))
 {
-    using namespace pipeline;
-    m_stroke = translateStrokeToOrigin(scaleStrokeToSquare(resampleStroke(m_originalStroke)));
-    m_startUnitVector = strokeStartUnitVector(m_stroke);
+}
+
+GestureTemplate::GestureTemplate(GestureStroke unistroke, GestureStroke resampled)
+    : m_stroke(pipeline::translateStrokeToOrigin(pipeline::scaleStrokeToSquare(std::move(resampled))))
+    , m_originalStroke(std::move(unistroke))
+    , m_startUnitVector(pipeline::strokeStartUnitVector(m_stroke))
+{
 }
 
 std::string GestureTemplate::description() const

@@ -27,6 +27,10 @@ public:
     std::string description() const;
 
 private:
+    friend class Gesture;
+    // For template generation, which resamples all of a gesture's unistrokes together.
+    GestureTemplate(GestureStroke unistroke, GestureStroke resampled);
+
     GestureStroke m_stroke;
     GestureStroke m_originalStroke;
     GesturePoint m_startUnitVector;

@@ -1,5 +1,7 @@
 #include "core/TemplatePipeline.h"
 
+#include "core/ResampleWalk.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -15,53 +17,12 @@ float strokeLength(const GestureStroke& stroke)
     return length;
 }
 
-// Once a difference no longer fits 32 bits its truncated measure saturates, so splitting
-// such a segment makes no measured progress and would go on almost for ever. Drawings in
-// the 0..1000 space stay far below this many points; only such coordinates reach it.
-static constexpr int32_t maximumResampledPointCount = 64 * resampledPointCount;
-
-// Walks the path and drops a point each time the measured distance passes the interval.
-// A split point becomes the start of the next segment examined, exactly as if it had been
-// inserted into the walked list; keeping it in `previous` avoids the quadratic inserts.
-// Each drawn segment is measured once, for the length and for its first examination.
 GestureStroke resampleStroke(const GestureStroke& stroke)
 {
-    const auto& points = stroke.points();
-    GestureStroke resampled;
-    if (points.empty())
-        return resampled;
-    std::vector<float> segments(points.size());
-    float length = 0;
-    for (size_t i = 1; i < points.size(); ++i) {
-        segments[i] = pointDistance(points[i - 1], points[i]);
-        length += segments[i];
-    }
-    resampled.reserve(size_t(resampledPointCount));
-    resampled.addPoint(points.front());
-    float interval = length / float(resampledPointCount - 1);
-    float travelled = 0;
-    GesturePoint previous = points.front();
-    for (size_t i = 1; i < points.size(); ++i) {
-        const GesturePoint& next = points[i];
-        for (float distance = segments[i];; distance = pointDistance(previous, next)) {
-            if (!(travelled + distance > interval)) {
-                travelled += distance;
-                previous = next;
-                break;
-            }
-            float t = (interval - travelled) / distance;
-            GesturePoint split(previous.x() + (next.x() - previous.x()) * t,
-                previous.y() + (next.y() - previous.y()) * t, previous.strokeId());
-            resampled.addPoint(split);
-            if (resampled.pointCount() >= maximumResampledPointCount)
-                return resampled;
-            previous = split;
-            travelled = 0;
-        }
-    }
-    while (resampled.pointCount() < resampledPointCount)
-        resampled.addPoint(points.back());
-    return resampled;
+    ResampleWalk walk(stroke);
+    while (!walk.isDone())
+        walk.step();
+    return std::move(walk).finish();
 }
 
 BoundingBox strokeBoundingBox(const GestureStroke& stroke)

@@ -1,0 +1,89 @@
+#include "core/ResampleWalk.h"
+
+#include "core/TemplatePipeline.h"
+
+#include <array>
+#include <optional>
+
+namespace scriblo {
+
+ResampleWalk::ResampleWalk(const GestureStroke& stroke)
+    : m_points(stroke.points())
+    , m_segments(stroke.points().size())
+{
+    if (m_points.empty()) {
+        m_done = true;
+        return;
+    }
+    float length = 0;
+    for (size_t i = 1; i < m_points.size(); ++i) {
+        m_segments[i] = pipeline::pointDistance(m_points[i - 1], m_points[i]);
+        length += m_segments[i];
+    }
+    m_interval = length / float(pipeline::resampledPointCount - 1);
+    m_previous = m_points.front();
+    m_resampled.reserve(size_t(pipeline::resampledPointCount));
+    m_resampled.push_back(m_previous);
+    m_done = m_points.size() < 2;
+    if (!m_done)
+        m_distance = m_segments[1];
+}
+
+void ResampleWalk::step()
+{
+    const GesturePoint& next = m_points[m_next];
+    if (!(m_travelled + m_distance > m_interval)) {
+        m_travelled += m_distance;
+        m_previous = next;
+        if (++m_next == m_points.size())
+            m_done = true;
+        else
+            m_distance = m_segments[m_next];
+        return;
+    }
+    float t = (m_interval - m_travelled) / m_distance;
+    m_previous = GesturePoint(m_previous.x() + (next.x() - m_previous.x()) * t,
+        m_previous.y() + (next.y() - m_previous.y()) * t, m_previous.strokeId());
+    m_resampled.push_back(m_previous);
+    m_travelled = 0;
+    m_distance = pipeline::pointDistance(m_previous, next);
+    if (m_resampled.size() >= size_t(maximumPointCount))
+        m_done = true;
+}
+
+GestureStroke ResampleWalk::finish() &&
+{
+    if (!m_points.empty()) {
+        while (m_resampled.size() < size_t(pipeline::resampledPointCount))
+            m_resampled.push_back(m_points.back());
+    }
+    return GestureStroke(std::move(m_resampled));
+}
+
+std::vector<GestureStroke> ResampleWalk::resampleStrokes(const std::vector<GestureStroke>& strokes)
+{
+    constexpr size_t interleaved = 4;
+    std::vector<GestureStroke> resampled;
+    resampled.reserve(strokes.size());
+    for (size_t first = 0; first < strokes.size(); first += interleaved) {
+        std::array<std::optional<ResampleWalk>, interleaved> walks;
+        for (size_t k = 0; k < interleaved && first + k < strokes.size(); ++k)
+            walks[k].emplace(strokes[first + k]);
+        for (bool stepped = true; stepped;) {
+            stepped = false;
+            for (auto& walk : walks) {
+                if (walk && !walk->isDone()) {
+                    walk->step();
+                    stepped = true;
+                }
+            }
+        }
+        for (auto& walk : walks) {
+            if (walk)
+                resampled.push_back(std::move(*walk).finish());
+        }
+    }
+    return resampled;
+}
+
+}

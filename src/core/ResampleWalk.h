@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/GestureStroke.h"
+
+#include <vector>
+
+namespace scriblo {
+
+// The resampling walk, one examination at a time. A walk is a chain of dependent
+// divisions and square roots, so it is bound by latency rather than by work; stepping
+// several independent walks in turn lets the processor overlap them.
+//
+// The walk drops a point each time the measured distance passes the interval. A split
+// point becomes the start of the next segment examined, exactly as if it had been
+// inserted into the walked list; keeping it in `previous` avoids quadratic inserts.
+class ResampleWalk {
+public:
+    // Once a difference no longer fits 32 bits its truncated measure saturates, so
+    // splitting such a segment makes no measured progress and would go on almost for ever.
+    // Drawings in the 0..1000 space stay far below this many points.
+    static constexpr int32_t maximumPointCount = 64 * 160;
+
+    explicit ResampleWalk(const GestureStroke& stroke);
+
+    bool isDone() const { return m_done; }
+    void step();
+    // The walked points, filled up to 160 with copies of the last drawn point.
+    GestureStroke finish() &&;
+
+    // Resamples every stroke, several walks at a time.
+    static std::vector<GestureStroke> resampleStrokes(const std::vector<GestureStroke>& strokes);
+
+private:
+    const std::vector<GesturePoint>& m_points;
+    // Each drawn segment is measured once, for the length and for its first examination.
+    std::vector<float> m_segments;
+    std::vector<GesturePoint> m_resampled;
+    GesturePoint m_previous;
+    size_t m_next { 1 };
+    float m_interval { 0 };
+    float m_travelled { 0 };
+    float m_distance { 0 };
+    bool m_done { false };
+};
+
+}
