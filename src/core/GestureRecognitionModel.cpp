@@ -40,8 +40,9 @@ void GestureRecognitionModel::fetchAndLoadGestures()
     for (auto& [identity, gesture] : m_gestureDictionary)
         gesture = recognizer->addGesture(*gesture);
     setGestureDetector(std::move(recognizer));
-    // An archive that decoded with damaged entries is rewritten at once with the valid
-    // ones; one that did not decode at all stays as it is until the next save.
+    // An archive that decoded with some damaged entries is rewritten at once with the
+    // valid ones (after its backup); one that yielded nothing stays as it is until the
+    // next save, which backs it up first.
     bool decodedPartly = m_needsBackup && !m_gestureDictionary.empty();
     if (decodedPartly)
         saveGestureDictionary();
