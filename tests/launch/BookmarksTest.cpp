@@ -48,56 +48,39 @@ void writePlaces(const std::filesystem::path& file)
     sqlite3_close(database);
 }
 
-plist_t dictionary(std::initializer_list<std::pair<const char*, plist_t>> items)
-{
-    plist_t dict = plist_new_dict();
-    for (const auto& [key, value] : items)
-        plist_dict_set_item(dict, key, value);
-    return dict;
-}
+// As Safari writes it: a bar beside History, with a link, a folder and a link.
+const char safariBookmarks[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><dict><key>Children</key><array>
+  <dict><key>Title</key><string>History</string></dict>
+  <dict><key>Title</key><string>BookmarksBar</string><key>Children</key><array>
+    <dict><key>URIDictionary</key><dict><key>title</key><string>Zulu</string></dict><key>URLString</key><string>https://zulu.org/</string></dict>
+    <dict><key>Title</key><string>Folder</string><key>Children</key><array>
+      <dict><key>URIDictionary</key><dict><key>title</key><string>Inner</string></dict><key>URLString</key><string>https://i.org</string></dict>
+    </array></dict>
+    <dict><key>URIDictionary</key><dict><key>title</key><string>Alpha</string></dict><key>URLString</key><string>https://alpha.org</string></dict>
+  </array></dict>
+</array></dict></plist>)";
 
-plist_t array(std::initializer_list<plist_t> items)
+std::string asBinary(const std::string& xml)
 {
-    plist_t list = plist_new_array();
-    for (plist_t item : items)
-        plist_array_append_item(list, item);
-    return list;
-}
-
-plist_t safariLeaf(const char* title, const char* url)
-{
-    return dictionary({ { "URIDictionary", dictionary({ { "title", plist_new_string(title) } }) }, { "URLString", plist_new_string(url) } });
-}
-
-void writeSafari(const std::filesystem::path& file, bool binary, const char* barTitle = "BookmarksBar")
-{
-    plist_t root = dictionary({ { "Children", array({
-        dictionary({ { "Title", plist_new_string("History") } }),
-        dictionary({ { "Title", plist_new_string(barTitle) }, { "Children", array({
-            safariLeaf("Zulu", "https://zulu.org/"),
-            dictionary({ { "Title", plist_new_string("Folder") }, { "Children", array({ safariLeaf("Inner", "https://i.org") }) } }),
-            safariLeaf("Alpha", "https://alpha.org"),
-        }) } }),
-    }) } });
+    plist_t root = nullptr;
+    plist_from_xml(xml.data(), uint32_t(xml.size()), &root);
     char* bytes = nullptr;
     uint32_t length = 0;
-    binary ? plist_to_bin(root, &bytes, &length) : plist_to_xml(root, &bytes, &length);
-    scriblo::testing::DesktopFixture::writeFile(file, std::string(bytes, length));
+    plist_to_bin(root, &bytes, &length);
+    std::string binary(bytes, length);
     free(bytes);
     plist_free(root);
+    return binary;
 }
 
 }
 
-TEST_F(BookmarksTest, chromeReadsLinksOnTheBarInFileOrderSkippingFolders)
+TEST_F(BookmarksTest, chromeReadsLinksOnTheBarInFileOrderAndNothingFromBadFiles)
 {
     writeFile(root / "Bookmarks", chromeBar);
     EXPECT_THAT(ChromeBookmarks::read(root / "Bookmarks"),
         ElementsAre(Bookmark { "Zeta", "https://z.org/" }, Bookmark { "Alpha", "https://a.org" }));
-}
-
-TEST_F(BookmarksTest, chromeGivesNothingForMissingOrMalformedFiles)
-{
     EXPECT_THAT(ChromeBookmarks::read(root / "absent"), IsEmpty());
     writeFile(root / "truncated", std::string(chromeBar).substr(0, 120));
     EXPECT_THAT(ChromeBookmarks::read(root / "truncated"), IsEmpty());
@@ -107,19 +90,14 @@ TEST_F(BookmarksTest, chromeGivesNothingForMissingOrMalformedFiles)
     EXPECT_THAT(ChromeBookmarks::read(root / "noBar"), IsEmpty());
 }
 
-TEST_F(BookmarksTest, firefoxReadsToolbarLinksInPositionOrder)
-{
-    writePlaces(root / "places.sqlite");
-    EXPECT_THAT(FirefoxBookmarks::read(root / "places.sqlite"),
-        ElementsAre(Bookmark { "First", "https://first.org" }, Bookmark { "Second", "https://second.org/" }));
-}
-
 TEST_F(BookmarksTest, firefoxLeavesTheLiveDatabaseUntouchedAndSurvivesOddPaths)
 {
     auto folder = root / "a ?#%;'\"b";
     writePlaces(folder / "places.sqlite");
     auto before = std::filesystem::last_write_time(folder / "places.sqlite");
-    EXPECT_EQ(FirefoxBookmarks::read(folder / "places.sqlite").size(), 2u);
+    EXPECT_THAT(FirefoxBookmarks::read(folder / "places.sqlite"),
+        ElementsAre(Bookmark { "First", "https://first.org" }, Bookmark { "Second", "https://second.org/" }))
+        << "toolbar links in position order";
     EXPECT_EQ(std::filesystem::last_write_time(folder / "places.sqlite"), before);
     EXPECT_FALSE(std::filesystem::exists(folder / "places.sqlite-journal"));
     EXPECT_FALSE(std::filesystem::exists(folder / "places.sqlite-wal"));
@@ -163,19 +141,17 @@ TEST_F(BookmarksTest, firefoxDefaultProfilePrefersInstallThenDefaultThenOnlyProf
     EXPECT_EQ(FirefoxBookmarks::defaultProfile(root / "none"), std::nullopt);
 }
 
-TEST_F(BookmarksTest, safariReadsXmlAndBinaryListsAlike)
+TEST_F(BookmarksTest, safariReadsXmlAndBinaryBarsAlikeAndNothingElse)
 {
     for (bool binary : { false, true }) {
-        writeSafari(root / "Bookmarks.plist", binary);
+        writeFile(root / "Bookmarks.plist", binary ? asBinary(safariBookmarks) : safariBookmarks);
         EXPECT_THAT(SafariBookmarks::read(root / "Bookmarks.plist"),
             ElementsAre(Bookmark { "Zulu", "https://zulu.org/" }, Bookmark { "Alpha", "https://alpha.org" }))
             << (binary ? "binary" : "XML");
     }
-}
-
-TEST_F(BookmarksTest, safariGivesNothingWithoutABarOrReadableFile)
-{
-    writeSafari(root / "NoBar.plist", false, "BookmarksMenu");
+    std::string menuOnly = safariBookmarks;
+    menuOnly.replace(menuOnly.find("BookmarksBar"), 12, "BookmarksMenu");
+    writeFile(root / "NoBar.plist", menuOnly);
     EXPECT_THAT(SafariBookmarks::read(root / "NoBar.plist"), IsEmpty());
     writeFile(root / "Broken.plist", "<?xml version=\"1.0\"?><plist><dict><key>Children</key>");
     EXPECT_THAT(SafariBookmarks::read(root / "Broken.plist"), IsEmpty());

@@ -1,7 +1,6 @@
 #include "DesktopFixture.h"
 
 #include <gmock/gmock.h>
-#include <sstream>
 #include <sys/wait.h>
 
 using namespace scriblo;
@@ -23,15 +22,7 @@ protected:
     {
         std::string command = std::string("'" SCRIBLO_BINARY_DIR "/scriblo' ") + arguments + " >'" + (root / "out").string() + "' 2>'" + (root / "err").string() + "'";
         int status = std::system(command.c_str());
-        return { WEXITSTATUS(status), read(root / "out"), read(root / "err") };
-    }
-
-    static std::string read(const std::filesystem::path& file)
-    {
-        std::ifstream stream(file);
-        std::stringstream text;
-        text << stream.rdbuf();
-        return text.str();
+        return { WEXITSTATUS(status), readFile(root / "out"), readFile(root / "err") };
     }
 
     std::string store() const { return " --store '" + (root / "store.plist").string() + "'"; }
@@ -70,9 +61,7 @@ TEST_F(CommandsTest, launchRunsTheTargetOrSaysWhatItWouldRun)
 
     auto launched = scriblo("targets launch '" + script.string() + "'");
     EXPECT_EQ(launched.status, 0) << launched.err;
-    for (int tries = 0; tries < 500 && read(output).empty(); ++tries)
-        usleep(20000);
-    EXPECT_EQ(read(output), "ran\n");
+    EXPECT_EQ(awaitFile(output), "ran\n");
 
     auto missing = scriblo("targets launch nothing.desktop");
     EXPECT_EQ(missing.status, 1);
@@ -88,14 +77,14 @@ TEST_F(CommandsTest, settingsShowDefaultsAndChangeOnlyWithinTheSetupWindowsLimit
 
     EXPECT_EQ(scriblo("settings set minimumRecognitionScore 70" + store()).status, 0);
     EXPECT_EQ(scriblo("settings set quickdrawOption true" + store()).status, 0);
-    auto before = read(root / "store.plist");
+    auto before = readFile(root / "store.plist");
     for (const char* rejected : { "minimumRecognitionScore 101", "minimumRecognitionScore 69", "readingDelayTime 0",
              "readingDelayTime 1001", "readingDelayTime 5ms", "quickdrawOption 1", "fullscreenOption yes" }) {
         auto outcome = scriblo(std::string("settings set ") + rejected + store());
         EXPECT_EQ(outcome.status, 1) << rejected;
         EXPECT_THAT(outcome.err, ::testing::AnyOf(HasSubstr("from 70 to 100"), HasSubstr("from 1 to 1000"), HasSubstr("true or false"))) << rejected;
     }
-    EXPECT_EQ(read(root / "store.plist"), before);
+    EXPECT_EQ(readFile(root / "store.plist"), before);
     EXPECT_EQ(scriblo("settings get minimumRecognitionScore" + store()).out, "70\n");
     EXPECT_EQ(scriblo("settings get quickdrawOption" + store()).out, "true\n");
     EXPECT_EQ(scriblo("settings get colour" + store()).status, 2);
@@ -104,7 +93,7 @@ TEST_F(CommandsTest, settingsShowDefaultsAndChangeOnlyWithinTheSetupWindowsLimit
 TEST_F(CommandsTest, loginStartWritesAnAutostartEntryForThisProgram)
 {
     EXPECT_EQ(scriblo("settings set loginStartOption true" + store()).status, 0);
-    EXPECT_THAT(read(configHome / "autostart/org.scriblo.Scriblo.desktop"), HasSubstr("Exec=\"" + std::filesystem::canonical(SCRIBLO_BINARY_DIR "/scriblo").string() + "\""));
+    EXPECT_THAT(readFile(configHome / "autostart/org.scriblo.Scriblo.desktop"), HasSubstr("Exec=\"" + std::filesystem::canonical(SCRIBLO_BINARY_DIR "/scriblo").string() + "\""));
     EXPECT_EQ(scriblo("settings get loginStartOption" + store()).out, "true\n");
     EXPECT_EQ(scriblo("settings set loginStartOption false" + store()).status, 0);
     EXPECT_FALSE(std::filesystem::exists(configHome / "autostart/org.scriblo.Scriblo.desktop"));

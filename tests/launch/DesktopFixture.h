@@ -1,13 +1,16 @@
 #pragma once
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 
 namespace scriblo::testing {
 
@@ -24,9 +27,8 @@ protected:
         dataHome = home / ".local/share";
         configHome = home / ".config";
         systemData = root / "usr/share";
-        std::filesystem::create_directories(dataHome);
-        std::filesystem::create_directories(configHome);
-        std::filesystem::create_directories(systemData);
+        for (const auto& folder : { dataHome, configHome, systemData })
+            std::filesystem::create_directories(folder);
         setVariable("HOME", home);
         setVariable("XDG_DATA_HOME", dataHome);
         setVariable("XDG_CONFIG_HOME", configHome);
@@ -53,6 +55,27 @@ public:
         std::filesystem::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << text;
         chmod(path.c_str(), executable ? 0755 : 0644);
+    }
+
+    static std::string readFile(const std::filesystem::path& path)
+    {
+        std::ifstream stream(path);
+        std::stringstream text;
+        text << stream.rdbuf();
+        return text.str();
+    }
+
+    // Real programs end on their own schedule; a line they write is awaited, within reason.
+    static std::optional<std::string> awaitFile(const std::filesystem::path& path)
+    {
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline) {
+            auto text = readFile(path);
+            if (text.find('\n') != std::string::npos)
+                return text;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return std::nullopt;
     }
 
     // A desktop entry in `dataFolder`/applications; `extra` holds further key lines.

@@ -3,31 +3,20 @@
 #include "launch/DesktopWorkspace.h"
 #include "launch/LaunchableCatalogue.h"
 
-#include <chrono>
-#include <fstream>
-#include <sstream>
-#include <thread>
-
 using namespace scriblo;
 
 namespace {
 
-// Real programs end on their own schedule; a file they write is awaited, within reason.
-std::optional<std::string> awaitFile(const std::filesystem::path& file)
-{
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (std::chrono::steady_clock::now() < deadline) {
-        std::ifstream stream(file);
-        std::stringstream text;
-        text << stream.rdbuf();
-        if (text.str().find('\n') != std::string::npos)
-            return text.str();
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+class DesktopLaunchTest : public scriblo::testing::DesktopFixture {
+protected:
+    // A program that writes the words it was given to `output`.
+    std::filesystem::path echoProgram(const std::filesystem::path& output)
+    {
+        auto program = root / ("echo-" + output.filename().string());
+        writeFile(program, "#!/bin/sh\necho \"$@\" > '" + output.string() + "'\n", true);
+        return program;
     }
-    return std::nullopt;
-}
-
-class DesktopLaunchTest : public scriblo::testing::DesktopFixture { };
+};
 
 }
 
@@ -47,11 +36,8 @@ TEST_F(DesktopLaunchTest, scriptRunsIntactInTheHomeFolderWithNoArguments)
 TEST_F(DesktopLaunchTest, applicationLaunchesThroughItsDesktopEntry)
 {
     auto output = root / "launched";
-    auto program = root / "writer";
-    writeFile(program, "#!/bin/sh\necho \"$@\" > '" + output.string() + "'\n", true);
-    writeDesktopEntry(dataHome, "scriblo-test-writer.desktop", "Writer", "");
     writeFile(dataHome / "applications/scriblo-test-writer.desktop",
-        "[Desktop Entry]\nType=Application\nName=Writer\nExec=" + program.string() + " started\n");
+        "[Desktop Entry]\nType=Application\nName=Writer\nExec=" + echoProgram(output).string() + " started\n");
     DesktopWorkspace().launchApplication("scriblo-test-writer.desktop");
     EXPECT_EQ(awaitFile(output), "started\n");
 }
@@ -59,10 +45,8 @@ TEST_F(DesktopLaunchTest, applicationLaunchesThroughItsDesktopEntry)
 TEST_F(DesktopLaunchTest, pagesOpenThroughTheBrowsersEntryAndNeverAsAnOption)
 {
     auto output = root / "opened";
-    auto program = root / "browser";
-    writeFile(program, "#!/bin/sh\necho \"$@\" > '" + output.string() + "'\n", true);
     auto entry = dataHome / "applications/scriblo-test-browser.desktop";
-    writeFile(entry, "[Desktop Entry]\nType=Application\nName=Browser\nExec=" + program.string() + " %u\n");
+    writeFile(entry, "[Desktop Entry]\nType=Application\nName=Browser\nExec=" + echoProgram(output).string() + " %u\n");
     DesktopBrowserScripting browser(entry);
     EXPECT_THROW(browser.makeDocument("--renderer-cmd-prefix=touch " + (root / "owned").string()), std::runtime_error);
     browser.makeDocument("https://a.org/x y");

@@ -10,12 +10,14 @@
 
 namespace scriblo::testing {
 
-// A browser whose windows and tabs are plain data and whose every call is written down.
-class FakeBrowser : public BrowserScripting {
+// A browser whose windows and tabs are plain data and whose every call is written down
+// in a log the test owns, so the log outlives a browser its page threw away.
+class FakeBrowser final : public BrowserScripting {
 public:
+    explicit FakeBrowser(std::vector<std::string>& calls) : calls(calls) { }
     std::vector<std::vector<std::string>> windows;
     size_t documents { 0 };
-    std::vector<std::string> calls;
+    std::vector<std::string>& calls;
 
     void activate() override { calls.push_back("activate"); }
     std::vector<std::vector<std::string>> windowTabUrls() override { return windows; }

@@ -1,7 +1,10 @@
 #include "FakeWorkspace.h"
 #include "launch/Application.h"
+#include "launch/ChromePage.h"
+#include "launch/ChromiumPage.h"
+#include "launch/FirefoxPage.h"
+#include "launch/SafariPage.h"
 #include "launch/Script.h"
-#include "launch/WebPage.h"
 
 #include <future>
 #include <gtest/gtest.h>
@@ -10,15 +13,15 @@
 using namespace scriblo;
 using scriblo::testing::FakeWorkspace;
 
-TEST(LaunchableTest, identitiesOfApplicationsAndScripts)
+// Stored gestures name their targets by these identities, so their form must not drift.
+TEST(LaunchableTest, identitiesAreTheScriptsTidiedPathOrBrowserColonAddressAsRead)
 {
     auto workspace = std::make_shared<FakeWorkspace>();
-    Application application("Files", "folder", "org.gnome.Nautilus.desktop", workspace);
-    EXPECT_EQ(application.launchId(), "org.gnome.Nautilus.desktop");
-    EXPECT_EQ(application.bundleId(), "org.gnome.Nautilus.desktop");
-    Script script("My Script", "x", "/opt/scripts/./My Script.sh", workspace);
-    EXPECT_EQ(script.launchId(), "/opt/scripts/My Script.sh");
-    EXPECT_EQ(script.displayName(), "My Script");
+    EXPECT_EQ(Script("S", "x", "/opt/scripts/./My Script.sh", workspace).launchId(), "/opt/scripts/My Script.sh");
+    EXPECT_EQ(ChromePage("N", "i", "https://a.org/", workspace).launchId(), "com.google.Chrome:https://a.org/");
+    EXPECT_EQ(ChromiumPage("N", "i", "https://a.org", workspace).launchId(), "org.chromium.Chromium:https://a.org");
+    EXPECT_EQ(FirefoxPage("N", "i", "HTTP://A.org", workspace).launchId(), "org.mozilla.firefox:HTTP://A.org");
+    EXPECT_EQ(SafariPage("N", "i", "https://a.org/x", workspace).launchId(), "com.apple.Safari:https://a.org/x");
 }
 
 TEST(LaunchableTest, launchOnNewThreadReturnsBeforeLaunchBeginsAndKeepsTargetAlive)
@@ -53,12 +56,4 @@ TEST(LaunchableTest, failuresOfALaunchAreDropped)
     EXPECT_EQ(script->launchHere(), "no such program");
     Script unowned("U", "i", "/nowhere/other", workspace);
     EXPECT_NO_THROW(unowned.launchWithNewThread(true));
-}
-
-TEST(LaunchableTest, kindsWithoutLaunchBehaviourDoNothing)
-{
-    auto workspace = std::make_shared<FakeWorkspace>();
-    std::make_shared<Launchable>("L", "id", "i")->launchWithNewThread(false);
-    std::make_shared<WebPage>("W", "i", "https://a.org", "some.browser", workspace)->launchWithNewThread(false);
-    EXPECT_TRUE(workspace->launches().empty());
 }

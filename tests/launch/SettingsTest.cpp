@@ -126,10 +126,7 @@ TEST_F(XdgAutostartTest, turningOnTwiceWritesOneEntryAndKeepsOneItDoesNotOwn)
     // Our file name, but a copy of Scriblo on a disk that is not mounted now.
     const std::string elsewhere = "[Desktop Entry]\nType=Application\nExec=/media/usb/scriblo\n";
     writeFile(folder() / XdgAutostart::entryFileName, elsewhere);
-    auto kept = [&] {
-        std::ifstream stream(folder() / XdgAutostart::entryFileName);
-        return std::string(std::istreambuf_iterator<char>(stream), {});
-    };
+    auto kept = [&] { return readFile(folder() / XdgAutostart::entryFileName); };
     EXPECT_FALSE(autostart->containsApplication());
     autostart->setContainsApplication(true);
     autostart->setContainsApplication(true);

@@ -1,6 +1,5 @@
 #include "FakeWorkspace.h"
 #include "launch/ChromePage.h"
-#include "launch/ChromiumPage.h"
 #include "launch/FirefoxPage.h"
 #include "launch/SafariPage.h"
 #include "launch/TabSelection.h"
@@ -24,48 +23,36 @@ TEST(WebPageTest, stripUrlDropsSchemeAndOneFinalSlash)
     EXPECT_EQ(WebPage::stripUrl(""), "");
 }
 
-TEST(WebPageTest, identityIsBrowserColonUrlAsRead)
+TEST(TabSelectionTest, anOpenMatchIsSelectedAcrossSchemeAndSlashElseANewTabLeadsTheFirstWindow)
 {
-    auto workspace = std::make_shared<FakeWorkspace>();
-    EXPECT_EQ(ChromePage("N", "i", "https://a.org/", workspace).launchId(), "com.google.Chrome:https://a.org/");
-    EXPECT_EQ(ChromiumPage("N", "i", "https://a.org", workspace).launchId(), "org.chromium.Chromium:https://a.org");
-    EXPECT_EQ(FirefoxPage("N", "i", "HTTP://A.org", workspace).launchId(), "org.mozilla.firefox:HTTP://A.org");
-    SafariPage page("N", "i", "https://a.org/x", workspace);
-    EXPECT_EQ(page.launchId(), "com.apple.Safari:https://a.org/x");
-    EXPECT_EQ(page.url(), "https://a.org/x");
-    EXPECT_EQ(page.targetBrowserId(), "com.apple.Safari");
-}
-
-TEST(TabSelectionTest, chromeSelectsFirstMatchingTabAcrossSchemeAndSlash)
-{
-    FakeBrowser browser;
-    browser.windows = { { "https://other.org" }, { "x", "http://a.org/" }, { "https://a.org" } };
-    showUrlChromeStyle(browser, "https://a.org");
-    EXPECT_THAT(browser.calls, ElementsAre("activate", "setActiveTabIndex 1 2", "setWindowIndex 1 1"));
-}
-
-TEST(TabSelectionTest, chromeOpensNewTabInFirstWindowWhenCaseDiffers)
-{
-    FakeBrowser browser;
-    browser.windows = { {}, { "https://A.org" } };
-    showUrlChromeStyle(browser, "https://a.org");
-    EXPECT_THAT(browser.calls, ElementsAre("activate", "addTab 0 https://a.org", "setWindowIndex 0 1"));
-}
-
-TEST(TabSelectionTest, safariSelectsMatchOrMakesNewTabCurrent)
-{
-    FakeBrowser browser;
-    browser.documents = 2;
-    browser.windows = { { "https://b.org" }, { "https://a.org/" } };
-    showUrlSafariStyle(browser, "a.org");
-    showUrlSafariStyle(browser, "https://c.org");
-    EXPECT_THAT(browser.calls,
-        ElementsAre("activate", "setCurrentTab 1 0", "setWindowIndex 1 1",
-            "activate", "addTab 0 https://c.org", "setCurrentTab 0 1", "setWindowIndex 0 1"));
+    struct Case {
+        void (*show)(BrowserScripting&, const std::string&);
+        std::vector<std::vector<std::string>> windows;
+        std::string url;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        { showUrlChromeStyle, { { "https://other.org" }, { "x", "http://a.org/" }, { "https://a.org" } }, "https://a.org",
+            { "activate", "setActiveTabIndex 1 2", "setWindowIndex 1 1" } },
+        // Addresses that differ in case are different pages.
+        { showUrlChromeStyle, { {}, { "https://A.org" } }, "https://a.org", { "activate", "addTab 0 https://a.org", "setWindowIndex 0 1" } },
+        { showUrlSafariStyle, { { "https://b.org" }, { "https://a.org/" } }, "a.org", { "activate", "setCurrentTab 1 0", "setWindowIndex 1 1" } },
+        { showUrlSafariStyle, { { "https://b.org" }, { "https://a.org/" } }, "https://c.org",
+            { "activate", "addTab 0 https://c.org", "setCurrentTab 0 1", "setWindowIndex 0 1" } },
+    };
+    for (const auto& test : cases) {
+        std::vector<std::string> calls;
+        FakeBrowser browser(calls);
+        browser.windows = test.windows;
+        browser.documents = test.windows.size();
+        test.show(browser, test.url);
+        EXPECT_EQ(calls, test.calls) << test.url;
+    }
 }
 
 // An empty Chrome-style browser gets a window whose active tab takes the address; an
-// empty Safari a document made with it.
+// empty Safari a document made with it. A page of no known browser, or a bare target,
+// launches nothing.
 TEST(TabSelectionTest, pagesPickTheirBrowsersVariantAndSkipMissingBrowsers)
 {
     auto workspace = std::make_shared<FakeWorkspace>();
@@ -73,17 +60,14 @@ TEST(TabSelectionTest, pagesPickTheirBrowsersVariantAndSkipMissingBrowsers)
     workspace->makeBrowser = [&](const std::string& browserId) -> std::unique_ptr<BrowserScripting> {
         if (browserId == ChromePage::browserId)
             return nullptr;
-        struct Recording : FakeBrowser {
-            std::vector<std::string>* sink;
-            ~Recording() override { sink->insert(sink->end(), calls.begin(), calls.end()); }
-        };
-        auto browser = std::make_unique<Recording>();
-        browser->sink = &browserCalls;
-        return browser;
+        return std::make_unique<FakeBrowser>(browserCalls);
     };
     std::make_shared<ChromePage>("C", "i", "https://c.org", workspace)->launchWithNewThread(false);
     std::make_shared<FirefoxPage>("F", "i", "https://f.org", workspace)->launchWithNewThread(false);
     std::make_shared<SafariPage>("S", "i", "https://s.org", workspace)->launchWithNewThread(false);
+    std::make_shared<WebPage>("W", "i", "https://w.org", "some.browser", workspace)->launchWithNewThread(false);
+    std::make_shared<Launchable>("L", "id", "i")->launchWithNewThread(false);
     EXPECT_THAT(browserCalls,
         ElementsAre("activate", "makeWindow", "setActiveTabUrl 0 https://f.org", "activate", "makeDocument https://s.org"));
+    EXPECT_THAT(workspace->launches(), ElementsAre("browser com.google.Chrome", "browser org.mozilla.firefox", "browser com.apple.Safari"));
 }
