@@ -6,6 +6,7 @@
 #include <map>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 namespace scriblo::testing {
 
@@ -13,7 +14,7 @@ class FakeDevice final : public MTDevice {
 public:
     explicit FakeDevice(std::optional<bool> builtIn = false, bool readable = true)
         : m_builtIn(builtIn), m_readable(readable) { }
-    std::string path() const override { return "/dev/input/fake" + std::to_string(identifier()); }
+    std::string path() const override { return {}; }
     TouchpadDescription description() const override { return {}; }
     bool isReadable() const override { return m_readable; }
     std::optional<bool> isBuiltIn() const override { return m_builtIn; }
@@ -53,13 +54,13 @@ public:
     void stop(const MTDeviceRef& device) override { ++stops[device.get()]; }
 
     // Delivers a frame the way a device's reader thread does.
-    void sendFrame(const MTDeviceRef& device, std::vector<MTTouch> touches, int32_t frame = 1)
+    void sendFrame(const MTDeviceRef& device, std::vector<MTTouch> touches)
     {
         auto found = m_callbacks.find(device.get());
         if (found == m_callbacks.end())
             return;
         auto [callback, context] = found->second;
-        std::thread([&] { callback(device.get(), touches.data(), int32_t(touches.size()), 1.5, frame, context); }).join();
+        std::thread([&] { callback(device.get(), touches.data(), int32_t(touches.size()), 1.5, 1, context); }).join();
     }
 
 private:
@@ -82,6 +83,7 @@ public:
 
     int running = 0;
     int scheduled = 0;
+    double interval = 0;
     Timer* latest = nullptr;
 
     std::unique_ptr<RepeatingTimer> scheduleRepeating(double intervalSeconds, std::function<void()> body) override
@@ -98,23 +100,20 @@ public:
         auto body = latest->body;
         body();
     }
-    double interval = 0;
 };
 
 class FakeMainThread final : public MainThreadQueue {
 public:
     bool isCurrent() const override { return std::this_thread::get_id() == m_main; }
-    void post(std::function<void()> work) override { pending.push_back(std::move(work)); }
+    void post(std::function<void()> work) override { m_pending.push_back(std::move(work)); }
     void runPending()
     {
-        auto work = std::move(pending);
-        pending.clear();
-        for (auto& item : work)
-            item();
+        for (auto& work : std::exchange(m_pending, {}))
+            work();
     }
-    std::vector<std::function<void()>> pending;
 
 private:
+    std::vector<std::function<void()>> m_pending;
     std::thread::id m_main = std::this_thread::get_id();
 };
 

@@ -16,9 +16,9 @@ namespace scriblo::testing {
 class SyntheticTouchpad {
 public:
     // A touchpad with `slots` slots, axes 0..1000 on x and 0..500 on y.
-    explicit SyntheticTouchpad(int slots, const std::string& bus = "0011")
+    explicit SyntheticTouchpad(int slots)
     {
-        m_text << "# EVEMU 1.3\nN: Synthetic Touchpad\nI: " << bus << " 0002 0007 0001\n"
+        m_text << "# EVEMU 1.3\nN: Synthetic Touchpad\nI: 0011 0002 0007 0001\n"
                << "P: 05 00 00 00 00 00 00 00\n"
                << "B: 01 00 00 00 00 00 00 00 00\nB: 01 00 00 00 00 00 00 00 00\n"
                << "B: 01 00 00 00 00 00 00 00 00\nB: 01 00 00 00 00 00 00 00 00\n"
