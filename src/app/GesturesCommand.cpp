@@ -27,16 +27,34 @@ public:
         , m_model(m_defaults)
     {
         m_model.setup();
-        for (const auto& problem : m_model.loadProblems())
-            std::cerr << "scriblo: warning: " << m_defaults.path().string() << ": " << problem << "\n";
+        reportLoadProblems();
     }
 
     GestureRecognitionModel& model() { return m_model; }
 
     void reportBackup() const
     {
-        if (auto backup = m_model.backupPath())
+        auto backup = m_model.backupPath();
+        if (backup && backup != m_reportedBackup)
             std::cerr << "scriblo: the unreadable gestures were kept in " << *backup << "\n";
+    }
+
+    // A few problems name what was damaged; a long list would only bury the summary.
+    void reportLoadProblems()
+    {
+        auto problems = m_model.loadProblems();
+        constexpr size_t shown = 3;
+        for (size_t i = 0; i < problems.size() && i < shown; ++i)
+            std::cerr << "scriblo: warning: " << m_defaults.path().string() << ": " << problems[i] << "\n";
+        if (problems.size() > shown)
+            std::cerr << "scriblo: warning: " << problems.size() - shown << " more damaged entries\n";
+        if (problems.empty())
+            return;
+        m_reportedBackup = m_model.backupPath();
+        if (m_reportedBackup)
+            std::cerr << "scriblo: the readable gestures were saved again; the damaged value was kept in " << *m_reportedBackup << "\n";
+        else
+            std::cerr << "scriblo: the stored value is left as it is and backed up before it is next replaced\n";
     }
 
     [[noreturn]] void failWrite() const
@@ -47,6 +65,7 @@ public:
 private:
     PropertyListUserDefaults m_defaults;
     GestureRecognitionModel m_model;
+    std::optional<std::string> m_reportedBackup;
 };
 
 int list(Session& session)
