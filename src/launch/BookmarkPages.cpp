@@ -8,7 +8,7 @@
 #include "launch/FirefoxPage.h"
 #include "launch/SafariBookmarks.h"
 #include "launch/SafariPage.h"
-#include "launch/XdgPaths.h"
+#include "platform/XdgPaths.h"
 
 namespace scriblo::BookmarkPages {
 

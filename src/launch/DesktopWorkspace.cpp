@@ -6,7 +6,7 @@
 #include "launch/DesktopEntries.h"
 #include "launch/GioHandle.h"
 #include "launch/SafariPage.h"
-#include "launch/XdgPaths.h"
+#include "platform/XdgPaths.h"
 
 #include <gio/gdesktopappinfo.h>
 #include <stdexcept>

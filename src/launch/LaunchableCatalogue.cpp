@@ -6,7 +6,7 @@
 #include "launch/Script.h"
 #include "launch/ScriptFolder.h"
 #include "launch/Workspace.h"
-#include "launch/XdgPaths.h"
+#include "platform/XdgPaths.h"
 
 #include <algorithm>
 

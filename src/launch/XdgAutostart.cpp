@@ -2,7 +2,7 @@
 #include "launch/XdgAutostart.h"
 
 #include "launch/GioHandle.h"
-#include "launch/XdgPaths.h"
+#include "platform/XdgPaths.h"
 
 #include <algorithm>
 #include <glib.h>

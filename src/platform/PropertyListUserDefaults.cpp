@@ -2,10 +2,10 @@
 
 #include "platform/PropertyListNode.h"
 #include "platform/SafeFile.h"
+#include "platform/XdgPaths.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 
 namespace scriblo {
 
@@ -22,13 +22,7 @@ PropertyListUserDefaults::~PropertyListUserDefaults()
 
 std::filesystem::path PropertyListUserDefaults::standardPath()
 {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    std::filesystem::path base;
-    if (configHome && *configHome)
-        base = configHome;
-    else
-        base = std::filesystem::path(std::getenv("HOME") ? std::getenv("HOME") : ".") / ".config";
-    return base / "scriblo" / "org.scriblo.Scriblo.plist";
+    return XdgPaths::configHome() / "scriblo" / "org.scriblo.Scriblo.plist";
 }
 
 // A file that exists but cannot be parsed is moved aside before anything replaces it,

@@ -1,4 +1,4 @@
-#include "launch/XdgPaths.h"
+#include "platform/XdgPaths.h"
 
 #include <cstdlib>
 #include <pwd.h>
