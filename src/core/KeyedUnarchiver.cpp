@@ -1,5 +1,7 @@
 #include "core/KeyedUnarchiver.h"
 
+#include "core/PlistPointer.h"
+
 #include <plist/plist.h>
 
 #include <cstdlib>
@@ -14,11 +16,6 @@ public:
     explicit InvalidGesture(const std::string& detail)
         : std::runtime_error("InvalidGesture: Corrupted gesture data. (" + detail + ")") { }
 };
-
-struct PlistDeleter {
-    void operator()(plist_t node) const { plist_free(node); }
-};
-using PlistPointer = std::unique_ptr<std::remove_pointer_t<plist_t>, PlistDeleter>;
 
 plist_t childOfType(plist_t dictionary, const char* key, plist_type type)
 {
@@ -191,16 +188,13 @@ Gesture decodeGesture(const ObjectReader& reader, plist_t reference)
 
 PlistPointer parse(const Data& data)
 {
-    if (data.empty() || data.size() > KeyedUnarchiver::maximumArchiveSize)
-        throw InvalidGesture("archive is empty or too large");
-    plist_t archive = nullptr;
-    plist_from_memory(reinterpret_cast<const char*>(data.data()), uint32_t(data.size()), &archive);
-    PlistPointer owned(archive);
-    if (!archive || plist_get_node_type(archive) != PLIST_DICT)
+    if (data.size() > KeyedUnarchiver::maximumArchiveSize)
+        throw InvalidGesture("archive is too large");
+    PlistPointer archive = parsePropertyList(data.data(), data.size());
+    if (!archive || plist_get_node_type(archive.get()) != PLIST_DICT)
         throw InvalidGesture("not a property list");
-    return owned;
+    return archive;
 }
-
 }
 
 KeyedUnarchiver::Result KeyedUnarchiver::unarchiveGestures(const Data& data)

@@ -1,9 +1,9 @@
 #include "launch/SafariBookmarks.h"
 
+#include "core/PlistPointer.h"
+#include "platform/SafeFile.h"
+
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <plist/plist.h>
@@ -12,22 +12,10 @@ namespace scriblo::SafariBookmarks {
 
 namespace {
 
-struct PlistDeleter {
-    void operator()(plist_t node) const { plist_free(node); }
-};
-using Plist = std::unique_ptr<void, PlistDeleter>;
-
-Plist parse(const std::filesystem::path& file)
+PlistPointer parse(const std::filesystem::path& file)
 {
-    std::ifstream stream(file, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-    if (!stream.good() && !stream.eof())
-        return nullptr;
-    if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max())
-        return nullptr;
-    plist_t root = nullptr;
-    plist_from_memory(bytes.data(), uint32_t(bytes.size()), &root);
-    return Plist(root);
+    auto bytes = SafeFile::read(file);
+    return bytes ? parsePropertyList(bytes->data(), bytes->size()) : nullptr;
 }
 
 std::optional<std::string> text(plist_t node)

@@ -1,5 +1,6 @@
 #include "platform/PropertyListUserDefaults.h"
 
+#include "core/PlistPointer.h"
 #include "platform/PropertyListNode.h"
 #include "platform/SafeFile.h"
 #include "platform/XdgPaths.h"
@@ -33,15 +34,12 @@ void PropertyListUserDefaults::load()
     auto bytes = SafeFile::read(m_path);
     if (!bytes)
         return;
-    plist_t parsed = nullptr;
-    if (bytes->size() <= UINT32_MAX)
-        plist_from_memory(bytes->data(), uint32_t(bytes->size()), &parsed);
-    if (parsed && plist_get_node_type(parsed) == PLIST_DICT) {
+    PlistPointer parsed = parsePropertyList(bytes->data(), bytes->size());
+    if (parsed && plist_get_node_type(parsed.get()) == PLIST_DICT) {
         plist_free(m_root);
-        m_root = parsed;
+        m_root = parsed.release();
         return;
     }
-    plist_free(parsed);
     writeBeside(".unreadable-" + SafeFile::timestamp(), *bytes);
 }
 
