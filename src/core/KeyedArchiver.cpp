@@ -29,6 +29,7 @@ public:
     // A placeholder keeps the index of an object whose contents come later.
     uint64_t reserve() { return add(nullptr); }
     void fill(uint64_t index, plist_t object) { m_objects[index] = object; }
+    plist_t object(uint64_t index) const { return m_objects[index]; }
 
     uint64_t classReference(const std::vector<const char*>& classes)
     {
@@ -88,28 +89,32 @@ uint64_t encodePoint(ObjectTable& table, const GesturePoint& point)
     return index;
 }
 
-uint64_t encodeStroke(ObjectTable& table, const GestureStroke& stroke)
+// An object is placed before the objects it refers to, as the platform's archiver
+// places them, so its index is taken first and its contents filled in last.
+template<typename Item, typename Encode>
+uint64_t encodeWithList(ObjectTable& table, const char* className, const char* key, const std::vector<Item>& items, Encode encode)
 {
     uint64_t index = table.reserve();
-    std::vector<uint64_t> points;
-    for (const auto& point : stroke.points())
-        points.push_back(encodePoint(table, point));
-    plist_t object = instance(table, { "GestureStroke", "NSObject" });
-    plist_dict_set_item(object, "points", plist_new_uid(encodeArray(table, points)));
+    std::vector<uint64_t> references;
+    references.reserve(items.size());
+    for (const auto& item : items)
+        references.push_back(encode(table, item));
+    plist_t object = instance(table, { className, "NSObject" });
+    plist_dict_set_item(object, key, plist_new_uid(encodeArray(table, references)));
     table.fill(index, object);
     return index;
 }
 
+uint64_t encodeStroke(ObjectTable& table, const GestureStroke& stroke)
+{
+    return encodeWithList(table, "GestureStroke", "points", stroke.points(), encodePoint);
+}
+
 uint64_t encodeGesture(ObjectTable& table, const Gesture& gesture)
 {
-    uint64_t index = table.reserve();
-    std::vector<uint64_t> strokes;
-    for (const auto& stroke : gesture.strokes())
-        strokes.push_back(encodeStroke(table, stroke));
-    plist_t object = instance(table, { "Gesture", "NSObject" });
-    plist_dict_set_item(object, "strokes", plist_new_uid(encodeArray(table, strokes)));
-    plist_dict_set_item(object, "identity", plist_new_uid(table.add(plist_new_string(gesture.identity().c_str()))));
-    table.fill(index, object);
+    uint64_t index = encodeWithList(table, "Gesture", "strokes", gesture.strokes(), encodeStroke);
+    uint64_t identity = table.add(plist_new_string(gesture.identity().c_str()));
+    plist_dict_set_item(table.object(index), "identity", plist_new_uid(identity));
     return index;
 }
 
