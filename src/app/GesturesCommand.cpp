@@ -77,10 +77,12 @@ int list(Session& session)
 
 std::string readFile(const std::string& path)
 {
-    auto text = SafeFile::read(path);
+    // A full store of 1,024 gestures of 1,024 points is about 26 MB of JSON.
+    constexpr size_t maximumImportSize = size_t(64) << 20;
+    auto text = SafeFile::read(path, maximumImportSize);
     if (!text)
-        throw InputError(path + ": cannot read the file");
-    return *text;
+        throw InputError(path + ": " + text.error());
+    return std::move(text.value());
 }
 
 // Everything is checked before the first save, so a bad file changes nothing.

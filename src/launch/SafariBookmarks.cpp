@@ -14,8 +14,11 @@ namespace {
 
 PlistPointer parse(const std::filesystem::path& file)
 {
-    auto bytes = SafeFile::read(file);
-    return bytes ? parsePropertyList(bytes->data(), bytes->size()) : nullptr;
+    constexpr size_t maximumBookmarksSize = size_t(64) << 20;
+    auto bytes = SafeFile::readIfExists(file, maximumBookmarksSize);
+    if (!bytes || !bytes.value())
+        return nullptr;
+    return parsePropertyList(bytes.value()->data(), bytes.value()->size());
 }
 
 std::optional<std::string> text(plist_t node)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "multitouch/Expected.h"
+#include "base/Expected.h"
 #include "multitouch/InputEvent.h"
 #include "multitouch/TouchpadDescription.h"
 

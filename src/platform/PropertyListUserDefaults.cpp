@@ -31,9 +31,10 @@ std::filesystem::path PropertyListUserDefaults::standardPath()
 void PropertyListUserDefaults::load()
 {
     m_root = plist_new_dict();
-    auto bytes = SafeFile::read(m_path);
-    if (!bytes)
+    auto read = SafeFile::readIfExists(m_path, maximumFileSize);
+    if (!read || !read.value())
         return;
+    const std::string* bytes = &*read.value();
     PlistPointer parsed = parsePropertyList(bytes->data(), bytes->size());
     if (parsed && plist_get_node_type(parsed.get()) == PLIST_DICT) {
         plist_free(m_root);

@@ -14,6 +14,10 @@ namespace scriblo {
 // One mutex makes every call safe from any thread.
 class PropertyListUserDefaults final : public UserDefaults {
 public:
+    // Far above any real store (the gestures archive is capped at 64 MiB), low enough
+    // that a link to /dev/zero is refused instead of filling memory.
+    static constexpr size_t maximumFileSize = size_t(128) << 20;
+
     explicit PropertyListUserDefaults(std::filesystem::path path);
     ~PropertyListUserDefaults() override;
     PropertyListUserDefaults(const PropertyListUserDefaults&) = delete;

@@ -1,26 +1,112 @@
 #include "platform/SafeFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace scriblo {
 
-std::optional<std::string> SafeFile::read(const std::filesystem::path& path)
+namespace {
+
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor) : m_descriptor(descriptor) { }
+    ~Descriptor()
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_descriptor; }
+
+private:
+    int m_descriptor;
+};
+
+std::string sizeText(size_t bytes)
 {
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream)
-        return std::nullopt;
-    std::ostringstream contents;
-    contents << stream.rdbuf();
-    if (stream.bad())
-        return std::nullopt;
-    return contents.str();
+    if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0)
+        return std::to_string(bytes / (1024 * 1024)) + " MiB";
+    if (bytes >= 1024 && bytes % 1024 == 0)
+        return std::to_string(bytes / 1024) + " KiB";
+    return std::to_string(bytes) + " bytes";
+}
+
+Failure tooLarge(size_t limit)
+{
+    return Failure { "larger than " + sizeText(limit) };
+}
+
+// Reads up to one byte past the limit, so that a file growing while it is read is still
+// refused rather than cut short.
+Expected<std::string> readAll(int descriptor, size_t limit, size_t expected)
+{
+    std::string bytes;
+    bytes.resize(std::min(expected, limit) + 1);
+    size_t used = 0;
+    for (;;) {
+        if (used == bytes.size()) {
+            if (used > limit)
+                return tooLarge(limit);
+            bytes.resize(std::min(bytes.size() * 2, limit + 1));
+        }
+        ssize_t count = ::read(descriptor, bytes.data() + used, bytes.size() - used);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return Failure { std::strerror(errno) };
+        if (count == 0)
+            break;
+        used += size_t(count);
+    }
+    if (used > limit)
+        return tooLarge(limit);
+    bytes.resize(used);
+    return bytes;
+}
+
+}
+
+Expected<std::optional<std::string>> SafeFile::readIfExists(const std::filesystem::path& path, size_t limit)
+{
+    // O_NONBLOCK keeps a FIFO with no writer from hanging the open; it is refused below.
+    Descriptor descriptor(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (descriptor.get() < 0) {
+        if (errno == ENOENT)
+            return std::optional<std::string>();
+        return Failure { std::strerror(errno) };
+    }
+    struct stat status {};
+    if (::fstat(descriptor.get(), &status) != 0)
+        return Failure { std::strerror(errno) };
+    if (S_ISDIR(status.st_mode))
+        return Failure { "is a folder" };
+    if (!S_ISREG(status.st_mode))
+        return Failure { "is not a regular file" };
+    if (uint64_t(status.st_size) > limit)
+        return tooLarge(limit);
+    auto bytes = readAll(descriptor.get(), limit, size_t(status.st_size));
+    if (!bytes)
+        return Failure { bytes.error() };
+    return std::optional<std::string>(std::move(bytes.value()));
+}
+
+Expected<std::string> SafeFile::read(const std::filesystem::path& path, size_t limit)
+{
+    auto bytes = readIfExists(path, limit);
+    if (!bytes)
+        return Failure { bytes.error() };
+    if (!bytes.value())
+        return Failure { std::strerror(ENOENT) };
+    return std::move(*bytes.value());
 }
 
 static bool writeAll(int descriptor, const std::string& bytes)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/Expected.h"
+
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,8 +12,12 @@ namespace scriblo {
 // File access that never leaves a half-written file behind.
 class SafeFile {
 public:
-    // The whole file, or nothing when it does not exist or cannot be read.
-    static std::optional<std::string> read(const std::filesystem::path& path);
+    // Files from outside may be FIFOs, devices or links to /dev/zero: only a regular file
+    // of at most `limit` bytes is read, and opening never blocks. A failure says why in
+    // words for the user ("permission denied", "is a folder", "larger than 64 MiB").
+    static Expected<std::string> read(const std::filesystem::path& path, size_t limit);
+    // The same, but a file that does not exist is an expected absence, not a failure.
+    static Expected<std::optional<std::string>> readIfExists(const std::filesystem::path& path, size_t limit);
     // Writes a temporary file beside `path`, syncs it, renames it over `path` and syncs
     // the folder; missing folders are created. False when any step failed, in which case
     // `path` is untouched.

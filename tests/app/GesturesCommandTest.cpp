@@ -40,7 +40,7 @@ protected:
         std::string command = std::string(SCRIBLO_BINARY_DIR "/scriblo ") + arguments + " --store " + store().string()
             + " <" + in.string() + " >" + (m_folder / "out").string() + " 2>" + (m_folder / "err").string();
         int status = std::system(command.c_str());
-        return { WEXITSTATUS(status), *SafeFile::read(m_folder / "out"), *SafeFile::read(m_folder / "err") };
+        return { WEXITSTATUS(status), *SafeFile::read(m_folder / "out", 1 << 20), *SafeFile::read(m_folder / "err", 1 << 20) };
     }
 
     fs::path store() const { return m_folder / "store.plist"; }
@@ -100,7 +100,7 @@ TEST_F(GesturesCommandTest, badUsageExitsTwo)
 TEST_F(GesturesCommandTest, badInputNamesFileAndLineAndChangesNothing)
 {
     ASSERT_EQ(scriblo("gestures import " + file("g.json", gestures).string()).status, 0);
-    std::string before = *SafeFile::read(store());
+    std::string before = *SafeFile::read(store(), 1 << 20);
 
     fs::path malformed = file("bad.json", "{\"gestures\": [\n  {\"identity\": \"x\",\n   \"strokes\": [[[1, 2], [3,]]]}]}");
     Outcome syntax = scriblo("gestures import " + malformed.string());
@@ -120,7 +120,7 @@ TEST_F(GesturesCommandTest, badInputNamesFileAndLineAndChangesNothing)
     EXPECT_EQ(drawing.out, "-\n");
     EXPECT_NE(drawing.err.find("<stdin>:2"), std::string::npos) << drawing.err;
 
-    EXPECT_EQ(*SafeFile::read(store()), before);
+    EXPECT_EQ(*SafeFile::read(store(), 1 << 20), before);
 }
 
 TEST_F(GesturesCommandTest, missingStoreIsEmptyAndNotCreatedByReading)

@@ -71,7 +71,7 @@ TEST_F(PropertyListUserDefaultsTest, synchronizeReplacesTheFileWholeAndLeavesNoT
         ASSERT_TRUE(defaults.synchronize());
     }
     EXPECT_EQ(filesBesideStore(), std::vector<fs::path> { storePath() });
-    EXPECT_NE(SafeFile::read(storePath())->find("<integer>4</integer>"), std::string::npos);
+    EXPECT_NE(SafeFile::read(storePath(), 1 << 20)->find("<integer>4</integer>"), std::string::npos);
 }
 
 TEST_F(PropertyListUserDefaultsTest, unreadableFileIsMovedAsideNotLost)
@@ -86,7 +86,7 @@ TEST_F(PropertyListUserDefaultsTest, unreadableFileIsMovedAsideNotLost)
     ASSERT_EQ(files.size(), 2u);
     auto aside = files[0] == storePath() ? files[1] : files[0];
     EXPECT_NE(aside.filename().string().find(".unreadable-"), std::string::npos);
-    EXPECT_EQ(*SafeFile::read(aside), "<plist><dict><key>x</key>");
+    EXPECT_EQ(*SafeFile::read(aside, 1 << 20), "<plist><dict><key>x</key>");
 }
 
 TEST_F(PropertyListUserDefaultsTest, writesFromSeveralThreadsAllLand)
@@ -129,7 +129,7 @@ TEST_F(PropertyListUserDefaultsTest, gestureStoreKeepsABackupOfAnUndecodableValu
     ASSERT_TRUE(model.saveGestureWithStrokes(drawing(), "org.gnome.Calculator.desktop"));
     ASSERT_TRUE(model.backupPath());
     EXPECT_NE(model.backupPath()->find("org.scriblo.Scriblo.plist.gestures-backup-"), std::string::npos);
-    EXPECT_EQ(*SafeFile::read(*model.backupPath()), "bad");
+    EXPECT_EQ(*SafeFile::read(*model.backupPath(), 1 << 20), "bad");
     PropertyListUserDefaults reloaded(storePath());
     GestureRecognitionModel restarted(reloaded);
     restarted.setup();

@@ -22,6 +22,10 @@ public:
     explicit operator bool() const { return hasValue(); }
     Value& value() { return std::get<Value>(m_content); }
     const Value& value() const { return std::get<Value>(m_content); }
+    Value& operator*() { return value(); }
+    const Value& operator*() const { return value(); }
+    Value* operator->() { return &value(); }
+    const Value* operator->() const { return &value(); }
     const std::string& error() const { return std::get<Failure>(m_content).message; }
 
 private:
