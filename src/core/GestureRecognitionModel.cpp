@@ -16,7 +16,9 @@ void GestureRecognitionModel::fetchGestureDictionary()
 {
     m_gestureDictionary.clear();
     m_loadProblems.clear();
+    m_needsBackup = false;
     auto stored = m_storage.objectForKey(gesturesKey);
+    m_storedValue = stored;
     if (!stored)
         return;
     const Data* data = stored->dataValue();
@@ -35,20 +37,34 @@ void GestureRecognitionModel::fetchGestureDictionary()
 void GestureRecognitionModel::fetchAndLoadGestures()
 {
     std::lock_guard lock(m_mutex);
+    loadGestures();
+}
+
+// A partly damaged archive is not rewritten here: loading is reading, and reading never
+// writes. The first save backs the stored value up and then writes the valid gestures.
+void GestureRecognitionModel::loadGestures()
+{
     fetchGestureDictionary();
     auto recognizer = std::make_shared<GestureRecognizer>();
     for (auto& [identity, gesture] : m_gestureDictionary)
         gesture = recognizer->addGesture(*gesture);
     setGestureDetector(std::move(recognizer));
-    // An archive that decoded with some damaged entries is rewritten at once with the
-    // valid ones (after its backup); one that yielded nothing stays as it is until the
-    // next save, which backs it up first.
-    bool decodedPartly = m_needsBackup && !m_gestureDictionary.empty();
-    if (decodedPartly)
-        saveGestureDictionary();
 }
 
-bool GestureRecognitionModel::saveGestureDictionary()
+// Another process may have saved gestures since this one read the store; the archive is
+// written whole, so they are taken in before the change, or the write would undo them.
+bool GestureRecognitionModel::saveGestureDictionary(const std::function<bool()>& change)
+{
+    bool stored = false;
+    bool synchronized = m_storage.synchronizeChange([&] {
+        if (m_storage.objectForKey(gesturesKey) != m_storedValue)
+            loadGestures();
+        stored = change() && storeGestureDictionary();
+    });
+    return stored && synchronized;
+}
+
+bool GestureRecognitionModel::storeGestureDictionary()
 {
     if (m_needsBackup) {
         m_backupPath = m_storage.backupObjectForKey(gesturesKey);
@@ -56,8 +72,10 @@ bool GestureRecognitionModel::saveGestureDictionary()
             return false;
         m_needsBackup = false;
     }
-    m_storage.setObject(UserDefaultsValue(KeyedArchiver::archivedDataWithRootObject(m_gestureDictionary)), gesturesKey);
-    return m_storage.synchronize();
+    UserDefaultsValue archive(KeyedArchiver::archivedDataWithRootObject(m_gestureDictionary));
+    m_storage.setObject(archive, gesturesKey);
+    m_storedValue = std::move(archive);
+    return true;
 }
 
 bool GestureRecognitionModel::isStorable(const std::vector<GestureStroke>& strokes)
@@ -83,11 +101,13 @@ bool GestureRecognitionModel::saveGestureWithStrokes(std::vector<GestureStroke> 
         return false;
     Gesture gesture(identity, std::move(strokes));
     std::lock_guard lock(m_mutex);
-    bool isNew = !m_gestureDictionary.contains(identity);
-    if (isNew && m_gestureDictionary.size() >= KeyedUnarchiver::maximumGestureCount)
-        return false;
-    m_gestureDictionary[identity] = gestureDetector()->addGesture(std::move(gesture));
-    return saveGestureDictionary();
+    return saveGestureDictionary([&] {
+        bool isNew = !m_gestureDictionary.contains(identity);
+        if (isNew && m_gestureDictionary.size() >= KeyedUnarchiver::maximumGestureCount)
+            return false;
+        m_gestureDictionary[identity] = gestureDetector()->addGesture(std::move(gesture));
+        return true;
+    });
 }
 
 std::shared_ptr<const Gesture> GestureRecognitionModel::getGestureWithIdentity(const std::string& identity) const
@@ -102,8 +122,10 @@ std::shared_ptr<const Gesture> GestureRecognitionModel::getGestureWithIdentity(c
 bool GestureRecognitionModel::deleteGestureWithName(const std::string& identity)
 {
     std::lock_guard lock(m_mutex);
-    m_gestureDictionary.erase(identity);
-    bool saved = saveGestureDictionary();
+    bool saved = saveGestureDictionary([&] {
+        m_gestureDictionary.erase(identity);
+        return true;
+    });
     gestureDetector()->removeGestureWithIdentity(identity);
     return saved;
 }

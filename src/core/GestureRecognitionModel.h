@@ -4,6 +4,7 @@
 #include "core/GestureRecognizer.h"
 #include "core/UserDefaults.h"
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -46,7 +47,11 @@ public:
 
 private:
     void fetchGestureDictionary();
-    bool saveGestureDictionary();
+    void loadGestures();
+    // Runs `change` on the gestures as they are stored now and saves them; false when
+    // `change` declined or the store could not be written.
+    bool saveGestureDictionary(const std::function<bool()>& change);
+    bool storeGestureDictionary();
 
     UserDefaults& m_storage;
     mutable std::mutex m_mutex;
@@ -55,6 +60,9 @@ private:
     mutable std::mutex m_detectorMutex;
     GestureDictionary m_gestureDictionary;
     std::shared_ptr<GestureRecognizer> m_gestureDetector { std::make_shared<GestureRecognizer>() };
+    // The stored value as last read or written, to tell whether another process has
+    // saved since.
+    std::optional<UserDefaultsValue> m_storedValue;
     std::vector<std::string> m_loadProblems;
     bool m_needsBackup { false };
     std::optional<std::string> m_backupPath;

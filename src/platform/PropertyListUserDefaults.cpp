@@ -1,24 +1,29 @@
 #include "platform/PropertyListUserDefaults.h"
 
-#include "core/PlistPointer.h"
+#include "platform/FileLock.h"
+#include "platform/PropertyListFile.h"
 #include "platform/PropertyListNode.h"
 #include "platform/SafeFile.h"
 #include "platform/XdgPaths.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 
 namespace scriblo {
 
-PropertyListUserDefaults::PropertyListUserDefaults(std::filesystem::path path)
+PropertyListUserDefaults::PropertyListUserDefaults(std::filesystem::path path, Access access)
     : m_path(std::move(path))
+    , m_access(access)
+    , m_root(plist_new_dict())
 {
-    load();
+    reload();
 }
 
 PropertyListUserDefaults::~PropertyListUserDefaults()
 {
-    plist_free(m_root);
+    synchronize();
 }
 
 std::filesystem::path PropertyListUserDefaults::standardPath()
@@ -26,87 +31,170 @@ std::filesystem::path PropertyListUserDefaults::standardPath()
     return XdgPaths::configHome() / "scriblo" / "org.scriblo.Scriblo.plist";
 }
 
-// A file that exists but cannot be parsed is moved aside before anything replaces it,
-// so the user's other settings can still be recovered by hand.
-void PropertyListUserDefaults::load()
-{
-    m_root = plist_new_dict();
-    auto read = SafeFile::readIfExists(m_path, maximumFileSize);
-    if (!read || !read.value())
-        return;
-    const std::string* bytes = &*read.value();
-    PlistPointer parsed = parsePropertyList(bytes->data(), bytes->size());
-    if (parsed && plist_get_node_type(parsed.get()) == PLIST_DICT) {
-        plist_free(m_root);
-        m_root = parsed.release();
-        return;
-    }
-    writeBeside(".unreadable-" + SafeFile::timestamp(), *bytes);
-}
-
 std::optional<UserDefaultsValue> PropertyListUserDefaults::objectForKey(const std::string& key) const
 {
     std::lock_guard lock(m_mutex);
-    return PropertyListNode::toValue(plist_dict_get_item(m_root, key.c_str()));
+    return PropertyListNode::toValue(plist_dict_get_item(m_root.get(), key.c_str()));
 }
 
 void PropertyListUserDefaults::setObject(const UserDefaultsValue& value, const std::string& key)
 {
     std::lock_guard lock(m_mutex);
-    plist_dict_set_item(m_root, key.c_str(), PropertyListNode::fromValue(value));
-    m_dirty = true;
+    plist_dict_set_item(m_root.get(), key.c_str(), PropertyListNode::fromValue(value));
+    m_changes.insert_or_assign(key, value);
 }
 
+// A key this process never saw is not its to remove: another process may have just
+// added it.
 void PropertyListUserDefaults::removeObjectForKey(const std::string& key)
 {
     std::lock_guard lock(m_mutex);
-    if (!plist_dict_get_item(m_root, key.c_str()))
+    if (!plist_dict_get_item(m_root.get(), key.c_str()))
         return;
-    plist_dict_remove_item(m_root, key.c_str());
-    m_dirty = true;
+    plist_dict_remove_item(m_root.get(), key.c_str());
+    m_changes.insert_or_assign(key, std::nullopt);
 }
 
 bool PropertyListUserDefaults::synchronize()
 {
     std::lock_guard lock(m_mutex);
-    if (!m_dirty)
+    if (m_changes.empty())
         return true;
-    char* xml = nullptr;
-    uint32_t length = 0;
-    plist_to_xml(m_root, &xml, &length);
-    if (!xml)
-        return false;
-    std::string text(xml, length);
-    plist_to_xml_free(xml);
-    if (!SafeFile::writeAtomically(m_path, text))
-        return false;
-    m_dirty = false;
+    return save({});
+}
+
+bool PropertyListUserDefaults::synchronizeChange(const std::function<void()>& change)
+{
+    std::lock_guard lock(m_mutex);
+    return save(change);
+}
+
+bool PropertyListUserDefaults::reload()
+{
+    std::lock_guard lock(m_mutex);
+    auto file = PropertyListFile::read(m_path, maximumFileSize);
+    if (!file)
+        return fail(file.error());
+    m_failure.reset();
+    takeIn(file.value());
     return true;
+}
+
+void PropertyListUserDefaults::takeIn(PropertyListFile& file)
+{
+    m_root = std::move(file.root);
+    for (const auto& [key, value] : m_changes) {
+        if (value)
+            plist_dict_set_item(m_root.get(), key.c_str(), PropertyListNode::fromValue(*value));
+        else if (plist_dict_get_item(m_root.get(), key.c_str()))
+            plist_dict_remove_item(m_root.get(), key.c_str());
+    }
+    m_stamp = file.stamp;
+    m_damaged = file.damagedBytes.has_value();
+}
+
+bool PropertyListUserDefaults::save(const std::function<void()>& change)
+{
+    m_failure.reset();
+    if (m_access == Access::ReadOnly) {
+        if (change)
+            change();
+        return m_changes.empty() || fail("opened for reading only");
+    }
+    // Links are followed to the end, so the lock, the new file and any copy land beside
+    // the real file and the user's link stays in place.
+    std::filesystem::path target = SafeFile::finalTarget(m_path);
+    std::filesystem::path lockPath = target;
+    lockPath += ".lock";
+    auto lock = FileLock::acquire(lockPath);
+    if (!lock) {
+        if (change)
+            change();
+        return fail(lock.error());
+    }
+    return writeLocked(target, change);
+}
+
+// Runs with the lock held: no other writer can be mid-write, so temporaries found now
+// are leftovers, and the file read now is the one the new file replaces.
+bool PropertyListUserDefaults::writeLocked(const std::filesystem::path& target, const std::function<void()>& change)
+{
+    SafeFile::removeLeftoverTemporaries(target);
+    auto file = PropertyListFile::read(target, maximumFileSize);
+    if (file)
+        takeIn(file.value());
+    if (change)
+        change();
+    if (!file)
+        return fail(file.error());
+    if (m_changes.empty())
+        return true;
+    if (file->damagedBytes) {
+        auto copy = writeBeside(".unreadable-" + SafeFile::timestamp(), *file->damagedBytes);
+        if (!copy)
+            return fail("could not keep a copy of the damaged file, so it was left as it is: " + copy.error());
+    }
+    auto stamp = PropertyListFile::write(target, m_root.get());
+    if (!stamp)
+        return fail(stamp.error());
+    m_stamp = stamp.value();
+    m_changes.clear();
+    m_damaged = false;
+    return true;
+}
+
+bool PropertyListUserDefaults::fail(std::string message)
+{
+    m_failure = Failure { std::move(message) };
+    return false;
 }
 
 std::optional<std::string> PropertyListUserDefaults::backupObjectForKey(const std::string& key)
 {
     std::lock_guard lock(m_mutex);
-    auto value = PropertyListNode::toValue(plist_dict_get_item(m_root, key.c_str()));
+    auto value = PropertyListNode::toValue(plist_dict_get_item(m_root.get(), key.c_str()));
     const Data* data = value ? value->dataValue() : nullptr;
     if (!data)
         return std::nullopt;
-    std::string bytes(data->begin(), data->end());
+    if (m_access == Access::ReadOnly) {
+        fail("opened for reading only");
+        return std::nullopt;
+    }
     std::string name = key;
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    auto written = writeBeside("." + name + "-backup-" + SafeFile::timestamp(), bytes);
-    if (!written)
+    auto written = writeBeside("." + name + "-backup-" + SafeFile::timestamp(), std::string(data->begin(), data->end()));
+    if (!written) {
+        fail("could not keep a copy of the stored " + key + ": " + written.error());
         return std::nullopt;
+    }
     return written->string();
 }
 
-std::optional<std::filesystem::path> PropertyListUserDefaults::writeBeside(const std::string& suffix, const std::string& bytes) const
+Expected<std::filesystem::path> PropertyListUserDefaults::writeBeside(const std::string& suffix, const std::string& bytes) const
 {
-    std::filesystem::path backup = m_path;
-    backup += suffix;
-    if (!SafeFile::writeAtomically(backup, bytes))
-        return std::nullopt;
-    return backup;
+    std::filesystem::path copy = SafeFile::finalTarget(m_path);
+    copy += suffix;
+    if (!SafeFile::writeAtomically(copy, bytes))
+        return Failure { std::strerror(errno) };
+    return copy;
+}
+
+std::optional<Failure> PropertyListUserDefaults::failure() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_failure;
+}
+
+bool PropertyListUserDefaults::isDamaged() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_damaged;
+}
+
+bool PropertyListUserDefaults::hasChangedOnDisk() const
+{
+    std::lock_guard lock(m_mutex);
+    return FileStamp::of(m_path) != m_stamp;
 }
 
 }

@@ -1,24 +1,36 @@
 #pragma once
 
+#include "base/Expected.h"
+#include "core/PlistPointer.h"
 #include "core/UserDefaults.h"
+#include "platform/FileStamp.h"
 
 #include <filesystem>
+#include <map>
 #include <mutex>
-#include <plist/plist.h>
 
 namespace scriblo {
 
-// The preferences as one property-list file. Reads accept XML or binary lists; writes
-// are XML. `synchronize` writes a temporary file, syncs it and renames it over the old
-// one, so an abrupt end leaves either the old file or the new one, never a torn one.
-// One mutex makes every call safe from any thread.
+struct PropertyListFile;
+
+// The preferences as one property-list file, shared by every process of the user. Reads
+// accept XML or binary lists; writes are XML. Each process remembers which keys it set
+// or removed, and a save applies only those to the file as it is at that moment, under
+// a lock file beside the store, so two processes saving at once lose nothing. The file
+// is replaced by rename, so an abrupt end leaves the old file or the new one, never a
+// torn one. One mutex makes every call safe from any thread.
 class PropertyListUserDefaults final : public UserDefaults {
 public:
     // Far above any real store (the gestures archive is capped at 64 MiB), low enough
     // that a link to /dev/zero is refused instead of filling memory.
     static constexpr size_t maximumFileSize = size_t(128) << 20;
 
-    explicit PropertyListUserDefaults(std::filesystem::path path);
+    // A store opened for reading never creates, rewrites, moves or backs up anything on
+    // disk: what callers set stays in memory and synchronize reports it unsaved.
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit PropertyListUserDefaults(std::filesystem::path path, Access access = Access::ReadWrite);
+    // Saves pending changes, so a key set without synchronize is not lost.
     ~PropertyListUserDefaults() override;
     PropertyListUserDefaults(const PropertyListUserDefaults&) = delete;
     PropertyListUserDefaults& operator=(const PropertyListUserDefaults&) = delete;
@@ -30,18 +42,43 @@ public:
     void setObject(const UserDefaultsValue& value, const std::string& key) override;
     void removeObjectForKey(const std::string& key) override;
     bool synchronize() override;
+    bool synchronizeChange(const std::function<void()>& change) override;
     std::optional<std::string> backupObjectForKey(const std::string& key) override;
+
+    // Why the file could not be read when the store was made or last reloaded, or why the
+    // last save failed. A store that could not be read holds no settings and must not be
+    // taken for an empty one.
+    std::optional<Failure> failure() const;
+    // Set when the file was read but is not a property list of settings; the first save
+    // keeps a copy of it beside the store before replacing it.
+    bool isDamaged() const;
+
+    // Whether the file differs from the version this process last read or wrote.
+    bool hasChangedOnDisk() const;
+    // Takes in the file as it is now, with this process's unsaved changes on top. False,
+    // with failure() saying why, when it cannot be read; the settings then stay as they were.
+    bool reload();
 
     const std::filesystem::path& path() const { return m_path; }
 
 private:
-    void load();
-    std::optional<std::filesystem::path> writeBeside(const std::string& suffix, const std::string& bytes) const;
+    bool save(const std::function<void()>& change);
+    bool writeLocked(const std::filesystem::path& target, const std::function<void()>& change);
+    void takeIn(PropertyListFile& file);
+    bool fail(std::string message);
+    Expected<std::filesystem::path> writeBeside(const std::string& suffix, const std::string& bytes) const;
 
-    std::filesystem::path m_path;
-    mutable std::mutex m_mutex;
-    plist_t m_root { nullptr };
-    bool m_dirty { false };
+    const std::filesystem::path m_path;
+    const Access m_access;
+    // Recursive because a change run by synchronizeChange reads and writes through the
+    // public calls while the save holds the mutex.
+    mutable std::recursive_mutex m_mutex;
+    PlistPointer m_root;
+    // This process's changes not yet saved; nothing stands for a removed key.
+    std::map<std::string, std::optional<UserDefaultsValue>> m_changes;
+    FileStamp m_stamp;
+    bool m_damaged { false };
+    std::optional<Failure> m_failure;
 };
 
 }

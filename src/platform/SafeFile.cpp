@@ -1,6 +1,7 @@
 #include "platform/SafeFile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -132,12 +133,22 @@ static void syncFolder(const std::filesystem::path& folder)
     ::close(descriptor);
 }
 
+static std::filesystem::path folderOf(const std::filesystem::path& path)
+{
+    return path.parent_path().empty() ? "." : path.parent_path();
+}
+
+static std::string temporaryPrefix(const std::filesystem::path& path)
+{
+    return "." + path.filename().string() + ".";
+}
+
 bool SafeFile::writeAtomically(const std::filesystem::path& path, const std::string& bytes)
 {
     std::error_code error;
-    std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
+    std::filesystem::path folder = folderOf(path);
     std::filesystem::create_directories(folder, error);
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string temporary = (folder / (temporaryPrefix(path) + "XXXXXX")).string();
     int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0)
         return false;
@@ -149,6 +160,41 @@ bool SafeFile::writeAtomically(const std::filesystem::path& path, const std::str
     }
     syncFolder(folder);
     return true;
+}
+
+// mkstemp fills the six places with letters and digits; requiring exactly that keeps
+// other files that merely share the prefix (backups' own temporaries) out of reach.
+static bool isTemporaryName(const std::string& name, const std::string& prefix)
+{
+    constexpr size_t uniquePart = 6;
+    if (name.size() != prefix.size() + uniquePart || name.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    return std::all_of(name.begin() + long(prefix.size()), name.end(), [](unsigned char c) { return std::isalnum(c); });
+}
+
+void SafeFile::removeLeftoverTemporaries(const std::filesystem::path& path)
+{
+    std::error_code error;
+    std::string prefix = temporaryPrefix(path);
+    for (const auto& entry : std::filesystem::directory_iterator(folderOf(path), error)) {
+        if (isTemporaryName(entry.path().filename().string(), prefix) && entry.is_regular_file(error))
+            std::filesystem::remove(entry.path(), error);
+    }
+}
+
+std::filesystem::path SafeFile::finalTarget(const std::filesystem::path& path)
+{
+    // The kernel's own limit on links followed in one lookup; a loop ends here too.
+    constexpr int maximumLinks = 40;
+    std::filesystem::path current = path;
+    std::error_code error;
+    for (int i = 0; i < maximumLinks && std::filesystem::is_symlink(current, error); ++i) {
+        std::filesystem::path target = std::filesystem::read_symlink(current, error);
+        if (error)
+            break;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return current;
 }
 
 std::string SafeFile::timestamp()

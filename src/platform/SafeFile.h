@@ -22,6 +22,12 @@ public:
     // the folder; missing folders are created. False when any step failed, in which case
     // `path` is untouched.
     static bool writeAtomically(const std::filesystem::path& path, const std::string& bytes);
+    // Removes the temporary files that writeAtomically(path, …) left when its process was
+    // killed mid-write. Only safe while every writer of `path` is held off by a lock.
+    static void removeLeftoverTemporaries(const std::filesystem::path& path);
+    // The file a chain of links ends at, even when that file does not exist yet; `path`
+    // itself when it is no link. Writing there keeps the user's link a link.
+    static std::filesystem::path finalTarget(const std::filesystem::path& path);
     // The current UTC time as 20261207T013000Z, for names of backup files.
     static std::string timestamp();
 };

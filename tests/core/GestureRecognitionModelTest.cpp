@@ -137,10 +137,14 @@ TEST(GestureRecognitionModelTest, damagedEntryCostsOnlyItselfAndTheOriginalIsKep
     EXPECT_TRUE(model.getGestureWithIdentity("keep"));
     EXPECT_FALSE(model.getGestureWithIdentity("broken"));
     EXPECT_EQ(model.loadProblems().size(), 1u);
+    // Loading is reading: the damaged archive waits for the first save.
+    EXPECT_TRUE(defaults.backups.empty());
+    EXPECT_EQ(defaults.writes, 1);
+    ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "new"));
     ASSERT_EQ(defaults.backups.size(), 1u);
     EXPECT_EQ(*defaults.backups[0].dataValue(), original);
     auto stored = storedGestures(defaults);
-    EXPECT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored.size(), 2u);
     EXPECT_TRUE(stored.contains("keep"));
 }
 

@@ -30,6 +30,11 @@ public:
         m_values.erase(key);
     }
     bool synchronize() override { return synchronizeSucceeds; }
+    bool synchronizeChange(const std::function<void()>& change) override
+    {
+        change();
+        return synchronize();
+    }
     std::optional<std::string> backupObjectForKey(const std::string& key) override
     {
         auto value = objectForKey(key);

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
+#include <sys/resource.h>
 #include <thread>
 
 using namespace scriblo;
@@ -31,7 +34,44 @@ protected:
         return files;
     }
 
+    // The one file beside the store whose name holds `part`; nothing when there is none
+    // or more than one.
+    std::optional<fs::path> onlyFileBesideStoreNamed(const std::string& part) const
+    {
+        std::optional<fs::path> found;
+        for (const auto& file : filesBesideStore()) {
+            if (file.filename().string().find(part) == std::string::npos)
+                continue;
+            if (found)
+                return std::nullopt;
+            found = file;
+        }
+        return found;
+    }
+
     fs::path m_folder;
+};
+
+// Caps the size of files this process writes, as a full disk would; writes beyond it
+// fail with EFBIG instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit { bytes, m_saved.rlim_max };
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_savedHandler);
+    }
+
+private:
+    rlimit m_saved {};
+    void (*m_savedHandler)(int);
 };
 
 std::vector<GestureStroke> drawing()
@@ -70,23 +110,170 @@ TEST_F(PropertyListUserDefaultsTest, synchronizeReplacesTheFileWholeAndLeavesNoT
         defaults.setInteger(i, "minimumRecognitionScore");
         ASSERT_TRUE(defaults.synchronize());
     }
-    EXPECT_EQ(filesBesideStore(), std::vector<fs::path> { storePath() });
+    auto lock = storePath();
+    lock += ".lock";
+    EXPECT_EQ(filesBesideStore().size(), 2u);
+    EXPECT_TRUE(fs::exists(lock));
     EXPECT_NE(SafeFile::read(storePath(), 1 << 20)->find("<integer>4</integer>"), std::string::npos);
 }
 
-TEST_F(PropertyListUserDefaultsTest, unreadableFileIsMovedAsideNotLost)
+TEST_F(PropertyListUserDefaultsTest, damagedFileIsCopiedAsideByTheFirstSaveOnly)
 {
     fs::create_directories(storePath().parent_path());
     ASSERT_TRUE(SafeFile::writeAtomically(storePath(), "<plist><dict><key>x</key>"));
     PropertyListUserDefaults defaults(storePath());
+    EXPECT_TRUE(defaults.isDamaged());
+    EXPECT_FALSE(defaults.failure());
     EXPECT_FALSE(defaults.objectForKey("x"));
+    EXPECT_EQ(filesBesideStore(), std::vector<fs::path> { storePath() });
     defaults.setBool(true, "fullscreenOption");
     ASSERT_TRUE(defaults.synchronize());
-    auto files = filesBesideStore();
-    ASSERT_EQ(files.size(), 2u);
-    auto aside = files[0] == storePath() ? files[1] : files[0];
-    EXPECT_NE(aside.filename().string().find(".unreadable-"), std::string::npos);
-    EXPECT_EQ(*SafeFile::read(aside, 1 << 20), "<plist><dict><key>x</key>");
+    EXPECT_FALSE(defaults.isDamaged());
+    auto aside = onlyFileBesideStoreNamed(".unreadable-");
+    ASSERT_TRUE(aside);
+    EXPECT_EQ(*SafeFile::read(*aside, 1 << 20), "<plist><dict><key>x</key>");
+}
+
+// A full disk: the copy of a damaged file cannot be written, so the file must stay.
+TEST_F(PropertyListUserDefaultsTest, damagedFileStaysWhenItsCopyCannotBeWritten)
+{
+    fs::create_directories(storePath().parent_path());
+    std::string damaged(64 * 1024, 'x');
+    ASSERT_TRUE(SafeFile::writeAtomically(storePath(), damaged));
+    PropertyListUserDefaults defaults(storePath());
+    defaults.setBool(true, "fullscreenOption");
+    {
+        FileSizeLimit limit(16 * 1024);
+        EXPECT_FALSE(defaults.synchronize());
+    }
+    ASSERT_TRUE(defaults.failure());
+    EXPECT_NE(defaults.failure()->message.find("could not keep a copy"), std::string::npos) << defaults.failure()->message;
+    EXPECT_EQ(*SafeFile::read(storePath(), 1 << 20), damaged);
+    EXPECT_FALSE(onlyFileBesideStoreNamed(".unreadable-"));
+}
+
+// A store that cannot be read is not an empty one: saving over it would destroy it.
+TEST_F(PropertyListUserDefaultsTest, unreadableFileIsAFailureAndIsNeverReplaced)
+{
+    fs::create_directories(storePath());
+    {
+        PropertyListUserDefaults defaults(storePath());
+        ASSERT_TRUE(defaults.failure());
+        EXPECT_EQ(defaults.failure()->message, "is a folder");
+        EXPECT_FALSE(defaults.isDamaged());
+        defaults.setBool(true, "quickdrawOption");
+        EXPECT_FALSE(defaults.synchronize());
+        EXPECT_EQ(defaults.failure()->message, "is a folder");
+    }
+    EXPECT_TRUE(fs::is_directory(storePath()));
+    EXPECT_TRUE(fs::is_empty(storePath()));
+}
+
+TEST_F(PropertyListUserDefaultsTest, readOnlyStoreTouchesNothingOnDisk)
+{
+    fs::create_directories(storePath().parent_path());
+    ASSERT_TRUE(SafeFile::writeAtomically(storePath(), "not a property list"));
+    {
+        PropertyListUserDefaults defaults(storePath(), PropertyListUserDefaults::Access::ReadOnly);
+        EXPECT_TRUE(defaults.isDamaged());
+        defaults.setObject(UserDefaultsValue(Data { 1 }), "Gestures");
+        EXPECT_EQ(defaults.objectForKey("Gestures"), UserDefaultsValue(Data { 1 }));
+        EXPECT_FALSE(defaults.backupObjectForKey("Gestures"));
+        EXPECT_FALSE(defaults.synchronize());
+        EXPECT_FALSE(defaults.synchronizeChange([] { }));
+    }
+    EXPECT_EQ(filesBesideStore(), std::vector<fs::path> { storePath() });
+    EXPECT_EQ(*SafeFile::read(storePath(), 1 << 20), "not a property list");
+}
+
+TEST_F(PropertyListUserDefaultsTest, pendingChangesAreSavedWhenTheStoreGoes)
+{
+    {
+        PropertyListUserDefaults defaults(storePath());
+        defaults.setBool(true, "moveToApplicationsFolderAlertSuppress");
+    }
+    EXPECT_TRUE(PropertyListUserDefaults(storePath()).boolForKey("moveToApplicationsFolderAlertSuppress"));
+}
+
+// Two processes hold the store at once; each save carries only its own keys.
+TEST_F(PropertyListUserDefaultsTest, twoStoresOnOneFileKeepEachOthersChanges)
+{
+    {
+        PropertyListUserDefaults seed(storePath());
+        seed.setInteger(1, "removedByFirst");
+        seed.setInteger(1, "changedBySecond");
+    }
+    PropertyListUserDefaults first(storePath());
+    PropertyListUserDefaults second(storePath());
+    first.removeObjectForKey("removedByFirst");
+    ASSERT_TRUE(first.synchronize());
+    second.setInteger(2, "changedBySecond");
+    second.setInteger(2, "addedBySecond");
+    ASSERT_TRUE(second.synchronize());
+    first.setInteger(3, "addedByFirst");
+    ASSERT_TRUE(first.synchronize());
+
+    EXPECT_EQ(first.objectForKey("addedBySecond"), UserDefaultsValue(int64_t(2)));
+    PropertyListUserDefaults reread(storePath());
+    EXPECT_FALSE(reread.objectForKey("removedByFirst"));
+    EXPECT_EQ(reread.objectForKey("changedBySecond"), UserDefaultsValue(int64_t(2)));
+    EXPECT_EQ(reread.objectForKey("addedBySecond"), UserDefaultsValue(int64_t(2)));
+    EXPECT_EQ(reread.objectForKey("addedByFirst"), UserDefaultsValue(int64_t(3)));
+}
+
+TEST_F(PropertyListUserDefaultsTest, outsideChangesAreNoticedAndReloadedUnderPendingOnes)
+{
+    PropertyListUserDefaults running(storePath());
+    EXPECT_FALSE(running.hasChangedOnDisk());
+    running.setInteger(90, "minimumRecognitionScore");
+    {
+        PropertyListUserDefaults command(storePath());
+        command.setInteger(70, "minimumRecognitionScore");
+        command.setBool(true, "quickdrawOption");
+    }
+    EXPECT_TRUE(running.hasChangedOnDisk());
+    ASSERT_TRUE(running.reload());
+    EXPECT_FALSE(running.hasChangedOnDisk());
+    EXPECT_TRUE(running.boolForKey("quickdrawOption"));
+    EXPECT_EQ(running.objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(90)));
+    ASSERT_TRUE(running.synchronize());
+    EXPECT_FALSE(running.hasChangedOnDisk());
+    EXPECT_EQ(PropertyListUserDefaults(storePath()).objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(90)));
+}
+
+TEST_F(PropertyListUserDefaultsTest, linkedStoreStaysALinkAndItsNeighboursGoBesideTheTarget)
+{
+    fs::path target = m_folder / "dotfiles" / "scriblo.plist";
+    fs::create_directories(target.parent_path());
+    fs::create_directories(storePath().parent_path());
+    fs::create_symlink("../dotfiles/scriblo.plist", storePath());
+    ASSERT_TRUE(SafeFile::writeAtomically(target, "damaged"));
+    {
+        PropertyListUserDefaults defaults(storePath());
+        defaults.setBool(true, "fullscreenOption");
+        ASSERT_TRUE(defaults.synchronize());
+    }
+    EXPECT_TRUE(fs::is_symlink(storePath()));
+    EXPECT_TRUE(PropertyListUserDefaults(storePath()).boolForKey("fullscreenOption"));
+    EXPECT_EQ(filesBesideStore(), std::vector<fs::path> { storePath() });
+    EXPECT_TRUE(fs::exists(m_folder / "dotfiles" / "scriblo.plist.lock"));
+}
+
+TEST_F(PropertyListUserDefaultsTest, leftoversOfKilledWritersGoWithTheNextSave)
+{
+    fs::create_directories(storePath().parent_path());
+    fs::path folder = storePath().parent_path();
+    for (const char* name : { ".org.scriblo.Scriblo.plist.a1B2c3", ".org.scriblo.Scriblo.plist.zzzzzz" })
+        ASSERT_TRUE(SafeFile::writeAtomically(folder / name, "half"));
+    for (const char* name : { ".org.scriblo.Scriblo.plist.notes", ".other.plist.a1B2c3" })
+        ASSERT_TRUE(SafeFile::writeAtomically(folder / name, "keep"));
+    PropertyListUserDefaults defaults(storePath());
+    defaults.setBool(true, "quickdrawOption");
+    ASSERT_TRUE(defaults.synchronize());
+    std::set<std::string> names;
+    for (const auto& file : filesBesideStore())
+        names.insert(file.filename().string());
+    EXPECT_EQ(names, (std::set<std::string> { "org.scriblo.Scriblo.plist", "org.scriblo.Scriblo.plist.lock", ".org.scriblo.Scriblo.plist.notes", ".other.plist.a1B2c3" }));
 }
 
 TEST_F(PropertyListUserDefaultsTest, writesFromSeveralThreadsAllLand)
@@ -134,4 +321,28 @@ TEST_F(PropertyListUserDefaultsTest, gestureStoreKeepsABackupOfAnUndecodableValu
     GestureRecognitionModel restarted(reloaded);
     restarted.setup();
     EXPECT_TRUE(restarted.getGestureWithIdentity("org.gnome.Calculator.desktop"));
+}
+
+// Two processes that loaded the same gestures each save one more: the archive is written
+// whole, so the second save must take in the first one's gesture.
+TEST_F(PropertyListUserDefaultsTest, gestureStoresOfTwoProcessesKeepEachOthersGestures)
+{
+    PropertyListUserDefaults firstDefaults(storePath());
+    PropertyListUserDefaults secondDefaults(storePath());
+    GestureRecognitionModel first(firstDefaults);
+    GestureRecognitionModel second(secondDefaults);
+    first.setup();
+    second.setup();
+    ASSERT_TRUE(first.saveGestureWithStrokes(drawing(), "first"));
+    ASSERT_TRUE(second.saveGestureWithStrokes(drawing(), "second"));
+    EXPECT_TRUE(second.getGestureWithIdentity("first"));
+    EXPECT_EQ(second.gestureDetector()->loadedGestures()->size(), 2u);
+    ASSERT_TRUE(first.deleteGestureWithName("absent"));
+    EXPECT_TRUE(first.getGestureWithIdentity("second"));
+
+    PropertyListUserDefaults reloaded(storePath());
+    GestureRecognitionModel restarted(reloaded);
+    restarted.setup();
+    EXPECT_TRUE(restarted.getGestureWithIdentity("first"));
+    EXPECT_TRUE(restarted.getGestureWithIdentity("second"));
 }
