@@ -1,8 +1,8 @@
 #include "app/GesturesCommand.h"
 
 #include "app/GestureJson.h"
+#include "app/PreferencesStore.h"
 #include "core/GestureRecognitionModel.h"
-#include "platform/PropertyListUserDefaults.h"
 #include "platform/SafeFile.h"
 
 #include <fstream>
@@ -22,9 +22,9 @@ namespace {
 
 class Session {
 public:
-    explicit Session(const std::optional<std::string>& storePath)
-        : m_defaults(storePath ? std::filesystem::path(*storePath) : PropertyListUserDefaults::standardPath())
-        , m_model(m_defaults)
+    Session(const std::optional<std::string>& storePath, PropertyListUserDefaults::Access access)
+        : m_defaults(PreferencesStore::open(storePath, access))
+        , m_model(*m_defaults)
     {
         m_model.setup();
         reportLoadProblems();
@@ -34,8 +34,7 @@ public:
 
     void reportBackup() const
     {
-        auto backup = m_model.backupPath();
-        if (backup && backup != m_reportedBackup)
+        if (auto backup = m_model.backupPath())
             std::cerr << "scriblo: the unreadable gestures were kept in " << *backup << "\n";
     }
 
@@ -45,27 +44,18 @@ public:
         auto problems = m_model.loadProblems();
         constexpr size_t shown = 3;
         for (size_t i = 0; i < problems.size() && i < shown; ++i)
-            std::cerr << "scriblo: warning: " << m_defaults.path().string() << ": " << problems[i] << "\n";
+            std::cerr << "scriblo: warning: " << m_defaults->path().string() << ": " << problems[i] << "\n";
         if (problems.size() > shown)
             std::cerr << "scriblo: warning: " << problems.size() - shown << " more damaged entries\n";
-        if (problems.empty())
-            return;
-        m_reportedBackup = m_model.backupPath();
-        if (m_reportedBackup)
-            std::cerr << "scriblo: the readable gestures were saved again; the damaged value was kept in " << *m_reportedBackup << "\n";
-        else
+        if (!problems.empty())
             std::cerr << "scriblo: the stored value is left as it is and backed up before it is next replaced\n";
     }
 
-    [[noreturn]] void failWrite() const
-    {
-        throw InputError(m_defaults.path().string() + ": could not write the gesture store");
-    }
+    [[noreturn]] void failWrite() const { PreferencesStore::failWrite(*m_defaults, "the gesture store"); }
 
 private:
-    PropertyListUserDefaults m_defaults;
+    std::shared_ptr<PropertyListUserDefaults> m_defaults;
     GestureRecognitionModel m_model;
-    std::optional<std::string> m_reportedBackup;
 };
 
 int list(Session& session)
@@ -171,7 +161,7 @@ int GesturesCommand::run(CommandLine& commandLine)
     std::string action = commandLine.required("a gestures command (list, import, export, recognize, delete)");
     if (action == "recognize") {
         auto files = commandLine.rest();
-        Session session(storePath);
+        Session session(storePath, PropertyListUserDefaults::Access::ReadOnly);
         return recognize(session, files);
     }
     std::optional<std::string> argument;
@@ -182,7 +172,8 @@ int GesturesCommand::run(CommandLine& commandLine)
     else if (action != "list" && action != "export")
         throw UsageError("unknown gestures command '" + action + "'");
     commandLine.expectEnd();
-    Session session(storePath);
+    bool writes = action == "import" || action == "delete";
+    Session session(storePath, writes ? PropertyListUserDefaults::Access::ReadWrite : PropertyListUserDefaults::Access::ReadOnly);
     if (action == "list")
         return list(session);
     if (action == "export")

@@ -1,9 +1,9 @@
 #include "app/SettingsCommand.h"
 
+#include "app/PreferencesStore.h"
 #include "launch/Settings.h"
 #include "launch/XdgAutostart.h"
 #include "multitouch/MTDevice.h"
-#include "platform/PropertyListUserDefaults.h"
 
 #include <charconv>
 #include <variant>
@@ -92,16 +92,19 @@ int SettingsCommand::run(CommandLine& commandLine)
 {
     auto storePath = commandLine.takeOption("--store");
     auto command = commandLine.next();
-    auto storage = std::make_shared<PropertyListUserDefaults>(storePath ? std::filesystem::path(*storePath) : PropertyListUserDefaults::standardPath());
+    bool writes = command && *command == "set";
+    // Reading fills absent settings with their defaults; opened for reading, the store
+    // keeps them in memory instead of writing them.
+    auto storage = PreferencesStore::open(storePath, writes ? PropertyListUserDefaults::Access::ReadWrite : PropertyListUserDefaults::Access::ReadOnly);
     Settings settings(storage, std::make_shared<XdgAutostart>(XdgAutostart::runningExecutable()), touchpadExists);
-    if (command && *command == "set") {
+    if (writes) {
         const Key& key = findKey(commandLine.required("a setting name"));
         auto value = commandLine.required("a value");
         commandLine.expectEnd();
         save(settings, key, value);
         // A value that only reached memory must not read as saved.
         if (!storage->synchronize())
-            throw InputError(storage->path().string() + ": could not write the settings");
+            PreferencesStore::failWrite(*storage, "the settings");
         // The autostart folder is looked at again, as the setup window does after a change,
         // so an entry that could not be written or removed is not reported as done.
         if (key.name == std::string(loginStartOptionKey) && settings.fetchLoginStartOption() != (value == "true"))
