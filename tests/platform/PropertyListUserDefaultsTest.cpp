@@ -4,11 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
-#include <sys/resource.h>
 #include <thread>
 
 using namespace scriblo;
@@ -50,28 +48,6 @@ protected:
     }
 
     fs::path m_folder;
-};
-
-// Caps the size of files this process writes, as a full disk would; writes beyond it
-// fail with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit { bytes, m_saved.rlim_max };
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
-
-private:
-    rlimit m_saved {};
-    void (*m_savedHandler)(int);
 };
 
 std::vector<GestureStroke> drawing()
@@ -132,58 +108,6 @@ TEST_F(PropertyListUserDefaultsTest, damagedFileIsCopiedAsideByTheFirstSaveOnly)
     auto aside = onlyFileBesideStoreNamed(".unreadable-");
     ASSERT_TRUE(aside);
     EXPECT_EQ(*SafeFile::read(*aside, 1 << 20), "<plist><dict><key>x</key>");
-}
-
-// A full disk: the copy of a damaged file cannot be written, so the file must stay.
-TEST_F(PropertyListUserDefaultsTest, damagedFileStaysWhenItsCopyCannotBeWritten)
-{
-    fs::create_directories(storePath().parent_path());
-    std::string damaged(64 * 1024, 'x');
-    ASSERT_TRUE(SafeFile::writeAtomically(storePath(), damaged));
-    PropertyListUserDefaults defaults(storePath());
-    defaults.setBool(true, "fullscreenOption");
-    {
-        FileSizeLimit limit(16 * 1024);
-        EXPECT_FALSE(defaults.synchronize());
-    }
-    ASSERT_TRUE(defaults.failure());
-    EXPECT_NE(defaults.failure()->message.find("could not keep a copy"), std::string::npos) << defaults.failure()->message;
-    EXPECT_EQ(*SafeFile::read(storePath(), 1 << 20), damaged);
-    EXPECT_FALSE(onlyFileBesideStoreNamed(".unreadable-"));
-}
-
-// A store that cannot be read is not an empty one: saving over it would destroy it.
-TEST_F(PropertyListUserDefaultsTest, unreadableFileIsAFailureAndIsNeverReplaced)
-{
-    fs::create_directories(storePath());
-    {
-        PropertyListUserDefaults defaults(storePath());
-        ASSERT_TRUE(defaults.failure());
-        EXPECT_EQ(defaults.failure()->message, "is a folder");
-        EXPECT_FALSE(defaults.isDamaged());
-        defaults.setBool(true, "quickdrawOption");
-        EXPECT_FALSE(defaults.synchronize());
-        EXPECT_EQ(defaults.failure()->message, "is a folder");
-    }
-    EXPECT_TRUE(fs::is_directory(storePath()));
-    EXPECT_TRUE(fs::is_empty(storePath()));
-}
-
-TEST_F(PropertyListUserDefaultsTest, readOnlyStoreTouchesNothingOnDisk)
-{
-    fs::create_directories(storePath().parent_path());
-    ASSERT_TRUE(SafeFile::writeAtomically(storePath(), "not a property list"));
-    {
-        PropertyListUserDefaults defaults(storePath(), PropertyListUserDefaults::Access::ReadOnly);
-        EXPECT_TRUE(defaults.isDamaged());
-        defaults.setObject(UserDefaultsValue(Data { 1 }), "Gestures");
-        EXPECT_EQ(defaults.objectForKey("Gestures"), UserDefaultsValue(Data { 1 }));
-        EXPECT_FALSE(defaults.backupObjectForKey("Gestures"));
-        EXPECT_FALSE(defaults.synchronize());
-        EXPECT_FALSE(defaults.synchronizeChange([] { }));
-    }
-    EXPECT_EQ(filesBesideStore(), std::vector<fs::path> { storePath() });
-    EXPECT_EQ(*SafeFile::read(storePath(), 1 << 20), "not a property list");
 }
 
 TEST_F(PropertyListUserDefaultsTest, pendingChangesAreSavedWhenTheStoreGoes)
