@@ -60,7 +60,7 @@ bool PropertyListUserDefaults::synchronize()
     std::lock_guard lock(m_mutex);
     if (m_changes.empty())
         return true;
-    return save({});
+    return save([] { });
 }
 
 bool PropertyListUserDefaults::synchronizeChange(const std::function<void()>& change)
@@ -97,8 +97,7 @@ bool PropertyListUserDefaults::save(const std::function<void()>& change)
 {
     m_failure.reset();
     if (m_access == Access::ReadOnly) {
-        if (change)
-            change();
+        change();
         return m_changes.empty() || fail("opened for reading only");
     }
     // Links are followed to the end, so the lock, the new file and any copy land beside
@@ -108,8 +107,7 @@ bool PropertyListUserDefaults::save(const std::function<void()>& change)
     lockPath += ".lock";
     auto lock = FileLock::acquire(lockPath);
     if (!lock) {
-        if (change)
-            change();
+        change();
         return fail(lock.error());
     }
     return writeLocked(target, change);
@@ -123,8 +121,7 @@ bool PropertyListUserDefaults::writeLocked(const std::filesystem::path& target, 
     auto file = PropertyListFile::read(target, maximumFileSize);
     if (file)
         takeIn(file.value());
-    if (change)
-        change();
+    change();
     if (!file)
         return fail(file.error());
     if (m_changes.empty())
