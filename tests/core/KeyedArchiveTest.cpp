@@ -144,6 +144,26 @@ TEST(KeyedArchiveTest, damagedEntriesCostOnlyThemselves)
     }
 }
 
+// Such an identity made `gestures export` fail for the whole store. The library would
+// turn the byte into valid text when writing, so it is put into the written bytes.
+TEST(KeyedArchiveTest, identityThatIsNotUtf8CostsOnlyItsEntry)
+{
+    Data data = archiveWithDamagedEntry([](HandMadeArchive& a) {
+        uint64_t point = a.addPoint(plist_new_real(0), plist_new_real(0), plist_new_uint(1));
+        return a.addGesture(a.addArray({ a.addStroke(a.addArray({ point })) }), a.add(plist_new_string("latin1~")));
+    });
+    const std::string marker = "latin1~";
+    auto found = std::search(data.begin(), data.end(), marker.begin(), marker.end());
+    ASSERT_NE(found, data.end());
+    found[6] = 0xE9;
+    auto result = KeyedUnarchiver::unarchiveGestures(data);
+    ASSERT_TRUE(result.gestures);
+    EXPECT_TRUE(result.gestures->contains("good"));
+    EXPECT_EQ(result.gestures->size(), 1u);
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_NE(result.problems[0].find("UTF-8"), std::string::npos) << result.problems[0];
+}
+
 TEST(KeyedArchiveTest, undecodableArchivesFailAsAWhole)
 {
     GestureDictionary gestures;

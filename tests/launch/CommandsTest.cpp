@@ -46,6 +46,17 @@ TEST_F(CommandsTest, targetsAreListedKindByKindInLookupOrder)
     EXPECT_EQ(scriblo("targets list --kind games").status, 2);
 }
 
+// File names may hold any byte but "/" and NUL; one name must not break the columns or
+// the one-record-per-line reading of the list.
+TEST_F(CommandsTest, targetListEscapesTabsLineBreaksAndBackslashes)
+{
+    setenv("SCRIBLO_BUILTIN_SCRIPTS", (root / "builtin").c_str(), 1);
+    writeFile(dataHome / "Scriblo/Scripts/a\tb\\c\nd\re.sh", "#!/bin/sh\n", true);
+    auto listed = scriblo("targets list --kind scripts");
+    unsetenv("SCRIBLO_BUILTIN_SCRIPTS");
+    EXPECT_EQ(listed.out, "scripts\t" + (dataHome / "Scriblo/Scripts/").string() + "a\\tb\\\\c\\nd\\re.sh\ta\\tb\\\\c\\nd\\re\n");
+}
+
 TEST_F(CommandsTest, launchRunsTheTargetOrSaysWhatItWouldRun)
 {
     auto output = root / "ran";
