@@ -101,6 +101,21 @@ TEST_F(CommandsTest, settingsShowDefaultsAndChangeOnlyWithinTheSetupWindowsLimit
     EXPECT_EQ(scriblo("settings get colour" + store()).status, 2);
 }
 
+TEST_F(CommandsTest, settingsShowTheValueInUseAndNoteTheStoredOne)
+{
+    writeFile(root / "store.plist", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+        "<key>minimumRecognitionScore</key><integer>-1</integer><key>readingDelayTime</key><integer>300</integer>"
+        "</dict></plist>\n");
+    auto shown = scriblo("settings" + store());
+    EXPECT_THAT(shown.out, HasSubstr("minimumRecognitionScore\t70\nreadingDelayTime\t300\n"));
+    EXPECT_THAT(shown.err, HasSubstr("minimumRecognitionScore is stored as -1"));
+    EXPECT_THAT(shown.err, ::testing::Not(HasSubstr("readingDelayTime")));
+    auto one = scriblo("settings get minimumRecognitionScore" + store());
+    EXPECT_EQ(one.out, "70\n");
+    EXPECT_THAT(one.err, HasSubstr("stored as -1"));
+    EXPECT_THAT(readFile(root / "store.plist"), HasSubstr("<integer>-1</integer>"));
+}
+
 TEST_F(CommandsTest, loginStartWritesAnAutostartEntryForThisProgram)
 {
     EXPECT_EQ(scriblo("settings set loginStartOption true" + store()).status, 0);
