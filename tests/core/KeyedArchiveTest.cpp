@@ -56,6 +56,25 @@ TEST(KeyedArchiveTest, roundTripsPointsExactly)
     }
 }
 
+// Past 65,536 objects references take four bytes; texts beyond the basic plane take
+// two UTF-16 units each.
+TEST(KeyedArchiveTest, roundTripsAStoreOfManyObjectsAndAnyText)
+{
+    GestureDictionary gestures;
+    for (int g = 0; g < 70; ++g) {
+        std::vector<GesturePoint> points;
+        for (int i = 0; i < Gesture::maximumPointCount; ++i)
+            points.emplace_back(float(i), float(g) + 0.1f, 1);
+        std::string identity = "gesture " + std::to_string(g) + (g % 2 ? " \xF0\x9F\x98\x80 \xC3\xA9" : "");
+        gestures[identity] = gestureOf({ points }, identity);
+    }
+    auto result = KeyedUnarchiver::unarchiveGestures(KeyedArchiver::archivedDataWithRootObject(gestures));
+    ASSERT_TRUE(result.isComplete()) << result.problems.front();
+    ASSERT_EQ(result.gestures->size(), gestures.size());
+    for (const auto& [identity, gesture] : gestures)
+        EXPECT_EQ(result.gestures->at(identity)->strokes(), gesture->strokes()) << identity;
+}
+
 TEST(KeyedArchiveTest, writesNegativeIntegersInTheEightByteSignedForm)
 {
     GestureDictionary gestures;
