@@ -111,6 +111,9 @@ Expected<size_t> GestureRecognitionModel::saveGestures(std::vector<Gesture> gest
         gesture.generateTemplates();
         prepared.push_back(std::make_shared<const Gesture>(std::move(gesture)));
     }
+    // An import whose every gesture was skipped must not create or rewrite the store.
+    if (prepared.empty())
+        return size_t(0);
     std::lock_guard lock(m_mutex);
     size_t added = newIdentityCount(prepared);
     size_t room = KeyedUnarchiver::maximumGestureCount - std::min(m_gestureDictionary.size(), KeyedUnarchiver::maximumGestureCount);

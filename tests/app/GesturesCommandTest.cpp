@@ -241,7 +241,7 @@ TEST_F(GesturesCommandTest, killedImportLeavesTheOldOrTheNewStore)
 
     std::mt19937 random(7);
     std::uniform_int_distribution<long> delay(0, whole.count() * 6 / 5);
-    for (int round = 0; round < 24; ++round) {
+    for (int round = 0; round < 16; ++round) {
         ASSERT_TRUE(SafeFile::writeAtomically(store(), old));
         pid_t child = start("import", incoming);
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));

@@ -207,6 +207,8 @@ TEST(GestureRecognitionModelTest, manyGesturesAreSavedWithOneWriteAndTheLastOfAn
     model.saveGestureWithStrokes(drawing(40), "kept");
     model.saveGestureWithStrokes(drawing(40), "twice");
     int writes = defaults.writes;
+    EXPECT_TRUE(model.saveGestures({}));
+    EXPECT_EQ(defaults.writes, writes);
     auto added = model.saveGestures(gesturesNamed({ "twice", "new", "twice" }));
     ASSERT_TRUE(added) << added.error();
     EXPECT_EQ(*added, 1u);
