@@ -187,6 +187,44 @@ void BM_Load100Gestures(benchmark::State& state)
 }
 BENCHMARK(BM_Load100Gestures)->Unit(benchmark::kMillisecond);
 
+std::vector<Gesture> thousandGestures()
+{
+    std::vector<Gesture> gestures;
+    for (int i = 0; i < 1000; ++i)
+        gestures.emplace_back("app" + std::to_string(i) + ".desktop", syntheticDrawing(1 + i % 3));
+    return gestures;
+}
+
+// What an import of a 1,000-gesture file costs in the store: templates, one archive and
+// one synced write of the preferences file.
+void BM_Save1000Gestures(benchmark::State& state)
+{
+    auto path = storeFile().path().parent_path() / "saved.plist";
+    auto gestures = thousandGestures();
+    for (auto _ : state) {
+        std::filesystem::remove(path);
+        PropertyListUserDefaults defaults(path);
+        GestureRecognitionModel model(defaults);
+        if (!model.saveGestures(gestures))
+            state.SkipWithError("the gestures were not saved");
+    }
+}
+BENCHMARK(BM_Save1000Gestures)->Unit(benchmark::kMillisecond);
+
+void BM_Archive1000Gestures(benchmark::State& state)
+{
+    GestureDictionary dictionary;
+    for (auto& gesture : thousandGestures()) {
+        std::string identity = gesture.identity();
+        dictionary[identity] = std::make_shared<const Gesture>(std::move(gesture));
+    }
+    for (auto _ : state) {
+        Data data = KeyedArchiver::archivedDataWithRootObject(dictionary);
+        benchmark::DoNotOptimize(data.data());
+    }
+}
+BENCHMARK(BM_Archive1000Gestures)->Unit(benchmark::kMillisecond);
+
 }
 
 BENCHMARK_MAIN();

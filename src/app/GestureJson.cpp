@@ -2,7 +2,9 @@
 
 #include "app/CommandLine.h"
 
+#include <algorithm>
 #include <charconv>
+#include <string_view>
 
 namespace scriblo {
 
@@ -49,7 +51,11 @@ std::vector<GestureJson::Entry> GestureJson::gesturesFromJson(const json& docume
             throw InputError(entry + ": needs a string \"identity\"");
         if (!gesture.contains("strokes"))
             throw InputError(entry + ": needs \"strokes\"");
-        entries.push_back({ gesture["identity"].get<std::string>(), strokesFromJson(gesture["strokes"], entry) });
+        auto identity = gesture["identity"].get<std::string>();
+        // Identities are listed one per line, and the archive keeps them as C strings.
+        if (identity.find_first_of(std::string_view("\0\t\n\r", 4)) != std::string::npos)
+            throw InputError(entry + ": the identity holds a NUL character, a tab or a line break");
+        entries.push_back({ std::move(identity), strokesFromJson(gesture["strokes"], entry) });
     }
     return entries;
 }
@@ -87,17 +93,58 @@ json GestureJson::gesturesToJson(const std::vector<std::shared_ptr<const Gesture
     return { { "gestures", list } };
 }
 
+namespace {
+
+// Builds the document as the library's own parser does, but keeps where parsing stopped:
+// the library's exception for a number beyond double range carries no position.
+class LocatingParser : public nlohmann::detail::json_sax_dom_parser<json> {
+public:
+    explicit LocatingParser(json& document)
+        : json_sax_dom_parser(document, false) { }
+
+    template <class Exception>
+    bool parse_error(size_t position, const std::string&, const Exception& exception)
+    {
+        m_position = position;
+        m_message = exception.what();
+        m_isNumberOverflow = exception.id == numberOverflow;
+        return false;
+    }
+
+    // The first line of the text is `firstLine`.
+    size_t errorLine(const std::string& text, size_t firstLine) const
+    {
+        size_t offset = std::min(m_position > 0 ? m_position - 1 : 0, text.size());
+        return firstLine + size_t(std::count(text.begin(), text.begin() + long(offset), '\n'));
+    }
+
+    // Short, without the library's prefix or the number itself, which may be
+    // thousands of digits long.
+    std::string errorText() const
+    {
+        if (m_isNumberOverflow)
+            return "a number is out of range";
+        auto detail = m_message.find("parse error");
+        return "malformed JSON (" + m_message.substr(detail == std::string::npos ? 0 : detail) + ")";
+    }
+
+private:
+    static constexpr int numberOverflow = 406;
+
+    size_t m_position { 0 };
+    std::string m_message;
+    bool m_isNumberOverflow { false };
+};
+
+}
+
 json GestureJson::parse(const std::string& text, const std::string& file, size_t firstLine)
 {
-    try {
-        return json::parse(text);
-    } catch (const json::parse_error& error) {
-        size_t offset = std::min(error.byte > 0 ? error.byte - 1 : 0, text.size());
-        size_t line = firstLine + size_t(std::count(text.begin(), text.begin() + long(offset), '\n'));
-        std::string message = error.what();
-        auto detail = message.find("parse error");
-        throw InputError(file + ":" + std::to_string(line) + ": malformed JSON (" + message.substr(detail == std::string::npos ? 0 : detail) + ")");
-    }
+    json document;
+    LocatingParser parser(document);
+    if (!json::sax_parse(text, &parser))
+        throw InputError(file + ":" + std::to_string(parser.errorLine(text, firstLine)) + ": " + parser.errorText());
+    return document;
 }
 
 }

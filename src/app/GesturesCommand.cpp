@@ -2,11 +2,12 @@
 
 #include "app/GestureJson.h"
 #include "app/PreferencesStore.h"
+#include "app/TabSeparated.h"
 #include "core/GestureRecognitionModel.h"
 #include "platform/SafeFile.h"
 
-#include <fstream>
 #include <iostream>
+#include <sstream>
 
 namespace scriblo {
 
@@ -14,9 +15,11 @@ const char GesturesCommand::usage[] =
     "  gestures list                      stored gestures: IDENTITY, STROKES, POINTS\n"
     "  gestures import FILE               save the gestures of a JSON file\n"
     "  gestures export                    print the stored gestures as JSON\n"
-    "  gestures recognize [FILE...]       match JSON Lines drawings (standard input without FILE)\n"
+    "  gestures recognize [FILE...]       match JSON Lines drawings (standard input without FILE):\n"
+    "                                     IDENTITY, SCORE, or - when nothing matches\n"
     "  gestures delete IDENTITY           delete one gesture\n"
-    "    --store FILE                     the preferences file (default: the user's own)\n";
+    "    --store FILE                     the preferences file (default: the user's own)\n"
+    "    Identities in tab-separated output show a tab, a line break and \\ as \\t \\n \\r \\\\\n";
 
 namespace {
 
@@ -51,7 +54,13 @@ public:
             std::cerr << "scriblo: the stored value is left as it is and backed up before it is next replaced\n";
     }
 
-    [[noreturn]] void failWrite() const { PreferencesStore::failWrite(*m_defaults, "the gesture store"); }
+    [[noreturn]] void fail(const std::string& reason) const
+    {
+        // A failed write says why in the store's own words (a full disk, a damaged file
+        // whose copy could not be kept).
+        auto failure = m_defaults->failure();
+        throw InputError(m_defaults->path().string() + ": " + reason + (failure ? ": " + failure->message : ""));
+    }
 
 private:
     std::shared_ptr<PropertyListUserDefaults> m_defaults;
@@ -61,21 +70,39 @@ private:
 int list(Session& session)
 {
     for (const auto& gesture : *session.model().gestureDetector()->loadedGestures())
-        std::cout << gesture->identity() << '\t' << gesture->strokes().size() << '\t' << gesture->totalPointCount() << '\n';
+        std::cout << TabSeparated::escaped(gesture->identity()) << '\t' << gesture->strokes().size() << '\t' << gesture->totalPointCount() << '\n';
     return 0;
 }
 
 std::string readFile(const std::string& path)
 {
     // A full store of 1,024 gestures of 1,024 points is about 26 MB of JSON.
-    constexpr size_t maximumImportSize = size_t(64) << 20;
-    auto text = SafeFile::read(path, maximumImportSize);
+    constexpr size_t maximumInputSize = size_t(64) << 20;
+    auto text = SafeFile::read(path, maximumInputSize);
     if (!text)
         throw InputError(path + ": " + text.error());
     return std::move(text.value());
 }
 
-// Everything is checked before the first save, so a bad file changes nothing.
+// Gestures too short or too long to recognise are left out, each named with the reason,
+// rather than failing a file of otherwise good gestures.
+std::vector<Gesture> storableGestures(std::vector<GestureJson::Entry> entries)
+{
+    std::vector<Gesture> gestures;
+    gestures.reserve(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        Gesture gesture(std::move(entries[i].identity), std::move(entries[i].strokes));
+        if (auto problem = GestureRecognitionModel::storageProblem(gesture)) {
+            std::cerr << "scriblo: skipped gesture " << i + 1 << " '" << gesture.identity() << "': " << *problem << "\n";
+            continue;
+        }
+        gestures.push_back(std::move(gesture));
+    }
+    return gestures;
+}
+
+// The whole file is checked first and stored with one write, so a bad, oversized or
+// interrupted import leaves the store as it was.
 int import(Session& session, const std::string& path)
 {
     auto entries = GestureJson::gesturesFromJson(GestureJson::parse(readFile(path), path), path);
@@ -84,20 +111,10 @@ int import(Session& session, const std::string& path)
         if (strokes.size() > size_t(Gesture::maximumStrokeCount))
             throw InputError(path + ": gesture " + std::to_string(i + 1) + ": more than " + std::to_string(Gesture::maximumStrokeCount) + " strokes");
     }
-    size_t ignored = 0;
-    for (auto& entry : entries) {
-        if (!GestureRecognitionModel::isStorable(entry.strokes)) {
-            ++ignored;
-            continue;
-        }
-        if (!session.model().saveGestureWithStrokes(std::move(entry.strokes), entry.identity))
-            session.failWrite();
-    }
+    auto saved = session.model().saveGestures(storableGestures(std::move(entries)));
+    if (!saved)
+        session.fail(saved.error() + "; nothing was imported from " + path);
     session.reportBackup();
-    if (ignored)
-        std::cerr << "scriblo: ignored " << ignored << " gesture(s) with fewer than "
-                  << GestureRecognitionModel::minimumGesturePoints << " or more than " << Gesture::maximumPointCount
-                  << " points, or an empty stroke\n";
     return 0;
 }
 
@@ -120,7 +137,7 @@ void recognizeStream(Session& session, std::istream& stream, const std::string& 
             throw InputError(where + ": expected {\"strokes\": [...]}");
         auto result = recognizer->recognizeGestureWithStrokes(GestureJson::strokesFromJson(drawing["strokes"], where));
         if (result)
-            std::cout << result->gestureIdentity() << '\t' << result->score() << '\n';
+            std::cout << TabSeparated::escaped(result->gestureIdentity()) << '\t' << result->score() << '\n';
         else
             std::cout << "-\n";
     }
@@ -135,9 +152,7 @@ int recognize(Session& session, const std::vector<std::string>& files)
         return 0;
     }
     for (const auto& file : files) {
-        std::ifstream stream(file);
-        if (!stream)
-            throw InputError(file + ": cannot read the file");
+        std::istringstream stream(readFile(file));
         recognizeStream(session, stream, file);
     }
     return 0;
@@ -148,7 +163,7 @@ int deleteGesture(Session& session, const std::string& identity)
     if (!session.model().getGestureWithIdentity(identity))
         throw InputError("no stored gesture has the identity '" + identity + "'");
     if (!session.model().deleteGestureWithName(identity))
-        session.failWrite();
+        session.fail("could not write the gesture store");
     session.reportBackup();
     return 0;
 }

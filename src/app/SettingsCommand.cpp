@@ -12,7 +12,8 @@
 namespace scriblo {
 
 const char SettingsCommand::usage[] =
-    "  settings                           every setting: KEY, VALUE\n"
+    "  settings                           every setting: KEY, VALUE in use (a stored number\n"
+    "                                     outside its range is used at the nearest end)\n"
     "  settings get KEY                   one setting\n"
     "  settings set KEY VALUE             change one setting: minimumRecognitionScore 70..100,\n"
     "                                     readingDelayTime 1..1000 (ms), the options true|false\n"
@@ -64,6 +65,17 @@ std::string valueText(const Settings& settings, const Key& key)
     return (settings.*std::get<BoolSetting>(key.setting).read)() ? "true" : "false";
 }
 
+// Values outside the accepted range are used at its nearest end; saying what the file
+// holds keeps a hand edit from being ignored without a word.
+void noteStoredValue(const UserDefaults& storage, const Settings& settings, const Key& key)
+{
+    auto integer = std::get_if<IntegerSetting>(&key.setting);
+    auto stored = integer ? storage.objectForKey(key.name) : std::nullopt;
+    if (stored && stored->intValue() != (settings.*integer->read)())
+        std::cerr << "scriblo: note: " << key.name << " is stored as " << stored->intValue() << ", outside "
+                  << integer->lowest << ".." << integer->highest << "; " << valueText(settings, key) << " is used\n";
+}
+
 // Accepts exactly what the setup window would; anything else changes nothing.
 void save(Settings& settings, const Key& key, const std::string& text)
 {
@@ -113,8 +125,10 @@ int SettingsCommand::run(CommandLine& commandLine)
     }
     settings.fetchAll();
     if (!command) {
-        for (const auto& key : keys)
+        for (const auto& key : keys) {
             std::cout << key.name << '\t' << valueText(settings, key) << '\n';
+            noteStoredValue(*storage, settings, key);
+        }
         return 0;
     }
     if (*command != "get")
@@ -122,6 +136,7 @@ int SettingsCommand::run(CommandLine& commandLine)
     const Key& key = findKey(commandLine.required("a setting name"));
     commandLine.expectEnd();
     std::cout << valueText(settings, key) << '\n';
+    noteStoredValue(*storage, settings, key);
     return 0;
 }
 

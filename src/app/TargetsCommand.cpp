@@ -1,5 +1,6 @@
 #include "app/TargetsCommand.h"
 
+#include "app/TabSeparated.h"
 #include "launch/Application.h"
 #include "launch/BuiltInScripts.h"
 #include "launch/DesktopEntries.h"
@@ -12,7 +13,8 @@ namespace scriblo {
 
 const char TargetsCommand::usage[] =
     "  targets list [--kind KIND]         launch targets: KIND, IDENTITY, NAME; KIND is one of\n"
-    "                                     scripts, webpages, applications, utilities, system\n"
+    "                                     scripts, webpages, applications, utilities, system;\n"
+    "                                     tabs, line breaks and \\ in fields as \\t \\n \\r \\\\\n"
     "  targets launch IDENTITY [--dry-run]  launch a target, or say what would be run\n";
 
 namespace {
@@ -60,7 +62,7 @@ int list(CommandLine& commandLine)
         if (wanted && *wanted != kind.name)
             continue;
         for (const auto& target : *((*catalogue).*kind.list)())
-            std::cout << kind.name << '\t' << target->launchId() << '\t' << target->displayName() << '\n';
+            std::cout << kind.name << '\t' << TabSeparated::escaped(target->launchId()) << '\t' << TabSeparated::escaped(target->displayName()) << '\n';
     }
     return 0;
 }

@@ -2,6 +2,11 @@
 
 #include "core/KeyedArchiver.h"
 #include "core/KeyedUnarchiver.h"
+#include "core/Utf8.h"
+
+#include <algorithm>
+#include <set>
+#include <string_view>
 
 namespace scriblo {
 
@@ -78,36 +83,86 @@ bool GestureRecognitionModel::storeGestureDictionary()
     return true;
 }
 
-bool GestureRecognitionModel::isStorable(const std::vector<GestureStroke>& strokes)
+std::optional<std::string> GestureRecognitionModel::storageProblem(const Gesture& gesture)
 {
-    if (strokes.empty() || strokes.size() > size_t(Gesture::maximumStrokeCount))
-        return false;
-    int32_t count = 0;
+    // The archive keeps texts as C strings, so a NUL would cut the identity short and the
+    // gesture would replace another one.
+    if (gesture.identity().find('\0') != std::string::npos)
+        return "the identity holds a NUL character";
+    if (!isValidUtf8(gesture.identity()))
+        return "the identity is not valid UTF-8";
+    const auto& strokes = gesture.strokes();
+    if (strokes.empty())
+        return "there are no strokes";
+    if (strokes.size() > size_t(Gesture::maximumStrokeCount))
+        return "there are more than " + std::to_string(Gesture::maximumStrokeCount) + " strokes";
     for (const auto& stroke : strokes) {
         if (stroke.pointCount() == 0)
-            return false;
-        count += stroke.pointCount();
+            return "a stroke has no points";
         for (const auto& point : stroke.points()) {
             if (!Gesture::isValidCoordinate(point.x()) || !Gesture::isValidCoordinate(point.y()))
-                return false;
+                return "a coordinate is not a number within ±1e6";
         }
     }
-    return count >= minimumGesturePoints && count <= Gesture::maximumPointCount;
+    int32_t count = gesture.totalPointCount();
+    if (count < minimumGesturePoints || count > Gesture::maximumPointCount)
+        return std::to_string(count) + " points, where a gesture needs " + std::to_string(minimumGesturePoints)
+            + " to " + std::to_string(Gesture::maximumPointCount);
+    return std::nullopt;
 }
 
 bool GestureRecognitionModel::saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity)
 {
-    if (!isStorable(strokes))
-        return false;
-    Gesture gesture(identity, std::move(strokes));
+    std::vector<Gesture> gestures;
+    gestures.emplace_back(identity, std::move(strokes));
+    return saveGestures(std::move(gestures)).hasValue();
+}
+
+Expected<size_t> GestureRecognitionModel::saveGestures(std::vector<Gesture> gestures)
+{
+    GestureRecognizer::GestureList prepared;
+    prepared.reserve(gestures.size());
+    for (auto& gesture : gestures) {
+        if (auto problem = storageProblem(gesture))
+            return Failure { "'" + gesture.identity() + "': " + *problem };
+        // Templates are the slow part, so they are made before the lock is taken.
+        gesture.generateTemplates();
+        prepared.push_back(std::make_shared<const Gesture>(std::move(gesture)));
+    }
+    // An import whose every gesture was skipped must not create or rewrite the store.
+    if (prepared.empty())
+        return size_t(0);
     std::lock_guard lock(m_mutex);
-    return saveGestureDictionary([&] {
-        bool isNew = !m_gestureDictionary.contains(identity);
-        if (isNew && m_gestureDictionary.size() >= KeyedUnarchiver::maximumGestureCount)
+    std::optional<Failure> refused;
+    size_t added = 0;
+    bool saved = saveGestureDictionary([&] {
+        added = newIdentityCount(prepared);
+        size_t room = KeyedUnarchiver::maximumGestureCount - std::min(m_gestureDictionary.size(), KeyedUnarchiver::maximumGestureCount);
+        if (added > room) {
+            refused = Failure { std::to_string(added) + " new gestures do not fit: the store holds " + std::to_string(m_gestureDictionary.size())
+                + " of at most " + std::to_string(KeyedUnarchiver::maximumGestureCount) + ", so " + std::to_string(room) + " more fit" };
             return false;
-        m_gestureDictionary[identity] = gestureDetector()->addGesture(std::move(gesture));
+        }
+        for (const auto& gesture : prepared)
+            m_gestureDictionary[gesture->identity()] = gesture;
+        gestureDetector()->addPreparedGestures(prepared);
         return true;
     });
+    if (refused)
+        return *refused;
+    if (!saved)
+        return Failure { "could not write the gesture store" };
+    return added;
+}
+
+size_t GestureRecognitionModel::newIdentityCount(const GestureRecognizer::GestureList& gestures) const
+{
+    std::set<std::string_view> identities;
+    for (const auto& gesture : gestures) {
+        if (!m_gestureDictionary.contains(gesture->identity()))
+            identities.insert(gesture->identity());
+    }
+    return identities.size();
 }
 
 std::shared_ptr<const Gesture> GestureRecognitionModel::getGestureWithIdentity(const std::string& identity) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Expected.h"
 #include "core/GestureDictionary.h"
 #include "core/GestureRecognizer.h"
 #include "core/UserDefaults.h"
@@ -26,10 +27,15 @@ public:
     void setup() { fetchAndLoadGestures(); }
     void fetchAndLoadGestures();
 
-    // False when the strokes were not stored: too few points (below 11), more than the
-    // store holds, an empty stroke, a coordinate beyond ±1e6, or a failed write
-    // (the gesture then stays loaded and the next save writes it again).
+    // False when the strokes were not stored: a gesture that `storageProblem` refuses,
+    // more than the store holds, or a failed write (the gesture then stays loaded and the
+    // next save writes it again).
     bool saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity);
+    // Stores all the gestures with one write, or none of them when one is refused or they
+    // would take the store past its limit; a later gesture of an identity replaces an
+    // earlier one. Returns how many identities were new. A failed write leaves them
+    // loaded, as a single save does.
+    Expected<size_t> saveGestures(std::vector<Gesture> gestures);
     std::shared_ptr<const Gesture> getGestureWithIdentity(const std::string& identity) const;
     bool deleteGestureWithName(const std::string& identity);
 
@@ -43,7 +49,8 @@ public:
     // Where the damaged value was kept before it was first replaced.
     std::optional<std::string> backupPath() const;
 
-    static bool isStorable(const std::vector<GestureStroke>& strokes);
+    // Why a gesture cannot be stored, in words for the user; nothing when it can.
+    static std::optional<std::string> storageProblem(const Gesture& gesture);
 
 private:
     void fetchGestureDictionary();
@@ -52,6 +59,7 @@ private:
     // `change` declined or the store could not be written.
     bool saveGestureDictionary(const std::function<bool()>& change);
     bool storeGestureDictionary();
+    size_t newIdentityCount(const GestureRecognizer::GestureList& gestures) const;
 
     UserDefaults& m_storage;
     mutable std::mutex m_mutex;

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <string_view>
+#include <unordered_map>
 
 namespace scriblo {
 
@@ -15,15 +17,28 @@ std::shared_ptr<const Gesture> GestureRecognizer::addGesture(Gesture gesture)
     // Templates are generated outside the lock: it is the slow part of an addition.
     gesture.generateTemplates();
     auto added = std::make_shared<const Gesture>(std::move(gesture));
-    std::lock_guard lock(m_mutex);
-    auto gestures = std::make_shared<GestureList>(*m_gestures);
-    auto found = std::find_if(gestures->begin(), gestures->end(),
-        [&](const auto& loaded) { return loaded->identity() == added->identity(); });
-    if (found != gestures->end())
-        gestures->erase(found);
-    gestures->push_back(added);
-    m_gestures = std::move(gestures);
+    addPreparedGestures({ added });
     return added;
+}
+
+void GestureRecognizer::addPreparedGestures(const GestureList& gestures)
+{
+    // Each identity's last gesture is the one kept, as if they were added one by one.
+    std::unordered_map<std::string_view, size_t> lastOfIdentity;
+    for (size_t i = 0; i < gestures.size(); ++i)
+        lastOfIdentity[gestures[i]->identity()] = i;
+    std::lock_guard lock(m_mutex);
+    auto list = std::make_shared<GestureList>();
+    list->reserve(m_gestures->size() + gestures.size());
+    for (const auto& loaded : *m_gestures) {
+        if (!lastOfIdentity.contains(loaded->identity()))
+            list->push_back(loaded);
+    }
+    for (size_t i = 0; i < gestures.size(); ++i) {
+        if (lastOfIdentity[gestures[i]->identity()] == i)
+            list->push_back(gestures[i]);
+    }
+    m_gestures = std::move(list);
 }
 
 void GestureRecognizer::removeGestureWithIdentity(const std::string& identity)

@@ -29,6 +29,9 @@ public:
     // Replaces any gesture of the same identity and moves it to the end of the list.
     // Returns the stored gesture, with its templates.
     std::shared_ptr<const Gesture> addGesture(Gesture gesture);
+    // The same for many gestures whose templates are already generated, in one swap of
+    // the list; within the list a later gesture replaces an earlier one of its identity.
+    void addPreparedGestures(const GestureList& gestures);
     void removeGestureWithIdentity(const std::string& identity);
     std::optional<GestureResult> recognizeGestureWithStrokes(const std::vector<GestureStroke>& strokes) const;
 

@@ -1,5 +1,7 @@
 #include "core/KeyedArchiver.h"
 
+#include "core/BinaryPropertyListWriter.h"
+
 #include <plist/plist.h>
 
 #include <map>
@@ -147,12 +149,8 @@ Data KeyedArchiver::archivedDataWithRootObject(const GestureDictionary& gestures
     plist_dict_set_item(archive, "$version", plist_new_uint(100000));
     plist_dict_set_item(archive, "$top", top);
     plist_dict_set_item(archive, "$objects", table.take());
-    char* bytes = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(archive, &bytes, &length);
+    Data data = BinaryPropertyListWriter::write(archive);
     plist_free(archive);
-    Data data(reinterpret_cast<uint8_t*>(bytes), reinterpret_cast<uint8_t*>(bytes) + length);
-    plist_to_bin_free(bytes);
     return data;
 }
 

@@ -1,6 +1,7 @@
 #include "core/KeyedUnarchiver.h"
 
 #include "core/PlistPointer.h"
+#include "core/Utf8.h"
 
 #include <plist/plist.h>
 
@@ -86,7 +87,14 @@ public:
             throw InvalidGesture("expected a string");
         uint64_t length = 0;
         const char* text = plist_get_string_ptr(object, &length);
-        return std::string(text, length);
+        std::string_view view(text, length);
+        // Such a text could not be written as JSON or saved again unchanged: a NUL would
+        // cut it short, and the gesture would take the place of another.
+        if (!isValidUtf8(view))
+            throw InvalidGesture("a text is not valid UTF-8");
+        if (view.find('\0') != std::string_view::npos)
+            throw InvalidGesture("a text holds a NUL character");
+        return std::string(view);
     }
 
     // The items of an array object ("NS.objects"), at most `limit` of them.

@@ -4,7 +4,6 @@
 #include "launch/LoginItems.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace scriblo {
 
@@ -12,13 +11,6 @@ namespace {
 
 constexpr int32_t defaultMinimumRecognitionScore = 80;
 constexpr int32_t defaultReadingDelayTime = 5;
-
-// A stored number beyond 32 bits is pinned to the nearest end rather than wrapped, so a
-// huge minimum score never turns into a small one.
-int32_t toInt32(int64_t value)
-{
-    return int32_t(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
 
 }
 
@@ -41,12 +33,14 @@ void Settings::fetchAll()
 
 int32_t Settings::fetchMinimumRecognitionScore()
 {
-    return fetchInteger(minimumRecognitionScoreKey, m_minimumRecognitionScore, &Settings::saveMinimumRecognitionScore, defaultMinimumRecognitionScore);
+    return fetchInteger({ minimumRecognitionScoreKey, defaultMinimumRecognitionScore, lowestMinimumRecognitionScore, highestMinimumRecognitionScore },
+        m_minimumRecognitionScore, &Settings::saveMinimumRecognitionScore);
 }
 
 int32_t Settings::fetchReadingDelayTime()
 {
-    return fetchInteger(readingDelayTimeKey, m_readingDelayTime, &Settings::saveReadingDelayTime, defaultReadingDelayTime);
+    return fetchInteger({ readingDelayTimeKey, defaultReadingDelayTime, shortestReadingDelayTime, longestReadingDelayTime },
+        m_readingDelayTime, &Settings::saveReadingDelayTime);
 }
 
 bool Settings::fetchMultitouchOption()
@@ -82,12 +76,15 @@ void Settings::saveLoginStartOption(bool option)
     m_loginItems->setContainsApplication(option);
 }
 
-int32_t Settings::fetchInteger(const char* key, std::atomic<int32_t>& field, void (Settings::*save)(int32_t), int32_t fallback)
+// A hand-edited score of -1 would let every drawing launch something, and a delay of
+// zero would end every drawing at once; the nearest accepted value is safe and closest
+// to what the user meant.
+int32_t Settings::fetchInteger(const IntegerKey& key, std::atomic<int32_t>& field, void (Settings::*save)(int32_t))
 {
-    if (auto stored = m_storage->objectForKey(key))
-        field = toInt32(stored->intValue());
+    if (auto stored = m_storage->objectForKey(key.name))
+        field = int32_t(std::clamp<int64_t>(stored->intValue(), key.lowest, key.highest));
     else
-        (this->*save)(fallback);
+        (this->*save)(key.fallback);
     return field;
 }
 

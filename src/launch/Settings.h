@@ -12,7 +12,9 @@ class UserDefaults;
 
 // The user's settings. They are read from the store once, kept in memory for the
 // recognition and input code to read from any thread, and written through to the store
-// at every save. A setting absent from the store gets its default, written back at once.
+// at every save. A setting absent from the store gets its default, written back at once;
+// a stored number outside what the setup window accepts is used at the nearest end of
+// that range, and left in the store as it is.
 class Settings {
 public:
     static constexpr const char* minimumRecognitionScoreKey = "minimumRecognitionScore";
@@ -21,7 +23,8 @@ public:
     static constexpr const char* fullscreenOptionKey = "fullscreenOption";
     static constexpr const char* quickdrawOptionKey = "quickdrawOption";
 
-    // What the setup window accepts; the store itself takes any value.
+    // What the setup window accepts, and so the values in use; the store itself takes any
+    // value.
     static constexpr int lowestMinimumRecognitionScore = 70;
     static constexpr int highestMinimumRecognitionScore = 100;
     static constexpr int shortestReadingDelayTime = 1;
@@ -56,7 +59,14 @@ public:
     bool loginStartOption() const { return m_loginStartOption; }
 
 private:
-    int32_t fetchInteger(const char* key, std::atomic<int32_t>& field, void (Settings::*save)(int32_t), int32_t fallback);
+    struct IntegerKey {
+        const char* name;
+        int32_t fallback;
+        int32_t lowest;
+        int32_t highest;
+    };
+
+    int32_t fetchInteger(const IntegerKey& key, std::atomic<int32_t>& field, void (Settings::*save)(int32_t));
     bool fetchBool(const char* key, std::atomic<bool>& field, void (Settings::*save)(bool), const std::function<bool()>& fallback);
     void saveInteger(const char* key, std::atomic<int32_t>& field, int32_t value);
     void saveBool(const char* key, std::atomic<bool>& field, bool value);

@@ -195,3 +195,61 @@ TEST(GestureRecognitionModelTest, savesDeletesAndRecognitionsInterleaveSafely)
     EXPECT_EQ(stored.size(), model.gestureDictionary().size());
     EXPECT_EQ(model.gestureDetector()->loadedGestures()->size(), stored.size());
 }
+
+std::vector<Gesture> gesturesNamed(const std::vector<std::string>& identities, int points = 20)
+{
+    std::vector<Gesture> gestures;
+    for (size_t i = 0; i < identities.size(); ++i)
+        gestures.emplace_back(identities[i], drawing(points + int(i % 10)));
+    return gestures;
+}
+
+TEST(GestureRecognitionModelTest, manyGesturesAreSavedWithOneWriteAndTheLastOfAnIdentityWins)
+{
+    MemoryUserDefaults defaults;
+    GestureRecognitionModel model(defaults);
+    model.saveGestureWithStrokes(drawing(40), "kept");
+    model.saveGestureWithStrokes(drawing(40), "twice");
+    int writes = defaults.writes;
+    EXPECT_TRUE(model.saveGestures({}));
+    EXPECT_EQ(defaults.writes, writes);
+    auto added = model.saveGestures(gesturesNamed({ "twice", "new", "twice" }));
+    ASSERT_TRUE(added) << added.error();
+    EXPECT_EQ(*added, 1u);
+    EXPECT_EQ(defaults.writes, writes + 1);
+    auto loaded = model.gestureDetector()->loadedGestures();
+    ASSERT_EQ(loaded->size(), 3u);
+    EXPECT_EQ((*loaded)[0]->identity(), "kept");
+    EXPECT_EQ((*loaded)[1]->identity(), "new");
+    EXPECT_EQ((*loaded)[2]->identity(), "twice");
+    EXPECT_EQ((*loaded)[2]->totalPointCount(), 22);
+    EXPECT_FALSE((*loaded)[2]->templates().empty());
+    EXPECT_EQ(storedGestures(defaults).at("twice")->totalPointCount(), 22);
+}
+
+TEST(GestureRecognitionModelTest, aBatchThatCannotAllBeStoredStoresNone)
+{
+    MemoryUserDefaults defaults;
+    GestureRecognitionModel model(defaults);
+    std::vector<std::string> names;
+    for (size_t i = 0; i + 2 < KeyedUnarchiver::maximumGestureCount; ++i)
+        names.push_back("g" + std::to_string(i));
+    ASSERT_TRUE(model.saveGestures(gesturesNamed(names, 12)));
+    int writes = defaults.writes;
+
+    auto tooMany = model.saveGestures(gesturesNamed({ "g0", "a", "b", "c" }));
+    ASSERT_FALSE(tooMany);
+    EXPECT_NE(tooMany.error().find("2 more fit"), std::string::npos) << tooMany.error();
+    auto withNul = model.saveGestures(gesturesNamed({ "a", std::string("nul\0inside", 10) }));
+    ASSERT_FALSE(withNul);
+    EXPECT_NE(withNul.error().find("NUL"), std::string::npos);
+    auto tooShort = gesturesNamed({ "a", "short" });
+    tooShort[1].setStrokes(drawing(10));
+    EXPECT_FALSE(model.saveGestures(std::move(tooShort)));
+    EXPECT_EQ(defaults.writes, writes);
+    EXPECT_EQ(model.gestureDictionary().size(), names.size());
+    EXPECT_FALSE(model.getGestureWithIdentity("a"));
+
+    EXPECT_TRUE(model.saveGestures(gesturesNamed({ "g0", "a", "b" })));
+    EXPECT_EQ(storedGestures(defaults).size(), KeyedUnarchiver::maximumGestureCount);
+}

@@ -56,6 +56,25 @@ TEST(KeyedArchiveTest, roundTripsPointsExactly)
     }
 }
 
+// Past 65,536 objects references take four bytes; texts beyond the basic plane take
+// two UTF-16 units each.
+TEST(KeyedArchiveTest, roundTripsAStoreOfManyObjectsAndAnyText)
+{
+    GestureDictionary gestures;
+    for (int g = 0; g < 70; ++g) {
+        std::vector<GesturePoint> points;
+        for (int i = 0; i < Gesture::maximumPointCount; ++i)
+            points.emplace_back(float(i), float(g) + 0.1f, 1);
+        std::string identity = "gesture " + std::to_string(g) + (g % 2 ? " \xF0\x9F\x98\x80 \xC3\xA9" : "");
+        gestures[identity] = gestureOf({ points }, identity);
+    }
+    auto result = KeyedUnarchiver::unarchiveGestures(KeyedArchiver::archivedDataWithRootObject(gestures));
+    ASSERT_TRUE(result.isComplete()) << result.problems.front();
+    ASSERT_EQ(result.gestures->size(), gestures.size());
+    for (const auto& [identity, gesture] : gestures)
+        EXPECT_EQ(result.gestures->at(identity)->strokes(), gesture->strokes()) << identity;
+}
+
 TEST(KeyedArchiveTest, writesNegativeIntegersInTheEightByteSignedForm)
 {
     GestureDictionary gestures;
@@ -142,6 +161,26 @@ TEST(KeyedArchiveTest, damagedEntriesCostOnlyThemselves)
         ASSERT_EQ(result.problems.size(), 1u) << name;
         EXPECT_NE(result.problems[0].find("InvalidGesture"), std::string::npos) << name;
     }
+}
+
+// Such an identity made `gestures export` fail for the whole store. The library would
+// turn the byte into valid text when writing, so it is put into the written bytes.
+TEST(KeyedArchiveTest, identityThatIsNotUtf8CostsOnlyItsEntry)
+{
+    Data data = archiveWithDamagedEntry([](HandMadeArchive& a) {
+        uint64_t point = a.addPoint(plist_new_real(0), plist_new_real(0), plist_new_uint(1));
+        return a.addGesture(a.addArray({ a.addStroke(a.addArray({ point })) }), a.add(plist_new_string("latin1~")));
+    });
+    const std::string marker = "latin1~";
+    auto found = std::search(data.begin(), data.end(), marker.begin(), marker.end());
+    ASSERT_NE(found, data.end());
+    found[6] = 0xE9;
+    auto result = KeyedUnarchiver::unarchiveGestures(data);
+    ASSERT_TRUE(result.gestures);
+    EXPECT_TRUE(result.gestures->contains("good"));
+    EXPECT_EQ(result.gestures->size(), 1u);
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_NE(result.problems[0].find("UTF-8"), std::string::npos) << result.problems[0];
 }
 
 TEST(KeyedArchiveTest, undecodableArchivesFailAsAWhole)

@@ -46,6 +46,17 @@ TEST_F(CommandsTest, targetsAreListedKindByKindInLookupOrder)
     EXPECT_EQ(scriblo("targets list --kind games").status, 2);
 }
 
+// File names may hold any byte but "/" and NUL; one name must not break the columns or
+// the one-record-per-line reading of the list.
+TEST_F(CommandsTest, targetListEscapesTabsLineBreaksAndBackslashes)
+{
+    setenv("SCRIBLO_BUILTIN_SCRIPTS", (root / "builtin").c_str(), 1);
+    writeFile(dataHome / "Scriblo/Scripts/a\tb\\c\nd\re.sh", "#!/bin/sh\n", true);
+    auto listed = scriblo("targets list --kind scripts");
+    unsetenv("SCRIBLO_BUILTIN_SCRIPTS");
+    EXPECT_EQ(listed.out, "scripts\t" + (dataHome / "Scriblo/Scripts/").string() + "a\\tb\\\\c\\nd\\re.sh\ta\\tb\\\\c\\nd\\re\n");
+}
+
 TEST_F(CommandsTest, launchRunsTheTargetOrSaysWhatItWouldRun)
 {
     auto output = root / "ran";
@@ -88,6 +99,21 @@ TEST_F(CommandsTest, settingsShowDefaultsAndChangeOnlyWithinTheSetupWindowsLimit
     EXPECT_EQ(scriblo("settings get minimumRecognitionScore" + store()).out, "70\n");
     EXPECT_EQ(scriblo("settings get quickdrawOption" + store()).out, "true\n");
     EXPECT_EQ(scriblo("settings get colour" + store()).status, 2);
+}
+
+TEST_F(CommandsTest, settingsShowTheValueInUseAndNoteTheStoredOne)
+{
+    writeFile(root / "store.plist", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+        "<key>minimumRecognitionScore</key><integer>-1</integer><key>readingDelayTime</key><integer>300</integer>"
+        "</dict></plist>\n");
+    auto shown = scriblo("settings" + store());
+    EXPECT_THAT(shown.out, HasSubstr("minimumRecognitionScore\t70\nreadingDelayTime\t300\n"));
+    EXPECT_THAT(shown.err, HasSubstr("minimumRecognitionScore is stored as -1"));
+    EXPECT_THAT(shown.err, ::testing::Not(HasSubstr("readingDelayTime")));
+    auto one = scriblo("settings get minimumRecognitionScore" + store());
+    EXPECT_EQ(one.out, "70\n");
+    EXPECT_THAT(one.err, HasSubstr("stored as -1"));
+    EXPECT_THAT(readFile(root / "store.plist"), HasSubstr("<integer>-1</integer>"));
 }
 
 TEST_F(CommandsTest, loginStartWritesAnAutostartEntryForThisProgram)

@@ -49,11 +49,11 @@ TEST_F(SettingsTest, firstStartWritesEveryDefaultToDisk)
     }
 }
 
-TEST_F(SettingsTest, storedValuesAreUsedUnchangedAndTheTouchpadIsNotAsked)
+TEST_F(SettingsTest, storedValuesAreUsedAndTheTouchpadIsNotAsked)
 {
     {
         PropertyListUserDefaults outside(root / "store.plist");
-        outside.setInteger(2000, "readingDelayTime");
+        outside.setInteger(200, "readingDelayTime");
         outside.setObject(UserDefaultsValue(std::string("75 percent")), "minimumRecognitionScore");
         outside.setInteger(0, "multitouchOption");
         outside.setObject(UserDefaultsValue(std::string("YES")), "quickdrawOption");
@@ -61,24 +61,37 @@ TEST_F(SettingsTest, storedValuesAreUsedUnchangedAndTheTouchpadIsNotAsked)
     }
     auto settings = makeSettings(true);
     settings->fetchAll();
-    EXPECT_EQ(settings->readingDelayTime(), 2000);
+    EXPECT_EQ(settings->readingDelayTime(), 200);
     EXPECT_EQ(settings->minimumRecognitionScore(), 75);
     EXPECT_FALSE(settings->multitouchOption());
     EXPECT_TRUE(settings->quickdrawOption());
     EXPECT_EQ(touchpadQuestions, 0);
 }
 
-TEST_F(SettingsTest, numbersBeyond32BitsArePinnedNotWrapped)
+// A hand-edited score of -1 would launch something for every drawing; numbers beyond
+// 32 bits must not wrap into the range either.
+TEST_F(SettingsTest, storedNumbersOutsideTheAcceptedRangeAreUsedAtItsNearestEndAndKept)
 {
-    {
-        PropertyListUserDefaults outside(root / "store.plist");
-        outside.setInteger(int64_t(1) << 32 | 80, "minimumRecognitionScore");
-        outside.setInteger(-(int64_t(1) << 40), "readingDelayTime");
-        outside.synchronize();
+    struct Case {
+        int64_t score, delay;
+        int32_t scoreInUse, delayInUse;
+    };
+    for (auto [score, delay, scoreInUse, delayInUse] : { Case { -1, 0, 70, 1 }, Case { 101, 2000, 100, 1000 },
+             Case { int64_t(1) << 32 | 80, -(int64_t(1) << 40), 100, 1 } }) {
+        {
+            PropertyListUserDefaults outside(root / "store.plist");
+            outside.setInteger(score, "minimumRecognitionScore");
+            outside.setInteger(delay, "readingDelayTime");
+            outside.synchronize();
+        }
+        auto settings = makeSettings();
+        settings->fetchAll();
+        EXPECT_EQ(settings->minimumRecognitionScore(), scoreInUse) << score;
+        EXPECT_EQ(settings->readingDelayTime(), delayInUse) << delay;
+        PropertyListUserDefaults reread(root / "store.plist");
+        EXPECT_EQ(reread.objectForKey("minimumRecognitionScore"), UserDefaultsValue(score));
+        EXPECT_EQ(reread.objectForKey("readingDelayTime"), UserDefaultsValue(delay));
     }
-    auto settings = makeSettings();
-    EXPECT_EQ(settings->fetchMinimumRecognitionScore(), INT32_MAX);
-    EXPECT_EQ(settings->fetchReadingDelayTime(), INT32_MIN);
 }
 
 TEST_F(SettingsTest, everySaveWritesThroughToDisk)
