@@ -6,11 +6,6 @@
 
 namespace scriblo {
 
-DarkableImage::DarkableImage()
-    : DarkableImage(QIcon())
-{
-}
-
 DarkableImage::DarkableImage(const QIcon& original)
     : m_image(std::make_shared<DarkableIconEngine::Image>(DarkableIconEngine::Image { original, false, {} }))
     , m_icon(new DarkableIconEngine(m_image))

@@ -16,7 +16,6 @@ namespace scriblo {
 // inverted copies. Use on the main thread, as for any pixmap.
 class DarkableImage {
 public:
-    DarkableImage();
     explicit DarkableImage(const QIcon& original);
     explicit DarkableImage(const QPixmap& original);
 

