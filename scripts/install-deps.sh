@@ -9,6 +9,8 @@ packages=(
   libplist-dev nlohmann-json3-dev
   libevdev-dev libudev-dev evemu-tools
   qt6-base-dev libglib2.0-dev libsqlite3-dev
+  # Most icon themes draw program icons from SVG files.
+  libqt6svg6
   xvfb xz-utils
 )
 

@@ -1,0 +1,86 @@
+#include "appearance/DarkableImage.h"
+
+#include "appearance/DarkMode.h"
+
+#include <QPainter>
+#include <QSystemTrayIcon>
+#include <gtest/gtest.h>
+
+namespace scriblo {
+namespace {
+
+constexpr QSize size(16, 16);
+const QColor orange(200, 40, 0);
+const QColor invertedOrange(55, 215, 255);
+
+class DarkableImageTest : public ::testing::Test {
+protected:
+    void TearDown() override { DarkMode::setDark(false); }
+
+    // Orange with a clear left half, so the test sees that colours flip and alpha stays.
+    static QPixmap halfOrange()
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter(&pixmap).fillRect(QRect(size.width() / 2, 0, size.width() / 2, size.height()), orange);
+        return pixmap;
+    }
+
+    // Checks every way the image reaches the screen, so none of them can miss the flag.
+    void expectDrawnIn(const QColor& colour)
+    {
+        QImage painted(size, QImage::Format_ARGB32);
+        painted.fill(Qt::transparent);
+        QPainter painter(&painted);
+        image.paint(painter, painted.rect());
+        painter.end();
+        for (const QImage& drawn : { image.pixmap(size).toImage(), painted, tray.icon().pixmap(size).toImage() }) {
+            EXPECT_EQ(drawn.pixelColor(size.width() - 1, 0), colour);
+            EXPECT_EQ(drawn.pixelColor(0, 0).alpha(), 0);
+        }
+    }
+
+    DarkableImage image { halfOrange() };
+    QSystemTrayIcon tray;
+};
+
+TEST_F(DarkableImageTest, darkFlagStartsLightAndAnnouncesOnlyRealChanges)
+{
+    EXPECT_FALSE(DarkMode::isDark());
+    std::vector<bool> announced;
+    QObject receiver;
+    QObject::connect(&DarkMode::notifier(), &DarkMode::darkChanged, &receiver, [&](bool dark) { announced.push_back(dark); });
+    for (bool dark : { false, true, true, false })
+        DarkMode::setDark(dark);
+    EXPECT_EQ(announced, (std::vector<bool> { true, false }));
+}
+
+TEST_F(DarkableImageTest, markedImageIsInvertedExactlyWhileDark)
+{
+    image.setDarkable(true);
+    image.showIn(tray);
+    expectDrawnIn(orange);
+    DarkMode::setDark(true);
+    expectDrawnIn(invertedOrange);
+    DarkMode::setDark(false);
+    expectDrawnIn(orange);
+}
+
+TEST_F(DarkableImageTest, unmarkedImageNeverInverts)
+{
+    image.showIn(tray);
+    DarkMode::setDark(true);
+    expectDrawnIn(orange);
+}
+
+TEST_F(DarkableImageTest, copiesShareTheMarkAndOneInvertedCopy)
+{
+    DarkableImage handle = image;
+    handle.setDarkable(true);
+    EXPECT_TRUE(image.darkable());
+    DarkMode::setDark(true);
+    EXPECT_EQ(handle.pixmap(size).cacheKey(), image.invertedSelf(size).cacheKey());
+}
+
+}
+}
