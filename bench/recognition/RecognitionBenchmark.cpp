@@ -1,5 +1,6 @@
 #include "recognition/GestureCapture.h"
 #include "recognition/StartPatternDetector.h"
+#include "recognition/TouchFrameConversion.h"
 
 #include "base/ManualClock.h"
 
@@ -12,32 +13,41 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// A minute of touchpad use at 125 Hz: taps, three-finger swipes, pointing and rests.
-std::vector<TouchFrame> mixedFrames()
+// A minute of touchpad use at 125 Hz: taps, three-finger swipes, pointing and rests,
+// as the multitouch layer hands them over.
+std::vector<MultitouchEventPointer> mixedFrames()
 {
-    std::vector<TouchFrame> frames;
+    std::vector<MultitouchEventPointer> frames;
     for (int frame = 0; frame < 7500; ++frame) {
         int phase = frame % 300;
         int fingers = phase < 8 ? 4 : phase < 60 ? 3 : phase < 200 ? 1 : phase < 220 ? 2 : 0;
-        TouchFrame touchFrame { 1, {} };
+        std::vector<MultitouchTouch> touches;
         for (int finger = 0; finger < fingers; ++finger) {
             float t = float(frame) * 0.01f;
-            touchFrame.touches.push_back({ finger + 1, touchStateTouching, 0.3f + 0.1f * float(finger) + 0.2f * std::sin(t),
-                                           0.5f + 0.2f * std::cos(t), 0.4f * std::cos(t), -0.4f * std::sin(t) });
+            MTTouch record {};
+            record.identifier = finger + 1;
+            record.state = MTTouchStateTouching;
+            record.x = 0.3f + 0.1f * float(finger) + 0.2f * std::sin(t);
+            record.y = 0.5f + 0.2f * std::cos(t);
+            record.velocityX = 0.4f * std::cos(t);
+            record.velocityY = -0.4f * std::sin(t);
+            touches.emplace_back(record);
         }
-        frames.push_back(std::move(touchFrame));
+        frames.push_back(std::make_shared<MultitouchEvent>(1, frame, frame / 125.0, std::move(touches)));
     }
     return frames;
 }
 
+// What the main thread does with each frame while the window is hidden: take the
+// frame's touches as plain values and run the detectors.
 void detectorsWhileHidden(benchmark::State& state)
 {
-    std::vector<TouchFrame> frames = mixedFrames();
+    std::vector<MultitouchEventPointer> frames = mixedFrames();
     StartPatternDetector detector;
     StartConditions conditions { false, true, false };
     size_t index = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(detector.handleFrame(frames[index], conditions));
+        benchmark::DoNotOptimize(detector.handleFrame(touchFrameFromEvent(*frames[index]), conditions));
         index = (index + 1) % frames.size();
     }
 }

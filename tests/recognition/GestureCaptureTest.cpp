@@ -115,36 +115,11 @@ TEST_F(GestureCaptureTest, mousePointsAreThousandthsOfTheViewWithYUpward)
               (std::vector<GesturePoint> { { 0, 0, 1 }, { 250, 750, 1 }, { 1000, 1000, 1 } }));
 }
 
-TEST_F(GestureCaptureTest, aDragBeforeAnyPressIsStrokeZeroAndIsNotDrawn)
-{
-    startMouseCapture();
-    capture.dealWithMouseEvent({ 10, 10 }, MouseAction::Drag);
-    EXPECT_TRUE(capture.paths().empty());
-    capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
-    EXPECT_EQ(onlyRecognition()[0].points()[0].strokeId(), 0);
-}
-
-// A pointer outside every screen gives a window of no size; its events must not turn
-// into points of infinite or undefined coordinates.
 TEST_F(GestureCaptureTest, aViewOfNoAreaTakesNoMousePoints)
 {
     capture.setViewSize(0, 0);
     startMouseCapture();
     drawMouseStroke(10);
-    capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
-    EXPECT_TRUE(onlyRecognition().empty());
-}
-
-TEST_F(GestureCaptureTest, eachInputKindIsIgnoredInTheOtherMode)
-{
-    startTouchpadCapture();
-    drawMouseStroke(10);
-    capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
-    EXPECT_TRUE(onlyRecognition().empty());
-
-    recognitions.clear();
-    startMouseCapture();
-    capture.dealWithMultitouchEvent(fingersMoving(1, 0.5f));
     capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
     EXPECT_TRUE(onlyRecognition().empty());
 }
