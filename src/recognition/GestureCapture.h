@@ -1,0 +1,103 @@
+#pragma once
+
+#include "base/ScheduledTimer.h"
+#include "recognition/CapturedDrawing.h"
+#include "recognition/TouchFrame.h"
+
+#include <optional>
+
+namespace scriblo {
+
+// The settings a capture reads, afresh at each use.
+struct CaptureSettings {
+    bool multitouchOption = false;
+    bool fullscreenOption = false;
+    int32_t readingDelayTime = 0; // milliseconds
+};
+
+enum class CaptureMode { Normal, Quickdraw };
+enum class CaptureEnding { KeepStrokes, DiscardStrokes };
+enum class MouseAction { Down, Drag, Up };
+
+struct CaptureCallbacks {
+    // Once per capture, on the capture's thread, with the strokes in the order they began
+    // (empty when the capture was abandoned).
+    std::function<void(std::vector<GestureStroke>)> recognize;
+    // Every partial tick while strokes exist, with a copy of the strokes as they stand;
+    // the receiver may hand it to another thread, since nothing here touches it again.
+    std::function<void(std::vector<GestureStroke>)> checkPartially;
+    std::function<void()> redraw;
+    // Frames are wanted from shortly after a touchpad capture starts until it ends.
+    std::function<void(bool)> receiveFrames;
+};
+
+// What the recognition window's capture view decides, apart from painting: it turns
+// mouse events or touchpad frames into up to three strokes, keeps the paths to draw,
+// and ends the capture by its timers. All calls come from one thread, the one its
+// timers run on.
+class GestureCapture {
+public:
+    static constexpr SteadyDuration startInputDelay = std::chrono::milliseconds(100);
+    static constexpr SteadyDuration noInputTimeout = std::chrono::milliseconds(1500);
+    static constexpr SteadyDuration partialCheckInterval = std::chrono::milliseconds(250);
+    static constexpr double minimumTouchSpeed = 0.06;
+    static constexpr double centredRedrawMilliseconds = 16;
+    static constexpr double fullScreenRedrawMilliseconds = 32;
+    static constexpr size_t maximumStrokes = 3;
+    static constexpr size_t maximumQuickdrawStrokes = 1;
+    static constexpr double lineWidthDivisor = 95;
+
+    GestureCapture(const Clock& clock, TimerService& timers, std::function<CaptureSettings()> settings,
+                   CaptureCallbacks callbacks);
+
+    void setViewSize(double width, double height);
+
+    // Starting again while capturing drops the running capture's strokes.
+    void startDetectingGesture(CaptureMode mode);
+    // Does nothing unless capturing, so each capture ends in exactly one recognition.
+    void finishDetectingGesture(CaptureEnding ending);
+    bool detectingInput() const { return m_detectingInput; }
+
+    // Main-button events, positions in view units.
+    void dealWithMouseEvent(ViewPoint position, MouseAction action);
+    void dealWithMultitouchEvent(const TouchFrame& frame);
+
+    // What to paint while capturing: polylines of round-capped lines this wide.
+    const CapturedDrawing::Paths& paths() const { return m_drawing.paths(); }
+    double lineWidth() const { return m_viewWidth / lineWidthDivisor; }
+
+private:
+    void startMultitouchInput();
+    void receiveFrames(bool receive);
+    void checkPartialGesture();
+    void armReadingDelay();
+    void resetInputTimers();
+    void resetAll();
+    void redraw();
+
+    bool acceptsFrameOfDevice(int32_t deviceIdentifier);
+    void addTouch(const FrameTouch& touch);
+    void addTouchesMiddleFingerFirst(const std::vector<FrameTouch>& touches);
+    void redrawIfDue(bool fullscreen);
+
+    const Clock& m_clock;
+    std::function<CaptureSettings()> m_settings;
+    CaptureCallbacks m_callbacks;
+    double m_viewWidth = 0;
+    double m_viewHeight = 0;
+
+    bool m_detectingInput = false;
+    CaptureMode m_mode = CaptureMode::Normal;
+    int32_t m_mouseStrokeIndex = 0;
+    std::optional<int32_t> m_initialMultitouchDeviceId;
+    bool m_receivingFrames = false;
+    CapturedDrawing m_drawing;
+    SteadyTime m_lastMultitouchRedraw;
+
+    ScheduledTimer m_startInputTimer;
+    ScheduledTimer m_noInputTimer;
+    ScheduledTimer m_detectInputTimer;
+    ScheduledTimer m_checkPartialGestureTimer;
+};
+
+}

@@ -1,0 +1,90 @@
+#include "base/ManualClock.h"
+#include "base/ScheduledTimer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace scriblo;
+using namespace std::chrono_literals;
+
+// The state machines' tests trust this clock to fire timers as a real event loop would.
+TEST(ManualClockTest, firesDueTimersInDeadlineOrderWithTheClockAtEachDeadline)
+{
+    ManualClock clock;
+    SteadyTime start = clock.now();
+    std::string order;
+    std::vector<SteadyDuration> firedAt;
+    auto record = [&](char name) {
+        return [&, name] {
+            order += name;
+            firedAt.push_back(clock.now() - start);
+        };
+    };
+    clock.scheduleOnce(30ms, record('c'));
+    clock.scheduleOnce(10ms, record('a'));
+    clock.scheduleOnce(10ms, record('b'));
+    clock.scheduleOnce(31ms, record('x'));
+    clock.advanceBy(30ms);
+    EXPECT_EQ(order, "abc");
+    EXPECT_EQ(firedAt, (std::vector<SteadyDuration> { 10ms, 10ms, 30ms }));
+    EXPECT_EQ(clock.now() - start, 30ms);
+}
+
+TEST(ManualClockTest, runsTimersScheduledByTimersWithinTheSameAdvance)
+{
+    ManualClock clock;
+    int fired = 0;
+    clock.scheduleOnce(10ms, [&] { clock.scheduleOnce(10ms, [&] { ++fired; }); });
+    clock.advanceBy(19ms);
+    EXPECT_EQ(fired, 0);
+    clock.advanceBy(1ms);
+    EXPECT_EQ(fired, 1);
+}
+
+TEST(ManualClockTest, repeatsUntilCancelledFromItsOwnAction)
+{
+    ManualClock clock;
+    int fired = 0;
+    TimerHandle handle;
+    handle = clock.scheduleRepeating(250ms, [&] {
+        if (++fired == 3)
+            clock.cancel(handle);
+    });
+    clock.advanceBy(2s);
+    EXPECT_EQ(fired, 3);
+    EXPECT_EQ(clock.pendingTimerCount(), 0u);
+}
+
+TEST(ScheduledTimerTest, isUnarmedWhenItsActionRunsSoTheActionMayArmItAgain)
+{
+    ManualClock clock;
+    ScheduledTimer timer(clock);
+    int fired = 0;
+    std::function<void()> again = [&] {
+        EXPECT_FALSE(timer.isArmed());
+        if (++fired < 2)
+            timer.startOnce(5ms, again);
+    };
+    timer.startOnce(5ms, again);
+    EXPECT_TRUE(timer.isArmed());
+    clock.advanceBy(20ms);
+    EXPECT_EQ(fired, 2);
+    EXPECT_FALSE(timer.isArmed());
+}
+
+TEST(ScheduledTimerTest, replacingOrDestroyingCancelsThePendingAction)
+{
+    ManualClock clock;
+    int first = 0, second = 0;
+    {
+        ScheduledTimer timer(clock);
+        timer.startOnce(5ms, [&] { ++first; });
+        timer.startOnce(5ms, [&] { ++second; });
+        clock.advanceBy(5ms);
+        timer.startOnce(5ms, [&] { ++second; });
+    }
+    clock.advanceBy(10ms);
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(second, 1);
+}

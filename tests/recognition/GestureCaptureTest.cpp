@@ -1,0 +1,308 @@
+#include "recognition/GestureCapture.h"
+#include "recognition/TouchFrames.h"
+
+#include "base/ManualClock.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace scriblo;
+using namespace std::chrono_literals;
+
+namespace {
+
+class GestureCaptureTest : public testing::Test {
+protected:
+    GestureCaptureTest()
+    {
+        capture.setViewSize(600, 400);
+    }
+
+    void startTouchpadCapture(CaptureMode mode = CaptureMode::Normal)
+    {
+        settings.multitouchOption = true;
+        capture.startDetectingGesture(mode);
+        clock.advanceBy(100ms);
+    }
+
+    void startMouseCapture()
+    {
+        settings.multitouchOption = false;
+        capture.startDetectingGesture(CaptureMode::Normal);
+    }
+
+    void drawMouseStroke(double x)
+    {
+        capture.dealWithMouseEvent({ x, 100 }, MouseAction::Down);
+        capture.dealWithMouseEvent({ x + 50, 150 }, MouseAction::Drag);
+        capture.dealWithMouseEvent({ x + 100, 200 }, MouseAction::Up);
+    }
+
+    const std::vector<GestureStroke>& onlyRecognition() const
+    {
+        EXPECT_EQ(recognitions.size(), 1u);
+        static const std::vector<GestureStroke> none;
+        return recognitions.empty() ? none : recognitions.front();
+    }
+
+    std::vector<size_t> strokeLengths() const
+    {
+        std::vector<size_t> lengths;
+        for (const GestureStroke& stroke : onlyRecognition())
+            lengths.push_back(stroke.points().size());
+        return lengths;
+    }
+
+    ManualClock clock;
+    CaptureSettings settings { true, false, 300 };
+    std::vector<std::vector<GestureStroke>> recognitions;
+    std::vector<std::vector<GestureStroke>> partials;
+    std::vector<bool> frameRegistrations;
+    int redraws = 0;
+    GestureCapture capture { clock, clock, [this] { return settings; },
+                             { [this](auto strokes) { recognitions.push_back(std::move(strokes)); },
+                               [this](auto strokes) { partials.push_back(std::move(strokes)); },
+                               [this] { ++redraws; },
+                               [this](bool receive) { frameRegistrations.push_back(receive); } } };
+};
+
+}
+
+TEST_F(GestureCaptureTest, withoutInputForOneAndAHalfSecondsTheCaptureEndsEmpty)
+{
+    for (bool multitouch : { false, true }) {
+        recognitions.clear();
+        settings.multitouchOption = multitouch;
+        capture.startDetectingGesture(CaptureMode::Normal);
+        clock.advanceBy(1499ms);
+        EXPECT_TRUE(recognitions.empty());
+        clock.advanceBy(1ms);
+        EXPECT_TRUE(onlyRecognition().empty());
+        EXPECT_FALSE(capture.detectingInput());
+    }
+}
+
+TEST_F(GestureCaptureTest, mouseStrokesEndAfterTheReadingDelayOrAtOnceAfterTheThird)
+{
+    startMouseCapture();
+    drawMouseStroke(100);
+    clock.advanceBy(299ms);
+    drawMouseStroke(200);
+    clock.advanceBy(299ms);
+    EXPECT_TRUE(recognitions.empty());
+    clock.advanceBy(1ms);
+    EXPECT_EQ(strokeLengths(), (std::vector<size_t> { 3, 3 }));
+
+    recognitions.clear();
+    startMouseCapture();
+    drawMouseStroke(100);
+    drawMouseStroke(200);
+    drawMouseStroke(300);
+    EXPECT_EQ(strokeLengths(), (std::vector<size_t> { 3, 3, 3 }));
+    EXPECT_EQ(onlyRecognition()[2].points()[0].strokeId(), 3);
+}
+
+TEST_F(GestureCaptureTest, mousePointsAreThousandthsOfTheViewWithYUpward)
+{
+    startMouseCapture();
+    capture.dealWithMouseEvent({ 0, 400 }, MouseAction::Down);
+    capture.dealWithMouseEvent({ 150, 100 }, MouseAction::Drag);
+    capture.dealWithMouseEvent({ 600, 0 }, MouseAction::Up);
+    EXPECT_EQ(capture.paths().at(1), (std::vector<ViewPoint> { { 0, 400 }, { 150, 100 }, { 600, 0 } }));
+    capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
+    EXPECT_EQ(onlyRecognition()[0].points(),
+              (std::vector<GesturePoint> { { 0, 0, 1 }, { 250, 750, 1 }, { 1000, 1000, 1 } }));
+}
+
+TEST_F(GestureCaptureTest, aViewOfNoAreaTakesNoMousePoints)
+{
+    capture.setViewSize(0, 0);
+    startMouseCapture();
+    drawMouseStroke(10);
+    capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
+    EXPECT_TRUE(onlyRecognition().empty());
+}
+
+TEST_F(GestureCaptureTest, touchpadFramesAreWantedFromATenthOfASecondOrAtOnceForQuickdraw)
+{
+    settings.multitouchOption = true;
+    capture.startDetectingGesture(CaptureMode::Normal);
+    clock.advanceBy(99ms);
+    EXPECT_TRUE(frameRegistrations.empty());
+    clock.advanceBy(1ms);
+    EXPECT_EQ(frameRegistrations, (std::vector<bool> { true }));
+    capture.finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    capture.startDetectingGesture(CaptureMode::Quickdraw);
+    capture.finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    EXPECT_EQ(frameRegistrations, (std::vector<bool> { true, false, true, false }));
+}
+
+TEST_F(GestureCaptureTest, onlyTouchesFasterThanTheMinimumSpeedAddPoints)
+{
+    startTouchpadCapture();
+    TouchFrame frame = fingersMoving(3, 0);
+    frame.touches[0].velX = 0.03f;
+    frame.touches[0].velY = -0.03f;
+    frame.touches[1].velX = 0.0601f;
+    frame.touches[2].velY = -0.5f;
+    frame.touches[2].state = 5;
+    capture.dealWithMultitouchEvent(frame);
+    capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
+    ASSERT_EQ(onlyRecognition().size(), 1u);
+    EXPECT_EQ(onlyRecognition()[0].points()[0].strokeId(), 2);
+}
+
+TEST_F(GestureCaptureTest, strokesStopAtThreeOrAtOneForQuickdraw)
+{
+    for (auto [mode, limit] : { std::pair { CaptureMode::Normal, 3u }, std::pair { CaptureMode::Quickdraw, 1u } }) {
+        recognitions.clear();
+        startTouchpadCapture(mode);
+        capture.dealWithMultitouchEvent(fingersMoving(2, 0.5f));
+        capture.dealWithMultitouchEvent(fingersMoving(4, 0.5f));
+        capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
+        EXPECT_EQ(onlyRecognition().size(), limit);
+        // The earliest fingers keep their strokes, each continued by its later frame.
+        EXPECT_EQ(onlyRecognition()[0].points().size(), 2u);
+    }
+}
+
+TEST_F(GestureCaptureTest, quickdrawFollowsTheMiddleFingerOrTheThirdWhenPositionsTie)
+{
+    struct Case {
+        float xs[3];
+        int32_t followed;
+    };
+    for (const Case& test : { Case { { 0.5f, 0.2f, 0.8f }, 1 }, Case { { 0.2f, 0.5f, 0.8f }, 2 },
+                              Case { { 0.2f, 0.8f, 0.5f }, 3 }, Case { { 0.5f, 0.5f, 0.1f }, 3 } }) {
+        recognitions.clear();
+        startTouchpadCapture(CaptureMode::Quickdraw);
+        TouchFrame frame = fingersMoving(3, 0.5f);
+        for (size_t finger = 0; finger < 3; ++finger)
+            frame.touches[finger].x = test.xs[finger];
+        capture.dealWithMultitouchEvent(frame);
+        capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
+        EXPECT_EQ(onlyRecognition()[0].points()[0].strokeId(), test.followed) << test.xs[0] << " " << test.xs[1];
+    }
+}
+
+TEST_F(GestureCaptureTest, touchPointsAreThousandthsOfTheSurfaceAndPathsAreInTheView)
+{
+    startTouchpadCapture();
+    TouchFrame frame { 1, { movingTouch(7, 0.25f, 0.75f) } };
+    capture.dealWithMultitouchEvent(frame);
+    EXPECT_EQ(capture.paths().at(7), (std::vector<ViewPoint> { { 150, 100 } }));
+    EXPECT_DOUBLE_EQ(capture.lineWidth(), 600.0 / 95);
+    capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
+    EXPECT_EQ(onlyRecognition()[0].points()[0], GesturePoint(250, 750, 7));
+}
+
+TEST_F(GestureCaptureTest, liftingAllFingersEndsAfterTheReadingDelayUnlessOneReturns)
+{
+    startTouchpadCapture();
+    capture.dealWithMultitouchEvent(fingersMoving(1, 0.5f));
+    capture.dealWithMultitouchEvent(noFingers());
+    clock.advanceBy(299ms);
+    capture.dealWithMultitouchEvent(fingersMoving(1, 0.5f));
+    capture.dealWithMultitouchEvent(noFingers());
+    clock.advanceBy(299ms);
+    EXPECT_TRUE(recognitions.empty());
+    clock.advanceBy(1ms);
+    EXPECT_EQ(strokeLengths(), (std::vector<size_t> { 2 }));
+    EXPECT_EQ(frameRegistrations, (std::vector<bool> { true, false }));
+}
+
+TEST_F(GestureCaptureTest, aSecondTouchpadAddsNothingAndEndsTheCaptureOnItsOwn)
+{
+    startTouchpadCapture();
+    capture.dealWithMultitouchEvent(fingersMoving(1, 0.5f, 1));
+    for (int frame = 0; frame < 20; ++frame) {
+        capture.dealWithMultitouchEvent(fingersMoving(2, 0.5f, 2));
+        clock.advanceBy(10ms);
+    }
+    clock.advanceBy(100ms);
+    EXPECT_EQ(strokeLengths(), (std::vector<size_t> { 1 }));
+}
+
+TEST_F(GestureCaptureTest, touchpadRedrawsAreThrottledByWindowSize)
+{
+    for (auto [fullscreen, interval] : { std::pair { false, 16ms }, std::pair { true, 32ms } }) {
+        settings.fullscreenOption = fullscreen;
+        startTouchpadCapture();
+        redraws = 0;
+        capture.dealWithMultitouchEvent(fingersMoving(1, 0.5f));
+        EXPECT_EQ(redraws, 1);
+        clock.advanceBy(interval);
+        capture.dealWithMultitouchEvent(fingersMoving(1, 0.5f));
+        EXPECT_EQ(redraws, 1);
+        clock.advanceBy(1ms);
+        capture.dealWithMultitouchEvent(fingersMoving(1, 0.5f));
+        EXPECT_EQ(redraws, 2);
+        capture.finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    }
+}
+
+TEST_F(GestureCaptureTest, finishingTwiceRecognisesOnce)
+{
+    startMouseCapture();
+    capture.finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
+    clock.advanceBy(5s);
+    EXPECT_EQ(recognitions.size(), 1u);
+}
+
+TEST_F(GestureCaptureTest, partialChecksRunEveryQuarterSecondOnlyWhileStrokesExist)
+{
+    startMouseCapture();
+    clock.advanceBy(250ms);
+    EXPECT_TRUE(partials.empty());
+    capture.dealWithMouseEvent({ 10, 10 }, MouseAction::Down);
+    clock.advanceBy(750ms);
+    EXPECT_EQ(partials.size(), 3u);
+    capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
+    clock.advanceBy(1s);
+    EXPECT_EQ(partials.size(), 3u);
+}
+
+// The partial check runs on threads of its own while drawing goes on: each must see the
+// strokes exactly as they stood at its tick.
+TEST_F(GestureCaptureTest, partialSnapshotsStayAsTheyWereWhileDrawingContinues)
+{
+    std::vector<std::thread> checks;
+    std::vector<std::vector<size_t>> lengthsAtTick;
+    std::vector<std::vector<size_t>> lengthsSeen(40);
+    std::vector<GestureStroke> drawnSoFar;
+    CaptureCallbacks callbacks;
+    callbacks.checkPartially = [&](std::vector<GestureStroke> strokes) {
+        std::vector<size_t> lengths;
+        for (const GestureStroke& stroke : strokes)
+            lengths.push_back(stroke.points().size());
+        lengthsAtTick.push_back(lengths);
+        size_t slot = checks.size();
+        checks.emplace_back([&, slot, strokes = std::move(strokes)] {
+            // Read while the main thread goes on drawing.
+            float sum = 0;
+            for (int pass = 0; pass < 20; ++pass)
+                for (const GestureStroke& stroke : strokes)
+                    for (const GesturePoint& point : stroke.points())
+                        sum += point.x();
+            EXPECT_GE(sum, 0);
+            for (const GestureStroke& stroke : strokes)
+                lengthsSeen[slot].push_back(stroke.points().size());
+        });
+    };
+    settings.multitouchOption = false;
+    GestureCapture threaded(clock, clock, [this] { return settings; }, callbacks);
+    threaded.setViewSize(600, 400);
+    threaded.startDetectingGesture(CaptureMode::Normal);
+    for (int event = 0; event < 4000 && checks.size() < lengthsSeen.size(); ++event) {
+        MouseAction action = event % 1000 == 0 ? MouseAction::Down : MouseAction::Drag;
+        threaded.dealWithMouseEvent({ double(event % 600), 200 }, action);
+        clock.advanceBy(event % 50 == 0 ? 250ms : 0ms);
+    }
+    for (std::thread& check : checks)
+        check.join();
+    ASSERT_EQ(lengthsAtTick.size(), lengthsSeen.size());
+    lengthsSeen.resize(checks.size());
+    EXPECT_EQ(lengthsSeen, lengthsAtTick);
+}
