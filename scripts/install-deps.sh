@@ -9,7 +9,8 @@ packages=(
   libplist-dev nlohmann-json3-dev
   libevdev-dev libudev-dev evemu-tools
   qt6-base-dev libglib2.0-dev libsqlite3-dev
-  xvfb xz-utils
+  libx11-dev libxi-dev libxfixes-dev libxtst-dev
+  xvfb xz-utils xdotool x11-utils dbus-daemon
 )
 
 missing=()

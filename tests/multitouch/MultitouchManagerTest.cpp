@@ -247,3 +247,44 @@ TEST_F(MultitouchManagerTest, builtInTouchpadFramesAreDroppedOnlyWhileTheKnownDi
     }
     EXPECT_FALSE(MultitouchManager::isBuiltInDisplayName("DP-1"));
 }
+
+TEST_F(MultitouchManagerTest, aGrabOutlivesRestartsUntilReleasedAndCoversDevicesThatArriveMeanwhile)
+{
+    auto old = addDevice();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    EXPECT_TRUE(manager.setTouchpadsGrabbed(true));
+    EXPECT_TRUE(framework->grabbed[old.get()]);
+
+    manager.restartMultitouchEventForwardingAfterWake();
+    EXPECT_TRUE(framework->grabbed[old.get()]) << "a wake during a capture must grab again";
+    auto added = addDevice();
+    timers->tick();
+    EXPECT_TRUE(framework->grabbed[old.get()]);
+    EXPECT_TRUE(framework->grabbed[added.get()]);
+
+    EXPECT_TRUE(manager.setTouchpadsGrabbed(false));
+    manager.restartMultitouchEventForwardingAfterWake();
+    EXPECT_FALSE(framework->grabbed[old.get()]);
+    EXPECT_FALSE(framework->grabbed[added.get()]);
+}
+
+TEST_F(MultitouchManagerTest, aDeviceThatRefusesTheGrabIsReportedWhileTheOthersAreGrabbed)
+{
+    auto refusing = addDevice();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    auto healthy = addDevice();
+    timers->tick();
+    framework->failingDevice = refusing.get();
+    EXPECT_FALSE(manager.setTouchpadsGrabbed(true));
+    EXPECT_TRUE(framework->grabbed[healthy.get()]);
+    EXPECT_TRUE(manager.touchpadsGrabbed());
+}
+
+TEST_F(MultitouchManagerTest, aTouchpadThatCannotBeReadYetStillMakesThisATouchpadMachine)
+{
+    EXPECT_FALSE(manager.touchpadPresent());
+    framework->hardware.push_back(std::make_shared<FakeDevice>(true, false));
+    EXPECT_TRUE(manager.touchpadPresent());
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    EXPECT_TRUE(manager.multitouchDevices().empty()) << "only readable devices are connected";
+}
