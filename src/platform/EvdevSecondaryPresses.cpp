@@ -5,33 +5,25 @@
 #include <libudev.h>
 
 #include <memory>
+#include <type_traits>
 #include <string_view>
 
 namespace scriblo {
 
 namespace {
 
-struct UdevDeleter {
-    void operator()(udev* context) const { udev_unref(context); }
-    void operator()(udev_enumerate* enumeration) const { udev_enumerate_unref(enumeration); }
-    void operator()(udev_device* device) const { udev_device_unref(device); }
-};
-
-bool propertyIs(udev_device* device, const char* key, std::string_view wanted)
-{
-    const char* value = udev_device_get_property_value(device, key);
-    return value && wanted == value;
-}
+template <class Object, auto unref>
+using UdevPointer = std::unique_ptr<Object, std::integral_constant<decltype(unref), unref>>;
 
 // Pointing devices that are not keyboards too: a keyboard's node would carry keystrokes,
 // which Scriblo has no business reading.
 std::vector<std::string> mouseNodes()
 {
     std::vector<std::string> nodes;
-    std::unique_ptr<udev, UdevDeleter> context(udev_new());
+    UdevPointer<udev, udev_unref> context(udev_new());
     if (!context)
         return nodes;
-    std::unique_ptr<udev_enumerate, UdevDeleter> enumeration(udev_enumerate_new(context.get()));
+    UdevPointer<udev_enumerate, udev_enumerate_unref> enumeration(udev_enumerate_new(context.get()));
     udev_enumerate_add_match_subsystem(enumeration.get(), "input");
     udev_enumerate_add_match_sysname(enumeration.get(), "event*");
     udev_enumerate_add_match_property(enumeration.get(), "ID_INPUT_MOUSE", "1");
@@ -39,10 +31,11 @@ std::vector<std::string> mouseNodes()
     udev_list_entry* entry = nullptr;
     udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumeration.get()))
     {
-        std::unique_ptr<udev_device, UdevDeleter> device(
+        UdevPointer<udev_device, udev_device_unref> device(
             udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
         const char* node = device ? udev_device_get_devnode(device.get()) : nullptr;
-        if (node && !propertyIs(device.get(), "ID_INPUT_KEYBOARD", "1"))
+        const char* keyboard = node ? udev_device_get_property_value(device.get(), "ID_INPUT_KEYBOARD") : nullptr;
+        if (node && !(keyboard && std::string_view(keyboard) == "1"))
             nodes.emplace_back(node);
     }
     return nodes;

@@ -42,7 +42,7 @@ PortalDarkAppearance::PortalDarkAppearance(const QDBusConnection& bus, QObject* 
     , m_bus(bus)
 {
     m_bus.connect(portalService, portalPath, settingsInterface, QStringLiteral("SettingChanged"), this,
-                  SLOT(settingChanged(QString, QString, QDBusVariant)));
+                  SLOT(settingChanged(QDBusMessage)));
     auto versionCall = portalCall(QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
                                   { settingsInterface, QStringLiteral("version") });
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(versionCall), this);
@@ -76,10 +76,11 @@ void PortalDarkAppearance::takeReadAnswer(QDBusPendingCallWatcher* watcher)
     setDark(unwrapped(answer.value().variant()).toUInt() == preferDark);
 }
 
-void PortalDarkAppearance::settingChanged(const QString& group, const QString& key, const QDBusVariant& value)
+void PortalDarkAppearance::settingChanged(const QDBusMessage& message)
 {
-    if (group == appearanceGroup && key == colorSchemeKey)
-        setDark(unwrapped(value.variant()).toUInt() == preferDark);
+    auto arguments = message.arguments();
+    if (arguments.size() == 3 && arguments[0].toString() == appearanceGroup && arguments[1].toString() == colorSchemeKey)
+        setDark(unwrapped(arguments[2]).toUInt() == preferDark);
 }
 
 void PortalDarkAppearance::setDark(bool dark)

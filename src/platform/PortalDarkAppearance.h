@@ -5,7 +5,7 @@
 #include <QDBusConnection>
 
 class QDBusPendingCallWatcher;
-class QDBusVariant;
+class QDBusMessage;
 
 namespace scriblo {
 
@@ -19,7 +19,7 @@ public:
     bool isDark() const override { return m_dark; }
 
 private slots:
-    void settingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+    void settingChanged(const QDBusMessage& message);
 
 private:
     void readAfterVersion(QDBusPendingCallWatcher* watcher);

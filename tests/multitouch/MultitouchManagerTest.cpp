@@ -1,4 +1,5 @@
 #include "FakeMultitouchServices.h"
+#include "support/QtTestApplication.h"
 
 #include "multitouch/MultitouchManager.h"
 
@@ -38,14 +39,7 @@ void deliverQueuedCallbacks()
 
 class MultitouchManagerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test";
-        static char* argv[] = { name, nullptr };
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ensureCoreApplication(); }
 
     MTDeviceRef addDevice(std::optional<bool> builtIn = false)
     {

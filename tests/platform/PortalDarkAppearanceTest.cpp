@@ -1,6 +1,6 @@
 #include "FakeSettingsPortal.h"
 #include "PrivateSessionBus.h"
-#include "QtTestApplication.h"
+#include "support/QtTestApplication.h"
 
 #include "platform/PortalDarkAppearance.h"
 

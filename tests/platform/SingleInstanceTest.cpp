@@ -1,5 +1,5 @@
 #include "PrivateSessionBus.h"
-#include "QtTestApplication.h"
+#include "support/QtTestApplication.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

@@ -1,4 +1,4 @@
-#include "QtTestApplication.h"
+#include "support/QtTestApplication.h"
 #include "X11TestEnvironment.h"
 
 #include "platform/X11Compositor.h"
