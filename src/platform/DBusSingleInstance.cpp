@@ -4,8 +4,11 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QLoggingCategory>
 
 namespace scriblo {
+
+Q_LOGGING_CATEGORY(singleInstance, "scriblo.application.instance")
 
 namespace {
 
@@ -60,7 +63,7 @@ Expected<SingleInstance::Role> DBusSingleInstance::activateRunningInstance()
     activate.setArguments({ platformData });
     auto answer = m_bus.call(activate, QDBus::Block, activateTimeoutMilliseconds);
     if (answer.type() == QDBusMessage::ErrorMessage)
-        qWarning().noquote() << "Scriblo is already running but did not answer:" << answer.errorMessage();
+        qCWarning(singleInstance).noquote() << "Scriblo is already running but did not answer:" << answer.errorMessage();
     return Role::Second;
 }
 
