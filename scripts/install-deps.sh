@@ -9,9 +9,10 @@ packages=(
   libplist-dev nlohmann-json3-dev
   libevdev-dev libudev-dev evemu-tools
   qt6-base-dev libglib2.0-dev libsqlite3-dev
+  libx11-dev libxi-dev libxfixes-dev libxtst-dev
   # Most icon themes draw program icons from SVG files.
   libqt6svg6
-  xvfb xz-utils
+  xvfb xz-utils xdotool x11-utils dbus-daemon
 )
 
 missing=()

@@ -110,6 +110,8 @@ public:
     void unregisterContactFrameCallback(const MTDeviceRef&, MTContactFrameCallback) override { }
     void start(const MTDeviceRef&) override { }
     void stop(const MTDeviceRef&) override { }
+    bool setGrabbed(const MTDeviceRef&, bool) override { return true; }
+    std::vector<MTDeviceRef> createListIncludingUnreadable() override { return { device }; }
 };
 
 class DelayProbe : public QObject {

@@ -3,7 +3,7 @@
 #include "app/PreferencesStore.h"
 #include "launch/Settings.h"
 #include "launch/XdgAutostart.h"
-#include "multitouch/MTDevice.h"
+#include "multitouch/MultitouchManager.h"
 
 #include <charconv>
 #include <variant>
@@ -92,10 +92,12 @@ void save(Settings& settings, const Key& key, const std::string& text)
     (settings.*std::get<BoolSetting>(key.setting).save)(text == "true");
 }
 
-// Asked only when the store has no multitouch option yet.
+// Asked only when the store has no multitouch option yet. A touchpad still waiting for
+// the udev rule counts, or a first run before the rule applies would store mouse mode
+// for good.
 bool touchpadExists()
 {
-    return !MTDeviceCreateList().empty();
+    return MultitouchManager::sharedMultitouchManager().touchpadPresent();
 }
 
 }

@@ -9,6 +9,7 @@
 #include "platform/XdgPaths.h"
 
 #include <gio/gdesktopappinfo.h>
+#include <filesystem>
 #include <stdexcept>
 
 namespace scriblo {
@@ -22,6 +23,22 @@ namespace {
     throw std::runtime_error(message);
 }
 
+std::optional<std::string> startupId(StartupNotifier& notifier, GDesktopAppInfo* info)
+{
+    const char* executable = g_app_info_get_executable(G_APP_INFO(info));
+    std::string program = executable ? std::filesystem::path(executable).filename().string() : "";
+    // Only an entry that promises to end the notice is announced; others would leave the
+    // desktop showing a busy launch until it gives up. The ID still lets their window
+    // take the focus.
+    bool announce = g_desktop_app_info_get_boolean(info, "StartupNotify");
+    return notifier.begin(program, g_app_info_get_name(G_APP_INFO(info)), announce);
+}
+
+}
+
+DesktopWorkspace::DesktopWorkspace(std::shared_ptr<StartupNotifier> startupNotifier)
+    : m_startupNotifier(std::move(startupNotifier))
+{
 }
 
 void DesktopWorkspace::launchApplication(const std::string& desktopId)
@@ -32,12 +49,18 @@ void DesktopWorkspace::launchApplication(const std::string& desktopId)
     GioObject<GDesktopAppInfo> info(g_desktop_app_info_new_from_filename(file->c_str()));
     if (!info)
         throw std::runtime_error("unusable desktop entry " + file->string());
-    // The launch context lets GIO hand the new program a startup notification id when
-    // the desktop provides one, and sets up the program's environment as menus do.
+    // The launch context sets up the program's environment as menus do, including the
+    // startup ID that lets its window take the focus.
     GioObject<GAppLaunchContext> context(g_app_launch_context_new());
+    std::optional<std::string> id = m_startupNotifier ? startupId(*m_startupNotifier, info.get()) : std::nullopt;
+    if (id)
+        g_app_launch_context_setenv(context.get(), "DESKTOP_STARTUP_ID", id->c_str());
     GError* error = nullptr;
-    if (!g_app_info_launch(G_APP_INFO(info.get()), nullptr, context.get(), &error))
+    if (!g_app_info_launch(G_APP_INFO(info.get()), nullptr, context.get(), &error)) {
+        if (id)
+            m_startupNotifier->cancel(*id);
         fail(error);
+    }
 }
 
 void DesktopWorkspace::runProgram(const std::filesystem::path& program)

@@ -3,10 +3,13 @@
 #include "multitouch/LogindSleepWatcher.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 #include <algorithm>
 
 namespace scriblo {
+
+Q_LOGGING_CATEGORY(touchpadGrab, "scriblo.touchpad.grab")
 
 MultitouchManager::MultitouchManager(MultitouchServices services)
     : m_services(std::move(services))
@@ -41,6 +44,15 @@ bool MultitouchManager::systemIsMultitouchCapable() const
 {
     try {
         return m_services.framework->isAvailable();
+    } catch (...) {
+        return false;
+    }
+}
+
+bool MultitouchManager::touchpadPresent() const
+{
+    try {
+        return !m_services.framework->createListIncludingUnreadable().empty();
     } catch (...) {
         return false;
     }
@@ -103,11 +115,36 @@ void MultitouchManager::connectDevice(const MTDeviceRef& device)
     try {
         m_services.framework->registerContactFrameCallback(device, multitouchContactFrameCallback, this);
         m_services.framework->start(device);
+        if (m_grabbed)
+            applyGrab(device, true);
     } catch (...) {
         // A device that fails to start still counts as connected, so the hardware
         // check does not restart over and over because of it.
     }
     m_devices.push_back(device);
+}
+
+bool MultitouchManager::setTouchpadsGrabbed(bool grabbed)
+{
+    m_grabbed = grabbed;
+    bool everyDevice = true;
+    for (const auto& device : m_devices)
+        everyDevice = applyGrab(device, grabbed) && everyDevice;
+    return everyDevice;
+}
+
+bool MultitouchManager::applyGrab(const MTDeviceRef& device, bool grabbed)
+{
+    try {
+        if (m_services.framework->setGrabbed(device, grabbed))
+            return true;
+    } catch (...) {
+    }
+    // The capture goes on without exclusivity: the pointer may move, but the drawing
+    // still arrives, which beats refusing to start.
+    qCWarning(touchpadGrab).noquote() << "Could not" << (grabbed ? "grab" : "release")
+                                      << QString::fromStdString(device->path());
+    return false;
 }
 
 void MultitouchManager::stopForwardingMultitouchEventsToListeners()

@@ -27,6 +27,9 @@ public:
     static MultitouchManager& sharedMultitouchManager();
 
     bool systemIsMultitouchCapable() const;
+    // Whether a touchpad exists, readable or not: one that only lacks permission still
+    // makes this a touchpad machine, and access usually follows at the next login.
+    bool touchpadPresent() const;
     // Replaces any listener with this target and callback, then starts forwarding.
     void addMultitouchListener(QObject* target, MultitouchCallback callback, QThread* thread = nullptr);
     // Without a callback, removes every listener of the target. Forwarding goes on.
@@ -37,6 +40,12 @@ public:
     void restartMultitouchEventForwardingAfterWake();
     void checkMultitouchHardware();
     void handleMultitouchEvent(const MultitouchEventPointer& event);
+
+    // Exclusive access to every touchpad, kept across restarts until released, so a
+    // wake or a new device during a capture cannot hand the pad back to the desktop.
+    // Main thread only. Says whether every connected touchpad is grabbed now.
+    bool setTouchpadsGrabbed(bool grabbed);
+    bool touchpadsGrabbed() const { return m_grabbed; }
 
     bool forwardingMultitouchEventsToListeners() const { return m_forwarding; }
     std::vector<MultitouchListenerPointer> multitouchListeners() const;
@@ -56,10 +65,12 @@ private:
     void connectDevice(const MTDeviceRef& device);
     void disconnectDevice(const MTDeviceRef& device);
     void updateBuiltInDisplayState();
+    bool applyGrab(const MTDeviceRef& device, bool grabbed);
 
     MultitouchServices m_services;
     std::atomic<bool> m_forwarding { false };
     std::atomic<bool> m_builtInDisplayInactive { false };
+    bool m_grabbed = false;
     mutable std::mutex m_listenersMutex;
     std::vector<MultitouchListenerPointer> m_listeners;
     std::vector<MTDeviceRef> m_devices;

@@ -24,6 +24,10 @@ public:
     virtual void unregisterContactFrameCallback(const MTDeviceRef& device, MTContactFrameCallback callback) = 0;
     virtual void start(const MTDeviceRef& device) = 0;
     virtual void stop(const MTDeviceRef& device) = 0;
+    // False when another program holds the device or it is not open.
+    virtual bool setGrabbed(const MTDeviceRef& device, bool grabbed) = 0;
+    // Every touchpad, also those this process cannot read yet.
+    virtual std::vector<MTDeviceRef> createListIncludingUnreadable() = 0;
 };
 
 // A running repeating timer; destroying it stops it.

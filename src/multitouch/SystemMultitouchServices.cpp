@@ -25,6 +25,8 @@ public:
     }
     void start(const MTDeviceRef& device) override { MTDeviceStart(device, 0); }
     void stop(const MTDeviceRef& device) override { MTDeviceStop(device); }
+    bool setGrabbed(const MTDeviceRef& device, bool grabbed) override { return MTDeviceSetGrabbed(device, grabbed); }
+    std::vector<MTDeviceRef> createListIncludingUnreadable() override { return MTDeviceCreateListIncludingUnreadable(); }
 };
 
 class QtRepeatingTimer final : public RepeatingTimer {

@@ -60,3 +60,38 @@ TEST_F(DesktopLaunchTest, unknownTargetsFailLoudlyToTheCallerOnly)
     EXPECT_THROW(workspace.runProgram(root / "absent"), std::runtime_error);
     EXPECT_EQ(workspace.browserScripting("org.chromium.Chromium"), nullptr);
 }
+
+namespace {
+
+class FixedStartupNotifier final : public StartupNotifier {
+public:
+    std::optional<std::string> begin(const std::string& program, const std::string&, bool announce) override
+    {
+        announced.push_back(announce);
+        return program + "-42_TIME1000";
+    }
+    void cancel(const std::string& startupId) override { cancelled.push_back(startupId); }
+    std::vector<bool> announced;
+    std::vector<std::string> cancelled;
+};
+
+}
+
+TEST_F(DesktopLaunchTest, launchedApplicationsGetAStartupIdAndAFailedLaunchWithdrawsIt)
+{
+    auto output = root / "startup-id";
+    auto program = root / "print-id";
+    writeFile(program, "#!/bin/sh\necho \"$DESKTOP_STARTUP_ID\" > '" + output.string() + "'\n", true);
+    writeFile(dataHome / "applications/scriblo-test-id.desktop",
+        "[Desktop Entry]\nType=Application\nName=Id\nStartupNotify=true\nExec=" + program.string() + "\n");
+    writeFile(dataHome / "applications/scriblo-test-broken.desktop",
+        "[Desktop Entry]\nType=Application\nName=Broken\nPath=" + (root / "absent").string() + "\nExec=" + program.string() + "\n");
+    auto notifier = std::make_shared<FixedStartupNotifier>();
+    DesktopWorkspace workspace(notifier);
+
+    workspace.launchApplication("scriblo-test-id.desktop");
+    EXPECT_EQ(awaitFile(output), "print-id-42_TIME1000\n");
+    EXPECT_THROW(workspace.launchApplication("scriblo-test-broken.desktop"), std::runtime_error);
+    EXPECT_EQ(notifier->announced, (std::vector<bool> { true, false })) << "only entries that promise it are announced";
+    EXPECT_EQ(notifier->cancelled, std::vector<std::string> { "print-id-42_TIME1000" });
+}

@@ -33,10 +33,14 @@ public:
     bool available = true;
     std::vector<MTDeviceRef> hardware;
     std::map<const MTDevice*, int> registrations, starts, unregistrations, stops;
+    // Whether each device is held exclusively now; a device is released when stopped,
+    // as closing an evdev node releases its grab.
+    std::map<const MTDevice*, bool> grabbed;
     const MTDevice* failingDevice = nullptr;
 
     bool isAvailable() override { return available; }
-    std::vector<MTDeviceRef> createList() override { return hardware; }
+    std::vector<MTDeviceRef> createList() override { return keepReadableDevices(hardware); }
+    std::vector<MTDeviceRef> createListIncludingUnreadable() override { return hardware; }
     std::optional<bool> isBuiltIn(const MTDevice& device) override { return device.isBuiltIn(); }
     void registerContactFrameCallback(const MTDeviceRef& device, MTContactFrameCallback callback, void* context) override
     {
@@ -51,7 +55,17 @@ public:
         failIfAsked(device);
     }
     void start(const MTDeviceRef& device) override { ++starts[device.get()]; }
-    void stop(const MTDeviceRef& device) override { ++stops[device.get()]; }
+    void stop(const MTDeviceRef& device) override
+    {
+        ++stops[device.get()];
+        grabbed[device.get()] = false;
+    }
+    bool setGrabbed(const MTDeviceRef& device, bool grab) override
+    {
+        failIfAsked(device);
+        grabbed[device.get()] = grab;
+        return true;
+    }
 
     // Delivers a frame the way a device's reader thread does.
     void sendFrame(const MTDeviceRef& device, std::vector<MTTouch> touches)

@@ -1,4 +1,5 @@
 #include "FakeMultitouchServices.h"
+#include "support/QtTestApplication.h"
 
 #include "multitouch/MultitouchManager.h"
 
@@ -38,14 +39,7 @@ void deliverQueuedCallbacks()
 
 class MultitouchManagerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test";
-        static char* argv[] = { name, nullptr };
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ensureCoreApplication(); }
 
     MTDeviceRef addDevice(std::optional<bool> builtIn = false)
     {
@@ -246,4 +240,45 @@ TEST_F(MultitouchManagerTest, builtInTouchpadFramesAreDroppedOnlyWhileTheKnownDi
         EXPECT_FALSE(manager.builtInDisplayInactive());
     }
     EXPECT_FALSE(MultitouchManager::isBuiltInDisplayName("DP-1"));
+}
+
+TEST_F(MultitouchManagerTest, aGrabOutlivesRestartsUntilReleasedAndCoversDevicesThatArriveMeanwhile)
+{
+    auto old = addDevice();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    EXPECT_TRUE(manager.setTouchpadsGrabbed(true));
+    EXPECT_TRUE(framework->grabbed[old.get()]);
+
+    manager.restartMultitouchEventForwardingAfterWake();
+    EXPECT_TRUE(framework->grabbed[old.get()]) << "a wake during a capture must grab again";
+    auto added = addDevice();
+    timers->tick();
+    EXPECT_TRUE(framework->grabbed[old.get()]);
+    EXPECT_TRUE(framework->grabbed[added.get()]);
+
+    EXPECT_TRUE(manager.setTouchpadsGrabbed(false));
+    manager.restartMultitouchEventForwardingAfterWake();
+    EXPECT_FALSE(framework->grabbed[old.get()]);
+    EXPECT_FALSE(framework->grabbed[added.get()]);
+}
+
+TEST_F(MultitouchManagerTest, aDeviceThatRefusesTheGrabIsReportedWhileTheOthersAreGrabbed)
+{
+    auto refusing = addDevice();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    auto healthy = addDevice();
+    timers->tick();
+    framework->failingDevice = refusing.get();
+    EXPECT_FALSE(manager.setTouchpadsGrabbed(true));
+    EXPECT_TRUE(framework->grabbed[healthy.get()]);
+    EXPECT_TRUE(manager.touchpadsGrabbed());
+}
+
+TEST_F(MultitouchManagerTest, aTouchpadThatCannotBeReadYetStillMakesThisATouchpadMachine)
+{
+    EXPECT_FALSE(manager.touchpadPresent());
+    framework->hardware.push_back(std::make_shared<FakeDevice>(true, false));
+    EXPECT_TRUE(manager.touchpadPresent());
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    EXPECT_TRUE(manager.multitouchDevices().empty()) << "only readable devices are connected";
 }

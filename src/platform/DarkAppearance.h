@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+namespace scriblo {
+
+// Whether the desktop asks for a dark look; darkable images follow it while drawing.
+class DarkAppearance : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    virtual bool isDark() const = 0;
+
+signals:
+    void darkChanged(bool dark);
+};
+
+}
