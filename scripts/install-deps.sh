@@ -12,7 +12,7 @@ packages=(
   libx11-dev libxi-dev libxfixes-dev libxtst-dev
   # Most icon themes draw program icons from SVG files.
   libqt6svg6
-  xvfb xz-utils xdotool x11-utils dbus-daemon
+  xvfb xz-utils xdotool x11-utils x11-xserver-utils dbus-daemon
 )
 
 missing=()

@@ -4,6 +4,10 @@
 #include "app/Subcommand.h"
 #include "app/TargetsCommand.h"
 #include "app/TouchCommand.h"
+#include "platform/PropertyListUserDefaults.h"
+#include "recognition/AppController.h"
+
+#include <QApplication>
 
 #include <cstdio>
 #include <exception>
@@ -20,8 +24,10 @@ static const Subcommand subcommands[] = {
 
 static void printHelp()
 {
-    std::cout << "Usage: scriblo [COMMAND]\n"
-                 "Draw a gesture, launch what it stands for.\n\n"
+    std::cout << "Usage: scriblo [--store FILE]\n"
+                 "       scriblo COMMAND\n"
+                 "Draw a gesture, launch what it stands for. Without a command, Scriblo runs and\n"
+                 "waits for a start gesture (a second start only asks the running one to reopen).\n\n"
                  "Commands:\n";
     for (const auto& subcommand : subcommands)
         std::cout << subcommand.usage;
@@ -32,7 +38,7 @@ static void printHelp()
 static int dispatch(CommandLine& commandLine)
 {
     auto word = commandLine.next();
-    if (!word || *word == "--help" || *word == "-h") {
+    if (*word == "--help" || *word == "-h") {
         printHelp();
         return 0;
     }
@@ -47,10 +53,43 @@ static int dispatch(CommandLine& commandLine)
     throw UsageError("unknown command '" + *word + "' (see scriblo --help)");
 }
 
+static int runApplication(int argc, char** argv, const std::optional<std::string>& storePath)
+{
+    // Override-redirect windows and input grabs are X11's; a Wayland session serves them
+    // through XWayland.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    if (auto problem = AppController::displayProblem()) {
+        std::cerr << "scriblo: " << *problem << "\n";
+        return 1;
+    }
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("Scriblo"));
+    application.setDesktopFileName(QStringLiteral("org.scriblo.Scriblo"));
+    application.setQuitOnLastWindowClosed(false);
+    AppController controller(storePath ? std::filesystem::path(*storePath) : PropertyListUserDefaults::standardPath());
+    if (auto exitStatus = controller.start())
+        return *exitStatus;
+    return application.exec();
+}
+
+// Nothing but an optional --store: the application itself rather than a command.
+static std::optional<std::optional<std::string>> applicationStore(const std::vector<std::string>& arguments)
+{
+    CommandLine commandLine(arguments);
+    auto store = commandLine.takeOption("--store");
+    if (!commandLine.atEnd())
+        return std::nullopt;
+    return store;
+}
+
 int main(int argc, char** argv)
 {
-    CommandLine commandLine(std::vector<std::string>(argv + 1, argv + argc));
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    CommandLine commandLine(arguments);
     try {
+        if (auto store = applicationStore(arguments))
+            return runApplication(argc, argv, *store);
         return dispatch(commandLine);
     } catch (const UsageError& error) {
         std::cerr << "scriblo: " << error.what() << "\n";

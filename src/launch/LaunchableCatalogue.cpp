@@ -5,6 +5,7 @@
 #include "launch/DesktopEntries.h"
 #include "launch/Script.h"
 #include "launch/ScriptFolder.h"
+#include "launch/TargetGoneCheck.h"
 #include "launch/Workspace.h"
 #include "platform/XdgPaths.h"
 
@@ -161,6 +162,15 @@ std::shared_ptr<Launchable> LaunchableCatalogue::findLaunchableWithId(const std:
         }
     }
     return nullptr;
+}
+
+bool LaunchableCatalogue::isGone(const std::string& launchId) const
+{
+    if (launchId.starts_with('/'))
+        return TargetGoneCheck::scriptGone(launchId, { m_builtInScriptsFolder, userScriptsFolder() });
+    if (TargetGoneCheck::isPage(launchId))
+        return TargetGoneCheck::pageGone(launchId);
+    return launchId.ends_with(".desktop") && TargetGoneCheck::applicationGone(launchId);
 }
 
 std::optional<std::string> LaunchableCatalogue::userScriptsProblem() const

@@ -46,6 +46,13 @@ public:
     // The first target with exactly this identity, searching the lists in the order above.
     std::shared_ptr<Launchable> findLaunchableWithId(const std::string& launchId) const;
 
+    // Whether a target that a lookup missed is really gone, so that its gesture may be
+    // deleted: the list the identity belongs to is rebuilt (scripts for absolute paths,
+    // a browser's bookmarks for "<browser id>:" prefixes, applications for desktop IDs)
+    // and the answer is true only when the rebuild worked and lacks it. Identities of no
+    // known kind are never gone. Reads the disk; safe from any thread.
+    bool isGone(const std::string& launchId) const;
+
     // Why the user's scripts folder could not be made at the last script fetch.
     std::optional<std::string> userScriptsProblem() const;
 

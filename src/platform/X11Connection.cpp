@@ -8,15 +8,32 @@
 
 namespace scriblo {
 
+namespace {
+
+std::string unreachable()
+{
+    const char* name = std::getenv("DISPLAY");
+    return std::string("cannot connect to the X server ") +
+           (name && *name ? std::string("at DISPLAY=") + name : "(DISPLAY is not set)");
+}
+
+}
+
 Expected<std::unique_ptr<X11Connection>> X11Connection::open(QObject* parent)
 {
     Display* display = XOpenDisplay(nullptr);
-    if (!display) {
-        const char* name = std::getenv("DISPLAY");
-        return Failure { std::string("cannot connect to the X server ") +
-                         (name && *name ? std::string("at DISPLAY=") + name : "(DISPLAY is not set)") };
-    }
+    if (!display)
+        return Failure { unreachable() };
     return std::unique_ptr<X11Connection>(new X11Connection(display, parent));
+}
+
+std::optional<std::string> X11Connection::displayProblem()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return unreachable();
+    XCloseDisplay(display);
+    return std::nullopt;
 }
 
 X11Connection::X11Connection(Display* display, QObject* parent)

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QSocketNotifier;
 struct _XDisplay;
@@ -22,6 +23,9 @@ public:
 
     // Fails when no X server can be reached, saying which display was tried.
     static Expected<std::unique_ptr<X11Connection>> open(QObject* parent = nullptr);
+    // Why no X server can be reached, without making a connection object (which needs a
+    // running Qt application); nothing when one can.
+    static std::optional<std::string> displayProblem();
     ~X11Connection() override;
 
     _XDisplay* display() const { return m_display; }

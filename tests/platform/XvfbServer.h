@@ -16,10 +16,10 @@ namespace scriblo::testing {
 // connections, so nothing waits on a guess.
 class XvfbServer {
 public:
-    XvfbServer()
+    explicit XvfbServer(const QString& screenSize = QStringLiteral("800x600x24"))
     {
         for (int attempt = 0; attempt < 8 && m_display.isEmpty(); ++attempt)
-            tryDisplay(100 + (getpid() * 7 + attempt) % 800);
+            tryDisplay(100 + (getpid() * 7 + attempt) % 800, screenSize);
         if (!m_display.isEmpty())
             setenv("DISPLAY", m_display.toLatin1().constData(), 1);
     }
@@ -28,7 +28,7 @@ public:
     const QString& display() const { return m_display; }
 
 private:
-    void tryDisplay(int number)
+    void tryDisplay(int number, const QString& screenSize)
     {
         int ready[2];
         if (pipe2(ready, O_CLOEXEC) != 0)
@@ -39,7 +39,7 @@ private:
                                                   QStringLiteral("3"), QStringLiteral("-noreset"),
                                                   QStringLiteral("-nolisten"), QStringLiteral("tcp"),
                                                   QStringLiteral("-screen"), QStringLiteral("0"),
-                                                  QStringLiteral("800x600x24") });
+                                                  screenSize });
         close(ready[1]);
         char written[16] = {};
         bool started = m_server->waitForStarted(5000) && read(ready[0], written, sizeof written - 1) > 0;

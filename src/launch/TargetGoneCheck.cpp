@@ -1,0 +1,106 @@
+#include "launch/TargetGoneCheck.h"
+
+#include "launch/BookmarkPages.h"
+#include "launch/ChromeBookmarks.h"
+#include "launch/ChromePage.h"
+#include "launch/ChromiumPage.h"
+#include "launch/DesktopEntries.h"
+#include "launch/FirefoxBookmarks.h"
+#include "launch/FirefoxPage.h"
+#include "launch/SafariBookmarks.h"
+#include "launch/SafariPage.h"
+#include "launch/ScriptFolder.h"
+#include "platform/XdgPaths.h"
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <unistd.h>
+
+namespace scriblo::TargetGoneCheck {
+
+namespace {
+
+struct BookmarksSource {
+    const char* browserId;
+    std::function<std::vector<Bookmark>()> read;
+};
+
+std::vector<Bookmark> firefoxBookmarks()
+{
+    auto profile = FirefoxBookmarks::defaultProfile(XdgPaths::home() / ".mozilla/firefox");
+    return profile ? FirefoxBookmarks::read(*profile / "places.sqlite") : std::vector<Bookmark> {};
+}
+
+const std::vector<BookmarksSource>& bookmarksSources()
+{
+    static const std::vector<BookmarksSource> sources {
+        { ChromePage::browserId, [] { return ChromeBookmarks::read(XdgPaths::configHome() / "google-chrome/Default/Bookmarks"); } },
+        { ChromiumPage::browserId, [] { return ChromeBookmarks::read(XdgPaths::configHome() / "chromium/Default/Bookmarks"); } },
+        { FirefoxPage::browserId, firefoxBookmarks },
+        { SafariPage::browserId, [] { return SafariBookmarks::read(BookmarkPages::safariBookmarksFile()); } },
+    };
+    return sources;
+}
+
+const BookmarksSource* sourceOf(const std::string& launchId)
+{
+    for (const auto& source : bookmarksSources()) {
+        if (launchId.starts_with(std::string(source.browserId) + ":"))
+            return &source;
+    }
+    return nullptr;
+}
+
+// The readers give nothing both for a file they could not use and for an empty bar, so
+// only a bar with links in it proves that the file was read and parsed. An emptied bar
+// keeps its gestures, which costs no more than a stale entry.
+std::optional<std::vector<Bookmark>> readBar(const BookmarksSource& source)
+{
+    auto bookmarks = source.read();
+    return bookmarks.empty() ? std::nullopt : std::optional(std::move(bookmarks));
+}
+
+bool samePath(const std::filesystem::path& left, const std::filesystem::path& right)
+{
+    return left.lexically_normal() == right.lexically_normal();
+}
+
+}
+
+bool scriptGone(const std::filesystem::path& script, const std::vector<std::filesystem::path>& scriptFolders)
+{
+    // A folder that is missing or cannot be read may sit on a disk that comes back.
+    auto folder = script.parent_path();
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error) || access(folder.c_str(), R_OK | X_OK) != 0)
+        return false;
+    // Outside the scripts folders nothing can be listed, whatever lies there.
+    if (std::none_of(scriptFolders.begin(), scriptFolders.end(), [&](const auto& scripts) { return samePath(scripts, folder); }))
+        return true;
+    auto programs = ScriptFolder::programs(folder);
+    return std::none_of(programs.begin(), programs.end(), [&](const auto& program) { return samePath(program, script); });
+}
+
+bool isPage(const std::string& launchId)
+{
+    return sourceOf(launchId) != nullptr;
+}
+
+bool pageGone(const std::string& launchId)
+{
+    const BookmarksSource* source = sourceOf(launchId);
+    if (!source)
+        return false;
+    auto bar = readBar(*source);
+    std::string url = launchId.substr(std::string(source->browserId).size() + 1);
+    return bar && std::none_of(bar->begin(), bar->end(), [&](const Bookmark& bookmark) { return bookmark.url == url; });
+}
+
+bool applicationGone(const std::string& desktopId)
+{
+    // An entry that is only hidden (NoDisplay, another desktop's OnlyShowIn) may show again.
+    return !DesktopEntries::findFile(desktopId);
+}
+
+}

@@ -1,0 +1,219 @@
+#include "recognition/AppController.h"
+
+#include "launch/BuiltInScripts.h"
+#include "launch/DesktopWorkspace.h"
+#include "launch/XdgAutostart.h"
+#include "multitouch/MTDevice.h"
+#include "multitouch/MultitouchManager.h"
+#include "platform/DBusSingleInstance.h"
+#include "platform/InputSourceReport.h"
+#include "platform/LinuxEventFilter.h"
+#include "platform/PortalDarkAppearance.h"
+#include "platform/PropertyListUserDefaults.h"
+#include "platform/X11Compositor.h"
+#include "platform/X11Connection.h"
+#include "platform/X11StartupNotifier.h"
+#include "appearance/DarkMode.h"
+#include "recognition/GestureRecognitionController.h"
+#include "setup/GestureSetupController.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QLoggingCategory>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <iostream>
+#include <unistd.h>
+
+namespace scriblo {
+
+Q_LOGGING_CATEGORY(applicationStore, "scriblo.application.store")
+
+namespace {
+
+// Written by the signal handler, read by the event loop: the only safe way out of a
+// handler into Qt.
+int quitSignalPipe[2] = { -1, -1 };
+
+void requestQuit(int)
+{
+    char byte = 1;
+    [[maybe_unused]] auto written = write(quitSignalPipe[1], &byte, 1);
+}
+
+MultitouchManager& multitouch()
+{
+    return MultitouchManager::sharedMultitouchManager();
+}
+
+}
+
+AppController::AppController(std::filesystem::path storePath, QObject* parent)
+    : QObject(parent)
+    , m_storePath(std::move(storePath))
+{
+}
+
+AppController::~AppController()
+{
+    close();
+}
+
+std::optional<std::string> AppController::displayProblem()
+{
+    return X11Connection::displayProblem();
+}
+
+std::optional<int> AppController::start()
+{
+    if (!claimSingleInstance())
+        return 0;
+    if (!openPreferences())
+        return 1;
+    createPlatformServices();
+    createControllers();
+    auto mouse = m_gestureRecognitionController->applicationDidFinishLaunching();
+    m_gestureSetupController->applicationDidFinishLaunching();
+    printInputSources(InputSourceReport::mouseLine(mouse));
+    followStoreChanges();
+    watchQuitSignals();
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &AppController::close);
+    return std::nullopt;
+}
+
+bool AppController::claimSingleInstance()
+{
+    m_singleInstance = std::make_unique<DBusSingleInstance>(QDBusConnection::sessionBus());
+    auto role = m_singleInstance->claim();
+    if (!role) {
+        std::cerr << "scriblo: " << role.error() << "\n";
+        return true;
+    }
+    if (*role == SingleInstance::Role::Second)
+        return false;
+    connect(m_singleInstance.get(), &SingleInstance::reopen, this,
+            [this] { m_gestureSetupController->toggleSetupWindow(); });
+    return true;
+}
+
+bool AppController::openPreferences()
+{
+    m_preferences = std::make_shared<PropertyListUserDefaults>(m_storePath);
+    // A store that cannot be read is not an empty one: running on would write defaults
+    // for settings the user has.
+    if (auto failure = m_preferences->failure()) {
+        std::cerr << "scriblo: " << m_storePath.string() << ": " << failure->message << "\n";
+        return false;
+    }
+    if (m_preferences->isDamaged())
+        std::cerr << "scriblo: warning: " << m_storePath.string()
+                  << ": not a property list of settings; read as empty, and kept as a copy beside it when a change replaces it\n";
+    return true;
+}
+
+void AppController::createPlatformServices()
+{
+    m_eventFilter = std::make_unique<LinuxEventFilter>([](bool grabbed) { return multitouch().setTouchpadsGrabbed(grabbed); });
+    if (auto compositor = X11Compositor::create())
+        m_compositor = std::move(*compositor);
+    m_darkAppearance = std::make_unique<PortalDarkAppearance>(QDBusConnection::sessionBus());
+    connect(m_darkAppearance.get(), &DarkAppearance::darkChanged, this, [](bool dark) { DarkMode::setDark(dark); });
+}
+
+void AppController::createControllers()
+{
+    GestureSetupModel::Services setupServices {
+        std::make_shared<DesktopWorkspace>(std::make_shared<X11StartupNotifier>()),
+        BuiltInScripts::folder(),
+        m_preferences,
+        std::make_shared<XdgAutostart>(XdgAutostart::runningExecutable()),
+        // Counting touchpads not readable yet: a first start before the udev rule takes
+        // effect must not settle on mouse mode for good.
+        [] { return multitouch().touchpadPresent(); },
+    };
+    m_gestureSetupController = std::make_unique<GestureSetupController>(std::move(setupServices));
+    GestureRecognitionController::Services recognitionServices {
+        m_clock,
+        m_timers,
+        *m_preferences,
+        m_gestureSetupController->setupModel(),
+        multitouch(),
+        *m_eventFilter,
+        [this] { return m_gestureSetupController->setupWindowVisible(); },
+        m_compositor && m_compositor->isCompositing(),
+    };
+    m_gestureRecognitionController = std::make_unique<GestureRecognitionController>(std::move(recognitionServices));
+    if (m_compositor)
+        connect(m_compositor.get(), &Compositor::compositingChanged, m_gestureRecognitionController.get(),
+                &GestureRecognitionController::setCompositing);
+}
+
+void AppController::printInputSources(const std::string& mouseLine)
+{
+    std::cout << InputSourceReport::touchpadLine(MTDeviceCreateListIncludingUnreadable().size(), MTDeviceCreateList().size())
+              << "\n" << mouseLine << std::endl;
+}
+
+void AppController::followStoreChanges()
+{
+    // The store is replaced by rename, which only its folder's watch sees.
+    m_storeWatcher.addPath(QString::fromStdString(m_preferences->path().parent_path().string()));
+    connect(&m_storeWatcher, &QFileSystemWatcher::directoryChanged, this, &AppController::takeInOutsideChanges);
+}
+
+void AppController::takeInOutsideChanges()
+{
+    if (!m_preferences->hasChangedOnDisk())
+        return;
+    if (!m_preferences->reload()) {
+        qCWarning(applicationStore).noquote() << "Cannot take in the changed store:"
+                                              << QString::fromStdString(m_preferences->failure()->message);
+        return;
+    }
+    m_gestureRecognitionController->recognitionModel().fetchAndLoadGestures();
+    m_gestureSetupController->setupModel().settings().fetchAll();
+}
+
+void AppController::watchQuitSignals()
+{
+    if (quitSignalPipe[0] < 0 && pipe2(quitSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    m_signalNotifier = new QSocketNotifier(quitSignalPipe[0], QSocketNotifier::Read, this);
+    connect(m_signalNotifier, &QSocketNotifier::activated, this, [this] {
+        char bytes[16];
+        while (read(quitSignalPipe[0], bytes, sizeof bytes) > 0) { }
+        closeAndQuit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = requestQuit;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+void AppController::closeAndQuit()
+{
+    if (m_closed)
+        return;
+    close();
+    QCoreApplication::quit();
+}
+
+void AppController::close()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    multitouch().stopForwardingMultitouchEventsToListeners();
+    if (m_eventFilter) {
+        m_eventFilter->releaseKeyboardAndPointer();
+        m_eventFilter->releaseTouchpads();
+    }
+    if (m_preferences)
+        m_preferences->synchronize();
+}
+
+}

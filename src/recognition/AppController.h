@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/QtTimerService.h"
+#include "platform/SystemClock.h"
+
+#include <QFileSystemWatcher>
+#include <QObject>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QSocketNotifier;
+
+namespace scriblo {
+
+class Compositor;
+class DarkAppearance;
+class GestureRecognitionController;
+class GestureSetupController;
+class LinuxEventFilter;
+class PropertyListUserDefaults;
+class SingleInstance;
+
+// The application: the one place that makes the preferences store, the platform services
+// and the two controllers, and hands each what it needs. It keeps one instance per
+// session, follows changes other processes make to the store, and ends cleanly on quit,
+// SIGINT or SIGTERM.
+class AppController : public QObject {
+    Q_OBJECT
+public:
+    explicit AppController(std::filesystem::path storePath, QObject* parent = nullptr);
+    ~AppController() override;
+
+    // Why no X display can be reached, asked before any Qt application object exists,
+    // since Qt aborts with a page of advice when it finds none.
+    static std::optional<std::string> displayProblem();
+
+    // Builds and starts everything. An exit status when the process should end at once:
+    // another instance runs (0), or the store cannot be read (1).
+    std::optional<int> start();
+
+    // Stops the touchpads, releases every grab, writes pending changes and quits; only
+    // the first call does anything.
+    void closeAndQuit();
+
+    GestureSetupController* gestureSetupController() const { return m_gestureSetupController.get(); }
+    GestureRecognitionController* gestureRecognitionController() const { return m_gestureRecognitionController.get(); }
+
+private:
+    bool claimSingleInstance();
+    bool openPreferences();
+    void createPlatformServices();
+    void createControllers();
+    void printInputSources(const std::string& mouseLine);
+    void followStoreChanges();
+    void takeInOutsideChanges();
+    void watchQuitSignals();
+    void close();
+
+    SystemClock m_clock;
+    QtTimerService m_timers;
+    const std::filesystem::path m_storePath;
+    std::shared_ptr<PropertyListUserDefaults> m_preferences;
+    std::unique_ptr<SingleInstance> m_singleInstance;
+    std::unique_ptr<LinuxEventFilter> m_eventFilter;
+    std::unique_ptr<Compositor> m_compositor;
+    std::unique_ptr<DarkAppearance> m_darkAppearance;
+    std::unique_ptr<GestureSetupController> m_gestureSetupController;
+    std::unique_ptr<GestureRecognitionController> m_gestureRecognitionController;
+    QFileSystemWatcher m_storeWatcher;
+    QSocketNotifier* m_signalNotifier = nullptr;
+    bool m_closed = false;
+};
+
+}

@@ -1,0 +1,247 @@
+#include "recognition/GestureRecognitionController.h"
+
+#include "appearance/RoundedCornerView.h"
+#include "launch/GestureSetupModel.h"
+#include "multitouch/MultitouchManager.h"
+#include "platform/EventFilter.h"
+#include "recognition/GestureRecognitionView.h"
+#include "recognition/GestureRecognitionWindow.h"
+#include "recognition/TouchFrameConversion.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QThread>
+
+namespace scriblo {
+
+GestureRecognitionController::GestureRecognitionController(Services services, QObject* parent)
+    : QObject(parent)
+    , m_clock(services.clock)
+    , m_setupModel(services.setupModel)
+    , m_multitouch(services.multitouch)
+    , m_eventFilter(services.eventFilter)
+    , m_setupWindowVisible(std::move(services.setupWindowVisible))
+    , m_recognitionModel(std::make_unique<GestureRecognitionModel>(services.storage))
+    , m_eventRules(services.clock)
+    , m_scrollBlocking(services.timers, [this] { m_grabRule.scrollBlockingEnded(); })
+    , m_grabRule([this](bool held) { setTouchpadsHeld(held); })
+    , m_fade(services.clock, services.timers, { [this](double alpha) { m_recognitionWindow->setWindowOpacity(alpha); },
+                                                [this] { hideRecognitionWindow(); } })
+    , m_decider(makeDecider())
+    , m_recognitionView(new GestureRecognitionView(services.clock, services.timers, [this] { return captureSettings(); },
+                                                   services.multitouch))
+    , m_recognitionWindow(std::make_unique<GestureRecognitionWindow>(m_recognitionView, services.compositing))
+{
+    m_recognitionView->setRecognitionController(this);
+    setCompositing(services.compositing);
+    connect(m_recognitionWindow.get(), &GestureRecognitionWindow::resignedKey, this,
+            &GestureRecognitionController::windowDidResignKey);
+    m_recognitionModel->setup();
+}
+
+GestureRecognitionController::~GestureRecognitionController()
+{
+    // Partial checks still running hand their results to the main thread; they must find
+    // nothing to show rather than a window being torn down.
+    m_shuttingDown = true;
+    m_recognitionWindow->disconnect(this);
+    m_multitouch.removeMultitouchListeners(this);
+    m_recognitionView->waitForPartialChecks();
+    releaseCaptureInput();
+    m_eventFilter.releaseTouchpads();
+}
+
+GestureRecognitionController::Decider GestureRecognitionController::makeDecider() const
+{
+    return Decider(
+        [this](const std::string& identity) -> std::optional<std::shared_ptr<Launchable>> {
+            auto target = m_setupModel.findLaunchableWithId(identity);
+            return target ? std::optional(std::move(target)) : std::nullopt;
+        },
+        [this](const std::string& identity) { return m_setupModel.catalogue().isGone(identity); });
+}
+
+CaptureSettings GestureRecognitionController::captureSettings() const
+{
+    const Settings& settings = m_setupModel.settings();
+    return { settings.multitouchOption(), settings.fullscreenOption(), settings.readingDelayTime() };
+}
+
+Expected<std::string> GestureRecognitionController::applicationDidFinishLaunching()
+{
+    // Presses are watched whatever the mode, since the mode may change while running;
+    // the rules ignore them in touchpad mode.
+    auto watching = m_eventFilter.watchSecondaryPresses([this](auto) { handleSecondaryPress(); });
+    m_multitouch.addMultitouchListener(this, &GestureRecognitionController::handleMultitouchEvent);
+    layoutRecognitionWindow();
+    hideRecognitionWindow();
+    return watching;
+}
+
+void GestureRecognitionController::setCompositing(bool compositing)
+{
+    bool fades = compositing && m_recognitionWindow->translucent();
+    m_fade.setFadesAvailable(fades);
+    m_recognitionWindow->backgroundView()->setOpaqueFallback(!fades);
+}
+
+void GestureRecognitionController::handleMultitouchEvent(const MultitouchEventPointer& event)
+{
+    TouchFrame frame = touchFrameFromEvent(*event);
+    m_grabRule.handleFrame(frame);
+    StartConditions conditions { recognitionWindowVisible(), m_setupModel.settings().quickdrawOption(),
+                                 m_setupWindowVisible && m_setupWindowVisible() };
+    switch (m_startPatterns.handleFrame(frame, conditions)) {
+    case StartPattern::None:
+        return;
+    case StartPattern::FourFingerTap:
+        shouldStartDetectingGesture(CaptureMode::Normal);
+        return;
+    case StartPattern::Quickdraw:
+        shouldStartDetectingGesture(CaptureMode::Quickdraw);
+        return;
+    }
+}
+
+void GestureRecognitionController::handleSecondaryPress()
+{
+    FilterState state { m_setupModel.settings().multitouchOption(), m_recognitionView->detectingInput(),
+                        recognitionWindowVisible(), blockingScrollEvents() };
+    InputEventDescription press { InputEventKind::ButtonPress, MouseButton::Secondary, 0 };
+    if (m_eventRules.handleEvent(press, state).startRecognition)
+        shouldStartDetectingGesture(CaptureMode::Normal);
+}
+
+void GestureRecognitionController::shouldStartDetectingGesture(CaptureMode mode)
+{
+    if (recognitionWindowVisible())
+        return;
+    m_scrollBlocking.recognitionStarted();
+    m_recognitionWindow->setAppResult({}, {});
+    m_recognitionWindow->setPartialResult({}, {});
+    toggleInRecognitionWindow();
+    // Touchpad mode swallows everything while the fingers draw: the touchpads, and on
+    // X11 the keyboard and pointer, are held by the capture window.
+    if (m_setupModel.settings().multitouchOption())
+        m_grabRule.captureStarted();
+    m_recognitionView->startDetectingGesture(mode);
+}
+
+void GestureRecognitionController::setTouchpadsHeld(bool held)
+{
+    if (held)
+        m_eventFilter.holdAllInput(m_recognitionWindow->windowHandle());
+    else
+        m_eventFilter.releaseTouchpads();
+}
+
+void GestureRecognitionController::releaseCaptureInput()
+{
+    m_eventFilter.releaseKeyboardAndPointer();
+}
+
+void GestureRecognitionController::recognizeGestureWithStrokes(std::vector<GestureStroke> strokes)
+{
+    releaseCaptureInput();
+    m_grabRule.captureEnded();
+    m_recognitionWindow->setPartialResult({}, {});
+    auto result = m_recognitionModel->gestureDetector()->recognizeGestureWithStrokes(strokes);
+    auto decision = m_decider.decide(result, m_setupModel.settings().minimumRecognitionScore());
+    switch (decision.outcome) {
+    case MatchOutcome::NoMatch:
+        toggleOutRecognitionWindow(false);
+        break;
+    case MatchOutcome::TargetFound: {
+        const auto& target = *decision.target;
+        m_recognitionWindow->setAppResult(QString::fromStdString(target->displayName()), m_icons.iconFor(target->icon()));
+        target->launchWithNewThread(true);
+        toggleOutRecognitionWindow(true);
+        break;
+    }
+    case MatchOutcome::TargetGone:
+        m_recognitionModel->deleteGestureWithName(decision.identity);
+        toggleOutRecognitionWindow(true);
+        break;
+    case MatchOutcome::TargetMissing:
+        toggleOutRecognitionWindow(true);
+        break;
+    }
+    m_scrollBlocking.recognitionFinished();
+}
+
+void GestureRecognitionController::checkPartialGestureWithStrokes(std::vector<GestureStroke> strokes)
+{
+    runOnMainThread([this] { m_recognitionWindow->setPartialResult({}, {}); });
+    auto result = m_recognitionModel->gestureDetector()->recognizeGestureWithStrokes(strokes);
+    auto decision = m_decider.decide(result, m_setupModel.settings().minimumRecognitionScore());
+    if (decision.outcome == MatchOutcome::TargetFound)
+        runOnMainThread([this, &decision] { showPartialResult(decision); });
+    else if (decision.outcome == MatchOutcome::TargetGone)
+        m_recognitionModel->deleteGestureWithName(decision.identity);
+}
+
+void GestureRecognitionController::showPartialResult(const MatchDecision<std::shared_ptr<Launchable>>& decision)
+{
+    // A check that finishes after the capture ended would put a stale match beside the
+    // final result.
+    if (!m_recognitionView->detectingInput())
+        return;
+    const auto& target = *decision.target;
+    QString text = QStringLiteral("%1 - %2%").arg(QString::fromStdString(target->displayName())).arg(decision.score);
+    m_recognitionWindow->setPartialResult(text, m_icons.iconFor(target->icon()));
+}
+
+void GestureRecognitionController::runOnMainThread(const std::function<void()>& work)
+{
+    auto guarded = [this, &work] {
+        if (!m_shuttingDown)
+            work();
+    };
+    if (QThread::currentThread() == thread())
+        guarded();
+    else
+        QMetaObject::invokeMethod(this, guarded, Qt::BlockingQueuedConnection);
+}
+
+void GestureRecognitionController::layoutRecognitionWindow()
+{
+    std::vector<QRect> screens;
+    for (QScreen* screen : QGuiApplication::screens())
+        screens.push_back(screen->geometry());
+    WindowSize size = m_setupModel.settings().fullscreenOption() ? WindowSize::FullScreen : WindowSize::Centred;
+    m_recognitionWindow->applyLayout(GestureRecognitionWindow::layoutFor(screens, QCursor::pos(), size));
+}
+
+void GestureRecognitionController::toggleInRecognitionWindow()
+{
+    layoutRecognitionWindow();
+    m_fade.show();
+    m_recognitionWindow->show();
+    m_recognitionWindow->raise();
+    m_recognitionWindow->activateWindow();
+}
+
+void GestureRecognitionController::toggleOutRecognitionWindow(bool animated)
+{
+    m_fade.putAway(animated ? PutAway::AfterResult : PutAway::AtOnce);
+}
+
+void GestureRecognitionController::hideRecognitionWindow()
+{
+    if (m_fade.isVisible()) {
+        // Ends in this function again through the fade's hide callback.
+        m_fade.hide();
+        return;
+    }
+    m_recognitionWindow->hide();
+    m_recognitionWindow->move(-10000, -10000);
+}
+
+void GestureRecognitionController::windowDidResignKey()
+{
+    if (recognitionWindowVisible() && m_recognitionView->detectingInput())
+        m_recognitionView->finishDetectingGesture(CaptureEnding::DiscardStrokes);
+}
+
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "appearance/IconResolver.h"
+#include "core/GestureRecognitionModel.h"
+#include "launch/Launchable.h"
+#include "multitouch/MultitouchEvent.h"
+#include "recognition/GestureCapture.h"
+#include "recognition/MatchDecider.h"
+#include "recognition/RecognitionEventFilter.h"
+#include "recognition/RecognitionWindowFade.h"
+#include "recognition/ScrollBlocking.h"
+#include "recognition/StartPatternDetector.h"
+#include "recognition/TouchpadGrabRule.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <memory>
+
+namespace scriblo {
+
+class EventFilter;
+class GestureRecognitionView;
+class GestureRecognitionWindow;
+class GestureSetupModel;
+class MultitouchManager;
+
+// The centre of the recognition side: it sees the start patterns in touchpad frames and
+// in secondary-button presses, shows the window and starts the capture, holds input away
+// from other programs around a touchpad capture, matches the strokes, shows the result
+// and launches it. It owns the gesture store.
+class GestureRecognitionController : public QObject {
+    Q_OBJECT
+public:
+    struct Services {
+        const Clock& clock;
+        TimerService& timers;
+        UserDefaults& storage;
+        // The settings and the catalogue, read afresh at every use.
+        GestureSetupModel& setupModel;
+        MultitouchManager& multitouch;
+        EventFilter& eventFilter;
+        // Quickdraw never starts while the setup window shows.
+        std::function<bool()> setupWindowVisible;
+        bool compositing = false;
+    };
+
+    explicit GestureRecognitionController(Services services, QObject* parent = nullptr);
+    ~GestureRecognitionController() override;
+
+    // Watches the mouse, registers for touchpad frames, lays out and hides the window.
+    // Says what the mouse watching covers, or why there is none.
+    Expected<std::string> applicationDidFinishLaunching();
+
+    void handleMultitouchEvent(const MultitouchEventPointer& event);
+    void handleSecondaryPress();
+    void shouldStartDetectingGesture(CaptureMode mode);
+    // From the view at the end of every capture, on the main thread.
+    void recognizeGestureWithStrokes(std::vector<GestureStroke> strokes);
+    // From the view's partial checks, on threads of their own.
+    void checkPartialGestureWithStrokes(std::vector<GestureStroke> strokes);
+
+    void layoutRecognitionWindow();
+    void toggleInRecognitionWindow();
+    void toggleOutRecognitionWindow(bool animated);
+    void hideRecognitionWindow();
+    void windowDidResignKey();
+    // Fades need a compositor; without one the window shows and hides at once.
+    void setCompositing(bool compositing);
+
+    bool recognitionWindowVisible() const { return m_fade.isVisible(); }
+    bool blockingScrollEvents() const { return m_scrollBlocking.blockingScrollEvents(); }
+    bool touchpadsHeld() const { return m_grabRule.grabbed(); }
+    GestureRecognitionModel& recognitionModel() { return *m_recognitionModel; }
+    GestureRecognitionView* recognitionView() const { return m_recognitionView; }
+    GestureRecognitionWindow* recognitionWindow() const { return m_recognitionWindow.get(); }
+
+private:
+    using Decider = MatchDecider<std::shared_ptr<Launchable>>;
+
+    CaptureSettings captureSettings() const;
+    Decider makeDecider() const;
+    void setTouchpadsHeld(bool held);
+    void releaseCaptureInput();
+    void showPartialResult(const MatchDecision<std::shared_ptr<Launchable>>& decision);
+    void runOnMainThread(const std::function<void()>& work);
+
+    const Clock& m_clock;
+    GestureSetupModel& m_setupModel;
+    MultitouchManager& m_multitouch;
+    EventFilter& m_eventFilter;
+    std::function<bool()> m_setupWindowVisible;
+    std::unique_ptr<GestureRecognitionModel> m_recognitionModel;
+    StartPatternDetector m_startPatterns;
+    RecognitionEventFilter m_eventRules;
+    ScrollBlocking m_scrollBlocking;
+    TouchpadGrabRule m_grabRule;
+    RecognitionWindowFade m_fade;
+    Decider m_decider;
+    IconResolver m_icons;
+    GestureRecognitionView* m_recognitionView;
+    std::unique_ptr<GestureRecognitionWindow> m_recognitionWindow;
+    std::atomic<bool> m_shuttingDown { false };
+};
+
+}

@@ -1,0 +1,140 @@
+#include "recognition/GestureRecognitionView.h"
+
+#include "multitouch/MultitouchManager.h"
+#include "recognition/GestureRecognitionController.h"
+#include "recognition/TouchFrameConversion.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace scriblo {
+
+namespace {
+
+const QColor strokeColour(49, 212, 74);
+
+QPainterPath painterPath(const std::vector<ViewPoint>& points)
+{
+    QPainterPath path;
+    if (points.empty())
+        return path;
+    path.moveTo(points.front().x, points.front().y);
+    for (size_t index = 1; index < points.size(); ++index)
+        path.lineTo(points[index].x, points[index].y);
+    return path;
+}
+
+}
+
+GestureRecognitionView::GestureRecognitionView(const Clock& clock, TimerService& timers,
+                                               std::function<CaptureSettings()> settings, MultitouchManager& multitouch,
+                                               QWidget* parent)
+    : QWidget(parent)
+    , m_multitouch(multitouch)
+    , m_capture(clock, timers, std::move(settings), captureCallbacks())
+{
+    setAccessibleName(tr("Drawing area"));
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+GestureRecognitionView::~GestureRecognitionView()
+{
+    m_multitouch.removeMultitouchListeners(this);
+    waitForPartialChecks();
+}
+
+CaptureCallbacks GestureRecognitionView::captureCallbacks()
+{
+    return {
+        [this](std::vector<GestureStroke> strokes) { recognize(std::move(strokes)); },
+        [this](std::vector<GestureStroke> strokes) { checkPartially(std::move(strokes)); },
+        [this] { update(); },
+        [this](bool receive) { receiveFrames(receive); },
+    };
+}
+
+void GestureRecognitionView::receiveFrames(bool receive)
+{
+    if (receive)
+        m_multitouch.addMultitouchListener(this, &GestureRecognitionView::dealWithMultitouchEvent);
+    else
+        m_multitouch.removeMultitouchListeners(this, &GestureRecognitionView::dealWithMultitouchEvent);
+}
+
+void GestureRecognitionView::dealWithMultitouchEvent(const MultitouchEventPointer& event)
+{
+    m_capture.dealWithMultitouchEvent(touchFrameFromEvent(*event));
+}
+
+void GestureRecognitionView::recognize(std::vector<GestureStroke> strokes)
+{
+    if (m_controller)
+        m_controller->recognizeGestureWithStrokes(std::move(strokes));
+}
+
+void GestureRecognitionView::checkPartially(std::vector<GestureStroke> strokes)
+{
+    if (!m_controller)
+        return;
+    m_partialChecks.start([controller = m_controller, strokes = std::move(strokes)]() mutable {
+        controller->checkPartialGestureWithStrokes(std::move(strokes));
+    });
+}
+
+void GestureRecognitionView::waitForPartialChecks()
+{
+    while (!m_partialChecks.waitForDone(10))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void GestureRecognitionView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_capture.setViewSize(width(), height());
+}
+
+void GestureRecognitionView::mousePressEvent(QMouseEvent* event)
+{
+    forwardMouse(event, MouseAction::Down);
+}
+
+void GestureRecognitionView::mouseMoveEvent(QMouseEvent* event)
+{
+    forwardMouse(event, MouseAction::Drag);
+}
+
+void GestureRecognitionView::mouseReleaseEvent(QMouseEvent* event)
+{
+    forwardMouse(event, MouseAction::Up);
+}
+
+void GestureRecognitionView::forwardMouse(QMouseEvent* event, MouseAction action)
+{
+    // Moves arrive only with a button held, since the view does not track the pointer.
+    bool mainButton = action == MouseAction::Drag ? bool(event->buttons() & Qt::LeftButton) : event->button() == Qt::LeftButton;
+    if (!mainButton)
+        return;
+    QPointF position = event->position();
+    m_capture.dealWithMouseEvent({ position.x(), position.y() }, action);
+}
+
+void GestureRecognitionView::paintEvent(QPaintEvent*)
+{
+    if (!m_capture.detectingInput())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    double lineWidth = m_capture.lineWidth();
+    QPen shadow(QColor::fromRgbF(0, 0, 0, shadowOpacity), lineWidth * shadowWidthFactor, Qt::SolidLine, Qt::RoundCap,
+                Qt::RoundJoin);
+    QPen line(strokeColour, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    for (const auto& [strokeId, points] : m_capture.paths()) {
+        QPainterPath path = painterPath(points);
+        painter.strokePath(path, shadow);
+        painter.strokePath(path, line);
+    }
+}
+
+}

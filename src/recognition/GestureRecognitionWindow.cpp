@@ -1,0 +1,126 @@
+#include "recognition/GestureRecognitionWindow.h"
+
+#include "appearance/RoundedCornerView.h"
+#include "recognition/GestureRecognitionView.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace scriblo {
+
+namespace {
+
+QRect rectOf(const GeometryRect& rect)
+{
+    return QRectF(rect.x, rect.y, rect.width, rect.height).toRect();
+}
+
+// Geometry is in pixels, so the sizes are pixel sizes of the desktop's own UI font.
+QFont uiFont(double pixelSize)
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(std::max(1, int(pixelSize + 0.5)));
+    return font;
+}
+
+}
+
+GestureRecognitionWindow::GestureRecognitionWindow(GestureRecognitionView* recognitionView, bool translucent)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint | Qt::Tool)
+    , m_translucent(translucent)
+    , m_backgroundView(new RoundedCornerView(this))
+    , m_appIconAlert(makeLabel(tr("Launched target's icon")))
+    , m_appDescriptionAlert(makeLabel(tr("Launched target")))
+    , m_partialIconAlert(makeLabel(tr("Best match's icon")))
+    , m_partialDescriptionAlert(makeLabel(tr("Best match so far")))
+    , m_recognitionView(recognitionView)
+{
+    setAccessibleName(tr("Gesture drawing window"));
+    setWindowTitle(tr("Scriblo"));
+    setAttribute(Qt::WA_TranslucentBackground, translucent);
+    m_backgroundView->setAccessibleName(tr("Background"));
+    m_backgroundView->setOpaqueFallback(!translucent);
+    m_appDescriptionAlert->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    m_partialDescriptionAlert->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The capture view lies on top, so every press and move reaches it.
+    m_recognitionView->setParent(this);
+    m_recognitionView->raise();
+}
+
+QLabel* GestureRecognitionWindow::makeLabel(const QString& accessibleName)
+{
+    auto* label = new QLabel(this);
+    label->setAccessibleName(accessibleName);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(242, 242, 242));
+    label->setPalette(palette);
+    return label;
+}
+
+RecognitionWindowLayout GestureRecognitionWindow::layoutFor(const std::vector<QRect>& screens, QPoint pointer,
+                                                            WindowSize size)
+{
+    double desktopBottom = 0;
+    for (const QRect& screen : screens)
+        desktopBottom = std::max(desktopBottom, double(screen.y() + screen.height()));
+    std::vector<GeometryRect> upward;
+    for (const QRect& screen : screens)
+        upward.push_back(flipRect({ double(screen.x()), double(screen.y()), double(screen.width()), double(screen.height()) }, desktopBottom));
+    auto layout = layoutRecognitionWindow(upward, flipPoint({ double(pointer.x()), double(pointer.y()) }, desktopBottom), size);
+    return layoutTopDown(layout, desktopBottom);
+}
+
+void GestureRecognitionWindow::applyLayout(const RecognitionWindowLayout& layout)
+{
+    setGeometry(rectOf(layout.frame));
+    QRect content(0, 0, int(layout.frame.width + 0.5), int(layout.frame.height + 0.5));
+    m_backgroundView->setGeometry(content);
+    m_backgroundView->setAlpha(layout.backgroundAlpha);
+    m_backgroundView->setRoundRadius(layout.cornerRadius);
+    m_recognitionView->setGeometry(content);
+    m_appIconAlert->setGeometry(rectOf(layout.appIcon));
+    m_appDescriptionAlert->setGeometry(rectOf(layout.appDescription));
+    m_appDescriptionAlert->setFont(uiFont(layout.appDescriptionFontSize));
+    m_partialIconAlert->setGeometry(rectOf(layout.partialIcon));
+    m_partialDescriptionAlert->setGeometry(rectOf(layout.partialDescription));
+    m_partialDescriptionAlert->setFont(uiFont(layout.partialDescriptionFontSize));
+}
+
+void GestureRecognitionWindow::setAppResult(const QString& name, const QIcon& icon)
+{
+    m_appDescriptionAlert->setText(name);
+    showIcon(m_appIconAlert, icon);
+}
+
+void GestureRecognitionWindow::setPartialResult(const QString& text, const QIcon& icon)
+{
+    m_partialDescriptionAlert->setText(text);
+    showIcon(m_partialIconAlert, icon);
+}
+
+void GestureRecognitionWindow::showIcon(QLabel* label, const QIcon& icon)
+{
+    label->setPixmap(icon.isNull() ? QPixmap() : icon.pixmap(label->size(), label->devicePixelRatioF()));
+}
+
+void GestureRecognitionWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_hadFocus = false;
+}
+
+void GestureRecognitionWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    // Only a focus the window had counts as lost: a window manager that never hands an
+    // override-redirect window the focus must not end every capture at once.
+    if (isActiveWindow())
+        m_hadFocus = true;
+    else if (m_hadFocus && isVisible())
+        emit resignedKey();
+}
+
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "recognition/RecognitionWindowGeometry.h"
+
+#include <QIcon>
+#include <QWidget>
+
+class QLabel;
+
+namespace scriblo {
+
+class GestureRecognitionView;
+class RoundedCornerView;
+
+// The frameless window the user draws in: above every other window and on every
+// desktop, without asking the window manager (override-redirect on X11). It holds the
+// dark background, the capture view and the four result controls, the launched target's
+// icon and name in the middle and the partial match's near the lower left.
+class GestureRecognitionWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Without a compositor nothing behind the window can show through: the background
+    // is then painted opaque and square instead of translucent and rounded.
+    GestureRecognitionWindow(GestureRecognitionView* recognitionView, bool translucent);
+
+    GestureRecognitionView* recognitionView() const { return m_recognitionView; }
+    RoundedCornerView* backgroundView() const { return m_backgroundView; }
+    QLabel* appIconAlert() const { return m_appIconAlert; }
+    QLabel* appDescriptionAlert() const { return m_appDescriptionAlert; }
+    QLabel* partialIconAlert() const { return m_partialIconAlert; }
+    QLabel* partialDescriptionAlert() const { return m_partialDescriptionAlert; }
+    bool translucent() const { return m_translucent; }
+
+    // The layout on the screen that holds the pointer, all in Qt's y-down desktop
+    // coordinates; the window's geometry rules are stated y-up, hence the flips.
+    static RecognitionWindowLayout layoutFor(const std::vector<QRect>& screens, QPoint pointer, WindowSize size);
+    // A layout in y-down coordinates.
+    void applyLayout(const RecognitionWindowLayout& layout);
+    void setAppResult(const QString& name, const QIcon& icon);
+    void setPartialResult(const QString& text, const QIcon& icon);
+
+signals:
+    // The window lost the keyboard focus it had while shown.
+    void resignedKey();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* makeLabel(const QString& accessibleName);
+    static void showIcon(QLabel* label, const QIcon& icon);
+
+    bool m_translucent;
+    bool m_hadFocus = false;
+    RoundedCornerView* m_backgroundView;
+    QLabel* m_appIconAlert;
+    QLabel* m_appDescriptionAlert;
+    QLabel* m_partialIconAlert;
+    QLabel* m_partialDescriptionAlert;
+    GestureRecognitionView* m_recognitionView;
+};
+
+}
