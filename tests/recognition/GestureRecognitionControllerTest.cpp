@@ -1,0 +1,167 @@
+#include "RecognitionFixture.h"
+
+#include "recognition/GestureRecognitionView.h"
+#include "recognition/GestureRecognitionWindow.h"
+
+#include <QLabel>
+#include <thread>
+
+using namespace scriblo;
+using namespace scriblo::testing;
+
+namespace {
+
+std::vector<GestureStroke> zigzag()
+{
+    GestureStroke stroke;
+    const float corners[][2] = { { 200, 800 }, { 800, 800 }, { 200, 200 }, { 800, 200 } };
+    for (int side = 0; side < 3; ++side) {
+        for (int step = 0; step < 10; ++step) {
+            float t = float(step) / 10;
+            stroke.addPoint({ corners[side][0] + t * (corners[side + 1][0] - corners[side][0]),
+                              corners[side][1] + t * (corners[side + 1][1] - corners[side][1]), 1 });
+        }
+    }
+    stroke.addPoint({ 800, 200, 1 });
+    return { stroke };
+}
+
+class GestureRecognitionControllerTest : public RecognitionFixture {
+protected:
+    GestureRecognitionWindow& window() { return *controller->recognitionWindow(); }
+    GestureRecognitionView& view() { return *controller->recognitionView(); }
+    void bindZigzagTo(const std::string& identity)
+    {
+        ASSERT_TRUE(controller->recognitionModel().saveGestureWithStrokes(zigzag(), identity));
+    }
+    void drawZigzag()
+    {
+        controller->shouldStartDetectingGesture(CaptureMode::Normal);
+        controller->recognizeGestureWithStrokes(zigzag());
+    }
+    bool launched(const std::filesystem::path& script)
+    {
+        return waitFor([&] { return workspace->launches() == std::vector<std::string> { "program " + script.string() }; });
+    }
+};
+
+}
+
+TEST_F(GestureRecognitionControllerTest, aFourFingerTapOpensTheWindowHoldsInputAndStartsTheCapture)
+{
+    start(true);
+    EXPECT_FALSE(controller->recognitionWindowVisible());
+    EXPECT_EQ(clock.pendingTimerCount(), 0u) << "nothing may tick while the window is hidden";
+    fourFingerTap();
+    EXPECT_TRUE(controller->recognitionWindowVisible());
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(view().detectingInput());
+    EXPECT_TRUE(eventFilter.keyboardAndPointerHeld && eventFilter.touchpadsHeld);
+    EXPECT_TRUE(controller->blockingScrollEvents());
+
+    // A finger still down when the drawing ends keeps the touchpads held, never the keyboard.
+    sendFrame(1);
+    view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    EXPECT_FALSE(eventFilter.keyboardAndPointerHeld);
+    EXPECT_TRUE(eventFilter.touchpadsHeld);
+    sendFrame(0);
+    EXPECT_FALSE(eventFilter.touchpadsHeld);
+    EXPECT_FALSE(controller->recognitionWindowVisible()) << "a failed recognition hides at once";
+
+    clock.advanceBy(ScrollBlocking::afterRecognition);
+    EXPECT_FALSE(controller->blockingScrollEvents());
+    EXPECT_EQ(clock.pendingTimerCount(), 0u) << "every timer ends with the recognition";
+}
+
+TEST_F(GestureRecognitionControllerTest, twoSecondaryPressesStartOnlyInMouseModeAndHoldNothing)
+{
+    start(false);
+    eventFilter.pressSecondary();
+    clock.advanceBy(std::chrono::milliseconds(200));
+    eventFilter.pressSecondary();
+    EXPECT_TRUE(view().detectingInput());
+    EXPECT_FALSE(eventFilter.keyboardAndPointerHeld || eventFilter.touchpadsHeld) << "mouse mode passes every event on";
+    controller->windowDidResignKey();
+    EXPECT_FALSE(view().detectingInput()) << "losing the focus abandons the capture";
+    EXPECT_FALSE(controller->recognitionWindowVisible());
+
+    storage->setBool(true, Settings::multitouchOptionKey);
+    setupModel->settings().fetchMultitouchOption();
+    eventFilter.pressSecondary();
+    eventFilter.pressSecondary();
+    EXPECT_FALSE(controller->recognitionWindowVisible()) << "a changed mode is used at the next press";
+}
+
+TEST_F(GestureRecognitionControllerTest, aGoodMatchShowsAndLaunchesThenFadesOut)
+{
+    auto script = addScript("Mail");
+    start(false);
+    bindZigzagTo(script);
+    drawZigzag();
+    EXPECT_TRUE(launched(script));
+    EXPECT_EQ(window().appDescriptionAlert()->text(), "Mail");
+    EXPECT_FALSE(window().appIconAlert()->pixmap().isNull());
+
+    clock.advanceBy(RecognitionWindowFade::resultStay);
+    EXPECT_TRUE(controller->recognitionWindowVisible()) << "the result stays 0.28 s";
+    clock.advanceBy(RecognitionWindowFade::fadeDuration / 2);
+    EXPECT_GT(window().windowOpacity(), 0.3);
+    EXPECT_LT(window().windowOpacity(), 0.7);
+    clock.advanceBy(RecognitionWindowFade::fadeDuration);
+    EXPECT_FALSE(controller->recognitionWindowVisible());
+    EXPECT_FALSE(window().isVisible());
+}
+
+TEST_F(GestureRecognitionControllerTest, withoutACompositorTheResultHidesWithoutFading)
+{
+    auto script = addScript("Mail");
+    start(false, false);
+    bindZigzagTo(script);
+    drawZigzag();
+    clock.advanceBy(RecognitionWindowFade::resultStay);
+    EXPECT_FALSE(window().isVisible());
+}
+
+TEST_F(GestureRecognitionControllerTest, aTargetOutOfReachKeepsItsGestureAndOneReallyGoneLosesIt)
+{
+    start(false);
+    // A folder that is not there may be a disk that is not mounted yet.
+    std::string unreachable = (root / "unmounted/Backup").string();
+    bindZigzagTo(unreachable);
+    drawZigzag();
+    EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(unreachable));
+    EXPECT_EQ(window().appDescriptionAlert()->text(), "");
+    EXPECT_TRUE(controller->recognitionWindowVisible()) << "the window fades with an empty name";
+    clock.advanceBy(std::chrono::seconds(1));
+
+    std::string removed = (scripts / "Removed").string();
+    bindZigzagTo(removed);
+    controller->recognitionModel().deleteGestureWithName(unreachable);
+    drawZigzag();
+    EXPECT_FALSE(controller->recognitionModel().getGestureWithIdentity(removed));
+    EXPECT_TRUE(workspace->launches().empty());
+}
+
+TEST_F(GestureRecognitionControllerTest, aPartialCheckShowsNameAndScoreOnlyWhileCapturing)
+{
+    addScript("Mail");
+    start(false);
+    bindZigzagTo((scripts / "Mail").string());
+    auto checkOnItsOwnThread = [&] {
+        bool done = false;
+        std::thread check([&] {
+            controller->checkPartialGestureWithStrokes(zigzag());
+            done = true;
+        });
+        EXPECT_TRUE(waitFor([&] { return done; }));
+        check.join();
+    };
+    controller->shouldStartDetectingGesture(CaptureMode::Normal);
+    checkOnItsOwnThread();
+    EXPECT_EQ(window().partialDescriptionAlert()->text(), "Mail - 100%");
+    EXPECT_FALSE(window().partialIconAlert()->pixmap().isNull());
+
+    view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    checkOnItsOwnThread();
+    EXPECT_EQ(window().partialDescriptionAlert()->text(), "") << "a late check must not show beside the result";
+}

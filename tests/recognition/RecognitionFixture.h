@@ -1,0 +1,122 @@
+#pragma once
+
+#include "base/ManualClock.h"
+#include "core/MemoryUserDefaults.h"
+#include "launch/DesktopFixture.h"
+#include "launch/FakeWorkspace.h"
+#include "launch/GestureSetupModel.h"
+#include "launch/LoginItems.h"
+#include "multitouch/FakeMultitouchServices.h"
+#include "multitouch/MultitouchManager.h"
+#include "platform/EventFilter.h"
+#include "recognition/GestureRecognitionController.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+namespace scriblo::testing {
+
+// Says what the controller asked of the desktop's input, and lets a test press the
+// secondary button.
+class FakeEventFilter final : public EventFilter {
+public:
+    Expected<std::string> watchSecondaryPresses(SecondaryPresses::Handler handler) override
+    {
+        pressSecondary = [handler] { handler(std::chrono::steady_clock::now()); };
+        return std::string("fake presses");
+    }
+    void holdAllInput(QWindow*) override { keyboardAndPointerHeld = touchpadsHeld = true; }
+    void releaseKeyboardAndPointer() override { keyboardAndPointerHeld = false; }
+    void releaseTouchpads() override { touchpadsHeld = false; }
+
+    std::function<void()> pressSecondary;
+    bool keyboardAndPointerHeld = false;
+    bool touchpadsHeld = false;
+};
+
+class NoLoginItems final : public LoginItems {
+public:
+    bool containsApplication() override { return false; }
+    void setContainsApplication(bool) override { }
+};
+
+// One recognition side on the offscreen platform, with every service faked and time in
+// the test's hands: a manual clock, preferences in memory, a workspace that only notes
+// launches, and scripts in a throw-away folder.
+class RecognitionFixture : public DesktopFixture {
+protected:
+    void SetUp() override
+    {
+        DesktopFixture::SetUp();
+        scripts = root / "builtin";
+        std::filesystem::create_directories(scripts);
+    }
+
+    void TearDown() override
+    {
+        controller.reset();
+        setupModel.reset();
+        DesktopFixture::TearDown();
+    }
+
+    std::filesystem::path addScript(const std::string& name)
+    {
+        auto path = scripts / name;
+        writeFile(path, "#!/bin/sh\n", true);
+        return path;
+    }
+
+    void start(bool multitouch, bool compositing = true)
+    {
+        storage->setBool(multitouch, Settings::multitouchOptionKey);
+        setupModel = std::make_unique<GestureSetupModel>(GestureSetupModel::Services {
+            workspace, scripts, storage, std::make_shared<NoLoginItems>(), [] { return false; } });
+        setupModel->setup();
+        controller = std::make_unique<GestureRecognitionController>(GestureRecognitionController::Services {
+            clock, clock, *storage, *setupModel, manager, eventFilter, [] { return false; }, compositing });
+        controller->applicationDidFinishLaunching();
+    }
+
+    void sendFrame(int touches)
+    {
+        std::vector<MTTouch> records(static_cast<size_t>(touches));
+        for (int finger = 0; finger < touches; ++finger) {
+            auto& record = records[size_t(finger)];
+            record.identifier = finger + 1;
+            record.state = MTTouchStateTouching;
+            record.x = 0.2f + 0.1f * float(finger);
+            record.y = 0.5f;
+            record.velocityX = 0.01f;
+        }
+        controller->handleMultitouchEvent(MultitouchEvent::fromRecords(1, records.data(), touches, 0, 1));
+    }
+
+    void fourFingerTap()
+    {
+        for (int frame = 0; frame < 5; ++frame)
+            sendFrame(4);
+        sendFrame(0);
+    }
+
+    bool waitFor(const std::function<bool()>& done)
+    {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (!done() && elapsed.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return done();
+    }
+
+    ManualClock clock;
+    std::shared_ptr<MemoryUserDefaults> storage = std::make_shared<MemoryUserDefaults>();
+    std::shared_ptr<FakeWorkspace> workspace = std::make_shared<FakeWorkspace>();
+    FakeFramework* framework = new FakeFramework;
+    MultitouchManager manager { { std::shared_ptr<FakeFramework>(framework), std::make_shared<FakeTimers>(),
+                                  std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() } };
+    FakeEventFilter eventFilter;
+    std::filesystem::path scripts;
+    std::unique_ptr<GestureSetupModel> setupModel;
+    std::unique_ptr<GestureRecognitionController> controller;
+};
+
+}
