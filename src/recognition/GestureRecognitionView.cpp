@@ -89,10 +89,10 @@ void GestureRecognitionView::waitForPartialChecks()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void GestureRecognitionView::resizeEvent(QResizeEvent* event)
+void GestureRecognitionView::startDetectingGesture(CaptureMode mode)
 {
-    QWidget::resizeEvent(event);
     m_capture.setViewSize(width(), height());
+    m_capture.startDetectingGesture(mode);
 }
 
 void GestureRecognitionView::mousePressEvent(QMouseEvent* event)

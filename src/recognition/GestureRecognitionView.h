@@ -27,7 +27,9 @@ public:
 
     void setRecognitionController(GestureRecognitionController* controller) { m_controller = controller; }
 
-    void startDetectingGesture(CaptureMode mode) { m_capture.startDetectingGesture(mode); }
+    // The window is laid out before every capture and not during one, so the size the
+    // view has now holds for the whole capture.
+    void startDetectingGesture(CaptureMode mode);
     void finishDetectingGesture(CaptureEnding ending) { m_capture.finishDetectingGesture(ending); }
     bool detectingInput() const { return m_capture.detectingInput(); }
 
@@ -38,7 +40,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -1,0 +1,97 @@
+#include "base/ManualClock.h"
+#include "multitouch/FakeMultitouchServices.h"
+#include "multitouch/MultitouchManager.h"
+#include "recognition/GestureRecognitionView.h"
+#include "recognition/GestureRecognitionWindow.h"
+
+#include <QLabel>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+using namespace scriblo;
+using namespace scriblo::testing;
+
+namespace {
+
+const QRect leftScreen(0, 0, 800, 600);
+// Lower than the left one's top, so a y-up formula applied to y-down numbers shows.
+const QRect rightScreen(800, 300, 640, 480);
+
+QRectF frameOf(const RecognitionWindowLayout& layout)
+{
+    return { layout.frame.x, layout.frame.y, layout.frame.width, layout.frame.height };
+}
+
+}
+
+TEST(GestureRecognitionWindowTest, opensCentredOrFullOnThePointersScreenInQtCoordinates)
+{
+    auto single = GestureRecognitionWindow::layoutFor({ QRect(0, 0, 1440, 900) }, QPoint(10, 10), WindowSize::Centred);
+    EXPECT_NEAR(single.frame.width, 587, 0.5);
+    EXPECT_NEAR(single.frame.height, 391.3, 0.5);
+    EXPECT_NEAR(single.frame.x, (1440 - single.frame.width) / 2, 1e-9);
+    EXPECT_NEAR(single.frame.y, (900 - single.frame.height) / 2, 1e-9);
+    EXPECT_NEAR(single.cornerRadius, 8.15, 0.01);
+
+    auto right = GestureRecognitionWindow::layoutFor({ leftScreen, rightScreen }, QPoint(1000, 700), WindowSize::Centred);
+    EXPECT_TRUE(QRectF(rightScreen).contains(frameOf(right)));
+    EXPECT_NEAR(right.frame.y, 300 + (480 - right.frame.height) / 2, 1e-9);
+    // The top row of a screen belongs to it, the row below its bottom edge does not.
+    auto topRow = GestureRecognitionWindow::layoutFor({ leftScreen, rightScreen }, QPoint(900, 300), WindowSize::FullScreen);
+    EXPECT_EQ(frameOf(topRow), QRectF(rightScreen));
+    auto belowLeft = GestureRecognitionWindow::layoutFor({ leftScreen, rightScreen }, QPoint(100, 600), WindowSize::FullScreen);
+    EXPECT_EQ(belowLeft.frame.width, 0);
+
+    auto outside = GestureRecognitionWindow::layoutFor({ leftScreen, rightScreen }, QPoint(-5, 2000), WindowSize::Centred);
+    EXPECT_EQ(outside.frame.width, 0);
+    EXPECT_EQ(outside.frame.height, 0);
+}
+
+TEST(GestureRecognitionWindowTest, placesTheResultControlsAndFontsFromTheWindowSize)
+{
+    ManualClock clock;
+    MultitouchManager manager({ std::make_shared<FakeFramework>(), std::make_shared<FakeTimers>(),
+                                std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() });
+    auto* view = new GestureRecognitionView(clock, clock, [] { return CaptureSettings {}; }, manager);
+    GestureRecognitionWindow window(view, true);
+    auto layout = GestureRecognitionWindow::layoutFor({ QRect(0, 0, 1440, 900) }, QPoint(5, 5), WindowSize::Centred);
+    window.applyLayout(layout);
+    double w = layout.frame.width, h = layout.frame.height;
+
+    EXPECT_EQ(view->geometry(), QRect(0, 0, qRound(w), qRound(h)));
+    EXPECT_EQ(window.appIconAlert()->geometry(), QRectF((w - h / 2) / 2, h - h / 3.4 - h / 2, h / 2, h / 2).toRect());
+    EXPECT_EQ(window.partialIconAlert()->geometry(), QRectF(w / 40, h - w / 50 - w / 6.4, w / 6.4, w / 6.4).toRect());
+    EXPECT_EQ(window.partialDescriptionAlert()->geometry().width(), qRound(w)) << "long texts run past the right edge";
+    EXPECT_EQ(window.appDescriptionAlert()->font().pixelSize(), qRound(w / 26));
+    EXPECT_EQ(window.partialDescriptionAlert()->font().pixelSize(), qRound(w / 40));
+    for (QWidget* control : window.findChildren<QWidget*>())
+        EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
+}
+
+TEST(GestureRecognitionViewTest, paintsStrokesGreenOverADarkEdgeOnlyWhileCapturing)
+{
+    ManualClock clock;
+    MultitouchManager manager({ std::make_shared<FakeFramework>(), std::make_shared<FakeTimers>(),
+                                std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() });
+    GestureRecognitionView view(clock, clock, [] { return CaptureSettings { false, false, 5 }; }, manager);
+    view.resize(950, 300);
+    view.startDetectingGesture(CaptureMode::Normal);
+    auto send = [&](QEvent::Type type, QPointF position, Qt::MouseButtons held) {
+        QMouseEvent event(type, position, view.mapToGlobal(position), Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &event);
+    };
+    send(QEvent::MouseButtonPress, { 100, 150 }, Qt::LeftButton);
+    send(QEvent::MouseMove, { 800, 150 }, Qt::LeftButton);
+
+    // 950 / 95 gives a 10-pixel line inside a 15-pixel dark edge.
+    QImage drawn = view.grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(400, 150), QColor(49, 212, 74));
+    QColor edge = drawn.pixelColor(400, 156);
+    EXPECT_EQ(edge.red(), 0);
+    EXPECT_NEAR(edge.alphaF(), 0.36, 0.02);
+    EXPECT_EQ(drawn.pixelColor(400, 165).alpha(), 0);
+
+    view.finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    EXPECT_EQ(view.grab().toImage().pixelColor(400, 150).alpha(), 0) << "an ended capture leaves the view blank";
+}
