@@ -164,3 +164,25 @@ TEST_F(LaunchableCatalogueTest, lookupsDuringRefetchesAlwaysSeeAWholeList)
     reader.join();
     EXPECT_EQ(misses, 0);
 }
+
+// A lookup also misses while a disk is unmounted or a bookmarks file is being rewritten;
+// only a list rebuilt without the identity may cost the user a gesture.
+TEST_F(LaunchableCatalogueTest, aTargetIsGoneOnlyWhenItsRebuiltListLacksIt)
+{
+    writeFile(builtIn / "Present", "#!/bin/sh\n", true);
+    EXPECT_FALSE(catalogue->isGone((builtIn / "Present").string()));
+    EXPECT_TRUE(catalogue->isGone((builtIn / "Removed").string()));
+    EXPECT_FALSE(catalogue->isGone((root / "unmounted/Scripts/Backup").string()));
+
+    writeDesktopEntry(systemData, "quiet.desktop", "Quiet", "NoDisplay=true\n");
+    EXPECT_FALSE(catalogue->isGone("quiet.desktop")) << "a hidden entry may show again";
+    EXPECT_TRUE(catalogue->isGone("uninstalled.desktop"));
+
+    std::string page = "com.google.Chrome:https://kept.example/";
+    auto bookmarks = configHome / "google-chrome/Default/Bookmarks";
+    writeFile(bookmarks, "{\"roots\": {\"bookmark_bar\": {\"children\": [");
+    EXPECT_FALSE(catalogue->isGone(page)) << "a file caught mid-write proves nothing";
+    writeFile(bookmarks, R"({"roots": {"bookmark_bar": {"children": [{"type": "url", "name": "Other", "url": "https://other.example/"}]}}})");
+    EXPECT_TRUE(catalogue->isGone(page));
+    EXPECT_FALSE(catalogue->isGone("com.example.Unknown:https://kept.example/"));
+}
