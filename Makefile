@@ -2,11 +2,15 @@
 # missing Debian packages first.
 BUILD_DIR ?= build
 FUZZ_DIR ?= build-fuzz
+SANITIZER_DIR ?= build-sanitizers
+SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+# GCC reports false uninitialised-use warnings inside instrumented std::variant code.
+SANITIZER_WARNINGS := -Wno-maybe-uninitialized
 BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
 ARGS ?=
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build run test check-sanitizers bench fuzz clean
 
 all: build
 
@@ -25,6 +29,16 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2
 
+# The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer; the
+# benchmarks are left out, since their timings mean nothing under instrumentation.
+check-sanitizers: deps
+	cmake -S . -B $(SANITIZER_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIBLO_BENCH=OFF \
+	  "-DCMAKE_CXX_FLAGS=$(SANITIZER_FLAGS) $(SANITIZER_WARNINGS)" "-DCMAKE_C_FLAGS=$(SANITIZER_FLAGS)" \
+	  "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZER_FLAGS)"
+	cmake --build $(SANITIZER_DIR)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir $(SANITIZER_DIR) --output-on-failure -j 2
+
 bench: build
 	scripts/run-benchmarks.sh $(BUILD_DIR)
 
@@ -38,4 +52,4 @@ fuzz: deps
 	  -artifact_prefix=$(FUZZ_DIR)/
 
 clean:
-	rm -rf $(BUILD_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(SANITIZER_DIR)
