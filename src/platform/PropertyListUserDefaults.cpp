@@ -35,10 +35,10 @@ void PropertyListUserDefaults::load()
     if (!read || !read.value())
         return;
     const std::string* bytes = &*read.value();
-    PlistPointer parsed = parsePropertyList(bytes->data(), bytes->size());
-    if (parsed && plist_get_node_type(parsed.get()) == PLIST_DICT) {
+    auto parsed = parsePropertyList(bytes->data(), bytes->size());
+    if (parsed && plist_get_node_type(parsed->get()) == PLIST_DICT) {
         plist_free(m_root);
-        m_root = parsed.release();
+        m_root = parsed->release();
         return;
     }
     writeBeside(".unreadable-" + SafeFile::timestamp(), *bytes);
