@@ -12,8 +12,8 @@ namespace scriblo {
 // reference to it, so a few hundred hostile bytes can overflow the stack or claim
 // gigabytes; the shape is measured first and bytes beyond the limits never reach it.
 struct PropertyListShape {
-    // A full gesture store (1,024 gestures of 1,024 points) expands to about 9.5 million
-    // nodes, which libplist holds in roughly a gigabyte; the limit leaves room for
+    // A full gesture store (1,024 gestures of 1,024 points) expands to about 10.5 million
+    // nodes, which libplist holds in about 1.4 GB; the limit leaves room for
     // archives written elsewhere and refuses anything far beyond.
     static constexpr uint64_t maximumNodeCount = uint64_t(1) << 24;
     // Far deeper than any real store or bookmarks file, far shallower than the stack.
