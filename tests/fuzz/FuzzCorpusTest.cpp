@@ -8,6 +8,16 @@
 
 using namespace scriblo;
 
+namespace scriblo::FuzzEntryPoints {
+
+// Test names and failures show the parser's name rather than the entry's bytes.
+void PrintTo(const Target& target, std::ostream* stream)
+{
+    *stream << target.name;
+}
+
+}
+
 namespace {
 
 class FuzzCorpusTest : public ::testing::TestWithParam<FuzzEntryPoints::Target> { };
