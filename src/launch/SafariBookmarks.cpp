@@ -3,7 +3,6 @@
 #include "core/PlistPointer.h"
 #include "launch/BookmarkFile.h"
 
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <plist/plist.h>
@@ -12,16 +11,19 @@ namespace scriblo::SafariBookmarks {
 
 namespace {
 
+// A string holding a NUL is no title or address; the library's own copying call would
+// abort on one.
 std::optional<std::string> text(plist_t node)
 {
     if (!PLIST_IS_STRING(node))
         return std::nullopt;
-    char* value = nullptr;
-    plist_get_string_val(node, &value);
+    uint64_t length = 0;
+    const char* value = plist_get_string_ptr(node, &length);
     if (!value)
         return std::nullopt;
-    std::string result(value);
-    std::free(value);
+    std::string result(value, length);
+    if (result.find('\0') != std::string::npos)
+        return std::nullopt;
     return result;
 }
 
