@@ -42,14 +42,21 @@ check-sanitizers: deps
 bench: build
 	scripts/run-benchmarks.sh $(BUILD_DIR)
 
+# Runs every parser's fuzzer for FUZZ_SECONDS each, from its kept corpus in
+# tests/fuzz/corpus/NAME (replayed by the normal build's tests). New inputs gather in
+# $(FUZZ_DIR)/corpus/NAME; a crash stops the run and leaves its input as
+# $(FUZZ_DIR)/NAME-crash-*, to be fixed and then kept in the tests' corpus.
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DSCRIBLO_FUZZ=ON
-	cmake --build $(FUZZ_DIR) --target fuzz_keyed_archive
-	mkdir -p $(FUZZ_DIR)/corpus
-	./$(FUZZ_DIR)/fuzz/fuzz_keyed_archive $(FUZZ_DIR)/corpus tests/core/fuzz-corpus \
-	  -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=1024 \
-	  -artifact_prefix=$(FUZZ_DIR)/
+	cmake --build $(FUZZ_DIR) --target fuzzers
+	set -e; for fuzzer in $(FUZZ_DIR)/fuzz/fuzz_*; do \
+	  name=$${fuzzer##*/fuzz_}; \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$name; \
+	  $$fuzzer $(FUZZ_DIR)/corpus/$$name tests/fuzz/corpus/$$name \
+	    -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
+	    -artifact_prefix=$(FUZZ_DIR)/$$name-; \
+	done
 
 clean:
 	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(SANITIZER_DIR)
