@@ -81,9 +81,13 @@ void LaunchableCatalogue::appendScripts(LaunchableList& list, const std::filesys
 
 LaunchableListHandle LaunchableCatalogue::fetchWebPageArray()
 {
-    auto list = BookmarkPages::pages(m_workspace);
-    sortByDisplayName(list);
-    return publish(Shelf::WebPages, std::move(list));
+    auto pages = BookmarkPages::pages(m_workspace);
+    sortByDisplayName(pages.list);
+    {
+        std::lock_guard lock(m_mutex);
+        m_skippedBookmarkFiles = pages.skipped;
+    }
+    return publish(Shelf::WebPages, std::move(pages.list));
 }
 
 LaunchableListHandle LaunchableCatalogue::fetchNormalAppArray()
@@ -171,6 +175,12 @@ bool LaunchableCatalogue::isGone(const std::string& launchId) const
     if (TargetGoneCheck::isPage(launchId))
         return TargetGoneCheck::pageGone(launchId);
     return launchId.ends_with(".desktop") && TargetGoneCheck::applicationGone(launchId);
+}
+
+std::vector<std::string> LaunchableCatalogue::skippedBookmarkFiles() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_skippedBookmarkFiles;
 }
 
 std::optional<std::string> LaunchableCatalogue::userScriptsProblem() const

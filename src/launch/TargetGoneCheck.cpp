@@ -23,22 +23,24 @@ namespace {
 
 struct BookmarksSource {
     const char* browserId;
-    std::function<std::vector<Bookmark>()> read;
+    // Empty when the browser names no file.
+    std::function<std::filesystem::path()> file;
+    std::function<Expected<std::vector<Bookmark>>(const std::filesystem::path&)> read;
 };
 
-std::vector<Bookmark> firefoxBookmarks()
+std::filesystem::path firefoxPlaces()
 {
     auto profile = FirefoxBookmarks::defaultProfile(XdgPaths::home() / ".mozilla/firefox");
-    return profile ? FirefoxBookmarks::read(*profile / "places.sqlite") : std::vector<Bookmark> {};
+    return profile && *profile ? **profile / "places.sqlite" : std::filesystem::path();
 }
 
 const std::vector<BookmarksSource>& bookmarksSources()
 {
     static const std::vector<BookmarksSource> sources {
-        { ChromePage::browserId, [] { return ChromeBookmarks::read(XdgPaths::configHome() / "google-chrome/Default/Bookmarks"); } },
-        { ChromiumPage::browserId, [] { return ChromeBookmarks::read(XdgPaths::configHome() / "chromium/Default/Bookmarks"); } },
-        { FirefoxPage::browserId, firefoxBookmarks },
-        { SafariPage::browserId, [] { return SafariBookmarks::read(BookmarkPages::safariBookmarksFile()); } },
+        { ChromePage::browserId, [] { return XdgPaths::configHome() / "google-chrome/Default/Bookmarks"; }, ChromeBookmarks::read },
+        { ChromiumPage::browserId, [] { return XdgPaths::configHome() / "chromium/Default/Bookmarks"; }, ChromeBookmarks::read },
+        { FirefoxPage::browserId, firefoxPlaces, FirefoxBookmarks::read },
+        { SafariPage::browserId, BookmarkPages::safariBookmarksFile, SafariBookmarks::read },
     };
     return sources;
 }
@@ -52,13 +54,19 @@ const BookmarksSource* sourceOf(const std::string& launchId)
     return nullptr;
 }
 
-// The readers give nothing both for a file they could not use and for an empty bar, so
-// only a bar with links in it proves that the file was read and parsed. An emptied bar
-// keeps its gestures, which costs no more than a stale entry.
+// Only a file that is there and parses says anything. A database Firefox keeps locked
+// reads as an empty bar, so an empty bar proves nothing either; an emptied bar keeps its
+// gestures, which costs no more than a stale entry.
 std::optional<std::vector<Bookmark>> readBar(const BookmarksSource& source)
 {
-    auto bookmarks = source.read();
-    return bookmarks.empty() ? std::nullopt : std::optional(std::move(bookmarks));
+    auto file = source.file();
+    std::error_code error;
+    if (file.empty() || !std::filesystem::is_regular_file(file, error))
+        return std::nullopt;
+    auto bookmarks = source.read(file);
+    if (!bookmarks || bookmarks->empty())
+        return std::nullopt;
+    return std::move(*bookmarks);
 }
 
 bool samePath(const std::filesystem::path& left, const std::filesystem::path& right)
