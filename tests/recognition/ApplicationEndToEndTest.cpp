@@ -237,3 +237,19 @@ TEST_F(ApplicationEndToEndTest, aSecondStartExitsAtOnceAndTheFirstKeepsRunning)
     pause(200);
     EXPECT_EQ(application.state(), QProcess::Running);
 }
+
+TEST(ApplicationWithoutDisplayTest, saysInOneLineThatDisplayIsMissingAndFails)
+{
+    ensureCoreApplication();
+    QProcess application;
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    application.setProcessEnvironment(environment);
+    application.start(QStringLiteral(SCRIBLO_BINARY_DIR "/scriblo"), {});
+    ASSERT_TRUE(application.waitForFinished(10000));
+    EXPECT_EQ(application.exitCode(), 1);
+    QByteArray error = application.readAllStandardError();
+    EXPECT_EQ(error.count('\n'), 1) << error.constData();
+    EXPECT_TRUE(error.contains("DISPLAY")) << error.constData();
+}
