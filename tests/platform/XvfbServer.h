@@ -34,7 +34,14 @@ private:
         if (pipe2(ready, O_CLOEXEC) != 0)
             return;
         m_server = std::make_unique<QProcess>();
-        m_server->setChildProcessModifier([&ready] { dup2(ready[1], 3); });
+        // With standard input closed (as under ctest) the pipe's write end may already be
+        // descriptor 3, where dup2 would leave it to be closed at exec.
+        m_server->setChildProcessModifier([&ready] {
+            if (ready[1] == 3)
+                fcntl(3, F_SETFD, 0);
+            else
+                dup2(ready[1], 3);
+        });
         m_server->start(QStringLiteral("Xvfb"), { QStringLiteral(":%1").arg(number), QStringLiteral("-displayfd"),
                                                   QStringLiteral("3"), QStringLiteral("-noreset"),
                                                   QStringLiteral("-nolisten"), QStringLiteral("tcp"),
