@@ -173,7 +173,10 @@ void AppController::takeInOutsideChanges()
         return;
     }
     m_gestureRecognitionController->recognitionModel().fetchAndLoadGestures();
-    m_gestureSetupController->setupModel().settings().fetchAll();
+    // A gesture bound from the command line may name a target added since the start.
+    GestureSetupModel& setupModel = m_gestureSetupController->setupModel();
+    setupModel.catalogue().fetchAll();
+    setupModel.settings().fetchAll();
 }
 
 void AppController::watchQuitSignals()

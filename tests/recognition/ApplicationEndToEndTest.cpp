@@ -155,10 +155,9 @@ TEST_F(ApplicationEndToEndTest, mouseModeOpensOnThePointersScreenAndLaunchesTheD
 {
     ASSERT_EQ(runCommand({ QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("multitouchOption"),
                            QStringLiteral("false") }), 0);
-    std::string script = makeScript(QStringLiteral("mouse"));
     startApplication();
-    // Imported while the application runs: it must follow the store.
-    importZigzag(script);
+    // Made and bound while the application runs: it must follow the store.
+    importZigzag(makeScript(QStringLiteral("mouse")));
     pause(1000);
 
     DesktopHand hand;
