@@ -123,7 +123,7 @@ QWidget* GestureSetupWindow::buildSettings()
     grid->addWidget(readingDelayTimeField, 1, 1);
 
     multitouchRecognitionLabel = fieldLabel(tr("Draw with:"));
-    multitouchOptionField = checkBox(tr("Touchpad instead of mouse"), tr("Draw on the touchpad"));
+    multitouchOptionField = checkBox(tr("Touchpad"), tr("Draw on the touchpad instead of with the mouse"));
     fullscreenOptionField = checkBox(tr("Full screen drawing"), tr("Full screen recognition window"));
     quickdrawOptionField = checkBox(tr("Quickdraw"), tr("Quickdraw with three fingers"));
     loginStartOptionField = checkBox(tr("Start at login"), tr("Start at login"));

@@ -8,6 +8,7 @@
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPainter>
 
@@ -31,6 +32,7 @@ protected:
                   R"({"type":"url","name":"Weather","url":"https://weather.example/"}]}}})");
         writeFile(systemData / "applications/google-chrome.desktop",
                   "[Desktop Entry]\nType=Application\nName=Google Chrome\nExec=/bin/true\n");
+        storage->setBool(true, Settings::quickdrawOptionKey);
         startController();
         controller->toggleSetupWindow(QPoint(400, 10));
         clock.advanceBy(std::chrono::milliseconds(200));
