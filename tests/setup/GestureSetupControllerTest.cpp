@@ -3,15 +3,18 @@
 
 #include "appearance/AppSegmentedControl.h"
 #include "appearance/AppTableView.h"
+#include "appearance/DarkableImage.h"
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
+#include "setup/TrayStatusItem.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace scriblo;
 using namespace scriblo::testing;
@@ -282,4 +285,22 @@ TEST_F(GestureSetupControllerTest, theTablesFocusAndTheRefreshDoNotCallEachOther
     EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff());
     window().launchableTableView->setFocus();
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+}
+
+TEST_F(GestureSetupControllerTest, theWindowHangsBelowThePointerInsideTheScreenAndMovesOnlyWhileShown)
+{
+    startController();
+    QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    controller->toggleSetupWindow(screen.topLeft() + QPoint(400, 20));
+    EXPECT_EQ(window().pos(), screen.topLeft() + QPoint(std::max(0, 400 - window().width() / 2), 20));
+    controller->hideSetupWindow();
+    controller->repositionSetupWindow();
+    EXPECT_EQ(window().pos(), QPoint(-10000, -10000));
+}
+
+TEST_F(GestureSetupControllerTest, theStatusIconIsOursAndDarkable)
+{
+    DarkableImage icon = TrayStatusItem::statusIcon();
+    EXPECT_TRUE(icon.darkable());
+    EXPECT_FALSE(icon.pixmap(QSize(22, 22)).isNull());
 }
