@@ -60,6 +60,10 @@ public:
     LaunchableArrayModel& launchableArray() { return *m_launchableArray; }
     TrayStatusItem* statusItem() const { return m_statusItem.get(); }
 
+    // For an application object that makes this controller before the recognition
+    // side, which in turn reads the settings through it.
+    void setRecognitionSide(RecognitionSide recognition) { m_services.recognition = std::move(recognition); }
+
     void applicationDidFinishLaunching();
 
     // Opens or closes the window; `pointer` is where the user clicked, for placing the
