@@ -15,6 +15,7 @@
 #include "platform/X11StartupNotifier.h"
 #include "appearance/DarkMode.h"
 #include "recognition/GestureRecognitionController.h"
+#include "recognition/GestureRecognitionView.h"
 #include "setup/GestureSetupController.h"
 
 #include <QCoreApplication>
@@ -124,7 +125,8 @@ void AppController::createPlatformServices()
 
 void AppController::createControllers()
 {
-    GestureSetupModel::Services setupServices {
+    GestureSetupController::Services setupServices;
+    setupServices.model = {
         std::make_shared<DesktopWorkspace>(std::make_shared<X11StartupNotifier>()),
         BuiltInScripts::folder(),
         m_preferences,
@@ -133,7 +135,11 @@ void AppController::createControllers()
         // effect must not settle on mouse mode for good.
         [] { return multitouch().touchpadPresent(); },
     };
+    setupServices.clock = &m_clock;
+    setupServices.timers = &m_timers;
+    setupServices.multitouch = &multitouch();
     m_gestureSetupController = std::make_unique<GestureSetupController>(std::move(setupServices));
+    connect(m_gestureSetupController.get(), &GestureSetupController::quitRequested, this, &AppController::closeAndQuit);
     GestureRecognitionController::Services recognitionServices {
         m_clock,
         m_timers,
@@ -141,13 +147,20 @@ void AppController::createControllers()
         m_gestureSetupController->setupModel(),
         multitouch(),
         *m_eventFilter,
-        [this] { return m_gestureSetupController->setupWindowVisible(); },
+        [this] { return m_gestureSetupController->isSetupWindowVisible(); },
         m_compositor && m_compositor->isCompositing(),
     };
     m_gestureRecognitionController = std::make_unique<GestureRecognitionController>(std::move(recognitionServices));
     if (m_compositor)
         connect(m_compositor.get(), &Compositor::compositingChanged, m_gestureRecognitionController.get(),
                 &GestureRecognitionController::setCompositing);
+    // The setup side is made first because the recognition side reads the settings
+    // through it; it learns of the recognition side once that exists.
+    GestureRecognitionController* recognition = m_gestureRecognitionController.get();
+    m_gestureSetupController->setRecognitionSide({
+        &recognition->recognitionModel(),
+        [recognition] { return recognition->recognitionView() && recognition->recognitionView()->detectingInput(); },
+    });
 }
 
 void AppController::printInputSources(const std::string& mouseLine)

@@ -29,8 +29,9 @@ void GestureCapture::startDetectingGesture(CaptureMode mode)
     m_mouseStrokeIndex = 0;
     m_mode = mode;
     m_initialMultitouchDeviceId.reset();
-    m_checkPartialGestureTimer.startRepeating(partialCheckInterval, [this] { checkPartialGesture(); });
-    m_noInputTimer.startOnce(noInputTimeout, [this] { finishDetectingGesture(CaptureEnding::DiscardStrokes); });
+    if (m_callbacks.checkPartially)
+        m_checkPartialGestureTimer.startRepeating(partialCheckInterval, [this] { checkPartialGesture(); });
+    m_noInputTimer.startOnce(m_noInputTimeout, [this] { finishDetectingGesture(CaptureEnding::DiscardStrokes); });
     m_detectingInput = true;
     if (!m_settings().multitouchOption)
         return;

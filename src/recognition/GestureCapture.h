@@ -51,6 +51,9 @@ public:
                    CaptureCallbacks callbacks);
 
     void setViewSize(double width, double height);
+    // The setup window waits longer for a first stroke than a recognition does, since
+    // its user has just pressed a button rather than made a start gesture.
+    void setNoInputTimeout(SteadyDuration timeout) { m_noInputTimeout = timeout; }
 
     // Starting again while capturing drops the running capture's strokes.
     void startDetectingGesture(CaptureMode mode);
@@ -85,6 +88,7 @@ private:
     CaptureCallbacks m_callbacks;
     double m_viewWidth = 0;
     double m_viewHeight = 0;
+    SteadyDuration m_noInputTimeout = noInputTimeout;
 
     bool m_detectingInput = false;
     CaptureMode m_mode = CaptureMode::Normal;

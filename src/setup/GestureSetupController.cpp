@@ -1,30 +1,425 @@
 #include "setup/GestureSetupController.h"
 
-#include <QWidget>
+#include "appearance/AppSegmentedControl.h"
+#include "appearance/AppTableView.h"
+#include "appearance/RepeatedImageView.h"
+#include "core/GestureRecognitionModel.h"
+#include "core/UserDefaults.h"
+#include "setup/GestureSetupView.h"
+#include "setup/GestureSetupWindow.h"
+#include "setup/LaunchableArrayModel.h"
+#include "setup/SettingsInput.h"
+#include "setup/SetupWindowPlacement.h"
+#include "setup/TrayStatusItem.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 
 namespace scriblo {
 
-GestureSetupController::GestureSetupController(GestureSetupModel::Services services, QObject* parent)
+namespace {
+
+const QPoint hiddenPosition(-10000, -10000);
+
+GeometryRect geometryOf(const QRect& rect)
+{
+    return { double(rect.x()), double(rect.y()), double(rect.width()), double(rect.height()) };
+}
+
+}
+
+GestureSetupController::GestureSetupController(Services services, QObject* parent)
     : QObject(parent)
-    , m_setupModel(std::make_unique<GestureSetupModel>(std::move(services)))
+    , m_services(std::move(services))
+    , m_fade(*m_services.clock, *m_services.timers,
+             { [this](double alpha) { m_setupWindow->setWindowOpacity(alpha); },
+               [this] {
+                   m_setupWindow->activateWindow();
+                   m_setupWindow->raise();
+               },
+               [this] {
+                   m_setupWindow->hide();
+                   m_setupWindow->move(hiddenPosition);
+               } })
 {
+    awakeFromNib();
+}
+
+GestureSetupController::~GestureSetupController()
+{
+    // The view's replay and capture refer to the window's widgets; end them first.
+    if (m_setupView) {
+        m_setupView->cancelReplay();
+        m_setupView->finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    }
+}
+
+void GestureSetupController::awakeFromNib()
+{
+    m_setupView = new GestureSetupView(*m_services.clock, *m_services.timers, m_services.multitouch);
+    m_setupWindow = std::make_unique<GestureSetupWindow>(m_setupView);
+    m_launchableArray = new LaunchableArrayModel(this);
+    m_setupWindow->launchableTableView->setModel(m_launchableArray);
+    m_setupView->setCallbacks({
+        [this](bool show) { showDrawNotification(show); },
+        [this](std::vector<GestureStroke> strokes) { saveGestureWithStrokes(std::move(strokes)); },
+        [this] {
+            const Settings& settings = m_setupModel->settings();
+            // The setup view always draws centred, so its redraws never take the
+            // full-screen interval.
+            return CaptureSettings { settings.multitouchOption(), false, settings.readingDelayTime() };
+        },
+    });
+    connectControls();
+    hideSetupWindow();
+    m_setupModel = std::make_unique<GestureSetupModel>(m_services.model);
     m_setupModel->setup();
+    if (m_services.withTray) {
+        m_statusItem = std::make_unique<TrayStatusItem>();
+        connect(m_statusItem.get(), &TrayStatusItem::toggleRequested, this,
+                [this](QPoint pointer) { toggleSetupWindow(pointer); });
+        connect(m_statusItem.get(), &TrayStatusItem::quitRequested, this, &GestureSetupController::quitRequested);
+        connect(m_statusItem.get(), &TrayStatusItem::hostAvailabilityChanged, this,
+                [this](bool available) { m_setupWindow->trayHint->setVisible(!available); });
+    }
 }
 
-GestureSetupController::~GestureSetupController() = default;
-
-bool GestureSetupController::setupWindowVisible() const
+void GestureSetupController::connectControls()
 {
-    QWidget* window = setupWindow();
-    return window && window->isVisible();
-}
-
-void GestureSetupController::toggleSetupWindow()
-{
+    GestureSetupWindow& window = *m_setupWindow;
+    connect(window.launchableTypePicker, &AppSegmentedControl::segmentChosen, this,
+            &GestureSetupController::launchableTypeChanged);
+    connect(window.launchableTableView, &AppTableView::tableViewFocus, this, &GestureSetupController::tableViewFocus);
+    connect(window.launchableTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &GestureSetupController::tableViewSelectionDidChange);
+    connect(window.assignGestureButton, &QPushButton::clicked, this, &GestureSetupController::assignSelectedGesture);
+    connect(window.showGestureButton, &QPushButton::clicked, this, &GestureSetupController::showSelectedGesture);
+    connect(window.clearGestureButton, &QPushButton::clicked, this, &GestureSetupController::clearSelectedGesture);
+    connect(window.minimumRecognitionScoreField, &QLineEdit::editingFinished, this,
+            &GestureSetupController::minimumRecognitionScoreChanged);
+    connect(window.readingDelayTimeField, &QLineEdit::editingFinished, this,
+            &GestureSetupController::readingDelayTimeChanged);
+    connect(window.multitouchOptionField, &QCheckBox::clicked, this, &GestureSetupController::multitouchOptionChanged);
+    connect(window.fullscreenOptionField, &QCheckBox::clicked, this, &GestureSetupController::fullscreenOptionChanged);
+    connect(window.quickdrawOptionField, &QCheckBox::clicked, this, &GestureSetupController::quickdrawOptionChanged);
+    connect(window.loginStartOptionField, &QCheckBox::clicked, this, &GestureSetupController::loginStartOptionChanged);
+    connect(window.backgroundView, &RepeatedImageView::clicked, this, &GestureSetupController::updateSetupControls);
+    connect(&window, &GestureSetupWindow::resignedKey, this, &GestureSetupController::windowDidResignKey);
+    for (QScreen* screen : QGuiApplication::screens())
+        connect(screen, &QScreen::availableGeometryChanged, this, &GestureSetupController::repositionSetupWindow);
 }
 
 void GestureSetupController::applicationDidFinishLaunching()
 {
+    bool trayShown = false;
+    if (m_statusItem) {
+        m_statusItem->show();
+        trayShown = m_statusItem->hostAvailable();
+        m_setupWindow->trayHint->setVisible(!trayShown);
+    }
+    m_setupWindow->launchableTypePicker->setSelectedSegment(0);
+    m_launchableArray->setContent(m_setupModel->catalogue().normalAppArray());
+    updateSetupControls();
+    // A new user, or one without a tray to click, sees where to begin.
+    if (!hasStoredGestures() || (m_statusItem && !trayShown))
+        toggleSetupWindow();
+    else
+        hideSetupWindow();
+}
+
+bool GestureSetupController::hasStoredGestures() const
+{
+    auto model = m_services.recognition.recognitionModel;
+    if (!model)
+        return false;
+    auto gestures = model->gestureDetector()->loadedGestures();
+    return gestures && !gestures->empty();
+}
+
+void GestureSetupController::updateSetupControls()
+{
+    m_setupView->resetAll();
+    {
+        m_refreshing = true;
+        m_setupWindow->launchableTableView->setFocus(Qt::OtherFocusReason);
+        m_refreshing = false;
+    }
+    QModelIndexList rows = m_setupWindow->launchableTableView->selectionModel()->selectedRows();
+    m_launchableSelectedIndex = rows.isEmpty() ? -1 : rows.front().row();
+    setButtons(SetupButtonRules::afterRefresh(m_buttons, selection()));
+    writeSettingsToControls();
+}
+
+SetupButtonRules::Selection GestureSetupController::selection() const
+{
+    auto launchable = selectedLaunchable();
+    if (!launchable)
+        return SetupButtonRules::Selection::None;
+    auto model = m_services.recognition.recognitionModel;
+    bool stored = model && model->getGestureWithIdentity(launchable->launchId());
+    return stored ? SetupButtonRules::Selection::TargetWithGesture : SetupButtonRules::Selection::TargetWithoutGesture;
+}
+
+void GestureSetupController::writeSettingsToControls()
+{
+    const Settings& settings = m_setupModel->settings();
+    GestureSetupWindow& window = *m_setupWindow;
+    window.minimumRecognitionScoreField->setText(QString::number(settings.minimumRecognitionScore()));
+    window.readingDelayTimeField->setText(QString::number(settings.readingDelayTime()));
+    window.multitouchOptionField->setChecked(settings.multitouchOption());
+    window.fullscreenOptionField->setChecked(settings.fullscreenOption());
+    window.loginStartOptionField->setChecked(settings.loginStartOption());
+    window.quickdrawOptionField->setChecked(settings.quickdrawOption());
+}
+
+void GestureSetupController::setButtons(SetupButtons buttons)
+{
+    m_buttons = buttons;
+    m_setupWindow->assignGestureButton->setEnabled(buttons.assign);
+    m_setupWindow->showGestureButton->setEnabled(buttons.show);
+    m_setupWindow->clearGestureButton->setEnabled(buttons.clear);
+}
+
+std::shared_ptr<Launchable> GestureSetupController::selectedLaunchable() const
+{
+    return m_launchableArray->launchableAt(m_launchableSelectedIndex);
+}
+
+void GestureSetupController::launchableTypeChanged()
+{
+    LaunchableCatalogue& catalogue = m_setupModel->catalogue();
+    int segment = m_setupWindow->launchableTypePicker->selectedSegment();
+    switch (segment) {
+    case 0:
+        m_launchableArray->setContent(catalogue.fetchNormalAppArray());
+        break;
+    case 1:
+        m_launchableArray->setContent(catalogue.fetchWebPageArray());
+        break;
+    case 2:
+        m_launchableArray->setContent(catalogue.fetchScriptArray());
+        shouldShowCustomScriptsAlert();
+        break;
+    case 3:
+        m_launchableArray->setContent(catalogue.fetchUtilitiesAppArray());
+        break;
+    case 4:
+        m_launchableArray->setContent(catalogue.fetchSystemAppArray());
+        break;
+    default:
+        break;
+    }
+    setButtons(SetupButtonRules::allOff());
+}
+
+void GestureSetupController::tableViewFocus(bool lost)
+{
+    if (!lost) {
+        // The refresh itself gave the focus; refreshing again would never end.
+        if (!m_refreshing)
+            updateSetupControls();
+        return;
+    }
+    // Moving the keyboard from the table to the buttons that act on its selection must
+    // leave them usable.
+    QWidget* next = QApplication::focusWidget();
+    GestureSetupWindow& window = *m_setupWindow;
+    if (next == window.assignGestureButton || next == window.showGestureButton || next == window.clearGestureButton)
+        return;
+    setButtons(SetupButtonRules::allOff());
+}
+
+void GestureSetupController::tableViewSelectionDidChange()
+{
+    m_setupView->finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    updateSetupControls();
+}
+
+void GestureSetupController::showDrawNotification(bool show)
+{
+    QLabel* prompt = m_setupWindow->drawNotificationText;
+    prompt->setText(m_setupModel->settings().multitouchOption() ? tr("Draw now!") : tr("Draw here!"));
+    prompt->setVisible(show);
+}
+
+void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> strokes)
+{
+    auto launchable = selectedLaunchable();
+    auto model = m_services.recognition.recognitionModel;
+    if (launchable && model && !strokes.empty())
+        model->saveGestureWithStrokes(std::move(strokes), launchable->launchId());
+    updateSetupControls();
+}
+
+void GestureSetupController::assignSelectedGesture()
+{
+    setButtons(SetupButtonRules::allOff());
+    m_setupView->startDetectingGesture();
+}
+
+void GestureSetupController::showSelectedGesture()
+{
+    m_setupView->cancelReplay();
+    auto launchable = selectedLaunchable();
+    auto model = m_services.recognition.recognitionModel;
+    if (!launchable || !model)
+        return;
+    if (auto gesture = model->getGestureWithIdentity(launchable->launchId()))
+        m_setupView->showGesture(gesture);
+}
+
+void GestureSetupController::clearSelectedGesture()
+{
+    auto launchable = selectedLaunchable();
+    auto model = m_services.recognition.recognitionModel;
+    if (launchable && model)
+        model->deleteGestureWithName(launchable->launchId());
+    updateSetupControls();
+}
+
+void GestureSetupController::shouldShowCustomScriptsAlert()
+{
+    UserDefaults& storage = *m_services.model.storage;
+    if (storage.boolForKey(shownCustomScriptsAlertKey))
+        return;
+    // Stored before the notice shows, so that it is shown at most once, ever.
+    storage.setBool(true, shownCustomScriptsAlertKey);
+    storage.synchronize();
+    m_showingCustomScriptsAlert = true;
+    QString folder = QString::fromStdString(LaunchableCatalogue::userScriptsFolder().string());
+    auto notice = new QMessageBox(QMessageBox::Information, tr("Custom Scripts"),
+                                  tr("Custom Scripts"), QMessageBox::NoButton, m_setupWindow.get());
+    notice->setInformativeText(
+        tr("You can add your own scripts to this list by placing executable files under %1").arg(folder));
+    notice->setAccessibleName(tr("Custom scripts notice"));
+    notice->addButton(tr("Cool!"), QMessageBox::AcceptRole)->setAccessibleName(tr("Cool!"));
+    notice->setWindowModality(Qt::WindowModal);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    connect(notice, &QMessageBox::finished, this, &GestureSetupController::finishShowingCustomScriptsAlert);
+    notice->open();
+}
+
+void GestureSetupController::finishShowingCustomScriptsAlert()
+{
+    m_showingCustomScriptsAlert = false;
+}
+
+void GestureSetupController::positionSetupWindow()
+{
+    std::optional<GeometryRect> icon;
+    if (m_statusItem)
+        if (auto geometry = m_statusItem->iconGeometry())
+            icon = geometryOf(*geometry);
+    QPoint pointer = m_pointerAtClick.value_or(QCursor::pos());
+    QPoint anchor = icon ? QPoint(int(icon->x), int(icon->y)) : pointer;
+    QScreen* screen = QGuiApplication::screenAt(anchor);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    GeometryPoint topLeft = SetupWindowPlacement::topLeft(icon, { double(pointer.x()), double(pointer.y()) },
+                                                          m_setupWindow->width(), m_setupWindow->height(),
+                                                          geometryOf(screen->availableGeometry()));
+    m_setupWindow->move(int(topLeft.x), int(topLeft.y));
+}
+
+void GestureSetupController::toggleSetupWindow(std::optional<QPoint> pointer)
+{
+    if (pointer)
+        m_pointerAtClick = pointer;
+    if (!isSetupWindowVisible()) {
+        if (m_services.recognition.detectingInput && m_services.recognition.detectingInput()) {
+            updateSetupControls();
+            return;
+        }
+        positionSetupWindow();
+        launchableTypeChanged();
+        m_setupWindow->setWindowOpacity(0);
+        m_setupWindow->show();
+        m_setupWindow->raise();
+        m_fade.open();
+    } else {
+        m_fade.close();
+    }
+    updateSetupControls();
+}
+
+void GestureSetupController::hideSetupWindow()
+{
+    m_fade.hide();
+}
+
+void GestureSetupController::windowDidResignKey()
+{
+    if (m_showingCustomScriptsAlert || !isSetupWindowVisible() || m_fade.state() == SetupWindowFade::State::Closing)
+        return;
+    m_setupView->finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    toggleSetupWindow();
+}
+
+void GestureSetupController::repositionSetupWindow()
+{
+    if (isSetupWindowVisible())
+        positionSetupWindow();
+}
+
+void GestureSetupController::changeSetting(const std::function<void(Settings&)>& change)
+{
+    m_setupView->finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    change(m_setupModel->settings());
+    updateSetupControls();
+}
+
+void GestureSetupController::minimumRecognitionScoreChanged()
+{
+    std::string text = m_setupWindow->minimumRecognitionScoreField->text().toStdString();
+    changeSetting([&text](Settings& settings) {
+        if (auto score = SettingsInput::acceptedMinimumRecognitionScore(text))
+            settings.saveMinimumRecognitionScore(*score);
+    });
+}
+
+void GestureSetupController::readingDelayTimeChanged()
+{
+    std::string text = m_setupWindow->readingDelayTimeField->text().toStdString();
+    changeSetting([&text](Settings& settings) {
+        if (auto delay = SettingsInput::acceptedReadingDelayTime(text))
+            settings.saveReadingDelayTime(*delay);
+    });
+}
+
+void GestureSetupController::multitouchOptionChanged()
+{
+    bool on = m_setupWindow->multitouchOptionField->isChecked();
+    changeSetting([on](Settings& settings) { settings.saveMultitouchOption(on); });
+}
+
+void GestureSetupController::fullscreenOptionChanged()
+{
+    bool on = m_setupWindow->fullscreenOptionField->isChecked();
+    changeSetting([on](Settings& settings) { settings.saveFullscreenOption(on); });
+}
+
+void GestureSetupController::quickdrawOptionChanged()
+{
+    bool on = m_setupWindow->quickdrawOptionField->isChecked();
+    changeSetting([on](Settings& settings) { settings.saveQuickdrawOption(on); });
+}
+
+void GestureSetupController::loginStartOptionChanged()
+{
+    bool on = m_setupWindow->loginStartOptionField->isChecked();
+    changeSetting([on](Settings& settings) {
+        settings.saveLoginStartOption(on);
+        // The box shows whether the login list really holds Scriblo now.
+        settings.fetchLoginStartOption();
+    });
 }
 
 }

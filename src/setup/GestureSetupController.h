@@ -1,34 +1,125 @@
 #pragma once
 
+#include "core/GestureStroke.h"
 #include "launch/GestureSetupModel.h"
+#include "setup/SetupButtonRules.h"
+#include "setup/SetupWindowFade.h"
 
 #include <QObject>
+#include <QPoint>
 
 #include <memory>
-
-class QWidget;
+#include <optional>
 
 namespace scriblo {
 
-// The setup side as the recognition side and the application see it: the owner of the
-// catalogue and settings, and a setup window that is not built yet and so never shows.
+class GestureRecognitionModel;
+class GestureSetupView;
+class GestureSetupWindow;
+class LaunchableArrayModel;
+class MultitouchManager;
+class TrayStatusItem;
+
+// Runs the setup window: the user picks a kind of target and a target, then assigns,
+// replays or clears the gesture bound to it, and changes the settings. It owns the
+// catalogue-and-settings model that the recognition side reads too.
 class GestureSetupController : public QObject {
     Q_OBJECT
 public:
-    // Fetches the catalogue and the settings.
-    explicit GestureSetupController(GestureSetupModel::Services services, QObject* parent = nullptr);
+    static constexpr const char* shownCustomScriptsAlertKey = "shownCustomScriptsAlert";
+
+    // What the setup side takes from the recognition side.
+    struct RecognitionSide {
+        GestureRecognitionModel* recognitionModel = nullptr;
+        // Whether a recognition is capturing a gesture now; the window does not open then.
+        std::function<bool()> detectingInput;
+    };
+
+    struct Services {
+        GestureSetupModel::Services model;
+        RecognitionSide recognition;
+        const Clock* clock = nullptr;
+        TimerService* timers = nullptr;
+        // Null where touchpads are not used, as in tests.
+        MultitouchManager* multitouch = nullptr;
+        // Tests and benchmarks run without a tray icon.
+        bool withTray = true;
+    };
+
+    explicit GestureSetupController(Services services, QObject* parent = nullptr);
     ~GestureSetupController() override;
 
     GestureSetupModel& setupModel() { return *m_setupModel; }
-    // Null while there is no setup window; a missing window counts as hidden.
-    QWidget* setupWindow() const { return nullptr; }
-    bool setupWindowVisible() const;
+    GestureSetupWindow* setupWindow() const { return m_setupWindow.get(); }
+    // From the start of the fade in until the window is hidden again.
+    bool isSetupWindowVisible() const { return m_fade.isVisible(); }
+    SetupWindowFade::State setupWindowState() const { return m_fade.state(); }
+    SetupButtons buttons() const { return m_buttons; }
+    int32_t launchableSelectedIndex() const { return m_launchableSelectedIndex; }
+    bool showingCustomScriptsAlert() const { return m_showingCustomScriptsAlert; }
+    LaunchableArrayModel& launchableArray() { return *m_launchableArray; }
+    TrayStatusItem* statusItem() const { return m_statusItem.get(); }
 
-    void toggleSetupWindow();
+    // For an application object that makes this controller before the recognition
+    // side, which in turn reads the settings through it.
+    void setRecognitionSide(RecognitionSide recognition) { m_services.recognition = std::move(recognition); }
+
     void applicationDidFinishLaunching();
 
+    // Opens or closes the window; `pointer` is where the user clicked, for placing the
+    // window when the tray does not say where its icon is.
+    void toggleSetupWindow(std::optional<QPoint> pointer = std::nullopt);
+    void hideSetupWindow();
+    void repositionSetupWindow();
+    void windowDidResignKey();
+
+    void updateSetupControls();
+    void launchableTypeChanged();
+    void tableViewFocus(bool lost);
+    void tableViewSelectionDidChange();
+    void showDrawNotification(bool show);
+    void saveGestureWithStrokes(std::vector<GestureStroke> strokes);
+    void assignSelectedGesture();
+    void showSelectedGesture();
+    void clearSelectedGesture();
+    void shouldShowCustomScriptsAlert();
+    void finishShowingCustomScriptsAlert();
+
+    void minimumRecognitionScoreChanged();
+    void readingDelayTimeChanged();
+    void multitouchOptionChanged();
+    void fullscreenOptionChanged();
+    void quickdrawOptionChanged();
+    void loginStartOptionChanged();
+
+signals:
+    void quitRequested();
+
 private:
+    void awakeFromNib();
+    void connectControls();
+    void positionSetupWindow();
+    void setButtons(SetupButtons buttons);
+    void writeSettingsToControls();
+    std::shared_ptr<Launchable> selectedLaunchable() const;
+    SetupButtonRules::Selection selection() const;
+    // Every settings handler: cancel a capture, act, refresh.
+    void changeSetting(const std::function<void(Settings&)>& change);
+    bool hasStoredGestures() const;
+
+    Services m_services;
     std::unique_ptr<GestureSetupModel> m_setupModel;
+    std::unique_ptr<GestureSetupWindow> m_setupWindow;
+    GestureSetupView* m_setupView = nullptr;
+    LaunchableArrayModel* m_launchableArray = nullptr;
+    std::unique_ptr<TrayStatusItem> m_statusItem;
+    SetupWindowFade m_fade;
+    SetupButtons m_buttons;
+    int32_t m_launchableSelectedIndex = -1;
+    bool m_showingCustomScriptsAlert = false;
+    // The refresh gives the table the focus, and the table taking the focus refreshes.
+    bool m_refreshing = false;
+    std::optional<QPoint> m_pointerAtClick;
 };
 
 }

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <cstdlib>
-#include <fcntl.h>
 #include <memory>
 #include <unistd.h>
 
@@ -12,8 +11,7 @@ namespace scriblo::testing {
 
 // A virtual X server of the test's own. Other test runs on the machine start servers
 // too, so the display number is drawn from a range by process ID and the next one is
-// tried when it is taken; the server writes the number to a pipe once it accepts
-// connections, so nothing waits on a guess.
+// tried when it is taken (the server then exits at once).
 class XvfbServer {
 public:
     explicit XvfbServer(const QString& screenSize = QStringLiteral("800x600x24"))
@@ -28,34 +26,26 @@ public:
     const QString& display() const { return m_display; }
 
 private:
+    // Polls for the server to accept connections rather than passing it a descriptor
+    // to announce itself on: QProcess's own descriptors in the child made that
+    // announcement land on the wrong file now and then, and the server then quit.
     void tryDisplay(int number, const QString& screenSize)
     {
-        int ready[2];
-        if (pipe2(ready, O_CLOEXEC) != 0)
-            return;
         m_server = std::make_unique<QProcess>();
-        // With standard input closed (as under ctest) the pipe's write end may already be
-        // descriptor 3, where dup2 would leave it to be closed at exec.
-        m_server->setChildProcessModifier([&ready] {
-            if (ready[1] == 3)
-                fcntl(3, F_SETFD, 0);
-            else
-                dup2(ready[1], 3);
-        });
-        m_server->start(QStringLiteral("Xvfb"), { QStringLiteral(":%1").arg(number), QStringLiteral("-displayfd"),
-                                                  QStringLiteral("3"), QStringLiteral("-noreset"),
+        m_server->start(QStringLiteral("Xvfb"), { QStringLiteral(":%1").arg(number), QStringLiteral("-noreset"),
                                                   QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                                                  QStringLiteral("-screen"), QStringLiteral("0"),
-                                                  screenSize });
-        close(ready[1]);
-        char written[16] = {};
-        bool started = m_server->waitForStarted(5000) && read(ready[0], written, sizeof written - 1) > 0;
-        close(ready[0]);
+                                                  QStringLiteral("-screen"), QStringLiteral("0"), screenSize });
         QString name = QStringLiteral(":%1").arg(number);
-        if (started && reachable(name))
-            m_display = name;
-        else
-            stop();
+        if (m_server->waitForStarted(5000)) {
+            for (int wait = 0; wait < 100 && m_server->state() == QProcess::Running; ++wait) {
+                if (reachable(name)) {
+                    m_display = name;
+                    return;
+                }
+                usleep(50 * 1000);
+            }
+        }
+        stop();
     }
     // Defined apart from the Qt headers, which Xlib's macros would break.
     static bool reachable(const QString& name);

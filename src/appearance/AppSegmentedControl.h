@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+namespace scriblo {
+
+// A row of segments of which exactly one is selected, in the setup window's dark look:
+// the picker of the kind of target. Clicks and the arrow keys change the selection.
+class AppSegmentedControl : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int dividerWidth = 3;
+
+    explicit AppSegmentedControl(const QStringList& labels, QWidget* parent = nullptr);
+
+    int selectedSegment() const { return m_selected; }
+    // Out-of-range values select nothing; no signal.
+    void setSelectedSegment(int segment);
+    int segmentCount() const { return int(m_labels.size()); }
+    // Each segment but the last is one divider wider than its share of the rest.
+    QRectF segmentRect(int segment) const;
+
+    QSize sizeHint() const override;
+
+signals:
+    // Only for the user's own choice, as a platform control reports it.
+    void segmentChosen(int segment);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int segmentAt(QPointF position) const;
+    void choose(int segment);
+    void paintSegment(QPainter& painter, int segment) const;
+    void paintDivider(QPainter& painter, const QRectF& segment) const;
+    void updateAccessibleDescription();
+
+    QStringList m_labels;
+    int m_selected = -1;
+    int m_pressed = -1;
+};
+
+}

@@ -1,0 +1,191 @@
+#include "setup/GestureSetupWindow.h"
+
+#include "appearance/AppPalette.h"
+#include "appearance/AppSegmentedControl.h"
+#include "appearance/AppStyle.h"
+#include "appearance/AppTableView.h"
+#include "appearance/RepeatedImageView.h"
+#include "setup/GestureSetupView.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace scriblo {
+
+GestureSetupWindow::GestureSetupWindow(GestureSetupView* view, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , m_style(std::make_unique<AppStyle>())
+{
+    setWindowTitle(tr("Scriblo Setup"));
+    setAccessibleName(tr("Scriblo setup"));
+    setFixedSize(windowWidth, windowHeight);
+    backgroundView = new RepeatedImageView(this);
+    backgroundView->setAccessibleName(tr("Background"));
+    backgroundView->lower();
+
+    trayHint = new QLabel(tr("No tray area was found: run scriblo again to show or hide this window."), this);
+    trayHint->setAccessibleName(tr("Tray hint"));
+    trayHint->setWordWrap(true);
+    trayHint->hide();
+
+    launchableTypePicker = new AppSegmentedControl(
+        { tr("Applications"), tr("Web Pages"), tr("Scripts"), tr("Utilities"), tr("System") }, this);
+    launchableTypePicker->setAccessibleName(tr("Kind of target"));
+    // As on the platform this look comes from, clicking a control leaves the keyboard
+    // focus where it was, so a click on a button never takes the selection's buttons
+    // away before it lands; the keyboard still reaches every control.
+    launchableTypePicker->setFocusPolicy(Qt::TabFocus);
+
+    launchableTableView = new AppTableView(this);
+    launchableTableView->setAccessibleName(tr("Targets"));
+
+    setupView = view;
+    setupView->setParent(this);
+    setupView->setAccessibleName(tr("Drawing area"));
+
+    auto columns = new QHBoxLayout;
+    columns->setSpacing(14);
+    columns->addWidget(launchableTableView, 5);
+    columns->addWidget(buildDrawingColumn(), 6);
+
+    auto layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(10);
+    layout->addWidget(trayHint);
+    layout->addWidget(launchableTypePicker);
+    layout->addLayout(columns, 1);
+    layout->addWidget(buildSettings());
+    applyLook(this);
+}
+
+GestureSetupWindow::~GestureSetupWindow()
+{
+    // The children still refer to the style while they are destroyed.
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+QWidget* GestureSetupWindow::buildDrawingColumn()
+{
+    auto column = new QWidget(this);
+    auto layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    layout->addWidget(setupView, 1);
+
+    drawNotificationText = new QLabel(setupView);
+    drawNotificationText->setAccessibleName(tr("Drawing prompt"));
+    drawNotificationText->setAlignment(Qt::AlignCenter);
+    drawNotificationText->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont prompt = drawNotificationText->font();
+    prompt.setPixelSize(22);
+    prompt.setBold(true);
+    drawNotificationText->setFont(prompt);
+    drawNotificationText->hide();
+    auto overlay = new QVBoxLayout(setupView);
+    overlay->addWidget(drawNotificationText);
+
+    assignGestureButton = new QPushButton(tr("Assign"), column);
+    assignGestureButton->setAccessibleName(tr("Assign a gesture"));
+    assignGestureButton->setDefault(true);
+    showGestureButton = new QPushButton(tr("Show"), column);
+    showGestureButton->setAccessibleName(tr("Show the gesture"));
+    clearGestureButton = new QPushButton(tr("Clear"), column);
+    clearGestureButton->setAccessibleName(tr("Clear the gesture"));
+    auto buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    for (QPushButton* button : { assignGestureButton, showGestureButton, clearGestureButton }) {
+        button->setMinimumHeight(26);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setEnabled(false);
+        buttons->addWidget(button);
+    }
+    layout->addLayout(buttons);
+    return column;
+}
+
+QWidget* GestureSetupWindow::buildSettings()
+{
+    auto settings = new QWidget(this);
+    auto grid = new QGridLayout(settings);
+    grid->setContentsMargins(0, 4, 0, 0);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    minimumRecognitionScoreField = numberField(tr("Minimum recognition score"));
+    readingDelayTimeField = numberField(tr("Reading delay time"));
+    grid->addWidget(fieldLabel(tr("Minimum score (%)")), 0, 0);
+    grid->addWidget(minimumRecognitionScoreField, 0, 1);
+    grid->addWidget(fieldLabel(tr("Reading delay (ms)")), 1, 0);
+    grid->addWidget(readingDelayTimeField, 1, 1);
+
+    multitouchRecognitionLabel = fieldLabel(tr("Draw with:"));
+    multitouchOptionField = checkBox(tr("Touchpad"), tr("Draw on the touchpad instead of with the mouse"));
+    fullscreenOptionField = checkBox(tr("Full screen drawing"), tr("Full screen recognition window"));
+    quickdrawOptionField = checkBox(tr("Quickdraw"), tr("Quickdraw with three fingers"));
+    loginStartOptionField = checkBox(tr("Start at login"), tr("Start at login"));
+    grid->addWidget(multitouchRecognitionLabel, 0, 2);
+    grid->addWidget(multitouchOptionField, 0, 3);
+    grid->addWidget(quickdrawOptionField, 1, 3);
+    grid->addWidget(fullscreenOptionField, 0, 4);
+    grid->addWidget(loginStartOptionField, 1, 4);
+    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(4, 1);
+    return settings;
+}
+
+QLineEdit* GestureSetupWindow::numberField(const QString& accessibleName)
+{
+    auto field = new QLineEdit(this);
+    field->setAccessibleName(accessibleName);
+    field->setFixedWidth(56);
+    field->setAlignment(Qt::AlignRight);
+    return field;
+}
+
+QCheckBox* GestureSetupWindow::checkBox(const QString& text, const QString& accessibleName)
+{
+    auto box = new QCheckBox(text, this);
+    box->setAccessibleName(accessibleName);
+    box->setFocusPolicy(Qt::TabFocus);
+    return box;
+}
+
+QLabel* GestureSetupWindow::fieldLabel(const QString& text)
+{
+    auto label = new QLabel(text, this);
+    label->setAccessibleName(text);
+    return label;
+}
+
+void GestureSetupWindow::applyLook(QWidget* root)
+{
+    root->setStyle(m_style.get());
+    root->setPalette(AppPalette::palette());
+    for (QWidget* child : root->findChildren<QWidget*>())
+        child->setStyle(m_style.get());
+}
+
+void GestureSetupWindow::setTranslucent(bool translucent)
+{
+    setAttribute(Qt::WA_TranslucentBackground, translucent);
+    backgroundView->setRoundRadius(translucent ? cornerRadius : 0);
+}
+
+bool GestureSetupWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowDeactivate)
+        emit resignedKey();
+    return QWidget::event(event);
+}
+
+void GestureSetupWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    backgroundView->setGeometry(rect());
+}
+
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace scriblo {
+
+class AppSegmentedControl;
+class AppStyle;
+class AppTableView;
+class GestureSetupView;
+class RepeatedImageView;
+
+// The setup panel: a frameless window that stays above others and is built in code with
+// every control the setup controller drives, in the dark look. It reports when it stops
+// being the active window, so the controller can close it.
+class GestureSetupWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int windowWidth = 600;
+    static constexpr int windowHeight = 430;
+    static constexpr float cornerRadius = 6;
+
+    // Takes ownership of `setupView`, which needs the controller's clock and timers.
+    explicit GestureSetupWindow(GestureSetupView* setupView, QWidget* parent = nullptr);
+    ~GestureSetupWindow() override;
+
+    // Where nothing can show through a window, clear corners would show stale pixels.
+    void setTranslucent(bool translucent);
+
+    RepeatedImageView* backgroundView;
+    QLabel* trayHint;
+    AppSegmentedControl* launchableTypePicker;
+    AppTableView* launchableTableView;
+    GestureSetupView* setupView;
+    QLabel* drawNotificationText;
+    QPushButton* assignGestureButton;
+    QPushButton* showGestureButton;
+    QPushButton* clearGestureButton;
+    QLineEdit* minimumRecognitionScoreField;
+    QLineEdit* readingDelayTimeField;
+    QLabel* multitouchRecognitionLabel;
+    QCheckBox* multitouchOptionField;
+    QCheckBox* fullscreenOptionField;
+    QCheckBox* quickdrawOptionField;
+    QCheckBox* loginStartOptionField;
+
+signals:
+    void resignedKey();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* buildDrawingColumn();
+    QWidget* buildSettings();
+    QLineEdit* numberField(const QString& accessibleName);
+    QCheckBox* checkBox(const QString& text, const QString& accessibleName);
+    QLabel* fieldLabel(const QString& text);
+    void applyLook(QWidget* root);
+
+    std::unique_ptr<AppStyle> m_style;
+};
+
+}

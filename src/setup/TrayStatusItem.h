@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+#include <memory>
+#include <optional>
+
+class QDBusServiceWatcher;
+class QMenu;
+class QSystemTrayIcon;
+
+namespace scriblo {
+
+class DarkableImage;
+
+// Scriblo's one permanent presence on the desktop: an icon in the tray area with a menu
+// of Setup… and Quit, since some hosts turn every click into the menu. Where no tray
+// host runs, the icon waits for one to appear on the session bus and shows itself then.
+class TrayStatusItem : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* iconName = "org.scriblo.Scriblo";
+    static constexpr const char* watcherService = "org.kde.StatusNotifierWatcher";
+
+    explicit TrayStatusItem(QObject* parent = nullptr);
+    ~TrayStatusItem() override;
+
+    // Whether a tray host shows the icon now.
+    bool hostAvailable() const;
+    void show();
+    // Where the host says its icon is; hosts that speak StatusNotifierItem never say.
+    std::optional<QRect> iconGeometry() const;
+
+    // The icon is ours, drawn inverted while the desktop is dark.
+    static DarkableImage statusIcon();
+
+signals:
+    // The user asked for the setup window, at `pointer` on the screen.
+    void toggleRequested(QPoint pointer);
+    void quitRequested();
+    void hostAvailabilityChanged(bool available);
+
+private:
+    void hostChanged();
+
+    std::unique_ptr<QMenu> m_menu;
+    QSystemTrayIcon* m_tray;
+    QDBusServiceWatcher* m_watcher;
+    bool m_shown = false;
+};
+
+}

@@ -1,0 +1,147 @@
+#include "appearance/AppPalette.h"
+#include "appearance/AppSegmentedControl.h"
+#include "appearance/AppStyle.h"
+#include "appearance/RepeatedImageView.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QImage>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace scriblo;
+
+namespace {
+
+bool near(const QColor& a, const QColor& b, int tolerance = 14)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
+        && std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+int pixelsNear(const QImage& image, const QColor& colour, QRect area = {})
+{
+    if (area.isNull())
+        area = image.rect();
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += near(image.pixelColor(x, y), colour);
+    return count;
+}
+
+class AppStyleTest : public ::testing::Test {
+protected:
+    QImage render(QWidget& widget, QSize size)
+    {
+        widget.setStyle(&style);
+        widget.setPalette(AppPalette::palette());
+        widget.resize(size);
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        widget.render(&image, {}, {}, QWidget::DrawChildren);
+        return image;
+    }
+
+    AppStyle style;
+};
+
+}
+
+TEST_F(AppStyleTest, anEnabledButtonHasAGreenTitleAndADisabledOneIsDrawnAtSeventyPercent)
+{
+    QPushButton button("Assign");
+    QImage enabled = render(button, { 100, 26 });
+    EXPECT_GT(pixelsNear(enabled, AppPalette::accentGreen()), 10);
+    QColor face = enabled.pixelColor(6, 13);
+    EXPECT_LT(face.red(), 70) << "the dark gradient fills the bezel";
+
+    button.setEnabled(false);
+    QImage disabled = render(button, { 100, 26 });
+    EXPECT_EQ(pixelsNear(disabled, AppPalette::accentGreen()), 0);
+    // Over white, 70 % opacity lets 30 % of the white through.
+    QColor faded = disabled.pixelColor(6, 13);
+    EXPECT_NEAR(faded.red(), 0.7 * face.red() + 0.3 * 255, 3);
+}
+
+TEST_F(AppStyleTest, theDefaultButtonIsBlueAndOthersAreNot)
+{
+    QPushButton button("Assign");
+    button.setDefault(true);
+    QColor blue = render(button, { 100, 26 }).pixelColor(6, 13);
+    EXPECT_GT(blue.blue(), blue.red() + 100);
+    button.setDefault(false);
+    QColor dark = render(button, { 100, 26 }).pixelColor(6, 13);
+    EXPECT_LT(std::abs(dark.blue() - dark.red()), 4);
+}
+
+TEST_F(AppStyleTest, aCheckBoxShowsAGreenTickWhenOnAndABarWhenMixed)
+{
+    QCheckBox box("Quickdraw");
+    box.setTristate(true);
+    QRect indicator(0, 0, 16, 20);
+    EXPECT_EQ(pixelsNear(render(box, { 140, 20 }), AppPalette::accentGreen(), indicator), 0);
+
+    box.setCheckState(Qt::Checked);
+    QImage checked = render(box, { 140, 20 });
+    EXPECT_GT(pixelsNear(checked, AppPalette::accentGreen(), indicator), 6);
+    EXPECT_GT(pixelsNear(checked, AppPalette::accentGreen(), { 20, 0, 120, 20 }), 5) << "green label";
+
+    box.setCheckState(Qt::PartiallyChecked);
+    QImage mixed = render(box, { 140, 20 });
+    int middle = mixed.height() / 2;
+    int greenInMiddleRow = 0, greenAbove = 0;
+    for (int x = 0; x < 16; ++x) {
+        greenInMiddleRow += near(mixed.pixelColor(x, middle), AppPalette::accentGreen(), 40)
+            || near(mixed.pixelColor(x, middle - 1), AppPalette::accentGreen(), 40);
+        greenAbove += near(mixed.pixelColor(x, 3), AppPalette::accentGreen(), 40);
+    }
+    EXPECT_GE(greenInMiddleRow, 5) << "a horizontal bar across the box";
+    EXPECT_EQ(greenAbove, 0) << "no tick reaching the top corner";
+}
+
+TEST_F(AppStyleTest, theSelectedSegmentHasAGreenLabelAndTheOthersSilver)
+{
+    AppSegmentedControl picker({ "One", "Two" });
+    picker.setSelectedSegment(1);
+    QImage image = render(picker, { 200, 24 });
+    EXPECT_EQ(pixelsNear(image, AppPalette::accentGreen(), { 0, 0, 97, 24 }), 0);
+    EXPECT_GT(pixelsNear(image, AppPalette::accentGreen(), { 103, 0, 97, 24 }), 5);
+    EXPECT_GT(pixelsNear(image, AppPalette::segmentLabel(), { 0, 0, 97, 24 }), 5);
+    // A disabled picker is drawn at half opacity.
+    picker.setEnabled(false);
+    QColor faded = render(picker, { 200, 24 }).pixelColor(20, 4);
+    EXPECT_GT(faded.red(), 120);
+}
+
+TEST_F(AppStyleTest, pickerReportsOnlyTheUsersChoice)
+{
+    AppSegmentedControl picker({ "One", "Two", "Three" });
+    picker.resize(300, 24);
+    int chosen = 0;
+    QObject::connect(&picker, &AppSegmentedControl::segmentChosen, [&chosen] { ++chosen; });
+    picker.setSelectedSegment(2);
+    EXPECT_EQ(chosen, 0);
+    EXPECT_EQ(picker.segmentRect(0).width(), (300 - 6) / 3.0 + 3);
+    EXPECT_EQ(picker.segmentRect(2).right(), 300);
+    auto click = [&picker](QPointF at) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, picker.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&picker, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, picker.mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&picker, &release);
+    };
+    click({ 150, 12 });
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(picker.selectedSegment(), 1);
+}
+
+TEST_F(AppStyleTest, theBackgroundFillsBlackWithinItsRadiusAndReportsClicks)
+{
+    RepeatedImageView background;
+    background.setRoundRadius(8);
+    QImage image = render(background, { 60, 40 });
+    EXPECT_EQ(image.pixelColor(30, 20), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
+}

@@ -1,0 +1,306 @@
+#include "SetupFixture.h"
+#include "support/QtTestApplication.h"
+
+#include "appearance/AppSegmentedControl.h"
+#include "appearance/AppTableView.h"
+#include "appearance/DarkableImage.h"
+#include "setup/GestureSetupView.h"
+#include "setup/GestureSetupWindow.h"
+#include "setup/LaunchableArrayModel.h"
+#include "setup/TrayStatusItem.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace scriblo;
+using namespace scriblo::testing;
+
+namespace {
+
+class GestureSetupControllerTest : public SetupFixture {
+protected:
+    void SetUp() override
+    {
+        SetupFixture::SetUp();
+        GestureStroke stroke;
+        for (int index = 0; index < 20; ++index)
+            stroke.addPoint({ float(index * 40), float(index * 20), 0 });
+        recognitionModel->saveGestureWithStrokes({ stroke }, "Alpha.desktop");
+    }
+
+    void openWindow()
+    {
+        if (!controller->isSetupWindowVisible())
+            controller->toggleSetupWindow(QPoint(100, 100));
+        clock.advanceBy(std::chrono::milliseconds(200));
+    }
+
+    void select(int row)
+    {
+        auto table = window().launchableTableView;
+        table->selectionModel()->select(table->model()->index(row, 0),
+                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+
+    void chooseSegment(int segment)
+    {
+        window().launchableTypePicker->setSelectedSegment(segment);
+        controller->launchableTypeChanged();
+    }
+
+    void typeInto(QLineEdit* field, const QString& text)
+    {
+        field->setText(text);
+        emit field->editingFinished();
+    }
+
+    QStringList listed() const
+    {
+        QStringList names;
+        auto& model = controller->launchableArray();
+        for (int row = 0; row < model.rowCount(); ++row)
+            names << model.data(model.index(row), Qt::DisplayRole).toString();
+        return names;
+    }
+
+    QMessageBox* notice() { return window().findChild<QMessageBox*>(); }
+
+    int32_t alphaPoints()
+    {
+        auto gesture = recognitionModel->getGestureWithIdentity("Alpha.desktop");
+        return gesture ? gesture->totalPointCount() : 0;
+    }
+};
+
+}
+
+TEST_F(GestureSetupControllerTest, startsHiddenOnTheApplicationsListWhenGesturesExist)
+{
+    startController();
+    EXPECT_FALSE(controller->isSetupWindowVisible());
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(window().pos(), QPoint(-10000, -10000));
+    EXPECT_EQ(listed(), (QStringList { "Alpha", "Beta", "Gamma" }));
+    EXPECT_EQ(window().minimumRecognitionScoreField->text(), "80");
+}
+
+TEST_F(GestureSetupControllerTest, aFirstStartWithoutGesturesLeavesTheWindowOpen)
+{
+    recognitionModel->deleteGestureWithName("Alpha.desktop");
+    startController();
+    clock.advanceBy(std::chrono::milliseconds(200));
+    EXPECT_EQ(controller->setupWindowState(), SetupWindowFade::State::Shown);
+    EXPECT_TRUE(window().isVisible());
+}
+
+TEST_F(GestureSetupControllerTest, buttonsFollowTheSelectedTargetAndGoOffOnKindChangeAndAssignment)
+{
+    startController();
+    openWindow();
+    EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff());
+    select(0);
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+    EXPECT_TRUE(window().showGestureButton->isEnabled());
+    select(1);
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
+    chooseSegment(3);
+    EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff());
+    EXPECT_EQ(listed(), QStringList { "Tool" });
+    controller->updateSetupControls();
+    EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff()) << "no row is selected after a kind change";
+    select(0);
+    controller->assignSelectedGesture();
+    EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff());
+    EXPECT_TRUE(window().setupView->detectingInput());
+}
+
+TEST_F(GestureSetupControllerTest, numberFieldsSaveOnlyValuesInRangeAndShowTheStoredValueOtherwise)
+{
+    startController();
+    openWindow();
+    Settings& settings = controller->setupModel().settings();
+    auto score = window().minimumRecognitionScoreField;
+    for (auto [typed, stored] : std::vector<std::pair<QString, int>> {
+             { "69", 80 }, { "70", 70 }, { "101", 70 }, { "100", 100 }, { "ninety", 100 } }) {
+        typeInto(score, typed);
+        EXPECT_EQ(settings.minimumRecognitionScore(), stored) << typed.toStdString();
+        EXPECT_EQ(score->text(), QString::number(stored));
+    }
+    auto delay = window().readingDelayTimeField;
+    int before = settings.readingDelayTime();
+    typeInto(delay, "0");
+    EXPECT_EQ(settings.readingDelayTime(), before);
+    typeInto(delay, "1");
+    EXPECT_EQ(settings.readingDelayTime(), 1);
+    typeInto(delay, "1001");
+    EXPECT_EQ(settings.readingDelayTime(), 1);
+    typeInto(delay, "1000");
+    EXPECT_EQ(settings.readingDelayTime(), 1000);
+    EXPECT_EQ(storage->objectForKey(Settings::readingDelayTimeKey)->intValue(), 1000);
+}
+
+TEST_F(GestureSetupControllerTest, loginBoxShowsWhatTheLoginListReallyHolds)
+{
+    loginItems->writable = false;
+    startController();
+    openWindow();
+    window().loginStartOptionField->click();
+    EXPECT_FALSE(window().loginStartOptionField->isChecked());
+    loginItems->writable = true;
+    window().loginStartOptionField->click();
+    EXPECT_TRUE(window().loginStartOptionField->isChecked());
+    EXPECT_TRUE(loginItems->contains);
+}
+
+TEST_F(GestureSetupControllerTest, theScriptsNoticeShowsOnceEverAcrossARestart)
+{
+    startController();
+    openWindow();
+    chooseSegment(2);
+    ASSERT_TRUE(notice());
+    EXPECT_EQ(notice()->text(), "Custom Scripts");
+    EXPECT_TRUE(notice()->informativeText().contains(QString::fromStdString(dataHome.string() + "/Scriblo/Scripts")));
+    EXPECT_TRUE(std::filesystem::is_directory(dataHome / "Scriblo/Scripts"));
+    EXPECT_TRUE(controller->showingCustomScriptsAlert());
+    // While the notice is up, losing the keyboard to it leaves the window open.
+    controller->windowDidResignKey();
+    EXPECT_TRUE(controller->isSetupWindowVisible());
+    notice()->buttons().front()->click();
+    EXPECT_FALSE(controller->showingCustomScriptsAlert());
+    EXPECT_TRUE(listed().contains("Hello"));
+
+    controller.reset();
+    startController();
+    openWindow();
+    chooseSegment(2);
+    EXPECT_FALSE(notice());
+}
+
+TEST_F(GestureSetupControllerTest, showTwiceReplaysAgainFromTheStartAndLeavesButtonsAlone)
+{
+    startController();
+    openWindow();
+    select(0);
+    SetupButtons before = controller->buttons();
+    controller->showSelectedGesture();
+    controller->showSelectedGesture();
+    EXPECT_TRUE(window().setupView->showingStoredGesture());
+    EXPECT_EQ(controller->buttons(), before);
+    EXPECT_TRUE(processEventsUntil([this] { return !window().setupView->replayRunning(); }));
+}
+
+TEST_F(GestureSetupControllerTest, aDrawnGestureReplacesTheOldOneOfTheSelectedTarget)
+{
+    startController();
+    openWindow();
+    select(0);
+    int32_t old = alphaPoints();
+    controller->assignSelectedGesture();
+    for (int stroke = 0; stroke < 3; ++stroke)
+        drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
+    EXPECT_FALSE(window().setupView->detectingInput()) << "the third release ends the capture";
+    EXPECT_EQ(alphaPoints(), 24);
+    EXPECT_NE(alphaPoints(), old);
+    EXPECT_EQ(recognitionModel->gestureDetector()->loadedGestures()->size(), 1u);
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+}
+
+TEST_F(GestureSetupControllerTest, aCaptureIsCancelledBySelectionSettingOrLostKeyboard)
+{
+    startController();
+    openWindow();
+    auto cancelledBy = [this](const std::function<void()>& interruption) {
+        select(1);
+        controller->assignSelectedGesture();
+        drawStroke(window().setupView, 12);
+        interruption();
+        clock.advanceBy(std::chrono::seconds(5));
+        return !window().setupView->detectingInput() && !recognitionModel->getGestureWithIdentity("Beta.desktop");
+    };
+    EXPECT_TRUE(cancelledBy([this] { select(2); }));
+    EXPECT_TRUE(cancelledBy([this] { window().fullscreenOptionField->click(); }));
+    EXPECT_TRUE(cancelledBy([this] {
+        controller->windowDidResignKey();
+        EXPECT_EQ(controller->setupWindowState(), SetupWindowFade::State::Closing);
+    }));
+}
+
+TEST_F(GestureSetupControllerTest, nothingDrawnInFourSecondsSavesNothingAndBringsTheButtonsBack)
+{
+    startController();
+    openWindow();
+    select(1);
+    controller->assignSelectedGesture();
+    EXPECT_TRUE(window().drawNotificationText->isVisibleTo(&window()));
+    EXPECT_EQ(window().drawNotificationText->text(), "Draw here!");
+    clock.advanceBy(std::chrono::milliseconds(3990));
+    EXPECT_TRUE(window().setupView->detectingInput());
+    clock.advanceBy(std::chrono::milliseconds(20));
+    EXPECT_FALSE(window().setupView->detectingInput());
+    EXPECT_FALSE(window().drawNotificationText->isVisibleTo(&window()));
+    EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
+}
+
+TEST_F(GestureSetupControllerTest, clearDeletesTheGestureOfTheSelectedTarget)
+{
+    startController();
+    openWindow();
+    select(0);
+    controller->clearSelectedGesture();
+    EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Alpha.desktop"));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
+}
+
+TEST_F(GestureSetupControllerTest, theWindowDoesNotOpenWhileARecognitionCaptures)
+{
+    startController();
+    recognitionCapturing = true;
+    controller->toggleSetupWindow(QPoint(50, 50));
+    clock.advanceBy(std::chrono::milliseconds(200));
+    EXPECT_FALSE(controller->isSetupWindowVisible());
+    recognitionCapturing = false;
+    controller->toggleSetupWindow(QPoint(50, 50));
+    EXPECT_TRUE(controller->isSetupWindowVisible());
+    // A second toggle during the fade in closes it again.
+    controller->toggleSetupWindow();
+    clock.advanceBy(std::chrono::milliseconds(200));
+    EXPECT_FALSE(controller->isSetupWindowVisible());
+    EXPECT_EQ(window().pos(), QPoint(-10000, -10000));
+}
+
+TEST_F(GestureSetupControllerTest, theTablesFocusAndTheRefreshDoNotCallEachOtherForever)
+{
+    startController();
+    openWindow();
+    window().activateWindow();
+    ASSERT_TRUE(processEventsUntil([this] { return window().isActiveWindow(); }));
+    select(0);
+    // Takes the focus away and back: each gain refreshes exactly once and returns.
+    window().minimumRecognitionScoreField->setFocus();
+    EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff());
+    window().launchableTableView->setFocus();
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+}
+
+TEST_F(GestureSetupControllerTest, theWindowHangsBelowThePointerInsideTheScreenAndMovesOnlyWhileShown)
+{
+    startController();
+    QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    controller->toggleSetupWindow(screen.topLeft() + QPoint(400, 20));
+    EXPECT_EQ(window().pos(), screen.topLeft() + QPoint(std::max(0, 400 - window().width() / 2), 20));
+    controller->hideSetupWindow();
+    controller->repositionSetupWindow();
+    EXPECT_EQ(window().pos(), QPoint(-10000, -10000));
+}
+
+TEST_F(GestureSetupControllerTest, theStatusIconIsOursAndDarkable)
+{
+    DarkableImage icon = TrayStatusItem::statusIcon();
+    EXPECT_TRUE(icon.darkable());
+    EXPECT_FALSE(icon.pixmap(QSize(22, 22)).isNull());
+}

@@ -1,0 +1,144 @@
+#include "SetupFixture.h"
+#include "support/QtTestApplication.h"
+
+#include "setup/GestureSetupView.h"
+
+#include <QImage>
+
+using namespace scriblo;
+using namespace scriblo::testing;
+
+namespace {
+
+class GestureSetupViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        view.resize(400, 300);
+        view.setCallbacks({ [this](bool show) { prompts.push_back(show); },
+                            [this](std::vector<GestureStroke> strokes) { saved.push_back(std::move(strokes)); },
+                            [this] { return settings; } });
+    }
+
+    QImage rendered()
+    {
+        QImage image(view.size(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        view.render(&image);
+        return image;
+    }
+
+    static int greenPixels(const QImage& image)
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == QColor(49, 212, 74);
+        return count;
+    }
+
+    ManualClock clock;
+    CaptureSettings settings { false, false, 300 };
+    GestureSetupView view { clock, clock, nullptr };
+    std::vector<bool> prompts;
+    std::vector<std::vector<GestureStroke>> saved;
+};
+
+}
+
+TEST_F(GestureSetupViewTest, aMouseCaptureEndsAtOnceOnTheThirdReleaseWithThreeStrokesInOrder)
+{
+    view.startDetectingGesture();
+    EXPECT_TRUE(prompts.back());
+    SetupFixture::drawStroke(&view, 6, 0.2);
+    SetupFixture::drawStroke(&view, 5, 0.5);
+    EXPECT_TRUE(view.detectingInput());
+    EXPECT_GT(greenPixels(rendered()), 100) << "the strokes are drawn while they grow";
+    SetupFixture::drawStroke(&view, 4, 0.8);
+    EXPECT_FALSE(view.detectingInput());
+    ASSERT_EQ(saved.size(), 1u);
+    ASSERT_EQ(saved[0].size(), 3u);
+    EXPECT_EQ(saved[0][0].pointCount(), 6);
+    EXPECT_EQ(saved[0][2].pointCount(), 4);
+    EXPECT_FALSE(prompts.back());
+    EXPECT_EQ(greenPixels(rendered()), 0);
+}
+
+TEST_F(GestureSetupViewTest, oneStrokeEndsAfterTheReadingDelayAndTheTopRightCornerIsAThousand)
+{
+    view.startDetectingGesture();
+    SetupFixture::sendMouse(&view, QEvent::MouseButtonPress, { 400, 0 }, Qt::LeftButton);
+    SetupFixture::sendMouse(&view, QEvent::MouseButtonRelease, { 0, 300 }, Qt::NoButton);
+    clock.advanceBy(std::chrono::milliseconds(299));
+    EXPECT_TRUE(saved.empty());
+    clock.advanceBy(std::chrono::milliseconds(2));
+    ASSERT_EQ(saved.size(), 1u);
+    const auto& points = saved[0][0].points();
+    EXPECT_EQ(points[0].x(), 1000.0f);
+    EXPECT_EQ(points[0].y(), 1000.0f);
+    EXPECT_EQ(points[1].x(), 0.0f);
+    EXPECT_EQ(points[1].y(), 0.0f);
+}
+
+TEST_F(GestureSetupViewTest, nothingDrawnInFourSecondsEndsTheCaptureWithNothingToSave)
+{
+    view.startDetectingGesture();
+    clock.advanceBy(std::chrono::milliseconds(3999));
+    EXPECT_TRUE(view.detectingInput());
+    clock.advanceBy(std::chrono::milliseconds(2));
+    EXPECT_FALSE(view.detectingInput());
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_TRUE(saved[0].empty());
+}
+
+TEST_F(GestureSetupViewTest, theInputThatCountsFollowsTheMultitouchOption)
+{
+    settings.multitouchOption = true;
+    view.startDetectingGesture();
+    SetupFixture::drawStroke(&view, 6);
+    TouchFrame frame { 7, { { 1, 4, 0.5f, 0.5f, 0.3f, 0.0f } } };
+    clock.advanceBy(std::chrono::milliseconds(100));
+    view.dealWithTouchFrame(frame);
+    frame.touches[0].x = 0.6f;
+    view.dealWithTouchFrame(frame);
+    view.dealWithTouchFrame({ 7, {} });
+    clock.advanceBy(std::chrono::milliseconds(301));
+    ASSERT_EQ(saved.size(), 1u);
+    ASSERT_EQ(saved[0].size(), 1u) << "the mouse stroke counted for nothing";
+    EXPECT_EQ(saved[0][0].pointCount(), 2);
+
+    settings.multitouchOption = false;
+    view.startDetectingGesture();
+    view.dealWithTouchFrame(frame);
+    clock.advanceBy(std::chrono::seconds(5));
+    EXPECT_TRUE(saved[1].empty()) << "frames count for nothing in mouse mode";
+}
+
+TEST_F(GestureSetupViewTest, losingTheFocusCancelsTheCaptureWithoutSaving)
+{
+    view.startDetectingGesture();
+    SetupFixture::drawStroke(&view, 12);
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(&view, &focusOut);
+    clock.advanceBy(std::chrono::seconds(5));
+    EXPECT_FALSE(view.detectingInput());
+    EXPECT_TRUE(saved.empty());
+}
+
+TEST_F(GestureSetupViewTest, aReplayDrawsTheStoredGestureAndAResetClearsIt)
+{
+    GestureStroke stroke;
+    for (int index = 0; index < 10; ++index)
+        stroke.addPoint({ float(100 + index * 80), 500, 0 });
+    view.showGesture(std::make_shared<Gesture>("id", std::vector<GestureStroke> { stroke }));
+    ASSERT_TRUE(processEventsUntil([this] { return !view.replayRunning(); }));
+    EXPECT_TRUE(view.showingStoredGesture());
+    EXPECT_GT(greenPixels(rendered()), 500);
+    view.resetAll();
+    EXPECT_EQ(greenPixels(rendered()), 0);
+    // A capture stops a replay and starts from a clean view.
+    view.showGesture(std::make_shared<Gesture>("id", std::vector<GestureStroke> { stroke }));
+    view.startDetectingGesture();
+    EXPECT_FALSE(view.replayRunning());
+    EXPECT_FALSE(view.showingStoredGesture());
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "base/ManualClock.h"
+#include "core/GestureRecognitionModel.h"
+#include "core/MemoryUserDefaults.h"
+#include "launch/DesktopFixture.h"
+#include "launch/FakeWorkspace.h"
+#include "launch/LoginItems.h"
+#include "setup/GestureSetupController.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace scriblo::testing {
+
+class MemoryLoginItems final : public LoginItems {
+public:
+    bool containsApplication() override { return contains; }
+    void setContainsApplication(bool value) override { contains = value && writable; }
+    bool contains = false;
+    bool writable = true;
+};
+
+// A throw-away desktop with three applications, a utility and a script, and a setup
+// controller on it whose timers run on a manual clock.
+class SetupFixture : public DesktopFixture {
+protected:
+    void SetUp() override
+    {
+        DesktopFixture::SetUp();
+        for (const char* name : { "Alpha", "Beta", "Gamma" })
+            writeFile(systemData / "applications" / (std::string(name) + ".desktop"),
+                      std::string("[Desktop Entry]\nType=Application\nName=") + name + "\nExec=/bin/true\n");
+        writeFile(systemData / "applications/tool.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Tool\nExec=/bin/true\nCategories=Utility;\n");
+        writeFile(root / "builtin/Hello", "#!/bin/sh\n", true);
+        storage = std::make_shared<MemoryUserDefaults>();
+        recognitionModel = std::make_unique<GestureRecognitionModel>(*storage);
+        recognitionModel->setup();
+    }
+
+    void TearDown() override
+    {
+        controller.reset();
+        DesktopFixture::TearDown();
+    }
+
+    void startController()
+    {
+        GestureSetupController::Services services;
+        services.model = { std::make_shared<FakeWorkspace>(), root / "builtin", storage, loginItems,
+                           [] { return false; } };
+        services.recognition = { recognitionModel.get(), [this] { return recognitionCapturing; } };
+        services.clock = &clock;
+        services.timers = &clock;
+        services.withTray = false;
+        controller = std::make_unique<GestureSetupController>(std::move(services));
+        controller->applicationDidFinishLaunching();
+    }
+
+    GestureSetupWindow& window() { return *controller->setupWindow(); }
+
+public:
+    static void sendMouse(QWidget* widget, QEvent::Type type, QPointF position, Qt::MouseButtons buttons)
+    {
+        QMouseEvent event(type, position, widget->mapToGlobal(position), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+
+    // One stroke of `points` points from left to right across the middle of `widget`.
+    static void drawStroke(QWidget* widget, int points, double y = 0.5)
+    {
+        double height = widget->height() * y;
+        sendMouse(widget, QEvent::MouseButtonPress, { 10, height }, Qt::LeftButton);
+        for (int index = 1; index < points - 1; ++index)
+            sendMouse(widget, QEvent::MouseMove, { 10.0 + index * 8, height + (index % 3) * 4 }, Qt::LeftButton);
+        sendMouse(widget, QEvent::MouseButtonRelease, { 10.0 + points * 8, height }, Qt::NoButton);
+    }
+
+protected:
+    ManualClock clock;
+    std::shared_ptr<MemoryUserDefaults> storage;
+    std::shared_ptr<MemoryLoginItems> loginItems = std::make_shared<MemoryLoginItems>();
+    std::unique_ptr<GestureRecognitionModel> recognitionModel;
+    std::unique_ptr<GestureSetupController> controller;
+    bool recognitionCapturing = false;
+};
+
+}
