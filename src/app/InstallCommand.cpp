@@ -53,8 +53,8 @@ int InstallCommand::run(CommandLine& commandLine)
     auto action = commandLine.required("an install command (move-check)");
     if (action != "move-check")
         throw UsageError("unknown install command '" + action + "'");
-    auto storePath = commandLine.takeOption("store");
-    auto answer = commandLine.takeOption("answer");
+    auto storePath = commandLine.takeOption("--store");
+    auto answer = commandLine.takeOption("--answer");
     commandLine.expectEnd();
     auto defaults = PreferencesStore::open(storePath, PropertyListUserDefaults::Access::ReadWrite);
     if (answer) {

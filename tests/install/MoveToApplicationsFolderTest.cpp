@@ -1,10 +1,9 @@
 #include "FakeMoveServices.h"
+#include "TestFiles.h"
 #include "core/MemoryUserDefaults.h"
 #include "install/MoveToApplicationsFolder.h"
 
-#include <fstream>
 #include <gmock/gmock.h>
-#include <sstream>
 
 using namespace scriblo;
 using scriblo::testing::FakeMoveAlert;
@@ -12,22 +11,10 @@ using scriblo::testing::FakeMoveServices;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using scriblo::testing::contentsOf;
+using scriblo::testing::writeFile;
 
 namespace {
-
-std::string contentsOf(const std::filesystem::path& path)
-{
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-void writeFile(const std::filesystem::path& path, const std::string& text)
-{
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path) << text;
-}
 
 class MoveToApplicationsFolderTest : public ::testing::Test {
 protected:
