@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
 ARGS ?=
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build run test bench fuzz package package-check clean
 
 all: build
 
@@ -24,6 +24,15 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2
+
+# A Debian package of the program, its desktop files, icons, scripts and udev rule.
+package: build
+	cmake --build $(BUILD_DIR) --target package
+
+# Validates that package (lintian, desktop-file-validate, appstreamcli); not part of CI.
+package-check: package
+	@scripts/install-deps.sh --package-tools
+	scripts/check-package.sh $(BUILD_DIR)
 
 bench: build
 	scripts/run-benchmarks.sh $(BUILD_DIR)
