@@ -129,9 +129,14 @@ bool LinuxMoveServices::trash(const std::filesystem::path& path)
     return false;
 }
 
+std::vector<std::string> LinuxMoveServices::authorizedCopyCommand(const std::filesystem::path& source, const std::filesystem::path& destination)
+{
+    return { "/usr/bin/pkexec", "/bin/sh", "-c", authorizedCopyScript, "scriblo-move", destination.string(), source.string() };
+}
+
 AuthorizedCopy LinuxMoveServices::copyWithAuthorization(const std::filesystem::path& source, const std::filesystem::path& destination)
 {
-    auto status = ChildProcess::runAndWait({ "/usr/bin/pkexec", "/bin/sh", "-c", authorizedCopyScript, "scriblo-move", destination.string(), source.string() });
+    auto status = ChildProcess::runAndWait(authorizedCopyCommand(source, destination));
     if (status == promptDismissed)
         return AuthorizedCopy::Cancelled;
     return status == 0 ? AuthorizedCopy::Copied : AuthorizedCopy::Failed;

@@ -3,6 +3,7 @@
 #include "install/MoveServices.h"
 
 #include <string_view>
+#include <vector>
 
 namespace scriblo {
 
@@ -21,6 +22,9 @@ public:
     void detachLater(const std::string& device) override;
     void log(const std::string& line) override;
 
+    // The program and arguments that replace `destination` with a copy of `source` as
+    // the administrator: pkexec, then a fixed script that takes the paths as arguments.
+    static std::vector<std::string> authorizedCopyCommand(const std::filesystem::path& source, const std::filesystem::path& destination);
     // The loop device behind a mounted device ("/dev/loop3p1" → "/dev/loop3"), when
     // it is one that is backed by a file.
     static std::optional<std::string> loopDevice(std::string_view device);
