@@ -1,6 +1,6 @@
 // The whole move through the real program, with a small script standing in for the
 // AppImage and only the user's answer supplied by the test.
-#include "TestFiles.h"
+#include "launch/DesktopFixture.h"
 
 #include <chrono>
 #include <fcntl.h>
@@ -12,8 +12,6 @@
 extern char** environ;
 
 using ::testing::HasSubstr;
-using scriblo::testing::contentsOf;
-using scriblo::testing::writeFile;
 
 namespace {
 
@@ -29,26 +27,17 @@ bool appearsWithin(const std::filesystem::path& path, std::chrono::milliseconds 
     return std::filesystem::exists(path);
 }
 
-class MoveCommandTest : public ::testing::Test {
+class MoveCommandTest : public scriblo::testing::DesktopFixture {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/scriblo-move-command-XXXXXX";
-        root = mkdtemp(pattern);
-        home = root / "home";
-    }
-    void TearDown() override { std::filesystem::remove_all(root); }
-
     // Starts `scriblo install move-check` as if the stand-in AppImage had started it.
     pid_t startCheck(const std::filesystem::path& appImage, const std::string& answer)
     {
         std::vector<std::string> variables;
         for (char** variable = environ; *variable; ++variable) {
             std::string text(*variable);
-            if (!text.starts_with("HOME=") && !text.starts_with("XDG_") && !text.starts_with("APP"))
+            if (!text.starts_with("APP"))
                 variables.push_back(text);
         }
-        variables.push_back("HOME=" + home.string());
         variables.push_back("APPIMAGE=" + appImage.string());
         variables.push_back("APPDIR=" + (root / "mount").string());
         std::vector<std::string> arguments { SCRIBLO_BINARY_DIR "/scriblo", "install", "move-check", "--store", (root / "store.plist").string(), "--answer", answer };
@@ -67,9 +56,6 @@ protected:
         posix_spawn_file_actions_destroy(&actions);
         return child;
     }
-
-    std::filesystem::path root;
-    std::filesystem::path home;
 };
 
 }
@@ -79,8 +65,8 @@ TEST_F(MoveCommandTest, acceptedMoveLandsInApplicationsAndRelaunchesOnceAfterThe
     auto record = root / "record";
     // A quote and a space in the name: the paths must reach every step intact.
     auto source = home / "Downloads/Scriblo it's.AppImage";
-    writeFile(source, "#!/bin/sh\nprintf 'started APPIMAGE=%s arguments=%s\\n' \"${APPIMAGE:-}\" \"$*\" >> '" + record.string() + "'\n", 0755);
-    writeFile(home / "Applications/Other.AppImage", "another program", 0755);
+    writeFile(source, "#!/bin/sh\nprintf 'started APPIMAGE=%s arguments=%s\\n' \"${APPIMAGE:-}\" \"$*\" >> '" + record.string() + "'\n", true);
+    writeFile(home / "Applications/Other.AppImage", "another program", true);
     writeFile(root / "mount/org.scriblo.Scriblo.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>");
 
     pid_t check = startCheck(source, "move");
@@ -93,25 +79,25 @@ TEST_F(MoveCommandTest, acceptedMoveLandsInApplicationsAndRelaunchesOnceAfterThe
     int status = 0;
     waitpid(check, &status, 0);
 
-    ASSERT_TRUE(appearsWithin(record, 5s)) << contentsOf(root / "out");
+    ASSERT_TRUE(appearsWithin(record, 5s)) << readFile(root / "out");
     std::this_thread::sleep_for(300ms);
-    EXPECT_EQ(contentsOf(record), "started APPIMAGE= arguments=\n") << "once, without the old copy's AppImage variables";
+    EXPECT_EQ(readFile(record), "started APPIMAGE= arguments=\n") << "once, without the old copy's AppImage variables";
     auto destination = home / "Applications/Scriblo it's.AppImage";
     EXPECT_TRUE(std::filesystem::exists(destination));
     EXPECT_FALSE(std::filesystem::exists(source));
-    EXPECT_THAT(contentsOf(home / ".local/share/applications/org.scriblo.Scriblo.desktop"), HasSubstr("Exec=\"" + destination.string() + "\""));
+    EXPECT_THAT(readFile(home / ".local/share/applications/org.scriblo.Scriblo.desktop"), HasSubstr("Exec=\"" + destination.string() + "\""));
     EXPECT_TRUE(std::filesystem::exists(home / ".local/share/icons/hicolor/scalable/apps/org.scriblo.Scriblo.svg"));
-    EXPECT_EQ(contentsOf(root / "out"), "offer: Move to Applications folder in your Home folder?\nquit\n");
+    EXPECT_EQ(readFile(root / "out"), "offer: Move to Applications folder in your Home folder?\nquit\n");
 }
 
 TEST_F(MoveCommandTest, declineForGoodIsStoredAndTheNextStartAsksNothing)
 {
     auto source = home / "Downloads/Scriblo.AppImage";
-    writeFile(source, "#!/bin/sh\n", 0755);
+    writeFile(source, "#!/bin/sh\n", true);
     int status = 0;
     waitpid(startCheck(source, "stay-for-good"), &status, 0);
-    EXPECT_EQ(contentsOf(root / "out"), "offer: Move to Applications folder?\ncontinue\n");
+    EXPECT_EQ(readFile(root / "out"), "offer: Move to Applications folder?\ncontinue\n");
     waitpid(startCheck(source, "move"), &status, 0);
-    EXPECT_EQ(contentsOf(root / "out"), "continue\n");
+    EXPECT_EQ(readFile(root / "out"), "continue\n");
     EXPECT_TRUE(std::filesystem::exists(source));
 }

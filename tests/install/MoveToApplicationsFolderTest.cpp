@@ -1,7 +1,7 @@
 #include "FakeMoveServices.h"
-#include "TestFiles.h"
 #include "core/MemoryUserDefaults.h"
 #include "install/MoveToApplicationsFolder.h"
+#include "launch/DesktopFixture.h"
 
 #include <gmock/gmock.h>
 
@@ -11,23 +11,14 @@ using scriblo::testing::FakeMoveServices;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
-using scriblo::testing::contentsOf;
-using scriblo::testing::writeFile;
 
 namespace {
 
-class MoveToApplicationsFolderTest : public ::testing::Test {
+class MoveToApplicationsFolderTest : public scriblo::testing::DesktopFixture {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/scriblo-move-XXXXXX";
-        root = mkdtemp(pattern);
-        home = root / "home";
-        for (const auto& [name, value] : { std::pair { "HOME", home }, { "XDG_DATA_HOME", home / ".local/share" }, { "XDG_CONFIG_HOME", home / ".config" } }) {
-            const char* old = std::getenv(name);
-            m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-            setenv(name, value.c_str(), 1);
-        }
+        DesktopFixture::SetUp();
         unsetenv("APPDIR");
         folders.source = home / "Downloads/Scriblo.AppImage";
         folders.userApplications = home / "Applications";
@@ -35,17 +26,6 @@ protected:
         folders.downloads = { home / "Downloads" };
         writeFile(*folders.source, "new version");
         std::filesystem::create_directories(folders.localApplications);
-    }
-
-    void TearDown() override
-    {
-        for (const auto& [name, value] : m_saved) {
-            if (value)
-                setenv(name.c_str(), value->c_str(), 1);
-            else
-                unsetenv(name.c_str());
-        }
-        std::filesystem::remove_all(root);
     }
 
     MoveOutcome check()
@@ -56,15 +36,10 @@ protected:
     void giveUserAnAppImage() { writeFile(folders.userApplications / "Other.AppImage", "other"); }
     std::filesystem::path userDestination() const { return folders.userApplications / "Scriblo.AppImage"; }
 
-    std::filesystem::path root;
-    std::filesystem::path home;
     InstallFolders folders;
     scriblo::testing::MemoryUserDefaults defaults;
     FakeMoveServices services;
     FakeMoveAlert alert;
-
-private:
-    std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
 };
 
 }
@@ -108,7 +83,7 @@ TEST_F(MoveToApplicationsFolderTest, decliningKeepsTheProgramAndOnlyTheCheckBoxS
     EXPECT_TRUE(defaults.boolForKey(MoveToApplicationsFolder::suppressKey));
     check();
     EXPECT_EQ(alert.shown.size(), 2u);
-    EXPECT_EQ(contentsOf(*folders.source), "new version");
+    EXPECT_EQ(readFile(*folders.source), "new version");
 }
 
 TEST_F(MoveToApplicationsFolderTest, writableCopyThatIsNotRunningGoesToTheTrashBeforeTheMove)
@@ -120,10 +95,10 @@ TEST_F(MoveToApplicationsFolderTest, writableCopyThatIsNotRunningGoesToTheTrashB
 
     EXPECT_EQ(check(), MoveOutcome::Quit);
     EXPECT_THAT(services.calls, ElementsAre("running check", "trash " + userDestination().string(), "relaunch " + userDestination().string()));
-    EXPECT_EQ(contentsOf(userDestination()), "new version");
+    EXPECT_EQ(readFile(userDestination()), "new version");
     EXPECT_FALSE(std::filesystem::exists(*folders.source));
-    EXPECT_THAT(contentsOf(home / ".local/share/applications/org.scriblo.Scriblo.desktop"), HasSubstr("Exec=\"" + userDestination().string() + "\""));
-    EXPECT_THAT(contentsOf(login), HasSubstr("Exec=\"" + userDestination().string() + "\""));
+    EXPECT_THAT(readFile(home / ".local/share/applications/org.scriblo.Scriblo.desktop"), HasSubstr("Exec=\"" + userDestination().string() + "\""));
+    EXPECT_THAT(readFile(login), HasSubstr("Exec=\"" + userDestination().string() + "\""));
     EXPECT_THAT(services.logLines, ElementsAre("INFO -- Moving myself to the Applications folder"));
 }
 
@@ -134,8 +109,8 @@ TEST_F(MoveToApplicationsFolderTest, runningCopyIsOpenedInsteadAndNothingMoves)
     services.running = { userDestination() };
     EXPECT_EQ(check(), MoveOutcome::Quit);
     EXPECT_THAT(services.calls, ElementsAre("running check", "open " + userDestination().string()));
-    EXPECT_EQ(contentsOf(userDestination()), "old version");
-    EXPECT_EQ(contentsOf(*folders.source), "new version");
+    EXPECT_EQ(readFile(userDestination()), "old version");
+    EXPECT_EQ(readFile(*folders.source), "new version");
 }
 
 TEST_F(MoveToApplicationsFolderTest, copyThatIsNotWritableIsReplacedWithAuthorizationAndNoRunningCheck)
@@ -162,7 +137,7 @@ TEST_F(MoveToApplicationsFolderTest, cancelledPasswordPromptIsSilentAndOtherAuth
     EXPECT_EQ(check(), MoveOutcome::Continue);
     EXPECT_EQ(alert.shown.back(), "failure");
     EXPECT_EQ(services.logLines.back(), "ERROR -- Could not copy myself to /Applications with authorization");
-    EXPECT_EQ(contentsOf(*folders.source), "new version");
+    EXPECT_EQ(readFile(*folders.source), "new version");
 }
 
 TEST_F(MoveToApplicationsFolderTest, authorizationNeverRemovesADestinationThatIsNoAppImage)
@@ -183,7 +158,7 @@ TEST_F(MoveToApplicationsFolderTest, failedCopyAlertsAndKeepsTheProgramWhereItIs
     ASSERT_EQ(services.logLines.size(), 3u);
     EXPECT_THAT(services.logLines[1], HasSubstr("ERROR -- Could not copy '" + folders.source->string() + "' to '"));
     EXPECT_THAT(services.logLines[2], HasSubstr("ERROR -- Could not copy myself to "));
-    EXPECT_EQ(contentsOf(*folders.source), "new version");
+    EXPECT_EQ(readFile(*folders.source), "new version");
     EXPECT_FALSE(std::filesystem::exists(home / ".local/share/applications")) << "no menu entry for a move that did not happen";
 }
 
@@ -193,6 +168,6 @@ TEST_F(MoveToApplicationsFolderTest, fromADiskImageTheSourceStaysAndTheImageIsDe
     giveUserAnAppImage();
     EXPECT_EQ(check(), MoveOutcome::Quit);
     EXPECT_THAT(services.calls, ElementsAre("relaunch " + userDestination().string(), "detach /dev/loop7p1"));
-    EXPECT_EQ(contentsOf(*folders.source), "new version");
-    EXPECT_EQ(contentsOf(userDestination()), "new version");
+    EXPECT_EQ(readFile(*folders.source), "new version");
+    EXPECT_EQ(readFile(userDestination()), "new version");
 }
