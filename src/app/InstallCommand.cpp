@@ -40,7 +40,8 @@ MoveAnswer parsedAnswer(const std::string& word)
     throw UsageError("--answer takes move, stay or stay-for-good");
 }
 
-int exitCode(MoveOutcome outcome)
+// The outcome goes to standard output; the command itself succeeded either way.
+int reported(MoveOutcome outcome)
 {
     std::cout << (outcome == MoveOutcome::Quit ? "quit\n" : "continue\n");
     return 0;
@@ -59,13 +60,13 @@ int InstallCommand::run(CommandLine& commandLine)
     auto defaults = PreferencesStore::open(storePath, PropertyListUserDefaults::Access::ReadWrite);
     if (answer) {
         AnsweringAlert alert(parsedAnswer(*answer));
-        return exitCode(MoveToApplicationsFolder::run(*defaults, alert));
+        return reported(MoveToApplicationsFolder::run(*defaults, alert));
     }
     int argc = 1;
     char name[] = "scriblo";
     char* argv[] = { name, nullptr };
     QApplication application(argc, argv);
-    return exitCode(MoveToApplicationsFolder::run(*defaults));
+    return reported(MoveToApplicationsFolder::run(*defaults));
 }
 
 }

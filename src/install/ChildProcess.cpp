@@ -1,6 +1,7 @@
 #include "install/ChildProcess.h"
 
 #include <array>
+#include <cerrno>
 #include <spawn.h>
 #include <string_view>
 #include <sys/wait.h>

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFont>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>

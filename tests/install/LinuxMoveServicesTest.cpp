@@ -32,12 +32,3 @@ TEST_F(LinuxMoveServicesTest, authorizedCopyReplacesTheDestinationWithPathsIntac
     EXPECT_EQ(ChildProcess::runAndWait(command), 0) << "a missing Applications folder is made";
     EXPECT_EQ(readFile(intoMissingFolder), "new version");
 }
-
-TEST_F(LinuxMoveServicesTest, onlyLoopDevicesBackedByAFileAreDiskImages)
-{
-    EXPECT_EQ(LinuxMoveServices::loopDevice("/dev/sda1"), std::nullopt);
-    EXPECT_EQ(LinuxMoveServices::loopDevice("/dev/loop"), std::nullopt);
-    EXPECT_EQ(LinuxMoveServices::loopDevice("/dev/loop12345"), std::nullopt) << "no such loop device";
-    LinuxMoveServices services;
-    EXPECT_EQ(services.diskImageDevice(root), std::nullopt) << "a folder on an ordinary file system";
-}
