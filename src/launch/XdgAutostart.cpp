@@ -6,6 +6,7 @@
 #include "platform/XdgPaths.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <glib.h>
 #include <vector>
 
@@ -47,6 +48,12 @@ std::filesystem::path XdgAutostart::folder()
 
 std::filesystem::path XdgAutostart::runningExecutable()
 {
+    // Inside an AppImage the program lies in a mount that is gone at the next login;
+    // the AppImage file is what starts it again.
+    if (const char* appImage = std::getenv("APPIMAGE"); appImage && appImage[0] == '/') {
+        if (auto file = resolved(appImage); !file.empty())
+            return file;
+    }
     return resolved("/proc/self/exe");
 }
 

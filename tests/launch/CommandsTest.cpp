@@ -154,6 +154,15 @@ TEST_F(CommandsTest, loginStartWritesAnAutostartEntryForThisProgram)
     EXPECT_EQ(scriblo("settings set loginStartOption false" + store()).status, 0);
     EXPECT_FALSE(std::filesystem::exists(configHome / "autostart/org.scriblo.Scriblo.desktop"));
 
+    // Run from an AppImage, the entry must start the AppImage file, not the program in
+    // its mount, which is gone by the next login.
+    auto appImage = root / "Scriblo.AppImage";
+    writeFile(appImage, "#!/bin/sh\n", true);
+    setenv("APPIMAGE", appImage.c_str(), 1);
+    EXPECT_EQ(scriblo("settings set loginStartOption true" + store()).status, 0);
+    unsetenv("APPIMAGE");
+    EXPECT_THAT(readFile(configHome / "autostart/org.scriblo.Scriblo.desktop"), HasSubstr("Exec=\"" + appImage.string() + "\""));
+
     std::filesystem::remove_all(configHome / "autostart");
     writeFile(configHome / "autostart", "a file where the folder should be");
     auto failed = scriblo("settings set loginStartOption true" + store());
