@@ -2,11 +2,15 @@
 # missing Debian packages first.
 BUILD_DIR ?= build
 FUZZ_DIR ?= build-fuzz
+SANITIZER_DIR ?= build-sanitizers
+SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+# GCC reports false uninitialised-use warnings inside instrumented std::variant code.
+SANITIZER_WARNINGS := -Wno-maybe-uninitialized
 BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
 ARGS ?=
 
-.PHONY: all deps build run test bench fuzz package package-check clean
+.PHONY: all deps build run test check-sanitizers bench fuzz package package-check clean
 
 all: build
 
@@ -25,6 +29,16 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2
 
+# The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer; the
+# benchmarks are left out, since their timings mean nothing under instrumentation.
+check-sanitizers: deps
+	cmake -S . -B $(SANITIZER_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIBLO_BENCH=OFF \
+	  "-DCMAKE_CXX_FLAGS=$(SANITIZER_FLAGS) $(SANITIZER_WARNINGS)" "-DCMAKE_C_FLAGS=$(SANITIZER_FLAGS)" \
+	  "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZER_FLAGS)"
+	cmake --build $(SANITIZER_DIR)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir $(SANITIZER_DIR) --output-on-failure -j 2
+
 # A Debian package of the program, its desktop files, icons, scripts and udev rule.
 package: build
 	cmake --build $(BUILD_DIR) --target package
@@ -37,14 +51,21 @@ package-check: package
 bench: build
 	scripts/run-benchmarks.sh $(BUILD_DIR)
 
+# Runs every parser's fuzzer for FUZZ_SECONDS each, from its kept corpus in
+# tests/fuzz/corpus/NAME (replayed by the normal build's tests). New inputs gather in
+# $(FUZZ_DIR)/corpus/NAME; a crash stops the run and leaves its input as
+# $(FUZZ_DIR)/NAME-crash-*, to be fixed and then kept in the tests' corpus.
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DSCRIBLO_FUZZ=ON
-	cmake --build $(FUZZ_DIR) --target fuzz_keyed_archive
-	mkdir -p $(FUZZ_DIR)/corpus
-	./$(FUZZ_DIR)/fuzz/fuzz_keyed_archive $(FUZZ_DIR)/corpus tests/core/fuzz-corpus \
-	  -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=1024 \
-	  -artifact_prefix=$(FUZZ_DIR)/
+	cmake --build $(FUZZ_DIR) --target fuzzers
+	set -e; for fuzzer in $(FUZZ_DIR)/fuzz/fuzz_*; do \
+	  name=$${fuzzer##*/fuzz_}; \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$name; \
+	  $$fuzzer $(FUZZ_DIR)/corpus/$$name tests/fuzz/corpus/$$name \
+	    -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
+	    -artifact_prefix=$(FUZZ_DIR)/$$name-; \
+	done
 
 clean:
-	rm -rf $(BUILD_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(SANITIZER_DIR)

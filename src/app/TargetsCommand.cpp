@@ -49,6 +49,8 @@ std::unique_ptr<LaunchableCatalogue> fetchedCatalogue()
     catalogue->fetchAll();
     if (auto problem = catalogue->userScriptsProblem())
         std::cerr << "scriblo: warning: " << *problem << "\n";
+    for (const auto& skipped : catalogue->skippedBookmarkFiles())
+        std::cerr << "scriblo: skipped bookmarks " << skipped << "\n";
     return catalogue;
 }
 

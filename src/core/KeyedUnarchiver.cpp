@@ -5,7 +5,6 @@
 
 #include <plist/plist.h>
 
-#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
@@ -26,31 +25,13 @@ plist_t childOfType(plist_t dictionary, const char* key, plist_type type)
     return child;
 }
 
-// The items of an array node. Walking once matters: the library finds an item by
-// index by walking the list, which would make decoding quadratic.
-std::vector<plist_t> arrayNodes(plist_t array)
-{
-    std::vector<plist_t> nodes;
-    nodes.reserve(plist_array_get_size(array));
-    plist_array_iter iterator = nullptr;
-    plist_array_new_iter(array, &iterator);
-    for (plist_t item = nullptr;;) {
-        plist_array_next_item(array, iterator, &item);
-        if (!item)
-            break;
-        nodes.push_back(item);
-    }
-    std::free(iterator);
-    return nodes;
-}
-
 // Reads objects through `$objects` references. Decoding follows the fixed shape
 // dictionary → gesture → array → stroke → array → point, so no reference can lead the
 // reader round a cycle, however the table is wired.
 class ObjectReader {
 public:
     explicit ObjectReader(plist_t objects)
-        : m_objects(arrayNodes(objects)) { }
+        : m_objects(scriblo::arrayItems(objects)) { }
 
     // Nothing for the "$null" reference (index 0).
     plist_t resolve(plist_t reference) const
@@ -106,7 +87,7 @@ public:
         plist_t items = childOfType(object, "NS.objects", PLIST_ARRAY);
         if (plist_array_get_size(items) > limit)
             throw InvalidGesture("too many items");
-        return arrayNodes(items);
+        return scriblo::arrayItems(items);
     }
 
 private:
@@ -198,10 +179,12 @@ PlistPointer parse(const Data& data)
 {
     if (data.size() > KeyedUnarchiver::maximumArchiveSize)
         throw InvalidGesture("archive is too large");
-    PlistPointer archive = parsePropertyList(data.data(), data.size());
-    if (!archive || plist_get_node_type(archive.get()) != PLIST_DICT)
+    auto archive = parsePropertyList(data.data(), data.size());
+    if (!archive)
+        throw InvalidGesture(archive.error());
+    if (plist_get_node_type(archive->get()) != PLIST_DICT)
         throw InvalidGesture("not a property list");
-    return archive;
+    return std::move(*archive);
 }
 }
 
@@ -215,8 +198,8 @@ KeyedUnarchiver::Result KeyedUnarchiver::unarchiveGestures(const Data& data)
         plist_t root = reader.resolve(plist_dict_get_item(top, "root"));
         if (!root || plist_get_node_type(root) != PLIST_DICT)
             throw InvalidGesture("root is not a dictionary");
-        auto keys = arrayNodes(childOfType(root, "NS.keys", PLIST_ARRAY));
-        auto values = arrayNodes(childOfType(root, "NS.objects", PLIST_ARRAY));
+        auto keys = arrayItems(childOfType(root, "NS.keys", PLIST_ARRAY));
+        auto values = arrayItems(childOfType(root, "NS.objects", PLIST_ARRAY));
         if (keys.size() != values.size())
             throw InvalidGesture("keys and values differ in number");
         GestureDictionary gestures;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "base/Expected.h"
+
 #include <plist/plist.h>
 
 #include <cstddef>
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 namespace scriblo {
 
@@ -15,8 +18,13 @@ struct PlistDeleter {
 // Owns a property-list tree from libplist.
 using PlistPointer = std::unique_ptr<std::remove_pointer_t<plist_t>, PlistDeleter>;
 
-// Parses XML or binary property-list bytes; nothing when they are not a property list
-// or are too large for the library's 32-bit lengths.
-PlistPointer parsePropertyList(const void* bytes, size_t size);
+// Parses XML or binary property-list bytes, which may come from anywhere. A failure says
+// why in words for the user: not a property list, too large for the library's 32-bit
+// lengths, too deeply nested, or too many values once shared ones are expanded.
+Expected<PlistPointer> parsePropertyList(const void* bytes, size_t size);
+
+// The items of an array node, in order. Walking once matters: the library finds an item
+// by index by walking the list, so indexing each in turn would be quadratic.
+std::vector<plist_t> arrayItems(plist_t array);
 
 }

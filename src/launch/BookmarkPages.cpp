@@ -15,24 +15,43 @@ namespace scriblo::BookmarkPages {
 namespace {
 
 template<typename Page>
-void appendPages(LaunchableList& list, const std::vector<Bookmark>& bookmarks, const std::string& icon, const std::shared_ptr<Workspace>& workspace)
+void appendPages(Pages& pages, const std::vector<Bookmark>& bookmarks, const std::string& icon, const std::shared_ptr<Workspace>& workspace)
 {
     for (const auto& bookmark : bookmarks)
-        list.push_back(std::make_shared<Page>(bookmark.name, icon, bookmark.url, workspace));
+        pages.list.push_back(std::make_shared<Page>(bookmark.name, icon, bookmark.url, workspace));
+}
+
+// The bookmarks in `file`, or none, noting why the file was skipped.
+template<typename Value>
+std::optional<Value> readOrSkip(Pages& pages, const std::filesystem::path& file, Expected<Value> read)
+{
+    if (read)
+        return std::move(*read);
+    pages.skipped.push_back(file.string() + ": " + read.error());
+    return std::nullopt;
+}
+
+std::vector<Bookmark> chromeBookmarks(Pages& pages, const std::filesystem::path& file)
+{
+    return readOrSkip(pages, file, ChromeBookmarks::read(file)).value_or(std::vector<Bookmark> {});
+}
+
+std::vector<Bookmark> firefoxBookmarks(Pages& pages)
+{
+    auto folder = XdgPaths::home() / ".mozilla/firefox";
+    auto profile = readOrSkip(pages, folder / "profiles.ini", FirefoxBookmarks::defaultProfile(folder)).value_or(std::nullopt);
+    if (!profile)
+        return {};
+    auto places = *profile / "places.sqlite";
+    return readOrSkip(pages, places, FirefoxBookmarks::read(places)).value_or(std::vector<Bookmark> {});
 }
 
 // Reads a browser's bookmarks only when its desktop entry is installed.
 template<typename Page, typename Read>
-void appendInstalledBrowser(LaunchableList& list, const std::shared_ptr<Workspace>& workspace, Read read)
+void appendInstalledBrowser(Pages& pages, const std::shared_ptr<Workspace>& workspace, Read read)
 {
     if (auto entry = BrowserEntries::installedEntry(Page::browserId))
-        appendPages<Page>(list, read(), entry->icon, workspace);
-}
-
-std::vector<Bookmark> firefoxBookmarks()
-{
-    auto profile = FirefoxBookmarks::defaultProfile(XdgPaths::home() / ".mozilla/firefox");
-    return profile ? FirefoxBookmarks::read(*profile / "places.sqlite") : std::vector<Bookmark> {};
+        appendPages<Page>(pages, read(), entry->icon, workspace);
 }
 
 }
@@ -42,18 +61,19 @@ std::filesystem::path safariBookmarksFile()
     return XdgPaths::home() / "Library/Safari/Bookmarks.plist";
 }
 
-LaunchableList pages(const std::shared_ptr<Workspace>& workspace)
+Pages pages(const std::shared_ptr<Workspace>& workspace)
 {
-    LaunchableList list;
-    appendInstalledBrowser<ChromePage>(list, workspace, [] {
-        return ChromeBookmarks::read(XdgPaths::configHome() / "google-chrome/Default/Bookmarks");
+    Pages pages;
+    appendInstalledBrowser<ChromePage>(pages, workspace, [&] {
+        return chromeBookmarks(pages, XdgPaths::configHome() / "google-chrome/Default/Bookmarks");
     });
-    appendInstalledBrowser<ChromiumPage>(list, workspace, [] {
-        return ChromeBookmarks::read(XdgPaths::configHome() / "chromium/Default/Bookmarks");
+    appendInstalledBrowser<ChromiumPage>(pages, workspace, [&] {
+        return chromeBookmarks(pages, XdgPaths::configHome() / "chromium/Default/Bookmarks");
     });
-    appendInstalledBrowser<FirefoxPage>(list, workspace, firefoxBookmarks);
-    appendPages<SafariPage>(list, SafariBookmarks::read(safariBookmarksFile()), "web-browser", workspace);
-    return list;
+    appendInstalledBrowser<FirefoxPage>(pages, workspace, [&] { return firefoxBookmarks(pages); });
+    auto safari = readOrSkip(pages, safariBookmarksFile(), SafariBookmarks::read(safariBookmarksFile()));
+    appendPages<SafariPage>(pages, safari.value_or(std::vector<Bookmark> {}), "web-browser", workspace);
+    return pages;
 }
 
 }

@@ -2,6 +2,7 @@
 #include "launch/FirefoxBookmarks.h"
 
 #include "launch/GioHandle.h"
+#include "platform/SafeFile.h"
 
 #include <cctype>
 #include <glib.h>
@@ -11,10 +12,11 @@ namespace scriblo::FirefoxBookmarks {
 
 namespace {
 
+// An empty value counts as none: an empty profile path would name the Firefox folder.
 std::optional<std::string> value(GKeyFile* file, const char* group, const char* key)
 {
     GioHandle<char> text(g_key_file_get_string(file, group, key, nullptr));
-    return text ? std::optional<std::string>(text.get()) : std::nullopt;
+    return text && *text.get() ? std::optional<std::string>(text.get()) : std::nullopt;
 }
 
 std::filesystem::path profilePath(GKeyFile* file, const char* group, const std::filesystem::path& folder)
@@ -65,11 +67,22 @@ const char toolbarQuery[] =
 
 }
 
-std::optional<std::filesystem::path> defaultProfile(const std::filesystem::path& firefoxFolder)
+Expected<std::optional<std::filesystem::path>> defaultProfile(const std::filesystem::path& firefoxFolder)
+{
+    // Real profile lists are a few hundred bytes.
+    constexpr size_t maximumIniSize = size_t(1) << 20;
+    auto text = SafeFile::readIfExists(firefoxFolder / "profiles.ini", maximumIniSize);
+    if (!text)
+        return Failure { text.error() };
+    if (!text.value())
+        return std::optional<std::filesystem::path>();
+    return profileFromIni(*text.value(), firefoxFolder);
+}
+
+std::optional<std::filesystem::path> profileFromIni(std::string_view text, const std::filesystem::path& firefoxFolder)
 {
     KeyFile file(g_key_file_new());
-    auto ini = firefoxFolder / "profiles.ini";
-    if (!g_key_file_load_from_file(file.get(), ini.c_str(), G_KEY_FILE_NONE, nullptr))
+    if (!g_key_file_load_from_data(file.get(), text.data(), text.size(), G_KEY_FILE_NONE, nullptr))
         return std::nullopt;
     gchar** groups = g_key_file_get_groups(file.get(), nullptr);
     std::optional<std::filesystem::path> chosen;
@@ -137,13 +150,20 @@ std::optional<std::vector<Bookmark>> readCopyWithLog(const std::filesystem::path
 
 }
 
-std::vector<Bookmark> read(const std::filesystem::path& placesFile)
+Expected<std::vector<Bookmark>> read(const std::filesystem::path& placesFile)
 {
+    // A copy lands in the temporary folder; past this size the live file is read in place
+    // instead, without the log's latest changes.
+    constexpr uintmax_t maximumCopySize = uintmax_t(1) << 30;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(placesFile, error))
-        return {};
+    auto status = std::filesystem::status(placesFile, error);
+    if (!std::filesystem::exists(status))
+        return std::vector<Bookmark> {};
+    if (!std::filesystem::is_regular_file(status))
+        return Failure { "is not a regular file" };
     std::filesystem::path log = placesFile.string() + "-wal";
-    if (std::filesystem::file_size(log, error) > 0 && !error) {
+    uintmax_t logSize = std::filesystem::is_regular_file(log, error) ? std::filesystem::file_size(log, error) : 0;
+    if (!error && logSize > 0 && logSize + std::filesystem::file_size(placesFile, error) <= maximumCopySize && !error) {
         if (auto bookmarks = readCopyWithLog(placesFile, log))
             return *bookmarks;
     }

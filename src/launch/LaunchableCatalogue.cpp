@@ -87,9 +87,13 @@ void LaunchableCatalogue::appendScripts(LaunchableList& list, const std::filesys
 
 LaunchableListHandle LaunchableCatalogue::fetchWebPageArray()
 {
-    auto list = BookmarkPages::pages(m_workspace);
-    sortByDisplayName(list);
-    return publish(Shelf::WebPages, std::move(list));
+    auto pages = BookmarkPages::pages(m_workspace);
+    sortByDisplayName(pages.list);
+    {
+        std::lock_guard lock(m_mutex);
+        m_skippedBookmarkFiles = pages.skipped;
+    }
+    return publish(Shelf::WebPages, std::move(pages.list));
 }
 
 LaunchableListHandle LaunchableCatalogue::fetchNormalAppArray()
@@ -169,6 +173,12 @@ std::shared_ptr<Launchable> LaunchableCatalogue::findLaunchableWithId(const std:
         }
     }
     return nullptr;
+}
+
+std::vector<std::string> LaunchableCatalogue::skippedBookmarkFiles() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_skippedBookmarkFiles;
 }
 
 std::optional<std::string> LaunchableCatalogue::userScriptsProblem() const

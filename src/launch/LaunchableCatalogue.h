@@ -49,6 +49,8 @@ public:
 
     // Why the user's scripts folder could not be made at the last script fetch.
     std::optional<std::string> userScriptsProblem() const;
+    // The bookmarks files the last web page fetch skipped, each with its reason.
+    std::vector<std::string> skippedBookmarkFiles() const;
 
     // $XDG_DATA_HOME/Scriblo/Scripts.
     static std::filesystem::path userScriptsFolder();
@@ -69,6 +71,7 @@ private:
     mutable std::mutex m_mutex;
     LaunchableListHandle m_shelves[size_t(Shelf::Count)];
     std::optional<std::string> m_userScriptsProblem;
+    std::vector<std::string> m_skippedBookmarkFiles;
 };
 
 }

@@ -1,9 +1,8 @@
 #include "launch/SafariBookmarks.h"
 
 #include "core/PlistPointer.h"
-#include "platform/SafeFile.h"
+#include "launch/BookmarkFile.h"
 
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <plist/plist.h>
@@ -12,25 +11,19 @@ namespace scriblo::SafariBookmarks {
 
 namespace {
 
-PlistPointer parse(const std::filesystem::path& file)
-{
-    constexpr size_t maximumBookmarksSize = size_t(64) << 20;
-    auto bytes = SafeFile::readIfExists(file, maximumBookmarksSize);
-    if (!bytes || !bytes.value())
-        return nullptr;
-    return parsePropertyList(bytes.value()->data(), bytes.value()->size());
-}
-
+// A string holding a NUL is no title or address; the library's own copying call would
+// abort on one.
 std::optional<std::string> text(plist_t node)
 {
     if (!PLIST_IS_STRING(node))
         return std::nullopt;
-    char* value = nullptr;
-    plist_get_string_val(node, &value);
+    uint64_t length = 0;
+    const char* value = plist_get_string_ptr(node, &length);
     if (!value)
         return std::nullopt;
-    std::string result(value);
-    std::free(value);
+    std::string result(value, length);
+    if (result.find('\0') != std::string::npos)
+        return std::nullopt;
     return result;
 }
 
@@ -43,8 +36,7 @@ plist_t children(plist_t node)
 plist_t bookmarksBar(plist_t root)
 {
     plist_t list = children(root);
-    for (uint32_t i = 0; list && i < plist_array_get_size(list); ++i) {
-        plist_t child = plist_array_get_item(list, i);
+    for (plist_t child : list ? arrayItems(list) : std::vector<plist_t> {}) {
         if (PLIST_IS_DICT(child) && text(plist_dict_get_item(child, "Title")) == "BookmarksBar")
             return child;
     }
@@ -65,16 +57,23 @@ std::optional<Bookmark> bookmark(plist_t entry)
 
 }
 
-std::vector<Bookmark> read(const std::filesystem::path& file)
+Expected<std::vector<Bookmark>> parse(std::string_view bytes)
 {
-    auto root = parse(file);
-    plist_t list = children(bookmarksBar(root.get()));
+    auto root = parsePropertyList(bytes.data(), bytes.size());
+    if (!root)
+        return Failure { root.error() };
+    plist_t list = children(bookmarksBar(root->get()));
     std::vector<Bookmark> bookmarks;
-    for (uint32_t i = 0; list && i < plist_array_get_size(list); ++i) {
-        if (auto entry = bookmark(plist_array_get_item(list, i)))
+    for (plist_t item : list ? arrayItems(list) : std::vector<plist_t> {}) {
+        if (auto entry = bookmark(item))
             bookmarks.push_back(*entry);
     }
     return bookmarks;
+}
+
+Expected<std::vector<Bookmark>> read(const std::filesystem::path& file)
+{
+    return BookmarkFile::read(file, parse);
 }
 
 }

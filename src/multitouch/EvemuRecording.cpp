@@ -1,6 +1,7 @@
 #include "multitouch/EvemuRecording.h"
 
-#include <fstream>
+#include "platform/SafeFile.h"
+
 #include <map>
 #include <sstream>
 
@@ -142,10 +143,13 @@ Expected<EvemuRecording> EvemuRecording::parse(std::istream& input, const std::s
 
 Expected<EvemuRecording> EvemuRecording::load(const std::string& path)
 {
-    std::ifstream file(path);
-    if (!file)
-        return Failure { path + ": cannot open" };
-    return parse(file, path);
+    // Hours of recorded touching stay below this; a link to /dev/zero would not.
+    constexpr size_t maximumRecordingSize = size_t(256) << 20;
+    auto text = SafeFile::read(path, maximumRecordingSize);
+    if (!text)
+        return Failure { path + ": " + text.error() };
+    std::istringstream input(std::move(*text));
+    return parse(input, path);
 }
 
 Expected<std::vector<EvemuRecording>> EvemuRecording::loadAll(const std::vector<std::string>& paths)

@@ -18,9 +18,9 @@ Expected<PropertyListFile> PropertyListFile::read(const std::filesystem::path& p
     if (!bytes.value())
         return file;
     const std::string& text = *bytes.value();
-    PlistPointer parsed = parsePropertyList(text.data(), text.size());
-    if (parsed && plist_get_node_type(parsed.get()) == PLIST_DICT)
-        file.root = std::move(parsed);
+    auto parsed = parsePropertyList(text.data(), text.size());
+    if (parsed && plist_get_node_type(parsed->get()) == PLIST_DICT)
+        file.root = std::move(*parsed);
     else
         file.damagedBytes = std::move(*bytes.value());
     return file;

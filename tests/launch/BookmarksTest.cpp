@@ -6,9 +6,11 @@
 #include <gmock/gmock.h>
 #include <plist/plist.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 using namespace scriblo;
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 namespace {
@@ -61,6 +63,21 @@ const char safariBookmarks[] = R"(<?xml version="1.0" encoding="UTF-8"?>
   </array></dict>
 </array></dict></plist>)";
 
+// The links a reader found; a failure is reported and gives none.
+std::vector<Bookmark> links(const Expected<std::vector<Bookmark>>& read)
+{
+    if (!read) {
+        ADD_FAILURE() << "unexpected failure: " << read.error();
+        return {};
+    }
+    return *read;
+}
+
+std::string failure(const Expected<std::vector<Bookmark>>& read)
+{
+    return read ? "no failure" : read.error();
+}
+
 std::string asBinary(const std::string& xml)
 {
     plist_t root = nullptr;
@@ -79,15 +96,49 @@ std::string asBinary(const std::string& xml)
 TEST_F(BookmarksTest, chromeReadsLinksOnTheBarInFileOrderAndNothingFromBadFiles)
 {
     writeFile(root / "Bookmarks", chromeBar);
-    EXPECT_THAT(ChromeBookmarks::read(root / "Bookmarks"),
+    EXPECT_THAT(links(ChromeBookmarks::read(root / "Bookmarks")),
         ElementsAre(Bookmark { "Zeta", "https://z.org/" }, Bookmark { "Alpha", "https://a.org" }));
-    EXPECT_THAT(ChromeBookmarks::read(root / "absent"), IsEmpty());
+    EXPECT_THAT(links(ChromeBookmarks::read(root / "absent")), IsEmpty());
     writeFile(root / "truncated", std::string(chromeBar).substr(0, 120));
-    EXPECT_THAT(ChromeBookmarks::read(root / "truncated"), IsEmpty());
-    writeFile(root / "wrongKind", R"({"roots": {"bookmark_bar": {"children": [{"type": "url", "name": 5, "url": "x"}]}}})");
-    EXPECT_THAT(ChromeBookmarks::read(root / "wrongKind"), IsEmpty());
+    EXPECT_EQ(failure(ChromeBookmarks::read(root / "truncated")), "not a JSON file");
     writeFile(root / "noBar", R"({"roots": {}})");
-    EXPECT_THAT(ChromeBookmarks::read(root / "noBar"), IsEmpty());
+    EXPECT_THAT(links(ChromeBookmarks::read(root / "noBar")), IsEmpty());
+    EXPECT_THAT(links(ChromeBookmarks::parse(R"({"roots": {"bookmark_bar": {"children": 7}}})")), IsEmpty());
+}
+
+TEST_F(BookmarksTest, chromeEntryOfTheWrongShapeCostsOnlyItself)
+{
+    EXPECT_THAT(links(ChromeBookmarks::parse(R"({"roots": {"bookmark_bar": {"children": [
+        {"type": "url", "name": "First", "url": "https://1.org"},
+        {"type": "url", "name": 5, "url": "https://numeric-name.org"},
+        {"type": "url", "name": "Null address", "url": null},
+        {"type": 3, "name": "Numeric type", "url": "https://3.org"},
+        "a string", null, [],
+        {"type": "url", "name": "Last", "url": "https://2.org"}]}}})")),
+        ElementsAre(Bookmark { "First", "https://1.org" }, Bookmark { "Last", "https://2.org" }));
+}
+
+TEST_F(BookmarksTest, chromeRefusesNestingThatWouldBuildMillionsOfValues)
+{
+    std::string deep = std::string(1'000'000, '[') + std::string(1'000'000, ']');
+    EXPECT_EQ(failure(ChromeBookmarks::parse(deep)), "too deeply nested");
+}
+
+// A FIFO with no writer used to hang the reader, and a link to /dev/zero to fill memory.
+TEST_F(BookmarksTest, everyReaderSkipsWhatIsNotARegularFileWithoutBlocking)
+{
+    ASSERT_EQ(mkfifo((root / "fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", root / "zero");
+    for (const char* name : { "fifo", "zero" }) {
+        EXPECT_EQ(failure(ChromeBookmarks::read(root / name)), "is not a regular file") << name;
+        EXPECT_EQ(failure(SafariBookmarks::read(root / name)), "is not a regular file") << name;
+        EXPECT_EQ(failure(FirefoxBookmarks::read(root / name)), "is not a regular file") << name;
+    }
+    std::filesystem::create_directories(root / "firefox");
+    ASSERT_EQ(mkfifo((root / "firefox/profiles.ini").c_str(), 0600), 0);
+    auto profile = FirefoxBookmarks::defaultProfile(root / "firefox");
+    ASSERT_FALSE(profile);
+    EXPECT_EQ(profile.error(), "is not a regular file");
 }
 
 TEST_F(BookmarksTest, firefoxLeavesTheLiveDatabaseUntouchedAndSurvivesOddPaths)
@@ -95,7 +146,7 @@ TEST_F(BookmarksTest, firefoxLeavesTheLiveDatabaseUntouchedAndSurvivesOddPaths)
     auto folder = root / "a ?#%;'\"b";
     writePlaces(folder / "places.sqlite");
     auto before = std::filesystem::last_write_time(folder / "places.sqlite");
-    EXPECT_THAT(FirefoxBookmarks::read(folder / "places.sqlite"),
+    EXPECT_THAT(links(FirefoxBookmarks::read(folder / "places.sqlite")),
         ElementsAre(Bookmark { "First", "https://first.org" }, Bookmark { "Second", "https://second.org/" }))
         << "toolbar links in position order";
     EXPECT_EQ(std::filesystem::last_write_time(folder / "places.sqlite"), before);
@@ -103,8 +154,8 @@ TEST_F(BookmarksTest, firefoxLeavesTheLiveDatabaseUntouchedAndSurvivesOddPaths)
     EXPECT_FALSE(std::filesystem::exists(folder / "places.sqlite-wal"));
     writeFile(root / "garbage.sqlite", "not a database at all");
     writeFile(root / "garbage.sqlite-wal", "not a log either");
-    EXPECT_THAT(FirefoxBookmarks::read(root / "garbage.sqlite"), IsEmpty());
-    EXPECT_THAT(FirefoxBookmarks::read(root / "absent.sqlite"), IsEmpty());
+    EXPECT_THAT(links(FirefoxBookmarks::read(root / "garbage.sqlite")), IsEmpty());
+    EXPECT_THAT(links(FirefoxBookmarks::read(root / "absent.sqlite")), IsEmpty());
 }
 
 // While Firefox runs, its latest bookmarks live only in the write-ahead log.
@@ -118,7 +169,7 @@ TEST_F(BookmarksTest, firefoxSeesBookmarksStillInTheLogOfARunningBrowser)
                      "INSERT INTO moz_places VALUES (14, 'https://new.org');"
                      "INSERT INTO moz_bookmarks VALUES (26, 1, 14, 3, 5, 'New', 'g');");
     auto logBefore = std::filesystem::last_write_time(places.string() + "-wal");
-    EXPECT_THAT(FirefoxBookmarks::read(places), ElementsAre(Bookmark { "First", "https://first.org" },
+    EXPECT_THAT(links(FirefoxBookmarks::read(places)), ElementsAre(Bookmark { "First", "https://first.org" },
         Bookmark { "Second", "https://second.org/" }, Bookmark { "New", "https://new.org" }));
     EXPECT_EQ(std::filesystem::last_write_time(places.string() + "-wal"), logBefore);
     sqlite3_close(browser);
@@ -131,31 +182,54 @@ TEST_F(BookmarksTest, firefoxDefaultProfilePrefersInstallThenDefaultThenOnlyProf
         "[Profile1]\nName=other\nIsRelative=1\nPath=other.default\nDefault=1\n\n"
         "[Profile0]\nName=main\nIsRelative=1\nPath=main.default-release\n\n"
         "[Install4F96D1932A9F858E]\nDefault=main.default-release\nLocked=1\n");
-    EXPECT_EQ(FirefoxBookmarks::defaultProfile(folder), folder / "main.default-release");
-    writeFile(folder / "profiles.ini", "[Profile0]\nIsRelative=0\nPath=/elsewhere/p\n\n[Profile1]\nPath=q\nDefault=1\n");
-    EXPECT_EQ(FirefoxBookmarks::defaultProfile(folder), folder / "q");
-    writeFile(folder / "profiles.ini", "[General]\nStartWithLastProfile=1\n\n[Profile0]\nIsRelative=0\nPath=/elsewhere/p\n");
-    EXPECT_EQ(FirefoxBookmarks::defaultProfile(folder), std::filesystem::path("/elsewhere/p"));
-    writeFile(folder / "profiles.ini", "[Profile0]\nPath=a\n\n[Profile1]\nPath=b\n");
-    EXPECT_EQ(FirefoxBookmarks::defaultProfile(folder), std::nullopt);
-    EXPECT_EQ(FirefoxBookmarks::defaultProfile(root / "none"), std::nullopt);
+    EXPECT_EQ(*FirefoxBookmarks::defaultProfile(folder), folder / "main.default-release");
+    EXPECT_EQ(FirefoxBookmarks::profileFromIni("[Profile0]\nIsRelative=0\nPath=/elsewhere/p\n\n[Profile1]\nPath=q\nDefault=1\n", folder), folder / "q");
+    EXPECT_EQ(FirefoxBookmarks::profileFromIni("[General]\nStartWithLastProfile=1\n\n[Profile0]\nIsRelative=0\nPath=/elsewhere/p\n", folder),
+        std::filesystem::path("/elsewhere/p"));
+    EXPECT_EQ(FirefoxBookmarks::profileFromIni("[Profile0]\nPath=a\n\n[Profile1]\nPath=b\n", folder), std::nullopt);
+    EXPECT_EQ(FirefoxBookmarks::profileFromIni("[Install]\nDefault=", folder), std::nullopt);
+    EXPECT_EQ(*FirefoxBookmarks::defaultProfile(root / "none"), std::nullopt);
 }
 
 TEST_F(BookmarksTest, safariReadsXmlAndBinaryBarsAlikeAndNothingElse)
 {
     for (bool binary : { false, true }) {
         writeFile(root / "Bookmarks.plist", binary ? asBinary(safariBookmarks) : safariBookmarks);
-        EXPECT_THAT(SafariBookmarks::read(root / "Bookmarks.plist"),
+        EXPECT_THAT(links(SafariBookmarks::read(root / "Bookmarks.plist")),
             ElementsAre(Bookmark { "Zulu", "https://zulu.org/" }, Bookmark { "Alpha", "https://alpha.org" }))
             << (binary ? "binary" : "XML");
     }
     std::string menuOnly = safariBookmarks;
     menuOnly.replace(menuOnly.find("BookmarksBar"), 12, "BookmarksMenu");
-    writeFile(root / "NoBar.plist", menuOnly);
-    EXPECT_THAT(SafariBookmarks::read(root / "NoBar.plist"), IsEmpty());
-    writeFile(root / "Broken.plist", "<?xml version=\"1.0\"?><plist><dict><key>Children</key>");
-    EXPECT_THAT(SafariBookmarks::read(root / "Broken.plist"), IsEmpty());
-    writeFile(root / "Array.plist", "bplist00");
-    EXPECT_THAT(SafariBookmarks::read(root / "Array.plist"), IsEmpty());
-    EXPECT_THAT(SafariBookmarks::read(root / "absent.plist"), IsEmpty());
+    EXPECT_THAT(links(SafariBookmarks::parse(menuOnly)), IsEmpty());
+    EXPECT_THAT(links(SafariBookmarks::parse(asBinary("<plist><array/></plist>"))), IsEmpty());
+    EXPECT_EQ(failure(SafariBookmarks::parse("<?xml version=\"1.0\"?><plist><dict><key>Children</key>")), "not a property list");
+    EXPECT_THAT(failure(SafariBookmarks::parse("bplist00")), HasSubstr("damaged binary property list"));
+    EXPECT_THAT(links(SafariBookmarks::read(root / "absent.plist")), IsEmpty());
+}
+
+TEST_F(BookmarksTest, safariEntryOfTheWrongShapeCostsOnlyItself)
+{
+    std::string odd = safariBookmarks;
+    odd.insert(odd.find("<dict><key>URIDictionary</key><dict><key>title</key><string>Alpha"),
+        "<string>loose</string><dict><key>URIDictionary</key><dict><key>title</key><integer>4</integer></dict>"
+        "<key>URLString</key><string>https://numeric-title.org</string></dict>"
+        "<dict><key>URIDictionary</key><string>t</string><key>URLString</key><string>https://x.org</string></dict>"
+        "<dict><key>URIDictionary</key><dict><key>title</key><string>Data address</string></dict>"
+        "<key>URLString</key><data>AAAA</data></dict>");
+    // A binary string holding a NUL, on which libplist aborted, is kept in the fuzz corpus.
+    EXPECT_THAT(links(SafariBookmarks::parse(odd)),
+        ElementsAre(Bookmark { "Zulu", "https://zulu.org/" }, Bookmark { "Alpha", "https://alpha.org" }));
+}
+
+TEST_F(BookmarksTest, safariRefusesNestingDeepEnoughToOverflowTheParser)
+{
+    std::string deep = "<plist>";
+    for (int i = 0; i < 40'000; ++i)
+        deep += "<array>";
+    for (int i = 0; i < 40'000; ++i)
+        deep += "</array>";
+    deep += "</plist>";
+    writeFile(root / "Deep.plist", deep);
+    EXPECT_THAT(failure(SafariBookmarks::read(root / "Deep.plist")), HasSubstr("too deeply nested"));
 }

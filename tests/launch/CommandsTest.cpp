@@ -57,6 +57,16 @@ TEST_F(CommandsTest, targetListEscapesTabsLineBreaksAndBackslashes)
     EXPECT_EQ(listed.out, "scripts\t" + (dataHome / "Scriblo/Scripts/").string() + "a\\tb\\\\c\\nd\\re.sh\ta\\tb\\\\c\\nd\\re\n");
 }
 
+TEST_F(CommandsTest, targetsSaysWhichBookmarksFilesItSkipped)
+{
+    writeDesktopEntry(systemData, "chromium.desktop", "Chromium");
+    std::filesystem::create_directories(configHome / "chromium/Default");
+    std::filesystem::create_symlink("/dev/zero", configHome / "chromium/Default/Bookmarks");
+    auto listed = scriblo("targets list --kind webpages");
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    EXPECT_EQ(listed.err, "scriblo: skipped bookmarks " + (configHome / "chromium/Default/Bookmarks").string() + ": is not a regular file\n");
+}
+
 TEST_F(CommandsTest, launchRunsTheTargetOrSaysWhatItWouldRun)
 {
     auto output = root / "ran";

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <linux/input.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -99,4 +101,22 @@ TEST(EvemuRecordingTest, descriptionFileFollowedByEventsFileIsOneRecording)
     ASSERT_FALSE(orphan);
     EXPECT_NE(orphan.error().find("without a device description"), std::string::npos);
     EXPECT_FALSE(EvemuRecording::loadAll({ description + ".missing" }));
+}
+
+// A FIFO with no writer used to hang the load, and a link to /dev/zero to fill memory.
+TEST(EvemuRecordingTest, refusesWhatIsNotARegularFileWithoutBlocking)
+{
+    std::string fifo = writeFile("fifo.evemu", "");
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string zero = fifo + ".zero";
+    std::remove(zero.c_str());
+    ASSERT_EQ(symlink("/dev/zero", zero.c_str()), 0);
+    for (const auto& path : { fifo, zero }) {
+        auto recording = EvemuRecording::load(path);
+        ASSERT_FALSE(recording) << path;
+        EXPECT_EQ(recording.error(), path + ": is not a regular file");
+    }
+    std::remove(fifo.c_str());
+    std::remove(zero.c_str());
 }
