@@ -10,7 +10,7 @@ BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
 ARGS ?=
 
-.PHONY: all deps build run test check-sanitizers bench fuzz clean
+.PHONY: all deps build run test check-sanitizers bench fuzz package package-check clean
 
 all: build
 
@@ -38,6 +38,15 @@ check-sanitizers: deps
 	cmake --build $(SANITIZER_DIR)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(SANITIZER_DIR) --output-on-failure -j 2
+
+# A Debian package of the program, its desktop files, icons, scripts and udev rule.
+package: build
+	cmake --build $(BUILD_DIR) --target package
+
+# Validates that package (lintian, desktop-file-validate, appstreamcli); not part of CI.
+package-check: package
+	@scripts/install-deps.sh --package-tools
+	scripts/check-package.sh $(BUILD_DIR)
 
 bench: build
 	scripts/run-benchmarks.sh $(BUILD_DIR)

@@ -13,7 +13,13 @@ packages=(
   # Most icon themes draw program icons from SVG files.
   libqt6svg6
   xvfb xz-utils xdotool x11-utils x11-xserver-utils dbus-daemon
+  # Draws the menu icons' PNG sizes from the SVG at build time.
+  librsvg2-bin
 )
+# `make package-check` validates the package with these too.
+if [[ "${1:-}" == "--package-tools" ]]; then
+  packages+=(lintian desktop-file-utils appstream)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/GesturesCommand.h"
+#include "app/InstallCommand.h"
 #include "app/SettingsCommand.h"
 #include "app/Subcommand.h"
 #include "app/TargetsCommand.h"
@@ -20,6 +21,7 @@ static const Subcommand subcommands[] = {
     { "targets", TargetsCommand::usage, TargetsCommand::run },
     { "settings", SettingsCommand::usage, SettingsCommand::run },
     { "touch", TouchCommand::usage, TouchCommand::run },
+    { "install", InstallCommand::usage, InstallCommand::run },
 };
 
 static void printHelp()

@@ -1,8 +1,19 @@
 #include "launch/BuiltInScripts.h"
 
+#include <array>
 #include <cstdlib>
 
 namespace scriblo::BuiltInScripts {
+
+namespace {
+
+constexpr const char* scheme = "builtin:";
+
+// The folders earlier builds stored built-in scripts under. The user's own scripts live
+// in ".../Scriblo/Scripts" (capital S), so they never look like these.
+constexpr std::array installedFolders { "/share/scriblo/Scripts", "/data/scripts" };
+
+}
 
 std::filesystem::path folder()
 {
@@ -16,6 +27,24 @@ std::filesystem::path folder()
             return installed;
     }
     return SCRIBLO_SOURCE_SCRIPTS_DIR;
+}
+
+std::string identity(const std::filesystem::path& file)
+{
+    return scheme + file.filename().string();
+}
+
+std::string currentIdentity(const std::string& storedIdentity)
+{
+    std::filesystem::path path(storedIdentity);
+    if (!path.is_absolute() || !path.has_filename())
+        return storedIdentity;
+    auto folder = path.parent_path().string();
+    for (std::string_view installed : installedFolders) {
+        if (folder.ends_with(installed))
+            return identity(path);
+    }
+    return storedIdentity;
 }
 
 }

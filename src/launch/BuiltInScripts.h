@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace scriblo::BuiltInScripts {
 
@@ -9,5 +10,16 @@ namespace scriblo::BuiltInScripts {
 // exists (an installed copy, wherever it was installed); else the source tree's
 // `data/scripts`, so an uninstalled build lists them too.
 std::filesystem::path folder();
+
+// A built-in script's identity: "builtin:" and its file name. The folder is left out
+// because it changes with every start of an AppImage (a new mount point) and with every
+// move or reinstall of the program, and a gesture bound to the script must outlive those.
+std::string identity(const std::filesystem::path& file);
+
+// The identity under which a target is looked up now. Earlier builds stored a built-in
+// script by its absolute path, into some `share/scriblo/Scripts` or the source tree's
+// `data/scripts`; such a path becomes the script's "builtin:" identity, so gestures bound
+// then keep launching. Every other identity is returned as it is.
+std::string currentIdentity(const std::string& storedIdentity);
 
 }

@@ -2,6 +2,7 @@
 
 #include "launch/Application.h"
 #include "launch/BookmarkPages.h"
+#include "launch/BuiltInScripts.h"
 #include "launch/DesktopEntries.h"
 #include "launch/Script.h"
 #include "launch/ScriptFolder.h"
@@ -61,10 +62,10 @@ std::filesystem::path LaunchableCatalogue::userScriptsFolder()
 LaunchableListHandle LaunchableCatalogue::fetchScriptArray()
 {
     LaunchableList list;
-    appendScripts(list, m_builtInScriptsFolder);
+    appendScripts(list, m_builtInScriptsFolder, ScriptOrigin::BuiltIn);
     auto problem = ScriptFolder::ensureFolder(userScriptsFolder());
     if (!problem)
-        appendScripts(list, userScriptsFolder());
+        appendScripts(list, userScriptsFolder(), ScriptOrigin::User);
     sortByDisplayName(list);
     {
         std::lock_guard lock(m_mutex);
@@ -73,10 +74,16 @@ LaunchableListHandle LaunchableCatalogue::fetchScriptArray()
     return publish(Shelf::Scripts, std::move(list));
 }
 
-void LaunchableCatalogue::appendScripts(LaunchableList& list, const std::filesystem::path& folder) const
+void LaunchableCatalogue::appendScripts(LaunchableList& list, const std::filesystem::path& folder, ScriptOrigin origin) const
 {
-    for (const auto& file : ScriptFolder::programs(folder))
-        list.push_back(std::make_shared<Script>(ScriptFolder::displayName(file), ScriptFolder::iconForFile(file), file, m_workspace));
+    for (const auto& file : ScriptFolder::programs(folder)) {
+        auto name = ScriptFolder::displayName(file);
+        auto icon = ScriptFolder::iconForFile(file);
+        if (origin == ScriptOrigin::BuiltIn)
+            list.push_back(std::make_shared<Script>(std::move(name), std::move(icon), file, BuiltInScripts::identity(file), m_workspace));
+        else
+            list.push_back(std::make_shared<Script>(std::move(name), std::move(icon), file, m_workspace));
+    }
 }
 
 LaunchableListHandle LaunchableCatalogue::fetchWebPageArray()
@@ -156,8 +163,9 @@ LaunchableListHandle LaunchableCatalogue::normalAppArray() const { return shelf(
 LaunchableListHandle LaunchableCatalogue::utilitiesAppArray() const { return shelf(Shelf::UtilitiesApps); }
 LaunchableListHandle LaunchableCatalogue::systemAppArray() const { return shelf(Shelf::SystemApps); }
 
-std::shared_ptr<Launchable> LaunchableCatalogue::findLaunchableWithId(const std::string& launchId) const
+std::shared_ptr<Launchable> LaunchableCatalogue::findLaunchableWithId(const std::string& storedId) const
 {
+    const auto launchId = BuiltInScripts::currentIdentity(storedId);
     for (size_t index = 0; index < size_t(Shelf::Count); ++index) {
         auto list = shelf(Shelf(index));
         for (const auto& target : *list) {

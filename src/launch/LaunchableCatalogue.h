@@ -44,7 +44,8 @@ public:
     LaunchableListHandle systemAppArray() const;
 
     // The first target with exactly this identity, searching the lists in the order above.
-    std::shared_ptr<Launchable> findLaunchableWithId(const std::string& launchId) const;
+    // A built-in script stored by an earlier build under its path is found too.
+    std::shared_ptr<Launchable> findLaunchableWithId(const std::string& storedId) const;
 
     // Whether a target that a lookup missed is really gone, so that its gesture may be
     // deleted: the list the identity belongs to is rebuilt (scripts for absolute paths,
@@ -63,13 +64,14 @@ public:
 
 private:
     enum class Shelf { Scripts, WebPages, NormalApps, UtilitiesApps, SystemApps, Count };
+    enum class ScriptOrigin { BuiltIn, User };
 
     LaunchableListHandle publish(Shelf shelf, LaunchableList list);
     LaunchableListHandle shelf(Shelf shelf) const;
     // The default file manager's desktop file ID, in small letters.
     std::optional<std::string> fileManagerId() const;
     LaunchableList applicationsOnShelf(Shelf shelf, const std::optional<std::string>& fileManager) const;
-    void appendScripts(LaunchableList& list, const std::filesystem::path& folder) const;
+    void appendScripts(LaunchableList& list, const std::filesystem::path& folder, ScriptOrigin origin) const;
 
     const std::shared_ptr<Workspace> m_workspace;
     const std::filesystem::path m_builtInScriptsFolder;

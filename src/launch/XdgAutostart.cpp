@@ -2,9 +2,11 @@
 #include "launch/XdgAutostart.h"
 
 #include "launch/GioHandle.h"
+#include "platform/DesktopExec.h"
 #include "platform/XdgPaths.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <glib.h>
 #include <vector>
 
@@ -19,24 +21,6 @@ std::filesystem::path resolved(const std::filesystem::path& path)
     return error ? std::filesystem::path() : canonical;
 }
 
-// The program an Exec line starts, unquoted as the desktop entry rules say and looked up
-// in PATH when it is a bare name.
-std::filesystem::path execProgram(const std::string& exec)
-{
-    int count = 0;
-    gchar** arguments = nullptr;
-    if (!g_shell_parse_argv(exec.c_str(), &count, &arguments, nullptr))
-        return {};
-    std::string program = arguments[0];
-    g_strfreev(arguments);
-    for (size_t at = program.find("%%"); at != std::string::npos; at = program.find("%%", at + 1))
-        program.erase(at, 1);
-    if (program.find('/') != std::string::npos)
-        return program;
-    GioHandle<char> found(g_find_program_in_path(program.c_str()));
-    return found ? std::filesystem::path(found.get()) : std::filesystem::path();
-}
-
 // Switched off by the user: Hidden=true as every desktop writes it, or GNOME's own
 // X-GNOME-Autostart-enabled=false. Such an entry starts nothing at login.
 bool switchedOff(GKeyFile* file)
@@ -48,21 +32,6 @@ bool switchedOff(GKeyFile* file)
     bool stated = !error;
     g_clear_error(&error);
     return stated && !enabled;
-}
-
-// Exec quoting: the whole path in double quotes with the four special characters
-// escaped, and '%' doubled so that it is not read as a field code.
-std::string quotedExec(const std::string& path)
-{
-    std::string quoted = "\"";
-    for (char c : path) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\')
-            quoted += '\\';
-        quoted += c;
-        if (c == '%')
-            quoted += '%';
-    }
-    return quoted + "\"";
 }
 
 }
@@ -79,6 +48,12 @@ std::filesystem::path XdgAutostart::folder()
 
 std::filesystem::path XdgAutostart::runningExecutable()
 {
+    // Inside an AppImage the program lies in a mount that is gone at the next login;
+    // the AppImage file is what starts it again.
+    if (const char* appImage = std::getenv("APPIMAGE"); appImage && appImage[0] == '/') {
+        if (auto file = resolved(appImage); !file.empty())
+            return file;
+    }
     return resolved("/proc/self/exe");
 }
 
@@ -123,7 +98,7 @@ bool XdgAutostart::startsApplication(const std::filesystem::path& entry) const
     GioHandle<char> exec(g_key_file_get_string(file.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC, nullptr));
     if (!exec)
         return false;
-    auto program = resolved(execProgram(exec.get()));
+    auto program = resolved(DesktopExec::program(exec.get()));
     return !program.empty() && program == resolved(m_executable);
 }
 
@@ -151,7 +126,7 @@ void XdgAutostart::writeEntry() const
     const char* group = G_KEY_FILE_DESKTOP_GROUP;
     g_key_file_set_string(file.get(), group, G_KEY_FILE_DESKTOP_KEY_TYPE, G_KEY_FILE_DESKTOP_TYPE_APPLICATION);
     g_key_file_set_string(file.get(), group, G_KEY_FILE_DESKTOP_KEY_NAME, "Scriblo");
-    g_key_file_set_string(file.get(), group, G_KEY_FILE_DESKTOP_KEY_EXEC, quotedExec(m_executable.string()).c_str());
+    g_key_file_set_string(file.get(), group, G_KEY_FILE_DESKTOP_KEY_EXEC, DesktopExec::quoted(m_executable).c_str());
     g_key_file_set_boolean(file.get(), group, "X-GNOME-Autostart-enabled", TRUE);
     std::error_code error;
     std::filesystem::create_directories(folder(), error);

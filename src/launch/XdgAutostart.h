@@ -21,7 +21,7 @@ public:
     void setContainsApplication(bool contains) override;
 
     static std::filesystem::path folder();
-    // The running program, /proc/self/exe resolved.
+    // The running program, /proc/self/exe resolved, or the AppImage file it runs from.
     static std::filesystem::path runningExecutable();
 
 private:

@@ -1,5 +1,6 @@
 #include "recognition/AppController.h"
 
+#include "install/MoveToApplicationsFolder.h"
 #include "launch/BuiltInScripts.h"
 #include "launch/DesktopWorkspace.h"
 #include "launch/XdgAutostart.h"
@@ -73,6 +74,9 @@ std::optional<int> AppController::start()
         return 0;
     if (!openPreferences())
         return 1;
+    // The offer to move a downloaded AppImage comes before any window of ours opens.
+    if (MoveToApplicationsFolder::run(*m_preferences) == MoveOutcome::Quit)
+        return 0;
     createPlatformServices();
     createControllers();
     auto mouse = m_gestureRecognitionController->applicationDidFinishLaunching();

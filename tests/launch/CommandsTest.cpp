@@ -89,6 +89,36 @@ TEST_F(CommandsTest, launchRunsTheTargetOrSaysWhatItWouldRun)
     EXPECT_THAT(missing.err, HasSubstr("no launch target has the identity 'nothing.desktop'"));
 }
 
+// An installed program finds its built-in scripts beside its own bin folder. Moved
+// elsewhere (an AppImage is mounted at a new folder on every start), the script a
+// gesture is bound to must still launch, whether the binding was stored under today's
+// identity or under the script's old path.
+TEST_F(CommandsTest, builtInScriptLaunchesAfterTheProgramMoves)
+{
+    auto output = root / "ran";
+    auto before = root / "mount-one/usr";
+    std::filesystem::create_directories(before / "bin");
+    std::filesystem::copy_file(SCRIBLO_BINARY_DIR "/scriblo", before / "bin/scriblo");
+    writeFile(before / "share/scriblo/Scripts/Note It.sh", "#!/bin/sh\necho ran >> '" + output.string() + "'\n", true);
+    auto installed = [&](const std::filesystem::path& prefix, const std::string& arguments) {
+        auto command = "'" + (prefix / "bin/scriblo").string() + "' " + arguments + " >'" + (root / "out").string() + "' 2>&1";
+        int status = std::system(command.c_str());
+        return std::pair { WEXITSTATUS(status), readFile(root / "out") };
+    };
+    EXPECT_EQ(installed(before, "targets list --kind scripts").second, "scripts\tbuiltin:Note It.sh\tNote It\n");
+
+    auto after = root / "mount-two/usr";
+    std::filesystem::create_directories(after.parent_path());
+    std::filesystem::rename(before, after);
+    for (const auto& stored : { std::string("builtin:Note It.sh"), (before / "share/scriblo/Scripts/Note It.sh").string() }) {
+        auto launched = installed(after, "targets launch '" + stored + "'");
+        EXPECT_EQ(launched.first, 0) << launched.second;
+    }
+    for (int tries = 0; tries < 500 && readFile(output) != "ran\nran\n"; ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(readFile(output), "ran\nran\n") << "both stored identities launch the moved script";
+}
+
 TEST_F(CommandsTest, settingsShowDefaultsAndChangeOnlyWithinTheSetupWindowsLimits)
 {
     auto shown = scriblo("settings" + store());
@@ -133,6 +163,15 @@ TEST_F(CommandsTest, loginStartWritesAnAutostartEntryForThisProgram)
     EXPECT_EQ(scriblo("settings get loginStartOption" + store()).out, "true\n");
     EXPECT_EQ(scriblo("settings set loginStartOption false" + store()).status, 0);
     EXPECT_FALSE(std::filesystem::exists(configHome / "autostart/org.scriblo.Scriblo.desktop"));
+
+    // Run from an AppImage, the entry must start the AppImage file, not the program in
+    // its mount, which is gone by the next login.
+    auto appImage = root / "Scriblo.AppImage";
+    writeFile(appImage, "#!/bin/sh\n", true);
+    setenv("APPIMAGE", appImage.c_str(), 1);
+    EXPECT_EQ(scriblo("settings set loginStartOption true" + store()).status, 0);
+    unsetenv("APPIMAGE");
+    EXPECT_THAT(readFile(configHome / "autostart/org.scriblo.Scriblo.desktop"), HasSubstr("Exec=\"" + appImage.string() + "\""));
 
     std::filesystem::remove_all(configHome / "autostart");
     writeFile(configHome / "autostart", "a file where the folder should be");

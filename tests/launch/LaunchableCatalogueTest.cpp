@@ -103,6 +103,37 @@ TEST_F(LaunchableCatalogueTest, scriptsAreExecutableFilesDirectlyInBothFolders)
     EXPECT_EQ(catalogue->userScriptsProblem(), std::nullopt);
 }
 
+// An AppImage is mounted at a new folder on every start, and a package may be moved or
+// reinstalled elsewhere: a gesture bound to a built-in script must still launch it, under
+// the identity stored now and under the path that earlier builds stored.
+TEST_F(LaunchableCatalogueTest, builtInScriptsKeepTheirIdentityWhenTheProgramMoves)
+{
+    auto oldPlace = root / "tmp/.mount_ScribA/usr/share/scriblo/Scripts";
+    writeFile(oldPlace / "Lock Screen.sh", "#!/bin/sh\n", true);
+    LaunchableCatalogue before(workspace, oldPlace);
+    before.fetchScriptArray();
+    EXPECT_THAT(identities(before.scriptArray()), ElementsAre("builtin:Lock Screen.sh"));
+
+    auto newPlace = root / "tmp/.mount_ScribB/usr/share/scriblo/Scripts";
+    std::filesystem::create_directories(newPlace.parent_path());
+    std::filesystem::rename(oldPlace, newPlace);
+    LaunchableCatalogue after(workspace, newPlace);
+    after.fetchScriptArray();
+    for (const auto& stored : { std::string("builtin:Lock Screen.sh"), (oldPlace / "Lock Screen.sh").string(),
+             std::string("/home/dev/scriblo/data/scripts/Lock Screen.sh") }) {
+        auto target = after.findLaunchableWithId(stored);
+        ASSERT_TRUE(target) << stored;
+        EXPECT_EQ(target->launchHere(), std::nullopt);
+    }
+    EXPECT_THAT(workspace->launches(), ::testing::Each("program " + (newPlace / "Lock Screen.sh").string()));
+
+    writeFile(dataHome / "Scriblo/Scripts/Lock Screen.sh", "#!/bin/sh\n", true);
+    after.fetchScriptArray();
+    EXPECT_EQ(after.findLaunchableWithId((dataHome / "Scriblo/Scripts/Lock Screen.sh").string())->launchId(),
+        (dataHome / "Scriblo/Scripts/Lock Screen.sh").string())
+        << "a user's script of the same name stays the user's own";
+}
+
 TEST_F(LaunchableCatalogueTest, missingScriptsFolderIsCreatedAndAFailureKeepsBuiltIns)
 {
     writeFile(builtIn / "Lock.sh", "#!/bin/sh\n", true);
@@ -141,7 +172,7 @@ TEST_F(LaunchableCatalogueTest, lookupSearchesEveryListAndFindsNothingBeforeFetc
     catalogue->fetchAll();
     EXPECT_EQ(catalogue->findLaunchableWithId("calc.desktop")->displayName(), "Calculator");
     EXPECT_EQ(catalogue->findLaunchableWithId("control.desktop")->displayName(), "Control");
-    EXPECT_EQ(catalogue->findLaunchableWithId((builtIn / "Zed.sh").string())->displayName(), "Zed");
+    EXPECT_EQ(catalogue->findLaunchableWithId("builtin:Zed.sh")->displayName(), "Zed");
     EXPECT_EQ(catalogue->findLaunchableWithId("CALC.desktop"), nullptr);
     EXPECT_EQ(catalogue->findLaunchableWithId("gone.desktop"), nullptr);
 }

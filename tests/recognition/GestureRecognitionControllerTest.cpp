@@ -1,5 +1,6 @@
 #include "RecognitionFixture.h"
 
+#include "launch/BuiltInScripts.h"
 #include "recognition/GestureRecognitionView.h"
 #include "recognition/GestureRecognitionWindow.h"
 
@@ -96,7 +97,7 @@ TEST_F(GestureRecognitionControllerTest, aGoodMatchShowsAndLaunchesThenFadesOut)
 {
     auto script = addScript("Mail");
     start(false);
-    bindZigzagTo(script);
+    bindZigzagTo(BuiltInScripts::identity(script));
     drawZigzag();
     EXPECT_TRUE(launched(script));
     EXPECT_EQ(window().appDescriptionAlert()->text(), "Mail");
@@ -116,7 +117,7 @@ TEST_F(GestureRecognitionControllerTest, withoutACompositorTheResultHidesWithout
 {
     auto script = addScript("Mail");
     start(false, false);
-    bindZigzagTo(script);
+    bindZigzagTo(BuiltInScripts::identity(script));
     drawZigzag();
     clock.advanceBy(RecognitionWindowFade::resultStay);
     EXPECT_FALSE(window().isVisible());
@@ -146,7 +147,7 @@ TEST_F(GestureRecognitionControllerTest, aPartialCheckShowsNameAndScoreOnlyWhile
 {
     addScript("Mail");
     start(false);
-    bindZigzagTo((scripts / "Mail").string());
+    bindZigzagTo(BuiltInScripts::identity(scripts / "Mail"));
     auto checkOnItsOwnThread = [&] {
         bool done = false;
         std::thread check([&] {
