@@ -106,9 +106,10 @@ std::optional<GestureResult> GestureRecognizer::recognize(const GestureList& ges
     if (joined.pointCount() < minimumCandidatePoints)
         return std::nullopt;
     GestureTemplate candidate(std::move(joined));
-    CandidateMatcher matcher(candidate.stroke());
-    float best = pipeline::largestFloat;
-    const Gesture* bestGesture = nullptr;
+    // The templates that pass the start-direction test are searched together, then
+    // compared in list order, so that among equal distances the first still wins.
+    std::vector<const GestureStroke*> searched;
+    std::vector<const Gesture*> owners;
     for (const auto& gesture : gestures) {
         if (gesture->strokes().size() != strokes.size())
             continue;
@@ -116,11 +117,18 @@ std::optional<GestureResult> GestureRecognizer::recognize(const GestureList& ges
             float angle = angleBetweenVectors(candidate.startUnitVector(), gestureTemplate.startUnitVector());
             if (!(angle <= startDirectionTolerance))
                 continue;
-            float distance = matcher.distanceAtBestAngle(gestureTemplate.stroke());
-            if (distance < best) {
-                best = distance;
-                bestGesture = gesture.get();
-            }
+            searched.push_back(&gestureTemplate.stroke());
+            owners.push_back(gesture.get());
+        }
+    }
+    std::vector<float> distances(searched.size());
+    CandidateMatcher(candidate.stroke()).distancesAtBestAngle(searched, distances);
+    float best = pipeline::largestFloat;
+    const Gesture* bestGesture = nullptr;
+    for (size_t i = 0; i < distances.size(); ++i) {
+        if (distances[i] < best) {
+            best = distances[i];
+            bestGesture = owners[i];
         }
     }
     if (!bestGesture || bestGesture->identity().empty())

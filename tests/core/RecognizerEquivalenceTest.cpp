@@ -156,9 +156,11 @@ TEST(RecognizerEquivalenceTest, farApartStrokesMatchTheReference)
                 candidate.addPoint(GesturePoint(float(generator.uniform(-reach, reach)), float(generator.uniform(-10, 10)), 1));
                 templateStroke.addPoint(GesturePoint(float(generator.uniform(-10, 10)), float(generator.uniform(-reach, reach)), 1));
             }
-            CandidateMatcher matcher(candidate);
             float expected = reference::distanceAtBestAngle(candidate, templateStroke);
-            EXPECT_EQ(bitsOf(matcher.distanceAtBestAngle(templateStroke)), bitsOf(expected)) << "reach " << reach;
+            for (auto kernel : CandidateMatcher::availableKernels()) {
+                CandidateMatcher matcher(candidate, kernel);
+                EXPECT_EQ(bitsOf(matcher.distanceAtBestAngle(templateStroke)), bitsOf(expected)) << "reach " << reach << " kernel " << int(kernel);
+            }
         }
     }
 }
