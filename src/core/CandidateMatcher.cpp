@@ -93,8 +93,10 @@ void CandidateMatcher::loadTemplates(std::span<const GestureStroke* const> templ
         m_commonCount = std::min(m_commonCount, m_counts[k]);
         m_longestCount = std::max(m_longestCount, m_counts[k]);
     }
-    m_templateX.assign(size_t(m_longestCount) * lanes, 0);
-    m_templateY.assign(size_t(m_longestCount) * lanes, 0);
+    // Beyond a lane's count the kernel masks its terms out, so stale values there are
+    // harmless and the buffers need no clearing.
+    m_templateX.resize(size_t(m_longestCount) * lanes);
+    m_templateY.resize(size_t(m_longestCount) * lanes);
     for (size_t k = 0; k < lanes; ++k) {
         const GesturePoint* points = templates[k < templates.size() ? k : 0]->points().data();
         for (size_t i = 0; i < size_t(m_counts[k]); ++i) {
