@@ -64,32 +64,42 @@ CandidateMatcher::CandidateMatcher(const GestureStroke& candidate, Kernel kernel
     }
 }
 
-void CandidateMatcher::distancesAtBestAngle(std::span<const GestureStroke* const> templates, std::span<float> distances)
+void CandidateMatcher::distancesAtBestAngle(std::span<const Points> templates, std::span<float> distances)
 {
+    std::vector<const Points*> batch;
     for (size_t first = 0; first < templates.size(); first += size_t(m_laneCount)) {
         size_t count = std::min(templates.size() - first, size_t(m_laneCount));
-        searchBatch(templates.subspan(first, count), distances.subspan(first, count));
+        batch.clear();
+        for (size_t k = 0; k < count; ++k)
+            batch.push_back(&templates[first + k]);
+        searchBatch(batch, distances.subspan(first, count));
     }
 }
 
 float CandidateMatcher::distanceAtBestAngle(const GestureStroke& templateStroke)
 {
-    const GestureStroke* templates[] = { &templateStroke };
+    std::vector<float> x;
+    std::vector<float> y;
+    for (const auto& point : templateStroke.points()) {
+        x.push_back(point.x());
+        y.push_back(point.y());
+    }
+    Points points { x.data(), y.data(), templateStroke.pointCount() };
     float distance = 0;
-    distancesAtBestAngle(templates, std::span(&distance, 1));
+    distancesAtBestAngle(std::span(&points, 1), std::span(&distance, 1));
     return distance;
 }
 
 // Only the points both strokes have are compared. Lanes left over in the last batch
 // search the first template again, and their results are dropped.
-void CandidateMatcher::loadTemplates(std::span<const GestureStroke* const> templates)
+void CandidateMatcher::loadTemplates(std::span<const Points* const> templates)
 {
     auto lanes = size_t(m_laneCount);
     m_commonCount = INT32_MAX;
     m_longestCount = 0;
     for (size_t k = 0; k < lanes; ++k) {
-        const GestureStroke* stroke = templates[k < templates.size() ? k : 0];
-        m_counts[k] = int32_t(std::min(m_x.size(), stroke->points().size()));
+        const Points* points = templates[k < templates.size() ? k : 0];
+        m_counts[k] = int32_t(std::min(m_x.size(), size_t(points->count)));
         m_commonCount = std::min(m_commonCount, m_counts[k]);
         m_longestCount = std::max(m_longestCount, m_counts[k]);
     }
@@ -98,10 +108,10 @@ void CandidateMatcher::loadTemplates(std::span<const GestureStroke* const> templ
     m_templateX.resize(size_t(m_longestCount) * lanes);
     m_templateY.resize(size_t(m_longestCount) * lanes);
     for (size_t k = 0; k < lanes; ++k) {
-        const GesturePoint* points = templates[k < templates.size() ? k : 0]->points().data();
+        const Points* points = templates[k < templates.size() ? k : 0];
         for (size_t i = 0; i < size_t(m_counts[k]); ++i) {
-            m_templateX[i * lanes + k] = points[i].x();
-            m_templateY[i * lanes + k] = points[i].y();
+            m_templateX[i * lanes + k] = points->x[i];
+            m_templateY[i * lanes + k] = points->y[i];
         }
     }
 }
@@ -150,7 +160,7 @@ void CandidateMatcher::evaluate(const int* nodes, float* distances)
 
 // The golden-section search over ±30°, all lanes in step: each evaluates the node its
 // own comparisons lead to.
-void CandidateMatcher::searchBatch(std::span<const GestureStroke* const> templates, std::span<float> distances)
+void CandidateMatcher::searchBatch(std::span<const Points* const> templates, std::span<float> distances)
 {
     loadTemplates(templates);
     constexpr int lanes = LaneRound::maximumLaneCount;

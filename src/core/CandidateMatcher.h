@@ -4,6 +4,7 @@
 #include "core/GestureStroke.h"
 #include "core/LaneRound.h"
 
+#include <cstddef>
 #include <span>
 #include <vector>
 
@@ -18,19 +19,26 @@ class CandidateMatcher {
 public:
     enum class Kernel { portable, sse2, avx2 };
 
+    // A template's processed coordinates.
+    struct Points {
+        const float* x { nullptr };
+        const float* y { nullptr };
+        int32_t count { 0 };
+    };
+
     explicit CandidateMatcher(const GestureStroke& candidate);
     CandidateMatcher(const GestureStroke& candidate, Kernel kernel);
 
     // Writes the best-angle distance of each template, in the templates' order.
-    void distancesAtBestAngle(std::span<const GestureStroke* const> templates, std::span<float> distances);
+    void distancesAtBestAngle(std::span<const Points> templates, std::span<float> distances);
     float distanceAtBestAngle(const GestureStroke& templateStroke);
 
     // The kernels this processor runs, the fastest last.
     static std::vector<Kernel> availableKernels();
 
 private:
-    void searchBatch(std::span<const GestureStroke* const> templates, std::span<float> distances);
-    void loadTemplates(std::span<const GestureStroke* const> templates);
+    void searchBatch(std::span<const Points* const> templates, std::span<float> distances);
+    void loadTemplates(std::span<const Points* const> templates);
     void evaluate(const int* nodes, float* distances);
     float exactDistanceSum(int lane, float cosine, float sine) const;
 

@@ -1,7 +1,6 @@
 #include "core/GestureRecognizer.h"
 
 #include "core/CandidateMatcher.h"
-#include "core/GestureTemplate.h"
 #include "core/TemplatePipeline.h"
 
 #include <algorithm>
@@ -105,24 +104,25 @@ std::optional<GestureResult> GestureRecognizer::recognize(const GestureList& ges
     GestureStroke joined = joinStrokes(strokes);
     if (joined.pointCount() < minimumCandidatePoints)
         return std::nullopt;
-    GestureTemplate candidate(std::move(joined));
-    // The templates that pass the start-direction test are searched together, then
-    // compared in list order, so that among equal distances the first still wins.
-    std::vector<const GestureStroke*> searched;
+    // Preprocessed like a template, but only its points and direction are needed.
+    GestureStroke candidate = pipeline::normalizeResampledStroke(pipeline::resampleStroke(joined));
+    GesturePoint startUnitVector = pipeline::strokeStartUnitVector(candidate);
+    std::vector<CandidateMatcher::Points> searched;
     std::vector<const Gesture*> owners;
     for (const auto& gesture : gestures) {
         if (gesture->strokes().size() != strokes.size())
             continue;
         for (const auto& gestureTemplate : gesture->templates()) {
-            float angle = angleBetweenVectors(candidate.startUnitVector(), gestureTemplate.startUnitVector());
+            float angle = angleBetweenVectors(startUnitVector, gestureTemplate.startUnitVector());
             if (!(angle <= startDirectionTolerance))
                 continue;
-            searched.push_back(&gestureTemplate.stroke());
+            searched.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
             owners.push_back(gesture.get());
         }
     }
     std::vector<float> distances(searched.size());
-    CandidateMatcher(candidate.stroke()).distancesAtBestAngle(searched, distances);
+    CandidateMatcher(candidate).distancesAtBestAngle(searched, distances);
+    // Compared in list order, so that among equal distances the first still wins.
     float best = pipeline::largestFloat;
     const Gesture* bestGesture = nullptr;
     for (size_t i = 0; i < distances.size(); ++i) {

@@ -22,8 +22,6 @@ struct Avx2Lanes {
     static Floats multiply(Floats a, Floats b) { return _mm256_mul_ps(a, b); }
     static Floats maximum(Floats a, Floats b) { return _mm256_max_ps(a, b); }
     static Floats squareRoot(Floats value) { return _mm256_sqrt_ps(value); }
-    // Toward zero, as whole numbers; out of range or NaN gives INT32_MIN, whose square
-    // is then far beyond the exact limit.
     static Floats truncate(Floats value) { return _mm256_cvtepi32_ps(_mm256_cvttps_epi32(value)); }
     static Floats below(const int32_t* counts, int32_t i)
     {
@@ -31,7 +29,9 @@ struct Avx2Lanes {
         return _mm256_castsi256_ps(_mm256_cmpgt_epi32(limits, _mm256_set1_epi32(i)));
     }
     static Floats keep(Floats value, Floats mask) { return _mm256_and_ps(value, mask); }
-    static uint32_t notBelow(Floats value, float limit) { return uint32_t(_mm256_movemask_ps(_mm256_cmp_ps(value, _mm256_set1_ps(limit), _CMP_GE_OQ))); }
+    // NaN counts as not below.
+    static Floats notBelowEach(Floats value, float limit) { return _mm256_cmp_ps(value, _mm256_set1_ps(limit), _CMP_NLT_UQ); }
+    static uint32_t bits(Floats mask) { return uint32_t(_mm256_movemask_ps(mask)); }
 };
 
 }

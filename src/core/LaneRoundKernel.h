@@ -24,6 +24,9 @@ struct Kernel {
     Floats sum { Lanes::zero() };
     Floats largestSquare { Lanes::zero() };
 
+    // Truncation is toward zero, to whole numbers; out of range or NaN gives INT32_MIN,
+    // whose square is then far beyond the exact limit.
+    //
     // Rotation and truncated distance step for step as a lone comparison takes them:
     // x' = (x·cos − y·sin) + cx, y' = (x·sin + y·cos) + cy, then template minus rotated.
     Floats squaredDistance(int32_t i) const
@@ -54,7 +57,7 @@ struct Kernel {
             sum = Lanes::add(sum, Lanes::squareRoot(square));
         }
         Lanes::store(round.sums, sum);
-        round.inexactLanes = Lanes::notBelow(largestSquare, exactSquareLimit);
+        round.inexactLanes = Lanes::bits(Lanes::notBelowEach(largestSquare, exactSquareLimit));
     }
 };
 

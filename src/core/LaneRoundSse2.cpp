@@ -22,8 +22,6 @@ struct Sse2Lanes {
     static Floats multiply(Floats a, Floats b) { return _mm_mul_ps(a, b); }
     static Floats maximum(Floats a, Floats b) { return _mm_max_ps(a, b); }
     static Floats squareRoot(Floats value) { return _mm_sqrt_ps(value); }
-    // Toward zero, as whole numbers; out of range or NaN gives INT32_MIN, whose square
-    // is then far beyond the exact limit.
     static Floats truncate(Floats value) { return _mm_cvtepi32_ps(_mm_cvttps_epi32(value)); }
     static Floats below(const int32_t* counts, int32_t i)
     {
@@ -31,7 +29,9 @@ struct Sse2Lanes {
         return _mm_castsi128_ps(_mm_cmpgt_epi32(limits, _mm_set1_epi32(i)));
     }
     static Floats keep(Floats value, Floats mask) { return _mm_and_ps(value, mask); }
-    static uint32_t notBelow(Floats value, float limit) { return uint32_t(_mm_movemask_ps(_mm_cmpge_ps(value, _mm_set1_ps(limit)))); }
+    // NaN counts as not below.
+    static Floats notBelowEach(Floats value, float limit) { return _mm_cmpnlt_ps(value, _mm_set1_ps(limit)); }
+    static uint32_t bits(Floats mask) { return uint32_t(_mm_movemask_ps(mask)); }
 };
 
 }

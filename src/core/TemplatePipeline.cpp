@@ -105,4 +105,9 @@ GesturePoint strokeStartUnitVector(const GestureStroke& stroke)
     return GesturePoint(vx / length, vy / length, 0);
 }
 
+GestureStroke normalizeResampledStroke(GestureStroke resampled)
+{
+    return translateStrokeToOrigin(scaleStrokeToSquare(std::move(resampled)));
+}
+
 }

@@ -65,5 +65,7 @@ GestureStroke scaleStrokeToSquare(GestureStroke stroke);
 GesturePoint strokeCentroid(const GestureStroke& stroke);
 GestureStroke translateStrokeToOrigin(GestureStroke stroke);
 GesturePoint strokeStartUnitVector(const GestureStroke& stroke);
+// Scaling into the square, then translation to the origin: what follows resampling.
+GestureStroke normalizeResampledStroke(GestureStroke resampled);
 
 }

@@ -117,13 +117,16 @@ std::optional<std::string> EquivalenceChecker::compareDistances(const std::vecto
     if (!candidateCheck)
         return std::string("candidate differs: ") + candidateCheck.message();
     auto gestures = m_production.loadedGestures();
-    std::vector<const GestureStroke*> searched;
-    for (const auto& entry : expected.searched)
-        searched.push_back(&(*gestures)[entry.gestureIndex]->templates()[entry.templateIndex].stroke());
+    std::vector<CandidateMatcher::Points> searched;
+    for (const auto& entry : expected.searched) {
+        const auto& gestureTemplate = (*gestures)[entry.gestureIndex]->templates()[entry.templateIndex];
+        searched.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+    }
     m_searchedTemplates += searched.size();
     std::vector<float> distances(searched.size());
+    GestureStroke processed = candidate.stroke();
     for (auto kernel : CandidateMatcher::availableKernels()) {
-        CandidateMatcher(candidate.stroke(), kernel).distancesAtBestAngle(searched, distances);
+        CandidateMatcher(processed, kernel).distancesAtBestAngle(searched, distances);
         for (size_t i = 0; i < searched.size(); ++i) {
             if (bitsOf(distances[i]) != bitsOf(expected.searched[i].distance))
                 return describeMismatch(expected, i, distances[i], kernel);
