@@ -4,6 +4,7 @@
 #include "core/TemplatePipeline.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace scriblo {
 
@@ -45,12 +46,14 @@ CandidateMatcher::CandidateMatcher(const GestureStroke& candidate, Kernel kernel
     case Kernel::sse2:
 #ifdef __SSE2__
         m_kernel = evaluateLaneRoundSse2;
+        m_boundKernel = boundDistanceSse2;
         m_laneCount = 4;
 #endif
         break;
     case Kernel::avx2:
 #if defined(SCRIBLO_AVX2_KERNEL)
         m_kernel = evaluateLaneRoundAvx2;
+        m_boundKernel = boundDistanceAvx2;
         m_laneCount = 8;
 #endif
         break;
@@ -58,10 +61,67 @@ CandidateMatcher::CandidateMatcher(const GestureStroke& candidate, Kernel kernel
     // Rotation turns each point about the centroid, so the offsets are what it needs.
     m_x.reserve(candidate.points().size());
     m_y.reserve(candidate.points().size());
+    bool bounded = true;
     for (const auto& point : candidate.points()) {
         m_x.push_back(point.x() - m_centroid.x());
         m_y.push_back(point.y() - m_centroid.y());
+        m_radii.push_back(std::sqrt(m_x.back() * m_x.back() + m_y.back() * m_y.back()));
+        bounded = bounded && std::fabs(m_x.back()) < DistanceBound::largestCoordinate && std::fabs(m_y.back()) < DistanceBound::largestCoordinate;
     }
+    // Bounds hold only for coordinates of moderate size (and never for NaN).
+    if (!bounded)
+        m_boundKernel = nullptr;
+}
+
+std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplate(std::span<const Points> templates)
+{
+    std::vector<std::pair<double, size_t>> bounds;
+    bounds.reserve(templates.size());
+    for (size_t i = 0; i < templates.size(); ++i)
+        bounds.emplace_back(lowerBound(templates[i]), i);
+    std::sort(bounds.begin(), bounds.end());
+    std::optional<Best> best;
+    std::vector<const Points*> batch;
+    float distances[LaneRound::maximumLaneCount];
+    for (size_t next = 0; next < bounds.size();) {
+        batch.clear();
+        // The rest, in rising order of their bounds, cannot come closer than the best.
+        while (next < bounds.size() && batch.size() < size_t(m_laneCount) && !(best && bounds[next].first > double(best->distance)))
+            batch.push_back(&templates[bounds[next++].second]);
+        if (batch.empty())
+            break;
+        searchBatch(batch, std::span(distances, batch.size()));
+        for (size_t k = 0; k < batch.size(); ++k) {
+            size_t index = size_t(batch[k] - templates.data());
+            bool closer = best ? distances[k] < best->distance || (distances[k] == best->distance && index < best->index)
+                               : distances[k] < pipeline::largestFloat;
+            if (closer)
+                best = Best { index, distances[k] };
+        }
+    }
+    return best;
+}
+
+// A template can be passed over when even this bound exceeds the best distance found,
+// since every distance the search evaluates is at least the bound:
+// - truncation shortens each difference by less than one unit, so a point's measured
+//   distance is at least its Euclidean distance less √2;
+// - rotation about the centroid keeps a point's distance r from it, so the rotated point
+//   is at least |r − t| from a template point t units from the centroid;
+// - within ±30° a point moves at most 2·sin(15°)·r from where it was drawn;
+// - the slack of 1.5 covers √2 and the rounding of rotation and of the bound itself for
+//   coordinates below 4096, and 1 − 10⁻³ covers the rounding of a float sum of up to ten
+//   thousand non-negative terms and of the division.
+double CandidateMatcher::lowerBound(const Points& points) const
+{
+    if (!m_boundKernel)
+        return 0;
+    DistanceBound bound { m_x.data(), m_y.data(), m_radii.data(), m_centroid.x(), m_centroid.y(), points.x, points.y,
+        int32_t(std::min(m_x.size(), size_t(points.count))), 0, false };
+    m_boundKernel(bound);
+    if (!bound.valid)
+        return 0;
+    return bound.sum * (1 - 1e-3) / double(m_x.size());
 }
 
 void CandidateMatcher::distancesAtBestAngle(std::span<const Points> templates, std::span<float> distances)

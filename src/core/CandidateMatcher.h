@@ -5,6 +5,7 @@
 #include "core/LaneRound.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -26,9 +27,17 @@ public:
         int32_t count { 0 };
     };
 
+    struct Best {
+        size_t index { 0 };
+        float distance { 0 };
+    };
+
     explicit CandidateMatcher(const GestureStroke& candidate);
     CandidateMatcher(const GestureStroke& candidate, Kernel kernel);
 
+    // The template with the smallest best-angle distance, the first of equals; nothing
+    // for no templates. Templates that provably cannot win are not searched.
+    std::optional<Best> bestTemplate(std::span<const Points> templates);
     // Writes the best-angle distance of each template, in the templates' order.
     void distancesAtBestAngle(std::span<const Points> templates, std::span<float> distances);
     float distanceAtBestAngle(const GestureStroke& templateStroke);
@@ -41,11 +50,15 @@ private:
     void loadTemplates(std::span<const Points* const> templates);
     void evaluate(const int* nodes, float* distances);
     float exactDistanceSum(int lane, float cosine, float sine) const;
+    double lowerBound(const Points& points) const;
 
     std::vector<float> m_x;
     std::vector<float> m_y;
+    // Each point's distance from the centroid, which rotation keeps.
+    std::vector<float> m_radii;
     GesturePoint m_centroid;
     LaneRoundKernel m_kernel { nullptr };
+    DistanceBoundKernel m_boundKernel { nullptr };
     int m_laneCount { 1 };
     // The templates being searched, interleaved by point as LaneRound describes.
     std::vector<float> m_templateX;

@@ -120,20 +120,12 @@ std::optional<GestureResult> GestureRecognizer::recognize(const GestureList& ges
             owners.push_back(gesture.get());
         }
     }
-    std::vector<float> distances(searched.size());
-    CandidateMatcher(candidate).distancesAtBestAngle(searched, distances);
-    // Compared in list order, so that among equal distances the first still wins.
-    float best = pipeline::largestFloat;
-    const Gesture* bestGesture = nullptr;
-    for (size_t i = 0; i < distances.size(); ++i) {
-        if (distances[i] < best) {
-            best = distances[i];
-            bestGesture = owners[i];
-        }
-    }
+    // Among equal distances the first in list order wins, as if searched one by one.
+    auto best = CandidateMatcher(candidate).bestTemplate(searched);
+    const Gesture* bestGesture = best ? owners[best->index] : nullptr;
     if (!bestGesture || bestGesture->identity().empty())
         return std::nullopt;
-    auto score = scoreOfDistance(best);
+    auto score = scoreOfDistance(best->distance);
     if (!score)
         return std::nullopt;
     GestureResult result;

@@ -31,7 +31,10 @@ struct Avx2Lanes {
     static Floats keep(Floats value, Floats mask) { return _mm256_and_ps(value, mask); }
     // NaN counts as not below.
     static Floats notBelowEach(Floats value, float limit) { return _mm256_cmp_ps(value, _mm256_set1_ps(limit), _CMP_NLT_UQ); }
+    static Floats either(Floats a, Floats b) { return _mm256_or_ps(a, b); }
+    static Floats absolute(Floats value) { return _mm256_andnot_ps(_mm256_set1_ps(-0.0f), value); }
     static uint32_t bits(Floats mask) { return uint32_t(_mm256_movemask_ps(mask)); }
+    static bool anySet(Floats mask) { return bits(mask) != 0; }
 };
 
 }
@@ -39,6 +42,11 @@ struct Avx2Lanes {
 void evaluateLaneRoundAvx2(LaneRound& round)
 {
     lanekernel::evaluate<Avx2Lanes>(round);
+}
+
+void boundDistanceAvx2(DistanceBound& bound)
+{
+    lanekernel::bound<Avx2Lanes>(bound);
 }
 
 }

@@ -67,4 +67,35 @@ void evaluate(LaneRound& round)
     Kernel<Lanes> { round }.run();
 }
 
+template<typename Lanes>
+void bound(DistanceBound& bound)
+{
+    using Floats = typename Lanes::Floats;
+    Floats cx = Lanes::broadcast(bound.centroidX);
+    Floats cy = Lanes::broadcast(bound.centroidY);
+    Floats chord = Lanes::broadcast(DistanceBound::chordPerRadius);
+    Floats slack = Lanes::broadcast(DistanceBound::slack);
+    Floats sum = Lanes::zero();
+    Floats tooLarge = Lanes::zero();
+    for (int32_t i = 0; i + Lanes::width <= bound.count; i += Lanes::width) {
+        Floats x = Lanes::subtract(Lanes::load(bound.templateX + i), cx);
+        Floats y = Lanes::subtract(Lanes::load(bound.templateY + i), cy);
+        tooLarge = Lanes::either(tooLarge, Lanes::notBelowEach(Lanes::absolute(x), DistanceBound::largestCoordinate));
+        tooLarge = Lanes::either(tooLarge, Lanes::notBelowEach(Lanes::absolute(y), DistanceBound::largestCoordinate));
+        Floats radius = Lanes::load(bound.radii + i);
+        Floats towardCentroid = Lanes::absolute(Lanes::subtract(radius, Lanes::squareRoot(Lanes::add(Lanes::multiply(x, x), Lanes::multiply(y, y)))));
+        Floats apartX = Lanes::subtract(x, Lanes::load(bound.candidateX + i));
+        Floats apartY = Lanes::subtract(y, Lanes::load(bound.candidateY + i));
+        Floats apart = Lanes::squareRoot(Lanes::add(Lanes::multiply(apartX, apartX), Lanes::multiply(apartY, apartY)));
+        Floats unturned = Lanes::subtract(apart, Lanes::multiply(chord, radius));
+        sum = Lanes::add(sum, Lanes::maximum(Lanes::subtract(Lanes::maximum(towardCentroid, unturned), slack), Lanes::zero()));
+    }
+    float sums[Lanes::width];
+    Lanes::store(sums, sum);
+    bound.sum = 0;
+    for (float laneSum : sums)
+        bound.sum += double(laneSum);
+    bound.valid = !Lanes::anySet(tooLarge);
+}
+
 }

@@ -31,7 +31,10 @@ struct Sse2Lanes {
     static Floats keep(Floats value, Floats mask) { return _mm_and_ps(value, mask); }
     // NaN counts as not below.
     static Floats notBelowEach(Floats value, float limit) { return _mm_cmpnlt_ps(value, _mm_set1_ps(limit)); }
+    static Floats either(Floats a, Floats b) { return _mm_or_ps(a, b); }
+    static Floats absolute(Floats value) { return _mm_andnot_ps(_mm_set1_ps(-0.0f), value); }
     static uint32_t bits(Floats mask) { return uint32_t(_mm_movemask_ps(mask)); }
+    static bool anySet(Floats mask) { return bits(mask) != 0; }
 };
 
 }
@@ -39,6 +42,11 @@ struct Sse2Lanes {
 void evaluateLaneRoundSse2(LaneRound& round)
 {
     lanekernel::evaluate<Sse2Lanes>(round);
+}
+
+void boundDistanceSse2(DistanceBound& bound)
+{
+    lanekernel::bound<Sse2Lanes>(bound);
 }
 
 }
