@@ -1,7 +1,6 @@
 #include "core/Gesture.h"
 
 #include "core/ResampleWalk.h"
-#include "core/TemplatePipeline.h"
 #include "core/Unistrokes.h"
 
 namespace scriblo {
@@ -12,21 +11,17 @@ void Gesture::generateTemplates()
     auto unistrokes = unistrokes::buildUnistrokes(*source, unistrokes::allStrokeOrders(int(source->size())));
     auto resampled = ResampleWalk::resampleStrokes(unistrokes);
     unistrokes.clear();
-    std::vector<GestureStroke> processed;
-    processed.reserve(resampled.size());
     size_t coordinateCount = 0;
-    for (auto& stroke : resampled) {
-        processed.push_back(pipeline::normalizeResampledStroke(std::move(stroke)));
-        coordinateCount += 2 * processed.back().points().size();
-    }
+    for (const auto& stroke : resampled)
+        coordinateCount += 2 * stroke.points().size();
     // One block for all coordinates: a gesture's templates live and die together.
-    auto block = std::make_shared<float[]>(coordinateCount);
+    auto block = std::make_shared_for_overwrite<float[]>(coordinateCount);
     std::vector<GestureTemplate> templates;
-    templates.reserve(processed.size());
+    templates.reserve(resampled.size());
     size_t offset = 0;
-    for (size_t i = 0; i < processed.size(); ++i) {
-        templates.push_back(GestureTemplate(source, uint32_t(i), processed[i], block, offset));
-        offset += 2 * processed[i].points().size();
+    for (size_t i = 0; i < resampled.size(); ++i) {
+        templates.push_back(GestureTemplate(source, uint32_t(i), resampled[i], block, offset));
+        offset += 2 * resampled[i].points().size();
     }
     m_templates = std::move(templates);
 }

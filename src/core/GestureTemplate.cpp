@@ -9,24 +9,21 @@ namespace scriblo {
 
 GestureTemplate::GestureTemplate(GestureStroke unistroke)
 {
-    GestureStroke processed = pipeline::normalizeResampledStroke(pipeline::resampleStroke(unistroke));
-    auto block = std::make_shared<float[]>(2 * processed.points().size());
-    *this = GestureTemplate(std::make_shared<const std::vector<GestureStroke>>(1, std::move(unistroke)), 0, processed, block, 0);
+    GestureStroke resampled = pipeline::resampleStroke(unistroke);
+    auto block = std::make_shared_for_overwrite<float[]>(2 * resampled.points().size());
+    *this = GestureTemplate(std::make_shared<const std::vector<GestureStroke>>(1, std::move(unistroke)), 0, resampled, block, 0);
 }
 
-GestureTemplate::GestureTemplate(Source source, uint32_t unistroke, const GestureStroke& processed, const std::shared_ptr<float[]>& block, size_t offset)
+GestureTemplate::GestureTemplate(Source source, uint32_t unistroke, const GestureStroke& resampled, const std::shared_ptr<float[]>& block, size_t offset)
     : m_source(std::move(source))
     , m_coordinates(block, block.get() + offset)
-    , m_pointCount(processed.pointCount())
+    , m_pointCount(resampled.pointCount())
     , m_unistroke(unistroke)
-    , m_startUnitVector(pipeline::strokeStartUnitVector(processed))
 {
     float* x = block.get() + offset;
     float* y = x + m_pointCount;
-    for (const auto& point : processed.points()) {
-        *x++ = point.x();
-        *y++ = point.y();
-    }
+    pipeline::normalizeResampledStroke(resampled, x, y);
+    m_startUnitVector = pipeline::strokeStartUnitVector(x, y, size_t(m_pointCount));
 }
 
 GestureStroke GestureTemplate::originalStroke() const

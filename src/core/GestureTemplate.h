@@ -41,9 +41,9 @@ private:
     friend class Gesture;
     using Source = std::shared_ptr<const std::vector<GestureStroke>>;
 
-    // For template generation, which processes all of a gesture's unistrokes together
+    // For template generation, which resamples all of a gesture's unistrokes together
     // and keeps their coordinates in one block, from `offset` on.
-    GestureTemplate(Source source, uint32_t unistroke, const GestureStroke& processed, const std::shared_ptr<float[]>& block, size_t offset);
+    GestureTemplate(Source source, uint32_t unistroke, const GestureStroke& resampled, const std::shared_ptr<float[]>& block, size_t offset);
 
     Source m_source;
     std::shared_ptr<const float[]> m_coordinates;
