@@ -253,3 +253,41 @@ TEST(RecognizerEquivalenceTest, theLargestStoreMatchesTheReference)
     EXPECT_EQ(checker.mismatches(), 0) << "of " << checker.compared() << " drawings";
     EXPECT_GT(checker.matched(), 8);
 }
+
+namespace {
+
+void addLine(GestureStroke& stroke, double fromX, double fromY, double toX, double toY)
+{
+    for (int i = 0; i < 30; ++i)
+        stroke.addPoint(GesturePoint(float(fromX + (toX - fromX) * i / 30), float(fromY + (toY - fromY) * i / 30), 1));
+}
+
+// A lead-in at `angle`, then the outline of the square that scaling maps onto itself,
+// so that the processed start direction keeps the drawn angle.
+GestureStroke leadAndSquare(double angle)
+{
+    GestureStroke stroke;
+    addLine(stroke, 500, 500, 500 + 450 * std::cos(angle), 500 + 450 * std::sin(angle));
+    addLine(stroke, 500 + 450 * std::cos(angle), 500 + 450 * std::sin(angle), 0, 0);
+    addLine(stroke, 0, 0, 1000, 0);
+    addLine(stroke, 1000, 0, 1000, 1000);
+    addLine(stroke, 1000, 1000, 0, 1000);
+    addLine(stroke, 0, 1000, 0, 0);
+    stroke.addPoint(GesturePoint(0, 0, 1));
+    return stroke;
+}
+
+}
+
+// The start-direction test is decided from the dot product away from 40° and by the arc
+// cosine near it; drawings across the edge must fall on the same side as literally.
+TEST(RecognizerEquivalenceTest, startDirectionsAroundTheToleranceMatchTheReference)
+{
+    EquivalenceChecker checker;
+    checker.addGesture("square", { leadAndSquare(0) });
+    for (int step = -200; step <= 200; ++step)
+        checker.check({ leadAndSquare((40.0 + step * 0.002) * 3.141592653589793 / 180) });
+    EXPECT_EQ(checker.mismatches(), 0) << "of " << checker.compared() << " drawings";
+    EXPECT_GT(checker.matched(), 100);
+    EXPECT_LT(checker.matched(), 300);
+}
