@@ -4,12 +4,14 @@
 
 #include <cmath>
 #include <fstream>
+#include <malloc.h>
+#include <map>
+#include <mutex>
 
 namespace scriblo::bench {
 
 namespace {
 
-constexpr size_t storedCount = 100;
 constexpr size_t candidateCount = 40;
 
 bool isWantedType(const std::string& file)
@@ -21,7 +23,7 @@ bool isWantedType(const std::string& file)
     return false;
 }
 
-ThreeStrokeDrawings readThreeStrokeDrawings()
+ThreeStrokeDrawings readThreeStrokeDrawings(size_t storedCount)
 {
     ThreeStrokeDrawings drawings;
     auto folder = gesturelog::sharedGestureFolder();
@@ -57,10 +59,15 @@ ThreeStrokeDrawings readThreeStrokeDrawings()
 
 }
 
-const ThreeStrokeDrawings& threeStrokeDrawings()
+const ThreeStrokeDrawings& threeStrokeDrawings(size_t storedCount)
 {
-    static const ThreeStrokeDrawings drawings = readThreeStrokeDrawings();
-    return drawings;
+    static std::mutex mutex;
+    static std::map<size_t, ThreeStrokeDrawings> drawings;
+    std::lock_guard lock(mutex);
+    auto found = drawings.find(storedCount);
+    if (found == drawings.end())
+        found = drawings.emplace(storedCount, readThreeStrokeDrawings(storedCount)).first;
+    return found->second;
 }
 
 std::vector<GestureStroke> syntheticDrawing(int strokeCount)
@@ -86,6 +93,11 @@ double residentBytes()
             return std::stod(line.substr(6)) * 1024;
     }
     return 0;
+}
+
+double allocatedBytes()
+{
+    return double(mallinfo2().uordblks);
 }
 
 }

@@ -14,7 +14,7 @@ struct NamedDrawing {
 };
 
 // Real three-stroke drawings (types H, I, N and asterisk of the multistroke log set),
-// read once: the first `storedCount` are to be stored, the rest are candidates.
+// read once per size: the first `storedCount` are to be stored, the rest are candidates.
 struct ThreeStrokeDrawings {
     std::vector<NamedDrawing> stored;
     std::vector<NamedDrawing> candidates;
@@ -22,7 +22,9 @@ struct ThreeStrokeDrawings {
     std::string problem;
 };
 
-const ThreeStrokeDrawings& threeStrokeDrawings();
+// 100 stored drawings; `largeStoreCount` fills the store to its limit.
+inline constexpr size_t largeStoreCount = 1024;
+const ThreeStrokeDrawings& threeStrokeDrawings(size_t storedCount = 100);
 
 // Synthetic drawing of `strokeCount` arcs, 20 points each, so that template generation
 // can be measured without the data folder.
@@ -30,5 +32,7 @@ std::vector<GestureStroke> syntheticDrawing(int strokeCount);
 
 // The process's resident set size in bytes, from /proc/self/status.
 double residentBytes();
+// Bytes the allocator has handed out and not yet taken back.
+double allocatedBytes();
 
 }

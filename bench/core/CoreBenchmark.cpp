@@ -9,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
+#include <map>
 
 using namespace scriblo;
 using namespace scriblo::bench;
@@ -54,9 +55,9 @@ const StoreFile& storeFile()
     return store;
 }
 
-bool skipWithoutDrawings(benchmark::State& state)
+bool skipWithoutDrawings(benchmark::State& state, size_t storedCount = 100)
 {
-    const auto& drawings = threeStrokeDrawings();
+    const auto& drawings = threeStrokeDrawings(storedCount);
     if (drawings.problem.empty())
         return false;
     state.SkipWithError(("skipped: " + drawings.problem).c_str());
@@ -73,45 +74,50 @@ bool skipWithoutStore(benchmark::State& state)
     return true;
 }
 
-const reference::ReferenceRecognizer& referenceRecognizer()
+// Each store size's recognizers are filled once, on first use.
+template<typename Recognizer, typename Fill>
+const Recognizer& filledOnce(size_t storedCount, Fill fill)
 {
-    static const reference::ReferenceRecognizer recognizer = [] {
-        reference::ReferenceRecognizer filled;
-        for (const auto& drawing : threeStrokeDrawings().stored)
-            filled.addGesture(drawing.identity, drawing.strokes);
-        return filled;
-    }();
-    return recognizer;
+    static std::map<size_t, std::unique_ptr<Recognizer>> filled;
+    auto& slot = filled[storedCount];
+    if (!slot) {
+        slot = std::make_unique<Recognizer>();
+        for (const auto& drawing : threeStrokeDrawings(storedCount).stored)
+            fill(*slot, drawing);
+    }
+    return *slot;
 }
 
-const GestureRecognizer& productionRecognizer()
+const reference::ReferenceRecognizer& referenceRecognizer(size_t storedCount = 100)
 {
-    static const auto recognizer = [] {
-        auto filled = std::make_unique<GestureRecognizer>();
-        for (const auto& drawing : threeStrokeDrawings().stored)
-            filled->addGesture(Gesture(drawing.identity, drawing.strokes));
-        return filled;
-    }();
-    return *recognizer;
+    return filledOnce<reference::ReferenceRecognizer>(storedCount,
+        [](auto& recognizer, const NamedDrawing& drawing) { recognizer.addGesture(drawing.identity, drawing.strokes); });
 }
+
+const GestureRecognizer& productionRecognizer(size_t storedCount = 100)
+{
+    return filledOnce<GestureRecognizer>(storedCount,
+        [](auto& recognizer, const NamedDrawing& drawing) { recognizer.addGesture(Gesture(drawing.identity, drawing.strokes)); });
+}
+
+struct WorstCase {
+    const NamedDrawing* candidate { nullptr };
+    size_t searched { 0 };
+};
 
 // The candidate that sends the most templates into the angle search: the worst case.
-const NamedDrawing& worstCandidate(size_t& searched)
+const WorstCase& worstCandidate(size_t storedCount = 100)
 {
-    static size_t mostSearched = 0;
-    static const NamedDrawing* worst = [] {
-        const NamedDrawing* chosen = nullptr;
-        for (const auto& candidate : threeStrokeDrawings().candidates) {
-            size_t count = referenceRecognizer().recognizeGestureWithStrokes(candidate.strokes).searched.size();
-            if (!chosen || count > mostSearched) {
-                chosen = &candidate;
-                mostSearched = count;
-            }
-        }
-        return chosen;
-    }();
-    searched = mostSearched;
-    return *worst;
+    static std::map<size_t, WorstCase> worst;
+    auto& found = worst[storedCount];
+    if (found.candidate)
+        return found;
+    for (const auto& candidate : threeStrokeDrawings(storedCount).candidates) {
+        size_t count = referenceRecognizer(storedCount).recognizeGestureWithStrokes(candidate.strokes).searched.size();
+        if (!found.candidate || count > found.searched)
+            found = { &candidate, count };
+    }
+    return found;
 }
 
 void loadGestures(benchmark::State& state, bool measureMemory)
@@ -156,30 +162,71 @@ BENCHMARK(BM_GenerateTemplates)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicros
 
 // Both recognizers answer the same call; the literal one shows what the matcher saves.
 template<typename Recognizer>
-void recognizeWorstCase(benchmark::State& state, const Recognizer& recognizer)
+void recognizeWorstCase(benchmark::State& state, const Recognizer& recognizer, size_t storedCount)
 {
-    if (skipWithoutDrawings(state))
-        return;
-    size_t searched = 0;
-    const auto& candidate = worstCandidate(searched);
+    const auto& worst = worstCandidate(storedCount);
     for (auto _ : state) {
-        auto result = recognizer.recognizeGestureWithStrokes(candidate.strokes);
+        auto result = recognizer.recognizeGestureWithStrokes(worst.candidate->strokes);
         benchmark::DoNotOptimize(result);
     }
-    state.counters["searchedTemplates"] = double(searched);
+    state.counters["searchedTemplates"] = double(worst.searched);
 }
 
 void BM_Recognize3StrokesAmong100(benchmark::State& state)
 {
-    recognizeWorstCase(state, productionRecognizer());
+    if (!skipWithoutDrawings(state))
+        recognizeWorstCase(state, productionRecognizer(), 100);
 }
 BENCHMARK(BM_Recognize3StrokesAmong100)->Unit(benchmark::kMillisecond);
 
 void BM_Recognize3StrokesAmong100Literal(benchmark::State& state)
 {
-    recognizeWorstCase(state, referenceRecognizer());
+    if (!skipWithoutDrawings(state))
+        recognizeWorstCase(state, referenceRecognizer(), 100);
 }
 BENCHMARK(BM_Recognize3StrokesAmong100Literal)->Unit(benchmark::kMillisecond);
+
+void BM_Recognize3StrokesAmong1024(benchmark::State& state)
+{
+    if (!skipWithoutDrawings(state, largeStoreCount))
+        recognizeWorstCase(state, productionRecognizer(largeStoreCount), largeStoreCount);
+}
+BENCHMARK(BM_Recognize3StrokesAmong1024)->Unit(benchmark::kMillisecond);
+
+// Templates of real drawings, which hold more points than the synthetic ones.
+void BM_Generate100RealGestures(benchmark::State& state)
+{
+    if (skipWithoutDrawings(state))
+        return;
+    std::vector<Gesture> gestures;
+    for (const auto& drawing : threeStrokeDrawings().stored)
+        gestures.emplace_back(drawing.identity, drawing.strokes);
+    for (auto _ : state) {
+        for (auto& gesture : gestures)
+            gesture.generateTemplates();
+        benchmark::DoNotOptimize(gestures.data());
+    }
+}
+BENCHMARK(BM_Generate100RealGestures)->Unit(benchmark::kMillisecond);
+
+// What the templates of a full store of three-stroke gestures hold on the heap.
+void BM_TemplateMemoryOf1024Gestures(benchmark::State& state)
+{
+    if (skipWithoutDrawings(state, largeStoreCount))
+        return;
+    double templateBytes = 0;
+    for (auto _ : state) {
+        std::vector<Gesture> gestures;
+        for (const auto& drawing : threeStrokeDrawings(largeStoreCount).stored)
+            gestures.emplace_back(drawing.identity, drawing.strokes);
+        double before = allocatedBytes();
+        for (auto& gesture : gestures)
+            gesture.generateTemplates();
+        templateBytes = allocatedBytes() - before;
+    }
+    state.counters["templates_MiB"] = templateBytes / megabyte;
+}
+BENCHMARK(BM_TemplateMemoryOf1024Gestures)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_Load100Gestures(benchmark::State& state)
 {

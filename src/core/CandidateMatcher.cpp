@@ -1,173 +1,253 @@
 #include "core/CandidateMatcher.h"
 
+#include "core/AngleSearchTree.h"
 #include "core/TemplatePipeline.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cmath>
-#include <optional>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace scriblo {
 
 namespace {
 
-// Within this many units in both directions, the truncated squares add up to less than
-// 2^24, so float arithmetic holds them exactly; and a float square root of such an
-// integer equals the double square root narrowed to float (rounding twice is harmless
-// for square roots when the wider format has at least 2p + 2 bits). Rotated candidates
-// and templates lie within about ±1400 units, so the fast path nearly always applies.
-constexpr int32_t exactFloatDifference = 2896;
-
-// The reference sum: sequential, one rounding per point, in point order.
-float exactDistanceSum(const float* rotatedX, const float* rotatedY, const float* templateX, const float* templateY, size_t count)
+bool supportsAvx2()
 {
-    float sum = 0;
-    for (size_t i = 0; i < count; ++i)
-        sum += pipeline::pointDistance(rotatedX[i], rotatedY[i], templateX[i], templateY[i]);
-    return sum;
-}
-
-#ifdef __SSE2__
-// Four point distances at once; lanes whose difference is out of the exact range are
-// flagged in `outside`, and the caller then redoes the stroke the slow way.
-inline __m128 fourDistances(const float* rotatedX, const float* rotatedY, const float* templateX, const float* templateY, __m128i& outside)
-{
-    // The processor's truncation yields INT32_MIN for out-of-range values and NaN, as
-    // pointDistance defines them; those lanes are flagged below anyway.
-    __m128i dx = _mm_cvttps_epi32(_mm_sub_ps(_mm_loadu_ps(templateX), _mm_loadu_ps(rotatedX)));
-    __m128i dy = _mm_cvttps_epi32(_mm_sub_ps(_mm_loadu_ps(templateY), _mm_loadu_ps(rotatedY)));
-    const __m128i upper = _mm_set1_epi32(exactFloatDifference);
-    const __m128i lower = _mm_set1_epi32(-exactFloatDifference);
-    outside = _mm_or_si128(outside, _mm_or_si128(_mm_cmpgt_epi32(dx, upper), _mm_cmplt_epi32(dx, lower)));
-    outside = _mm_or_si128(outside, _mm_or_si128(_mm_cmpgt_epi32(dy, upper), _mm_cmplt_epi32(dy, lower)));
-    __m128 fx = _mm_cvtepi32_ps(dx);
-    __m128 fy = _mm_cvtepi32_ps(dy);
-    return _mm_sqrt_ps(_mm_add_ps(_mm_mul_ps(fx, fx), _mm_mul_ps(fy, fy)));
-}
-
-std::optional<float> fastDistanceSum(const float* rotatedX, const float* rotatedY, const float* templateX, const float* templateY, size_t count)
-{
-    __m128i outside = _mm_setzero_si128();
-    float sum = 0;
-    size_t i = 0;
-    alignas(16) float distances[4];
-    for (; i + 4 <= count; i += 4) {
-        _mm_store_ps(distances, fourDistances(rotatedX + i, rotatedY + i, templateX + i, templateY + i, outside));
-        sum += distances[0];
-        sum += distances[1];
-        sum += distances[2];
-        sum += distances[3];
-    }
-    if (_mm_movemask_epi8(outside))
-        return std::nullopt;
-    for (; i < count; ++i)
-        sum += pipeline::pointDistance(rotatedX[i], rotatedY[i], templateX[i], templateY[i]);
-    return sum;
-}
+#if defined(SCRIBLO_AVX2_KERNEL)
+    return __builtin_cpu_supports("avx2");
+#else
+    return false;
 #endif
+}
 
+}
+
+std::vector<CandidateMatcher::Kernel> CandidateMatcher::availableKernels()
+{
+    std::vector<Kernel> kernels { Kernel::portable };
+#ifdef __SSE2__
+    kernels.push_back(Kernel::sse2);
+#endif
+    if (supportsAvx2())
+        kernels.push_back(Kernel::avx2);
+    return kernels;
 }
 
 CandidateMatcher::CandidateMatcher(const GestureStroke& candidate)
+    : CandidateMatcher(candidate, availableKernels().back())
+{
+}
+
+CandidateMatcher::CandidateMatcher(const GestureStroke& candidate, Kernel kernel)
     : m_centroid(pipeline::strokeCentroid(candidate))
 {
+    switch (kernel) {
+    case Kernel::portable:
+        break;
+    case Kernel::sse2:
+#ifdef __SSE2__
+        m_kernel = evaluateLaneRoundSse2;
+        m_boundKernel = boundDistanceSse2;
+        m_laneCount = 4;
+#endif
+        break;
+    case Kernel::avx2:
+#if defined(SCRIBLO_AVX2_KERNEL)
+        m_kernel = evaluateLaneRoundAvx2;
+        m_boundKernel = boundDistanceAvx2;
+        m_laneCount = 8;
+#endif
+        break;
+    }
+    // Rotation turns each point about the centroid, so the offsets are what it needs.
     m_x.reserve(candidate.points().size());
     m_y.reserve(candidate.points().size());
+    bool bounded = true;
     for (const auto& point : candidate.points()) {
-        m_x.push_back(point.x());
-        m_y.push_back(point.y());
+        m_x.push_back(point.x() - m_centroid.x());
+        m_y.push_back(point.y() - m_centroid.y());
+        m_radii.push_back(std::sqrt(m_x.back() * m_x.back() + m_y.back() * m_y.back()));
+        bounded = bounded && std::fabs(m_x.back()) < DistanceBound::largestCoordinate && std::fabs(m_y.back()) < DistanceBound::largestCoordinate;
+    }
+    // Bounds hold only for coordinates of moderate size (and never for NaN).
+    if (!bounded)
+        m_boundKernel = nullptr;
+}
+
+std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplate(std::span<const Points> templates)
+{
+    std::vector<std::pair<double, size_t>> bounds;
+    bounds.reserve(templates.size());
+    for (size_t i = 0; i < templates.size(); ++i)
+        bounds.emplace_back(lowerBound(templates[i]), i);
+    std::sort(bounds.begin(), bounds.end());
+    std::optional<Best> best;
+    std::vector<const Points*> batch;
+    float distances[LaneRound::maximumLaneCount];
+    for (size_t next = 0; next < bounds.size();) {
+        batch.clear();
+        // The rest, in rising order of their bounds, cannot come closer than the best.
+        while (next < bounds.size() && batch.size() < size_t(m_laneCount) && !(best && bounds[next].first > double(best->distance)))
+            batch.push_back(&templates[bounds[next++].second]);
+        if (batch.empty())
+            break;
+        searchBatch(batch, std::span(distances, batch.size()));
+        for (size_t k = 0; k < batch.size(); ++k) {
+            size_t index = size_t(batch[k] - templates.data());
+            bool closer = best ? distances[k] < best->distance || (distances[k] == best->distance && index < best->index)
+                               : distances[k] < pipeline::largestFloat;
+            if (closer)
+                best = Best { index, distances[k] };
+        }
+    }
+    return best;
+}
+
+// A template can be passed over when even this bound exceeds the best distance found,
+// since every distance the search evaluates is at least the bound:
+// - truncation shortens each difference by less than one unit, so a point's measured
+//   distance is at least its Euclidean distance less √2;
+// - rotation about the centroid keeps a point's distance r from it, so the rotated point
+//   is at least |r − t| from a template point t units from the centroid;
+// - within ±30° a point moves at most 2·sin(15°)·r from where it was drawn;
+// - the slack of 1.5 covers √2 and the rounding of rotation and of the bound itself for
+//   coordinates below 4096, and 1 − 10⁻³ covers the rounding of a float sum of up to ten
+//   thousand non-negative terms and of the division.
+double CandidateMatcher::lowerBound(const Points& points) const
+{
+    if (!m_boundKernel)
+        return 0;
+    DistanceBound bound { m_x.data(), m_y.data(), m_radii.data(), m_centroid.x(), m_centroid.y(), points.x, points.y,
+        int32_t(std::min(m_x.size(), size_t(points.count))), 0, false };
+    m_boundKernel(bound);
+    if (!bound.valid)
+        return 0;
+    return bound.sum * (1 - 1e-3) / double(m_x.size());
+}
+
+void CandidateMatcher::distancesAtBestAngle(std::span<const Points> templates, std::span<float> distances)
+{
+    std::vector<const Points*> batch;
+    for (size_t first = 0; first < templates.size(); first += size_t(m_laneCount)) {
+        size_t count = std::min(templates.size() - first, size_t(m_laneCount));
+        batch.clear();
+        for (size_t k = 0; k < count; ++k)
+            batch.push_back(&templates[first + k]);
+        searchBatch(batch, distances.subspan(first, count));
     }
 }
 
-CandidateMatcher::Rotation CandidateMatcher::rotate(float angle) const
-{
-    float cosine = std::cos(angle);
-    float sine = std::sin(angle);
-    float cx = m_centroid.x();
-    float cy = m_centroid.y();
-    Rotation rotated;
-    rotated.x.resize(m_x.size());
-    rotated.y.resize(m_y.size());
-    for (size_t i = 0; i < m_x.size(); ++i) {
-        float dx = m_x[i] - cx;
-        float dy = m_y[i] - cy;
-        rotated.x[i] = dx * cosine - dy * sine + cx;
-        rotated.y[i] = dx * sine + dy * cosine + cy;
-    }
-    return rotated;
-}
-
-const CandidateMatcher::Rotation& CandidateMatcher::rotationAt(int node, float angle)
-{
-    auto& slot = m_rotations[size_t(node)];
-    // The bounds fix the search at eight steps, so the tree never overflows.
-    assert(node < treeSize);
-    if (!slot)
-        slot = std::make_unique<Rotation>(rotate(angle));
-    return *slot;
-}
-
-// Only the points both strokes have are compared.
-void CandidateMatcher::loadTemplate(const GestureStroke& templateStroke)
-{
-    size_t count = std::min(m_x.size(), templateStroke.points().size());
-    m_templateX.resize(count);
-    m_templateY.resize(count);
-    const GesturePoint* points = templateStroke.points().data();
-    for (size_t i = 0; i < count; ++i) {
-        m_templateX[i] = points[i].x();
-        m_templateY[i] = points[i].y();
-    }
-}
-
-// The divisor is always the candidate's point count, whatever the template's length.
-float CandidateMatcher::strokeDistance(const Rotation& rotated) const
-{
-    const float* rotatedX = rotated.x.data();
-    const float* rotatedY = rotated.y.data();
-    size_t count = m_templateX.size();
-#ifdef __SSE2__
-    if (auto sum = fastDistanceSum(rotatedX, rotatedY, m_templateX.data(), m_templateY.data(), count))
-        return *sum / float(m_x.size());
-#endif
-    return exactDistanceSum(rotatedX, rotatedY, m_templateX.data(), m_templateY.data(), count) / float(m_x.size());
-}
-
-// Golden-section search over ±30°. The angles it probes form a binary tree: slots 0 and
-// 1 hold the two first probes, and from the root (node 1) each step descends to 2·node
-// when the bracket closes from above and to 2·node + 1 when it closes from below.
 float CandidateMatcher::distanceAtBestAngle(const GestureStroke& templateStroke)
 {
-    loadTemplate(templateStroke);
-    float a = -searchBound;
-    float b = searchBound;
-    float x1 = -firstProbe;
-    float x2 = firstProbe;
-    float f1 = strokeDistance(rotationAt(0, x1));
-    float f2 = strokeDistance(rotationAt(1, x2));
-    int node = 1;
-    do {
-        if (f1 < f2) {
-            b = x2;
-            x2 = x1;
-            f2 = f1;
-            x1 = float(phi * a + oneMinusPhi * b);
-            node = node * 2;
-            f1 = strokeDistance(rotationAt(node, x1));
-        } else {
-            a = x1;
-            x1 = x2;
-            f1 = f2;
-            x2 = float(oneMinusPhi * a + phi * b);
-            node = node * 2 + 1;
-            f2 = strokeDistance(rotationAt(node, x2));
+    std::vector<float> x;
+    std::vector<float> y;
+    for (const auto& point : templateStroke.points()) {
+        x.push_back(point.x());
+        y.push_back(point.y());
+    }
+    Points points { x.data(), y.data(), templateStroke.pointCount() };
+    float distance = 0;
+    distancesAtBestAngle(std::span(&points, 1), std::span(&distance, 1));
+    return distance;
+}
+
+// Only the points both strokes have are compared. Lanes left over in the last batch
+// search the first template again, and their results are dropped.
+void CandidateMatcher::loadTemplates(std::span<const Points* const> templates)
+{
+    auto lanes = size_t(m_laneCount);
+    m_commonCount = INT32_MAX;
+    m_longestCount = 0;
+    for (size_t k = 0; k < lanes; ++k) {
+        const Points* points = templates[k < templates.size() ? k : 0];
+        m_counts[k] = int32_t(std::min(m_x.size(), size_t(points->count)));
+        m_commonCount = std::min(m_commonCount, m_counts[k]);
+        m_longestCount = std::max(m_longestCount, m_counts[k]);
+    }
+    // Beyond a lane's count the kernel masks its terms out, so stale values there are
+    // harmless and the buffers need no clearing.
+    m_templateX.resize(size_t(m_longestCount) * lanes);
+    m_templateY.resize(size_t(m_longestCount) * lanes);
+    for (size_t k = 0; k < lanes; ++k) {
+        const Points* points = templates[k < templates.size() ? k : 0];
+        for (size_t i = 0; i < size_t(m_counts[k]); ++i) {
+            m_templateX[i * lanes + k] = points->x[i];
+            m_templateY[i * lanes + k] = points->y[i];
         }
-    } while (!(std::fabs(b - a) <= searchPrecision));
-    return f1 < f2 ? f1 : f2;
+    }
+}
+
+// The lone comparison's sum: sequential, one rounding per point, in point order.
+float CandidateMatcher::exactDistanceSum(int lane, float cosine, float sine) const
+{
+    float cx = m_centroid.x();
+    float cy = m_centroid.y();
+    auto lanes = size_t(m_laneCount);
+    float sum = 0;
+    for (size_t i = 0; i < size_t(m_counts[lane]); ++i) {
+        float x = m_x[i] * cosine - m_y[i] * sine + cx;
+        float y = m_x[i] * sine + m_y[i] * cosine + cy;
+        sum += pipeline::pointDistance(x, y, m_templateX[i * lanes + size_t(lane)], m_templateY[i * lanes + size_t(lane)]);
+    }
+    return sum;
+}
+
+// One evaluation per lane, lane k at the angle of nodes[k]. The divisor is always the
+// candidate's point count, whatever the template's length.
+void CandidateMatcher::evaluate(const int* nodes, float* distances)
+{
+    const auto& tree = AngleSearchTree::shared();
+    float cosines[LaneRound::maximumLaneCount];
+    float sines[LaneRound::maximumLaneCount];
+    float sums[LaneRound::maximumLaneCount];
+    for (int k = 0; k < m_laneCount; ++k) {
+        cosines[k] = tree.probe(nodes[k]).cosine;
+        sines[k] = tree.probe(nodes[k]).sine;
+    }
+    uint32_t inexact = ~0u;
+    if (m_kernel) {
+        LaneRound round { m_x.data(), m_y.data(), m_centroid.x(), m_centroid.y(), m_templateX.data(), m_templateY.data(),
+            m_counts, m_commonCount, m_longestCount, cosines, sines, sums, 0 };
+        m_kernel(round);
+        inexact = round.inexactLanes;
+    }
+    float count = float(m_x.size());
+    for (int k = 0; k < m_laneCount; ++k) {
+        if (inexact & (1u << k))
+            sums[k] = exactDistanceSum(k, cosines[k], sines[k]);
+        distances[k] = sums[k] / count;
+    }
+}
+
+// The golden-section search over ±30°, all lanes in step: each evaluates the node its
+// own comparisons lead to.
+void CandidateMatcher::searchBatch(std::span<const Points* const> templates, std::span<float> distances)
+{
+    loadTemplates(templates);
+    constexpr int lanes = LaneRound::maximumLaneCount;
+    int nodes[lanes];
+    float f1[lanes];
+    float f2[lanes];
+    float probed[lanes];
+    bool closedFromAbove[lanes];
+    std::fill_n(nodes, lanes, 0);
+    evaluate(nodes, f1);
+    std::fill_n(nodes, lanes, 1);
+    evaluate(nodes, f2);
+    for (int step = 0; step < AngleSearchTree::searchSteps; ++step) {
+        for (int k = 0; k < m_laneCount; ++k) {
+            closedFromAbove[k] = f1[k] < f2[k];
+            if (closedFromAbove[k])
+                f2[k] = f1[k];
+            else
+                f1[k] = f2[k];
+            nodes[k] = 2 * nodes[k] + (closedFromAbove[k] ? 0 : 1);
+        }
+        evaluate(nodes, probed);
+        for (int k = 0; k < m_laneCount; ++k)
+            (closedFromAbove[k] ? f1[k] : f2[k]) = probed[k];
+    }
+    for (size_t k = 0; k < templates.size(); ++k)
+        distances[k] = f1[k] < f2[k] ? f1[k] : f2[k];
 }
 
 }

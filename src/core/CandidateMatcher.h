@@ -2,51 +2,70 @@
 
 #include "core/GesturePoint.h"
 #include "core/GestureStroke.h"
+#include "core/LaneRound.h"
 
-#include <array>
-#include <cstdint>
-#include <memory>
+#include <cstddef>
+#include <optional>
+#include <span>
 #include <vector>
 
 namespace scriblo {
 
 // Compares one preprocessed candidate with template strokes over the bounded rotation
-// search. The search's angles depend only on the outcomes of its comparisons, so they
-// form a fixed binary tree; the candidate rotated to each visited angle is kept and
-// reused for every later template, which turns most rotations into lookups while giving
-// the same numbers as rotating afresh.
+// search. Every angle the search can visit is known in advance (AngleSearchTree), so
+// several templates are searched side by side, one lane each, with the candidate
+// rotated inside the lanes; each lane keeps its own template's order of summation, so
+// the distances are those of searching each template alone, to the last bit.
 class CandidateMatcher {
 public:
-    static constexpr float searchBound = 0.5235988f;
-    static constexpr float firstProbe = 0.12360491f;
-    static constexpr float searchPrecision = 0.034906585f;
-    static constexpr double phi = 0.6180339887498949;
-    static constexpr double oneMinusPhi = 0.3819660112501051;
-    static constexpr int searchSteps = 8;
+    enum class Kernel { portable, sse2, avx2 };
+
+    // A template's processed coordinates.
+    struct Points {
+        const float* x { nullptr };
+        const float* y { nullptr };
+        int32_t count { 0 };
+    };
+
+    struct Best {
+        size_t index { 0 };
+        float distance { 0 };
+    };
 
     explicit CandidateMatcher(const GestureStroke& candidate);
+    CandidateMatcher(const GestureStroke& candidate, Kernel kernel);
 
+    // The template with the smallest best-angle distance, the first of equals; nothing
+    // for no templates. Templates that provably cannot win are not searched.
+    std::optional<Best> bestTemplate(std::span<const Points> templates);
+    // Writes the best-angle distance of each template, in the templates' order.
+    void distancesAtBestAngle(std::span<const Points> templates, std::span<float> distances);
     float distanceAtBestAngle(const GestureStroke& templateStroke);
 
-private:
-    struct Rotation {
-        std::vector<float> x;
-        std::vector<float> y;
-    };
-    static constexpr int treeSize = 2 << searchSteps;
+    // The kernels this processor runs, the fastest last.
+    static std::vector<Kernel> availableKernels();
 
-    const Rotation& rotationAt(int node, float angle);
-    Rotation rotate(float angle) const;
-    void loadTemplate(const GestureStroke& templateStroke);
-    float strokeDistance(const Rotation& rotated) const;
+private:
+    void searchBatch(std::span<const Points* const> templates, std::span<float> distances);
+    void loadTemplates(std::span<const Points* const> templates);
+    void evaluate(const int* nodes, float* distances);
+    float exactDistanceSum(int lane, float cosine, float sine) const;
+    double lowerBound(const Points& points) const;
 
     std::vector<float> m_x;
     std::vector<float> m_y;
+    // Each point's distance from the centroid, which rotation keeps.
+    std::vector<float> m_radii;
     GesturePoint m_centroid;
-    std::array<std::unique_ptr<Rotation>, treeSize> m_rotations;
-    // The template being searched, split into coordinate arrays like the rotations.
+    LaneRoundKernel m_kernel { nullptr };
+    DistanceBoundKernel m_boundKernel { nullptr };
+    int m_laneCount { 1 };
+    // The templates being searched, interleaved by point as LaneRound describes.
     std::vector<float> m_templateX;
     std::vector<float> m_templateY;
+    int32_t m_counts[LaneRound::maximumLaneCount] {};
+    int32_t m_commonCount { 0 };
+    int32_t m_longestCount { 0 };
 };
 
 }

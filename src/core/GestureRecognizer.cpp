@@ -1,7 +1,6 @@
 #include "core/GestureRecognizer.h"
 
 #include "core/CandidateMatcher.h"
-#include "core/GestureTemplate.h"
 #include "core/TemplatePipeline.h"
 
 #include <algorithm>
@@ -92,6 +91,22 @@ std::optional<GestureResult> GestureRecognizer::recognizeGestureWithStrokes(cons
     }
 }
 
+// Away from the tolerance's cosine the dot product alone decides the start-direction
+// test: near 40° an arc cosine moves by about 1.6·10⁻⁴ for a change of 10⁻⁴ in its
+// argument, thousands of times more than its rounding and narrowing. Dot products near
+// the edge, beyond ±1 or NaN take the arc cosine as the test is defined.
+static bool startsInTheSameDirection(const GesturePoint& u, const GesturePoint& v)
+{
+    static const float edge = float(std::cos(double(GestureRecognizer::startDirectionTolerance)));
+    constexpr float margin = 1e-4f;
+    float dot = u.x() * v.x() + u.y() * v.y();
+    if (dot <= 1 && dot > edge + margin)
+        return true;
+    if (dot >= -1 && dot < edge - margin)
+        return false;
+    return GestureRecognizer::angleBetweenVectors(u, v) <= GestureRecognizer::startDirectionTolerance;
+}
+
 static GestureStroke joinStrokes(const std::vector<GestureStroke>& strokes)
 {
     std::vector<GesturePoint> points;
@@ -105,27 +120,27 @@ std::optional<GestureResult> GestureRecognizer::recognize(const GestureList& ges
     GestureStroke joined = joinStrokes(strokes);
     if (joined.pointCount() < minimumCandidatePoints)
         return std::nullopt;
-    GestureTemplate candidate(std::move(joined));
-    CandidateMatcher matcher(candidate.stroke());
-    float best = pipeline::largestFloat;
-    const Gesture* bestGesture = nullptr;
+    // Preprocessed like a template, but only its points and direction are needed.
+    GestureStroke candidate = pipeline::normalizeResampledStroke(pipeline::resampleStroke(joined));
+    GesturePoint startUnitVector = pipeline::strokeStartUnitVector(candidate);
+    std::vector<CandidateMatcher::Points> searched;
+    std::vector<const Gesture*> owners;
     for (const auto& gesture : gestures) {
         if (gesture->strokes().size() != strokes.size())
             continue;
         for (const auto& gestureTemplate : gesture->templates()) {
-            float angle = angleBetweenVectors(candidate.startUnitVector(), gestureTemplate.startUnitVector());
-            if (!(angle <= startDirectionTolerance))
+            if (!startsInTheSameDirection(startUnitVector, gestureTemplate.startUnitVector()))
                 continue;
-            float distance = matcher.distanceAtBestAngle(gestureTemplate.stroke());
-            if (distance < best) {
-                best = distance;
-                bestGesture = gesture.get();
-            }
+            searched.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+            owners.push_back(gesture.get());
         }
     }
+    // Among equal distances the first in list order wins, as if searched one by one.
+    auto best = CandidateMatcher(candidate).bestTemplate(searched);
+    const Gesture* bestGesture = best ? owners[best->index] : nullptr;
     if (!bestGesture || bestGesture->identity().empty())
         return std::nullopt;
-    auto score = scoreOfDistance(best);
+    auto score = scoreOfDistance(best->distance);
     if (!score)
         return std::nullopt;
     GestureResult result;

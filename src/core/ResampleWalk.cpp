@@ -31,16 +31,20 @@ ResampleWalk::ResampleWalk(const GestureStroke& stroke)
 
 void ResampleWalk::step()
 {
-    const GesturePoint& next = m_points[m_next];
     if (!(m_travelled + m_distance > m_interval)) {
-        m_travelled += m_distance;
-        m_previous = next;
-        if (++m_next == m_points.size())
-            m_done = true;
-        else
+        // Drawn points short of the interval only add to the distance travelled, so a
+        // step runs on to the next placement without leaving the loop.
+        do {
+            m_travelled += m_distance;
+            if (++m_next == m_points.size()) {
+                m_done = true;
+                return;
+            }
             m_distance = m_segments[m_next];
-        return;
+        } while (!(m_travelled + m_distance > m_interval));
+        m_previous = m_points[m_next - 1];
     }
+    const GesturePoint& next = m_points[m_next];
     float t = (m_interval - m_travelled) / m_distance;
     m_previous = GesturePoint(m_previous.x() + (next.x() - m_previous.x()) * t,
         m_previous.y() + (next.y() - m_previous.y()) * t, m_previous.strokeId());

@@ -49,22 +49,39 @@ static double smallerRatio(double width, double height)
     return widthOverHeight < heightOverWidth ? widthOverHeight : heightOverWidth;
 }
 
+namespace {
+
+// The factors of scaling into the square, applied point by point.
+class SquareScaling {
+public:
+    explicit SquareScaling(const BoundingBox& box)
+    {
+        double width = box.width();
+        double height = box.height();
+        m_uniform = smallerRatio(width, height) <= oneDimensionalThreshold;
+        m_factor = float(double(squareSize) / std::max(width, height));
+        m_xFactor = double(squareSize) / width;
+        m_yFactor = double(squareSize) / height;
+    }
+
+    float x(float x) const { return m_uniform ? x * m_factor : float(double(x) * m_xFactor); }
+    float y(float y) const { return m_uniform ? y * m_factor : float(double(y) * m_yFactor); }
+
+private:
+    bool m_uniform { false };
+    float m_factor { 0 };
+    double m_xFactor { 0 };
+    double m_yFactor { 0 };
+};
+
+}
+
 GestureStroke scaleStrokeToSquare(GestureStroke stroke)
 {
-    BoundingBox box = strokeBoundingBox(stroke);
-    double width = box.width();
-    double height = box.height();
+    SquareScaling scaling(strokeBoundingBox(stroke));
     std::vector<GesturePoint> points = std::move(stroke).takePoints();
-    if (smallerRatio(width, height) <= oneDimensionalThreshold) {
-        float factor = float(double(squareSize) / std::max(width, height));
-        for (auto& point : points)
-            point = GesturePoint(point.x() * factor, point.y() * factor, point.strokeId());
-    } else {
-        double xFactor = double(squareSize) / width;
-        double yFactor = double(squareSize) / height;
-        for (auto& point : points)
-            point = GesturePoint(float(double(point.x()) * xFactor), float(double(point.y()) * yFactor), point.strokeId());
-    }
+    for (auto& point : points)
+        point = GesturePoint(scaling.x(point.x()), scaling.y(point.y()), point.strokeId());
     return GestureStroke(std::move(points));
 }
 
@@ -80,29 +97,68 @@ GesturePoint strokeCentroid(const GestureStroke& stroke)
     return GesturePoint(sumX / count, sumY / count, 0);
 }
 
-GestureStroke translateStrokeToOrigin(GestureStroke stroke)
-{
-    GesturePoint centroid = strokeCentroid(stroke);
-    std::vector<GesturePoint> points = std::move(stroke).takePoints();
-    for (auto& point : points)
-        point = GesturePoint(point.x() - centroid.x(), point.y() - centroid.y(), point.strokeId());
-    return GestureStroke(std::move(points));
-}
-
 // A stroke too short to have a tenth point (only an empty input gets here) has no start
 // direction; NaN makes every start-direction test fail, as coincident points do.
-GesturePoint strokeStartUnitVector(const GestureStroke& stroke)
+static GesturePoint startUnitVector(const float* x, const float* y, size_t count)
 {
-    if (stroke.pointCount() <= startVectorTo) {
+    if (count <= size_t(startVectorTo)) {
         float nan = std::numeric_limits<float>::quiet_NaN();
         return GesturePoint(nan, nan, 0);
     }
-    const GesturePoint& from = stroke.pointAtIndex(startVectorFrom);
-    const GesturePoint& to = stroke.pointAtIndex(startVectorTo);
-    float vx = to.x() - from.x();
-    float vy = to.y() - from.y();
+    float vx = x[startVectorTo] - x[startVectorFrom];
+    float vy = y[startVectorTo] - y[startVectorFrom];
     float length = std::sqrt(vx * vx + vy * vy);
     return GesturePoint(vx / length, vy / length, 0);
+}
+
+GesturePoint strokeStartUnitVector(const GestureStroke& stroke)
+{
+    const auto& points = stroke.points();
+    float x[startVectorTo + 1];
+    float y[startVectorTo + 1];
+    for (size_t i = 0; i <= size_t(startVectorTo) && i < points.size(); ++i) {
+        x[i] = points[i].x();
+        y[i] = points[i].y();
+    }
+    return startUnitVector(x, y, points.size());
+}
+
+GesturePoint strokeStartUnitVector(const float* x, const float* y, size_t count)
+{
+    return startUnitVector(x, y, count);
+}
+
+void normalizeResampledStroke(const GestureStroke& resampled, float* x, float* y)
+{
+    SquareScaling scaling(strokeBoundingBox(resampled));
+    const auto& points = resampled.points();
+    float sumX = 0;
+    float sumY = 0;
+    for (size_t i = 0; i < points.size(); ++i) {
+        x[i] = scaling.x(points[i].x());
+        y[i] = scaling.y(points[i].y());
+        sumX += x[i];
+        sumY += y[i];
+    }
+    // The centroid of the scaled points, as strokeCentroid takes it.
+    float count = float(points.size());
+    float centroidX = sumX / count;
+    float centroidY = sumY / count;
+    for (size_t i = 0; i < points.size(); ++i) {
+        x[i] -= centroidX;
+        y[i] -= centroidY;
+    }
+}
+
+GestureStroke normalizeResampledStroke(GestureStroke resampled)
+{
+    std::vector<float> x(resampled.points().size());
+    std::vector<float> y(resampled.points().size());
+    normalizeResampledStroke(resampled, x.data(), y.data());
+    std::vector<GesturePoint> points = std::move(resampled).takePoints();
+    for (size_t i = 0; i < points.size(); ++i)
+        points[i] = GesturePoint(x[i], y[i], points[i].strokeId());
+    return GestureStroke(std::move(points));
 }
 
 }

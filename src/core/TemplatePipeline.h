@@ -59,11 +59,16 @@ inline float pointDistance(const GesturePoint& p, const GesturePoint& q)
 float strokeLength(const GestureStroke& stroke);
 GestureStroke resampleStroke(const GestureStroke& stroke);
 BoundingBox strokeBoundingBox(const GestureStroke& stroke);
-// Scaling and translation work on the stroke they are handed, which the pipeline
-// moves in, so no step copies points it does not change.
+// Scaling works on the stroke it is handed, which callers move in, so no step copies
+// points it does not change.
 GestureStroke scaleStrokeToSquare(GestureStroke stroke);
 GesturePoint strokeCentroid(const GestureStroke& stroke);
-GestureStroke translateStrokeToOrigin(GestureStroke stroke);
 GesturePoint strokeStartUnitVector(const GestureStroke& stroke);
+GesturePoint strokeStartUnitVector(const float* x, const float* y, size_t count);
+// Scaling into the square, then translation that puts the centroid at the origin: what
+// follows resampling. The second form writes the coordinates into `x` and `y`, which
+// hold the stroke's point count each, and makes no intermediate stroke.
+GestureStroke normalizeResampledStroke(GestureStroke resampled);
+void normalizeResampledStroke(const GestureStroke& resampled, float* x, float* y);
 
 }

@@ -30,7 +30,7 @@ std::vector<StrokeOrder> allStrokeOrders(int strokeCount)
     return orders;
 }
 
-static GestureStroke unistroke(const std::vector<GestureStroke>& strokes, const StrokeOrder& order, unsigned reversedBits)
+GestureStroke unistroke(const std::vector<GestureStroke>& strokes, const StrokeOrder& order, unsigned reversedBits)
 {
     size_t total = 0;
     for (int index : order)

@@ -101,8 +101,9 @@ std::optional<std::string> EquivalenceChecker::compare(const std::vector<Gesture
     return compareDistances(strokes, expected);
 }
 
-// Replays the search with the production matcher, in the recognizer's order, so that
-// the matcher's reuse of rotations between templates is exercised as it is in use.
+// Replays the search with the production matcher, in the recognizer's order and batches,
+// with every kernel this processor runs, so that each lane layout is held to the
+// reference distances as it is used.
 std::optional<std::string> EquivalenceChecker::compareDistances(const std::vector<GestureStroke>& strokes, const ReferenceRecognition& expected)
 {
     GestureStroke joined;
@@ -115,22 +116,34 @@ std::optional<std::string> EquivalenceChecker::compareDistances(const std::vecto
     auto candidateCheck = sameTemplate(candidate, makeTemplate(joined));
     if (!candidateCheck)
         return std::string("candidate differs: ") + candidateCheck.message();
-    CandidateMatcher matcher(candidate.stroke());
     auto gestures = m_production.loadedGestures();
-    m_searchedTemplates += expected.searched.size();
-    for (const auto& searched : expected.searched) {
-        const auto& gestureTemplate = (*gestures)[searched.gestureIndex]->templates()[searched.templateIndex];
-        float distance = matcher.distanceAtBestAngle(gestureTemplate.stroke());
-        if (bitsOf(distance) != bitsOf(searched.distance)) {
-            char buffer[256];
-            std::snprintf(buffer, sizeof buffer, "gesture %s template %zu: production distance %.9g (0x%08x), reference %.9g (0x%08x)%s",
-                (*gestures)[searched.gestureIndex]->identity().c_str(), searched.templateIndex, double(distance), bitsOf(distance),
-                double(searched.distance), bitsOf(searched.distance),
-                searched.templateIndex == expected.bestTemplateIndex && searched.gestureIndex == expected.bestGestureIndex ? " (the best)" : "");
-            return std::string(buffer);
+    std::vector<CandidateMatcher::Points> searched;
+    for (const auto& entry : expected.searched) {
+        const auto& gestureTemplate = (*gestures)[entry.gestureIndex]->templates()[entry.templateIndex];
+        searched.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+    }
+    m_searchedTemplates += searched.size();
+    std::vector<float> distances(searched.size());
+    GestureStroke processed = candidate.stroke();
+    for (auto kernel : CandidateMatcher::availableKernels()) {
+        CandidateMatcher(processed, kernel).distancesAtBestAngle(searched, distances);
+        for (size_t i = 0; i < searched.size(); ++i) {
+            if (bitsOf(distances[i]) != bitsOf(expected.searched[i].distance))
+                return describeMismatch(expected, i, distances[i], kernel);
         }
     }
     return std::nullopt;
+}
+
+std::string EquivalenceChecker::describeMismatch(const ReferenceRecognition& expected, size_t index, float distance, CandidateMatcher::Kernel kernel) const
+{
+    const auto& searched = expected.searched[index];
+    bool isBest = searched.templateIndex == expected.bestTemplateIndex && searched.gestureIndex == expected.bestGestureIndex;
+    char buffer[256];
+    std::snprintf(buffer, sizeof buffer, "gesture %s template %zu, kernel %d: production distance %.9g (0x%08x), reference %.9g (0x%08x)%s",
+        (*m_production.loadedGestures())[searched.gestureIndex]->identity().c_str(), searched.templateIndex, int(kernel),
+        double(distance), bitsOf(distance), double(searched.distance), bitsOf(searched.distance), isBest ? " (the best)" : "");
+    return buffer;
 }
 
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CandidateMatcher.h"
 #include "core/GestureRecognizer.h"
 #include "core/GestureTemplate.h"
 #include "core/ReferenceRecognizer.h"
@@ -33,6 +34,7 @@ public:
 private:
     std::optional<std::string> compare(const std::vector<GestureStroke>& strokes);
     std::optional<std::string> compareDistances(const std::vector<GestureStroke>& strokes, const reference::ReferenceRecognition& expected);
+    std::string describeMismatch(const reference::ReferenceRecognition& expected, size_t index, float distance, CandidateMatcher::Kernel kernel) const;
 
     GestureRecognizer m_production;
     reference::ReferenceRecognizer m_reference;

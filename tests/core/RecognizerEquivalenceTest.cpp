@@ -1,3 +1,4 @@
+#include "core/AngleSearchTree.h"
 #include "core/CandidateMatcher.h"
 #include "core/DrawingGenerator.h"
 #include "core/EquivalenceChecker.h"
@@ -156,9 +157,137 @@ TEST(RecognizerEquivalenceTest, farApartStrokesMatchTheReference)
                 candidate.addPoint(GesturePoint(float(generator.uniform(-reach, reach)), float(generator.uniform(-10, 10)), 1));
                 templateStroke.addPoint(GesturePoint(float(generator.uniform(-10, 10)), float(generator.uniform(-reach, reach)), 1));
             }
-            CandidateMatcher matcher(candidate);
             float expected = reference::distanceAtBestAngle(candidate, templateStroke);
-            EXPECT_EQ(bitsOf(matcher.distanceAtBestAngle(templateStroke)), bitsOf(expected)) << "reach " << reach;
+            for (auto kernel : CandidateMatcher::availableKernels()) {
+                CandidateMatcher matcher(candidate, kernel);
+                EXPECT_EQ(bitsOf(matcher.distanceAtBestAngle(templateStroke)), bitsOf(expected)) << "reach " << reach << " kernel " << int(kernel);
+            }
         }
     }
+}
+
+namespace {
+
+GestureStroke turned(const GestureStroke& stroke, double angle, double centreX, double centreY)
+{
+    GestureStroke result;
+    for (const auto& point : stroke.points()) {
+        double x = point.x() - centreX;
+        double y = point.y() - centreY;
+        result.addPoint(GesturePoint(float(x * std::cos(angle) - y * std::sin(angle) + centreX), float(x * std::sin(angle) + y * std::cos(angle) + centreY), point.strokeId()));
+    }
+    return result;
+}
+
+std::vector<GestureStroke> turnedDrawing(const std::vector<GestureStroke>& strokes, double angle)
+{
+    std::vector<GestureStroke> result;
+    for (const auto& stroke : strokes)
+        result.push_back(turned(stroke, angle, 500, 500));
+    return result;
+}
+
+}
+
+// Searched templates are sorted by a lower bound and passed over when it exceeds the
+// best distance; equal distances must still go to the first template in list order,
+// and templates one bit apart must keep their own distances.
+TEST(RecognizerEquivalenceTest, tiesAndLastBitNeighboursMatchTheReference)
+{
+    DrawingGenerator generator(4242);
+    EquivalenceChecker checker;
+    std::vector<std::vector<GestureStroke>> stored;
+    for (int g = 0; g < 12; ++g) {
+        auto drawing = generator.drawing(g % 3 + 1);
+        checker.addGesture("shape " + std::to_string(g), drawing);
+        auto nudged = drawing;
+        auto points = nudged[0].points();
+        points[points.size() / 2].setX(std::nextafter(points[points.size() / 2].x(), 1e9f));
+        nudged[0].setPoints(points);
+        checker.addGesture("nudged " + std::to_string(g), nudged);
+        checker.addGesture("twin " + std::to_string(g), drawing);
+        stored.push_back(drawing);
+    }
+    for (int i = 0; i < 400; ++i) {
+        const auto& drawing = stored[size_t(i) % stored.size()];
+        checker.check(i % 4 == 0 ? drawing : generator.variant(drawing));
+    }
+    EXPECT_EQ(checker.mismatches(), 0) << "of " << checker.compared() << " drawings";
+    EXPECT_GT(checker.matched(), 300);
+}
+
+// The search can end at any angle of its tree; a drawing turned against a stored one by
+// each of those angles makes each the best in turn.
+TEST(RecognizerEquivalenceTest, drawingsTurnedToEveryProbedAngleMatchTheReference)
+{
+    DrawingGenerator generator(99);
+    EquivalenceChecker checker;
+    std::vector<std::vector<GestureStroke>> stored;
+    // Each shape is also stored turned, so that the closest rivals differ by rotation
+    // alone, where the bound that passes templates over is at its tightest.
+    for (int g = 0; g < 3; ++g) {
+        stored.push_back(generator.drawing(g + 1));
+        for (double turn : { 0.0, -0.6, -0.35, -0.15, 0.15, 0.35, 0.6 })
+            checker.addGesture("shape " + std::to_string(g) + " turned " + std::to_string(turn), turnedDrawing(stored.back(), turn));
+    }
+    const auto& tree = AngleSearchTree::shared();
+    for (int node = 0; node < AngleSearchTree::nodeCount; ++node) {
+        double angle = tree.probe(node).angle;
+        checker.check(turnedDrawing(stored[size_t(node) % stored.size()], -angle));
+    }
+    EXPECT_EQ(checker.mismatches(), 0) << "of " << checker.compared() << " drawings";
+}
+
+// A full store: every three-stroke gesture the store can hold, each with 48 templates.
+TEST(RecognizerEquivalenceTest, theLargestStoreMatchesTheReference)
+{
+    DrawingGenerator generator(1024);
+    EquivalenceChecker checker;
+    std::vector<std::vector<GestureStroke>> stored;
+    for (int g = 0; g < 1024; ++g) {
+        stored.push_back(generator.drawing(3));
+        checker.addGesture("gesture " + std::to_string(g), stored.back());
+    }
+    for (int i = 0; i < 24; ++i)
+        checker.check(i % 3 ? generator.variant(stored[size_t(generator.integer(0, 1023))]) : generator.drawing(3));
+    EXPECT_EQ(checker.mismatches(), 0) << "of " << checker.compared() << " drawings";
+    EXPECT_GT(checker.matched(), 8);
+}
+
+namespace {
+
+void addLine(GestureStroke& stroke, double fromX, double fromY, double toX, double toY)
+{
+    for (int i = 0; i < 30; ++i)
+        stroke.addPoint(GesturePoint(float(fromX + (toX - fromX) * i / 30), float(fromY + (toY - fromY) * i / 30), 1));
+}
+
+// A lead-in at `angle`, then the outline of the square that scaling maps onto itself,
+// so that the processed start direction keeps the drawn angle.
+GestureStroke leadAndSquare(double angle)
+{
+    GestureStroke stroke;
+    addLine(stroke, 500, 500, 500 + 450 * std::cos(angle), 500 + 450 * std::sin(angle));
+    addLine(stroke, 500 + 450 * std::cos(angle), 500 + 450 * std::sin(angle), 0, 0);
+    addLine(stroke, 0, 0, 1000, 0);
+    addLine(stroke, 1000, 0, 1000, 1000);
+    addLine(stroke, 1000, 1000, 0, 1000);
+    addLine(stroke, 0, 1000, 0, 0);
+    stroke.addPoint(GesturePoint(0, 0, 1));
+    return stroke;
+}
+
+}
+
+// The start-direction test is decided from the dot product away from 40° and by the arc
+// cosine near it; drawings across the edge must fall on the same side as literally.
+TEST(RecognizerEquivalenceTest, startDirectionsAroundTheToleranceMatchTheReference)
+{
+    EquivalenceChecker checker;
+    checker.addGesture("square", { leadAndSquare(0) });
+    for (int step = -200; step <= 200; ++step)
+        checker.check({ leadAndSquare((40.0 + step * 0.002) * 3.141592653589793 / 180) });
+    EXPECT_EQ(checker.mismatches(), 0) << "of " << checker.compared() << " drawings";
+    EXPECT_GT(checker.matched(), 100);
+    EXPECT_LT(checker.matched(), 300);
 }

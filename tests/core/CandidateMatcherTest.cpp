@@ -1,0 +1,79 @@
+#include "core/AngleSearchTree.h"
+#include "core/CandidateMatcher.h"
+#include "core/DrawingGenerator.h"
+#include "core/GestureTemplate.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace scriblo;
+using namespace scriblo::equivalence;
+
+namespace {
+
+// Copies turned by 0.35 to 0.75 rad either way: the closest lie at the edge of the
+// search's range, where a point moves furthest.
+std::vector<GestureStroke> turnedCopies(const GestureStroke& drawn, DrawingGenerator& generator, int count)
+{
+    std::vector<GestureStroke> copies;
+    for (int c = 0; c < count; ++c) {
+        double angle = generator.uniform(0.35, 0.75) * (generator.chance(0.5) ? 1 : -1);
+        GestureStroke copy;
+        for (const auto& point : drawn.points()) {
+            double x = point.x() + generator.uniform(-3, 3);
+            double y = point.y() + generator.uniform(-3, 3);
+            copy.addPoint(GesturePoint(float(x * std::cos(angle) - y * std::sin(angle)), float(x * std::sin(angle) + y * std::cos(angle)), 1));
+        }
+        copies.push_back(copy);
+    }
+    return copies;
+}
+
+}
+
+// Templates that differ from one another mostly by rotation put the bound that passes
+// them over at its tightest; whatever it skips, the winner must be the first template
+// with the smallest distance of an exhaustive search, and duplicates must tie.
+TEST(CandidateMatcherTest, passingTemplatesOverNeverChangesTheWinner)
+{
+    DrawingGenerator generator(515);
+    for (int round = 0; round < 100; ++round) {
+        GestureStroke drawn = generator.drawing(1)[0];
+        std::vector<GestureTemplate> templates;
+        for (const auto& copy : turnedCopies(drawn, generator, 24))
+            templates.emplace_back(copy);
+        templates.push_back(templates[size_t(round) % templates.size()]);
+        std::vector<CandidateMatcher::Points> points;
+        for (const auto& gestureTemplate : templates)
+            points.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+        GestureStroke candidate = GestureTemplate(drawn).stroke();
+        for (auto kernel : CandidateMatcher::availableKernels()) {
+            CandidateMatcher matcher(candidate, kernel);
+            std::vector<float> distances(points.size());
+            matcher.distancesAtBestAngle(points, distances);
+            size_t first = size_t(std::min_element(distances.begin(), distances.end()) - distances.begin());
+            auto best = matcher.bestTemplate(points);
+            ASSERT_TRUE(best);
+            EXPECT_EQ(best->index, first) << "round " << round << " kernel " << int(kernel);
+            EXPECT_EQ(best->distance, distances[first]);
+        }
+    }
+}
+
+// Every angle the search can probe lies within ±30°, and the first probes are the
+// golden-section points of that range.
+TEST(CandidateMatcherTest, searchTreeStaysInsideTheRange)
+{
+    const auto& tree = AngleSearchTree::shared();
+    EXPECT_EQ(tree.probe(0).angle, -AngleSearchTree::firstProbe);
+    EXPECT_EQ(tree.probe(1).angle, AngleSearchTree::firstProbe);
+    for (int node = 0; node < AngleSearchTree::nodeCount; ++node) {
+        EXPECT_LE(std::fabs(tree.probe(node).angle), AngleSearchTree::searchBound) << node;
+        EXPECT_EQ(tree.probe(node).cosine, std::cos(tree.probe(node).angle)) << node;
+    }
+    // Closing from above every time walks toward −30°.
+    int node = 1;
+    for (int step = 0; step < AngleSearchTree::searchSteps; ++step)
+        node *= 2;
+    EXPECT_LT(tree.probe(node).angle, -0.49f);
+}
