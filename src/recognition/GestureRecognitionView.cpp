@@ -1,5 +1,6 @@
 #include "recognition/GestureRecognitionView.h"
 
+#include "appearance/StrokePainter.h"
 #include "multitouch/MultitouchManager.h"
 #include "recognition/GestureRecognitionController.h"
 #include "recognition/TouchFrameConversion.h"
@@ -7,26 +8,8 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace scriblo {
-
-namespace {
-
-const QColor strokeColour(49, 212, 74);
-
-QPainterPath painterPath(const std::vector<ViewPoint>& points)
-{
-    QPainterPath path;
-    if (points.empty())
-        return path;
-    path.moveTo(points.front().x, points.front().y);
-    for (size_t index = 1; index < points.size(); ++index)
-        path.lineTo(points[index].x, points[index].y);
-    return path;
-}
-
-}
 
 GestureRecognitionView::GestureRecognitionView(const Clock& clock, TimerService& timers,
                                                std::function<CaptureSettings()> settings, MultitouchManager& multitouch,
@@ -126,15 +109,8 @@ void GestureRecognitionView::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    double lineWidth = m_capture.lineWidth();
-    QPen shadow(QColor::fromRgbF(0, 0, 0, shadowOpacity), lineWidth * shadowWidthFactor, Qt::SolidLine, Qt::RoundCap,
-                Qt::RoundJoin);
-    QPen line(strokeColour, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    for (const auto& [strokeId, points] : m_capture.paths()) {
-        QPainterPath path = painterPath(points);
-        painter.strokePath(path, shadow);
-        painter.strokePath(path, line);
-    }
+    for (const auto& [strokeId, points] : m_capture.paths())
+        StrokePainter::paintStroke(painter, StrokePainter::pathThrough(points), m_capture.lineWidth());
 }
 
 }

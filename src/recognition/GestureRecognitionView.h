@@ -18,8 +18,6 @@ class MultitouchManager;
 class GestureRecognitionView : public QWidget {
     Q_OBJECT
 public:
-    static constexpr double shadowOpacity = 0.36;
-    static constexpr double shadowWidthFactor = 1.5;
 
     GestureRecognitionView(const Clock& clock, TimerService& timers, std::function<CaptureSettings()> settings,
                            MultitouchManager& multitouch, QWidget* parent = nullptr);

@@ -1,34 +1,16 @@
 #include "setup/GestureSetupView.h"
 
+#include "appearance/StrokePainter.h"
 #include "multitouch/MultitouchManager.h"
 #include "recognition/TouchFrameConversion.h"
 #include "setup/GestureReplay.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <condition_variable>
 
 namespace scriblo {
-
-namespace {
-
-const QColor lineEdge = QColor::fromRgbF(0, 0, 0, 0.36f);
-const QColor lineColour = QColor(49, 212, 74);
-
-QPainterPath pathThrough(const std::vector<ViewPoint>& points)
-{
-    QPainterPath path;
-    if (points.empty())
-        return path;
-    path.moveTo(points.front().x, points.front().y);
-    for (size_t index = 1; index < points.size(); ++index)
-        path.lineTo(points[index].x, points[index].y);
-    return path;
-}
-
-}
 
 GestureSetupView::GestureSetupView(const Clock& clock, TimerService& timers, MultitouchManager* multitouch,
                                    QWidget* parent)
@@ -228,17 +210,10 @@ void GestureSetupView::paintEvent(QPaintEvent*)
     if (!detectingInput() && !m_showingStoredGesture)
         return;
     painter.setBrush(Qt::NoBrush);
-    std::vector<QPainterPath> paths;
     for (const auto& [key, points] : m_capture.paths())
-        paths.push_back(pathThrough(points));
+        StrokePainter::paintStroke(painter, StrokePainter::pathThrough(points), lineWidth);
     for (const auto& [key, points] : m_replayPaths.snapshot())
-        paths.push_back(pathThrough(points));
-    for (const QPainterPath& path : paths) {
-        painter.setPen(QPen(lineEdge, lineWidth * 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(path);
-        painter.setPen(QPen(lineColour, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(path);
-    }
+        StrokePainter::paintStroke(painter, StrokePainter::pathThrough(points), lineWidth);
 }
 
 }
