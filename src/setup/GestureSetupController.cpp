@@ -294,12 +294,15 @@ void GestureSetupController::shouldShowCustomScriptsAlert()
     m_showingCustomScriptsAlert = true;
     QString folder = QString::fromStdString(LaunchableCatalogue::userScriptsFolder().string());
     auto notice = new QMessageBox(QMessageBox::Information, tr("Custom Scripts"),
-                                  tr("Custom Scripts"), QMessageBox::NoButton, m_setupWindow.get());
+                                  tr("Custom Scripts"), QMessageBox::NoButton);
     notice->setInformativeText(
         tr("You can add your own scripts to this list by placing executable files under %1").arg(folder));
     notice->setAccessibleName(tr("Custom scripts notice"));
     notice->addButton(tr("Cool!"), QMessageBox::AcceptRole)->setAccessibleName(tr("Cool!"));
-    notice->setWindowModality(Qt::WindowModal);
+    // A window of its own, above the setup window: as the setup window's child it
+    // stayed an unpainted black box on X servers without a compositor.
+    notice->setWindowFlag(Qt::WindowStaysOnTopHint);
+    notice->setWindowModality(Qt::ApplicationModal);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     connect(notice, &QMessageBox::finished, this, &GestureSetupController::finishShowingCustomScriptsAlert);
     notice->open();

@@ -9,6 +9,7 @@
 #include "setup/LaunchableArrayModel.h"
 #include "setup/TrayStatusItem.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,7 +68,15 @@ protected:
         return names;
     }
 
-    QMessageBox* notice() { return window().findChild<QMessageBox*>(); }
+    // The notice is a window of its own, not a child of the setup window.
+    QMessageBox* notice()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                return box;
+        }
+        return nullptr;
+    }
 
     int32_t alphaPoints()
     {
