@@ -19,8 +19,9 @@
 namespace scriblo {
 
 const char DemoCommand::usage[] =
-    "  demo [--screenshots DIR]   a narrated run on a private X server (needs xvfb and dbus-daemon);\n"
-    "                             nothing is launched; screenshots go to DIR (default: scriblo-demo)\n";
+    "  demo [--screenshots DIR]           a narrated run of the real program on a private X server\n"
+    "                                     (packages xvfb, dbus-daemon); nothing is launched;\n"
+    "                                     screenshots go to DIR (default: ./scriblo-demo)\n";
 
 namespace {
 

@@ -60,9 +60,9 @@ bool DemoTour::recognise()
     m_setup.hideSetupWindow();
     GestureRecognitionController& recognition = *m_application.gestureRecognitionController();
     return waitFor([&] { return m_narrator.said(QStringLiteral("partial match")); }, QStringLiteral("a partial match"))
-        && (settle(), screenshot(QStringLiteral("recognition-drawing")))
+        && screenshot(QStringLiteral("recognition-drawing"))
         && waitFor([&] { return m_narrator.said(QStringLiteral("final match")); }, QStringLiteral("the final match"))
-        && (settle(), screenshot(QStringLiteral("recognition-result")))
+        && screenshot(QStringLiteral("recognition-result"))
         && waitFor([&] { return m_narrator.said(QStringLiteral("dry run")); }, QStringLiteral("the held-back launch"))
         && waitFor([&] { return !recognition.recognitionWindowVisible(); }, QStringLiteral("the recognition window to close"));
 }
@@ -83,7 +83,6 @@ bool DemoTour::showSegment(int segment)
     if (!click(picker, picker->segmentRect(segment).center().toPoint())
         || !waitFor([&] { return picker->selectedSegment() == segment; }, QStringLiteral("segment %1").arg(segment)))
         return false;
-    settle();
     QString label = picker->label(segment);
     m_narrator.say(QStringLiteral("segment: ") + label);
     return screenshot(QStringLiteral("setup-") + label.toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
@@ -157,8 +156,8 @@ bool DemoTour::replayGesture()
         || !waitFor([&] { return window.setupView->replayRunning(); }, QStringLiteral("the replay to start")))
         return false;
     m_narrator.say(QStringLiteral("replaying"));
-    settle(std::chrono::milliseconds(200));
-    return screenshot(QStringLiteral("setup-replay"))
+    // A triangle replays in about a fifth of a second; this catches it half drawn.
+    return screenshot(QStringLiteral("setup-replay"), std::chrono::milliseconds(100))
         && waitFor([&] { return !window.setupView->replayRunning(); }, QStringLiteral("the replay to end"));
 }
 
@@ -208,8 +207,9 @@ bool DemoTour::click(QWidget* widget)
     return click(widget, widget->rect().center());
 }
 
-bool DemoTour::screenshot(const QString& name)
+bool DemoTour::screenshot(const QString& name, std::chrono::milliseconds settling)
 {
+    settle(settling);
     QString file = QStringLiteral("%1-%2.png").arg(++m_screenshotCount, 2, 10, QLatin1Char('0')).arg(name);
     QString path = QString::fromStdString((m_screenshots / file.toStdString()).string());
     QScreen* screen = QGuiApplication::primaryScreen();

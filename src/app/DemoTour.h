@@ -48,7 +48,8 @@ private:
     static void settle(std::chrono::milliseconds time = std::chrono::milliseconds(150));
     bool click(QWidget* widget, QPoint at);
     bool click(QWidget* widget);
-    bool screenshot(const QString& name);
+    // Of the whole screen, once the last step has been painted.
+    bool screenshot(const QString& name, std::chrono::milliseconds settling = std::chrono::milliseconds(150));
 
     AppController& m_application;
     GestureSetupController& m_setup;
