@@ -23,8 +23,15 @@ $(BUILD_DIR)/build.ninja: | deps
 build: deps $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR)
 
+# Without a display (a server, a container, CI) the narrated demonstration runs in
+# its place, on a private X server, and leaves its screenshots in $(BUILD_DIR)/demo.
 run: build
-	./$(BUILD_DIR)/scriblo $(ARGS)
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display: running the demonstration (scriblo demo)"; \
+	  ./$(BUILD_DIR)/scriblo demo --screenshots $(BUILD_DIR)/demo; \
+	else \
+	  ./$(BUILD_DIR)/scriblo $(ARGS); \
+	fi
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2

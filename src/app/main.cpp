@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/DemoCommand.h"
 #include "app/GesturesCommand.h"
 #include "app/InstallCommand.h"
 #include "app/SettingsCommand.h"
@@ -22,6 +23,7 @@ static const Subcommand subcommands[] = {
     { "settings", SettingsCommand::usage, SettingsCommand::run },
     { "touch", TouchCommand::usage, TouchCommand::run },
     { "install", InstallCommand::usage, InstallCommand::run },
+    { "demo", DemoCommand::usage, DemoCommand::run },
 };
 
 static void printHelp()

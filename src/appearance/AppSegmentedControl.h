@@ -18,6 +18,7 @@ public:
     // Out-of-range values select nothing; no signal.
     void setSelectedSegment(int segment);
     int segmentCount() const { return int(m_labels.size()); }
+    QString label(int segment) const { return m_labels.value(segment); }
     // Each segment but the last is one divider wider than its share of the rest.
     QRectF segmentRect(int segment) const;
 

@@ -52,9 +52,10 @@ MultitouchManager& multitouch()
 
 }
 
-AppController::AppController(std::filesystem::path storePath, QObject* parent)
+AppController::AppController(std::filesystem::path storePath, std::shared_ptr<Workspace> workspace, QObject* parent)
     : QObject(parent)
     , m_storePath(std::move(storePath))
+    , m_workspace(std::move(workspace))
 {
 }
 
@@ -123,6 +124,8 @@ void AppController::createPlatformServices()
     m_eventFilter = std::make_unique<LinuxEventFilter>([](bool grabbed) { return multitouch().setTouchpadsGrabbed(grabbed); });
     if (auto compositor = X11Compositor::create())
         m_compositor = std::move(*compositor);
+    if (!m_workspace)
+        m_workspace = std::make_shared<DesktopWorkspace>(std::make_shared<X11StartupNotifier>());
     m_darkAppearance = std::make_unique<PortalDarkAppearance>(QDBusConnection::sessionBus());
     connect(m_darkAppearance.get(), &DarkAppearance::darkChanged, this, [](bool dark) { DarkMode::setDark(dark); });
 }
@@ -131,7 +134,7 @@ void AppController::createControllers()
 {
     GestureSetupController::Services setupServices;
     setupServices.model = {
-        std::make_shared<DesktopWorkspace>(std::make_shared<X11StartupNotifier>()),
+        m_workspace,
         BuiltInScripts::folder(),
         m_preferences,
         std::make_shared<XdgAutostart>(XdgAutostart::runningExecutable()),

@@ -22,6 +22,7 @@ class GestureSetupController;
 class LinuxEventFilter;
 class PropertyListUserDefaults;
 class SingleInstance;
+class Workspace;
 
 // The application: the one place that makes the preferences store, the platform services
 // and the two controllers, and hands each what it needs. It keeps one instance per
@@ -30,7 +31,9 @@ class SingleInstance;
 class AppController : public QObject {
     Q_OBJECT
 public:
-    explicit AppController(std::filesystem::path storePath, QObject* parent = nullptr);
+    // Launches go through `workspace`, or through the desktop's when it is null.
+    explicit AppController(std::filesystem::path storePath, std::shared_ptr<Workspace> workspace = nullptr,
+                           QObject* parent = nullptr);
     ~AppController() override;
 
     // Why no X display can be reached, asked before any Qt application object exists,
@@ -62,6 +65,7 @@ private:
     SystemClock m_clock;
     QtTimerService m_timers;
     const std::filesystem::path m_storePath;
+    std::shared_ptr<Workspace> m_workspace;
     std::shared_ptr<PropertyListUserDefaults> m_preferences;
     std::unique_ptr<SingleInstance> m_singleInstance;
     std::unique_ptr<LinuxEventFilter> m_eventFilter;

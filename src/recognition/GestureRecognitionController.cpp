@@ -92,7 +92,10 @@ void GestureRecognitionController::handleMultitouchEvent(const MultitouchEventPo
     m_grabRule.handleFrame(frame);
     StartConditions conditions { recognitionWindowVisible(), m_setupModel.settings().quickdrawOption(),
                                  m_setupWindowVisible && m_setupWindowVisible() };
-    switch (m_startPatterns.handleFrame(frame, conditions)) {
+    StartPattern pattern = m_startPatterns.handleFrame(frame, conditions);
+    if (pattern != StartPattern::None)
+        emit startPatternSeen(pattern);
+    switch (pattern) {
     case StartPattern::None:
         return;
     case StartPattern::FourFingerTap:
@@ -143,6 +146,7 @@ void GestureRecognitionController::releaseCaptureInput()
 
 void GestureRecognitionController::recognizeGestureWithStrokes(std::vector<GestureStroke> strokes)
 {
+    emit strokesCaptured(int(strokes.size()));
     releaseCaptureInput();
     m_grabRule.captureEnded();
     m_recognitionWindow->setPartialResult({}, {});
@@ -154,7 +158,10 @@ void GestureRecognitionController::recognizeGestureWithStrokes(std::vector<Gestu
         break;
     case MatchOutcome::TargetFound: {
         const auto& target = *decision.target;
-        m_recognitionWindow->setAppResult(QString::fromStdString(target->displayName()), m_icons.iconFor(target->icon()));
+        QString name = QString::fromStdString(target->displayName());
+        m_recognitionWindow->setAppResult(name, m_icons.iconFor(target->icon()));
+        emit matchShown(false, name, decision.score);
+        emit launchRequested(QString::fromStdString(target->description()));
         target->launchWithNewThread(true);
         toggleOutRecognitionWindow(true);
         break;
@@ -188,8 +195,10 @@ void GestureRecognitionController::showPartialResult(const MatchDecision<std::sh
     if (!m_recognitionView->detectingInput())
         return;
     const auto& target = *decision.target;
-    QString text = QStringLiteral("%1 - %2%").arg(QString::fromStdString(target->displayName())).arg(decision.score);
+    QString name = QString::fromStdString(target->displayName());
+    QString text = QStringLiteral("%1 - %2%").arg(name).arg(decision.score);
     m_recognitionWindow->setPartialResult(text, m_icons.iconFor(target->icon()));
+    emit matchShown(true, name, decision.score);
 }
 
 void GestureRecognitionController::runOnMainThread(const std::function<void()>& work)
@@ -220,6 +229,7 @@ void GestureRecognitionController::toggleInRecognitionWindow()
     m_recognitionWindow->show();
     m_recognitionWindow->raise();
     m_recognitionWindow->activateWindow();
+    emit recognitionWindowShown(m_recognitionWindow->geometry());
 }
 
 void GestureRecognitionController::toggleOutRecognitionWindow(bool animated)

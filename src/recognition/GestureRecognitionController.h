@@ -13,6 +13,7 @@
 #include "recognition/TouchpadGrabRule.h"
 
 #include <QObject>
+#include <QRect>
 
 #include <atomic>
 #include <memory>
@@ -74,6 +75,15 @@ public:
     GestureRecognitionModel& recognitionModel() { return *m_recognitionModel; }
     GestureRecognitionView* recognitionView() const { return m_recognitionView; }
     GestureRecognitionWindow* recognitionWindow() const { return m_recognitionWindow.get(); }
+
+signals:
+    // What happens in a recognition, for whoever follows it (the demonstration).
+    void startPatternSeen(scriblo::StartPattern pattern);
+    void recognitionWindowShown(QRect geometry);
+    void strokesCaptured(int count);
+    void matchShown(bool partial, QString displayName, int score);
+    // Just before the launch, with what it will do in words.
+    void launchRequested(QString description);
 
 private:
     using Decider = MatchDecider<std::shared_ptr<Launchable>>;

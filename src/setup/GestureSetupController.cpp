@@ -252,8 +252,8 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
 {
     auto launchable = selectedLaunchable();
     auto model = m_services.recognition.recognitionModel;
-    if (launchable && model && !strokes.empty())
-        model->saveGestureWithStrokes(std::move(strokes), launchable->launchId());
+    if (launchable && model && !strokes.empty() && model->saveGestureWithStrokes(std::move(strokes), launchable->launchId()))
+        emit gestureAssigned(QString::fromStdString(launchable->displayName()));
     updateSetupControls();
 }
 

@@ -94,6 +94,8 @@ public:
 
 signals:
     void quitRequested();
+    // A drawing was stored for the selected target.
+    void gestureAssigned(QString displayName);
 
 private:
     void awakeFromNib();

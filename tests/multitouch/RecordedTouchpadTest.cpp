@@ -1,4 +1,4 @@
-#include "SyntheticTouchpad.h"
+#include "SyntheticRecording.h"
 
 #include <filesystem>
 

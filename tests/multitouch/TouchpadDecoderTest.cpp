@@ -1,4 +1,4 @@
-#include "SyntheticTouchpad.h"
+#include "SyntheticRecording.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,7 +33,7 @@ TEST_P(ManyFingers, everyFingerIsOneTouchingRecordWithItsOwnIdentifier)
     int count = GetParam();
     SyntheticTouchpad pad(5);
     putDownFingers(pad, count);
-    auto frames = decodeAll(pad.recording());
+    auto frames = decodeAll(recordingOf(pad));
     ASSERT_EQ(frames.size(), 1u);
     ASSERT_EQ(frames[0].touches.size(), size_t(count));
     EXPECT_EQ(identifiersOf(frames[0]).size(), size_t(count));
@@ -56,7 +56,7 @@ TEST(TouchpadDecoderTest, fingerLiftingKeepsTheOthersAndOnlyTheLastLiftSendsAnEm
     pad.at(0.01).lift(1).fingers(3, 2).report();
     pad.at(0.02).lift(0).lift(2).fingers(2, 0).report();
     pad.at(0.03).event(3, 0x18, 0).report(); // stray report with no finger on the pad
-    auto frames = decodeAll(pad.recording());
+    auto frames = decodeAll(recordingOf(pad));
     ASSERT_EQ(frames.size(), 3u);
     auto before = identifiersOf(frames[0]);
     auto after = identifiersOf(frames[1]);
@@ -77,7 +77,7 @@ TEST(TouchpadDecoderTest, resynchronisesAfterDroppedEventsInTheMiddleOfAGesture)
     pad.at(0.01).slot(2).event(3, 0x35, 600).dropped();
     pad.at(0.05).slot(0).event(3, 0x39, 200).slot(1).event(3, 0x39, -1).slot(2).event(3, 0x35, 700);
     pad.fingers(3, 2).report();
-    auto frames = decodeAll(pad.recording());
+    auto frames = decodeAll(recordingOf(pad));
     ASSERT_EQ(frames.size(), 2u) << "the half packet before the drop is no frame";
     ASSERT_EQ(frames[1].touches.size(), 2u);
     EXPECT_EQ(frames[1].number, 2);
@@ -92,7 +92,7 @@ TEST(TouchpadDecoderTest, newTrackingIdWithoutLiftIsANewFingerWithoutInheritedSp
     pad.down(0, 7, 100, 100).fingers(0, 1).report();
     pad.at(0.01).slot(0).move(200, 100).report();
     pad.at(0.02).slot(0).event(3, 0x39, 8).move(600, 100).report();
-    auto frames = decodeAll(pad.recording());
+    auto frames = decodeAll(recordingOf(pad));
     ASSERT_EQ(frames.size(), 3u);
     EXPECT_GT(frames[1].touches[0].velocityX, 1.0f);
     EXPECT_NE(frames[2].touches[0].identifier, frames[1].touches[0].identifier);
@@ -105,7 +105,7 @@ TEST(TouchpadDecoderTest, twoSlotTouchpadCountingFourFingersGivesFourRecords)
     pad.down(0, 1, 200, 100).down(1, 2, 400, 300).fingers(0, 4).report();
     pad.at(0.01).slot(0).move(210, 100).report();
     pad.at(0.02).fingers(4, 2).report();
-    auto frames = decodeAll(pad.recording());
+    auto frames = decodeAll(recordingOf(pad));
     ASSERT_EQ(frames.size(), 3u);
     ASSERT_EQ(frames[0].touches.size(), 4u);
     EXPECT_EQ(identifiersOf(frames[0]).size(), 4u);
@@ -126,14 +126,14 @@ TEST(TouchpadDecoderTest, restingFingerMeasuresNearZeroAndAStrokeMeasuresItsSpee
     resting.down(0, 1, 500, 250).fingers(0, 1).report();
     for (int frame = 1; frame <= 60; ++frame)
         resting.at(frame * 0.007).slot(0).move(500 + frame % 2, 250 - frame % 2).report();
-    auto still = decodeAll(resting.recording()).back().touches[0];
+    auto still = decodeAll(recordingOf(resting)).back().touches[0];
     EXPECT_LT(std::abs(still.velocityX) + std::abs(still.velocityY), 0.06f);
 
     SyntheticTouchpad stroke(1);
     stroke.down(0, 1, 0, 250).fingers(0, 1).report();
     for (int frame = 1; frame <= 40; ++frame)
         stroke.at(frame * 0.01).slot(0).move(frame * 20, 250).report(); // 2 surface units a second
-    auto moving = decodeAll(stroke.recording()).back().touches[0];
+    auto moving = decodeAll(recordingOf(stroke)).back().touches[0];
     EXPECT_NEAR(moving.velocityX, 2.0f, 0.05f);
     EXPECT_NEAR(moving.velocityY, 0.0f, 0.01f);
 }
@@ -143,7 +143,7 @@ TEST(TouchpadDecoderTest, valuesOutsideTheDeclaredRangesAreContained)
     SyntheticTouchpad pad(2);
     pad.down(0, 1, 1200, -40).fingers(0, 1).report();
     pad.at(0.01).slot(9).event(3, 0x39, 5).move(10, 10).slot(-3).move(10, 10).report();
-    auto frames = decodeAll(pad.recording());
+    auto frames = decodeAll(recordingOf(pad));
     ASSERT_EQ(frames.size(), 2u);
     ASSERT_EQ(frames[1].touches.size(), 1u) << "events for slots the device lacks are ignored";
     EXPECT_EQ(frames[0].touches[0].x, 1.0f);
@@ -152,7 +152,7 @@ TEST(TouchpadDecoderTest, valuesOutsideTheDeclaredRangesAreContained)
 
 TEST(TouchpadDecoderTest, arbitraryEventStreamsNeverYieldMoreRecordsThanFingersCanBe)
 {
-    TouchpadDescription description = SyntheticTouchpad(3).recording().description.value();
+    TouchpadDescription description = recordingOf(SyntheticTouchpad(3)).description.value();
     // Corrupt ranges as wide as the type allows, for the slots and the orientation.
     description.axes[0x2f] = { INT32_MIN, INT32_MAX, 0 };
     description.axes[0x34] = { INT32_MIN, 0, 0 };

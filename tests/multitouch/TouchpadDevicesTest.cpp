@@ -1,5 +1,5 @@
 #include "FakeMultitouchServices.h"
-#include "SyntheticTouchpad.h"
+#include "SyntheticRecording.h"
 
 #include "multitouch/DrmDisplayList.h"
 #include "multitouch/ReplayTouchpad.h"
@@ -45,7 +45,7 @@ TEST(TouchpadDevicesTest, replayDeliversFramesToItsCallbacksAndStopsAtOnceWhileW
     SyntheticTouchpad pad(5);
     // The lift is so far away (a corrupt timestamp) that the clock cannot hold it.
     pad.down(0, 1, 10, 10).fingers(0, 1).report().at(1e12).lift(0).fingers(1, 0).report();
-    auto recording = std::make_shared<const EvemuRecording>(pad.recording());
+    auto recording = std::make_shared<const EvemuRecording>(recordingOf(pad));
 
     FrameCount fast;
     ReplayTouchpad quick(recording, ReplayTouchpad::Pace::AsFastAsPossible);

@@ -1,7 +1,10 @@
 #pragma once
 
-#include <QProcess>
+#include "platform/SessionBusDaemon.h"
+
 #include <QString>
+
+#include <memory>
 
 namespace scriblo::testing {
 
@@ -10,21 +13,16 @@ class PrivateSessionBus {
 public:
     PrivateSessionBus()
     {
-        m_daemon.start(QStringLiteral("dbus-daemon"), { QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                        QStringLiteral("--print-address=1") });
-        if (m_daemon.waitForStarted(5000) && m_daemon.waitForReadyRead(5000))
-            m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
-    }
-    ~PrivateSessionBus()
-    {
-        m_daemon.kill();
-        m_daemon.waitForFinished();
+        if (auto bus = SessionBusDaemon::start()) {
+            m_bus = std::move(*bus);
+            m_address = m_bus->address();
+        }
     }
     // Empty when dbus-daemon could not start.
     const QString& address() const { return m_address; }
 
 private:
-    QProcess m_daemon;
+    std::unique_ptr<SessionBusDaemon> m_bus;
     QString m_address;
 };
 

@@ -1,5 +1,5 @@
-#include "DesktopHand.h"
 #include "multitouch/SyntheticTouchpad.h"
+#include "platform/DesktopHand.h"
 #include "platform/PrivateSessionBus.h"
 #include "platform/XvfbServer.h"
 #include "support/QtTestApplication.h"
@@ -12,6 +12,11 @@
 
 #include <fstream>
 
+#include <gtest/gtest.h>
+
+using scriblo::DesktopHand;
+using scriblo::ScreenRect;
+using scriblo::SyntheticTouchpad;
 using namespace scriblo::testing;
 
 namespace {
@@ -195,28 +200,10 @@ TEST_F(ApplicationEndToEndTest, touchpadModeStartsFromAFourFingerTapAndLaunchesT
                            QStringLiteral("true") }), 0);
     SyntheticTouchpad pad(5);
     pad.at(0).report();
-    // A four-finger tap a second in, once the application listens.
-    pad.at(1.0);
-    for (int finger = 0; finger < 4; ++finger)
-        pad.down(finger, finger + 1, 300 + 100 * finger, 250);
-    pad.fingers(0, 4).report();
-    for (int frame = 1; frame <= 8; ++frame)
-        pad.at(1.0 + 0.01 * frame).slot(0).move(300 + frame % 2, 250).report();
-    pad.at(1.09);
-    for (int finger = 0; finger < 4; ++finger)
-        pad.lift(finger);
-    pad.fingers(4, 0).report();
-    // One finger draws the shape; the pad's y axis runs 0..500 downward.
-    auto points = zigzag();
-    double time = 1.4;
-    auto device = [](std::pair<double, double> point) { return std::pair(int(point.first), int(500 - point.second / 2)); };
-    auto [firstX, firstY] = device(points.front());
-    pad.at(time).down(0, 10, firstX, firstY).fingers(0, 1).report();
-    for (const auto& point : points) {
-        auto [x, y] = device(point);
-        pad.at(time += 0.012).slot(0).move(x, y).report();
-    }
-    pad.at(time + 0.01).lift(0).fingers(1, 0).report();
+    // A four-finger tap a second in, once the application listens, then one finger
+    // draws the shape.
+    pad.fourFingerTap(1.0);
+    pad.drawStroke(zigzag(), 1.4, 0.012);
     std::string recording = home.filePath(QStringLiteral("tap-and-draw.evemu")).toStdString();
     std::ofstream(recording) << pad.text();
     environment.insert(QStringLiteral("SCRIBLO_TOUCHPAD_REPLAY"), QString::fromStdString(recording));

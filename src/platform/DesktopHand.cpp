@@ -1,9 +1,9 @@
-#include "DesktopHand.h"
+#include "platform/DesktopHand.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
-namespace scriblo::testing {
+namespace scriblo {
 
 struct DesktopHand::Connection {
     Display* display = XOpenDisplay(nullptr);

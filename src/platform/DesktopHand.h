@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace scriblo::testing {
+namespace scriblo {
 
 struct ScreenRect {
     int x = 0;
@@ -18,8 +18,9 @@ struct ScreenRect {
     }
 };
 
-// The user's hand on the X server of $DISPLAY: pointer moves and button presses through
-// XTest, and a look at which windows are mapped. Kept apart from Qt, whose headers
+// A user's hand on the X server of $DISPLAY, for driving the real program (the
+// demonstration, end-to-end tests): pointer moves and button presses through XTest, and
+// a look at which windows are mapped. Kept apart from Qt, whose headers
 // clash with Xlib's macros.
 class DesktopHand {
 public:

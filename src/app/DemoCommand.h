@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/CommandLine.h"
+
+namespace scriblo {
+
+// `scriblo demo`: the real application on a private X server with a throw-away home,
+// sample gestures bound to built-in scripts that are never run, a replayed touchpad
+// that draws one of them, and the setup window driven once; it tells each step and
+// keeps screenshots. Runs on any machine with Xvfb and dbus-daemon, display or none.
+class DemoCommand {
+public:
+    static const char usage[];
+    static int run(CommandLine& commandLine);
+};
+
+}

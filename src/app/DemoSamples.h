@@ -1,0 +1,33 @@
+#pragma once
+
+#include "base/Expected.h"
+#include "multitouch/SyntheticTouchpad.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace scriblo::DemoSamples {
+
+using Shape = std::vector<SyntheticTouchpad::Point>;
+
+// Clean shapes in the drawing space (thousandths, y upward), as a steady hand draws them.
+Shape zigzag();
+Shape circle();
+Shape vee();
+Shape triangle();
+
+// The built-in script the replayed touchpad draws for, and the one the setup window
+// binds a new drawing to.
+inline const std::string recognisedScript = "builtin:Lock Screen.sh";
+inline const std::string assignedScript = "builtin:Log Out.sh";
+
+// Writes the sample gestures and the settings the demonstration runs with into the
+// preferences file at `store`; how many gestures were stored.
+Expected<size_t> writeStore(const std::filesystem::path& store);
+
+// Writes a touchpad recording, a four-finger tap and then the zigzag drawn with one
+// finger, to `file` in the evemu format.
+Expected<std::filesystem::path> writeTouchpadRecording(const std::filesystem::path& file);
+
+}

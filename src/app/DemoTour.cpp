@@ -1,0 +1,223 @@
+#include "app/DemoTour.h"
+
+#include "app/DemoNarrator.h"
+#include "app/DemoSamples.h"
+#include "appearance/AppSegmentedControl.h"
+#include "appearance/AppTableView.h"
+#include "launch/Launchable.h"
+#include "recognition/AppController.h"
+#include "recognition/GestureRecognitionController.h"
+#include "setup/GestureSetupController.h"
+#include "setup/GestureSetupView.h"
+#include "setup/GestureSetupWindow.h"
+#include "setup/LaunchableArrayModel.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+
+namespace scriblo {
+
+namespace {
+
+// Every kind of target, the scripts last: the assignment happens there.
+constexpr int segmentTour[] = { 0, 1, 3, 4, 2 };
+// Where a user would click the tray icon: the setup window hangs below it.
+const QPoint trayClick(512, 40);
+
+}
+
+DemoTour::DemoTour(AppController& application, DemoNarrator& narrator, std::filesystem::path screenshots)
+    : m_application(application)
+    , m_setup(*application.gestureSetupController())
+    , m_narrator(narrator)
+    , m_screenshots(std::move(screenshots))
+{
+}
+
+bool DemoTour::run()
+{
+    if (!m_hand.connected()) {
+        m_failure = QStringLiteral("cannot reach the X server to drive it");
+        return false;
+    }
+    bool completed = recognise() && openSetupWindow();
+    for (int segment : segmentTour)
+        completed = completed && showSegment(segment);
+    completed = completed && switchToMouseDrawing() && selectTarget(DemoSamples::assignedScript)
+        && assignDrawnGesture() && replayGesture();
+    m_application.closeAndQuit();
+    return completed;
+}
+
+bool DemoTour::recognise()
+{
+    // Without a tray the setup window opens at start; the recognition comes first.
+    m_setup.hideSetupWindow();
+    GestureRecognitionController& recognition = *m_application.gestureRecognitionController();
+    return waitFor([&] { return m_narrator.said(QStringLiteral("partial match")); }, QStringLiteral("a partial match"))
+        && screenshot(QStringLiteral("recognition-drawing"))
+        && waitFor([&] { return m_narrator.said(QStringLiteral("final match")); }, QStringLiteral("the final match"))
+        && screenshot(QStringLiteral("recognition-result"))
+        && waitFor([&] { return m_narrator.said(QStringLiteral("dry run")); }, QStringLiteral("the held-back launch"))
+        && waitFor([&] { return !recognition.recognitionWindowVisible(); }, QStringLiteral("the recognition window to close"));
+}
+
+bool DemoTour::openSetupWindow()
+{
+    m_setup.toggleSetupWindow(trayClick);
+    if (!waitFor([&] { return m_setup.setupWindowState() == SetupWindowFade::State::Shown; },
+                 QStringLiteral("the setup window")))
+        return false;
+    m_narrator.say(QStringLiteral("setup window shown"));
+    return true;
+}
+
+bool DemoTour::showSegment(int segment)
+{
+    AppSegmentedControl* picker = m_setup.setupWindow()->launchableTypePicker;
+    if (!click(picker, picker->segmentRect(segment).center().toPoint())
+        || !waitFor([&] { return picker->selectedSegment() == segment; }, QStringLiteral("segment %1").arg(segment)))
+        return false;
+    QString label = picker->label(segment);
+    m_narrator.say(QStringLiteral("segment: ") + label);
+    return screenshot(QStringLiteral("setup-") + label.toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
+}
+
+bool DemoTour::switchToMouseDrawing()
+{
+    // The replayed touchpad has finished; the new drawing comes from the pointer.
+    QCheckBox* touchpad = m_setup.setupWindow()->multitouchOptionField;
+    if (!click(touchpad)
+        || !waitFor([&] { return !m_setup.setupModel().settings().multitouchOption(); }, QStringLiteral("mouse drawing")))
+        return false;
+    m_narrator.say(QStringLiteral("drawing with the mouse"));
+    return true;
+}
+
+bool DemoTour::selectTarget(const std::string& identity)
+{
+    LaunchableArrayModel& targets = m_setup.launchableArray();
+    int row = -1;
+    for (int index = 0; index < targets.rowCount() && row < 0; ++index) {
+        if (targets.launchableAt(index)->launchId() == identity)
+            row = index;
+    }
+    if (row < 0) {
+        m_failure = QStringLiteral("the scripts list has no %1").arg(QString::fromStdString(identity));
+        return false;
+    }
+    AppTableView* table = m_setup.setupWindow()->launchableTableView;
+    QModelIndex index = targets.index(row);
+    table->scrollTo(index);
+    settle();
+    if (!click(table->viewport(), table->visualRect(index).center())
+        || !waitFor([&] { return m_setup.launchableSelectedIndex() == row && m_setup.buttons().assign; },
+                    QStringLiteral("the selection of a script")))
+        return false;
+    m_narrator.say(QStringLiteral("selected: ") + QString::fromStdString(targets.launchableAt(row)->displayName()));
+    return true;
+}
+
+bool DemoTour::assignDrawnGesture()
+{
+    GestureSetupWindow& window = *m_setup.setupWindow();
+    if (!click(window.assignGestureButton)
+        || !waitFor([&] { return window.setupView->detectingInput(); }, QStringLiteral("the capture to start")))
+        return false;
+    m_narrator.say(QStringLiteral("assign pressed: drawing a triangle"));
+    QRect area(window.setupView->mapToGlobal(QPoint(0, 0)), window.setupView->size());
+    auto at = [&](const SyntheticTouchpad::Point& point) {
+        m_hand.moveTo(area.x() + int(point.first / 1000 * area.width()),
+                      area.y() + int((1000 - point.second) / 1000 * area.height()));
+        settle(std::chrono::milliseconds(10));
+    };
+    auto shape = DemoSamples::triangle();
+    at(shape.front());
+    m_hand.press(1);
+    for (const auto& point : shape)
+        at(point);
+    if (!screenshot(QStringLiteral("setup-drawing")))
+        return false;
+    m_hand.release(1);
+    return waitFor([&] { return m_narrator.said(QStringLiteral("assigned gesture to")); },
+                   QStringLiteral("the drawing to be stored"));
+}
+
+bool DemoTour::replayGesture()
+{
+    GestureSetupWindow& window = *m_setup.setupWindow();
+    if (!waitFor([&] { return m_setup.buttons().show; }, QStringLiteral("the Show button"))
+        || !click(window.showGestureButton)
+        || !waitFor([&] { return window.setupView->replayRunning(); }, QStringLiteral("the replay to start")))
+        return false;
+    m_narrator.say(QStringLiteral("replaying"));
+    // A triangle replays in about a fifth of a second; this catches it half drawn.
+    return screenshot(QStringLiteral("setup-replay"), std::chrono::milliseconds(100))
+        && waitFor([&] { return !window.setupView->replayRunning(); }, QStringLiteral("the replay to end"));
+}
+
+bool DemoTour::waitFor(const std::function<bool()>& done, const QString& what, std::chrono::milliseconds timeout)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!done()) {
+        if (interrupted) {
+            m_failure = QStringLiteral("interrupted");
+            return false;
+        }
+        if (elapsed.elapsed() > timeout.count()) {
+            m_failure = QStringLiteral("timed out waiting for ") + what;
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    }
+    return true;
+}
+
+void DemoTour::settle(std::chrono::milliseconds time)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (elapsed.elapsed() < time.count())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+}
+
+bool DemoTour::click(QWidget* widget, QPoint at)
+{
+    if (!widget->isVisible()) {
+        m_failure = QStringLiteral("cannot click %1: it is not shown").arg(widget->accessibleName());
+        return false;
+    }
+    QPoint global = widget->mapToGlobal(at);
+    m_hand.moveTo(global.x(), global.y());
+    settle(std::chrono::milliseconds(30));
+    m_hand.press(1);
+    settle(std::chrono::milliseconds(30));
+    m_hand.release(1);
+    return true;
+}
+
+bool DemoTour::click(QWidget* widget)
+{
+    return click(widget, widget->rect().center());
+}
+
+bool DemoTour::screenshot(const QString& name, std::chrono::milliseconds settling)
+{
+    settle(settling);
+    QString file = QStringLiteral("%1-%2.png").arg(++m_screenshotCount, 2, 10, QLatin1Char('0')).arg(name);
+    QString path = QString::fromStdString((m_screenshots / file.toStdString()).string());
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !screen->grabWindow(0).save(path, "PNG")) {
+        m_failure = QStringLiteral("cannot write the screenshot ") + path;
+        return false;
+    }
+    return true;
+}
+
+}

@@ -1,0 +1,15 @@
+#include "platform/ChildLifetime.h"
+
+#include <QProcess>
+
+#include <csignal>
+#include <sys/prctl.h>
+
+namespace scriblo {
+
+void endWithThisProcess(QProcess& child)
+{
+    child.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
+
+}

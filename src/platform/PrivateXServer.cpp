@@ -1,0 +1,90 @@
+#include "platform/PrivateXServer.h"
+
+#include "platform/ChildLifetime.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+// After the Qt headers, which Xlib's macros would break.
+#include <X11/Xlib.h>
+
+namespace scriblo {
+
+namespace {
+
+constexpr int attempts = 8;
+constexpr int pollsUntilReady = 100;
+constexpr useconds_t pollInterval = 50 * 1000;
+
+// Another server holds a display number while its socket or lock file exists. Several
+// runs may pick at once, so the start still fails over to the next number.
+bool displayTaken(int number)
+{
+    return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))
+        || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number));
+}
+
+}
+
+Expected<std::unique_ptr<PrivateXServer>> PrivateXServer::start(const QString& screenSize)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+        return Failure { "Xvfb is not installed (Debian package: xvfb)" };
+    // Spread by process ID, so runs started together rarely try the same numbers.
+    int number = 100 + (getpid() * 7) % 800;
+    for (int attempt = 0; attempt < attempts; ++attempt, ++number) {
+        if (displayTaken(number))
+            continue;
+        if (auto server = tryDisplay(number, screenSize))
+            return std::unique_ptr<PrivateXServer>(new PrivateXServer(std::move(server), QStringLiteral(":%1").arg(number)));
+    }
+    return Failure { "Xvfb could not start a display" };
+}
+
+PrivateXServer::PrivateXServer(std::unique_ptr<QProcess> server, QString display)
+    : m_server(std::move(server))
+    , m_display(std::move(display))
+{
+}
+
+PrivateXServer::~PrivateXServer()
+{
+    m_server->kill();
+    m_server->waitForFinished();
+}
+
+// Polls for the server to accept connections rather than passing it a descriptor to
+// announce itself on: QProcess's own descriptors in the child made that announcement
+// land on the wrong file now and then, and the server then quit.
+std::unique_ptr<QProcess> PrivateXServer::tryDisplay(int number, const QString& screenSize)
+{
+    auto server = std::make_unique<QProcess>();
+    endWithThisProcess(*server);
+    QString name = QStringLiteral(":%1").arg(number);
+    server->start(QStringLiteral("Xvfb"), { name, QStringLiteral("-noreset"), QStringLiteral("-nolisten"),
+                                            QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                                            screenSize });
+    if (server->waitForStarted(5000)) {
+        for (int poll = 0; poll < pollsUntilReady && server->state() == QProcess::Running; ++poll) {
+            if (reachable(name))
+                return server;
+            usleep(pollInterval);
+        }
+    }
+    server->kill();
+    server->waitForFinished();
+    return nullptr;
+}
+
+bool PrivateXServer::reachable(const QString& display)
+{
+    Display* connection = XOpenDisplay(display.toLatin1().constData());
+    if (connection)
+        XCloseDisplay(connection);
+    return connection != nullptr;
+}
+
+}

@@ -1,0 +1,135 @@
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+const QString program = QStringLiteral(SCRIBLO_BINARY_DIR "/scriblo");
+
+// The steps in the order they must be told; each a line's beginning.
+const QStringList narration {
+    "start pattern seen: four-finger tap",
+    "recognition window shown at ",
+    "partial match: Lock Screen (score ",
+    "strokes captured: 1",
+    "final match: Lock Screen (score ",
+    "would launch: run program ",
+    "dry run: nothing was started",
+    "setup window shown",
+    "segment: Applications",
+    "segment: Web Pages",
+    "segment: Utilities",
+    "segment: System",
+    "segment: Scripts",
+    "drawing with the mouse",
+    "selected: Log Out",
+    "assign pressed",
+    "assigned gesture to Log Out",
+    "replaying",
+    "screenshots in ",
+};
+
+class DemoCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+            GTEST_SKIP() << "Xvfb is not installed (Debian package xvfb); the demonstration cannot run";
+        ASSERT_TRUE(temporary.isValid() && screenshots.isValid());
+        // The demonstration's throw-away home is made here, so a leftover is seen.
+        auto environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+        demo.setProcessEnvironment(environment);
+    }
+
+    void start()
+    {
+        demo.start(program, { QStringLiteral("demo"), QStringLiteral("--screenshots"), screenshots.path() });
+        ASSERT_TRUE(demo.waitForStarted());
+    }
+
+    QStringList leftovers() const { return QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+
+    QTemporaryDir temporary;
+    QTemporaryDir screenshots;
+    QProcess demo;
+};
+
+bool allOneColour(const QImage& image)
+{
+    QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); y += 4) {
+        for (int x = 0; x < image.width(); x += 4) {
+            if (image.pixel(x, y) != first)
+                return false;
+        }
+    }
+    return true;
+}
+
+}
+
+TEST_F(DemoCommandTest, tellsEveryStepInOrderKeepsRealScreenshotsAndLeavesNothingBehind)
+{
+    start();
+    ASSERT_TRUE(demo.waitForFinished(60000)) << "the demonstration must end by itself";
+    QString output = QString::fromUtf8(demo.readAllStandardOutput());
+    QString errors = QString::fromUtf8(demo.readAllStandardError());
+    EXPECT_EQ(demo.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(demo.exitCode(), 0) << errors.toStdString();
+
+    QStringList lines = output.split(QLatin1Char('\n'));
+    int next = 0;
+    for (const QString& step : narration) {
+        while (next < lines.size() && !lines[next].startsWith(step))
+            ++next;
+        ASSERT_LT(next, lines.size()) << "not told, or out of order: " << step.toStdString() << "\n"
+                                      << output.toStdString();
+        ++next;
+    }
+
+    QStringList shots = QDir(screenshots.path()).entryList({ QStringLiteral("*.png") }, QDir::Files, QDir::Name);
+    ASSERT_GE(shots.size(), 9) << shots.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(shots.front().startsWith(QStringLiteral("01-recognition-drawing")));
+    for (const QString& shot : shots) {
+        QImage image(QDir(screenshots.path()).filePath(shot), "PNG");
+        ASSERT_FALSE(image.isNull()) << shot.toStdString() << " is not a PNG";
+        EXPECT_EQ(image.size(), QSize(1024, 768)) << shot.toStdString();
+        EXPECT_FALSE(allOneColour(image)) << shot.toStdString() << " shows nothing";
+    }
+    EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(QLatin1Char(' ')).toStdString();
+}
+
+TEST_F(DemoCommandTest, anInterruptEndsItWithAFailureAndTheTemporaryHomeGoes)
+{
+    start();
+    QByteArray output;
+    while (!output.contains("start pattern seen") && demo.waitForReadyRead(20000))
+        output += demo.readAllStandardOutput();
+    ASSERT_TRUE(output.contains("start pattern seen")) << output.constData();
+    kill(pid_t(demo.processId()), SIGINT);
+    ASSERT_TRUE(demo.waitForFinished(15000));
+    EXPECT_EQ(demo.exitCode(), 1);
+    EXPECT_TRUE(demo.readAllStandardError().contains("interrupted"));
+    EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(QLatin1Char(' ')).toStdString();
+}
+
+TEST(DemoCommandWithoutXvfbTest, namesTheMissingPackageInOneLine)
+{
+    QTemporaryDir emptyPath;
+    QProcess demo;
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), emptyPath.path());
+    demo.setProcessEnvironment(environment);
+    demo.start(program, { QStringLiteral("demo"), QStringLiteral("--screenshots"), emptyPath.filePath("shots") });
+    ASSERT_TRUE(demo.waitForFinished(10000));
+    EXPECT_EQ(demo.exitCode(), 1);
+    QByteArray error = demo.readAllStandardError();
+    EXPECT_EQ(error.count('\n'), 1) << error.constData();
+    EXPECT_TRUE(error.contains("xvfb")) << error.constData();
+}

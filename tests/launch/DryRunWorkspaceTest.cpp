@@ -1,0 +1,34 @@
+#include "FakeWorkspace.h"
+#include "launch/Application.h"
+#include "launch/ChromePage.h"
+#include "launch/DryRunWorkspace.h"
+#include "launch/Script.h"
+
+#include <gtest/gtest.h>
+
+using namespace scriblo;
+using namespace scriblo::testing;
+
+TEST(DryRunWorkspaceTest, everyKindOfLaunchIsHeldBackAndNeverReachesTheDesktop)
+{
+    auto desktop = std::make_shared<FakeWorkspace>();
+    int heldBack = 0;
+    auto dryRun = std::make_shared<DryRunWorkspace>(desktop, [&heldBack] { ++heldBack; });
+    std::shared_ptr<Launchable> targets[] = {
+        std::make_shared<Script>("Lock Screen", "", "/usr/share/scriblo/Scripts/Lock Screen.sh", dryRun),
+        std::make_shared<Application>("Files", "", "org.gnome.Nautilus.desktop", dryRun),
+        std::make_shared<ChromePage>("News", "", "https://example.org/", dryRun),
+    };
+    for (const auto& target : targets)
+        EXPECT_EQ(target->launchHere(), std::nullopt) << target->displayName();
+    EXPECT_EQ(heldBack, 3);
+    EXPECT_TRUE(desktop->launches().empty());
+}
+
+TEST(DryRunWorkspaceTest, questionsAboutTheDesktopStillGetItsAnswers)
+{
+    auto desktop = std::make_shared<FakeWorkspace>();
+    desktop->fileManager = "org.gnome.Nautilus.desktop";
+    DryRunWorkspace dryRun(desktop, [] { });
+    EXPECT_EQ(dryRun.defaultApplicationForType("inode/directory"), "org.gnome.Nautilus.desktop");
+}
