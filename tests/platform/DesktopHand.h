@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/ScreenRect.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scriblo::testing {
+
+// The user's hand on the X server of $DISPLAY: pointer moves, button and key presses
+// through XTest, and a look at which windows are mapped and what the screen shows. Kept
+// apart from Qt, whose headers clash with Xlib's macros.
+class DesktopHand {
+public:
+    DesktopHand();
+    ~DesktopHand();
+    bool connected() const;
+
+    void moveTo(int x, int y);
+    void press(unsigned button);
+    void release(unsigned button);
+    void click(int x, int y);
+    // Presses the keys, named as X names key symbols ("Tab", "Control_L", "a"), in order
+    // and lets them go in reverse, as a hand does for a shortcut.
+    void chord(const std::vector<std::string>& keys);
+    // Characters typed without a modifier: digits, lower-case letters.
+    void type(const std::string& text);
+    // The largest mapped override-redirect window, where the recognition window shows.
+    std::optional<ScreenRect> overrideRedirectWindow();
+    // Whether a top-level window is mapped and viewable exactly over `area`.
+    bool windowMapped(const ScreenRect& area);
+    // The screen's pixels over `area`, row by row, as 0xRRGGBB.
+    std::vector<unsigned long> picture(const ScreenRect& area);
+
+private:
+    struct Connection;
+    std::unique_ptr<Connection> m_connection;
+};
+
+}
