@@ -245,6 +245,9 @@ void GestureSetupController::showDrawNotification(bool show)
 {
     QLabel* prompt = m_setupWindow->drawNotificationText;
     prompt->setText(m_setupModel->settings().multitouchOption() ? tr("Draw now!") : tr("Draw here!"));
+    // The label's accessible name says what it is, so a screen reader would not hear the
+    // prompt itself without this.
+    prompt->setAccessibleDescription(prompt->text());
     prompt->setVisible(show);
 }
 
