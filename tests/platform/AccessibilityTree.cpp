@@ -136,13 +136,6 @@ QString AccessibleObject::text() const
     return reply.arguments().isEmpty() ? QString() : reply.arguments().front().toString();
 }
 
-bool AccessibleObject::selectRow(int row) const
-{
-    QDBusMessage reply = call(QStringLiteral("org.a11y.atspi.Table"), QStringLiteral("AddRowSelection"), { row });
-    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
-        && reply.arguments().front().toBool();
-}
-
 AccessibilityTree::AccessibilityTree(const QString& accessibilityBusAddress)
     : m_bus(QDBusConnection::connectToBus(accessibilityBusAddress, connectionName))
 {

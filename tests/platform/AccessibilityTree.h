@@ -13,13 +13,10 @@ namespace scriblo::testing {
 
 // The states of AT-SPI that the tests read, numbered as the protocol numbers its bits.
 enum class AccessibleState {
-    Active = 1,
     Enabled = 8,
     Focused = 12,
     Selected = 23,
-    Sensitive = 24,
     Showing = 25,
-    Visible = 30,
 };
 
 // One object of an application's accessibility tree, read and driven over the
@@ -43,8 +40,6 @@ public:
     // The object's first action: a button's press, a check box's toggle.
     bool doAction() const;
     QString text() const;
-    // Through the table interface, for lists and tables.
-    bool selectRow(int row) const;
 
 private:
     QDBusMessage call(const QString& interface, const QString& method, const QVariantList& arguments = {}) const;

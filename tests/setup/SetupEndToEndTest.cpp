@@ -193,6 +193,7 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     auto row = tree->waitFor(*setupWindow, QStringLiteral("Wave"), QStringLiteral("list item"));
     ASSERT_TRUE(row) << "the user's script is listed";
     hand.click(row->extents().centreX(), row->extents().centreY());
+    ASSERT_TRUE(waitUntil([&] { return row->has(AccessibleState::Selected); })) << "a click selects the row";
     AccessibleObject assign = control(QStringLiteral("Assign a gesture"));
     AccessibleObject show = control(QStringLiteral("Show the gesture"));
     AccessibleObject clear = control(QStringLiteral("Clear the gesture"));
