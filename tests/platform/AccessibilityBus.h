@@ -26,7 +26,8 @@ public:
         m_launcher.start(QString::fromLatin1(launcher), { QStringLiteral("--launch-immediately") });
         if (!m_launcher.waitForStarted(5000))
             return;
-        auto session = QDBusConnection::connectToBus(sessionBusAddress, QStringLiteral("accessibility-bus-launcher"));
+        const QString connectionName = QStringLiteral("accessibility-bus-launcher");
+        auto session = QDBusConnection::connectToBus(sessionBusAddress, connectionName);
         auto ask = QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
                                                   QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress"));
         for (int attempt = 0; attempt < 100 && m_address.isEmpty() && m_launcher.state() == QProcess::Running;
@@ -37,6 +38,7 @@ public:
             else
                 QThread::msleep(50);
         }
+        QDBusConnection::disconnectFromBus(connectionName);
     }
     ~AccessibilityBus()
     {

@@ -1,9 +1,6 @@
 #include "multitouch/SyntheticTouchpad.h"
 #include "platform/DesktopHand.h"
-#include "platform/PrivateSessionBus.h"
-#include "platform/XvfbServer.h"
-#include "support/QtTestApplication.h"
-#include "support/ScribloSession.h"
+#include "support/DesktopSessionTest.h"
 #include "support/Zigzag.h"
 
 #include <QProcess>
@@ -20,13 +17,11 @@ namespace {
 const ScreenRect leftMonitor { 0, 0, 800, 600 };
 const ScreenRect rightMonitor { 800, 0, 640, 480 };
 
-class ApplicationEndToEndTest : public ::testing::Test {
+class ApplicationEndToEndTest : public DesktopSessionTest {
 protected:
     static void SetUpTestSuite()
     {
-        ensureCoreApplication();
-        server = new XvfbServer(QStringLiteral("1440x600x24"));
-        bus = new PrivateSessionBus;
+        startDesktop(QStringLiteral("1440x600x24"));
         if (server->display().isEmpty())
             return;
         // Xvfb offers one output; two monitors on it are what the desktop reports for two screens.
@@ -35,33 +30,9 @@ protected:
         QProcess::execute(QStringLiteral("xrandr"), { QStringLiteral("--setmonitor"), QStringLiteral("right"),
                                                       QStringLiteral("640/169x480/127+800+0"), QStringLiteral("none") });
     }
-    static void TearDownTestSuite()
-    {
-        delete bus;
-        delete server;
-    }
-
-    void SetUp() override
-    {
-        if (server->display().isEmpty())
-            GTEST_SKIP() << "Xvfb could not start; install the xvfb package to run the end-to-end tests";
-        if (bus->address().isEmpty())
-            GTEST_SKIP() << "dbus-daemon could not start a private session bus";
-        session = std::make_unique<ScribloSession>(server->display(), bus->address());
-        ASSERT_TRUE(session->valid());
-    }
-
-    void TearDown() override
-    {
-        if (session)
-            session->stopApplication();
-    }
+    static void TearDownTestSuite() { stopDesktop(); }
 
     static void pause(int milliseconds) { QThread::msleep(milliseconds); }
-
-    static inline XvfbServer* server = nullptr;
-    static inline PrivateSessionBus* bus = nullptr;
-    std::unique_ptr<ScribloSession> session;
 };
 
 }

@@ -1,17 +1,12 @@
 #include "platform/AccessibilityBus.h"
 #include "platform/AccessibilityTree.h"
 #include "platform/DesktopHand.h"
-#include "platform/PrivateSessionBus.h"
-#include "platform/XvfbServer.h"
-#include "support/QtTestApplication.h"
-#include "support/ScribloSession.h"
+#include "support/DesktopSessionTest.h"
 #include "support/Zigzag.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -27,15 +22,12 @@ constexpr int segmentCount = 5;
 
 // The user's side of the setup window: the real program, seen and driven only through
 // the accessibility bus and the X server, as a screen reader user or a hand would.
-class SetupEndToEndTest : public ::testing::Test {
+class SetupEndToEndTest : public DesktopSessionTest {
 protected:
     static void SetUpTestSuite()
     {
-        ensureCoreApplication();
-        server = new XvfbServer(QStringLiteral("%1x%2x24").arg(screen.width).arg(screen.height));
-        bus = new PrivateSessionBus;
-        if (server->display().isEmpty() || bus->address().isEmpty()
-            || !QFileInfo(QString::fromLatin1(AccessibilityBus::launcher)).isExecutable())
+        startDesktop(QStringLiteral("%1x%2x24").arg(screen.width).arg(screen.height));
+        if (!desktopRunning() || !QFileInfo(QString::fromLatin1(AccessibilityBus::launcher)).isExecutable())
             return;
         accessibilityBus = new AccessibilityBus(bus->address());
         tree = new AccessibilityTree(accessibilityBus->address());
@@ -44,30 +36,20 @@ protected:
     {
         delete tree;
         delete accessibilityBus;
-        delete bus;
-        delete server;
+        stopDesktop();
     }
 
     void SetUp() override
     {
-        if (server->display().isEmpty())
-            GTEST_SKIP() << "Xvfb could not start; install the xvfb package to run the end-to-end tests";
-        if (bus->address().isEmpty())
-            GTEST_SKIP() << "dbus-daemon could not start a private session bus";
+        DesktopSessionTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         if (!accessibilityBus)
             GTEST_SKIP() << AccessibilityBus::launcher << " is missing; install at-spi2-core";
         if (accessibilityBus->address().isEmpty() || !tree->connected())
             GTEST_SKIP() << "the accessibility bus did not start";
-        session = std::make_unique<ScribloSession>(server->display(), bus->address());
-        ASSERT_TRUE(session->valid());
         session->environment().insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
         ASSERT_TRUE(hand.connected());
-    }
-
-    void TearDown() override
-    {
-        if (session)
-            session->stopApplication();
     }
 
     void startApplication()
@@ -149,11 +131,8 @@ protected:
         return int(seen.size());
     }
 
-    static inline XvfbServer* server = nullptr;
-    static inline PrivateSessionBus* bus = nullptr;
     static inline AccessibilityBus* accessibilityBus = nullptr;
     static inline AccessibilityTree* tree = nullptr;
-    std::unique_ptr<ScribloSession> session;
     DesktopHand hand;
     std::optional<AccessibleObject> application;
     std::optional<AccessibleObject> setupWindow;
