@@ -1,6 +1,7 @@
 #include "platform/DesktopHand.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
 namespace scriblo {
@@ -40,6 +41,32 @@ void DesktopHand::release(unsigned button)
     XSync(m_connection->display, False);
 }
 
+void DesktopHand::click(int x, int y)
+{
+    moveTo(x, y);
+    press(1);
+    release(1);
+}
+
+void DesktopHand::chord(const std::vector<std::string>& keys)
+{
+    Display* display = m_connection->display;
+    std::vector<KeyCode> codes;
+    for (const std::string& key : keys)
+        codes.push_back(XKeysymToKeycode(display, XStringToKeysym(key.c_str())));
+    for (KeyCode code : codes)
+        XTestFakeKeyEvent(display, code, True, CurrentTime);
+    for (auto code = codes.rbegin(); code != codes.rend(); ++code)
+        XTestFakeKeyEvent(display, *code, False, CurrentTime);
+    XSync(display, False);
+}
+
+void DesktopHand::type(const std::string& text)
+{
+    for (char character : text)
+        chord({ std::string(1, character) });
+}
+
 std::optional<ScreenRect> DesktopHand::overrideRedirectWindow()
 {
     Display* display = m_connection->display;
@@ -59,6 +86,40 @@ std::optional<ScreenRect> DesktopHand::overrideRedirectWindow()
     }
     XFree(children);
     return largest;
+}
+
+bool DesktopHand::windowMapped(const ScreenRect& area)
+{
+    Display* display = m_connection->display;
+    Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, root, &root, &parent, &children, &count))
+        return false;
+    bool mapped = false;
+    for (unsigned index = 0; index < count && !mapped; ++index) {
+        XWindowAttributes attributes;
+        mapped = XGetWindowAttributes(display, children[index], &attributes) && attributes.map_state == IsViewable
+            && attributes.x == area.x && attributes.y == area.y && attributes.width == area.width
+            && attributes.height == area.height;
+    }
+    XFree(children);
+    return mapped;
+}
+
+std::vector<unsigned long> DesktopHand::picture(const ScreenRect& area)
+{
+    Display* display = m_connection->display;
+    XImage* image = XGetImage(display, DefaultRootWindow(display), area.x, area.y, unsigned(area.width),
+                              unsigned(area.height), AllPlanes, ZPixmap);
+    if (!image)
+        return {};
+    std::vector<unsigned long> pixels;
+    pixels.reserve(size_t(area.width) * size_t(area.height));
+    for (int y = 0; y < area.height; ++y)
+        for (int x = 0; x < area.width; ++x)
+            pixels.push_back(XGetPixel(image, x, y) & 0xffffff);
+    XDestroyImage(image);
+    return pixels;
 }
 
 }

@@ -1,27 +1,18 @@
 #pragma once
 
+#include "platform/ScreenRect.h"
+
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace scriblo {
 
-struct ScreenRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    bool contains(const ScreenRect& other) const
-    {
-        return other.x >= x && other.y >= y && other.x + other.width <= x + width && other.y + other.height <= y + height;
-    }
-};
-
 // A user's hand on the X server of $DISPLAY, for driving the real program (the
-// demonstration, end-to-end tests): pointer moves and button presses through XTest, and
-// a look at which windows are mapped. Kept apart from Qt, whose headers
-// clash with Xlib's macros.
+// demonstration, end-to-end tests): pointer moves, button and key presses
+// through XTest, and a look at which windows are mapped and what the screen shows. Kept
+// apart from Qt, whose headers clash with Xlib's macros.
 class DesktopHand {
 public:
     DesktopHand();
@@ -31,8 +22,18 @@ public:
     void moveTo(int x, int y);
     void press(unsigned button);
     void release(unsigned button);
+    void click(int x, int y);
+    // Presses the keys, named as X names key symbols ("Tab", "Control_L", "a"), in order
+    // and lets them go in reverse, as a hand does for a shortcut.
+    void chord(const std::vector<std::string>& keys);
+    // Characters typed without a modifier: digits, lower-case letters.
+    void type(const std::string& text);
     // The largest mapped override-redirect window, where the recognition window shows.
     std::optional<ScreenRect> overrideRedirectWindow();
+    // Whether a top-level window is mapped and viewable exactly over `area`.
+    bool windowMapped(const ScreenRect& area);
+    // The screen's pixels over `area`, row by row, as 0xRRGGBB.
+    std::vector<unsigned long> picture(const ScreenRect& area);
 
 private:
     struct Connection;

@@ -5,6 +5,7 @@
 #include "appearance/RepeatedImageView.h"
 #include "core/GestureRecognitionModel.h"
 #include "core/UserDefaults.h"
+#include "launch/BuiltInScripts.h"
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
@@ -161,9 +162,24 @@ SetupButtonRules::Selection GestureSetupController::selection() const
     auto launchable = selectedLaunchable();
     if (!launchable)
         return SetupButtonRules::Selection::None;
+    return storedIdentity(*launchable) ? SetupButtonRules::Selection::TargetWithGesture
+                                       : SetupButtonRules::Selection::TargetWithoutGesture;
+}
+
+std::optional<std::string> GestureSetupController::storedIdentity(const Launchable& launchable) const
+{
     auto model = m_services.recognition.recognitionModel;
-    bool stored = model && model->getGestureWithIdentity(launchable->launchId());
-    return stored ? SetupButtonRules::Selection::TargetWithGesture : SetupButtonRules::Selection::TargetWithoutGesture;
+    if (!model)
+        return std::nullopt;
+    if (model->getGestureWithIdentity(launchable.launchId()))
+        return launchable.launchId();
+    // Earlier builds stored a built-in script by its path, which the recognition side
+    // still launches it by; the window must show, replay and clear that gesture too.
+    for (const auto& [identity, gesture] : model->gestureDictionary()) {
+        if (BuiltInScripts::currentIdentity(identity) == launchable.launchId())
+            return identity;
+    }
+    return std::nullopt;
 }
 
 void GestureSetupController::writeSettingsToControls()
@@ -245,6 +261,9 @@ void GestureSetupController::showDrawNotification(bool show)
 {
     QLabel* prompt = m_setupWindow->drawNotificationText;
     prompt->setText(m_setupModel->settings().multitouchOption() ? tr("Draw now!") : tr("Draw here!"));
+    // The label's accessible name says what it is, so a screen reader would not hear the
+    // prompt itself without this.
+    prompt->setAccessibleDescription(prompt->text());
     prompt->setVisible(show);
 }
 
@@ -252,8 +271,16 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
 {
     auto launchable = selectedLaunchable();
     auto model = m_services.recognition.recognitionModel;
-    if (launchable && model && !strokes.empty() && model->saveGestureWithStrokes(std::move(strokes), launchable->launchId()))
-        emit gestureAssigned(QString::fromStdString(launchable->displayName()));
+    if (launchable && model && !strokes.empty()) {
+        auto old = storedIdentity(*launchable);
+        // The new gesture replaces one stored under an earlier identity, which would
+        // otherwise still launch the target and come back when this one is cleared.
+        if (model->saveGestureWithStrokes(std::move(strokes), launchable->launchId())) {
+            if (old && *old != launchable->launchId())
+                model->deleteGestureWithName(*old);
+            emit gestureAssigned(QString::fromStdString(launchable->displayName()));
+        }
+    }
     updateSetupControls();
 }
 
@@ -270,8 +297,9 @@ void GestureSetupController::showSelectedGesture()
     auto model = m_services.recognition.recognitionModel;
     if (!launchable || !model)
         return;
-    if (auto gesture = model->getGestureWithIdentity(launchable->launchId()))
-        m_setupView->showGesture(gesture);
+    if (auto identity = storedIdentity(*launchable))
+        if (auto gesture = model->getGestureWithIdentity(*identity))
+            m_setupView->showGesture(gesture);
 }
 
 void GestureSetupController::clearSelectedGesture()
@@ -279,7 +307,8 @@ void GestureSetupController::clearSelectedGesture()
     auto launchable = selectedLaunchable();
     auto model = m_services.recognition.recognitionModel;
     if (launchable && model)
-        model->deleteGestureWithName(launchable->launchId());
+        if (auto identity = storedIdentity(*launchable))
+            model->deleteGestureWithName(*identity);
     updateSetupControls();
 }
 

@@ -105,6 +105,8 @@ private:
     void writeSettingsToControls();
     std::shared_ptr<Launchable> selectedLaunchable() const;
     SetupButtonRules::Selection selection() const;
+    // The identity the target's gesture is stored under, when it has one.
+    std::optional<std::string> storedIdentity(const Launchable& launchable) const;
     // Every settings handler: cancel a capture, act, refresh.
     void changeSetting(const std::function<void(Settings&)>& change);
     bool hasStoredGestures() const;

@@ -24,13 +24,31 @@ namespace {
 
 class GestureSetupControllerTest : public SetupFixture {
 protected:
+    // Where an earlier build stored the built-in script "Hello": its path in an installed copy.
+    static constexpr const char* oldHelloIdentity = "/usr/share/scriblo/Scripts/Hello";
+
     void SetUp() override
     {
         SetupFixture::SetUp();
+        recognitionModel->saveGestureWithStrokes({ diagonal() }, "Alpha.desktop");
+    }
+
+    static GestureStroke diagonal()
+    {
         GestureStroke stroke;
         for (int index = 0; index < 20; ++index)
             stroke.addPoint({ float(index * 40), float(index * 20), 0 });
-        recognitionModel->saveGestureWithStrokes({ stroke }, "Alpha.desktop");
+        return stroke;
+    }
+
+    void selectHelloWithItsOldGesture()
+    {
+        recognitionModel->saveGestureWithStrokes({ diagonal() }, oldHelloIdentity);
+        storage->setBool(true, GestureSetupController::shownCustomScriptsAlertKey);
+        startController();
+        openWindow();
+        chooseSegment(2);
+        select(int(listed().indexOf("Hello")));
     }
 
     void openWindow()
@@ -263,6 +281,28 @@ TEST_F(GestureSetupControllerTest, clearDeletesTheGestureOfTheSelectedTarget)
     controller->clearSelectedGesture();
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Alpha.desktop"));
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
+}
+
+TEST_F(GestureSetupControllerTest, aBuiltInScriptsGestureUnderItsOldPathShowsReplaysAndClears)
+{
+    selectHelloWithItsOldGesture();
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+    controller->showSelectedGesture();
+    EXPECT_TRUE(window().setupView->showingStoredGesture());
+    EXPECT_TRUE(processEventsUntil([this] { return !window().setupView->replayRunning(); }));
+    controller->clearSelectedGesture();
+    EXPECT_FALSE(recognitionModel->getGestureWithIdentity(oldHelloIdentity));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
+}
+
+TEST_F(GestureSetupControllerTest, aDrawnGestureReplacesABuiltInScriptsGestureUnderItsOldPath)
+{
+    selectHelloWithItsOldGesture();
+    controller->assignSelectedGesture();
+    for (int stroke = 0; stroke < 3; ++stroke)
+        drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
+    EXPECT_TRUE(recognitionModel->getGestureWithIdentity("builtin:Hello"));
+    EXPECT_FALSE(recognitionModel->getGestureWithIdentity(oldHelloIdentity)) << "it would launch Hello too";
 }
 
 TEST_F(GestureSetupControllerTest, theWindowDoesNotOpenWhileARecognitionCaptures)

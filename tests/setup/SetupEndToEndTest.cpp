@@ -1,0 +1,236 @@
+#include "platform/AccessibilityBus.h"
+#include "platform/AccessibilityTree.h"
+#include "platform/DesktopHand.h"
+#include "support/DesktopSessionTest.h"
+#include "app/DemoSamples.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThread>
+
+#include <algorithm>
+
+using scriblo::DesktopHand;
+using scriblo::ScreenRect;
+using scriblo::DemoSamples::zigzag;
+using namespace scriblo::testing;
+
+namespace {
+
+const ScreenRect screen { 0, 0, 1024, 768 };
+const QString setupWindowName = QStringLiteral("Scriblo setup");
+const QString noticeName = QStringLiteral("Custom scripts notice");
+constexpr int scriptsSegment = 2;
+constexpr int segmentCount = 5;
+
+// The user's side of the setup window: the real program, seen and driven only through
+// the accessibility bus and the X server, as a screen reader user or a hand would.
+class SetupEndToEndTest : public DesktopSessionTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        startDesktop(QStringLiteral("%1x%2x24").arg(screen.width).arg(screen.height));
+        if (!desktopRunning() || !QFileInfo(QString::fromLatin1(AccessibilityBus::launcher)).isExecutable())
+            return;
+        accessibilityBus = new AccessibilityBus(bus->address());
+        tree = new AccessibilityTree(accessibilityBus->address());
+    }
+    static void TearDownTestSuite()
+    {
+        delete tree;
+        delete accessibilityBus;
+        stopDesktop();
+    }
+
+    void SetUp() override
+    {
+        DesktopSessionTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        if (!accessibilityBus)
+            GTEST_SKIP() << AccessibilityBus::launcher << " is missing; install at-spi2-core";
+        if (accessibilityBus->address().isEmpty() || !tree->connected())
+            GTEST_SKIP() << "the accessibility bus did not start";
+        session->environment().insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        ASSERT_TRUE(hand.connected());
+    }
+
+    void startApplication()
+    {
+        ASSERT_NO_FATAL_FAILURE(session->startApplication());
+        application = tree->application(QStringLiteral("Scriblo"));
+        ASSERT_TRUE(application) << "the application must show on the accessibility bus";
+        setupWindow = tree->waitFor(*application, setupWindowName);
+        ASSERT_TRUE(setupWindow) << "the setup window must be in the accessibility tree";
+    }
+
+    // The reopen of an application that is already running.
+    void startAgain()
+    {
+        ASSERT_EQ(session->runCommand({}), 0);
+    }
+
+    bool setupWindowShowsMapped()
+    {
+        return setupWindow->has(AccessibleState::Showing) && hand.windowMapped(setupWindow->extents());
+    }
+
+    bool waitUntil(const std::function<bool()>& done, int timeoutMilliseconds = 5000)
+    {
+        return processEventsUntil(done, timeoutMilliseconds);
+    }
+
+    AccessibleObject control(const QString& name)
+    {
+        auto found = tree->waitFor(*setupWindow, name);
+        EXPECT_TRUE(found) << name.toStdString();
+        return found.value_or(*setupWindow);
+    }
+
+    // The kinds of target are painted segments of one control, so the hand clicks the one.
+    void chooseSegment(int segment)
+    {
+        ScreenRect picker = control(QStringLiteral("Kind of target")).extents();
+        hand.click(picker.x + picker.width * (2 * segment + 1) / (2 * segmentCount), picker.centreY());
+    }
+
+    QByteArray storedGestures()
+    {
+        QByteArray output;
+        EXPECT_EQ(session->runCommand({ QStringLiteral("gestures"), QStringLiteral("list") }, &output), 0);
+        return output;
+    }
+
+    bool gestureStored(const std::string& identity) { return storedGestures().contains(QByteArray::fromStdString(identity + "\t")); }
+
+    // The Z drawn with the left button over `area`, a point every few milliseconds.
+    void drawZigzag(const ScreenRect& area)
+    {
+        auto at = [&](std::pair<double, double> point) {
+            hand.moveTo(area.x + int(point.first / 1000 * area.width), area.y + int((1000 - point.second) / 1000 * area.height));
+        };
+        auto points = zigzag();
+        at(points.front());
+        hand.press(1);
+        for (const auto& point : points) {
+            at(point);
+            QThread::msleep(6);
+        }
+        hand.release(1);
+    }
+
+    // How many different pictures of `area` show during `milliseconds`, the blank one included.
+    int distinctPictures(const ScreenRect& area, int milliseconds)
+    {
+        std::vector<std::vector<unsigned long>> seen;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (elapsed.elapsed() < milliseconds) {
+            auto picture = hand.picture(area);
+            if (std::find(seen.begin(), seen.end(), picture) == seen.end())
+                seen.push_back(std::move(picture));
+            QCoreApplication::processEvents();
+        }
+        return int(seen.size());
+    }
+
+    static inline AccessibilityBus* accessibilityBus = nullptr;
+    static inline AccessibilityTree* tree = nullptr;
+    DesktopHand hand;
+    std::optional<AccessibleObject> application;
+    std::optional<AccessibleObject> setupWindow;
+};
+
+}
+
+TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKeepsItsRange)
+{
+    ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"),
+                                    QStringLiteral("multitouchOption"), QStringLiteral("false") }), 0);
+    const std::string script = session->makeScript(QStringLiteral("Wave"));
+    // Another target's gesture, so the window stays shut at start unless there is no tray.
+    session->importGesture(session->makeScript(QStringLiteral("Other")), zigzag());
+    ASSERT_NO_FATAL_FAILURE(startApplication());
+
+    // A private bus has no tray host: the window opens at start with its hint, and each
+    // start of the program after that shows or hides it.
+    ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); })) << "no tray: the window opens at start";
+    EXPECT_TRUE(control(QStringLiteral("Tray hint")).has(AccessibleState::Showing));
+    EXPECT_TRUE(screen.contains(setupWindow->extents()));
+    ASSERT_NO_FATAL_FAILURE(startAgain());
+    ASSERT_TRUE(waitUntil([&] { return !setupWindow->has(AccessibleState::Showing); })) << "a second start hides it";
+    ASSERT_NO_FATAL_FAILURE(startAgain());
+    ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); })) << "and a third shows it again";
+    EXPECT_TRUE(screen.contains(setupWindow->extents()));
+
+    chooseSegment(scriptsSegment);
+    auto notice = tree->waitFor(*application, noticeName);
+    ASSERT_TRUE(notice) << "the first look at the scripts brings up the notice";
+    auto cool = tree->waitFor(*notice, QStringLiteral("Cool!"), QStringLiteral("push button"));
+    ASSERT_TRUE(cool);
+    ASSERT_TRUE(cool->doAction());
+    ASSERT_TRUE(waitUntil([&] { return !application->find(noticeName); })) << "Cool! dismisses the notice";
+    EXPECT_EQ(control(QStringLiteral("Kind of target")).description(), QStringLiteral("Scripts"));
+
+    auto row = tree->waitFor(*setupWindow, QStringLiteral("Wave"), QStringLiteral("list item"));
+    ASSERT_TRUE(row) << "the user's script is listed";
+    hand.click(row->extents().centreX(), row->extents().centreY());
+    ASSERT_TRUE(waitUntil([&] { return row->has(AccessibleState::Selected); })) << "a click selects the row";
+    AccessibleObject assign = control(QStringLiteral("Assign a gesture"));
+    AccessibleObject show = control(QStringLiteral("Show the gesture"));
+    AccessibleObject clear = control(QStringLiteral("Clear the gesture"));
+    ASSERT_TRUE(waitUntil([&] { return assign.has(AccessibleState::Enabled); })) << "selecting a target offers Assign";
+    EXPECT_FALSE(show.has(AccessibleState::Enabled));
+
+    ASSERT_TRUE(assign.doAction());
+    AccessibleObject prompt = control(QStringLiteral("Drawing prompt"));
+    ASSERT_TRUE(waitUntil([&] { return prompt.has(AccessibleState::Showing); })) << "Assign asks for a drawing";
+    EXPECT_EQ(prompt.description(), QStringLiteral("Draw here!"));
+    ScreenRect drawingArea = control(QStringLiteral("Drawing area")).extents();
+    drawZigzag(drawingArea);
+    ASSERT_TRUE(waitUntil([&] { return gestureStored(script); })) << storedGestures().constData();
+    ASSERT_TRUE(waitUntil([&] { return show.has(AccessibleState::Enabled) && clear.has(AccessibleState::Enabled); }));
+
+    // The replay steps through the strokes, so the area passes through several pictures.
+    auto blank = hand.picture(drawingArea);
+    ASSERT_TRUE(show.doAction());
+    EXPECT_GE(distinctPictures(drawingArea, 800), 3) << "Show replays the gesture step by step";
+    EXPECT_NE(hand.picture(drawingArea), blank) << "the replayed gesture stays drawn";
+
+    ASSERT_TRUE(clear.doAction());
+    ASSERT_TRUE(waitUntil([&] { return !gestureStored(script); })) << storedGestures().constData();
+    EXPECT_TRUE(waitUntil([&] { return !show.has(AccessibleState::Enabled); }));
+
+    AccessibleObject score = control(QStringLiteral("Minimum recognition score"));
+    hand.click(score.extents().centreX(), score.extents().centreY());
+    ASSERT_TRUE(waitUntil([&] { return score.has(AccessibleState::Focused); }));
+    hand.chord({ "Control_L", "a" });
+    hand.type("69");
+    ASSERT_TRUE(waitUntil([&] { return score.text() == QStringLiteral("69"); })) << score.text().toStdString();
+    hand.chord({ "Tab" });
+    EXPECT_TRUE(waitUntil([&] { return score.text() == QStringLiteral("80"); })) << "69 is refused and 80 shown";
+    QByteArray stored;
+    session->runCommand({ QStringLiteral("settings"), QStringLiteral("get"), QStringLiteral("minimumRecognitionScore") },
+                        &stored);
+    EXPECT_EQ(stored.trimmed(), "80");
+}
+
+TEST_F(SetupEndToEndTest, theScriptsNoticeDoesNotComeBackAfterARestart)
+{
+    session->importGesture(session->makeScript(QStringLiteral("Other")), zigzag());
+    for (int start = 0; start < 2; ++start) {
+        ASSERT_NO_FATAL_FAILURE(startApplication());
+        ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); }));
+        chooseSegment(scriptsSegment);
+        auto notice = tree->waitFor(*application, noticeName, {}, start == 0 ? 5000 : 1500);
+        if (start == 0) {
+            ASSERT_TRUE(notice);
+            auto cool = tree->waitFor(*notice, QStringLiteral("Cool!"), QStringLiteral("push button"));
+            ASSERT_TRUE(cool && cool->doAction());
+        } else {
+            EXPECT_FALSE(notice) << "the notice shows once, ever";
+        }
+        EXPECT_TRUE(waitUntil([&] { return control(QStringLiteral("Kind of target")).description() == "Scripts"; }));
+        session->stopApplication();
+    }
+}

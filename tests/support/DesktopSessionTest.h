@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/PrivateSessionBus.h"
+#include "platform/XvfbServer.h"
+#include "support/QtTestApplication.h"
+#include "support/ScribloSession.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace scriblo::testing {
+
+// A test of the real program on a desktop of the suite's own: an X server and a session
+// bus made once per suite, and a fresh throw-away home for each test.
+class DesktopSessionTest : public ::testing::Test {
+protected:
+    static void startDesktop(const QString& screenSize)
+    {
+        ensureCoreApplication();
+        server = new XvfbServer(screenSize);
+        bus = new PrivateSessionBus;
+    }
+    static void stopDesktop()
+    {
+        delete bus;
+        delete server;
+        bus = nullptr;
+        server = nullptr;
+    }
+    static bool desktopRunning() { return !server->display().isEmpty() && !bus->address().isEmpty(); }
+
+    void SetUp() override
+    {
+        if (server->display().isEmpty())
+            GTEST_SKIP() << "Xvfb could not start; install the xvfb package to run the end-to-end tests";
+        if (bus->address().isEmpty())
+            GTEST_SKIP() << "dbus-daemon could not start a private session bus";
+        session = std::make_unique<ScribloSession>(server->display(), bus->address());
+        ASSERT_TRUE(session->valid());
+    }
+
+    void TearDown() override
+    {
+        if (session)
+            session->stopApplication();
+    }
+
+    static inline XvfbServer* server = nullptr;
+    static inline PrivateSessionBus* bus = nullptr;
+    std::unique_ptr<ScribloSession> session;
+};
+
+}
