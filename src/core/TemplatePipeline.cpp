@@ -19,10 +19,7 @@ float strokeLength(const GestureStroke& stroke)
 
 GestureStroke resampleStroke(const GestureStroke& stroke)
 {
-    ResampleWalk walk(stroke);
-    while (!walk.isDone())
-        walk.step();
-    return std::move(walk).finish();
+    return ResampleWalk::resample(stroke);
 }
 
 BoundingBox strokeBoundingBox(const GestureStroke& stroke)
