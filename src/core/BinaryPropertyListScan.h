@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BinaryPropertyListLayout.h"
 #include "core/PropertyListShape.h"
 
 #include <cstdint>
@@ -39,22 +40,15 @@ private:
     static constexpr uint8_t unvisited = 0;
     static constexpr uint8_t walking = 0xff;
 
-    std::optional<Failure> readTrailer();
-    std::optional<uint64_t> bigEndian(size_t offset, size_t width) const;
     Expected<References> referencesOf(uint64_t object) const;
     // Takes the next child of the frame on top of the stack.
     std::optional<Failure> enter(uint64_t object);
     // Adds a measured child to the frame on top of the stack.
     std::optional<Failure> addChild(uint64_t nodeCount, uint32_t depth);
     std::optional<Failure> finishTop();
-    static Failure damaged(const char* what);
 
     std::string_view m_bytes;
-    size_t m_offsetSize = 0;
-    size_t m_referenceSize = 0;
-    uint64_t m_objectCount = 0;
-    uint64_t m_topObject = 0;
-    uint64_t m_offsetTable = 0;
+    std::optional<BinaryPropertyListLayout> m_layout;
     std::vector<Frame> m_stack;
     // Per object: `unvisited`, `walking`, or its depth plus one.
     std::vector<uint8_t> m_state;

@@ -2,6 +2,9 @@
 
 #include "core/GestureStroke.h"
 #include "core/GestureTemplate.h"
+#include "core/TemplateSet.h"
+
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -24,28 +27,35 @@ public:
 
     Gesture() = default;
     Gesture(std::string identity, std::vector<GestureStroke> strokes)
-        : m_identity(std::move(identity)), m_strokes(std::move(strokes)) { }
+        : m_identity(std::move(identity)), m_strokes(std::make_shared<const std::vector<GestureStroke>>(std::move(strokes))) { }
 
     const std::string& identity() const { return m_identity; }
     void setIdentity(std::string identity) { m_identity = std::move(identity); }
-    const std::vector<GestureStroke>& strokes() const { return m_strokes; }
-    void setStrokes(std::vector<GestureStroke> strokes) { m_strokes = std::move(strokes); }
-    const std::vector<GestureTemplate>& templates() const { return m_templates; }
-    void setTemplates(std::vector<GestureTemplate> templates) { m_templates = std::move(templates); }
+    const std::vector<GestureStroke>& strokes() const { return m_strokes ? *m_strokes : noStrokes(); }
+    void setStrokes(std::vector<GestureStroke> strokes) { m_strokes = std::make_shared<const std::vector<GestureStroke>>(std::move(strokes)); }
+    const TemplateSet& templates() const { return m_templates ? *m_templates : TemplateSet::none(); }
 
     void generateTemplates();
 
     int32_t totalPointCount() const;
 
     // A copy shares the drawn strokes but not the templates.
-    Gesture copy() const { return Gesture(m_identity, m_strokes); }
+    Gesture copy() const
+    {
+        Gesture copied = *this;
+        copied.m_templates.reset();
+        return copied;
+    }
 
     std::string description() const;
 
 private:
+    static const std::vector<GestureStroke>& noStrokes();
+
     std::string m_identity;
-    std::vector<GestureStroke> m_strokes;
-    std::vector<GestureTemplate> m_templates;
+    // Shared with the templates, which refer to the drawn strokes rather than copy them.
+    std::shared_ptr<const std::vector<GestureStroke>> m_strokes;
+    std::shared_ptr<const TemplateSet> m_templates;
 };
 
 }

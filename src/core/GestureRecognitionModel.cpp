@@ -50,9 +50,18 @@ void GestureRecognitionModel::fetchAndLoadGestures()
 void GestureRecognitionModel::loadGestures()
 {
     fetchGestureDictionary();
+    // All enter the recognizer in one list: adding them one by one would copy the growing
+    // list once per gesture. Copies share the drawn strokes, so only templates are made.
+    GestureRecognizer::GestureList gestures;
+    gestures.reserve(m_gestureDictionary.size());
+    for (auto& [identity, gesture] : m_gestureDictionary) {
+        Gesture prepared = gesture->copy();
+        prepared.generateTemplates();
+        gesture = std::make_shared<const Gesture>(std::move(prepared));
+        gestures.push_back(gesture);
+    }
     auto recognizer = std::make_shared<GestureRecognizer>();
-    for (auto& [identity, gesture] : m_gestureDictionary)
-        gesture = recognizer->addGesture(*gesture);
+    recognizer->addPreparedGestures(gestures);
     setGestureDetector(std::move(recognizer));
 }
 

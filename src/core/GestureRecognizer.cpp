@@ -128,10 +128,11 @@ std::optional<GestureResult> GestureRecognizer::recognize(const GestureList& ges
     for (const auto& gesture : gestures) {
         if (gesture->strokes().size() != strokes.size())
             continue;
-        for (const auto& gestureTemplate : gesture->templates()) {
-            if (!startsInTheSameDirection(startUnitVector, gestureTemplate.startUnitVector()))
+        const TemplateSet& templates = gesture->templates();
+        for (size_t t = 0; t < templates.size(); ++t) {
+            if (!startsInTheSameDirection(startUnitVector, templates.startUnitVector(t)))
                 continue;
-            searched.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+            searched.push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
             owners.push_back(gesture.get());
         }
     }

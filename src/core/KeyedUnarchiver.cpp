@@ -1,9 +1,7 @@
 #include "core/KeyedUnarchiver.h"
 
-#include "core/PlistPointer.h"
+#include "core/BinaryPropertyListReader.h"
 #include "core/Utf8.h"
-
-#include <plist/plist.h>
 
 #include <memory>
 #include <stdexcept>
@@ -17,189 +15,219 @@ public:
         : std::runtime_error("InvalidGesture: Corrupted gesture data. (" + detail + ")") { }
 };
 
-plist_t childOfType(plist_t dictionary, const char* key, plist_type type)
-{
-    plist_t child = plist_dict_get_item(dictionary, key);
-    if (!child || plist_get_node_type(child) != type)
-        throw InvalidGesture(std::string("missing or mistyped \"") + key + "\"");
-    return child;
-}
-
 // Reads objects through `$objects` references. Decoding follows the fixed shape
 // dictionary → gesture → array → stroke → array → point, so no reference can lead the
 // reader round a cycle, however the table is wired.
 class ObjectReader {
 public:
-    explicit ObjectReader(plist_t objects)
-        : m_objects(scriblo::arrayItems(objects)) { }
+    using Object = uint64_t;
 
-    // Nothing for the "$null" reference (index 0).
-    plist_t resolve(plist_t reference) const
+    explicit ObjectReader(const BinaryPropertyListReader& list)
+        : m_list(list)
+        , m_top(childOfType(list.topObject(), "$top"))
     {
-        if (!reference || plist_get_node_type(reference) != PLIST_UID)
-            throw InvalidGesture("a value is not an object reference");
-        uint64_t index = 0;
-        plist_get_uid_val(reference, &index);
-        if (index >= m_objects.size())
-            throw InvalidGesture("dangling object reference");
-        return index == 0 ? nullptr : m_objects[index];
+        auto table = child(m_list.topObject(), "$objects");
+        auto objects = table ? m_list.arrayItems(*table, m_list.objectCount()) : std::nullopt;
+        if (!objects)
+            throw InvalidGesture("missing or mistyped \"$objects\"");
+        m_objects = std::move(*objects);
     }
 
-    plist_t instance(plist_t reference, const char* className) const
+    Object top() const { return m_top; }
+
+    // A dictionary's value for `key`; a missing value reads as the "$null" reference.
+    std::optional<Object> child(Object dictionary, const char* key) const
     {
-        plist_t object = resolve(reference);
-        if (!object || plist_get_node_type(object) != PLIST_DICT)
+        return m_list.valueForKey(dictionary, key);
+    }
+
+    Object childOfType(Object dictionary, const char* key) const
+    {
+        auto found = child(dictionary, key);
+        if (!found || !m_list.isDictionary(*found))
+            throw InvalidGesture(std::string("missing or mistyped \"") + key + "\"");
+        return *found;
+    }
+
+    // Nothing for the "$null" reference (index 0).
+    std::optional<Object> resolve(std::optional<Object> reference) const
+    {
+        auto index = reference ? m_list.uid(*reference) : std::nullopt;
+        if (!index)
+            throw InvalidGesture("a value is not an object reference");
+        if (*index >= m_objects.size())
+            throw InvalidGesture("dangling object reference");
+        if (*index == 0)
+            return std::nullopt;
+        return m_objects[*index];
+    }
+
+    Object instance(std::optional<Object> reference, const char* className) const
+    {
+        auto object = resolve(reference);
+        if (!object || !m_list.isDictionary(*object))
             throw InvalidGesture(std::string("expected a ") + className);
-        plist_t description = resolve(plist_dict_get_item(object, "$class"));
-        if (!isClass(description, className))
+        if (!isClass(resolve(child(*object, "$class")), className))
             throw InvalidGesture(std::string("expected a ") + className);
-        return object;
+        return *object;
     }
 
     // A text is stored plainly, or as a string object holding "NS.string".
-    std::optional<std::string> string(plist_t reference) const
+    std::optional<std::string> string(std::optional<Object> reference) const
     {
-        plist_t object = resolve(reference);
+        auto object = resolve(reference);
         if (!object)
             return std::nullopt;
-        if (plist_get_node_type(object) == PLIST_DICT)
-            object = childOfType(object, "NS.string", PLIST_STRING);
-        if (plist_get_node_type(object) != PLIST_STRING)
-            throw InvalidGesture("expected a string");
-        uint64_t length = 0;
-        const char* text = plist_get_string_ptr(object, &length);
-        std::string_view view(text, length);
+        if (m_list.isDictionary(*object)) {
+            object = child(*object, "NS.string");
+            if (!object || !m_list.text(*object))
+                throw InvalidGesture("missing or mistyped \"NS.string\"");
+        }
+        auto text = m_list.text(*object);
         // Such a text could not be written as JSON or saved again unchanged: a NUL would
         // cut it short, and the gesture would take the place of another.
-        if (!isValidUtf8(view))
+        if (!text)
+            throw InvalidGesture("expected a string");
+        if (!isValidUtf8(*text))
             throw InvalidGesture("a text is not valid UTF-8");
-        if (view.find('\0') != std::string_view::npos)
+        if (text->find('\0') != std::string::npos)
             throw InvalidGesture("a text holds a NUL character");
-        return std::string(view);
+        return text;
     }
 
     // The items of an array object ("NS.objects"), at most `limit` of them.
-    std::vector<plist_t> arrayItems(plist_t reference, uint32_t limit) const
+    std::vector<Object> arrayItems(std::optional<Object> reference, uint64_t limit) const
     {
-        plist_t object = resolve(reference);
-        if (!object || plist_get_node_type(object) != PLIST_DICT)
+        auto object = resolve(reference);
+        if (!object || !m_list.isDictionary(*object))
             throw InvalidGesture("expected an array");
-        plist_t items = childOfType(object, "NS.objects", PLIST_ARRAY);
-        if (plist_array_get_size(items) > limit)
+        return listOf(*object, "NS.objects", limit);
+    }
+
+    // A list kept directly in a dictionary, as the root's keys and objects are.
+    std::vector<Object> listOf(Object dictionary, const char* key, uint64_t limit) const
+    {
+        auto items = child(dictionary, key);
+        if (!items || !m_list.isArray(*items))
+            throw InvalidGesture(std::string("missing or mistyped \"") + key + "\"");
+        auto bounded = m_list.arrayItems(*items, limit);
+        if (!bounded)
             throw InvalidGesture("too many items");
-        return scriblo::arrayItems(items);
+        return std::move(*bounded);
+    }
+
+    float coordinate(Object point, const char* key) const
+    {
+        auto node = child(point, key);
+        std::optional<double> value = node ? m_list.real(*node) : std::nullopt;
+        if (!value && node) {
+            if (auto integer = m_list.integer(*node))
+                value = double(*integer);
+        }
+        if (!value)
+            throw InvalidGesture(std::string("point without \"") + key + "\"");
+        if (!Gesture::isValidCoordinate(*value))
+            throw InvalidGesture("coordinate is not a number within ±1e6");
+        return float(*value);
+    }
+
+    int32_t strokeIdentifier(Object point) const
+    {
+        auto node = child(point, "strokeId");
+        auto value = node ? m_list.integer(*node) : std::nullopt;
+        if (!value)
+            throw InvalidGesture("missing or mistyped \"strokeId\"");
+        if (*value < INT32_MIN || *value > INT32_MAX)
+            throw InvalidGesture("stroke identifier out of range");
+        return int32_t(*value);
     }
 
 private:
     // Every point shares one class entry, so each entry is checked once.
-    bool isClass(plist_t description, const char* className) const
+    bool isClass(std::optional<Object> description, const char* className) const
     {
         for (const auto& [checked, name] : m_checkedClasses) {
             if (checked == description)
                 return name == className;
         }
-        if (!description || plist_get_node_type(description) != PLIST_DICT)
+        if (!description || !m_list.isDictionary(*description))
             throw InvalidGesture("object without a class");
-        uint64_t length = 0;
-        const char* text = plist_get_string_ptr(childOfType(description, "$classname", PLIST_STRING), &length);
-        m_checkedClasses.emplace_back(description, std::string(text, length));
+        auto name = child(*description, "$classname");
+        auto text = name ? m_list.text(*name) : std::nullopt;
+        if (!text)
+            throw InvalidGesture("missing or mistyped \"$classname\"");
+        m_checkedClasses.emplace_back(description, std::move(*text));
         return m_checkedClasses.back().second == className;
     }
 
-    std::vector<plist_t> m_objects;
-    mutable std::vector<std::pair<plist_t, std::string>> m_checkedClasses;
+    const BinaryPropertyListReader& m_list;
+    Object m_top;
+    std::vector<Object> m_objects;
+    mutable std::vector<std::pair<std::optional<Object>, std::string>> m_checkedClasses;
 };
 
-float coordinate(plist_t point, const char* key)
+GestureStroke decodeStroke(const ObjectReader& reader, ObjectReader::Object reference, int32_t& pointBudget)
 {
-    plist_t node = plist_dict_get_item(point, key);
-    double value = 0;
-    if (node && plist_get_node_type(node) == PLIST_REAL) {
-        plist_get_real_val(node, &value);
-    } else if (node && plist_get_node_type(node) == PLIST_UINT) {
-        uint64_t bits = 0;
-        plist_get_uint_val(node, &bits);
-        value = double(int64_t(bits));
-    } else {
-        throw InvalidGesture(std::string("point without \"") + key + "\"");
-    }
-    if (!Gesture::isValidCoordinate(value))
-        throw InvalidGesture("coordinate is not a number within ±1e6");
-    return float(value);
-}
-
-int32_t strokeIdentifier(plist_t point)
-{
-    uint64_t bits = 0;
-    plist_get_uint_val(childOfType(point, "strokeId", PLIST_UINT), &bits);
-    int64_t value = int64_t(bits);
-    if (value < INT32_MIN || value > INT32_MAX)
-        throw InvalidGesture("stroke identifier out of range");
-    return int32_t(value);
-}
-
-GestureStroke decodeStroke(const ObjectReader& reader, plist_t reference, int32_t& pointBudget)
-{
-    plist_t stroke = reader.instance(reference, "GestureStroke");
-    auto items = reader.arrayItems(plist_dict_get_item(stroke, "points"), uint32_t(pointBudget));
+    auto stroke = reader.instance(reference, "GestureStroke");
+    auto items = reader.arrayItems(reader.child(stroke, "points"), uint64_t(pointBudget));
     if (items.empty())
         throw InvalidGesture("a stroke has no points");
     pointBudget -= int32_t(items.size());
     std::vector<GesturePoint> points;
     points.reserve(items.size());
-    for (plist_t item : items) {
-        plist_t point = reader.instance(item, "GesturePoint");
-        points.emplace_back(coordinate(point, "x"), coordinate(point, "y"), strokeIdentifier(point));
+    for (auto item : items) {
+        auto point = reader.instance(item, "GesturePoint");
+        points.emplace_back(reader.coordinate(point, "x"), reader.coordinate(point, "y"), reader.strokeIdentifier(point));
     }
     return GestureStroke(std::move(points));
 }
 
 // The checks that decide whether a stored entry is a usable gesture: an identity, at
 // least one stroke, and no more than the store ever accepts.
-Gesture decodeGesture(const ObjectReader& reader, plist_t reference)
+Gesture decodeGesture(const ObjectReader& reader, ObjectReader::Object reference)
 {
-    plist_t object = reader.instance(reference, "Gesture");
-    auto identity = reader.string(plist_dict_get_item(object, "identity"));
+    auto object = reader.instance(reference, "Gesture");
+    auto identity = reader.string(reader.child(object, "identity"));
     if (!identity)
         throw InvalidGesture("gesture without identity");
-    plist_t strokeReference = plist_dict_get_item(object, "strokes");
+    auto strokeReference = reader.child(object, "strokes");
     if (!strokeReference || !reader.resolve(strokeReference))
         throw InvalidGesture("gesture without strokes");
-    auto items = reader.arrayItems(strokeReference, uint32_t(Gesture::maximumStrokeCount));
+    auto items = reader.arrayItems(strokeReference, uint64_t(Gesture::maximumStrokeCount));
     if (items.empty())
         throw InvalidGesture("gesture with an empty stroke list");
     int32_t pointBudget = Gesture::maximumPointCount;
     std::vector<GestureStroke> strokes;
-    for (plist_t item : items)
+    for (auto item : items)
         strokes.push_back(decodeStroke(reader, item, pointBudget));
     return Gesture(std::move(*identity), std::move(strokes));
 }
 
-PlistPointer parse(const Data& data)
+BinaryPropertyListReader open(const Data& data)
 {
     if (data.size() > KeyedUnarchiver::maximumArchiveSize)
         throw InvalidGesture("archive is too large");
-    auto archive = parsePropertyList(data.data(), data.size());
-    if (!archive)
-        throw InvalidGesture(archive.error());
-    if (plist_get_node_type(archive->get()) != PLIST_DICT)
+    auto list = BinaryPropertyListReader::open(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+    if (!list)
+        throw InvalidGesture(list.error());
+    if (!list->isDictionary(list->topObject()))
         throw InvalidGesture("not a property list");
-    return std::move(*archive);
+    return std::move(*list);
 }
+
 }
 
 KeyedUnarchiver::Result KeyedUnarchiver::unarchiveGestures(const Data& data)
 {
     Result result;
     try {
-        PlistPointer archive = parse(data);
-        ObjectReader reader(childOfType(archive.get(), "$objects", PLIST_ARRAY));
-        plist_t top = childOfType(archive.get(), "$top", PLIST_DICT);
-        plist_t root = reader.resolve(plist_dict_get_item(top, "root"));
-        if (!root || plist_get_node_type(root) != PLIST_DICT)
+        BinaryPropertyListReader list = open(data);
+        ObjectReader reader(list);
+        auto root = reader.resolve(reader.child(reader.top(), "root"));
+        if (!root || !list.isDictionary(*root))
             throw InvalidGesture("root is not a dictionary");
-        auto keys = arrayItems(childOfType(root, "NS.keys", PLIST_ARRAY));
-        auto values = arrayItems(childOfType(root, "NS.objects", PLIST_ARRAY));
+        auto keys = reader.listOf(*root, "NS.keys", list.objectCount());
+        auto values = reader.listOf(*root, "NS.objects", list.objectCount());
         if (keys.size() != values.size())
             throw InvalidGesture("keys and values differ in number");
         GestureDictionary gestures;

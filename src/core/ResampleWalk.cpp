@@ -2,9 +2,6 @@
 
 #include "core/TemplatePipeline.h"
 
-#include <array>
-#include <optional>
-
 namespace scriblo {
 
 ResampleWalk::ResampleWalk(const GestureStroke& stroke)
@@ -29,7 +26,7 @@ ResampleWalk::ResampleWalk(const GestureStroke& stroke)
         m_distance = m_segments[1];
 }
 
-void ResampleWalk::step()
+[[gnu::always_inline]] inline void ResampleWalk::step()
 {
     if (!(m_travelled + m_distance > m_interval)) {
         // Drawn points short of the interval only add to the distance travelled, so a
@@ -64,29 +61,38 @@ GestureStroke ResampleWalk::finish() &&
     return GestureStroke(std::move(m_resampled));
 }
 
+GestureStroke ResampleWalk::resample(const GestureStroke& stroke)
+{
+    ResampleWalk walk(stroke);
+    while (!walk.isDone())
+        walk.step();
+    return std::move(walk).finish();
+}
+
 std::vector<GestureStroke> ResampleWalk::resampleStrokes(const std::vector<GestureStroke>& strokes)
 {
+    // A walk is a chain of dependent steps; four in turn keep the processor busy.
     constexpr size_t interleaved = 4;
     std::vector<GestureStroke> resampled;
     resampled.reserve(strokes.size());
-    for (size_t first = 0; first < strokes.size(); first += interleaved) {
-        std::array<std::optional<ResampleWalk>, interleaved> walks;
-        for (size_t k = 0; k < interleaved && first + k < strokes.size(); ++k)
-            walks[k].emplace(strokes[first + k]);
-        for (bool stepped = true; stepped;) {
-            stepped = false;
-            for (auto& walk : walks) {
-                if (walk && !walk->isDone()) {
-                    walk->step();
-                    stepped = true;
-                }
-            }
+    size_t first = 0;
+    // Whole groups step together with no checks between the walks while all go on.
+    for (; first + interleaved <= strokes.size(); first += interleaved) {
+        ResampleWalk a(strokes[first]), b(strokes[first + 1]), c(strokes[first + 2]), d(strokes[first + 3]);
+        while (!a.isDone() && !b.isDone() && !c.isDone() && !d.isDone()) {
+            a.step();
+            b.step();
+            c.step();
+            d.step();
         }
-        for (auto& walk : walks) {
-            if (walk)
-                resampled.push_back(std::move(*walk).finish());
+        for (ResampleWalk* walk : { &a, &b, &c, &d }) {
+            while (!walk->isDone())
+                walk->step();
+            resampled.push_back(std::move(*walk).finish());
         }
     }
+    for (; first < strokes.size(); ++first)
+        resampled.push_back(resample(strokes[first]));
     return resampled;
 }
 

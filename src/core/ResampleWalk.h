@@ -22,15 +22,18 @@ public:
 
     explicit ResampleWalk(const GestureStroke& stroke);
 
-    bool isDone() const { return m_done; }
-    void step();
     // The walked points, filled up to 160 with copies of the last drawn point.
-    GestureStroke finish() &&;
-
+    static GestureStroke resample(const GestureStroke& stroke);
     // Resamples every stroke, several walks at a time.
     static std::vector<GestureStroke> resampleStrokes(const std::vector<GestureStroke>& strokes);
 
 private:
+    bool isDone() const { return m_done; }
+    // Made inline where the walks run: a step is short, and a call would save and restore
+    // registers at every placed point.
+    void step();
+    GestureStroke finish() &&;
+
     const std::vector<GesturePoint>& m_points;
     // Each drawn segment is measured once, for the length and for its first examination.
     std::vector<float> m_segments;

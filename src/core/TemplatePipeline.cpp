@@ -6,6 +6,10 @@
 #include <cmath>
 #include <limits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace scriblo::pipeline {
 
 float strokeLength(const GestureStroke& stroke)
@@ -19,10 +23,7 @@ float strokeLength(const GestureStroke& stroke)
 
 GestureStroke resampleStroke(const GestureStroke& stroke)
 {
-    ResampleWalk walk(stroke);
-    while (!walk.isDone())
-        walk.step();
-    return std::move(walk).finish();
+    return ResampleWalk::resample(stroke);
 }
 
 BoundingBox strokeBoundingBox(const GestureStroke& stroke)
@@ -66,6 +67,26 @@ public:
 
     float x(float x) const { return m_uniform ? x * m_factor : float(double(x) * m_xFactor); }
     float y(float y) const { return m_uniform ? y * m_factor : float(double(y) * m_yFactor); }
+
+    // Every point with the choice of factors made once, and the coordinates' sums.
+    void scale(const std::vector<GesturePoint>& points, float* x, float* y, float& sumX, float& sumY) const
+    {
+        if (m_uniform) {
+            for (size_t i = 0; i < points.size(); ++i) {
+                x[i] = points[i].x() * m_factor;
+                y[i] = points[i].y() * m_factor;
+                sumX += x[i];
+                sumY += y[i];
+            }
+            return;
+        }
+        for (size_t i = 0; i < points.size(); ++i) {
+            x[i] = float(double(points[i].x()) * m_xFactor);
+            y[i] = float(double(points[i].y()) * m_yFactor);
+            sumX += x[i];
+            sumY += y[i];
+        }
+    }
 
 private:
     bool m_uniform { false };
@@ -128,26 +149,29 @@ GesturePoint strokeStartUnitVector(const float* x, const float* y, size_t count)
     return startUnitVector(x, y, count);
 }
 
+// Four values at a time, each rounded exactly as on its own.
+static void subtract(float* values, size_t count, float amount)
+{
+    size_t i = 0;
+#if defined(__SSE2__)
+    __m128 amounts = _mm_set1_ps(amount);
+    for (; i + 4 <= count; i += 4)
+        _mm_storeu_ps(values + i, _mm_sub_ps(_mm_loadu_ps(values + i), amounts));
+#endif
+    for (; i < count; ++i)
+        values[i] -= amount;
+}
+
 void normalizeResampledStroke(const GestureStroke& resampled, float* x, float* y)
 {
-    SquareScaling scaling(strokeBoundingBox(resampled));
     const auto& points = resampled.points();
     float sumX = 0;
     float sumY = 0;
-    for (size_t i = 0; i < points.size(); ++i) {
-        x[i] = scaling.x(points[i].x());
-        y[i] = scaling.y(points[i].y());
-        sumX += x[i];
-        sumY += y[i];
-    }
+    SquareScaling(strokeBoundingBox(resampled)).scale(points, x, y, sumX, sumY);
     // The centroid of the scaled points, as strokeCentroid takes it.
     float count = float(points.size());
-    float centroidX = sumX / count;
-    float centroidY = sumY / count;
-    for (size_t i = 0; i < points.size(); ++i) {
-        x[i] -= centroidX;
-        y[i] -= centroidY;
-    }
+    subtract(x, points.size(), sumX / count);
+    subtract(y, points.size(), sumY / count);
 }
 
 GestureStroke normalizeResampledStroke(GestureStroke resampled)

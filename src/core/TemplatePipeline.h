@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+#if defined(__SSE__)
+#include <xmmintrin.h>
+#endif
+
 // The preprocessing steps shared by templates and candidates. Every step makes new
 // points and rounds each float operation on its own, so results are reproducible to the
 // last bit on any conforming compiler (the core is built without contraction).
@@ -39,15 +43,25 @@ inline int64_t truncateToInteger(float value)
 // Not the Euclidean distance: both differences are truncated to whole units first.
 // The sum of squares is taken in unsigned 64 bits so that no input can overflow it:
 // two squares of INT32_MIN add up to 2^63.
+inline int64_t truncateDifference(float value)
+{
+#if defined(__SSE__)
+    // The processor's own truncation: one instruction on the resampling walk's chain.
+    return _mm_cvtt_ss2si(_mm_set_ss(value));
+#else
+    return truncateToInteger(value);
+#endif
+}
+
 inline float pointDistance(float px, float py, float qx, float qy)
 {
-    int64_t dx = truncateToInteger(qx - px);
-    int64_t dy = truncateToInteger(qy - py);
+    int64_t dx = truncateDifference(qx - px);
+    int64_t dy = truncateDifference(qy - py);
     uint64_t sum = uint64_t(dx * dx) + uint64_t(dy * dy);
     // Below 2^24 the sum is an exact float and its float root equals the narrowed double
     // root, and the float root is the shorter step in the resampling walk's chain.
     if (sum < (uint64_t(1) << 24))
-        return __builtin_sqrtf(float(sum));
+        return __builtin_sqrtf(float(int32_t(sum)));
     return float(__builtin_sqrt(double(sum)));
 }
 

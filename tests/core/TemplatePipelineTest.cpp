@@ -173,3 +173,25 @@ TEST(UnistrokesTest, directionBitsReverseStrokesFromTheLowestBit)
     EXPECT_EQ(threeStrokes.templates().size(), 48u);
     EXPECT_EQ(threeStrokes.templates()[8].originalStroke().pointAtIndex(0).x(), 5);
 }
+
+// A store's templates must fit in memory: they refer to the drawn strokes instead of
+// copying them, lie back to back in one block, and outlive the gesture they came from.
+TEST(TemplatePipelineTest, templatesShareTheDrawnStrokesAndOneBlock)
+{
+    GestureTemplate kept;
+    {
+        Gesture gesture("two", { straightLine(20, 5), straightLine(30, 2) });
+        gesture.generateTemplates();
+        const TemplateSet& templates = gesture.templates();
+        ASSERT_EQ(templates.size(), 8u);
+        EXPECT_EQ(&templates.source()->front(), &gesture.strokes().front());
+        for (size_t t = 1; t < templates.size(); ++t)
+            EXPECT_EQ(templates.xs(t), templates.ys(t - 1) + templates.pointCount(t - 1));
+        kept = templates[5];
+        Gesture copy = gesture.copy();
+        EXPECT_EQ(&copy.strokes(), &gesture.strokes());
+        EXPECT_TRUE(copy.templates().empty());
+    }
+    EXPECT_EQ(kept.stroke(), kept.copy().stroke());
+    EXPECT_EQ(kept.originalStroke().pointCount(), 50);
+}
