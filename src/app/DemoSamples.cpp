@@ -3,7 +3,6 @@
 #include "core/GestureRecognitionModel.h"
 #include "launch/Settings.h"
 #include "platform/PropertyListUserDefaults.h"
-#include "setup/GestureSetupController.h"
 
 #include <cmath>
 #include <fstream>
@@ -78,8 +77,6 @@ Expected<size_t> writeStore(const std::filesystem::path& store)
         return *failure;
     preferences.setBool(true, Settings::multitouchOptionKey);
     preferences.setInteger(readingDelayMilliseconds, Settings::readingDelayTimeKey);
-    // The once-ever notice would stop the tour of the segments on a modal box.
-    preferences.setBool(true, GestureSetupController::shownCustomScriptsAlertKey);
     if (!preferences.synchronize())
         return Failure { "cannot write the settings to " + store.string() };
     GestureRecognitionModel model(preferences);

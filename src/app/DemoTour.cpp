@@ -12,10 +12,12 @@
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -85,7 +87,28 @@ bool DemoTour::showSegment(int segment)
         return false;
     QString label = picker->label(segment);
     m_narrator.say(QStringLiteral("segment: ") + label);
+    if (m_setup.showingCustomScriptsAlert() && !dismissScriptsNotice())
+        return false;
     return screenshot(QStringLiteral("setup-") + label.toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
+}
+
+bool DemoTour::dismissScriptsNotice()
+{
+    QMessageBox* notice = nullptr;
+    if (!waitFor([&] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
+                    notice = box;
+            return notice != nullptr;
+        }, QStringLiteral("the scripts notice")))
+        return false;
+    m_narrator.say(QStringLiteral("notice shown: ") + notice->text());
+    QAbstractButton* cool = notice->buttons().value(0);
+    if (!cool || !screenshot(QStringLiteral("setup-scripts-notice")) || !click(cool)
+        || !waitFor([&] { return !m_setup.showingCustomScriptsAlert(); }, QStringLiteral("the notice to close")))
+        return false;
+    m_narrator.say(QStringLiteral("notice dismissed with ") + cool->text());
+    return true;
 }
 
 bool DemoTour::switchToMouseDrawing()

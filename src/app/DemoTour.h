@@ -37,6 +37,8 @@ private:
     bool recognise();
     bool openSetupWindow();
     bool showSegment(int segment);
+    // The once-ever notice the first look at the scripts brings up.
+    bool dismissScriptsNotice();
     bool switchToMouseDrawing();
     bool selectTarget(const std::string& identity);
     bool assignDrawnGesture();
