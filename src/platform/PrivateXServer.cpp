@@ -6,6 +6,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <csignal>
+
 #include <unistd.h>
 
 // After the Qt headers, which Xlib's macros would break.
@@ -19,12 +22,28 @@ constexpr int attempts = 8;
 constexpr int pollsUntilReady = 100;
 constexpr useconds_t pollInterval = 50 * 1000;
 
-// Another server holds a display number while its socket or lock file exists. Several
-// runs may pick at once, so the start still fails over to the next number.
+// Another server holds a display number while its lock file names a live process. A
+// server that was killed leaves the file behind, and the next one on that number
+// replaces it; counting such files as taken ran out of numbers after a few hundred
+// runs. Several runs may pick at once, so the start still fails over to the next number.
 bool displayTaken(int number)
 {
-    return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))
-        || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number));
+    QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(number));
+    if (!lock.open(QIODevice::ReadOnly))
+        return false;
+    bool readable = false;
+    pid_t owner = lock.read(64).trimmed().toInt(&readable);
+    return !readable || owner <= 0 || kill(owner, 0) == 0 || errno == EPERM;
+}
+
+// Asked to end, a server removes its lock file and socket; killed, it leaves them.
+void stop(QProcess& server)
+{
+    server.terminate();
+    if (!server.waitForFinished(3000)) {
+        server.kill();
+        server.waitForFinished();
+    }
 }
 
 }
@@ -52,8 +71,7 @@ PrivateXServer::PrivateXServer(std::unique_ptr<QProcess> server, QString display
 
 PrivateXServer::~PrivateXServer()
 {
-    m_server->kill();
-    m_server->waitForFinished();
+    stop(*m_server);
 }
 
 // Polls for the server to accept connections rather than passing it a descriptor to
@@ -74,8 +92,7 @@ std::unique_ptr<QProcess> PrivateXServer::tryDisplay(int number, const QString& 
             usleep(pollInterval);
         }
     }
-    server->kill();
-    server->waitForFinished();
+    stop(*server);
     return nullptr;
 }
 

@@ -11,7 +11,7 @@ class QProcess;
 namespace scriblo {
 
 // A virtual X server (Xvfb) of this process's own, on a display number nobody uses;
-// it is killed when this object goes, or with this process.
+// it ends when this object goes (taking its lock file with it), or with this process.
 class PrivateXServer {
 public:
     // `screenSize` as Xvfb takes it, "WIDTHxHEIGHTxDEPTH". Fails when Xvfb is not
