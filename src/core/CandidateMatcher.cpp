@@ -1,25 +1,13 @@
 #include "core/CandidateMatcher.h"
 
 #include "core/AngleSearchTree.h"
+#include "core/ProcessorFeatures.h"
 #include "core/TemplatePipeline.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace scriblo {
-
-namespace {
-
-bool supportsAvx2()
-{
-#if defined(SCRIBLO_AVX2_KERNEL)
-    return __builtin_cpu_supports("avx2");
-#else
-    return false;
-#endif
-}
-
-}
 
 std::vector<CandidateMatcher::Kernel> CandidateMatcher::availableKernels()
 {

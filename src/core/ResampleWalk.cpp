@@ -1,8 +1,20 @@
 #include "core/ResampleWalk.h"
 
+#include "core/ProcessorFeatures.h"
+#include "core/ResampleLanes.h"
 #include "core/TemplatePipeline.h"
 
 namespace scriblo {
+
+float ResampleWalk::measure(const std::vector<GesturePoint>& points, float* segments)
+{
+    float length = 0;
+    for (size_t i = 1; i < points.size(); ++i) {
+        segments[i] = pipeline::pointDistance(points[i - 1], points[i]);
+        length += segments[i];
+    }
+    return length / float(pipeline::resampledPointCount - 1);
+}
 
 ResampleWalk::ResampleWalk(const GestureStroke& stroke)
     : m_points(stroke.points())
@@ -12,12 +24,7 @@ ResampleWalk::ResampleWalk(const GestureStroke& stroke)
         m_done = true;
         return;
     }
-    float length = 0;
-    for (size_t i = 1; i < m_points.size(); ++i) {
-        m_segments[i] = pipeline::pointDistance(m_points[i - 1], m_points[i]);
-        length += m_segments[i];
-    }
-    m_interval = length / float(pipeline::resampledPointCount - 1);
+    m_interval = measure(m_points, m_segments.data());
     m_previous = m_points.front();
     m_resampled.reserve(size_t(pipeline::resampledPointCount));
     m_resampled.push_back(m_previous);
@@ -54,6 +61,8 @@ ResampleWalk::ResampleWalk(const GestureStroke& stroke)
 
 GestureStroke ResampleWalk::finish() &&
 {
+    while (!isDone())
+        step();
     if (!m_points.empty()) {
         while (m_resampled.size() < size_t(pipeline::resampledPointCount))
             m_resampled.push_back(m_points.back());
@@ -63,21 +72,16 @@ GestureStroke ResampleWalk::finish() &&
 
 GestureStroke ResampleWalk::resample(const GestureStroke& stroke)
 {
-    ResampleWalk walk(stroke);
-    while (!walk.isDone())
-        walk.step();
-    return std::move(walk).finish();
+    return ResampleWalk(stroke).finish();
 }
 
-std::vector<GestureStroke> ResampleWalk::resampleStrokes(const std::vector<GestureStroke>& strokes)
+void ResampleWalk::resampleInTurn(const std::vector<GestureStroke>& strokes, size_t first, size_t end,
+                                  std::vector<GestureStroke>& resampled)
 {
     // A walk is a chain of dependent steps; four in turn keep the processor busy.
     constexpr size_t interleaved = 4;
-    std::vector<GestureStroke> resampled;
-    resampled.reserve(strokes.size());
-    size_t first = 0;
     // Whole groups step together with no checks between the walks while all go on.
-    for (; first + interleaved <= strokes.size(); first += interleaved) {
+    for (; first + interleaved <= end; first += interleaved) {
         ResampleWalk a(strokes[first]), b(strokes[first + 1]), c(strokes[first + 2]), d(strokes[first + 3]);
         while (!a.isDone() && !b.isDone() && !c.isDone() && !d.isDone()) {
             a.step();
@@ -85,14 +89,24 @@ std::vector<GestureStroke> ResampleWalk::resampleStrokes(const std::vector<Gestu
             c.step();
             d.step();
         }
-        for (ResampleWalk* walk : { &a, &b, &c, &d }) {
-            while (!walk->isDone())
-                walk->step();
+        for (ResampleWalk* walk : { &a, &b, &c, &d })
             resampled.push_back(std::move(*walk).finish());
-        }
     }
-    for (; first < strokes.size(); ++first)
+    for (; first < end; ++first)
         resampled.push_back(resample(strokes[first]));
+}
+
+std::vector<GestureStroke> ResampleWalk::resampleStrokes(const std::vector<GestureStroke>& strokes)
+{
+    static const bool lanes = supportsAvx2();
+    std::vector<GestureStroke> resampled;
+    resampled.reserve(strokes.size());
+    size_t first = 0;
+    for (; lanes && first + ResampleLanes::width <= strokes.size(); first += ResampleLanes::width) {
+        if (!ResampleLanes::resample(strokes, first, resampled))
+            resampleInTurn(strokes, first, first + ResampleLanes::width, resampled);
+    }
+    resampleInTurn(strokes, first, strokes.size(), resampled);
     return resampled;
 }
 

@@ -22,9 +22,14 @@ public:
 
     explicit ResampleWalk(const GestureStroke& stroke);
 
+    // Measures each drawn segment into `segments[i]` (the distance from point i - 1 to
+    // point i) and gives the interval between placed points.
+    static float measure(const std::vector<GesturePoint>& points, float* segments);
+
     // The walked points, filled up to 160 with copies of the last drawn point.
     static GestureStroke resample(const GestureStroke& stroke);
-    // Resamples every stroke, several walks at a time.
+    // Resamples every stroke, several walks at a time: sixteen in AVX2 lanes where the
+    // processor has them, else four in turn.
     static std::vector<GestureStroke> resampleStrokes(const std::vector<GestureStroke>& strokes);
 
 private:
@@ -32,7 +37,10 @@ private:
     // Made inline where the walks run: a step is short, and a call would save and restore
     // registers at every placed point.
     void step();
+    // Walks whatever is left, then fills up to the resampled count.
     GestureStroke finish() &&;
+    static void resampleInTurn(const std::vector<GestureStroke>& strokes, size_t first, size_t end,
+                               std::vector<GestureStroke>& resampled);
 
     const std::vector<GesturePoint>& m_points;
     // Each drawn segment is measured once, for the length and for its first examination.

@@ -1,0 +1,218 @@
+#include "core/ResampleLanes.h"
+
+#include "core/ResampleWalk.h"
+#include "core/TemplatePipeline.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+#ifdef __AVX2__
+#include <immintrin.h>
+#endif
+
+namespace scriblo {
+
+#ifdef __AVX2__
+
+namespace {
+
+constexpr int lanes = 8;
+constexpr int groups = int(ResampleLanes::width) / lanes;
+// Far above the 160 a walk places; a lane that reaches it leaves the walks to the lone
+// walk, which knows where to stop.
+constexpr int32_t capacity = 2 * pipeline::resampledPointCount;
+// Truncated differences under this square exactly; sums of two squares under 2^24 are
+// exact, and their float root is the lone walk's distance.
+constexpr float smallDifference = 4096.0f;
+constexpr float exactSum = 16777216.0f;
+
+// The walks' drawn points, walk after walk, `stride` entries each, and the points they
+// place, `capacity` entries each. A lane reads only entries its own walk has written.
+struct Walks {
+    explicit Walks(size_t stride)
+        : x(std::make_unique_for_overwrite<float[]>(ResampleLanes::width * stride))
+        , y(std::make_unique_for_overwrite<float[]>(ResampleLanes::width * stride))
+        , ids(std::make_unique_for_overwrite<int32_t[]>(ResampleLanes::width * stride))
+        , segments(std::make_unique_for_overwrite<float[]>(ResampleLanes::width * stride))
+        , placed(std::make_unique_for_overwrite<GesturePoint[]>(ResampleLanes::width * size_t(capacity)))
+    {
+    }
+    std::unique_ptr<float[]> x;
+    std::unique_ptr<float[]> y;
+    std::unique_ptr<int32_t[]> ids;
+    std::unique_ptr<float[]> segments;
+    std::unique_ptr<GesturePoint[]> placed;
+    std::array<int32_t, ResampleLanes::width> placedCounts {};
+};
+
+// Eight walks, one a lane, each in the state a lone ResampleWalk would be in.
+class LaneWalk {
+public:
+    LaneWalk(const Walks& walks, int group, const int32_t* bases, const int32_t* counts, const float* intervals)
+        : m_group(group)
+        , m_base(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(bases + group * lanes)))
+        , m_count(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(counts + group * lanes)))
+        , m_lastIndex(_mm256_sub_epi32(m_count, _mm256_set1_epi32(1)))
+        , m_interval(_mm256_loadu_ps(intervals + group * lanes))
+        , m_next(_mm256_set1_epi32(1))
+        , m_travelled(_mm256_setzero_ps())
+        , m_distance(_mm256_i32gather_ps(walks.segments.get(), _mm256_add_epi32(m_base, m_next), 4))
+        , m_previousX(_mm256_i32gather_ps(walks.x.get(), m_base, 4))
+        , m_previousY(_mm256_i32gather_ps(walks.y.get(), m_base, 4))
+        , m_previousId(_mm256_i32gather_epi32(walks.ids.get(), m_base, 4))
+        , m_active(_mm256_castsi256_ps(_mm256_set1_epi32(-1)))
+    {
+    }
+
+    bool active() const { return _mm256_movemask_ps(m_active) != 0; }
+
+    // One step of each lane still walking: it places a point or passes a drawn one.
+    // False where a lane met a distance the lanes cannot take exactly, or overran.
+    [[gnu::always_inline]] bool step(Walks& walks)
+    {
+        __m256 reached = _mm256_add_ps(m_travelled, m_distance);
+        __m256 placing = _mm256_and_ps(_mm256_cmp_ps(reached, m_interval, _CMP_GT_OQ), m_active);
+        __m256 passing = _mm256_andnot_ps(placing, m_active);
+        // Finished lanes stay on their last drawn point, inside their own entries.
+        __m256i at = _mm256_add_epi32(m_base, _mm256_min_epi32(m_next, m_lastIndex));
+        __m256 nextX = _mm256_i32gather_ps(walks.x.get(), at, 4);
+        __m256 nextY = _mm256_i32gather_ps(walks.y.get(), at, 4);
+
+        // Placing, as the lone walk places and then measures on to the drawn point.
+        __m256 t = _mm256_div_ps(_mm256_sub_ps(m_interval, m_travelled), m_distance);
+        __m256 placedX = _mm256_add_ps(m_previousX, _mm256_mul_ps(_mm256_sub_ps(nextX, m_previousX), t));
+        __m256 placedY = _mm256_add_ps(m_previousY, _mm256_mul_ps(_mm256_sub_ps(nextY, m_previousY), t));
+        __m256 dx = _mm256_round_ps(_mm256_sub_ps(nextX, placedX), _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
+        __m256 dy = _mm256_round_ps(_mm256_sub_ps(nextY, placedY), _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
+        __m256 sum = _mm256_add_ps(_mm256_mul_ps(dx, dx), _mm256_mul_ps(dy, dy));
+        __m256 placedDistance = _mm256_sqrt_ps(sum);
+        // NaN differences and sums fail the comparisons, and so count as inexact.
+        __m256 exact = _mm256_and_ps(_mm256_cmp_ps(sum, _mm256_set1_ps(exactSum), _CMP_LT_OQ),
+                                     _mm256_and_ps(_mm256_cmp_ps(magnitude(dx), _mm256_set1_ps(smallDifference), _CMP_LT_OQ),
+                                                   _mm256_cmp_ps(magnitude(dy), _mm256_set1_ps(smallDifference), _CMP_LT_OQ)));
+        if (_mm256_movemask_ps(_mm256_andnot_ps(exact, placing)) || !keep(walks, placing, placedX, placedY))
+            return false;
+
+        // Passing adds the segment passed and stands on the drawn point reached, as the
+        // lone walk's inner loop does.
+        __m256i nextId = _mm256_i32gather_epi32(walks.ids.get(), at, 4);
+        __m256i following = _mm256_add_epi32(m_next, _mm256_set1_epi32(1));
+        __m256 finished = _mm256_and_ps(passing, _mm256_castsi256_ps(_mm256_cmpeq_epi32(following, m_count)));
+        __m256 followingSegment = _mm256_i32gather_ps(
+            walks.segments.get(), _mm256_add_epi32(m_base, _mm256_min_epi32(following, m_lastIndex)), 4);
+
+        m_travelled = _mm256_blendv_ps(_mm256_blendv_ps(m_travelled, _mm256_setzero_ps(), placing), reached, passing);
+        m_distance = _mm256_blendv_ps(_mm256_blendv_ps(m_distance, placedDistance, placing), followingSegment, passing);
+        m_previousX = _mm256_blendv_ps(_mm256_blendv_ps(m_previousX, placedX, placing), nextX, passing);
+        m_previousY = _mm256_blendv_ps(_mm256_blendv_ps(m_previousY, placedY, placing), nextY, passing);
+        __m256i passingInts = _mm256_castps_si256(passing);
+        m_previousId = _mm256_blendv_epi8(m_previousId, nextId, passingInts);
+        m_next = _mm256_blendv_epi8(m_next, following, passingInts);
+        m_active = _mm256_andnot_ps(finished, m_active);
+        return true;
+    }
+
+private:
+    static __m256 magnitude(__m256 value) { return _mm256_andnot_ps(_mm256_set1_ps(-0.0f), value); }
+
+    // Adds each placing lane's point to its walk; false when a walk overran.
+    bool keep(Walks& walks, __m256 placing, __m256 x, __m256 y) const
+    {
+        int placingLanes = _mm256_movemask_ps(placing);
+        if (!placingLanes)
+            return true;
+        alignas(32) std::array<float, lanes> xs, ys;
+        alignas(32) std::array<int32_t, lanes> ids;
+        _mm256_store_ps(xs.data(), x);
+        _mm256_store_ps(ys.data(), y);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(ids.data()), m_previousId);
+        for (; placingLanes; placingLanes &= placingLanes - 1) {
+            int lane = __builtin_ctz(unsigned(placingLanes));
+            size_t walk = size_t(m_group * lanes + lane);
+            int32_t& count = walks.placedCounts[walk];
+            if (count == capacity)
+                return false;
+            walks.placed[walk * size_t(capacity) + size_t(count++)] =
+                GesturePoint(xs[size_t(lane)], ys[size_t(lane)], ids[size_t(lane)]);
+        }
+        return true;
+    }
+
+    const int m_group;
+    const __m256i m_base;
+    const __m256i m_count;
+    const __m256i m_lastIndex;
+    const __m256 m_interval;
+    __m256i m_next;
+    __m256 m_travelled;
+    __m256 m_distance;
+    __m256 m_previousX;
+    __m256 m_previousY;
+    __m256i m_previousId;
+    __m256 m_active;
+};
+
+}
+
+bool ResampleLanes::resample(const std::vector<GestureStroke>& strokes, size_t first, std::vector<GestureStroke>& resampled)
+{
+    size_t stride = 0;
+    for (size_t walk = 0; walk < width; ++walk) {
+        size_t count = strokes[first + walk].points().size();
+        if (count < 2)
+            return false;
+        stride = std::max(stride, count);
+    }
+    Walks walks(stride);
+    std::array<float, width> intervals;
+    std::array<int32_t, width> counts;
+    std::array<int32_t, width> bases;
+    for (size_t walk = 0; walk < width; ++walk) {
+        const auto& points = strokes[first + walk].points();
+        size_t base = walk * stride;
+        for (size_t i = 0; i < points.size(); ++i) {
+            walks.x[base + i] = points[i].x();
+            walks.y[base + i] = points[i].y();
+            walks.ids[base + i] = points[i].strokeId();
+        }
+        intervals[walk] = ResampleWalk::measure(points, walks.segments.get() + base);
+        counts[walk] = int32_t(points.size());
+        bases[walk] = int32_t(base);
+        walks.placed[walk * size_t(capacity)] = points.front();
+        walks.placedCounts[walk] = 1;
+    }
+
+    // Two groups in turn: each step of a group waits on its division and root, which
+    // the other group's step fills.
+    static_assert(groups == 2);
+    LaneWalk a(walks, 0, bases.data(), counts.data(), intervals.data());
+    LaneWalk b(walks, 1, bases.data(), counts.data(), intervals.data());
+    while (a.active() || b.active()) {
+        if (!a.step(walks) || !b.step(walks))
+            return false;
+    }
+
+    for (size_t walk = 0; walk < width; ++walk) {
+        const GesturePoint* placed = walks.placed.get() + walk * size_t(capacity);
+        size_t count = size_t(walks.placedCounts[walk]);
+        std::vector<GesturePoint> points;
+        points.reserve(std::max(count, size_t(pipeline::resampledPointCount)));
+        points.assign(placed, placed + count);
+        if (count < size_t(pipeline::resampledPointCount))
+            points.resize(size_t(pipeline::resampledPointCount), strokes[first + walk].points().back());
+        resampled.emplace_back(std::move(points));
+    }
+    return true;
+}
+
+#else
+
+bool ResampleLanes::resample(const std::vector<GestureStroke>&, size_t, std::vector<GestureStroke>&)
+{
+    return false;
+}
+
+#endif
+
+}
