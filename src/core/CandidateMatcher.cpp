@@ -6,6 +6,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <thread>
+
+#include <sched.h>
 
 namespace scriblo {
 
@@ -88,6 +92,55 @@ std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplate(std::span<c
         }
     }
     return best;
+}
+
+std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplateInParallel(const GestureStroke& candidate,
+                                                                              std::span<const Points> templates,
+                                                                              size_t workers)
+{
+    workers = std::clamp<size_t>(workers, 1, std::max<size_t>(templates.size(), 1));
+    size_t run = (templates.size() + workers - 1) / workers;
+    std::vector<std::optional<Best>> found(workers);
+    std::vector<std::exception_ptr> failures(workers);
+    auto search = [&](size_t worker) {
+        try {
+            size_t first = std::min(worker * run, templates.size());
+            found[worker] = CandidateMatcher(candidate).bestTemplate(templates.subspan(first, std::min(run, templates.size() - first)));
+            if (found[worker])
+                found[worker]->index += first;
+        } catch (...) {
+            failures[worker] = std::current_exception();
+        }
+    };
+    std::vector<std::thread> threads;
+    for (size_t worker = 1; worker < workers; ++worker)
+        threads.emplace_back(search, worker);
+    search(0);
+    for (auto& thread : threads)
+        thread.join();
+    std::optional<Best> best;
+    // Runs in list order, so a later run's equal distance never displaces an earlier one.
+    for (size_t worker = 0; worker < workers; ++worker) {
+        if (failures[worker])
+            std::rethrow_exception(failures[worker]);
+        if (found[worker] && (!best || found[worker]->distance < best->distance))
+            best = found[worker];
+    }
+    return best;
+}
+
+size_t CandidateMatcher::usefulWorkers(size_t templateCount)
+{
+    // A thread costs about what a hundred template searches do; below this many
+    // templates a run would not repay it.
+    constexpr size_t templatesPerWorker = 1024;
+    static const size_t processors = [] {
+        cpu_set_t usable;
+        if (sched_getaffinity(0, sizeof usable, &usable) == 0)
+            return size_t(std::max(CPU_COUNT(&usable), 1));
+        return size_t(std::max(std::thread::hardware_concurrency(), 1u));
+    }();
+    return std::clamp<size_t>(templateCount / templatesPerWorker, 1, processors);
 }
 
 // A template can be passed over when even this bound exceeds the best distance found,

@@ -38,6 +38,13 @@ public:
     // The template with the smallest best-angle distance, the first of equals; nothing
     // for no templates. Templates that provably cannot win are not searched.
     std::optional<Best> bestTemplate(std::span<const Points> templates);
+    // The same winner as bestTemplate, with the templates split into `workers` runs
+    // searched at once, each on a thread of its own but the first.
+    static std::optional<Best> bestTemplateInParallel(const GestureStroke& candidate, std::span<const Points> templates,
+                                                      size_t workers);
+    // How many runs a search of `templateCount` templates is worth splitting into, on the
+    // processors this process may use.
+    static size_t usefulWorkers(size_t templateCount);
     // Writes the best-angle distance of each template, in the templates' order.
     void distancesAtBestAngle(std::span<const Points> templates, std::span<float> distances);
     float distanceAtBestAngle(const GestureStroke& templateStroke);

@@ -137,7 +137,7 @@ std::optional<GestureResult> GestureRecognizer::recognize(const GestureList& ges
         }
     }
     // Among equal distances the first in list order wins, as if searched one by one.
-    auto best = CandidateMatcher(candidate).bestTemplate(searched);
+    auto best = CandidateMatcher::bestTemplateInParallel(candidate, searched, CandidateMatcher::usefulWorkers(searched.size()));
     const Gesture* bestGesture = best ? owners[best->index] : nullptr;
     if (!bestGesture || bestGesture->identity().empty())
         return std::nullopt;

@@ -60,6 +60,39 @@ TEST(CandidateMatcherTest, passingTemplatesOverNeverChangesTheWinner)
     }
 }
 
+// However the templates are split among threads, the winner is the one a single search
+// finds; its twin in a later run ties and must not displace it.
+TEST(CandidateMatcherTest, aSearchSplitAmongThreadsKeepsTheWinnerAndTheFirstOfEquals)
+{
+    DrawingGenerator generator(77);
+    for (int round = 0; round < 40; ++round) {
+        GestureStroke drawn = generator.drawing(1)[0];
+        std::vector<GestureTemplate> templates;
+        for (const auto& copy : turnedCopies(drawn, generator, 30))
+            templates.emplace_back(copy);
+        auto pointsOf = [&] {
+            std::vector<CandidateMatcher::Points> points;
+            for (const auto& gestureTemplate : templates)
+                points.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+            return points;
+        };
+        GestureStroke candidate = GestureTemplate(drawn).stroke();
+        auto alone = CandidateMatcher(candidate).bestTemplate(pointsOf());
+        ASSERT_TRUE(alone);
+        GestureTemplate twin = templates[alone->index];
+        templates.push_back(twin);
+        templates.insert(templates.begin() + long(std::min(alone->index + 1 + size_t(round % 7), templates.size())), twin);
+        auto points = pointsOf();
+        for (size_t workers = 1; workers <= 6; ++workers) {
+            auto split = CandidateMatcher::bestTemplateInParallel(candidate, points, workers);
+            ASSERT_TRUE(split);
+            EXPECT_EQ(split->index, alone->index) << "round " << round << ", " << workers << " runs";
+            EXPECT_EQ(split->distance, alone->distance);
+        }
+    }
+    EXPECT_FALSE(CandidateMatcher::bestTemplateInParallel(GestureTemplate(generator.drawing(1)[0]).stroke(), {}, 3));
+}
+
 // Every angle the search can probe lies within ±30°, and the first probes are the
 // golden-section points of that range.
 TEST(CandidateMatcherTest, searchTreeStaysInsideTheRange)
