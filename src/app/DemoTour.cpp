@@ -104,10 +104,14 @@ bool DemoTour::dismissScriptsNotice()
         return false;
     m_narrator.say(QStringLiteral("notice shown: ") + notice->text());
     QAbstractButton* cool = notice->buttons().value(0);
-    if (!cool || !screenshot(QStringLiteral("setup-scripts-notice")) || !click(cool)
+    if (!cool)
+        return false;
+    // The notice and its button are deleted once closed.
+    const QString button = cool->text();
+    if (!screenshot(QStringLiteral("setup-scripts-notice")) || !click(cool)
         || !waitFor([&] { return !m_setup.showingCustomScriptsAlert(); }, QStringLiteral("the notice to close")))
         return false;
-    m_narrator.say(QStringLiteral("notice dismissed with ") + cool->text());
+    m_narrator.say(QStringLiteral("notice dismissed with ") + button);
     return true;
 }
 
