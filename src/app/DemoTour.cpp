@@ -157,17 +157,9 @@ bool DemoTour::assignDrawnGesture()
         || !waitFor([&] { return window.setupView->detectingInput(); }, QStringLiteral("the capture to start")))
         return false;
     m_narrator.say(QStringLiteral("assign pressed: drawing a triangle"));
-    QRect area(window.setupView->mapToGlobal(QPoint(0, 0)), window.setupView->size());
-    auto at = [&](const SyntheticTouchpad::Point& point) {
-        m_hand.moveTo(area.x() + int(point.first / 1000 * area.width()),
-                      area.y() + int((1000 - point.second) / 1000 * area.height()));
-        settle(std::chrono::milliseconds(10));
-    };
-    auto shape = DemoSamples::triangle();
-    at(shape.front());
-    m_hand.press(1);
-    for (const auto& point : shape)
-        at(point);
+    QPoint corner = window.setupView->mapToGlobal(QPoint(0, 0));
+    ScreenRect area { corner.x(), corner.y(), window.setupView->width(), window.setupView->height() };
+    m_hand.trace(area, DemoSamples::triangle(), [] { settle(std::chrono::milliseconds(10)); });
     if (!screenshot(QStringLiteral("setup-drawing")))
         return false;
     m_hand.release(1);

@@ -12,15 +12,6 @@
 
 namespace scriblo::pipeline {
 
-float strokeLength(const GestureStroke& stroke)
-{
-    const auto& points = stroke.points();
-    float length = 0;
-    for (size_t i = 1; i < points.size(); ++i)
-        length += pointDistance(points[i - 1], points[i]);
-    return length;
-}
-
 GestureStroke resampleStroke(const GestureStroke& stroke)
 {
     return ResampleWalk::resample(stroke);

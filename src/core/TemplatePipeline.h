@@ -70,7 +70,6 @@ inline float pointDistance(const GesturePoint& p, const GesturePoint& q)
     return pointDistance(p.x(), p.y(), q.x(), q.y());
 }
 
-float strokeLength(const GestureStroke& stroke);
 GestureStroke resampleStroke(const GestureStroke& stroke);
 BoundingBox strokeBoundingBox(const GestureStroke& stroke);
 // Scaling works on the stroke it is handed, which callers move in, so no step copies

@@ -48,6 +48,22 @@ void DesktopHand::click(int x, int y)
     release(1);
 }
 
+void DesktopHand::trace(const ScreenRect& area, const std::vector<std::pair<double, double>>& shape,
+                        const std::function<void()>& afterEachMove)
+{
+    if (shape.empty())
+        return;
+    auto moveToPoint = [&](const std::pair<double, double>& point) {
+        moveTo(area.x + int(point.first / 1000 * area.width), area.y + int((1000 - point.second) / 1000 * area.height));
+    };
+    moveToPoint(shape.front());
+    press(1);
+    for (const auto& point : shape) {
+        moveToPoint(point);
+        afterEachMove();
+    }
+}
+
 void DesktopHand::chord(const std::vector<std::string>& keys)
 {
     Display* display = m_connection->display;

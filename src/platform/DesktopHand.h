@@ -2,9 +2,11 @@
 
 #include "platform/ScreenRect.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace scriblo {
@@ -23,6 +25,11 @@ public:
     void press(unsigned button);
     void release(unsigned button);
     void click(int x, int y);
+    // Presses the left button on the first point of `shape` and moves through every point,
+    // calling `afterEachMove` after each; the button stays down for the caller to release.
+    // Points are in the drawing space: thousandths of `area`, y upward.
+    void trace(const ScreenRect& area, const std::vector<std::pair<double, double>>& shape,
+               const std::function<void()>& afterEachMove);
     // Presses the keys, named as X names key symbols ("Tab", "Control_L", "a"), in order
     // and lets them go in reverse, as a hand does for a shortcut.
     void chord(const std::vector<std::string>& keys);

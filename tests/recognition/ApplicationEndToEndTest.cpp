@@ -65,17 +65,7 @@ TEST_F(ApplicationEndToEndTest, mouseModeOpensOnThePointersScreenAndLaunchesTheD
         << "two secondary presses 200 ms apart must open the window";
     EXPECT_TRUE(rightMonitor.contains(*window)) << window->x << "," << window->y << " " << window->width << "x" << window->height;
 
-    auto points = zigzag();
-    auto at = [&](std::pair<double, double> point) {
-        hand.moveTo(window->x + int(point.first / 1000 * window->width),
-                    window->y + int((1000 - point.second) / 1000 * window->height));
-    };
-    at(points.front());
-    hand.press(1);
-    for (const auto& point : points) {
-        at(point);
-        pause(8);
-    }
+    hand.trace(*window, zigzag(), [] { pause(8); });
     hand.release(1);
     EXPECT_TRUE(session->scriptRan(QStringLiteral("mouse"))) << session->application().readAllStandardError().constData();
 }

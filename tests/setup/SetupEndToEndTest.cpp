@@ -106,16 +106,7 @@ protected:
     // The Z drawn with the left button over `area`, a point every few milliseconds.
     void drawZigzag(const ScreenRect& area)
     {
-        auto at = [&](std::pair<double, double> point) {
-            hand.moveTo(area.x + int(point.first / 1000 * area.width), area.y + int((1000 - point.second) / 1000 * area.height));
-        };
-        auto points = zigzag();
-        at(points.front());
-        hand.press(1);
-        for (const auto& point : points) {
-            at(point);
-            QThread::msleep(6);
-        }
+        hand.trace(area, zigzag(), [] { QThread::msleep(6); });
         hand.release(1);
     }
 
