@@ -29,6 +29,7 @@ GestureStroke wander(std::mt19937& random, int count, float scale)
     return stroke;
 }
 
+// Evenly spaced points reach the interval exactly, where only "beyond" places a point.
 GestureStroke evenLine(int count, float spacing)
 {
     GestureStroke stroke;
@@ -37,48 +38,39 @@ GestureStroke evenLine(int count, float spacing)
     return stroke;
 }
 
-// Equal to the last bit, NaN patterns and signed zeros included.
-testing::AssertionResult samePoints(const GestureStroke& lanes, const GestureStroke& alone)
+std::vector<GestureStroke> group(std::mt19937& random, float scale)
 {
-    if (lanes.points().size() != alone.points().size())
-        return testing::AssertionFailure() << lanes.points().size() << " points against " << alone.points().size();
-    for (size_t i = 0; i < alone.points().size(); ++i) {
-        if (std::memcmp(&lanes.points()[i], &alone.points()[i], sizeof(GesturePoint)) != 0)
-            return testing::AssertionFailure() << "point " << i << ": " << lanes.points()[i].description() << " against "
-                                               << alone.points()[i].description();
-    }
-    return testing::AssertionSuccess();
+    std::vector<GestureStroke> strokes;
+    for (size_t walk = 0; walk < ResampleLanes::width; ++walk)
+        strokes.push_back(wander(random, 2 + int(random() % 300), scale));
+    return strokes;
 }
 
-// The lanes are built for x86-64 and run where the processor has AVX2.
-bool lanesRunHere()
-{
-#if defined(__x86_64__)
-    return __builtin_cpu_supports("avx2");
-#else
-    return false;
-#endif
-}
-
+// Each stroke as the lone walk places it, to the last bit (NaN patterns and signed zeros
+// included).
 void expectEachAsAlone(const std::vector<GestureStroke>& strokes, const std::vector<GestureStroke>& resampled)
 {
     ASSERT_EQ(resampled.size(), strokes.size());
-    for (size_t i = 0; i < strokes.size(); ++i)
-        EXPECT_TRUE(samePoints(resampled[i], ResampleWalk::resample(strokes[i]))) << "stroke " << i;
+    for (size_t i = 0; i < strokes.size(); ++i) {
+        GestureStroke walked = ResampleWalk::resample(strokes[i]);
+        const auto& alone = walked.points();
+        const auto& lanes = resampled[i].points();
+        ASSERT_EQ(lanes.size(), alone.size()) << "stroke " << i;
+        EXPECT_EQ(std::memcmp(lanes.data(), alone.data(), alone.size() * sizeof(GesturePoint)), 0) << "stroke " << i;
+    }
 }
 
 }
 
 TEST(ResampleLanesTest, everyLanePlacesTheLoneWalksPointsToTheLastBit)
 {
-    if (!lanesRunHere())
+#if defined(__x86_64__)
+    if (!__builtin_cpu_supports("avx2"))
+#endif
         GTEST_SKIP() << "this processor has no AVX2 lanes";
     std::mt19937 random(20261207);
     for (int round = 0; round < 200; ++round) {
-        std::vector<GestureStroke> strokes;
-        for (size_t walk = 0; walk < ResampleLanes::width; ++walk)
-            strokes.push_back(wander(random, 2 + int(random() % 300), round % 2 ? 1000.0f : 60.0f));
-        // Evenly spaced points reach the interval exactly, where only "beyond" places.
+        auto strokes = group(random, round % 2 ? 1000.0f : 60.0f);
         if (round % 5 == 0) {
             strokes[3] = evenLine(160, 1);
             strokes[12] = evenLine(319, 0.5f);
@@ -89,31 +81,25 @@ TEST(ResampleLanesTest, everyLanePlacesTheLoneWalksPointsToTheLastBit)
     }
 }
 
-// What the lanes cannot take exactly goes to the lone walks, and the result is the same.
+// What the lanes cannot take exactly goes to the lone walks, with the same result:
+// a stroke of one point, saturated distances, differences beyond small whole numbers.
 TEST(ResampleLanesTest, strokesTheLanesDeclineAreWalkedAlone)
 {
     std::mt19937 random(7);
-    auto group = [&] {
-        std::vector<GestureStroke> strokes;
-        for (size_t walk = 0; walk < ResampleLanes::width; ++walk)
-            strokes.push_back(wander(random, 50, 1000));
-        return strokes;
-    };
-    auto onePoint = group();
-    onePoint[5] = GestureStroke({ { 1, 2, 1 } });
-    auto huge = group();
-    huge[9] = GestureStroke({ { 0, 0, 1 }, { 1e30f, 0, 1 }, { 1e30f, -1e30f, 1 } });
-    auto wide = group();
-    wide[0] = wander(random, 30, 200000);
-    for (const auto& strokes : { onePoint, huge, wide }) {
+    std::vector<GestureStroke> mixed;
+    for (GestureStroke odd : { GestureStroke({ { 1, 2, 1 } }),
+                               GestureStroke({ { 0, 0, 1 }, { 1e30f, 0, 1 }, { 1e30f, -1e30f, 1 } }),
+                               wander(random, 30, 200000) }) {
+        auto strokes = group(random, 1000);
+        strokes[5] = odd;
         std::vector<GestureStroke> resampled;
         EXPECT_FALSE(ResampleLanes::resample(strokes, 0, resampled));
         EXPECT_TRUE(resampled.empty());
-        ASSERT_NO_FATAL_FAILURE(expectEachAsAlone(strokes, ResampleWalk::resampleStrokes(strokes)));
+        mixed.insert(mixed.end(), strokes.begin(), strokes.end());
     }
-    // Groups of lanes, a declined group and a tail of lone walks in one call.
-    auto mixed = group();
-    mixed.insert(mixed.end(), huge.begin(), huge.end());
+    // Declined groups, a group the lanes take and a tail of lone walks in one call.
+    auto taken = group(random, 1000);
+    mixed.insert(mixed.end(), taken.begin(), taken.end());
     mixed.resize(mixed.size() + 5, evenLine(80, 3));
-    ASSERT_NO_FATAL_FAILURE(expectEachAsAlone(mixed, ResampleWalk::resampleStrokes(mixed)));
+    expectEachAsAlone(mixed, ResampleWalk::resampleStrokes(mixed));
 }

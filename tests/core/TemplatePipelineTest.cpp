@@ -1,7 +1,6 @@
 #include "core/Gesture.h"
 #include "core/ResampleWalk.h"
 #include "core/TemplatePipeline.h"
-#include "core/Unistrokes.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -124,54 +123,10 @@ TEST(TemplatePipelineTest, saturatedDistancesCannotMakeResamplingRunAway)
     EXPECT_LE(resampled.pointCount(), ResampleWalk::maximumPointCount);
 }
 
-TEST(TemplatePipelineTest, copiesRecomputeTheSameTemplate)
-{
-    GestureTemplate source(straightLine(30, 7));
-    GestureTemplate copy = source.copy();
-    EXPECT_EQ(copy.stroke(), source.stroke());
-    EXPECT_EQ(copy.startUnitVector(), source.startUnitVector());
-    GestureStroke stroke = straightLine(3, 1);
-    GestureStroke strokeCopy = stroke;
-    strokeCopy.addPoint(GesturePoint(9, 9, 1));
-    EXPECT_EQ(stroke.pointCount(), 3);
-    EXPECT_EQ(strokeCopy.pointAtIndex(0), stroke.pointAtIndex(0));
-}
-
 TEST(TemplatePipelineTest, describesPointsWithSixDecimals)
 {
     EXPECT_EQ(GesturePoint(12.5f, -3.25f, 7).description(), "X: 12.500000 Y: -3.250000 Stroke: 7");
     EXPECT_EQ(GestureStroke({ { 1, 2, 3 } }).description(), "X: 1.000000 Y: 2.000000 Stroke: 3 \r");
-}
-
-TEST(UnistrokesTest, heapOrderDecidesTemplateOrder)
-{
-    using unistrokes::StrokeOrder;
-    EXPECT_EQ(unistrokes::allStrokeOrders(2), (std::vector<StrokeOrder> { { 0, 1 }, { 1, 0 } }));
-    EXPECT_EQ(unistrokes::allStrokeOrders(3),
-        (std::vector<StrokeOrder> { { 0, 1, 2 }, { 1, 0, 2 }, { 2, 0, 1 }, { 0, 2, 1 }, { 1, 2, 0 }, { 2, 1, 0 } }));
-    EXPECT_TRUE(unistrokes::allStrokeOrders(0).empty());
-    EXPECT_EQ(unistrokes::allStrokeOrders(4).size(), 24u);
-}
-
-TEST(UnistrokesTest, directionBitsReverseStrokesFromTheLowestBit)
-{
-    std::vector<GestureStroke> strokes { GestureStroke({ { 0, 0, 1 }, { 1, 0, 1 } }), GestureStroke({ { 5, 5, 2 }, { 6, 5, 2 } }) };
-    auto built = unistrokes::buildUnistrokes(strokes, { { 0, 1 } });
-    ASSERT_EQ(built.size(), 4u);
-    auto xs = [](const GestureStroke& stroke) {
-        std::vector<float> values;
-        for (const auto& point : stroke.points())
-            values.push_back(point.x());
-        return values;
-    };
-    EXPECT_EQ(xs(built[0]), (std::vector<float> { 0, 1, 5, 6 }));
-    EXPECT_EQ(xs(built[1]), (std::vector<float> { 1, 0, 5, 6 }));
-    EXPECT_EQ(xs(built[2]), (std::vector<float> { 0, 1, 6, 5 }));
-    EXPECT_EQ(xs(built[3]), (std::vector<float> { 1, 0, 6, 5 }));
-    Gesture threeStrokes("three", { strokes[0], strokes[1], GestureStroke({ { 9, 9, 3 } }) });
-    threeStrokes.generateTemplates();
-    EXPECT_EQ(threeStrokes.templates().size(), 48u);
-    EXPECT_EQ(threeStrokes.templates()[8].originalStroke().pointAtIndex(0).x(), 5);
 }
 
 // A store's templates must fit in memory: they refer to the drawn strokes instead of

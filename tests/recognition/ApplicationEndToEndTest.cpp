@@ -89,18 +89,6 @@ TEST_F(ApplicationEndToEndTest, touchpadModeStartsFromAFourFingerTapAndLaunchesT
     EXPECT_TRUE(session->scriptRan(QStringLiteral("touch"), 6000)) << session->application().readAllStandardError().constData();
 }
 
-TEST_F(ApplicationEndToEndTest, aSecondStartExitsAtOnceAndTheFirstKeepsRunning)
-{
-    session->startApplication();
-    QProcess second;
-    second.setProcessEnvironment(session->environment());
-    second.start(QStringLiteral(SCRIBLO_BINARY_DIR "/scriblo"), {});
-    ASSERT_TRUE(second.waitForFinished(10000));
-    EXPECT_EQ(second.exitCode(), 0);
-    pause(200);
-    EXPECT_EQ(session->application().state(), QProcess::Running);
-}
-
 TEST(ApplicationWithoutDisplayTest, saysInOneLineThatDisplayIsMissingAndFails)
 {
     ensureCoreApplication();
