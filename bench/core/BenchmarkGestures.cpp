@@ -84,15 +84,38 @@ std::vector<GestureStroke> syntheticDrawing(int strokeCount)
     return strokes;
 }
 
-double residentBytes()
+namespace {
+
+double statusBytes(const std::string& field)
 {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) * 1024;
+        if (line.rfind(field, 0) == 0)
+            return std::stod(line.substr(field.size())) * 1024;
     }
     return 0;
+}
+
+}
+
+double residentBytes()
+{
+    return statusBytes("VmRSS:");
+}
+
+double peakResidentBytes()
+{
+    return statusBytes("VmHWM:");
+}
+
+bool resetPeakResidentBytes()
+{
+    malloc_trim(0);
+    std::ofstream clear("/proc/self/clear_refs");
+    clear << "5";
+    clear.flush();
+    return bool(clear);
 }
 
 double allocatedBytes()

@@ -32,6 +32,11 @@ std::vector<GestureStroke> syntheticDrawing(int strokeCount);
 
 // The process's resident set size in bytes, from /proc/self/status.
 double residentBytes();
+// Its largest resident set size since the start or the last reset, in bytes.
+double peakResidentBytes();
+// Gives freed memory back to the system and starts the peak afresh from the current
+// resident set; false where the kernel does not allow the reset.
+bool resetPeakResidentBytes();
 // Bytes the allocator has handed out and not yet taken back.
 double allocatedBytes();
 

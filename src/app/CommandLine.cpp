@@ -22,22 +22,33 @@ std::string CommandLine::required(const std::string& what)
     return *word;
 }
 
+std::string CommandLine::requiredIdentity(const std::string& what)
+{
+    std::string identity = required(what);
+    if (isBlank(identity))
+        throw UsageError("an identity cannot be empty or blank");
+    return identity;
+}
+
 std::optional<std::string> CommandLine::takeOption(const std::string& name)
 {
     for (size_t i = 0; i < m_arguments.size(); ++i) {
         const std::string& word = m_arguments[i];
+        std::optional<std::string> value;
         if (word == name) {
             if (i + 1 >= m_arguments.size())
                 throw UsageError(name + " needs a value");
-            std::string value = m_arguments[i + 1];
+            value = m_arguments[i + 1];
             m_arguments.erase(m_arguments.begin() + long(i), m_arguments.begin() + long(i) + 2);
-            return value;
-        }
-        if (word.rfind(name + "=", 0) == 0) {
-            std::string value = word.substr(name.size() + 1);
+        } else if (word.rfind(name + "=", 0) == 0) {
+            value = word.substr(name.size() + 1);
             m_arguments.erase(m_arguments.begin() + long(i));
-            return value;
+        } else {
+            continue;
         }
+        if (value->empty())
+            throw UsageError(name + " needs a value");
+        return value;
     }
     return std::nullopt;
 }
@@ -60,6 +71,11 @@ void CommandLine::expectEnd() const
 {
     if (!m_arguments.empty())
         throw UsageError("unexpected argument '" + m_arguments.front() + "'");
+}
+
+bool CommandLine::isBlank(const std::string& text)
+{
+    return text.find_first_not_of(" \t\n\r\f\v") == std::string::npos;
 }
 
 }

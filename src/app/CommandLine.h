@@ -26,12 +26,18 @@ public:
     bool atEnd() const { return m_arguments.empty(); }
     std::optional<std::string> next();
     std::string required(const std::string& what);
-    // Removes `--name VALUE` (or `--name=VALUE`) wherever it stands.
+    // A launch target's identity; an empty or blank one names no target.
+    std::string requiredIdentity(const std::string& what);
+    // Removes `--name VALUE` (or `--name=VALUE`) wherever it stands; an empty value is
+    // bad usage, never the default.
     std::optional<std::string> takeOption(const std::string& name);
     // Removes a `--name` flag wherever it stands.
     bool takeFlag(const std::string& name);
     std::vector<std::string> rest();
     void expectEnd() const;
+
+    // Empty, or white space only.
+    static bool isBlank(const std::string& text);
 
 private:
     std::vector<std::string> m_arguments;

@@ -91,7 +91,11 @@ int DemoCommand::run(CommandLine& commandLine)
 {
     std::filesystem::path screenshots = commandLine.takeOption("--screenshots").value_or("scriblo-demo");
     commandLine.expectEnd();
-    std::filesystem::create_directories(screenshots);
+    std::error_code error;
+    if (std::filesystem::exists(screenshots, error) && !std::filesystem::is_directory(screenshots, error))
+        throw UsageError(screenshots.string() + " is a file, not a folder for the screenshots");
+    if (std::filesystem::create_directories(screenshots, error); error)
+        throw InputError(screenshots.string() + ": " + error.message());
     screenshots = std::filesystem::absolute(screenshots);
     catchInterrupts();
     auto session = DemoSession::start();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <string_view>
 
 namespace scriblo {
@@ -55,6 +56,8 @@ std::vector<GestureJson::Entry> GestureJson::gesturesFromJson(const json& docume
         // Identities are listed one per line, and the archive keeps them as C strings.
         if (identity.find_first_of(std::string_view("\0\t\n\r", 4)) != std::string::npos)
             throw InputError(entry + ": the identity holds a NUL character, a tab or a line break");
+        if (CommandLine::isBlank(identity))
+            throw InputError(entry + ": the identity is empty or blank");
         entries.push_back({ std::move(identity), strokesFromJson(gesture["strokes"], entry) });
     }
     return entries;
@@ -136,10 +139,45 @@ private:
     bool m_isNumberOverflow { false };
 };
 
+// The library builds any depth and any number of values it is given, so the text's
+// shape is measured first; a failure names the byte where a limit was passed.
+std::optional<std::pair<size_t, std::string>> shapeProblem(const std::string& text)
+{
+    size_t depth = 0;
+    size_t items = 0;
+    bool inString = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > GestureJson::maximumDepth)
+                return std::pair(i, "nested more than " + std::to_string(GestureJson::maximumDepth) + " levels deep");
+            ++items;
+        } else if (c == ']' || c == '}') {
+            depth -= depth > 0;
+        } else if (c == ',') {
+            ++items;
+        }
+        if (items > GestureJson::maximumItemCount)
+            return std::pair(i, "more than " + std::to_string(GestureJson::maximumItemCount) + " values");
+    }
+    return std::nullopt;
+}
+
 }
 
 json GestureJson::parse(const std::string& text, const std::string& file, size_t firstLine)
 {
+    if (auto problem = shapeProblem(text)) {
+        size_t line = firstLine + size_t(std::count(text.begin(), text.begin() + long(problem->first), '\n'));
+        throw InputError(file + ":" + std::to_string(line) + ": " + problem->second);
+    }
     json document;
     LocatingParser parser(document);
     if (!json::sax_parse(text, &parser))

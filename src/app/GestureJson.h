@@ -2,6 +2,7 @@
 
 #include "core/GestureDictionary.h"
 #include "core/GestureStroke.h"
+#include "core/KeyedUnarchiver.h"
 
 #include <nlohmann/json.hpp>
 
@@ -15,6 +16,16 @@ namespace scriblo {
 // identifier is its stroke's index plus 1.
 class GestureJson {
 public:
+    // A full store's JSON takes fewer bytes than its archive: a point at most about 60
+    // against 102, an identity at most six bytes a byte (control characters escaped)
+    // against two texts of its own bytes. A file, or a line of standard input, is
+    // refused past it.
+    static constexpr size_t maximumDocumentSize = KeyedUnarchiver::maximumArchiveSize;
+    // A full store takes three items a point (the point's list, the comma within it and
+    // the one after it); beyond these the parsed tree would take gigabytes.
+    static constexpr size_t maximumItemCount = 4 * KeyedUnarchiver::maximumGestureCount * size_t(Gesture::maximumPointCount);
+    static constexpr size_t maximumDepth = 16;
+
     struct Entry {
         std::string identity;
         std::vector<GestureStroke> strokes;
@@ -28,7 +39,8 @@ public:
     static nlohmann::json strokesToJson(const std::vector<GestureStroke>& strokes);
     static nlohmann::json gesturesToJson(const std::vector<std::shared_ptr<const Gesture>>& gestures);
 
-    // Parses text, turning a syntax error into an InputError with its line number.
+    // Parses text, turning a syntax error, or a text nested or long past the limits
+    // above, into an InputError with its line number.
     static nlohmann::json parse(const std::string& text, const std::string& file, size_t firstLine = 1);
 };
 

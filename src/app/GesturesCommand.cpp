@@ -76,9 +76,7 @@ int list(Session& session)
 
 std::string readFile(const std::string& path)
 {
-    // A full store of 1,024 gestures of 1,024 points is about 26 MB of JSON.
-    constexpr size_t maximumInputSize = size_t(64) << 20;
-    auto text = SafeFile::read(path, maximumInputSize);
+    auto text = SafeFile::read(path, GestureJson::maximumDocumentSize);
     if (!text)
         throw InputError(path + ": " + text.error());
     return std::move(text.value());
@@ -111,7 +109,11 @@ int import(Session& session, const std::string& path)
         if (strokes.size() > size_t(Gesture::maximumStrokeCount))
             throw InputError(path + ": gesture " + std::to_string(i + 1) + ": more than " + std::to_string(Gesture::maximumStrokeCount) + " strokes");
     }
-    auto saved = session.model().saveGestures(storableGestures(std::move(entries)));
+    size_t given = entries.size();
+    auto storable = storableGestures(std::move(entries));
+    if (given > 0 && storable.empty())
+        throw InputError(path + ": every gesture was skipped; nothing was imported");
+    auto saved = session.model().saveGestures(std::move(storable));
     if (!saved)
         session.fail(saved.error() + "; nothing was imported from " + path);
     session.reportBackup();
@@ -124,11 +126,26 @@ int exportGestures(Session& session)
     return 0;
 }
 
+// Like std::getline, but a line may be no longer than a file: standard input has no
+// size to check beforehand.
+bool readLine(std::istream& stream, std::string& line, const std::string& where)
+{
+    line.clear();
+    for (int c = stream.get(); c != std::char_traits<char>::eof(); c = stream.get()) {
+        if (c == '\n')
+            return true;
+        if (line.size() == GestureJson::maximumDocumentSize)
+            throw InputError(where + ": a line is longer than " + std::to_string(GestureJson::maximumDocumentSize) + " bytes");
+        line.push_back(char(c));
+    }
+    return !line.empty();
+}
+
 void recognizeStream(Session& session, std::istream& stream, const std::string& name)
 {
     auto recognizer = session.model().gestureDetector();
     std::string line;
-    for (size_t number = 1; std::getline(stream, line); ++number) {
+    for (size_t number = 1; readLine(stream, line, name + ":" + std::to_string(number)); ++number) {
         if (line.find_first_not_of(" \t\r") == std::string::npos)
             continue;
         std::string where = name + ":" + std::to_string(number);
@@ -183,7 +200,7 @@ int GesturesCommand::run(CommandLine& commandLine)
     if (action == "import")
         argument = commandLine.required("the file to import");
     else if (action == "delete")
-        argument = commandLine.required("the identity to delete");
+        argument = commandLine.requiredIdentity("the identity to delete");
     else if (action != "list" && action != "export")
         throw UsageError("unknown gestures command '" + action + "'");
     commandLine.expectEnd();

@@ -72,7 +72,7 @@ int list(CommandLine& commandLine)
 int launch(CommandLine& commandLine)
 {
     bool dryRun = commandLine.takeFlag("--dry-run");
-    auto identity = commandLine.required("a target identity");
+    auto identity = commandLine.requiredIdentity("a target identity");
     commandLine.expectEnd();
     auto target = fetchedCatalogue()->findLaunchableWithId(identity);
     if (!target)

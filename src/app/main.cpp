@@ -31,7 +31,8 @@ static void printHelp()
     std::cout << "Usage: scriblo [--store FILE]\n"
                  "       scriblo COMMAND\n"
                  "Draw a gesture, launch what it stands for. Without a command, Scriblo runs and\n"
-                 "waits for a start gesture (a second start only asks the running one to reopen).\n\n"
+                 "waits for a start gesture; a second start shows or hides the running one's\n"
+                 "setup window.\n\n"
                  "Commands:\n";
     for (const auto& subcommand : subcommands)
         std::cout << subcommand.usage;
@@ -47,6 +48,7 @@ static int dispatch(CommandLine& commandLine)
         return 0;
     }
     if (*word == "--version") {
+        commandLine.expectEnd();
         std::cout << "scriblo " SCRIBLO_VERSION "\n";
         return 0;
     }

@@ -19,6 +19,9 @@ public:
     // strokes and real drawings stay far below the point limit.
     static constexpr int32_t maximumStrokeCount = 3;
     static constexpr int32_t maximumPointCount = 1024;
+    // Bytes of UTF-8: twice the longest path, room for all but the rarest bookmarklet,
+    // and small enough that a full store's identities stay a small part of its archive.
+    static constexpr size_t maximumIdentityLength = 8 * 1024;
     // Far beyond the 0..1000 drawing space, yet small enough that no difference of two
     // coordinates saturates the matcher's integer distance.
     static constexpr float maximumCoordinate = 1e6f;

@@ -100,6 +100,8 @@ std::optional<std::string> GestureRecognitionModel::storageProblem(const Gesture
         return "the identity holds a NUL character";
     if (!isValidUtf8(gesture.identity()))
         return "the identity is not valid UTF-8";
+    if (gesture.identity().size() > Gesture::maximumIdentityLength)
+        return "the identity is longer than " + std::to_string(Gesture::maximumIdentityLength) + " bytes";
     const auto& strokes = gesture.strokes();
     if (strokes.empty())
         return "there are no strokes";
@@ -148,8 +150,9 @@ Expected<size_t> GestureRecognitionModel::saveGestures(std::vector<Gesture> gest
         added = newIdentityCount(prepared);
         size_t room = KeyedUnarchiver::maximumGestureCount - std::min(m_gestureDictionary.size(), KeyedUnarchiver::maximumGestureCount);
         if (added > room) {
-            refused = Failure { std::to_string(added) + " new gestures do not fit: the store holds " + std::to_string(m_gestureDictionary.size())
-                + " of at most " + std::to_string(KeyedUnarchiver::maximumGestureCount) + ", so " + std::to_string(room) + " more fit" };
+            refused = Failure { std::to_string(added) + (added == 1 ? " new gesture does not fit" : " new gestures do not fit")
+                + ": the store holds " + std::to_string(m_gestureDictionary.size()) + " of at most "
+                + std::to_string(KeyedUnarchiver::maximumGestureCount) + ", so " + std::to_string(room) + " more fit" };
             return false;
         }
         for (const auto& gesture : prepared)

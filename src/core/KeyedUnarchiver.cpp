@@ -182,12 +182,21 @@ GestureStroke decodeStroke(const ObjectReader& reader, ObjectReader::Object refe
     return GestureStroke(std::move(points));
 }
 
+// The store never writes a longer one, which keeps its largest archive readable.
+std::optional<std::string> identityText(const ObjectReader& reader, std::optional<ObjectReader::Object> reference)
+{
+    auto text = reader.string(reference);
+    if (text && text->size() > Gesture::maximumIdentityLength)
+        throw InvalidGesture("an identity is longer than " + std::to_string(Gesture::maximumIdentityLength) + " bytes");
+    return text;
+}
+
 // The checks that decide whether a stored entry is a usable gesture: an identity, at
 // least one stroke, and no more than the store ever accepts.
 Gesture decodeGesture(const ObjectReader& reader, ObjectReader::Object reference)
 {
     auto object = reader.instance(reference, "Gesture");
-    auto identity = reader.string(reader.child(object, "identity"));
+    auto identity = identityText(reader, reader.child(object, "identity"));
     if (!identity)
         throw InvalidGesture("gesture without identity");
     auto strokeReference = reader.child(object, "strokes");
@@ -235,7 +244,7 @@ KeyedUnarchiver::Result KeyedUnarchiver::unarchiveGestures(const Data& data)
             try {
                 if (gestures.size() >= maximumGestureCount)
                     throw InvalidGesture("more gestures than the store holds");
-                auto key = reader.string(keys[i]);
+                auto key = identityText(reader, keys[i]);
                 if (!key)
                     throw InvalidGesture("entry without a key");
                 auto gesture = decodeGesture(reader, values[i]);

@@ -15,8 +15,18 @@ namespace scriblo {
 // costs only that entry.
 class KeyedUnarchiver {
 public:
-    static constexpr size_t maximumArchiveSize = 64 * 1024 * 1024;
+    // The one source of the store's size limits: the store refuses any save past them,
+    // and the largest archive it may write is what this reader admits.
     static constexpr size_t maximumGestureCount = 1024;
+    // KeyedArchiver spends at most 102 bytes a point in a full store (references and
+    // offsets take four bytes there): a dictionary of four keys and four values, a
+    // class reference, two reals, a stroke number of up to eight bytes, its place in
+    // its stroke's list and in `$objects`, and six offsets. A gesture adds its key and
+    // identity texts and under 512 bytes of gesture, list and stroke objects.
+    static constexpr size_t archivedPointSize = 102;
+    static constexpr size_t archivedGestureSize =
+        size_t(Gesture::maximumPointCount) * archivedPointSize + 2 * (Gesture::maximumIdentityLength + 8) + 512;
+    static constexpr size_t maximumArchiveSize = maximumGestureCount * archivedGestureSize + 4096;
 
     struct Result {
         // Nothing when the archive as a whole cannot be read.

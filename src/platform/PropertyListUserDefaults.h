@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "core/KeyedUnarchiver.h"
 #include "core/PlistPointer.h"
 #include "core/UserDefaults.h"
 #include "platform/FileStamp.h"
@@ -21,9 +22,10 @@ struct PropertyListFile;
 // torn one. One mutex makes every call safe from any thread.
 class PropertyListUserDefaults final : public UserDefaults {
 public:
-    // Far above any real store (the gestures archive is capped at 64 MiB), low enough
-    // that a link to /dev/zero is refused instead of filling memory.
-    static constexpr size_t maximumFileSize = size_t(128) << 20;
+    // Room for the largest gestures archive the store writes, which the XML form keeps
+    // as base64 in indented lines (under 1.4 bytes for each archived byte), and for the
+    // settings beside it; a link to /dev/zero is still refused instead of filling memory.
+    static constexpr size_t maximumFileSize = 2 * KeyedUnarchiver::maximumArchiveSize;
 
     // A store opened for reading never creates, rewrites, moves or backs up anything on
     // disk: what callers set stays in memory and synchronize reports it unsaved.

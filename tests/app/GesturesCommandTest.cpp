@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <signal.h>
 #include <spawn.h>
@@ -43,9 +44,14 @@ protected:
 
     Outcome scriblo(const std::string& arguments, const std::string& input = "")
     {
-        fs::path in = file("stdin", input);
-        std::string command = std::string(SCRIBLO_BINARY_DIR "/scriblo ") + arguments + " --store " + store().string()
-            + " <" + in.string() + " >" + (m_folder / "out").string() + " 2>" + (m_folder / "err").string();
+        return run("", arguments + " --store " + store().string(), file("stdin", input));
+    }
+
+    // `before` runs in the same shell first (a limit, or the start of a pipe into the program).
+    Outcome run(const std::string& before, const std::string& arguments, const std::optional<fs::path>& input = std::nullopt)
+    {
+        std::string command = before + " " SCRIBLO_BINARY_DIR "/scriblo " + arguments + (input ? " <" + input->string() : "")
+            + " >" + (m_folder / "out").string() + " 2>" + (m_folder / "err").string();
         int status = std::system(command.c_str());
         return { WEXITSTATUS(status), *SafeFile::read(m_folder / "out", 1 << 20), *SafeFile::read(m_folder / "err", 1 << 20) };
     }
@@ -127,15 +133,22 @@ TEST_F(GesturesCommandTest, importListRecognizeExportAndDelete)
     EXPECT_EQ(scriblo("gestures list").out, "org.gnome.Nautilus.desktop\t1\t25\n");
 }
 
-TEST_F(GesturesCommandTest, badUsageExitsTwo)
+TEST_F(GesturesCommandTest, badUsageExitsTwoWithOneLine)
 {
-    for (const char* arguments : { "gestures", "gestures frobnicate", "gestures import", "gestures list extra", "nonsense", "gestures list --store" }) {
-        Outcome run = scriblo(arguments);
-        EXPECT_EQ(run.status, 2) << arguments;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments;
+    fs::path regular = file("regular", "");
+    for (const std::string& arguments : std::vector<std::string> { "gestures", "gestures frobnicate", "gestures import", "gestures list extra", "nonsense",
+                                   "gestures list --store", "gestures list --store=", "--store=", "--version extra",
+                                   "gestures delete \"\"", "gestures delete \"   \"", "targets launch \" \"",
+                                   "demo --screenshots " + regular.string() }) {
+        Outcome refused = run("", arguments);
+        EXPECT_EQ(refused.status, 2) << arguments;
+        EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1) << arguments << ": " << refused.err;
     }
-    EXPECT_EQ(scriblo("--help").status, 0);
-    EXPECT_NE(scriblo("--version").out.find("scriblo "), std::string::npos);
+    EXPECT_NE(run("", "demo --screenshots " + regular.string()).err.find("is a file, not a folder"), std::string::npos);
+    EXPECT_NE(run("", "gestures delete \" \"").err.find("empty or blank"), std::string::npos);
+    EXPECT_EQ(run("", "--help").status, 0);
+    EXPECT_NE(run("", "--version").out.find("scriblo "), std::string::npos);
+    EXPECT_FALSE(fs::exists(store()));
 }
 
 TEST_F(GesturesCommandTest, badInputNamesFileAndLineAndChangesNothing)
@@ -183,21 +196,25 @@ TEST_F(GesturesCommandTest, importPastTheLimitChangesNothingAndSaysHowManyFit)
     Outcome full = scriblo("gestures import " + file("full.json", manyGestures(1014, "full")).string());
     EXPECT_EQ(full.status, 0) << full.err;
     EXPECT_EQ(listedCount(), 1024u);
+    Outcome one = scriblo("gestures import " + file("one.json", manyGestures(1, "one")).string());
+    EXPECT_EQ(one.status, 1);
+    EXPECT_NE(one.err.find("1 new gesture does not fit: the store holds 1024 of at most 1024, so 0 more fit"), std::string::npos) << one.err;
     // Replacing gestures that are stored takes no room.
     EXPECT_EQ(scriblo("gestures import " + file("again.json", manyGestures(3, "first")).string()).status, 0);
 }
 
-// A NUL cut the identity short in the archive, so the gesture replaced another one.
-TEST_F(GesturesCommandTest, identitiesWithNulTabOrLineBreakAreRefusedWithTheEntryNumber)
+// A NUL cut the identity short in the archive, so the gesture replaced another one; a
+// blank identity names no target.
+TEST_F(GesturesCommandTest, blankIdentitiesAndThoseWithNulTabOrLineBreakAreRefusedWithTheEntryNumber)
 {
     ASSERT_EQ(scriblo("gestures import " + file("nul.json", manyGestures(1, "nul")).string()).status, 0);
     std::string before = *SafeFile::read(store(), 1 << 20);
-    for (const char* identity : { "nul0\\u0000inside", "tab\\there", "line\\nbreak", "carriage\\rreturn" }) {
+    for (const char* identity : { "nul0\\u0000inside", "tab\\there", "line\\nbreak", "carriage\\rreturn", "", "  " }) {
         std::string text = R"({"gestures":[{"identity":"fine","strokes":[)" + stroke(0, 0, 9, 3, 12) + R"(]},{"identity":")"
             + identity + R"(","strokes":[)" + stroke(0, 0, 9, 3, 12) + "]}]}";
         Outcome refused = scriblo("gestures import " + file("bad.json", text).string());
         EXPECT_EQ(refused.status, 1) << identity;
-        EXPECT_NE(refused.err.find("gesture 2: the identity holds"), std::string::npos) << refused.err;
+        EXPECT_NE(refused.err.find("gesture 2: the identity "), std::string::npos) << refused.err;
     }
     EXPECT_EQ(*SafeFile::read(store(), 1 << 20), before);
 }
@@ -223,6 +240,39 @@ TEST_F(GesturesCommandTest, inputMessagesAreShortAndSayWhatIsWrong)
         EXPECT_EQ(folder.status, 1) << action;
         EXPECT_NE(folder.err.find("is a folder"), std::string::npos) << folder.err;
     }
+}
+
+TEST_F(GesturesCommandTest, importThatSkipsEveryGestureFailsAndSaysNothingWasImported)
+{
+    std::string text = R"({"gestures":[{"identity":"short","strokes":[)" + stroke(0, 0, 5, 5, 10) + "]}]}";
+    Outcome skipped = scriblo("gestures import " + file("short.json", text).string());
+    EXPECT_EQ(skipped.status, 1);
+    EXPECT_NE(skipped.err.find("skipped gesture 1 'short'"), std::string::npos) << skipped.err;
+    EXPECT_NE(skipped.err.find("nothing was imported"), std::string::npos) << skipped.err;
+    EXPECT_FALSE(fs::exists(store()));
+}
+
+// 40 MB of `[` once took 2.9 GB: the text is measured before the parser builds anything,
+// and standard input is read no further than a file would be. Under the memory limit
+// an unbounded reader or parser fails with something other than these messages.
+TEST_F(GesturesCommandTest, deepLongOrHugeJsonIsRefusedBeforeItIsParsed)
+{
+    const std::string limit = "ulimit -v 2000000;";
+    Outcome nested = run(limit, "gestures recognize --store " + store().string(), file("nested", std::string(40'000'000, '[')));
+    EXPECT_EQ(nested.status, 1);
+    EXPECT_EQ(nested.err, "scriblo: <stdin>:1: nested more than 16 levels deep\n");
+
+    std::string items = "{\"gestures\":[" + std::string(9'000'000, '0');
+    for (size_t i = 14; i < items.size(); i += 2)
+        items[i] = ',';
+    fs::path wide = file("wide.json", "\n" + items + "]}");
+    Outcome many = run(limit, "gestures import " + wide.string() + " --store " + store().string());
+    EXPECT_EQ(many.status, 1);
+    EXPECT_EQ(many.err, "scriblo: " + wide.string() + ":2: more than 4194304 values\n");
+
+    Outcome endless = run(limit + " head -c 200000000 /dev/zero |", "gestures recognize --store " + store().string());
+    EXPECT_EQ(endless.status, 1);
+    EXPECT_NE(endless.err.find("<stdin>:1: a line is longer than"), std::string::npos) << endless.err;
 }
 
 // The program is killed at random moments of an import; each time the store must hold

@@ -79,6 +79,8 @@ TEST(GestureRecognitionModelTest, refusesWhatALaterLoadWouldDrop)
     withEmpty.emplace_back();
     EXPECT_FALSE(model.saveGestureWithStrokes(withEmpty, "a"));
     EXPECT_FALSE(model.saveGestureWithStrokes({ GestureStroke(std::vector<GesturePoint>(12, GesturePoint(NAN, 0, 1))) }, "a"));
+    EXPECT_FALSE(model.saveGestureWithStrokes(drawing(20), std::string(Gesture::maximumIdentityLength + 1, 'a')));
+    EXPECT_FALSE(GestureRecognitionModel::storageProblem(Gesture(std::string(Gesture::maximumIdentityLength, 'a'), drawing(20))));
     EXPECT_EQ(defaults.writes, 0);
 }
 
@@ -252,4 +254,7 @@ TEST(GestureRecognitionModelTest, aBatchThatCannotAllBeStoredStoresNone)
 
     EXPECT_TRUE(model.saveGestures(gesturesNamed({ "g0", "a", "b" })));
     EXPECT_EQ(storedGestures(defaults).size(), KeyedUnarchiver::maximumGestureCount);
+    auto oneMore = model.saveGestures(gesturesNamed({ "z" }));
+    ASSERT_FALSE(oneMore);
+    EXPECT_NE(oneMore.error().find("1 new gesture does not fit"), std::string::npos) << oneMore.error();
 }

@@ -150,6 +150,11 @@ TEST(KeyedArchiveTest, damagedEntriesCostOnlyThemselves)
              return a.addGesture(a.addArray({ a.addStroke(a.addArray({ point })) }), 0);
          } },
         { "empty stroke list", [](HandMadeArchive& a) { return a.addGesture(a.addArray({}), a.add(plist_new_string("bad"))); } },
+        { "identity longer than the store writes", [](HandMadeArchive& a) {
+             uint64_t point = a.addPoint(plist_new_real(0), plist_new_real(0), plist_new_uint(1));
+             std::string identity(Gesture::maximumIdentityLength + 1, 'x');
+             return a.addGesture(a.addArray({ a.addStroke(a.addArray({ point })) }), a.add(plist_new_string(identity.c_str())));
+         } },
         { "object of another class", [](HandMadeArchive& a) { return a.addArray({}); } },
         { "plain value instead of an object", [](HandMadeArchive& a) { return a.add(plist_new_uint(5)); } },
     };

@@ -1,4 +1,5 @@
 #include "core/GestureRecognitionModel.h"
+#include "core/KeyedUnarchiver.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "platform/SafeFile.h"
 
@@ -269,4 +270,54 @@ TEST_F(PropertyListUserDefaultsTest, gestureStoresOfTwoProcessesKeepEachOthersGe
     restarted.setup();
     EXPECT_TRUE(restarted.getGestureWithIdentity("first"));
     EXPECT_TRUE(restarted.getGestureWithIdentity("second"));
+}
+
+namespace {
+
+// The largest gesture the store takes, in the archive's costliest form: the longest
+// identity, three strokes of 1,024 points in all, and stroke numbers written in eight
+// bytes.
+Gesture largestGesture(size_t number)
+{
+    std::string identity = std::to_string(number) + "/";
+    identity.resize(Gesture::maximumIdentityLength, 'x');
+    std::vector<GestureStroke> strokes(Gesture::maximumStrokeCount);
+    for (int32_t i = 0; i < Gesture::maximumPointCount; ++i) {
+        int32_t stroke = i % Gesture::maximumStrokeCount;
+        strokes[size_t(stroke)].addPoint(GesturePoint(float(i) * 0.37f + float(number), float(i % 97) * 9.13f, -1 - stroke));
+    }
+    return Gesture(std::move(identity), std::move(strokes));
+}
+
+}
+
+// A store filled within its limits was once written past what the reader admits: it
+// then read as empty and the next save replaced it.
+TEST_F(PropertyListUserDefaultsTest, largestStoreRoundTripsAndOneMoreGestureIsRefusedBeforeWriting)
+{
+    std::vector<Gesture> gestures;
+    for (size_t i = 0; i < KeyedUnarchiver::maximumGestureCount; ++i)
+        gestures.push_back(largestGesture(i));
+    {
+        PropertyListUserDefaults defaults(storePath());
+        GestureRecognitionModel model(defaults);
+        model.setup();
+        auto saved = model.saveGestures(gestures);
+        ASSERT_TRUE(saved) << saved.error();
+        auto written = fs::last_write_time(storePath());
+        auto refused = model.saveGestures({ largestGesture(KeyedUnarchiver::maximumGestureCount) });
+        ASSERT_FALSE(refused);
+        EXPECT_NE(refused.error().find("1 new gesture does not fit: the store holds 1024 of at most 1024, so 0 more fit"), std::string::npos)
+            << refused.error();
+        EXPECT_EQ(fs::last_write_time(storePath()), written);
+    }
+    PropertyListUserDefaults reloaded(storePath());
+    ASSERT_FALSE(reloaded.failure()) << reloaded.failure()->message;
+    GestureRecognitionModel restarted(reloaded);
+    restarted.setup();
+    EXPECT_TRUE(restarted.loadProblems().empty()) << restarted.loadProblems().front();
+    auto stored = restarted.gestureDictionary();
+    ASSERT_EQ(stored.size(), gestures.size());
+    for (const auto& gesture : gestures)
+        EXPECT_EQ(stored.at(gesture.identity())->strokes(), gesture.strokes());
 }

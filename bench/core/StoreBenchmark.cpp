@@ -1,0 +1,142 @@
+#include "BenchmarkGestures.h"
+
+#include "core/GestureRecognitionModel.h"
+#include "core/KeyedUnarchiver.h"
+#include "platform/PropertyListUserDefaults.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstdlib>
+
+using namespace scriblo;
+using namespace scriblo::bench;
+
+namespace {
+
+constexpr double megabyte = 1024.0 * 1024.0;
+
+// The largest store the gesture store writes: as many gestures as it holds, each with
+// the longest identity and three strokes of 1,024 points in all.
+std::vector<Gesture> largestStore()
+{
+    std::vector<Gesture> gestures;
+    for (size_t g = 0; g < KeyedUnarchiver::maximumGestureCount; ++g) {
+        std::string identity = "/home/user/.local/share/Scriblo/Scripts/" + std::to_string(g) + "/";
+        identity.resize(Gesture::maximumIdentityLength, 'x');
+        std::vector<GestureStroke> strokes(Gesture::maximumStrokeCount);
+        for (int32_t i = 0; i < Gesture::maximumPointCount; ++i) {
+            int32_t stroke = i * Gesture::maximumStrokeCount / Gesture::maximumPointCount;
+            double turn = 0.02 * i + 0.001 * double(g);
+            strokes[size_t(stroke)].addPoint(GesturePoint(float(500 + 400 * std::cos(turn)), float(500 + 300 * std::sin(3 * turn)), stroke + 1));
+        }
+        gestures.emplace_back(std::move(identity), std::move(strokes));
+    }
+    return gestures;
+}
+
+// A scratch folder removed at exit.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "scriblo-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()))
+            m_folder = pattern;
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        if (!m_folder.empty())
+            std::filesystem::remove_all(m_folder, ignored);
+    }
+
+    std::filesystem::path store() const { return m_folder / "org.scriblo.Scriblo.plist"; }
+
+private:
+    std::filesystem::path m_folder;
+};
+
+const ScratchFolder& scratch()
+{
+    static const ScratchFolder folder;
+    return folder;
+}
+
+// What one save or load costs beyond what the process held before it, in MiB: its peak
+// resident set, and the bytes still allocated at its end.
+struct Footprint {
+    double before { 0 };
+    double allocatedBefore { 0 };
+    bool peakReset { false };
+
+    void start()
+    {
+        peakReset = resetPeakResidentBytes();
+        before = residentBytes();
+        allocatedBefore = allocatedBytes();
+    }
+    void report(benchmark::State& state) const
+    {
+        if (peakReset)
+            state.counters["peakRSS_MiB"] = (peakResidentBytes() - before) / megabyte;
+        state.counters["allocated_MiB"] = (allocatedBytes() - allocatedBefore) / megabyte;
+    }
+};
+
+// Runs first, so that the store file exists for the load. Templates, the archive and
+// one synced write of the preferences file, from an empty store.
+void BM_SaveLargestStore(benchmark::State& state)
+{
+    auto gestures = largestStore();
+    Footprint footprint;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::filesystem::remove(scratch().store());
+        footprint.start();
+        state.ResumeTiming();
+        PropertyListUserDefaults defaults(scratch().store());
+        GestureRecognitionModel model(defaults);
+        if (!model.saveGestures(gestures))
+            state.SkipWithError("the largest store was not saved");
+        state.PauseTiming();
+        footprint.report(state);
+        state.ResumeTiming();
+    }
+    state.counters["file_MiB"] = double(std::filesystem::file_size(scratch().store())) / megabyte;
+}
+BENCHMARK(BM_SaveLargestStore)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// From reading the file to a recognizer ready to match, as at every start. The held
+// memory is what the loaded store keeps; the peak adds what reading it took on the way.
+void BM_LoadLargestStore(benchmark::State& state)
+{
+    if (!std::filesystem::exists(scratch().store())) {
+        state.SkipWithError("skipped: the largest store was not written");
+        return;
+    }
+    size_t loaded = 0;
+    Footprint footprint;
+    for (auto _ : state) {
+        state.PauseTiming();
+        footprint.start();
+        state.ResumeTiming();
+        auto defaults = std::make_unique<PropertyListUserDefaults>(scratch().store());
+        auto model = std::make_unique<GestureRecognitionModel>(*defaults);
+        model->setup();
+        loaded = model->gestureDetector()->loadedGestures()->size();
+        benchmark::DoNotOptimize(loaded);
+        state.PauseTiming();
+        footprint.report(state);
+        model.reset();
+        defaults.reset();
+        state.ResumeTiming();
+    }
+    if (loaded != KeyedUnarchiver::maximumGestureCount)
+        state.SkipWithError("the largest store did not load every gesture");
+    state.counters["gestures"] = double(loaded);
+}
+BENCHMARK(BM_LoadLargestStore)->Unit(benchmark::kMillisecond);
+
+}
+
+BENCHMARK_MAIN();
