@@ -10,6 +10,7 @@
 #include "multitouch/MultitouchManager.h"
 #include "platform/EventFilter.h"
 #include "recognition/GestureRecognitionController.h"
+#include "recognition/NominalFrameRate.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -88,7 +89,9 @@ protected:
             record.y = 0.5f;
             record.velocityX = 0.01f;
         }
-        controller->handleMultitouchEvent(MultitouchEvent::fromRecords(1, records.data(), touches, 0, 1));
+        // One frame after another, as a pad at the nominal rate reports them.
+        double timestamp = double(framesSent++) / NominalFrameRate::framesPerSecond;
+        controller->handleMultitouchEvent(MultitouchEvent::fromRecords(1, records.data(), touches, timestamp, framesSent));
     }
 
     void fourFingerTap()
@@ -97,6 +100,8 @@ protected:
             sendFrame(4);
         sendFrame(0);
     }
+
+    int framesSent = 0;
 
     bool waitFor(const std::function<bool()>& done)
     {
