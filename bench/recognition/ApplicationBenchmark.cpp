@@ -62,7 +62,7 @@ struct RecognitionSide {
     ManualClock clock;
     std::shared_ptr<MemoryUserDefaults> storage = std::make_shared<MemoryUserDefaults>();
     std::shared_ptr<FakeWorkspace> workspace = std::make_shared<FakeWorkspace>();
-    MultitouchManager manager { { std::make_shared<FakeFramework>(), std::make_shared<FakeTimers>(),
+    MultitouchManager manager { { std::make_shared<FakeFramework>(), std::make_shared<FakeHardwareWatcher>(),
                                   std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() } };
     QuietEventFilter eventFilter;
     GestureSetupModel setupModel { { workspace, scripts.path().toStdString(), storage, std::make_shared<NoLoginItems>(),

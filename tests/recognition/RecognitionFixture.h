@@ -116,7 +116,7 @@ protected:
     std::shared_ptr<MemoryUserDefaults> storage = std::make_shared<MemoryUserDefaults>();
     std::shared_ptr<FakeWorkspace> workspace = std::make_shared<FakeWorkspace>();
     FakeFramework* framework = new FakeFramework;
-    MultitouchManager manager { { std::shared_ptr<FakeFramework>(framework), std::make_shared<FakeTimers>(),
+    MultitouchManager manager { { std::shared_ptr<FakeFramework>(framework), std::make_shared<FakeHardwareWatcher>(),
                                   std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() } };
     FakeEventFilter eventFilter;
     std::filesystem::path scripts;
