@@ -67,14 +67,14 @@ protected:
         return path;
     }
 
-    void start(bool multitouch, bool compositing = true)
+    void start(bool multitouch, bool compositing = true, bool xwayland = false)
     {
         storage->setBool(multitouch, Settings::multitouchOptionKey);
         setupModel = std::make_unique<GestureSetupModel>(GestureSetupModel::Services {
             workspace, scripts, storage, std::make_shared<NoLoginItems>(), [] { return false; } });
         setupModel->setup();
         controller = std::make_unique<GestureRecognitionController>(GestureRecognitionController::Services {
-            clock, clock, *storage, *setupModel, manager, eventFilter, [] { return false; }, compositing });
+            clock, clock, *storage, *setupModel, manager, eventFilter, [] { return false; }, compositing, xwayland });
         controller->applicationDidFinishLaunching();
     }
 
