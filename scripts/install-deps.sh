@@ -17,6 +17,8 @@ packages=(
   at-spi2-core
   # Draws the menu icons' PNG sizes from the SVG at build time.
   librsvg2-bin
+  # Headless Wayland compositors for the end-to-end tests of Wayland sessions.
+  weston xwayland mutter
 )
 # `make package-check` validates the package with these too.
 if [[ "${1:-}" == "--package-tools" ]]; then

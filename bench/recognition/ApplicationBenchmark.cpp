@@ -7,6 +7,7 @@
 #include "multitouch/FakeMultitouchServices.h"
 #include "multitouch/MultitouchManager.h"
 #include "platform/EventFilter.h"
+#include "recognition/NominalFrameRate.h"
 #include "recognition/GestureRecognitionController.h"
 #include "recognition/GestureRecognitionView.h"
 #include "recognition/GestureRecognitionWindow.h"
@@ -61,7 +62,7 @@ struct RecognitionSide {
     ManualClock clock;
     std::shared_ptr<MemoryUserDefaults> storage = std::make_shared<MemoryUserDefaults>();
     std::shared_ptr<FakeWorkspace> workspace = std::make_shared<FakeWorkspace>();
-    MultitouchManager manager { { std::make_shared<FakeFramework>(), std::make_shared<FakeTimers>(),
+    MultitouchManager manager { { std::make_shared<FakeFramework>(), std::make_shared<FakeHardwareWatcher>(),
                                   std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() } };
     QuietEventFilter eventFilter;
     GestureSetupModel setupModel { { workspace, scripts.path().toStdString(), storage, std::make_shared<NoLoginItems>(),
@@ -101,21 +102,24 @@ void startPatternToWindowShown(benchmark::State& state)
 {
     RecognitionSide side;
     state.SetLabel(QGuiApplication::platformName().toStdString());
-    auto frame = [](int touches) {
+    // Frames as a pad at the nominal rate reports them: the tap is judged by its length.
+    double timestamp = 0;
+    auto frame = [&timestamp](int touches) {
         std::vector<MTTouch> records(static_cast<size_t>(touches));
         for (int finger = 0; finger < touches; ++finger) {
             records[size_t(finger)].identifier = finger + 1;
             records[size_t(finger)].state = MTTouchStateTouching;
             records[size_t(finger)].x = 0.2f + 0.1f * float(finger);
         }
-        return MultitouchEvent::fromRecords(1, records.data(), touches, 0, 1);
+        timestamp += 1 / NominalFrameRate::framesPerSecond;
+        return MultitouchEvent::fromRecords(1, records.data(), touches, timestamp, 1);
     };
-    auto fourFingers = frame(4), lifted = frame(0);
     QWindow* window = nullptr;
     for (auto _ : state) {
         state.PauseTiming();
         for (int count = 0; count < 5; ++count)
-            side.controller.handleMultitouchEvent(fourFingers);
+            side.controller.handleMultitouchEvent(frame(4));
+        auto lifted = frame(0);
         state.ResumeTiming();
         side.controller.handleMultitouchEvent(lifted);
         window = side.controller.recognitionWindow()->windowHandle();

@@ -6,6 +6,8 @@
 #include <QLoggingCategory>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace scriblo {
 
@@ -13,12 +15,13 @@ Q_LOGGING_CATEGORY(touchpadGrab, "scriblo.touchpad.grab")
 
 MultitouchManager::MultitouchManager(MultitouchServices services)
     : m_services(std::move(services))
+    , m_lastDisplayCheck(std::numeric_limits<double>::quiet_NaN())
 {
 }
 
 MultitouchManager::~MultitouchManager()
 {
-    m_hardwareCheckTimer.reset();
+    m_hardwareWatch.reset();
     for (const auto& device : m_devices)
         disconnectDevice(device);
 }
@@ -104,9 +107,8 @@ void MultitouchManager::startForwardingMultitouchEventsToListeners()
     }
     for (auto device = fresh.rbegin(); device != fresh.rend(); ++device)
         connectDevice(*device);
-    m_hardwareCheckTimer = m_services.timers->scheduleRepeating(hardwareCheckInterval, [this] {
-        checkMultitouchHardware();
-    });
+    updateBuiltInDisplayState();
+    m_hardwareWatch = m_services.hardware->watch([this] { checkMultitouchHardware(); });
     m_forwarding = true;
 }
 
@@ -153,7 +155,7 @@ void MultitouchManager::stopForwardingMultitouchEventsToListeners()
         return;
     if (!m_forwarding)
         return;
-    m_hardwareCheckTimer.reset();
+    m_hardwareWatch.reset();
     while (!m_devices.empty()) {
         MTDeviceRef device = m_devices.back();
         m_devices.pop_back();
@@ -187,10 +189,8 @@ void MultitouchManager::checkMultitouchHardware()
         count = m_services.framework->createList().size();
     } catch (...) {
     }
-    if (count != m_devices.size()) {
-        m_hardwareCheckTimer.reset();
+    if (count != m_devices.size())
         restartMultitouchEventForwardingAfterWake();
-    }
 }
 
 bool MultitouchManager::isBuiltInDisplayName(const std::string& name)
@@ -212,6 +212,18 @@ void MultitouchManager::updateBuiltInDisplayState()
     m_builtInDisplayInactive = inactive;
 }
 
+void MultitouchManager::updateBuiltInDisplayStateIfDue(double frameTime)
+{
+    // Two reader threads may both find the check due; both then read the displays,
+    // which is harmless. A device clock that differs or runs backwards only makes a
+    // check due sooner.
+    double last = m_lastDisplayCheck;
+    if (!std::isnan(last) && std::fabs(frameTime - last) < displayCheckInterval)
+        return;
+    m_lastDisplayCheck = frameTime;
+    updateBuiltInDisplayState();
+}
+
 int MultitouchManager::multitouchContactFrameCallback(MTDevice* device, const MTTouch* touches, int32_t count,
                                                       double timestamp, int32_t frame, void* context)
 {
@@ -222,8 +234,11 @@ int MultitouchManager::multitouchContactFrameCallback(MTDevice* device, const MT
 void MultitouchManager::handleContactFrame(MTDevice& device, const MTTouch* touches, int32_t count,
                                            double timestamp, int32_t frame)
 {
-    if (m_builtInDisplayInactive && m_services.framework->isBuiltIn(device).value_or(false))
-        return;
+    if (m_services.framework->isBuiltIn(device).value_or(false)) {
+        updateBuiltInDisplayStateIfDue(timestamp);
+        if (m_builtInDisplayInactive)
+            return;
+    }
     handleMultitouchEvent(MultitouchEvent::fromRecords(device.identifier(), touches, count, timestamp, frame));
 }
 

@@ -14,9 +14,14 @@ namespace scriblo {
 // it to the registered listeners, most recently registered first. Starting, stopping
 // and restarting always happen on the main thread; frames arrive on the devices' own
 // reader threads.
+//
+// Nothing runs while nothing happens: devices coming and going are announced (udev),
+// and so is a wake (logind). Whether a built-in display is active is read again when
+// a built-in touchpad's frames arrive, at most once a second, since a lid closed on an
+// external screen is announced by nobody.
 class MultitouchManager {
 public:
-    static constexpr double hardwareCheckInterval = 1.0;
+    static constexpr double displayCheckInterval = 1.0;
 
     explicit MultitouchManager(MultitouchServices services);
     ~MultitouchManager();
@@ -50,7 +55,7 @@ public:
     bool forwardingMultitouchEventsToListeners() const { return m_forwarding; }
     std::vector<MultitouchListenerPointer> multitouchListeners() const;
     const std::vector<MTDeviceRef>& multitouchDevices() const { return m_devices; }
-    bool hasMultitouchHardwareCheckTimer() const { return m_hardwareCheckTimer != nullptr; }
+    bool watchingHardware() const { return m_hardwareWatch != nullptr; }
     bool builtInDisplayInactive() const { return m_builtInDisplayInactive; }
 
     // Whether a display connector (eDP-1, LVDS1, DSI-1, ...) belongs to a built-in panel.
@@ -65,16 +70,20 @@ private:
     void connectDevice(const MTDeviceRef& device);
     void disconnectDevice(const MTDeviceRef& device);
     void updateBuiltInDisplayState();
+    void updateBuiltInDisplayStateIfDue(double frameTime);
     bool applyGrab(const MTDeviceRef& device, bool grabbed);
 
     MultitouchServices m_services;
     std::atomic<bool> m_forwarding { false };
     std::atomic<bool> m_builtInDisplayInactive { false };
+    // Frame time of the last display check, on the clock of the device that asked;
+    // NaN until the first.
+    std::atomic<double> m_lastDisplayCheck;
     bool m_grabbed = false;
     mutable std::mutex m_listenersMutex;
     std::vector<MultitouchListenerPointer> m_listeners;
     std::vector<MTDeviceRef> m_devices;
-    std::unique_ptr<RepeatingTimer> m_hardwareCheckTimer;
+    std::unique_ptr<HardwareWatch> m_hardwareWatch;
 };
 
 }

@@ -30,17 +30,18 @@ public:
     virtual std::vector<MTDeviceRef> createListIncludingUnreadable() = 0;
 };
 
-// A running repeating timer; destroying it stops it.
-class RepeatingTimer {
+// A running watch on the hardware; destroying it stops it.
+class HardwareWatch {
 public:
-    virtual ~RepeatingTimer() = default;
+    virtual ~HardwareWatch() = default;
 };
 
-class TimerScheduler {
+// Says, on the main thread, when input devices or displays may have come, gone or
+// changed; silent otherwise, so an idle machine never wakes the process.
+class HardwareWatcher {
 public:
-    virtual ~TimerScheduler() = default;
-    virtual std::unique_ptr<RepeatingTimer> scheduleRepeating(double intervalSeconds,
-                                                              std::function<void()> body) = 0;
+    virtual ~HardwareWatcher() = default;
+    virtual std::unique_ptr<HardwareWatch> watch(std::function<void()> changed) = 0;
 };
 
 // The thread that runs the interface, and a way to queue work for it.
@@ -61,11 +62,12 @@ public:
 
 struct MultitouchServices {
     std::shared_ptr<MultitouchFramework> framework;
-    std::shared_ptr<TimerScheduler> timers;
+    std::shared_ptr<HardwareWatcher> hardware;
     std::shared_ptr<MainThreadQueue> mainThread;
     std::shared_ptr<DisplayList> displays;
 
-    // The evdev (or replay) framework, Qt timers and main thread, and DRM's displays.
+    // The evdev (or replay) framework, udev's announcements, Qt's main thread, and DRM's
+    // displays.
     static MultitouchServices system();
 };
 

@@ -1,9 +1,10 @@
 #include "multitouch/DrmDisplayList.h"
 #include "multitouch/MultitouchServices.h"
 
+#include "platform/UdevMonitor.h"
+
 #include <QCoreApplication>
 #include <QThread>
-#include <QTimer>
 
 namespace scriblo {
 
@@ -29,30 +30,36 @@ public:
     std::vector<MTDeviceRef> createListIncludingUnreadable() override { return MTDeviceCreateListIncludingUnreadable(); }
 };
 
-class QtRepeatingTimer final : public RepeatingTimer {
+class UdevHardwareWatch final : public HardwareWatch {
 public:
-    QtRepeatingTimer(double intervalSeconds, std::function<void()> body)
-        : m_timer(new QTimer)
+    explicit UdevHardwareWatch(std::function<void()> changed)
+        : m_alive(std::make_shared<bool>(true))
     {
-        QObject::connect(m_timer, &QTimer::timeout, std::move(body));
-        m_timer->start(int(intervalSeconds * 1000));
+        // Touchpads are input devices; a display plugged in or out is a change of its
+        // DRM card.
+        m_monitor = new UdevMonitor({ "input", "drm" }, [alive = m_alive, changed = std::move(changed)](udev_device*) {
+            if (*alive)
+                changed();
+        });
     }
-    // The body may drop its own timer, so the QTimer outlives the running timeout.
-    ~QtRepeatingTimer() override
+    // The announcement being handled may end this watch, so the monitor outlives it
+    // until the event loop is back, and hears nothing more.
+    ~UdevHardwareWatch() override
     {
-        m_timer->stop();
-        m_timer->deleteLater();
+        *m_alive = false;
+        m_monitor->deleteLater();
     }
 
 private:
-    QTimer* m_timer;
+    std::shared_ptr<bool> m_alive;
+    UdevMonitor* m_monitor;
 };
 
-class QtTimerScheduler final : public TimerScheduler {
+class UdevHardwareWatcher final : public HardwareWatcher {
 public:
-    std::unique_ptr<RepeatingTimer> scheduleRepeating(double intervalSeconds, std::function<void()> body) override
+    std::unique_ptr<HardwareWatch> watch(std::function<void()> changed) override
     {
-        return std::make_unique<QtRepeatingTimer>(intervalSeconds, std::move(body));
+        return std::make_unique<UdevHardwareWatch>(std::move(changed));
     }
 };
 
@@ -73,7 +80,7 @@ public:
 
 MultitouchServices MultitouchServices::system()
 {
-    return { std::make_shared<SystemFramework>(), std::make_shared<QtTimerScheduler>(),
+    return { std::make_shared<SystemFramework>(), std::make_shared<UdevHardwareWatcher>(),
              std::make_shared<QtMainThreadQueue>(), std::make_shared<DrmDisplayList>() };
 }
 

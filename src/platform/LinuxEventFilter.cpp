@@ -42,7 +42,8 @@ Expected<std::string> LinuxEventFilter::watchSecondaryPresses(SecondaryPresses::
     else
         m_presses = std::make_unique<XInputSecondaryPresses>();
     auto watched = m_presses->start(std::move(handler));
-    if (!watched)
+    // Mice that cannot be read now may be plugged in or come back later.
+    if (!watched && m_session == Session::X11)
         m_presses.reset();
     return watched;
 }

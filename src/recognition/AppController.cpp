@@ -156,6 +156,7 @@ void AppController::createControllers()
         *m_eventFilter,
         [this] { return m_gestureSetupController->isSetupWindowVisible(); },
         m_compositor && m_compositor->isCompositing(),
+        LinuxEventFilter::currentSession() == LinuxEventFilter::Session::Wayland,
     };
     m_gestureRecognitionController = std::make_unique<GestureRecognitionController>(std::move(recognitionServices));
     if (m_compositor)

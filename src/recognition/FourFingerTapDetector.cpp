@@ -8,24 +8,29 @@ bool FourFingerTapDetector::handleFrame(const TouchFrame& frame)
 {
     auto count = int32_t(frame.touches.size());
     if (count == 4) {
-        // A run past the limit is discarded unexamined, so it need not be summed, and
-        // its length need not grow under a resting hand.
-        m_runFrames = std::min(m_runFrames + 1, maximumFrames + 1);
-        if (m_runFrames <= maximumFrames)
+        if (!m_runStart)
+            m_runStart = frame.timestamp;
+        // A run held past the longest tap is discarded unexamined, so it need not be
+        // summed under a resting hand.
+        if (frame.timestamp - *m_runStart <= longestTap)
             m_runSpeed.addAll(frame.touches);
         return false;
     }
-    bool tapped = runQualifies();
+    bool tapped = runQualifies(frame.timestamp);
     m_beforeFourFingerTouches = { m_beforeFourFingerTouches[1], m_beforeFourFingerTouches[2], count };
     m_runSpeed = {};
-    m_runFrames = 0;
+    m_runStart.reset();
     return tapped;
 }
 
-bool FourFingerTapDetector::runQualifies() const
+bool FourFingerTapDetector::runQualifies(double endTime) const
 {
-    return m_runFrames >= minimumFrames && m_runFrames <= maximumFrames
-        && double(m_runSpeed.mean()) <= maximumMeanSpeed && historyAllows();
+    if (!m_runStart)
+        return false;
+    // A clock that runs backwards (a bad recording) gives a negative length: no tap.
+    double length = endTime - *m_runStart;
+    return length >= shortestTap && length <= longestTap && double(m_runSpeed.mean()) <= maximumMeanSpeed
+        && historyAllows();
 }
 
 bool FourFingerTapDetector::historyAllows() const

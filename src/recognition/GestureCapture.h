@@ -40,6 +40,7 @@ public:
     static constexpr SteadyDuration startInputDelay = std::chrono::milliseconds(100);
     static constexpr SteadyDuration noInputTimeout = std::chrono::milliseconds(1500);
     static constexpr SteadyDuration partialCheckInterval = std::chrono::milliseconds(250);
+    // Surface units per second; TouchSpeed.h says why.
     static constexpr double minimumTouchSpeed = 0.06;
     static constexpr double centredRedrawMilliseconds = 16;
     static constexpr double fullScreenRedrawMilliseconds = 32;

@@ -22,6 +22,8 @@ GestureRecognitionController::GestureRecognitionController(Services services, QO
     , m_multitouch(services.multitouch)
     , m_eventFilter(services.eventFilter)
     , m_setupWindowVisible(std::move(services.setupWindowVisible))
+    , m_xwayland(services.xwayland)
+    , m_pointer(!services.xwayland)
     , m_recognitionModel(std::make_unique<GestureRecognitionModel>(services.storage))
     , m_eventRules(services.clock)
     , m_scrollBlocking(services.timers, [this] { m_grabRule.scrollBlockingEnded(); })
@@ -90,6 +92,13 @@ void GestureRecognitionController::handleMultitouchEvent(const MultitouchEventPo
 {
     TouchFrame frame = touchFrameFromEvent(*event);
     m_grabRule.handleFrame(frame);
+    // A held touchpad moves no pointer, so its fingers say nothing about X.
+    if (!m_multitouch.touchpadsGrabbed()) {
+        m_pointer.handleFrame(frame, [] {
+            QPoint position = QCursor::pos();
+            return GeometryPoint { double(position.x()), double(position.y()) };
+        });
+    }
     StartConditions conditions { recognitionWindowVisible(), m_setupModel.settings().quickdrawOption(),
                                  m_setupWindowVisible && m_setupWindowVisible() };
     StartPattern pattern = m_startPatterns.handleFrame(frame, conditions);
@@ -219,7 +228,17 @@ void GestureRecognitionController::layoutRecognitionWindow()
     for (QScreen* screen : QGuiApplication::screens())
         screens.push_back(screen->geometry());
     WindowSize size = m_setupModel.settings().fullscreenOption() ? WindowSize::FullScreen : WindowSize::Centred;
-    m_recognitionWindow->applyLayout(GestureRecognitionWindow::layoutFor(screens, QCursor::pos(), size));
+    m_recognitionWindow->applyLayout(GestureRecognitionWindow::layoutFor(screens, pointerForLayout(), size));
+}
+
+QPoint GestureRecognitionController::pointerForLayout()
+{
+    QPoint xPointer = QCursor::pos();
+    auto answer = m_pointer.locate({ double(xPointer.x()), double(xPointer.y()) });
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (answer.source == PointerWhereabouts::Source::PrimaryScreen && primary)
+        return primary->geometry().center();
+    return QPointF(answer.position.x, answer.position.y).toPoint();
 }
 
 void GestureRecognitionController::toggleInRecognitionWindow()
@@ -250,6 +269,12 @@ void GestureRecognitionController::hideRecognitionWindow()
 
 void GestureRecognitionController::windowDidResignKey()
 {
+    // The XWayland window managers of weston and wlroots take X focus back from
+    // override-redirect windows at once, so there its loss says nothing of the user.
+    // The touchpad grab holds the input, a mouse stroke its implicit pointer grab, and
+    // the capture ends by its own means.
+    if (m_xwayland)
+        return;
     if (recognitionWindowVisible() && m_recognitionView->detectingInput())
         m_recognitionView->finishDetectingGesture(CaptureEnding::DiscardStrokes);
 }

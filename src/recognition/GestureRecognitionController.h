@@ -6,6 +6,7 @@
 #include "multitouch/MultitouchEvent.h"
 #include "recognition/GestureCapture.h"
 #include "recognition/MatchDecider.h"
+#include "recognition/PointerWhereabouts.h"
 #include "recognition/RecognitionEventFilter.h"
 #include "recognition/RecognitionWindowFade.h"
 #include "recognition/ScrollBlocking.h"
@@ -44,6 +45,9 @@ public:
         // Quickdraw never starts while the setup window shows.
         std::function<bool()> setupWindowVisible;
         bool compositing = false;
+        // A Wayland session, whose X server is XWayland: there X focus and the X
+        // pointer's position say less about the user than on X11.
+        bool xwayland = false;
     };
 
     explicit GestureRecognitionController(Services services, QObject* parent = nullptr);
@@ -94,12 +98,15 @@ private:
     void releaseCaptureInput();
     void showPartialResult(const MatchDecision<std::shared_ptr<Launchable>>& decision);
     void runOnMainThread(const std::function<void()>& work);
+    QPoint pointerForLayout();
 
     const Clock& m_clock;
     GestureSetupModel& m_setupModel;
     MultitouchManager& m_multitouch;
     EventFilter& m_eventFilter;
     std::function<bool()> m_setupWindowVisible;
+    bool m_xwayland;
+    PointerWhereabouts m_pointer;
     std::unique_ptr<GestureRecognitionModel> m_recognitionModel;
     StartPatternDetector m_startPatterns;
     RecognitionEventFilter m_eventRules;

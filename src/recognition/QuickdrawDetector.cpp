@@ -10,17 +10,16 @@ namespace scriblo {
 bool QuickdrawDetector::handleFrame(const TouchFrame& frame, bool enabled)
 {
     if (!enabled || frame.touches.size() != 3) {
-        m_threeFingerTouchCount = 0;
+        m_contactStart.reset();
         return false;
     }
-    // Held past the last judged frame, the count stops growing: nothing past it is
-    // judged, and the count must not overflow under a resting hand.
-    m_threeFingerTouchCount = std::min(m_threeFingerTouchCount + 1, lastJudgedFrame + 1);
-    if (m_threeFingerTouchCount < firstJudgedFrame || m_threeFingerTouchCount > lastJudgedFrame)
+    if (!m_contactStart)
+        m_contactStart = frame.timestamp;
+    double elapsed = frame.timestamp - *m_contactStart;
+    if (elapsed < firstJudged || elapsed > lastJudged || !movingFastTogether(frame))
         return false;
-    if (!movingFastTogether(frame))
-        return false;
-    m_threeFingerTouchCount = 0;
+    // The next three-finger frame begins a new contact.
+    m_contactStart.reset();
     return true;
 }
 

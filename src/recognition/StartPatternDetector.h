@@ -20,7 +20,7 @@ class StartPatternDetector {
 public:
     StartPattern handleFrame(const TouchFrame& frame, const StartConditions& conditions);
 
-    int32_t threeFingerTouchCount() const { return m_quickdraw.threeFingerTouchCount(); }
+    bool followingThreeFingerContact() const { return m_quickdraw.followingContact(); }
 
 private:
     FourFingerTapDetector m_fourFingerTap;

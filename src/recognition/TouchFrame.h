@@ -21,6 +21,9 @@ struct FrameTouch {
 struct TouchFrame {
     int32_t deviceIdentifier = 0;
     std::vector<FrameTouch> touches;
+    // When the device reported the frame, in seconds on the device's own clock: only
+    // differences between frames of one device mean anything.
+    double timestamp = 0;
 };
 
 // The contact state of a finger on the surface.

@@ -12,6 +12,7 @@ inline TouchFrame touchFrameFromEvent(const MultitouchEvent& event)
 {
     TouchFrame frame;
     frame.deviceIdentifier = event.deviceIdentifier();
+    frame.timestamp = event.timestamp();
     for (const MultitouchTouch& touch : event.touches())
         frame.touches.push_back({ touch.identifier(), touch.state(), touch.x(), touch.y(), touch.velX(), touch.velY() });
     return frame;

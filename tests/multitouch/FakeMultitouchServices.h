@@ -68,13 +68,13 @@ public:
     }
 
     // Delivers a frame the way a device's reader thread does.
-    void sendFrame(const MTDeviceRef& device, std::vector<MTTouch> touches)
+    void sendFrame(const MTDeviceRef& device, std::vector<MTTouch> touches, double timestamp = 1.5)
     {
         auto found = m_callbacks.find(device.get());
         if (found == m_callbacks.end())
             return;
         auto [callback, context] = found->second;
-        std::thread([&] { callback(device.get(), touches.data(), int32_t(touches.size()), 1.5, 1, context); }).join();
+        std::thread([&] { callback(device.get(), touches.data(), int32_t(touches.size()), timestamp, 1, context); }).join();
     }
 
 private:
@@ -86,33 +86,31 @@ private:
     std::map<const MTDevice*, std::pair<MTContactFrameCallback, void*>> m_callbacks;
 };
 
-class FakeTimers final : public TimerScheduler {
+class FakeHardwareWatcher final : public HardwareWatcher {
 public:
-    struct Timer final : RepeatingTimer {
-        Timer(FakeTimers& owner, std::function<void()> body) : owner(owner), body(std::move(body)) { ++owner.running; }
-        ~Timer() override { --owner.running; }
-        FakeTimers& owner;
-        std::function<void()> body;
+    struct Watch final : HardwareWatch {
+        Watch(FakeHardwareWatcher& owner, std::function<void()> changed) : owner(owner), changed(std::move(changed)) { ++owner.running; }
+        ~Watch() override { --owner.running; }
+        FakeHardwareWatcher& owner;
+        std::function<void()> changed;
     };
 
     int running = 0;
-    int scheduled = 0;
-    double interval = 0;
-    Timer* latest = nullptr;
+    int started = 0;
+    Watch* latest = nullptr;
 
-    std::unique_ptr<RepeatingTimer> scheduleRepeating(double intervalSeconds, std::function<void()> body) override
+    std::unique_ptr<HardwareWatch> watch(std::function<void()> changed) override
     {
-        interval = intervalSeconds;
-        ++scheduled;
-        auto timer = std::make_unique<Timer>(*this, std::move(body));
-        latest = timer.get();
-        return timer;
+        ++started;
+        auto watch = std::make_unique<Watch>(*this, std::move(changed));
+        latest = watch.get();
+        return watch;
     }
-    // One tick of the most recent timer, as a second of wall time would give.
-    void tick()
+    // An announcement to the most recent watch, as a device plugged in or out gives.
+    void announce()
     {
-        auto body = latest->body;
-        body();
+        auto changed = latest->changed;
+        changed();
     }
 };
 

@@ -48,10 +48,10 @@ protected:
     }
 
     std::shared_ptr<FakeFramework> framework = std::make_shared<FakeFramework>();
-    std::shared_ptr<FakeTimers> timers = std::make_shared<FakeTimers>();
+    std::shared_ptr<FakeHardwareWatcher> watcher = std::make_shared<FakeHardwareWatcher>();
     std::shared_ptr<FakeMainThread> mainThread = std::make_shared<FakeMainThread>();
     std::shared_ptr<FakeDisplays> displays = std::make_shared<FakeDisplays>();
-    MultitouchManager manager { { framework, timers, mainThread, displays } };
+    MultitouchManager manager { { framework, watcher, mainThread, displays } };
     std::vector<Delivery> log;
     Recorder first { log };
     Recorder second { log };
@@ -77,7 +77,7 @@ TEST_F(MultitouchManagerTest, registrationReplacesTheSameTargetAndCallbackOnlyAn
     EXPECT_TRUE(manager.multitouchListeners().empty());
     EXPECT_TRUE(manager.forwardingMultitouchEventsToListeners());
     EXPECT_EQ(framework->stops[device.get()], 0);
-    EXPECT_EQ(timers->running, 1);
+    EXPECT_EQ(watcher->running, 1);
 }
 
 TEST_F(MultitouchManagerTest, startConnectsEveryDeviceOnceAndOnlyOnTheMainThread)
@@ -89,8 +89,7 @@ TEST_F(MultitouchManagerTest, startConnectsEveryDeviceOnceAndOnlyOnTheMainThread
     mainThread->runPending();
     EXPECT_TRUE(manager.forwardingMultitouchEventsToListeners());
     manager.startForwardingMultitouchEventsToListeners();
-    EXPECT_EQ(timers->scheduled, 1);
-    EXPECT_DOUBLE_EQ(timers->interval, 1.0);
+    EXPECT_EQ(watcher->started, 1);
     for (const auto& device : { one, two }) {
         EXPECT_EQ(framework->registrations[device.get()], 1);
         EXPECT_EQ(framework->starts[device.get()], 1);
@@ -99,13 +98,13 @@ TEST_F(MultitouchManagerTest, startConnectsEveryDeviceOnceAndOnlyOnTheMainThread
     EXPECT_EQ(manager.multitouchDevices()[0], two) << "devices are connected from the last to the first";
 }
 
-TEST_F(MultitouchManagerTest, withoutCapabilityNothingStartsAndNoTimerRuns)
+TEST_F(MultitouchManagerTest, withoutCapabilityNothingStartsAndNothingIsWatched)
 {
     framework->available = false;
     addDevice();
     manager.addMultitouchListener(&first, &Recorder::onFrame);
     EXPECT_FALSE(manager.forwardingMultitouchEventsToListeners());
-    EXPECT_EQ(timers->running, 0);
+    EXPECT_EQ(watcher->running, 0);
 }
 
 TEST_F(MultitouchManagerTest, lastRegisteredListenerHearsFirstAndAllShareOneEventEvenWithoutTouches)
@@ -168,15 +167,15 @@ TEST_F(MultitouchManagerTest, framesAfterStopOrForADestroyedTargetGoNowhere)
     EXPECT_TRUE(log.empty());
     EXPECT_EQ(framework->unregistrations[device.get()], 1);
     EXPECT_EQ(framework->stops[device.get()], 1);
-    EXPECT_EQ(timers->running, 0);
+    EXPECT_EQ(watcher->running, 0);
 }
 
-TEST_F(MultitouchManagerTest, wakeOrAChangeInDeviceCountRestartsWithTheListAfreshOnANewTimer)
+TEST_F(MultitouchManagerTest, wakeOrAnnouncedChangeInDeviceCountRestartsWithTheListAfreshAndANewWatch)
 {
     auto old = addDevice();
     manager.addMultitouchListener(&first, &Recorder::onFrame);
-    timers->tick();
-    EXPECT_EQ(timers->scheduled, 1) << "same count: nothing happens";
+    watcher->announce();
+    EXPECT_EQ(watcher->started, 1) << "same count: nothing happens";
 
     // A wake restarts even when the count is unchanged: the device behind it may not be.
     auto fresh = std::make_shared<FakeDevice>();
@@ -187,12 +186,12 @@ TEST_F(MultitouchManagerTest, wakeOrAChangeInDeviceCountRestartsWithTheListAfres
     EXPECT_EQ(manager.multitouchDevices(), framework->hardware);
 
     auto added = addDevice();
-    timers->tick();
+    watcher->announce();
     EXPECT_EQ(framework->stops[fresh.get()], 1);
     EXPECT_EQ(framework->starts[fresh.get()], 2);
     EXPECT_EQ(framework->starts[added.get()], 1);
-    EXPECT_EQ(timers->scheduled, 3);
-    EXPECT_EQ(timers->running, 1);
+    EXPECT_EQ(watcher->started, 3);
+    EXPECT_EQ(watcher->running, 1);
     EXPECT_EQ(manager.multitouchDevices().size(), 2u);
 }
 
@@ -216,27 +215,31 @@ TEST_F(MultitouchManagerTest, builtInTouchpadFramesAreDroppedOnlyWhileTheKnownDi
     auto external = addDevice(false);
     auto unknown = addDevice(std::nullopt);
     manager.addMultitouchListener(&first, &Recorder::onFrame);
+    framework->sendFrame(builtIn, {}, 10.0);
+    // The lid closes on an external screen, which nobody announces: the built-in pad's
+    // frames find out, once its last check is a second old.
     displays->names = std::vector<std::string> { "HDMI-A-1" };
-    framework->sendFrame(builtIn, {});
+    framework->sendFrame(builtIn, {}, 10.5);
     deliverQueuedCallbacks();
-    EXPECT_EQ(log.size(), 1u) << "before the first check every frame passes";
+    EXPECT_EQ(log.size(), 2u) << "the displays are read at most once a second";
 
-    timers->tick();
-    EXPECT_TRUE(manager.builtInDisplayInactive());
     log.clear();
+    framework->sendFrame(builtIn, {}, 11.0);
+    EXPECT_TRUE(manager.builtInDisplayInactive());
     for (const auto& device : { builtIn, external, unknown })
-        framework->sendFrame(device, {});
+        framework->sendFrame(device, {}, 11.1);
     deliverQueuedCallbacks();
     ASSERT_EQ(log.size(), 2u);
     EXPECT_NE(log[0].event->deviceIdentifier(), builtIn->identifier());
     EXPECT_NE(log[1].event->deviceIdentifier(), builtIn->identifier());
 
-    // Headless and virtual machines list no displays; that is no closed lid.
+    // A display plugged in is announced; headless and virtual machines list no
+    // displays, and that is no closed lid.
     using Names = std::optional<std::vector<std::string>>;
     for (const Names& names : { Names { { "HDMI-A-1", "eDP-1" } }, Names { { "LVDS1" } }, Names { { "DSI-1" } },
                                 Names {}, Names { std::vector<std::string> {} } }) {
         displays->names = names;
-        manager.checkMultitouchHardware();
+        watcher->announce();
         EXPECT_FALSE(manager.builtInDisplayInactive());
     }
     EXPECT_FALSE(MultitouchManager::isBuiltInDisplayName("DP-1"));
@@ -252,7 +255,7 @@ TEST_F(MultitouchManagerTest, aGrabOutlivesRestartsUntilReleasedAndCoversDevices
     manager.restartMultitouchEventForwardingAfterWake();
     EXPECT_TRUE(framework->grabbed[old.get()]) << "a wake during a capture must grab again";
     auto added = addDevice();
-    timers->tick();
+    watcher->announce();
     EXPECT_TRUE(framework->grabbed[old.get()]);
     EXPECT_TRUE(framework->grabbed[added.get()]);
 
@@ -267,7 +270,7 @@ TEST_F(MultitouchManagerTest, aDeviceThatRefusesTheGrabIsReportedWhileTheOthersA
     auto refusing = addDevice();
     manager.addMultitouchListener(&first, &Recorder::onFrame);
     auto healthy = addDevice();
-    timers->tick();
+    watcher->announce();
     framework->failingDevice = refusing.get();
     EXPECT_FALSE(manager.setTouchpadsGrabbed(true));
     EXPECT_TRUE(framework->grabbed[healthy.get()]);

@@ -93,6 +93,26 @@ TEST_F(GestureRecognitionControllerTest, twoSecondaryPressesStartOnlyInMouseMode
     EXPECT_FALSE(controller->recognitionWindowVisible()) << "a changed mode is used at the next press";
 }
 
+TEST_F(GestureRecognitionControllerTest, inAWaylandSessionLosingXFocusLeavesTheCaptureToItsTimers)
+{
+    for (bool multitouch : { false, true }) {
+        start(multitouch, true, true);
+        if (multitouch) {
+            fourFingerTap();
+        } else {
+            eventFilter.pressSecondary();
+            eventFilter.pressSecondary();
+        }
+        ASSERT_TRUE(view().detectingInput()) << multitouch;
+        controller->windowDidResignKey();
+        EXPECT_TRUE(view().detectingInput()) << "XWayland's window manager took the focus, not the user";
+        clock.advanceBy(GestureCapture::noInputTimeout);
+        EXPECT_FALSE(view().detectingInput()) << "nothing drawn: the capture ends by its timer";
+        EXPECT_FALSE(controller->recognitionWindowVisible());
+        clock.advanceBy(ScrollBlocking::afterRecognition);
+    }
+}
+
 TEST_F(GestureRecognitionControllerTest, aGoodMatchShowsAndLaunchesThenFadesOut)
 {
     auto script = addScript("Mail");

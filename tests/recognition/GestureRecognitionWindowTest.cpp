@@ -51,7 +51,7 @@ TEST(GestureRecognitionWindowTest, opensCentredOrFullOnThePointersScreenInQtCoor
 TEST(GestureRecognitionWindowTest, placesTheResultControlsAndFontsFromTheWindowSize)
 {
     ManualClock clock;
-    MultitouchManager manager({ std::make_shared<FakeFramework>(), std::make_shared<FakeTimers>(),
+    MultitouchManager manager({ std::make_shared<FakeFramework>(), std::make_shared<FakeHardwareWatcher>(),
                                 std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() });
     auto* view = new GestureRecognitionView(clock, clock, [] { return CaptureSettings {}; }, manager);
     GestureRecognitionWindow window(view, true);
@@ -72,7 +72,7 @@ TEST(GestureRecognitionWindowTest, placesTheResultControlsAndFontsFromTheWindowS
 TEST(GestureRecognitionViewTest, paintsStrokesGreenOverADarkEdgeOnlyWhileCapturing)
 {
     ManualClock clock;
-    MultitouchManager manager({ std::make_shared<FakeFramework>(), std::make_shared<FakeTimers>(),
+    MultitouchManager manager({ std::make_shared<FakeFramework>(), std::make_shared<FakeHardwareWatcher>(),
                                 std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() });
     GestureRecognitionView view(clock, clock, [] { return CaptureSettings { false, false, 5 }; }, manager);
     view.resize(950, 300);

@@ -10,6 +10,7 @@
 #include "multitouch/MultitouchManager.h"
 #include "platform/EventFilter.h"
 #include "recognition/GestureRecognitionController.h"
+#include "recognition/NominalFrameRate.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -66,14 +67,14 @@ protected:
         return path;
     }
 
-    void start(bool multitouch, bool compositing = true)
+    void start(bool multitouch, bool compositing = true, bool xwayland = false)
     {
         storage->setBool(multitouch, Settings::multitouchOptionKey);
         setupModel = std::make_unique<GestureSetupModel>(GestureSetupModel::Services {
             workspace, scripts, storage, std::make_shared<NoLoginItems>(), [] { return false; } });
         setupModel->setup();
         controller = std::make_unique<GestureRecognitionController>(GestureRecognitionController::Services {
-            clock, clock, *storage, *setupModel, manager, eventFilter, [] { return false; }, compositing });
+            clock, clock, *storage, *setupModel, manager, eventFilter, [] { return false; }, compositing, xwayland });
         controller->applicationDidFinishLaunching();
     }
 
@@ -88,7 +89,9 @@ protected:
             record.y = 0.5f;
             record.velocityX = 0.01f;
         }
-        controller->handleMultitouchEvent(MultitouchEvent::fromRecords(1, records.data(), touches, 0, 1));
+        // One frame after another, as a pad at the nominal rate reports them.
+        double timestamp = double(framesSent++) / NominalFrameRate::framesPerSecond;
+        controller->handleMultitouchEvent(MultitouchEvent::fromRecords(1, records.data(), touches, timestamp, framesSent));
     }
 
     void fourFingerTap()
@@ -97,6 +100,8 @@ protected:
             sendFrame(4);
         sendFrame(0);
     }
+
+    int framesSent = 0;
 
     bool waitFor(const std::function<bool()>& done)
     {
@@ -111,7 +116,7 @@ protected:
     std::shared_ptr<MemoryUserDefaults> storage = std::make_shared<MemoryUserDefaults>();
     std::shared_ptr<FakeWorkspace> workspace = std::make_shared<FakeWorkspace>();
     FakeFramework* framework = new FakeFramework;
-    MultitouchManager manager { { std::shared_ptr<FakeFramework>(framework), std::make_shared<FakeTimers>(),
+    MultitouchManager manager { { std::shared_ptr<FakeFramework>(framework), std::make_shared<FakeHardwareWatcher>(),
                                   std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() } };
     FakeEventFilter eventFilter;
     std::filesystem::path scripts;

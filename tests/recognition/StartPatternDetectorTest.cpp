@@ -12,18 +12,6 @@ namespace {
 constexpr StartConditions hidden {};
 constexpr StartConditions quickdrawOn { false, true, false };
 
-StartPattern feed(StartPatternDetector& detector, const TouchFrame& frame, int times,
-                  const StartConditions& conditions = hidden)
-{
-    StartPattern last = StartPattern::None;
-    for (int index = 0; index < times; ++index) {
-        StartPattern pattern = detector.handleFrame(frame, conditions);
-        if (pattern != StartPattern::None)
-            last = pattern;
-    }
-    return last;
-}
-
 // A run whose mean speed is exactly `mean`: one touch carries all of it, so the float
 // total holds 16 times the mean without rounding.
 TouchFrame fourFingersWithMean(float mean, bool carrier)
@@ -41,10 +29,10 @@ class FourFingerRunLength : public testing::TestWithParam<std::pair<int, bool>> 
 TEST_P(FourFingerRunLength, startsOnlyForFourToThirtyFrames)
 {
     auto [frames, starts] = GetParam();
-    StartPatternDetector detector;
-    feed(detector, fingersMoving(4, 0.1f), frames);
+    PadAtRate pad;
+    pad.feed(fingersMoving(4, 0.1f), frames);
     StartPattern expected = starts ? StartPattern::FourFingerTap : StartPattern::None;
-    EXPECT_EQ(detector.handleFrame(noFingers(), hidden), expected);
+    EXPECT_EQ(pad.handle(noFingers(), hidden), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, FourFingerRunLength,
@@ -56,10 +44,10 @@ TEST(FourFingerTapTest, meanSpeedIsComparedWidenedToDouble)
     // 0.46f lies just above 0.46, so it must not start; the float below it must.
     float below = std::nextafter(0.46f, 0.0f);
     for (auto [mean, starts] : { std::pair { below, true }, std::pair { 0.46f, false } }) {
-        StartPatternDetector detector;
-        detector.handleFrame(fourFingersWithMean(mean, true), hidden);
-        feed(detector, fourFingersWithMean(mean, false), 3);
-        EXPECT_EQ(detector.handleFrame(noFingers(), hidden) == StartPattern::FourFingerTap, starts) << mean;
+        PadAtRate pad;
+        pad.handle(fourFingersWithMean(mean, true), hidden);
+        pad.feed(fourFingersWithMean(mean, false), 3);
+        EXPECT_EQ(pad.handle(noFingers(), hidden) == StartPattern::FourFingerTap, starts) << mean;
     }
 }
 
@@ -71,11 +59,11 @@ TEST(FourFingerTapTest, aRunGrownFromThreeOrShrunkFromFiveFingersIsNoTap)
     };
     for (const Case& test : { Case { { 3, 3, 3 }, false }, Case { { 5, 5, 5 }, false }, Case { { 0, 3, 3 }, true },
                               Case { { 5, 3, 5 }, true }, Case { { 1, 2, 3 }, true } }) {
-        StartPatternDetector detector;
+        PadAtRate pad;
         for (int count : test.before)
-            detector.handleFrame(fingersMoving(count, 0), hidden);
-        feed(detector, fingersMoving(4, 0), 4);
-        EXPECT_EQ(detector.handleFrame(noFingers(), hidden) == StartPattern::FourFingerTap, test.starts)
+            pad.handle(fingersMoving(count, 0), hidden);
+        pad.feed(fingersMoving(4, 0), 4);
+        EXPECT_EQ(pad.handle(noFingers(), hidden) == StartPattern::FourFingerTap, test.starts)
             << test.before[0] << test.before[1] << test.before[2];
     }
 }
@@ -83,19 +71,19 @@ TEST(FourFingerTapTest, aRunGrownFromThreeOrShrunkFromFiveFingersIsNoTap)
 TEST(FourFingerTapTest, aRunEndsTheSameWayByLiftingByAFifthFingerOrByThree)
 {
     for (int endingCount : { 0, 3, 5 }) {
-        StartPatternDetector detector;
-        feed(detector, fingersMoving(4, 0.2f), 6);
-        EXPECT_EQ(detector.handleFrame(fingersMoving(endingCount, 0), hidden), StartPattern::FourFingerTap) << endingCount;
+        PadAtRate pad;
+        pad.feed(fingersMoving(4, 0.2f), 6);
+        EXPECT_EQ(pad.handle(fingersMoving(endingCount, 0), hidden), StartPattern::FourFingerTap) << endingCount;
     }
 }
 
 TEST(FourFingerTapTest, historyStandsStillWhileTheWindowIsVisible)
 {
-    StartPatternDetector detector;
-    feed(detector, fingersMoving(4, 0), 4);
+    PadAtRate pad;
+    pad.feed(fingersMoving(4, 0), 4);
     StartConditions visible { true, false, false };
-    feed(detector, noFingers(), 3, visible);
-    EXPECT_EQ(detector.handleFrame(noFingers(), hidden), StartPattern::FourFingerTap);
+    pad.feed(noFingers(), 3, visible);
+    EXPECT_EQ(pad.handle(noFingers(), hidden), StartPattern::FourFingerTap);
 }
 
 class QuickdrawFrame : public testing::TestWithParam<std::pair<int, bool>> { };
@@ -103,10 +91,10 @@ class QuickdrawFrame : public testing::TestWithParam<std::pair<int, bool>> { };
 TEST_P(QuickdrawFrame, judgesOnlyTheSixthToFiftiethThreeFingerFrame)
 {
     auto [frame, starts] = GetParam();
-    StartPatternDetector detector;
-    feed(detector, fingersMoving(3, 0.01f), frame - 1, quickdrawOn);
+    PadAtRate pad;
+    pad.feed(fingersMoving(3, 0.01f), frame - 1, quickdrawOn);
     StartPattern expected = starts ? StartPattern::Quickdraw : StartPattern::None;
-    EXPECT_EQ(detector.handleFrame(fingersMoving(3, 0.5f), quickdrawOn), expected);
+    EXPECT_EQ(pad.handle(fingersMoving(3, 0.5f), quickdrawOn), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, QuickdrawFrame,
@@ -123,12 +111,12 @@ TEST(QuickdrawTest, needsFingersMovingFastAndTogether)
     for (const Case& test : { Case { { 0.31f, 0.31f, 0.31f }, true }, Case { { 0.29f, 0.29f, 0.29f }, false },
                               Case { { 0.4f, 0.6f, 2.0f }, true }, Case { { 0.4f, 0.61f, 2.0f }, false },
                               Case { { 0.0f, 0.6f, 0.6f }, false }, Case { { 0.0f, 0.0f, 0.9f }, false } }) {
-        StartPatternDetector detector;
-        feed(detector, fingersMoving(3, 0), 5, quickdrawOn);
+        PadAtRate pad;
+        pad.feed(fingersMoving(3, 0), 5, quickdrawOn);
         TouchFrame frame = fingersMoving(3, 0);
         for (int finger = 0; finger < 3; ++finger)
             frame.touches[size_t(finger)].velY = test.speeds[finger];
-        EXPECT_EQ(detector.handleFrame(frame, quickdrawOn) == StartPattern::Quickdraw, test.starts)
+        EXPECT_EQ(pad.handle(frame, quickdrawOn) == StartPattern::Quickdraw, test.starts)
             << test.speeds[0] << " " << test.speeds[1] << " " << test.speeds[2];
     }
 }
@@ -138,11 +126,98 @@ TEST(QuickdrawTest, offOrUnderTheSetupWindowNothingStartsButTapsStill)
     StartConditions off {};
     StartConditions setupVisible { false, true, true };
     for (const StartConditions& conditions : { off, setupVisible }) {
-        StartPatternDetector detector;
-        EXPECT_EQ(feed(detector, fingersMoving(3, 0.5f), 20, conditions), StartPattern::None);
-        EXPECT_EQ(detector.threeFingerTouchCount(), 0);
-        detector.handleFrame(noFingers(), conditions);
-        feed(detector, fingersMoving(4, 0), 5, conditions);
-        EXPECT_EQ(detector.handleFrame(noFingers(), conditions), StartPattern::FourFingerTap);
+        PadAtRate pad;
+        EXPECT_EQ(pad.feed(fingersMoving(3, 0.5f), 20, conditions), StartPattern::None);
+        EXPECT_EQ(pad.detector.followingThreeFingerContact(), false);
+        pad.handle(noFingers(), conditions);
+        pad.feed(fingersMoving(4, 0), 5, conditions);
+        EXPECT_EQ(pad.handle(noFingers(), conditions), StartPattern::FourFingerTap);
+    }
+}
+
+namespace {
+
+// From the slowest PS/2 pads to fast I2C ones.
+const double padRates[] = { 45, 60, 90, 125, 140 };
+
+// Feeds `pad` up to and including its first frame after the fingers lift: `fingers`
+// touches moving at `speed` from `down` to `up`, none before.
+StartPattern hold(PadAtRate& pad, int fingers, float speed, double down, double up,
+                  const StartConditions& conditions = {})
+{
+    StartPattern last = StartPattern::None;
+    for (;;) {
+        double time = pad.nextTime();
+        bool touching = time >= down && time < up;
+        StartPattern pattern = pad.handle(touching ? fingersMoving(fingers, speed) : noFingers(), conditions);
+        if (pattern != StartPattern::None)
+            last = pattern;
+        if (time >= up)
+            return last;
+    }
+}
+
+}
+
+class StartsAtFrameRate : public testing::TestWithParam<double> { };
+
+TEST_P(StartsAtFrameRate, aTapOf60To200MillisecondsStartsWhereverTheFramesFall)
+{
+    double rate = GetParam();
+    for (double length : { 0.060, 0.100, 0.200 }) {
+        // The fingers land just after a frame, midway, or just before one.
+        for (double phase : { 0.001, 0.5, 0.999 }) {
+            PadAtRate pad(rate);
+            pad.handle(noFingers());
+            double down = pad.nextTime() - phase / rate;
+            EXPECT_EQ(hold(pad, 4, 0.1f, down, down + length), StartPattern::FourFingerTap)
+                << rate << " frames a second, " << length * 1000 << " ms, phase " << phase;
+        }
+    }
+}
+
+TEST_P(StartsAtFrameRate, fourStillFingersFor450MillisecondsAreARestingHand)
+{
+    double rate = GetParam();
+    for (double phase : { 0.001, 0.5, 0.999 }) {
+        PadAtRate pad(rate);
+        pad.handle(noFingers());
+        double down = pad.nextTime() - phase / rate;
+        EXPECT_EQ(hold(pad, 4, 0, down, down + 0.450), StartPattern::None) << rate << " frames a second, phase " << phase;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PadRates, StartsAtFrameRate, testing::ValuesIn(padRates));
+
+TEST(QuickdrawAtFrameRateTest, isJudgedFromTheSameMomentOnASlowAndAFastPad)
+{
+    for (double rate : { 45.0, 140.0 }) {
+        PadAtRate pad(rate);
+        double touched = pad.nextTime();
+        double started = 0;
+        while (started == 0 && pad.nextTime() < touched + 1) {
+            double time = pad.nextTime();
+            if (pad.handle(fingersMoving(3, 0.5f), quickdrawOn) == StartPattern::Quickdraw)
+                started = time - touched;
+        }
+        // The 6th frame at the nominal rate: 111 ms into the contact on the slow pad
+        // by count, 36 ms on the fast one.
+        EXPECT_GE(started, QuickdrawDetector::firstJudged) << rate;
+        EXPECT_LT(started, QuickdrawDetector::firstJudged + 1 / rate) << rate;
+    }
+}
+
+TEST(QuickdrawAtFrameRateTest, fingersThatSpeedUpOnlyAfterTheJudgedSpanStartNothing)
+{
+    for (double rate : { 45.0, 140.0 }) {
+        PadAtRate pad(rate);
+        double touched = pad.nextTime();
+        StartPattern seen = StartPattern::None;
+        while (pad.nextTime() < touched + 1) {
+            float speed = pad.nextTime() - touched > QuickdrawDetector::lastJudged ? 0.9f : 0.1f;
+            if (StartPattern pattern = pad.handle(fingersMoving(3, speed), quickdrawOn); pattern != StartPattern::None)
+                seen = pattern;
+        }
+        EXPECT_EQ(seen, StartPattern::None) << rate;
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recognition/NominalFrameRate.h"
+#include "recognition/StartPatternDetector.h"
 #include "recognition/TouchFrame.h"
 
 namespace scriblo {
@@ -23,5 +25,39 @@ inline TouchFrame noFingers(int32_t device = 1)
 {
     return { device, {} };
 }
+
+// The start detectors fed as a pad reporting `framesPerSecond` frames a second would:
+// each frame is stamped one period after the one before.
+class PadAtRate {
+public:
+    explicit PadAtRate(double framesPerSecond = NominalFrameRate::framesPerSecond)
+        : m_period(1 / framesPerSecond) { }
+
+    StartPattern handle(TouchFrame frame, const StartConditions& conditions = {})
+    {
+        frame.timestamp = m_start + double(m_frames++) * m_period;
+        return detector.handleFrame(frame, conditions);
+    }
+    // The last pattern seen in `times` frames like `frame`.
+    StartPattern feed(const TouchFrame& frame, int times, const StartConditions& conditions = {})
+    {
+        StartPattern last = StartPattern::None;
+        for (int index = 0; index < times; ++index) {
+            if (StartPattern pattern = handle(frame, conditions); pattern != StartPattern::None)
+                last = pattern;
+        }
+        return last;
+    }
+    // The time of the next frame, and moving it later: a pad whose clock began elsewhere.
+    double nextTime() const { return m_start + double(m_frames) * m_period; }
+    void delay(double seconds) { m_start += seconds; }
+
+    StartPatternDetector detector;
+
+private:
+    double m_period;
+    double m_start = 1000;
+    long m_frames = 0;
+};
 
 }

@@ -1,0 +1,84 @@
+#include "app/DemoSamples.h"
+#include "multitouch/SyntheticTouchpad.h"
+#include "platform/PrivateSessionBus.h"
+#include "support/HeadlessCompositor.h"
+#include "support/QtTestApplication.h"
+#include "support/ScribloSession.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+// The real program in a Wayland session: a headless compositor with XWayland, the
+// touchpad replayed from a recording. The compositors' XWayland window managers treat
+// the override-redirect window each their own way (weston's takes X focus back at once),
+// so each gets the same two recognitions in a row.
+
+using scriblo::SyntheticTouchpad;
+using namespace scriblo::testing;
+using Kind = HeadlessCompositor::Kind;
+
+class WaylandEndToEndTest : public testing::TestWithParam<Kind> {
+protected:
+    void SetUp() override
+    {
+        ensureCoreApplication();
+        if (bus.address().isEmpty())
+            GTEST_SKIP() << "dbus-daemon could not start a private session bus";
+        compositor = std::make_unique<HeadlessCompositor>(GetParam(), bus.address());
+        if (!compositor->failure().isEmpty())
+            GTEST_SKIP() << "no Wayland session to test in: " << compositor->failure().toStdString();
+        session = std::make_unique<ScribloSession>(compositor->xDisplay(), bus.address());
+        ASSERT_TRUE(session->valid());
+        auto& environment = session->environment();
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), compositor->waylandDisplay());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), compositor->runtimeDirectory());
+        environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        if (QString key = compositor->xAuthority(); !key.isEmpty())
+            environment.insert(QStringLiteral("XAUTHORITY"), key);
+    }
+
+    void TearDown() override
+    {
+        if (session)
+            session->stopApplication();
+        session.reset();
+        compositor.reset();
+    }
+
+    PrivateSessionBus bus;
+    std::unique_ptr<HeadlessCompositor> compositor;
+    std::unique_ptr<ScribloSession> session;
+};
+
+TEST_P(WaylandEndToEndTest, replayedTapsAndDrawingsLaunchTheirScriptsOneAfterTheOther)
+{
+    using namespace scriblo::DemoSamples;
+    session->importGesture(session->makeScript(QStringLiteral("first")), zigzag());
+    session->importGesture(session->makeScript(QStringLiteral("second")), vee());
+    ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("multitouchOption"),
+                                    QStringLiteral("true") }), 0);
+    SyntheticTouchpad pad(5);
+    pad.at(0).report();
+    // A tap two seconds in, once the program listens; the second once the first
+    // window has gone.
+    pad.fourFingerTap(2.0);
+    double lifted = pad.drawStroke(zigzag(), 2.4, 0.012);
+    pad.fourFingerTap(lifted + 2.0);
+    pad.drawStroke(vee(), lifted + 2.4, 0.012);
+    std::string recording = session->homePath(QStringLiteral("taps.evemu")).toStdString();
+    std::ofstream(recording) << pad.text();
+    session->environment().insert(QStringLiteral("SCRIBLO_TOUCHPAD_REPLAY"), QString::fromStdString(recording));
+
+    session->startApplication();
+    EXPECT_TRUE(session->scriptRan(QStringLiteral("first"), 8000))
+        << compositor->name().toStdString() << ": " << session->application().readAllStandardError().constData();
+    EXPECT_TRUE(session->scriptRan(QStringLiteral("second"), 8000))
+        << compositor->name().toStdString() << ": " << session->application().readAllStandardError().constData();
+}
+
+INSTANTIATE_TEST_SUITE_P(Compositors, WaylandEndToEndTest, testing::Values(Kind::Weston, Kind::Mutter),
+                         [](const testing::TestParamInfo<Kind>& info) {
+                             return info.param == Kind::Weston ? "weston" : "mutter";
+                         });
