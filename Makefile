@@ -9,8 +9,9 @@ SANITIZER_WARNINGS := -Wno-maybe-uninitialized
 BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
 ARGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: all deps build run test check-sanitizers bench fuzz package package-check clean
+.PHONY: all deps build run test check-sanitizers bench fuzz package package-check install uninstall translations screenshots clean
 
 all: build
 
@@ -55,6 +56,24 @@ package: build
 package-check: package
 	@scripts/install-deps.sh --package-tools
 	scripts/check-package.sh $(BUILD_DIR)
+
+# What the package holds, installed under PREFIX (DESTDIR stages it elsewhere). The
+# touchpad rule goes to /etc/udev/rules.d unless PREFIX is /usr, since udev reads no
+# other place; a real install (no DESTDIR) applies it at once, as the package does.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+	@if [ -z "$(DESTDIR)" ]; then sh data/debian/postinst configure; fi
+
+uninstall:
+	DESTDIR="$(DESTDIR)" scripts/uninstall.sh $(BUILD_DIR) "$(PREFIX)"
+
+# Brings new and changed interface strings into the catalogues under translations/.
+translations:
+	scripts/update-translations.sh
+
+# Takes the screenshots that the AppStream metadata names again, with the demonstration.
+screenshots: build
+	scripts/take-screenshots.sh $(BUILD_DIR)
 
 bench: build
 	scripts/run-benchmarks.sh $(BUILD_DIR)

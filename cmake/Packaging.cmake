@@ -15,8 +15,12 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME scriblo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Staged through DESTDIR, so the install rules see the prefix /usr itself, as they do for
+# `make install PREFIX=/usr`, and both install the same files.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX ${CPACK_PACKAGING_INSTALL_PREFIX})
 set(CPACK_PACKAGE_CONTACT "The Scriblo developers <maintainers@users.noreply.c-seed-2a71a86c.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "launch things by drawing a gesture")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${SCRIBLO_SUMMARY})
 set(CPACK_PACKAGE_DESCRIPTION "Scriblo sits in the system tray. Tap the touchpad with four fingers, or\n\
 press the secondary mouse button twice, draw one to three strokes, and\n\
 Scriblo starts the application, opens the bookmarked page or runs the\n\
@@ -25,8 +29,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Icon themes draw program icons from SVG files through Qt's SVG plug-in.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libqt6svg6)
+# Icon themes draw program icons from SVG files through Qt's SVG plug-in; Qt's own
+# translations put its standard dialog buttons and text field menus in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/data/debian/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 set(CPACK_STRIP_FILES TRUE)

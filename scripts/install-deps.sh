@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # lrelease compiles the translation catalogues and lupdate checks them against the
+  # sources; help2man makes the manual page from the program's help.
+  qt6-l10n-tools help2man
   libplist-dev nlohmann-json3-dev
   libevdev-dev libudev-dev evemu-tools
   qt6-base-dev libglib2.0-dev libsqlite3-dev

@@ -6,6 +6,7 @@
 #include "app/Subcommand.h"
 #include "app/TargetsCommand.h"
 #include "app/TouchCommand.h"
+#include "app/Translations.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "recognition/AppController.h"
 
@@ -29,7 +30,7 @@ static const Subcommand subcommands[] = {
 static void printHelp()
 {
     std::cout << "Usage: scriblo [--store FILE]\n"
-                 "       scriblo COMMAND\n"
+                 "   or: scriblo COMMAND\n"
                  "Draw a gesture, launch what it stands for. Without a command, Scriblo runs and\n"
                  "waits for a start gesture; a second start shows or hides the running one's\n"
                  "setup window.\n\n"
@@ -73,6 +74,7 @@ static int runApplication(int argc, char** argv, const std::optional<std::string
     application.setApplicationName(QStringLiteral("Scriblo"));
     application.setDesktopFileName(QStringLiteral("org.scriblo.Scriblo"));
     application.setQuitOnLastWindowClosed(false);
+    Translations::install(application);
     AppController controller(storePath ? std::filesystem::path(*storePath) : PropertyListUserDefaults::standardPath());
     if (auto exitStatus = controller.start())
         return *exitStatus;

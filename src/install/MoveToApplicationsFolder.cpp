@@ -7,6 +7,8 @@
 #include "install/MoveServices.h"
 #include "install/QtMoveAlert.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <cctype>
 
@@ -15,6 +17,17 @@ namespace scriblo {
 namespace {
 
 constexpr const char* extension = ".AppImage";
+
+// The offer's sentences, marked for the translation tools; the alert translates each in
+// this context when it shows it.
+constexpr const char* moveToHomeQuestion
+    = QT_TRANSLATE_NOOP("MoveApplication", "Move to Applications folder in your Home folder?");
+constexpr const char* moveQuestion = QT_TRANSLATE_NOOP("MoveApplication", "Move to Applications folder?");
+constexpr const char* moveExplanation
+    = QT_TRANSLATE_NOOP("MoveApplication", "I can move myself to the Applications folder if you'd like.");
+constexpr const char* passwordNote
+    = QT_TRANSLATE_NOOP("MoveApplication", "Note that this will require an administrator password.");
+constexpr const char* downloadsNote = QT_TRANSLATE_NOOP("MoveApplication", "This will keep your Downloads folder uncluttered.");
 
 bool holdsAppImage(const std::filesystem::path& folder)
 {
@@ -91,16 +104,16 @@ void MoveToApplicationsFolder::chooseInstallFolder()
 bool MoveToApplicationsFolder::userAcceptsMove()
 {
     MoveOffer offer {
-        m_installFolderIsUsers ? "Move to Applications folder in your Home folder?" : "Move to Applications folder?",
-        { "I can move myself to the Applications folder if you'd like." },
+        m_installFolderIsUsers ? moveToHomeQuestion : moveQuestion,
+        { moveExplanation },
     };
     const auto source = m_source.string();
     bool inDownloads = std::any_of(m_folders.downloads.begin(), m_folders.downloads.end(),
         [&](const auto& folder) { return source.starts_with(folder.string()); });
     if (m_needsAuthorization)
-        offer.informative.push_back("Note that this will require an administrator password.");
+        offer.informative.push_back(passwordNote);
     else if (inDownloads)
-        offer.informative.push_back("This will keep your Downloads folder uncluttered.");
+        offer.informative.push_back(downloadsNote);
 
     auto answer = m_alert.offer(offer);
     if (answer.move)

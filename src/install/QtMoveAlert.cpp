@@ -34,8 +34,9 @@ MoveAnswer QtMoveAlert::offer(const MoveOffer& offer)
     for (const char* sentence : offer.informative)
         sentences << translated(sentence);
     box.setInformativeText(sentences.join(QLatin1Char(' ')));
-    auto* move = box.addButton(translated("Move to Applications Folder"), QMessageBox::AcceptRole);
-    auto* stay = box.addButton(translated("Do Not Move"), QMessageBox::RejectRole);
+    auto* move = box.addButton(QCoreApplication::translate("MoveApplication", "Move to Applications Folder"),
+                               QMessageBox::AcceptRole);
+    auto* stay = box.addButton(QCoreApplication::translate("MoveApplication", "Do Not Move"), QMessageBox::RejectRole);
     move->setAccessibleName(move->text());
     stay->setAccessibleName(stay->text());
     box.setDefaultButton(move);
@@ -55,7 +56,7 @@ void QtMoveAlert::showFailure()
 {
     QMessageBox box;
     box.setIcon(QMessageBox::Warning);
-    box.setText(translated("Could not move to Applications folder"));
+    box.setText(QCoreApplication::translate("MoveApplication", "Could not move to Applications folder"));
     bringForward(box);
     box.exec();
 }

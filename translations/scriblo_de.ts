@@ -1,0 +1,258 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>MoveApplication</name>
+    <message>
+        <source>Move to Applications folder in your Home folder?</source>
+        <translation>In den Ordner „Applications“ in Ihrem persönlichen Ordner verschieben?</translation>
+    </message>
+    <message>
+        <source>Move to Applications folder?</source>
+        <translation>In den Ordner „Applications“ verschieben?</translation>
+    </message>
+    <message>
+        <source>I can move myself to the Applications folder if you&apos;d like.</source>
+        <translation>Auf Wunsch verschiebe ich mich selbst in den Ordner „Applications“.</translation>
+    </message>
+    <message>
+        <source>Note that this will require an administrator password.</source>
+        <translation>Dafür wird ein Administratorpasswort benötigt.</translation>
+    </message>
+    <message>
+        <source>This will keep your Downloads folder uncluttered.</source>
+        <translation>So bleibt Ihr Download-Ordner aufgeräumt.</translation>
+    </message>
+    <message>
+        <source>Move to Applications Folder</source>
+        <translation>In „Applications“ verschieben</translation>
+    </message>
+    <message>
+        <source>Do Not Move</source>
+        <translation>Nicht verschieben</translation>
+    </message>
+    <message>
+        <source>Do not show this message again</source>
+        <translation>Diese Meldung nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>Could not move to Applications folder</source>
+        <translation>Das Verschieben in den Ordner „Applications“ ist fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureRecognitionView</name>
+    <message>
+        <source>Drawing area</source>
+        <translation>Zeichenfläche</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureRecognitionWindow</name>
+    <message>
+        <source>Launched target&apos;s icon</source>
+        <translation>Symbol des gestarteten Ziels</translation>
+    </message>
+    <message>
+        <source>Launched target</source>
+        <translation>Gestartetes Ziel</translation>
+    </message>
+    <message>
+        <source>Best match&apos;s icon</source>
+        <translation>Symbol des besten Treffers</translation>
+    </message>
+    <message>
+        <source>Best match so far</source>
+        <translation>Bisher bester Treffer</translation>
+    </message>
+    <message>
+        <source>Gesture drawing window</source>
+        <translation>Fenster zum Zeichnen der Geste</translation>
+    </message>
+    <message>
+        <source>Scriblo</source>
+        <translation>Scriblo</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureSetupController</name>
+    <message>
+        <source>Draw now!</source>
+        <translation>Jetzt zeichnen!</translation>
+    </message>
+    <message>
+        <source>Draw here!</source>
+        <translation>Hier zeichnen!</translation>
+    </message>
+    <message>
+        <source>Custom Scripts</source>
+        <translation>Eigene Skripte</translation>
+    </message>
+    <message>
+        <source>You can add your own scripts to this list by placing executable files under %1</source>
+        <translation>Sie können dieser Liste eigene Skripte hinzufügen, indem Sie ausführbare Dateien in %1 ablegen</translation>
+    </message>
+    <message>
+        <source>Custom scripts notice</source>
+        <translation>Hinweis zu eigenen Skripten</translation>
+    </message>
+    <message>
+        <source>Cool!</source>
+        <translation>Super!</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureSetupWindow</name>
+    <message>
+        <source>Scriblo Setup</source>
+        <translation>Scriblo-Einrichtung</translation>
+    </message>
+    <message>
+        <source>Scriblo setup</source>
+        <translation>Scriblo-Einrichtung</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>No tray area was found: run scriblo again to show or hide this window.</source>
+        <translation>Es wurde kein Infobereich gefunden: Starten Sie scriblo erneut, um dieses Fenster ein- oder auszublenden.</translation>
+    </message>
+    <message>
+        <source>Tray hint</source>
+        <translation>Hinweis zum Infobereich</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Webseiten</translation>
+    </message>
+    <message>
+        <source>Scripts</source>
+        <translation>Skripte</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Kind of target</source>
+        <translation>Art des Ziels</translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation>Ziele</translation>
+    </message>
+    <message>
+        <source>Drawing area</source>
+        <translation>Zeichenfläche</translation>
+    </message>
+    <message>
+        <source>Drawing prompt</source>
+        <translation>Aufforderung zum Zeichnen</translation>
+    </message>
+    <message>
+        <source>Assign</source>
+        <translation>Zuweisen</translation>
+    </message>
+    <message>
+        <source>Assign a gesture</source>
+        <translation>Eine Geste zuweisen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Show the gesture</source>
+        <translation>Die Geste zeigen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Clear the gesture</source>
+        <translation>Die Geste löschen</translation>
+    </message>
+    <message>
+        <source>Minimum recognition score</source>
+        <translation>Mindestpunktzahl der Erkennung</translation>
+    </message>
+    <message>
+        <source>Reading delay time</source>
+        <translation>Wartezeit vor dem Erkennen</translation>
+    </message>
+    <message>
+        <source>Minimum score (%)</source>
+        <translation>Mindestpunktzahl (%)</translation>
+    </message>
+    <message>
+        <source>Reading delay (ms)</source>
+        <translation>Wartezeit (ms)</translation>
+    </message>
+    <message>
+        <source>Draw with:</source>
+        <translation>Zeichnen mit:</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Touchpad</translation>
+    </message>
+    <message>
+        <source>Draw on the touchpad instead of with the mouse</source>
+        <translation>Auf dem Touchpad statt mit der Maus zeichnen</translation>
+    </message>
+    <message>
+        <source>Full screen drawing</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Full screen recognition window</source>
+        <translation>Erkennungsfenster im Vollbild</translation>
+    </message>
+    <message>
+        <source>Quickdraw</source>
+        <translation>Schnellzeichnen</translation>
+    </message>
+    <message>
+        <source>Quickdraw with three fingers</source>
+        <translation>Schnellzeichnen mit drei Fingern</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Autostart</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::TrayStatusItem</name>
+    <message>
+        <source>Scriblo menu</source>
+        <translation>Scriblo-Menü</translation>
+    </message>
+    <message>
+        <source>Setup…</source>
+        <translation>Einrichten…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Scriblo: draw a gesture to launch</source>
+        <translation>Scriblo: Zeichnen Sie eine Geste, um etwas zu starten</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,258 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>MoveApplication</name>
+    <message>
+        <source>Move to Applications folder in your Home folder?</source>
+        <translation>¿Mover a la carpeta «Applications» de su carpeta personal?</translation>
+    </message>
+    <message>
+        <source>Move to Applications folder?</source>
+        <translation>¿Mover a la carpeta «Applications»?</translation>
+    </message>
+    <message>
+        <source>I can move myself to the Applications folder if you&apos;d like.</source>
+        <translation>Si lo desea, puedo moverme yo mismo a la carpeta «Applications».</translation>
+    </message>
+    <message>
+        <source>Note that this will require an administrator password.</source>
+        <translation>Tenga en cuenta que esto requerirá una contraseña de administrador.</translation>
+    </message>
+    <message>
+        <source>This will keep your Downloads folder uncluttered.</source>
+        <translation>Así su carpeta de descargas se mantendrá ordenada.</translation>
+    </message>
+    <message>
+        <source>Move to Applications Folder</source>
+        <translation>Mover a «Applications»</translation>
+    </message>
+    <message>
+        <source>Do Not Move</source>
+        <translation>No mover</translation>
+    </message>
+    <message>
+        <source>Do not show this message again</source>
+        <translation>No volver a mostrar este mensaje</translation>
+    </message>
+    <message>
+        <source>Could not move to Applications folder</source>
+        <translation>No se pudo mover a la carpeta «Applications»</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureRecognitionView</name>
+    <message>
+        <source>Drawing area</source>
+        <translation>Área de dibujo</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureRecognitionWindow</name>
+    <message>
+        <source>Launched target&apos;s icon</source>
+        <translation>Icono del destino iniciado</translation>
+    </message>
+    <message>
+        <source>Launched target</source>
+        <translation>Destino iniciado</translation>
+    </message>
+    <message>
+        <source>Best match&apos;s icon</source>
+        <translation>Icono de la mejor coincidencia</translation>
+    </message>
+    <message>
+        <source>Best match so far</source>
+        <translation>Mejor coincidencia hasta ahora</translation>
+    </message>
+    <message>
+        <source>Gesture drawing window</source>
+        <translation>Ventana de dibujo del gesto</translation>
+    </message>
+    <message>
+        <source>Scriblo</source>
+        <translation>Scriblo</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureSetupController</name>
+    <message>
+        <source>Draw now!</source>
+        <translation>¡Dibuje ahora!</translation>
+    </message>
+    <message>
+        <source>Draw here!</source>
+        <translation>¡Dibuje aquí!</translation>
+    </message>
+    <message>
+        <source>Custom Scripts</source>
+        <translation>Scripts personalizados</translation>
+    </message>
+    <message>
+        <source>You can add your own scripts to this list by placing executable files under %1</source>
+        <translation>Puede añadir sus propios scripts a esta lista colocando archivos ejecutables en %1</translation>
+    </message>
+    <message>
+        <source>Custom scripts notice</source>
+        <translation>Aviso sobre los scripts personalizados</translation>
+    </message>
+    <message>
+        <source>Cool!</source>
+        <translation>¡Genial!</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureSetupWindow</name>
+    <message>
+        <source>Scriblo Setup</source>
+        <translation>Configuración de Scriblo</translation>
+    </message>
+    <message>
+        <source>Scriblo setup</source>
+        <translation>Configuración de Scriblo</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>No tray area was found: run scriblo again to show or hide this window.</source>
+        <translation>No se ha encontrado el área de notificación: vuelva a ejecutar scriblo para mostrar u ocultar esta ventana.</translation>
+    </message>
+    <message>
+        <source>Tray hint</source>
+        <translation>Aviso sobre el área de notificación</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicaciones</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Páginas web</translation>
+    </message>
+    <message>
+        <source>Scripts</source>
+        <translation>Scripts</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilidades</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Kind of target</source>
+        <translation>Tipo de destino</translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation>Destinos</translation>
+    </message>
+    <message>
+        <source>Drawing area</source>
+        <translation>Área de dibujo</translation>
+    </message>
+    <message>
+        <source>Drawing prompt</source>
+        <translation>Indicación para dibujar</translation>
+    </message>
+    <message>
+        <source>Assign</source>
+        <translation>Asignar</translation>
+    </message>
+    <message>
+        <source>Assign a gesture</source>
+        <translation>Asignar un gesto</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Show the gesture</source>
+        <translation>Mostrar el gesto</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Clear the gesture</source>
+        <translation>Borrar el gesto</translation>
+    </message>
+    <message>
+        <source>Minimum recognition score</source>
+        <translation>Puntuación mínima de reconocimiento</translation>
+    </message>
+    <message>
+        <source>Reading delay time</source>
+        <translation>Espera antes del reconocimiento</translation>
+    </message>
+    <message>
+        <source>Minimum score (%)</source>
+        <translation>Puntuación mínima (%)</translation>
+    </message>
+    <message>
+        <source>Reading delay (ms)</source>
+        <translation>Espera (ms)</translation>
+    </message>
+    <message>
+        <source>Draw with:</source>
+        <translation>Dibujar con:</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Panel táctil</translation>
+    </message>
+    <message>
+        <source>Draw on the touchpad instead of with the mouse</source>
+        <translation>Dibujar en el panel táctil en lugar de con el ratón</translation>
+    </message>
+    <message>
+        <source>Full screen drawing</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Full screen recognition window</source>
+        <translation>Ventana de reconocimiento a pantalla completa</translation>
+    </message>
+    <message>
+        <source>Quickdraw</source>
+        <translation>Dibujo rápido</translation>
+    </message>
+    <message>
+        <source>Quickdraw with three fingers</source>
+        <translation>Dibujo rápido con tres dedos</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Al iniciar sesión</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::TrayStatusItem</name>
+    <message>
+        <source>Scriblo menu</source>
+        <translation>Menú de Scriblo</translation>
+    </message>
+    <message>
+        <source>Setup…</source>
+        <translation>Configurar…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Scriblo: draw a gesture to launch</source>
+        <translation>Scriblo: dibuje un gesto para iniciar</translation>
+    </message>
+</context>
+</TS>

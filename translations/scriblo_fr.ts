@@ -1,0 +1,258 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>MoveApplication</name>
+    <message>
+        <source>Move to Applications folder in your Home folder?</source>
+        <translation>Déplacer vers le dossier «&#xa0;Applications&#xa0;» de votre dossier personnel&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Move to Applications folder?</source>
+        <translation>Déplacer vers le dossier «&#xa0;Applications&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>I can move myself to the Applications folder if you&apos;d like.</source>
+        <translation>Je peux me déplacer moi-même dans le dossier «&#xa0;Applications&#xa0;» si vous le souhaitez.</translation>
+    </message>
+    <message>
+        <source>Note that this will require an administrator password.</source>
+        <translation>Notez que cela nécessitera un mot de passe administrateur.</translation>
+    </message>
+    <message>
+        <source>This will keep your Downloads folder uncluttered.</source>
+        <translation>Votre dossier Téléchargements restera ainsi bien rangé.</translation>
+    </message>
+    <message>
+        <source>Move to Applications Folder</source>
+        <translation>Déplacer vers «&#xa0;Applications&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Do Not Move</source>
+        <translation>Ne pas déplacer</translation>
+    </message>
+    <message>
+        <source>Do not show this message again</source>
+        <translation>Ne plus afficher ce message</translation>
+    </message>
+    <message>
+        <source>Could not move to Applications folder</source>
+        <translation>Impossible de déplacer vers le dossier «&#xa0;Applications&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureRecognitionView</name>
+    <message>
+        <source>Drawing area</source>
+        <translation>Zone de dessin</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureRecognitionWindow</name>
+    <message>
+        <source>Launched target&apos;s icon</source>
+        <translation>Icône de la cible lancée</translation>
+    </message>
+    <message>
+        <source>Launched target</source>
+        <translation>Cible lancée</translation>
+    </message>
+    <message>
+        <source>Best match&apos;s icon</source>
+        <translation>Icône de la meilleure correspondance</translation>
+    </message>
+    <message>
+        <source>Best match so far</source>
+        <translation>Meilleure correspondance jusqu’ici</translation>
+    </message>
+    <message>
+        <source>Gesture drawing window</source>
+        <translation>Fenêtre de dessin du geste</translation>
+    </message>
+    <message>
+        <source>Scriblo</source>
+        <translation>Scriblo</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureSetupController</name>
+    <message>
+        <source>Draw now!</source>
+        <translation>Dessinez maintenant&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Draw here!</source>
+        <translation>Dessinez ici&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Custom Scripts</source>
+        <translation>Scripts personnalisés</translation>
+    </message>
+    <message>
+        <source>You can add your own scripts to this list by placing executable files under %1</source>
+        <translation>Vous pouvez ajouter vos propres scripts à cette liste en plaçant des fichiers exécutables dans %1</translation>
+    </message>
+    <message>
+        <source>Custom scripts notice</source>
+        <translation>Avis sur les scripts personnalisés</translation>
+    </message>
+    <message>
+        <source>Cool!</source>
+        <translation>Génial&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureSetupWindow</name>
+    <message>
+        <source>Scriblo Setup</source>
+        <translation>Configuration de Scriblo</translation>
+    </message>
+    <message>
+        <source>Scriblo setup</source>
+        <translation>Configuration de Scriblo</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>No tray area was found: run scriblo again to show or hide this window.</source>
+        <translation>Aucune zone de notification n’a été trouvée&#xa0;: relancez scriblo pour afficher ou masquer cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Tray hint</source>
+        <translation>Indication sur la zone de notification</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Pages web</translation>
+    </message>
+    <message>
+        <source>Scripts</source>
+        <translation>Scripts</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilitaires</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Kind of target</source>
+        <translation>Type de cible</translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation>Cibles</translation>
+    </message>
+    <message>
+        <source>Drawing area</source>
+        <translation>Zone de dessin</translation>
+    </message>
+    <message>
+        <source>Drawing prompt</source>
+        <translation>Invitation à dessiner</translation>
+    </message>
+    <message>
+        <source>Assign</source>
+        <translation>Attribuer</translation>
+    </message>
+    <message>
+        <source>Assign a gesture</source>
+        <translation>Attribuer un geste</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Montrer</translation>
+    </message>
+    <message>
+        <source>Show the gesture</source>
+        <translation>Montrer le geste</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Clear the gesture</source>
+        <translation>Effacer le geste</translation>
+    </message>
+    <message>
+        <source>Minimum recognition score</source>
+        <translation>Score de reconnaissance minimal</translation>
+    </message>
+    <message>
+        <source>Reading delay time</source>
+        <translation>Délai avant la reconnaissance</translation>
+    </message>
+    <message>
+        <source>Minimum score (%)</source>
+        <translation>Score minimal (%)</translation>
+    </message>
+    <message>
+        <source>Reading delay (ms)</source>
+        <translation>Délai (ms)</translation>
+    </message>
+    <message>
+        <source>Draw with:</source>
+        <translation>Dessiner avec&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Pavé tactile</translation>
+    </message>
+    <message>
+        <source>Draw on the touchpad instead of with the mouse</source>
+        <translation>Dessiner sur le pavé tactile plutôt qu’avec la souris</translation>
+    </message>
+    <message>
+        <source>Full screen drawing</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Full screen recognition window</source>
+        <translation>Fenêtre de reconnaissance en plein écran</translation>
+    </message>
+    <message>
+        <source>Quickdraw</source>
+        <translation>Dessin rapide</translation>
+    </message>
+    <message>
+        <source>Quickdraw with three fingers</source>
+        <translation>Dessin rapide à trois doigts</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>À la connexion</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::TrayStatusItem</name>
+    <message>
+        <source>Scriblo menu</source>
+        <translation>Menu de Scriblo</translation>
+    </message>
+    <message>
+        <source>Setup…</source>
+        <translation>Configurer…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Scriblo: draw a gesture to launch</source>
+        <translation>Scriblo&#xa0;: dessinez un geste pour lancer</translation>
+    </message>
+</context>
+</TS>
