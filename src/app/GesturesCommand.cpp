@@ -3,7 +3,9 @@
 #include "app/GestureJson.h"
 #include "app/PreferencesStore.h"
 #include "app/TabSeparated.h"
+#include "app/TargetsCommand.h"
 #include "core/GestureRecognitionModel.h"
+#include "launch/LaunchableCatalogue.h"
 #include "platform/SafeFile.h"
 
 #include <iostream>
@@ -101,6 +103,18 @@ std::vector<Gesture> storableGestures(std::vector<GestureJson::Entry> entries)
     return gestures;
 }
 
+// A gesture whose identity no target has now is stored all the same: the script may be
+// written or the disk mounted later. But it launches nothing until then, which the user
+// should hear of now rather than at the first drawing.
+void warnOfIdentitiesWithoutTarget(const std::vector<Gesture>& gestures)
+{
+    auto catalogue = TargetsCommand::fetchedCatalogue();
+    for (const auto& gesture : gestures) {
+        if (!catalogue->findLaunchableWithId(gesture.identity()))
+            std::cerr << "scriblo: warning: '" << gesture.identity() << "' matches no current target (see scriblo targets list); imported all the same\n";
+    }
+}
+
 // The whole file is checked first and stored with one write, so a bad, oversized or
 // interrupted import leaves the store as it was.
 int import(Session& session, const std::string& path)
@@ -111,10 +125,12 @@ int import(Session& session, const std::string& path)
         if (strokes.size() > size_t(Gesture::maximumStrokeCount))
             throw InputError(path + ": gesture " + std::to_string(i + 1) + ": more than " + std::to_string(Gesture::maximumStrokeCount) + " strokes");
     }
-    auto saved = session.model().saveGestures(storableGestures(std::move(entries)));
+    auto gestures = storableGestures(std::move(entries));
+    auto saved = session.model().saveGestures(gestures);
     if (!saved)
         session.fail(saved.error() + "; nothing was imported from " + path);
     session.reportBackup();
+    warnOfIdentitiesWithoutTarget(gestures);
     return 0;
 }
 

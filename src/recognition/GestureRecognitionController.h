@@ -5,6 +5,7 @@
 #include "launch/Launchable.h"
 #include "multitouch/MultitouchEvent.h"
 #include "recognition/GestureCapture.h"
+#include "recognition/GoneGestureRemoval.h"
 #include "recognition/MatchDecider.h"
 #include "recognition/RecognitionEventFilter.h"
 #include "recognition/RecognitionWindowFade.h"
@@ -24,7 +25,10 @@ class EventFilter;
 class GestureRecognitionView;
 class GestureRecognitionWindow;
 class GestureSetupModel;
+class MainThreadRelay;
 class MultitouchManager;
+class Notifier;
+class RemovedGestures;
 
 // The centre of the recognition side: it sees the start patterns in touchpad frames and
 // in secondary-button presses, shows the window and starts the capture, holds input away
@@ -44,6 +48,10 @@ public:
         // Quickdraw never starts while the setup window shows.
         std::function<bool()> setupWindowVisible;
         bool compositing = false;
+        // Where a gesture whose target is gone is kept before it is deleted, and how the
+        // user hears of it; without both, such gestures stay.
+        std::shared_ptr<RemovedGestures> removedGestures = nullptr;
+        std::shared_ptr<Notifier> notifier = nullptr;
     };
 
     explicit GestureRecognitionController(Services services, QObject* parent = nullptr);
@@ -93,6 +101,11 @@ private:
     void setTouchpadsHeld(bool held);
     void releaseCaptureInput();
     void showPartialResult(const MatchDecision<std::shared_ptr<Launchable>>& decision);
+    void launch(const std::shared_ptr<Launchable>& target, int32_t score);
+    void launchFailed(const std::shared_ptr<Launchable>& target, const std::string& reason);
+    // Why a recognised gesture launched nothing.
+    void showMissedTarget(const MatchDecision<std::shared_ptr<Launchable>>& decision);
+    void showFailure(const QString& name, const QIcon& icon, const QString& failure);
     void runOnMainThread(const std::function<void()>& work);
 
     const Clock& m_clock;
@@ -107,10 +120,13 @@ private:
     TouchpadGrabRule m_grabRule;
     RecognitionWindowFade m_fade;
     Decider m_decider;
+    GoneGestureRemoval m_removal;
     IconResolver m_icons;
     GestureRecognitionView* m_recognitionView;
     std::unique_ptr<GestureRecognitionWindow> m_recognitionWindow;
     std::atomic<bool> m_shuttingDown { false };
+    // Launch threads report failures through it; it is closed when this goes.
+    std::shared_ptr<MainThreadRelay> m_launchReports;
 };
 
 }
