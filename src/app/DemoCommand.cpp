@@ -4,6 +4,7 @@
 #include "app/DemoSamples.h"
 #include "app/DemoSession.h"
 #include "app/DemoTour.h"
+#include "app/RemovedGesturesFile.h"
 #include "launch/DesktopWorkspace.h"
 #include "launch/DryRunWorkspace.h"
 #include "platform/PropertyListUserDefaults.h"
@@ -72,7 +73,7 @@ int runTour(const std::filesystem::path& store, const std::filesystem::path& scr
     DemoNarrator narrator;
     auto workspace = std::make_shared<DryRunWorkspace>(std::make_shared<DesktopWorkspace>(std::make_shared<X11StartupNotifier>()),
                                                        [&narrator] { narrator.launchHeldBack(); });
-    AppController controller(store, workspace);
+    AppController controller(store, std::make_shared<RemovedGesturesFile>(RemovedGesturesFile::standardPath()), workspace);
     if (controller.start())
         return fail(QStringLiteral("the application did not start"));
     // The application's own handler would quit an event loop the tour does not run.

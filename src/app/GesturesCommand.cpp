@@ -3,7 +3,9 @@
 #include "app/GestureJson.h"
 #include "app/PreferencesStore.h"
 #include "app/TabSeparated.h"
+#include "app/TargetsCommand.h"
 #include "core/GestureRecognitionModel.h"
+#include "launch/LaunchableCatalogue.h"
 #include "platform/SafeFile.h"
 
 #include <iostream>
@@ -99,6 +101,18 @@ std::vector<Gesture> storableGestures(std::vector<GestureJson::Entry> entries)
     return gestures;
 }
 
+// A gesture whose identity no target has now is stored all the same: the script may be
+// written or the disk mounted later. But it launches nothing until then, which the user
+// should hear of now rather than at the first drawing.
+void warnOfIdentitiesWithoutTarget(const std::vector<Gesture>& gestures)
+{
+    auto catalogue = TargetsCommand::fetchedCatalogue();
+    for (const auto& gesture : gestures) {
+        if (!catalogue->findLaunchableWithId(gesture.identity()))
+            std::cerr << "scriblo: warning: '" << gesture.identity() << "' matches no current target (see scriblo targets list); imported all the same\n";
+    }
+}
+
 // The whole file is checked first and stored with one write, so a bad, oversized or
 // interrupted import leaves the store as it was.
 int import(Session& session, const std::string& path)
@@ -113,10 +127,11 @@ int import(Session& session, const std::string& path)
     auto storable = storableGestures(std::move(entries));
     if (given > 0 && storable.empty())
         throw InputError(path + ": every gesture was skipped; nothing was imported");
-    auto saved = session.model().saveGestures(std::move(storable));
+    auto saved = session.model().saveGestures(storable);
     if (!saved)
         session.fail(saved.error() + "; nothing was imported from " + path);
     session.reportBackup();
+    warnOfIdentitiesWithoutTarget(storable);
     return 0;
 }
 

@@ -43,7 +43,9 @@ void checkKind(const std::optional<std::string>& wanted)
     throw UsageError("unknown kind '" + *wanted + "' (scripts, webpages, applications, utilities or system)");
 }
 
-std::unique_ptr<LaunchableCatalogue> fetchedCatalogue()
+}
+
+std::unique_ptr<LaunchableCatalogue> TargetsCommand::fetchedCatalogue()
 {
     auto catalogue = std::make_unique<LaunchableCatalogue>(std::make_shared<DesktopWorkspace>(), BuiltInScripts::folder());
     catalogue->fetchAll();
@@ -54,12 +56,14 @@ std::unique_ptr<LaunchableCatalogue> fetchedCatalogue()
     return catalogue;
 }
 
+namespace {
+
 int list(CommandLine& commandLine)
 {
     auto wanted = commandLine.takeOption("--kind");
     commandLine.expectEnd();
     checkKind(wanted);
-    auto catalogue = fetchedCatalogue();
+    auto catalogue = TargetsCommand::fetchedCatalogue();
     for (const auto& kind : kinds) {
         if (wanted && *wanted != kind.name)
             continue;
@@ -74,7 +78,7 @@ int launch(CommandLine& commandLine)
     bool dryRun = commandLine.takeFlag("--dry-run");
     auto identity = commandLine.requiredIdentity("a target identity");
     commandLine.expectEnd();
-    auto target = fetchedCatalogue()->findLaunchableWithId(identity);
+    auto target = TargetsCommand::fetchedCatalogue()->findLaunchableWithId(identity);
     if (!target)
         throw InputError("no launch target has the identity '" + identity + "' (see scriblo targets list)");
     if (dryRun) {
@@ -85,8 +89,8 @@ int launch(CommandLine& commandLine)
         std::cout << '\n';
         return 0;
     }
-    if (auto failure = target->launchHere())
-        throw InputError("could not launch " + identity + ": " + *failure);
+    if (auto launched = target->launchHere(); !launched)
+        throw InputError("could not launch " + identity + ": " + launched.error());
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "app/DemoCommand.h"
 #include "app/GesturesCommand.h"
 #include "app/InstallCommand.h"
+#include "app/RemovedGesturesFile.h"
 #include "app/SettingsCommand.h"
 #include "app/Subcommand.h"
 #include "app/TargetsCommand.h"
@@ -75,7 +76,8 @@ static int runApplication(int argc, char** argv, const std::optional<std::string
     application.setDesktopFileName(QStringLiteral("org.scriblo.Scriblo"));
     application.setQuitOnLastWindowClosed(false);
     Translations::install(application);
-    AppController controller(storePath ? std::filesystem::path(*storePath) : PropertyListUserDefaults::standardPath());
+    AppController controller(storePath ? std::filesystem::path(*storePath) : PropertyListUserDefaults::standardPath(),
+                             std::make_shared<RemovedGesturesFile>(RemovedGesturesFile::standardPath()));
     if (auto exitStatus = controller.start())
         return *exitStatus;
     return application.exec();

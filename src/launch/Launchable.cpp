@@ -12,30 +12,40 @@ Launchable::Launchable(std::string displayName, std::string launchId, std::strin
 {
 }
 
-void Launchable::launchWithNewThread(bool newThread)
+namespace {
+
+void report(const LaunchFinished& finished, const LaunchResult& result)
 {
-    // A failed launch is silent by design: the user simply sees nothing start.
+    if (finished)
+        finished(result);
+}
+
+}
+
+void Launchable::launchWithNewThread(bool newThread, LaunchFinished finished)
+{
     if (!newThread) {
-        launchHere();
+        report(finished, launchHere());
         return;
     }
     try {
         // The thread's share keeps the target alive through a catalogue refresh.
-        std::thread([self = shared_from_this()] { self->launchHere(); }).detach();
-    } catch (const std::exception&) {
-        // No thread to be had (or no owner to share): the launch is dropped like any failure.
+        std::thread([self = shared_from_this(), finished] { report(finished, self->launchHere()); }).detach();
+    } catch (const std::exception& error) {
+        // No thread to be had, or no owner to share: the launch never began.
+        report(finished, Failure { std::string("cannot start a launch: ") + error.what() });
     }
 }
 
-std::optional<std::string> Launchable::launchHere()
+LaunchResult Launchable::launchHere()
 {
     try {
         launch();
-        return std::nullopt;
+        return std::monostate {};
     } catch (const std::exception& error) {
-        return std::string(error.what());
+        return Failure { error.what() };
     } catch (...) {
-        return std::string("unknown failure");
+        return Failure { "unknown failure" };
     }
 }
 

@@ -1,10 +1,17 @@
 #pragma once
 
+#include "base/Expected.h"
+
+#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
+#include <variant>
 
 namespace scriblo {
+
+// A launch that was set going, or why it could not be.
+using LaunchResult = Expected<std::monostate>;
+using LaunchFinished = std::function<void(const LaunchResult&)>;
 
 // Anything a gesture can be bound to. A target never changes after construction, so
 // every accessor is safe from any thread without a lock. Targets are always owned
@@ -23,18 +30,19 @@ public:
     const std::string& icon() const { return m_icon; }
 
     // With `newThread` the launch runs on a detached thread and this returns at once.
-    // Any failure of the launch is dropped: the caller never hears of it.
-    void launchWithNewThread(bool newThread);
+    // `finished`, when given, hears how it went, on the launching thread: a launch that
+    // failed must never pass for one that worked.
+    void launchWithNewThread(bool newThread, LaunchFinished finished = {});
 
-    // Launches on the calling thread and says why it failed, for callers such as the
-    // command line that must not report a failure as success.
-    std::optional<std::string> launchHere();
+    // Launches on the calling thread and says why it failed.
+    LaunchResult launchHere();
 
     // What a launch would do, in words, for `--dry-run` and diagnostics.
     virtual std::string description() const;
 
 protected:
-    // Kinds without launch behaviour of their own (the root, WebPage) do nothing.
+    // Kinds without launch behaviour of their own (the root, WebPage) do nothing. A
+    // failure is thrown, with why in words.
     virtual void launch() { }
 
 private:

@@ -176,13 +176,15 @@ std::shared_ptr<Launchable> LaunchableCatalogue::findLaunchableWithId(const std:
     return nullptr;
 }
 
-bool LaunchableCatalogue::isGone(const std::string& launchId) const
+TargetAbsence LaunchableCatalogue::absence(const std::string& launchId) const
 {
     if (launchId.starts_with('/'))
-        return TargetGoneCheck::scriptGone(launchId, { m_builtInScriptsFolder, userScriptsFolder() });
+        return TargetGoneCheck::scriptAbsence(launchId, { m_builtInScriptsFolder, userScriptsFolder() });
     if (TargetGoneCheck::isPage(launchId))
-        return TargetGoneCheck::pageGone(launchId);
-    return launchId.ends_with(".desktop") && TargetGoneCheck::applicationGone(launchId);
+        return TargetGoneCheck::pageAbsence(launchId);
+    if (launchId.ends_with(".desktop"))
+        return TargetGoneCheck::applicationAbsence(launchId);
+    return TargetAbsence::OutOfReach;
 }
 
 std::vector<std::string> LaunchableCatalogue::skippedBookmarkFiles() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "launch/Launchable.h"
+#include "launch/TargetAbsence.h"
 
 #include <filesystem>
 #include <memory>
@@ -47,12 +48,12 @@ public:
     // A built-in script stored by an earlier build under its path is found too.
     std::shared_ptr<Launchable> findLaunchableWithId(const std::string& storedId) const;
 
-    // Whether a target that a lookup missed is really gone, so that its gesture may be
-    // deleted: the list the identity belongs to is rebuilt (scripts for absolute paths,
-    // a browser's bookmarks for "<browser id>:" prefixes, applications for desktop IDs)
-    // and the answer is true only when the rebuild worked and lacks it. Identities of no
-    // known kind are never gone. Reads the disk; safe from any thread.
-    bool isGone(const std::string& launchId) const;
+    // What became of a target that a lookup missed, so that its gesture is deleted only
+    // when it is really gone: the list the identity belongs to is rebuilt (scripts for
+    // absolute paths, a browser's bookmarks for "<browser id>:" prefixes, applications
+    // for desktop IDs) and the answer is `Gone` only when the rebuild worked and lacks it.
+    // Identities of no known kind are never gone. Reads the disk; safe from any thread.
+    TargetAbsence absence(const std::string& launchId) const;
 
     // Why the user's scripts folder could not be made at the last script fetch.
     std::optional<std::string> userScriptsProblem() const;

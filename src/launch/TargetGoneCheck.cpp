@@ -9,7 +9,6 @@
 #include "launch/FirefoxPage.h"
 #include "launch/SafariBookmarks.h"
 #include "launch/SafariPage.h"
-#include "launch/ScriptFolder.h"
 #include "platform/XdgPaths.h"
 
 #include <algorithm>
@@ -76,18 +75,25 @@ bool samePath(const std::filesystem::path& left, const std::filesystem::path& ri
 
 }
 
-bool scriptGone(const std::filesystem::path& script, const std::vector<std::filesystem::path>& scriptFolders)
+TargetAbsence scriptAbsence(const std::filesystem::path& script, const std::vector<std::filesystem::path>& scriptFolders)
 {
-    // A folder that is missing or cannot be read may sit on a disk that comes back.
+    // Outside the scripts folders no list holds it (an imported path, a copy of another
+    // machine's store): there is nothing to judge it against.
     auto folder = script.parent_path();
+    if (std::none_of(scriptFolders.begin(), scriptFolders.end(), [&](const auto& scripts) { return samePath(scripts, folder); }))
+        return TargetAbsence::OutOfReach;
+    // A folder that is missing or cannot be read may sit on a disk that comes back.
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error) || access(folder.c_str(), R_OK | X_OK) != 0)
-        return false;
-    // Outside the scripts folders nothing can be listed, whatever lies there.
-    if (std::none_of(scriptFolders.begin(), scriptFolders.end(), [&](const auto& scripts) { return samePath(scripts, folder); }))
-        return true;
-    auto programs = ScriptFolder::programs(folder);
-    return std::none_of(programs.begin(), programs.end(), [&](const auto& program) { return samePath(program, script); });
+        return TargetAbsence::OutOfReach;
+    auto entry = std::filesystem::symlink_status(script, error);
+    if (entry.type() == std::filesystem::file_type::not_found)
+        return TargetAbsence::Gone;
+    // Still there: a script that lost its execute bit is the user's to mend, and a link
+    // may point at a disk that comes back.
+    if (std::filesystem::is_regular_file(script, error) && access(script.c_str(), X_OK) != 0)
+        return TargetAbsence::CannotRun;
+    return TargetAbsence::OutOfReach;
 }
 
 bool isPage(const std::string& launchId)
@@ -95,20 +101,21 @@ bool isPage(const std::string& launchId)
     return sourceOf(launchId) != nullptr;
 }
 
-bool pageGone(const std::string& launchId)
+TargetAbsence pageAbsence(const std::string& launchId)
 {
     const BookmarksSource* source = sourceOf(launchId);
     if (!source)
-        return false;
+        return TargetAbsence::OutOfReach;
     auto bar = readBar(*source);
     std::string url = launchId.substr(std::string(source->browserId).size() + 1);
-    return bar && std::none_of(bar->begin(), bar->end(), [&](const Bookmark& bookmark) { return bookmark.url == url; });
+    bool gone = bar && std::none_of(bar->begin(), bar->end(), [&](const Bookmark& bookmark) { return bookmark.url == url; });
+    return gone ? TargetAbsence::Gone : TargetAbsence::OutOfReach;
 }
 
-bool applicationGone(const std::string& desktopId)
+TargetAbsence applicationAbsence(const std::string& desktopId)
 {
     // An entry that is only hidden (NoDisplay, another desktop's OnlyShowIn) may show again.
-    return !DesktopEntries::findFile(desktopId);
+    return DesktopEntries::findFile(desktopId) ? TargetAbsence::OutOfReach : TargetAbsence::Gone;
 }
 
 }

@@ -3,6 +3,8 @@
 #include "launch/BrowserScripting.h"
 #include "launch/Workspace.h"
 
+#include <stdexcept>
+
 namespace scriblo {
 
 WebPage::WebPage(std::string displayName, std::string icon, std::string url, std::string targetBrowserId, std::shared_ptr<Workspace> workspace)
@@ -31,8 +33,13 @@ std::string WebPage::stripUrl(const std::string& url)
 
 void WebPage::showWith(ShowUrl show) const
 {
-    if (auto browser = m_workspace->browserScripting(m_targetBrowserId))
-        show(*browser, m_url);
+    // A bookmark without an address would only bring up an empty browser.
+    if (m_url.find_first_not_of(" \t\r\n") == std::string::npos)
+        throw std::runtime_error("the bookmark has no address");
+    auto browser = m_workspace->browserScripting(m_targetBrowserId);
+    if (!browser)
+        throw std::runtime_error(m_targetBrowserId + " is not installed");
+    show(*browser, m_url);
 }
 
 }

@@ -23,8 +23,8 @@ public:
 
 protected:
     using ShowUrl = void (*)(BrowserScripting&, const std::string&);
-    // Shows the address with the browser's scripting handle; a browser that is not
-    // installed has none, and then nothing happens.
+    // Shows the address with the browser's scripting handle. A bookmark without an
+    // address, or a browser that is not installed (it has no handle), fails the launch.
     void showWith(ShowUrl show) const;
 
 private:

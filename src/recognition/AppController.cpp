@@ -6,6 +6,7 @@
 #include "launch/XdgAutostart.h"
 #include "multitouch/MTDevice.h"
 #include "multitouch/MultitouchManager.h"
+#include "platform/DBusNotifier.h"
 #include "platform/DBusSingleInstance.h"
 #include "platform/InputSourceReport.h"
 #include "platform/LinuxEventFilter.h"
@@ -52,10 +53,12 @@ MultitouchManager& multitouch()
 
 }
 
-AppController::AppController(std::filesystem::path storePath, std::shared_ptr<Workspace> workspace, QObject* parent)
+AppController::AppController(std::filesystem::path storePath, std::shared_ptr<RemovedGestures> removedGestures,
+                             std::shared_ptr<Workspace> workspace, QObject* parent)
     : QObject(parent)
     , m_storePath(std::move(storePath))
     , m_workspace(std::move(workspace))
+    , m_removedGestures(std::move(removedGestures))
 {
 }
 
@@ -127,6 +130,7 @@ void AppController::createPlatformServices()
     if (!m_workspace)
         m_workspace = std::make_shared<DesktopWorkspace>(std::make_shared<X11StartupNotifier>());
     m_darkAppearance = std::make_unique<PortalDarkAppearance>(QDBusConnection::sessionBus());
+    m_notifier = std::make_shared<DBusNotifier>(QDBusConnection::sessionBus(), std::cerr);
     connect(m_darkAppearance.get(), &DarkAppearance::darkChanged, this, [](bool dark) { DarkMode::setDark(dark); });
 }
 
@@ -157,6 +161,8 @@ void AppController::createControllers()
         [this] { return m_gestureSetupController->isSetupWindowVisible(); },
         m_compositor && m_compositor->isCompositing(),
         LinuxEventFilter::currentSession() == LinuxEventFilter::Session::Wayland,
+        m_removedGestures,
+        m_notifier,
     };
     m_gestureRecognitionController = std::make_unique<GestureRecognitionController>(std::move(recognitionServices));
     if (m_compositor)

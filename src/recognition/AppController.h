@@ -20,7 +20,9 @@ class DarkAppearance;
 class GestureRecognitionController;
 class GestureSetupController;
 class LinuxEventFilter;
+class Notifier;
 class PropertyListUserDefaults;
+class RemovedGestures;
 class SingleInstance;
 class Workspace;
 
@@ -31,9 +33,10 @@ class Workspace;
 class AppController : public QObject {
     Q_OBJECT
 public:
-    // Launches go through `workspace`, or through the desktop's when it is null.
-    explicit AppController(std::filesystem::path storePath, std::shared_ptr<Workspace> workspace = nullptr,
-                           QObject* parent = nullptr);
+    // Gestures whose targets are gone are kept in `removedGestures` before they are
+    // deleted. Launches go through `workspace`, or through the desktop's when it is null.
+    AppController(std::filesystem::path storePath, std::shared_ptr<RemovedGestures> removedGestures,
+                  std::shared_ptr<Workspace> workspace = nullptr, QObject* parent = nullptr);
     ~AppController() override;
 
     // Why no X display can be reached, asked before any Qt application object exists,
@@ -66,6 +69,8 @@ private:
     QtTimerService m_timers;
     const std::filesystem::path m_storePath;
     std::shared_ptr<Workspace> m_workspace;
+    std::shared_ptr<RemovedGestures> m_removedGestures;
+    std::shared_ptr<Notifier> m_notifier;
     std::shared_ptr<PropertyListUserDefaults> m_preferences;
     std::unique_ptr<SingleInstance> m_singleInstance;
     std::unique_ptr<LinuxEventFilter> m_eventFilter;

@@ -2,18 +2,23 @@
 
 #include "appearance/RoundedCornerView.h"
 #include "launch/GestureSetupModel.h"
+#include "launch/ScriptFolder.h"
 #include "multitouch/MultitouchManager.h"
 #include "platform/EventFilter.h"
+#include "platform/MainThreadRelay.h"
 #include "recognition/GestureRecognitionView.h"
 #include "recognition/GestureRecognitionWindow.h"
 #include "recognition/TouchFrameConversion.h"
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QScreen>
 #include <QThread>
 
 namespace scriblo {
+
+Q_LOGGING_CATEGORY(launchFailures, "scriblo.launch")
 
 GestureRecognitionController::GestureRecognitionController(Services services, QObject* parent)
     : QObject(parent)
@@ -31,9 +36,11 @@ GestureRecognitionController::GestureRecognitionController(Services services, QO
     , m_fade(services.clock, services.timers, { [this](double alpha) { m_recognitionWindow->setWindowOpacity(alpha); },
                                                 [this] { hideRecognitionWindow(); } })
     , m_decider(makeDecider())
+    , m_removal(*m_recognitionModel, std::move(services.removedGestures), std::move(services.notifier))
     , m_recognitionView(new GestureRecognitionView(services.clock, services.timers, [this] { return captureSettings(); },
                                                    services.multitouch))
     , m_recognitionWindow(std::make_unique<GestureRecognitionWindow>(m_recognitionView, services.compositing))
+    , m_launchReports(std::make_shared<MainThreadRelay>(this))
 {
     m_recognitionView->setRecognitionController(this);
     setCompositing(services.compositing);
@@ -47,6 +54,7 @@ GestureRecognitionController::~GestureRecognitionController()
     // Partial checks still running hand their results to the main thread; they must find
     // nothing to show rather than a window being torn down.
     m_shuttingDown = true;
+    m_launchReports->close();
     m_recognitionWindow->disconnect(this);
     m_multitouch.removeMultitouchListeners(this);
     m_recognitionView->waitForPartialChecks();
@@ -61,7 +69,7 @@ GestureRecognitionController::Decider GestureRecognitionController::makeDecider(
             auto target = m_setupModel.findLaunchableWithId(identity);
             return target ? std::optional(std::move(target)) : std::nullopt;
         },
-        [this](const std::string& identity) { return m_setupModel.catalogue().isGone(identity); });
+        [this](const std::string& identity) { return m_setupModel.catalogue().absence(identity); });
 }
 
 CaptureSettings GestureRecognitionController::captureSettings() const
@@ -160,27 +168,19 @@ void GestureRecognitionController::recognizeGestureWithStrokes(std::vector<Gestu
     m_grabRule.captureEnded();
     m_recognitionWindow->setPartialResult({}, {});
     auto result = m_recognitionModel->gestureDetector()->recognizeGestureWithStrokes(strokes);
-    auto decision = m_decider.decide(result, m_setupModel.settings().minimumRecognitionScore());
+    auto decision = m_decider.decide(result, m_setupModel.settings().minimumRecognitionScore(), CheckKind::Final);
     switch (decision.outcome) {
     case MatchOutcome::NoMatch:
         toggleOutRecognitionWindow(false);
         break;
-    case MatchOutcome::TargetFound: {
-        const auto& target = *decision.target;
-        QString name = QString::fromStdString(target->displayName());
-        m_recognitionWindow->setAppResult(name, m_icons.iconFor(target->icon()));
-        emit matchShown(false, name, decision.score);
-        emit launchRequested(QString::fromStdString(target->description()));
-        target->launchWithNewThread(true);
-        toggleOutRecognitionWindow(true);
-        break;
-    }
-    case MatchOutcome::TargetGone:
-        m_recognitionModel->deleteGestureWithName(decision.identity);
+    case MatchOutcome::TargetFound:
+        launch(*decision.target, decision.score);
         toggleOutRecognitionWindow(true);
         break;
     case MatchOutcome::TargetMissing:
-        toggleOutRecognitionWindow(true);
+    case MatchOutcome::TargetCannotRun:
+    case MatchOutcome::TargetGone:
+        showMissedTarget(decision);
         break;
     }
     m_scrollBlocking.recognitionFinished();
@@ -190,11 +190,71 @@ void GestureRecognitionController::checkPartialGestureWithStrokes(std::vector<Ge
 {
     runOnMainThread([this] { m_recognitionWindow->setPartialResult({}, {}); });
     auto result = m_recognitionModel->gestureDetector()->recognizeGestureWithStrokes(strokes);
-    auto decision = m_decider.decide(result, m_setupModel.settings().minimumRecognitionScore());
+    auto decision = m_decider.decide(result, m_setupModel.settings().minimumRecognitionScore(), CheckKind::Partial);
     if (decision.outcome == MatchOutcome::TargetFound)
         runOnMainThread([this, &decision] { showPartialResult(decision); });
-    else if (decision.outcome == MatchOutcome::TargetGone)
-        m_recognitionModel->deleteGestureWithName(decision.identity);
+}
+
+void GestureRecognitionController::launch(const std::shared_ptr<Launchable>& target, int32_t score)
+{
+    QString name = QString::fromStdString(target->displayName());
+    m_recognitionWindow->setAppResult(name, m_icons.iconFor(target->icon()));
+    emit matchShown(false, name, score);
+    emit launchRequested(QString::fromStdString(target->description()));
+    target->launchWithNewThread(true, [reports = m_launchReports, this, target](const LaunchResult& launched) {
+        if (!launched)
+            reports->post([this, target, reason = launched.error()] { launchFailed(target, reason); });
+    });
+}
+
+void GestureRecognitionController::launchFailed(const std::shared_ptr<Launchable>& target, const std::string& reason)
+{
+    qCWarning(launchFailures).noquote() << "Could not launch" << QString::fromStdString(target->launchId()) << "("
+                                        << QString::fromStdString(target->description()) << "):" << QString::fromStdString(reason);
+    // A launch may fail after the next drawing has begun; that drawing keeps the window,
+    // and the log has the failure.
+    if (!m_recognitionView->detectingInput())
+        showFailure(QString::fromStdString(target->displayName()), m_icons.iconFor(target->icon()), tr("Could not be started"));
+    // What failed to start may have changed on disk since the lists were read (a script
+    // removed or no longer executable, an entry rewritten): the next lookup sees it so.
+    m_setupModel.catalogue().fetchAll();
+}
+
+void GestureRecognitionController::showMissedTarget(const MatchDecision<std::shared_ptr<Launchable>>& decision)
+{
+    QString identity = QString::fromStdString(decision.identity);
+    switch (decision.outcome) {
+    case MatchOutcome::TargetGone:
+        showFailure({}, {}, m_removal.remove(decision.identity) ? tr("Its target is gone, so the gesture was removed")
+                                                                : tr("Its target is gone"));
+        return;
+    case MatchOutcome::TargetCannotRun:
+        // Only a script is ever there yet unable to run.
+        qCWarning(launchFailures).noquote() << "Cannot run" << identity << ": it is not executable";
+        showFailure(QString::fromStdString(ScriptFolder::displayName(decision.identity)), {},
+                    tr("Cannot run: the script is not executable"));
+        return;
+    case MatchOutcome::TargetMissing:
+        qCInfo(launchFailures).noquote() << "No target has the identity" << identity << "now; its gesture stays";
+        showFailure({}, {}, tr("Its target cannot be found now"));
+        return;
+    case MatchOutcome::NoMatch:
+    case MatchOutcome::TargetFound:
+        return;
+    }
+}
+
+void GestureRecognitionController::showFailure(const QString& name, const QIcon& icon, const QString& failure)
+{
+    m_recognitionWindow->setAppResult(name, icon);
+    m_recognitionWindow->setAppFailure(failure);
+    if (!recognitionWindowVisible()) {
+        layoutRecognitionWindow();
+        m_recognitionWindow->show();
+        m_recognitionWindow->raise();
+    }
+    m_fade.show();
+    m_fade.putAway(PutAway::AfterFailure);
 }
 
 void GestureRecognitionController::showPartialResult(const MatchDecision<std::shared_ptr<Launchable>>& decision)

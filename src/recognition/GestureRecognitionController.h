@@ -5,6 +5,7 @@
 #include "launch/Launchable.h"
 #include "multitouch/MultitouchEvent.h"
 #include "recognition/GestureCapture.h"
+#include "recognition/GoneGestureRemoval.h"
 #include "recognition/MatchDecider.h"
 #include "recognition/PointerWhereabouts.h"
 #include "recognition/RecognitionEventFilter.h"
@@ -25,7 +26,10 @@ class EventFilter;
 class GestureRecognitionView;
 class GestureRecognitionWindow;
 class GestureSetupModel;
+class MainThreadRelay;
 class MultitouchManager;
+class Notifier;
+class RemovedGestures;
 
 // The centre of the recognition side: it sees the start patterns in touchpad frames and
 // in secondary-button presses, shows the window and starts the capture, holds input away
@@ -48,6 +52,10 @@ public:
         // A Wayland session, whose X server is XWayland: there X focus and the X
         // pointer's position say less about the user than on X11.
         bool xwayland = false;
+        // Where a gesture whose target is gone is kept before it is deleted, and how the
+        // user hears of it; without both, such gestures stay.
+        std::shared_ptr<RemovedGestures> removedGestures = nullptr;
+        std::shared_ptr<Notifier> notifier = nullptr;
     };
 
     explicit GestureRecognitionController(Services services, QObject* parent = nullptr);
@@ -97,6 +105,11 @@ private:
     void setTouchpadsHeld(bool held);
     void releaseCaptureInput();
     void showPartialResult(const MatchDecision<std::shared_ptr<Launchable>>& decision);
+    void launch(const std::shared_ptr<Launchable>& target, int32_t score);
+    void launchFailed(const std::shared_ptr<Launchable>& target, const std::string& reason);
+    // Why a recognised gesture launched nothing.
+    void showMissedTarget(const MatchDecision<std::shared_ptr<Launchable>>& decision);
+    void showFailure(const QString& name, const QIcon& icon, const QString& failure);
     void runOnMainThread(const std::function<void()>& work);
     QPoint pointerForLayout();
 
@@ -114,10 +127,13 @@ private:
     TouchpadGrabRule m_grabRule;
     RecognitionWindowFade m_fade;
     Decider m_decider;
+    GoneGestureRemoval m_removal;
     IconResolver m_icons;
     GestureRecognitionView* m_recognitionView;
     std::unique_ptr<GestureRecognitionWindow> m_recognitionWindow;
     std::atomic<bool> m_shuttingDown { false };
+    // Launch threads report failures through it; it is closed when this goes.
+    std::shared_ptr<MainThreadRelay> m_launchReports;
 };
 
 }

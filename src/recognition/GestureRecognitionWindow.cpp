@@ -31,6 +31,7 @@ GestureRecognitionWindow::GestureRecognitionWindow(GestureRecognitionView* recog
     , m_backgroundView(new RoundedCornerView(this))
     , m_appIconAlert(makeLabel(tr("Launched target's icon")))
     , m_appDescriptionAlert(makeLabel(tr("Launched target")))
+    , m_appFailureAlert(makeLabel(tr("Why the target did not start")))
     , m_partialIconAlert(makeLabel(tr("Best match's icon")))
     , m_partialDescriptionAlert(makeLabel(tr("Best match so far")))
     , m_recognitionView(recognitionView)
@@ -41,6 +42,11 @@ GestureRecognitionWindow::GestureRecognitionWindow(GestureRecognitionView* recog
     m_backgroundView->setAccessibleName(tr("Background"));
     m_backgroundView->setOpaqueFallback(!translucent);
     m_appDescriptionAlert->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    m_appFailureAlert->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    // A failure must not read as a launch: the line is the colour of a warning.
+    QPalette failurePalette = m_appFailureAlert->palette();
+    failurePalette.setColor(QPalette::WindowText, QColor(255, 138, 128));
+    m_appFailureAlert->setPalette(failurePalette);
     m_partialDescriptionAlert->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The capture view lies on top, so every press and move reaches it.
     m_recognitionView->setParent(this);
@@ -82,6 +88,8 @@ void GestureRecognitionWindow::applyLayout(const RecognitionWindowLayout& layout
     m_appIconAlert->setGeometry(rectOf(layout.appIcon));
     m_appDescriptionAlert->setGeometry(rectOf(layout.appDescription));
     m_appDescriptionAlert->setFont(uiFont(layout.appDescriptionFontSize));
+    m_appFailureAlert->setGeometry(rectOf(layout.appFailure));
+    m_appFailureAlert->setFont(uiFont(layout.appFailureFontSize));
     m_partialIconAlert->setGeometry(rectOf(layout.partialIcon));
     m_partialDescriptionAlert->setGeometry(rectOf(layout.partialDescription));
     m_partialDescriptionAlert->setFont(uiFont(layout.partialDescriptionFontSize));
@@ -90,7 +98,13 @@ void GestureRecognitionWindow::applyLayout(const RecognitionWindowLayout& layout
 void GestureRecognitionWindow::setAppResult(const QString& name, const QIcon& icon)
 {
     m_appDescriptionAlert->setText(name);
+    m_appFailureAlert->clear();
     showIcon(m_appIconAlert, icon);
+}
+
+void GestureRecognitionWindow::setAppFailure(const QString& failure)
+{
+    m_appFailureAlert->setText(failure);
 }
 
 void GestureRecognitionWindow::setPartialResult(const QString& text, const QIcon& icon)

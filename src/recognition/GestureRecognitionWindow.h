@@ -27,6 +27,7 @@ public:
     RoundedCornerView* backgroundView() const { return m_backgroundView; }
     QLabel* appIconAlert() const { return m_appIconAlert; }
     QLabel* appDescriptionAlert() const { return m_appDescriptionAlert; }
+    QLabel* appFailureAlert() const { return m_appFailureAlert; }
     QLabel* partialIconAlert() const { return m_partialIconAlert; }
     QLabel* partialDescriptionAlert() const { return m_partialDescriptionAlert; }
     bool translucent() const { return m_translucent; }
@@ -36,7 +37,9 @@ public:
     static RecognitionWindowLayout layoutFor(const std::vector<QRect>& screens, QPoint pointer, WindowSize size);
     // A layout in y-down coordinates.
     void applyLayout(const RecognitionWindowLayout& layout);
+    // A new result clears the failure line.
     void setAppResult(const QString& name, const QIcon& icon);
+    void setAppFailure(const QString& failure);
     void setPartialResult(const QString& text, const QIcon& icon);
 
 signals:
@@ -56,6 +59,7 @@ private:
     RoundedCornerView* m_backgroundView;
     QLabel* m_appIconAlert;
     QLabel* m_appDescriptionAlert;
+    QLabel* m_appFailureAlert;
     QLabel* m_partialIconAlert;
     QLabel* m_partialDescriptionAlert;
     GestureRecognitionView* m_recognitionView;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GestureResult.h"
+#include "launch/TargetAbsence.h"
 
 #include <functional>
 #include <optional>
@@ -14,11 +15,19 @@ enum class MatchOutcome {
     // Launch the target (final check) or show it (partial check).
     TargetFound,
     // The lookup missed but the target may only be out of reach for now (a bookmarks file
-    // being rewritten, a locked database, an unmounted disk): keep the gesture.
+    // being rewritten, a locked database, an unmounted disk), or it belongs to no list
+    // this system builds: keep the gesture.
     TargetMissing,
+    // The target is there but cannot be launched (a script without its execute bit):
+    // keep the gesture and tell the user why nothing starts.
+    TargetCannotRun,
     // A fresh rebuild of the target's list succeeded without it: delete the gesture.
     TargetGone,
 };
+
+// A partial check judges the first strokes of a drawing still under way: the best match
+// of a square's first two sides is another gesture, which the user never drew.
+enum class CheckKind { Final, Partial };
 
 template <class Target>
 struct MatchDecision {
@@ -29,21 +38,23 @@ struct MatchDecision {
 };
 
 // What a recognition's best match leads to, for the final and the partial check alike.
-// The lookup and the "is it really gone" question come from the catalogue; the second
-// is asked only after a lookup missed, since it rebuilds a list.
+// The lookup and the "what became of it" question come from the catalogue; the second
+// is asked only after a final check's lookup missed, since it rebuilds a list, and only
+// a final check may lead to a deletion.
 template <class Target>
 class MatchDecider {
 public:
     using Lookup = std::function<std::optional<Target>(const std::string& identity)>;
-    using GoneCheck = std::function<bool(const std::string& identity)>;
+    using AbsenceCheck = std::function<TargetAbsence(const std::string& identity)>;
 
-    MatchDecider(Lookup lookup, GoneCheck reallyGone)
+    MatchDecider(Lookup lookup, AbsenceCheck absence)
         : m_lookup(std::move(lookup))
-        , m_reallyGone(std::move(reallyGone))
+        , m_absence(std::move(absence))
     {
     }
 
-    MatchDecision<Target> decide(const std::optional<GestureResult>& result, int32_t minimumRecognitionScore) const
+    MatchDecision<Target> decide(const std::optional<GestureResult>& result, int32_t minimumRecognitionScore,
+                                 CheckKind kind) const
     {
         MatchDecision<Target> decision;
         if (!result || result->score() < minimumRecognitionScore)
@@ -54,13 +65,26 @@ public:
         if (decision.target)
             decision.outcome = MatchOutcome::TargetFound;
         else
-            decision.outcome = m_reallyGone(decision.identity) ? MatchOutcome::TargetGone : MatchOutcome::TargetMissing;
+            decision.outcome = kind == CheckKind::Final ? missedOutcome(decision.identity) : MatchOutcome::TargetMissing;
         return decision;
     }
 
 private:
+    MatchOutcome missedOutcome(const std::string& identity) const
+    {
+        switch (m_absence(identity)) {
+        case TargetAbsence::Gone:
+            return MatchOutcome::TargetGone;
+        case TargetAbsence::OutOfReach:
+            return MatchOutcome::TargetMissing;
+        case TargetAbsence::CannotRun:
+            return MatchOutcome::TargetCannotRun;
+        }
+        return MatchOutcome::TargetMissing;
+    }
+
     Lookup m_lookup;
-    GoneCheck m_reallyGone;
+    AbsenceCheck m_absence;
 };
 
 }

@@ -25,7 +25,7 @@ void RecognitionWindowFade::putAway(PutAway how)
         hide();
         return;
     }
-    m_stayTimer.startOnce(resultStay, [this] { fadeOut(); });
+    m_stayTimer.startOnce(how == PutAway::AfterFailure ? failureStay : resultStay, [this] { fadeOut(); });
 }
 
 void RecognitionWindowFade::hide()

@@ -4,7 +4,8 @@
 
 namespace scriblo {
 
-enum class PutAway { AtOnce, AfterResult };
+// A failure stays longer than a result: it is a line to read, not a name to glance at.
+enum class PutAway { AtOnce, AfterResult, AfterFailure };
 
 // The recognition window's visibility over time: a result stays fully visible a moment,
 // then fades out; without a compositor it is shown and hidden without fading. The
@@ -12,6 +13,7 @@ enum class PutAway { AtOnce, AfterResult };
 class RecognitionWindowFade {
 public:
     static constexpr SteadyDuration resultStay = std::chrono::milliseconds(280);
+    static constexpr SteadyDuration failureStay = std::chrono::milliseconds(1500);
     static constexpr SteadyDuration fadeDuration = std::chrono::milliseconds(200);
     static constexpr SteadyDuration fadeStep = std::chrono::milliseconds(16);
 

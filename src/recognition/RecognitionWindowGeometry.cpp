@@ -33,6 +33,8 @@ void layOutContent(RecognitionWindowLayout& layout)
     layout.appIcon = { (w - h / 2) / 2, h / 3.4, h / 2, h / 2 };
     layout.appDescription = { 0, h / 5.5, w, h / 12 };
     layout.appDescriptionFontSize = w / 26;
+    layout.appFailure = { 0, h / 5.5 - h / 12, w, h / 12 };
+    layout.appFailureFontSize = w / 36;
     layout.partialIcon = { w / 40, w / 50, w / 6.4, w / 6.4 };
     layout.partialDescription = { w / 5, w / 40, w, w / 28 };
     layout.partialDescriptionFontSize = w / 40;
@@ -72,6 +74,7 @@ RecognitionWindowLayout layoutTopDown(const RecognitionWindowLayout& layout, dou
     flipped.frame = flipWithin(layout.frame, desktopHeight);
     flipped.appIcon = flipWithin(layout.appIcon, windowHeight);
     flipped.appDescription = flipWithin(layout.appDescription, windowHeight);
+    flipped.appFailure = flipWithin(layout.appFailure, windowHeight);
     flipped.partialIcon = flipWithin(layout.partialIcon, windowHeight);
     flipped.partialDescription = flipWithin(layout.partialDescription, windowHeight);
     return flipped;

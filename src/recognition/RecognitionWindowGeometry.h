@@ -28,6 +28,9 @@ struct RecognitionWindowLayout {
     GeometryRect appIcon;
     GeometryRect appDescription;
     double appDescriptionFontSize = 0;
+    // Why the target did not start, in a smaller line just below its name.
+    GeometryRect appFailure;
+    double appFailureFontSize = 0;
     GeometryRect partialIcon;
     GeometryRect partialDescription;
     double partialDescriptionFontSize = 0;

@@ -190,3 +190,24 @@ TEST_F(CommandsTest, theDesktopsFileManagerLeadsTheSystemList)
     auto listed = scriblo("targets list --kind system");
     EXPECT_EQ(listed.out, "system\tzfiles.desktop\tZed Files\nsystem\talpha.desktop\tAlpha\n") << listed.err;
 }
+
+// A gesture bound to a target that is not there yet (a script still to be written, a
+// disk not mounted) is imported all the same; the user hears which launch nothing now.
+TEST_F(CommandsTest, importWarnsOnceForEachIdentityThatMatchesNoTargetAndImportsIt)
+{
+    writeDesktopEntry(systemData, "app.desktop", "App");
+    std::string points;
+    for (int i = 0; i < 12; ++i)
+        points += std::string(i ? "," : "") + "[" + std::to_string(10 * i) + "," + std::to_string(i * i) + "]";
+    std::string gestures = "{\"gestures\":[";
+    for (const char* identity : { "app.desktop", "absent.desktop", "/elsewhere/Tool" })
+        gestures += std::string(gestures.back() == '[' ? "" : ",") + "{\"identity\":\"" + identity + "\",\"strokes\":[[" + points + "]]}";
+    writeFile(root / "g.json", gestures + "]}");
+
+    auto imported = scriblo("gestures import '" + (root / "g.json").string() + "'" + store());
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.err, "scriblo: warning: 'absent.desktop' matches no current target (see scriblo targets list); imported all the same\n"
+                            "scriblo: warning: '/elsewhere/Tool' matches no current target (see scriblo targets list); imported all the same\n");
+    auto listed = scriblo("gestures list" + store());
+    EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 3) << listed.out;
+}

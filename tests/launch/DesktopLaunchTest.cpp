@@ -1,4 +1,6 @@
 #include "DesktopFixture.h"
+#include "launch/Application.h"
+#include "launch/Script.h"
 #include "launch/DesktopBrowserScripting.h"
 #include "launch/DesktopWorkspace.h"
 #include "launch/LaunchableCatalogue.h"
@@ -59,6 +61,23 @@ TEST_F(DesktopLaunchTest, unknownTargetsFailLoudlyToTheCallerOnly)
     EXPECT_THROW(workspace.launchApplication("absent.desktop"), std::runtime_error);
     EXPECT_THROW(workspace.runProgram(root / "absent"), std::runtime_error);
     EXPECT_EQ(workspace.browserScripting("org.chromium.Chromium"), nullptr);
+}
+
+// What the desktop refuses to start comes back as a failure with its reason, never as a
+// launch: an entry GLib will not load, a script without its execute bit.
+TEST_F(DesktopLaunchTest, refusedLaunchesAreFailuresWithTheirReason)
+{
+    auto workspace = std::make_shared<DesktopWorkspace>();
+    writeDesktopEntry(dataHome, "scriblo-test-refused.desktop", "Refused", "TryExec=" + (root / "absent").string() + "\n");
+    auto refused = Application("Refused", "", "scriblo-test-refused.desktop", workspace).launchHere();
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.error().find("unusable desktop entry"), std::string::npos) << refused.error();
+
+    auto script = root / "not-executable.sh";
+    writeFile(script, "#!/bin/sh\n", false);
+    auto notRun = Script("Not executable", "", script, workspace).launchHere();
+    ASSERT_FALSE(notRun);
+    EXPECT_NE(notRun.error().find("Permission denied"), std::string::npos) << notRun.error();
 }
 
 namespace {

@@ -123,7 +123,7 @@ TEST_F(LaunchableCatalogueTest, builtInScriptsKeepTheirIdentityWhenTheProgramMov
              std::string("/home/dev/scriblo/data/scripts/Lock Screen.sh") }) {
         auto target = after.findLaunchableWithId(stored);
         ASSERT_TRUE(target) << stored;
-        EXPECT_EQ(target->launchHere(), std::nullopt);
+        EXPECT_TRUE(target->launchHere());
     }
     EXPECT_THAT(workspace->launches(), ::testing::Each("program " + (newPlace / "Lock Screen.sh").string()));
 
@@ -201,19 +201,35 @@ TEST_F(LaunchableCatalogueTest, lookupsDuringRefetchesAlwaysSeeAWholeList)
 TEST_F(LaunchableCatalogueTest, aTargetIsGoneOnlyWhenItsRebuiltListLacksIt)
 {
     writeFile(builtIn / "Present", "#!/bin/sh\n", true);
-    EXPECT_FALSE(catalogue->isGone((builtIn / "Present").string()));
-    EXPECT_TRUE(catalogue->isGone((builtIn / "Removed").string()));
-    EXPECT_FALSE(catalogue->isGone((root / "unmounted/Scripts/Backup").string()));
+    EXPECT_EQ(catalogue->absence((builtIn / "Present").string()), TargetAbsence::OutOfReach) << "a list not yet refreshed";
+    EXPECT_EQ(catalogue->absence((builtIn / "Removed").string()), TargetAbsence::Gone);
+    EXPECT_EQ(catalogue->absence((root / "unmounted/Scripts/Backup").string()), TargetAbsence::OutOfReach);
 
     writeDesktopEntry(systemData, "quiet.desktop", "Quiet", "NoDisplay=true\n");
-    EXPECT_FALSE(catalogue->isGone("quiet.desktop")) << "a hidden entry may show again";
-    EXPECT_TRUE(catalogue->isGone("uninstalled.desktop"));
+    EXPECT_EQ(catalogue->absence("quiet.desktop"), TargetAbsence::OutOfReach) << "a hidden entry may show again";
+    EXPECT_EQ(catalogue->absence("uninstalled.desktop"), TargetAbsence::Gone);
 
     std::string page = "com.google.Chrome:https://kept.example/";
     auto bookmarks = configHome / "google-chrome/Default/Bookmarks";
     writeFile(bookmarks, "{\"roots\": {\"bookmark_bar\": {\"children\": [");
-    EXPECT_FALSE(catalogue->isGone(page)) << "a file caught mid-write proves nothing";
+    EXPECT_EQ(catalogue->absence(page), TargetAbsence::OutOfReach) << "a file caught mid-write proves nothing";
     writeFile(bookmarks, R"({"roots": {"bookmark_bar": {"children": [{"type": "url", "name": "Other", "url": "https://other.example/"}]}}})");
-    EXPECT_TRUE(catalogue->isGone(page));
-    EXPECT_FALSE(catalogue->isGone("com.example.Unknown:https://kept.example/"));
+    EXPECT_EQ(catalogue->absence(page), TargetAbsence::Gone);
+    EXPECT_EQ(catalogue->absence("com.example.Unknown:https://kept.example/"), TargetAbsence::OutOfReach);
+}
+
+// A script that only lost its execute bit is the user's to mend, and an identity that no
+// list of ours could ever hold (a path imported from elsewhere, a macOS bundle
+// identifier) cannot be judged: neither may cost the user a gesture.
+TEST_F(LaunchableCatalogueTest, aTargetThatIsStillThereOrInNoListIsNeverGone)
+{
+    auto user = dataHome / "Scriblo/Scripts";
+    writeFile(user / "Backup", "#!/bin/sh\n", false);
+    EXPECT_EQ(catalogue->absence((user / "Backup").string()), TargetAbsence::CannotRun);
+    std::filesystem::create_symlink(root / "unmounted/Backup", user / "Linked");
+    EXPECT_EQ(catalogue->absence((user / "Linked").string()), TargetAbsence::OutOfReach) << "a link to a disk that comes back";
+
+    std::filesystem::create_directories(root / "elsewhere");
+    for (const auto& identity : { (root / "elsewhere/Imported").string(), std::string("com.apple.Safari"), std::string("builtin:Gone.sh") })
+        EXPECT_EQ(catalogue->absence(identity), TargetAbsence::OutOfReach) << identity;
 }

@@ -45,15 +45,27 @@ TEST(LaunchableTest, launchOnNewThreadReturnsBeforeLaunchBeginsAndKeepsTargetAli
     EXPECT_EQ(workspace->launches(), std::vector<std::string> { "application a.desktop" });
 }
 
-TEST(LaunchableTest, failuresOfALaunchAreDropped)
+// A launch that failed must never pass for one that worked: whoever launched hears why,
+// on the launching thread, and a launch that could not even begin says so too.
+TEST(LaunchableTest, failuresOfALaunchReachWhoeverLaunched)
 {
     auto workspace = std::make_shared<FakeWorkspace>();
     workspace->onLaunch = [] { throw std::runtime_error("no such program"); };
     auto script = std::make_shared<Script>("S", "i", "/nowhere/script", workspace);
-    EXPECT_NO_THROW(script->launchWithNewThread(false));
+    std::vector<std::string> reasons;
+    auto note = [&](const LaunchResult& result) { reasons.push_back(result ? "launched" : result.error()); };
+    EXPECT_NO_THROW(script->launchWithNewThread(false, note));
     EXPECT_EQ(workspace->launches(), std::vector<std::string> { "program /nowhere/script" });
-    // The command line, unlike a gesture, hears why.
-    EXPECT_EQ(script->launchHere(), "no such program");
+    EXPECT_EQ(script->launchHere().error(), "no such program");
+
+    std::promise<std::string> onItsThread;
+    script->launchWithNewThread(true, [&](const LaunchResult& result) { onItsThread.set_value(result.error()); });
+    EXPECT_EQ(onItsThread.get_future().get(), "no such program");
+
     Script unowned("U", "i", "/nowhere/other", workspace);
-    EXPECT_NO_THROW(unowned.launchWithNewThread(true));
+    EXPECT_NO_THROW(unowned.launchWithNewThread(true, note));
+    EXPECT_EQ(reasons.size(), 2u);
+    EXPECT_EQ(reasons[0], "no such program");
+    EXPECT_NE(reasons[1].find("cannot start a launch"), std::string::npos) << reasons[1];
+    EXPECT_TRUE(Application("A", "i", "a.desktop", std::make_shared<FakeWorkspace>()).launchHere());
 }

@@ -51,9 +51,9 @@ TEST(TabSelectionTest, anOpenMatchIsSelectedAcrossSchemeAndSlashElseANewTabLeads
 }
 
 // An empty Chrome-style browser gets a window whose active tab takes the address; an
-// empty Safari a document made with it. A page of no known browser, or a bare target,
-// launches nothing.
-TEST(TabSelectionTest, pagesPickTheirBrowsersVariantAndSkipMissingBrowsers)
+// empty Safari a document made with it. A page whose browser is not installed fails; a
+// page of no known browser, or a bare target, launches nothing.
+TEST(TabSelectionTest, pagesPickTheirBrowsersVariantAndFailWithoutTheirBrowser)
 {
     auto workspace = std::make_shared<FakeWorkspace>();
     std::vector<std::string> browserCalls;
@@ -62,7 +62,7 @@ TEST(TabSelectionTest, pagesPickTheirBrowsersVariantAndSkipMissingBrowsers)
             return nullptr;
         return std::make_unique<FakeBrowser>(browserCalls);
     };
-    std::make_shared<ChromePage>("C", "i", "https://c.org", workspace)->launchWithNewThread(false);
+    EXPECT_EQ(std::make_shared<ChromePage>("C", "i", "https://c.org", workspace)->launchHere().error(), "com.google.Chrome is not installed");
     std::make_shared<FirefoxPage>("F", "i", "https://f.org", workspace)->launchWithNewThread(false);
     std::make_shared<SafariPage>("S", "i", "https://s.org", workspace)->launchWithNewThread(false);
     std::make_shared<WebPage>("W", "i", "https://w.org", "some.browser", workspace)->launchWithNewThread(false);
@@ -70,4 +70,16 @@ TEST(TabSelectionTest, pagesPickTheirBrowsersVariantAndSkipMissingBrowsers)
     EXPECT_THAT(browserCalls,
         ElementsAre("activate", "makeWindow", "setActiveTabUrl 0 https://f.org", "activate", "makeDocument https://s.org"));
     EXPECT_THAT(workspace->launches(), ElementsAre("browser com.google.Chrome", "browser org.mozilla.firefox", "browser com.apple.Safari"));
+}
+
+// Such a bookmark would only bring up an empty browser, which looks like success.
+TEST(WebPageTest, aPageWithoutAnAddressFailsWithoutStartingTheBrowser)
+{
+    auto workspace = std::make_shared<FakeWorkspace>();
+    for (const char* blank : { "", " \t" }) {
+        auto launched = FirefoxPage("F", "i", blank, workspace).launchHere();
+        ASSERT_FALSE(launched);
+        EXPECT_EQ(launched.error(), "the bookmark has no address");
+    }
+    EXPECT_TRUE(workspace->launches().empty());
 }

@@ -2,10 +2,12 @@
 #include "platform/DesktopHand.h"
 #include "support/DesktopSessionTest.h"
 #include "app/DemoSamples.h"
+#include "platform/FakeNotificationService.h"
 
 #include <QProcess>
 #include <QThread>
 
+#include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -68,6 +70,44 @@ TEST_F(ApplicationEndToEndTest, mouseModeOpensOnThePointersScreenAndLaunchesTheD
     hand.trace(*window, zigzag(), [] { pause(8); });
     hand.release(1);
     EXPECT_TRUE(session->scriptRan(QStringLiteral("mouse"))) << session->application().readAllStandardError().constData();
+}
+
+// Nothing is deleted behind the user's back: a gesture whose script was deleted goes
+// from the store only into the file that an import takes back, and the desktop's
+// notification service hears of it.
+TEST_F(ApplicationEndToEndTest, aGestureWhoseScriptWasDeletedIsKeptAndTheUserNotified)
+{
+    FakeNotificationService notifications(QDBusConnection::connectToBus(bus->address(), QStringLiteral("notifications")));
+    ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("multitouchOption"),
+                           QStringLiteral("false") }), 0);
+    std::string script = session->makeScript(QStringLiteral("deleted"));
+    session->importGesture(script, zigzag());
+    std::filesystem::remove(script);
+    session->startApplication();
+
+    DesktopHand hand;
+    ASSERT_TRUE(hand.connected());
+    hand.moveTo(leftMonitor.x + 400, leftMonitor.y + 300);
+    for (int press = 0; press < 2; ++press) {
+        hand.press(3);
+        hand.release(3);
+        pause(150);
+    }
+    std::optional<ScreenRect> window;
+    ASSERT_TRUE(processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 3000));
+    hand.trace(*window, zigzag(), [] { pause(8); });
+    hand.release(1);
+    ASSERT_TRUE(processEventsUntil([&] { return !notifications.notices.empty(); }, 5000))
+        << session->application().readAllStandardError().constData();
+    QString kept = session->homePath(QStringLiteral(".local/share/Scriblo/removed-gestures.json"));
+    EXPECT_TRUE(notifications.notices[0].body.contains(kept)) << notifications.notices[0].body.toStdString();
+
+    QByteArray listed;
+    ASSERT_EQ(session->runCommand({ QStringLiteral("gestures"), QStringLiteral("list") }, &listed), 0);
+    EXPECT_EQ(listed, "");
+    ASSERT_EQ(session->runCommand({ QStringLiteral("gestures"), QStringLiteral("import"), kept }), 0);
+    ASSERT_EQ(session->runCommand({ QStringLiteral("gestures"), QStringLiteral("list") }, &listed), 0);
+    EXPECT_TRUE(listed.startsWith(QByteArray::fromStdString(script + "\t1\t"))) << listed.constData();
 }
 
 TEST_F(ApplicationEndToEndTest, touchpadModeStartsFromAFourFingerTapAndLaunchesTheDrawnShape)

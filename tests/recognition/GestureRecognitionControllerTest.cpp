@@ -1,10 +1,13 @@
 #include "RecognitionFixture.h"
 
 #include "launch/BuiltInScripts.h"
+#include "launch/DesktopWorkspace.h"
 #include "recognition/GestureRecognitionView.h"
 #include "recognition/GestureRecognitionWindow.h"
 
 #include <QLabel>
+#include <atomic>
+#include <stdexcept>
 #include <thread>
 
 using namespace scriblo;
@@ -39,6 +42,25 @@ protected:
     {
         controller->shouldStartDetectingGesture(CaptureMode::Normal);
         controller->recognizeGestureWithStrokes(zigzag());
+    }
+    // The drawing above hands its strokes over past the view, whose capture still runs;
+    // a launch's failure arrives later, when the view has long ended it.
+    void drawZigzagAndEndTheCapture()
+    {
+        drawZigzag();
+        view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    }
+    // As the view runs it: on a thread of its own, which hands its display work to the
+    // main thread and waits for it.
+    void checkPartialOnItsOwnThread()
+    {
+        std::atomic<bool> done = false;
+        std::thread check([&] {
+            controller->checkPartialGestureWithStrokes(zigzag());
+            done = true;
+        });
+        EXPECT_TRUE(waitFor([&] { return bool(done); }));
+        check.join();
     }
     bool launched(const std::filesystem::path& script)
     {
@@ -143,7 +165,7 @@ TEST_F(GestureRecognitionControllerTest, withoutACompositorTheResultHidesWithout
     EXPECT_FALSE(window().isVisible());
 }
 
-TEST_F(GestureRecognitionControllerTest, aTargetOutOfReachKeepsItsGestureAndOneReallyGoneLosesIt)
+TEST_F(GestureRecognitionControllerTest, aTargetOutOfReachKeepsItsGestureAndSaysSo)
 {
     start(false);
     // A folder that is not there may be a disk that is not mounted yet.
@@ -152,15 +174,115 @@ TEST_F(GestureRecognitionControllerTest, aTargetOutOfReachKeepsItsGestureAndOneR
     drawZigzag();
     EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(unreachable));
     EXPECT_EQ(window().appDescriptionAlert()->text(), "");
-    EXPECT_TRUE(controller->recognitionWindowVisible()) << "the window fades with an empty name";
-    clock.advanceBy(std::chrono::seconds(1));
+    EXPECT_EQ(window().appFailureAlert()->text(), "Its target cannot be found now");
+    clock.advanceBy(RecognitionWindowFade::resultStay + RecognitionWindowFade::fadeDuration);
+    EXPECT_TRUE(controller->recognitionWindowVisible()) << "a failure stays longer than a name";
+    clock.advanceBy(RecognitionWindowFade::failureStay + RecognitionWindowFade::fadeDuration);
+    EXPECT_FALSE(controller->recognitionWindowVisible());
+    EXPECT_TRUE(removedGestures->kept.empty());
+    EXPECT_TRUE(notifier->notices.empty());
+}
 
+// Nothing is deleted behind the user's back: the gesture is kept where an import takes
+// it back, and the user is told where; one that cannot be kept is not deleted.
+TEST_F(GestureRecognitionControllerTest, aGestureWhoseTargetIsReallyGoneIsKeptThenRemovedAndTheUserTold)
+{
+    start(false);
     std::string removed = (scripts / "Removed").string();
     bindZigzagTo(removed);
-    controller->recognitionModel().deleteGestureWithName(unreachable);
+    removedGestures->failure = "disk full";
+    drawZigzag();
+    EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(removed)) << "a gesture that could not be kept stays";
+    EXPECT_EQ(window().appFailureAlert()->text(), "Its target is gone");
+    EXPECT_TRUE(notifier->notices.empty());
+    clock.advanceBy(std::chrono::seconds(3));
+
+    removedGestures->failure.reset();
     drawZigzag();
     EXPECT_FALSE(controller->recognitionModel().getGestureWithIdentity(removed));
+    EXPECT_EQ(removedGestures->kept, std::vector<std::string> { removed });
+    ASSERT_EQ(notifier->notices.size(), 1u);
+    EXPECT_TRUE(notifier->notices[0].contains(QString::fromStdString(removed)));
+    EXPECT_TRUE(notifier->notices[0].contains("scriblo gestures import /kept/removed-gestures.json")) << notifier->notices[0].toStdString();
+    EXPECT_EQ(window().appFailureAlert()->text(), "Its target is gone, so the gesture was removed");
     EXPECT_TRUE(workspace->launches().empty());
+}
+
+// A script that only lost its execute bit is still there; an imported path outside the
+// scripts folders belongs to no list this system builds. Neither may cost a gesture.
+TEST_F(GestureRecognitionControllerTest, aTargetStillThereOrInNoListKeepsItsGesture)
+{
+    auto userScripts = dataHome / "Scriblo/Scripts";
+    writeFile(userScripts / "Backup.sh", "#!/bin/sh\n", false);
+    std::filesystem::create_directories(root / "elsewhere");
+    start(false);
+    std::string script = (userScripts / "Backup.sh").string();
+    bindZigzagTo(script);
+    drawZigzag();
+    EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(script));
+    EXPECT_EQ(window().appDescriptionAlert()->text(), "Backup");
+    EXPECT_EQ(window().appFailureAlert()->text(), "Cannot run: the script is not executable");
+    clock.advanceBy(std::chrono::seconds(3));
+
+    std::string imported = (root / "elsewhere/Tool").string();
+    controller->recognitionModel().deleteGestureWithName(script);
+    bindZigzagTo(imported);
+    drawZigzag();
+    EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(imported));
+    EXPECT_TRUE(removedGestures->kept.empty());
+    EXPECT_TRUE(notifier->notices.empty());
+}
+
+// The partial check sees the first strokes of a drawing under way: a square's first two
+// sides match the gesture of an L that the user never drew.
+TEST_F(GestureRecognitionControllerTest, aPartialCheckNeverDeletesAGesture)
+{
+    start(false);
+    std::string removed = (scripts / "Removed").string();
+    bindZigzagTo(removed);
+    controller->shouldStartDetectingGesture(CaptureMode::Normal);
+    checkPartialOnItsOwnThread();
+    EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(removed));
+    EXPECT_TRUE(removedGestures->kept.empty());
+}
+
+TEST_F(GestureRecognitionControllerTest, aLaunchThatFailsIsShownAsAFailureAndTheListsAreReadAgain)
+{
+    auto script = addScript("Mail");
+    workspace->onLaunch = [] { throw std::runtime_error("Permission denied"); };
+    start(false);
+    bindZigzagTo(BuiltInScripts::identity(script));
+    auto later = addScript("Later");
+    EXPECT_FALSE(setupModel->findLaunchableWithId(BuiltInScripts::identity(later)));
+    drawZigzagAndEndTheCapture();
+    ASSERT_TRUE(waitFor([&] { return !window().appFailureAlert()->text().isEmpty(); }));
+    EXPECT_EQ(window().appDescriptionAlert()->text(), "Mail");
+    EXPECT_EQ(window().appFailureAlert()->text(), "Could not be started");
+    EXPECT_TRUE(setupModel->findLaunchableWithId(BuiltInScripts::identity(later))) << "the lists are read again";
+    clock.advanceBy(RecognitionWindowFade::resultStay + RecognitionWindowFade::fadeDuration);
+    EXPECT_TRUE(controller->recognitionWindowVisible());
+}
+
+// The same with a real script file and the desktop's own launcher: a script that lost
+// its execute bit after the lists were read fails to start, the lists are read again,
+// and from then on it is known as a script that cannot run, its gesture kept.
+TEST_F(GestureRecognitionControllerTest, aRealScriptThatLostItsExecuteBitFailsVisiblyAndKeepsItsGesture)
+{
+    auto script = dataHome / "Scriblo/Scripts/Backup.sh";
+    writeFile(script, "#!/bin/sh\n", true);
+    start(false, true, false, std::make_shared<DesktopWorkspace>());
+    bindZigzagTo(script.string());
+    std::filesystem::permissions(script, std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec
+                                     | std::filesystem::perms::others_exec, std::filesystem::perm_options::remove);
+    drawZigzagAndEndTheCapture();
+    ASSERT_TRUE(waitFor([&] { return window().appFailureAlert()->text() == "Could not be started"; }));
+    EXPECT_EQ(window().appDescriptionAlert()->text(), "Backup");
+    EXPECT_FALSE(setupModel->findLaunchableWithId(script.string()));
+    clock.advanceBy(std::chrono::seconds(3));
+
+    drawZigzag();
+    EXPECT_EQ(window().appFailureAlert()->text(), "Cannot run: the script is not executable");
+    EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(script.string()));
 }
 
 TEST_F(GestureRecognitionControllerTest, aPartialCheckShowsNameAndScoreOnlyWhileCapturing)
@@ -168,21 +290,12 @@ TEST_F(GestureRecognitionControllerTest, aPartialCheckShowsNameAndScoreOnlyWhile
     addScript("Mail");
     start(false);
     bindZigzagTo(BuiltInScripts::identity(scripts / "Mail"));
-    auto checkOnItsOwnThread = [&] {
-        bool done = false;
-        std::thread check([&] {
-            controller->checkPartialGestureWithStrokes(zigzag());
-            done = true;
-        });
-        EXPECT_TRUE(waitFor([&] { return done; }));
-        check.join();
-    };
     controller->shouldStartDetectingGesture(CaptureMode::Normal);
-    checkOnItsOwnThread();
+    checkPartialOnItsOwnThread();
     EXPECT_EQ(window().partialDescriptionAlert()->text(), "Mail - 100%");
     EXPECT_FALSE(window().partialIconAlert()->pixmap().isNull());
 
     view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
-    checkOnItsOwnThread();
+    checkPartialOnItsOwnThread();
     EXPECT_EQ(window().partialDescriptionAlert()->text(), "") << "a late check must not show beside the result";
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 using namespace scriblo;
@@ -16,12 +17,11 @@ std::optional<GestureResult> result(int32_t score, std::string identity = "org.g
     return found;
 }
 
-// A catalogue whose lookup sees `reachable` and whose fresh rebuild sees `listed`, or
-// fails when `rebuildFails`.
+// A catalogue whose lookup sees `reachable` and whose fresh look at the disk says
+// `absence` of every identity it misses.
 struct FakeCatalogue {
     std::set<std::string> reachable;
-    std::set<std::string> listed;
-    bool rebuildFails = false;
+    TargetAbsence absence = TargetAbsence::Gone;
     int rebuilds = 0;
 
     MatchDecider<std::string> decider()
@@ -31,9 +31,9 @@ struct FakeCatalogue {
                         return "target " + identity;
                     return std::nullopt;
                 },
-                 [this](const std::string& identity) {
+                 [this](const std::string&) {
                      ++rebuilds;
-                     return !rebuildFails && !listed.contains(identity);
+                     return absence;
                  } };
     }
 };
@@ -42,30 +42,42 @@ struct FakeCatalogue {
 
 TEST(MatchDeciderTest, onlyAScoreAtTheMinimumOrAboveCounts)
 {
-    FakeCatalogue catalogue { { "org.gnome.Nautilus.desktop" }, {} };
+    FakeCatalogue catalogue { { "org.gnome.Nautilus.desktop" } };
     auto decider = catalogue.decider();
-    EXPECT_EQ(decider.decide(std::nullopt, 0).outcome, MatchOutcome::NoMatch);
-    EXPECT_EQ(decider.decide(result(79), 80).outcome, MatchOutcome::NoMatch);
-    MatchDecision<std::string> found = decider.decide(result(80), 80);
+    EXPECT_EQ(decider.decide(std::nullopt, 0, CheckKind::Final).outcome, MatchOutcome::NoMatch);
+    EXPECT_EQ(decider.decide(result(79), 80, CheckKind::Final).outcome, MatchOutcome::NoMatch);
+    MatchDecision<std::string> found = decider.decide(result(80), 80, CheckKind::Final);
     EXPECT_EQ(found.outcome, MatchOutcome::TargetFound);
     EXPECT_EQ(found.target, "target org.gnome.Nautilus.desktop");
     EXPECT_EQ(found.score, 80);
     // The minimum is signed: a negative minimum accepts every result.
-    EXPECT_EQ(decider.decide(result(1), -5).outcome, MatchOutcome::TargetFound);
+    EXPECT_EQ(decider.decide(result(1), -5, CheckKind::Partial).outcome, MatchOutcome::TargetFound);
     EXPECT_EQ(catalogue.rebuilds, 0);
 }
 
-// A missed lookup can mean a file being rewritten or a disk not mounted; the gesture
-// goes only when a successful rebuild still lacks its target.
-TEST(MatchDeciderTest, aMissingTargetDeletesItsGestureOnlyWhenReallyGone)
+// A missed lookup can mean a file being rewritten, a disk not mounted or a script that
+// lost its execute bit; the gesture goes only when a successful rebuild lacks its target.
+TEST(MatchDeciderTest, aFinalCheckDeletesAMissingTargetsGestureOnlyWhenReallyGone)
 {
-    FakeCatalogue gone { {}, {} };
-    EXPECT_EQ(gone.decider().decide(result(90), 50).outcome, MatchOutcome::TargetGone);
-    FakeCatalogue stillListed { {}, { "org.gnome.Nautilus.desktop" } };
-    EXPECT_EQ(stillListed.decider().decide(result(90), 50).outcome, MatchOutcome::TargetMissing);
-    FakeCatalogue unreadable { {}, {}, true };
-    MatchDecision<std::string> kept = unreadable.decider().decide(result(90), 50);
-    EXPECT_EQ(kept.outcome, MatchOutcome::TargetMissing);
-    EXPECT_EQ(kept.identity, "org.gnome.Nautilus.desktop");
-    EXPECT_FALSE(kept.target);
+    const std::map<TargetAbsence, MatchOutcome> outcomes {
+        { TargetAbsence::Gone, MatchOutcome::TargetGone },
+        { TargetAbsence::OutOfReach, MatchOutcome::TargetMissing },
+        { TargetAbsence::CannotRun, MatchOutcome::TargetCannotRun },
+    };
+    for (const auto& [absence, outcome] : outcomes) {
+        FakeCatalogue catalogue { {}, absence };
+        MatchDecision<std::string> decision = catalogue.decider().decide(result(90), 50, CheckKind::Final);
+        EXPECT_EQ(decision.outcome, outcome);
+        EXPECT_EQ(decision.identity, "org.gnome.Nautilus.desktop");
+        EXPECT_FALSE(decision.target);
+    }
+}
+
+// The best match of a square's first two sides is the gesture of an L, which the user
+// never drew: a partial check must neither delete it nor pay for a rebuild.
+TEST(MatchDeciderTest, aPartialCheckNeverLeadsToADeletion)
+{
+    FakeCatalogue gone { {}, TargetAbsence::Gone };
+    EXPECT_EQ(gone.decider().decide(result(90), 50, CheckKind::Partial).outcome, MatchOutcome::TargetMissing);
+    EXPECT_EQ(gone.rebuilds, 0);
 }

@@ -2,6 +2,7 @@
 
 #include "base/ManualClock.h"
 #include "core/MemoryUserDefaults.h"
+#include "core/RemovedGestures.h"
 #include "launch/DesktopFixture.h"
 #include "launch/FakeWorkspace.h"
 #include "launch/GestureSetupModel.h"
@@ -9,6 +10,7 @@
 #include "multitouch/FakeMultitouchServices.h"
 #include "multitouch/MultitouchManager.h"
 #include "platform/EventFilter.h"
+#include "platform/Notifier.h"
 #include "recognition/GestureRecognitionController.h"
 #include "recognition/NominalFrameRate.h"
 
@@ -33,6 +35,26 @@ public:
     std::function<void()> pressSecondary;
     bool keyboardAndPointerHeld = false;
     bool touchpadsHeld = false;
+};
+
+// Keeps the identities of removed gestures, or fails to keep them when told to.
+class FakeRemovedGestures final : public RemovedGestures {
+public:
+    Expected<std::string> keep(const Gesture& gesture) override
+    {
+        if (failure)
+            return Failure { *failure };
+        kept.push_back(gesture.identity());
+        return std::string("/kept/removed-gestures.json");
+    }
+    std::vector<std::string> kept;
+    std::optional<std::string> failure;
+};
+
+class FakeNotifier final : public Notifier {
+public:
+    void notify(const QString& summary, const QString& body) override { notices.push_back(summary + ": " + body); }
+    std::vector<QString> notices;
 };
 
 class NoLoginItems final : public LoginItems {
@@ -67,14 +89,16 @@ protected:
         return path;
     }
 
-    void start(bool multitouch, bool compositing = true, bool xwayland = false)
+    // Launches go to `desktop`, or to the fake workspace when it is null.
+    void start(bool multitouch, bool compositing = true, bool xwayland = false, std::shared_ptr<Workspace> desktop = nullptr)
     {
         storage->setBool(multitouch, Settings::multitouchOptionKey);
         setupModel = std::make_unique<GestureSetupModel>(GestureSetupModel::Services {
-            workspace, scripts, storage, std::make_shared<NoLoginItems>(), [] { return false; } });
+            desktop ? desktop : workspace, scripts, storage, std::make_shared<NoLoginItems>(), [] { return false; } });
         setupModel->setup();
         controller = std::make_unique<GestureRecognitionController>(GestureRecognitionController::Services {
-            clock, clock, *storage, *setupModel, manager, eventFilter, [] { return false; }, compositing, xwayland });
+            clock, clock, *storage, *setupModel, manager, eventFilter, [] { return false; }, compositing, xwayland,
+            removedGestures, notifier });
         controller->applicationDidFinishLaunching();
     }
 
@@ -119,6 +143,8 @@ protected:
     MultitouchManager manager { { std::shared_ptr<FakeFramework>(framework), std::make_shared<FakeHardwareWatcher>(),
                                   std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() } };
     FakeEventFilter eventFilter;
+    std::shared_ptr<FakeRemovedGestures> removedGestures = std::make_shared<FakeRemovedGestures>();
+    std::shared_ptr<FakeNotifier> notifier = std::make_shared<FakeNotifier>();
     std::filesystem::path scripts;
     std::unique_ptr<GestureSetupModel> setupModel;
     std::unique_ptr<GestureRecognitionController> controller;

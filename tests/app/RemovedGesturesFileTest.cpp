@@ -1,0 +1,80 @@
+#include "app/RemovedGesturesFile.h"
+#include "platform/SafeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace scriblo;
+namespace fs = std::filesystem;
+
+namespace {
+
+Gesture drawn(const std::string& identity, float offset)
+{
+    GestureStroke stroke;
+    for (int i = 0; i < 12; ++i)
+        stroke.addPoint({ offset + 10.5f * float(i), 100 + float(i * i), 1 });
+    return Gesture(identity, { stroke });
+}
+
+class RemovedGesturesFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/scriblo-removed-XXXXXX";
+        folder = ::mkdtemp(pattern);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string scriblo(const std::string& arguments)
+    {
+        // A throw-away home: an import reads the desktop's targets.
+        std::string home = (folder / "home").string();
+        std::string command = "HOME='" + home + "' XDG_DATA_HOME='" + home + "/data' XDG_CONFIG_HOME='" + home + "/config' XDG_DATA_DIRS='"
+            + home + "/system' " SCRIBLO_BINARY_DIR "/scriblo " + arguments + " --store '" + (folder / "store.plist").string()
+            + "' >'" + (folder / "out").string() + "' 2>/dev/null";
+        EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 0) << arguments;
+        return *SafeFile::read(folder / "out", 1 << 20);
+    }
+
+    fs::path folder;
+};
+
+}
+
+// The file is the user's way back: what it keeps, `gestures import` restores exactly,
+// a later removal of the same identity replacing the earlier.
+TEST_F(RemovedGesturesFileTest, keptGesturesAreMergedAndImportBringsThemBack)
+{
+    RemovedGesturesFile file(folder / "data/Scriblo/removed-gestures.json");
+    ASSERT_EQ(*file.keep(drawn("/scripts/Backup", 0)), (folder / "data/Scriblo/removed-gestures.json").string());
+    ASSERT_TRUE(file.keep(drawn("org.example.Gone.desktop", 50)));
+    ASSERT_TRUE(file.keep(drawn("/scripts/Backup", 200)));
+
+    scriblo("gestures import '" + (folder / "data/Scriblo/removed-gestures.json").string() + "'");
+    std::string listed = scriblo("gestures list");
+    EXPECT_EQ(listed.size(), std::string("org.example.Gone.desktop\t1\t12\n/scripts/Backup\t1\t12\n").size()) << listed;
+    EXPECT_NE(listed.find("org.example.Gone.desktop\t1\t12\n"), std::string::npos) << listed;
+    EXPECT_NE(listed.find("/scripts/Backup\t1\t12\n"), std::string::npos) << listed;
+    std::string exported = scriblo("gestures export");
+    std::erase_if(exported, [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
+    EXPECT_NE(exported.find("[200.0,100.0]"), std::string::npos) << "the later gesture replaced the earlier: " << exported;
+    EXPECT_EQ(exported.find("[0.0,100.0]"), std::string::npos) << exported;
+}
+
+// A file the user broke by hand is theirs to mend: it is never overwritten, so a keep
+// fails and the store holds on to the gesture.
+TEST_F(RemovedGesturesFileTest, aFileThatIsNotGesturesIsLeftAloneAndNothingIsKept)
+{
+    auto path = folder / "removed-gestures.json";
+    ASSERT_TRUE(SafeFile::writeAtomically(path, "{\"gestures\": [ oops"));
+    RemovedGesturesFile file(path);
+    auto kept = file.keep(drawn("/scripts/Backup", 0));
+    ASSERT_FALSE(kept);
+    EXPECT_NE(kept.error().find("left as it is"), std::string::npos) << kept.error();
+    EXPECT_EQ(*SafeFile::read(path, 1 << 20), "{\"gestures\": [ oops");
+}
