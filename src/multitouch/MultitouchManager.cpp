@@ -171,6 +171,12 @@ void MultitouchManager::disconnectDevice(const MTDeviceRef& device)
     }
 }
 
+void MultitouchManager::discardQueuedFrames()
+{
+    for (const auto& listener : multitouchListeners())
+        listener->discardQueuedEvents();
+}
+
 void MultitouchManager::restartMultitouchEventForwardingAfterWake()
 {
     if (postUnlessOnMainThread(&MultitouchManager::restartMultitouchEventForwardingAfterWake))

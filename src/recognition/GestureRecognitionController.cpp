@@ -31,7 +31,7 @@ GestureRecognitionController::GestureRecognitionController(Services services, QO
     , m_decider(makeDecider())
     , m_recognitionView(new GestureRecognitionView(services.clock, services.timers, [this] { return captureSettings(); },
                                                    services.multitouch))
-    , m_recognitionWindow(std::make_unique<GestureRecognitionWindow>(m_recognitionView, services.compositing))
+    , m_recognitionWindow(std::make_unique<GestureRecognitionWindow>(m_recognitionView))
 {
     m_recognitionView->setRecognitionController(this);
     setCompositing(services.compositing);
@@ -81,9 +81,8 @@ Expected<std::string> GestureRecognitionController::applicationDidFinishLaunchin
 
 void GestureRecognitionController::setCompositing(bool compositing)
 {
-    bool fades = compositing && m_recognitionWindow->translucent();
-    m_fade.setFadesAvailable(fades);
-    m_recognitionWindow->backgroundView()->setOpaqueFallback(!fades);
+    m_fade.setFadesAvailable(compositing);
+    m_recognitionWindow->backgroundView()->setOpaqueFallback(!compositing);
 }
 
 void GestureRecognitionController::handleMultitouchEvent(const MultitouchEventPointer& event)

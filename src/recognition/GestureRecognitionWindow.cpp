@@ -25,9 +25,8 @@ QFont uiFont(double pixelSize)
 
 }
 
-GestureRecognitionWindow::GestureRecognitionWindow(GestureRecognitionView* recognitionView, bool translucent)
+GestureRecognitionWindow::GestureRecognitionWindow(GestureRecognitionView* recognitionView)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint | Qt::Tool)
-    , m_translucent(translucent)
     , m_backgroundView(new RoundedCornerView(this))
     , m_appIconAlert(makeLabel(tr("Launched target's icon")))
     , m_appDescriptionAlert(makeLabel(tr("Launched target")))
@@ -37,9 +36,8 @@ GestureRecognitionWindow::GestureRecognitionWindow(GestureRecognitionView* recog
 {
     setAccessibleName(tr("Gesture drawing window"));
     setWindowTitle(tr("Scriblo"));
-    setAttribute(Qt::WA_TranslucentBackground, translucent);
+    setAttribute(Qt::WA_TranslucentBackground);
     m_backgroundView->setAccessibleName(tr("Background"));
-    m_backgroundView->setOpaqueFallback(!translucent);
     m_appDescriptionAlert->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     m_partialDescriptionAlert->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The capture view lies on top, so every press and move reaches it.
