@@ -16,6 +16,8 @@ packages=(
   # Most icon themes draw program icons from SVG files.
   libqt6svg6
   xvfb xz-utils xdotool x11-utils x11-xserver-utils dbus-daemon
+  # A compositing manager that tests start and stop under the running program.
+  xcompmgr
   # The accessibility bus through which the setup window's end-to-end test drives it.
   at-spi2-core
   # Draws the menu icons' PNG sizes from the SVG at build time.

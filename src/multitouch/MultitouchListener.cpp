@@ -1,5 +1,7 @@
 #include "multitouch/MultitouchListener.h"
 
+#include <QCoreApplication>
+
 namespace scriblo {
 
 MultitouchListener::MultitouchListener(QObject* target, MultitouchCallback callback, QThread* thread)
@@ -17,11 +19,17 @@ void MultitouchListener::sendMultitouchEvent(const MultitouchEventPointer& event
 {
     QMetaObject::invokeMethod(
         m_receiver.get(),
-        [listener = shared_from_this(), event] {
-            if (QObject* target = listener->m_target)
+        [weakListener = weak_from_this(), event] {
+            auto listener = weakListener.lock();
+            if (QObject* target = listener ? listener->m_target : nullptr)
                 listener->m_callback.invoke(target, event);
         },
         Qt::QueuedConnection);
+}
+
+void MultitouchListener::discardQueuedEvents() const
+{
+    QCoreApplication::removePostedEvents(m_receiver.get(), QEvent::MetaCall);
 }
 
 }

@@ -23,8 +23,13 @@ public:
     const MultitouchCallback& callback() const { return m_callback; }
     QThread* thread() const { return m_thread; }
 
-    // Queues the callback on the listener's thread and returns at once.
+    // Queues the callback on the listener's thread and returns at once. A queued frame
+    // holds the listener weakly, so a listener removed meanwhile receives nothing more
+    // and is never destroyed by Qt discarding undelivered events, which it does under
+    // the lock that posting takes.
     void sendMultitouchEvent(const MultitouchEventPointer& event) const;
+    // Drops the frames queued for this listener and not yet delivered; on its thread.
+    void discardQueuedEvents() const;
 
 private:
     struct LaterDeleter {

@@ -173,6 +173,12 @@ void MultitouchManager::disconnectDevice(const MTDeviceRef& device)
     }
 }
 
+void MultitouchManager::discardQueuedFrames()
+{
+    for (const auto& listener : multitouchListeners())
+        listener->discardQueuedEvents();
+}
+
 void MultitouchManager::restartMultitouchEventForwardingAfterWake()
 {
     if (postUnlessOnMainThread(&MultitouchManager::restartMultitouchEventForwardingAfterWake))

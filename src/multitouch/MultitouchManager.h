@@ -43,6 +43,9 @@ public:
     void startForwardingMultitouchEventsToListeners();
     void stopForwardingMultitouchEventsToListeners();
     void restartMultitouchEventForwardingAfterWake();
+    // At quit, after the stop: frames already queued would otherwise still reach the
+    // listeners while the application is being torn down. Main thread only.
+    void discardQueuedFrames();
     void checkMultitouchHardware();
     void handleMultitouchEvent(const MultitouchEventPointer& event);
 

@@ -8,6 +8,7 @@
 #include "multitouch/MultitouchManager.h"
 #include "platform/DBusNotifier.h"
 #include "platform/DBusSingleInstance.h"
+#include "platform/FileChangeWatcher.h"
 #include "platform/InputSourceReport.h"
 #include "platform/LinuxEventFilter.h"
 #include "platform/PortalDarkAppearance.h"
@@ -185,9 +186,8 @@ void AppController::printInputSources(const std::string& mouseLine)
 
 void AppController::followStoreChanges()
 {
-    // The store is replaced by rename, which only its folder's watch sees.
-    m_storeWatcher.addPath(QString::fromStdString(m_preferences->path().parent_path().string()));
-    connect(&m_storeWatcher, &QFileSystemWatcher::directoryChanged, this, &AppController::takeInOutsideChanges);
+    m_storeWatcher = std::make_unique<FileChangeWatcher>(m_preferences->path());
+    connect(m_storeWatcher.get(), &FileChangeWatcher::changed, this, &AppController::takeInOutsideChanges);
 }
 
 void AppController::takeInOutsideChanges()
@@ -238,6 +238,7 @@ void AppController::close()
         return;
     m_closed = true;
     multitouch().stopForwardingMultitouchEventsToListeners();
+    multitouch().discardQueuedFrames();
     if (m_eventFilter) {
         m_eventFilter->releaseKeyboardAndPointer();
         m_eventFilter->releaseTouchpads();

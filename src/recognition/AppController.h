@@ -3,7 +3,6 @@
 #include "platform/QtTimerService.h"
 #include "platform/SystemClock.h"
 
-#include <QFileSystemWatcher>
 #include <QObject>
 
 #include <filesystem>
@@ -17,6 +16,7 @@ namespace scriblo {
 
 class Compositor;
 class DarkAppearance;
+class FileChangeWatcher;
 class GestureRecognitionController;
 class GestureSetupController;
 class LinuxEventFilter;
@@ -78,7 +78,7 @@ private:
     std::unique_ptr<DarkAppearance> m_darkAppearance;
     std::unique_ptr<GestureSetupController> m_gestureSetupController;
     std::unique_ptr<GestureRecognitionController> m_gestureRecognitionController;
-    QFileSystemWatcher m_storeWatcher;
+    std::unique_ptr<FileChangeWatcher> m_storeWatcher;
     QSocketNotifier* m_signalNotifier = nullptr;
     bool m_closed = false;
 };

@@ -86,6 +86,11 @@ void GestureCapture::dealWithMouseEvent(ViewPoint position, MouseAction action)
     redraw();
 }
 
+void GestureCapture::dealWithEscapeKey()
+{
+    finishDetectingGesture(CaptureEnding::DiscardStrokes);
+}
+
 void GestureCapture::dealWithMultitouchEvent(const TouchFrame& frame)
 {
     CaptureSettings settings = m_settings();

@@ -64,6 +64,9 @@ public:
 
     // Main-button events, positions in view units.
     void dealWithMouseEvent(ViewPoint position, MouseAction action);
+    // The user gives up: the capture ends at once, its strokes discarded, so it ends as
+    // a failed recognition whatever was drawn.
+    void dealWithEscapeKey();
     void dealWithMultitouchEvent(const TouchFrame& frame);
 
     // What to paint while capturing: polylines of round-capped lines this wide.

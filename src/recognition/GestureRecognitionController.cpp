@@ -39,7 +39,7 @@ GestureRecognitionController::GestureRecognitionController(Services services, QO
     , m_removal(*m_recognitionModel, std::move(services.removedGestures), std::move(services.notifier))
     , m_recognitionView(new GestureRecognitionView(services.clock, services.timers, [this] { return captureSettings(); },
                                                    services.multitouch))
-    , m_recognitionWindow(std::make_unique<GestureRecognitionWindow>(m_recognitionView, services.compositing))
+    , m_recognitionWindow(std::make_unique<GestureRecognitionWindow>(m_recognitionView))
     , m_launchReports(std::make_shared<MainThreadRelay>(this))
 {
     m_recognitionView->setRecognitionController(this);
@@ -91,9 +91,8 @@ Expected<std::string> GestureRecognitionController::applicationDidFinishLaunchin
 
 void GestureRecognitionController::setCompositing(bool compositing)
 {
-    bool fades = compositing && m_recognitionWindow->translucent();
-    m_fade.setFadesAvailable(fades);
-    m_recognitionWindow->backgroundView()->setOpaqueFallback(!fades);
+    m_fade.setFadesAvailable(compositing);
+    m_recognitionWindow->backgroundView()->setOpaqueFallback(!compositing);
 }
 
 void GestureRecognitionController::handleMultitouchEvent(const MultitouchEventPointer& event)

@@ -78,7 +78,8 @@ public:
     void toggleOutRecognitionWindow(bool animated);
     void hideRecognitionWindow();
     void windowDidResignKey();
-    // Fades need a compositor; without one the window shows and hides at once.
+    // Fades and a translucent background need a compositor, which may start or stop at
+    // any time; without one the window is opaque and shows and hides at once.
     void setCompositing(bool compositing);
 
     bool recognitionWindowVisible() const { return m_fade.isVisible(); }

@@ -6,6 +6,7 @@
 #include "recognition/TouchFrameConversion.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -76,6 +77,9 @@ void GestureRecognitionView::startDetectingGesture(CaptureMode mode)
 {
     m_capture.setViewSize(width(), height());
     m_capture.startDetectingGesture(mode);
+    // Keys reach the window's focus widget, during a touchpad capture through the
+    // keyboard grab; Escape must reach the capture.
+    setFocus(Qt::OtherFocusReason);
 }
 
 void GestureRecognitionView::mousePressEvent(QMouseEvent* event)
@@ -91,6 +95,14 @@ void GestureRecognitionView::mouseMoveEvent(QMouseEvent* event)
 void GestureRecognitionView::mouseReleaseEvent(QMouseEvent* event)
 {
     forwardMouse(event, MouseAction::Up);
+}
+
+void GestureRecognitionView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && m_capture.detectingInput())
+        m_capture.dealWithEscapeKey();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void GestureRecognitionView::forwardMouse(QMouseEvent* event, MouseAction action)

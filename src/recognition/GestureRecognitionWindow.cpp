@@ -25,9 +25,8 @@ QFont uiFont(double pixelSize)
 
 }
 
-GestureRecognitionWindow::GestureRecognitionWindow(GestureRecognitionView* recognitionView, bool translucent)
+GestureRecognitionWindow::GestureRecognitionWindow(GestureRecognitionView* recognitionView)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint | Qt::Tool)
-    , m_translucent(translucent)
     , m_backgroundView(new RoundedCornerView(this))
     , m_appIconAlert(makeLabel(tr("Launched target's icon")))
     , m_appDescriptionAlert(makeLabel(tr("Launched target")))
@@ -38,9 +37,8 @@ GestureRecognitionWindow::GestureRecognitionWindow(GestureRecognitionView* recog
 {
     setAccessibleName(tr("Gesture drawing window"));
     setWindowTitle(tr("Scriblo"));
-    setAttribute(Qt::WA_TranslucentBackground, translucent);
+    setAttribute(Qt::WA_TranslucentBackground);
     m_backgroundView->setAccessibleName(tr("Background"));
-    m_backgroundView->setOpaqueFallback(!translucent);
     m_appDescriptionAlert->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     m_appFailureAlert->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     // A failure must not read as a launch: the line is the colour of a warning.

@@ -19,9 +19,10 @@ class RoundedCornerView;
 class GestureRecognitionWindow : public QWidget {
     Q_OBJECT
 public:
-    // Without a compositor nothing behind the window can show through: the background
-    // is then painted opaque and square instead of translucent and rounded.
-    GestureRecognitionWindow(GestureRecognitionView* recognitionView, bool translucent);
+    // The window always has an alpha channel, since a compositor may start or stop
+    // while it exists and an X11 window's visual is fixed when it is made; without a
+    // compositor the background view paints it opaque instead.
+    explicit GestureRecognitionWindow(GestureRecognitionView* recognitionView);
 
     GestureRecognitionView* recognitionView() const { return m_recognitionView; }
     RoundedCornerView* backgroundView() const { return m_backgroundView; }
@@ -30,7 +31,6 @@ public:
     QLabel* appFailureAlert() const { return m_appFailureAlert; }
     QLabel* partialIconAlert() const { return m_partialIconAlert; }
     QLabel* partialDescriptionAlert() const { return m_partialDescriptionAlert; }
-    bool translucent() const { return m_translucent; }
 
     // The layout on the screen that holds the pointer, all in Qt's y-down desktop
     // coordinates; the window's geometry rules are stated y-up, hence the flips.
@@ -54,7 +54,6 @@ private:
     QLabel* makeLabel(const QString& accessibleName);
     static void showIcon(QLabel* label, const QIcon& icon);
 
-    bool m_translucent;
     bool m_hadFocus = false;
     RoundedCornerView* m_backgroundView;
     QLabel* m_appIconAlert;

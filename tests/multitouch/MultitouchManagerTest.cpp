@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <thread>
+#include <unistd.h>
 
 using namespace scriblo;
 using namespace scriblo::testing;
@@ -284,4 +286,59 @@ TEST_F(MultitouchManagerTest, aTouchpadThatCannotBeReadYetStillMakesThisATouchpa
     EXPECT_TRUE(manager.touchpadPresent());
     manager.addMultitouchListener(&first, &Recorder::onFrame);
     EXPECT_TRUE(manager.multitouchDevices().empty()) << "only readable devices are connected";
+}
+
+TEST_F(MultitouchManagerTest, aRemovedListenerHearsNoMoreAndTheQuitDiscardsWhatIsQueued)
+{
+    auto device = addDevice();
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    manager.addMultitouchListener(&second, &Recorder::onFrame);
+    framework->sendFrame(device, { MTTouch {} });
+    manager.removeMultitouchListeners(&second);
+    deliverQueuedCallbacks();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].target, &first);
+
+    log.clear();
+    framework->sendFrame(device, { MTTouch {} });
+    manager.stopForwardingMultitouchEventsToListeners();
+    manager.discardQueuedFrames();
+    deliverQueuedCallbacks();
+    EXPECT_TRUE(log.empty()) << "a frame queued before the quit must not reach a listener during the teardown";
+}
+
+namespace {
+
+// Run in a child process of its own: the application object is made and destroyed
+// here, and a hang is ended by the alarm instead of holding up the whole suite.
+[[noreturn]] void destroyApplicationWithFramesQueuedForARemovedListener()
+{
+    alarm(10);
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = { name, nullptr };
+    auto application = std::make_unique<QCoreApplication>(argc, argv);
+    auto framework = std::make_shared<FakeFramework>();
+    framework->hardware.push_back(std::make_shared<FakeDevice>());
+    MultitouchManager manager { { framework, std::make_shared<FakeHardwareWatcher>(), std::make_shared<FakeMainThread>(),
+                                  std::make_shared<FakeDisplays>() } };
+    std::vector<Delivery> log;
+    Recorder controller { log };
+    manager.addMultitouchListener(&controller, &Recorder::onFrame);
+    for (int frame = 0; frame < 10; ++frame)
+        framework->sendFrame(framework->hardware.front(), { MTTouch {} });
+    // What a controller's destructor does after the event loop has ended.
+    manager.removeMultitouchListeners(&controller);
+    application.reset();
+    std::_Exit(0);
+}
+
+}
+
+// Qt deletes the events still queued when the application object goes, holding the lock
+// that posting an event takes.
+TEST(MultitouchQuitTest, anApplicationDestroyedWithFramesQueuedForARemovedListenerEnds)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(destroyApplicationWithFramesQueuedForARemovedListener(), ::testing::ExitedWithCode(0), "");
 }

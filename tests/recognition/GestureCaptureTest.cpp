@@ -242,6 +242,33 @@ TEST_F(GestureCaptureTest, touchpadRedrawsAreThrottledByWindowSize)
     }
 }
 
+TEST_F(GestureCaptureTest, escapeEndsTheCaptureAtOnceWithNothingToRecognise)
+{
+    startMouseCapture();
+    drawMouseStroke(100);
+    drawMouseStroke(200);
+    capture.dealWithEscapeKey();
+    EXPECT_TRUE(onlyRecognition().empty()) << "the drawn strokes must not be matched";
+    EXPECT_FALSE(capture.detectingInput());
+    clock.advanceBy(5s);
+    capture.dealWithEscapeKey();
+    EXPECT_EQ(recognitions.size(), 1u) << "nothing of the ended capture fires, and an idle Escape does nothing";
+
+    // Pressed before the touchpad's frames are wanted, they never are.
+    recognitions.clear();
+    settings.multitouchOption = true;
+    capture.startDetectingGesture(CaptureMode::Normal);
+    capture.dealWithEscapeKey();
+    clock.advanceBy(5s);
+    EXPECT_TRUE(frameRegistrations.empty());
+    EXPECT_TRUE(onlyRecognition().empty());
+    startTouchpadCapture();
+    capture.dealWithMultitouchEvent(fingersMoving(1, 0.5f));
+    capture.dealWithEscapeKey();
+    EXPECT_EQ(frameRegistrations, (std::vector<bool> { true, false }));
+    EXPECT_TRUE(recognitions.back().empty());
+}
+
 TEST_F(GestureCaptureTest, finishingTwiceRecognisesOnce)
 {
     startMouseCapture();

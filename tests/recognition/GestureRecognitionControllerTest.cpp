@@ -1,11 +1,14 @@
 #include "RecognitionFixture.h"
 
+#include "appearance/RoundedCornerView.h"
 #include "launch/BuiltInScripts.h"
 #include "launch/DesktopWorkspace.h"
 #include "recognition/GestureRecognitionView.h"
 #include "recognition/GestureRecognitionWindow.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <atomic>
 #include <stdexcept>
 #include <thread>
@@ -135,6 +138,39 @@ TEST_F(GestureRecognitionControllerTest, inAWaylandSessionLosingXFocusLeavesTheC
     }
 }
 
+TEST_F(GestureRecognitionControllerTest, escapeEndsTheCaptureAsAFailedRecognitionWhateverWasDrawn)
+{
+    auto script = addScript("Mail");
+    start(false);
+    bindZigzagTo(BuiltInScripts::identity(script));
+    int launchesRequested = 0;
+    QObject::connect(controller.get(), &GestureRecognitionController::launchRequested, [&] { ++launchesRequested; });
+    eventFilter.pressSecondary();
+    eventFilter.pressSecondary();
+    QWidget* keys = window().focusWidget();
+    ASSERT_EQ(keys, &view()) << "keys must reach the capture";
+    auto send = [&](QEvent::Type type, const GesturePoint& point) {
+        QPointF position(point.x() / 1000 * view().width(), (1 - point.y() / 1000) * view().height());
+        QMouseEvent event(type, position, view().mapToGlobal(position), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view(), &event);
+    };
+    const auto drawing = zigzag();
+    const auto& points = drawing.front().points();
+    send(QEvent::MouseButtonPress, points.front());
+    for (const GesturePoint& point : points)
+        send(QEvent::MouseMove, point);
+    send(QEvent::MouseButtonRelease, points.back());
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(keys, &escape);
+    EXPECT_FALSE(view().detectingInput());
+    EXPECT_FALSE(controller->recognitionWindowVisible()) << "hidden at once, as after a failed recognition";
+    EXPECT_FALSE(window().isVisible());
+    clock.advanceBy(std::chrono::seconds(2));
+    EXPECT_EQ(launchesRequested, 0) << "the bound zigzag was drawn, yet nothing may launch";
+}
+
 TEST_F(GestureRecognitionControllerTest, aGoodMatchShowsAndLaunchesThenFadesOut)
 {
     auto script = addScript("Mail");
@@ -155,12 +191,29 @@ TEST_F(GestureRecognitionControllerTest, aGoodMatchShowsAndLaunchesThenFadesOut)
     EXPECT_FALSE(window().isVisible());
 }
 
-TEST_F(GestureRecognitionControllerTest, withoutACompositorTheResultHidesWithoutFading)
+TEST_F(GestureRecognitionControllerTest, fadesAndTranslucencyFollowACompositorThatStartsOrStopsLater)
 {
     auto script = addScript("Mail");
     start(false, false);
     bindZigzagTo(BuiltInScripts::identity(script));
+    EXPECT_TRUE(window().backgroundView()->opaqueFallback());
     drawZigzag();
+    clock.advanceBy(RecognitionWindowFade::resultStay);
+    EXPECT_FALSE(window().isVisible()) << "without a compositor the result hides without fading";
+
+    controller->setCompositing(true);
+    EXPECT_FALSE(window().backgroundView()->opaqueFallback());
+    drawZigzag();
+    clock.advanceBy(RecognitionWindowFade::resultStay + RecognitionWindowFade::fadeDuration / 2);
+    EXPECT_TRUE(window().isVisible()) << "a compositor that started after Scriblo brings the fade";
+    EXPECT_LT(window().windowOpacity(), 0.7);
+    clock.advanceBy(RecognitionWindowFade::fadeDuration);
+    EXPECT_FALSE(window().isVisible());
+
+    // One that stops while a result shows takes translucency and the fade with it.
+    drawZigzag();
+    controller->setCompositing(false);
+    EXPECT_TRUE(window().backgroundView()->opaqueFallback());
     clock.advanceBy(RecognitionWindowFade::resultStay);
     EXPECT_FALSE(window().isVisible());
 }

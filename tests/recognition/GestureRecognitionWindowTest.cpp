@@ -54,7 +54,7 @@ TEST(GestureRecognitionWindowTest, placesTheResultControlsAndFontsFromTheWindowS
     MultitouchManager manager({ std::make_shared<FakeFramework>(), std::make_shared<FakeHardwareWatcher>(),
                                 std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() });
     auto* view = new GestureRecognitionView(clock, clock, [] { return CaptureSettings {}; }, manager);
-    GestureRecognitionWindow window(view, true);
+    GestureRecognitionWindow window(view);
     auto layout = GestureRecognitionWindow::layoutFor({ QRect(0, 0, 1440, 900) }, QPoint(5, 5), WindowSize::Centred);
     window.applyLayout(layout);
     double w = layout.frame.width, h = layout.frame.height;

@@ -88,7 +88,8 @@ bool ScribloSession::scriptRan(const QString& name, int timeoutMilliseconds)
                               timeoutMilliseconds);
 }
 
-void ScribloSession::importGesture(const std::string& identity, const std::vector<std::pair<double, double>>& points)
+void ScribloSession::importGesture(const std::string& identity, const std::vector<std::pair<double, double>>& points,
+                                   const QString& store)
 {
     std::string json = "{\"gestures\":[{\"identity\":\"" + identity + "\",\"strokes\":[[";
     for (size_t index = 0; index < points.size(); ++index)
@@ -97,7 +98,10 @@ void ScribloSession::importGesture(const std::string& identity, const std::vecto
     json += "]]}]}";
     std::string file = m_home.filePath(QStringLiteral("gesture.json")).toStdString();
     std::ofstream(file) << json;
-    ASSERT_EQ(runCommand({ QStringLiteral("gestures"), QStringLiteral("import"), QString::fromStdString(file) }), 0);
+    QStringList arguments { QStringLiteral("gestures"), QStringLiteral("import"), QString::fromStdString(file) };
+    if (!store.isEmpty())
+        arguments << QStringLiteral("--store") << store;
+    ASSERT_EQ(runCommand(arguments), 0);
 }
 
 }

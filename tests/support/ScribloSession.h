@@ -35,7 +35,9 @@ public:
     std::string makeScript(const QString& name);
     bool scriptRan(const QString& name, int timeoutMilliseconds = 5000);
     // Stores one single-stroke gesture through the command line; points in thousandths, y upward.
-    void importGesture(const std::string& identity, const std::vector<std::pair<double, double>>& points);
+    // Into the session's store, or the one at `store`.
+    void importGesture(const std::string& identity, const std::vector<std::pair<double, double>>& points,
+                       const QString& store = {});
 
 private:
     QTemporaryDir m_home;

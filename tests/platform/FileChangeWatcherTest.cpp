@@ -1,0 +1,119 @@
+#include "platform/FileChangeWatcher.h"
+#include "platform/PropertyListUserDefaults.h"
+#include "platform/SafeFile.h"
+#include "support/QtTestApplication.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/stat.h>
+
+using namespace scriblo;
+using namespace scriblo::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+ino_t inodeOf(const fs::path& path)
+{
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
+}
+
+// A running program's store and a watcher that takes in every change it is told of, as
+// the application does; the tests change the file the ways other programs and users do.
+class FileChangeWatcherTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureCoreApplication();
+        char pattern[] = "/tmp/scriblo-watch-XXXXXX";
+        m_folder = ::mkdtemp(pattern);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    fs::path folder() const { return m_folder / "config" / "scriblo"; }
+    fs::path store() const { return folder() / "org.scriblo.Scriblo.plist"; }
+
+    void follow()
+    {
+        running = std::make_unique<PropertyListUserDefaults>(store());
+        watcher = std::make_unique<FileChangeWatcher>(store());
+        QObject::connect(watcher.get(), &FileChangeWatcher::changed, [this] {
+            if (running->hasChangedOnDisk())
+                running->reload();
+        });
+    }
+
+    // The bytes of a store holding one score, as another program would write them.
+    std::string storeBytes(int64_t score)
+    {
+        fs::path scratch = m_folder / ("scratch-" + std::to_string(score) + ".plist");
+        PropertyListUserDefaults(scratch).setInteger(score, "minimumRecognitionScore");
+        return *SafeFile::read(scratch, 1 << 20);
+    }
+
+    // As `cat > FILE` or an editor saving in place: the same file, truncated and written.
+    // Each test's scores differ in length, since two versions of one size written within
+    // one tick of the file clock look alike to a stamp.
+    void writeInPlace(int64_t score)
+    {
+        std::string bytes = storeBytes(score);
+        std::ofstream(store(), std::ios::binary | std::ios::trunc) << bytes;
+    }
+
+    bool takenIn(int64_t score)
+    {
+        return processEventsUntil([&] {
+            return running->objectForKey("minimumRecognitionScore") == UserDefaultsValue(score);
+        });
+    }
+
+    fs::path m_folder;
+    std::unique_ptr<PropertyListUserDefaults> running;
+    std::unique_ptr<FileChangeWatcher> watcher;
+};
+
+}
+
+TEST_F(FileChangeWatcherTest, aStoreWrittenInPlaceIsTakenInEvenAfterItWasReplacedByRename)
+{
+    fs::create_directories(folder());
+    writeInPlace(1);
+    follow();
+    ino_t inode = inodeOf(store());
+    writeInPlace(22);
+    EXPECT_TRUE(takenIn(22)) << "a write in place changes no folder entry";
+    EXPECT_EQ(inodeOf(store()), inode);
+
+    // Another process saves by rename; the watch must move to the new file.
+    PropertyListUserDefaults(store()).setInteger(333, "minimumRecognitionScore");
+    EXPECT_TRUE(takenIn(333));
+    EXPECT_NE(inodeOf(store()), inode);
+    writeInPlace(4444);
+    EXPECT_TRUE(takenIn(4444));
+}
+
+TEST_F(FileChangeWatcherTest, aFolderRemovedAndMadeAgainIsWatchedAgain)
+{
+    fs::create_directories(folder());
+    writeInPlace(1);
+    follow();
+    fs::remove_all(folder());
+    ASSERT_TRUE(processEventsUntil([&] { return !watcher->watchedPaths().contains(QString::fromStdString(folder().string())); }));
+
+    // What a command-line import does into a folder that is gone: makes it, then the store.
+    PropertyListUserDefaults(store()).setInteger(55, "minimumRecognitionScore");
+    EXPECT_TRUE(takenIn(55));
+    writeInPlace(666);
+    EXPECT_TRUE(takenIn(666));
+}
+
+TEST_F(FileChangeWatcherTest, aStoreWhoseFoldersAreMadeOnlyLaterIsFollowed)
+{
+    follow();
+    EXPECT_EQ(watcher->watchedPaths(), QStringList { QString::fromStdString(m_folder.string()) });
+    fs::create_directories(folder());
+    PropertyListUserDefaults(store()).setInteger(70, "minimumRecognitionScore");
+    EXPECT_TRUE(takenIn(70));
+}
