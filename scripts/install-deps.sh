@@ -17,6 +17,9 @@ packages=(
   at-spi2-core
   # Draws the menu icons' PNG sizes from the SVG at build time.
   librsvg2-bin
+  # A real tray for the tray icon's end-to-end test: the systray plugin is both a
+  # StatusNotifierItem host and an XEmbed tray; icons are looked up in hicolor.
+  xfce4-panel hicolor-icon-theme
 )
 # `make package-check` validates the package with these too.
 if [[ "${1:-}" == "--package-tools" ]]; then
