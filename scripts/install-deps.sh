@@ -24,6 +24,9 @@ packages=(
   librsvg2-bin
   # Headless Wayland compositors for the end-to-end tests of Wayland sessions.
   weston xwayland mutter
+  # A real tray for the tray icon's end-to-end test: the systray plugin is both a
+  # StatusNotifierItem host and an XEmbed tray; icons are looked up in hicolor.
+  xfce4-panel hicolor-icon-theme
 )
 # `make package-check` validates the package with these too.
 if [[ "${1:-}" == "--package-tools" ]]; then

@@ -69,7 +69,10 @@ QList<QSize> DarkableIconEngine::availableSizes(QIcon::Mode mode, QIcon::State s
 
 QString DarkableIconEngine::iconName()
 {
-    return m_image->original.name();
+    // A theme name stands for the theme's own, uninverted picture, and a tray that is
+    // handed one draws it in preference to our pixels; while the inverted copy is what
+    // shows, there is no name for it.
+    return m_image->darkable && DarkMode::isDark() ? QString() : m_image->original.name();
 }
 
 bool DarkableIconEngine::isNull()

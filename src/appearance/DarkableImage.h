@@ -29,8 +29,8 @@ public:
     void paint(QPainter& painter, const QRect& rect, Qt::Alignment alignment = Qt::AlignCenter) const;
     // For anything that takes a QIcon; it follows the flag wherever Qt paints it.
     QIcon icon() const;
-    // A tray takes a snapshot of its icon's pixels, so the icon is handed to it again at
-    // every change of the flag, for as long as the tray lives. Once per tray.
+    // A tray takes a snapshot of its icon's pixels and name, so the icon is handed to it
+    // again at every change of the flag, for as long as the tray lives. Once per tray.
     void showIn(QSystemTrayIcon& tray) const;
 
 private:

@@ -88,6 +88,8 @@ void GestureSetupController::awakeFromNib()
         connect(m_statusItem.get(), &TrayStatusItem::quitRequested, this, &GestureSetupController::quitRequested);
         connect(m_statusItem.get(), &TrayStatusItem::hostAvailabilityChanged, this,
                 [this](bool available) { m_setupWindow->trayHint->setVisible(!available); });
+        // The window opened at start was placed before the tray had taken the icon in.
+        connect(m_statusItem.get(), &TrayStatusItem::iconPlaced, this, &GestureSetupController::repositionSetupWindow);
     }
 }
 

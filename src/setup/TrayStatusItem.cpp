@@ -8,8 +8,21 @@
 #include <QFile>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace scriblo {
+
+namespace {
+
+// A tray takes an icon in within a few hundred milliseconds of being asked, even on a
+// loaded machine; one that has not after some seconds will not, and the window falls
+// back to the point that was clicked. Trays move the icon through a place or two of
+// their own on the way, so it counts as placed once it has held still for a while.
+constexpr int embeddingCheckMilliseconds = 50;
+constexpr int embeddingChecks = 100;
+constexpr int steadyChecksWhenPlaced = 6;
+
+}
 
 TrayStatusItem::TrayStatusItem(QObject* parent)
     : QObject(parent)
@@ -17,6 +30,7 @@ TrayStatusItem::TrayStatusItem(QObject* parent)
     , m_tray(new QSystemTrayIcon(this))
     , m_watcher(new QDBusServiceWatcher(QString::fromLatin1(watcherService), QDBusConnection::sessionBus(),
                                         QDBusServiceWatcher::WatchForOwnerChange, this))
+    , m_embedding(new QTimer(this))
 {
     m_menu->setAccessibleName(tr("Scriblo menu"));
     QAction* setup = m_menu->addAction(tr("Setup…"));
@@ -32,6 +46,8 @@ TrayStatusItem::TrayStatusItem(QObject* parent)
             emit toggleRequested(QCursor::pos());
     });
     connect(m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &TrayStatusItem::hostChanged);
+    m_embedding->setInterval(embeddingCheckMilliseconds);
+    connect(m_embedding, &QTimer::timeout, this, &TrayStatusItem::checkEmbedding);
 }
 
 TrayStatusItem::~TrayStatusItem() = default;
@@ -55,13 +71,42 @@ bool TrayStatusItem::hostAvailable() const
 void TrayStatusItem::show()
 {
     m_shown = true;
+    showTrayIcon();
+}
+
+void TrayStatusItem::showTrayIcon()
+{
     m_tray->show();
+    m_embedded = false;
+    m_lastGeometry = m_tray->geometry();
+    m_embeddingChecksLeft = embeddingChecks;
+    // A StatusNotifierItem host keeps the geometry to itself: nothing to wait for.
+    if (m_lastGeometry.isEmpty())
+        m_embedding->stop();
+    else
+        m_embedding->start();
+}
+
+void TrayStatusItem::checkEmbedding()
+{
+    QRect geometry = m_tray->geometry();
+    if (geometry != m_lastGeometry) {
+        // Moved from where it was shown: the tray has it.
+        m_lastGeometry = geometry;
+        m_embedded = true;
+        m_steadyChecks = 0;
+        emit iconPlaced();
+    } else if (m_embedded && ++m_steadyChecks >= steadyChecksWhenPlaced) {
+        m_embedding->stop();
+    }
+    if (--m_embeddingChecksLeft <= 0)
+        m_embedding->stop();
 }
 
 std::optional<QRect> TrayStatusItem::iconGeometry() const
 {
     QRect geometry = m_tray->geometry();
-    if (geometry.isEmpty())
+    if (geometry.isEmpty() || !m_embedded)
         return std::nullopt;
     return geometry;
 }
@@ -72,7 +117,7 @@ void TrayStatusItem::hostChanged()
     // Qt gives up on a tray that was missing at start; showing again registers anew.
     if (available && m_shown) {
         m_tray->hide();
-        m_tray->show();
+        showTrayIcon();
     }
     emit hostAvailabilityChanged(available);
 }

@@ -10,6 +10,7 @@
 class QDBusServiceWatcher;
 class QMenu;
 class QSystemTrayIcon;
+class QTimer;
 
 namespace scriblo {
 
@@ -30,7 +31,8 @@ public:
     // Whether a tray host shows the icon now.
     bool hostAvailable() const;
     void show();
-    // Where the host says its icon is; hosts that speak StatusNotifierItem never say.
+    // Where the host says its icon is: only an XEmbed tray does, and only once it has
+    // taken the icon in; hosts that speak StatusNotifierItem never say.
     std::optional<QRect> iconGeometry() const;
 
     // The icon is ours, drawn inverted while the desktop is dark.
@@ -41,14 +43,26 @@ signals:
     void toggleRequested(QPoint pointer);
     void quitRequested();
     void hostAvailabilityChanged(bool available);
+    // An XEmbed tray has taken the icon in, or moved it while settling it, so
+    // `iconGeometry` now says where it is.
+    void iconPlaced();
 
 private:
     void hostChanged();
+    void showTrayIcon();
+    void checkEmbedding();
 
     std::unique_ptr<QMenu> m_menu;
     QSystemTrayIcon* m_tray;
     QDBusServiceWatcher* m_watcher;
     bool m_shown = false;
+    // An XEmbed icon reports a place of its own until the tray has taken it in, and Qt
+    // says nothing when that happens; the place it had when shown is watched for a while.
+    QTimer* m_embedding;
+    QRect m_lastGeometry;
+    int m_embeddingChecksLeft = 0;
+    int m_steadyChecks = 0;
+    bool m_embedded = false;
 };
 
 }

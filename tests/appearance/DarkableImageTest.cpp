@@ -2,8 +2,11 @@
 
 #include "appearance/DarkMode.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QSystemTrayIcon>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace scriblo {
@@ -71,6 +74,39 @@ TEST_F(DarkableImageTest, unmarkedImageNeverInverts)
     image.showIn(tray);
     DarkMode::setDark(true);
     expectDrawnIn(orange);
+}
+
+TEST_F(DarkableImageTest, anInstalledIconKeepsItsThemeNameOnlyWhileDrawnAsItself)
+{
+    // A theme of one icon, so the image carries a theme name as an installed icon does.
+    QTemporaryDir themes;
+    ASSERT_TRUE(QDir(themes.path()).mkpath(QStringLiteral("mark/16x16/apps")));
+    QFile index(themes.filePath(QStringLiteral("mark/index.theme")));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write("[Icon Theme]\nName=mark\nDirectories=16x16/apps\n\n[16x16/apps]\nSize=16\n");
+    index.close();
+    ASSERT_TRUE(halfOrange().save(themes.filePath(QStringLiteral("mark/16x16/apps/org.example.Mark.png"))));
+    struct ThemeInUse {
+        QStringList searchPaths = QIcon::themeSearchPaths();
+        QString name = QIcon::themeName();
+        ~ThemeInUse()
+        {
+            QIcon::setThemeSearchPaths(searchPaths);
+            QIcon::setThemeName(name);
+        }
+    } restored;
+    QIcon::setThemeSearchPaths({ themes.path() });
+    QIcon::setThemeName(QStringLiteral("mark"));
+    DarkableImage named(QIcon::fromTheme(QStringLiteral("org.example.Mark")));
+    ASSERT_EQ(named.icon().name(), QStringLiteral("org.example.Mark"));
+
+    DarkMode::setDark(true);
+    EXPECT_EQ(named.icon().name(), QStringLiteral("org.example.Mark")) << "an unmarked icon is never inverted";
+    named.setDarkable(true);
+    EXPECT_EQ(named.icon().name(), QString()) << "a tray shown the name would draw the uninverted icon";
+    EXPECT_EQ(named.pixmap(size).toImage().pixelColor(size.width() - 1, 0), invertedOrange);
+    DarkMode::setDark(false);
+    EXPECT_EQ(named.icon().name(), QStringLiteral("org.example.Mark"));
 }
 
 TEST_F(DarkableImageTest, copiesShareTheMarkAndOneInvertedCopy)

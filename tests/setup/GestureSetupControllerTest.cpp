@@ -7,6 +7,7 @@
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
+#include "setup/SetupWindowPlacement.h"
 #include "setup/TrayStatusItem.h"
 
 #include <QApplication>
@@ -336,12 +337,13 @@ TEST_F(GestureSetupControllerTest, theTablesFocusAndTheRefreshDoNotCallEachOther
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
 }
 
-TEST_F(GestureSetupControllerTest, theWindowHangsBelowThePointerInsideTheScreenAndMovesOnlyWhileShown)
+TEST_F(GestureSetupControllerTest, theWindowHangsBelowTheClickedIconInsideTheScreenAndMovesOnlyWhileShown)
 {
     startController();
     QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     controller->toggleSetupWindow(screen.topLeft() + QPoint(400, 20));
-    EXPECT_EQ(window().pos(), screen.topLeft() + QPoint(std::max(0, 400 - window().width() / 2), 20));
+    int belowIcon = 20 + int(SetupWindowPlacement::assumedIconSide) / 2;
+    EXPECT_EQ(window().pos(), screen.topLeft() + QPoint(std::max(0, 400 - window().width() / 2), belowIcon));
     controller->hideSetupWindow();
     controller->repositionSetupWindow();
     EXPECT_EQ(window().pos(), QPoint(-10000, -10000));
