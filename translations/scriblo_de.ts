@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>GoneGestureRemoval</name>
+    <message>
+        <source>Gesture removed</source>
+        <translation>Geste entfernt</translation>
+    </message>
+    <message>
+        <source>The target of the gesture “%1” is gone, so the gesture was removed. It is kept in %2: “scriblo gestures import %2” brings it back.</source>
+        <translation>Das Ziel der Geste „%1“ gibt es nicht mehr, daher wurde die Geste entfernt. Sie ist in %2 aufbewahrt: „scriblo gestures import %2“ holt sie zurück.</translation>
+    </message>
+</context>
+<context>
     <name>MoveApplication</name>
     <message>
         <source>Move to Applications folder in your Home folder?</source>
@@ -41,6 +52,29 @@
     </message>
 </context>
 <context>
+    <name>scriblo::GestureRecognitionController</name>
+    <message>
+        <source>Could not be started</source>
+        <translation>Konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Its target is gone, so the gesture was removed</source>
+        <translation>Das Ziel gibt es nicht mehr, daher wurde die Geste entfernt</translation>
+    </message>
+    <message>
+        <source>Its target is gone</source>
+        <translation>Das Ziel gibt es nicht mehr</translation>
+    </message>
+    <message>
+        <source>Cannot run: the script is not executable</source>
+        <translation>Kann nicht laufen: das Skript ist nicht ausführbar</translation>
+    </message>
+    <message>
+        <source>Its target cannot be found now</source>
+        <translation>Das Ziel ist gerade nicht zu finden</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::GestureRecognitionView</name>
     <message>
         <source>Drawing area</source>
@@ -76,6 +110,10 @@
     <message>
         <source>Background</source>
         <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Why the target did not start</source>
+        <translation>Warum das Ziel nicht gestartet ist</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>GoneGestureRemoval</name>
+    <message>
+        <source>Gesture removed</source>
+        <translation>Gesto eliminado</translation>
+    </message>
+    <message>
+        <source>The target of the gesture “%1” is gone, so the gesture was removed. It is kept in %2: “scriblo gestures import %2” brings it back.</source>
+        <translation>El destino del gesto «%1» ya no existe, así que el gesto se ha eliminado. Se conserva en %2: «scriblo gestures import %2» lo recupera.</translation>
+    </message>
+</context>
+<context>
     <name>MoveApplication</name>
     <message>
         <source>Move to Applications folder in your Home folder?</source>
@@ -41,6 +52,29 @@
     </message>
 </context>
 <context>
+    <name>scriblo::GestureRecognitionController</name>
+    <message>
+        <source>Could not be started</source>
+        <translation>No se pudo iniciar</translation>
+    </message>
+    <message>
+        <source>Its target is gone, so the gesture was removed</source>
+        <translation>Su destino ya no existe, así que el gesto se ha eliminado</translation>
+    </message>
+    <message>
+        <source>Its target is gone</source>
+        <translation>Su destino ya no existe</translation>
+    </message>
+    <message>
+        <source>Cannot run: the script is not executable</source>
+        <translation>No se puede ejecutar: el script no es ejecutable</translation>
+    </message>
+    <message>
+        <source>Its target cannot be found now</source>
+        <translation>Su destino no se encuentra ahora</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::GestureRecognitionView</name>
     <message>
         <source>Drawing area</source>
@@ -76,6 +110,10 @@
     <message>
         <source>Background</source>
         <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Why the target did not start</source>
+        <translation>Por qué no se inició el destino</translation>
     </message>
 </context>
 <context>

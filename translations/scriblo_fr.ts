@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>GoneGestureRemoval</name>
+    <message>
+        <source>Gesture removed</source>
+        <translation>Geste supprimé</translation>
+    </message>
+    <message>
+        <source>The target of the gesture “%1” is gone, so the gesture was removed. It is kept in %2: “scriblo gestures import %2” brings it back.</source>
+        <translation>La cible du geste « %1 » n’existe plus, le geste a donc été supprimé. Il est conservé dans %2 : « scriblo gestures import %2 » le rétablit.</translation>
+    </message>
+</context>
+<context>
     <name>MoveApplication</name>
     <message>
         <source>Move to Applications folder in your Home folder?</source>
@@ -41,6 +52,29 @@
     </message>
 </context>
 <context>
+    <name>scriblo::GestureRecognitionController</name>
+    <message>
+        <source>Could not be started</source>
+        <translation>N’a pas pu être lancé</translation>
+    </message>
+    <message>
+        <source>Its target is gone, so the gesture was removed</source>
+        <translation>Sa cible n’existe plus, le geste a donc été supprimé</translation>
+    </message>
+    <message>
+        <source>Its target is gone</source>
+        <translation>Sa cible n’existe plus</translation>
+    </message>
+    <message>
+        <source>Cannot run: the script is not executable</source>
+        <translation>Impossible de lancer : le script n’est pas exécutable</translation>
+    </message>
+    <message>
+        <source>Its target cannot be found now</source>
+        <translation>Sa cible est introuvable pour l’instant</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::GestureRecognitionView</name>
     <message>
         <source>Drawing area</source>
@@ -76,6 +110,10 @@
     <message>
         <source>Background</source>
         <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Why the target did not start</source>
+        <translation>Pourquoi la cible n’a pas démarré</translation>
     </message>
 </context>
 <context>
