@@ -1,6 +1,5 @@
 #include "FakeNotificationService.h"
-#include "PrivateSessionBus.h"
-#include "support/QtTestApplication.h"
+#include "PrivateBusTest.h"
 
 #include "platform/DBusNotifier.h"
 
@@ -13,18 +12,8 @@ using namespace scriblo::testing;
 
 namespace {
 
-class DBusNotifierTest : public ::testing::Test {
+class DBusNotifierTest : public PrivateBusTest<> {
 protected:
-    void SetUp() override
-    {
-        ensureCoreApplication();
-        if (bus.address().isEmpty())
-            GTEST_SKIP() << "dbus-daemon could not start a private bus";
-    }
-    // The server and the client use separate connections, as separate processes would.
-    QDBusConnection connect(const QString& name) { return QDBusConnection::connectToBus(bus.address(), name); }
-
-    PrivateSessionBus bus;
     std::ostringstream fallback;
 };
 

@@ -1,6 +1,5 @@
 #include "FakeSettingsPortal.h"
-#include "PrivateSessionBus.h"
-#include "support/QtTestApplication.h"
+#include "PrivateBusTest.h"
 
 #include "platform/PortalDarkAppearance.h"
 
@@ -11,19 +10,8 @@ using namespace scriblo::testing;
 
 namespace {
 
-class PortalDarkAppearanceTest : public ::testing::TestWithParam<uint> {
-protected:
-    void SetUp() override
-    {
-        ensureCoreApplication();
-        if (bus.address().isEmpty())
-            GTEST_SKIP() << "dbus-daemon could not start a private bus";
-    }
-    // The portal and the client use separate connections, as separate processes would.
-    QDBusConnection connect(const QString& name) { return QDBusConnection::connectToBus(bus.address(), name); }
-
-    PrivateSessionBus bus;
-};
+class PortalDarkAppearanceTest : public PrivateBusTest<::testing::TestWithParam<uint>> { };
+class PortalDarkAppearanceWithoutPortalTest : public PrivateBusTest<> { };
 
 }
 
@@ -46,13 +34,9 @@ TEST_P(PortalDarkAppearanceTest, readsTheSchemeAtStartAndFollowsOnlyItsOwnSettin
 
 INSTANTIATE_TEST_SUITE_P(PortalVersions, PortalDarkAppearanceTest, ::testing::Values(1u, 2u));
 
-TEST(PortalDarkAppearanceWithoutPortalTest, staysLightWhenNoPortalAnswers)
+TEST_F(PortalDarkAppearanceWithoutPortalTest, staysLightWhenNoPortalAnswers)
 {
-    ensureCoreApplication();
-    PrivateSessionBus bus;
-    if (bus.address().isEmpty())
-        GTEST_SKIP() << "dbus-daemon could not start a private bus";
-    PortalDarkAppearance appearance(QDBusConnection::connectToBus(bus.address(), QStringLiteral("lonely")));
+    PortalDarkAppearance appearance(connect(QStringLiteral("lonely")));
     bool changed = false;
     QObject::connect(&appearance, &DarkAppearance::darkChanged, [&] { changed = true; });
     // The bus answers "no such service" at once; a short wait lets that answer arrive.
