@@ -15,6 +15,8 @@ packages=(
   xvfb xz-utils xdotool x11-utils x11-xserver-utils dbus-daemon
   # The accessibility bus through which the setup window's end-to-end test drives it.
   at-spi2-core
+  # A window manager, under which the setup window's notices must still come up on top.
+  openbox
   # Draws the menu icons' PNG sizes from the SVG at build time.
   librsvg2-bin
 )
