@@ -20,6 +20,8 @@ packages=(
   xcompmgr
   # The accessibility bus through which the setup window's end-to-end test drives it.
   at-spi2-core
+  # A window manager, under which the setup window's notices must still come up on top.
+  openbox
   # Draws the menu icons' PNG sizes from the SVG at build time.
   librsvg2-bin
   # Headless Wayland compositors for the end-to-end tests of Wayland sessions.

@@ -20,6 +20,8 @@ public:
     static QColor segmentLabel() { return darken(silver(), 0.1f); }
     static QColor fieldLabel() { return darken(silver(), 0.06f); }
     static QColor rowText() { return darken(silver(), 0.1f); }
+    // Texts that say why something the user asked for did not happen.
+    static QColor warning() { return QColor(0xFF, 0xB8, 0x4D); }
     // Behind the selected row, which then shows its text in the accent green.
     static QColor rowSelection() { return QColor::fromRgbF(0.13f, 0.13f, 0.13f); }
     static QColor outlineGlow() { return QColor::fromRgbF(1, 1, 1, 0.05f); }

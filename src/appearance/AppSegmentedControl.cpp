@@ -1,8 +1,10 @@
 #include "appearance/AppSegmentedControl.h"
 
+#include "appearance/AccessibleSegmentedControl.h"
 #include "appearance/AppBezel.h"
 #include "appearance/AppPalette.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,12 +20,13 @@ AppSegmentedControl::AppSegmentedControl(const QStringList& labels, QWidget* par
 {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    AccessibleSegmentedControl::install();
 }
 
 void AppSegmentedControl::setSelectedSegment(int segment)
 {
-    m_selected = segment >= 0 && segment < segmentCount() ? segment : -1;
-    updateAccessibleDescription();
+    int previous = std::exchange(m_selected, segment >= 0 && segment < segmentCount() ? segment : -1);
+    tellAssistiveTechnologies(previous);
     update();
 }
 
@@ -143,10 +146,22 @@ void AppSegmentedControl::choose(int segment)
     emit segmentChosen(segment);
 }
 
-void AppSegmentedControl::updateAccessibleDescription()
+void AppSegmentedControl::tellAssistiveTechnologies(int previous)
 {
-    // Screen readers hear which kind is listed, since the segments are painted, not widgets.
+    // The control's own description names the listed kind, for readers that do not go
+    // down to the segments.
     setAccessibleDescription(m_selected >= 0 ? m_labels[m_selected] : QString());
+    if (previous == m_selected || !QAccessible::isActive())
+        return;
+    QAccessible::State selection;
+    selection.selected = true;
+    for (int segment : { previous, m_selected }) {
+        if (segment < 0)
+            continue;
+        QAccessibleStateChangeEvent event(this, selection);
+        event.setChild(segment);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 }

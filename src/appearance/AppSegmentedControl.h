@@ -17,6 +17,8 @@ public:
     int selectedSegment() const { return m_selected; }
     // Out-of-range values select nothing; no signal.
     void setSelectedSegment(int segment);
+    // The user's choice, by a click, a key or an assistive technology: selects and signals.
+    void choose(int segment);
     int segmentCount() const { return int(m_labels.size()); }
     QString label(int segment) const { return m_labels.value(segment); }
     // Each segment but the last is one divider wider than its share of the rest.
@@ -36,10 +38,9 @@ protected:
 
 private:
     int segmentAt(QPointF position) const;
-    void choose(int segment);
     void paintSegment(QPainter& painter, int segment) const;
     void paintDivider(QPainter& painter, const QRectF& segment) const;
-    void updateAccessibleDescription();
+    void tellAssistiveTechnologies(int previous);
 
     QStringList m_labels;
     int m_selected = -1;

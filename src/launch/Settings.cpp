@@ -10,7 +10,13 @@ namespace scriblo {
 namespace {
 
 constexpr int32_t defaultMinimumRecognitionScore = 80;
-constexpr int32_t defaultReadingDelayTime = 5;
+// On a touchpad the strokes are the tracks of fingers drawn together, so the drawing is
+// over when the last finger lifts and the delay can be next to nothing. With a mouse the
+// strokes come one after another: the user lets the button go and moves to where the next
+// one begins, which takes a few hundred milliseconds, and a shorter delay ends the drawing
+// after its first stroke.
+constexpr int32_t defaultTouchpadReadingDelayTime = 5;
+constexpr int32_t defaultMouseReadingDelayTime = 300;
 
 }
 
@@ -33,13 +39,16 @@ void Settings::fetchAll()
 
 int32_t Settings::fetchMinimumRecognitionScore()
 {
-    return fetchInteger({ minimumRecognitionScoreKey, defaultMinimumRecognitionScore, lowestMinimumRecognitionScore, highestMinimumRecognitionScore },
+    return fetchInteger({ minimumRecognitionScoreKey, [] { return defaultMinimumRecognitionScore; },
+                          lowestMinimumRecognitionScore, highestMinimumRecognitionScore },
         m_minimumRecognitionScore, &Settings::saveMinimumRecognitionScore);
 }
 
 int32_t Settings::fetchReadingDelayTime()
 {
-    return fetchInteger({ readingDelayTimeKey, defaultReadingDelayTime, shortestReadingDelayTime, longestReadingDelayTime },
+    // Without a touchpad the mouse is what draws, as the multitouch option's default says.
+    auto fallback = [this] { return m_systemIsMultitouchCapable() ? defaultTouchpadReadingDelayTime : defaultMouseReadingDelayTime; };
+    return fetchInteger({ readingDelayTimeKey, fallback, shortestReadingDelayTime, longestReadingDelayTime },
         m_readingDelayTime, &Settings::saveReadingDelayTime);
 }
 
@@ -84,7 +93,7 @@ int32_t Settings::fetchInteger(const IntegerKey& key, std::atomic<int32_t>& fiel
     if (auto stored = m_storage->objectForKey(key.name))
         field = int32_t(std::clamp<int64_t>(stored->intValue(), key.lowest, key.highest));
     else
-        (this->*save)(key.fallback);
+        (this->*save)(key.fallback());
     return field;
 }
 

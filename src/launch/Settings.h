@@ -31,7 +31,7 @@ public:
     static constexpr int longestReadingDelayTime = 1000;
 
     // `systemIsMultitouchCapable` answers whether a touchpad exists; it is asked only
-    // when the multitouch option is absent from the store.
+    // when the multitouch option or the reading delay is absent from the store.
     Settings(std::shared_ptr<UserDefaults> storage, std::shared_ptr<LoginItems> loginItems, std::function<bool()> systemIsMultitouchCapable);
 
     // Every fetch below, in the order the application's start expects.
@@ -61,7 +61,8 @@ public:
 private:
     struct IntegerKey {
         const char* name;
-        int32_t fallback;
+        // Asked only when the key is absent.
+        std::function<int32_t()> fallback;
         int32_t lowest;
         int32_t highest;
     };

@@ -6,6 +6,8 @@
 #include "core/GestureRecognitionModel.h"
 #include "core/UserDefaults.h"
 #include "launch/BuiltInScripts.h"
+#include "setup/CustomScriptsNotice.h"
+#include "setup/GestureAssignment.h"
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
@@ -18,7 +20,6 @@
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
@@ -234,6 +235,7 @@ void GestureSetupController::launchableTypeChanged()
         break;
     }
     setButtons(SetupButtonRules::allOff());
+    m_setupWindow->showAssignRefusal(std::nullopt);
 }
 
 void GestureSetupController::tableViewFocus(bool lost)
@@ -256,6 +258,8 @@ void GestureSetupController::tableViewFocus(bool lost)
 void GestureSetupController::tableViewSelectionDidChange()
 {
     m_setupView->finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    // What Assign said was about the target that was selected.
+    m_setupWindow->showAssignRefusal(std::nullopt);
     updateSetupControls();
 }
 
@@ -273,15 +277,11 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
 {
     auto launchable = selectedLaunchable();
     auto model = m_services.recognition.recognitionModel;
-    if (launchable && model && !strokes.empty()) {
-        auto old = storedIdentity(*launchable);
-        // The new gesture replaces one stored under an earlier identity, which would
-        // otherwise still launch the target and come back when this one is cleared.
-        if (model->saveGestureWithStrokes(std::move(strokes), launchable->launchId())) {
-            if (old && *old != launchable->launchId())
-                model->deleteGestureWithName(*old);
+    if (launchable && model) {
+        auto refusal = GestureAssignment::store(std::move(strokes), launchable->launchId(), storedIdentity(*launchable), *model);
+        if (!refusal)
             emit gestureAssigned(QString::fromStdString(launchable->displayName()));
-        }
+        m_setupWindow->showAssignRefusal(refusal);
     }
     updateSetupControls();
 }
@@ -289,6 +289,7 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
 void GestureSetupController::assignSelectedGesture()
 {
     setButtons(SetupButtonRules::allOff());
+    m_setupWindow->showAssignRefusal(std::nullopt);
     m_setupView->startDetectingGesture();
 }
 
@@ -324,17 +325,7 @@ void GestureSetupController::shouldShowCustomScriptsAlert()
     storage.synchronize();
     m_showingCustomScriptsAlert = true;
     QString folder = QString::fromStdString(LaunchableCatalogue::userScriptsFolder().string());
-    auto notice = new QMessageBox(QMessageBox::Information, tr("Custom Scripts"),
-                                  tr("Custom Scripts"), QMessageBox::NoButton);
-    notice->setInformativeText(
-        tr("You can add your own scripts to this list by placing executable files under %1").arg(folder));
-    notice->setAccessibleName(tr("Custom scripts notice"));
-    notice->addButton(tr("Cool!"), QMessageBox::AcceptRole)->setAccessibleName(tr("Cool!"));
-    // A window of its own, above the setup window: as the setup window's child it
-    // stayed an unpainted black box on X servers without a compositor.
-    notice->setWindowFlag(Qt::WindowStaysOnTopHint);
-    notice->setWindowModality(Qt::ApplicationModal);
-    notice->setAttribute(Qt::WA_DeleteOnClose);
+    auto notice = new CustomScriptsNotice(folder, m_setupWindow.get());
     connect(notice, &QMessageBox::finished, this, &GestureSetupController::finishShowingCustomScriptsAlert);
     notice->open();
 }

@@ -5,6 +5,7 @@
 #include "appearance/AppStyle.h"
 #include "appearance/AppTableView.h"
 #include "appearance/RepeatedImageView.h"
+#include "core/KeyedUnarchiver.h"
 #include "setup/GestureSetupView.h"
 
 #include <QCheckBox>
@@ -61,6 +62,12 @@ GestureSetupWindow::GestureSetupWindow(GestureSetupView* view, QWidget* parent)
     layout->addLayout(columns, 1);
     layout->addWidget(buildSettings());
     applyLook(this);
+    // The look's style gives each widget its palette when it polishes it, so the label is
+    // polished first and then given its own colour.
+    assignMessageText->ensurePolished();
+    QPalette warning = assignMessageText->palette();
+    warning.setColor(QPalette::WindowText, AppPalette::warning());
+    assignMessageText->setPalette(warning);
 }
 
 GestureSetupWindow::~GestureSetupWindow()
@@ -86,8 +93,15 @@ QWidget* GestureSetupWindow::buildDrawingColumn()
     prompt.setBold(true);
     drawNotificationText->setFont(prompt);
     drawNotificationText->hide();
+    assignMessageText = new QLabel(setupView);
+    assignMessageText->setAccessibleName(tr("Assign message"));
+    assignMessageText->setAlignment(Qt::AlignCenter);
+    assignMessageText->setWordWrap(true);
+    assignMessageText->setAttribute(Qt::WA_TransparentForMouseEvents);
+    assignMessageText->hide();
     auto overlay = new QVBoxLayout(setupView);
     overlay->addWidget(drawNotificationText);
+    overlay->addWidget(assignMessageText);
 
     assignGestureButton = new QPushButton(tr("Assign"), column);
     assignGestureButton->setAccessibleName(tr("Assign a gesture"));
@@ -167,6 +181,34 @@ void GestureSetupWindow::applyLook(QWidget* root)
     root->setPalette(AppPalette::palette());
     for (QWidget* child : root->findChildren<QWidget*>())
         child->setStyle(m_style.get());
+}
+
+void GestureSetupWindow::showAssignRefusal(const std::optional<AssignRefusal>& refusal)
+{
+    QString text = refusal ? refusalText(*refusal) : QString();
+    assignMessageText->setText(text);
+    // The name says what the label is, so a screen reader hears the message itself here,
+    // as with the drawing prompt.
+    assignMessageText->setAccessibleDescription(text);
+    assignMessageText->setVisible(!text.isEmpty());
+}
+
+QString GestureSetupWindow::refusalText(const AssignRefusal& refusal)
+{
+    switch (refusal.reason) {
+    case AssignRefusal::Reason::NothingDrawn:
+        return tr("Nothing was drawn, so no gesture was saved. Press Assign and draw within four seconds.");
+    case AssignRefusal::Reason::TooShort:
+        return tr("Not saved: the drawing is too short to tell apart. Press Assign and draw a longer gesture.");
+    case AssignRefusal::Reason::StoreFull:
+        return tr("Not saved: Scriblo already keeps %1 gestures, as many as it can. Clear one you no longer use, "
+                  "then assign again.").arg(KeyedUnarchiver::maximumGestureCount);
+    case AssignRefusal::Reason::Unstorable:
+        return tr("Not saved: %1.").arg(QString::fromStdString(refusal.detail));
+    case AssignRefusal::Reason::NotWritten:
+        return tr("The gesture works now, but it could not be written to disk and may be gone after Scriblo quits.");
+    }
+    return {};
 }
 
 void GestureSetupWindow::setTranslucent(bool translucent)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "setup/GestureAssignment.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -31,6 +35,8 @@ public:
 
     // Where nothing can show through a window, clear corners would show stale pixels.
     void setTranslucent(bool translucent);
+    // Says in the drawing area why Assign saved nothing; nothing hides what was said.
+    void showAssignRefusal(const std::optional<AssignRefusal>& refusal);
 
     RepeatedImageView* backgroundView;
     QLabel* trayHint;
@@ -38,6 +44,7 @@ public:
     AppTableView* launchableTableView;
     GestureSetupView* setupView;
     QLabel* drawNotificationText;
+    QLabel* assignMessageText;
     QPushButton* assignGestureButton;
     QPushButton* showGestureButton;
     QPushButton* clearGestureButton;
@@ -63,6 +70,7 @@ private:
     QCheckBox* checkBox(const QString& text, const QString& accessibleName);
     QLabel* fieldLabel(const QString& text);
     void applyLook(QWidget* root);
+    static QString refusalText(const AssignRefusal& refusal);
 
     std::unique_ptr<AppStyle> m_style;
 };

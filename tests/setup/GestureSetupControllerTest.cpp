@@ -17,6 +17,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
+
+#include <cmath>
+#include <numbers>
 
 using namespace scriblo;
 using namespace scriblo::testing;
@@ -95,6 +99,21 @@ protected:
                 return box;
         }
         return nullptr;
+    }
+
+    // Draws three short strokes, which end the capture at the third release.
+    void drawThreeStrokes()
+    {
+        for (int stroke = 0; stroke < 3; ++stroke)
+            drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
+    }
+
+    // What Assign last said, when it shows.
+    QString assignMessage()
+    {
+        QLabel* message = window().assignMessageText;
+        EXPECT_EQ(message->accessibleDescription(), message->text()) << "a screen reader hears it too";
+        return message->isVisibleTo(&window()) ? message->text() : QString();
     }
 
     int32_t alphaPoints()
@@ -191,6 +210,10 @@ TEST_F(GestureSetupControllerTest, theScriptsNoticeShowsOnceEverAcrossARestart)
     chooseSegment(2);
     ASSERT_TRUE(notice());
     EXPECT_EQ(notice()->text(), "Custom Scripts");
+    // A window manager keeps a transient window above its parent; both stay on top, and
+    // without this openbox put the notice underneath the setup window.
+    ASSERT_TRUE(notice()->windowHandle());
+    EXPECT_EQ(notice()->windowHandle()->transientParent(), window().windowHandle());
     EXPECT_TRUE(notice()->informativeText().contains(QString::fromStdString(dataHome.string() + "/Scriblo/Scripts")));
     EXPECT_TRUE(std::filesystem::is_directory(dataHome / "Scriblo/Scripts"));
     EXPECT_TRUE(controller->showingCustomScriptsAlert());
@@ -228,8 +251,7 @@ TEST_F(GestureSetupControllerTest, aDrawnGestureReplacesTheOldOneOfTheSelectedTa
     select(0);
     int32_t old = alphaPoints();
     controller->assignSelectedGesture();
-    for (int stroke = 0; stroke < 3; ++stroke)
-        drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
+    drawThreeStrokes();
     EXPECT_FALSE(window().setupView->detectingInput()) << "the third release ends the capture";
     EXPECT_EQ(alphaPoints(), 24);
     EXPECT_NE(alphaPoints(), old);
@@ -272,6 +294,76 @@ TEST_F(GestureSetupControllerTest, nothingDrawnInFourSecondsSavesNothingAndBring
     EXPECT_FALSE(window().drawNotificationText->isVisibleTo(&window()));
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
+    EXPECT_TRUE(assignMessage().startsWith("Nothing was drawn")) << assignMessage().toStdString();
+}
+
+TEST_F(GestureSetupControllerTest, assignSaysWhenADrawingIsTooShortUntilTheNextStep)
+{
+    startController();
+    openWindow();
+    select(1);
+    controller->assignSelectedGesture();
+    EXPECT_EQ(assignMessage(), QString());
+    drawStroke(window().setupView, 5);
+    clock.advanceBy(std::chrono::seconds(1));
+    EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
+    EXPECT_TRUE(assignMessage().contains("too short")) << assignMessage().toStdString();
+    // The message was about that drawing: a new one, or another target, clears it.
+    controller->assignSelectedGesture();
+    EXPECT_EQ(assignMessage(), QString());
+    drawStroke(window().setupView, 5);
+    clock.advanceBy(std::chrono::seconds(1));
+    EXPECT_FALSE(assignMessage().isEmpty());
+    select(2);
+    EXPECT_EQ(assignMessage(), QString());
+}
+
+TEST_F(GestureSetupControllerTest, aFullStoreIsSaidWhileAReplacementStillFits)
+{
+    std::vector<Gesture> fillers;
+    for (int index = 1; index < 1024; ++index)
+        fillers.emplace_back("filler" + std::to_string(index), std::vector<GestureStroke> { diagonal() });
+    ASSERT_TRUE(recognitionModel->saveGestures(std::move(fillers)));
+    startController();
+    openWindow();
+    select(1);
+    controller->assignSelectedGesture();
+    drawThreeStrokes();
+    EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
+    EXPECT_TRUE(assignMessage().contains("1024 gestures")) << assignMessage().toStdString();
+
+    select(0);
+    controller->assignSelectedGesture();
+    drawThreeStrokes();
+    EXPECT_EQ(alphaPoints(), 24) << "Alpha's gesture is replaced, not added";
+    EXPECT_EQ(assignMessage(), QString());
+}
+
+TEST_F(GestureSetupControllerTest, aDrawingOfMorePointsThanTheStoreKeepsIsResampledNotDropped)
+{
+    startController();
+    openWindow();
+    select(1);
+    controller->assignSelectedGesture();
+    // One slow circle, as a mouse that reports a thousand times a second gives it.
+    QWidget* view = window().setupView;
+    QPointF centre(view->width() / 2.0, view->height() / 2.0);
+    double radius = std::min(view->width(), view->height()) / 3.0;
+    auto at = [&](int index) {
+        double angle = 2 * std::numbers::pi * index / 1500;
+        return centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+    };
+    sendMouse(view, QEvent::MouseButtonPress, at(0), Qt::LeftButton);
+    for (int index = 1; index < 1499; ++index)
+        sendMouse(view, QEvent::MouseMove, at(index), Qt::LeftButton);
+    sendMouse(view, QEvent::MouseButtonRelease, at(1499), Qt::NoButton);
+    clock.advanceBy(std::chrono::seconds(1));
+
+    auto stored = recognitionModel->getGestureWithIdentity("Beta.desktop");
+    ASSERT_TRUE(stored) << assignMessage().toStdString();
+    EXPECT_LE(stored->totalPointCount(), 1024);
+    EXPECT_GT(stored->totalPointCount(), 1000);
+    EXPECT_EQ(assignMessage(), QString());
 }
 
 TEST_F(GestureSetupControllerTest, clearDeletesTheGestureOfTheSelectedTarget)

@@ -1,6 +1,7 @@
 #include "platform/AccessibilityBus.h"
 #include "platform/AccessibilityTree.h"
 #include "platform/DesktopHand.h"
+#include "platform/OpenboxWindowManager.h"
 #include "support/DesktopSessionTest.h"
 #include "app/DemoSamples.h"
 
@@ -39,6 +40,8 @@ protected:
     {
         delete tree;
         delete accessibilityBus;
+        tree = nullptr;
+        accessibilityBus = nullptr;
         stopDesktop();
     }
 
@@ -88,6 +91,7 @@ protected:
     }
 
     // The kinds of target are painted segments of one control, so the hand clicks the one.
+    // A screen reader finds each as a page tab instead.
     void chooseSegment(int segment)
     {
         ScreenRect picker = control(QStringLiteral("Kind of target")).extents();
@@ -125,6 +129,15 @@ protected:
         return int(seen.size());
     }
 
+    void dismissNotice()
+    {
+        auto notice = tree->waitFor(*application, noticeName);
+        ASSERT_TRUE(notice) << "the first look at the scripts brings up the notice";
+        auto cool = tree->waitFor(*notice, QStringLiteral("Cool!"), QStringLiteral("push button"));
+        ASSERT_TRUE(cool && cool->doAction());
+        ASSERT_TRUE(waitUntil([&] { return !application->find(noticeName); })) << "Cool! dismisses the notice";
+    }
+
     static inline AccessibilityBus* accessibilityBus = nullptr;
     static inline AccessibilityTree* tree = nullptr;
     DesktopHand hand;
@@ -155,12 +168,7 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     EXPECT_TRUE(screen.contains(setupWindow->extents()));
 
     chooseSegment(scriptsSegment);
-    auto notice = tree->waitFor(*application, noticeName);
-    ASSERT_TRUE(notice) << "the first look at the scripts brings up the notice";
-    auto cool = tree->waitFor(*notice, QStringLiteral("Cool!"), QStringLiteral("push button"));
-    ASSERT_TRUE(cool);
-    ASSERT_TRUE(cool->doAction());
-    ASSERT_TRUE(waitUntil([&] { return !application->find(noticeName); })) << "Cool! dismisses the notice";
+    ASSERT_NO_FATAL_FAILURE(dismissNotice());
     EXPECT_EQ(control(QStringLiteral("Kind of target")).description(), QStringLiteral("Scripts"));
 
     auto row = tree->waitFor(*setupWindow, QStringLiteral("Wave"), QStringLiteral("list item"));
@@ -224,4 +232,80 @@ TEST_F(SetupEndToEndTest, theScriptsNoticeDoesNotComeBackAfterARestart)
         EXPECT_TRUE(waitUntil([&] { return control(QStringLiteral("Kind of target")).description() == "Scripts"; }));
         session->stopApplication();
     }
+}
+
+TEST_F(SetupEndToEndTest, aScreenReaderSwitchesKindsThroughTheirPageTabs)
+{
+    session->makeScript(QStringLiteral("Wave"));
+    session->importGesture(session->makeScript(QStringLiteral("Other")), zigzag());
+    ASSERT_NO_FATAL_FAILURE(startApplication());
+    ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); }));
+    AccessibleObject picker = control(QStringLiteral("Kind of target"));
+    EXPECT_EQ(picker.roleName(), QStringLiteral("page tab list"));
+    for (const char* label : { "Web Pages", "Scripts", "Utilities", "System", "Applications" }) {
+        const QString kind = QString::fromLatin1(label);
+        auto tab = tree->waitFor(picker, kind, QStringLiteral("page tab"));
+        ASSERT_TRUE(tab) << label;
+        EXPECT_FALSE(tab->has(AccessibleState::Selected)) << label;
+        ASSERT_TRUE(tab->doAction()) << label;
+        if (kind == QStringLiteral("Scripts")) {
+            ASSERT_NO_FATAL_FAILURE(dismissNotice());
+            EXPECT_TRUE(tree->waitFor(*setupWindow, QStringLiteral("Wave"), QStringLiteral("list item")))
+                << "the scripts are listed";
+        }
+        EXPECT_TRUE(waitUntil([&] { return tab->has(AccessibleState::Selected) && picker.description() == kind; }))
+            << label;
+    }
+}
+
+namespace {
+
+// The same program under a window manager, which stacks its windows as a desktop does.
+class SetupUnderWindowManagerTest : public SetupEndToEndTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        SetupEndToEndTest::SetUpTestSuite();
+        if (desktopRunning() && QFileInfo(QString::fromLatin1(OpenboxWindowManager::program)).isExecutable())
+            windowManager = new OpenboxWindowManager;
+    }
+    static void TearDownTestSuite()
+    {
+        delete windowManager;
+        windowManager = nullptr;
+        SetupEndToEndTest::TearDownTestSuite();
+    }
+
+    void SetUp() override
+    {
+        SetupEndToEndTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        if (!windowManager)
+            GTEST_SKIP() << OpenboxWindowManager::program << " is missing; install openbox";
+        ASSERT_TRUE(windowManager->running()) << "openbox did not take the screen";
+    }
+
+    static inline OpenboxWindowManager* windowManager = nullptr;
+};
+
+}
+
+TEST_F(SetupUnderWindowManagerTest, theScriptsNoticeComesUpAboveTheSetupWindowWhereItsButtonTakesAClick)
+{
+    session->importGesture(session->makeScript(QStringLiteral("Other")), zigzag());
+    ASSERT_NO_FATAL_FAILURE(startApplication());
+    ASSERT_TRUE(waitUntil([&] { return setupWindow->has(AccessibleState::Showing); }));
+    chooseSegment(scriptsSegment);
+    auto notice = tree->waitFor(*application, noticeName);
+    ASSERT_TRUE(notice);
+    auto cool = tree->waitFor(*notice, QStringLiteral("Cool!"), QStringLiteral("push button"));
+    ASSERT_TRUE(cool && waitUntil([&] { return cool->has(AccessibleState::Showing); }));
+    // The hand clicks what the screen shows there; beneath the setup window the click
+    // would land on that window instead, and the notice would stay.
+    ScreenRect button = cool->extents();
+    // The button shows once Qt maps the notice, a moment before openbox has stacked it.
+    QThread::msleep(300);
+    hand.click(button.centreX(), button.centreY());
+    EXPECT_TRUE(waitUntil([&] { return !application->find(noticeName); })) << "a click on Cool! dismisses it";
 }
