@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>scriblo::CustomScriptsNotice</name>
+    <message>
+        <source>Custom Scripts</source>
+        <translation>Eigene Skripte</translation>
+    </message>
+    <message>
+        <source>You can add your own scripts to this list by placing executable files under %1</source>
+        <translation>Sie können dieser Liste eigene Skripte hinzufügen, indem Sie ausführbare Dateien in %1 ablegen</translation>
+    </message>
+    <message>
+        <source>Custom scripts notice</source>
+        <translation>Hinweis zu eigenen Skripten</translation>
+    </message>
+    <message>
+        <source>Cool!</source>
+        <translation>Super!</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::GestureRecognitionController</name>
     <message>
         <source>Could not be started</source>
@@ -125,22 +144,6 @@
     <message>
         <source>Draw here!</source>
         <translation>Hier zeichnen!</translation>
-    </message>
-    <message>
-        <source>Custom Scripts</source>
-        <translation>Eigene Skripte</translation>
-    </message>
-    <message>
-        <source>You can add your own scripts to this list by placing executable files under %1</source>
-        <translation>Sie können dieser Liste eigene Skripte hinzufügen, indem Sie ausführbare Dateien in %1 ablegen</translation>
-    </message>
-    <message>
-        <source>Custom scripts notice</source>
-        <translation>Hinweis zu eigenen Skripten</translation>
-    </message>
-    <message>
-        <source>Cool!</source>
-        <translation>Super!</translation>
     </message>
 </context>
 <context>
@@ -272,6 +275,30 @@
     <message>
         <source>Start at login</source>
         <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Assign message</source>
+        <translation>Meldung zum Zuweisen</translation>
+    </message>
+    <message>
+        <source>Nothing was drawn, so no gesture was saved. Press Assign and draw within four seconds.</source>
+        <translation>Es wurde nichts gezeichnet, daher wurde keine Geste gespeichert. Drücken Sie „Zuweisen“ und zeichnen Sie innerhalb von vier Sekunden.</translation>
+    </message>
+    <message>
+        <source>Not saved: the drawing is too short to tell apart. Press Assign and draw a longer gesture.</source>
+        <translation>Nicht gespeichert: Die Zeichnung ist zu kurz, um sie zu unterscheiden. Drücken Sie „Zuweisen“ und zeichnen Sie eine längere Geste.</translation>
+    </message>
+    <message>
+        <source>Not saved: Scriblo already keeps %1 gestures, as many as it can. Clear one you no longer use, then assign again.</source>
+        <translation>Nicht gespeichert: Scriblo bewahrt bereits %1 Gesten auf, so viele es kann. Löschen Sie eine, die Sie nicht mehr brauchen, und weisen Sie dann erneut zu.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>Nicht gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>The gesture works now, but it could not be written to disk and may be gone after Scriblo quits.</source>
+        <translation>Die Geste funktioniert jetzt, konnte aber nicht auf die Festplatte geschrieben werden und ist nach dem Beenden von Scriblo vielleicht verloren.</translation>
     </message>
 </context>
 <context>

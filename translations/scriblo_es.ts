@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>scriblo::CustomScriptsNotice</name>
+    <message>
+        <source>Custom Scripts</source>
+        <translation>Scripts personalizados</translation>
+    </message>
+    <message>
+        <source>You can add your own scripts to this list by placing executable files under %1</source>
+        <translation>Puede añadir sus propios scripts a esta lista colocando archivos ejecutables en %1</translation>
+    </message>
+    <message>
+        <source>Custom scripts notice</source>
+        <translation>Aviso sobre los scripts personalizados</translation>
+    </message>
+    <message>
+        <source>Cool!</source>
+        <translation>¡Genial!</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::GestureRecognitionController</name>
     <message>
         <source>Could not be started</source>
@@ -125,22 +144,6 @@
     <message>
         <source>Draw here!</source>
         <translation>¡Dibuje aquí!</translation>
-    </message>
-    <message>
-        <source>Custom Scripts</source>
-        <translation>Scripts personalizados</translation>
-    </message>
-    <message>
-        <source>You can add your own scripts to this list by placing executable files under %1</source>
-        <translation>Puede añadir sus propios scripts a esta lista colocando archivos ejecutables en %1</translation>
-    </message>
-    <message>
-        <source>Custom scripts notice</source>
-        <translation>Aviso sobre los scripts personalizados</translation>
-    </message>
-    <message>
-        <source>Cool!</source>
-        <translation>¡Genial!</translation>
     </message>
 </context>
 <context>
@@ -272,6 +275,30 @@
     <message>
         <source>Start at login</source>
         <translation>Al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Assign message</source>
+        <translation>Mensaje de asignación</translation>
+    </message>
+    <message>
+        <source>Nothing was drawn, so no gesture was saved. Press Assign and draw within four seconds.</source>
+        <translation>No se dibujó nada, así que no se guardó ningún gesto. Pulse Asignar y dibuje en menos de cuatro segundos.</translation>
+    </message>
+    <message>
+        <source>Not saved: the drawing is too short to tell apart. Press Assign and draw a longer gesture.</source>
+        <translation>No guardado: el dibujo es demasiado corto para distinguirlo. Pulse Asignar y dibuje un gesto más largo.</translation>
+    </message>
+    <message>
+        <source>Not saved: Scriblo already keeps %1 gestures, as many as it can. Clear one you no longer use, then assign again.</source>
+        <translation>No guardado: Scriblo ya guarda %1 gestos, tantos como puede. Borre uno que ya no use y vuelva a asignar.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>No guardado: %1.</translation>
+    </message>
+    <message>
+        <source>The gesture works now, but it could not be written to disk and may be gone after Scriblo quits.</source>
+        <translation>El gesto ya funciona, pero no se pudo escribir en el disco y puede perderse al cerrar Scriblo.</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>scriblo::CustomScriptsNotice</name>
+    <message>
+        <source>Custom Scripts</source>
+        <translation>Scripts personnalisés</translation>
+    </message>
+    <message>
+        <source>You can add your own scripts to this list by placing executable files under %1</source>
+        <translation>Vous pouvez ajouter vos propres scripts à cette liste en plaçant des fichiers exécutables dans %1</translation>
+    </message>
+    <message>
+        <source>Custom scripts notice</source>
+        <translation>Avis sur les scripts personnalisés</translation>
+    </message>
+    <message>
+        <source>Cool!</source>
+        <translation>Génial&#xa0;!</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::GestureRecognitionController</name>
     <message>
         <source>Could not be started</source>
@@ -125,22 +144,6 @@
     <message>
         <source>Draw here!</source>
         <translation>Dessinez ici&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Custom Scripts</source>
-        <translation>Scripts personnalisés</translation>
-    </message>
-    <message>
-        <source>You can add your own scripts to this list by placing executable files under %1</source>
-        <translation>Vous pouvez ajouter vos propres scripts à cette liste en plaçant des fichiers exécutables dans %1</translation>
-    </message>
-    <message>
-        <source>Custom scripts notice</source>
-        <translation>Avis sur les scripts personnalisés</translation>
-    </message>
-    <message>
-        <source>Cool!</source>
-        <translation>Génial&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -272,6 +275,30 @@
     <message>
         <source>Start at login</source>
         <translation>À la connexion</translation>
+    </message>
+    <message>
+        <source>Assign message</source>
+        <translation>Message d’attribution</translation>
+    </message>
+    <message>
+        <source>Nothing was drawn, so no gesture was saved. Press Assign and draw within four seconds.</source>
+        <translation>Rien n’a été dessiné, aucun geste n’a donc été enregistré. Appuyez sur Attribuer et dessinez dans les quatre secondes.</translation>
+    </message>
+    <message>
+        <source>Not saved: the drawing is too short to tell apart. Press Assign and draw a longer gesture.</source>
+        <translation>Non enregistré : le dessin est trop court pour être distingué. Appuyez sur Attribuer et dessinez un geste plus long.</translation>
+    </message>
+    <message>
+        <source>Not saved: Scriblo already keeps %1 gestures, as many as it can. Clear one you no longer use, then assign again.</source>
+        <translation>Non enregistré : Scriblo conserve déjà %1 gestes, autant qu’il le peut. Effacez-en un que vous n’utilisez plus, puis attribuez de nouveau.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>Non enregistré : %1.</translation>
+    </message>
+    <message>
+        <source>The gesture works now, but it could not be written to disk and may be gone after Scriblo quits.</source>
+        <translation>Le geste fonctionne maintenant, mais il n’a pas pu être écrit sur le disque et risque d’être perdu quand Scriblo quittera.</translation>
     </message>
 </context>
 <context>
