@@ -7,11 +7,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <limits>
 
 namespace scriblo {
 
 Q_LOGGING_CATEGORY(touchpadGrab, "scriblo.touchpad.grab")
+Q_LOGGING_CATEGORY(touchpadManager, "scriblo.touchpad.manager")
 
 MultitouchManager::MultitouchManager(MultitouchServices services)
     : m_services(std::move(services))
@@ -43,11 +45,27 @@ MultitouchManager& MultitouchManager::sharedMultitouchManager()
     return *manager;
 }
 
+// A back end that throws costs the step, never the manager: the device lists and the
+// restarts go on, and the log says which step failed and why.
+static void logFailedStep(const char* step)
+{
+    QString reason;
+    try {
+        throw;
+    } catch (const std::exception& failure) {
+        reason = QString::fromLocal8Bit(failure.what());
+    } catch (...) {
+        reason = QStringLiteral("an exception of unknown type");
+    }
+    qCWarning(touchpadManager).noquote() << step << "failed:" << reason;
+}
+
 bool MultitouchManager::systemIsMultitouchCapable() const
 {
     try {
         return m_services.framework->isAvailable();
     } catch (...) {
+        logFailedStep("Asking for touchpad support");
         return false;
     }
 }
@@ -57,6 +75,7 @@ bool MultitouchManager::touchpadPresent() const
     try {
         return !m_services.framework->createListIncludingUnreadable().empty();
     } catch (...) {
+        logFailedStep("Listing touchpads");
         return false;
     }
 }
@@ -104,6 +123,7 @@ void MultitouchManager::startForwardingMultitouchEventsToListeners()
     try {
         fresh = m_services.framework->createList();
     } catch (...) {
+        logFailedStep("Listing readable touchpads");
     }
     for (auto device = fresh.rbegin(); device != fresh.rend(); ++device)
         connectDevice(*device);
@@ -122,6 +142,7 @@ void MultitouchManager::connectDevice(const MTDeviceRef& device)
     } catch (...) {
         // A device that fails to start still counts as connected, so the hardware
         // check does not restart over and over because of it.
+        logFailedStep(("Starting " + device->path()).c_str());
     }
     m_devices.push_back(device);
 }
@@ -141,6 +162,7 @@ bool MultitouchManager::applyGrab(const MTDeviceRef& device, bool grabbed)
         if (m_services.framework->setGrabbed(device, grabbed))
             return true;
     } catch (...) {
+        logFailedStep("Changing the grab");
     }
     // The capture goes on without exclusivity: the pointer may move, but the drawing
     // still arrives, which beats refusing to start.
@@ -170,6 +192,7 @@ void MultitouchManager::disconnectDevice(const MTDeviceRef& device)
         m_services.framework->unregisterContactFrameCallback(device, multitouchContactFrameCallback);
         m_services.framework->stop(device);
     } catch (...) {
+        logFailedStep(("Stopping " + device->path()).c_str());
     }
 }
 
@@ -194,6 +217,7 @@ void MultitouchManager::checkMultitouchHardware()
     try {
         count = m_services.framework->createList().size();
     } catch (...) {
+        logFailedStep("Counting touchpads");
     }
     if (count != m_devices.size())
         restartMultitouchEventForwardingAfterWake();
