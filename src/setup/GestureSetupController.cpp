@@ -11,7 +11,7 @@
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
-#include "setup/SettingsInput.h"
+#include "setup/SetupSettingsControls.h"
 #include "setup/SetupWindowPlacement.h"
 #include "setup/TrayStatusItem.h"
 
@@ -66,6 +66,8 @@ void GestureSetupController::awakeFromNib()
 {
     m_setupView = new GestureSetupView(*m_services.clock, *m_services.timers, m_services.multitouch);
     m_setupWindow = std::make_unique<GestureSetupWindow>(m_setupView);
+    m_settingsControls = std::make_unique<SetupSettingsControls>(
+        *m_setupWindow, [this](const std::function<void(Settings&)>& change) { changeSetting(change); });
     m_launchableArray = new LaunchableArrayModel(this);
     m_setupWindow->launchableTableView->setModel(m_launchableArray);
     m_setupView->setCallbacks({
@@ -105,14 +107,7 @@ void GestureSetupController::connectControls()
     connect(window.assignGestureButton, &QPushButton::clicked, this, &GestureSetupController::assignSelectedGesture);
     connect(window.showGestureButton, &QPushButton::clicked, this, &GestureSetupController::showSelectedGesture);
     connect(window.clearGestureButton, &QPushButton::clicked, this, &GestureSetupController::clearSelectedGesture);
-    connect(window.minimumRecognitionScoreField, &QLineEdit::editingFinished, this,
-            &GestureSetupController::minimumRecognitionScoreChanged);
-    connect(window.readingDelayTimeField, &QLineEdit::editingFinished, this,
-            &GestureSetupController::readingDelayTimeChanged);
-    connect(window.multitouchOptionField, &QCheckBox::clicked, this, &GestureSetupController::multitouchOptionChanged);
-    connect(window.fullscreenOptionField, &QCheckBox::clicked, this, &GestureSetupController::fullscreenOptionChanged);
-    connect(window.quickdrawOptionField, &QCheckBox::clicked, this, &GestureSetupController::quickdrawOptionChanged);
-    connect(window.loginStartOptionField, &QCheckBox::clicked, this, &GestureSetupController::loginStartOptionChanged);
+    m_settingsControls->connectFields(this);
     connect(window.backgroundView, &RepeatedImageView::clicked, this, &GestureSetupController::updateSetupControls);
     connect(&window, &GestureSetupWindow::resignedKey, this, &GestureSetupController::windowDidResignKey);
     for (QScreen* screen : QGuiApplication::screens())
@@ -157,7 +152,7 @@ void GestureSetupController::updateSetupControls()
     QModelIndexList rows = m_setupWindow->launchableTableView->selectionModel()->selectedRows();
     m_launchableSelectedIndex = rows.isEmpty() ? -1 : rows.front().row();
     setButtons(SetupButtonRules::afterRefresh(m_buttons, selection()));
-    writeSettingsToControls();
+    m_settingsControls->writeToFields(m_setupModel->settings());
 }
 
 SetupButtonRules::Selection GestureSetupController::selection() const
@@ -183,18 +178,6 @@ std::optional<std::string> GestureSetupController::storedIdentity(const Launchab
             return identity;
     }
     return std::nullopt;
-}
-
-void GestureSetupController::writeSettingsToControls()
-{
-    const Settings& settings = m_setupModel->settings();
-    GestureSetupWindow& window = *m_setupWindow;
-    window.minimumRecognitionScoreField->setText(QString::number(settings.minimumRecognitionScore()));
-    window.readingDelayTimeField->setText(QString::number(settings.readingDelayTime()));
-    window.multitouchOptionField->setChecked(settings.multitouchOption());
-    window.fullscreenOptionField->setChecked(settings.fullscreenOption());
-    window.loginStartOptionField->setChecked(settings.loginStartOption());
-    window.quickdrawOptionField->setChecked(settings.quickdrawOption());
 }
 
 void GestureSetupController::setButtons(SetupButtons buttons)
@@ -399,52 +382,6 @@ void GestureSetupController::changeSetting(const std::function<void(Settings&)>&
     m_setupView->finishDetectingGesture(CaptureEnding::DiscardStrokes);
     change(m_setupModel->settings());
     updateSetupControls();
-}
-
-void GestureSetupController::minimumRecognitionScoreChanged()
-{
-    std::string text = m_setupWindow->minimumRecognitionScoreField->text().toStdString();
-    changeSetting([&text](Settings& settings) {
-        if (auto score = SettingsInput::acceptedMinimumRecognitionScore(text))
-            settings.saveMinimumRecognitionScore(*score);
-    });
-}
-
-void GestureSetupController::readingDelayTimeChanged()
-{
-    std::string text = m_setupWindow->readingDelayTimeField->text().toStdString();
-    changeSetting([&text](Settings& settings) {
-        if (auto delay = SettingsInput::acceptedReadingDelayTime(text))
-            settings.saveReadingDelayTime(*delay);
-    });
-}
-
-void GestureSetupController::multitouchOptionChanged()
-{
-    bool on = m_setupWindow->multitouchOptionField->isChecked();
-    changeSetting([on](Settings& settings) { settings.saveMultitouchOption(on); });
-}
-
-void GestureSetupController::fullscreenOptionChanged()
-{
-    bool on = m_setupWindow->fullscreenOptionField->isChecked();
-    changeSetting([on](Settings& settings) { settings.saveFullscreenOption(on); });
-}
-
-void GestureSetupController::quickdrawOptionChanged()
-{
-    bool on = m_setupWindow->quickdrawOptionField->isChecked();
-    changeSetting([on](Settings& settings) { settings.saveQuickdrawOption(on); });
-}
-
-void GestureSetupController::loginStartOptionChanged()
-{
-    bool on = m_setupWindow->loginStartOptionField->isChecked();
-    changeSetting([on](Settings& settings) {
-        settings.saveLoginStartOption(on);
-        // The box shows whether the login list really holds Scriblo now.
-        settings.fetchLoginStartOption();
-    });
 }
 
 }

@@ -18,6 +18,7 @@ class GestureSetupView;
 class GestureSetupWindow;
 class LaunchableArrayModel;
 class MultitouchManager;
+class SetupSettingsControls;
 class TrayStatusItem;
 
 // Runs the setup window: the user picks a kind of target and a target, then assigns,
@@ -85,13 +86,6 @@ public:
     void shouldShowCustomScriptsAlert();
     void finishShowingCustomScriptsAlert();
 
-    void minimumRecognitionScoreChanged();
-    void readingDelayTimeChanged();
-    void multitouchOptionChanged();
-    void fullscreenOptionChanged();
-    void quickdrawOptionChanged();
-    void loginStartOptionChanged();
-
 signals:
     void quitRequested();
     // A drawing was stored for the selected target.
@@ -102,7 +96,6 @@ private:
     void connectControls();
     void positionSetupWindow();
     void setButtons(SetupButtons buttons);
-    void writeSettingsToControls();
     std::shared_ptr<Launchable> selectedLaunchable() const;
     SetupButtonRules::Selection selection() const;
     // The identity the target's gesture is stored under, when it has one.
@@ -114,6 +107,7 @@ private:
     Services m_services;
     std::unique_ptr<GestureSetupModel> m_setupModel;
     std::unique_ptr<GestureSetupWindow> m_setupWindow;
+    std::unique_ptr<SetupSettingsControls> m_settingsControls;
     GestureSetupView* m_setupView = nullptr;
     LaunchableArrayModel* m_launchableArray = nullptr;
     std::unique_ptr<TrayStatusItem> m_statusItem;
