@@ -4,6 +4,9 @@ BUILD_DIR ?= build
 FUZZ_DIR ?= build-fuzz
 SANITIZER_DIR ?= build-sanitizers
 SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+# -O1 with line tables only is what the sanitizers' authors advise: stack traces keep
+# their lines, and the instrumented build compiles in about half the time of -O2 -g.
+SANITIZER_OPTIMIZATION := -O1 -g1 -DNDEBUG
 # GCC reports false uninitialised-use warnings inside instrumented std::variant code.
 SANITIZER_WARNINGS := -Wno-maybe-uninitialized
 BUILD_TYPE ?= RelWithDebInfo
@@ -42,6 +45,7 @@ test: build
 # Leak reports are off: Qt's font and D-Bus libraries keep caches until exit.
 check-sanitizers: deps
 	cmake -S . -B $(SANITIZER_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIBLO_BENCH=OFF \
+	  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=$(SANITIZER_OPTIMIZATION)" "-DCMAKE_C_FLAGS_RELWITHDEBINFO=$(SANITIZER_OPTIMIZATION)" \
 	  "-DCMAKE_CXX_FLAGS=$(SANITIZER_FLAGS) $(SANITIZER_WARNINGS)" "-DCMAKE_C_FLAGS=$(SANITIZER_FLAGS)" \
 	  "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZER_FLAGS)"
 	cmake --build $(SANITIZER_DIR)
