@@ -92,6 +92,10 @@
         <source>Its target cannot be found now</source>
         <translation>Das Ziel ist gerade nicht zu finden</translation>
     </message>
+    <message>
+        <source>%1 – %2% (needs %3%)</source>
+        <translation>%1 – %2 % (nötig: %3 %)</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureRecognitionView</name>
@@ -318,6 +322,10 @@
     <message>
         <source>Scriblo: draw a gesture to launch</source>
         <translation>Scriblo: Zeichnen Sie eine Geste, um etwas zu starten</translation>
+    </message>
+    <message>
+        <source>Explain Misses</source>
+        <translation>Fehlversuche erklären</translation>
     </message>
 </context>
 </TS>

@@ -92,6 +92,10 @@
         <source>Its target cannot be found now</source>
         <translation>Su destino no se encuentra ahora</translation>
     </message>
+    <message>
+        <source>%1 – %2% (needs %3%)</source>
+        <translation>%1 – %2 % (se necesita %3 %)</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureRecognitionView</name>
@@ -318,6 +322,10 @@
     <message>
         <source>Scriblo: draw a gesture to launch</source>
         <translation>Scriblo: dibuje un gesto para iniciar</translation>
+    </message>
+    <message>
+        <source>Explain Misses</source>
+        <translation>Explicar los fallos</translation>
     </message>
 </context>
 </TS>

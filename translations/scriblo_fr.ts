@@ -92,6 +92,10 @@
         <source>Its target cannot be found now</source>
         <translation>Sa cible est introuvable pour l’instant</translation>
     </message>
+    <message>
+        <source>%1 – %2% (needs %3%)</source>
+        <translation>%1 – %2 % (il faut %3 %)</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureRecognitionView</name>
@@ -318,6 +322,10 @@
     <message>
         <source>Scriblo: draw a gesture to launch</source>
         <translation>Scriblo&#xa0;: dessinez un geste pour lancer</translation>
+    </message>
+    <message>
+        <source>Explain Misses</source>
+        <translation>Expliquer les échecs</translation>
     </message>
 </context>
 </TS>

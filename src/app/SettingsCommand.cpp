@@ -47,6 +47,7 @@ const Key keys[] = {
     { Settings::fullscreenOptionKey, BoolSetting { &Settings::fullscreenOption, &Settings::saveFullscreenOption } },
     { Settings::quickdrawOptionKey, BoolSetting { &Settings::quickdrawOption, &Settings::saveQuickdrawOption } },
     { loginStartOptionKey, BoolSetting { &Settings::loginStartOption, &Settings::saveLoginStartOption } },
+    { Settings::explainMissesOptionKey, BoolSetting { &Settings::explainMissesOption, &Settings::saveExplainMissesOption } },
 };
 
 const Key& findKey(const std::string& name)

@@ -35,6 +35,7 @@ void Settings::fetchAll()
     fetchFullscreenOption();
     fetchLoginStartOption();
     fetchQuickdrawOption();
+    fetchExplainMissesOption();
 }
 
 int32_t Settings::fetchMinimumRecognitionScore()
@@ -67,6 +68,11 @@ bool Settings::fetchQuickdrawOption()
     return fetchBool(quickdrawOptionKey, m_quickdrawOption, &Settings::saveQuickdrawOption, [] { return false; });
 }
 
+bool Settings::fetchExplainMissesOption()
+{
+    return fetchBool(explainMissesOptionKey, m_explainMissesOption, &Settings::saveExplainMissesOption, [] { return false; });
+}
+
 bool Settings::fetchLoginStartOption()
 {
     m_loginStartOption = m_loginItems->containsApplication();
@@ -78,6 +84,7 @@ void Settings::saveReadingDelayTime(int32_t milliseconds) { saveInteger(readingD
 void Settings::saveMultitouchOption(bool option) { saveBool(multitouchOptionKey, m_multitouchOption, option); }
 void Settings::saveFullscreenOption(bool option) { saveBool(fullscreenOptionKey, m_fullscreenOption, option); }
 void Settings::saveQuickdrawOption(bool option) { saveBool(quickdrawOptionKey, m_quickdrawOption, option); }
+void Settings::saveExplainMissesOption(bool option) { saveBool(explainMissesOptionKey, m_explainMissesOption, option); }
 
 void Settings::saveLoginStartOption(bool option)
 {

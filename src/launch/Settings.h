@@ -22,6 +22,7 @@ public:
     static constexpr const char* multitouchOptionKey = "multitouchOption";
     static constexpr const char* fullscreenOptionKey = "fullscreenOption";
     static constexpr const char* quickdrawOptionKey = "quickdrawOption";
+    static constexpr const char* explainMissesOptionKey = "explainMissesOption";
 
     // What the setup window accepts, and so the values in use; the store itself takes any
     // value.
@@ -43,6 +44,7 @@ public:
     bool fetchFullscreenOption();
     bool fetchQuickdrawOption();
     bool fetchLoginStartOption();
+    bool fetchExplainMissesOption();
 
     void saveMinimumRecognitionScore(int32_t score);
     void saveReadingDelayTime(int32_t milliseconds);
@@ -50,6 +52,7 @@ public:
     void saveFullscreenOption(bool option);
     void saveQuickdrawOption(bool option);
     void saveLoginStartOption(bool option);
+    void saveExplainMissesOption(bool option);
 
     int32_t minimumRecognitionScore() const { return m_minimumRecognitionScore; }
     int32_t readingDelayTime() const { return m_readingDelayTime; }
@@ -57,6 +60,9 @@ public:
     bool fullscreenOption() const { return m_fullscreenOption; }
     bool quickdrawOption() const { return m_quickdrawOption; }
     bool loginStartOption() const { return m_loginStartOption; }
+    // A drawing that matched nothing well enough shows its closest target and score for
+    // a moment, so the user learns how far off it was.
+    bool explainMissesOption() const { return m_explainMissesOption; }
 
 private:
     struct IntegerKey {
@@ -81,6 +87,7 @@ private:
     std::atomic<bool> m_fullscreenOption { false };
     std::atomic<bool> m_quickdrawOption { false };
     std::atomic<bool> m_loginStartOption { false };
+    std::atomic<bool> m_explainMissesOption { false };
 };
 
 }

@@ -172,6 +172,9 @@ void GestureRecognitionController::recognizeGestureWithStrokes(std::vector<Gestu
     case MatchOutcome::NoMatch:
         toggleOutRecognitionWindow(false);
         break;
+    case MatchOutcome::BelowMinimum:
+        explainMiss(decision);
+        break;
     case MatchOutcome::TargetFound:
         launch(*decision.target, decision.score);
         toggleOutRecognitionWindow(true);
@@ -238,9 +241,25 @@ void GestureRecognitionController::showMissedTarget(const MatchDecision<std::sha
         showFailure({}, {}, tr("Its target cannot be found now"));
         return;
     case MatchOutcome::NoMatch:
+    case MatchOutcome::BelowMinimum:
     case MatchOutcome::TargetFound:
         return;
     }
+}
+
+void GestureRecognitionController::explainMiss(const MatchDecision<std::shared_ptr<Launchable>>& decision)
+{
+    if (!m_setupModel.settings().explainMissesOption() || !decision.target) {
+        toggleOutRecognitionWindow(false);
+        return;
+    }
+    const auto& target = *decision.target;
+    QString text = tr("%1 – %2% (needs %3%)")
+                       .arg(QString::fromStdString(target->displayName()))
+                       .arg(decision.score)
+                       .arg(m_setupModel.settings().minimumRecognitionScore());
+    m_recognitionWindow->setAppResult(text, m_icons.iconFor(target->icon()));
+    m_fade.putAway(PutAway::AfterExplainedMiss);
 }
 
 void GestureRecognitionController::showFailure(const QString& name, const QIcon& icon, const QString& failure)

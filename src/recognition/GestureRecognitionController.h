@@ -108,6 +108,9 @@ private:
     void showPartialResult(const MatchDecision<std::shared_ptr<Launchable>>& decision);
     void launch(const std::shared_ptr<Launchable>& target, int32_t score);
     void launchFailed(const std::shared_ptr<Launchable>& target, const std::string& reason);
+    // What a drawing that matched nothing well enough came closest to, when the user asked
+    // to see it; otherwise the window goes at once.
+    void explainMiss(const MatchDecision<std::shared_ptr<Launchable>>& decision);
     // Why a recognised gesture launched nothing.
     void showMissedTarget(const MatchDecision<std::shared_ptr<Launchable>>& decision);
     void showFailure(const QString& name, const QIcon& icon, const QString& failure);

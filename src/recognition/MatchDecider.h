@@ -10,8 +10,11 @@
 namespace scriblo {
 
 enum class MatchOutcome {
-    // No result, or one below the minimum score: nothing to show or launch.
+    // No result: nothing to show or launch.
     NoMatch,
+    // A best match scored below the minimum: nothing launches; the target, when it is
+    // found, tells the user what the drawing came closest to.
+    BelowMinimum,
     // Launch the target (final check) or show it (partial check).
     TargetFound,
     // The lookup missed but the target may only be out of reach for now (a bookmarks file
@@ -57,12 +60,14 @@ public:
                                  CheckKind kind) const
     {
         MatchDecision<Target> decision;
-        if (!result || result->score() < minimumRecognitionScore)
+        if (!result)
             return decision;
         decision.identity = result->gestureIdentity();
         decision.score = result->score();
         decision.target = m_lookup(decision.identity);
-        if (decision.target)
+        if (decision.score < minimumRecognitionScore)
+            decision.outcome = MatchOutcome::BelowMinimum;
+        else if (decision.target)
             decision.outcome = MatchOutcome::TargetFound;
         else
             decision.outcome = kind == CheckKind::Final ? missedOutcome(decision.identity) : MatchOutcome::TargetMissing;

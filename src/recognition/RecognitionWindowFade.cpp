@@ -25,7 +25,21 @@ void RecognitionWindowFade::putAway(PutAway how)
         hide();
         return;
     }
-    m_stayTimer.startOnce(how == PutAway::AfterFailure ? failureStay : resultStay, [this] { fadeOut(); });
+    m_stayTimer.startOnce(stayFor(how), [this] { fadeOut(); });
+}
+
+SteadyDuration RecognitionWindowFade::stayFor(PutAway how)
+{
+    switch (how) {
+    case PutAway::AfterExplainedMiss:
+        return explainedMissStay;
+    case PutAway::AfterFailure:
+        return failureStay;
+    case PutAway::AtOnce:
+    case PutAway::AfterResult:
+        break;
+    }
+    return resultStay;
 }
 
 void RecognitionWindowFade::hide()

@@ -5,7 +5,8 @@
 namespace scriblo {
 
 // A failure stays longer than a result: it is a line to read, not a name to glance at.
-enum class PutAway { AtOnce, AfterResult, AfterFailure };
+// An explained miss is a name and two numbers, between the two.
+enum class PutAway { AtOnce, AfterResult, AfterExplainedMiss, AfterFailure };
 
 // The recognition window's visibility over time: a result stays fully visible a moment,
 // then fades out; without a compositor it is shown and hidden without fading. The
@@ -13,6 +14,7 @@ enum class PutAway { AtOnce, AfterResult, AfterFailure };
 class RecognitionWindowFade {
 public:
     static constexpr SteadyDuration resultStay = std::chrono::milliseconds(280);
+    static constexpr SteadyDuration explainedMissStay = std::chrono::milliseconds(800);
     static constexpr SteadyDuration failureStay = std::chrono::milliseconds(1500);
     static constexpr SteadyDuration fadeDuration = std::chrono::milliseconds(200);
     static constexpr SteadyDuration fadeStep = std::chrono::milliseconds(16);
@@ -35,6 +37,7 @@ public:
     bool isVisible() const { return m_alpha > 0; }
 
 private:
+    static SteadyDuration stayFor(PutAway how);
     void fadeOut();
     void stepFade();
     void setAlpha(double alpha);

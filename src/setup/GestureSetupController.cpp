@@ -89,6 +89,10 @@ void GestureSetupController::awakeFromNib()
         connect(m_statusItem.get(), &TrayStatusItem::toggleRequested, this,
                 [this](QPoint pointer) { toggleSetupWindow(pointer); });
         connect(m_statusItem.get(), &TrayStatusItem::quitRequested, this, &GestureSetupController::quitRequested);
+        connect(m_statusItem.get(), &TrayStatusItem::menuOpening, this,
+                [this] { m_statusItem->setExplainMisses(m_setupModel->settings().explainMissesOption()); });
+        connect(m_statusItem.get(), &TrayStatusItem::explainMissesToggled, this,
+                [this](bool explain) { m_setupModel->settings().saveExplainMissesOption(explain); });
         connect(m_statusItem.get(), &TrayStatusItem::hostAvailabilityChanged, this,
                 [this](bool available) { m_setupWindow->trayHint->setVisible(!available); });
         // The window opened at start was placed before the tray had taken the icon in.

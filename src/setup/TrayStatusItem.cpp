@@ -34,7 +34,12 @@ TrayStatusItem::TrayStatusItem(QObject* parent)
 {
     m_menu->setAccessibleName(tr("Scriblo menu"));
     QAction* setup = m_menu->addAction(tr("Setup…"));
+    m_explainMisses = m_menu->addAction(tr("Explain Misses"));
+    m_explainMisses->setCheckable(true);
+    m_menu->addSeparator();
     QAction* quit = m_menu->addAction(tr("Quit"));
+    connect(m_menu.get(), &QMenu::aboutToShow, this, &TrayStatusItem::menuOpening);
+    connect(m_explainMisses, &QAction::triggered, this, &TrayStatusItem::explainMissesToggled);
     connect(setup, &QAction::triggered, this, [this] { emit toggleRequested(QCursor::pos()); });
     connect(quit, &QAction::triggered, this, &TrayStatusItem::quitRequested);
     m_tray->setContextMenu(m_menu.get());
@@ -51,6 +56,11 @@ TrayStatusItem::TrayStatusItem(QObject* parent)
 }
 
 TrayStatusItem::~TrayStatusItem() = default;
+
+void TrayStatusItem::setExplainMisses(bool explain)
+{
+    m_explainMisses->setChecked(explain);
+}
 
 DarkableImage TrayStatusItem::statusIcon()
 {

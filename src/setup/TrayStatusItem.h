@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QDBusServiceWatcher;
 class QMenu;
 class QSystemTrayIcon;
@@ -17,7 +18,8 @@ namespace scriblo {
 class DarkableImage;
 
 // Scriblo's one permanent presence on the desktop: an icon in the tray area with a menu
-// of Setup… and Quit, since some hosts turn every click into the menu. Where no tray
+// of Setup…, the options worth a quick switch, and Quit, since some hosts turn every
+// click into the menu. Where no tray
 // host runs, the icon waits for one to appear on the session bus and shows itself then.
 class TrayStatusItem : public QObject {
     Q_OBJECT
@@ -35,6 +37,10 @@ public:
     // taken the icon in; hosts that speak StatusNotifierItem never say.
     std::optional<QRect> iconGeometry() const;
 
+    // The menu's check mark, set afresh each time the menu opens, since another process
+    // may have changed the setting.
+    void setExplainMisses(bool explain);
+
     // The icon is ours, drawn inverted while the desktop is dark.
     static DarkableImage statusIcon();
 
@@ -42,6 +48,8 @@ signals:
     // The user asked for the setup window, at `pointer` on the screen.
     void toggleRequested(QPoint pointer);
     void quitRequested();
+    void menuOpening();
+    void explainMissesToggled(bool explain);
     void hostAvailabilityChanged(bool available);
     // An XEmbed tray has taken the icon in, or moved it while settling it, so
     // `iconGeometry` now says where it is.
@@ -53,6 +61,7 @@ private:
     void checkEmbedding();
 
     std::unique_ptr<QMenu> m_menu;
+    QAction* m_explainMisses;
     QSystemTrayIcon* m_tray;
     QDBusServiceWatcher* m_watcher;
     bool m_shown = false;

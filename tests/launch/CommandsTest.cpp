@@ -126,7 +126,7 @@ TEST_F(CommandsTest, settingsShowDefaultsAndChangeOnlyWithinTheSetupWindowsLimit
     // The delay's default follows the machine: a mouse user needs time between strokes.
     bool touchpad = shown.out.find("multitouchOption\ttrue") != std::string::npos;
     EXPECT_THAT(shown.out, HasSubstr(std::string("minimumRecognitionScore\t80\nreadingDelayTime\t") + (touchpad ? "5" : "300") + "\n"));
-    EXPECT_THAT(shown.out, HasSubstr("fullscreenOption\tfalse\nquickdrawOption\tfalse\nloginStartOption\tfalse\n"));
+    EXPECT_THAT(shown.out, HasSubstr("fullscreenOption\tfalse\nquickdrawOption\tfalse\nloginStartOption\tfalse\nexplainMissesOption\tfalse\n"));
 
     EXPECT_EQ(scriblo("settings set minimumRecognitionScore 70" + store()).status, 0);
     EXPECT_EQ(scriblo("settings set quickdrawOption true" + store()).status, 0);

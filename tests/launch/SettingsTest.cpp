@@ -47,6 +47,7 @@ TEST_F(SettingsTest, firstStartWritesEveryDefaultToDisk)
         EXPECT_EQ(reread.objectForKey("multitouchOption"), UserDefaultsValue(touchpad));
         EXPECT_EQ(reread.objectForKey("fullscreenOption"), UserDefaultsValue(false));
         EXPECT_EQ(reread.objectForKey("quickdrawOption"), UserDefaultsValue(false));
+        EXPECT_EQ(reread.objectForKey("explainMissesOption"), UserDefaultsValue(false));
     }
 }
 

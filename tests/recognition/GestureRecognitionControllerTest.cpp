@@ -33,6 +33,17 @@ std::vector<GestureStroke> zigzag()
     return { stroke };
 }
 
+// Starts as the zigzag does, then turns back along its first side: close, not close enough.
+std::vector<GestureStroke> hook()
+{
+    GestureStroke stroke;
+    for (int step = 0; step <= 20; ++step)
+        stroke.addPoint({ 200.0f + 30 * step, 800, 1 });
+    for (int step = 1; step <= 20; ++step)
+        stroke.addPoint({ 800.0f - 15 * step, 800.0f - 15 * step, 1 });
+    return { stroke };
+}
+
 class GestureRecognitionControllerTest : public RecognitionFixture {
 protected:
     GestureRecognitionWindow& window() { return *controller->recognitionWindow(); }
@@ -189,6 +200,31 @@ TEST_F(GestureRecognitionControllerTest, aGoodMatchShowsAndLaunchesThenFadesOut)
     clock.advanceBy(RecognitionWindowFade::fadeDuration);
     EXPECT_FALSE(controller->recognitionWindowVisible());
     EXPECT_FALSE(window().isVisible());
+}
+
+TEST_F(GestureRecognitionControllerTest, aMissIsExplainedOnlyWhenTheUserAskedAndLaunchesNothing)
+{
+    auto script = addScript("Mail");
+    start(false);
+    bindZigzagTo(BuiltInScripts::identity(script));
+    auto drawHook = [&] {
+        controller->shouldStartDetectingGesture(CaptureMode::Normal);
+        controller->recognizeGestureWithStrokes(hook());
+    };
+    drawHook();
+    EXPECT_FALSE(controller->recognitionWindowVisible()) << "by default a miss hides the window at once";
+
+    setupModel->settings().saveExplainMissesOption(true);
+    drawHook();
+    QString shown = window().appDescriptionAlert()->text();
+    EXPECT_TRUE(shown.startsWith("Mail – ")) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith("% (needs 80%)")) << shown.toStdString();
+    EXPECT_FALSE(window().appIconAlert()->pixmap().isNull());
+    clock.advanceBy(RecognitionWindowFade::explainedMissStay - std::chrono::milliseconds(1));
+    EXPECT_EQ(window().windowOpacity(), 1) << "the miss stays 0.8 s";
+    clock.advanceBy(RecognitionWindowFade::fadeDuration + RecognitionWindowFade::fadeStep);
+    EXPECT_FALSE(controller->recognitionWindowVisible());
+    EXPECT_TRUE(workspace->launches().empty());
 }
 
 TEST_F(GestureRecognitionControllerTest, fadesAndTranslucencyFollowACompositorThatStartsOrStopsLater)

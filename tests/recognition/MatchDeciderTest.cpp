@@ -45,7 +45,10 @@ TEST(MatchDeciderTest, onlyAScoreAtTheMinimumOrAboveCounts)
     FakeCatalogue catalogue { { "org.gnome.Nautilus.desktop" } };
     auto decider = catalogue.decider();
     EXPECT_EQ(decider.decide(std::nullopt, 0, CheckKind::Final).outcome, MatchOutcome::NoMatch);
-    EXPECT_EQ(decider.decide(result(79), 80, CheckKind::Final).outcome, MatchOutcome::NoMatch);
+    MatchDecision<std::string> below = decider.decide(result(79), 80, CheckKind::Final);
+    EXPECT_EQ(below.outcome, MatchOutcome::BelowMinimum);
+    EXPECT_EQ(below.target, "target org.gnome.Nautilus.desktop") << "a miss can say what it came closest to";
+    EXPECT_EQ(below.score, 79);
     MatchDecision<std::string> found = decider.decide(result(80), 80, CheckKind::Final);
     EXPECT_EQ(found.outcome, MatchOutcome::TargetFound);
     EXPECT_EQ(found.target, "target org.gnome.Nautilus.desktop");
