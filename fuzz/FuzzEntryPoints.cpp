@@ -1,7 +1,7 @@
 #include "FuzzEntryPoints.h"
 
-#include "app/CommandLine.h"
-#include "app/GestureJson.h"
+#include "app/commands/CommandLine.h"
+#include "app/commands/GestureJson.h"
 #include "core/GestureRecognizer.h"
 #include "core/KeyedUnarchiver.h"
 #include "core/PlistPointer.h"

@@ -1,8 +1,8 @@
 #include "app/RemovedGesturesFile.h"
 
-#include "app/CommandLine.h"
-#include "app/GestureJson.h"
-#include "platform/SafeFile.h"
+#include "app/commands/CommandLine.h"
+#include "app/commands/GestureJson.h"
+#include "files/SafeFile.h"
 #include "platform/XdgPaths.h"
 
 #include <algorithm>

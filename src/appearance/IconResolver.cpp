@@ -1,6 +1,6 @@
 #include "appearance/IconResolver.h"
 
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <QBuffer>
 #include <QImageReader>

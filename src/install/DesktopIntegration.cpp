@@ -2,7 +2,7 @@
 #include "install/DesktopIntegration.h"
 
 #include "platform/DesktopExec.h"
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 #include "platform/XdgPaths.h"
 
 #include <cstdlib>

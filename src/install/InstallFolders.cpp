@@ -1,6 +1,6 @@
 #include "install/InstallFolders.h"
 
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 #include "platform/XdgPaths.h"
 
 #include <cstdlib>

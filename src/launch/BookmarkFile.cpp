@@ -1,6 +1,6 @@
 #include "launch/BookmarkFile.h"
 
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 
 namespace scriblo::BookmarkFile {
 

@@ -2,7 +2,7 @@
 #include "launch/FirefoxBookmarks.h"
 
 #include "launch/GioHandle.h"
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <cctype>
 #include <glib.h>

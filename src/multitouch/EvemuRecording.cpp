@@ -1,6 +1,6 @@
 #include "multitouch/EvemuRecording.h"
 
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <map>
 #include <sstream>

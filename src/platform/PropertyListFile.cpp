@@ -1,6 +1,6 @@
 #include "platform/PropertyListFile.h"
 
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <cerrno>
 #include <cstring>

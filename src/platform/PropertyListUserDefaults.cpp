@@ -3,7 +3,7 @@
 #include "platform/FileLock.h"
 #include "platform/PropertyListFile.h"
 #include "platform/PropertyListNode.h"
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 #include "platform/XdgPaths.h"
 
 #include <algorithm>

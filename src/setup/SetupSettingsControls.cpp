@@ -2,7 +2,7 @@
 
 #include "launch/Settings.h"
 #include "setup/GestureSetupWindow.h"
-#include "setup/SettingsInput.h"
+#include "launch/SettingsInput.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

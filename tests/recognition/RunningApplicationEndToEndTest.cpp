@@ -1,4 +1,4 @@
-#include "app/DemoSamples.h"
+#include "app/demo/DemoSamples.h"
 #include "multitouch/SyntheticTouchpad.h"
 #include "platform/DesktopHand.h"
 #include "support/DesktopSessionTest.h"

@@ -3,7 +3,7 @@
 #include "platform/DesktopHand.h"
 #include "platform/OpenboxWindowManager.h"
 #include "support/DesktopSessionTest.h"
-#include "app/DemoSamples.h"
+#include "app/demo/DemoSamples.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

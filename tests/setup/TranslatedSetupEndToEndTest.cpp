@@ -1,4 +1,4 @@
-#include "app/DemoSamples.h"
+#include "app/demo/DemoSamples.h"
 #include "platform/AccessibilityBus.h"
 #include "platform/AccessibilityTree.h"
 #include "platform/DesktopHand.h"

@@ -1,4 +1,4 @@
-#include "app/DemoSamples.h"
+#include "app/demo/DemoSamples.h"
 #include "platform/DesktopHand.h"
 #include "platform/FakeSettingsPortal.h"
 #include "setup/StatusNotifierWatcherStandIn.h"

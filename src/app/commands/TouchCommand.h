@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CommandLine.h"
+#include "app/commands/CommandLine.h"
 
 namespace scriblo {
 

@@ -1,4 +1,4 @@
-#include "recognition/AppController.h"
+#include "app/AppController.h"
 
 #include "install/MoveToApplicationsFolder.h"
 #include "launch/BuiltInScripts.h"

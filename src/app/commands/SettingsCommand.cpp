@@ -1,11 +1,11 @@
-#include "app/SettingsCommand.h"
+#include "app/commands/SettingsCommand.h"
 
-#include "app/PreferencesStore.h"
+#include "app/commands/PreferencesStore.h"
 #include "launch/Settings.h"
+#include "launch/SettingsInput.h"
 #include "launch/XdgAutostart.h"
 #include "multitouch/MultitouchManager.h"
 
-#include <charconv>
 #include <variant>
 #include <iostream>
 
@@ -16,7 +16,8 @@ const char SettingsCommand::usage[] =
     "                                     outside its range is used at the nearest end)\n"
     "  settings get KEY                   one setting\n"
     "  settings set KEY VALUE             change one setting: minimumRecognitionScore 70..100,\n"
-    "                                     readingDelayTime 1..1000 (ms), the options true|false\n"
+    "                                     readingDelayTime 1..1000 (ms), read as the setup\n"
+    "                                     window reads them (\"85%\" is 85); the options true|false\n"
     "    --store FILE                     the preferences file (default: the user's own)\n";
 
 namespace {
@@ -26,6 +27,8 @@ constexpr const char* loginStartOptionKey = "loginStartOption";
 struct IntegerSetting {
     int32_t (Settings::*read)() const;
     void (Settings::*save)(int32_t);
+    // The setup window's own reading of its field, so both accept the same texts.
+    std::optional<int32_t> (*accept)(std::string_view text);
     int32_t lowest;
     int32_t highest;
 };
@@ -41,8 +44,8 @@ struct Key {
 };
 
 const Key keys[] = {
-    { Settings::minimumRecognitionScoreKey, IntegerSetting { &Settings::minimumRecognitionScore, &Settings::saveMinimumRecognitionScore, Settings::lowestMinimumRecognitionScore, Settings::highestMinimumRecognitionScore } },
-    { Settings::readingDelayTimeKey, IntegerSetting { &Settings::readingDelayTime, &Settings::saveReadingDelayTime, Settings::shortestReadingDelayTime, Settings::longestReadingDelayTime } },
+    { Settings::minimumRecognitionScoreKey, IntegerSetting { &Settings::minimumRecognitionScore, &Settings::saveMinimumRecognitionScore, &SettingsInput::acceptedMinimumRecognitionScore, Settings::lowestMinimumRecognitionScore, Settings::highestMinimumRecognitionScore } },
+    { Settings::readingDelayTimeKey, IntegerSetting { &Settings::readingDelayTime, &Settings::saveReadingDelayTime, &SettingsInput::acceptedReadingDelayTime, Settings::shortestReadingDelayTime, Settings::longestReadingDelayTime } },
     { Settings::multitouchOptionKey, BoolSetting { &Settings::multitouchOption, &Settings::saveMultitouchOption } },
     { Settings::fullscreenOptionKey, BoolSetting { &Settings::fullscreenOption, &Settings::saveFullscreenOption } },
     { Settings::quickdrawOptionKey, BoolSetting { &Settings::quickdrawOption, &Settings::saveQuickdrawOption } },
@@ -81,11 +84,10 @@ void noteStoredValue(const UserDefaults& storage, const Settings& settings, cons
 void save(Settings& settings, const Key& key, const std::string& text)
 {
     if (auto integer = std::get_if<IntegerSetting>(&key.setting)) {
-        int32_t value = 0;
-        auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size() || value < integer->lowest || value > integer->highest)
+        auto value = integer->accept(text);
+        if (!value)
             throw InputError(std::string(key.name) + " takes a whole number from " + std::to_string(integer->lowest) + " to " + std::to_string(integer->highest) + ", not '" + text + "'");
-        (settings.*integer->save)(value);
+        (settings.*integer->save)(*value);
         return;
     }
     if (text != "true" && text != "false")

@@ -1,6 +1,6 @@
-#include "app/GestureJson.h"
+#include "app/commands/GestureJson.h"
 
-#include "app/CommandLine.h"
+#include "app/commands/CommandLine.h"
 
 #include <algorithm>
 #include <charconv>

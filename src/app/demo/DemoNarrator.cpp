@@ -1,4 +1,4 @@
-#include "app/DemoNarrator.h"
+#include "app/demo/DemoNarrator.h"
 
 #include "recognition/GestureRecognitionController.h"
 #include "setup/GestureSetupController.h"

@@ -1,4 +1,4 @@
-#include "setup/SettingsInput.h"
+#include "launch/SettingsInput.h"
 
 #include "launch/Settings.h"
 

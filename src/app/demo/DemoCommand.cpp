@@ -1,15 +1,15 @@
-#include "app/DemoCommand.h"
+#include "app/demo/DemoCommand.h"
 
-#include "app/DemoNarrator.h"
-#include "app/DemoSamples.h"
-#include "app/DemoSession.h"
-#include "app/DemoTour.h"
+#include "app/demo/DemoNarrator.h"
+#include "app/demo/DemoSamples.h"
+#include "app/demo/DemoSession.h"
+#include "app/demo/DemoTour.h"
 #include "app/RemovedGesturesFile.h"
 #include "launch/DesktopWorkspace.h"
 #include "launch/DryRunWorkspace.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "platform/X11StartupNotifier.h"
-#include "recognition/AppController.h"
+#include "app/AppController.h"
 
 #include <QApplication>
 

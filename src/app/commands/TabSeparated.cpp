@@ -1,4 +1,4 @@
-#include "app/TabSeparated.h"
+#include "app/commands/TabSeparated.h"
 
 namespace scriblo {
 

@@ -1,4 +1,4 @@
-#include "app/TouchCommand.h"
+#include "app/commands/TouchCommand.h"
 
 #include "multitouch/MultitouchManager.h"
 #include "multitouch/ReplayTouchpad.h"

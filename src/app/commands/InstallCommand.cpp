@@ -1,6 +1,6 @@
-#include "app/InstallCommand.h"
+#include "app/commands/InstallCommand.h"
 
-#include "app/PreferencesStore.h"
+#include "app/commands/PreferencesStore.h"
 #include "install/MoveAlert.h"
 #include "install/MoveToApplicationsFolder.h"
 

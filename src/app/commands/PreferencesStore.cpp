@@ -1,6 +1,6 @@
-#include "app/PreferencesStore.h"
+#include "app/commands/PreferencesStore.h"
 
-#include "app/CommandLine.h"
+#include "app/commands/CommandLine.h"
 
 #include <iostream>
 

@@ -1,6 +1,6 @@
-#include "app/TargetsCommand.h"
+#include "app/commands/TargetsCommand.h"
 
-#include "app/TabSeparated.h"
+#include "app/commands/TabSeparated.h"
 #include "launch/Application.h"
 #include "launch/BuiltInScripts.h"
 #include "launch/DesktopEntries.h"

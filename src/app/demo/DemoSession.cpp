@@ -1,4 +1,4 @@
-#include "app/DemoSession.h"
+#include "app/demo/DemoSession.h"
 
 #include "platform/PrivateXServer.h"
 #include "platform/SessionBusDaemon.h"

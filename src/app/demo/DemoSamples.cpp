@@ -1,4 +1,4 @@
-#include "app/DemoSamples.h"
+#include "app/demo/DemoSamples.h"
 
 #include "core/GestureRecognitionModel.h"
 #include "launch/Settings.h"

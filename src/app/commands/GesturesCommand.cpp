@@ -1,12 +1,12 @@
-#include "app/GesturesCommand.h"
+#include "app/commands/GesturesCommand.h"
 
-#include "app/GestureJson.h"
-#include "app/PreferencesStore.h"
-#include "app/TabSeparated.h"
-#include "app/TargetsCommand.h"
+#include "app/commands/GestureJson.h"
+#include "app/commands/PreferencesStore.h"
+#include "app/commands/TabSeparated.h"
+#include "app/commands/TargetsCommand.h"
 #include "core/GestureRecognitionModel.h"
 #include "launch/LaunchableCatalogue.h"
-#include "platform/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <iostream>
 #include <sstream>

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path sourceRoot = fs::path(SCRIBLO_SOURCE_DIR) / "src";
+
+struct Layer {
+    std::set<std::string> folders;
+    // Single headers of a folder the layer may not use as a whole.
+    std::set<std::string> headers = {};
+};
+
+// Each folder of src/ and the folders its code may include, lowest first. The design
+// notes carry the same table in words; a change to one belongs in the other.
+const std::map<std::string, Layer> layers = {
+    { "base", {} },
+    { "core", { { "base" } } },
+    { "files", { { "base" } } },
+    { "platform", { { "base", "core", "files" } } },
+    { "appearance", { { "base", "files" } } },
+    // udev's announcements of devices coming and going are shared with the mice.
+    { "multitouch", { { "base", "files" }, { "platform/UdevMonitor.h" } } },
+    { "launch", { { "base", "core", "files", "platform" } } },
+    { "install", { { "base", "core", "files", "platform" } } },
+    { "recognition", { { "base", "core", "files", "platform", "appearance", "launch", "multitouch" } } },
+    { "setup", { { "base", "core", "files", "platform", "appearance", "launch", "multitouch", "recognition" } } },
+    { "app/commands", { { "base", "core", "files", "platform", "appearance", "launch", "multitouch", "install" } } },
+    // main.cpp hands `scriblo demo` to the demonstration, which sits on the root's library.
+    { "app", { { "base", "core", "files", "platform", "appearance", "launch", "multitouch", "install", "recognition",
+                 "setup", "app/commands" },
+               { "app/demo/DemoCommand.h" } } },
+    { "app/demo", { { "base", "core", "files", "platform", "appearance", "launch", "multitouch", "install",
+                      "recognition", "setup", "app/commands", "app" } } },
+};
+
+std::vector<fs::path> sourceFiles(const fs::path& folder, bool recursive)
+{
+    std::vector<fs::path> files;
+    auto take = [&](const fs::directory_entry& entry) {
+        if (entry.path().extension() == ".h" || entry.path().extension() == ".cpp")
+            files.push_back(entry.path());
+    };
+    if (recursive)
+        for (const auto& entry : fs::recursive_directory_iterator(folder))
+            take(entry);
+    else
+        for (const auto& entry : fs::directory_iterator(folder))
+            take(entry);
+    return files;
+}
+
+// The project's own headers a file includes, as paths below src/.
+std::vector<std::pair<int, std::string>> projectIncludes(const fs::path& file)
+{
+    static const std::regex projectInclude(R"(^\s*#\s*include\s*"([^"]+)\")");
+    std::vector<std::pair<int, std::string>> includes;
+    std::ifstream stream(file);
+    std::string line;
+    std::smatch match;
+    for (int number = 1; std::getline(stream, line); ++number)
+        if (std::regex_search(line, match, projectInclude) && fs::exists(sourceRoot / match[1].str()))
+            includes.emplace_back(number, match[1].str());
+    return includes;
+}
+
+// Follows the project's own includes too: a Qt header reached through another layer's
+// header is as much a dependency as one included directly.
+void findQtIncludes(const fs::path& file, std::set<fs::path>& seen, std::vector<std::string>& offences)
+{
+    if (!seen.insert(fs::weakly_canonical(file)).second)
+        return;
+    static const std::regex qtInclude(R"(^\s*#\s*include\s*[<"](Q|qt))");
+    std::ifstream stream(file);
+    ASSERT_TRUE(stream) << file;
+    std::string line;
+    for (int number = 1; std::getline(stream, line); ++number)
+        if (std::regex_search(line, qtInclude))
+            offences.push_back(file.string() + ":" + std::to_string(number) + ": " + line);
+    for (const auto& [number, include] : projectIncludes(file))
+        findQtIncludes(sourceRoot / include, seen, offences);
+}
+
+}
+
+TEST(LayersTest, everyIncludeStaysWithinWhatItsFoldersLayerMayUse)
+{
+    std::vector<std::string> offences;
+    size_t checked = 0;
+    for (const fs::path& file : sourceFiles(sourceRoot, true)) {
+        std::string folder = file.parent_path().lexically_relative(sourceRoot).generic_string();
+        auto layer = layers.find(folder);
+        if (layer == layers.end()) {
+            offences.push_back(folder + " is in no layer");
+            continue;
+        }
+        for (const auto& [number, include] : projectIncludes(file)) {
+            std::string included = fs::path(include).parent_path().generic_string();
+            ++checked;
+            if (included != folder && !layer->second.folders.count(included) && !layer->second.headers.count(include))
+                offences.push_back(file.lexically_relative(sourceRoot).generic_string() + ":" + std::to_string(number) + " includes " + include);
+        }
+    }
+    EXPECT_GT(checked, 500u);
+    EXPECT_TRUE(offences.empty()) << testing::PrintToString(offences);
+}
+
+TEST(LayersTest, theQtFreeLibrariesIncludeNoQtHeaderDirectlyOrThroughAnother)
+{
+    std::vector<fs::path> files = sourceFiles(sourceRoot / "base", false);
+    std::stringstream list(SCRIBLO_QT_FREE_FILES);
+    for (std::string name; std::getline(list, name, ',');)
+        files.push_back(name);
+    ASSERT_GT(files.size(), 70u);
+    std::set<fs::path> seen;
+    std::vector<std::string> offences;
+    for (const fs::path& file : files)
+        findQtIncludes(file, seen, offences);
+    EXPECT_TRUE(offences.empty()) << testing::PrintToString(offences);
+}
