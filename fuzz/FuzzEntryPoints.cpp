@@ -60,13 +60,13 @@ bool preferences(std::string_view bytes)
 
 bool safariBookmarks(std::string_view bytes)
 {
-    SafariBookmarks::parse(bytes);
+    (void)SafariBookmarks::parse(bytes);
     return true;
 }
 
 bool chromeBookmarks(std::string_view bytes)
 {
-    ChromeBookmarks::parse(bytes);
+    (void)ChromeBookmarks::parse(bytes);
     return true;
 }
 

@@ -243,8 +243,8 @@ void AppController::close()
         m_eventFilter->releaseKeyboardAndPointer();
         m_eventFilter->releaseTouchpads();
     }
-    if (m_preferences)
-        m_preferences->synchronize();
+    if (m_preferences && !m_preferences->synchronize())
+        qCWarning(applicationStore) << "Could not write the preferences file at quit; changes since the last write are lost";
 }
 
 }

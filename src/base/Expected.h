@@ -11,9 +11,12 @@ struct Failure {
     std::string message;
 };
 
+// The value of an operation that yields nothing but may fail.
+using Done = std::monostate;
+
 // A value, or the failure that prevented it.
 template <class Value>
-class Expected {
+class [[nodiscard]] Expected {
 public:
     Expected(Value value) : m_content(std::move(value)) { }
     Expected(Failure failure) : m_content(std::move(failure)) { }

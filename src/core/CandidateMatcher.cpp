@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <system_error>
 #include <thread>
 
 #include <sched.h>
@@ -113,8 +114,14 @@ std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplateInParallel(c
         }
     };
     std::vector<std::thread> threads;
-    for (size_t worker = 1; worker < workers; ++worker)
-        threads.emplace_back(search, worker);
+    for (size_t worker = 1; worker < workers; ++worker) {
+        try {
+            threads.emplace_back(search, worker);
+        } catch (const std::system_error&) {
+            // Out of threads, the search still finishes, on fewer of them.
+            search(worker);
+        }
+    }
     search(0);
     for (auto& thread : threads)
         thread.join();

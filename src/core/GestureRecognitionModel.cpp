@@ -92,41 +92,41 @@ bool GestureRecognitionModel::storeGestureDictionary()
     return true;
 }
 
-std::optional<std::string> GestureRecognitionModel::storageProblem(const Gesture& gesture)
+Expected<Done> GestureRecognitionModel::checkStorable(const Gesture& gesture)
 {
     // The archive keeps texts as C strings, so a NUL would cut the identity short and the
     // gesture would replace another one.
     if (gesture.identity().find('\0') != std::string::npos)
-        return "the identity holds a NUL character";
+        return Failure { "the identity holds a NUL character" };
     if (!isValidUtf8(gesture.identity()))
-        return "the identity is not valid UTF-8";
+        return Failure { "the identity is not valid UTF-8" };
     if (gesture.identity().size() > Gesture::maximumIdentityLength)
-        return "the identity is longer than " + std::to_string(Gesture::maximumIdentityLength) + " bytes";
+        return Failure { "the identity is longer than " + std::to_string(Gesture::maximumIdentityLength) + " bytes" };
     const auto& strokes = gesture.strokes();
     if (strokes.empty())
-        return "there are no strokes";
+        return Failure { "there are no strokes" };
     if (strokes.size() > size_t(Gesture::maximumStrokeCount))
-        return "there are more than " + std::to_string(Gesture::maximumStrokeCount) + " strokes";
+        return Failure { "there are more than " + std::to_string(Gesture::maximumStrokeCount) + " strokes" };
     for (const auto& stroke : strokes) {
         if (stroke.pointCount() == 0)
-            return "a stroke has no points";
+            return Failure { "a stroke has no points" };
         for (const auto& point : stroke.points()) {
             if (!Gesture::isValidCoordinate(point.x()) || !Gesture::isValidCoordinate(point.y()))
-                return "a coordinate is not a number within ±1e6";
+                return Failure { "a coordinate is not a number within ±1e6" };
         }
     }
     int32_t count = gesture.totalPointCount();
     if (count < minimumGesturePoints || count > Gesture::maximumPointCount)
-        return std::to_string(count) + " points, where a gesture needs " + std::to_string(minimumGesturePoints)
-            + " to " + std::to_string(Gesture::maximumPointCount);
-    return std::nullopt;
+        return Failure { std::to_string(count) + " points, where a gesture needs " + std::to_string(minimumGesturePoints)
+            + " to " + std::to_string(Gesture::maximumPointCount) };
+    return Done {};
 }
 
-bool GestureRecognitionModel::saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity)
+Expected<size_t> GestureRecognitionModel::saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity)
 {
     std::vector<Gesture> gestures;
     gestures.emplace_back(identity, std::move(strokes));
-    return saveGestures(std::move(gestures)).hasValue();
+    return saveGestures(std::move(gestures));
 }
 
 Expected<size_t> GestureRecognitionModel::saveGestures(std::vector<Gesture> gestures)
@@ -134,8 +134,8 @@ Expected<size_t> GestureRecognitionModel::saveGestures(std::vector<Gesture> gest
     GestureRecognizer::GestureList prepared;
     prepared.reserve(gestures.size());
     for (auto& gesture : gestures) {
-        if (auto problem = storageProblem(gesture))
-            return Failure { "'" + gesture.identity() + "': " + *problem };
+        if (auto storable = checkStorable(gesture); !storable)
+            return Failure { "'" + gesture.identity() + "': " + storable.error() };
         // Templates are the slow part, so they are made before the lock is taken.
         gesture.generateTemplates();
         prepared.push_back(std::make_shared<const Gesture>(std::move(gesture)));
@@ -186,7 +186,7 @@ std::shared_ptr<const Gesture> GestureRecognitionModel::getGestureWithIdentity(c
     return found->second;
 }
 
-bool GestureRecognitionModel::deleteGestureWithName(const std::string& identity)
+Expected<Done> GestureRecognitionModel::deleteGestureWithName(const std::string& identity)
 {
     std::lock_guard lock(m_mutex);
     bool saved = saveGestureDictionary([&] {
@@ -194,7 +194,9 @@ bool GestureRecognitionModel::deleteGestureWithName(const std::string& identity)
         return true;
     });
     gestureDetector()->removeGestureWithIdentity(identity);
-    return saved;
+    if (!saved)
+        return Failure { "could not write the gesture store" };
+    return Done {};
 }
 
 std::shared_ptr<GestureRecognizer> GestureRecognitionModel::gestureDetector() const

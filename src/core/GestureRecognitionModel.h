@@ -27,17 +27,18 @@ public:
     void setup() { fetchAndLoadGestures(); }
     void fetchAndLoadGestures();
 
-    // False when the strokes were not stored: a gesture that `storageProblem` refuses,
+    // Fails when the strokes were not stored: a gesture that `checkStorable` refuses,
     // more than the store holds, or a failed write (the gesture then stays loaded and the
-    // next save writes it again).
-    bool saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity);
+    // next save writes it again). Gives how many identities were new, 0 or 1.
+    Expected<size_t> saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity);
     // Stores all the gestures with one write, or none of them when one is refused or they
     // would take the store past its limit; a later gesture of an identity replaces an
     // earlier one. Returns how many identities were new. A failed write leaves them
     // loaded, as a single save does.
     Expected<size_t> saveGestures(std::vector<Gesture> gestures);
     std::shared_ptr<const Gesture> getGestureWithIdentity(const std::string& identity) const;
-    bool deleteGestureWithName(const std::string& identity);
+    // The gesture is gone from memory even when the store could not be written.
+    Expected<Done> deleteGestureWithName(const std::string& identity);
 
     std::shared_ptr<GestureRecognizer> gestureDetector() const;
     void setGestureDetector(std::shared_ptr<GestureRecognizer> detector);
@@ -49,8 +50,8 @@ public:
     // Where the damaged value was kept before it was first replaced.
     std::optional<std::string> backupPath() const;
 
-    // Why a gesture cannot be stored, in words for the user; nothing when it can.
-    static std::optional<std::string> storageProblem(const Gesture& gesture);
+    // Fails, in words for the user, when the gesture cannot be stored.
+    static Expected<Done> checkStorable(const Gesture& gesture);
 
 private:
     void fetchGestureDictionary();

@@ -83,12 +83,7 @@ std::optional<int32_t> GestureRecognizer::scoreOfDistance(float distance)
 
 std::optional<GestureResult> GestureRecognizer::recognizeGestureWithStrokes(const std::vector<GestureStroke>& strokes) const
 {
-    auto gestures = loadedGestures();
-    try {
-        return recognize(*gestures, strokes);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+    return recognize(*loadedGestures(), strokes);
 }
 
 // Away from the tolerance's cosine the dot product alone decides the start-direction

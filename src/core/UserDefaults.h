@@ -19,14 +19,14 @@ public:
     virtual void removeObjectForKey(const std::string& key) = 0;
     // Writes pending changes to disk before it returns; false when that failed, in which
     // case the changes stay pending in memory.
-    virtual bool synchronize() = 0;
+    [[nodiscard]] virtual bool synchronize() = 0;
     // Like synchronize, but first takes in what other processes have saved since this one
     // read the store and runs `change` on the result, with every other writer held off
     // until the write is done. For a value computed from its stored self, such as the
     // gesture archive, which a plain synchronize would write back over another process's
     // update. `change` runs even when the write then fails, so memory stays as the caller
     // left it.
-    virtual bool synchronizeChange(const std::function<void()>& change) = 0;
+    [[nodiscard]] virtual bool synchronizeChange(const std::function<void()>& change) = 0;
     // Keeps the stored bytes of a value in a file of their own beside the store, so that
     // a value about to be replaced after a lossy read is never lost for good. Returns the
     // backup's path, or nothing when there was no value or the copy failed.

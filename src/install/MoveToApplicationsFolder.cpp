@@ -120,7 +120,8 @@ bool MoveToApplicationsFolder::userAcceptsMove()
         return true;
     if (answer.suppressFromNowOn) {
         m_defaults.setBool(true, suppressKey);
-        m_defaults.synchronize();
+        if (!m_defaults.synchronize())
+            qWarning("Could not remember not to offer the move again; it may be offered at the next start");
     }
     return false;
 }

@@ -10,7 +10,7 @@
 namespace scriblo {
 
 // A launch that was set going, or why it could not be.
-using LaunchResult = Expected<std::monostate>;
+using LaunchResult = Expected<Done>;
 using LaunchFinished = std::function<void(const LaunchResult&)>;
 
 // Anything a gesture can be bound to. A target never changes after construction, so

@@ -3,11 +3,15 @@
 #include "core/UserDefaults.h"
 #include "launch/LoginItems.h"
 
+#include <QLoggingCategory>
+
 #include <algorithm>
 
 namespace scriblo {
 
 namespace {
+
+Q_LOGGING_CATEGORY(settingsStore, "scriblo.settings")
 
 constexpr int32_t defaultMinimumRecognitionScore = 80;
 // On a touchpad the strokes are the tracks of fingers drawn together, so the drawing is
@@ -117,14 +121,22 @@ void Settings::saveInteger(const char* key, std::atomic<int32_t>& field, int32_t
 {
     field = value;
     m_storage->setInteger(value, key);
-    m_storage->synchronize();
+    writeThrough(key);
 }
 
 void Settings::saveBool(const char* key, std::atomic<bool>& field, bool value)
 {
     field = value;
     m_storage->setBool(value, key);
-    m_storage->synchronize();
+    writeThrough(key);
+}
+
+// The value is in use either way; the store keeps it pending and the next write that
+// succeeds takes it along.
+void Settings::writeThrough(const char* key)
+{
+    if (!m_storage->synchronize())
+        qCWarning(settingsStore) << "Could not write" << key << "to the preferences file; it is used now and written with the next change";
 }
 
 }

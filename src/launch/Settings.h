@@ -77,6 +77,7 @@ private:
     bool fetchBool(const char* key, std::atomic<bool>& field, void (Settings::*save)(bool), const std::function<bool()>& fallback);
     void saveInteger(const char* key, std::atomic<int32_t>& field, int32_t value);
     void saveBool(const char* key, std::atomic<bool>& field, bool value);
+    void writeThrough(const char* key);
 
     const std::shared_ptr<UserDefaults> m_storage;
     const std::shared_ptr<LoginItems> m_loginItems;

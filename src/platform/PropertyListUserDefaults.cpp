@@ -6,12 +6,17 @@
 #include "files/SafeFile.h"
 #include "platform/XdgPaths.h"
 
+#include <QLoggingCategory>
+#include <QString>
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
 
 namespace scriblo {
+
+Q_LOGGING_CATEGORY(preferencesFile, "scriblo.preferences")
 
 PropertyListUserDefaults::PropertyListUserDefaults(std::filesystem::path path, Access access)
     : m_path(std::move(path))
@@ -23,7 +28,9 @@ PropertyListUserDefaults::PropertyListUserDefaults(std::filesystem::path path, A
 
 PropertyListUserDefaults::~PropertyListUserDefaults()
 {
-    synchronize();
+    if (!synchronize())
+        qCWarning(preferencesFile).noquote() << "Could not write" << QString::fromStdString(m_path.string())
+                                             << "before closing it; changes since the last write are lost";
 }
 
 std::filesystem::path PropertyListUserDefaults::standardPath()

@@ -15,8 +15,12 @@ std::optional<AssignRefusal> GestureAssignment::store(std::vector<GestureStroke>
     bool replaces = model.getGestureWithIdentity(identity) != nullptr;
     if (!model.saveGestureWithStrokes(gesture.strokes(), identity))
         return whyRefused(gesture, replaces, model.gestureDictionary().size());
-    if (earlierIdentity && *earlierIdentity != identity)
-        model.deleteGestureWithName(*earlierIdentity);
+    if (earlierIdentity && *earlierIdentity != identity) {
+        // The new gesture is stored; the old one is gone from memory, but the file still
+        // holds it until a write succeeds.
+        if (auto deleted = model.deleteGestureWithName(*earlierIdentity); !deleted)
+            return AssignRefusal { AssignRefusal::Reason::NotWritten, deleted.error() };
+    }
     return std::nullopt;
 }
 
@@ -27,8 +31,8 @@ AssignRefusal GestureAssignment::whyRefused(const Gesture& gesture, bool replace
         return { AssignRefusal::Reason::NothingDrawn, {} };
     if (points < GestureRecognitionModel::minimumGesturePoints)
         return { AssignRefusal::Reason::TooShort, {} };
-    if (auto problem = GestureRecognitionModel::storageProblem(gesture))
-        return { AssignRefusal::Reason::Unstorable, *problem };
+    if (auto storable = GestureRecognitionModel::checkStorable(gesture); !storable)
+        return { AssignRefusal::Reason::Unstorable, storable.error() };
     if (!replacesStoredGesture && storedGestureCount >= KeyedUnarchiver::maximumGestureCount)
         return { AssignRefusal::Reason::StoreFull, {} };
     return { AssignRefusal::Reason::NotWritten, {} };

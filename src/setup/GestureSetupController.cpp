@@ -20,12 +20,15 @@
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QScreen>
 
 namespace scriblo {
 
 namespace {
+
+Q_LOGGING_CATEGORY(setupStore, "scriblo.setup.store")
 
 const QPoint hiddenPosition(-10000, -10000);
 
@@ -298,7 +301,9 @@ void GestureSetupController::clearSelectedGesture()
     auto model = m_services.recognition.recognitionModel;
     if (launchable && model)
         if (auto identity = storedIdentity(*launchable))
-            model->deleteGestureWithName(*identity);
+            if (auto deleted = model->deleteGestureWithName(*identity); !deleted)
+                qCWarning(setupStore).noquote() << "The gesture is cleared, but the store could not be written ("
+                                                << QString::fromStdString(deleted.error()) << "); it may come back after Scriblo quits";
     updateSetupControls();
 }
 
@@ -309,7 +314,8 @@ void GestureSetupController::shouldShowCustomScriptsAlert()
         return;
     // Stored before the notice shows, so that it is shown at most once, ever.
     storage.setBool(true, shownCustomScriptsAlertKey);
-    storage.synchronize();
+    if (!storage.synchronize())
+        qCWarning(setupStore) << "Could not remember that the scripts notice was shown; it may show once more";
     m_showingCustomScriptsAlert = true;
     QString folder = QString::fromStdString(LaunchableCatalogue::userScriptsFolder().string());
     auto notice = new CustomScriptsNotice(folder, m_setupWindow.get());

@@ -80,7 +80,7 @@ TEST(GestureRecognitionModelTest, refusesWhatALaterLoadWouldDrop)
     EXPECT_FALSE(model.saveGestureWithStrokes(withEmpty, "a"));
     EXPECT_FALSE(model.saveGestureWithStrokes({ GestureStroke(std::vector<GesturePoint>(12, GesturePoint(NAN, 0, 1))) }, "a"));
     EXPECT_FALSE(model.saveGestureWithStrokes(drawing(20), std::string(Gesture::maximumIdentityLength + 1, 'a')));
-    EXPECT_FALSE(GestureRecognitionModel::storageProblem(Gesture(std::string(Gesture::maximumIdentityLength, 'a'), drawing(20))));
+    EXPECT_TRUE(GestureRecognitionModel::checkStorable(Gesture(std::string(Gesture::maximumIdentityLength, 'a'), drawing(20))));
     EXPECT_EQ(defaults.writes, 0);
 }
 
@@ -88,9 +88,9 @@ TEST(GestureRecognitionModelTest, replacingAGestureMovesItToTheEnd)
 {
     MemoryUserDefaults defaults;
     GestureRecognitionModel model(defaults);
-    model.saveGestureWithStrokes(drawing(20), "first");
-    model.saveGestureWithStrokes(drawing(20, 1), "second");
-    model.saveGestureWithStrokes(drawing(30), "first");
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "first"));
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20, 1), "second"));
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(30), "first"));
     auto loaded = model.gestureDetector()->loadedGestures();
     ASSERT_EQ(loaded->size(), 2u);
     EXPECT_EQ((*loaded)[1]->identity(), "first");
@@ -103,8 +103,8 @@ TEST(GestureRecognitionModelTest, restartRebuildsTheSameGestures)
     MemoryUserDefaults defaults;
     {
         GestureRecognitionModel model(defaults);
-        model.saveGestureWithStrokes(drawing(20), "a");
-        model.saveGestureWithStrokes(drawing(25, 2), "b");
+        EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
+        EXPECT_TRUE(model.saveGestureWithStrokes(drawing(25, 2), "b"));
     }
     GestureRecognitionModel restarted(defaults);
     restarted.setup();
@@ -119,12 +119,12 @@ TEST(GestureRecognitionModelTest, deletingAnAbsentGestureRewritesAndKeepsTheRest
 {
     MemoryUserDefaults defaults;
     GestureRecognitionModel model(defaults);
-    model.saveGestureWithStrokes(drawing(20), "a");
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
     int writes = defaults.writes;
     EXPECT_TRUE(model.deleteGestureWithName("absent"));
     EXPECT_EQ(defaults.writes, writes + 1);
     EXPECT_EQ(model.gestureDetector()->loadedGestures()->size(), 1u);
-    model.deleteGestureWithName("a");
+    EXPECT_TRUE(model.deleteGestureWithName("a"));
     EXPECT_TRUE(storedGestures(defaults).empty());
     EXPECT_TRUE(model.gestureDetector()->loadedGestures()->empty());
 }
@@ -183,15 +183,15 @@ TEST(GestureRecognitionModelTest, savesDeletesAndRecognitionsInterleaveSafely)
 {
     MemoryUserDefaults defaults;
     GestureRecognitionModel model(defaults);
-    model.saveGestureWithStrokes(drawing(40), "stable");
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(40), "stable"));
     std::thread worker([&] {
         for (int i = 0; i < 100; ++i) {
-            model.deleteGestureWithName("churn" + std::to_string(i % 4));
+            EXPECT_TRUE(model.deleteGestureWithName("churn" + std::to_string(i % 4)));
             EXPECT_TRUE(model.gestureDetector()->recognizeGestureWithStrokes(drawing(40)));
         }
     });
     for (int i = 0; i < 100; ++i)
-        model.saveGestureWithStrokes(drawing(15 + i % 7, float(i % 3)), "churn" + std::to_string(i % 4));
+        EXPECT_TRUE(model.saveGestureWithStrokes(drawing(15 + i % 7, float(i % 3)), "churn" + std::to_string(i % 4)));
     worker.join();
     auto stored = storedGestures(defaults);
     EXPECT_EQ(stored.size(), model.gestureDictionary().size());
@@ -210,8 +210,8 @@ TEST(GestureRecognitionModelTest, manyGesturesAreSavedWithOneWriteAndTheLastOfAn
 {
     MemoryUserDefaults defaults;
     GestureRecognitionModel model(defaults);
-    model.saveGestureWithStrokes(drawing(40), "kept");
-    model.saveGestureWithStrokes(drawing(40), "twice");
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(40), "kept"));
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(40), "twice"));
     int writes = defaults.writes;
     EXPECT_TRUE(model.saveGestures({}));
     EXPECT_EQ(defaults.writes, writes);

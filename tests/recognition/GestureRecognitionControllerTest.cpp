@@ -314,7 +314,7 @@ TEST_F(GestureRecognitionControllerTest, aTargetStillThereOrInNoListKeepsItsGest
     clock.advanceBy(std::chrono::seconds(3));
 
     std::string imported = (root / "elsewhere/Tool").string();
-    controller->recognitionModel().deleteGestureWithName(script);
+    ASSERT_TRUE(controller->recognitionModel().deleteGestureWithName(script));
     bindZigzagTo(imported);
     drawZigzag();
     EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(imported));

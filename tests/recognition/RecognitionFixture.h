@@ -99,7 +99,7 @@ protected:
         controller = std::make_unique<GestureRecognitionController>(GestureRecognitionController::Services {
             clock, clock, *storage, *setupModel, manager, eventFilter, [] { return false; }, compositing, xwayland,
             removedGestures, notifier });
-        controller->applicationDidFinishLaunching();
+        EXPECT_TRUE(controller->applicationDidFinishLaunching());
     }
 
     void sendFrame(int touches)

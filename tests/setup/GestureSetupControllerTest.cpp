@@ -35,7 +35,7 @@ protected:
     void SetUp() override
     {
         SetupFixture::SetUp();
-        recognitionModel->saveGestureWithStrokes({ diagonal() }, "Alpha.desktop");
+        EXPECT_TRUE(recognitionModel->saveGestureWithStrokes({ diagonal() }, "Alpha.desktop"));
     }
 
     static GestureStroke diagonal()
@@ -48,7 +48,7 @@ protected:
 
     void selectHelloWithItsOldGesture()
     {
-        recognitionModel->saveGestureWithStrokes({ diagonal() }, oldHelloIdentity);
+        EXPECT_TRUE(recognitionModel->saveGestureWithStrokes({ diagonal() }, oldHelloIdentity));
         storage->setBool(true, GestureSetupController::shownCustomScriptsAlertKey);
         startController();
         openWindow();
@@ -137,7 +137,7 @@ TEST_F(GestureSetupControllerTest, startsHiddenOnTheApplicationsListWhenGestures
 
 TEST_F(GestureSetupControllerTest, aFirstStartWithoutGesturesLeavesTheWindowOpen)
 {
-    recognitionModel->deleteGestureWithName("Alpha.desktop");
+    ASSERT_TRUE(recognitionModel->deleteGestureWithName("Alpha.desktop"));
     startController();
     clock.advanceBy(std::chrono::milliseconds(200));
     EXPECT_EQ(controller->setupWindowState(), SetupWindowFade::State::Shown);

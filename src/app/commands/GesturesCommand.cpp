@@ -92,8 +92,8 @@ std::vector<Gesture> storableGestures(std::vector<GestureJson::Entry> entries)
     gestures.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         Gesture gesture(std::move(entries[i].identity), std::move(entries[i].strokes));
-        if (auto problem = GestureRecognitionModel::storageProblem(gesture)) {
-            std::cerr << "scriblo: skipped gesture " << i + 1 << " '" << gesture.identity() << "': " << *problem << "\n";
+        if (auto storable = GestureRecognitionModel::checkStorable(gesture); !storable) {
+            std::cerr << "scriblo: skipped gesture " << i + 1 << " '" << gesture.identity() << "': " << storable.error() << "\n";
             continue;
         }
         gestures.push_back(std::move(gesture));
