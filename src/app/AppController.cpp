@@ -68,9 +68,9 @@ AppController::~AppController()
     close();
 }
 
-std::optional<std::string> AppController::displayProblem()
+Expected<Done> AppController::checkDisplay()
 {
-    return X11Connection::displayProblem();
+    return X11Connection::checkDisplay();
 }
 
 std::optional<int> AppController::start()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Expected.h"
 #include "platform/QtTimerService.h"
 #include "platform/SystemClock.h"
 
@@ -39,9 +40,9 @@ public:
                   std::shared_ptr<Workspace> workspace = nullptr, QObject* parent = nullptr);
     ~AppController() override;
 
-    // Why no X display can be reached, asked before any Qt application object exists,
-    // since Qt aborts with a page of advice when it finds none.
-    static std::optional<std::string> displayProblem();
+    // Fails when no X display can be reached; asked before any Qt application object
+    // exists, since Qt aborts with a page of advice when it finds none.
+    static Expected<Done> checkDisplay();
 
     // Builds and starts everything. An exit status when the process should end at once:
     // another instance runs (0), or the store cannot be read (1).

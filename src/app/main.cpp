@@ -67,8 +67,8 @@ static int runApplication(int argc, char** argv, const std::optional<std::string
     // through XWayland.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
-    if (auto problem = AppController::displayProblem()) {
-        std::cerr << "scriblo: " << *problem << "\n";
+    if (auto display = AppController::checkDisplay(); !display) {
+        std::cerr << "scriblo: " << display.error() << "\n";
         return 1;
     }
     QApplication application(argc, argv);

@@ -63,13 +63,13 @@ LaunchableListHandle LaunchableCatalogue::fetchScriptArray()
 {
     LaunchableList list;
     appendScripts(list, m_builtInScriptsFolder, ScriptOrigin::BuiltIn);
-    auto problem = ScriptFolder::ensureFolder(userScriptsFolder());
-    if (!problem)
+    auto folder = ScriptFolder::ensureFolder(userScriptsFolder());
+    if (folder)
         appendScripts(list, userScriptsFolder(), ScriptOrigin::User);
     sortByDisplayName(list);
     {
         std::lock_guard lock(m_mutex);
-        m_userScriptsProblem = problem;
+        m_userScriptsProblem = folder ? std::nullopt : std::optional(folder.error());
     }
     return publish(Shelf::Scripts, std::move(list));
 }

@@ -23,15 +23,15 @@ std::vector<std::filesystem::path> programs(const std::filesystem::path& folder)
     return files;
 }
 
-std::optional<std::string> ensureFolder(const std::filesystem::path& folder)
+Expected<Done> ensureFolder(const std::filesystem::path& folder)
 {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error)
-        return "cannot create " + folder.string() + ": " + error.message();
+        return Failure { "cannot create " + folder.string() + ": " + error.message() };
     if (!std::filesystem::is_directory(folder, error))
-        return folder.string() + " is not a folder";
-    return std::nullopt;
+        return Failure { folder.string() + " is not a folder" };
+    return Done {};
 }
 
 std::string displayName(const std::filesystem::path& file)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Expected.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,9 +14,8 @@ namespace scriblo::ScriptFolder {
 // folder has none.
 std::vector<std::filesystem::path> programs(const std::filesystem::path& folder);
 
-// Makes the folder and its missing parents. Returns why that failed, or nothing when
-// the folder is there.
-std::optional<std::string> ensureFolder(const std::filesystem::path& folder);
+// Makes the folder and its missing parents; fails, saying why, when it is not there after.
+Expected<Done> ensureFolder(const std::filesystem::path& folder);
 
 // What the user sees: the file name without its last extension.
 std::string displayName(const std::filesystem::path& file);

@@ -3,6 +3,9 @@
 #include "platform/EvdevMouse.h"
 #include "platform/UdevMonitor.h"
 
+#include <QLoggingCategory>
+#include <QString>
+
 #include <libudev.h>
 
 #include <memory>
@@ -10,6 +13,8 @@
 #include <string_view>
 
 namespace scriblo {
+
+Q_LOGGING_CATEGORY(miceWatch, "scriblo.input.mice")
 
 namespace {
 
@@ -71,8 +76,8 @@ Expected<std::string> EvdevSecondaryPresses::start(Handler handler)
     auto nodes = mouseNodes();
     std::string refusal;
     for (const auto& node : nodes) {
-        if (auto failure = open(node))
-            refusal = *failure;
+        if (auto opened = open(node); !opened)
+            refusal = opened.error();
     }
     // With no mouse now, one plugged in later is still picked up.
     if (nodes.empty())
@@ -83,13 +88,13 @@ Expected<std::string> EvdevSecondaryPresses::start(Handler handler)
     return std::to_string(m_mice.size()) + (m_mice.size() == 1 ? " mouse" : " mice") + " read directly (Wayland session)";
 }
 
-std::optional<std::string> EvdevSecondaryPresses::open(const std::string& node)
+Expected<Done> EvdevSecondaryPresses::open(const std::string& node)
 {
     auto mouse = EvdevMouse::open(node, m_handler);
     if (!mouse)
-        return mouse.error();
+        return Failure { mouse.error() };
     m_mice[node] = std::move(*mouse);
-    return std::nullopt;
+    return Done {};
 }
 
 void EvdevSecondaryPresses::deviceAnnounced(udev_device* device)
@@ -103,8 +108,10 @@ void EvdevSecondaryPresses::deviceAnnounced(udev_device* device)
     // node is gone for good.
     if (what == "remove")
         m_mice.erase(node);
-    else if (what == "add" && mouseNode(device))
-        open(node);
+    else if (what == "add" && mouseNode(device)) {
+        if (auto opened = open(node); !opened)
+            qCWarning(miceWatch).noquote() << "A mouse came, but its presses cannot be watched:" << QString::fromStdString(opened.error());
+    }
 }
 
 }

@@ -26,8 +26,8 @@ public:
     Expected<std::string> start(Handler handler) override;
 
 private:
-    // Says why the node cannot be read, if it cannot.
-    std::optional<std::string> open(const std::string& node);
+    // Fails, saying why, when the node cannot be read.
+    Expected<Done> open(const std::string& node);
     void deviceAnnounced(udev_device* device);
 
     Handler m_handler;

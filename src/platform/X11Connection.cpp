@@ -27,13 +27,13 @@ Expected<std::unique_ptr<X11Connection>> X11Connection::open(QObject* parent)
     return std::unique_ptr<X11Connection>(new X11Connection(display, parent));
 }
 
-std::optional<std::string> X11Connection::displayProblem()
+Expected<Done> X11Connection::checkDisplay()
 {
     Display* display = XOpenDisplay(nullptr);
     if (!display)
-        return unreachable();
+        return Failure { unreachable() };
     XCloseDisplay(display);
-    return std::nullopt;
+    return Done {};
 }
 
 X11Connection::X11Connection(Display* display, QObject* parent)

@@ -23,9 +23,9 @@ public:
 
     // Fails when no X server can be reached, saying which display was tried.
     static Expected<std::unique_ptr<X11Connection>> open(QObject* parent = nullptr);
-    // Why no X server can be reached, without making a connection object (which needs a
-    // running Qt application); nothing when one can.
-    static std::optional<std::string> displayProblem();
+    // Fails, saying why, when no X server can be reached; makes no connection object
+    // (which needs a running Qt application).
+    static Expected<Done> checkDisplay();
     ~X11Connection() override;
 
     _XDisplay* display() const { return m_display; }
