@@ -132,7 +132,7 @@ void loadGestures(benchmark::State& state, bool measureMemory)
         auto defaults = std::make_unique<PropertyListUserDefaults>(storeFile().path());
         auto model = std::make_unique<GestureRecognitionModel>(*defaults);
         model->setup();
-        loaded = model->gestureDetector()->loadedGestures()->size();
+        loaded = model->recognizer()->loadedGestures()->size();
         benchmark::DoNotOptimize(loaded);
         state.PauseTiming();
         if (measureMemory)

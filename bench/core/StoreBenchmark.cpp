@@ -123,7 +123,7 @@ void BM_LoadLargestStore(benchmark::State& state)
         auto defaults = std::make_unique<PropertyListUserDefaults>(scratch().store());
         auto model = std::make_unique<GestureRecognitionModel>(*defaults);
         model->setup();
-        loaded = model->gestureDetector()->loadedGestures()->size();
+        loaded = model->recognizer()->loadedGestures()->size();
         benchmark::DoNotOptimize(loaded);
         state.PauseTiming();
         footprint.report(state);

@@ -203,7 +203,7 @@ void AppController::takeInOutsideChanges()
     // A gesture bound from the command line may name a target added since the start.
     GestureSetupModel& setupModel = m_gestureSetupController->setupModel();
     setupModel.catalogue().fetchAll();
-    setupModel.settings().fetchAll();
+    setupModel.settings().readAllStoringDefaults();
 }
 
 void AppController::watchQuitSignals()

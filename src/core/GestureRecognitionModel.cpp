@@ -62,7 +62,7 @@ void GestureRecognitionModel::loadGestures()
     }
     auto recognizer = std::make_shared<GestureRecognizer>();
     recognizer->addPreparedGestures(gestures);
-    setGestureDetector(std::move(recognizer));
+    setRecognizer(std::move(recognizer));
 }
 
 // Another process may have saved gestures since this one read the store; the archive is
@@ -157,7 +157,7 @@ Expected<size_t> GestureRecognitionModel::saveGestures(std::vector<Gesture> gest
         }
         for (const auto& gesture : prepared)
             m_gestureDictionary[gesture->identity()] = gesture;
-        gestureDetector()->addPreparedGestures(prepared);
+        recognizer()->addPreparedGestures(prepared);
         return true;
     });
     if (refused)
@@ -193,22 +193,22 @@ Expected<Done> GestureRecognitionModel::deleteGestureWithName(const std::string&
         m_gestureDictionary.erase(identity);
         return true;
     });
-    gestureDetector()->removeGestureWithIdentity(identity);
+    recognizer()->removeGestureWithIdentity(identity);
     if (!saved)
         return Failure { "could not write the gesture store" };
     return Done {};
 }
 
-std::shared_ptr<GestureRecognizer> GestureRecognitionModel::gestureDetector() const
+std::shared_ptr<GestureRecognizer> GestureRecognitionModel::recognizer() const
 {
-    std::lock_guard lock(m_detectorMutex);
-    return m_gestureDetector;
+    std::lock_guard lock(m_recognizerMutex);
+    return m_recognizer;
 }
 
-void GestureRecognitionModel::setGestureDetector(std::shared_ptr<GestureRecognizer> detector)
+void GestureRecognitionModel::setRecognizer(std::shared_ptr<GestureRecognizer> recognizer)
 {
-    std::lock_guard lock(m_detectorMutex);
-    m_gestureDetector = std::move(detector);
+    std::lock_guard lock(m_recognizerMutex);
+    m_recognizer = std::move(recognizer);
 }
 
 GestureDictionary GestureRecognitionModel::gestureDictionary() const

@@ -40,8 +40,8 @@ public:
     // The gesture is gone from memory even when the store could not be written.
     Expected<Done> deleteGestureWithName(const std::string& identity);
 
-    std::shared_ptr<GestureRecognizer> gestureDetector() const;
-    void setGestureDetector(std::shared_ptr<GestureRecognizer> detector);
+    std::shared_ptr<GestureRecognizer> recognizer() const;
+    void setRecognizer(std::shared_ptr<GestureRecognizer> recognizer);
     GestureDictionary gestureDictionary() const;
     UserDefaults& storage() const { return m_storage; }
 
@@ -66,9 +66,9 @@ private:
     mutable std::mutex m_mutex;
     // Guards only the recognizer pointer, so that a recognition never waits for a save
     // or a load that holds the store's lock.
-    mutable std::mutex m_detectorMutex;
+    mutable std::mutex m_recognizerMutex;
     GestureDictionary m_gestureDictionary;
-    std::shared_ptr<GestureRecognizer> m_gestureDetector { std::make_shared<GestureRecognizer>() };
+    std::shared_ptr<GestureRecognizer> m_recognizer { std::make_shared<GestureRecognizer>() };
     // The stored value as last read or written, to tell whether another process has
     // saved since.
     std::optional<UserDefaultsValue> m_storedValue;

@@ -11,7 +11,7 @@ GestureSetupModel::GestureSetupModel(Services services)
 void GestureSetupModel::setup()
 {
     m_catalogue.fetchAll();
-    m_settings.fetchAll();
+    m_settings.readAllStoringDefaults();
 }
 
 }

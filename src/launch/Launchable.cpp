@@ -22,9 +22,9 @@ void report(const LaunchFinished& finished, const LaunchResult& result)
 
 }
 
-void Launchable::launchWithNewThread(bool newThread, LaunchFinished finished)
+void Launchable::launchWithNewThread(LaunchThread thread, LaunchFinished finished)
 {
-    if (!newThread) {
+    if (thread == LaunchThread::Calling) {
         report(finished, launchHere());
         return;
     }

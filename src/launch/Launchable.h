@@ -11,6 +11,8 @@ namespace scriblo {
 
 // A launch that was set going, or why it could not be.
 using LaunchResult = Expected<Done>;
+
+enum class LaunchThread { Calling, New };
 using LaunchFinished = std::function<void(const LaunchResult&)>;
 
 // Anything a gesture can be bound to. A target never changes after construction, so
@@ -29,10 +31,10 @@ public:
     const std::string& launchId() const { return m_launchId; }
     const std::string& icon() const { return m_icon; }
 
-    // With `newThread` the launch runs on a detached thread and this returns at once.
-    // `finished`, when given, hears how it went, on the launching thread: a launch that
-    // failed must never pass for one that worked.
-    void launchWithNewThread(bool newThread, LaunchFinished finished = {});
+    // On a new thread the launch runs detached and this returns at once. `finished`, when
+    // given, hears how it went, on the launching thread: a launch that failed must never
+    // pass for one that worked.
+    void launchWithNewThread(LaunchThread thread, LaunchFinished finished = {});
 
     // Launches on the calling thread and says why it failed.
     LaunchResult launchHere();

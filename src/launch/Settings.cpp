@@ -31,53 +31,53 @@ Settings::Settings(std::shared_ptr<UserDefaults> storage, std::shared_ptr<LoginI
 {
 }
 
-void Settings::fetchAll()
+void Settings::readAllStoringDefaults()
 {
-    fetchMinimumRecognitionScore();
-    fetchReadingDelayTime();
-    fetchMultitouchOption();
-    fetchFullscreenOption();
-    fetchLoginStartOption();
-    fetchQuickdrawOption();
-    fetchExplainMissesOption();
+    readMinimumRecognitionScore();
+    readReadingDelayTime();
+    readMultitouchOption();
+    readFullscreenOption();
+    readLoginStartOption();
+    readQuickdrawOption();
+    readExplainMissesOption();
 }
 
-int32_t Settings::fetchMinimumRecognitionScore()
+void Settings::readMinimumRecognitionScore()
 {
-    return fetchInteger({ minimumRecognitionScoreKey, [] { return defaultMinimumRecognitionScore; },
-                          lowestMinimumRecognitionScore, highestMinimumRecognitionScore },
+    readInteger({ minimumRecognitionScoreKey, [] { return defaultMinimumRecognitionScore; },
+                  lowestMinimumRecognitionScore, highestMinimumRecognitionScore },
         m_minimumRecognitionScore, &Settings::saveMinimumRecognitionScore);
 }
 
-int32_t Settings::fetchReadingDelayTime()
+void Settings::readReadingDelayTime()
 {
     // Without a touchpad the mouse is what draws, as the multitouch option's default says.
     auto fallback = [this] { return m_systemIsMultitouchCapable() ? defaultTouchpadReadingDelayTime : defaultMouseReadingDelayTime; };
-    return fetchInteger({ readingDelayTimeKey, fallback, shortestReadingDelayTime, longestReadingDelayTime },
+    readInteger({ readingDelayTimeKey, fallback, shortestReadingDelayTime, longestReadingDelayTime },
         m_readingDelayTime, &Settings::saveReadingDelayTime);
 }
 
-bool Settings::fetchMultitouchOption()
+void Settings::readMultitouchOption()
 {
-    return fetchBool(multitouchOptionKey, m_multitouchOption, &Settings::saveMultitouchOption, m_systemIsMultitouchCapable);
+    readBool(multitouchOptionKey, m_multitouchOption, &Settings::saveMultitouchOption, m_systemIsMultitouchCapable);
 }
 
-bool Settings::fetchFullscreenOption()
+void Settings::readFullscreenOption()
 {
-    return fetchBool(fullscreenOptionKey, m_fullscreenOption, &Settings::saveFullscreenOption, [] { return false; });
+    readBool(fullscreenOptionKey, m_fullscreenOption, &Settings::saveFullscreenOption, [] { return false; });
 }
 
-bool Settings::fetchQuickdrawOption()
+void Settings::readQuickdrawOption()
 {
-    return fetchBool(quickdrawOptionKey, m_quickdrawOption, &Settings::saveQuickdrawOption, [] { return false; });
+    readBool(quickdrawOptionKey, m_quickdrawOption, &Settings::saveQuickdrawOption, [] { return false; });
 }
 
-bool Settings::fetchExplainMissesOption()
+void Settings::readExplainMissesOption()
 {
-    return fetchBool(explainMissesOptionKey, m_explainMissesOption, &Settings::saveExplainMissesOption, [] { return false; });
+    readBool(explainMissesOptionKey, m_explainMissesOption, &Settings::saveExplainMissesOption, [] { return false; });
 }
 
-bool Settings::fetchLoginStartOption()
+bool Settings::readLoginStartOption()
 {
     m_loginStartOption = m_loginItems->containsApplication();
     return m_loginStartOption;
@@ -99,22 +99,20 @@ void Settings::saveLoginStartOption(bool option)
 // A hand-edited score of -1 would let every drawing launch something, and a delay of
 // zero would end every drawing at once; the nearest accepted value is safe and closest
 // to what the user meant.
-int32_t Settings::fetchInteger(const IntegerKey& key, std::atomic<int32_t>& field, void (Settings::*save)(int32_t))
+void Settings::readInteger(const IntegerKey& key, std::atomic<int32_t>& field, void (Settings::*save)(int32_t))
 {
     if (auto stored = m_storage->objectForKey(key.name))
         field = int32_t(std::clamp<int64_t>(stored->intValue(), key.lowest, key.highest));
     else
         (this->*save)(key.fallback());
-    return field;
 }
 
-bool Settings::fetchBool(const char* key, std::atomic<bool>& field, void (Settings::*save)(bool), const std::function<bool()>& fallback)
+void Settings::readBool(const char* key, std::atomic<bool>& field, void (Settings::*save)(bool), const std::function<bool()>& fallback)
 {
     if (auto stored = m_storage->objectForKey(key))
         field = stored->boolValue();
     else
         (this->*save)(fallback());
-    return field;
 }
 
 void Settings::saveInteger(const char* key, std::atomic<int32_t>& field, int32_t value)

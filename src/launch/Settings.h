@@ -35,16 +35,11 @@ public:
     // when the multitouch option or the reading delay is absent from the store.
     Settings(std::shared_ptr<UserDefaults> storage, std::shared_ptr<LoginItems> loginItems, std::function<bool()> systemIsMultitouchCapable);
 
-    // Every fetch below, in the order the application's start expects.
-    void fetchAll();
-
-    int32_t fetchMinimumRecognitionScore();
-    int32_t fetchReadingDelayTime();
-    bool fetchMultitouchOption();
-    bool fetchFullscreenOption();
-    bool fetchQuickdrawOption();
-    bool fetchLoginStartOption();
-    bool fetchExplainMissesOption();
+    // Reads every setting from the store; one that is absent gets its default, which is
+    // written to the store at once.
+    void readAllStoringDefaults();
+    // Whether the autostart entry exists now; the store does not hold it.
+    bool readLoginStartOption();
 
     void saveMinimumRecognitionScore(int32_t score);
     void saveReadingDelayTime(int32_t milliseconds);
@@ -73,8 +68,15 @@ private:
         int32_t highest;
     };
 
-    int32_t fetchInteger(const IntegerKey& key, std::atomic<int32_t>& field, void (Settings::*save)(int32_t));
-    bool fetchBool(const char* key, std::atomic<bool>& field, void (Settings::*save)(bool), const std::function<bool()>& fallback);
+    // Each reads its setting, storing the default when it is absent.
+    void readMinimumRecognitionScore();
+    void readReadingDelayTime();
+    void readMultitouchOption();
+    void readFullscreenOption();
+    void readQuickdrawOption();
+    void readExplainMissesOption();
+    void readInteger(const IntegerKey& key, std::atomic<int32_t>& field, void (Settings::*save)(int32_t));
+    void readBool(const char* key, std::atomic<bool>& field, void (Settings::*save)(bool), const std::function<bool()>& fallback);
     void saveInteger(const char* key, std::atomic<int32_t>& field, int32_t value);
     void saveBool(const char* key, std::atomic<bool>& field, bool value);
     void writeThrough(const char* key);

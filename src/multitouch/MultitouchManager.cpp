@@ -36,7 +36,7 @@ MultitouchManager& MultitouchManager::sharedMultitouchManager()
         // even when the manager is first asked for on another thread.
         if (auto* application = QCoreApplication::instance()) {
             QMetaObject::invokeMethod(application, [created, application] {
-                new LogindSleepWatcher([created] { created->restartMultitouchEventForwardingAfterWake(); },
+                new LogindSleepWatcher([created] { created->restartMultitouchEventForwarding(); },
                                        application);
             });
         }
@@ -202,9 +202,9 @@ void MultitouchManager::discardQueuedFrames()
         listener->discardQueuedEvents();
 }
 
-void MultitouchManager::restartMultitouchEventForwardingAfterWake()
+void MultitouchManager::restartMultitouchEventForwarding()
 {
-    if (postUnlessOnMainThread(&MultitouchManager::restartMultitouchEventForwardingAfterWake))
+    if (postUnlessOnMainThread(&MultitouchManager::restartMultitouchEventForwarding))
         return;
     stopForwardingMultitouchEventsToListeners();
     startForwardingMultitouchEventsToListeners();
@@ -220,7 +220,7 @@ void MultitouchManager::checkMultitouchHardware()
         logFailedStep("Counting touchpads");
     }
     if (count != m_devices.size())
-        restartMultitouchEventForwardingAfterWake();
+        restartMultitouchEventForwarding();
 }
 
 bool MultitouchManager::isBuiltInDisplayName(const std::string& name)

@@ -42,7 +42,8 @@ public:
 
     void startForwardingMultitouchEventsToListeners();
     void stopForwardingMultitouchEventsToListeners();
-    void restartMultitouchEventForwardingAfterWake();
+    // After a wake, and when touchpads came or went: the devices are listed afresh.
+    void restartMultitouchEventForwarding();
     // At quit, after the stop: frames already queued would otherwise still reach the
     // listeners while the application is being torn down. Main thread only.
     void discardQueuedFrames();

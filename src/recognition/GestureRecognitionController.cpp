@@ -166,7 +166,7 @@ void GestureRecognitionController::recognizeGestureWithStrokes(std::vector<Gestu
     releaseCaptureInput();
     m_grabRule.captureEnded();
     m_recognitionWindow->setPartialResult({}, {});
-    auto result = m_recognitionModel->gestureDetector()->recognizeGestureWithStrokes(strokes);
+    auto result = m_recognitionModel->recognizer()->recognizeGestureWithStrokes(strokes);
     auto decision = m_decider.decide(result, m_setupModel.settings().minimumRecognitionScore(), CheckKind::Final);
     switch (decision.outcome) {
     case MatchOutcome::NoMatch:
@@ -191,7 +191,7 @@ void GestureRecognitionController::recognizeGestureWithStrokes(std::vector<Gestu
 void GestureRecognitionController::checkPartialGestureWithStrokes(std::vector<GestureStroke> strokes)
 {
     runOnMainThread([this] { m_recognitionWindow->setPartialResult({}, {}); });
-    auto result = m_recognitionModel->gestureDetector()->recognizeGestureWithStrokes(strokes);
+    auto result = m_recognitionModel->recognizer()->recognizeGestureWithStrokes(strokes);
     auto decision = m_decider.decide(result, m_setupModel.settings().minimumRecognitionScore(), CheckKind::Partial);
     if (decision.outcome == MatchOutcome::TargetFound)
         runOnMainThread([this, &decision] { showPartialResult(decision); });
@@ -203,7 +203,7 @@ void GestureRecognitionController::launch(const std::shared_ptr<Launchable>& tar
     m_recognitionWindow->setAppResult(name, m_icons.iconFor(target->icon()));
     emit matchShown(false, name, score);
     emit launchRequested(QString::fromStdString(target->description()));
-    target->launchWithNewThread(true, [reports = m_launchReports, this, target](const LaunchResult& launched) {
+    target->launchWithNewThread(LaunchThread::New, [reports = m_launchReports, this, target](const LaunchResult& launched) {
         if (!launched)
             reports->post([this, target, reason = launched.error()] { launchFailed(target, reason); });
     });

@@ -144,7 +144,7 @@ bool GestureSetupController::hasStoredGestures() const
     auto model = m_services.recognition.recognitionModel;
     if (!model)
         return false;
-    auto gestures = model->gestureDetector()->loadedGestures();
+    auto gestures = model->recognizer()->loadedGestures();
     return gestures && !gestures->empty();
 }
 

@@ -68,7 +68,7 @@ void SetupSettingsControls::loginStartOptionChanged()
     m_change([on](Settings& settings) {
         settings.saveLoginStartOption(on);
         // The box shows whether the login list really holds Scriblo now.
-        settings.fetchLoginStartOption();
+        settings.readLoginStartOption();
     });
 }
 

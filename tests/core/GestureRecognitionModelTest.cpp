@@ -62,7 +62,7 @@ TEST(GestureRecognitionModelTest, savesOnlyGesturesWithElevenPointsOrMore)
     EXPECT_EQ(defaults.writes, 0);
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(11), "app"));
     EXPECT_TRUE(storedGestures(defaults).contains("app"));
-    auto result = model.gestureDetector()->recognizeGestureWithStrokes(drawing(11));
+    auto result = model.recognizer()->recognizeGestureWithStrokes(drawing(11));
     ASSERT_TRUE(result);
     EXPECT_EQ(result->gestureIdentity(), "app");
 }
@@ -91,7 +91,7 @@ TEST(GestureRecognitionModelTest, replacingAGestureMovesItToTheEnd)
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "first"));
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20, 1), "second"));
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(30), "first"));
-    auto loaded = model.gestureDetector()->loadedGestures();
+    auto loaded = model.recognizer()->loadedGestures();
     ASSERT_EQ(loaded->size(), 2u);
     EXPECT_EQ((*loaded)[1]->identity(), "first");
     EXPECT_EQ((*loaded)[1]->strokes()[0].pointCount(), 30);
@@ -108,7 +108,7 @@ TEST(GestureRecognitionModelTest, restartRebuildsTheSameGestures)
     }
     GestureRecognitionModel restarted(defaults);
     restarted.setup();
-    auto loaded = restarted.gestureDetector()->loadedGestures();
+    auto loaded = restarted.recognizer()->loadedGestures();
     ASSERT_EQ(loaded->size(), 2u);
     EXPECT_EQ((*loaded)[0]->templates().size(), 2u);
     EXPECT_EQ(restarted.getGestureWithIdentity("b")->strokes(), drawing(25, 2));
@@ -123,10 +123,10 @@ TEST(GestureRecognitionModelTest, deletingAnAbsentGestureRewritesAndKeepsTheRest
     int writes = defaults.writes;
     EXPECT_TRUE(model.deleteGestureWithName("absent"));
     EXPECT_EQ(defaults.writes, writes + 1);
-    EXPECT_EQ(model.gestureDetector()->loadedGestures()->size(), 1u);
+    EXPECT_EQ(model.recognizer()->loadedGestures()->size(), 1u);
     EXPECT_TRUE(model.deleteGestureWithName("a"));
     EXPECT_TRUE(storedGestures(defaults).empty());
-    EXPECT_TRUE(model.gestureDetector()->loadedGestures()->empty());
+    EXPECT_TRUE(model.recognizer()->loadedGestures()->empty());
 }
 
 TEST(GestureRecognitionModelTest, damagedEntryCostsOnlyItselfAndTheOriginalIsKept)
@@ -187,7 +187,7 @@ TEST(GestureRecognitionModelTest, savesDeletesAndRecognitionsInterleaveSafely)
     std::thread worker([&] {
         for (int i = 0; i < 100; ++i) {
             EXPECT_TRUE(model.deleteGestureWithName("churn" + std::to_string(i % 4)));
-            EXPECT_TRUE(model.gestureDetector()->recognizeGestureWithStrokes(drawing(40)));
+            EXPECT_TRUE(model.recognizer()->recognizeGestureWithStrokes(drawing(40)));
         }
     });
     for (int i = 0; i < 100; ++i)
@@ -195,7 +195,7 @@ TEST(GestureRecognitionModelTest, savesDeletesAndRecognitionsInterleaveSafely)
     worker.join();
     auto stored = storedGestures(defaults);
     EXPECT_EQ(stored.size(), model.gestureDictionary().size());
-    EXPECT_EQ(model.gestureDetector()->loadedGestures()->size(), stored.size());
+    EXPECT_EQ(model.recognizer()->loadedGestures()->size(), stored.size());
 }
 
 std::vector<Gesture> gesturesNamed(const std::vector<std::string>& identities, int points = 20)
@@ -219,7 +219,7 @@ TEST(GestureRecognitionModelTest, manyGesturesAreSavedWithOneWriteAndTheLastOfAn
     ASSERT_TRUE(added) << added.error();
     EXPECT_EQ(*added, 1u);
     EXPECT_EQ(defaults.writes, writes + 1);
-    auto loaded = model.gestureDetector()->loadedGestures();
+    auto loaded = model.recognizer()->loadedGestures();
     ASSERT_EQ(loaded->size(), 3u);
     EXPECT_EQ((*loaded)[0]->identity(), "kept");
     EXPECT_EQ((*loaded)[1]->identity(), "new");

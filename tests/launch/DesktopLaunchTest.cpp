@@ -31,7 +31,7 @@ TEST_F(DesktopLaunchTest, scriptRunsIntactInTheHomeFolderWithNoArguments)
     catalogue.fetchScriptArray();
     auto target = catalogue.findLaunchableWithId(script.string());
     ASSERT_TRUE(target);
-    target->launchWithNewThread(true);
+    target->launchWithNewThread(LaunchThread::New);
     EXPECT_EQ(awaitFile(output), home.string() + " 0\n");
 }
 

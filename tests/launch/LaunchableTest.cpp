@@ -37,7 +37,7 @@ TEST(LaunchableTest, launchOnNewThreadReturnsBeforeLaunchBeginsAndKeepsTargetAli
     };
     auto target = std::make_shared<Application>("A", "i", "a.desktop", workspace);
     std::weak_ptr<Launchable> watch = target;
-    target->launchWithNewThread(true);
+    target->launchWithNewThread(LaunchThread::New);
     target.reset();
     EXPECT_FALSE(watch.expired()) << "the launching thread must hold its target";
     release.set_value();
@@ -54,16 +54,16 @@ TEST(LaunchableTest, failuresOfALaunchReachWhoeverLaunched)
     auto script = std::make_shared<Script>("S", "i", "/nowhere/script", workspace);
     std::vector<std::string> reasons;
     auto note = [&](const LaunchResult& result) { reasons.push_back(result ? "launched" : result.error()); };
-    EXPECT_NO_THROW(script->launchWithNewThread(false, note));
+    EXPECT_NO_THROW(script->launchWithNewThread(LaunchThread::Calling, note));
     EXPECT_EQ(workspace->launches(), std::vector<std::string> { "program /nowhere/script" });
     EXPECT_EQ(script->launchHere().error(), "no such program");
 
     std::promise<std::string> onItsThread;
-    script->launchWithNewThread(true, [&](const LaunchResult& result) { onItsThread.set_value(result.error()); });
+    script->launchWithNewThread(LaunchThread::New, [&](const LaunchResult& result) { onItsThread.set_value(result.error()); });
     EXPECT_EQ(onItsThread.get_future().get(), "no such program");
 
     Script unowned("U", "i", "/nowhere/other", workspace);
-    EXPECT_NO_THROW(unowned.launchWithNewThread(true, note));
+    EXPECT_NO_THROW(unowned.launchWithNewThread(LaunchThread::New, note));
     EXPECT_EQ(reasons.size(), 2u);
     EXPECT_EQ(reasons[0], "no such program");
     EXPECT_NE(reasons[1].find("cannot start a launch"), std::string::npos) << reasons[1];

@@ -39,7 +39,7 @@ TEST_F(SettingsTest, firstStartWritesEveryDefaultToDisk)
 {
     for (bool touchpad : { true, false }) {
         std::filesystem::remove(root / "store.plist");
-        makeSettings(touchpad)->fetchAll();
+        makeSettings(touchpad)->readAllStoringDefaults();
         PropertyListUserDefaults reread(root / "store.plist");
         EXPECT_EQ(reread.objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(80)));
         // A mouse user needs time to move between strokes; a finger does not.
@@ -62,7 +62,7 @@ TEST_F(SettingsTest, storedValuesAreUsedAndTheTouchpadIsNotAsked)
         outside.synchronize();
     }
     auto settings = makeSettings(true);
-    settings->fetchAll();
+    settings->readAllStoringDefaults();
     EXPECT_EQ(settings->readingDelayTime(), 200);
     EXPECT_EQ(settings->minimumRecognitionScore(), 75);
     EXPECT_FALSE(settings->multitouchOption());
@@ -87,7 +87,7 @@ TEST_F(SettingsTest, storedNumbersOutsideTheAcceptedRangeAreUsedAtItsNearestEndA
             outside.synchronize();
         }
         auto settings = makeSettings();
-        settings->fetchAll();
+        settings->readAllStoringDefaults();
         EXPECT_EQ(settings->minimumRecognitionScore(), scoreInUse) << score;
         EXPECT_EQ(settings->readingDelayTime(), delayInUse) << delay;
         PropertyListUserDefaults reread(root / "store.plist");

@@ -63,10 +63,10 @@ TEST(TabSelectionTest, pagesPickTheirBrowsersVariantAndFailWithoutTheirBrowser)
         return std::make_unique<FakeBrowser>(browserCalls);
     };
     EXPECT_EQ(std::make_shared<ChromePage>("C", "i", "https://c.org", workspace)->launchHere().error(), "com.google.Chrome is not installed");
-    std::make_shared<FirefoxPage>("F", "i", "https://f.org", workspace)->launchWithNewThread(false);
-    std::make_shared<SafariPage>("S", "i", "https://s.org", workspace)->launchWithNewThread(false);
-    std::make_shared<WebPage>("W", "i", "https://w.org", "some.browser", workspace)->launchWithNewThread(false);
-    std::make_shared<Launchable>("L", "id", "i")->launchWithNewThread(false);
+    std::make_shared<FirefoxPage>("F", "i", "https://f.org", workspace)->launchWithNewThread(LaunchThread::Calling);
+    std::make_shared<SafariPage>("S", "i", "https://s.org", workspace)->launchWithNewThread(LaunchThread::Calling);
+    std::make_shared<WebPage>("W", "i", "https://w.org", "some.browser", workspace)->launchWithNewThread(LaunchThread::Calling);
+    std::make_shared<Launchable>("L", "id", "i")->launchWithNewThread(LaunchThread::Calling);
     EXPECT_THAT(browserCalls,
         ElementsAre("activate", "makeWindow", "setActiveTabUrl 0 https://f.org", "activate", "makeDocument https://s.org"));
     EXPECT_THAT(workspace->launches(), ElementsAre("browser com.google.Chrome", "browser org.mozilla.firefox", "browser com.apple.Safari"));

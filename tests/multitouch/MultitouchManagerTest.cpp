@@ -182,7 +182,7 @@ TEST_F(MultitouchManagerTest, wakeOrAnnouncedChangeInDeviceCountRestartsWithTheL
     // A wake restarts even when the count is unchanged: the device behind it may not be.
     auto fresh = std::make_shared<FakeDevice>();
     framework->hardware = { fresh };
-    std::thread([&] { manager.restartMultitouchEventForwardingAfterWake(); }).join();
+    std::thread([&] { manager.restartMultitouchEventForwarding(); }).join();
     mainThread->runPending();
     EXPECT_EQ(framework->stops[old.get()], 1);
     EXPECT_EQ(manager.multitouchDevices(), framework->hardware);
@@ -254,7 +254,7 @@ TEST_F(MultitouchManagerTest, aGrabOutlivesRestartsUntilReleasedAndCoversDevices
     EXPECT_TRUE(manager.setTouchpadsGrabbed(true));
     EXPECT_TRUE(framework->grabbed[old.get()]);
 
-    manager.restartMultitouchEventForwardingAfterWake();
+    manager.restartMultitouchEventForwarding();
     EXPECT_TRUE(framework->grabbed[old.get()]) << "a wake during a capture must grab again";
     auto added = addDevice();
     watcher->announce();
@@ -262,7 +262,7 @@ TEST_F(MultitouchManagerTest, aGrabOutlivesRestartsUntilReleasedAndCoversDevices
     EXPECT_TRUE(framework->grabbed[added.get()]);
 
     EXPECT_TRUE(manager.setTouchpadsGrabbed(false));
-    manager.restartMultitouchEventForwardingAfterWake();
+    manager.restartMultitouchEventForwarding();
     EXPECT_FALSE(framework->grabbed[old.get()]);
     EXPECT_FALSE(framework->grabbed[added.get()]);
 }

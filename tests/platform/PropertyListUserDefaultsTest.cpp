@@ -261,7 +261,7 @@ TEST_F(PropertyListUserDefaultsTest, gestureStoresOfTwoProcessesKeepEachOthersGe
     ASSERT_TRUE(first.saveGestureWithStrokes(drawing(), "first"));
     ASSERT_TRUE(second.saveGestureWithStrokes(drawing(), "second"));
     EXPECT_TRUE(second.getGestureWithIdentity("first"));
-    EXPECT_EQ(second.gestureDetector()->loadedGestures()->size(), 2u);
+    EXPECT_EQ(second.recognizer()->loadedGestures()->size(), 2u);
     ASSERT_TRUE(first.deleteGestureWithName("absent"));
     EXPECT_TRUE(first.getGestureWithIdentity("second"));
 

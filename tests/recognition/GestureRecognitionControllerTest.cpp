@@ -123,7 +123,7 @@ TEST_F(GestureRecognitionControllerTest, twoSecondaryPressesStartOnlyInMouseMode
     EXPECT_FALSE(controller->recognitionWindowVisible());
 
     storage->setBool(true, Settings::multitouchOptionKey);
-    setupModel->settings().fetchMultitouchOption();
+    setupModel->settings().readAllStoringDefaults();
     eventFilter.pressSecondary();
     eventFilter.pressSecondary();
     EXPECT_FALSE(controller->recognitionWindowVisible()) << "a changed mode is used at the next press";

@@ -255,7 +255,7 @@ TEST_F(GestureSetupControllerTest, aDrawnGestureReplacesTheOldOneOfTheSelectedTa
     EXPECT_FALSE(window().setupView->detectingInput()) << "the third release ends the capture";
     EXPECT_EQ(alphaPoints(), 24);
     EXPECT_NE(alphaPoints(), old);
-    EXPECT_EQ(recognitionModel->gestureDetector()->loadedGestures()->size(), 1u);
+    EXPECT_EQ(recognitionModel->recognizer()->loadedGestures()->size(), 1u);
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
 }
 

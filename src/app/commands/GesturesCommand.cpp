@@ -71,7 +71,7 @@ private:
 
 int list(Session& session)
 {
-    for (const auto& gesture : *session.model().gestureDetector()->loadedGestures())
+    for (const auto& gesture : *session.model().recognizer()->loadedGestures())
         std::cout << TabSeparated::escaped(gesture->identity()) << '\t' << gesture->strokes().size() << '\t' << gesture->totalPointCount() << '\n';
     return 0;
 }
@@ -137,7 +137,7 @@ int import(Session& session, const std::string& path)
 
 int exportGestures(Session& session)
 {
-    std::cout << GestureJson::gesturesToJson(*session.model().gestureDetector()->loadedGestures()).dump(1) << '\n';
+    std::cout << GestureJson::gesturesToJson(*session.model().recognizer()->loadedGestures()).dump(1) << '\n';
     return 0;
 }
 
@@ -158,7 +158,7 @@ bool readLine(std::istream& stream, std::string& line, const std::string& where)
 
 void recognizeStream(Session& session, std::istream& stream, const std::string& name)
 {
-    auto recognizer = session.model().gestureDetector();
+    auto recognizer = session.model().recognizer();
     std::string line;
     for (size_t number = 1; readLine(stream, line, name + ":" + std::to_string(number)); ++number) {
         if (line.find_first_not_of(" \t\r") == std::string::npos)

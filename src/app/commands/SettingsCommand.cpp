@@ -124,11 +124,11 @@ int SettingsCommand::run(CommandLine& commandLine)
             PreferencesStore::failWrite(*storage, "the settings");
         // The autostart folder is looked at again, as the setup window does after a change,
         // so an entry that could not be written or removed is not reported as done.
-        if (key.name == std::string(loginStartOptionKey) && settings.fetchLoginStartOption() != (value == "true"))
+        if (key.name == std::string(loginStartOptionKey) && settings.readLoginStartOption() != (value == "true"))
             throw InputError(XdgAutostart::folder().string() + ": could not change the autostart entry; start at login is still " + valueText(settings, key));
         return 0;
     }
-    settings.fetchAll();
+    settings.readAllStoringDefaults();
     if (!command) {
         for (const auto& key : keys) {
             std::cout << key.name << '\t' << valueText(settings, key) << '\n';
