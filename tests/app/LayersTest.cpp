@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -27,7 +28,8 @@ const std::map<std::string, Layer> layers = {
     { "files", { { "base" } } },
     { "platform", { { "base", "core", "files" } } },
     { "appearance", { { "base", "files" } } },
-    // udev's announcements of devices coming and going are shared with the mice.
+    // udev's announcements of devices coming and going are shared with the mice; they
+    // have a library of their own, which brings none of the desktop's other parts.
     { "multitouch", { { "base", "files" }, { "platform/UdevMonitor.h" } } },
     { "launch", { { "base", "core", "files", "platform" } } },
     { "install", { { "base", "core", "files", "platform" } } },
@@ -115,7 +117,7 @@ std::vector<Library> projectLibraries()
 }
 
 // The library a header belongs to: the one that lists it or its source file, or else the
-// only library of its folder.
+// only library of its folder, or the one named for the folder where it holds several.
 std::string owner(const std::vector<Library>& libraries, const std::string& header)
 {
     std::string source = fs::path(header).replace_extension(".cpp").generic_string();
@@ -127,7 +129,10 @@ std::string owner(const std::vector<Library>& libraries, const std::string& head
         if (library.folder == fs::path(header).parent_path().generic_string())
             ofFolder.push_back(library.name);
     }
-    return ofFolder.size() == 1 ? ofFolder.front() : "no library";
+    if (ofFolder.size() == 1)
+        return ofFolder.front();
+    std::string named = "scriblo_" + fs::path(header).parent_path().filename().string();
+    return std::count(ofFolder.begin(), ofFolder.end(), named) ? named : "no library";
 }
 
 // Follows the project's own includes too: a Qt header reached through another layer's
