@@ -1,7 +1,7 @@
 #pragma once
 
 #include "launch/Launchable.h"
-#include "launch/TargetAbsence.h"
+#include "base/TargetAbsence.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "launch/TargetAbsence.h"
+#include "base/TargetAbsence.h"
 
 #include <filesystem>
 #include <string>

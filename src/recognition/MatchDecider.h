@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/GestureResult.h"
-#include "launch/TargetAbsence.h"
+#include "base/TargetAbsence.h"
 
 #include <functional>
 #include <optional>

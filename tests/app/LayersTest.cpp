@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -27,7 +28,8 @@ const std::map<std::string, Layer> layers = {
     { "files", { { "base" } } },
     { "platform", { { "base", "core", "files" } } },
     { "appearance", { { "base", "files" } } },
-    // udev's announcements of devices coming and going are shared with the mice.
+    // udev's announcements of devices coming and going are shared with the mice; they
+    // have a library of their own, which brings none of the desktop's other parts.
     { "multitouch", { { "base", "files" }, { "platform/UdevMonitor.h" } } },
     { "launch", { { "base", "core", "files", "platform" } } },
     { "install", { { "base", "core", "files", "platform" } } },
@@ -72,6 +74,67 @@ std::vector<std::pair<int, std::string>> projectIncludes(const fs::path& file)
     return includes;
 }
 
+std::vector<std::string> split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    for (std::string part; std::getline(stream, part, separator);)
+        if (!part.empty())
+            parts.push_back(part);
+    return parts;
+}
+
+// A library of src/ as the build describes it: its own files, below src/, and the
+// libraries it links itself.
+struct Library {
+    std::string name;
+    std::string folder;
+    std::set<std::string> files;
+    std::set<std::string> links;
+};
+
+std::vector<Library> projectLibraries()
+{
+    std::vector<Library> libraries;
+    std::ifstream stream(SCRIBLO_PROJECT_LIBRARIES);
+    for (std::string line; std::getline(stream, line);) {
+        std::vector<std::string> fields = split(line, '|');
+        fields.resize(4);
+        Library library { fields[0], fs::path(fields[1]).lexically_relative(sourceRoot).generic_string(), {}, {} };
+        for (const std::string& file : split(fields[2], ';')) {
+            fs::path path = (fs::path(fields[1]) / file).lexically_normal();
+            library.files.insert(path.lexically_relative(sourceRoot).generic_string());
+            // A source file's header is the library's too, though the build need not list it.
+            fs::path header = fs::path(path).replace_extension(".h");
+            if (path.extension() == ".cpp" && fs::exists(header))
+                library.files.insert(header.lexically_relative(sourceRoot).generic_string());
+        }
+        for (const std::string& link : split(fields[3], ';'))
+            library.links.insert(link);
+        libraries.push_back(std::move(library));
+    }
+    return libraries;
+}
+
+// The library a header belongs to: the one that lists it or its source file, or else the
+// only library of its folder, or the one named for the folder where it holds several.
+std::string owner(const std::vector<Library>& libraries, const std::string& header)
+{
+    std::string source = fs::path(header).replace_extension(".cpp").generic_string();
+    std::vector<std::string> ofFolder;
+    for (const Library& library : libraries) {
+        for (const std::string& file : library.files)
+            if (file == header || file == source)
+                return library.name;
+        if (library.folder == fs::path(header).parent_path().generic_string())
+            ofFolder.push_back(library.name);
+    }
+    if (ofFolder.size() == 1)
+        return ofFolder.front();
+    std::string named = "scriblo_" + fs::path(header).parent_path().filename().string();
+    return std::count(ofFolder.begin(), ofFolder.end(), named) ? named : "no library";
+}
+
 // Follows the project's own includes too: a Qt header reached through another layer's
 // header is as much a dependency as one included directly.
 void findQtIncludes(const fs::path& file, std::set<fs::path>& seen, std::vector<std::string>& offences)
@@ -110,6 +173,25 @@ TEST(LayersTest, everyIncludeStaysWithinWhatItsFoldersLayerMayUse)
         }
     }
     EXPECT_GT(checked, 500u);
+    EXPECT_TRUE(offences.empty()) << testing::PrintToString(offences);
+}
+
+// Linking what one includes keeps each library buildable on its own: a header that
+// compiles only because another library happens to bring its neighbour along breaks as
+// soon as that one stops.
+TEST(LayersTest, everyLibraryLinksTheLibrariesWhoseHeadersItIncludes)
+{
+    std::vector<Library> libraries = projectLibraries();
+    ASSERT_GT(libraries.size(), 10u);
+    std::vector<std::string> offences;
+    for (const Library& library : libraries)
+        for (const std::string& file : library.files)
+            for (const auto& [number, include] : projectIncludes(sourceRoot / file)) {
+                std::string included = owner(libraries, include);
+                if (included != library.name && !library.links.count(included))
+                    offences.push_back(library.name + ": " + file + ":" + std::to_string(number) + " includes "
+                                       + include + " of " + included + ", which it does not link");
+            }
     EXPECT_TRUE(offences.empty()) << testing::PrintToString(offences);
 }
 

@@ -28,15 +28,11 @@ QRectF frameOf(const RecognitionWindowLayout& layout)
 TEST(GestureRecognitionWindowTest, opensCentredOrFullOnThePointersScreenInQtCoordinates)
 {
     auto single = GestureRecognitionWindow::layoutFor({ QRect(0, 0, 1440, 900) }, QPoint(10, 10), WindowSize::Centred);
-    EXPECT_NEAR(single.frame.width, 587, 0.5);
-    EXPECT_NEAR(single.frame.height, 391.3, 0.5);
-    EXPECT_NEAR(single.frame.x, (1440 - single.frame.width) / 2, 1e-9);
-    EXPECT_NEAR(single.frame.y, (900 - single.frame.height) / 2, 1e-9);
+    EXPECT_EQ(frameOf(single).toRect(), QRect(427, 254, 587, 391));
     EXPECT_NEAR(single.cornerRadius, 8.15, 0.01);
 
     auto right = GestureRecognitionWindow::layoutFor({ leftScreen, rightScreen }, QPoint(1000, 700), WindowSize::Centred);
-    EXPECT_TRUE(QRectF(rightScreen).contains(frameOf(right)));
-    EXPECT_NEAR(right.frame.y, 300 + (480 - right.frame.height) / 2, 1e-9);
+    EXPECT_EQ(frameOf(right).toRect(), QRect(963, 436, 313, 209));
     // The top row of a screen belongs to it, the row below its bottom edge does not.
     auto topRow = GestureRecognitionWindow::layoutFor({ leftScreen, rightScreen }, QPoint(900, 300), WindowSize::FullScreen);
     EXPECT_EQ(frameOf(topRow), QRectF(rightScreen));
@@ -57,14 +53,14 @@ TEST(GestureRecognitionWindowTest, placesTheResultControlsAndFontsFromTheWindowS
     GestureRecognitionWindow window(view);
     auto layout = GestureRecognitionWindow::layoutFor({ QRect(0, 0, 1440, 900) }, QPoint(5, 5), WindowSize::Centred);
     window.applyLayout(layout);
-    double w = layout.frame.width, h = layout.frame.height;
 
-    EXPECT_EQ(view->geometry(), QRect(0, 0, qRound(w), qRound(h)));
-    EXPECT_EQ(window.appIconAlert()->geometry(), QRectF((w - h / 2) / 2, h - h / 3.4 - h / 2, h / 2, h / 2).toRect());
-    EXPECT_EQ(window.partialIconAlert()->geometry(), QRectF(w / 40, h - w / 50 - w / 6.4, w / 6.4, w / 6.4).toRect());
-    EXPECT_EQ(window.partialDescriptionAlert()->geometry().width(), qRound(w)) << "long texts run past the right edge";
-    EXPECT_EQ(window.appDescriptionAlert()->font().pixelSize(), qRound(w / 26));
-    EXPECT_EQ(window.partialDescriptionAlert()->font().pixelSize(), qRound(w / 40));
+    // Qt's y runs downward, so the icons' tops are measured from the window's top.
+    EXPECT_EQ(view->geometry(), QRect(0, 0, 587, 391));
+    EXPECT_EQ(window.appIconAlert()->geometry(), QRect(196, 81, 195, 195));
+    EXPECT_EQ(window.partialIconAlert()->geometry(), QRect(15, 288, 92, 92));
+    EXPECT_EQ(window.partialDescriptionAlert()->geometry().width(), 587) << "long texts run past the right edge";
+    EXPECT_EQ(window.appDescriptionAlert()->font().pixelSize(), 23);
+    EXPECT_EQ(window.partialDescriptionAlert()->font().pixelSize(), 15);
     for (QWidget* control : window.findChildren<QWidget*>())
         EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
 }

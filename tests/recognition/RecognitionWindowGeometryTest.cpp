@@ -10,36 +10,41 @@ namespace {
 // monitor to its right whose bottom edge sits 180 points lower.
 const std::vector<GeometryRect> twoScreens { { 0, 0, 1440, 900 }, { 1440, -180, 1920, 1080 } };
 
+// To the hundredth of a point, which is finer than any screen draws.
+void expectNear(const GeometryRect& actual, const GeometryRect& expected)
+{
+    EXPECT_NEAR(actual.x, expected.x, 0.01);
+    EXPECT_NEAR(actual.y, expected.y, 0.01);
+    EXPECT_NEAR(actual.width, expected.width, 0.01);
+    EXPECT_NEAR(actual.height, expected.height, 0.01);
+}
+
 }
 
 TEST(RecognitionWindowGeometryTest, aCentredWindowOnA1440By900ScreenHasTheKnownSizeAndContent)
 {
     RecognitionWindowLayout layout = layoutRecognitionWindow(twoScreens, { 700, 450 }, WindowSize::Centred);
-    EXPECT_NEAR(layout.frame.width, 586.96, 0.01);
-    EXPECT_NEAR(layout.frame.height, 391.30, 0.01);
-    EXPECT_NEAR(layout.frame.x, (1440 - layout.frame.width) / 2, 1e-9);
-    EXPECT_NEAR(layout.frame.y, (900 - layout.frame.height) / 2, 1e-9);
+    expectNear(layout.frame, { 426.52, 254.35, 586.96, 391.30 });
     EXPECT_NEAR(layout.cornerRadius, 8.152, 0.001);
     EXPECT_DOUBLE_EQ(layout.backgroundAlpha, 0.87);
-    double w = layout.frame.width, h = layout.frame.height;
-    EXPECT_EQ(layout.appIcon, (GeometryRect { (w - h / 2) / 2, h / 3.4, h / 2, h / 2 }));
-    EXPECT_EQ(layout.appDescription, (GeometryRect { 0, h / 5.5, w, h / 12 }));
-    EXPECT_EQ(layout.partialIcon, (GeometryRect { w / 40, w / 50, w / 6.4, w / 6.4 }));
-    EXPECT_EQ(layout.partialDescription, (GeometryRect { w / 5, w / 40, w, w / 28 }));
-    EXPECT_DOUBLE_EQ(layout.appDescriptionFontSize, w / 26);
-    EXPECT_DOUBLE_EQ(layout.partialDescriptionFontSize, w / 40);
+    expectNear(layout.appIcon, { 195.65, 115.09, 195.65, 195.65 });
+    expectNear(layout.appDescription, { 0, 71.15, 586.96, 32.61 });
+    expectNear(layout.partialIcon, { 14.67, 11.74, 91.71, 91.71 });
+    expectNear(layout.partialDescription, { 117.39, 14.67, 586.96, 20.96 });
+    EXPECT_NEAR(layout.appDescriptionFontSize, 22.58, 0.01);
+    EXPECT_NEAR(layout.partialDescriptionFontSize, 14.67, 0.01);
 }
 
 TEST(RecognitionWindowGeometryTest, theWindowOpensOnTheScreenThatHoldsThePointer)
 {
     RecognitionWindowLayout centred = layoutRecognitionWindow(twoScreens, { 2000, 0 }, WindowSize::Centred);
-    EXPECT_NEAR(centred.frame.x + centred.frame.width / 2, 1440 + 960, 1e-9);
-    EXPECT_NEAR(centred.frame.y + centred.frame.height / 2, -180 + 540, 1e-9);
+    expectNear(centred.frame, { 1440 + 607.83, -180 + 305.22, 704.35, 469.57 });
+    expectNear(centred.appIcon, { 234.78, 138.11, 234.78, 234.78 });
     RecognitionWindowLayout full = layoutRecognitionWindow(twoScreens, { 2000, 0 }, WindowSize::FullScreen);
     EXPECT_EQ(full.frame, twoScreens[1]);
     EXPECT_EQ(full.cornerRadius, 0);
     EXPECT_DOUBLE_EQ(full.backgroundAlpha, 0.92);
-    EXPECT_DOUBLE_EQ(full.partialDescriptionFontSize, 1920.0 / 40);
+    EXPECT_DOUBLE_EQ(full.partialDescriptionFontSize, 48);
 }
 
 TEST(RecognitionWindowGeometryTest, sharedEdgesBelongToOneScreenAndOutsideGivesNoWindow)
@@ -72,10 +77,8 @@ TEST(RecognitionWindowGeometryTest, topDownLayoutMirrorsFrameInTheDesktopAndCont
     GeometryPoint pointer = flipPoint({ 100, 0 }, desktopHeight);
     RecognitionWindowLayout layout = layoutRecognitionWindow(screens, pointer, WindowSize::Centred);
     RecognitionWindowLayout topDown = layoutTopDown(layout, desktopHeight);
-    double w = layout.frame.width, h = layout.frame.height;
-    EXPECT_NEAR(topDown.frame.y, (900 - h) / 2, 1e-9);
-    EXPECT_EQ(topDown.frame.x, layout.frame.x);
-    EXPECT_NEAR(topDown.partialIcon.y, h - w / 50 - w / 6.4, 1e-9);
-    EXPECT_NEAR(topDown.appIcon.y, h - h / 3.4 - h / 2, 1e-9);
+    expectNear(topDown.frame, { 426.52, 254.35, 586.96, 391.30 });
+    expectNear(topDown.partialIcon, { 14.67, 287.85, 91.71, 91.71 });
+    expectNear(topDown.appIcon, { 195.65, 80.56, 195.65, 195.65 });
     EXPECT_EQ(topDown.cornerRadius, layout.cornerRadius);
 }

@@ -1,12 +1,9 @@
-#include "platform/AccessibilityBus.h"
-#include "platform/AccessibilityTree.h"
 #include "platform/DesktopHand.h"
 #include "platform/OpenboxWindowManager.h"
-#include "support/DesktopSessionTest.h"
+#include "support/AccessibleDesktopTest.h"
 #include "app/demo/DemoSamples.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QThread>
 
 #include <algorithm>
@@ -26,46 +23,22 @@ constexpr int segmentCount = 5;
 
 // The user's side of the setup window: the real program, seen and driven only through
 // the accessibility bus and the X server, as a screen reader user or a hand would.
-class SetupEndToEndTest : public DesktopSessionTest {
+class SetupEndToEndTest : public AccessibleDesktopTest {
 protected:
     static void SetUpTestSuite()
     {
-        startDesktop(QStringLiteral("%1x%2x24").arg(screen.width).arg(screen.height));
-        if (!desktopRunning() || !QFileInfo(QString::fromLatin1(AccessibilityBus::launcher)).isExecutable())
-            return;
-        accessibilityBus = new AccessibilityBus(bus->address());
-        tree = new AccessibilityTree(accessibilityBus->address());
-    }
-    static void TearDownTestSuite()
-    {
-        delete tree;
-        delete accessibilityBus;
-        tree = nullptr;
-        accessibilityBus = nullptr;
-        stopDesktop();
+        startAccessibleDesktop(QStringLiteral("%1x%2x24").arg(screen.width).arg(screen.height));
     }
 
     void SetUp() override
     {
-        DesktopSessionTest::SetUp();
+        AccessibleDesktopTest::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        if (!accessibilityBus)
-            GTEST_SKIP() << AccessibilityBus::launcher << " is missing; install at-spi2-core";
-        if (accessibilityBus->address().isEmpty() || !tree->connected())
-            GTEST_SKIP() << "the accessibility bus did not start";
-        session->environment().insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
         ASSERT_TRUE(hand.connected());
     }
 
-    void startApplication()
-    {
-        ASSERT_NO_FATAL_FAILURE(session->startApplication());
-        application = tree->application(QStringLiteral("Scriblo"));
-        ASSERT_TRUE(application) << "the application must show on the accessibility bus";
-        setupWindow = tree->waitFor(*application, setupWindowName);
-        ASSERT_TRUE(setupWindow) << "the setup window must be in the accessibility tree";
-    }
+    void startApplication() { startShowingSetupWindow(setupWindowName); }
 
     // The reopen of an application that is already running.
     void startAgain()
@@ -81,13 +54,6 @@ protected:
     bool waitUntil(const std::function<bool()>& done, int timeoutMilliseconds = 5000)
     {
         return processEventsUntil(done, timeoutMilliseconds);
-    }
-
-    AccessibleObject control(const QString& name)
-    {
-        auto found = tree->waitFor(*setupWindow, name);
-        EXPECT_TRUE(found) << name.toStdString();
-        return found.value_or(*setupWindow);
     }
 
     // The kinds of target are painted segments of one control, so the hand clicks the one.
@@ -138,11 +104,7 @@ protected:
         ASSERT_TRUE(waitUntil([&] { return !application->find(noticeName); })) << "Cool! dismisses the notice";
     }
 
-    static inline AccessibilityBus* accessibilityBus = nullptr;
-    static inline AccessibilityTree* tree = nullptr;
     DesktopHand hand;
-    std::optional<AccessibleObject> application;
-    std::optional<AccessibleObject> setupWindow;
 };
 
 }

@@ -1,10 +1,6 @@
 #include "app/demo/DemoSamples.h"
-#include "platform/AccessibilityBus.h"
-#include "platform/AccessibilityTree.h"
 #include "platform/DesktopHand.h"
-#include "support/DesktopSessionTest.h"
-
-#include <QFileInfo>
+#include "support/AccessibleDesktopTest.h"
 
 using scriblo::DesktopHand;
 using scriblo::ScreenRect;
@@ -18,33 +14,15 @@ constexpr int segmentCount = 5;
 
 // The real program started in the user's language, read through the accessibility bus
 // as a screen reader would read it.
-class TranslatedSetupEndToEndTest : public DesktopSessionTest {
+class TranslatedSetupEndToEndTest : public AccessibleDesktopTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        startDesktop(QStringLiteral("1024x768x24"));
-        if (!desktopRunning() || !QFileInfo(QString::fromLatin1(AccessibilityBus::launcher)).isExecutable())
-            return;
-        accessibilityBus = new AccessibilityBus(bus->address());
-        tree = new AccessibilityTree(accessibilityBus->address());
-    }
-    static void TearDownTestSuite()
-    {
-        delete tree;
-        delete accessibilityBus;
-        tree = nullptr;
-        accessibilityBus = nullptr;
-        stopDesktop();
-    }
+    static void SetUpTestSuite() { startAccessibleDesktop(QStringLiteral("1024x768x24")); }
 
     void SetUp() override
     {
-        DesktopSessionTest::SetUp();
+        AccessibleDesktopTest::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        if (!accessibilityBus || accessibilityBus->address().isEmpty() || !tree->connected())
-            GTEST_SKIP() << "the accessibility bus did not start; install at-spi2-core";
-        session->environment().insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
         // Only LANGUAGE speaks: the locale of the machine running the tests must not.
         for (const char* variable : { "LC_ALL", "LC_MESSAGES", "LANG" })
             session->environment().remove(QString::fromLatin1(variable));
@@ -57,24 +35,8 @@ protected:
     void startIn(const QString& language, const QString& setupWindowName)
     {
         session->environment().insert(QStringLiteral("LANGUAGE"), language);
-        ASSERT_NO_FATAL_FAILURE(session->startApplication());
-        application = tree->application(QStringLiteral("Scriblo"));
-        ASSERT_TRUE(application) << "the application must show on the accessibility bus";
-        setupWindow = tree->waitFor(*application, setupWindowName);
-        ASSERT_TRUE(setupWindow) << setupWindowName.toStdString() << " must be in the accessibility tree";
+        startShowingSetupWindow(setupWindowName);
     }
-
-    AccessibleObject control(const QString& name, const QString& roleName = {})
-    {
-        auto found = tree->waitFor(*setupWindow, name, roleName);
-        EXPECT_TRUE(found) << name.toStdString();
-        return found.value_or(*setupWindow);
-    }
-
-    static inline AccessibilityBus* accessibilityBus = nullptr;
-    static inline AccessibilityTree* tree = nullptr;
-    std::optional<AccessibleObject> application;
-    std::optional<AccessibleObject> setupWindow;
 };
 
 }

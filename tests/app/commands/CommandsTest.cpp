@@ -1,4 +1,4 @@
-#include "DesktopFixture.h"
+#include "launch/DesktopFixture.h"
 
 #include <gmock/gmock.h>
 #include <sys/wait.h>
