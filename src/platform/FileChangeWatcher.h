@@ -29,6 +29,7 @@ signals:
 
 private:
     void rearm();
+    std::filesystem::path nearestFolder() const;
     void noticeSeen();
 
     const std::filesystem::path m_path;

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
+#include <thread>
 #include <sys/stat.h>
 
 using namespace scriblo;
@@ -116,4 +118,31 @@ TEST_F(FileChangeWatcherTest, aStoreWhoseFoldersAreMadeOnlyLaterIsFollowed)
     fs::create_directories(folder());
     PropertyListUserDefaults(store()).setInteger(70, "minimumRecognitionScore");
     EXPECT_TRUE(takenIn(70));
+}
+
+// Another program removes the folder and at once makes it again with a store written in
+// place, while the watcher is still busy with the removal's notices: the write must be
+// taken in whichever moment of the watcher's re-arming the folder and file appear in.
+TEST_F(FileChangeWatcherTest, aStoreWrittenAtOnceIntoAFolderMadeAgainIsTakenInEveryTime)
+{
+    fs::create_directories(folder());
+    writeInPlace(1);
+    follow();
+    std::mt19937 random(18);
+    for (int round = 0; round < 150; ++round) {
+        int64_t score = 1000 + round;
+        std::string bytes = storeBytes(score);
+        int pause = std::uniform_int_distribution(0, 3000)(random);
+        std::thread maker([&] {
+            fs::remove_all(folder());
+            std::this_thread::sleep_for(std::chrono::microseconds(pause));
+            fs::create_directories(folder());
+            std::ofstream written(store(), std::ios::binary | std::ios::trunc);
+            std::this_thread::sleep_for(std::chrono::microseconds(3000 - pause));
+            written << bytes;
+        });
+        bool seen = takenIn(score);
+        maker.join();
+        ASSERT_TRUE(seen) << "round " << round << " was never taken in";
+    }
 }
