@@ -23,10 +23,10 @@ std::optional<GestureConflict> GestureConflicts::find(const std::vector<GestureS
     Gesture drawing(identity, strokes);
     drawing.generateTemplates();
     auto resembled = resemblance(strokes, others, minimumScore);
-    auto captured = capture(std::make_shared<const Gesture>(std::move(drawing)), others, minimumScore);
-    if (captured && (!resembled || captured->score > resembled->score))
-        return captured;
-    return resembled;
+    // Only a capture that scores higher than the resemblance would be named.
+    int32_t lowestCapture = resembled ? resembled->score + 1 : minimumScore;
+    auto captured = capture(std::make_shared<const Gesture>(std::move(drawing)), others, lowestCapture);
+    return captured ? captured : resembled;
 }
 
 std::optional<GestureConflict> GestureConflicts::resemblance(const std::vector<GestureStroke>& strokes,
@@ -42,23 +42,27 @@ std::optional<GestureConflict> GestureConflicts::resemblance(const std::vector<G
 // gestures and the new one: the new one captures it when it wins there, ahead of every
 // other target. The new gesture would be stored last, so among equal distances a stored
 // one still wins. Matching against the new gesture alone first keeps the check cheap:
-// the full match is needed only where the new one alone scores enough to win.
+// only a drawing that the new one alone scores `lowestScore` or more for can be captured
+// at such a score, and the strongest of those that is captured is the one named.
 std::optional<GestureConflict> GestureConflicts::capture(const std::shared_ptr<const Gesture>& drawn,
-                                                         const GestureRecognizer::GestureList& others, int32_t minimumScore)
+                                                         const GestureRecognizer::GestureList& others, int32_t lowestScore)
 {
-    std::optional<GestureConflict> strongest;
-    for (const auto& gesture : others) {
-        auto alone = recognize(gesture->strokes(), { drawn });
-        if (!alone || alone->score() < minimumScore || (strongest && alone->score() <= strongest->score))
-            continue;
-        GestureRecognizer::GestureList rivals;
-        std::copy_if(others.begin(), others.end(), std::back_inserter(rivals), [&](const auto& other) { return other != gesture; });
-        rivals.push_back(drawn);
-        auto result = recognize(gesture->strokes(), std::move(rivals));
-        if (result && result->gestureIdentity() == drawn->identity())
-            strongest = GestureConflict { gesture->identity(), result->score(), GestureConflict::Direction::Captures };
+    std::vector<std::pair<int32_t, size_t>> reachable;
+    for (size_t i = 0; i < others.size(); ++i) {
+        auto alone = recognize(others[i]->strokes(), { drawn });
+        if (alone && alone->score() >= lowestScore)
+            reachable.emplace_back(alone->score(), i);
     }
-    return strongest;
+    std::stable_sort(reachable.begin(), reachable.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [score, index] : reachable) {
+        GestureRecognizer::GestureList rivals = others;
+        rivals.erase(rivals.begin() + std::ptrdiff_t(index));
+        rivals.push_back(drawn);
+        auto result = recognize(others[index]->strokes(), std::move(rivals));
+        if (result && result->gestureIdentity() == drawn->identity())
+            return GestureConflict { others[index]->identity(), score, GestureConflict::Direction::Captures };
+    }
+    return std::nullopt;
 }
 
 std::vector<GesturePairConflict> GestureConflicts::pairs(const GestureRecognizer::GestureList& stored, int32_t minimumScore)

@@ -53,7 +53,7 @@ private:
     static std::optional<GestureConflict> resemblance(const std::vector<GestureStroke>& strokes,
                                                       const GestureRecognizer::GestureList& others, int32_t minimumScore);
     static std::optional<GestureConflict> capture(const std::shared_ptr<const Gesture>& drawn,
-                                                  const GestureRecognizer::GestureList& others, int32_t minimumScore);
+                                                  const GestureRecognizer::GestureList& others, int32_t lowestScore);
 };
 
 }
