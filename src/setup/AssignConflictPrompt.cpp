@@ -8,6 +8,7 @@
 #include "setup/ConflictWarningBar.h"
 #include "setup/GestureSetupWindow.h"
 
+#include <QApplication>
 #include <QItemSelectionModel>
 #include <QPushButton>
 
@@ -15,6 +16,7 @@ namespace scriblo {
 
 AssignConflictPrompt::AssignConflictPrompt(GestureSetupWindow& window, const GestureSetupModel& setupModel, Choices choices, QObject* parent)
     : QObject(parent)
+    , m_window(window)
     , m_bar(*window.conflictWarning)
     , m_setupModel(setupModel)
     , m_choices(std::move(choices))
@@ -57,6 +59,11 @@ void AssignConflictPrompt::ask()
 void AssignConflictPrompt::dismiss()
 {
     m_held.reset();
+    // Hidden with the keyboard on one of its buttons, the bar would hand it to whatever
+    // comes next, the drawing area among them, whose loss of it ends a capture; the list
+    // is where the keyboard is while the user assigns.
+    if (m_bar.isAncestorOf(QApplication::focusWidget()))
+        m_window.launchableTableView->setFocus(Qt::OtherFocusReason);
     m_bar.hide();
 }
 

@@ -46,6 +46,7 @@ private:
     QString nameOf(const std::string& identity) const;
     std::vector<GestureStroke> release();
 
+    GestureSetupWindow& m_window;
     ConflictWarningBar& m_bar;
     const GestureSetupModel& m_setupModel;
     Choices m_choices;

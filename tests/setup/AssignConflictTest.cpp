@@ -68,7 +68,10 @@ TEST_F(AssignConflictTest, drawAgainStoresNothingAndStartsANewDrawing)
     bar().drawAgainButton->click();
     EXPECT_FALSE(bar().isVisibleTo(&window()));
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
-    EXPECT_TRUE(window().setupView->detectingInput());
+    ASSERT_TRUE(window().setupView->detectingInput());
+    for (int stroke = 0; stroke < 3; ++stroke)
+        drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
+    EXPECT_TRUE(bar().isVisibleTo(&window())) << "the new drawing is checked again";
 }
 
 TEST_F(AssignConflictTest, assignAnywayStoresTheDrawingAsAssignDoes)
