@@ -52,6 +52,29 @@
     </message>
 </context>
 <context>
+    <name>scriblo::ConflictWarningBar</name>
+    <message>
+        <source>Assign Anyway</source>
+        <translation>Trotzdem zuweisen</translation>
+    </message>
+    <message>
+        <source>Draw Again</source>
+        <translation>Neu zeichnen</translation>
+    </message>
+    <message>
+        <source>Gesture conflict</source>
+        <translation>Gestenkonflikt</translation>
+    </message>
+    <message>
+        <source>Conflict warning</source>
+        <translation>Konfliktwarnung</translation>
+    </message>
+    <message>
+        <source>This looks like the gesture for %1 (%2%).</source>
+        <translation>Das sieht aus wie die Geste für %1 (%2 %).</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::CustomScriptsNotice</name>
     <message>
         <source>Custom Scripts</source>

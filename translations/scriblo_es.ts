@@ -52,6 +52,29 @@
     </message>
 </context>
 <context>
+    <name>scriblo::ConflictWarningBar</name>
+    <message>
+        <source>Assign Anyway</source>
+        <translation>Asignar de todos modos</translation>
+    </message>
+    <message>
+        <source>Draw Again</source>
+        <translation>Dibujar de nuevo</translation>
+    </message>
+    <message>
+        <source>Gesture conflict</source>
+        <translation>Conflicto de gestos</translation>
+    </message>
+    <message>
+        <source>Conflict warning</source>
+        <translation>Aviso de conflicto</translation>
+    </message>
+    <message>
+        <source>This looks like the gesture for %1 (%2%).</source>
+        <translation>Esto parece el gesto de %1 (%2 %).</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::CustomScriptsNotice</name>
     <message>
         <source>Custom Scripts</source>

@@ -52,6 +52,29 @@
     </message>
 </context>
 <context>
+    <name>scriblo::ConflictWarningBar</name>
+    <message>
+        <source>Assign Anyway</source>
+        <translation>Attribuer quand même</translation>
+    </message>
+    <message>
+        <source>Draw Again</source>
+        <translation>Redessiner</translation>
+    </message>
+    <message>
+        <source>Gesture conflict</source>
+        <translation>Conflit de gestes</translation>
+    </message>
+    <message>
+        <source>Conflict warning</source>
+        <translation>Avertissement de conflit</translation>
+    </message>
+    <message>
+        <source>This looks like the gesture for %1 (%2%).</source>
+        <translation>Cela ressemble au geste de %1 (%2 %).</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::CustomScriptsNotice</name>
     <message>
         <source>Custom Scripts</source>

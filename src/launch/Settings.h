@@ -38,6 +38,8 @@ public:
     // Reads every setting from the store; one that is absent gets its default, which is
     // written to the store at once.
     void readAllStoringDefaults();
+    // The one setting a command reads on its own, storing its default when it is absent.
+    void readMinimumRecognitionScore();
     // Whether the autostart entry exists now; the store does not hold it.
     bool readLoginStartOption();
 
@@ -69,7 +71,6 @@ private:
     };
 
     // Each reads its setting, storing the default when it is absent.
-    void readMinimumRecognitionScore();
     void readReadingDelayTime();
     void readMultitouchOption();
     void readFullscreenOption();

@@ -6,6 +6,7 @@
 #include "core/GestureRecognitionModel.h"
 #include "core/UserDefaults.h"
 #include "launch/BuiltInScripts.h"
+#include "setup/AssignConflictPrompt.h"
 #include "setup/CustomScriptsNotice.h"
 #include "setup/GestureAssignment.h"
 #include "setup/GestureSetupView.h"
@@ -87,6 +88,8 @@ void GestureSetupController::awakeFromNib()
     hideSetupWindow();
     m_setupModel = std::make_unique<GestureSetupModel>(m_services.model);
     m_setupModel->setup();
+    m_conflictPrompt = new AssignConflictPrompt(*m_setupWindow, *m_setupModel,
+        { [this](std::vector<GestureStroke> strokes) { saveGestureWithStrokes(std::move(strokes), Conflicts::Ignore); }, [this] { assignSelectedGesture(); } }, this);
     if (m_services.withTray) {
         m_statusItem = std::make_unique<TrayStatusItem>();
         connect(m_statusItem.get(), &TrayStatusItem::toggleRequested, this,
@@ -263,10 +266,16 @@ void GestureSetupController::showDrawNotification(bool show)
     prompt->setVisible(show);
 }
 
-void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> strokes)
+void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> strokes, Conflicts conflicts)
 {
     auto launchable = selectedLaunchable();
     auto model = m_services.recognition.recognitionModel;
+    if (launchable && model && conflicts == Conflicts::Ask
+        && m_conflictPrompt->holdBack(strokes, launchable->launchId(), storedIdentity(*launchable), *model)) {
+        // The refresh gives the list the keyboard, which the question takes after it.
+        updateSetupControls();
+        return m_conflictPrompt->ask();
+    }
     if (launchable && model) {
         auto refusal = GestureAssignment::store(std::move(strokes), launchable->launchId(), storedIdentity(*launchable), *model);
         if (!refusal)

@@ -13,6 +13,7 @@
 
 namespace scriblo {
 
+class AssignConflictPrompt;
 class GestureRecognitionModel;
 class GestureSetupView;
 class GestureSetupWindow;
@@ -58,6 +59,7 @@ public:
     SetupButtons buttons() const { return m_buttons; }
     int32_t launchableSelectedIndex() const { return m_launchableSelectedIndex; }
     bool showingCustomScriptsAlert() const { return m_showingCustomScriptsAlert; }
+    AssignConflictPrompt& conflictPrompt() { return *m_conflictPrompt; }
     LaunchableArrayModel& launchableArray() { return *m_launchableArray; }
     TrayStatusItem* statusItem() const { return m_statusItem.get(); }
 
@@ -79,7 +81,9 @@ public:
     void tableViewFocus(bool lost);
     void tableViewSelectionDidChange();
     void showDrawNotification(bool show);
-    void saveGestureWithStrokes(std::vector<GestureStroke> strokes);
+    // Whether a drawing that looks like another target's gesture waits for the user's word.
+    enum class Conflicts { Ask, Ignore };
+    void saveGestureWithStrokes(std::vector<GestureStroke> strokes, Conflicts conflicts = Conflicts::Ask);
     void assignSelectedGesture();
     void showSelectedGesture();
     void clearSelectedGesture();
@@ -111,6 +115,7 @@ private:
     GestureSetupView* m_setupView = nullptr;
     LaunchableArrayModel* m_launchableArray = nullptr;
     std::unique_ptr<TrayStatusItem> m_statusItem;
+    AssignConflictPrompt* m_conflictPrompt = nullptr;
     SetupWindowFade m_fade;
     SetupButtons m_buttons;
     int32_t m_launchableSelectedIndex = -1;

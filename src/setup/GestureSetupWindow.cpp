@@ -1,5 +1,7 @@
 #include "setup/GestureSetupWindow.h"
 
+#include "setup/ConflictWarningBar.h"
+
 #include "appearance/AppPalette.h"
 #include "appearance/AppSegmentedControl.h"
 #include "appearance/AppStyle.h"
@@ -102,6 +104,9 @@ QWidget* GestureSetupWindow::buildDrawingColumn()
     auto overlay = new QVBoxLayout(setupView);
     overlay->addWidget(drawNotificationText);
     overlay->addWidget(assignMessageText);
+
+    conflictWarning = new ConflictWarningBar(column);
+    layout->addWidget(conflictWarning);
 
     assignGestureButton = new QPushButton(tr("Assign"), column);
     assignGestureButton->setAccessibleName(tr("Assign a gesture"));

@@ -16,6 +16,7 @@ namespace scriblo {
 class AppSegmentedControl;
 class AppStyle;
 class AppTableView;
+class ConflictWarningBar;
 class GestureSetupView;
 class RepeatedImageView;
 
@@ -45,6 +46,7 @@ public:
     GestureSetupView* setupView;
     QLabel* drawNotificationText;
     QLabel* assignMessageText;
+    ConflictWarningBar* conflictWarning;
     QPushButton* assignGestureButton;
     QPushButton* showGestureButton;
     QPushButton* clearGestureButton;

@@ -10,6 +10,7 @@
 
 using scriblo::DesktopHand;
 using scriblo::ScreenRect;
+using scriblo::DemoSamples::circle;
 using scriblo::DemoSamples::zigzag;
 using namespace scriblo::testing;
 
@@ -114,8 +115,9 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"),
                                     QStringLiteral("multitouchOption"), QStringLiteral("false") }), 0);
     const std::string script = session->makeScript(QStringLiteral("Wave"));
-    // Another target's gesture, so the window stays shut at start unless there is no tray.
-    session->importGesture(session->makeScript(QStringLiteral("Other")), zigzag());
+    // Another target's gesture, so the window stays shut at start unless there is no tray;
+    // a shape unlike the one drawn, which would otherwise raise the conflict question.
+    session->importGesture(session->makeScript(QStringLiteral("Other")), circle());
     ASSERT_NO_FATAL_FAILURE(startApplication());
 
     // A private bus has no tray host: the window opens at start with its hint, and each
@@ -174,6 +176,39 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     session->runCommand({ QStringLiteral("settings"), QStringLiteral("get"), QStringLiteral("minimumRecognitionScore") },
                         &stored);
     EXPECT_EQ(stored.trimmed(), "80");
+}
+
+TEST_F(SetupEndToEndTest, aDrawingLikeAnotherTargetsGestureIsStoredOnlyWhenAssignedAnyway)
+{
+    ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"),
+                                    QStringLiteral("multitouchOption"), QStringLiteral("false") }), 0);
+    const std::string script = session->makeScript(QStringLiteral("Wave"));
+    session->importGesture(session->makeScript(QStringLiteral("Other")), zigzag());
+    ASSERT_NO_FATAL_FAILURE(startApplication());
+    ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); }));
+    chooseSegment(scriptsSegment);
+    ASSERT_NO_FATAL_FAILURE(dismissNotice());
+    auto row = tree->waitFor(*setupWindow, QStringLiteral("Wave"), QStringLiteral("list item"));
+    ASSERT_TRUE(row);
+    hand.click(row->extents().centreX(), row->extents().centreY());
+    AccessibleObject assign = control(QStringLiteral("Assign a gesture"));
+    ASSERT_TRUE(waitUntil([&] { return assign.has(AccessibleState::Enabled); }));
+    ASSERT_TRUE(assign.doAction());
+    AccessibleObject prompt = control(QStringLiteral("Drawing prompt"));
+    ScreenRect drawingArea = control(QStringLiteral("Drawing area")).extents();
+
+    for (const char* choice : { "Draw Again", "Assign Anyway" }) {
+        ASSERT_TRUE(waitUntil([&] { return prompt.has(AccessibleState::Showing); })) << choice;
+        drawZigzag(drawingArea);
+        AccessibleObject warning = control(QStringLiteral("Conflict warning"));
+        ASSERT_TRUE(waitUntil([&] { return warning.has(AccessibleState::Showing); })) << choice;
+        EXPECT_TRUE(warning.description().startsWith(QStringLiteral("This looks like the gesture for Other ("))) << warning.description().toStdString();
+        EXPECT_FALSE(gestureStored(script)) << "nothing is stored before the answer";
+        auto button = tree->waitFor(*setupWindow, QString::fromLatin1(choice), QStringLiteral("push button"));
+        ASSERT_TRUE(button && button->doAction()) << choice;
+        ASSERT_TRUE(waitUntil([&] { return !warning.has(AccessibleState::Showing); })) << choice;
+    }
+    EXPECT_TRUE(waitUntil([&] { return gestureStored(script); })) << "Assign Anyway stores it: " << storedGestures().constData();
 }
 
 TEST_F(SetupEndToEndTest, theScriptsNoticeDoesNotComeBackAfterARestart)

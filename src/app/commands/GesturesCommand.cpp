@@ -4,7 +4,9 @@
 #include "app/commands/PreferencesStore.h"
 #include "app/commands/TabSeparated.h"
 #include "app/commands/TargetsCommand.h"
+#include "core/GestureConflicts.h"
 #include "core/GestureRecognitionModel.h"
+#include "launch/Settings.h"
 #include "launch/LaunchableCatalogue.h"
 #include "files/SafeFile.h"
 
@@ -19,6 +21,9 @@ const char GesturesCommand::usage[] =
     "  gestures export                    print the stored gestures as JSON\n"
     "  gestures recognize [FILE...]       match JSON Lines drawings (standard input without FILE):\n"
     "                                     IDENTITY, SCORE, or - when nothing matches\n"
+    "  gestures conflicts                 pairs that recognise as each other at or above the minimum\n"
+    "                                     recognition score: IDENTITY, IDENTITY, SCORE AS SECOND,\n"
+    "                                     SCORE AS FIRST (- when the matcher finds no match)\n"
     "  gestures delete IDENTITY           delete one gesture\n"
     "    --store FILE                     the preferences file (default: the user's own)\n"
     "    Identities in tab-separated output show a tab, a line break and \\ as \\t \\n \\r \\\\\n";
@@ -36,6 +41,13 @@ public:
     }
 
     GestureRecognitionModel& model() { return m_model; }
+    // The score the recognition window accepts; an absent setting reads as its default.
+    int32_t minimumRecognitionScore() const
+    {
+        Settings settings(m_defaults, nullptr, [] { return false; });
+        settings.readMinimumRecognitionScore();
+        return settings.minimumRecognitionScore();
+    }
 
     void reportBackup() const
     {
@@ -73,6 +85,20 @@ int list(Session& session)
 {
     for (const auto& gesture : *session.model().recognizer()->loadedGestures())
         std::cout << TabSeparated::escaped(gesture->identity()) << '\t' << gesture->strokes().size() << '\t' << gesture->totalPointCount() << '\n';
+    return 0;
+}
+
+std::string scoreField(std::optional<int32_t> score)
+{
+    return score ? std::to_string(*score) : "-";
+}
+
+int conflicts(Session& session)
+{
+    auto stored = session.model().recognizer()->loadedGestures();
+    for (const auto& pair : GestureConflicts::pairs(*stored, session.minimumRecognitionScore()))
+        std::cout << TabSeparated::escaped(pair.first) << '\t' << TabSeparated::escaped(pair.second) << '\t'
+                  << scoreField(pair.firstAsSecond) << '\t' << scoreField(pair.secondAsFirst) << '\n';
     return 0;
 }
 
@@ -205,7 +231,7 @@ int deleteGesture(Session& session, const std::string& identity)
 int GesturesCommand::run(CommandLine& commandLine)
 {
     auto storePath = commandLine.takeOption("--store");
-    std::string action = commandLine.required("a gestures command (list, import, export, recognize, delete)");
+    std::string action = commandLine.required("a gestures command (list, import, export, recognize, conflicts, delete)");
     if (action == "recognize") {
         auto files = commandLine.rest();
         Session session(storePath, PropertyListUserDefaults::Access::ReadOnly);
@@ -216,7 +242,7 @@ int GesturesCommand::run(CommandLine& commandLine)
         argument = commandLine.required("the file to import");
     else if (action == "delete")
         argument = commandLine.requiredIdentity("the identity to delete");
-    else if (action != "list" && action != "export")
+    else if (action != "list" && action != "export" && action != "conflicts")
         throw UsageError("unknown gestures command '" + action + "'");
     commandLine.expectEnd();
     bool writes = action == "import" || action == "delete";
@@ -225,6 +251,8 @@ int GesturesCommand::run(CommandLine& commandLine)
         return list(session);
     if (action == "export")
         return exportGestures(session);
+    if (action == "conflicts")
+        return conflicts(session);
     if (action == "import")
         return import(session, *argument);
     return deleteGesture(session, *argument);

@@ -307,3 +307,25 @@ TEST_F(GesturesCommandTest, killedImportLeavesTheOldOrTheNewStore)
         ASSERT_TRUE(count == 3 || count == 203) << "round " << round << ": " << count << " gestures";
     }
 }
+
+TEST_F(GesturesCommandTest, conflictsListConfusablePairsAtTheMinimumScore)
+{
+    const std::string alike = R"({"gestures":[
+      {"identity":"first","strokes":[)" + stroke(100, 100, 30, 9, 25) + R"(]},
+      {"identity":"two","strokes":[)" + stroke(100, 900, 40, -3, 12) + "," + stroke(500, 100, 0, 40, 12) + R"(]},
+      {"identity":"second","strokes":[)" + stroke(300, 150, 25, 11, 25) + R"(]}
+    ]})";
+    ASSERT_EQ(scriblo("gestures import " + file("g.json", alike).string()).status, 0);
+    Outcome listed = scriblo("gestures conflicts");
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    ASSERT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 1) << listed.out;
+    EXPECT_EQ(listed.out.rfind("first\tsecond\t", 0), 0u) << listed.out;
+    int firstAsSecond = 0, secondAsFirst = 0;
+    ASSERT_EQ(std::sscanf(listed.out.c_str() + 13, "%d\t%d", &firstAsSecond, &secondAsFirst), 2) << listed.out;
+    EXPECT_GE(std::max(firstAsSecond, secondAsFirst), 70);
+
+    // The pair goes once the minimum is above both of its scores.
+    ASSERT_EQ(scriblo("settings set minimumRecognitionScore " + std::to_string(std::max(firstAsSecond, secondAsFirst) + 1)).status, 0);
+    EXPECT_EQ(scriblo("gestures conflicts").out, "");
+    EXPECT_EQ(scriblo("gestures conflicts extra").status, 2);
+}

@@ -1,0 +1,86 @@
+#include "core/GestureConflicts.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace scriblo {
+
+std::optional<GestureResult> GestureConflicts::recognize(const std::vector<GestureStroke>& strokes,
+                                                         GestureRecognizer::GestureList gestures)
+{
+    GestureRecognizer recognizer;
+    recognizer.setLoadedGestures(std::move(gestures));
+    return recognizer.recognizeGestureWithStrokes(strokes);
+}
+
+std::optional<GestureConflict> GestureConflicts::find(const std::vector<GestureStroke>& strokes, const std::string& identity,
+                                                      const std::optional<std::string>& earlierIdentity,
+                                                      const GestureRecognizer::GestureList& stored, int32_t minimumScore)
+{
+    GestureRecognizer::GestureList others;
+    std::copy_if(stored.begin(), stored.end(), std::back_inserter(others),
+                 [&](const auto& gesture) { return gesture->identity() != identity && gesture->identity() != earlierIdentity; });
+    Gesture drawing(identity, strokes);
+    drawing.generateTemplates();
+    auto resembled = resemblance(strokes, others, minimumScore);
+    // Only a capture that scores higher than the resemblance would be named.
+    int32_t lowestCapture = resembled ? resembled->score + 1 : minimumScore;
+    auto captured = capture(std::make_shared<const Gesture>(std::move(drawing)), others, lowestCapture);
+    return captured ? captured : resembled;
+}
+
+std::optional<GestureConflict> GestureConflicts::resemblance(const std::vector<GestureStroke>& strokes,
+                                                             const GestureRecognizer::GestureList& others, int32_t minimumScore)
+{
+    auto result = recognize(strokes, others);
+    if (!result || result->score() < minimumScore)
+        return std::nullopt;
+    return GestureConflict { result->gestureIdentity(), result->score(), GestureConflict::Direction::Resembles };
+}
+
+// A stored drawing matches its own templates exactly, so it is matched against the other
+// gestures and the new one: the new one captures it when it wins there, ahead of every
+// other target. The new gesture would be stored last, so among equal distances a stored
+// one still wins. Matching against the new gesture alone first keeps the check cheap:
+// only a drawing that the new one alone scores `lowestScore` or more for can be captured
+// at such a score, and the strongest of those that is captured is the one named.
+std::optional<GestureConflict> GestureConflicts::capture(const std::shared_ptr<const Gesture>& drawn,
+                                                         const GestureRecognizer::GestureList& others, int32_t lowestScore)
+{
+    std::vector<std::pair<int32_t, size_t>> reachable;
+    for (size_t i = 0; i < others.size(); ++i) {
+        auto alone = recognize(others[i]->strokes(), { drawn });
+        if (alone && alone->score() >= lowestScore)
+            reachable.emplace_back(alone->score(), i);
+    }
+    std::stable_sort(reachable.begin(), reachable.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [score, index] : reachable) {
+        GestureRecognizer::GestureList rivals = others;
+        rivals.erase(rivals.begin() + std::ptrdiff_t(index));
+        rivals.push_back(drawn);
+        auto result = recognize(others[index]->strokes(), std::move(rivals));
+        if (result && result->gestureIdentity() == drawn->identity())
+            return GestureConflict { others[index]->identity(), score, GestureConflict::Direction::Captures };
+    }
+    return std::nullopt;
+}
+
+std::vector<GesturePairConflict> GestureConflicts::pairs(const GestureRecognizer::GestureList& stored, int32_t minimumScore)
+{
+    auto scoreAs = [](const Gesture& drawing, const std::shared_ptr<const Gesture>& templates) -> std::optional<int32_t> {
+        auto result = recognize(drawing.strokes(), { templates });
+        return result ? std::optional(result->score()) : std::nullopt;
+    };
+    std::vector<GesturePairConflict> found;
+    for (size_t i = 0; i < stored.size(); ++i) {
+        for (size_t j = i + 1; j < stored.size(); ++j) {
+            auto firstAsSecond = scoreAs(*stored[i], stored[j]);
+            auto secondAsFirst = scoreAs(*stored[j], stored[i]);
+            if (firstAsSecond.value_or(0) >= minimumScore || secondAsFirst.value_or(0) >= minimumScore)
+                found.push_back({ stored[i]->identity(), stored[j]->identity(), firstAsSecond, secondAsFirst });
+        }
+    }
+    return found;
+}
+
+}

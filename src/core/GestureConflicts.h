@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/GestureRecognizer.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scriblo {
+
+// A new drawing that the matcher would confuse with another target's stored gesture.
+struct GestureConflict {
+    enum class Direction {
+        // The new drawing recognises as the stored gesture.
+        Resembles,
+        // The stored gesture's own drawing would recognise as the new one.
+        Captures,
+    };
+
+    std::string identity;
+    int32_t score;
+    Direction direction;
+};
+
+// Two stored gestures of which at least one recognises as the other; each score is what
+// one's drawing scores against the other's templates, nothing when the matcher finds no
+// match (a different stroke count, another start direction).
+struct GesturePairConflict {
+    std::string first;
+    std::string second;
+    std::optional<int32_t> firstAsSecond;
+    std::optional<int32_t> secondAsFirst;
+};
+
+// Finds, with the exact matcher, which stored gestures a drawing would be mistaken for
+// and which it would take over, at or above the score the recognition window accepts.
+class GestureConflicts {
+public:
+    // `strokes` would be stored under `identity`, replacing the target's gesture there and
+    // under `earlierIdentity`, so a redraw conflicts with neither. Of several conflicts
+    // the highest score is named; at equal scores, a resemblance.
+    static std::optional<GestureConflict> find(const std::vector<GestureStroke>& strokes, const std::string& identity,
+                                               const std::optional<std::string>& earlierIdentity,
+                                               const GestureRecognizer::GestureList& stored, int32_t minimumScore);
+
+    // Every pair in the store that recognises as each other, in store order, each once.
+    static std::vector<GesturePairConflict> pairs(const GestureRecognizer::GestureList& stored, int32_t minimumScore);
+
+private:
+    static std::optional<GestureResult> recognize(const std::vector<GestureStroke>& strokes,
+                                                  GestureRecognizer::GestureList gestures);
+    static std::optional<GestureConflict> resemblance(const std::vector<GestureStroke>& strokes,
+                                                      const GestureRecognizer::GestureList& others, int32_t minimumScore);
+    static std::optional<GestureConflict> capture(const std::shared_ptr<const Gesture>& drawn,
+                                                  const GestureRecognizer::GestureList& others, int32_t lowestScore);
+};
+
+}

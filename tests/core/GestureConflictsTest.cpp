@@ -1,0 +1,121 @@
+#include "core/GestureConflicts.h"
+#include "core/GestureLog.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <map>
+
+using namespace scriblo;
+
+namespace {
+
+// The lowest minimum the setup window accepts, where conflicts are most frequent.
+constexpr int32_t minimumScore = 70;
+
+// Real drawings of the multistroke log set by one stylus user, keyed by file name
+// without its folder and extension ("10-stylus-medium-H-01").
+class GestureConflictsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto folder = gesturelog::sharedGestureFolder();
+        if (!folder)
+            GTEST_SKIP() << "no shared gesture data at " << SCRIBLO_SHARED_DATA << "/gestures";
+        for (const auto& file : gesturelog::gestureLogFiles(*folder / "mmg" / "sample" / "10-stylus-MEDIUM")) {
+            if (auto drawing = gesturelog::readGestureLog(file))
+                m_drawings[file.stem().string()] = drawing->strokes;
+        }
+        ASSERT_FALSE(m_drawings.empty()) << "no drawings in " << (*folder / "mmg" / "sample").string();
+    }
+
+    const std::vector<GestureStroke>& drawing(const std::string& name) { return m_drawings.at("10-stylus-medium-" + name); }
+
+    // Stored as a target whose identity is the drawing's name.
+    GestureRecognizer::GestureList store(const std::vector<std::string>& names)
+    {
+        GestureRecognizer::GestureList stored;
+        for (const auto& name : names) {
+            Gesture gesture(name, drawing(name));
+            gesture.generateTemplates();
+            stored.push_back(std::make_shared<const Gesture>(std::move(gesture)));
+        }
+        return stored;
+    }
+
+    std::map<std::string, std::vector<GestureStroke>> m_drawings;
+};
+
+}
+
+TEST_F(GestureConflictsTest, anotherDrawingOfAStoredShapeConflictsButARedrawDoesNot)
+{
+    auto stored = store({ "H-01", "asterisk-01", "five_point_star-01" });
+    auto conflict = GestureConflicts::find(drawing("H-02"), "new", std::nullopt, stored, minimumScore);
+    ASSERT_TRUE(conflict);
+    EXPECT_EQ(conflict->identity, "H-01");
+    EXPECT_GE(conflict->score, minimumScore);
+    EXPECT_LE(conflict->score, 100);
+
+    EXPECT_FALSE(GestureConflicts::find(drawing("H-02"), "H-01", std::nullopt, stored, minimumScore));
+    // A gesture kept under the identity of an earlier build is the same target's too.
+    EXPECT_FALSE(GestureConflicts::find(drawing("H-02"), "new", std::string("H-01"), stored, minimumScore));
+}
+
+TEST_F(GestureConflictsTest, distinctShapesDoNotConflictAndTheMinimumDecides)
+{
+    auto stored = store({ "asterisk-01", "five_point_star-01", "D-01" });
+    EXPECT_FALSE(GestureConflicts::find(drawing("H-02"), "new", std::nullopt, stored, minimumScore));
+    EXPECT_FALSE(GestureConflicts::find(drawing("H-02"), "new", std::nullopt, {}, minimumScore));
+
+    auto similar = store({ "H-01" });
+    auto conflict = GestureConflicts::find(drawing("H-02"), "new", std::nullopt, similar, minimumScore);
+    ASSERT_TRUE(conflict);
+    EXPECT_FALSE(GestureConflicts::find(drawing("H-02"), "new", std::nullopt, similar, conflict->score + 1));
+}
+
+TEST_F(GestureConflictsTest, aNewGestureThatWouldTakeOverAStoredDrawingIsNamed)
+{
+    // Each drawing is assigned against the other shapes; where the check names a take-over,
+    // the stored drawing must really go to the new gesture.
+    size_t captures = 0;
+    for (const auto& [name, strokes] : m_drawings) {
+        GestureRecognizer::GestureList stored;
+        for (const auto& [other, otherStrokes] : m_drawings) {
+            if (other != name && other.substr(0, other.size() - 3) != name.substr(0, name.size() - 3))
+                stored.push_back(std::make_shared<const Gesture>([&] { Gesture g(other, otherStrokes); g.generateTemplates(); return g; }()));
+        }
+        auto conflict = GestureConflicts::find(strokes, name, std::nullopt, stored, minimumScore);
+        if (!conflict || conflict->direction != GestureConflict::Direction::Captures)
+            continue;
+        ++captures;
+        // The stored drawing named really recognises as the new gesture.
+        Gesture added(name, strokes);
+        added.generateTemplates();
+        GestureRecognizer recognizer;
+        for (const auto& gesture : stored) {
+            if (gesture->identity() != conflict->identity)
+                recognizer.addPreparedGestures({ gesture });
+        }
+        recognizer.addPreparedGestures({ std::make_shared<const Gesture>(std::move(added)) });
+        auto named = std::find_if(stored.begin(), stored.end(), [&](const auto& g) { return g->identity() == conflict->identity; });
+        auto result = recognizer.recognizeGestureWithStrokes((*named)->strokes());
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->gestureIdentity(), name);
+        EXPECT_EQ(result->score(), conflict->score);
+    }
+    EXPECT_GT(captures, 0u) << "no drawing of the set would take over another";
+}
+
+TEST_F(GestureConflictsTest, pairsListEachConfusablePairOnceWithBothScores)
+{
+    auto stored = store({ "H-01", "asterisk-01", "H-02", "line-01" });
+    auto pairs = GestureConflicts::pairs(stored, minimumScore);
+    ASSERT_EQ(pairs.size(), 1u);
+    EXPECT_EQ(pairs[0].first, "H-01");
+    EXPECT_EQ(pairs[0].second, "H-02");
+    ASSERT_TRUE(pairs[0].firstAsSecond && pairs[0].secondAsFirst);
+    EXPECT_GE(std::max(*pairs[0].firstAsSecond, *pairs[0].secondAsFirst), minimumScore);
+    EXPECT_TRUE(GestureConflicts::pairs(stored, 101).empty());
+}

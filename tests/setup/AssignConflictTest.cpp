@@ -1,0 +1,108 @@
+#include "SetupFixture.h"
+
+#include "appearance/AppTableView.h"
+#include "setup/ConflictWarningBar.h"
+#include "setup/GestureSetupView.h"
+#include "setup/GestureSetupWindow.h"
+
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace scriblo;
+using namespace scriblo::testing;
+
+namespace {
+
+// Alpha holds three strokes drawn in the window; the same strokes drawn for Beta look
+// like Alpha's gesture.
+class AssignConflictTest : public SetupFixture {
+protected:
+    void SetUp() override
+    {
+        SetupFixture::SetUp();
+        startController();
+        if (!controller->isSetupWindowVisible())
+            controller->toggleSetupWindow(QPoint(100, 100));
+        clock.advanceBy(std::chrono::milliseconds(200));
+        select(0);
+        assignAndDraw();
+        ASSERT_TRUE(recognitionModel->getGestureWithIdentity("Alpha.desktop"));
+        ASSERT_FALSE(bar().isVisibleTo(&window())) << "a first gesture conflicts with nothing";
+    }
+
+    ConflictWarningBar& bar() { return *window().conflictWarning; }
+
+    void select(int row)
+    {
+        auto table = window().launchableTableView;
+        table->selectionModel()->select(table->model()->index(row, 0),
+                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+
+    void assignAndDraw()
+    {
+        controller->assignSelectedGesture();
+        for (int stroke = 0; stroke < 3; ++stroke)
+            drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
+    }
+
+    size_t storedCount() { return recognitionModel->recognizer()->loadedGestures()->size(); }
+};
+
+}
+
+TEST_F(AssignConflictTest, drawAgainStoresNothingAndStartsANewDrawing)
+{
+    select(1);
+    assignAndDraw();
+    ASSERT_TRUE(bar().isVisibleTo(&window()));
+    EXPECT_EQ(bar().message->text(), "This looks like the gesture for Alpha (100%).");
+    EXPECT_EQ(bar().message->accessibleDescription(), bar().message->text());
+    EXPECT_EQ(bar().drawAgainButton->accessibleName(), "Draw Again");
+    EXPECT_EQ(bar().assignAnywayButton->accessibleName(), "Assign Anyway");
+    EXPECT_EQ(storedCount(), 1u) << "nothing is stored before the answer";
+
+    bar().drawAgainButton->click();
+    EXPECT_FALSE(bar().isVisibleTo(&window()));
+    EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
+    ASSERT_TRUE(window().setupView->detectingInput());
+    for (int stroke = 0; stroke < 3; ++stroke)
+        drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
+    EXPECT_TRUE(bar().isVisibleTo(&window())) << "the new drawing is checked again";
+}
+
+TEST_F(AssignConflictTest, assignAnywayStoresTheDrawingAsAssignDoes)
+{
+    QStringList assigned;
+    QObject::connect(controller.get(), &GestureSetupController::gestureAssigned, [&](const QString& name) { assigned << name; });
+    select(1);
+    assignAndDraw();
+    ASSERT_TRUE(bar().isVisibleTo(&window()));
+    EXPECT_TRUE(assigned.isEmpty());
+
+    bar().assignAnywayButton->click();
+    EXPECT_FALSE(bar().isVisibleTo(&window()));
+    ASSERT_TRUE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
+    EXPECT_EQ(recognitionModel->getGestureWithIdentity("Beta.desktop")->totalPointCount(), 24);
+    EXPECT_EQ(assigned, QStringList { "Beta" });
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+}
+
+TEST_F(AssignConflictTest, aRedrawIsNoConflictAndAnotherSelectionDropsTheQuestion)
+{
+    select(0);
+    assignAndDraw();
+    EXPECT_FALSE(bar().isVisibleTo(&window())) << "the target's own gesture is replaced, not a conflict";
+
+    select(1);
+    assignAndDraw();
+    ASSERT_TRUE(bar().isVisibleTo(&window()));
+    select(2);
+    EXPECT_FALSE(bar().isVisibleTo(&window()));
+    bar().assignAnywayButton->click();
+    EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
+    EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Gamma.desktop"));
+}
