@@ -30,7 +30,7 @@ GestureRecognitionController::GestureRecognitionController(Services services, QO
     , m_xwayland(services.xwayland)
     , m_pointer(!services.xwayland)
     , m_recognitionModel(std::make_unique<GestureRecognitionModel>(services.storage))
-    , m_eventRules(services.clock)
+    , m_secondaryPresses(services.clock)
     , m_scrollBlocking(services.timers, [this] { m_grabRule.scrollBlockingEnded(); })
     , m_grabRule([this](bool held) { setTouchpadsHeld(held); })
     , m_fade(services.clock, services.timers, { [this](double alpha) { m_recognitionWindow->setWindowOpacity(alpha); },
@@ -125,10 +125,12 @@ void GestureRecognitionController::handleMultitouchEvent(const MultitouchEventPo
 
 void GestureRecognitionController::handleSecondaryPress()
 {
-    FilterState state { m_setupModel.settings().multitouchOption(), m_recognitionView->detectingInput(),
-                        recognitionWindowVisible(), blockingScrollEvents() };
-    InputEventDescription press { InputEventKind::ButtonPress, MouseButton::Secondary, 0 };
-    if (m_eventRules.handleEvent(press, state).startRecognition)
+    // Presses are only watched, never held back. In touchpad mode the tap starts a
+    // drawing; what the drawing's fingers would do to other programs is kept from them
+    // by the touchpad grab, which lasts until the fingers lift or scrolling is unblocked.
+    if (m_setupModel.settings().multitouchOption())
+        return;
+    if (m_secondaryPresses.handlePress(recognitionWindowVisible()))
         shouldStartDetectingGesture(CaptureMode::Normal);
 }
 

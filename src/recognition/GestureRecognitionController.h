@@ -5,10 +5,10 @@
 #include "launch/Launchable.h"
 #include "multitouch/MultitouchEvent.h"
 #include "recognition/GestureCapture.h"
+#include "recognition/DoubleSecondaryPressDetector.h"
 #include "recognition/GoneGestureRemoval.h"
 #include "recognition/MatchDecider.h"
 #include "recognition/PointerWhereabouts.h"
-#include "recognition/RecognitionEventFilter.h"
 #include "recognition/RecognitionWindowFade.h"
 #include "recognition/ScrollBlocking.h"
 #include "recognition/StartPatternDetector.h"
@@ -126,7 +126,7 @@ private:
     PointerWhereabouts m_pointer;
     std::unique_ptr<GestureRecognitionModel> m_recognitionModel;
     StartPatternDetector m_startPatterns;
-    RecognitionEventFilter m_eventRules;
+    DoubleSecondaryPressDetector m_secondaryPresses;
     ScrollBlocking m_scrollBlocking;
     TouchpadGrabRule m_grabRule;
     RecognitionWindowFade m_fade;
