@@ -13,7 +13,6 @@
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
 #include "setup/SetupSettingsControls.h"
-#include "setup/SetupWindowPlacement.h"
 #include "setup/TrayStatusItem.h"
 
 #include <QApplication>
@@ -32,11 +31,6 @@ namespace {
 Q_LOGGING_CATEGORY(setupStore, "scriblo.setup.store")
 
 const QPoint hiddenPosition(-10000, -10000);
-
-GeometryRect geometryOf(const QRect& rect)
-{
-    return { double(rect.x()), double(rect.y()), double(rect.width()), double(rect.height()) };
-}
 
 }
 
@@ -339,21 +333,8 @@ void GestureSetupController::finishShowingCustomScriptsAlert()
 
 void GestureSetupController::positionSetupWindow()
 {
-    std::optional<GeometryRect> icon;
-    if (m_statusItem)
-        if (auto geometry = m_statusItem->iconGeometry())
-            icon = geometryOf(*geometry);
-    QPoint pointer = m_pointerAtClick.value_or(QCursor::pos());
-    QPoint anchor = icon ? QPoint(int(icon->x), int(icon->y)) : pointer;
-    QScreen* screen = QGuiApplication::screenAt(anchor);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    GeometryPoint topLeft = SetupWindowPlacement::topLeft(icon, { double(pointer.x()), double(pointer.y()) },
-                                                          m_setupWindow->width(), m_setupWindow->height(),
-                                                          geometryOf(screen->availableGeometry()));
-    m_setupWindow->move(int(topLeft.x), int(topLeft.y));
+    m_setupWindow->placeNear(m_statusItem ? m_statusItem->iconGeometry() : std::nullopt,
+                             m_pointerAtClick.value_or(QCursor::pos()));
 }
 
 void GestureSetupController::toggleSetupWindow(std::optional<QPoint> pointer)

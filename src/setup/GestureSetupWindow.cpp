@@ -9,13 +9,16 @@
 #include "appearance/RepeatedImageView.h"
 #include "core/KeyedUnarchiver.h"
 #include "setup/GestureSetupView.h"
+#include "setup/SetupWindowPlacement.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace scriblo {
@@ -233,6 +236,30 @@ void GestureSetupWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     backgroundView->setGeometry(rect());
+}
+
+namespace {
+
+GeometryRect geometryOf(const QRect& rect)
+{
+    return { double(rect.x()), double(rect.y()), double(rect.width()), double(rect.height()) };
+}
+
+}
+
+void GestureSetupWindow::placeNear(const std::optional<QRect>& trayIcon, QPoint pointer)
+{
+    std::optional<GeometryRect> icon;
+    if (trayIcon)
+        icon = geometryOf(*trayIcon);
+    QScreen* screen = QGuiApplication::screenAt(trayIcon ? trayIcon->topLeft() : pointer);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    GeometryPoint topLeft = SetupWindowPlacement::topLeft(icon, { double(pointer.x()), double(pointer.y()) }, width(),
+                                                          height(), geometryOf(screen->availableGeometry()));
+    move(int(topLeft.x), int(topLeft.y));
 }
 
 }

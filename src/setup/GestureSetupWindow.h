@@ -2,6 +2,7 @@
 
 #include "setup/GestureAssignment.h"
 
+#include <QRect>
 #include <QWidget>
 
 #include <optional>
@@ -38,6 +39,9 @@ public:
     void setTranslucent(bool translucent);
     // Says in the drawing area why Assign saved nothing; nothing hides what was said.
     void showAssignRefusal(const std::optional<AssignRefusal>& refusal);
+    // Hangs below the tray icon where the tray says where it is, otherwise clear of the
+    // pointer at the click, kept on that screen.
+    void placeNear(const std::optional<QRect>& trayIcon, QPoint pointer);
 
     RepeatedImageView* backgroundView;
     QLabel* trayHint;
