@@ -1,7 +1,6 @@
 #pragma once
 
-#include "launch/Launchable.h"
-#include "base/TargetAbsence.h"
+#include "launch/TargetKind.h"
 
 #include <filesystem>
 #include <memory>
@@ -12,13 +11,9 @@
 
 namespace scriblo {
 
-class Workspace;
-
-using LaunchableList = std::vector<std::shared_ptr<Launchable>>;
 using LaunchableListHandle = std::shared_ptr<const LaunchableList>;
 
-// Everything a gesture can be bound to, in five lists: scripts, web pages, ordinary
-// applications, utilities and system applications. Each fetch builds its list
+// Everything a gesture can be bound to, one list for each kind in TargetKinds. Each fetch builds its list
 // completely and then publishes it whole, so lookups from other threads see either the
 // old list or the new one, never one under construction.
 class LaunchableCatalogue {
@@ -29,8 +24,12 @@ public:
 
     LaunchableCatalogue(std::shared_ptr<Workspace> workspace, std::filesystem::path builtInScriptsFolder);
 
-    // All five fetches, in the order of the lists above.
+    // Every kind's fetch, in lookup order.
     void fetchAll();
+
+    // Rebuilds the list of the kind at this index of TargetKinds::all().
+    LaunchableListHandle fetch(size_t kind);
+    LaunchableListHandle list(size_t kind) const;
 
     LaunchableListHandle fetchScriptArray();
     LaunchableListHandle fetchWebPageArray();
@@ -44,15 +43,14 @@ public:
     LaunchableListHandle utilitiesAppArray() const;
     LaunchableListHandle systemAppArray() const;
 
-    // The first target with exactly this identity, searching the lists in the order above.
+    // The first target with exactly this identity, searching the lists in lookup order.
     // A built-in script stored by an earlier build under its path is found too.
     std::shared_ptr<Launchable> findLaunchableWithId(const std::string& storedId) const;
 
     // What became of a target that a lookup missed, so that its gesture is deleted only
-    // when it is really gone: the list the identity belongs to is rebuilt (scripts for
-    // absolute paths, a browser's bookmarks for "<browser id>:" prefixes, applications
-    // for desktop IDs) and the answer is `Gone` only when the rebuild worked and lacks it.
-    // Identities of no known kind are never gone. Reads the disk; safe from any thread.
+    // when it is really gone: the first kind in lookup order whose shape the identity has
+    // rebuilds its list, and the answer is `Gone` only when the rebuild worked and lacks
+    // it. Identities of no known kind are never gone. Reads the disk; safe from any thread.
     TargetAbsence absence(const std::string& launchId) const;
 
     // Why the user's scripts folder could not be made at the last script fetch.
@@ -64,22 +62,14 @@ public:
     static std::filesystem::path userScriptsFolder();
 
 private:
-    enum class Shelf { Scripts, WebPages, NormalApps, UtilitiesApps, SystemApps, Count };
-    enum class ScriptOrigin { BuiltIn, User };
+    LaunchableListHandle named(const char* kind) const;
+    LaunchableListHandle fetchNamed(const char* kind);
+    std::vector<std::string> problems(const char* kind) const;
 
-    LaunchableListHandle publish(Shelf shelf, LaunchableList list);
-    LaunchableListHandle shelf(Shelf shelf) const;
-    // The default file manager's desktop file ID, in small letters.
-    std::optional<std::string> fileManagerId() const;
-    LaunchableList applicationsOnShelf(Shelf shelf, const std::optional<std::string>& fileManager) const;
-    void appendScripts(LaunchableList& list, const std::filesystem::path& folder, ScriptOrigin origin) const;
-
-    const std::shared_ptr<Workspace> m_workspace;
-    const std::filesystem::path m_builtInScriptsFolder;
+    const KindSource m_source;
     mutable std::mutex m_mutex;
-    LaunchableListHandle m_shelves[size_t(Shelf::Count)];
-    std::optional<std::string> m_userScriptsProblem;
-    std::vector<std::string> m_skippedBookmarkFiles;
+    std::vector<LaunchableListHandle> m_lists;
+    std::vector<std::vector<std::string>> m_problems;
 };
 
 }

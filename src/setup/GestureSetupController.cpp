@@ -6,6 +6,7 @@
 #include "core/GestureRecognitionModel.h"
 #include "core/UserDefaults.h"
 #include "launch/BuiltInScripts.h"
+#include "launch/TargetKinds.h"
 #include "setup/AssignConflictPrompt.h"
 #include "setup/CustomScriptsNotice.h"
 #include "setup/GestureAssignment.h"
@@ -127,7 +128,7 @@ void GestureSetupController::applicationDidFinishLaunching()
         m_setupWindow->trayHint->setVisible(!trayShown);
     }
     m_setupWindow->launchableTypePicker->setSelectedSegment(0);
-    m_launchableArray->setContent(m_setupModel->catalogue().normalAppArray());
+    m_launchableArray->setContent(m_setupModel->catalogue().list(0));
     updateSetupControls();
     // A new user, or one without a tray to click, sees where to begin.
     if (!hasStoredGestures() || (m_statusItem && !trayShown))
@@ -201,25 +202,10 @@ void GestureSetupController::launchableTypeChanged()
 {
     LaunchableCatalogue& catalogue = m_setupModel->catalogue();
     int segment = m_setupWindow->launchableTypePicker->selectedSegment();
-    switch (segment) {
-    case 0:
-        m_launchableArray->setContent(catalogue.fetchNormalAppArray());
-        break;
-    case 1:
-        m_launchableArray->setContent(catalogue.fetchWebPageArray());
-        break;
-    case 2:
-        m_launchableArray->setContent(catalogue.fetchScriptArray());
-        shouldShowCustomScriptsAlert();
-        break;
-    case 3:
-        m_launchableArray->setContent(catalogue.fetchUtilitiesAppArray());
-        break;
-    case 4:
-        m_launchableArray->setContent(catalogue.fetchSystemAppArray());
-        break;
-    default:
-        break;
+    if (segment >= 0 && size_t(segment) < TargetKinds::all().size()) {
+        m_launchableArray->setContent(catalogue.fetch(size_t(segment)));
+        if (TargetKinds::all()[size_t(segment)].announcesScriptsFolder)
+            shouldShowCustomScriptsAlert();
     }
     setButtons(SetupButtonRules::allOff());
     m_setupWindow->showAssignRefusal(std::nullopt);

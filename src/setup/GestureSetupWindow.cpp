@@ -8,6 +8,7 @@
 #include "appearance/AppTableView.h"
 #include "appearance/RepeatedImageView.h"
 #include "core/KeyedUnarchiver.h"
+#include "launch/TargetKinds.h"
 #include "setup/GestureSetupView.h"
 #include "setup/SetupWindowPlacement.h"
 
@@ -39,8 +40,10 @@ GestureSetupWindow::GestureSetupWindow(GestureSetupView* view, QWidget* parent)
     trayHint->setWordWrap(true);
     trayHint->hide();
 
-    launchableTypePicker = new AppSegmentedControl(
-        { tr("Applications"), tr("Web Pages"), tr("Scripts"), tr("Utilities"), tr("System") }, this);
+    QStringList kindLabels;
+    for (const auto& kind : TargetKinds::all())
+        kindLabels << tr(kind.label);
+    launchableTypePicker = new AppSegmentedControl(kindLabels, this);
     launchableTypePicker->setAccessibleName(tr("Kind of target"));
     // As on the platform this look comes from, clicking a control leaves the keyboard
     // focus where it was, so a click on a button never takes the selection's buttons

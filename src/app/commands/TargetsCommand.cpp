@@ -6,6 +6,7 @@
 #include "launch/DesktopEntries.h"
 #include "launch/DesktopWorkspace.h"
 #include "launch/LaunchableCatalogue.h"
+#include "launch/TargetKinds.h"
 
 #include <iostream>
 
@@ -19,28 +20,24 @@ const char TargetsCommand::usage[] =
 
 namespace {
 
-struct Kind {
-    const char* name;
-    LaunchableListHandle (LaunchableCatalogue::*list)() const;
-};
-
-// The order in which lookups search the lists, so the first line with an identity is
-// the target that `launch` picks.
-const Kind kinds[] = {
-    { "scripts", &LaunchableCatalogue::scriptArray },
-    { "webpages", &LaunchableCatalogue::webPageArray },
-    { "applications", &LaunchableCatalogue::normalAppArray },
-    { "utilities", &LaunchableCatalogue::utilitiesAppArray },
-    { "system", &LaunchableCatalogue::systemAppArray },
-};
+// The kinds' names, in the order in which lookups search the lists, so the first line
+// with an identity is the target that `launch` picks.
+std::string kindNames()
+{
+    const auto& order = TargetKinds::lookupOrder();
+    std::string names;
+    for (size_t index = 0; index < order.size(); ++index) {
+        if (index > 0)
+            names += index + 1 == order.size() ? " or " : ", ";
+        names += TargetKinds::all()[order[index]].name;
+    }
+    return names;
+}
 
 void checkKind(const std::optional<std::string>& wanted)
 {
-    for (const auto& kind : kinds) {
-        if (!wanted || *wanted == kind.name)
-            return;
-    }
-    throw UsageError("unknown kind '" + *wanted + "' (scripts, webpages, applications, utilities or system)");
+    if (wanted && !TargetKinds::indexOf(*wanted))
+        throw UsageError("unknown kind '" + *wanted + "' (" + kindNames() + ")");
 }
 
 }
@@ -64,11 +61,12 @@ int list(CommandLine& commandLine)
     commandLine.expectEnd();
     checkKind(wanted);
     auto catalogue = TargetsCommand::fetchedCatalogue();
-    for (const auto& kind : kinds) {
-        if (wanted && *wanted != kind.name)
+    for (size_t kind : TargetKinds::lookupOrder()) {
+        const char* name = TargetKinds::all()[kind].name;
+        if (wanted && *wanted != name)
             continue;
-        for (const auto& target : *((*catalogue).*kind.list)())
-            std::cout << kind.name << '\t' << TabSeparated::escaped(target->launchId()) << '\t' << TabSeparated::escaped(target->displayName()) << '\n';
+        for (const auto& target : *catalogue->list(kind))
+            std::cout << name << '\t' << TabSeparated::escaped(target->launchId()) << '\t' << TabSeparated::escaped(target->displayName()) << '\n';
     }
     return 0;
 }
