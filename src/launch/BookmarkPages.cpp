@@ -2,12 +2,9 @@
 
 #include "launch/BrowserEntries.h"
 #include "launch/ChromeBookmarks.h"
-#include "launch/ChromePage.h"
-#include "launch/ChromiumPage.h"
+#include "launch/BrowserPage.h"
 #include "launch/FirefoxBookmarks.h"
-#include "launch/FirefoxPage.h"
 #include "launch/SafariBookmarks.h"
-#include "launch/SafariPage.h"
 #include "platform/XdgPaths.h"
 
 namespace scriblo::BookmarkPages {

@@ -1,8 +1,6 @@
 #include "launch/BrowserEntries.h"
 
-#include "launch/ChromePage.h"
-#include "launch/ChromiumPage.h"
-#include "launch/FirefoxPage.h"
+#include "launch/BrowserPage.h"
 
 #include <map>
 #include <vector>

@@ -5,7 +5,7 @@
 #include "launch/DesktopBrowserScripting.h"
 #include "launch/DesktopEntries.h"
 #include "launch/GioHandle.h"
-#include "launch/SafariPage.h"
+#include "launch/BrowserPage.h"
 #include "platform/XdgPaths.h"
 
 #include <gio/gdesktopappinfo.h>

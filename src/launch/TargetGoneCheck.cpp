@@ -2,13 +2,10 @@
 
 #include "launch/BookmarkPages.h"
 #include "launch/ChromeBookmarks.h"
-#include "launch/ChromePage.h"
-#include "launch/ChromiumPage.h"
+#include "launch/BrowserPage.h"
 #include "launch/DesktopEntries.h"
 #include "launch/FirefoxBookmarks.h"
-#include "launch/FirefoxPage.h"
 #include "launch/SafariBookmarks.h"
-#include "launch/SafariPage.h"
 #include "platform/XdgPaths.h"
 
 #include <algorithm>

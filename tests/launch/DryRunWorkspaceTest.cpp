@@ -1,6 +1,6 @@
 #include "FakeWorkspace.h"
 #include "launch/Application.h"
-#include "launch/ChromePage.h"
+#include "launch/BrowserPage.h"
 #include "launch/DryRunWorkspace.h"
 #include "launch/Script.h"
 

@@ -1,9 +1,6 @@
 #include "FakeWorkspace.h"
 #include "launch/Application.h"
-#include "launch/ChromePage.h"
-#include "launch/ChromiumPage.h"
-#include "launch/FirefoxPage.h"
-#include "launch/SafariPage.h"
+#include "launch/BrowserPage.h"
 #include "launch/Script.h"
 
 #include <future>

@@ -1,7 +1,5 @@
 #include "FakeWorkspace.h"
-#include "launch/ChromePage.h"
-#include "launch/FirefoxPage.h"
-#include "launch/SafariPage.h"
+#include "launch/BrowserPage.h"
 #include "launch/TabSelection.h"
 
 #include <gmock/gmock.h>
