@@ -32,7 +32,7 @@ public:
             gestures[drawing.identity] = std::make_shared<const Gesture>(drawing.identity, drawing.strokes);
         PropertyListUserDefaults defaults(path());
         defaults.setObject(UserDefaultsValue(KeyedArchiver::archivedDataWithRootObject(gestures)), GestureRecognitionModel::gesturesKey);
-        m_written = defaults.synchronize();
+        m_written = defaults.synchronize().hasValue();
     }
     ~StoreFile()
     {

@@ -194,9 +194,8 @@ void AppController::takeInOutsideChanges()
 {
     if (!m_preferences->hasChangedOnDisk())
         return;
-    if (!m_preferences->reload()) {
-        qCWarning(applicationStore).noquote() << "Cannot take in the changed store:"
-                                              << QString::fromStdString(m_preferences->failure()->message);
+    if (auto reloaded = m_preferences->reload(); !reloaded) {
+        qCWarning(applicationStore).noquote() << "Cannot take in the changed store:" << QString::fromStdString(reloaded.error());
         return;
     }
     m_gestureRecognitionController->recognitionModel().fetchAndLoadGestures();
@@ -243,8 +242,9 @@ void AppController::close()
         m_eventFilter->releaseKeyboardAndPointer();
         m_eventFilter->releaseTouchpads();
     }
-    if (m_preferences && !m_preferences->synchronize())
-        qCWarning(applicationStore) << "Could not write the preferences file at quit; changes since the last write are lost";
+    if (auto written = m_preferences ? m_preferences->synchronize() : Done {}; !written)
+        qCWarning(applicationStore).noquote() << "Could not write the preferences file at quit (" << QString::fromStdString(written.error())
+                                              << "); changes since the last write are lost";
 }
 
 }

@@ -67,15 +67,19 @@ void GestureRecognitionModel::loadGestures()
 
 // Another process may have saved gestures since this one read the store; the archive is
 // written whole, so they are taken in before the change, or the write would undo them.
-bool GestureRecognitionModel::saveGestureDictionary(const std::function<bool()>& change)
+Expected<Done> GestureRecognitionModel::saveGestureDictionary(const std::function<bool()>& change)
 {
     bool stored = false;
-    bool synchronized = m_storage.synchronizeChange([&] {
+    auto written = m_storage.synchronizeChange([&] {
         if (m_storage.objectForKey(gesturesKey) != m_storedValue)
             loadGestures();
         stored = change() && storeGestureDictionary();
     });
-    return stored && synchronized;
+    if (!written)
+        return Failure { "could not write the gesture store: " + written.error() };
+    if (!stored)
+        return Failure { "could not write the gesture store" };
+    return Done {};
 }
 
 bool GestureRecognitionModel::storeGestureDictionary()
@@ -146,7 +150,7 @@ Expected<size_t> GestureRecognitionModel::saveGestures(std::vector<Gesture> gest
     std::lock_guard lock(m_mutex);
     std::optional<Failure> refused;
     size_t added = 0;
-    bool saved = saveGestureDictionary([&] {
+    auto saved = saveGestureDictionary([&] {
         added = newIdentityCount(prepared);
         size_t room = KeyedUnarchiver::maximumGestureCount - std::min(m_gestureDictionary.size(), KeyedUnarchiver::maximumGestureCount);
         if (added > room) {
@@ -163,7 +167,7 @@ Expected<size_t> GestureRecognitionModel::saveGestures(std::vector<Gesture> gest
     if (refused)
         return *refused;
     if (!saved)
-        return Failure { "could not write the gesture store" };
+        return Failure { saved.error() };
     return added;
 }
 
@@ -189,13 +193,13 @@ std::shared_ptr<const Gesture> GestureRecognitionModel::getGestureWithIdentity(c
 Expected<Done> GestureRecognitionModel::deleteGestureWithName(const std::string& identity)
 {
     std::lock_guard lock(m_mutex);
-    bool saved = saveGestureDictionary([&] {
+    auto saved = saveGestureDictionary([&] {
         m_gestureDictionary.erase(identity);
         return true;
     });
     recognizer()->removeGestureWithIdentity(identity);
     if (!saved)
-        return Failure { "could not write the gesture store" };
+        return Failure { saved.error() };
     return Done {};
 }
 

@@ -56,9 +56,9 @@ public:
 private:
     void fetchGestureDictionary();
     void loadGestures();
-    // Runs `change` on the gestures as they are stored now and saves them; false when
+    // Runs `change` on the gestures as they are stored now and saves them; fails when
     // `change` declined or the store could not be written.
-    bool saveGestureDictionary(const std::function<bool()>& change);
+    Expected<Done> saveGestureDictionary(const std::function<bool()>& change);
     bool storeGestureDictionary();
     size_t newIdentityCount(const GestureRecognizer::GestureList& gestures) const;
 

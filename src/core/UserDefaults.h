@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Expected.h"
+
 #include "core/UserDefaultsValue.h"
 
 #include <functional>
@@ -17,16 +19,16 @@ public:
     virtual std::optional<UserDefaultsValue> objectForKey(const std::string& key) const = 0;
     virtual void setObject(const UserDefaultsValue& value, const std::string& key) = 0;
     virtual void removeObjectForKey(const std::string& key) = 0;
-    // Writes pending changes to disk before it returns; false when that failed, in which
-    // case the changes stay pending in memory.
-    [[nodiscard]] virtual bool synchronize() = 0;
+    // Writes pending changes to disk before it returns; fails, saying why, when that did
+    // not work, and the changes stay pending in memory.
+    virtual Expected<Done> synchronize() = 0;
     // Like synchronize, but first takes in what other processes have saved since this one
     // read the store and runs `change` on the result, with every other writer held off
     // until the write is done. For a value computed from its stored self, such as the
     // gesture archive, which a plain synchronize would write back over another process's
     // update. `change` runs even when the write then fails, so memory stays as the caller
     // left it.
-    [[nodiscard]] virtual bool synchronizeChange(const std::function<void()>& change) = 0;
+    virtual Expected<Done> synchronizeChange(const std::function<void()>& change) = 0;
     // Keeps the stored bytes of a value in a file of their own beside the store, so that
     // a value about to be replaced after a lossy read is never lost for good. Returns the
     // backup's path, or nothing when there was no value or the copy failed.

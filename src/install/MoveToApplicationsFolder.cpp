@@ -120,8 +120,8 @@ bool MoveToApplicationsFolder::userAcceptsMove()
         return true;
     if (answer.suppressFromNowOn) {
         m_defaults.setBool(true, suppressKey);
-        if (!m_defaults.synchronize())
-            qWarning("Could not remember not to offer the move again; it may be offered at the next start");
+        if (auto written = m_defaults.synchronize(); !written)
+            qWarning("Could not remember not to offer the move again (%s); it may be offered at the next start", written.error().c_str());
     }
     return false;
 }

@@ -4,6 +4,7 @@
 #include "launch/LoginItems.h"
 
 #include <QLoggingCategory>
+#include <QString>
 
 #include <algorithm>
 
@@ -133,8 +134,9 @@ void Settings::saveBool(const char* key, std::atomic<bool>& field, bool value)
 // succeeds takes it along.
 void Settings::writeThrough(const char* key)
 {
-    if (!m_storage->synchronize())
-        qCWarning(settingsStore) << "Could not write" << key << "to the preferences file; it is used now and written with the next change";
+    if (auto written = m_storage->synchronize(); !written)
+        qCWarning(settingsStore).noquote() << "Could not write" << key << "to the preferences file (" << QString::fromStdString(written.error())
+                                           << "); it is used now and written with the next change";
 }
 
 }

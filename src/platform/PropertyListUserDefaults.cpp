@@ -23,14 +23,16 @@ PropertyListUserDefaults::PropertyListUserDefaults(std::filesystem::path path, A
     , m_access(access)
     , m_root(plist_new_dict())
 {
-    reload();
+    // A file that cannot be read leaves the store empty, which failure() says.
+    (void)reload();
 }
 
 PropertyListUserDefaults::~PropertyListUserDefaults()
 {
-    if (!synchronize())
+    if (auto written = synchronize(); !written)
         qCWarning(preferencesFile).noquote() << "Could not write" << QString::fromStdString(m_path.string())
-                                             << "before closing it; changes since the last write are lost";
+                                             << "before closing it (" << QString::fromStdString(written.error())
+                                             << "); changes since the last write are lost";
 }
 
 std::filesystem::path PropertyListUserDefaults::standardPath()
@@ -62,29 +64,36 @@ void PropertyListUserDefaults::removeObjectForKey(const std::string& key)
     m_changes.insert_or_assign(key, std::nullopt);
 }
 
-bool PropertyListUserDefaults::synchronize()
+Expected<Done> PropertyListUserDefaults::synchronize()
 {
     std::lock_guard lock(m_mutex);
     if (m_changes.empty())
-        return true;
-    return save([] { });
+        return Done {};
+    return outcome(save([] { }));
 }
 
-bool PropertyListUserDefaults::synchronizeChange(const std::function<void()>& change)
+Expected<Done> PropertyListUserDefaults::synchronizeChange(const std::function<void()>& change)
 {
     std::lock_guard lock(m_mutex);
-    return save(change);
+    return outcome(save(change));
 }
 
-bool PropertyListUserDefaults::reload()
+Expected<Done> PropertyListUserDefaults::reload()
 {
     std::lock_guard lock(m_mutex);
     auto file = PropertyListFile::read(m_path, maximumFileSize);
     if (!file)
-        return fail(file.error());
+        return outcome(fail(file.error()));
     m_failure.reset();
     takeIn(file.value());
-    return true;
+    return Done {};
+}
+
+Expected<Done> PropertyListUserDefaults::outcome(bool succeeded) const
+{
+    if (succeeded)
+        return Done {};
+    return m_failure.value_or(Failure { "unknown failure" });
 }
 
 void PropertyListUserDefaults::takeIn(PropertyListFile& file)

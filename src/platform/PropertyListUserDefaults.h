@@ -43,13 +43,12 @@ public:
     std::optional<UserDefaultsValue> objectForKey(const std::string& key) const override;
     void setObject(const UserDefaultsValue& value, const std::string& key) override;
     void removeObjectForKey(const std::string& key) override;
-    bool synchronize() override;
-    bool synchronizeChange(const std::function<void()>& change) override;
+    Expected<Done> synchronize() override;
+    Expected<Done> synchronizeChange(const std::function<void()>& change) override;
     std::optional<std::string> backupObjectForKey(const std::string& key) override;
 
-    // Why the file could not be read when the store was made or last reloaded, or why the
-    // last save failed. A store that could not be read holds no settings and must not be
-    // taken for an empty one.
+    // Why the file could not be read when the store was made. A store that could not be
+    // read holds no settings and must not be taken for an empty one.
     std::optional<Failure> failure() const;
     // Set when the file was read but is not a property list of settings; the first save
     // keeps a copy of it beside the store before replacing it.
@@ -57,9 +56,9 @@ public:
 
     // Whether the file differs from the version this process last read or wrote.
     bool hasChangedOnDisk() const;
-    // Takes in the file as it is now, with this process's unsaved changes on top. False,
-    // with failure() saying why, when it cannot be read; the settings then stay as they were.
-    bool reload();
+    // Takes in the file as it is now, with this process's unsaved changes on top. Fails,
+    // saying why, when it cannot be read; the settings then stay as they were.
+    Expected<Done> reload();
 
     const std::filesystem::path& path() const { return m_path; }
 
@@ -68,6 +67,8 @@ private:
     bool writeLocked(const std::filesystem::path& target, const std::function<void()>& change);
     void takeIn(PropertyListFile& file);
     bool fail(std::string message);
+    // The outcome of a save or a read that set `m_failure` when it failed.
+    Expected<Done> outcome(bool succeeded) const;
     Expected<std::filesystem::path> writeBeside(const std::string& suffix, const std::string& bytes) const;
 
     const std::filesystem::path m_path;

@@ -303,8 +303,9 @@ void GestureSetupController::shouldShowCustomScriptsAlert()
         return;
     // Stored before the notice shows, so that it is shown at most once, ever.
     storage.setBool(true, shownCustomScriptsAlertKey);
-    if (!storage.synchronize())
-        qCWarning(setupStore) << "Could not remember that the scripts notice was shown; it may show once more";
+    if (auto written = storage.synchronize(); !written)
+        qCWarning(setupStore).noquote() << "Could not remember that the scripts notice was shown (" << QString::fromStdString(written.error())
+                                        << "); it may show once more";
     m_showingCustomScriptsAlert = true;
     QString folder = QString::fromStdString(LaunchableCatalogue::userScriptsFolder().string());
     auto notice = new CustomScriptsNotice(folder, m_setupWindow.get());

@@ -29,8 +29,13 @@ public:
         std::lock_guard lock(m_mutex);
         m_values.erase(key);
     }
-    bool synchronize() override { return synchronizeSucceeds; }
-    bool synchronizeChange(const std::function<void()>& change) override
+    Expected<Done> synchronize() override
+    {
+        if (!synchronizeSucceeds)
+            return Failure { "the disk is full" };
+        return Done {};
+    }
+    Expected<Done> synchronizeChange(const std::function<void()>& change) override
     {
         change();
         return synchronize();

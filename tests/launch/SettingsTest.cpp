@@ -59,7 +59,7 @@ TEST_F(SettingsTest, storedValuesAreUsedAndTheTouchpadIsNotAsked)
         outside.setObject(UserDefaultsValue(std::string("75 percent")), "minimumRecognitionScore");
         outside.setInteger(0, "multitouchOption");
         outside.setObject(UserDefaultsValue(std::string("YES")), "quickdrawOption");
-        outside.synchronize();
+        ASSERT_TRUE(outside.synchronize());
     }
     auto settings = makeSettings(true);
     settings->readAllStoringDefaults();
@@ -84,7 +84,7 @@ TEST_F(SettingsTest, storedNumbersOutsideTheAcceptedRangeAreUsedAtItsNearestEndA
             PropertyListUserDefaults outside(root / "store.plist");
             outside.setInteger(score, "minimumRecognitionScore");
             outside.setInteger(delay, "readingDelayTime");
-            outside.synchronize();
+            ASSERT_TRUE(outside.synchronize());
         }
         auto settings = makeSettings();
         settings->readAllStoringDefaults();

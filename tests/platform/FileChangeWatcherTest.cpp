@@ -42,8 +42,9 @@ protected:
         running = std::make_unique<PropertyListUserDefaults>(store());
         watcher = std::make_unique<FileChangeWatcher>(store());
         QObject::connect(watcher.get(), &FileChangeWatcher::changed, [this] {
-            if (running->hasChangedOnDisk())
-                running->reload();
+            if (running->hasChangedOnDisk()) {
+                EXPECT_TRUE(running->reload());
+            }
         });
     }
 

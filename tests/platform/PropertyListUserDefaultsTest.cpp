@@ -209,7 +209,7 @@ TEST_F(PropertyListUserDefaultsTest, writesFromSeveralThreadsAllLand)
         threads.emplace_back([&, t] {
             for (int i = 0; i < 25; ++i) {
                 defaults.setInteger(i, "key" + std::to_string(t));
-                defaults.synchronize();
+                EXPECT_TRUE(defaults.synchronize());
             }
         });
     }
@@ -233,7 +233,7 @@ TEST_F(PropertyListUserDefaultsTest, gestureStoreKeepsABackupOfAnUndecodableValu
     {
         PropertyListUserDefaults defaults(storePath());
         defaults.setObject(UserDefaultsValue(Data { 'b', 'a', 'd' }), "Gestures");
-        defaults.synchronize();
+        ASSERT_TRUE(defaults.synchronize());
     }
     PropertyListUserDefaults defaults(storePath());
     GestureRecognitionModel model(defaults);

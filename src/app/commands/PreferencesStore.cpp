@@ -17,10 +17,9 @@ std::shared_ptr<PropertyListUserDefaults> PreferencesStore::open(const std::opti
     return store;
 }
 
-void PreferencesStore::failWrite(const PropertyListUserDefaults& store, const std::string& what)
+void PreferencesStore::failWrite(const PropertyListUserDefaults& store, const std::string& what, const std::string& reason)
 {
-    auto failure = store.failure();
-    throw InputError(store.path().string() + ": could not write " + what + (failure ? ": " + failure->message : ""));
+    throw InputError(store.path().string() + ": could not write " + what + ": " + reason);
 }
 
 }

@@ -15,7 +15,7 @@ public:
     // one is only reported, since the first command that writes keeps a copy of it.
     static std::shared_ptr<PropertyListUserDefaults> open(const std::optional<std::string>& storePath, PropertyListUserDefaults::Access access);
     // Stops the command, naming the file, what was not written and why.
-    [[noreturn]] static void failWrite(const PropertyListUserDefaults& store, const std::string& what);
+    [[noreturn]] static void failWrite(const PropertyListUserDefaults& store, const std::string& what, const std::string& reason);
 };
 
 }

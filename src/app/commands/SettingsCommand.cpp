@@ -120,8 +120,8 @@ int SettingsCommand::run(CommandLine& commandLine)
         commandLine.expectEnd();
         save(settings, key, value);
         // A value that only reached memory must not read as saved.
-        if (!storage->synchronize())
-            PreferencesStore::failWrite(*storage, "the settings");
+        if (auto written = storage->synchronize(); !written)
+            PreferencesStore::failWrite(*storage, "the settings", written.error());
         // The autostart folder is looked at again, as the setup window does after a change,
         // so an entry that could not be written or removed is not reported as done.
         if (key.name == std::string(loginStartOptionKey) && settings.readLoginStartOption() != (value == "true"))

@@ -77,8 +77,8 @@ Expected<size_t> writeStore(const std::filesystem::path& store)
         return *failure;
     preferences.setBool(true, Settings::multitouchOptionKey);
     preferences.setInteger(readingDelayMilliseconds, Settings::readingDelayTimeKey);
-    if (!preferences.synchronize())
-        return Failure { "cannot write the settings to " + store.string() };
+    if (auto written = preferences.synchronize(); !written)
+        return Failure { "cannot write the settings to " + store.string() + ": " + written.error() };
     GestureRecognitionModel model(preferences);
     model.setup();
     return model.saveGestures({
