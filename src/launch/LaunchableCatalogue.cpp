@@ -59,7 +59,10 @@ std::shared_ptr<Launchable> LaunchableCatalogue::findLaunchableWithId(const std:
 {
     const auto launchId = BuiltInScripts::currentIdentity(storedId);
     for (size_t kind : TargetKinds::lookupOrder()) {
-        for (const auto& target : *list(kind)) {
+        // Held here: a refetch on another thread may replace the catalogue's own handle
+        // while this one is searched.
+        auto targets = list(kind);
+        for (const auto& target : *targets) {
             if (target->launchId() == launchId)
                 return target;
         }

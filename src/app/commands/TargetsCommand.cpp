@@ -65,7 +65,8 @@ int list(CommandLine& commandLine)
         const char* name = TargetKinds::all()[kind].name;
         if (wanted && *wanted != name)
             continue;
-        for (const auto& target : *catalogue->list(kind))
+        auto targets = catalogue->list(kind);
+        for (const auto& target : *targets)
             std::cout << name << '\t' << TabSeparated::escaped(target->launchId()) << '\t' << TabSeparated::escaped(target->displayName()) << '\n';
     }
     return 0;
