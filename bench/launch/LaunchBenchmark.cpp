@@ -4,6 +4,7 @@
 #include "BenchmarkDesktop.h"
 #include "launch/DesktopWorkspace.h"
 #include "launch/GestureSetupModel.h"
+#include "launch/TargetKinds.h"
 #include "platform/PropertyListUserDefaults.h"
 
 #include <benchmark/benchmark.h>
@@ -22,8 +23,9 @@ void BM_FullSetup(benchmark::State& state)
         GestureSetupModel model({ std::make_shared<DesktopWorkspace>(), BenchmarkDesktop::root() / "builtin", storage, std::make_shared<NoLoginItems>(), [] { return false; } });
         model.setup();
         const auto& catalogue = model.catalogue();
-        targets = catalogue.scriptArray()->size() + catalogue.webPageArray()->size() + catalogue.normalAppArray()->size()
-            + catalogue.utilitiesAppArray()->size() + catalogue.systemAppArray()->size();
+        targets = 0;
+        for (size_t kind = 0; kind < TargetKinds::all().size(); ++kind)
+            targets += catalogue.list(kind)->size();
         benchmark::DoNotOptimize(model.findLaunchableWithId("no such target"));
     }
     state.counters["targets"] = double(targets);

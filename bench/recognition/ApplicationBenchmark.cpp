@@ -55,7 +55,7 @@ struct RecognitionSide {
             chmod(script.c_str(), 0755);
             gestures.push_back({ script, drawings.stored[index].strokes });
         }
-        setupModel.catalogue().fetchScriptArray();
+        setupModel.catalogue().fetch("scripts");
         for (const auto& gesture : gestures)
             if (auto saved = controller.recognitionModel().saveGestureWithStrokes(gesture.strokes, gesture.identity); !saved)
                 throw std::runtime_error("cannot store the benchmark's gestures: " + saved.error());

@@ -40,20 +40,8 @@ LaunchableListHandle LaunchableCatalogue::list(size_t kind) const
     return m_lists.at(kind);
 }
 
-LaunchableListHandle LaunchableCatalogue::named(const char* kind) const { return list(*TargetKinds::indexOf(kind)); }
-LaunchableListHandle LaunchableCatalogue::fetchNamed(const char* kind) { return fetch(*TargetKinds::indexOf(kind)); }
-
-LaunchableListHandle LaunchableCatalogue::fetchScriptArray() { return fetchNamed("scripts"); }
-LaunchableListHandle LaunchableCatalogue::fetchWebPageArray() { return fetchNamed("webpages"); }
-LaunchableListHandle LaunchableCatalogue::fetchNormalAppArray() { return fetchNamed("applications"); }
-LaunchableListHandle LaunchableCatalogue::fetchUtilitiesAppArray() { return fetchNamed("utilities"); }
-LaunchableListHandle LaunchableCatalogue::fetchSystemAppArray() { return fetchNamed("system"); }
-
-LaunchableListHandle LaunchableCatalogue::scriptArray() const { return named("scripts"); }
-LaunchableListHandle LaunchableCatalogue::webPageArray() const { return named("webpages"); }
-LaunchableListHandle LaunchableCatalogue::normalAppArray() const { return named("applications"); }
-LaunchableListHandle LaunchableCatalogue::utilitiesAppArray() const { return named("utilities"); }
-LaunchableListHandle LaunchableCatalogue::systemAppArray() const { return named("system"); }
+LaunchableListHandle LaunchableCatalogue::fetch(const std::string& kindName) { return fetch(TargetKinds::indexOf(kindName).value()); }
+LaunchableListHandle LaunchableCatalogue::list(const std::string& kindName) const { return list(TargetKinds::indexOf(kindName).value()); }
 
 std::shared_ptr<Launchable> LaunchableCatalogue::findLaunchableWithId(const std::string& storedId) const
 {
@@ -79,10 +67,10 @@ TargetAbsence LaunchableCatalogue::absence(const std::string& launchId) const
     return TargetAbsence::OutOfReach;
 }
 
-std::vector<std::string> LaunchableCatalogue::problems(const char* kind) const
+std::vector<std::string> LaunchableCatalogue::problems(const std::string& kindName) const
 {
     std::lock_guard lock(m_mutex);
-    return m_problems.at(*TargetKinds::indexOf(kind));
+    return m_problems.at(TargetKinds::indexOf(kindName).value());
 }
 
 std::vector<std::string> LaunchableCatalogue::skippedBookmarkFiles() const

@@ -27,21 +27,12 @@ public:
     // Every kind's fetch, in lookup order.
     void fetchAll();
 
-    // Rebuilds the list of the kind at this index of TargetKinds::all().
+    // Rebuilds the list of the kind at this index of TargetKinds::all(), or of the kind
+    // with this command-line name.
     LaunchableListHandle fetch(size_t kind);
+    LaunchableListHandle fetch(const std::string& kindName);
     LaunchableListHandle list(size_t kind) const;
-
-    LaunchableListHandle fetchScriptArray();
-    LaunchableListHandle fetchWebPageArray();
-    LaunchableListHandle fetchNormalAppArray();
-    LaunchableListHandle fetchUtilitiesAppArray();
-    LaunchableListHandle fetchSystemAppArray();
-
-    LaunchableListHandle scriptArray() const;
-    LaunchableListHandle webPageArray() const;
-    LaunchableListHandle normalAppArray() const;
-    LaunchableListHandle utilitiesAppArray() const;
-    LaunchableListHandle systemAppArray() const;
+    LaunchableListHandle list(const std::string& kindName) const;
 
     // The first target with exactly this identity, searching the lists in lookup order.
     // A built-in script stored by an earlier build under its path is found too.
@@ -62,9 +53,7 @@ public:
     static std::filesystem::path userScriptsFolder();
 
 private:
-    LaunchableListHandle named(const char* kind) const;
-    LaunchableListHandle fetchNamed(const char* kind);
-    std::vector<std::string> problems(const char* kind) const;
+    std::vector<std::string> problems(const std::string& kindName) const;
 
     const KindSource m_source;
     mutable std::mutex m_mutex;

@@ -28,7 +28,7 @@ TEST_F(DesktopLaunchTest, scriptRunsIntactInTheHomeFolderWithNoArguments)
     auto script = dataHome / "Scriblo/Scripts/it's a \"test\"; rm -rf x.sh";
     writeFile(script, "#!/bin/sh\necho \"$(pwd) $#\" > '" + output.string() + "'\n", true);
     LaunchableCatalogue catalogue(std::make_shared<DesktopWorkspace>(), root / "none");
-    catalogue.fetchScriptArray();
+    catalogue.fetch("scripts");
     auto target = catalogue.findLaunchableWithId(script.string());
     ASSERT_TRUE(target);
     target->launchWithNewThread(LaunchThread::New);

@@ -70,20 +70,20 @@ protected:
 TEST_F(LaunchableCatalogueTest, applicationsFollowMenuRulesOverridesAndCategories)
 {
     writeApplications();
-    auto normal = catalogue->fetchNormalAppArray();
+    auto normal = catalogue->fetch("applications");
     EXPECT_THAT(names(normal), ElementsAre("10 Apps", "9 Apps", "Apple", "My Editor", "Ours Only", "banana", "zebra"));
     EXPECT_EQ(normal->front()->icon(), "application-x-executable") << "an entry without an icon gets the generic one";
     EXPECT_EQ(normal->back()->icon(), "zebra-icon");
-    EXPECT_THAT(names(catalogue->fetchUtilitiesAppArray()), ElementsAre("Calculator", "Files"));
-    EXPECT_THAT(identities(catalogue->fetchSystemAppArray()), ElementsAre("monitor.desktop", "control.desktop", "kde-konsole.desktop"));
+    EXPECT_THAT(names(catalogue->fetch("utilities")), ElementsAre("Calculator", "Files"));
+    EXPECT_THAT(identities(catalogue->fetch("system")), ElementsAre("monitor.desktop", "control.desktop", "kde-konsole.desktop"));
 }
 
 TEST_F(LaunchableCatalogueTest, defaultFileManagerLeadsTheSystemList)
 {
     writeApplications();
     workspace->fileManager = "ORG.GNOME.Nautilus.desktop";
-    EXPECT_THAT(names(catalogue->fetchSystemAppArray()), ElementsAre("Files", "Alpha Monitor", "Control", "Konsole"));
-    EXPECT_THAT(names(catalogue->fetchUtilitiesAppArray()), ElementsAre("Calculator"));
+    EXPECT_THAT(names(catalogue->fetch("system")), ElementsAre("Files", "Alpha Monitor", "Control", "Konsole"));
+    EXPECT_THAT(names(catalogue->fetch("utilities")), ElementsAre("Calculator"));
 }
 
 TEST_F(LaunchableCatalogueTest, scriptsAreExecutableFilesDirectlyInBothFolders)
@@ -98,7 +98,7 @@ TEST_F(LaunchableCatalogueTest, scriptsAreExecutableFilesDirectlyInBothFolders)
     writeFile(user / "sub/inner.sh", "#!/bin/sh\n", true);
     writeFile(user / "notes.txt", "plain\n", false);
     std::filesystem::create_directories(user / "folder.sh");
-    EXPECT_THAT(names(catalogue->fetchScriptArray()), ElementsAre("10 x", "9 x", "Beta.tar", "Zed", "alpha"));
+    EXPECT_THAT(names(catalogue->fetch("scripts")), ElementsAre("10 x", "9 x", "Beta.tar", "Zed", "alpha"));
     EXPECT_EQ(catalogue->findLaunchableWithId((user / "alpha.sh").string())->displayName(), "alpha");
     EXPECT_EQ(catalogue->userScriptsProblem(), std::nullopt);
 }
@@ -111,14 +111,14 @@ TEST_F(LaunchableCatalogueTest, builtInScriptsKeepTheirIdentityWhenTheProgramMov
     auto oldPlace = root / "tmp/.mount_ScribA/usr/share/scriblo/Scripts";
     writeFile(oldPlace / "Lock Screen.sh", "#!/bin/sh\n", true);
     LaunchableCatalogue before(workspace, oldPlace);
-    before.fetchScriptArray();
-    EXPECT_THAT(identities(before.scriptArray()), ElementsAre("builtin:Lock Screen.sh"));
+    before.fetch("scripts");
+    EXPECT_THAT(identities(before.list("scripts")), ElementsAre("builtin:Lock Screen.sh"));
 
     auto newPlace = root / "tmp/.mount_ScribB/usr/share/scriblo/Scripts";
     std::filesystem::create_directories(newPlace.parent_path());
     std::filesystem::rename(oldPlace, newPlace);
     LaunchableCatalogue after(workspace, newPlace);
-    after.fetchScriptArray();
+    after.fetch("scripts");
     for (const auto& stored : { std::string("builtin:Lock Screen.sh"), (oldPlace / "Lock Screen.sh").string(),
              std::string("/home/dev/scriblo/data/scripts/Lock Screen.sh") }) {
         auto target = after.findLaunchableWithId(stored);
@@ -128,7 +128,7 @@ TEST_F(LaunchableCatalogueTest, builtInScriptsKeepTheirIdentityWhenTheProgramMov
     EXPECT_THAT(workspace->launches(), ::testing::Each("program " + (newPlace / "Lock Screen.sh").string()));
 
     writeFile(dataHome / "Scriblo/Scripts/Lock Screen.sh", "#!/bin/sh\n", true);
-    after.fetchScriptArray();
+    after.fetch("scripts");
     EXPECT_EQ(after.findLaunchableWithId((dataHome / "Scriblo/Scripts/Lock Screen.sh").string())->launchId(),
         (dataHome / "Scriblo/Scripts/Lock Screen.sh").string())
         << "a user's script of the same name stays the user's own";
@@ -137,12 +137,12 @@ TEST_F(LaunchableCatalogueTest, builtInScriptsKeepTheirIdentityWhenTheProgramMov
 TEST_F(LaunchableCatalogueTest, missingScriptsFolderIsCreatedAndAFailureKeepsBuiltIns)
 {
     writeFile(builtIn / "Lock.sh", "#!/bin/sh\n", true);
-    catalogue->fetchScriptArray();
+    catalogue->fetch("scripts");
     EXPECT_TRUE(std::filesystem::is_directory(dataHome / "Scriblo/Scripts"));
 
     std::filesystem::remove_all(dataHome / "Scriblo");
     writeFile(dataHome / "Scriblo", "a file where the folder should be");
-    EXPECT_THAT(names(catalogue->fetchScriptArray()), ElementsAre("Lock"));
+    EXPECT_THAT(names(catalogue->fetch("scripts")), ElementsAre("Lock"));
     ASSERT_TRUE(catalogue->userScriptsProblem());
     EXPECT_NE(catalogue->userScriptsProblem()->find("Scriblo/Scripts"), std::string::npos);
 }
@@ -154,14 +154,14 @@ TEST_F(LaunchableCatalogueTest, webPagesComeOnlyFromInstalledBrowsers)
     };
     writeFile(configHome / "google-chrome/Default/Bookmarks", chromeBar("chrome"));
     writeFile(configHome / "chromium/Default/Bookmarks", chromeBar("chromium"));
-    EXPECT_THAT(*catalogue->fetchWebPageArray(), IsEmpty()) << "no browser is installed";
+    EXPECT_THAT(*catalogue->fetch("webpages"), IsEmpty()) << "no browser is installed";
     writeDesktopEntry(systemData, "google-chrome.desktop", "Google Chrome", "Icon=google-chrome\n");
-    EXPECT_THAT(identities(catalogue->fetchWebPageArray()), ElementsAre("com.google.Chrome:https://chrome.org/"));
-    EXPECT_EQ(catalogue->webPageArray()->front()->icon(), "google-chrome");
+    EXPECT_THAT(identities(catalogue->fetch("webpages")), ElementsAre("com.google.Chrome:https://chrome.org/"));
+    EXPECT_EQ(catalogue->list("webpages")->front()->icon(), "google-chrome");
 
     writeDesktopEntry(systemData, "chromium.desktop", "Chromium");
     writeFile(configHome / "google-chrome/Default/Bookmarks", "{ broken");
-    EXPECT_THAT(identities(catalogue->fetchWebPageArray()), ElementsAre("org.chromium.Chromium:https://chromium.org/"));
+    EXPECT_THAT(identities(catalogue->fetch("webpages")), ElementsAre("org.chromium.Chromium:https://chromium.org/"));
 }
 
 TEST_F(LaunchableCatalogueTest, lookupSearchesEveryListAndFindsNothingBeforeFetching)
@@ -190,7 +190,7 @@ TEST_F(LaunchableCatalogueTest, lookupsDuringRefetchesAlwaysSeeAWholeList)
         }
     });
     for (int round = 0; round < 20; ++round)
-        catalogue->fetchNormalAppArray();
+        catalogue->fetch("applications");
     done = true;
     reader.join();
     EXPECT_EQ(misses, 0);
