@@ -68,12 +68,11 @@ public:
             std::cerr << "scriblo: the stored value is left as it is and backed up before it is next replaced\n";
     }
 
+    // `reason` carries the store's own words (a full disk, a damaged file whose copy could
+    // not be kept).
     [[noreturn]] void fail(const std::string& reason) const
     {
-        // A failed write says why in the store's own words (a full disk, a damaged file
-        // whose copy could not be kept).
-        auto failure = m_defaults->failure();
-        throw InputError(m_defaults->path().string() + ": " + reason + (failure ? ": " + failure->message : ""));
+        throw InputError(m_defaults->path().string() + ": " + reason);
     }
 
 private:
@@ -220,8 +219,8 @@ int deleteGesture(Session& session, const std::string& identity)
 {
     if (!session.model().getGestureWithIdentity(identity))
         throw InputError("no stored gesture has the identity '" + identity + "'");
-    if (!session.model().deleteGestureWithName(identity))
-        session.fail("could not write the gesture store");
+    if (auto deleted = session.model().deleteGestureWithName(identity); !deleted)
+        session.fail(deleted.error());
     session.reportBackup();
     return 0;
 }
