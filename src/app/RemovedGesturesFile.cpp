@@ -51,8 +51,8 @@ Expected<std::string> RemovedGesturesFile::keep(const Gesture& gesture)
             gestures.push_back(std::make_shared<const Gesture>(std::move(entry.identity), std::move(entry.strokes)));
     }
     gestures.push_back(std::make_shared<const Gesture>(gesture.identity(), gesture.strokes()));
-    if (!SafeFile::writeAtomically(m_path, GestureJson::gesturesToJson(gestures).dump(1) + "\n"))
-        return Failure { m_path.string() + ": cannot be written" };
+    if (auto written = SafeFile::writeAtomically(m_path, GestureJson::gesturesToJson(gestures).dump(1) + "\n"); !written)
+        return Failure { m_path.string() + ": " + written.error() };
     return m_path.string();
 }
 

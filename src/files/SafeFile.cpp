@@ -110,18 +110,21 @@ Expected<std::string> SafeFile::read(const std::filesystem::path& path, size_t l
     return std::move(*bytes.value());
 }
 
-static bool writeAll(int descriptor, const std::string& bytes)
+// Writes every byte, or says why it could not.
+static Expected<Done> writeAll(int descriptor, const std::string& bytes)
 {
     size_t written = 0;
     while (written < bytes.size()) {
         ssize_t count = ::write(descriptor, bytes.data() + written, bytes.size() - written);
         if (count < 0 && errno == EINTR)
             continue;
-        if (count <= 0)
-            return false;
+        if (count < 0)
+            return Failure { std::strerror(errno) };
+        if (count == 0)
+            return Failure { "nothing more could be written" };
         written += size_t(count);
     }
-    return true;
+    return Done {};
 }
 
 static void syncFolder(const std::filesystem::path& folder)
@@ -143,7 +146,7 @@ static std::string temporaryPrefix(const std::filesystem::path& path)
     return "." + path.filename().string() + ".";
 }
 
-bool SafeFile::writeAtomically(const std::filesystem::path& path, const std::string& bytes)
+Expected<Done> SafeFile::writeAtomically(const std::filesystem::path& path, const std::string& bytes)
 {
     std::error_code error;
     std::filesystem::path folder = folderOf(path);
@@ -151,15 +154,20 @@ bool SafeFile::writeAtomically(const std::filesystem::path& path, const std::str
     std::string temporary = (folder / (temporaryPrefix(path) + "XXXXXX")).string();
     int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0)
-        return false;
-    bool written = writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
-    written = ::close(descriptor) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        return Failure { "cannot create a file in " + folder.string() + ": " + std::strerror(errno) };
+    auto written = writeAll(descriptor, bytes);
+    if (written && ::fsync(descriptor) != 0)
+        written = Failure { std::strerror(errno) };
+    if (::close(descriptor) != 0 && written)
+        written = Failure { std::strerror(errno) };
+    if (written && std::rename(temporary.c_str(), path.c_str()) != 0)
+        written = Failure { "cannot replace " + path.string() + ": " + std::strerror(errno) };
+    if (!written) {
         std::remove(temporary.c_str());
-        return false;
+        return written;
     }
     syncFolder(folder);
-    return true;
+    return Done {};
 }
 
 // mkstemp fills the six places with letters and digits; requiring exactly that keeps

@@ -19,9 +19,9 @@ public:
     // The same, but a file that does not exist is an expected absence, not a failure.
     static Expected<std::optional<std::string>> readIfExists(const std::filesystem::path& path, size_t limit);
     // Writes a temporary file beside `path`, syncs it, renames it over `path` and syncs
-    // the folder; missing folders are created. False when any step failed, in which case
-    // `path` is untouched.
-    static bool writeAtomically(const std::filesystem::path& path, const std::string& bytes);
+    // the folder; missing folders are created. When any step fails, `path` is untouched
+    // and the failure says which step and why ("No space left on device").
+    static Expected<Done> writeAtomically(const std::filesystem::path& path, const std::string& bytes);
     // Removes the temporary files that writeAtomically(path, …) left when its process was
     // killed mid-write. Only safe while every writer of `path` is held off by a lock.
     static void removeLeftoverTemporaries(const std::filesystem::path& path);

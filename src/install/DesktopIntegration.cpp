@@ -6,6 +6,7 @@
 #include "platform/XdgPaths.h"
 
 #include <cstdlib>
+#include <iostream>
 #include <glib.h>
 
 namespace scriblo::DesktopIntegration {
@@ -39,7 +40,9 @@ void writeMenuEntry(const std::filesystem::path& destination)
     g_key_file_set_boolean(file, group, G_KEY_FILE_DESKTOP_KEY_STARTUP_NOTIFY, TRUE);
     gsize length = 0;
     g_autofree gchar* text = g_key_file_to_data(file, &length, nullptr);
-    SafeFile::writeAtomically(XdgPaths::dataHome() / "applications" / desktopId, std::string(text, length));
+    auto entry = XdgPaths::dataHome() / "applications" / desktopId;
+    if (auto written = SafeFile::writeAtomically(entry, std::string(text, length)); !written)
+        std::cerr << "scriblo: warning: no menu entry was written: " << written.error() << "\n";
 }
 
 // An entry written by the copy that is being moved starts either the AppImage file or

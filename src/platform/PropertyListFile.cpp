@@ -2,8 +2,6 @@
 
 #include "files/SafeFile.h"
 
-#include <cerrno>
-#include <cstring>
 
 namespace scriblo {
 
@@ -35,8 +33,8 @@ Expected<FileStamp> PropertyListFile::write(const std::filesystem::path& path, p
         return Failure { "the settings could not be turned into a property list" };
     std::string text(xml, length);
     plist_to_xml_free(xml);
-    if (!SafeFile::writeAtomically(path, text))
-        return Failure { std::strerror(errno) };
+    if (auto written = SafeFile::writeAtomically(path, text); !written)
+        return Failure { written.error() };
     return FileStamp::of(path);
 }
 

@@ -11,8 +11,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 
 namespace scriblo {
 
@@ -187,8 +185,8 @@ Expected<std::filesystem::path> PropertyListUserDefaults::writeBeside(const std:
 {
     std::filesystem::path copy = SafeFile::finalTarget(m_path);
     copy += suffix;
-    if (!SafeFile::writeAtomically(copy, bytes))
-        return Failure { std::strerror(errno) };
+    if (auto written = SafeFile::writeAtomically(copy, bytes); !written)
+        return Failure { written.error() };
     return copy;
 }
 

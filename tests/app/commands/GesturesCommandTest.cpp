@@ -38,7 +38,7 @@ protected:
     fs::path file(const std::string& name, const std::string& contents)
     {
         fs::path path = m_folder / name;
-        SafeFile::writeAtomically(path, contents);
+        EXPECT_TRUE(SafeFile::writeAtomically(path, contents));
         return path;
     }
 

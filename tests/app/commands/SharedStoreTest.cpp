@@ -63,7 +63,7 @@ protected:
     fs::path file(const std::string& name, const std::string& contents)
     {
         fs::path path = m_folder / name;
-        SafeFile::writeAtomically(path, contents);
+        EXPECT_TRUE(SafeFile::writeAtomically(path, contents));
         return path;
     }
 
@@ -214,8 +214,9 @@ TEST_F(SharedStoreTest, readingCommandsLeaveTheStoreFolderAsItWas)
     for (const auto& [kind, contents] : stores) {
         fs::remove_all(storeFolder());
         fs::create_directories(storeFolder());
-        if (!contents.empty())
-            SafeFile::writeAtomically(store(), contents);
+        if (!contents.empty()) {
+            EXPECT_TRUE(SafeFile::writeAtomically(store(), contents));
+        }
         auto before = storeFolderContents();
         for (const auto& command : std::vector<std::vector<std::string>> {
                  { "settings" }, { "settings", "get", "minimumRecognitionScore" }, { "gestures", "list" },
@@ -244,7 +245,7 @@ TEST_F(SharedStoreTest, storeWithoutReadPermissionIsNotReplaced)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "running as root, where file permissions do not stop reads";
-    SafeFile::writeAtomically(store(), "<plist><dict/></plist>");
+    EXPECT_TRUE(SafeFile::writeAtomically(store(), "<plist><dict/></plist>"));
     fs::permissions(store(), fs::perms::none);
     Outcome run = scriblo({ "settings", "set", "quickdrawOption", "true" });
     fs::permissions(store(), fs::perms::owner_read | fs::perms::owner_write);
@@ -257,7 +258,7 @@ TEST_F(SharedStoreTest, storeWithoutReadPermissionIsNotReplaced)
 TEST_F(SharedStoreTest, damagedStoreStaysWhenItsCopyCannotBeWritten)
 {
     std::string damaged(64 * 1024, 'x');
-    SafeFile::writeAtomically(store(), damaged);
+    EXPECT_TRUE(SafeFile::writeAtomically(store(), damaged));
     std::string command = "trap '' XFSZ; ulimit -f 32; exec " SCRIBLO_BINARY_DIR "/scriblo settings set quickdrawOption true --store "
         + store().string() + " 2>" + (m_folder / "err").string();
     int status = std::system(command.c_str());

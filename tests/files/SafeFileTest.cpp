@@ -1,0 +1,59 @@
+#include "files/SafeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+using scriblo::SafeFile;
+
+namespace {
+
+class SafeFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = fs::temp_directory_path() / ("scriblo-safefile-" + std::to_string(::getpid()));
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    size_t entriesInFolder() const
+    {
+        return size_t(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()));
+    }
+
+    fs::path m_folder;
+};
+
+TEST_F(SafeFileTest, aWriteReplacesTheFileWholeAndLeavesNoTemporaryBehind)
+{
+    auto path = m_folder / "sheet.json";
+    ASSERT_TRUE(SafeFile::writeAtomically(path, "old"));
+    ASSERT_TRUE(SafeFile::writeAtomically(path, "new contents"));
+    EXPECT_EQ(SafeFile::read(path, 100).value(), "new contents");
+    EXPECT_EQ(entriesInFolder(), 1u);
+}
+
+// A user choosing where a file goes needs the reason in words, not just "failed".
+TEST_F(SafeFileTest, aWriteThatCannotHappenSaysWhyAndTouchesNothing)
+{
+    auto blocker = m_folder / "not-a-folder";
+    ASSERT_TRUE(SafeFile::writeAtomically(blocker, "x"));
+    auto written = SafeFile::writeAtomically(blocker / "sheet.json", "bytes");
+    ASSERT_FALSE(written);
+    EXPECT_NE(written.error().find("Not a directory"), std::string::npos) << written.error();
+    EXPECT_NE(written.error().find(blocker.string()), std::string::npos) << written.error();
+
+    auto folder = m_folder / "a-folder";
+    fs::create_directories(folder);
+    auto replaced = SafeFile::writeAtomically(folder, "bytes");
+    ASSERT_FALSE(replaced);
+    EXPECT_NE(replaced.error().find("cannot replace"), std::string::npos) << replaced.error();
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(entriesInFolder(), 2u) << "the temporary file is removed";
+}
+
+}
