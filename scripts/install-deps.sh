@@ -13,8 +13,9 @@ packages=(
   libevdev-dev libudev-dev evemu-tools
   qt6-base-dev libglib2.0-dev libsqlite3-dev
   libx11-dev libxi-dev libxfixes-dev libxtst-dev
-  # Most icon themes draw program icons from SVG files.
-  libqt6svg6
+  # Most icon themes draw program icons from SVG files, and the gesture sheet can be
+  # written as SVG.
+  qt6-svg-dev
   xvfb xz-utils xdotool x11-utils x11-xserver-utils dbus-daemon
   # A compositing manager that tests start and stop under the running program.
   xcompmgr

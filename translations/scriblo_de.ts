@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>GestureSheet</name>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>No gestures are stored yet. Assign one in the setup window.</source>
+        <translation>Noch sind keine Gesten gespeichert. Weisen Sie im Einrichtungsfenster eine zu.</translation>
+    </message>
+    <message>
+        <source>Scriblo Gestures</source>
+        <translation>Scriblo-Gesten</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>GestureSheetContents</name>
+    <message>
+        <source>Unavailable</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>No longer on this computer</source>
+        <translation>Nicht mehr auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>Cannot run: the script is not executable</source>
+        <translation>Kann nicht laufen: das Skript ist nicht ausführbar</translation>
+    </message>
+    <message>
+        <source>Out of reach now: hidden, or on a disk that is not mounted</source>
+        <translation>Derzeit nicht erreichbar: ausgeblendet oder auf einem nicht eingebundenen Datenträger</translation>
+    </message>
+</context>
+<context>
     <name>GoneGestureRemoval</name>
     <message>
         <source>Gesture removed</source>

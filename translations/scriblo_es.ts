@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>GestureSheet</name>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (continuación)</translation>
+    </message>
+    <message>
+        <source>No gestures are stored yet. Assign one in the setup window.</source>
+        <translation>Aún no hay gestos guardados. Asigne uno en la ventana de configuración.</translation>
+    </message>
+    <message>
+        <source>Scriblo Gestures</source>
+        <translation>Gestos de Scriblo</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>GestureSheetContents</name>
+    <message>
+        <source>Unavailable</source>
+        <translation>No disponibles</translation>
+    </message>
+    <message>
+        <source>No longer on this computer</source>
+        <translation>Ya no está en este equipo</translation>
+    </message>
+    <message>
+        <source>Cannot run: the script is not executable</source>
+        <translation>No se puede ejecutar: el script no es ejecutable</translation>
+    </message>
+    <message>
+        <source>Out of reach now: hidden, or on a disk that is not mounted</source>
+        <translation>Fuera de alcance ahora: oculto o en un disco sin montar</translation>
+    </message>
+</context>
+<context>
     <name>GoneGestureRemoval</name>
     <message>
         <source>Gesture removed</source>

@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>GestureSheet</name>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (suite)</translation>
+    </message>
+    <message>
+        <source>No gestures are stored yet. Assign one in the setup window.</source>
+        <translation>Aucun geste n’est encore enregistré. Attribuez-en un dans la fenêtre de configuration.</translation>
+    </message>
+    <message>
+        <source>Scriblo Gestures</source>
+        <translation>Gestes Scriblo</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>GestureSheetContents</name>
+    <message>
+        <source>Unavailable</source>
+        <translation>Indisponibles</translation>
+    </message>
+    <message>
+        <source>No longer on this computer</source>
+        <translation>N’est plus sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Cannot run: the script is not executable</source>
+        <translation>Impossible de lancer : le script n’est pas exécutable</translation>
+    </message>
+    <message>
+        <source>Out of reach now: hidden, or on a disk that is not mounted</source>
+        <translation>Hors d’atteinte pour l’instant : masqué, ou sur un disque non monté</translation>
+    </message>
+</context>
+<context>
     <name>GoneGestureRemoval</name>
     <message>
         <source>Gesture removed</source>

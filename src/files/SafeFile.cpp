@@ -9,6 +9,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -146,7 +147,23 @@ static std::string temporaryPrefix(const std::filesystem::path& path)
     return "." + path.filename().string() + ".";
 }
 
-Expected<Done> SafeFile::writeAtomically(const std::filesystem::path& path, const std::string& bytes)
+// Setting the umask to read it would race with other threads creating files, so it is
+// read from the kernel's status of this process; 022 where that says nothing.
+static mode_t permissionsFromUmask()
+{
+    mode_t mask = 022;
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0) {
+            mask = mode_t(std::stoul(line.substr(6), nullptr, 8));
+            break;
+        }
+    }
+    return 0666 & ~mask;
+}
+
+Expected<Done> SafeFile::writeAtomically(const std::filesystem::path& path, const std::string& bytes, Readers readers)
 {
     std::error_code error;
     std::filesystem::path folder = folderOf(path);
@@ -156,6 +173,8 @@ Expected<Done> SafeFile::writeAtomically(const std::filesystem::path& path, cons
     if (descriptor < 0)
         return Failure { "cannot create a file in " + folder.string() + ": " + std::strerror(errno) };
     auto written = writeAll(descriptor, bytes);
+    if (written && readers == Readers::AsUmaskAllows && ::fchmod(descriptor, permissionsFromUmask()) != 0)
+        written = Failure { std::strerror(errno) };
     if (written && ::fsync(descriptor) != 0)
         written = Failure { std::strerror(errno) };
     if (::close(descriptor) != 0 && written)

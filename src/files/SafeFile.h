@@ -21,7 +21,11 @@ public:
     // Writes a temporary file beside `path`, syncs it, renames it over `path` and syncs
     // the folder; missing folders are created. When any step fails, `path` is untouched
     // and the failure says which step and why ("No space left on device").
-    static Expected<Done> writeAtomically(const std::filesystem::path& path, const std::string& bytes);
+    // Who may read the file: the store and its copies are the user's alone, while a
+    // document the user asked for gets the permissions the user's umask gives any new file.
+    enum class Readers { Owner, AsUmaskAllows };
+    static Expected<Done> writeAtomically(const std::filesystem::path& path, const std::string& bytes,
+                                          Readers readers = Readers::Owner);
     // Removes the temporary files that writeAtomically(path, …) left when its process was
     // killed mid-write. Only safe while every writer of `path` is held off by a lock.
     static void removeLeftoverTemporaries(const std::filesystem::path& path);

@@ -33,15 +33,16 @@ const std::map<std::string, Layer> layers = {
     { "multitouch", { { "base", "files" }, { "platform/UdevMonitor.h" } } },
     { "launch", { { "base", "core", "files", "platform" } } },
     { "install", { { "base", "core", "files", "platform" } } },
+    { "sheet", { { "base", "core", "files", "platform", "appearance", "launch" } } },
     { "recognition", { { "base", "core", "files", "platform", "appearance", "launch", "multitouch" } } },
-    { "setup", { { "base", "core", "files", "platform", "appearance", "launch", "multitouch", "recognition" } } },
-    { "app/commands", { { "base", "core", "files", "platform", "appearance", "launch", "multitouch", "install" } } },
+    { "setup", { { "base", "core", "files", "platform", "appearance", "launch", "multitouch", "recognition", "sheet" } } },
+    { "app/commands", { { "base", "core", "files", "platform", "appearance", "launch", "multitouch", "install", "sheet" } } },
     // main.cpp hands `scriblo demo` to the demonstration, which sits on the root's library.
     { "app", { { "base", "core", "files", "platform", "appearance", "launch", "multitouch", "install", "recognition",
-                 "setup", "app/commands" },
+                 "sheet", "setup", "app/commands" },
                { "app/demo/DemoCommand.h" } } },
     { "app/demo", { { "base", "core", "files", "platform", "appearance", "launch", "multitouch", "install",
-                      "recognition", "setup", "app/commands", "app" } } },
+                      "recognition", "sheet", "setup", "app/commands", "app" } } },
 };
 
 std::vector<fs::path> sourceFiles(const fs::path& folder, bool recursive)

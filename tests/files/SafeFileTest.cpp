@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using scriblo::SafeFile;
@@ -35,6 +37,18 @@ TEST_F(SafeFileTest, aWriteReplacesTheFileWholeAndLeavesNoTemporaryBehind)
     ASSERT_TRUE(SafeFile::writeAtomically(path, "new contents"));
     EXPECT_EQ(SafeFile::read(path, 100).value(), "new contents");
     EXPECT_EQ(entriesInFolder(), 1u);
+}
+
+TEST_F(SafeFileTest, theStoreIsTheOwnersAloneWhileADocumentFollowsTheUmask)
+{
+    auto mask = ::umask(027);
+    auto store = m_folder / "store.plist";
+    auto sheet = m_folder / "sheet.pdf";
+    ASSERT_TRUE(SafeFile::writeAtomically(store, "private"));
+    ASSERT_TRUE(SafeFile::writeAtomically(sheet, "shared", SafeFile::Readers::AsUmaskAllows));
+    ::umask(mask);
+    EXPECT_EQ(fs::status(store).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(sheet).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 // A user choosing where a file goes needs the reason in words, not just "failed".

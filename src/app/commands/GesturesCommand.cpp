@@ -9,6 +9,11 @@
 #include "launch/Settings.h"
 #include "launch/LaunchableCatalogue.h"
 #include "files/SafeFile.h"
+#include "appearance/IconResolver.h"
+#include "sheet/GestureSheet.h"
+#include "sheet/GestureSheetFile.h"
+
+#include <QGuiApplication>
 
 #include <iostream>
 #include <sstream>
@@ -24,6 +29,10 @@ const char GesturesCommand::usage[] =
     "  gestures conflicts                 pairs that recognise as each other at or above the minimum\n"
     "                                     recognition score: IDENTITY, IDENTITY, SCORE AS SECOND,\n"
     "                                     SCORE AS FIRST (- when the matcher finds no match)\n"
+    "  gestures sheet --output FILE       draw every stored gesture with its target on A4 pages, as\n"
+    "                                     PDF, PNG or SVG by FILE's extension; a PNG or SVG sheet of\n"
+    "                                     several pages is written as NAME-1.png, NAME-2.png, ...\n"
+    "                                     Prints the files written\n"
     "  gestures delete IDENTITY           delete one gesture\n"
     "    --store FILE                     the preferences file (default: the user's own)\n"
     "    Identities in tab-separated output show a tab, a line break and \\ as \\t \\n \\r \\\\\n";
@@ -215,6 +224,27 @@ int recognize(Session& session, const std::vector<std::string>& files)
     return 0;
 }
 
+// Fonts and icons need a Qt application; a sheet needs no screen, so none is asked for
+// unless the user chose a platform.
+int writeSheet(Session& session, const std::string& output, GestureSheetFile::Format format)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "scriblo";
+    char* argv[] = { name, nullptr };
+    QGuiApplication application(argc, argv);
+    auto catalogue = TargetsCommand::fetchedCatalogue();
+    IconResolver icons;
+    GestureSheet sheet(GestureSheetContents::of(*session.model().recognizer()->loadedGestures(), *catalogue), icons);
+    auto written = GestureSheetFile::write(sheet, output, format);
+    if (!written)
+        throw InputError(written.error());
+    for (const auto& path : written.value())
+        std::cout << path.string() << '\n';
+    return 0;
+}
+
 int deleteGesture(Session& session, const std::string& identity)
 {
     if (!session.model().getGestureWithIdentity(identity))
@@ -225,17 +255,32 @@ int deleteGesture(Session& session, const std::string& identity)
     return 0;
 }
 
+int sheet(CommandLine& commandLine, const std::optional<std::string>& storePath)
+{
+    auto output = commandLine.takeOption("--output");
+    commandLine.expectEnd();
+    if (!output)
+        throw UsageError("gestures sheet needs --output FILE");
+    auto format = GestureSheetFile::formatOf(*output);
+    if (!format)
+        throw UsageError("cannot tell the format of '" + *output + "': name a .pdf, .png or .svg file");
+    Session session(storePath, PropertyListUserDefaults::Access::ReadOnly);
+    return writeSheet(session, *output, *format);
+}
+
 }
 
 int GesturesCommand::run(CommandLine& commandLine)
 {
     auto storePath = commandLine.takeOption("--store");
-    std::string action = commandLine.required("a gestures command (list, import, export, recognize, conflicts, delete)");
+    std::string action = commandLine.required("a gestures command (list, import, export, recognize, conflicts, sheet, delete)");
     if (action == "recognize") {
         auto files = commandLine.rest();
         Session session(storePath, PropertyListUserDefaults::Access::ReadOnly);
         return recognize(session, files);
     }
+    if (action == "sheet")
+        return sheet(commandLine, storePath);
     std::optional<std::string> argument;
     if (action == "import")
         argument = commandLine.required("the file to import");

@@ -329,3 +329,64 @@ TEST_F(GesturesCommandTest, conflictsListConfusablePairsAtTheMinimumScore)
     EXPECT_EQ(scriblo("gestures conflicts").out, "");
     EXPECT_EQ(scriblo("gestures conflicts extra").status, 2);
 }
+
+namespace {
+
+// The width and height a PNG file's header gives.
+std::pair<uint32_t, uint32_t> pngSize(const std::string& bytes)
+{
+    auto number = [&](size_t at) {
+        return uint32_t(uint8_t(bytes[at])) << 24 | uint32_t(uint8_t(bytes[at + 1])) << 16 | uint32_t(uint8_t(bytes[at + 2])) << 8
+            | uint32_t(uint8_t(bytes[at + 3]));
+    };
+    return bytes.size() > 24 && bytes.compare(1, 3, "PNG") == 0 ? std::pair(number(16), number(20)) : std::pair(0u, 0u);
+}
+
+size_t pdfPages(const std::string& bytes)
+{
+    size_t pages = 0;
+    for (size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1))
+        pages += bytes.compare(at, 12, "/Type /Pages") != 0;
+    return pages;
+}
+
+}
+
+TEST_F(GesturesCommandTest, sheetIsWrittenAsPdfPngOrSvgInPagesOfA4)
+{
+    ASSERT_EQ(scriblo("gestures import " + file("g.json", manyGestures(20, "gone")).string()).status, 0);
+
+    Outcome pdf = scriblo("gestures sheet --output " + (m_folder / "sheet.pdf").string());
+    ASSERT_EQ(pdf.status, 0) << pdf.err;
+    EXPECT_EQ(pdf.out, (m_folder / "sheet.pdf").string() + "\n");
+    auto document = SafeFile::read(m_folder / "sheet.pdf", 1 << 24).value();
+    EXPECT_EQ(document.rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(pdfPages(document), 2u) << "sixteen gestures fill a page";
+
+    Outcome png = scriblo("gestures sheet --output " + (m_folder / "sheet.PNG").string());
+    ASSERT_EQ(png.status, 0) << png.err;
+    EXPECT_EQ(png.out, (m_folder / "sheet-1.PNG").string() + "\n" + (m_folder / "sheet-2.PNG").string() + "\n");
+    for (const char* page : { "sheet-1.PNG", "sheet-2.PNG" })
+        EXPECT_EQ(pngSize(SafeFile::read(m_folder / page, 1 << 24).value()), std::pair(794u, 1123u)) << "A4 at 96 dpi";
+
+    Outcome svg = scriblo("gestures sheet --output " + (m_folder / "sheet.svg").string());
+    ASSERT_EQ(svg.status, 0) << svg.err;
+    EXPECT_NE(SafeFile::read(m_folder / "sheet-2.svg", 1 << 24).value().find("<svg"), std::string::npos);
+}
+
+TEST_F(GesturesCommandTest, sheetOfAnEmptyStoreIsOnePageAndBadOutputsSayWhy)
+{
+    Outcome empty = scriblo("gestures sheet --output " + (m_folder / "empty.png").string());
+    ASSERT_EQ(empty.status, 0) << empty.err;
+    EXPECT_EQ(empty.out, (m_folder / "empty.png").string() + "\n");
+
+    Outcome unknown = scriblo("gestures sheet --output " + (m_folder / "sheet.docx").string());
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("name a .pdf, .png or .svg file"), std::string::npos) << unknown.err;
+    EXPECT_EQ(scriblo("gestures sheet").status, 2);
+
+    Outcome blocked = scriblo("gestures sheet --output " + (m_folder / "empty.png" / "sheet.pdf").string());
+    EXPECT_EQ(blocked.status, 1);
+    EXPECT_NE(blocked.err.find("Not a directory"), std::string::npos) << blocked.err;
+    EXPECT_FALSE(fs::exists(m_folder / "sheet.docx"));
+}

@@ -1,0 +1,142 @@
+#include "sheet/GestureSheet.h"
+
+#include "appearance/IconResolver.h"
+#include "sheet/DrawingThumbnail.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace scriblo {
+
+namespace {
+
+constexpr double margin = 48;
+constexpr double headerHeight = 48;
+constexpr double headingHeight = 36;
+constexpr double columnGap = 16;
+constexpr double rowGap = 14;
+constexpr double wellHeight = 112;
+constexpr double nameHeight = 26;
+constexpr double iconSide = 20;
+constexpr double reasonHeight = 42;
+constexpr double cellHeight = wellHeight + nameHeight + reasonHeight;
+constexpr double contentWidth = GestureSheet::pageSize.width() - 2 * margin;
+constexpr double cellWidth = (contentWidth - (GestureSheet::columnCount - 1) * columnGap) / GestureSheet::columnCount;
+constexpr double contentTop = margin + headerHeight;
+constexpr double contentBottom = GestureSheet::pageSize.height() - margin;
+
+QFont fontOfSize(double pixels, bool bold = false)
+{
+    QFont font;
+    font.setPixelSize(int(pixels));
+    font.setBold(bold);
+    return font;
+}
+
+}
+
+GestureSheet::GestureSheet(std::vector<SheetGroup> groups, IconResolver& icons)
+    : m_groups(std::move(groups))
+    , m_icons(icons)
+{
+    layOut();
+}
+
+// A group's heading never ends a page: it moves to the next one with its first row,
+// and a group that goes on over a page break is named again above the rest.
+void GestureSheet::layOut()
+{
+    m_pages.emplace_back();
+    double top = contentTop;
+    for (const auto& group : m_groups) {
+        if (top + headingHeight + cellHeight > contentBottom) {
+            m_pages.emplace_back();
+            top = contentTop;
+        }
+        m_pages.back().headings.push_back({ top, group.title });
+        top += headingHeight;
+        for (size_t index = 0; index < group.entries.size(); ++index) {
+            size_t column = index % columnCount;
+            if (column == 0 && index > 0) {
+                top += cellHeight + rowGap;
+                if (top + cellHeight > contentBottom) {
+                    m_pages.emplace_back();
+                    top = contentTop;
+                    m_pages.back().headings.push_back({ top, tr("%1 (continued)").arg(group.title) });
+                    top += headingHeight;
+                }
+            }
+            QPointF origin(margin + double(column) * (cellWidth + columnGap), top);
+            m_pages.back().cells.push_back({ origin, &group.entries[index] });
+        }
+        top += cellHeight + rowGap;
+    }
+}
+
+void GestureSheet::paintPage(QPainter& painter, int index) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(QRectF(QPointF(0, 0), pageSize), Qt::white);
+    paintHeader(painter, index);
+    const Page& page = m_pages.at(size_t(index));
+    for (const auto& heading : page.headings)
+        paintHeading(painter, heading);
+    for (const auto& cell : page.cells)
+        paintCell(painter, cell);
+    if (m_groups.empty()) {
+        painter.setFont(fontOfSize(14));
+        painter.setPen(QColor(90, 90, 90));
+        painter.drawText(QRectF(margin, contentTop, contentWidth, headingHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         tr("No gestures are stored yet. Assign one in the setup window."));
+    }
+    painter.restore();
+}
+
+void GestureSheet::paintHeader(QPainter& painter, int index) const
+{
+    const QRectF header(margin, margin, contentWidth, headerHeight - 12);
+    painter.setPen(Qt::black);
+    painter.setFont(fontOfSize(20, true));
+    painter.drawText(header, Qt::AlignLeft | Qt::AlignTop, tr("Scriblo Gestures"));
+    painter.setPen(QColor(90, 90, 90));
+    painter.setFont(fontOfSize(11));
+    painter.drawText(header, Qt::AlignRight | Qt::AlignTop, tr("Page %1 of %2").arg(index + 1).arg(pageCount()));
+}
+
+void GestureSheet::paintHeading(QPainter& painter, const Heading& heading) const
+{
+    const QRectF line(margin, heading.top, contentWidth, headingHeight - 10);
+    painter.setPen(QColor(40, 40, 40));
+    painter.setFont(fontOfSize(15, true));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, heading.text);
+    painter.setPen(QPen(QColor(200, 200, 200), 1));
+    painter.drawLine(QPointF(margin, line.bottom() + 2), QPointF(margin + contentWidth, line.bottom() + 2));
+}
+
+void GestureSheet::paintCell(QPainter& painter, const Cell& cell) const
+{
+    const SheetEntry& entry = *cell.entry;
+    DrawingThumbnail::paint(painter, QRectF(cell.origin, QSizeF(cellWidth, wellHeight)), entry.gesture->strokes());
+    const double nameTop = cell.origin.y() + wellHeight + 4;
+    double textLeft = cell.origin.x();
+    if (!entry.absence) {
+        QIcon icon = entry.icon.empty() ? m_icons.fallbackIcon() : m_icons.iconFor(entry.icon);
+        icon.paint(&painter, QRectF(textLeft, nameTop + 1, iconSide, iconSide).toRect());
+        textLeft += iconSide + 6;
+    }
+    const QFont nameFont = fontOfSize(12, true);
+    const double textWidth = cell.origin.x() + cellWidth - textLeft;
+    painter.setFont(nameFont);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(textLeft, nameTop, textWidth, iconSide + 2), Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(nameFont).elidedText(entry.name, Qt::ElideMiddle, textWidth));
+    if (!entry.absence)
+        return;
+    painter.setFont(fontOfSize(10));
+    painter.setPen(QColor(150, 40, 30));
+    painter.drawText(QRectF(cell.origin.x(), nameTop + nameHeight - 2, cellWidth, reasonHeight),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, GestureSheetContents::reason(*entry.absence));
+}
+
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "base/TargetAbsence.h"
+#include "core/GestureRecognizer.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scriblo {
+
+class LaunchableCatalogue;
+
+// One stored gesture as the sheet shows it: with its target's name and icon, or, when no
+// target has its identity now, with the identity and what a fresh look at the disk says.
+struct SheetEntry {
+    std::shared_ptr<const Gesture> gesture;
+    QString name;
+    std::string icon;
+    std::optional<TargetAbsence> absence;
+
+    const std::string& identity() const { return gesture->identity(); }
+};
+
+struct SheetGroup {
+    QString title;
+    std::vector<SheetEntry> entries;
+};
+
+// What the gesture sheet lists: the stored gestures grouped by the kind of their target,
+// in the setup window's segment order and in its lists' order within a kind, then those whose
+// target is unavailable, which the setup window cannot reach at all.
+class GestureSheetContents {
+    Q_DECLARE_TR_FUNCTIONS(GestureSheetContents)
+public:
+    // Groups without gestures are left out. Looking at the disk for the unavailable ones
+    // is cheap per gesture (a few file checks), and only they pay it.
+    static std::vector<SheetGroup> of(const GestureRecognizer::GestureList& stored, const LaunchableCatalogue& catalogue);
+
+    // The entries whose name holds `search`, ignoring case; empty groups go.
+    static std::vector<SheetGroup> matching(const std::vector<SheetGroup>& groups, const QString& search);
+
+    static QString reason(TargetAbsence absence);
+    static size_t entryCount(const std::vector<SheetGroup>& groups);
+};
+
+}

@@ -1,0 +1,165 @@
+#include "sheet/GestureSheetFile.h"
+
+#include "files/SafeFile.h"
+#include "sheet/GestureSheet.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cctype>
+#include <deque>
+#include <future>
+#include <thread>
+
+namespace scriblo {
+
+namespace {
+
+// The bytes a device wrote into the buffer, once the painter on it has ended.
+std::string bytesOf(const QBuffer& buffer)
+{
+    return std::string(buffer.data().constData(), size_t(buffer.data().size()));
+}
+
+}
+
+std::optional<GestureSheetFile::Format> GestureSheetFile::formatOf(const std::filesystem::path& path)
+{
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    if (extension == ".png")
+        return Format::Png;
+    if (extension == ".svg")
+        return Format::Svg;
+    if (extension == ".pdf")
+        return Format::Pdf;
+    return std::nullopt;
+}
+
+std::vector<std::filesystem::path> GestureSheetFile::pagePaths(const std::filesystem::path& path, Format format, int pageCount)
+{
+    if (format == Format::Pdf || pageCount == 1)
+        return { path };
+    std::vector<std::filesystem::path> paths;
+    for (int page = 1; page <= pageCount; ++page) {
+        auto name = path.stem().string() + "-" + std::to_string(page) + path.extension().string();
+        paths.push_back(path.parent_path() / name);
+    }
+    return paths;
+}
+
+Expected<std::vector<std::filesystem::path>> GestureSheetFile::write(const GestureSheet& sheet,
+                                                                     const std::filesystem::path& path, Format format)
+{
+    auto paths = pagePaths(path, format, sheet.pageCount());
+    Expected<Done> written = Done {};
+    if (format == Format::Pdf)
+        written = writeDocument(paths.front(), pdf(sheet));
+    else if (format == Format::Svg)
+        for (size_t page = 0; page < paths.size() && written; ++page)
+            written = writeDocument(paths[page], svg(sheet, int(page)));
+    else
+        written = writePngPages(sheet, paths);
+    if (!written)
+        return Failure { written.error() };
+    return paths;
+}
+
+Expected<Done> GestureSheetFile::writeDocument(const std::filesystem::path& path, const std::string& bytes)
+{
+    return SafeFile::writeAtomically(path, bytes, SafeFile::Readers::AsUmaskAllows);
+}
+
+// Compressing a page takes several times as long as painting it, so pages are compressed
+// and written on other threads, as many at once as there are cores, while the next are
+// painted here, the one thread on which Qt promises that fonts may be used.
+Expected<Done> GestureSheetFile::writePngPages(const GestureSheet& sheet, const std::vector<std::filesystem::path>& paths)
+{
+    const size_t parallel = std::max(1u, std::thread::hardware_concurrency());
+    std::deque<std::future<Expected<Done>>> pending;
+    Expected<Done> written = Done {};
+    auto finishOldest = [&] {
+        auto result = pending.front().get();
+        pending.pop_front();
+        if (written && !result)
+            written = std::move(result);
+    };
+    for (size_t page = 0; page < paths.size() && written; ++page) {
+        if (pending.size() == parallel)
+            finishOldest();
+        pending.push_back(std::async(std::launch::async, [image = pngPage(sheet, int(page)), path = paths[page]] {
+            return writeDocument(path, encodedPng(image));
+        }));
+    }
+    while (!pending.empty())
+        finishOldest();
+    return written;
+}
+
+std::string GestureSheetFile::pdf(const GestureSheet& sheet)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF());
+    writer.setTitle(GestureSheet::tr("Scriblo Gestures"));
+    writer.setCreator(QStringLiteral("Scriblo"));
+    QPainter painter(&writer);
+    // The sheet is laid out in units of 1/96 inch; the writer counts in its own resolution.
+    const double scale = writer.resolution() / 96.0;
+    painter.scale(scale, scale);
+    for (int page = 0; page < sheet.pageCount(); ++page) {
+        if (page > 0)
+            writer.newPage();
+        sheet.paintPage(painter, page);
+    }
+    painter.end();
+    return bytesOf(buffer);
+}
+
+QImage GestureSheetFile::pngPage(const GestureSheet& sheet, int page)
+{
+    QImage image(GestureSheet::pageSize.toSize(), QImage::Format_RGB32);
+    image.setDotsPerMeterX(int(96 / 0.0254));
+    image.setDotsPerMeterY(int(96 / 0.0254));
+    // The page is a fraction of a pixel narrower than the image.
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    sheet.paintPage(painter, page);
+    painter.end();
+    return image;
+}
+
+std::string GestureSheetFile::encodedPng(const QImage& image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    // zlib's fastest level: a page of flat colour shrinks nearly as well.
+    constexpr int fastestCompression = 90;
+    image.save(&buffer, "PNG", fastestCompression);
+    return bytesOf(buffer);
+}
+
+std::string GestureSheetFile::svg(const GestureSheet& sheet, int page)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(GestureSheet::pageSize.toSize());
+    generator.setViewBox(QRectF(QPointF(0, 0), GestureSheet::pageSize));
+    generator.setResolution(96);
+    generator.setTitle(GestureSheet::tr("Scriblo Gestures"));
+    QPainter painter(&generator);
+    sheet.paintPage(painter, page);
+    painter.end();
+    return bytesOf(buffer);
+}
+
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "base/Expected.h"
+
+#include <QImage>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scriblo {
+
+class GestureSheet;
+
+// Writes a gesture sheet to the file a user named, in the format its extension names.
+// PDF holds every page; PNG and SVG hold one page a file, so a longer sheet becomes
+// NAME-1.png, NAME-2.png and so on beside the name given. Each file is written whole or
+// not at all.
+class GestureSheetFile {
+public:
+    enum class Format { Png, Svg, Pdf };
+
+    // Nothing for an extension that names none of the formats; case does not matter.
+    static std::optional<Format> formatOf(const std::filesystem::path& path);
+    static std::vector<std::filesystem::path> pagePaths(const std::filesystem::path& path, Format format, int pageCount);
+
+    // The files written, in page order.
+    static Expected<std::vector<std::filesystem::path>> write(const GestureSheet& sheet, const std::filesystem::path& path,
+                                                              Format format);
+
+private:
+    static Expected<Done> writeDocument(const std::filesystem::path& path, const std::string& bytes);
+    static Expected<Done> writePngPages(const GestureSheet& sheet, const std::vector<std::filesystem::path>& paths);
+    static std::string pdf(const GestureSheet& sheet);
+    static QImage pngPage(const GestureSheet& sheet, int page);
+    static std::string encodedPng(const QImage& image);
+    static std::string svg(const GestureSheet& sheet, int page);
+};
+
+}

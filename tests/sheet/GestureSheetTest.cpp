@@ -1,0 +1,162 @@
+#include "appearance/IconResolver.h"
+#include "core/GestureLog.h"
+#include "launch/DesktopFixture.h"
+#include "launch/FakeWorkspace.h"
+#include "launch/LaunchableCatalogue.h"
+#include "sheet/GestureSheet.h"
+#include "sheet/GestureSheetContents.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gmock/gmock.h>
+
+using namespace scriblo;
+using scriblo::testing::FakeWorkspace;
+using ::testing::ElementsAre;
+
+namespace {
+
+std::vector<GestureStroke> line(float fromX, float toX)
+{
+    std::vector<GesturePoint> points;
+    for (int i = 0; i < 20; ++i)
+        points.emplace_back(fromX + (toX - fromX) * float(i) / 19, 500 + float(i * i), 1);
+    return { GestureStroke(points) };
+}
+
+std::shared_ptr<const Gesture> gesture(const std::string& identity)
+{
+    return std::make_shared<const Gesture>(identity, line(100, 900));
+}
+
+std::vector<std::string> titles(const std::vector<SheetGroup>& groups)
+{
+    std::vector<std::string> result;
+    for (const auto& group : groups)
+        result.push_back(group.title.toStdString());
+    return result;
+}
+
+std::vector<std::string> names(const SheetGroup& group)
+{
+    std::vector<std::string> result;
+    for (const auto& entry : group.entries)
+        result.push_back(entry.name.toStdString());
+    return result;
+}
+
+class GestureSheetTest : public scriblo::testing::DesktopFixture {
+protected:
+    void SetUp() override
+    {
+        DesktopFixture::SetUp();
+        builtIn = root / "builtin";
+        std::filesystem::create_directories(builtIn);
+        catalogue = std::make_unique<LaunchableCatalogue>(std::make_shared<FakeWorkspace>(), builtIn);
+    }
+
+    void writeEntry(const std::string& id, const std::string& name, const std::string& extra = "")
+    {
+        writeFile(systemData / "applications" / id, "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=true\n" + extra);
+    }
+
+    std::filesystem::path builtIn;
+    std::unique_ptr<LaunchableCatalogue> catalogue;
+    IconResolver icons;
+};
+
+TEST_F(GestureSheetTest, gesturesAreGroupedInSegmentOrderAndUnavailableOnesSayWhy)
+{
+    writeEntry("zeta.desktop", "Zeta");
+    writeEntry("alpha.desktop", "alpha");
+    writeEntry("calc.desktop", "Calculator", "Categories=Utility;\n");
+    writeEntry("hidden.desktop", "Hidden", "NoDisplay=true\n");
+    auto scripts = LaunchableCatalogue::userScriptsFolder();
+    writeFile(scripts / "Backup.sh", "#!/bin/sh\n", true);
+    writeFile(scripts / "Stopped.sh", "#!/bin/sh\n", false);
+    catalogue->fetchAll();
+    GestureRecognizer::GestureList stored {
+        gesture("zeta.desktop"), gesture("calc.desktop"), gesture((scripts / "Backup.sh").string()), gesture("alpha.desktop"),
+        gesture("removed.desktop"), gesture((scripts / "Stopped.sh").string()), gesture("hidden.desktop"),
+    };
+
+    auto groups = GestureSheetContents::of(stored, *catalogue);
+
+    ASSERT_THAT(titles(groups), ElementsAre("Applications", "Scripts", "Utilities", "Unavailable"));
+    EXPECT_THAT(names(groups[0]), ElementsAre("Zeta", "alpha")) << "as the setup window lists them";
+    EXPECT_THAT(names(groups[1]), ElementsAre("Backup"));
+    const auto& unavailable = groups[3].entries;
+    ASSERT_EQ(unavailable.size(), 3u);
+    std::map<std::string, TargetAbsence> reasons;
+    for (const auto& entry : unavailable) {
+        EXPECT_EQ(entry.name.toStdString(), entry.identity()) << "with no target, the identity is all there is to show";
+        reasons.emplace(entry.identity(), entry.absence.value());
+    }
+    EXPECT_EQ(reasons.at("removed.desktop"), TargetAbsence::Gone);
+    EXPECT_EQ(reasons.at("hidden.desktop"), TargetAbsence::OutOfReach);
+    EXPECT_EQ(reasons.at((scripts / "Stopped.sh").string()), TargetAbsence::CannotRun);
+
+    auto found = GestureSheetContents::matching(groups, QStringLiteral("  ALP "));
+    ASSERT_THAT(titles(found), ElementsAre("Applications"));
+    EXPECT_THAT(names(found[0]), ElementsAre("alpha"));
+    EXPECT_EQ(GestureSheetContents::entryCount(GestureSheetContents::matching(groups, QStringLiteral(".desktop"))), 2u)
+        << "the unavailable ones are found by their identity";
+    EXPECT_TRUE(GestureSheetContents::matching(groups, QStringLiteral("nothing like it")).empty());
+}
+
+// Sixteen cells fill a page; a heading never ends one, and a group that runs over a
+// break goes on below its heading repeated.
+TEST_F(GestureSheetTest, pagesHoldSixteenCellsAndBreakBetweenGroupsOnlyWhereNeeded)
+{
+    auto group = [](const QString& title, size_t count) {
+        SheetGroup made { title, {} };
+        for (size_t i = 0; i < count; ++i)
+            made.entries.push_back({ gesture("g" + std::to_string(i)), QString::number(i), {}, std::nullopt });
+        return made;
+    };
+    EXPECT_EQ(GestureSheet({}, icons).pageCount(), 1) << "an empty sheet still says so on a page";
+    EXPECT_EQ(GestureSheet({ group("A", 16) }, icons).pageCount(), 1);
+    EXPECT_EQ(GestureSheet({ group("A", 17) }, icons).pageCount(), 2);
+    EXPECT_EQ(GestureSheet({ group("A", 4), group("B", 4), group("C", 4) }, icons).pageCount(), 1);
+    EXPECT_EQ(GestureSheet({ group("A", 12), group("B", 4) }, icons).pageCount(), 1);
+    EXPECT_EQ(GestureSheet({ group("A", 13), group("B", 4) }, icons).pageCount(), 2)
+        << "the second heading and its row do not fit below four rows";
+    EXPECT_EQ(GestureSheet({ group("A", 1024) }, icons).pageCount(), 64);
+}
+
+// Drawings from people, not test lines: every one must land inside its well, whatever
+// its size and place in the drawing space.
+TEST_F(GestureSheetTest, realDrawingsAreDrawnInsideTheirWells)
+{
+    auto folder = gesturelog::sharedGestureFolder();
+    if (!folder)
+        GTEST_SKIP() << "no shared gesture data at " SCRIBLO_SHARED_DATA "/gestures";
+    SheetGroup drawn { QStringLiteral("Drawn"), {} };
+    for (const auto& file : gesturelog::gestureLogFiles(*folder / "mmg" / "sample" / "10-stylus-MEDIUM")) {
+        if (auto drawing = gesturelog::readGestureLog(file); drawing && drawn.entries.size() < 16)
+            drawn.entries.push_back({ std::make_shared<const Gesture>(file.filename().string(), drawing->strokes),
+                                      QString::fromStdString(file.stem().string()), {}, std::nullopt });
+    }
+    ASSERT_EQ(drawn.entries.size(), 16u);
+    GestureSheet sheet({ drawn }, icons);
+    ASSERT_EQ(sheet.pageCount(), 1);
+    QImage page(GestureSheet::pageSize.toSize(), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    sheet.paintPage(painter, 0);
+    painter.end();
+    // The strokes' green appears only within the wells of the four columns' cells.
+    int green = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            QColor colour = page.pixelColor(x, y);
+            if (colour.green() > 150 && colour.red() < 120 && colour.blue() < 140) {
+                ++green;
+                EXPECT_TRUE(x > 48 && x < 746 && y > 132) << x << "," << y;
+            }
+        }
+    EXPECT_GT(green, 16 * 200) << "every drawing shows";
+}
+
+}
