@@ -367,6 +367,73 @@
     </message>
 </context>
 <context>
+    <name>scriblo::GestureSheetWindow</name>
+    <message>
+        <source>Clear Gesture</source>
+        <translation>Geste löschen</translation>
+    </message>
+    <message>
+        <source>My Gestures</source>
+        <translation>Meine Gesten</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>Nach Namen suchen</translation>
+    </message>
+    <message>
+        <source>Stored gestures</source>
+        <translation>Gespeicherte Gesten</translation>
+    </message>
+    <message>
+        <source>Gesture</source>
+        <translation>Geste</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Selected gesture</source>
+        <translation>Ausgewählte Geste</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>No gestures are stored yet.</source>
+        <translation>Noch sind keine Gesten gespeichert.</translation>
+    </message>
+    <message>
+        <source>No gesture&apos;s name holds “%1”.</source>
+        <translation>Kein Gestenname enthält „%1“.</translation>
+    </message>
+    <message>
+        <source>1 gesture</source>
+        <translation>1 Geste</translation>
+    </message>
+    <message>
+        <source>%1 gestures</source>
+        <translation>%1 Gesten</translation>
+    </message>
+    <message>
+        <source>Drawing for %1</source>
+        <translation>Zeichnung für %1</translation>
+    </message>
+    <message>
+        <source>The gesture for %1 was not cleared: %2</source>
+        <translation>Die Geste für %1 wurde nicht gelöscht: %2</translation>
+    </message>
+    <message>
+        <source>Cleared the gesture for %1.</source>
+        <translation>Die Geste für %1 wurde gelöscht.</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::TrayStatusItem</name>
     <message>
         <source>Scriblo menu</source>
@@ -387,6 +454,10 @@
     <message>
         <source>Explain Misses</source>
         <translation>Fehlversuche erklären</translation>
+    </message>
+    <message>
+        <source>My Gestures…</source>
+        <translation>Meine Gesten…</translation>
     </message>
 </context>
 </TS>

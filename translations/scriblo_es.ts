@@ -367,6 +367,73 @@
     </message>
 </context>
 <context>
+    <name>scriblo::GestureSheetWindow</name>
+    <message>
+        <source>Clear Gesture</source>
+        <translation>Borrar gesto</translation>
+    </message>
+    <message>
+        <source>My Gestures</source>
+        <translation>Mis gestos</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>Buscar por nombre</translation>
+    </message>
+    <message>
+        <source>Stored gestures</source>
+        <translation>Gestos guardados</translation>
+    </message>
+    <message>
+        <source>Gesture</source>
+        <translation>Gesto</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Selected gesture</source>
+        <translation>Gesto seleccionado</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>No gestures are stored yet.</source>
+        <translation>Aún no hay gestos guardados.</translation>
+    </message>
+    <message>
+        <source>No gesture&apos;s name holds “%1”.</source>
+        <translation>Ningún nombre de gesto contiene «%1».</translation>
+    </message>
+    <message>
+        <source>1 gesture</source>
+        <translation>1 gesto</translation>
+    </message>
+    <message>
+        <source>%1 gestures</source>
+        <translation>%1 gestos</translation>
+    </message>
+    <message>
+        <source>Drawing for %1</source>
+        <translation>Dibujo para %1</translation>
+    </message>
+    <message>
+        <source>The gesture for %1 was not cleared: %2</source>
+        <translation>El gesto para %1 no se borró: %2</translation>
+    </message>
+    <message>
+        <source>Cleared the gesture for %1.</source>
+        <translation>Se borró el gesto para %1.</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::TrayStatusItem</name>
     <message>
         <source>Scriblo menu</source>
@@ -387,6 +454,10 @@
     <message>
         <source>Explain Misses</source>
         <translation>Explicar los fallos</translation>
+    </message>
+    <message>
+        <source>My Gestures…</source>
+        <translation>Mis gestos…</translation>
     </message>
 </context>
 </TS>

@@ -367,6 +367,73 @@
     </message>
 </context>
 <context>
+    <name>scriblo::GestureSheetWindow</name>
+    <message>
+        <source>Clear Gesture</source>
+        <translation>Effacer le geste</translation>
+    </message>
+    <message>
+        <source>My Gestures</source>
+        <translation>Mes gestes</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>Rechercher par nom</translation>
+    </message>
+    <message>
+        <source>Stored gestures</source>
+        <translation>Gestes enregistrés</translation>
+    </message>
+    <message>
+        <source>Gesture</source>
+        <translation>Geste</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Selected gesture</source>
+        <translation>Geste sélectionné</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>No gestures are stored yet.</source>
+        <translation>Aucun geste n’est encore enregistré.</translation>
+    </message>
+    <message>
+        <source>No gesture&apos;s name holds “%1”.</source>
+        <translation>Aucun nom de geste ne contient « %1 ».</translation>
+    </message>
+    <message>
+        <source>1 gesture</source>
+        <translation>1 geste</translation>
+    </message>
+    <message>
+        <source>%1 gestures</source>
+        <translation>%1 gestes</translation>
+    </message>
+    <message>
+        <source>Drawing for %1</source>
+        <translation>Dessin pour %1</translation>
+    </message>
+    <message>
+        <source>The gesture for %1 was not cleared: %2</source>
+        <translation>Le geste pour %1 n’a pas été effacé : %2</translation>
+    </message>
+    <message>
+        <source>Cleared the gesture for %1.</source>
+        <translation>Le geste pour %1 a été effacé.</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::TrayStatusItem</name>
     <message>
         <source>Scriblo menu</source>
@@ -387,6 +454,10 @@
     <message>
         <source>Explain Misses</source>
         <translation>Expliquer les échecs</translation>
+    </message>
+    <message>
+        <source>My Gestures…</source>
+        <translation>Mes gestes…</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,7 @@
 #include "setup/LaunchableArrayModel.h"
 #include "setup/SetupSettingsControls.h"
 #include "setup/TrayStatusItem.h"
+#include "sheet/GestureSheetWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -90,6 +91,7 @@ void GestureSetupController::awakeFromNib()
         connect(m_statusItem.get(), &TrayStatusItem::toggleRequested, this,
                 [this](QPoint pointer) { toggleSetupWindow(pointer); });
         connect(m_statusItem.get(), &TrayStatusItem::quitRequested, this, &GestureSetupController::quitRequested);
+        connect(m_statusItem.get(), &TrayStatusItem::gestureSheetRequested, this, &GestureSetupController::showGestureSheet);
         connect(m_statusItem.get(), &TrayStatusItem::menuOpening, this,
                 [this] { m_statusItem->setExplainMisses(m_setupModel->settings().explainMissesOption()); });
         connect(m_statusItem.get(), &TrayStatusItem::explainMissesToggled, this,
@@ -282,6 +284,18 @@ void GestureSetupController::showSelectedGesture()
     if (auto identity = storedIdentity(*launchable))
         if (auto gesture = model->getGestureWithIdentity(*identity))
             m_setupView->showGesture(gesture);
+}
+
+void GestureSetupController::showGestureSheet()
+{
+    auto model = m_services.recognition.recognitionModel;
+    if (!model)
+        return;
+    if (!m_gestureSheetWindow) {
+        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(*model, m_setupModel->catalogue());
+        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureCleared, this, &GestureSetupController::updateSetupControls);
+    }
+    m_gestureSheetWindow->showAndRaise();
 }
 
 void GestureSetupController::clearSelectedGesture()

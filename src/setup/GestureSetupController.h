@@ -15,6 +15,7 @@ namespace scriblo {
 
 class AssignConflictPrompt;
 class GestureRecognitionModel;
+class GestureSheetWindow;
 class GestureSetupView;
 class GestureSetupWindow;
 class LaunchableArrayModel;
@@ -73,6 +74,9 @@ public:
     // window when the tray does not say where its icon is.
     void toggleSetupWindow(std::optional<QPoint> pointer = std::nullopt);
     void hideSetupWindow();
+    // Opens the window of every stored gesture, made on first use.
+    void showGestureSheet();
+    GestureSheetWindow* gestureSheetWindow() const { return m_gestureSheetWindow.get(); }
     void repositionSetupWindow();
     void windowDidResignKey();
 
@@ -115,6 +119,7 @@ private:
     GestureSetupView* m_setupView = nullptr;
     LaunchableArrayModel* m_launchableArray = nullptr;
     std::unique_ptr<TrayStatusItem> m_statusItem;
+    std::unique_ptr<GestureSheetWindow> m_gestureSheetWindow;
     AssignConflictPrompt* m_conflictPrompt = nullptr;
     SetupWindowFade m_fade;
     SetupButtons m_buttons;

@@ -34,6 +34,7 @@ TrayStatusItem::TrayStatusItem(QObject* parent)
 {
     m_menu->setAccessibleName(tr("Scriblo menu"));
     QAction* setup = m_menu->addAction(tr("Setup…"));
+    QAction* sheet = m_menu->addAction(tr("My Gestures…"));
     m_explainMisses = m_menu->addAction(tr("Explain Misses"));
     m_explainMisses->setCheckable(true);
     m_menu->addSeparator();
@@ -41,6 +42,7 @@ TrayStatusItem::TrayStatusItem(QObject* parent)
     connect(m_menu.get(), &QMenu::aboutToShow, this, &TrayStatusItem::menuOpening);
     connect(m_explainMisses, &QAction::triggered, this, &TrayStatusItem::explainMissesToggled);
     connect(setup, &QAction::triggered, this, [this] { emit toggleRequested(QCursor::pos()); });
+    connect(sheet, &QAction::triggered, this, &TrayStatusItem::gestureSheetRequested);
     connect(quit, &QAction::triggered, this, &TrayStatusItem::quitRequested);
     m_tray->setContextMenu(m_menu.get());
     m_tray->setToolTip(tr("Scriblo: draw a gesture to launch"));

@@ -18,7 +18,7 @@ namespace scriblo {
 class DarkableImage;
 
 // Scriblo's one permanent presence on the desktop: an icon in the tray area with a menu
-// of Setup…, the options worth a quick switch, and Quit, since some hosts turn every
+// of Setup…, My Gestures…, the options worth a quick switch, and Quit, since some hosts turn every
 // click into the menu. Where no tray
 // host runs, the icon waits for one to appear on the session bus and shows itself then.
 class TrayStatusItem : public QObject {
@@ -48,6 +48,7 @@ signals:
     // The user asked for the setup window, at `pointer` on the screen.
     void toggleRequested(QPoint pointer);
     void quitRequested();
+    void gestureSheetRequested();
     void menuOpening();
     void explainMissesToggled(bool explain);
     void hostAvailabilityChanged(bool available);

@@ -1,0 +1,169 @@
+#include "sheet/GestureSheetWindow.h"
+
+#include "core/GestureRecognitionModel.h"
+#include "sheet/DrawingThumbnail.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace scriblo {
+
+namespace {
+
+// Where an entry row keeps its place in the shown groups.
+constexpr int groupRole = Qt::UserRole;
+constexpr int entryRole = Qt::UserRole + 1;
+
+}
+
+GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, const LaunchableCatalogue& catalogue, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_model(model)
+    , m_catalogue(catalogue)
+    , m_search(new QLineEdit(this))
+    , m_list(new QTreeWidget(this))
+    , m_preview(new QLabel(this))
+    , m_clear(new QPushButton(tr("Clear Gesture"), this))
+    , m_status(new QLabel(this))
+{
+    setWindowTitle(tr("My Gestures"));
+    setAccessibleName(tr("My Gestures"));
+    m_search->setPlaceholderText(tr("Search by name"));
+    m_search->setAccessibleName(tr("Search by name"));
+    m_search->setClearButtonEnabled(true);
+    m_list->setAccessibleName(tr("Stored gestures"));
+    m_list->setColumnCount(3);
+    m_list->setHeaderLabels({ tr("Gesture"), tr("Target"), tr("Note") });
+    m_list->setIconSize(thumbnailSize);
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_preview->setAccessibleName(tr("Selected gesture"));
+    m_preview->setFixedSize(previewSize);
+    m_preview->setAlignment(Qt::AlignCenter);
+    m_clear->setAccessibleName(tr("Clear Gesture"));
+    m_status->setAccessibleName(tr("Status"));
+    m_status->setWordWrap(true);
+
+    auto side = new QVBoxLayout;
+    side->addWidget(m_preview);
+    side->addWidget(m_clear);
+    side->addWidget(m_status);
+    side->addStretch();
+    auto body = new QHBoxLayout;
+    body->addWidget(m_list, 1);
+    body->addLayout(side);
+    auto layout = new QVBoxLayout(this);
+    layout->addWidget(m_search);
+    layout->addLayout(body);
+    resize(860, 560);
+
+    connect(m_search, &QLineEdit::textChanged, this, &GestureSheetWindow::fillList);
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &GestureSheetWindow::selectionChanged);
+    connect(m_clear, &QPushButton::clicked, this, &GestureSheetWindow::clearSelected);
+}
+
+void GestureSheetWindow::reload()
+{
+    m_groups = GestureSheetContents::of(*m_model.recognizer()->loadedGestures(), m_catalogue);
+    fillList();
+}
+
+void GestureSheetWindow::showAndRaise()
+{
+    reload();
+    show();
+    raise();
+    activateWindow();
+}
+
+void GestureSheetWindow::fillList()
+{
+    m_shown = GestureSheetContents::matching(m_groups, m_search->text());
+    m_list->clear();
+    for (size_t group = 0; group < m_shown.size(); ++group) {
+        QTreeWidgetItem* heading = groupItem(m_shown[group]);
+        m_list->addTopLevelItem(heading);
+        heading->setFirstColumnSpanned(true);
+        for (size_t entry = 0; entry < m_shown[group].entries.size(); ++entry) {
+            QTreeWidgetItem* row = entryItem(m_shown[group].entries[entry]);
+            row->setData(0, groupRole, qulonglong(group));
+            row->setData(0, entryRole, qulonglong(entry));
+            heading->addChild(row);
+        }
+    }
+    m_list->expandAll();
+    size_t count = GestureSheetContents::entryCount(m_shown);
+    m_status->setText(m_groups.empty() ? tr("No gestures are stored yet.")
+                      : count == 0     ? tr("No gesture's name holds “%1”.").arg(m_search->text().trimmed())
+                      : count == 1     ? tr("1 gesture")
+                                       : tr("%1 gestures").arg(count));
+    selectionChanged();
+}
+
+QTreeWidgetItem* GestureSheetWindow::groupItem(const SheetGroup& group)
+{
+    auto item = new QTreeWidgetItem({ group.title });
+    QFont bold = item->font(0);
+    bold.setBold(true);
+    item->setFont(0, bold);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+QTreeWidgetItem* GestureSheetWindow::entryItem(const SheetEntry& entry)
+{
+    auto item = new QTreeWidgetItem({ QString(), entry.name,
+                                      entry.absence ? GestureSheetContents::reason(*entry.absence) : QString() });
+    item->setIcon(0, DrawingThumbnail::pixmap(entry.gesture->strokes(), thumbnailSize, devicePixelRatioF()));
+    item->setData(0, Qt::AccessibleTextRole, tr("Drawing for %1").arg(entry.name));
+    if (!entry.absence)
+        item->setIcon(1, entry.icon.empty() ? m_icons.fallbackIcon() : m_icons.iconFor(entry.icon));
+    return item;
+}
+
+const SheetEntry* GestureSheetWindow::selectedEntry() const
+{
+    auto selected = m_list->selectedItems();
+    if (selected.isEmpty() || !selected.front()->parent())
+        return nullptr;
+    auto group = selected.front()->data(0, groupRole).toULongLong();
+    auto entry = selected.front()->data(0, entryRole).toULongLong();
+    return &m_shown.at(group).entries.at(entry);
+}
+
+void GestureSheetWindow::selectionChanged()
+{
+    const SheetEntry* entry = selectedEntry();
+    m_clear->setEnabled(entry != nullptr);
+    if (!entry) {
+        m_preview->setPixmap(DrawingThumbnail::pixmap({}, previewSize, devicePixelRatioF()));
+        return;
+    }
+    m_preview->setPixmap(DrawingThumbnail::pixmap(entry->gesture->strokes(), previewSize, devicePixelRatioF()));
+    m_preview->setAccessibleDescription(tr("Drawing for %1").arg(entry->name));
+}
+
+void GestureSheetWindow::clearSelected()
+{
+    const SheetEntry* entry = selectedEntry();
+    if (!entry)
+        return;
+    QString identity = QString::fromStdString(entry->identity());
+    QString name = entry->name;
+    if (auto deleted = m_model.deleteGestureWithName(entry->identity()); !deleted) {
+        m_status->setText(tr("The gesture for %1 was not cleared: %2").arg(name, QString::fromStdString(deleted.error())));
+        return;
+    }
+    reload();
+    m_status->setText(tr("Cleared the gesture for %1.").arg(name));
+    emit gestureCleared(identity);
+}
+
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "appearance/IconResolver.h"
+#include "sheet/GestureSheetContents.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace scriblo {
+
+class GestureRecognitionModel;
+class LaunchableCatalogue;
+
+// Every stored gesture at a glance: its drawing, its target and the target's kind, with
+// a search by name. Gestures whose target is unavailable are listed too, with the reason,
+// and can be looked at and cleared here, which the setup window cannot do since it lists
+// only the targets there are.
+class GestureSheetWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QSize thumbnailSize { 72, 48 };
+    static constexpr QSize previewSize { 300, 200 };
+
+    GestureSheetWindow(GestureRecognitionModel& model, const LaunchableCatalogue& catalogue, QWidget* parent = nullptr);
+
+    // Reads the store and the catalogue afresh; the search stays as it is.
+    void reload();
+    void showAndRaise();
+
+    QLineEdit* searchField() const { return m_search; }
+    QTreeWidget* list() const { return m_list; }
+    QPushButton* clearButton() const { return m_clear; }
+    QLabel* preview() const { return m_preview; }
+    QLabel* status() const { return m_status; }
+
+signals:
+    // A gesture was deleted from the store here.
+    void gestureCleared(QString identity);
+
+private:
+    void fillList();
+    QTreeWidgetItem* groupItem(const SheetGroup& group);
+    QTreeWidgetItem* entryItem(const SheetEntry& entry);
+    const SheetEntry* selectedEntry() const;
+    void selectionChanged();
+    void clearSelected();
+
+    GestureRecognitionModel& m_model;
+    const LaunchableCatalogue& m_catalogue;
+    IconResolver m_icons;
+    std::vector<SheetGroup> m_groups;
+    std::vector<SheetGroup> m_shown;
+    QLineEdit* m_search;
+    QTreeWidget* m_list;
+    QLabel* m_preview;
+    QPushButton* m_clear;
+    QLabel* m_status;
+};
+
+}

@@ -1,0 +1,119 @@
+#include "core/GestureRecognitionModel.h"
+#include "launch/DesktopFixture.h"
+#include "launch/FakeWorkspace.h"
+#include "launch/LaunchableCatalogue.h"
+#include "platform/PropertyListUserDefaults.h"
+#include "sheet/GestureSheetWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <gmock/gmock.h>
+
+using namespace scriblo;
+using scriblo::testing::FakeWorkspace;
+using ::testing::ElementsAre;
+
+namespace {
+
+std::vector<GestureStroke> arc(float bend)
+{
+    std::vector<GesturePoint> points;
+    for (int i = 0; i < 24; ++i)
+        points.emplace_back(100 + 30 * float(i), 200 + bend * float(i * i), 1);
+    return { GestureStroke(points) };
+}
+
+// The window on a real store file and a catalogue of a throw-away desktop.
+class GestureSheetWindowTest : public scriblo::testing::DesktopFixture {
+protected:
+    void SetUp() override
+    {
+        DesktopFixture::SetUp();
+        writeFile(systemData / "applications/mail.desktop", "[Desktop Entry]\nType=Application\nName=Mail\nExec=true\n");
+        writeFile(systemData / "applications/maps.desktop", "[Desktop Entry]\nType=Application\nName=Maps\nExec=true\n");
+        catalogue = std::make_unique<LaunchableCatalogue>(std::make_shared<FakeWorkspace>(), root / "builtin");
+        catalogue->fetchAll();
+        storage = std::make_shared<PropertyListUserDefaults>(root / "store.plist");
+        model = std::make_unique<GestureRecognitionModel>(*storage);
+        model->setup();
+        ASSERT_TRUE(model->saveGestures({ Gesture("mail.desktop", arc(1)), Gesture("maps.desktop", arc(2)),
+                                          Gesture("uninstalled.desktop", arc(3)) }));
+        window = std::make_unique<GestureSheetWindow>(*model, *catalogue);
+        window->reload();
+    }
+
+    // Each shown row as "GROUP: NAME | NOTE".
+    std::vector<std::string> rows() const
+    {
+        std::vector<std::string> shown;
+        QTreeWidget* list = window->list();
+        for (int group = 0; group < list->topLevelItemCount(); ++group) {
+            QTreeWidgetItem* heading = list->topLevelItem(group);
+            for (int row = 0; row < heading->childCount(); ++row) {
+                auto note = heading->child(row)->text(2);
+                shown.push_back((heading->text(0) + ": " + heading->child(row)->text(1) + (note.isEmpty() ? "" : " | " + note))
+                                    .toStdString());
+            }
+        }
+        return shown;
+    }
+
+    void select(const QString& name)
+    {
+        auto found = window->list()->findItems(name, Qt::MatchExactly | Qt::MatchRecursive, 1);
+        ASSERT_EQ(found.size(), 1);
+        window->list()->setCurrentItem(found.front());
+    }
+
+    std::unique_ptr<LaunchableCatalogue> catalogue;
+    std::shared_ptr<PropertyListUserDefaults> storage;
+    std::unique_ptr<GestureRecognitionModel> model;
+    std::unique_ptr<GestureSheetWindow> window;
+};
+
+TEST_F(GestureSheetWindowTest, listsEveryGestureByKindAndSearchFiltersByName)
+{
+    EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps",
+                                    "Unavailable: uninstalled.desktop | No longer on this computer"));
+    EXPECT_EQ(window->status()->text().toStdString(), "3 gestures");
+    EXPECT_FALSE(window->clearButton()->isEnabled()) << "nothing is selected yet";
+
+    window->searchField()->setText("MA");
+    EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps"));
+    window->searchField()->setText("maps");
+    EXPECT_THAT(rows(), ElementsAre("Applications: Maps"));
+    window->searchField()->setText("fax");
+    EXPECT_THAT(rows(), ElementsAre());
+    EXPECT_EQ(window->status()->text().toStdString(), "No gesture's name holds “fax”.");
+}
+
+// The setup window lists only targets there are: here is the one place where the
+// gesture of an uninstalled program can be seen and let go.
+TEST_F(GestureSheetWindowTest, anUnavailableGestureIsShownAndClearedFromTheStore)
+{
+    QStringList cleared;
+    QObject::connect(window.get(), &GestureSheetWindow::gestureCleared, [&](const QString& identity) { cleared << identity; });
+    select("uninstalled.desktop");
+    ASSERT_TRUE(window->clearButton()->isEnabled());
+    QImage preview = window->preview()->pixmap().toImage();
+    int strokePixels = 0;
+    for (int y = 0; y < preview.height(); ++y)
+        for (int x = 0; x < preview.width(); ++x)
+            strokePixels += qGreen(preview.pixel(x, y)) > 150 && qRed(preview.pixel(x, y)) < 120;
+    EXPECT_GT(strokePixels, 300) << "the selected drawing shows large";
+
+    window->clearButton()->click();
+    EXPECT_EQ(cleared, QStringList { "uninstalled.desktop" });
+    EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps"));
+    EXPECT_EQ(window->status()->text().toStdString(), "Cleared the gesture for uninstalled.desktop.");
+
+    PropertyListUserDefaults reread(root / "store.plist", PropertyListUserDefaults::Access::ReadOnly);
+    GestureRecognitionModel stored(reread);
+    stored.setup();
+    EXPECT_EQ(stored.recognizer()->loadedGestures()->size(), 2u) << "the store file no longer holds it";
+}
+
+}
