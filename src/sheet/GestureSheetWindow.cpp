@@ -1,6 +1,7 @@
 #include "sheet/GestureSheetWindow.h"
 
 #include "core/GestureRecognitionModel.h"
+#include "sheet/DrawingItemDelegate.h"
 #include "sheet/DrawingThumbnail.h"
 
 #include <QHBoxLayout>
@@ -39,9 +40,11 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, const Lau
     m_list->setAccessibleName(tr("Stored gestures"));
     m_list->setColumnCount(3);
     m_list->setHeaderLabels({ tr("Gesture"), tr("Target"), tr("Note") });
-    m_list->setIconSize(thumbnailSize);
+    m_list->setItemDelegateForColumn(0, new DrawingItemDelegate(thumbnailSize, [this](const QModelIndex& index) {
+        const SheetEntry* entry = entryAt(index);
+        return entry ? &entry->gesture->strokes() : nullptr;
+    }, m_list));
     m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_preview->setAccessibleName(tr("Selected gesture"));
@@ -99,6 +102,9 @@ void GestureSheetWindow::fillList()
         }
     }
     m_list->expandAll();
+    // The first gesture shows at once, and the keyboard starts from it.
+    if (m_list->topLevelItemCount() > 0)
+        m_list->setCurrentItem(m_list->topLevelItem(0)->child(0));
     size_t count = GestureSheetContents::entryCount(m_shown);
     m_status->setText(m_groups.empty() ? tr("No gestures are stored yet.")
                       : count == 0     ? tr("No gesture's name holds “%1”.").arg(m_search->text().trimmed())
@@ -121,21 +127,25 @@ QTreeWidgetItem* GestureSheetWindow::entryItem(const SheetEntry& entry)
 {
     auto item = new QTreeWidgetItem({ QString(), entry.name,
                                       entry.absence ? GestureSheetContents::reason(*entry.absence) : QString() });
-    item->setIcon(0, DrawingThumbnail::pixmap(entry.gesture->strokes(), thumbnailSize, devicePixelRatioF()));
     item->setData(0, Qt::AccessibleTextRole, tr("Drawing for %1").arg(entry.name));
     if (!entry.absence)
         item->setIcon(1, entry.icon.empty() ? m_icons.fallbackIcon() : m_icons.iconFor(entry.icon));
     return item;
 }
 
+const SheetEntry* GestureSheetWindow::entryAt(const QModelIndex& index) const
+{
+    if (!index.parent().isValid())
+        return nullptr;
+    auto group = index.siblingAtColumn(0).data(groupRole).toULongLong();
+    auto entry = index.siblingAtColumn(0).data(entryRole).toULongLong();
+    return &m_shown.at(group).entries.at(entry);
+}
+
 const SheetEntry* GestureSheetWindow::selectedEntry() const
 {
-    auto selected = m_list->selectedItems();
-    if (selected.isEmpty() || !selected.front()->parent())
-        return nullptr;
-    auto group = selected.front()->data(0, groupRole).toULongLong();
-    auto entry = selected.front()->data(0, entryRole).toULongLong();
-    return &m_shown.at(group).entries.at(entry);
+    auto selected = m_list->selectionModel()->selectedRows();
+    return selected.isEmpty() ? nullptr : entryAt(selected.front());
 }
 
 void GestureSheetWindow::selectionChanged()

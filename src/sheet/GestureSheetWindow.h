@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QLabel;
+class QModelIndex;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -46,6 +47,7 @@ private:
     void fillList();
     QTreeWidgetItem* groupItem(const SheetGroup& group);
     QTreeWidgetItem* entryItem(const SheetEntry& entry);
+    const SheetEntry* entryAt(const QModelIndex& index) const;
     const SheetEntry* selectedEntry() const;
     void selectionChanged();
     void clearSelected();

@@ -79,7 +79,8 @@ TEST_F(GestureSheetWindowTest, listsEveryGestureByKindAndSearchFiltersByName)
     EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps",
                                     "Unavailable: uninstalled.desktop | No longer on this computer"));
     EXPECT_EQ(window->status()->text().toStdString(), "3 gestures");
-    EXPECT_FALSE(window->clearButton()->isEnabled()) << "nothing is selected yet";
+    EXPECT_EQ(window->list()->currentItem()->text(1).toStdString(), "Mail") << "the first gesture shows at once";
+    EXPECT_TRUE(window->clearButton()->isEnabled());
 
     window->searchField()->setText("MA");
     EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps"));
@@ -87,6 +88,7 @@ TEST_F(GestureSheetWindowTest, listsEveryGestureByKindAndSearchFiltersByName)
     EXPECT_THAT(rows(), ElementsAre("Applications: Maps"));
     window->searchField()->setText("fax");
     EXPECT_THAT(rows(), ElementsAre());
+    EXPECT_FALSE(window->clearButton()->isEnabled()) << "nothing is left to clear";
     EXPECT_EQ(window->status()->text().toStdString(), "No gesture's name holds “fax”.");
 }
 

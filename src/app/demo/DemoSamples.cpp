@@ -55,6 +55,11 @@ Shape vee()
     return polyline({ { 200, 800 }, { 500, 200 }, { 800, 800 } });
 }
 
+Shape ell()
+{
+    return polyline({ { 250, 850 }, { 250, 200 }, { 750, 200 } });
+}
+
 Shape triangle()
 {
     return polyline({ { 500, 800 }, { 200, 250 }, { 800, 250 }, { 500, 800 } });
@@ -85,6 +90,7 @@ Expected<size_t> writeStore(const std::filesystem::path& store)
         Gesture(recognisedScript, { strokeOf(zigzag()) }),
         Gesture("builtin:Open Home Folder.sh", { strokeOf(circle()) }),
         Gesture("builtin:Empty Trash.sh", { strokeOf(vee()) }),
+        Gesture(retiredApplication, { strokeOf(ell()) }),
     });
 }
 

@@ -16,11 +16,14 @@ Shape zigzag();
 Shape circle();
 Shape vee();
 Shape triangle();
+Shape ell();
 
 // The built-in script the replayed touchpad draws for, and the one the setup window
 // binds a new drawing to.
 inline const std::string recognisedScript = "builtin:Lock Screen.sh";
 inline const std::string assignedScript = "builtin:Log Out.sh";
+// An application the demonstration's store remembers but the desktop no longer has.
+inline const std::string retiredApplication = "org.example.Retired.desktop";
 
 // Writes the sample gestures and the settings the demonstration runs with into the
 // preferences file at `store`; how many gestures were stored.

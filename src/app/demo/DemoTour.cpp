@@ -10,6 +10,7 @@
 #include "setup/GestureSetupController.h"
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
+#include "sheet/GestureSheetWindow.h"
 #include "setup/LaunchableArrayModel.h"
 
 #include <QApplication>
@@ -17,6 +18,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
@@ -51,7 +54,7 @@ bool DemoTour::run()
     for (int segment : segmentTour)
         completed = completed && showSegment(segment);
     completed = completed && switchToMouseDrawing() && selectTarget(DemoSamples::assignedScript)
-        && assignDrawnGesture() && replayGesture();
+        && assignDrawnGesture() && replayGesture() && showGestureSheet();
     m_application.closeAndQuit();
     return completed;
 }
@@ -178,6 +181,27 @@ bool DemoTour::replayGesture()
     // A triangle replays in about a fifth of a second; this catches it half drawn.
     return screenshot(QStringLiteral("setup-replay"), std::chrono::milliseconds(100))
         && waitFor([&] { return !window.setupView->replayRunning(); }, QStringLiteral("the replay to end"));
+}
+
+// The tray's My Gestures…: every stored gesture, the one just assigned among them and the
+// retired application's under Unavailable, then a search typed into it.
+bool DemoTour::showGestureSheet()
+{
+    m_setup.hideSetupWindow();
+    m_setup.showGestureSheet();
+    GestureSheetWindow* sheet = m_setup.gestureSheetWindow();
+    if (!sheet || !waitFor([&] { return sheet->isActiveWindow(); }, QStringLiteral("the gesture sheet")))
+        return false;
+    m_narrator.say(QStringLiteral("gesture sheet shown: ") + sheet->status()->text());
+    if (!screenshot(QStringLiteral("gesture-sheet")) || !click(sheet->searchField()))
+        return false;
+    m_hand.type("trash");
+    if (!waitFor([&] { return sheet->searchField()->text() == QStringLiteral("trash"); }, QStringLiteral("the search")))
+        return false;
+    m_narrator.say(QStringLiteral("searched for trash: ") + sheet->status()->text());
+    bool shot = screenshot(QStringLiteral("gesture-sheet-search"));
+    sheet->close();
+    return shot;
 }
 
 bool DemoTour::waitFor(const std::function<bool()>& done, const QString& what, std::chrono::milliseconds timeout)

@@ -43,6 +43,7 @@ private:
     bool selectTarget(const std::string& identity);
     bool assignDrawnGesture();
     bool replayGesture();
+    bool showGestureSheet();
 
     bool waitFor(const std::function<bool()>& done, const QString& what,
                  std::chrono::milliseconds timeout = std::chrono::seconds(10));

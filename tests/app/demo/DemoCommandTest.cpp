@@ -33,6 +33,8 @@ const QStringList narration {
     "assign pressed",
     "assigned gesture to Log Out",
     "replaying",
+    "gesture sheet shown: 5 gestures",
+    "searched for trash: 1 gesture",
     "screenshots in ",
 };
 
