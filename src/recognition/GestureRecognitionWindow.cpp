@@ -96,6 +96,8 @@ void GestureRecognitionWindow::applyLayout(const RecognitionWindowLayout& layout
 void GestureRecognitionWindow::setAppResult(const QString& name, const QIcon& icon)
 {
     m_appDescriptionAlert->setText(name);
+    // A screen reader reads a named label's name, not its text.
+    m_appDescriptionAlert->setAccessibleDescription(name);
     m_appFailureAlert->clear();
     showIcon(m_appIconAlert, icon);
 }

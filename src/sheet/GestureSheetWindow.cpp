@@ -72,6 +72,13 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, const Lau
     connect(m_clear, &QPushButton::clicked, this, &GestureSheetWindow::clearSelected);
 }
 
+void GestureSheetWindow::showStatus(const QString& text)
+{
+    m_status->setText(text);
+    // A screen reader reads a named label's name, not its text.
+    m_status->setAccessibleDescription(text);
+}
+
 void GestureSheetWindow::reload()
 {
     m_groups = GestureSheetContents::of(*m_model.recognizer()->loadedGestures(), m_catalogue);
@@ -106,7 +113,7 @@ void GestureSheetWindow::fillList()
     if (m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(0)->child(0));
     size_t count = GestureSheetContents::entryCount(m_shown);
-    m_status->setText(m_groups.empty() ? tr("No gestures are stored yet.")
+    showStatus(m_groups.empty() ? tr("No gestures are stored yet.")
                       : count == 0     ? tr("No gesture's name holds “%1”.").arg(m_search->text().trimmed())
                       : count == 1     ? tr("1 gesture")
                                        : tr("%1 gestures").arg(count));
@@ -168,11 +175,11 @@ void GestureSheetWindow::clearSelected()
     QString identity = QString::fromStdString(entry->identity());
     QString name = entry->name;
     if (auto deleted = m_model.deleteGestureWithName(entry->identity()); !deleted) {
-        m_status->setText(tr("The gesture for %1 was not cleared: %2").arg(name, QString::fromStdString(deleted.error())));
+        showStatus(tr("The gesture for %1 was not cleared: %2").arg(name, QString::fromStdString(deleted.error())));
         return;
     }
     reload();
-    m_status->setText(tr("Cleared the gesture for %1.").arg(name));
+    showStatus(tr("Cleared the gesture for %1.").arg(name));
     emit gestureCleared(identity);
 }
 

@@ -45,6 +45,7 @@ signals:
 
 private:
     void fillList();
+    void showStatus(const QString& text);
     QTreeWidgetItem* groupItem(const SheetGroup& group);
     QTreeWidgetItem* entryItem(const SheetEntry& entry);
     const SheetEntry* entryAt(const QModelIndex& index) const;

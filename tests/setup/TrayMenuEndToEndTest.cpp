@@ -1,0 +1,178 @@
+#include "app/demo/DemoSamples.h"
+#include "platform/DesktopHand.h"
+#include "setup/StatusNotifierWatcherStandIn.h"
+#include "setup/TrayMenu.h"
+#include "support/AccessibleDesktopTest.h"
+
+#include <QDBusConnectionInterface>
+#include <QRegularExpression>
+
+using scriblo::DesktopHand;
+using scriblo::ScreenRect;
+using scriblo::DemoSamples::circle;
+using scriblo::DemoSamples::zigzag;
+using namespace scriblo::testing;
+
+namespace {
+
+const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString retired = QStringLiteral("org.example.Retired.desktop");
+
+// A zigzag whose middle stroke lands short: close to the stored one, never equal.
+std::vector<std::pair<double, double>> hastyZigzag()
+{
+    std::vector<std::pair<double, double>> points;
+    const std::pair<double, double> corners[] = { { 200, 800 }, { 800, 800 }, { 330, 260 }, { 800, 200 } };
+    for (size_t side = 0; side + 1 < std::size(corners); ++side)
+        for (int step = 0; step < 12; ++step) {
+            double t = step / 12.0;
+            points.emplace_back(corners[side].first + t * (corners[side + 1].first - corners[side].first),
+                                corners[side].second + t * (corners[side + 1].second - corners[side].second));
+        }
+    points.push_back(corners[std::size(corners) - 1]);
+    return points;
+}
+
+// The tray menu's entries on the real program, clicked as a panel clicks them, and what
+// they open seen through the accessibility bus.
+class TrayMenuEndToEndTest : public AccessibleDesktopTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        startAccessibleDesktop(QStringLiteral("1024x768x24"));
+        if (desktopRunning())
+            testBus = new QDBusConnection(QDBusConnection::connectToBus(bus->address(), QStringLiteral("tray-menu-test")));
+    }
+    static void TearDownTestSuite()
+    {
+        if (testBus) {
+            QDBusConnection::disconnectFromBus(QStringLiteral("tray-menu-test"));
+            delete testBus;
+            testBus = nullptr;
+        }
+        AccessibleDesktopTest::TearDownTestSuite();
+    }
+
+    void SetUp() override
+    {
+        AccessibleDesktopTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_TRUE(hand.connected());
+        ASSERT_FALSE(testBus->interface()->isServiceRegistered(watcherService).value());
+        watcher = std::make_unique<StatusNotifierWatcherStandIn>(*testBus);
+        ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("multitouchOption"),
+                                        QStringLiteral("false") }), 0);
+    }
+
+    void TearDown() override
+    {
+        AccessibleDesktopTest::TearDown();
+        watcher.reset();
+    }
+
+    // The program with its icon in the stand-in's tray; its stored gestures keep the
+    // setup window shut.
+    void startWithTray()
+    {
+        ASSERT_NO_FATAL_FAILURE(session->startApplication());
+        application = tree->application(QStringLiteral("Scriblo"));
+        ASSERT_TRUE(application);
+        ASSERT_TRUE(processEventsUntil([&] { return !watcher->registeredItems().isEmpty(); }));
+        menu = std::make_unique<TrayMenu>(*testBus, watcher->registeredItems().last());
+        ASSERT_TRUE(menu->valid());
+    }
+
+    QByteArray command(const QStringList& arguments)
+    {
+        QByteArray output;
+        EXPECT_EQ(session->runCommand(arguments, &output), 0) << arguments.join(QLatin1Char(' ')).toStdString();
+        return output;
+    }
+
+    void clickOn(const AccessibleObject& object)
+    {
+        ScreenRect place = object.extents();
+        hand.click(place.x + place.width / 2, place.y + place.height / 2);
+    }
+
+    static inline QDBusConnection* testBus = nullptr;
+    std::unique_ptr<StatusNotifierWatcherStandIn> watcher;
+    std::unique_ptr<TrayMenu> menu;
+    DesktopHand hand;
+};
+
+}
+
+// The setup window lists only the targets there are; My Gestures… is where the gesture
+// of an uninstalled application can be found and let go.
+TEST_F(TrayMenuEndToEndTest, myGesturesListsEveryGestureAndClearsOneWhoseTargetIsGone)
+{
+    session->importGesture(session->makeScript(QStringLiteral("backup")), zigzag());
+    session->importGesture(retired.toStdString(), circle());
+    ASSERT_NO_FATAL_FAILURE(startWithTray());
+
+    ASSERT_TRUE(menu->click(QStringLiteral("My Gestures…")));
+    auto sheet = tree->waitFor(*application, QStringLiteral("My Gestures"));
+    ASSERT_TRUE(sheet) << "the window must open and show in the accessibility tree";
+    auto status = tree->waitFor(*sheet, QStringLiteral("Status"));
+    ASSERT_TRUE(status);
+    EXPECT_TRUE(processEventsUntil([&] { return status->description() == QStringLiteral("2 gestures"); }))
+        << status->description().toStdString();
+    EXPECT_TRUE(tree->waitFor(*sheet, QStringLiteral("backup")));
+    EXPECT_TRUE(tree->waitFor(*sheet, QStringLiteral("No longer on this computer")));
+
+    auto gone = tree->waitFor(*sheet, retired);
+    ASSERT_TRUE(gone);
+    clickOn(*gone);
+    auto clear = tree->waitFor(*sheet, QStringLiteral("Clear Gesture"));
+    ASSERT_TRUE(clear);
+    ASSERT_TRUE(clear->doAction());
+    EXPECT_TRUE(processEventsUntil([&] { return status->description() == QStringLiteral("Cleared the gesture for ") + retired + "."; }))
+        << status->description().toStdString();
+    QByteArray listed = command({ QStringLiteral("gestures"), QStringLiteral("list") });
+    EXPECT_EQ(listed.count('\n'), 1) << listed.constData();
+    EXPECT_FALSE(listed.contains(retired.toUtf8())) << "the store no longer holds it";
+
+    auto search = tree->waitFor(*sheet, QStringLiteral("Search by name"));
+    ASSERT_TRUE(search);
+    clickOn(*search);
+    hand.type("zzz");
+    EXPECT_TRUE(processEventsUntil([&] { return status->description() == QStringLiteral("No gesture's name holds “zzz”."); }))
+        << status->description().toStdString();
+}
+
+// A drawing just short of the minimum says how close it came once the option is on, and
+// launches nothing either way.
+TEST_F(TrayMenuEndToEndTest, explainMissesIsSwitchedFromTheTrayAndThenNamesTheNearMiss)
+{
+    ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("minimumRecognitionScore"),
+                                    QStringLiteral("100") }), 0);
+    session->importGesture(session->makeScript(QStringLiteral("mouse")), zigzag());
+    ASSERT_NO_FATAL_FAILURE(startWithTray());
+
+    EXPECT_FALSE(menu->entries().at(QStringLiteral("Explain Misses")).checked);
+    ASSERT_TRUE(menu->click(QStringLiteral("Explain Misses")));
+    EXPECT_TRUE(processEventsUntil([&] {
+        return command({ QStringLiteral("settings"), QStringLiteral("get"), QStringLiteral("explainMissesOption") }) == "true\n";
+    }));
+    EXPECT_TRUE(menu->entries().at(QStringLiteral("Explain Misses")).checked) << "the menu shows the setting when it opens";
+
+    hand.moveTo(400, 300);
+    for (int press = 0; press < 2; ++press) {
+        hand.press(3);
+        hand.release(3);
+        QThread::msleep(150);
+    }
+    std::optional<ScreenRect> window;
+    ASSERT_TRUE(processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 3000));
+    hand.trace(*window, hastyZigzag(), [] { QThread::msleep(8); });
+    hand.release(1);
+
+    auto result = tree->waitFor(*application, QStringLiteral("Launched target"));
+    ASSERT_TRUE(result);
+    static const QRegularExpression explained(QStringLiteral("^mouse – \\d\\d% \\(needs 100%\\)$"));
+    EXPECT_TRUE(processEventsUntil([&] { return explained.match(result->description()).hasMatch(); }))
+        << result->description().toStdString();
+    EXPECT_FALSE(session->scriptRan(QStringLiteral("mouse"), 1000)) << "a miss launches nothing";
+}
