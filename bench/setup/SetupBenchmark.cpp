@@ -4,6 +4,7 @@
 // change runs; the aim is under 1 ms. Runs on Qt's offscreen platform unless another
 // is asked for.
 #include "BenchmarkDesktop.h"
+#include "PaintWatcher.h"
 #include "appearance/AppSegmentedControl.h"
 #include "appearance/AppTableView.h"
 #include "core/GestureRecognitionModel.h"
@@ -24,20 +25,6 @@ using namespace scriblo;
 using namespace scriblo::benchmarks;
 
 namespace {
-
-// Notes when the watched widget paints.
-class PaintWatcher final : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
 
 struct SetupWindowBench {
     SetupWindowBench()

@@ -5,6 +5,7 @@
 // another is asked for.
 #include "BenchmarkDesktop.h"
 #include "BenchmarkGestures.h"
+#include "PaintWatcher.h"
 #include "appearance/IconResolver.h"
 #include "launch/DesktopWorkspace.h"
 #include "launch/LaunchableCatalogue.h"
@@ -23,6 +24,18 @@ using namespace scriblo;
 using namespace scriblo::benchmarks;
 
 namespace {
+
+// Skips the benchmark, saying why, where the shared drawings cannot be read; prepares the
+// desktop otherwise.
+bool drawingsAvailable(benchmark::State& state)
+{
+    if (const auto& problem = bench::threeStrokeDrawings(bench::largeStoreCount).problem; !problem.empty()) {
+        state.SkipWithError(problem.c_str());
+        return false;
+    }
+    BenchmarkDesktop::prepare();
+    return true;
+}
 
 // Every stored drawing bound to a target of the desktop, the kinds taking turns, and one
 // in 64 to a target that is gone, which the sheet looks up on the disk.
@@ -44,11 +57,8 @@ GestureRecognizer::GestureList fullStore(const LaunchableCatalogue& catalogue)
 
 void writeSheet(benchmark::State& state, GestureSheetFile::Format format, const char* extension)
 {
-    if (const auto& problem = bench::threeStrokeDrawings(bench::largeStoreCount).problem; !problem.empty()) {
-        state.SkipWithError(problem.c_str());
+    if (!drawingsAvailable(state))
         return;
-    }
-    BenchmarkDesktop::prepare();
     LaunchableCatalogue catalogue(std::make_shared<DesktopWorkspace>(), BenchmarkDesktop::root() / "builtin");
     catalogue.fetchAll();
     auto stored = fullStore(catalogue);
@@ -68,29 +78,12 @@ void writeSheet(benchmark::State& state, GestureSheetFile::Format format, const 
     state.counters["pages"] = pages;
 }
 
-// Notes when the watched widget paints.
-class PaintWatcher final : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
 // A window made afresh each time, as at the first request of a session: no icon or
 // drawing has been drawn before.
 void BM_OpenSheetWindowToFirstPaint(benchmark::State& state)
 {
-    if (const auto& problem = bench::threeStrokeDrawings(bench::largeStoreCount).problem; !problem.empty()) {
-        state.SkipWithError(problem.c_str());
+    if (!drawingsAvailable(state))
         return;
-    }
-    BenchmarkDesktop::prepare();
     LaunchableCatalogue catalogue(std::make_shared<DesktopWorkspace>(), BenchmarkDesktop::root() / "builtin");
     catalogue.fetchAll();
     PropertyListUserDefaults storage(BenchmarkDesktop::root() / "sheet-store.plist");

@@ -1,5 +1,7 @@
 #include "platform/DesktopHand.h"
 
+#include <thread>
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -46,6 +48,15 @@ void DesktopHand::click(int x, int y)
     moveTo(x, y);
     press(1);
     release(1);
+}
+
+void DesktopHand::clickTwice(unsigned button, std::chrono::milliseconds gap)
+{
+    press(button);
+    release(button);
+    std::this_thread::sleep_for(gap);
+    press(button);
+    release(button);
 }
 
 void DesktopHand::trace(const ScreenRect& area, const std::vector<std::pair<double, double>>& shape,

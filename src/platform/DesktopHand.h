@@ -2,6 +2,7 @@
 
 #include "platform/ScreenRect.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -25,6 +26,8 @@ public:
     void press(unsigned button);
     void release(unsigned button);
     void click(int x, int y);
+    // Two clicks of `button` where the pointer is, `gap` apart: mouse mode's start.
+    void clickTwice(unsigned button, std::chrono::milliseconds gap);
     // Presses the left button on the first point of `shape` and moves through every point,
     // calling `afterEachMove` after each; the button stays down for the caller to release.
     // Points are in the drawing space: thousandths of `area`, y upward.

@@ -57,11 +57,7 @@ TEST_F(ApplicationEndToEndTest, mouseModeOpensOnThePointersScreenAndLaunchesTheD
     DesktopHand hand;
     ASSERT_TRUE(hand.connected());
     hand.moveTo(rightMonitor.x + 200, rightMonitor.y + 150);
-    hand.press(3);
-    hand.release(3);
-    pause(200);
-    hand.press(3);
-    hand.release(3);
+    hand.clickTwice(3, std::chrono::milliseconds(200));
     std::optional<ScreenRect> window;
     ASSERT_TRUE(processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 3000))
         << "two secondary presses 200 ms apart must open the window";
@@ -88,11 +84,7 @@ TEST_F(ApplicationEndToEndTest, aGestureWhoseScriptWasDeletedIsKeptAndTheUserNot
     DesktopHand hand;
     ASSERT_TRUE(hand.connected());
     hand.moveTo(leftMonitor.x + 400, leftMonitor.y + 300);
-    for (int press = 0; press < 2; ++press) {
-        hand.press(3);
-        hand.release(3);
-        pause(150);
-    }
+    hand.clickTwice(3, std::chrono::milliseconds(150));
     std::optional<ScreenRect> window;
     ASSERT_TRUE(processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 3000));
     hand.trace(*window, zigzag(), [] { pause(8); });

@@ -34,11 +34,7 @@ protected:
     static std::optional<ScreenRect> openWindow(DesktopHand& hand)
     {
         hand.moveTo(400, 300);
-        for (int press = 0; press < 2; ++press) {
-            hand.press(3);
-            hand.release(3);
-            QThread::msleep(150);
-        }
+        hand.clickTwice(3, std::chrono::milliseconds(150));
         std::optional<ScreenRect> window;
         processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 3000);
         return window;

@@ -159,11 +159,7 @@ TEST_F(TrayMenuEndToEndTest, explainMissesIsSwitchedFromTheTrayAndThenNamesTheNe
     EXPECT_TRUE(menu->entries().at(QStringLiteral("Explain Misses")).checked) << "the menu shows the setting when it opens";
 
     hand.moveTo(400, 300);
-    for (int press = 0; press < 2; ++press) {
-        hand.press(3);
-        hand.release(3);
-        QThread::msleep(150);
-    }
+    hand.clickTwice(3, std::chrono::milliseconds(150));
     std::optional<ScreenRect> window;
     ASSERT_TRUE(processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 3000));
     hand.trace(*window, hastyZigzag(), [] { QThread::msleep(8); });
