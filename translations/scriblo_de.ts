@@ -132,6 +132,136 @@
     </message>
 </context>
 <context>
+    <name>scriblo::GestureFileTransfer</name>
+    <message>
+        <source>Gesture files (*.json)</source>
+        <translation>Gestendateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Gestures</source>
+        <translation>Gesten exportieren</translation>
+    </message>
+    <message>
+        <source>The gestures were not exported.</source>
+        <translation>Die Gesten wurden nicht exportiert.</translation>
+    </message>
+    <message>
+        <source>Gestures exported</source>
+        <translation>Gesten exportiert</translation>
+    </message>
+    <message>
+        <source>Every stored gesture was written to %1.</source>
+        <translation>Alle gespeicherten Gesten wurden in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Import Gestures</source>
+        <translation>Gesten importieren</translation>
+    </message>
+    <message>
+        <source>The file cannot be imported.</source>
+        <translation>Die Datei kann nicht importiert werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Gestures imported</source>
+        <translation>Gesten importiert</translation>
+    </message>
+    <message>
+        <source>Added: %1. Replaced: %2.</source>
+        <translation>Hinzugefügt: %1. Ersetzt: %2.</translation>
+    </message>
+    <message>
+        <source>Scriblo</source>
+        <translation>Scriblo</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureImportPreview</name>
+    <message>
+        <source>Import Gestures</source>
+        <translation>Gesten importieren</translation>
+    </message>
+    <message>
+        <source>Gestures in %1:</source>
+        <translation>Gesten in %1:</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Gestures in the file</source>
+        <translation>Gesten in der Datei</translation>
+    </message>
+    <message>
+        <source>Gesture</source>
+        <translation>Geste</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 to add, %2 to replace, %3 to skip.</source>
+        <translation>%1 hinzuzufügen, %2 zu ersetzen, %3 zu überspringen.</translation>
+    </message>
+    <message>
+        <source>Look-alikes of another target&apos;s gesture: %1.</source>
+        <translation>Ähnlich der Geste eines anderen Ziels: %1.</translation>
+    </message>
+    <message>
+        <source>Drawing for %1</source>
+        <translation>Zeichnung für %1</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Already stored with this drawing</source>
+        <translation>Bereits mit dieser Zeichnung gespeichert</translation>
+    </message>
+    <message>
+        <source>A later gesture in the file has the same target</source>
+        <translation>Eine spätere Geste der Datei hat dasselbe Ziel</translation>
+    </message>
+    <message>
+        <source>Cannot be stored: %1</source>
+        <translation>Kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Looks like %1 (%2%)</source>
+        <translation>Sieht aus wie %1 (%2 %)</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::GestureRecognitionController</name>
     <message>
         <source>Could not be started</source>
@@ -458,6 +588,14 @@
     <message>
         <source>My Gestures…</source>
         <translation>Meine Gesten…</translation>
+    </message>
+    <message>
+        <source>Import Gestures…</source>
+        <translation>Gesten importieren…</translation>
+    </message>
+    <message>
+        <source>Export Gestures…</source>
+        <translation>Gesten exportieren…</translation>
     </message>
 </context>
 </TS>

@@ -132,6 +132,136 @@
     </message>
 </context>
 <context>
+    <name>scriblo::GestureFileTransfer</name>
+    <message>
+        <source>Gesture files (*.json)</source>
+        <translation>Archivos de gestos (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Gestures</source>
+        <translation>Exportar gestos</translation>
+    </message>
+    <message>
+        <source>The gestures were not exported.</source>
+        <translation>Los gestos no se exportaron.</translation>
+    </message>
+    <message>
+        <source>Gestures exported</source>
+        <translation>Gestos exportados</translation>
+    </message>
+    <message>
+        <source>Every stored gesture was written to %1.</source>
+        <translation>Todos los gestos guardados se escribieron en %1.</translation>
+    </message>
+    <message>
+        <source>Import Gestures</source>
+        <translation>Importar gestos</translation>
+    </message>
+    <message>
+        <source>The file cannot be imported.</source>
+        <translation>El archivo no se puede importar.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>No se importó nada.</translation>
+    </message>
+    <message>
+        <source>Gestures imported</source>
+        <translation>Gestos importados</translation>
+    </message>
+    <message>
+        <source>Added: %1. Replaced: %2.</source>
+        <translation>Añadidos: %1. Reemplazados: %2.</translation>
+    </message>
+    <message>
+        <source>Scriblo</source>
+        <translation>Scriblo</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureImportPreview</name>
+    <message>
+        <source>Import Gestures</source>
+        <translation>Importar gestos</translation>
+    </message>
+    <message>
+        <source>Gestures in %1:</source>
+        <translation>Gestos en %1:</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Gestures in the file</source>
+        <translation>Gestos del archivo</translation>
+    </message>
+    <message>
+        <source>Gesture</source>
+        <translation>Gesto</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 to add, %2 to replace, %3 to skip.</source>
+        <translation>%1 para añadir, %2 para reemplazar, %3 para omitir.</translation>
+    </message>
+    <message>
+        <source>Look-alikes of another target&apos;s gesture: %1.</source>
+        <translation>Parecidos al gesto de otro destino: %1.</translation>
+    </message>
+    <message>
+        <source>Drawing for %1</source>
+        <translation>Dibujo para %1</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>Already stored with this drawing</source>
+        <translation>Ya guardado con este dibujo</translation>
+    </message>
+    <message>
+        <source>A later gesture in the file has the same target</source>
+        <translation>Un gesto posterior del archivo tiene el mismo destino</translation>
+    </message>
+    <message>
+        <source>Cannot be stored: %1</source>
+        <translation>No se puede guardar: %1</translation>
+    </message>
+    <message>
+        <source>Looks like %1 (%2%)</source>
+        <translation>Se parece a %1 (%2 %)</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::GestureRecognitionController</name>
     <message>
         <source>Could not be started</source>
@@ -458,6 +588,14 @@
     <message>
         <source>My Gestures…</source>
         <translation>Mis gestos…</translation>
+    </message>
+    <message>
+        <source>Import Gestures…</source>
+        <translation>Importar gestos…</translation>
+    </message>
+    <message>
+        <source>Export Gestures…</source>
+        <translation>Exportar gestos…</translation>
     </message>
 </context>
 </TS>

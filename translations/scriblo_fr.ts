@@ -132,6 +132,136 @@
     </message>
 </context>
 <context>
+    <name>scriblo::GestureFileTransfer</name>
+    <message>
+        <source>Gesture files (*.json)</source>
+        <translation>Fichiers de gestes (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Gestures</source>
+        <translation>Exporter les gestes</translation>
+    </message>
+    <message>
+        <source>The gestures were not exported.</source>
+        <translation>Les gestes n’ont pas été exportés.</translation>
+    </message>
+    <message>
+        <source>Gestures exported</source>
+        <translation>Gestes exportés</translation>
+    </message>
+    <message>
+        <source>Every stored gesture was written to %1.</source>
+        <translation>Tous les gestes enregistrés ont été écrits dans %1.</translation>
+    </message>
+    <message>
+        <source>Import Gestures</source>
+        <translation>Importer des gestes</translation>
+    </message>
+    <message>
+        <source>The file cannot be imported.</source>
+        <translation>Le fichier ne peut pas être importé.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Rien n’a été importé.</translation>
+    </message>
+    <message>
+        <source>Gestures imported</source>
+        <translation>Gestes importés</translation>
+    </message>
+    <message>
+        <source>Added: %1. Replaced: %2.</source>
+        <translation>Ajoutés : %1. Remplacés : %2.</translation>
+    </message>
+    <message>
+        <source>Scriblo</source>
+        <translation>Scriblo</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::GestureImportPreview</name>
+    <message>
+        <source>Import Gestures</source>
+        <translation>Importer des gestes</translation>
+    </message>
+    <message>
+        <source>Gestures in %1:</source>
+        <translation>Gestes dans %1 :</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Gestures in the file</source>
+        <translation>Gestes du fichier</translation>
+    </message>
+    <message>
+        <source>Gesture</source>
+        <translation>Geste</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 to add, %2 to replace, %3 to skip.</source>
+        <translation>%1 à ajouter, %2 à remplacer, %3 à ignorer.</translation>
+    </message>
+    <message>
+        <source>Look-alikes of another target&apos;s gesture: %1.</source>
+        <translation>Ressemblant au geste d’une autre cible : %1.</translation>
+    </message>
+    <message>
+        <source>Drawing for %1</source>
+        <translation>Dessin pour %1</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Already stored with this drawing</source>
+        <translation>Déjà enregistré avec ce dessin</translation>
+    </message>
+    <message>
+        <source>A later gesture in the file has the same target</source>
+        <translation>Un geste plus loin dans le fichier a la même cible</translation>
+    </message>
+    <message>
+        <source>Cannot be stored: %1</source>
+        <translation>Impossible à enregistrer : %1</translation>
+    </message>
+    <message>
+        <source>Looks like %1 (%2%)</source>
+        <translation>Ressemble à %1 (%2 %)</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::GestureRecognitionController</name>
     <message>
         <source>Could not be started</source>
@@ -458,6 +588,14 @@
     <message>
         <source>My Gestures…</source>
         <translation>Mes gestes…</translation>
+    </message>
+    <message>
+        <source>Import Gestures…</source>
+        <translation>Importer des gestes…</translation>
+    </message>
+    <message>
+        <source>Export Gestures…</source>
+        <translation>Exporter les gestes…</translation>
     </message>
 </context>
 </TS>

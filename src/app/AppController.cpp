@@ -1,5 +1,7 @@
 #include "app/AppController.h"
 
+#include "app/GestureFileTransfer.h"
+
 #include "install/MoveToApplicationsFolder.h"
 #include "launch/BuiltInScripts.h"
 #include "launch/DesktopWorkspace.h"
@@ -20,6 +22,7 @@
 #include "recognition/GestureRecognitionController.h"
 #include "recognition/GestureRecognitionView.h"
 #include "setup/GestureSetupController.h"
+#include "setup/TrayStatusItem.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -176,6 +179,23 @@ void AppController::createControllers()
         &recognition->recognitionModel(),
         [recognition] { return recognition->recognitionView() && recognition->recognitionView()->detectingInput(); },
     });
+    connectGestureFiles();
+}
+
+// The tray's import and export; what an import stores shows at once on the setup side.
+void AppController::connectGestureFiles()
+{
+    TrayStatusItem* tray = m_gestureSetupController->statusItem();
+    if (!tray)
+        return;
+    GestureSetupModel& setupModel = m_gestureSetupController->setupModel();
+    m_gestureFiles = std::make_unique<GestureFileTransfer>(
+        m_gestureRecognitionController->recognitionModel(), setupModel.catalogue(),
+        [&setupModel] { return setupModel.settings().minimumRecognitionScore(); }, m_notifier);
+    connect(tray, &TrayStatusItem::importRequested, m_gestureFiles.get(), &GestureFileTransfer::chooseImportFile);
+    connect(tray, &TrayStatusItem::exportRequested, m_gestureFiles.get(), &GestureFileTransfer::chooseExportFile);
+    connect(m_gestureFiles.get(), &GestureFileTransfer::gesturesImported, m_gestureSetupController.get(),
+            &GestureSetupController::gesturesChanged);
 }
 
 void AppController::printInputSources(const std::string& mouseLine)

@@ -18,6 +18,7 @@ namespace scriblo {
 class Compositor;
 class DarkAppearance;
 class FileChangeWatcher;
+class GestureFileTransfer;
 class GestureRecognitionController;
 class GestureSetupController;
 class LinuxEventFilter;
@@ -54,12 +55,14 @@ public:
 
     GestureSetupController* gestureSetupController() const { return m_gestureSetupController.get(); }
     GestureRecognitionController* gestureRecognitionController() const { return m_gestureRecognitionController.get(); }
+    GestureFileTransfer* gestureFileTransfer() const { return m_gestureFiles.get(); }
 
 private:
     bool claimSingleInstance();
     bool openPreferences();
     void createPlatformServices();
     void createControllers();
+    void connectGestureFiles();
     void printInputSources(const std::string& mouseLine);
     void followStoreChanges();
     void takeInOutsideChanges();
@@ -79,6 +82,7 @@ private:
     std::unique_ptr<DarkAppearance> m_darkAppearance;
     std::unique_ptr<GestureSetupController> m_gestureSetupController;
     std::unique_ptr<GestureRecognitionController> m_gestureRecognitionController;
+    std::unique_ptr<GestureFileTransfer> m_gestureFiles;
     std::unique_ptr<FileChangeWatcher> m_storeWatcher;
     QSocketNotifier* m_signalNotifier = nullptr;
     bool m_closed = false;

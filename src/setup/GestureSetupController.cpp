@@ -298,6 +298,13 @@ void GestureSetupController::showGestureSheet()
     m_gestureSheetWindow->showAndRaise();
 }
 
+void GestureSetupController::gesturesChanged()
+{
+    updateSetupControls();
+    if (m_gestureSheetWindow && m_gestureSheetWindow->isVisible())
+        m_gestureSheetWindow->reload();
+}
+
 void GestureSetupController::clearSelectedGesture()
 {
     auto launchable = selectedLaunchable();

@@ -76,6 +76,9 @@ public:
     void hideSetupWindow();
     // Opens the window of every stored gesture, made on first use.
     void showGestureSheet();
+    // Gestures were stored or cleared elsewhere in this process: the controls and the
+    // open sheet show the store as it is now.
+    void gesturesChanged();
     GestureSheetWindow* gestureSheetWindow() const { return m_gestureSheetWindow.get(); }
     void repositionSetupWindow();
     void windowDidResignKey();

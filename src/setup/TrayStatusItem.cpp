@@ -35,6 +35,8 @@ TrayStatusItem::TrayStatusItem(QObject* parent)
     m_menu->setAccessibleName(tr("Scriblo menu"));
     QAction* setup = m_menu->addAction(tr("Setup…"));
     QAction* sheet = m_menu->addAction(tr("My Gestures…"));
+    QAction* importing = m_menu->addAction(tr("Import Gestures…"));
+    QAction* exporting = m_menu->addAction(tr("Export Gestures…"));
     m_explainMisses = m_menu->addAction(tr("Explain Misses"));
     m_explainMisses->setCheckable(true);
     m_menu->addSeparator();
@@ -43,6 +45,8 @@ TrayStatusItem::TrayStatusItem(QObject* parent)
     connect(m_explainMisses, &QAction::triggered, this, &TrayStatusItem::explainMissesToggled);
     connect(setup, &QAction::triggered, this, [this] { emit toggleRequested(QCursor::pos()); });
     connect(sheet, &QAction::triggered, this, &TrayStatusItem::gestureSheetRequested);
+    connect(importing, &QAction::triggered, this, &TrayStatusItem::importRequested);
+    connect(exporting, &QAction::triggered, this, &TrayStatusItem::exportRequested);
     connect(quit, &QAction::triggered, this, &TrayStatusItem::quitRequested);
     m_tray->setContextMenu(m_menu.get());
     m_tray->setToolTip(tr("Scriblo: draw a gesture to launch"));

@@ -18,9 +18,9 @@ namespace scriblo {
 class DarkableImage;
 
 // Scriblo's one permanent presence on the desktop: an icon in the tray area with a menu
-// of Setup…, My Gestures…, the options worth a quick switch, and Quit, since some hosts turn every
-// click into the menu. Where no tray
-// host runs, the icon waits for one to appear on the session bus and shows itself then.
+// of Setup…, My Gestures…, Import and Export Gestures…, the options worth a quick switch,
+// and Quit, since some hosts turn every click into the menu. Where no tray host runs, the
+// icon waits for one to appear on the session bus and shows itself then.
 class TrayStatusItem : public QObject {
     Q_OBJECT
 public:
@@ -49,6 +49,8 @@ signals:
     void toggleRequested(QPoint pointer);
     void quitRequested();
     void gestureSheetRequested();
+    void importRequested();
+    void exportRequested();
     void menuOpening();
     void explainMissesToggled(bool explain);
     void hostAvailabilityChanged(bool available);

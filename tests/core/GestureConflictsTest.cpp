@@ -1,4 +1,5 @@
 #include "core/GestureConflicts.h"
+#include "core/GestureImportPlan.h"
 #include "core/GestureLog.h"
 
 #include <gtest/gtest.h>
@@ -118,4 +119,58 @@ TEST_F(GestureConflictsTest, pairsListEachConfusablePairOnceWithBothScores)
     ASSERT_TRUE(pairs[0].firstAsSecond && pairs[0].secondAsFirst);
     EXPECT_GE(std::max(*pairs[0].firstAsSecond, *pairs[0].secondAsFirst), minimumScore);
     EXPECT_TRUE(GestureConflicts::pairs(stored, 101).empty());
+}
+
+namespace {
+
+std::vector<std::string> identitiesOf(const std::vector<Gesture>& gestures)
+{
+    std::vector<std::string> identities;
+    for (const auto& gesture : gestures)
+        identities.push_back(gesture.identity());
+    return identities;
+}
+
+}
+
+TEST_F(GestureConflictsTest, anImportPlanAddsReplacesAndSkipsEachWithItsReason)
+{
+    using Action = GestureImportPlan::Action;
+    auto stored = store({ "H-01", "D-01" });
+    std::vector<GestureStroke> tooShort { GestureStroke({ { 1, 1, 1 }, { 2, 2, 1 }, { 3, 3, 1 } }) };
+    auto plan = GestureImportPlan::of({ Gesture("H-01", drawing("H-01")), Gesture("D-01", drawing("D-02")), Gesture("dot", tooShort),
+                                        Gesture("twice", drawing("asterisk-01")), Gesture("new", drawing("five_point_star-01")),
+                                        Gesture("twice", drawing("asterisk-02")) },
+                                      stored, minimumScore);
+    const auto& steps = plan.steps();
+    ASSERT_EQ(steps.size(), 6u);
+    EXPECT_EQ(steps[0].action, Action::Skip);
+    EXPECT_EQ(steps[0].skip, GestureImportPlan::SkipReason::AlreadyStored);
+    EXPECT_EQ(steps[1].action, Action::Replace);
+    EXPECT_EQ(steps[2].action, Action::Skip);
+    EXPECT_EQ(steps[2].skip, GestureImportPlan::SkipReason::CannotBeStored);
+    EXPECT_EQ(steps[2].refusal, "3 points, where a gesture needs 11 to 1024");
+    EXPECT_EQ(steps[3].skip, GestureImportPlan::SkipReason::SupersededLater) << "the file's last gesture of an identity is stored";
+    EXPECT_EQ(steps[4].action, Action::Add);
+    EXPECT_EQ(steps[5].action, Action::Add);
+    EXPECT_EQ(plan.count(Action::Add), 2u);
+    EXPECT_EQ(plan.count(Action::Skip), 3u);
+    EXPECT_EQ(identitiesOf(plan.gesturesToStore()), (std::vector<std::string> { "D-01", "new", "twice" }));
+}
+
+// Look-alikes are judged against the store as the import leaves it: the stored gestures
+// it keeps and the others it brings, but not the drawings it replaces.
+TEST_F(GestureConflictsTest, anImportPlanNamesLookAlikesInTheStoreItLeaves)
+{
+    auto stored = store({ "H-01", "D-01" });
+    auto plan = GestureImportPlan::of({ Gesture("also-H", drawing("H-02")), Gesture("star", drawing("five_point_star-01")),
+                                        Gesture("another-star", drawing("five_point_star-02")),
+                                        Gesture("D-01", drawing("H-03")), Gesture("was-D", drawing("D-02")) },
+                                      stored, minimumScore);
+    const auto& steps = plan.steps();
+    ASSERT_TRUE(steps[0].conflict);
+    EXPECT_TRUE(steps[0].conflict->identity == "H-01" || steps[0].conflict->identity == "D-01") << steps[0].conflict->identity;
+    ASSERT_TRUE(steps[1].conflict) << "two stars in one file";
+    EXPECT_EQ(steps[1].conflict->identity, "another-star");
+    EXPECT_FALSE(steps[4].conflict) << "the D it resembles is replaced by this very import";
 }

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "appearance/IconResolver.h"
+#include "base/Expected.h"
+#include "sheet/GestureImportPreview.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+namespace scriblo {
+
+class GestureRecognitionModel;
+class LaunchableCatalogue;
+class Notifier;
+
+// The tray's Import Gestures… and Export Gestures…: the gestures as the JSON file that
+// `scriblo gestures import` and `export` read and write, through the desktop's file
+// dialogs. An import shows what it will add, replace and skip, and the look-alikes,
+// before it changes anything, and then stores everything with one write.
+class GestureFileTransfer : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* suggestedFileName = "scriblo-gestures.json";
+
+    GestureFileTransfer(GestureRecognitionModel& model, const LaunchableCatalogue& catalogue,
+                        std::function<int32_t()> minimumScore, std::shared_ptr<Notifier> notifier, QObject* parent = nullptr);
+    ~GestureFileTransfer() override;
+
+    // Ask for a file, then go on as below.
+    void chooseExportFile();
+    void chooseImportFile();
+
+    // Writes every stored gesture to `path`, whole or not at all.
+    Expected<size_t> exportTo(const std::filesystem::path& path);
+    // Reads `path` and shows what importing it will do; a file that cannot be read or
+    // understood is said in a message, and the store is left alone.
+    void importFile(const std::filesystem::path& path);
+
+    // The preview of the import under way, until it is answered.
+    GestureImportPreview* preview() const { return m_preview; }
+
+signals:
+    // An import stored gestures.
+    void gesturesImported();
+
+private:
+    void showPreview(std::shared_ptr<GestureImportPlan> plan, const QString& fileName);
+    void store(const GestureImportPlan& plan);
+    void tell(const QString& summary, const QString& body);
+    void warn(const QString& text, const QString& detail);
+
+    GestureRecognitionModel& m_model;
+    const LaunchableCatalogue& m_catalogue;
+    std::function<int32_t()> m_minimumScore;
+    std::shared_ptr<Notifier> m_notifier;
+    IconResolver m_icons;
+    QPointer<GestureImportPreview> m_preview;
+};
+
+}

@@ -1,0 +1,72 @@
+#include "core/GestureImportPlan.h"
+
+#include "core/GestureRecognitionModel.h"
+
+#include <algorithm>
+#include <set>
+
+namespace scriblo {
+
+GestureImportPlan GestureImportPlan::of(std::vector<Gesture> gestures, const GestureRecognizer::GestureList& stored,
+                                        int32_t minimumScore)
+{
+    GestureImportPlan plan;
+    for (size_t index = 0; index < gestures.size(); ++index) {
+        bool supersededLater = std::any_of(gestures.begin() + std::ptrdiff_t(index) + 1, gestures.end(),
+                                           [&](const Gesture& later) { return later.identity() == gestures[index].identity(); });
+        plan.m_steps.push_back(decide(std::move(gestures[index]), stored, supersededLater));
+    }
+    plan.findConflicts(stored, minimumScore);
+    return plan;
+}
+
+GestureImportPlan::Step GestureImportPlan::decide(Gesture gesture, const GestureRecognizer::GestureList& stored,
+                                                  bool supersededLater)
+{
+    if (auto storable = GestureRecognitionModel::checkStorable(gesture); !storable)
+        return { std::move(gesture), Action::Skip, SkipReason::CannotBeStored, storable.error(), std::nullopt };
+    if (supersededLater)
+        return { std::move(gesture), Action::Skip, SkipReason::SupersededLater, {}, std::nullopt };
+    auto same = std::find_if(stored.begin(), stored.end(), [&](const auto& kept) { return kept->identity() == gesture.identity(); });
+    if (same == stored.end())
+        return { std::move(gesture), Action::Add, SkipReason::None, {}, std::nullopt };
+    if ((*same)->strokes() == gesture.strokes())
+        return { std::move(gesture), Action::Skip, SkipReason::AlreadyStored, {}, std::nullopt };
+    return { std::move(gesture), Action::Replace, SkipReason::None, {}, std::nullopt };
+}
+
+// Each gesture to be stored is checked against the store as the import leaves it: the
+// stored gestures it does not replace and the others it brings.
+void GestureImportPlan::findConflicts(const GestureRecognizer::GestureList& stored, int32_t minimumScore)
+{
+    std::set<std::string> replaced;
+    GestureRecognizer::GestureList after;
+    for (const auto& step : m_steps)
+        if (step.action != Action::Skip) {
+            replaced.insert(step.gesture.identity());
+            Gesture prepared(step.gesture.identity(), step.gesture.strokes());
+            prepared.generateTemplates();
+            after.push_back(std::make_shared<const Gesture>(std::move(prepared)));
+        }
+    std::copy_if(stored.begin(), stored.end(), std::back_inserter(after),
+                 [&](const auto& kept) { return !replaced.contains(kept->identity()); });
+    for (auto& step : m_steps)
+        if (step.action != Action::Skip)
+            step.conflict = GestureConflicts::find(step.gesture.strokes(), step.gesture.identity(), std::nullopt, after, minimumScore);
+}
+
+size_t GestureImportPlan::count(Action action) const
+{
+    return size_t(std::count_if(m_steps.begin(), m_steps.end(), [&](const Step& step) { return step.action == action; }));
+}
+
+std::vector<Gesture> GestureImportPlan::gesturesToStore() const
+{
+    std::vector<Gesture> gestures;
+    for (const auto& step : m_steps)
+        if (step.action != Action::Skip)
+            gestures.emplace_back(step.gesture.identity(), step.gesture.strokes());
+    return gestures;
+}
+
+}

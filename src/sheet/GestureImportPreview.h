@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/GestureImportPlan.h"
+
+#include <QDialog>
+
+class QDialogButtonBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace scriblo {
+
+class IconResolver;
+class LaunchableCatalogue;
+
+// What an import of a file will do, shown before it does anything: each gesture of the
+// file with its drawing and target, whether it is added, replaces the stored one or is
+// skipped and why, and which would be mistaken for another target's. One click stores
+// them all with one write; Cancel changes nothing.
+class GestureImportPreview : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr QSize thumbnailSize { 72, 48 };
+
+    GestureImportPreview(GestureImportPlan plan, const QString& fileName, const LaunchableCatalogue& catalogue,
+                         IconResolver& icons, QWidget* parent = nullptr);
+
+    const GestureImportPlan& plan() const { return m_plan; }
+    QTreeWidget* list() const { return m_list; }
+    QLabel* summary() const { return m_summary; }
+    QPushButton* importButton() const { return m_import; }
+
+    static QString summaryOf(const GestureImportPlan& plan);
+
+private:
+    QTreeWidgetItem* itemFor(const GestureImportPlan::Step& step, int index);
+    QString actionText(const GestureImportPlan::Step& step) const;
+    QString noteText(const GestureImportPlan::Step& step) const;
+    QString nameOf(const std::string& identity) const;
+
+    const GestureImportPlan m_plan;
+    const LaunchableCatalogue& m_catalogue;
+    IconResolver& m_icons;
+    QLabel* m_summary;
+    QTreeWidget* m_list;
+    QPushButton* m_import;
+};
+
+}

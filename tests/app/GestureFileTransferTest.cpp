@@ -1,0 +1,157 @@
+#include "app/GestureFileTransfer.h"
+#include "core/GestureRecognitionModel.h"
+#include "files/SafeFile.h"
+#include "launch/DesktopFixture.h"
+#include "launch/FakeWorkspace.h"
+#include "launch/LaunchableCatalogue.h"
+#include "platform/Notifier.h"
+#include "platform/PropertyListUserDefaults.h"
+#include "support/QtTestApplication.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using namespace scriblo;
+using scriblo::testing::FakeWorkspace;
+using scriblo::testing::processEventsUntil;
+
+namespace {
+
+class RecordingNotifier final : public Notifier {
+public:
+    void notify(const QString& summary, const QString& body) override { notices << summary + ": " + body; }
+    QStringList notices;
+};
+
+std::vector<GestureStroke> arc(float bend)
+{
+    std::vector<GesturePoint> points;
+    for (int i = 0; i < 24; ++i)
+        points.emplace_back(100 + 30 * float(i), 200 + bend * float(i * i), 1);
+    return { GestureStroke(points) };
+}
+
+// One store and its transfer, on real files.
+struct StoreSide {
+    StoreSide(const std::filesystem::path& path, const LaunchableCatalogue& catalogue)
+        : storage(path)
+        , model(storage)
+        , transfer(model, catalogue, [] { return 80; }, notifier)
+    {
+        model.setup();
+    }
+
+    std::vector<std::string> identities() const
+    {
+        std::vector<std::string> found;
+        for (const auto& gesture : *model.recognizer()->loadedGestures())
+            found.push_back(gesture->identity());
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+    PropertyListUserDefaults storage;
+    GestureRecognitionModel model;
+    std::shared_ptr<RecordingNotifier> notifier = std::make_shared<RecordingNotifier>();
+    GestureFileTransfer transfer;
+};
+
+class GestureFileTransferTest : public scriblo::testing::DesktopFixture {
+protected:
+    void SetUp() override
+    {
+        DesktopFixture::SetUp();
+        catalogue = std::make_unique<LaunchableCatalogue>(std::make_shared<FakeWorkspace>(), root / "builtin");
+        source = std::make_unique<StoreSide>(root / "source.plist", *catalogue);
+        ASSERT_TRUE(source->model.saveGestures({ Gesture("mail.desktop", arc(1)), Gesture("maps.desktop", arc(3)) }));
+        target = std::make_unique<StoreSide>(root / "target.plist", *catalogue);
+        ASSERT_TRUE(target->model.saveGestures({ Gesture("mail.desktop", arc(2)) }));
+        file = root / "exported.json";
+        ASSERT_EQ(source->transfer.exportTo(file).value(), 2u);
+    }
+
+    std::string storeBytes() const { return SafeFile::read(root / "target.plist", 1 << 24).value(); }
+
+    GestureImportPreview* awaitPreview()
+    {
+        EXPECT_TRUE(processEventsUntil([&] { return target->transfer.preview() && target->transfer.preview()->isVisible(); }));
+        return target->transfer.preview();
+    }
+
+    static QMessageBox* shownMessage()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
+                return box;
+        return nullptr;
+    }
+
+    std::unique_ptr<LaunchableCatalogue> catalogue;
+    std::unique_ptr<StoreSide> source;
+    std::unique_ptr<StoreSide> target;
+    std::filesystem::path file;
+};
+
+}
+
+TEST_F(GestureFileTransferTest, anImportShowsWhatItWillDoAndStoresOnlyWhenTold)
+{
+    target->transfer.importFile(file);
+    GestureImportPreview* preview = awaitPreview();
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(preview->summary()->text().toStdString(), "1 to add, 1 to replace, 0 to skip. Look-alikes of another target's gesture: 2.");
+    EXPECT_EQ(preview->list()->topLevelItemCount(), 2);
+    EXPECT_TRUE(preview->importButton()->isEnabled());
+
+    std::string before = storeBytes();
+    preview->reject();
+    processEventsUntil([&] { return !target->transfer.preview(); }, 500);
+    EXPECT_EQ(storeBytes(), before) << "Cancel changes nothing";
+    EXPECT_TRUE(target->notifier->notices.isEmpty());
+
+    target->transfer.importFile(file);
+    preview = awaitPreview();
+    ASSERT_TRUE(preview);
+    preview->importButton()->click();
+    EXPECT_EQ(target->identities(), (std::vector<std::string> { "mail.desktop", "maps.desktop" }));
+    EXPECT_EQ(target->notifier->notices, QStringList { "Gestures imported: Added: 1. Replaced: 1." });
+    StoreSide reread(root / "target.plist", *catalogue);
+    EXPECT_EQ(reread.identities(), target->identities()) << "the store file holds what was imported";
+
+    target->transfer.importFile(file);
+    preview = awaitPreview();
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(preview->summary()->text().toStdString(), "0 to add, 0 to replace, 2 to skip.");
+    EXPECT_FALSE(preview->importButton()->isEnabled()) << "nothing would change";
+    preview->reject();
+}
+
+TEST_F(GestureFileTransferTest, aFileThatCannotBeReadIsExplainedAndChangesNothing)
+{
+    std::string before = storeBytes();
+    ASSERT_TRUE(SafeFile::writeAtomically(file, "{\"gestures\": [\n  {\"identity\": \"x\",\n   \"strokes\": oops}\n]}"));
+    target->transfer.importFile(file);
+    QMessageBox* message = shownMessage();
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->text().toStdString(), "The file cannot be imported.");
+    EXPECT_NE(message->informativeText().indexOf(QString::fromStdString(file.string()) + ":3"), -1)
+        << message->informativeText().toStdString();
+    message->close();
+
+    target->transfer.importFile(root / "missing.json");
+    message = shownMessage();
+    ASSERT_TRUE(message);
+    EXPECT_NE(message->informativeText().indexOf(QStringLiteral("No such file")), -1) << message->informativeText().toStdString();
+    message->close();
+    EXPECT_EQ(storeBytes(), before);
+    EXPECT_FALSE(target->transfer.preview());
+
+    auto blocked = target->transfer.exportTo(file / "inside-a-file.json");
+    ASSERT_FALSE(blocked);
+    EXPECT_NE(blocked.error().find("Not a directory"), std::string::npos) << blocked.error();
+}
