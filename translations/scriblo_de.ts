@@ -181,10 +181,6 @@
 <context>
     <name>scriblo::GestureImportPreview</name>
     <message>
-        <source>Import Gestures</source>
-        <translation>Gesten importieren</translation>
-    </message>
-    <message>
         <source>Gestures in %1:</source>
         <translation>Gesten in %1:</translation>
     </message>
@@ -259,6 +255,10 @@
     <message>
         <source>Looks like %1 (%2%)</source>
         <translation>Sieht aus wie %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Import Gestures from %1</source>
+        <translation>Gesten aus %1 importieren</translation>
     </message>
 </context>
 <context>

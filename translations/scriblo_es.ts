@@ -181,10 +181,6 @@
 <context>
     <name>scriblo::GestureImportPreview</name>
     <message>
-        <source>Import Gestures</source>
-        <translation>Importar gestos</translation>
-    </message>
-    <message>
         <source>Gestures in %1:</source>
         <translation>Gestos en %1:</translation>
     </message>
@@ -259,6 +255,10 @@
     <message>
         <source>Looks like %1 (%2%)</source>
         <translation>Se parece a %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Import Gestures from %1</source>
+        <translation>Importar gestos de %1</translation>
     </message>
 </context>
 <context>

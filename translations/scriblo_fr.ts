@@ -181,10 +181,6 @@
 <context>
     <name>scriblo::GestureImportPreview</name>
     <message>
-        <source>Import Gestures</source>
-        <translation>Importer des gestes</translation>
-    </message>
-    <message>
         <source>Gestures in %1:</source>
         <translation>Gestes dans %1 :</translation>
     </message>
@@ -259,6 +255,10 @@
     <message>
         <source>Looks like %1 (%2%)</source>
         <translation>Ressemble à %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Import Gestures from %1</source>
+        <translation>Importer les gestes de %1</translation>
     </message>
 </context>
 <context>

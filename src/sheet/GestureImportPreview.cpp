@@ -28,8 +28,8 @@ GestureImportPreview::GestureImportPreview(GestureImportPlan plan, const QString
     , m_summary(new QLabel(this))
     , m_list(new QTreeWidget(this))
 {
-    setWindowTitle(tr("Import Gestures"));
-    setAccessibleName(tr("Import Gestures"));
+    setWindowTitle(tr("Import Gestures from %1").arg(fileName));
+    setAccessibleName(windowTitle());
     auto heading = new QLabel(tr("Gestures in %1:").arg(fileName), this);
     heading->setAccessibleName(tr("File"));
     heading->setAccessibleDescription(heading->text());

@@ -136,6 +136,12 @@ QString AccessibleObject::text() const
     return reply.arguments().isEmpty() ? QString() : reply.arguments().front().toString();
 }
 
+bool AccessibleObject::setText(const QString& text) const
+{
+    QDBusMessage reply = call(QStringLiteral("org.a11y.atspi.EditableText"), QStringLiteral("SetTextContents"), { text });
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() && reply.arguments().front().toBool();
+}
+
 AccessibilityTree::AccessibilityTree(const QString& accessibilityBusAddress)
     : m_bus(QDBusConnection::connectToBus(accessibilityBusAddress, connectionName))
 {

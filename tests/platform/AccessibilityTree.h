@@ -40,6 +40,8 @@ public:
     // The object's first action: a button's press, a check box's toggle.
     bool doAction() const;
     QString text() const;
+    // Replaces an editable text's contents, as a screen reader's text entry does.
+    bool setText(const QString& text) const;
 
 private:
     QDBusMessage call(const QString& interface, const QString& method, const QVariantList& arguments = {}) const;

@@ -5,6 +5,7 @@
 #include "support/AccessibleDesktopTest.h"
 
 #include <QDBusConnectionInterface>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 using scriblo::DesktopHand;
@@ -90,6 +91,20 @@ protected:
         return output;
     }
 
+    // Names `path` in the file dialog of that title and presses its button.
+    void chooseInFileDialog(const QString& title, const QString& path, const QString& button)
+    {
+        auto dialog = tree->waitFor(*application, title, QStringLiteral("dialog"));
+        ASSERT_TRUE(dialog) << title.toStdString();
+        auto name = tree->waitFor(*dialog, QStringLiteral("File name:"), QStringLiteral("text"));
+        ASSERT_TRUE(name);
+        ASSERT_TRUE(name->setText(path));
+        auto confirm = tree->waitFor(*dialog, button, QStringLiteral("push button"));
+        ASSERT_TRUE(confirm);
+        ASSERT_TRUE(processEventsUntil([&] { return confirm->has(AccessibleState::Enabled); }));
+        ASSERT_TRUE(confirm->doAction());
+    }
+
     void clickOn(const AccessibleObject& object)
     {
         ScreenRect place = object.extents();
@@ -171,4 +186,34 @@ TEST_F(TrayMenuEndToEndTest, explainMissesIsSwitchedFromTheTrayAndThenNamesTheNe
     EXPECT_TRUE(processEventsUntil([&] { return explained.match(result->description()).hasMatch(); }))
         << result->description().toStdString();
     EXPECT_FALSE(session->scriptRan(QStringLiteral("mouse"), 1000)) << "a miss launches nothing";
+}
+
+// Both ways through the desktop's file dialogs: what is exported comes back through an
+// import's preview, stored with one click.
+TEST_F(TrayMenuEndToEndTest, gesturesGoOutAndComeBackThroughTheFileDialogs)
+{
+    std::string script = session->makeScript(QStringLiteral("backup"));
+    session->importGesture(script, zigzag());
+    ASSERT_NO_FATAL_FAILURE(startWithTray());
+    QString file = session->homePath(QStringLiteral("saved.json"));
+
+    ASSERT_TRUE(menu->click(QStringLiteral("Export Gestures…")));
+    ASSERT_NO_FATAL_FAILURE(chooseInFileDialog(QStringLiteral("Export Gestures"), file, QStringLiteral("Save")));
+    ASSERT_TRUE(processEventsUntil([&] { return QFileInfo::exists(file); }));
+    ASSERT_EQ(session->runCommand({ QStringLiteral("gestures"), QStringLiteral("delete"), QString::fromStdString(script) }), 0);
+
+    ASSERT_TRUE(menu->click(QStringLiteral("Import Gestures…")));
+    ASSERT_NO_FATAL_FAILURE(chooseInFileDialog(QStringLiteral("Import Gestures"), file, QStringLiteral("Open")));
+    auto preview = tree->waitFor(*application, QStringLiteral("Import Gestures from saved.json"), QStringLiteral("dialog"));
+    ASSERT_TRUE(preview) << "the preview opens once the file is read";
+    auto summary = tree->waitFor(*preview, QStringLiteral("Summary"));
+    ASSERT_TRUE(summary);
+    EXPECT_EQ(summary->description(), QStringLiteral("1 to add, 0 to replace, 0 to skip."));
+    EXPECT_TRUE(tree->waitFor(*preview, QStringLiteral("backup")));
+    auto importButton = tree->waitFor(*preview, QStringLiteral("Import"), QStringLiteral("push button"));
+    ASSERT_TRUE(importButton);
+    ASSERT_TRUE(importButton->doAction());
+    EXPECT_TRUE(processEventsUntil([&] {
+        return command({ QStringLiteral("gestures"), QStringLiteral("list") }).startsWith(QByteArray::fromStdString(script + "\t1\t"));
+    })) << "the store holds the gesture again";
 }
