@@ -7,6 +7,20 @@
 
 namespace scriblo {
 
+namespace {
+
+// Point for point, whatever the strokes' identifiers: the JSON form numbers strokes
+// afresh, so a drawing exported and imported again must still count as the same.
+bool sameDrawing(const std::vector<GestureStroke>& left, const std::vector<GestureStroke>& right)
+{
+    auto samePoint = [](const GesturePoint& a, const GesturePoint& b) { return a.x() == b.x() && a.y() == b.y(); };
+    return std::equal(left.begin(), left.end(), right.begin(), right.end(), [&](const GestureStroke& a, const GestureStroke& b) {
+        return std::equal(a.points().begin(), a.points().end(), b.points().begin(), b.points().end(), samePoint);
+    });
+}
+
+}
+
 GestureImportPlan GestureImportPlan::of(std::vector<Gesture> gestures, const GestureRecognizer::GestureList& stored,
                                         int32_t minimumScore)
 {
@@ -30,7 +44,7 @@ GestureImportPlan::Step GestureImportPlan::decide(Gesture gesture, const Gesture
     auto same = std::find_if(stored.begin(), stored.end(), [&](const auto& kept) { return kept->identity() == gesture.identity(); });
     if (same == stored.end())
         return { std::move(gesture), Action::Add, SkipReason::None, {}, std::nullopt };
-    if ((*same)->strokes() == gesture.strokes())
+    if (sameDrawing((*same)->strokes(), gesture.strokes()))
         return { std::move(gesture), Action::Skip, SkipReason::AlreadyStored, {}, std::nullopt };
     return { std::move(gesture), Action::Replace, SkipReason::None, {}, std::nullopt };
 }

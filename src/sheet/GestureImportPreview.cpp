@@ -40,7 +40,7 @@ GestureImportPreview::GestureImportPreview(GestureImportPlan plan, const QString
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({ tr("Gesture"), tr("Target"), tr("Import"), tr("Note") });
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_list->setItemDelegateForColumn(0, new DrawingItemDelegate(thumbnailSize, [this](const QModelIndex& index) {
         auto step = index.siblingAtColumn(0).data(stepRole);
         return step.isValid() ? &m_plan.steps().at(step.toULongLong()).gesture.strokes() : nullptr;

@@ -46,7 +46,7 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, const Lau
     }, m_list));
     m_list->setRootIsDecorated(false);
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_preview->setAccessibleName(tr("Selected gesture"));
     m_preview->setFixedSize(previewSize);
     m_preview->setAlignment(Qt::AlignCenter);

@@ -138,7 +138,15 @@ TEST_F(GestureConflictsTest, anImportPlanAddsReplacesAndSkipsEachWithItsReason)
     using Action = GestureImportPlan::Action;
     auto stored = store({ "H-01", "D-01" });
     std::vector<GestureStroke> tooShort { GestureStroke({ { 1, 1, 1 }, { 2, 2, 1 }, { 3, 3, 1 } }) };
-    auto plan = GestureImportPlan::of({ Gesture("H-01", drawing("H-01")), Gesture("D-01", drawing("D-02")), Gesture("dot", tooShort),
+    // The JSON form numbers strokes afresh; the same points are the same drawing.
+    auto renumbered = drawing("H-01");
+    for (auto& stroke : renumbered) {
+        auto points = stroke.points();
+        for (auto& point : points)
+            point = GesturePoint(point.x(), point.y(), point.strokeId() + 7);
+        stroke.setPoints(points);
+    }
+    auto plan = GestureImportPlan::of({ Gesture("H-01", renumbered), Gesture("D-01", drawing("D-02")), Gesture("dot", tooShort),
                                         Gesture("twice", drawing("asterisk-01")), Gesture("new", drawing("five_point_star-01")),
                                         Gesture("twice", drawing("asterisk-02")) },
                                       stored, minimumScore);

@@ -1,5 +1,8 @@
 #include "app/demo/DemoSamples.h"
 
+#include "app/commands/GestureJson.h"
+#include "files/SafeFile.h"
+
 #include "core/GestureRecognitionModel.h"
 #include "launch/Settings.h"
 #include "platform/PropertyListUserDefaults.h"
@@ -92,6 +95,18 @@ Expected<size_t> writeStore(const std::filesystem::path& store)
         Gesture("builtin:Empty Trash.sh", { strokeOf(vee()) }),
         Gesture(retiredApplication, { strokeOf(ell()) }),
     });
+}
+
+Expected<std::filesystem::path> writeImportFile(const std::filesystem::path& file)
+{
+    std::vector<std::shared_ptr<const Gesture>> gestures {
+        std::make_shared<const Gesture>("builtin:Suspend.sh", std::vector { strokeOf(triangle()) }),
+        std::make_shared<const Gesture>("builtin:Open Home Folder.sh", std::vector { strokeOf(ell()) }),
+        std::make_shared<const Gesture>("builtin:Empty Trash.sh", std::vector { strokeOf(vee()) }),
+    };
+    if (auto written = SafeFile::writeAtomically(file, GestureJson::gesturesToJson(gestures).dump(1) + "\n"); !written)
+        return Failure { written.error() };
+    return file;
 }
 
 Expected<std::filesystem::path> writeTouchpadRecording(const std::filesystem::path& file)

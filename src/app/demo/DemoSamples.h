@@ -29,6 +29,10 @@ inline const std::string retiredApplication = "org.example.Retired.desktop";
 // preferences file at `store`; how many gestures were stored.
 Expected<size_t> writeStore(const std::filesystem::path& store);
 
+// Writes a file for `gestures import` that adds a gesture, replaces one and repeats one
+// that is stored, two of them look-alikes of other targets' gestures.
+Expected<std::filesystem::path> writeImportFile(const std::filesystem::path& file);
+
 // Writes a touchpad recording, a four-finger tap and then the zigzag drawn with one
 // finger, to `file` in the evemu format.
 Expected<std::filesystem::path> writeTouchpadRecording(const std::filesystem::path& file);

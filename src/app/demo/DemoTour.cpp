@@ -6,6 +6,7 @@
 #include "appearance/AppTableView.h"
 #include "launch/Launchable.h"
 #include "app/AppController.h"
+#include "app/GestureFileTransfer.h"
 #include "recognition/GestureRecognitionController.h"
 #include "setup/GestureSetupController.h"
 #include "setup/GestureSetupView.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
@@ -54,7 +56,7 @@ bool DemoTour::run()
     for (int segment : segmentTour)
         completed = completed && showSegment(segment);
     completed = completed && switchToMouseDrawing() && selectTarget(DemoSamples::assignedScript)
-        && assignDrawnGesture() && replayGesture() && showGestureSheet();
+        && assignDrawnGesture() && replayGesture() && showGestureSheet() && previewImport();
     m_application.closeAndQuit();
     return completed;
 }
@@ -202,6 +204,27 @@ bool DemoTour::showGestureSheet()
     bool shot = screenshot(QStringLiteral("gesture-sheet-search"));
     sheet->close();
     return shot;
+}
+
+// The tray's Import Gestures… with a file of three: one new, one replacing a stored
+// drawing, one stored already; then Import.
+bool DemoTour::previewImport()
+{
+    auto file = DemoSamples::writeImportFile(QDir::home().filePath(QStringLiteral("shared-gestures.json")).toStdString());
+    GestureFileTransfer* transfer = m_application.gestureFileTransfer();
+    if (!file || !transfer) {
+        m_failure = QStringLiteral("cannot offer a file to import: ")
+            + (file ? QStringLiteral("no tray") : QString::fromStdString(file.error()));
+        return false;
+    }
+    transfer->importFile(file.value());
+    if (!waitFor([&] { return transfer->preview() && transfer->preview()->isActiveWindow(); }, QStringLiteral("the import preview")))
+        return false;
+    GestureImportPreview* preview = transfer->preview();
+    m_narrator.say(QStringLiteral("import preview: ") + preview->summary()->text());
+    if (!screenshot(QStringLiteral("import-preview")) || !click(preview->importButton()))
+        return false;
+    return waitFor([&] { return !transfer->preview(); }, QStringLiteral("the import"));
 }
 
 bool DemoTour::waitFor(const std::function<bool()>& done, const QString& what, std::chrono::milliseconds timeout)

@@ -44,6 +44,7 @@ private:
     bool assignDrawnGesture();
     bool replayGesture();
     bool showGestureSheet();
+    bool previewImport();
 
     bool waitFor(const std::function<bool()>& done, const QString& what,
                  std::chrono::milliseconds timeout = std::chrono::seconds(10));

@@ -35,6 +35,7 @@ const QStringList narration {
     "replaying",
     "gesture sheet shown: 5 gestures",
     "searched for trash: 1 gesture",
+    "import preview: 1 to add, 1 to replace, 1 to skip. Look-alikes of another target's gesture: 2.",
     "screenshots in ",
 };
 
