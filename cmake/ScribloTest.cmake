@@ -8,7 +8,11 @@ get_filename_component(SCRIBLO_SHARED_DATA "${CMAKE_SOURCE_DIR}/../shared/data" 
 function(scriblo_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gmock GTest::gtest_main Qt6::Widgets Qt6::DBus)
+  # GCC 12 takes std::string's inlined copies for overruns (its bug 105651) and stops
+  # keeping such warnings in the standard headers to itself once those come precompiled.
+  target_compile_options(${name} PRIVATE -pthread -Wno-array-bounds -Wno-stringop-overflow)
+  target_precompile_headers(${name} REUSE_FROM scriblo_test_pch)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     SCRIBLO_SHARED_DATA="${SCRIBLO_SHARED_DATA}"
