@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QThreadPool>
 
 namespace scriblo {
 
@@ -102,7 +101,7 @@ void GestureFileTransfer::importFile(const std::filesystem::path& path)
     }
     QPointer<GestureFileTransfer> self(this);
     auto stored = m_model.recognizer()->loadedGestures();
-    QThreadPool::globalInstance()->start([self, stored, gestures = std::move(gestures.value()), minimum = m_minimumScore(),
+    m_work.start([self, stored, gestures = std::move(gestures.value()), minimum = m_minimumScore(),
                                           name = displayName(path)]() mutable {
         auto plan = std::make_shared<GestureImportPlan>(GestureImportPlan::of(std::move(gestures), *stored, minimum));
         QMetaObject::invokeMethod(QCoreApplication::instance(), [self, plan, name] {
@@ -121,16 +120,29 @@ void GestureFileTransfer::showPreview(std::shared_ptr<GestureImportPlan> plan, c
     m_preview->open();
 }
 
+// Templates are made and the store written on a worker, so the desktop stays responsive
+// while a large file is stored; the user hears when it is done.
 void GestureFileTransfer::store(const GestureImportPlan& plan)
 {
     using Action = GestureImportPlan::Action;
-    auto saved = m_model.saveGestures(plan.gesturesToStore());
+    QPointer<GestureFileTransfer> self(this);
+    m_work.start([self, &model = m_model, gestures = plan.gesturesToStore(), added = plan.count(Action::Add),
+                  replaced = plan.count(Action::Replace)]() mutable {
+        auto saved = model.saveGestures(std::move(gestures));
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [self, saved, added, replaced] {
+            if (self)
+                self->stored(saved, added, replaced);
+        }, Qt::QueuedConnection);
+    });
+}
+
+void GestureFileTransfer::stored(const Expected<size_t>& saved, size_t added, size_t replaced)
+{
     if (!saved) {
         warn(tr("Nothing was imported."), QString::fromStdString(saved.error()));
         return;
     }
-    tell(tr("Gestures imported"),
-         tr("Added: %1. Replaced: %2.").arg(plan.count(Action::Add)).arg(plan.count(Action::Replace)));
+    tell(tr("Gestures imported"), tr("Added: %1. Replaced: %2.").arg(added).arg(replaced));
     emit gesturesImported();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QThreadPool>
 
 #include <filesystem>
 #include <functional>
@@ -50,6 +51,7 @@ signals:
 private:
     void showPreview(std::shared_ptr<GestureImportPlan> plan, const QString& fileName);
     void store(const GestureImportPlan& plan);
+    void stored(const Expected<size_t>& saved, size_t added, size_t replaced);
     void tell(const QString& summary, const QString& body);
     void warn(const QString& text, const QString& detail);
 
@@ -59,6 +61,9 @@ private:
     std::shared_ptr<Notifier> m_notifier;
     IconResolver m_icons;
     QPointer<GestureImportPreview> m_preview;
+    // Checking a file and storing its gestures take long for a large store; they run here,
+    // and the transfer is not gone before they end, since they use the store.
+    QThreadPool m_work;
 };
 
 }

@@ -118,6 +118,7 @@ TEST_F(GestureFileTransferTest, anImportShowsWhatItWillDoAndStoresOnlyWhenTold)
     preview = awaitPreview();
     ASSERT_TRUE(preview);
     preview->importButton()->click();
+    EXPECT_TRUE(processEventsUntil([&] { return !target->notifier->notices.isEmpty(); }));
     EXPECT_EQ(target->identities(), (std::vector<std::string> { "mail.desktop", "maps.desktop" }));
     EXPECT_EQ(target->notifier->notices, QStringList { "Gestures imported: Added: 1. Replaced: 1." });
     StoreSide reread(root / "target.plist", *catalogue);
