@@ -3,6 +3,7 @@
 #include "appearance/IconResolver.h"
 #include "launch/LaunchableCatalogue.h"
 #include "sheet/DrawingItemDelegate.h"
+#include "sheet/GestureSheetWindow.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -41,7 +42,7 @@ GestureImportPreview::GestureImportPreview(GestureImportPlan plan, const QString
     m_list->setHeaderLabels({ tr("Gesture"), tr("Target"), tr("Import"), tr("Note") });
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    m_list->setItemDelegateForColumn(0, new DrawingItemDelegate(thumbnailSize, [this](const QModelIndex& index) {
+    m_list->setItemDelegateForColumn(0, new DrawingItemDelegate(GestureSheetWindow::thumbnailSize, [this](const QModelIndex& index) {
         auto step = index.siblingAtColumn(0).data(stepRole);
         return step.isValid() ? &m_plan.steps().at(step.toULongLong()).gesture.strokes() : nullptr;
     }, m_list));
@@ -52,7 +53,7 @@ GestureImportPreview::GestureImportPreview(GestureImportPlan plan, const QString
     m_import = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
     m_import->setAccessibleName(tr("Import"));
     m_import->setDefault(true);
-    m_import->setEnabled(!m_plan.gesturesToStore().empty());
+    m_import->setEnabled(m_plan.count(GestureImportPlan::Action::Skip) < m_plan.steps().size());
     buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -22,8 +22,6 @@ class LaunchableCatalogue;
 class GestureImportPreview : public QDialog {
     Q_OBJECT
 public:
-    static constexpr QSize thumbnailSize { 72, 48 };
-
     GestureImportPreview(GestureImportPlan plan, const QString& fileName, const LaunchableCatalogue& catalogue,
                          IconResolver& icons, QWidget* parent = nullptr);
 
