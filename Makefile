@@ -14,7 +14,7 @@ FUZZ_SECONDS ?= 60
 ARGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test check-sanitizers bench fuzz package package-check install uninstall translations screenshots clean
+.PHONY: all deps build run test test-under-load check-sanitizers bench fuzz package package-check install uninstall translations screenshots clean
 
 all: build
 
@@ -39,6 +39,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2
+
+# The end-to-end suites with every core kept busy: a gesture must work on a loaded machine.
+test-under-load: build
+	scripts/test-under-load.sh $(BUILD_DIR)
 
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer; the
 # benchmarks are left out, since their timings mean nothing under instrumentation.

@@ -33,6 +33,9 @@ public:
     // a value about to be replaced after a lossy read is never lost for good. Returns the
     // backup's path, or nothing when there was no value or the copy failed.
     virtual std::optional<std::string> backupObjectForKey(const std::string& key) = 0;
+    // A store opened only to read keeps what callers set in memory, on purpose: a reader
+    // fills in defaults without writing them, and must not warn that it could not.
+    virtual bool readOnly() const { return false; }
 
     bool boolForKey(const std::string& key) const
     {

@@ -134,6 +134,8 @@ void Settings::saveBool(const char* key, std::atomic<bool>& field, bool value)
 // succeeds takes it along.
 void Settings::writeThrough(const char* key)
 {
+    if (m_storage->readOnly())
+        return;
     if (auto written = m_storage->synchronize(); !written)
         qCWarning(settingsStore).noquote() << "Could not write" << key << "to the preferences file (" << QString::fromStdString(written.error())
                                            << "); it is used now and written with the next change";

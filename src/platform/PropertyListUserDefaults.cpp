@@ -27,6 +27,8 @@ PropertyListUserDefaults::PropertyListUserDefaults(std::filesystem::path path, A
 
 PropertyListUserDefaults::~PropertyListUserDefaults()
 {
+    if (readOnly())
+        return;
     if (auto written = synchronize(); !written)
         qCWarning(preferencesFile).noquote() << "Could not write" << QString::fromStdString(m_path.string())
                                              << "before closing it (" << QString::fromStdString(written.error())

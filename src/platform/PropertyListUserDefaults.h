@@ -32,7 +32,8 @@ public:
     enum class Access { ReadWrite, ReadOnly };
 
     explicit PropertyListUserDefaults(std::filesystem::path path, Access access = Access::ReadWrite);
-    // Saves pending changes, so a key set without synchronize is not lost.
+    // Saves pending changes, so a key set without synchronize is not lost (unless the
+    // store was opened for reading, whose changes are meant to stay in memory).
     ~PropertyListUserDefaults() override;
     PropertyListUserDefaults(const PropertyListUserDefaults&) = delete;
     PropertyListUserDefaults& operator=(const PropertyListUserDefaults&) = delete;
@@ -46,6 +47,7 @@ public:
     Expected<Done> synchronize() override;
     Expected<Done> synchronizeChange(const std::function<void()>& change) override;
     std::optional<std::string> backupObjectForKey(const std::string& key) override;
+    bool readOnly() const override { return m_access == Access::ReadOnly; }
 
     // Why the file could not be read when the store was made. A store that could not be
     // read holds no settings and must not be taken for an empty one.

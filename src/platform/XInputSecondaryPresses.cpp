@@ -48,21 +48,9 @@ void XInputSecondaryPresses::handleEvent(XEvent& event)
     if (cookie->evtype == XI_RawButtonPress) {
         auto* raw = static_cast<XIRawEvent*>(cookie->data);
         if (raw->detail == secondaryButton)
-            m_handler(steadyTime(raw->time));
+            m_handler(m_timeline.steadyTime(uint32_t(raw->time)));
     }
     XFreeEventData(m_connection->display(), cookie);
-}
-
-std::chrono::steady_clock::time_point XInputSecondaryPresses::steadyTime(unsigned long serverTime)
-{
-    auto time = uint32_t(serverTime);
-    if (!m_anchor)
-        m_anchor.emplace(time, std::chrono::steady_clock::now());
-    // Unsigned subtraction carries the difference across the server clock's wrap.
-    auto elapsed = std::chrono::milliseconds(uint32_t(time - m_anchor->first));
-    auto steady = m_anchor->second + elapsed;
-    m_anchor.emplace(time, steady);
-    return steady;
 }
 
 }

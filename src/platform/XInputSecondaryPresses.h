@@ -1,11 +1,11 @@
 #pragma once
 
+#include "base/InputTimeline.h"
 #include "platform/SecondaryPresses.h"
+#include "platform/SystemClock.h"
 #include "platform/X11Connection.h"
 
-#include <cstdint>
 #include <memory>
-#include <optional>
 
 namespace scriblo {
 
@@ -17,14 +17,12 @@ public:
 
 private:
     void handleEvent(_XEvent& event);
-    std::chrono::steady_clock::time_point steadyTime(unsigned long serverTime);
 
     std::unique_ptr<X11Connection> m_connection;
     Handler m_handler;
     int m_extensionOpcode = 0;
-    // The server's millisecond clock wraps after 49 days and has its own epoch; the
-    // first press anchors it to the steady clock and later ones move by the difference.
-    std::optional<std::pair<uint32_t, std::chrono::steady_clock::time_point>> m_anchor;
+    SystemClock m_clock;
+    InputTimeline m_timeline { m_clock };
 };
 
 }

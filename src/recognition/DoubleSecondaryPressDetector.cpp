@@ -2,19 +2,13 @@
 
 namespace scriblo {
 
-DoubleSecondaryPressDetector::DoubleSecondaryPressDetector(const Clock& clock)
-    : m_clock(clock)
-    , m_recentRightClickDate(clock.now())
-{
-}
-
-bool DoubleSecondaryPressDetector::handlePress(bool recognitionWindowVisible)
+bool DoubleSecondaryPressDetector::handlePress(SteadyTime time, bool recognitionWindowVisible)
 {
     if (recognitionWindowVisible)
         return false;
-    SteadyTime now = m_clock.now();
-    bool quick = millisecondsBetween(m_recentRightClickDate, now) < maximumIntervalMilliseconds;
-    m_recentRightClickDate = now;
+    bool quick = m_recentRightClickDate
+        && millisecondsBetween(*m_recentRightClickDate, time) < maximumIntervalMilliseconds;
+    m_recentRightClickDate = time;
     return quick;
 }
 

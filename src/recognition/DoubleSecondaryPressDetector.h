@@ -2,22 +2,23 @@
 
 #include "base/Clock.h"
 
+#include <optional>
+
 namespace scriblo {
 
 // Two presses of the secondary button close together start a recognition in mouse mode.
+// Presses are judged by when they happened, not when they were read: a busy machine may
+// hand both over together, or the second long after the first.
 class DoubleSecondaryPressDetector {
 public:
     static constexpr double maximumIntervalMilliseconds = 420;
 
-    explicit DoubleSecondaryPressDetector(const Clock& clock);
-
     // True when this press follows the previous one in time. Presses while the window
     // shows are not counted, so a third quick press cannot start another recognition.
-    bool handlePress(bool recognitionWindowVisible);
+    bool handlePress(SteadyTime time, bool recognitionWindowVisible);
 
 private:
-    const Clock& m_clock;
-    SteadyTime m_recentRightClickDate;
+    std::optional<SteadyTime> m_recentRightClickDate;
 };
 
 }

@@ -23,7 +23,7 @@ void GestureCapture::setViewSize(double width, double height)
     m_viewHeight = height;
 }
 
-void GestureCapture::startDetectingGesture(CaptureMode mode)
+void GestureCapture::startDetectingGesture(CaptureMode mode, std::optional<SteadyTime> startedAt)
 {
     resetAll();
     m_mouseStrokeIndex = 0;
@@ -31,7 +31,7 @@ void GestureCapture::startDetectingGesture(CaptureMode mode)
     m_initialMultitouchDeviceId.reset();
     if (m_callbacks.checkPartially)
         m_checkPartialGestureTimer.startRepeating(partialCheckInterval, [this] { checkPartialGesture(); });
-    m_noInputTimer.startOnce(m_noInputTimeout, [this] { finishDetectingGesture(CaptureEnding::DiscardStrokes); });
+    armDeadline(m_noInputTimer, { startedAt.value_or(m_clock.now()) + m_noInputTimeout, CaptureEnding::DiscardStrokes });
     m_detectingInput = true;
     if (!m_settings().multitouchOption)
         return;
@@ -57,10 +57,13 @@ void GestureCapture::finishDetectingGesture(CaptureEnding ending)
         m_callbacks.recognize(std::move(strokes));
 }
 
-void GestureCapture::dealWithMouseEvent(ViewPoint position, MouseAction action)
+void GestureCapture::dealWithMouseEvent(ViewPoint position, MouseAction action, std::optional<SteadyTime> time)
 {
     // A view of no area has no thousandths to give a point.
     if (m_settings().multitouchOption || !m_detectingInput || m_viewWidth <= 0 || m_viewHeight <= 0)
+        return;
+    SteadyTime madeAt = time.value_or(m_clock.now());
+    if (mouseEventTooLate(madeAt))
         return;
     resetInputTimers();
     if (action == MouseAction::Down)
@@ -80,7 +83,7 @@ void GestureCapture::dealWithMouseEvent(ViewPoint position, MouseAction action)
         return;
     } else {
         if (!m_detectInputTimer.isArmed())
-            armReadingDelay();
+            armReadingDelay(madeAt);
         m_drawing.extendPath(strokeId, position);
     }
     redraw();
@@ -99,7 +102,7 @@ void GestureCapture::dealWithMultitouchEvent(const TouchFrame& frame)
     resetInputTimers();
     if (frame.touches.empty()) {
         // Every finger has lifted: the drawing ends unless one comes back in time.
-        armReadingDelay();
+        armReadingDelay(m_clock.now());
         return;
     }
     if (m_mode == CaptureMode::Quickdraw && frame.touches.size() == 3)
@@ -119,7 +122,7 @@ bool GestureCapture::acceptsFrameOfDevice(int32_t deviceIdentifier)
     // A second touchpad adds nothing and does not keep the capture alive; on its own it
     // ends the capture after the reading delay.
     if (!m_detectInputTimer.isArmed())
-        armReadingDelay();
+        armReadingDelay(m_clock.now());
     return false;
 }
 
@@ -192,16 +195,48 @@ void GestureCapture::checkPartialGesture()
         m_callbacks.checkPartially(m_drawing.orderedStrokes());
 }
 
-void GestureCapture::armReadingDelay()
+void GestureCapture::armReadingDelay(SteadyTime from)
 {
     // The setting is whole milliseconds, turned into seconds in single precision.
     float seconds = float(m_settings().readingDelayTime) / 1000.0f;
     auto delay = std::chrono::duration_cast<SteadyDuration>(std::chrono::duration<float>(seconds));
-    m_detectInputTimer.startOnce(delay, [this] { finishDetectingGesture(CaptureEnding::KeepStrokes); });
+    armDeadline(m_detectInputTimer, { from + delay, CaptureEnding::KeepStrokes });
+}
+
+void GestureCapture::armDeadline(ScheduledTimer& timer, Deadline deadline)
+{
+    m_deadline = deadline;
+    SteadyDuration wait = std::max(SteadyDuration::zero(), deadline.time - m_clock.now());
+    timer.startOnce(wait, [this, ending = deadline.ending] { deadlinePassed(ending); });
+}
+
+void GestureCapture::deadlinePassed(CaptureEnding ending)
+{
+    if (m_callbacks.deliverPendingInput) {
+        uint64_t changesBefore = m_deadlineChanges;
+        m_callbacks.deliverPendingInput();
+        // Input made in time has moved the deadline on; input made too late, or the
+        // user's Escape, has ended the capture already.
+        if (!m_detectingInput || m_deadlineChanges != changesBefore)
+            return;
+    }
+    finishDetectingGesture(ending);
+}
+
+bool GestureCapture::mouseEventTooLate(SteadyTime time)
+{
+    // The capture ended, as far as the user can tell, before this event was made; that
+    // it is read only now must not keep the capture going.
+    if (!m_deadline || time <= m_deadline->time)
+        return false;
+    finishDetectingGesture(m_deadline->ending);
+    return true;
 }
 
 void GestureCapture::resetInputTimers()
 {
+    ++m_deadlineChanges;
+    m_deadline.reset();
     m_startInputTimer.cancel();
     m_noInputTimer.cancel();
     m_detectInputTimer.cancel();

@@ -29,12 +29,18 @@ struct CaptureCallbacks {
     std::function<void()> redraw;
     // Frames are wanted from shortly after a touchpad capture starts until it ends.
     std::function<void(bool)> receiveFrames;
+    // Hands over the input that is waiting to be read, before a timer ends the capture:
+    // a process that was not scheduled for a while sees its timers fall due together
+    // with input the user made before they did.
+    std::function<void()> deliverPendingInput;
 };
 
 // What the recognition window's capture view decides, apart from painting: it turns
 // mouse events or touchpad frames into up to three strokes, keeps the paths to draw,
 // and ends the capture by its timers. All calls come from one thread, the one its
-// timers run on.
+// timers run on. Mouse events carry the time they were made, and the timers' rules are
+// judged on it: a press made in time counts however late it is read, and one made
+// after a deadline does not count however early.
 class GestureCapture {
 public:
     static constexpr SteadyDuration startInputDelay = std::chrono::milliseconds(100);
@@ -56,14 +62,15 @@ public:
     // its user has just pressed a button rather than made a start gesture.
     void setNoInputTimeout(SteadyDuration timeout) { m_noInputTimeout = timeout; }
 
-    // Starting again while capturing drops the running capture's strokes.
-    void startDetectingGesture(CaptureMode mode);
+    // Starting again while capturing drops the running capture's strokes. `startedAt`
+    // is when the user made the start gesture; now, when not given.
+    void startDetectingGesture(CaptureMode mode, std::optional<SteadyTime> startedAt = std::nullopt);
     // Does nothing unless capturing, so each capture ends in exactly one recognition.
     void finishDetectingGesture(CaptureEnding ending);
     bool detectingInput() const { return m_detectingInput; }
 
-    // Main-button events, positions in view units.
-    void dealWithMouseEvent(ViewPoint position, MouseAction action);
+    // Main-button events, positions in view units, made at `time` (now, when not given).
+    void dealWithMouseEvent(ViewPoint position, MouseAction action, std::optional<SteadyTime> time = std::nullopt);
     // The user gives up: the capture ends at once, its strokes discarded, so it ends as
     // a failed recognition whatever was drawn.
     void dealWithEscapeKey();
@@ -74,10 +81,19 @@ public:
     double lineWidth() const { return m_viewWidth / lineWidthDivisor; }
 
 private:
+    // When the armed timer ends the capture, and how.
+    struct Deadline {
+        SteadyTime time;
+        CaptureEnding ending;
+    };
+
     void startMultitouchInput();
     void receiveFrames(bool receive);
     void checkPartialGesture();
-    void armReadingDelay();
+    void armReadingDelay(SteadyTime from);
+    void armDeadline(ScheduledTimer& timer, Deadline deadline);
+    void deadlinePassed(CaptureEnding ending);
+    bool mouseEventTooLate(SteadyTime time);
     void resetInputTimers();
     void resetAll();
     void redraw();
@@ -101,6 +117,10 @@ private:
     bool m_receivingFrames = false;
     CapturedDrawing m_drawing;
     SteadyTime m_lastMultitouchRedraw;
+    std::optional<Deadline> m_deadline;
+    // Moves on whenever the deadline is dropped, so a deadline that falls due can tell
+    // whether the input handed over meanwhile has replaced it.
+    uint64_t m_deadlineChanges = 0;
 
     ScheduledTimer m_startInputTimer;
     ScheduledTimer m_noInputTimer;

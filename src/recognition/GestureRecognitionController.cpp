@@ -30,7 +30,6 @@ GestureRecognitionController::GestureRecognitionController(Services services, QO
     , m_xwayland(services.xwayland)
     , m_pointer(!services.xwayland)
     , m_recognitionModel(std::make_unique<GestureRecognitionModel>(services.storage))
-    , m_secondaryPresses(services.clock)
     , m_scrollBlocking(services.timers, [this] { m_grabRule.scrollBlockingEnded(); })
     , m_grabRule([this](bool held) { setTouchpadsHeld(held); })
     , m_fade(services.clock, services.timers, { [this](double alpha) { m_recognitionWindow->setWindowOpacity(alpha); },
@@ -82,7 +81,7 @@ Expected<std::string> GestureRecognitionController::applicationDidFinishLaunchin
 {
     // Presses are watched whatever the mode, since the mode may change while running;
     // the rules ignore them in touchpad mode.
-    auto watching = m_eventFilter.watchSecondaryPresses([this](auto) { handleSecondaryPress(); });
+    auto watching = m_eventFilter.watchSecondaryPresses([this](SteadyTime time) { handleSecondaryPress(time); });
     m_multitouch.addMultitouchListener(this, &GestureRecognitionController::handleMultitouchEvent);
     layoutRecognitionWindow();
     hideRecognitionWindow();
@@ -123,18 +122,18 @@ void GestureRecognitionController::handleMultitouchEvent(const MultitouchEventPo
     }
 }
 
-void GestureRecognitionController::handleSecondaryPress()
+void GestureRecognitionController::handleSecondaryPress(SteadyTime time)
 {
     // Presses are only watched, never held back. In touchpad mode the tap starts a
     // drawing; what the drawing's fingers would do to other programs is kept from them
     // by the touchpad grab, which lasts until the fingers lift or scrolling is unblocked.
     if (m_setupModel.settings().multitouchOption())
         return;
-    if (m_secondaryPresses.handlePress(recognitionWindowVisible()))
-        shouldStartDetectingGesture(CaptureMode::Normal);
+    if (m_secondaryPresses.handlePress(time, recognitionWindowVisible()))
+        shouldStartDetectingGesture(CaptureMode::Normal, time);
 }
 
-void GestureRecognitionController::shouldStartDetectingGesture(CaptureMode mode)
+void GestureRecognitionController::shouldStartDetectingGesture(CaptureMode mode, std::optional<SteadyTime> startedAt)
 {
     if (recognitionWindowVisible())
         return;
@@ -146,7 +145,7 @@ void GestureRecognitionController::shouldStartDetectingGesture(CaptureMode mode)
     // X11 the keyboard and pointer, are held by the capture window.
     if (m_setupModel.settings().multitouchOption())
         m_grabRule.captureStarted();
-    m_recognitionView->startDetectingGesture(mode);
+    m_recognitionView->startDetectingGesture(mode, startedAt);
 }
 
 void GestureRecognitionController::setTouchpadsHeld(bool held)

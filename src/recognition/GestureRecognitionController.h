@@ -66,8 +66,9 @@ public:
     Expected<std::string> applicationDidFinishLaunching();
 
     void handleMultitouchEvent(const MultitouchEventPointer& event);
-    void handleSecondaryPress();
-    void shouldStartDetectingGesture(CaptureMode mode);
+    void handleSecondaryPress(SteadyTime time);
+    // `startedAt` is when the user made the start gesture, where its event says.
+    void shouldStartDetectingGesture(CaptureMode mode, std::optional<SteadyTime> startedAt = std::nullopt);
     // From the view at the end of every capture, on the main thread.
     void recognizeGestureWithStrokes(std::vector<GestureStroke> strokes);
     // From the view's partial checks, on threads of their own.

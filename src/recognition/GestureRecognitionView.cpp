@@ -17,6 +17,7 @@ GestureRecognitionView::GestureRecognitionView(const Clock& clock, TimerService&
                                                QWidget* parent)
     : QWidget(parent)
     , m_multitouch(multitouch)
+    , m_eventTimes(clock)
     , m_capture(clock, timers, std::move(settings), captureCallbacks())
 {
     setAccessibleName(tr("Drawing area"));
@@ -36,6 +37,7 @@ CaptureCallbacks GestureRecognitionView::captureCallbacks()
         [this](std::vector<GestureStroke> strokes) { checkPartially(std::move(strokes)); },
         [this] { update(); },
         [this](bool receive) { receiveFrames(receive); },
+        &InputEventTimes::deliverPendingInput,
     };
 }
 
@@ -73,10 +75,10 @@ void GestureRecognitionView::waitForPartialChecks()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void GestureRecognitionView::startDetectingGesture(CaptureMode mode)
+void GestureRecognitionView::startDetectingGesture(CaptureMode mode, std::optional<SteadyTime> startedAt)
 {
     m_capture.setViewSize(width(), height());
-    m_capture.startDetectingGesture(mode);
+    m_capture.startDetectingGesture(mode, startedAt);
     // Keys reach the window's focus widget, during a touchpad capture through the
     // keyboard grab; Escape must reach the capture.
     setFocus(Qt::OtherFocusReason);
@@ -112,7 +114,7 @@ void GestureRecognitionView::forwardMouse(QMouseEvent* event, MouseAction action
     if (!mainButton)
         return;
     QPointF position = event->position();
-    m_capture.dealWithMouseEvent({ position.x(), position.y() }, action);
+    m_capture.dealWithMouseEvent({ position.x(), position.y() }, action, m_eventTimes.timeOf(*event));
 }
 
 void GestureRecognitionView::paintEvent(QPaintEvent*)

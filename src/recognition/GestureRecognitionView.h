@@ -2,6 +2,7 @@
 
 #include "multitouch/MultitouchEvent.h"
 #include "recognition/GestureCapture.h"
+#include "recognition/InputEventTimes.h"
 
 #include <QThreadPool>
 #include <QWidget>
@@ -26,8 +27,9 @@ public:
     void setRecognitionController(GestureRecognitionController* controller) { m_controller = controller; }
 
     // The window is laid out before every capture and not during one, so the size the
-    // view has now holds for the whole capture.
-    void startDetectingGesture(CaptureMode mode);
+    // view has now holds for the whole capture. `startedAt` is when the start gesture
+    // was made, where its event says.
+    void startDetectingGesture(CaptureMode mode, std::optional<SteadyTime> startedAt = std::nullopt);
     void finishDetectingGesture(CaptureEnding ending) { m_capture.finishDetectingGesture(ending); }
     bool detectingInput() const { return m_capture.detectingInput(); }
 
@@ -53,6 +55,7 @@ private:
     MultitouchManager& m_multitouch;
     GestureRecognitionController* m_controller = nullptr;
     QThreadPool m_partialChecks;
+    InputEventTimes m_eventTimes;
     GestureCapture m_capture;
 };
 

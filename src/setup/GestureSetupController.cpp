@@ -41,10 +41,7 @@ GestureSetupController::GestureSetupController(Services services, QObject* paren
     , m_services(std::move(services))
     , m_fade(*m_services.clock, *m_services.timers,
              { [this](double alpha) { m_setupWindow->setWindowOpacity(alpha); },
-               [this] {
-                   m_setupWindow->activateWindow();
-                   m_setupWindow->raise();
-               },
+               [this] { takeKeyboardUnlessDrawing(); },
                [this] {
                    m_setupWindow->hide();
                    m_setupWindow->move(hiddenPosition);
@@ -350,13 +347,16 @@ void GestureSetupController::toggleSetupWindow(std::optional<QPoint> pointer)
     if (pointer)
         m_pointerAtClick = pointer;
     if (!isSetupWindowVisible()) {
-        if (m_services.recognition.detectingInput && m_services.recognition.detectingInput()) {
+        if (recognitionCapturing()) {
             updateSetupControls();
             return;
         }
         positionSetupWindow();
         launchableTypeChanged();
         m_setupWindow->setWindowOpacity(0);
+        // The keyboard is taken when the fade ends, not by the window manager at the
+        // mapping: by then a recognition may have begun.
+        m_setupWindow->setAttribute(Qt::WA_ShowWithoutActivating);
         m_setupWindow->show();
         m_setupWindow->raise();
         m_fade.open();
@@ -364,6 +364,22 @@ void GestureSetupController::toggleSetupWindow(std::optional<QPoint> pointer)
         m_fade.close();
     }
     updateSetupControls();
+}
+
+// A recognition that began while the window faded in (its start was a moment earlier
+// than a busy machine finished the fade) owns the keyboard and the top of the stack: the
+// window stays open below it, for a click to take.
+void GestureSetupController::takeKeyboardUnlessDrawing()
+{
+    if (recognitionCapturing())
+        return;
+    m_setupWindow->activateWindow();
+    m_setupWindow->raise();
+}
+
+bool GestureSetupController::recognitionCapturing() const
+{
+    return m_services.recognition.detectingInput && m_services.recognition.detectingInput();
 }
 
 void GestureSetupController::hideSetupWindow()

@@ -103,6 +103,8 @@ signals:
     void gestureAssigned(QString displayName);
 
 private:
+    void takeKeyboardUnlessDrawing();
+    bool recognitionCapturing() const;
     void awakeFromNib();
     void connectControls();
     void positionSetupWindow();

@@ -16,9 +16,11 @@ GestureSetupView::GestureSetupView(const Clock& clock, TimerService& timers, Mul
                                    QWidget* parent)
     : QWidget(parent)
     , m_multitouch(multitouch)
+    , m_eventTimes(clock)
     , m_capture(clock, timers, [this] { return m_callbacks.settings ? m_callbacks.settings() : CaptureSettings {}; },
                 { [this](std::vector<GestureStroke> strokes) { captureEnded(std::move(strokes)); }, nullptr,
-                  [this] { update(); }, [this](bool receive) { receiveFrames(receive); } })
+                  [this] { update(); }, [this](bool receive) { receiveFrames(receive); },
+                  &InputEventTimes::deliverPendingInput })
 {
     m_capture.setNoInputTimeout(noInputTimeout);
     setFocusPolicy(Qt::ClickFocus);
@@ -165,7 +167,7 @@ void GestureSetupView::forwardMouse(QMouseEvent* event, MouseAction action)
     if (settings.multitouchOption || !detectingInput())
         return;
     showDrawNotification(false);
-    m_capture.dealWithMouseEvent({ event->position().x(), event->position().y() }, action);
+    m_capture.dealWithMouseEvent({ event->position().x(), event->position().y() }, action, m_eventTimes.timeOf(*event));
 }
 
 void GestureSetupView::mousePressEvent(QMouseEvent* event)

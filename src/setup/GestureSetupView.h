@@ -4,6 +4,7 @@
 #include "multitouch/MultitouchEvent.h"
 #include "platform/SystemClock.h"
 #include "recognition/GestureCapture.h"
+#include "recognition/InputEventTimes.h"
 #include "setup/ReplayPaths.h"
 
 #include <QWidget>
@@ -77,6 +78,7 @@ private:
 
     Callbacks m_callbacks;
     MultitouchManager* m_multitouch;
+    InputEventTimes m_eventTimes;
     GestureCapture m_capture;
     // Whether the capture that just ended was abandoned, which hands over nothing.
     bool m_cancelling = false;

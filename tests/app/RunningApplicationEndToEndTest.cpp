@@ -36,7 +36,7 @@ protected:
         hand.moveTo(400, 300);
         hand.clickTwice(3, std::chrono::milliseconds(150));
         std::optional<ScreenRect> window;
-        processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 3000);
+        processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 15000);
         return window;
     }
 
@@ -57,7 +57,7 @@ protected:
         for (int attempt = 0; attempt < 5; ++attempt) {
             QThread::msleep(300);
             drawZigzag();
-            if (session->scriptRan(script, 2000))
+            if (session->scriptRan(script, 5000))
                 return true;
         }
         return false;
@@ -73,7 +73,7 @@ protected:
             auto pixels = hand.picture({ x, y, 1, 1 });
             return pixels.empty() ? 0ul : pixels[0] & 0xff;
         };
-        processEventsUntil([&] { return blue(window.x + window.width / 2, window.y + window.height / 2) < 0x60; }, 3000);
+        processEventsUntil([&] { return blue(window.x + window.width / 2, window.y + window.height / 2) < 0x60; }, 15000);
         QThread::msleep(300);
         return blue(window.x, window.y) > 0x60;
     }
@@ -167,7 +167,7 @@ TEST_F(RunningApplicationEndToEndTest, followsACompositorThatStartsAndStopsAfter
     EXPECT_TRUE(cornerShowsDesktop(hand, *window)) << "a compositor started after Scriblo must make the window translucent";
     // Escape puts the window away at once, well before the capture's 1.5 s without input.
     hand.chord({ "Escape" });
-    EXPECT_TRUE(processEventsUntil([&] { return !hand.overrideRedirectWindow(); }, 1000));
+    EXPECT_TRUE(processEventsUntil([&] { return !hand.overrideRedirectWindow(); }, 5000));
 
     compositor.terminate();
     ASSERT_TRUE(compositor.waitForFinished());

@@ -72,9 +72,9 @@ TEST_P(WaylandEndToEndTest, replayedTapsAndDrawingsLaunchTheirScriptsOneAfterThe
     session->environment().insert(QStringLiteral("SCRIBLO_TOUCHPAD_REPLAY"), QString::fromStdString(recording));
 
     session->startApplication();
-    EXPECT_TRUE(session->scriptRan(QStringLiteral("first"), 8000))
+    EXPECT_TRUE(session->scriptRan(QStringLiteral("first")))
         << compositor->name().toStdString() << ": " << session->application().readAllStandardError().constData();
-    EXPECT_TRUE(session->scriptRan(QStringLiteral("second"), 8000))
+    EXPECT_TRUE(session->scriptRan(QStringLiteral("second")))
         << compositor->name().toStdString() << ": " << session->application().readAllStandardError().constData();
 }
 

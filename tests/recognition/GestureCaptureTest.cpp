@@ -54,7 +54,22 @@ protected:
         return lengths;
     }
 
+    // Mouse events the user made that wait to be read, as on a busy machine; the capture
+    // asks for them before a timer ends it.
+    struct PendingEvent {
+        ViewPoint position;
+        MouseAction action;
+        SteadyTime made;
+    };
+    void deliverPendingInput()
+    {
+        auto pending = std::exchange(unread, {});
+        for (const auto& event : pending)
+            capture.dealWithMouseEvent(event.position, event.action, event.made);
+    }
+
     ManualClock clock;
+    std::vector<PendingEvent> unread;
     CaptureSettings settings { true, false, 300 };
     std::vector<std::vector<GestureStroke>> recognitions;
     std::vector<std::vector<GestureStroke>> partials;
@@ -64,7 +79,8 @@ protected:
                              { [this](auto strokes) { recognitions.push_back(std::move(strokes)); },
                                [this](auto strokes) { partials.push_back(std::move(strokes)); },
                                [this] { ++redraws; },
-                               [this](bool receive) { frameRegistrations.push_back(receive); } } };
+                               [this](bool receive) { frameRegistrations.push_back(receive); },
+                               [this] { deliverPendingInput(); } } };
 };
 
 }
@@ -101,6 +117,63 @@ TEST_F(GestureCaptureTest, mouseStrokesEndAfterTheReadingDelayOrAtOnceAfterTheTh
     drawMouseStroke(300);
     EXPECT_EQ(strokeLengths(), (std::vector<size_t> { 3, 3, 3 }));
     EXPECT_EQ(onlyRecognition()[2].points()[0].strokeId(), 3);
+}
+
+// A busy machine reads input late, in bursts, and runs timers that fell due meanwhile
+// beside it: each rule judges when the user acted.
+TEST_F(GestureCaptureTest, mouseTimingRulesJudgeWhenEventsWereMadeNotWhenTheyWereRead)
+{
+    // A press made within the reading delay but still unread when the timer fires.
+    startMouseCapture();
+    drawMouseStroke(100);
+    SteadyTime released = clock.now();
+    unread = { { { 200, 100 }, MouseAction::Down, released + 250ms }, { { 250, 150 }, MouseAction::Drag, released + 260ms } };
+    clock.advanceBy(300ms);
+    EXPECT_TRUE(recognitions.empty()) << "the second stroke began in time";
+    capture.dealWithMouseEvent({ 300, 200 }, MouseAction::Up, released + 270ms);
+    clock.advanceBy(269ms);
+    EXPECT_TRUE(recognitions.empty());
+    clock.advanceBy(1ms);
+    EXPECT_EQ(strokeLengths(), (std::vector<size_t> { 3, 3 })) << "the delay runs from the release as made";
+
+    // A press made after the reading delay, read before its timer fired: the drawing had
+    // ended, and the press is not part of it.
+    recognitions.clear();
+    startMouseCapture();
+    drawMouseStroke(100);
+    capture.dealWithMouseEvent({ 200, 100 }, MouseAction::Down, clock.now() + 301ms);
+    EXPECT_EQ(strokeLengths(), (std::vector<size_t> { 3 }));
+    EXPECT_FALSE(capture.detectingInput());
+
+    // The same press handed over only when the timer asks for waiting input.
+    recognitions.clear();
+    startMouseCapture();
+    drawMouseStroke(100);
+    unread = { { { 200, 100 }, MouseAction::Down, clock.now() + 301ms } };
+    clock.advanceBy(300ms);
+    EXPECT_EQ(strokeLengths(), (std::vector<size_t> { 3 }));
+    EXPECT_EQ(clock.pendingTimerCount(), 0u);
+}
+
+TEST_F(GestureCaptureTest, theIdleLimitRunsFromTheStartGestureAsMade)
+{
+    settings.multitouchOption = false;
+    SteadyTime started = clock.now();
+    clock.advanceBy(1s);
+    capture.startDetectingGesture(CaptureMode::Normal, started);
+    clock.advanceBy(499ms);
+    EXPECT_TRUE(capture.detectingInput());
+    capture.dealWithMouseEvent({ 10, 10 }, MouseAction::Down, started + 1501ms);
+    EXPECT_TRUE(onlyRecognition().empty()) << "a first press made after the limit starts nothing";
+
+    recognitions.clear();
+    started = clock.now();
+    clock.advanceBy(2s);
+    capture.startDetectingGesture(CaptureMode::Normal, started);
+    unread = { { { 10, 10 }, MouseAction::Down, started + 1400ms } };
+    clock.advanceBy(0ms);
+    EXPECT_TRUE(recognitions.empty()) << "read late, but made in time";
+    EXPECT_TRUE(capture.detectingInput());
 }
 
 TEST_F(GestureCaptureTest, mousePointsAreThousandthsOfTheViewWithYUpward)

@@ -129,6 +129,31 @@ TEST_F(GestureRecognitionControllerTest, twoSecondaryPressesStartOnlyInMouseMode
     EXPECT_FALSE(controller->recognitionWindowVisible()) << "a changed mode is used at the next press";
 }
 
+TEST_F(GestureRecognitionControllerTest, secondaryPressesCountWhenTheyWereMadeNotWhenTheyWereRead)
+{
+    using namespace std::chrono_literals;
+    start(false);
+    SteadyTime first = clock.now();
+    clock.advanceBy(700ms);
+    eventFilter.pressSecondaryAt(first);
+    eventFilter.pressSecondaryAt(first + 200ms);
+    ASSERT_TRUE(view().detectingInput()) << "made 200 ms apart, read together 700 ms later";
+    // The idle limit runs from the second press as made, 500 ms ago.
+    clock.advanceBy(GestureCapture::noInputTimeout - 501ms);
+    EXPECT_TRUE(view().detectingInput());
+    clock.advanceBy(1ms);
+    EXPECT_FALSE(view().detectingInput());
+    clock.advanceBy(ScrollBlocking::afterRecognition);
+
+    // Slow, then quick, all read in one burst.
+    clock.advanceBy(5s);
+    eventFilter.pressSecondaryAt(clock.now() - 800ms);
+    eventFilter.pressSecondaryAt(clock.now() - 200ms);
+    EXPECT_FALSE(controller->recognitionWindowVisible()) << "made 600 ms apart";
+    eventFilter.pressSecondaryAt(clock.now());
+    EXPECT_TRUE(view().detectingInput()) << "the third press followed the second by 200 ms";
+}
+
 TEST_F(GestureRecognitionControllerTest, inAWaylandSessionLosingXFocusLeavesTheCaptureToItsTimers)
 {
     for (bool multitouch : { false, true }) {

@@ -20,21 +20,27 @@
 namespace scriblo::testing {
 
 // Says what the controller asked of the desktop's input, and lets a test press the
-// secondary button.
+// secondary button, now or at a time of its choosing (a press read late).
 class FakeEventFilter final : public EventFilter {
 public:
+    explicit FakeEventFilter(const Clock& clock) : m_clock(clock) { }
+
     Expected<std::string> watchSecondaryPresses(SecondaryPresses::Handler handler) override
     {
-        pressSecondary = [handler] { handler(std::chrono::steady_clock::now()); };
+        pressSecondaryAt = std::move(handler);
         return std::string("fake presses");
     }
+    void pressSecondary() { pressSecondaryAt(m_clock.now()); }
     void holdAllInput(QWindow*) override { keyboardAndPointerHeld = touchpadsHeld = true; }
     void releaseKeyboardAndPointer() override { keyboardAndPointerHeld = false; }
     void releaseTouchpads() override { touchpadsHeld = false; }
 
-    std::function<void()> pressSecondary;
+    SecondaryPresses::Handler pressSecondaryAt;
     bool keyboardAndPointerHeld = false;
     bool touchpadsHeld = false;
+
+private:
+    const Clock& m_clock;
 };
 
 // Keeps the identities of removed gestures, or fails to keep them when told to.
@@ -142,7 +148,7 @@ protected:
     FakeFramework* framework = new FakeFramework;
     MultitouchManager manager { { std::shared_ptr<FakeFramework>(framework), std::make_shared<FakeHardwareWatcher>(),
                                   std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() } };
-    FakeEventFilter eventFilter;
+    FakeEventFilter eventFilter { clock };
     std::shared_ptr<FakeRemovedGestures> removedGestures = std::make_shared<FakeRemovedGestures>();
     std::shared_ptr<FakeNotifier> notifier = std::make_shared<FakeNotifier>();
     std::filesystem::path scripts;

@@ -176,7 +176,7 @@ TEST_F(TrayMenuEndToEndTest, explainMissesIsSwitchedFromTheTrayAndThenNamesTheNe
     hand.moveTo(400, 300);
     hand.clickTwice(3, std::chrono::milliseconds(150));
     std::optional<ScreenRect> window;
-    ASSERT_TRUE(processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 3000));
+    ASSERT_TRUE(processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 15000));
     hand.trace(*window, hastyZigzag(), [] { QThread::msleep(8); });
     hand.release(1);
 

@@ -42,7 +42,7 @@ int ScribloSession::runCommand(const QStringList& arguments, QByteArray* output)
     QProcess command;
     command.setProcessEnvironment(m_environment);
     command.start(program, arguments);
-    if (!command.waitForFinished(10000))
+    if (!command.waitForFinished(60000))
         return -1;
     if (output)
         *output = command.readAllStandardOutput();
@@ -58,7 +58,7 @@ void ScribloSession::startApplication()
     ASSERT_TRUE(processEventsUntil([&] {
         output += m_application.readAllStandardOutput();
         return output.contains("Mouse:") || m_application.state() == QProcess::NotRunning;
-    }, 10000)) << output.constData();
+    }, 30000)) << output.constData();
     ASSERT_TRUE(output.contains("Mouse:")) << output.constData() << m_application.readAllStandardError().constData();
 }
 
@@ -67,7 +67,7 @@ void ScribloSession::stopApplication()
     if (m_application.state() == QProcess::NotRunning)
         return;
     m_application.terminate();
-    EXPECT_TRUE(m_application.waitForFinished(5000)) << "SIGTERM must end the application";
+    EXPECT_TRUE(m_application.waitForFinished(20000)) << "SIGTERM must end the application";
     EXPECT_EQ(m_application.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(m_application.exitCode(), 0);
 }
@@ -86,6 +86,11 @@ bool ScribloSession::scriptRan(const QString& name, int timeoutMilliseconds)
 {
     return processEventsUntil([&] { return QFile::exists(m_home.filePath(name + QStringLiteral(".ran"))); },
                               timeoutMilliseconds);
+}
+
+void ScribloSession::forgetScriptRan(const QString& name)
+{
+    QFile::remove(m_home.filePath(name + QStringLiteral(".ran")));
 }
 
 void ScribloSession::importGesture(const std::string& identity, const std::vector<std::pair<double, double>>& points,

@@ -31,11 +31,15 @@ public:
     // Ends the running program as the session's end would, and checks that it went cleanly.
     void stopApplication();
 
-    // An executable script in the user's scripts folder that leaves a file behind when run.
+    // An executable script in the user's scripts folder that leaves a file behind when run;
+    // the waits are long, since a busy machine may take seconds where an idle one takes
+    // a moment, and a test that passes waits no longer for them.
     std::string makeScript(const QString& name);
-    bool scriptRan(const QString& name, int timeoutMilliseconds = 5000);
+    bool scriptRan(const QString& name, int timeoutMilliseconds = 20000);
     // Stores one single-stroke gesture through the command line; points in thousandths, y upward.
     // Into the session's store, or the one at `store`.
+    // Forgets that the script ran, for the next run to be seen.
+    void forgetScriptRan(const QString& name);
     void importGesture(const std::string& identity, const std::vector<std::pair<double, double>>& points,
                        const QString& store = {});
 

@@ -123,6 +123,9 @@ TEST_F(CommandsTest, settingsShowDefaultsAndChangeOnlyWithinTheSetupWindowsLimit
 {
     auto shown = scriblo("settings" + store());
     EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.err, "") << "a read fills in defaults without trying to write them";
+    EXPECT_FALSE(std::filesystem::exists(root / "store.plist"));
+    EXPECT_EQ(scriblo("settings get readingDelayTime" + store()).err, "");
     // The delay's default follows the machine: a mouse user needs time between strokes.
     bool touchpad = shown.out.find("multitouchOption\ttrue") != std::string::npos;
     EXPECT_THAT(shown.out, HasSubstr(std::string("minimumRecognitionScore\t80\nreadingDelayTime\t") + (touchpad ? "5" : "300") + "\n"));
