@@ -137,6 +137,33 @@ void BM_LoadLargestStore(benchmark::State& state)
 }
 BENCHMARK(BM_LoadLargestStore)->Unit(benchmark::kMillisecond);
 
+// Clearing one gesture of a loaded full store: the archive and the preferences file are
+// written again whole, the file not read again. The peak is above the loaded store.
+void BM_DeleteOneFromLargestStore(benchmark::State& state)
+{
+    if (!std::filesystem::exists(scratch().store())) {
+        state.SkipWithError("skipped: the largest store was not written");
+        return;
+    }
+    auto defaults = std::make_unique<PropertyListUserDefaults>(scratch().store());
+    auto model = std::make_unique<GestureRecognitionModel>(*defaults);
+    model->setup();
+    auto gestures = *model->recognizer()->loadedGestures();
+    Footprint footprint;
+    size_t next = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        footprint.start();
+        state.ResumeTiming();
+        if (!model->deleteGestureWithName(gestures.at(next++ % gestures.size())->identity()))
+            state.SkipWithError("the gesture was not deleted");
+        state.PauseTiming();
+        footprint.report(state);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DeleteOneFromLargestStore)->Iterations(3)->Unit(benchmark::kMillisecond);
+
 }
 
 BENCHMARK_MAIN();

@@ -1,8 +1,6 @@
 #include "core/BinaryPropertyListWriter.h"
 
 #include <algorithm>
-#include <cassert>
-#include <cstdlib>
 #include <cstring>
 
 namespace scriblo {
@@ -106,130 +104,92 @@ void writeText(Data& out, const std::string& text)
 
 }
 
-Data BinaryPropertyListWriter::write(plist_t root)
+BinaryPropertyListWriter::BinaryPropertyListWriter()
+    : m_out { 'b', 'p', 'l', 'i', 's', 't', '0', '0' }
 {
-    BinaryPropertyListWriter writer;
-    writer.add(root);
-    writer.m_referenceSize = byteCount(writer.m_objects.size());
-    return writer.bytes();
 }
 
-// Objects are numbered depth first, each before its contents, so the root is object 0.
-uint64_t BinaryPropertyListWriter::add(plist_t node)
+uint64_t BinaryPropertyListWriter::startObject()
 {
-    plist_type type = plist_get_node_type(node);
-    if (type == PLIST_STRING) {
-        uint64_t length = 0;
-        const char* text = plist_get_string_ptr(node, &length);
-        return addText(std::string(text, length));
-    }
-    uint64_t index = m_objects.size();
-    m_objects.push_back({ node, {}, {} });
-    std::vector<uint64_t> references;
-    if (type == PLIST_ARRAY) {
-        plist_array_iter iterator = nullptr;
-        plist_array_new_iter(node, &iterator);
-        for (plist_t item = nullptr; plist_array_next_item(node, iterator, &item), item;)
-            references.push_back(add(item));
-        std::free(iterator);
-    } else if (type == PLIST_DICT) {
-        std::vector<uint64_t> values;
-        plist_dict_iter iterator = nullptr;
-        plist_dict_new_iter(node, &iterator);
-        for (;;) {
-            char* key = nullptr;
-            plist_t value = nullptr;
-            plist_dict_next_item(node, iterator, &key, &value);
-            if (!key)
-                break;
-            references.push_back(addText(key));
-            std::free(key);
-            values.push_back(add(value));
-        }
-        std::free(iterator);
-        references.insert(references.end(), values.begin(), values.end());
-    }
-    m_objects[index].references = std::move(references);
-    return index;
+    m_offsets.push_back(m_out.size());
+    return m_offsets.size() - 1;
 }
 
-uint64_t BinaryPropertyListWriter::addText(std::string text)
+uint64_t BinaryPropertyListWriter::text(std::string_view text)
 {
-    auto found = m_texts.find(text);
-    if (found != m_texts.end())
+    auto [found, added] = m_texts.try_emplace(std::string(text), m_offsets.size());
+    if (!added)
         return found->second;
-    uint64_t index = m_objects.size();
-    m_texts.emplace(text, index);
-    m_objects.push_back({ nullptr, std::move(text), {} });
-    return index;
+    uint64_t object = startObject();
+    writeText(m_out, found->first);
+    return object;
 }
 
-Data BinaryPropertyListWriter::bytes() const
+uint64_t BinaryPropertyListWriter::integer(uint64_t value)
 {
-    Data out { 'b', 'p', 'l', 'i', 's', 't', '0', '0' };
-    std::vector<uint64_t> offsets;
-    offsets.reserve(m_objects.size());
-    for (const auto& object : m_objects) {
-        offsets.push_back(out.size());
-        writeObject(out, object);
+    uint64_t object = startObject();
+    writeInteger(m_out, value);
+    return object;
+}
+
+uint64_t BinaryPropertyListWriter::real(double value)
+{
+    uint64_t object = startObject();
+    writeReal(m_out, value);
+    return object;
+}
+
+uint64_t BinaryPropertyListWriter::uid(uint64_t value)
+{
+    uint64_t object = startObject();
+    size_t count = byteCount(value);
+    m_out.push_back(uint8_t(0x80 | (count - 1)));
+    writeBigEndian(m_out, value, count);
+    return object;
+}
+
+uint64_t BinaryPropertyListWriter::array(const std::vector<uint64_t>& items)
+{
+    return addContainer(0xA0, items.size(), items);
+}
+
+uint64_t BinaryPropertyListWriter::dictionary(const std::vector<uint64_t>& keys, const std::vector<uint64_t>& values)
+{
+    uint64_t object = addContainer(0xD0, keys.size(), keys);
+    m_references.insert(m_references.end(), values.begin(), values.end());
+    return object;
+}
+
+uint64_t BinaryPropertyListWriter::addContainer(uint8_t marker, uint64_t count, const std::vector<uint64_t>& references)
+{
+    // Its offset is set when it is written, after every value.
+    m_offsets.push_back(0);
+    m_containers.push_back({ m_offsets.size() - 1, marker, count, m_references.size() });
+    m_references.insert(m_references.end(), references.begin(), references.end());
+    return m_offsets.size() - 1;
+}
+
+Data BinaryPropertyListWriter::finish(uint64_t top)
+{
+    size_t referenceSize = byteCount(m_offsets.size());
+    for (const Container& container : m_containers) {
+        m_offsets[container.object] = m_out.size();
+        writeMarker(m_out, container.marker, container.count);
+        size_t references = container.marker == 0xD0 ? 2 * container.count : container.count;
+        for (size_t i = 0; i < references; ++i)
+            writeBigEndian(m_out, m_references[container.firstReference + i], referenceSize);
     }
-    uint64_t tableOffset = out.size();
+    uint64_t tableOffset = m_out.size();
     size_t offsetSize = byteCount(tableOffset);
-    for (uint64_t offset : offsets)
-        writeBigEndian(out, offset, offsetSize);
-    out.insert(out.end(), 6, 0);
-    out.push_back(uint8_t(offsetSize));
-    out.push_back(uint8_t(m_referenceSize));
-    writeBigEndian(out, m_objects.size(), 8);
-    writeBigEndian(out, 0, 8);
-    writeBigEndian(out, tableOffset, 8);
-    return out;
-}
-
-void BinaryPropertyListWriter::writeObject(Data& out, const Object& object) const
-{
-    if (!object.node) {
-        writeText(out, object.text);
-        return;
-    }
-    switch (plist_get_node_type(object.node)) {
-    case PLIST_DICT:
-        writeMarker(out, 0xD0, object.references.size() / 2);
-        writeReferences(out, object.references);
-        return;
-    case PLIST_ARRAY:
-        writeMarker(out, 0xA0, object.references.size());
-        writeReferences(out, object.references);
-        return;
-    case PLIST_UINT: {
-        uint64_t value = 0;
-        plist_get_uint_val(object.node, &value);
-        writeInteger(out, value);
-        return;
-    }
-    case PLIST_REAL: {
-        double value = 0;
-        plist_get_real_val(object.node, &value);
-        writeReal(out, value);
-        return;
-    }
-    case PLIST_UID: {
-        uint64_t value = 0;
-        plist_get_uid_val(object.node, &value);
-        size_t count = byteCount(value);
-        out.push_back(uint8_t(0x80 | (count - 1)));
-        writeBigEndian(out, value, count);
-        return;
-    }
-    default:
-        assert(!"a node kind that archives do not hold");
-    }
-}
-
-void BinaryPropertyListWriter::writeReferences(Data& out, const std::vector<uint64_t>& references) const
-{
-    for (uint64_t reference : references)
-        writeBigEndian(out, reference, m_referenceSize);
+    for (uint64_t offset : m_offsets)
+        writeBigEndian(m_out, offset, offsetSize);
+    m_out.insert(m_out.end(), 6, 0);
+    m_out.push_back(uint8_t(offsetSize));
+    m_out.push_back(uint8_t(referenceSize));
+    writeBigEndian(m_out, m_offsets.size(), 8);
+    writeBigEndian(m_out, top, 8);
+    writeBigEndian(m_out, tableOffset, 8);
+    return std::move(m_out);
 }
 
 }

@@ -2,40 +2,53 @@
 
 #include "core/UserDefaultsValue.h"
 
-#include <plist/plist.h>
-
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace scriblo {
 
-// Writes a property-list tree as "bplist00" bytes. The library's own writer looks every
-// node up in a table of fixed size, which makes a store of 1,000 gestures (some 400,000
-// nodes) take a second; this one is linear. Like the library's, it writes each distinct
-// text once and negative integers in the 8-byte signed form; reals that are exact floats
-// take 4 bytes, as the platform's archiver writes them. It takes the node kinds an
-// archive holds: dictionaries, arrays, texts, integers, reals and object references.
+// Writes "bplist00" bytes object by object, as the caller makes them, with no tree in
+// between: a store of 1,024 gestures of 1,024 points is some five million objects, which
+// a tree of the library's nodes holds in well over a gigabyte. Values are written at
+// once; dictionaries and arrays only keep their references until the object count, and
+// with it the width of a reference, is known. Each distinct text is written once, negative
+// integers take the 8-byte signed form, and reals that are exact floats take 4 bytes, as
+// the platform's archiver writes them.
 class BinaryPropertyListWriter {
 public:
-    static Data write(plist_t root);
+    BinaryPropertyListWriter();
+
+    // Each returns the new object's reference.
+    uint64_t text(std::string_view text);
+    uint64_t integer(uint64_t value);
+    uint64_t real(double value);
+    uint64_t uid(uint64_t value);
+    uint64_t array(const std::vector<uint64_t>& items);
+    // Keys are references to texts, paired with the values in order.
+    uint64_t dictionary(const std::vector<uint64_t>& keys, const std::vector<uint64_t>& values);
+
+    // The whole list with `top` as its root.
+    Data finish(uint64_t top);
 
 private:
-    struct Object {
-        plist_t node { nullptr };
-        std::string text;
-        std::vector<uint64_t> references;
+    // A dictionary or array whose references are written last.
+    struct Container {
+        uint64_t object;
+        uint8_t marker;
+        uint64_t count;
+        size_t firstReference;
     };
 
-    uint64_t add(plist_t node);
-    uint64_t addText(std::string text);
-    Data bytes() const;
-    void writeObject(Data& out, const Object& object) const;
-    void writeReferences(Data& out, const std::vector<uint64_t>& references) const;
+    uint64_t startObject();
+    uint64_t addContainer(uint8_t marker, uint64_t count, const std::vector<uint64_t>& references);
 
-    std::vector<Object> m_objects;
+    Data m_out;
+    std::vector<uint64_t> m_offsets;
     std::unordered_map<std::string, uint64_t> m_texts;
-    size_t m_referenceSize { 1 };
+    std::vector<Container> m_containers;
+    std::vector<uint64_t> m_references;
 };
 
 }

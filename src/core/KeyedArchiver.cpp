@@ -2,137 +2,153 @@
 
 #include "core/BinaryPropertyListWriter.h"
 
-#include <plist/plist.h>
-
 #include <map>
 #include <vector>
 
 namespace scriblo {
 namespace {
 
+using Writer = BinaryPropertyListWriter;
+
 // Collects `$objects` in the order they are first encoded; index 0 is the "$null"
-// marker, as in archives made by the platform. Objects are kept in a vector until the
-// end because the library places an array item by walking the list.
+// marker, as in archives made by the platform. Each entry is the written object's
+// reference; an entry is reserved before its contents are encoded, as the platform's
+// archiver places an object before the objects it refers to.
 class ObjectTable {
 public:
-    ObjectTable() { m_objects.push_back(plist_new_string("$null")); }
-    ~ObjectTable()
-    {
-        for (plist_t object : m_objects)
-            plist_free(object);
-    }
+    explicit ObjectTable(Writer& writer) : m_writer(writer) { m_objects.push_back(writer.text("$null")); }
 
-    uint64_t add(plist_t object)
+    Writer& writer() { return m_writer; }
+
+    uint64_t add(uint64_t object)
     {
         m_objects.push_back(object);
         return m_objects.size() - 1;
     }
 
     // A placeholder keeps the index of an object whose contents come later.
-    uint64_t reserve() { return add(nullptr); }
-    void fill(uint64_t index, plist_t object) { m_objects[index] = object; }
-    plist_t object(uint64_t index) const { return m_objects[index]; }
+    uint64_t reserve() { return add(0); }
+    void fill(uint64_t index, uint64_t object) { m_objects[index] = object; }
 
     uint64_t classReference(const std::vector<const char*>& classes)
     {
         auto found = m_classes.find(classes.front());
         if (found != m_classes.end())
             return found->second;
-        plist_t names = plist_new_array();
+        std::vector<uint64_t> names;
         for (const char* name : classes)
-            plist_array_append_item(names, plist_new_string(name));
-        plist_t description = plist_new_dict();
-        plist_dict_set_item(description, "$classname", plist_new_string(classes.front()));
-        plist_dict_set_item(description, "$classes", names);
+            names.push_back(m_writer.text(name));
+        uint64_t description = m_writer.dictionary({ m_writer.text("$classname"), m_writer.text("$classes") },
+                                                   { m_writer.text(classes.front()), m_writer.array(names) });
         return m_classes[classes.front()] = add(description);
     }
 
-    plist_t take()
-    {
-        plist_t array = plist_new_array();
-        for (plist_t object : m_objects)
-            plist_array_append_item(array, object);
-        m_objects.clear();
-        return array;
-    }
+    uint64_t take() { return m_writer.array(m_objects); }
 
 private:
-    std::vector<plist_t> m_objects;
+    Writer& m_writer;
+    std::vector<uint64_t> m_objects;
     std::map<std::string, uint64_t> m_classes;
 };
 
-plist_t instance(ObjectTable& table, const std::vector<const char*>& classes)
+// An instance's keys and values, "$class" first, in the order the platform writes them.
+class Instance {
+public:
+    Instance(ObjectTable& table, const std::vector<const char*>& classes)
+        : m_writer(table.writer())
+    {
+        set("$class", m_writer.uid(table.classReference(classes)));
+    }
+
+    void set(const char* key, uint64_t value)
+    {
+        m_keys.push_back(m_writer.text(key));
+        m_values.push_back(value);
+    }
+
+    uint64_t write() { return m_writer.dictionary(m_keys, m_values); }
+
+private:
+    Writer& m_writer;
+    std::vector<uint64_t> m_keys;
+    std::vector<uint64_t> m_values;
+};
+
+std::vector<uint64_t> uids(Writer& writer, const std::vector<uint64_t>& references)
 {
-    plist_t object = plist_new_dict();
-    plist_dict_set_item(object, "$class", plist_new_uid(table.classReference(classes)));
-    return object;
+    std::vector<uint64_t> items;
+    items.reserve(references.size());
+    for (uint64_t reference : references)
+        items.push_back(writer.uid(reference));
+    return items;
 }
 
 uint64_t encodeArray(ObjectTable& table, const std::vector<uint64_t>& references)
 {
     uint64_t index = table.reserve();
-    plist_t items = plist_new_array();
-    for (uint64_t reference : references)
-        plist_array_append_item(items, plist_new_uid(reference));
-    plist_t array = instance(table, { "NSMutableArray", "NSArray", "NSObject" });
-    plist_dict_set_item(array, "NS.objects", items);
-    table.fill(index, array);
+    uint64_t items = table.writer().array(uids(table.writer(), references));
+    Instance array(table, { "NSMutableArray", "NSArray", "NSObject" });
+    array.set("NS.objects", items);
+    table.fill(index, array.write());
     return index;
 }
 
 uint64_t encodePoint(ObjectTable& table, const GesturePoint& point)
 {
     uint64_t index = table.reserve();
-    plist_t object = instance(table, { "GesturePoint", "NSObject" });
-    plist_dict_set_item(object, "x", plist_new_real(point.x()));
-    plist_dict_set_item(object, "y", plist_new_real(point.y()));
-    plist_dict_set_item(object, "strokeId", plist_new_uint(uint64_t(int64_t(point.strokeId()))));
-    table.fill(index, object);
+    Writer& writer = table.writer();
+    Instance object(table, { "GesturePoint", "NSObject" });
+    object.set("x", writer.real(point.x()));
+    object.set("y", writer.real(point.y()));
+    object.set("strokeId", writer.integer(uint64_t(int64_t(point.strokeId()))));
+    table.fill(index, object.write());
     return index;
 }
 
-// An object is placed before the objects it refers to, as the platform's archiver
-// places them, so its index is taken first and its contents filled in last.
+// The instance is left open for the caller to add to, then written by it.
 template<typename Item, typename Encode>
-uint64_t encodeWithList(ObjectTable& table, const char* className, const char* key, const std::vector<Item>& items, Encode encode)
+Instance encodeWithList(ObjectTable& table, const char* className, const char* key, const std::vector<Item>& items, Encode encode)
 {
-    uint64_t index = table.reserve();
     std::vector<uint64_t> references;
     references.reserve(items.size());
     for (const auto& item : items)
         references.push_back(encode(table, item));
-    plist_t object = instance(table, { className, "NSObject" });
-    plist_dict_set_item(object, key, plist_new_uid(encodeArray(table, references)));
-    table.fill(index, object);
-    return index;
+    Instance object(table, { className, "NSObject" });
+    object.set(key, table.writer().uid(encodeArray(table, references)));
+    return object;
 }
 
 uint64_t encodeStroke(ObjectTable& table, const GestureStroke& stroke)
 {
-    return encodeWithList(table, "GestureStroke", "points", stroke.points(), encodePoint);
+    uint64_t index = table.reserve();
+    table.fill(index, encodeWithList(table, "GestureStroke", "points", stroke.points(), encodePoint).write());
+    return index;
 }
 
 uint64_t encodeGesture(ObjectTable& table, const Gesture& gesture)
 {
-    uint64_t index = encodeWithList(table, "Gesture", "strokes", gesture.strokes(), encodeStroke);
-    uint64_t identity = table.add(plist_new_string(gesture.identity().c_str()));
-    plist_dict_set_item(table.object(index), "identity", plist_new_uid(identity));
+    uint64_t index = table.reserve();
+    Instance object = encodeWithList(table, "Gesture", "strokes", gesture.strokes(), encodeStroke);
+    uint64_t identity = table.add(table.writer().text(gesture.identity()));
+    object.set("identity", table.writer().uid(identity));
+    table.fill(index, object.write());
     return index;
 }
 
 uint64_t encodeDictionary(ObjectTable& table, const GestureDictionary& gestures)
 {
     uint64_t index = table.reserve();
-    plist_t keys = plist_new_array();
-    plist_t values = plist_new_array();
+    std::vector<uint64_t> keys;
     for (const auto& [identity, gesture] : gestures)
-        plist_array_append_item(keys, plist_new_uid(table.add(plist_new_string(identity.c_str()))));
+        keys.push_back(table.add(table.writer().text(identity)));
+    std::vector<uint64_t> values;
     for (const auto& [identity, gesture] : gestures)
-        plist_array_append_item(values, plist_new_uid(encodeGesture(table, *gesture)));
-    plist_t dictionary = instance(table, { "NSMutableDictionary", "NSDictionary", "NSObject" });
-    plist_dict_set_item(dictionary, "NS.keys", keys);
-    plist_dict_set_item(dictionary, "NS.objects", values);
-    table.fill(index, dictionary);
+        values.push_back(encodeGesture(table, *gesture));
+    Writer& writer = table.writer();
+    Instance dictionary(table, { "NSMutableDictionary", "NSDictionary", "NSObject" });
+    dictionary.set("NS.keys", writer.array(uids(writer, keys)));
+    dictionary.set("NS.objects", writer.array(uids(writer, values)));
+    table.fill(index, dictionary.write());
     return index;
 }
 
@@ -140,18 +156,17 @@ uint64_t encodeDictionary(ObjectTable& table, const GestureDictionary& gestures)
 
 Data KeyedArchiver::archivedDataWithRootObject(const GestureDictionary& gestures)
 {
-    ObjectTable table;
+    Writer writer;
+    ObjectTable table(writer);
     uint64_t root = encodeDictionary(table, gestures);
-    plist_t top = plist_new_dict();
-    plist_dict_set_item(top, "root", plist_new_uid(root));
-    plist_t archive = plist_new_dict();
-    plist_dict_set_item(archive, "$archiver", plist_new_string("NSKeyedArchiver"));
-    plist_dict_set_item(archive, "$version", plist_new_uint(100000));
-    plist_dict_set_item(archive, "$top", top);
-    plist_dict_set_item(archive, "$objects", table.take());
-    Data data = BinaryPropertyListWriter::write(archive);
-    plist_free(archive);
-    return data;
+    uint64_t top = writer.dictionary({ writer.text("root") }, { writer.uid(root) });
+    uint64_t archiver = writer.text("NSKeyedArchiver");
+    uint64_t version = writer.integer(100000);
+    uint64_t objects = table.take();
+    uint64_t archive = writer.dictionary(
+        { writer.text("$archiver"), writer.text("$version"), writer.text("$top"), writer.text("$objects") },
+        { archiver, version, top, objects });
+    return writer.finish(archive);
 }
 
 }

@@ -112,7 +112,7 @@ Expected<std::string> SafeFile::read(const std::filesystem::path& path, size_t l
 }
 
 // Writes every byte, or says why it could not.
-static Expected<Done> writeAll(int descriptor, const std::string& bytes)
+static Expected<Done> writeAll(int descriptor, std::string_view bytes)
 {
     size_t written = 0;
     while (written < bytes.size()) {
@@ -163,7 +163,7 @@ static mode_t permissionsFromUmask()
     return 0666 & ~mask;
 }
 
-Expected<Done> SafeFile::writeAtomically(const std::filesystem::path& path, const std::string& bytes, Readers readers)
+Expected<Done> SafeFile::writeAtomically(const std::filesystem::path& path, std::string_view bytes, Readers readers)
 {
     std::error_code error;
     std::filesystem::path folder = folderOf(path);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace scriblo {
 
@@ -24,7 +25,7 @@ public:
     // Who may read the file: the store and its copies are the user's alone, while a
     // document the user asked for gets the permissions the user's umask gives any new file.
     enum class Readers { Owner, AsUmaskAllows };
-    static Expected<Done> writeAtomically(const std::filesystem::path& path, const std::string& bytes,
+    static Expected<Done> writeAtomically(const std::filesystem::path& path, std::string_view bytes,
                                           Readers readers = Readers::Owner);
     // Removes the temporary files that writeAtomically(path, …) left when its process was
     // killed mid-write. Only safe while every writer of `path` is held off by a lock.

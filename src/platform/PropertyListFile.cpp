@@ -2,7 +2,6 @@
 
 #include "files/SafeFile.h"
 
-
 namespace scriblo {
 
 Expected<PropertyListFile> PropertyListFile::read(const std::filesystem::path& path, size_t limit)
@@ -31,9 +30,10 @@ Expected<FileStamp> PropertyListFile::write(const std::filesystem::path& path, p
     plist_to_xml(root, &xml, &length);
     if (!xml)
         return Failure { "the settings could not be turned into a property list" };
-    std::string text(xml, length);
+    // Written from the library's buffer: a copy of a full store's text is 128 MiB.
+    auto written = SafeFile::writeAtomically(path, std::string_view(xml, length));
     plist_to_xml_free(xml);
-    if (auto written = SafeFile::writeAtomically(path, text); !written)
+    if (!written)
         return Failure { written.error() };
     return FileStamp::of(path);
 }

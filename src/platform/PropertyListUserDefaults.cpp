@@ -134,16 +134,23 @@ bool PropertyListUserDefaults::save(const std::function<void()>& change)
 bool PropertyListUserDefaults::writeLocked(const std::filesystem::path& target, const std::function<void()>& change)
 {
     SafeFile::removeLeftoverTemporaries(target);
-    auto file = PropertyListFile::read(target, maximumFileSize);
-    if (file)
+    std::optional<std::string> damagedBytes;
+    // The version this store last read or wrote is what memory holds already: reading a
+    // full gesture store's 128 MiB again would cost seconds and a gigabyte for nothing.
+    if (m_damaged || !m_stamp.exists || FileStamp::of(target) != m_stamp) {
+        auto file = PropertyListFile::read(target, maximumFileSize);
+        if (!file) {
+            change();
+            return fail(file.error());
+        }
         takeIn(file.value());
+        damagedBytes = std::move(file->damagedBytes);
+    }
     change();
-    if (!file)
-        return fail(file.error());
     if (m_changes.empty())
         return true;
-    if (file->damagedBytes) {
-        auto copy = writeBeside(".unreadable-" + SafeFile::timestamp(), *file->damagedBytes);
+    if (damagedBytes) {
+        auto copy = writeBeside(".unreadable-" + SafeFile::timestamp(), *damagedBytes);
         if (!copy)
             return fail("could not keep a copy of the damaged file, so it was left as it is: " + copy.error());
     }
