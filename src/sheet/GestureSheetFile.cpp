@@ -26,6 +26,42 @@ std::string bytesOf(const QBuffer& buffer)
     return std::string(buffer.data().constData(), size_t(buffer.data().size()));
 }
 
+std::filesystem::path folderOf(const std::filesystem::path& path)
+{
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
+// Where a page named `path` is written: the file a link names, as the store writes
+// through its own link. Only a regular file, or none yet, in a folder that exists, is
+// replaced; a pipe or a device of that name would be swapped for a file.
+Expected<std::filesystem::path> writableTarget(const std::filesystem::path& path)
+{
+    std::filesystem::path target = SafeFile::finalTarget(path);
+    std::error_code error;
+    std::filesystem::path folder = folderOf(target);
+    if (!std::filesystem::exists(folder, error))
+        return Failure { path.string() + ": the folder " + folder.string() + " does not exist" };
+    if (!std::filesystem::is_directory(folder, error))
+        return Failure { path.string() + ": " + folder.string() + " is not a folder" };
+    auto status = std::filesystem::status(target, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return Failure { path.string() + " is not a regular file, so it was left as it is" };
+    return target;
+}
+
+// The number of a page file of the sheet at `path` ("NAME-12.png"), or nothing.
+std::optional<int> pageNumberOf(const std::string& name, const std::string& stem, const std::string& extension)
+{
+    if (name.size() <= stem.size() + 1 + extension.size() || name.compare(0, stem.size() + 1, stem + "-") != 0
+        || name.compare(name.size() - extension.size(), extension.size(), extension) != 0)
+        return std::nullopt;
+    std::string digits = name.substr(stem.size() + 1, name.size() - stem.size() - 1 - extension.size());
+    if (digits.empty() || digits.size() > 6 || digits[0] == '0'
+        || !std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c); }))
+        return std::nullopt;
+    return std::stoi(digits);
+}
+
 }
 
 std::optional<GestureSheetFile::Format> GestureSheetFile::formatOf(const std::filesystem::path& path)
@@ -57,17 +93,40 @@ Expected<std::vector<std::filesystem::path>> GestureSheetFile::write(const Gestu
                                                                      const std::filesystem::path& path, Format format)
 {
     auto paths = pagePaths(path, format, sheet.pageCount());
+    std::vector<std::filesystem::path> targets;
+    for (const auto& page : paths) {
+        auto target = writableTarget(page);
+        if (!target)
+            return Failure { target.error() };
+        targets.push_back(target.value());
+    }
     Expected<Done> written = Done {};
     if (format == Format::Pdf)
-        written = writeDocument(paths.front(), pdf(sheet));
+        written = writeDocument(targets.front(), pdf(sheet));
     else if (format == Format::Svg)
-        for (size_t page = 0; page < paths.size() && written; ++page)
-            written = writeDocument(paths[page], svg(sheet, int(page)));
+        for (size_t page = 0; page < targets.size() && written; ++page)
+            written = writeDocument(targets[page], svg(sheet, int(page)));
     else
-        written = writePngPages(sheet, paths);
+        written = writePngPages(sheet, targets);
     if (!written)
         return Failure { written.error() };
+    if (format != Format::Pdf)
+        removePagesBeyond(path, sheet.pageCount() == 1 ? 0 : sheet.pageCount());
     return paths;
+}
+
+// A sheet that shrank would leave its old last pages beside the new ones, read as part
+// of it. Only regular files named as pages of this very name go; links are left.
+void GestureSheetFile::removePagesBeyond(const std::filesystem::path& path, int lastPage)
+{
+    std::error_code error;
+    std::string stem = path.stem().string();
+    std::string extension = path.extension().string();
+    for (const auto& entry : std::filesystem::directory_iterator(folderOf(path), error)) {
+        auto page = pageNumberOf(entry.path().filename().string(), stem, extension);
+        if (page && *page > lastPage && entry.is_regular_file(error) && !entry.is_symlink(error))
+            std::filesystem::remove(entry.path(), error);
+    }
 }
 
 Expected<Done> GestureSheetFile::writeDocument(const std::filesystem::path& path, const std::string& bytes)

@@ -16,7 +16,8 @@ class GestureSheet;
 // Writes a gesture sheet to the file a user named, in the format its extension names.
 // PDF holds every page; PNG and SVG hold one page a file, so a longer sheet becomes
 // NAME-1.png, NAME-2.png and so on beside the name given. Each file is written whole or
-// not at all.
+// not at all, through a link to the file it names; anything but a regular file, or a
+// folder that does not exist, is refused before a page is written.
 class GestureSheetFile {
 public:
     enum class Format { Png, Svg, Pdf };
@@ -30,6 +31,7 @@ public:
                                                               Format format);
 
 private:
+    static void removePagesBeyond(const std::filesystem::path& path, int lastPage);
     static Expected<Done> writeDocument(const std::filesystem::path& path, const std::string& bytes);
     static Expected<Done> writePngPages(const GestureSheet& sheet, const std::vector<std::filesystem::path>& paths);
     static std::string pdf(const GestureSheet& sheet);

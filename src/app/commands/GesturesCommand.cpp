@@ -241,7 +241,7 @@ int writeSheet(Session& session, const std::string& output, GestureSheetFile::Fo
     if (!written)
         throw InputError(written.error());
     for (const auto& path : written.value())
-        std::cout << path.string() << '\n';
+        std::cout << TabSeparated::escaped(path.string()) << '\n';
     return 0;
 }
 

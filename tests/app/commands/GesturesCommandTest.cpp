@@ -10,6 +10,7 @@
 #include <random>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -225,6 +226,11 @@ TEST_F(GesturesCommandTest, identitiesInTabSeparatedOutputAreEscaped)
     ASSERT_EQ(scriblo("gestures import " + file("g.json", text).string()).status, 0);
     EXPECT_EQ(scriblo("gestures list").out, "C:\\\\path\t1\t25\n");
     EXPECT_EQ(scriblo("gestures recognize", "{\"strokes\":[" + stroke(100, 100, 30, 9, 25) + "]}\n").out, "C:\\\\path\t100\n");
+
+    // A shared file's identity must not drive the terminal that lists it.
+    text = R"({"gestures":[{"identity":"a\u001b]0;owned\u0007\u009b2J","strokes":[)" + stroke(100, 100, 30, 9, 25) + "]}]}";
+    ASSERT_EQ(scriblo("gestures import " + file("e.json", text).string()).status, 0);
+    EXPECT_EQ(scriblo("gestures list").out, "C:\\\\path\t1\t25\na\\x1B]0;owned\\x07\\u009B2J\t1\t25\n");
 }
 
 TEST_F(GesturesCommandTest, inputMessagesAreShortAndSayWhatIsWrong)
@@ -387,6 +393,40 @@ TEST_F(GesturesCommandTest, sheetOfAnEmptyStoreIsOnePageAndBadOutputsSayWhy)
 
     Outcome blocked = scriblo("gestures sheet --output " + (m_folder / "empty.png" / "sheet.pdf").string());
     EXPECT_EQ(blocked.status, 1);
-    EXPECT_NE(blocked.err.find("Not a directory"), std::string::npos) << blocked.err;
+    EXPECT_NE(blocked.err.find("empty.png is not a folder"), std::string::npos) << blocked.err;
     EXPECT_FALSE(fs::exists(m_folder / "sheet.docx"));
+}
+
+// Output names a user, or a script, may hand over without looking.
+TEST_F(GesturesCommandTest, sheetOutputsThatAreNotPlainFilesAreRefusedOrWrittenThrough)
+{
+    ASSERT_EQ(scriblo("gestures import " + file("g.json", manyGestures(40, "gone")).string()).status, 0);
+    Outcome missing = scriblo("gestures sheet --output " + (m_folder / "no" / "such" / "x.pdf").string());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("does not exist"), std::string::npos) << missing.err;
+    EXPECT_FALSE(fs::exists(m_folder / "no"));
+
+    ASSERT_EQ(mkfifo((m_folder / "pipe.pdf").c_str(), 0600), 0);
+    EXPECT_EQ(scriblo("gestures sheet --output " + (m_folder / "pipe.pdf").string()).status, 1);
+    EXPECT_TRUE(fs::is_fifo(m_folder / "pipe.pdf"));
+
+    fs::create_symlink("real.pdf", m_folder / "link.pdf");
+    ASSERT_EQ(scriblo("gestures sheet --output " + (m_folder / "link.pdf").string()).status, 0);
+    EXPECT_TRUE(fs::is_symlink(m_folder / "link.pdf"));
+    EXPECT_EQ(SafeFile::read(m_folder / "real.pdf", 1 << 24).value().rfind("%PDF-", 0), 0u);
+
+    Outcome newline = scriblo("gestures sheet --output '" + (m_folder / "two\nlines.pdf").string() + "'");
+    EXPECT_EQ(newline.out, (m_folder / "two\\nlines.pdf").string() + "\n") << "one line a file, escaped as in the lists";
+
+    // Three pages, then one: only the old pages of the same name go.
+    ASSERT_EQ(scriblo("gestures sheet --output " + (m_folder / "s.png").string()).status, 0);
+    for (const char* other : { "s-3.png.bak", "sx-3.png", "s-03.png" })
+        file(other, "keep");
+    fs::remove(store());
+    ASSERT_EQ(scriblo("gestures import " + file("one.json", manyGestures(1, "one")).string()).status, 0);
+    ASSERT_EQ(scriblo("gestures sheet --output " + (m_folder / "s.png").string()).status, 0);
+    for (const char* gone : { "s-1.png", "s-2.png", "s-3.png" })
+        EXPECT_FALSE(fs::exists(m_folder / gone)) << gone;
+    for (const char* kept : { "s.png", "s-3.png.bak", "sx-3.png", "s-03.png" })
+        EXPECT_TRUE(fs::exists(m_folder / kept)) << kept;
 }
