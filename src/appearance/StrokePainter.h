@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QPainterPath>
+
+#include <optional>
 
 class QPainter;
 
@@ -29,7 +32,9 @@ public:
         return path;
     }
 
-    static void paintStroke(QPainter& painter, const QPainterPath& path, double lineWidth);
+    // `ground` is the opaque colour beneath the stroke, where the caller knows it.
+    static void paintStroke(QPainter& painter, const QPainterPath& path, double lineWidth,
+                            std::optional<QColor> ground = std::nullopt);
 };
 
 }

@@ -10,8 +10,9 @@
 
 namespace scriblo {
 
-GestureRecognitionModel::GestureRecognitionModel(UserDefaults& storage)
+GestureRecognitionModel::GestureRecognitionModel(UserDefaults& storage, Templates templates)
     : m_storage(storage)
+    , m_templates(templates)
 {
 }
 
@@ -55,9 +56,11 @@ void GestureRecognitionModel::loadGestures()
     GestureRecognizer::GestureList gestures;
     gestures.reserve(m_gestureDictionary.size());
     for (auto& [identity, gesture] : m_gestureDictionary) {
-        Gesture prepared = gesture->copy();
-        prepared.generateTemplates();
-        gesture = std::make_shared<const Gesture>(std::move(prepared));
+        if (m_templates == Templates::Build) {
+            Gesture prepared = gesture->copy();
+            prepared.generateTemplates();
+            gesture = std::make_shared<const Gesture>(std::move(prepared));
+        }
         gestures.push_back(gesture);
     }
     auto recognizer = std::make_shared<GestureRecognizer>();

@@ -22,7 +22,12 @@ public:
     static constexpr const char* gesturesKey = "Gestures";
     static constexpr int32_t minimumGesturePoints = GestureRecognizer::minimumCandidatePoints;
 
-    explicit GestureRecognitionModel(UserDefaults& storage);
+    // Whether loaded gestures get the templates that recognition needs: a store opened to
+    // list, export, delete or print its gestures needs only their strokes, and a full
+    // store's templates take most of the time and memory of a load.
+    enum class Templates { Build, Skip };
+
+    explicit GestureRecognitionModel(UserDefaults& storage, Templates templates = Templates::Build);
 
     void setup() { fetchAndLoadGestures(); }
     void fetchAndLoadGestures();
@@ -63,6 +68,7 @@ private:
     size_t newIdentityCount(const GestureRecognizer::GestureList& gestures) const;
 
     UserDefaults& m_storage;
+    const Templates m_templates;
     mutable std::mutex m_mutex;
     // Guards only the recognizer pointer, so that a recognition never waits for a save
     // or a load that holds the store's lock.

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace scriblo {
@@ -12,6 +13,11 @@ namespace scriblo {
 namespace {
 
 constexpr double cornerRadius = 4;
+const QColor wellColour = QColor::fromRgbF(0.09f, 0.09f, 0.09f);
+// Points closer together than this, in the painter's units, add nothing a reader sees:
+// a stroke of 1,024 points crosses a well of some 170 units, and every point kept is
+// a curve in the printed page's content, to be compressed and drawn.
+constexpr double smallestStep = 0.75;
 
 struct Point {
     double x;
@@ -41,7 +47,7 @@ void DrawingThumbnail::paint(QPainter& painter, const QRectF& well, const std::v
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor::fromRgbF(1, 1, 1, 0.08f), 1));
-    painter.setBrush(QColor::fromRgbF(0.09f, 0.09f, 0.09f));
+    painter.setBrush(wellColour);
     painter.drawRoundedRect(well.adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
     const double lineWidth = std::clamp(well.height() / 40, 1.5, 6.0);
     const QRectF room = well.adjusted(lineWidth * 3, lineWidth * 3, -lineWidth * 3, -lineWidth * 3);
@@ -55,10 +61,16 @@ void DrawingThumbnail::paint(QPainter& painter, const QRectF& well, const std::v
         std::vector<Point> points;
         points.reserve(stroke.points().size());
         // Stored points grow upward; the page's y grows downward.
-        for (const auto& point : stroke.points())
-            points.push_back({ room.center().x() + (point.x() - drawn.center().x()) * fit,
-                               room.center().y() - (point.y() - drawn.center().y()) * fit });
-        StrokePainter::paintStroke(painter, StrokePainter::pathThrough(points), lineWidth);
+        const auto& stored = stroke.points();
+        for (size_t i = 0; i < stored.size(); ++i) {
+            Point placed { room.center().x() + (stored[i].x() - drawn.center().x()) * fit,
+                           room.center().y() - (stored[i].y() - drawn.center().y()) * fit };
+            bool last = i + 1 == stored.size();
+            if (!points.empty() && !last && std::hypot(placed.x - points.back().x, placed.y - points.back().y) < smallestStep)
+                continue;
+            points.push_back(placed);
+        }
+        StrokePainter::paintStroke(painter, StrokePainter::pathThrough(points), lineWidth, wellColour);
     }
     painter.restore();
 }

@@ -1,6 +1,7 @@
 #include "app/commands/GesturesCommand.h"
 
 #include "app/commands/GestureJson.h"
+#include "app/commands/MessageName.h"
 #include "app/commands/PreferencesStore.h"
 #include "app/commands/TabSeparated.h"
 #include "app/commands/TargetsCommand.h"
@@ -41,9 +42,10 @@ namespace {
 
 class Session {
 public:
-    Session(const std::optional<std::string>& storePath, PropertyListUserDefaults::Access access)
+    Session(const std::optional<std::string>& storePath, PropertyListUserDefaults::Access access,
+            GestureRecognitionModel::Templates templates = GestureRecognitionModel::Templates::Skip)
         : m_defaults(PreferencesStore::open(storePath, access))
-        , m_model(*m_defaults)
+        , m_model(*m_defaults, templates)
     {
         m_model.setup();
         reportLoadProblems();
@@ -127,7 +129,7 @@ std::vector<Gesture> storableGestures(std::vector<GestureJson::Entry> entries)
     for (size_t i = 0; i < entries.size(); ++i) {
         Gesture gesture(std::move(entries[i].identity), std::move(entries[i].strokes));
         if (auto storable = GestureRecognitionModel::checkStorable(gesture); !storable) {
-            std::cerr << "scriblo: skipped gesture " << i + 1 << " '" << gesture.identity() << "': " << storable.error() << "\n";
+            std::cerr << "scriblo: skipped gesture " << i + 1 << " '" << MessageName::of(gesture.identity()) << "': " << storable.error() << "\n";
             continue;
         }
         gestures.push_back(std::move(gesture));
@@ -143,7 +145,7 @@ void warnOfIdentitiesWithoutTarget(const std::vector<Gesture>& gestures)
     auto catalogue = TargetsCommand::fetchedCatalogue();
     for (const auto& gesture : gestures) {
         if (!catalogue->findLaunchableWithId(gesture.identity()))
-            std::cerr << "scriblo: warning: '" << gesture.identity() << "' matches no current target (see scriblo targets list); imported all the same\n";
+            std::cerr << "scriblo: warning: '" << MessageName::of(gesture.identity()) << "' matches no current target (see scriblo targets list); imported all the same\n";
     }
 }
 
@@ -248,7 +250,7 @@ int writeSheet(Session& session, const std::string& output, GestureSheetFile::Fo
 int deleteGesture(Session& session, const std::string& identity)
 {
     if (!session.model().getGestureWithIdentity(identity))
-        throw InputError("no stored gesture has the identity '" + identity + "'");
+        throw InputError("no stored gesture has the identity '" + MessageName::of(identity) + "'");
     if (auto deleted = session.model().deleteGestureWithName(identity); !deleted)
         session.fail(deleted.error());
     session.reportBackup();
@@ -276,7 +278,7 @@ int GesturesCommand::run(CommandLine& commandLine)
     std::string action = commandLine.required("a gestures command (list, import, export, recognize, conflicts, sheet, delete)");
     if (action == "recognize") {
         auto files = commandLine.rest();
-        Session session(storePath, PropertyListUserDefaults::Access::ReadOnly);
+        Session session(storePath, PropertyListUserDefaults::Access::ReadOnly, GestureRecognitionModel::Templates::Build);
         return recognize(session, files);
     }
     if (action == "sheet")
@@ -290,7 +292,10 @@ int GesturesCommand::run(CommandLine& commandLine)
         throw UsageError("unknown gestures command '" + action + "'");
     commandLine.expectEnd();
     bool writes = action == "import" || action == "delete";
-    Session session(storePath, writes ? PropertyListUserDefaults::Access::ReadWrite : PropertyListUserDefaults::Access::ReadOnly);
+    // Only a comparison of drawings needs templates.
+    bool compares = action == "conflicts";
+    Session session(storePath, writes ? PropertyListUserDefaults::Access::ReadWrite : PropertyListUserDefaults::Access::ReadOnly,
+                    compares ? GestureRecognitionModel::Templates::Build : GestureRecognitionModel::Templates::Skip);
     if (action == "list")
         return list(session);
     if (action == "export")

@@ -1,5 +1,6 @@
 #include "app/commands/TargetsCommand.h"
 
+#include "app/commands/MessageName.h"
 #include "app/commands/TabSeparated.h"
 #include "launch/Application.h"
 #include "launch/BuiltInScripts.h"
@@ -79,7 +80,7 @@ int launch(CommandLine& commandLine)
     commandLine.expectEnd();
     auto target = TargetsCommand::fetchedCatalogue()->findLaunchableWithId(identity);
     if (!target)
-        throw InputError("no launch target has the identity '" + identity + "' (see scriblo targets list)");
+        throw InputError("no launch target has the identity '" + MessageName::of(identity) + "' (see scriblo targets list)");
     if (dryRun) {
         std::cout << target->description();
         // For an application the program line tells more than the entry's name.
