@@ -6,11 +6,10 @@
 namespace scriblo {
 
 std::optional<GestureResult> GestureConflicts::recognize(const std::vector<GestureStroke>& strokes,
-                                                         GestureRecognizer::GestureList gestures)
+                                                         const GestureRecognizer::GestureList& gestures)
 {
-    GestureRecognizer recognizer;
-    recognizer.setLoadedGestures(std::move(gestures));
-    return recognizer.recognizeGestureWithStrokes(strokes);
+    auto candidate = GestureRecognizer::candidateOf(strokes);
+    return candidate ? GestureRecognizer::recognizeCandidate(gestures, *candidate) : std::nullopt;
 }
 
 std::optional<GestureConflict> GestureConflicts::find(const std::vector<GestureStroke>& strokes, const std::string& identity,
@@ -65,22 +64,29 @@ std::optional<GestureConflict> GestureConflicts::capture(const std::shared_ptr<c
     return std::nullopt;
 }
 
-std::vector<GesturePairConflict> GestureConflicts::pairs(const GestureRecognizer::GestureList& stored, int32_t minimumScore)
+// Each drawing is prepared once, not once for every other gesture: a full store is a
+// million comparisons.
+void GestureConflicts::pairs(const GestureRecognizer::GestureList& stored, int32_t minimumScore,
+                             const std::function<void(const GesturePairConflict&)>& found)
 {
-    auto scoreAs = [](const Gesture& drawing, const std::shared_ptr<const Gesture>& templates) -> std::optional<int32_t> {
-        auto result = recognize(drawing.strokes(), { templates });
+    std::vector<std::optional<GestureRecognizer::Candidate>> drawings;
+    drawings.reserve(stored.size());
+    for (const auto& gesture : stored)
+        drawings.push_back(GestureRecognizer::candidateOf(gesture->strokes()));
+    auto scoreAs = [&](size_t drawing, size_t templates) -> std::optional<int32_t> {
+        if (!drawings[drawing])
+            return std::nullopt;
+        auto result = GestureRecognizer::recognizeCandidate({ stored[templates] }, *drawings[drawing]);
         return result ? std::optional(result->score()) : std::nullopt;
     };
-    std::vector<GesturePairConflict> found;
     for (size_t i = 0; i < stored.size(); ++i) {
         for (size_t j = i + 1; j < stored.size(); ++j) {
-            auto firstAsSecond = scoreAs(*stored[i], stored[j]);
-            auto secondAsFirst = scoreAs(*stored[j], stored[i]);
+            auto firstAsSecond = scoreAs(i, j);
+            auto secondAsFirst = scoreAs(j, i);
             if (firstAsSecond.value_or(0) >= minimumScore || secondAsFirst.value_or(0) >= minimumScore)
-                found.push_back({ stored[i]->identity(), stored[j]->identity(), firstAsSecond, secondAsFirst });
+                found({ stored[i]->identity(), stored[j]->identity(), firstAsSecond, secondAsFirst });
         }
     }
-    return found;
 }
 
 }

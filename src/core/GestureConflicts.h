@@ -3,6 +3,7 @@
 #include "core/GestureRecognizer.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,12 +45,14 @@ public:
                                                const std::optional<std::string>& earlierIdentity,
                                                const GestureRecognizer::GestureList& stored, int32_t minimumScore);
 
-    // Every pair in the store that recognises as each other, in store order, each once.
-    static std::vector<GesturePairConflict> pairs(const GestureRecognizer::GestureList& stored, int32_t minimumScore);
+    // Every pair in the store that recognises as each other, in store order, each once,
+    // handed over as it is found: a store of look-alikes has half a million pairs.
+    static void pairs(const GestureRecognizer::GestureList& stored, int32_t minimumScore,
+                      const std::function<void(const GesturePairConflict&)>& found);
 
 private:
     static std::optional<GestureResult> recognize(const std::vector<GestureStroke>& strokes,
-                                                  GestureRecognizer::GestureList gestures);
+                                                  const GestureRecognizer::GestureList& gestures);
     static std::optional<GestureConflict> resemblance(const std::vector<GestureStroke>& strokes,
                                                       const GestureRecognizer::GestureList& others, int32_t minimumScore);
     static std::optional<GestureConflict> capture(const std::shared_ptr<const Gesture>& drawn,

@@ -83,7 +83,8 @@ std::optional<int32_t> GestureRecognizer::scoreOfDistance(float distance)
 
 std::optional<GestureResult> GestureRecognizer::recognizeGestureWithStrokes(const std::vector<GestureStroke>& strokes) const
 {
-    return recognize(*loadedGestures(), strokes);
+    auto candidate = candidateOf(strokes);
+    return candidate ? recognizeCandidate(*loadedGestures(), *candidate) : std::nullopt;
 }
 
 // Away from the tolerance's cosine the dot product alone decides the start-direction
@@ -110,22 +111,28 @@ static GestureStroke joinStrokes(const std::vector<GestureStroke>& strokes)
     return GestureStroke(std::move(points));
 }
 
-std::optional<GestureResult> GestureRecognizer::recognize(const GestureList& gestures, const std::vector<GestureStroke>& strokes) const
+std::optional<GestureRecognizer::Candidate> GestureRecognizer::candidateOf(const std::vector<GestureStroke>& strokes)
 {
     GestureStroke joined = joinStrokes(strokes);
     if (joined.pointCount() < minimumCandidatePoints)
         return std::nullopt;
     // Preprocessed like a template, but only its points and direction are needed.
-    GestureStroke candidate = pipeline::normalizeResampledStroke(pipeline::resampleStroke(joined));
-    GesturePoint startUnitVector = pipeline::strokeStartUnitVector(candidate);
+    GestureStroke points = pipeline::normalizeResampledStroke(pipeline::resampleStroke(joined));
+    GesturePoint startUnitVector = pipeline::strokeStartUnitVector(points);
+    return Candidate { std::move(points), startUnitVector, strokes.size() };
+}
+
+std::optional<GestureResult> GestureRecognizer::recognizeCandidate(const GestureList& gestures, const Candidate& drawn)
+{
+    const GestureStroke& candidate = drawn.points;
     std::vector<CandidateMatcher::Points> searched;
     std::vector<const Gesture*> owners;
     for (const auto& gesture : gestures) {
-        if (gesture->strokes().size() != strokes.size())
+        if (gesture->strokes().size() != drawn.strokeCount)
             continue;
         const TemplateSet& templates = gesture->templates();
         for (size_t t = 0; t < templates.size(); ++t) {
-            if (!startsInTheSameDirection(startUnitVector, templates.startUnitVector(t)))
+            if (!startsInTheSameDirection(drawn.startUnitVector, templates.startUnitVector(t)))
                 continue;
             searched.push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
             owners.push_back(gesture.get());

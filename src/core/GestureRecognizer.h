@@ -24,6 +24,14 @@ public:
     static constexpr float startDirectionTolerance = float(40.0 * 3.141592653589793 / 180.0);
     static constexpr double halfDiagonal = 707.1067811865476;
 
+    // A drawing prepared for matching: resampled and normalised as one stroke, with the
+    // direction it starts in and the number of strokes it was drawn in.
+    struct Candidate {
+        GestureStroke points;
+        GesturePoint startUnitVector;
+        size_t strokeCount = 0;
+    };
+
     GestureRecognizer() = default;
 
     // Replaces any gesture of the same identity and moves it to the end of the list.
@@ -38,12 +46,16 @@ public:
     std::shared_ptr<const GestureList> loadedGestures() const;
     void setLoadedGestures(GestureList gestures);
 
+    // Nothing for a drawing of fewer than `minimumCandidatePoints` points.
+    static std::optional<Candidate> candidateOf(const std::vector<GestureStroke>& strokes);
+    // The best of `gestures` for a prepared drawing, so that one drawing compared with
+    // many gesture lists is prepared once.
+    static std::optional<GestureResult> recognizeCandidate(const GestureList& gestures, const Candidate& candidate);
+
     static float angleBetweenVectors(const GesturePoint& u, const GesturePoint& v);
     static std::optional<int32_t> scoreOfDistance(float distance);
 
 private:
-    std::optional<GestureResult> recognize(const GestureList& gestures, const std::vector<GestureStroke>& strokes) const;
-
     mutable std::mutex m_mutex;
     std::shared_ptr<const GestureList> m_gestures { std::make_shared<GestureList>() };
 };

@@ -112,13 +112,18 @@ TEST_F(GestureConflictsTest, aNewGestureThatWouldTakeOverAStoredDrawingIsNamed)
 TEST_F(GestureConflictsTest, pairsListEachConfusablePairOnceWithBothScores)
 {
     auto stored = store({ "H-01", "asterisk-01", "H-02", "line-01" });
-    auto pairs = GestureConflicts::pairs(stored, minimumScore);
+    auto pairsAt = [&](int32_t score) {
+        std::vector<GesturePairConflict> found;
+        GestureConflicts::pairs(stored, score, [&](const GesturePairConflict& pair) { found.push_back(pair); });
+        return found;
+    };
+    auto pairs = pairsAt(minimumScore);
     ASSERT_EQ(pairs.size(), 1u);
     EXPECT_EQ(pairs[0].first, "H-01");
     EXPECT_EQ(pairs[0].second, "H-02");
     ASSERT_TRUE(pairs[0].firstAsSecond && pairs[0].secondAsFirst);
     EXPECT_GE(std::max(*pairs[0].firstAsSecond, *pairs[0].secondAsFirst), minimumScore);
-    EXPECT_TRUE(GestureConflicts::pairs(stored, 101).empty());
+    EXPECT_TRUE(pairsAt(101).empty());
 }
 
 namespace {

@@ -106,9 +106,10 @@ std::string scoreField(std::optional<int32_t> score)
 int conflicts(Session& session)
 {
     auto stored = session.model().recognizer()->loadedGestures();
-    for (const auto& pair : GestureConflicts::pairs(*stored, session.minimumRecognitionScore()))
+    GestureConflicts::pairs(*stored, session.minimumRecognitionScore(), [](const GesturePairConflict& pair) {
         std::cout << TabSeparated::escaped(pair.first) << '\t' << TabSeparated::escaped(pair.second) << '\t'
                   << scoreField(pair.firstAsSecond) << '\t' << scoreField(pair.secondAsFirst) << '\n';
+    });
     return 0;
 }
 

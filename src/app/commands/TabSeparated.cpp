@@ -1,5 +1,6 @@
 #include "app/commands/TabSeparated.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -18,6 +19,13 @@ std::string hex(const char* prefix, unsigned value)
 
 std::string TabSeparated::escaped(std::string_view field)
 {
+    // Most fields need nothing; a conflicts list of a full store is gigabytes of them.
+    bool plain = std::none_of(field.begin(), field.end(), [](char c) {
+        auto byte = uint8_t(c);
+        return byte < 0x20 || byte == 0x7F || byte == '\\' || byte == 0xC2;
+    });
+    if (plain)
+        return std::string(field);
     std::string result;
     result.reserve(field.size());
     for (size_t i = 0; i < field.size(); ++i) {
