@@ -1,16 +1,12 @@
 #include "core/CandidateMatcher.h"
 
 #include "core/AngleSearchTree.h"
+#include "core/ParallelRuns.h"
 #include "core/ProcessorFeatures.h"
 #include "core/TemplatePipeline.h"
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
-#include <system_error>
-#include <thread>
-
-#include <sched.h>
 
 namespace scriblo {
 
@@ -100,36 +96,15 @@ std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplateInParallel(c
                                                                               size_t workers)
 {
     workers = std::clamp<size_t>(workers, 1, std::max<size_t>(templates.size(), 1));
-    size_t run = (templates.size() + workers - 1) / workers;
     std::vector<std::optional<Best>> found(workers);
-    std::vector<std::exception_ptr> failures(workers);
-    auto search = [&](size_t worker) {
-        try {
-            size_t first = std::min(worker * run, templates.size());
-            found[worker] = CandidateMatcher(candidate).bestTemplate(templates.subspan(first, std::min(run, templates.size() - first)));
-            if (found[worker])
-                found[worker]->index += first;
-        } catch (...) {
-            failures[worker] = std::current_exception();
-        }
-    };
-    std::vector<std::thread> threads;
-    for (size_t worker = 1; worker < workers; ++worker) {
-        try {
-            threads.emplace_back(search, worker);
-        } catch (const std::system_error&) {
-            // Out of threads, the search still finishes, on fewer of them.
-            search(worker);
-        }
-    }
-    search(0);
-    for (auto& thread : threads)
-        thread.join();
+    ParallelRuns::run(templates.size(), workers, [&](size_t worker, size_t first, size_t length) {
+        found[worker] = CandidateMatcher(candidate).bestTemplate(templates.subspan(first, length));
+        if (found[worker])
+            found[worker]->index += first;
+    });
     std::optional<Best> best;
     // Runs in list order, so a later run's equal distance never displaces an earlier one.
     for (size_t worker = 0; worker < workers; ++worker) {
-        if (failures[worker])
-            std::rethrow_exception(failures[worker]);
         if (found[worker] && (!best || found[worker]->distance < best->distance))
             best = found[worker];
     }
@@ -141,13 +116,7 @@ size_t CandidateMatcher::usefulWorkers(size_t templateCount)
     // A thread costs about what a hundred template searches do; below this many
     // templates a run would not repay it.
     constexpr size_t templatesPerWorker = 1024;
-    static const size_t processors = [] {
-        cpu_set_t usable;
-        if (sched_getaffinity(0, sizeof usable, &usable) == 0)
-            return size_t(std::max(CPU_COUNT(&usable), 1));
-        return size_t(std::max(std::thread::hardware_concurrency(), 1u));
-    }();
-    return std::clamp<size_t>(templateCount / templatesPerWorker, 1, processors);
+    return std::clamp<size_t>(templateCount / templatesPerWorker, 1, ParallelRuns::processors());
 }
 
 // A template can be passed over when even this bound exceeds the best distance found,

@@ -2,6 +2,7 @@
 
 #include "core/KeyedArchiver.h"
 #include "core/KeyedUnarchiver.h"
+#include "core/ParallelRuns.h"
 #include "core/Utf8.h"
 
 #include <algorithm>
@@ -55,13 +56,21 @@ void GestureRecognitionModel::loadGestures()
     // list once per gesture. Copies share the drawn strokes, so only templates are made.
     GestureRecognizer::GestureList gestures;
     gestures.reserve(m_gestureDictionary.size());
-    for (auto& [identity, gesture] : m_gestureDictionary) {
-        if (m_templates == Templates::Build) {
-            Gesture prepared = gesture->copy();
-            prepared.generateTemplates();
-            gesture = std::make_shared<const Gesture>(std::move(prepared));
-        }
+    for (auto& [identity, gesture] : m_gestureDictionary)
         gestures.push_back(gesture);
+    // Each gesture's templates are its own, so they are made on every processor at once:
+    // a full store's take seconds on one.
+    if (m_templates == Templates::Build) {
+        ParallelRuns::run(gestures.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
+            for (size_t i = first; i < first + length; ++i) {
+                Gesture prepared = gestures[i]->copy();
+                prepared.generateTemplates();
+                gestures[i] = std::make_shared<const Gesture>(std::move(prepared));
+            }
+        });
+        size_t i = 0;
+        for (auto& [identity, gesture] : m_gestureDictionary)
+            gesture = gestures[i++];
     }
     auto recognizer = std::make_shared<GestureRecognizer>();
     recognizer->addPreparedGestures(gestures);
