@@ -1,12 +1,31 @@
 #include "launch/Launchable.h"
 
 #include <exception>
+#include <string_view>
 #include <thread>
 
 namespace scriblo {
 
+namespace {
+
+// A desktop entry, bookmark or file may carry a blank name; the last part of the
+// identity (the file's name, the page's last path segment) still tells targets apart.
+std::string nameOrIdentityPart(std::string name, const std::string& launchId)
+{
+    if (name.find_first_not_of(" \t\r\n") != std::string::npos)
+        return name;
+    std::string_view identity(launchId);
+    while (identity.size() > 1 && identity.back() == '/')
+        identity.remove_suffix(1);
+    size_t slash = identity.rfind('/');
+    std::string_view part = slash == std::string_view::npos ? identity : identity.substr(slash + 1);
+    return std::string(part.empty() ? identity : part);
+}
+
+}
+
 Launchable::Launchable(std::string displayName, std::string launchId, std::string icon)
-    : m_displayName(std::move(displayName))
+    : m_displayName(nameOrIdentityPart(std::move(displayName), launchId))
     , m_launchId(std::move(launchId))
     , m_icon(std::move(icon))
 {

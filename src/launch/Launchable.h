@@ -22,6 +22,7 @@ class Launchable : public std::enable_shared_from_this<Launchable> {
 public:
     // `icon` is an icon-theme name or an absolute image path; it is turned into pixels
     // only when something draws it.
+    // A blank name is replaced by the last part of the identity, so no target is nameless.
     Launchable(std::string displayName, std::string launchId, std::string icon);
     virtual ~Launchable() = default;
     Launchable(const Launchable&) = delete;

@@ -255,11 +255,11 @@ void GestureRecognitionController::explainMiss(const MatchDecision<std::shared_p
         return;
     }
     const auto& target = *decision.target;
-    QString text = tr("%1 – %2% (needs %3%)")
-                       .arg(QString::fromStdString(target->displayName()))
-                       .arg(decision.score)
-                       .arg(m_setupModel.settings().minimumRecognitionScore());
-    m_recognitionWindow->setAppResult(text, m_icons.iconFor(target->icon()));
+    // The name is placed last, so a long one is cut to fit and the scores stay in view.
+    QString line = tr("%1 – %2% (needs %3%)")
+                       .arg(QStringLiteral("%1"), QString::number(decision.score),
+                            QString::number(m_setupModel.settings().minimumRecognitionScore()));
+    m_recognitionWindow->setAppResult(QString::fromStdString(target->displayName()), m_icons.iconFor(target->icon()), line);
     m_fade.putAway(PutAway::AfterExplainedMiss);
 }
 

@@ -93,11 +93,15 @@ void GestureRecognitionWindow::applyLayout(const RecognitionWindowLayout& layout
     m_partialDescriptionAlert->setFont(uiFont(layout.partialDescriptionFontSize));
 }
 
-void GestureRecognitionWindow::setAppResult(const QString& name, const QIcon& icon)
+void GestureRecognitionWindow::setAppResult(const QString& name, const QIcon& icon, const QString& line)
 {
-    m_appDescriptionAlert->setText(name);
+    QFontMetrics metrics(m_appDescriptionAlert->font());
+    int room = m_appDescriptionAlert->width() - metrics.horizontalAdvance(QString(line).remove(QStringLiteral("%1")));
+    QString whole = line.arg(name);
+    m_appDescriptionAlert->setText(line.arg(metrics.elidedText(name, Qt::ElideRight, std::max(room, 0))));
+    m_appDescriptionAlert->setToolTip(whole);
     // A screen reader reads a named label's name, not its text.
-    m_appDescriptionAlert->setAccessibleDescription(name);
+    m_appDescriptionAlert->setAccessibleDescription(whole);
     m_appFailureAlert->clear();
     showIcon(m_appIconAlert, icon);
 }

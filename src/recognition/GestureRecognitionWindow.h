@@ -38,7 +38,10 @@ public:
     // A layout in y-down coordinates.
     void applyLayout(const RecognitionWindowLayout& layout);
     // A new result clears the failure line.
-    void setAppResult(const QString& name, const QIcon& icon);
+    // `line` shows the result, with `name` in place of its %1: a name too long for the
+    // line is cut at its end, never the rest of the line (a score, a reason). Screen
+    // readers hear it whole.
+    void setAppResult(const QString& name, const QIcon& icon, const QString& line = QStringLiteral("%1"));
     void setAppFailure(const QString& failure);
     void setPartialResult(const QString& text, const QIcon& icon);
 

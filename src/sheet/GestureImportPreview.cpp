@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+
+#include <algorithm>
 #include <QVBoxLayout>
 
 namespace scriblo {
@@ -17,6 +19,7 @@ namespace scriblo {
 namespace {
 
 constexpr int stepRole = Qt::UserRole;
+constexpr int widestTargetColumn = 320;
 
 }
 
@@ -41,13 +44,19 @@ GestureImportPreview::GestureImportPreview(GestureImportPlan plan, const QString
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({ tr("Gesture"), tr("Target"), tr("Import"), tr("Note") });
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // A target's name, or an identity standing in for it, may run to thousands of
+    // characters: cut in the middle, whole in its tooltip, it leaves the columns after it
+    // in view.
+    m_list->setTextElideMode(Qt::ElideMiddle);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::Interactive);
     m_list->setItemDelegateForColumn(0, new DrawingItemDelegate(GestureSheetWindow::thumbnailSize, [this](const QModelIndex& index) {
         auto step = index.siblingAtColumn(0).data(stepRole);
         return step.isValid() ? &m_plan.steps().at(step.toULongLong()).gesture.strokes() : nullptr;
     }, m_list));
     for (size_t index = 0; index < m_plan.steps().size(); ++index)
         m_list->addTopLevelItem(itemFor(m_plan.steps()[index], int(index)));
+    m_list->resizeColumnToContents(1);
+    m_list->setColumnWidth(1, std::min(m_list->columnWidth(1), widestTargetColumn));
 
     auto buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     m_import = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
@@ -85,6 +94,7 @@ QTreeWidgetItem* GestureImportPreview::itemFor(const GestureImportPlan::Step& st
     item->setData(0, stepRole, index);
     item->setData(0, Qt::AccessibleTextRole, tr("Drawing for %1").arg(item->text(1)));
     item->setToolTip(1, QString::fromStdString(step.gesture.identity()));
+    item->setToolTip(3, item->text(3));
     if (auto target = m_catalogue.findLaunchableWithId(step.gesture.identity()))
         item->setIcon(1, target->icon().empty() ? m_icons.fallbackIcon() : m_icons.iconFor(target->icon()));
     return item;

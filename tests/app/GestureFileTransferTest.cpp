@@ -156,3 +156,18 @@ TEST_F(GestureFileTransferTest, aFileThatCannotBeReadIsExplainedAndChangesNothin
     ASSERT_FALSE(blocked);
     EXPECT_NE(blocked.error().find("Not a directory"), std::string::npos) << blocked.error();
 }
+
+TEST_F(GestureFileTransferTest, aLongIdentityLeavesTheImportAndNoteColumnsInView)
+{
+    std::string identity = "/home/user/.local/share/Scriblo/Scripts/" + std::string(8000, 'x');
+    ASSERT_TRUE(source->model.saveGestures({ Gesture(identity, arc(4)) }));
+    ASSERT_EQ(source->transfer.exportTo(file).value(), 3u);
+    target->transfer.importFile(file);
+    GestureImportPreview* preview = awaitPreview();
+    ASSERT_TRUE(preview);
+    QTreeWidget* list = preview->list();
+    EXPECT_LE(list->columnWidth(1), 320);
+    EXPECT_LT(list->header()->sectionViewportPosition(3), list->viewport()->width()) << "the Note column starts in view";
+    EXPECT_EQ(list->topLevelItem(2)->toolTip(1).toStdString(), identity) << "the whole identity in its tooltip";
+    preview->reject();
+}

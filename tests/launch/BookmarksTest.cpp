@@ -2,6 +2,7 @@
 #include "launch/ChromeBookmarks.h"
 #include "launch/FirefoxBookmarks.h"
 #include "launch/SafariBookmarks.h"
+#include "launch/WebPage.h"
 
 #include <gmock/gmock.h>
 #include <plist/plist.h>
@@ -104,6 +105,17 @@ TEST_F(BookmarksTest, chromeReadsLinksOnTheBarInFileOrderAndNothingFromBadFiles)
     writeFile(root / "noBar", R"({"roots": {}})");
     EXPECT_THAT(links(ChromeBookmarks::read(root / "noBar")), IsEmpty());
     EXPECT_THAT(links(ChromeBookmarks::parse(R"({"roots": {"bookmark_bar": {"children": 7}}})")), IsEmpty());
+}
+
+// A bookmark without a title would show as nothing beside its gesture and its score.
+TEST_F(BookmarksTest, aBlankTitleShowsTheAddressesLastPart)
+{
+    auto named = [](const std::string& title, const std::string& url) {
+        return WebPage(title, "", url, "org.mozilla.firefox", nullptr).displayName();
+    };
+    EXPECT_EQ(named(" \t", "https://example.org/docs/intro/"), "intro");
+    EXPECT_EQ(named("", "https://example.org"), "example.org");
+    EXPECT_EQ(named("News", "https://example.org/n"), "News");
 }
 
 TEST_F(BookmarksTest, chromeEntryOfTheWrongShapeCostsOnlyItself)

@@ -227,6 +227,22 @@ TEST_F(GestureRecognitionControllerTest, aGoodMatchShowsAndLaunchesThenFadesOut)
     EXPECT_FALSE(window().isVisible());
 }
 
+TEST_F(GestureRecognitionControllerTest, aLongNameIsCutSoTheMissesScoresStayInView)
+{
+    std::string name(240, 'n');
+    auto script = addScript(name);
+    start(false);
+    bindZigzagTo(BuiltInScripts::identity(script));
+    setupModel->settings().saveExplainMissesOption(true);
+    controller->shouldStartDetectingGesture(CaptureMode::Normal);
+    controller->recognizeGestureWithStrokes(hook());
+    QLabel* line = window().appDescriptionAlert();
+    EXPECT_TRUE(line->text().endsWith("% (needs 80%)")) << line->text().toStdString();
+    EXPECT_TRUE(line->text().contains(QChar(0x2026)));
+    EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width());
+    EXPECT_TRUE(line->accessibleDescription().startsWith(QString::fromStdString(name))) << "screen readers hear it whole";
+}
+
 TEST_F(GestureRecognitionControllerTest, aMissIsExplainedOnlyWhenTheUserAskedAndLaunchesNothing)
 {
     auto script = addScript("Mail");
