@@ -75,9 +75,9 @@ private:
     mutable std::mutex m_recognizerMutex;
     GestureDictionary m_gestureDictionary;
     std::shared_ptr<GestureRecognizer> m_recognizer { std::make_shared<GestureRecognizer>() };
-    // The stored value as last read or written, to tell whether another process has
-    // saved since.
-    std::optional<UserDefaultsValue> m_storedValue;
+    // A digest of the stored value as last read or written, to tell whether another
+    // process has saved since; a copy of a full archive would hold 90 MiB for it.
+    std::optional<uint64_t> m_storedDigest;
     std::vector<std::string> m_loadProblems;
     bool m_needsBackup { false };
     std::optional<std::string> m_backupPath;

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace scriblo {
 
@@ -50,7 +51,7 @@ void PropertyListUserDefaults::setObject(const UserDefaultsValue& value, const s
 {
     std::lock_guard lock(m_mutex);
     plist_dict_set_item(m_root.get(), key.c_str(), PropertyListNode::fromValue(value));
-    m_changes.insert_or_assign(key, value);
+    m_changes.insert_or_assign(key, true);
 }
 
 // A key this process never saw is not its to remove: another process may have just
@@ -61,7 +62,7 @@ void PropertyListUserDefaults::removeObjectForKey(const std::string& key)
     if (!plist_dict_get_item(m_root.get(), key.c_str()))
         return;
     plist_dict_remove_item(m_root.get(), key.c_str());
-    m_changes.insert_or_assign(key, std::nullopt);
+    m_changes.insert_or_assign(key, false);
 }
 
 Expected<Done> PropertyListUserDefaults::synchronize()
@@ -98,10 +99,10 @@ Expected<Done> PropertyListUserDefaults::outcome(bool succeeded) const
 
 void PropertyListUserDefaults::takeIn(PropertyListFile& file)
 {
-    m_root = std::move(file.root);
-    for (const auto& [key, value] : m_changes) {
-        if (value)
-            plist_dict_set_item(m_root.get(), key.c_str(), PropertyListNode::fromValue(*value));
+    PlistPointer previous = std::exchange(m_root, std::move(file.root));
+    for (const auto& [key, set] : m_changes) {
+        if (set)
+            plist_dict_set_item(m_root.get(), key.c_str(), plist_copy(plist_dict_get_item(previous.get(), key.c_str())));
         else if (plist_dict_get_item(m_root.get(), key.c_str()))
             plist_dict_remove_item(m_root.get(), key.c_str());
     }

@@ -79,8 +79,10 @@ private:
     // public calls while the save holds the mutex.
     mutable std::recursive_mutex m_mutex;
     PlistPointer m_root;
-    // This process's changes not yet saved; nothing stands for a removed key.
-    std::map<std::string, std::optional<UserDefaultsValue>> m_changes;
+    // The keys this process changed and has not saved: set (true) or removed (false).
+    // Their values are in the root; a second copy of a full gesture archive would cost
+    // 90 MiB for as long as a change waits.
+    std::map<std::string, bool> m_changes;
     FileStamp m_stamp;
     bool m_damaged { false };
     std::optional<Failure> m_failure;

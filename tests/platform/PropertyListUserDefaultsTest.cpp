@@ -63,12 +63,18 @@ std::vector<GestureStroke> drawing()
 
 TEST_F(PropertyListUserDefaultsTest, valuesSurviveARestartWithTheirKinds)
 {
+    // Large values are written beside the library's text; one byte past a whole group.
+    Data large(200 * 1024 + 1);
+    for (size_t i = 0; i < large.size(); ++i)
+        large[i] = uint8_t(i * 131 + (i >> 9));
     {
         PropertyListUserDefaults defaults(storePath());
         defaults.setInteger(-42, "readingDelayTime");
         defaults.setBool(true, "quickdrawOption");
         defaults.setObject(UserDefaultsValue(Data { 0, 1, 255 }), "Gestures");
         defaults.setObject(UserDefaultsValue(std::string("12abc")), "text");
+        defaults.setObject(UserDefaultsValue(large), "Large <data> & more");
+        defaults.setObject(UserDefaultsValue(std::string("<string>&")), "markup");
         ASSERT_TRUE(defaults.synchronize());
     }
     PropertyListUserDefaults reloaded(storePath());
@@ -78,6 +84,8 @@ TEST_F(PropertyListUserDefaultsTest, valuesSurviveARestartWithTheirKinds)
     EXPECT_FALSE(reloaded.objectForKey("absent"));
     EXPECT_EQ(*reloaded.objectForKey("Gestures")->dataValue(), (Data { 0, 1, 255 }));
     EXPECT_EQ(reloaded.objectForKey("text")->intValue(), 12);
+    EXPECT_EQ(*reloaded.objectForKey("Large <data> & more")->dataValue(), large) << "every length of the last group";
+    EXPECT_EQ(*reloaded.objectForKey("markup"), UserDefaultsValue(std::string("<string>&")));
 }
 
 TEST_F(PropertyListUserDefaultsTest, synchronizeReplacesTheFileWholeAndLeavesNoTemporaries)
