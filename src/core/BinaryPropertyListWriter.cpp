@@ -104,9 +104,12 @@ void writeText(Data& out, const std::string& text)
 
 }
 
-BinaryPropertyListWriter::BinaryPropertyListWriter()
+BinaryPropertyListWriter::BinaryPropertyListWriter(size_t expectedObjects, size_t expectedBytes)
     : m_out { 'b', 'p', 'l', 'i', 's', 't', '0', '0' }
 {
+    m_out.reserve(expectedBytes);
+    m_offsets.reserve(expectedObjects);
+    m_references.reserve(expectedObjects);
 }
 
 uint64_t BinaryPropertyListWriter::startObject()

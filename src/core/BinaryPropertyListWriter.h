@@ -18,7 +18,9 @@ namespace scriblo {
 // the platform's archiver writes them.
 class BinaryPropertyListWriter {
 public:
-    BinaryPropertyListWriter();
+    // Room for about this many objects and bytes is taken at once: grown by doubling,
+    // a full store's 90 MiB would pass through twice its size.
+    BinaryPropertyListWriter(size_t expectedObjects = 0, size_t expectedBytes = 0);
 
     // Each returns the new object's reference.
     uint64_t text(std::string_view text);

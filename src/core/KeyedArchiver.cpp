@@ -156,7 +156,12 @@ uint64_t encodeDictionary(ObjectTable& table, const GestureDictionary& gestures)
 
 Data KeyedArchiver::archivedDataWithRootObject(const GestureDictionary& gestures)
 {
-    Writer writer;
+    // Each point is five objects (an instance, two reals, an integer, its reference) in
+    // some 60 bytes, with its offset and references written after them.
+    size_t points = 0;
+    for (const auto& [identity, gesture] : gestures)
+        points += size_t(gesture->totalPointCount());
+    Writer writer(5 * points + 1024, 60 * points + 4096);
     ObjectTable table(writer);
     uint64_t root = encodeDictionary(table, gestures);
     uint64_t top = writer.dictionary({ writer.text("root") }, { writer.uid(root) });
