@@ -67,7 +67,8 @@ std::optional<GestureConflict> GestureConflicts::capture(const std::shared_ptr<c
 // Each drawing is prepared once, not once for every other gesture: a full store is a
 // million comparisons.
 void GestureConflicts::pairs(const GestureRecognizer::GestureList& stored, int32_t minimumScore,
-                             const std::function<void(const GesturePairConflict&)>& found)
+                             const std::function<void(const GesturePairConflict&)>& found,
+                             const std::function<void(size_t done, size_t total)>& progress)
 {
     std::vector<std::optional<GestureRecognizer::Candidate>> drawings;
     drawings.reserve(stored.size());
@@ -86,6 +87,9 @@ void GestureConflicts::pairs(const GestureRecognizer::GestureList& stored, int32
             if (firstAsSecond.value_or(0) >= minimumScore || secondAsFirst.value_or(0) >= minimumScore)
                 found({ stored[i]->identity(), stored[j]->identity(), firstAsSecond, secondAsFirst });
         }
+        // Drawing i is compared with the n - i - 1 after it, so the work left shrinks.
+        if (progress)
+            progress(i * (2 * stored.size() - i - 1) / 2, stored.size() * (stored.size() - 1) / 2);
     }
 }
 

@@ -47,8 +47,10 @@ public:
 
     // Every pair in the store that recognises as each other, in store order, each once,
     // handed over as it is found: a store of look-alikes has half a million pairs.
+    // `progress` hears how many of the stored drawings have been compared with the rest.
     static void pairs(const GestureRecognizer::GestureList& stored, int32_t minimumScore,
-                      const std::function<void(const GesturePairConflict&)>& found);
+                      const std::function<void(const GesturePairConflict&)>& found,
+                      const std::function<void(size_t done, size_t total)>& progress = nullptr);
 
 private:
     static std::optional<GestureResult> recognize(const std::vector<GestureStroke>& strokes,

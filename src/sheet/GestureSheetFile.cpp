@@ -90,7 +90,8 @@ std::vector<std::filesystem::path> GestureSheetFile::pagePaths(const std::filesy
 }
 
 Expected<std::vector<std::filesystem::path>> GestureSheetFile::write(const GestureSheet& sheet,
-                                                                     const std::filesystem::path& path, Format format)
+                                                                     const std::filesystem::path& path, Format format,
+                                                                     const Progress& progress)
 {
     auto paths = pagePaths(path, format, sheet.pageCount());
     std::vector<std::filesystem::path> targets;
@@ -102,12 +103,15 @@ Expected<std::vector<std::filesystem::path>> GestureSheetFile::write(const Gestu
     }
     Expected<Done> written = Done {};
     if (format == Format::Pdf)
-        written = writeDocument(targets.front(), pdf(sheet));
+        written = writeDocument(targets.front(), pdf(sheet, progress));
     else if (format == Format::Svg)
-        for (size_t page = 0; page < targets.size() && written; ++page)
+        for (size_t page = 0; page < targets.size() && written; ++page) {
             written = writeDocument(targets[page], svg(sheet, int(page)));
+            if (progress)
+                progress(int(page) + 1, sheet.pageCount());
+        }
     else
-        written = writePngPages(sheet, targets);
+        written = writePngPages(sheet, targets, progress);
     if (!written)
         return Failure { written.error() };
     if (format != Format::Pdf)
@@ -137,7 +141,8 @@ Expected<Done> GestureSheetFile::writeDocument(const std::filesystem::path& path
 // Compressing a page takes several times as long as painting it, so pages are compressed
 // and written on other threads, as many at once as there are cores, while the next are
 // painted here, the one thread on which Qt promises that fonts may be used.
-Expected<Done> GestureSheetFile::writePngPages(const GestureSheet& sheet, const std::vector<std::filesystem::path>& paths)
+Expected<Done> GestureSheetFile::writePngPages(const GestureSheet& sheet, const std::vector<std::filesystem::path>& paths,
+                                               const Progress& progress)
 {
     const size_t parallel = std::max(1u, std::thread::hardware_concurrency());
     std::deque<std::future<Expected<Done>>> pending;
@@ -154,13 +159,15 @@ Expected<Done> GestureSheetFile::writePngPages(const GestureSheet& sheet, const 
         pending.push_back(std::async(std::launch::async, [image = pngPage(sheet, int(page)), path = paths[page]] {
             return writeDocument(path, encodedPng(image));
         }));
+        if (progress)
+            progress(int(page) + 1, sheet.pageCount());
     }
     while (!pending.empty())
         finishOldest();
     return written;
 }
 
-std::string GestureSheetFile::pdf(const GestureSheet& sheet)
+std::string GestureSheetFile::pdf(const GestureSheet& sheet, const Progress& progress)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -177,6 +184,8 @@ std::string GestureSheetFile::pdf(const GestureSheet& sheet)
         if (page > 0)
             writer.newPage();
         sheet.paintPage(painter, page);
+        if (progress)
+            progress(page + 1, sheet.pageCount());
     }
     painter.end();
     return bytesOf(buffer);

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,15 +27,19 @@ public:
     static std::optional<Format> formatOf(const std::filesystem::path& path);
     static std::vector<std::filesystem::path> pagePaths(const std::filesystem::path& path, Format format, int pageCount);
 
+    // Hears how many pages have been drawn, of how many.
+    using Progress = std::function<void(int drawn, int pages)>;
+
     // The files written, in page order.
     static Expected<std::vector<std::filesystem::path>> write(const GestureSheet& sheet, const std::filesystem::path& path,
-                                                              Format format);
+                                                              Format format, const Progress& progress = nullptr);
 
 private:
     static void removePagesBeyond(const std::filesystem::path& path, int lastPage);
     static Expected<Done> writeDocument(const std::filesystem::path& path, const std::string& bytes);
-    static Expected<Done> writePngPages(const GestureSheet& sheet, const std::vector<std::filesystem::path>& paths);
-    static std::string pdf(const GestureSheet& sheet);
+    static Expected<Done> writePngPages(const GestureSheet& sheet, const std::vector<std::filesystem::path>& paths,
+                                        const Progress& progress);
+    static std::string pdf(const GestureSheet& sheet, const Progress& progress);
     static QImage pngPage(const GestureSheet& sheet, int page);
     static std::string encodedPng(const QImage& image);
     static std::string svg(const GestureSheet& sheet, int page);

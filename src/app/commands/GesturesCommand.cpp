@@ -1,5 +1,6 @@
 #include "app/commands/GesturesCommand.h"
 
+#include "app/commands/CommandProgress.h"
 #include "app/commands/GestureJson.h"
 #include "app/commands/MessageName.h"
 #include "app/commands/PreferencesStore.h"
@@ -106,10 +107,14 @@ std::string scoreField(std::optional<int32_t> score)
 int conflicts(Session& session)
 {
     auto stored = session.model().recognizer()->loadedGestures();
-    GestureConflicts::pairs(*stored, session.minimumRecognitionScore(), [](const GesturePairConflict& pair) {
-        std::cout << TabSeparated::escaped(pair.first) << '\t' << TabSeparated::escaped(pair.second) << '\t'
-                  << scoreField(pair.firstAsSecond) << '\t' << scoreField(pair.secondAsFirst) << '\n';
-    });
+    CommandProgress progress("comparing the gestures with each other:");
+    GestureConflicts::pairs(
+        *stored, session.minimumRecognitionScore(),
+        [](const GesturePairConflict& pair) {
+            std::cout << TabSeparated::escaped(pair.first) << '\t' << TabSeparated::escaped(pair.second) << '\t'
+                      << scoreField(pair.firstAsSecond) << '\t' << scoreField(pair.secondAsFirst) << '\n';
+        },
+        [&](size_t done, size_t total) { progress.advance(done, total); });
     return 0;
 }
 
@@ -240,7 +245,10 @@ int writeSheet(Session& session, const std::string& output, GestureSheetFile::Fo
     auto catalogue = TargetsCommand::fetchedCatalogue();
     IconResolver icons;
     GestureSheet sheet(GestureSheetContents::of(*session.model().recognizer()->loadedGestures(), *catalogue), icons);
-    auto written = GestureSheetFile::write(sheet, output, format);
+    CommandProgress progress("drawing the pages:");
+    auto written = GestureSheetFile::write(sheet, output, format, [&](int drawn, int pages) {
+        progress.advance(size_t(drawn), size_t(pages));
+    });
     if (!written)
         throw InputError(written.error());
     for (const auto& path : written.value())
