@@ -55,8 +55,15 @@ static int dispatch(CommandLine& commandLine)
         return 0;
     }
     for (const auto& subcommand : subcommands) {
-        if (*word == subcommand.name)
-            return subcommand.run(commandLine);
+        if (*word != subcommand.name)
+            continue;
+        // Anywhere after the command, as other tools take it: `gestures import --help`
+        // must not read a file of that name (`./--help` still does).
+        if (commandLine.takeFlag("--help") || commandLine.takeFlag("-h")) {
+            std::cout << "Usage: scriblo COMMAND …\n" << subcommand.usage;
+            return 0;
+        }
+        return subcommand.run(commandLine);
     }
     throw UsageError("unknown command '" + *word + "' (see scriblo --help)");
 }
