@@ -25,6 +25,7 @@
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 namespace scriblo {
 
@@ -103,6 +104,13 @@ void GestureSetupController::awakeFromNib()
 void GestureSetupController::connectControls()
 {
     GestureSetupWindow& window = *m_setupWindow;
+    // Escape first gives up a drawing under way, then puts the window away.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), &window), &QShortcut::activated, this, [this] {
+        if (m_setupView->detectingInput())
+            m_setupView->finishDetectingGesture(CaptureEnding::DiscardStrokes);
+        else if (isSetupWindowVisible() && m_fade.state() != SetupWindowFade::State::Closing)
+            toggleSetupWindow();
+    });
     connect(window.launchableTypePicker, &AppSegmentedControl::segmentChosen, this,
             &GestureSetupController::launchableTypeChanged);
     connect(window.launchableTableView, &AppTableView::tableViewFocus, this, &GestureSetupController::tableViewFocus);

@@ -5,6 +5,7 @@
 #include "sheet/DrawingThumbnail.h"
 
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,7 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, const Lau
 {
     setWindowTitle(tr("My Gestures"));
     setAccessibleName(tr("My Gestures"));
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     m_search->setPlaceholderText(tr("Search by name"));
     m_search->setAccessibleName(tr("Search by name"));
     m_search->setClearButtonEnabled(true);

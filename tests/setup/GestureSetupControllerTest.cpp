@@ -8,6 +8,8 @@
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
 #include "setup/SetupWindowPlacement.h"
+
+#include <QShortcut>
 #include "setup/TrayStatusItem.h"
 
 #include <QApplication>
@@ -413,6 +415,23 @@ TEST_F(GestureSetupControllerTest, theWindowDoesNotOpenWhileARecognitionCaptures
     clock.advanceBy(std::chrono::milliseconds(200));
     EXPECT_FALSE(controller->isSetupWindowVisible());
     EXPECT_EQ(window().pos(), QPoint(-10000, -10000));
+}
+
+TEST_F(GestureSetupControllerTest, escapeGivesUpADrawingFirstAndThenPutsTheWindowAway)
+{
+    startController();
+    openWindow();
+    auto escape = window().findChild<QShortcut*>();
+    ASSERT_TRUE(escape && escape->key() == QKeySequence(Qt::Key_Escape));
+    select(0);
+    controller->assignSelectedGesture();
+    ASSERT_TRUE(window().setupView->detectingInput());
+    emit escape->activated();
+    EXPECT_FALSE(window().setupView->detectingInput());
+    EXPECT_TRUE(controller->isSetupWindowVisible());
+    emit escape->activated();
+    clock.advanceBy(std::chrono::milliseconds(200));
+    EXPECT_FALSE(controller->isSetupWindowVisible());
 }
 
 TEST_F(GestureSetupControllerTest, theTablesFocusAndTheRefreshDoNotCallEachOtherForever)

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <QShortcut>
+
 #include <gmock/gmock.h>
 
 using namespace scriblo;
@@ -90,6 +92,12 @@ TEST_F(GestureSheetWindowTest, listsEveryGestureByKindAndSearchFiltersByName)
     EXPECT_THAT(rows(), ElementsAre());
     EXPECT_FALSE(window->clearButton()->isEnabled()) << "nothing is left to clear";
     EXPECT_EQ(window->status()->text().toStdString(), "No gesture's name holds “fax”.");
+
+    window->show();
+    auto escape = window->findChild<QShortcut*>();
+    ASSERT_TRUE(escape && escape->key() == QKeySequence(Qt::Key_Escape));
+    emit escape->activated();
+    EXPECT_FALSE(window->isVisible()) << "Escape closes the window";
 }
 
 // The setup window lists only targets there are: here is the one place where the
