@@ -69,7 +69,7 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, const Lau
     layout->addLayout(body);
     resize(860, 560);
 
-    connect(m_search, &QLineEdit::textChanged, this, &GestureSheetWindow::fillList);
+    connect(m_search, &QLineEdit::textChanged, this, [this] { fillList(); });
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &GestureSheetWindow::selectionChanged);
     connect(m_clear, &QPushButton::clicked, this, &GestureSheetWindow::clearSelected);
 }
@@ -81,10 +81,10 @@ void GestureSheetWindow::showStatus(const QString& text)
     m_status->setAccessibleDescription(text);
 }
 
-void GestureSheetWindow::reload()
+void GestureSheetWindow::reload(Selection selection)
 {
     m_groups = GestureSheetContents::of(*m_model.recognizer()->loadedGestures(), m_catalogue);
-    fillList();
+    fillList(selection);
 }
 
 void GestureSheetWindow::showAndRaise()
@@ -95,7 +95,7 @@ void GestureSheetWindow::showAndRaise()
     activateWindow();
 }
 
-void GestureSheetWindow::fillList()
+void GestureSheetWindow::fillList(Selection selection)
 {
     m_shown = GestureSheetContents::matching(m_groups, m_search->text());
     m_list->clear();
@@ -112,7 +112,7 @@ void GestureSheetWindow::fillList()
     }
     m_list->expandAll();
     // The first gesture shows at once, and the keyboard starts from it.
-    if (m_list->topLevelItemCount() > 0)
+    if (selection == Selection::First && m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(0)->child(0));
     size_t count = GestureSheetContents::entryCount(m_shown);
     showStatus(m_groups.empty() ? tr("No gestures are stored yet.")
@@ -180,7 +180,9 @@ void GestureSheetWindow::clearSelected()
         showStatus(tr("The gesture for %1 was not cleared: %2").arg(name, QString::fromStdString(deleted.error())));
         return;
     }
-    reload();
+    // Nothing is selected after a clear, so a second click on Clear never takes another
+    // gesture with it.
+    reload(Selection::None);
     showStatus(tr("Cleared the gesture for %1.").arg(name));
     emit gestureCleared(identity);
 }

@@ -29,8 +29,11 @@ public:
 
     GestureSheetWindow(GestureRecognitionModel& model, const LaunchableCatalogue& catalogue, QWidget* parent = nullptr);
 
+    // What is selected once the list is filled again.
+    enum class Selection { First, None };
+
     // Reads the store and the catalogue afresh; the search stays as it is.
-    void reload();
+    void reload(Selection selection = Selection::First);
     void showAndRaise();
 
     QLineEdit* searchField() const { return m_search; }
@@ -44,7 +47,7 @@ signals:
     void gestureCleared(QString identity);
 
 private:
-    void fillList();
+    void fillList(Selection selection = Selection::First);
     void showStatus(const QString& text);
     QTreeWidgetItem* groupItem(const SheetGroup& group);
     QTreeWidgetItem* entryItem(const SheetEntry& entry);

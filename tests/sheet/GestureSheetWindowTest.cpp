@@ -118,6 +118,7 @@ TEST_F(GestureSheetWindowTest, anUnavailableGestureIsShownAndClearedFromTheStore
     window->clearButton()->click();
     EXPECT_EQ(cleared, QStringList { "uninstalled.desktop" });
     EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps"));
+    EXPECT_FALSE(window->clearButton()->isEnabled()) << "a second click must not clear another gesture";
     EXPECT_EQ(window->status()->text().toStdString(), "Cleared the gesture for uninstalled.desktop.");
 
     PropertyListUserDefaults reread(root / "store.plist", PropertyListUserDefaults::Access::ReadOnly);
