@@ -90,6 +90,13 @@
     </message>
 </context>
 <context>
+    <name>SetupSettingsControls</name>
+    <message>
+        <source>Takes %1 to %2</source>
+        <translation>Acepta de %1 a %2</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::ConflictWarningBar</name>
     <message>
         <source>Assign Anyway</source>

@@ -90,6 +90,13 @@
     </message>
 </context>
 <context>
+    <name>SetupSettingsControls</name>
+    <message>
+        <source>Takes %1 to %2</source>
+        <translation>Accepte de %1 à %2</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::ConflictWarningBar</name>
     <message>
         <source>Assign Anyway</source>

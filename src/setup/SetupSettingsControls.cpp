@@ -5,9 +5,20 @@
 #include "launch/SettingsInput.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QToolTip>
 
 namespace scriblo {
+
+namespace {
+
+QString rangeText(int32_t lowest, int32_t highest)
+{
+    return QCoreApplication::translate("SetupSettingsControls", "Takes %1 to %2").arg(lowest).arg(highest);
+}
+
+}
 
 SetupSettingsControls::SetupSettingsControls(GestureSetupWindow& window, Change change)
     : m_window(window)
@@ -17,10 +28,16 @@ SetupSettingsControls::SetupSettingsControls(GestureSetupWindow& window, Change 
 
 void SetupSettingsControls::connectFields(QObject* context)
 {
-    QObject::connect(m_window.minimumRecognitionScoreField, &QLineEdit::editingFinished, context,
-                     [this] { minimumRecognitionScoreChanged(); });
-    QObject::connect(m_window.readingDelayTimeField, &QLineEdit::editingFinished, context,
-                     [this] { readingDelayTimeChanged(); });
+    auto saveNumber = [this, context](QLineEdit* field, NumberSetting setting) {
+        field->setToolTip(rangeText(setting.lowest, setting.highest));
+        QObject::connect(field, &QLineEdit::editingFinished, context, [this, field, setting] { numberChanged(field, setting); });
+    };
+    saveNumber(m_window.minimumRecognitionScoreField,
+               { &SettingsInput::acceptedMinimumRecognitionScore, &Settings::saveMinimumRecognitionScore,
+                 Settings::lowestMinimumRecognitionScore, Settings::highestMinimumRecognitionScore });
+    saveNumber(m_window.readingDelayTimeField,
+               { &SettingsInput::acceptedReadingDelayTime, &Settings::saveReadingDelayTime,
+                 Settings::shortestReadingDelayTime, Settings::longestReadingDelayTime });
     auto saveOnClick = [this, context](QCheckBox* box, void (Settings::*save)(bool)) {
         QObject::connect(box, &QCheckBox::clicked, context, [this, box, save] {
             bool on = box->isChecked();
@@ -44,22 +61,18 @@ void SetupSettingsControls::writeToFields(const Settings& settings)
     m_window.quickdrawOptionField->setChecked(settings.quickdrawOption());
 }
 
-void SetupSettingsControls::minimumRecognitionScoreChanged()
+void SetupSettingsControls::numberChanged(QLineEdit* field, const NumberSetting& setting)
 {
-    std::string text = m_window.minimumRecognitionScoreField->text().toStdString();
-    m_change([&text](Settings& settings) {
-        if (auto score = SettingsInput::acceptedMinimumRecognitionScore(text))
-            settings.saveMinimumRecognitionScore(*score);
+    std::string text = field->text().toStdString();
+    auto accepted = setting.accept(text);
+    m_change([&](Settings& settings) {
+        if (accepted)
+            (settings.*setting.save)(*accepted);
     });
-}
-
-void SetupSettingsControls::readingDelayTimeChanged()
-{
-    std::string text = m_window.readingDelayTimeField->text().toStdString();
-    m_change([&text](Settings& settings) {
-        if (auto delay = SettingsInput::acceptedReadingDelayTime(text))
-            settings.saveReadingDelayTime(*delay);
-    });
+    QString said = accepted ? QString() : rangeText(setting.lowest, setting.highest);
+    field->setAccessibleDescription(said);
+    if (!accepted && field->isVisible())
+        QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), said, field);
 }
 
 void SetupSettingsControls::loginStartOptionChanged()

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
+#include <string_view>
 
+class QLineEdit;
 class QObject;
 
 namespace scriblo {
@@ -22,8 +26,17 @@ public:
     void writeToFields(const Settings& settings);
 
 private:
-    void minimumRecognitionScoreChanged();
-    void readingDelayTimeChanged();
+    // A number field's reading and saving, and the range it takes.
+    struct NumberSetting {
+        std::optional<int32_t> (*accept)(std::string_view text);
+        void (Settings::*save)(int32_t);
+        int32_t lowest;
+        int32_t highest;
+    };
+
+    // Saves what the field accepts; a refused value goes back to the stored one, and the
+    // field says, by its side and to a screen reader, what it takes.
+    void numberChanged(QLineEdit* field, const NumberSetting& setting);
     void loginStartOptionChanged();
 
     GestureSetupWindow& m_window;

@@ -178,11 +178,15 @@ TEST_F(GestureSetupControllerTest, numberFieldsSaveOnlyValuesInRangeAndShowTheSt
         typeInto(score, typed);
         EXPECT_EQ(settings.minimumRecognitionScore(), stored) << typed.toStdString();
         EXPECT_EQ(score->text(), QString::number(stored));
+        bool refused = typed != QString::number(stored);
+        EXPECT_EQ(score->accessibleDescription(), refused ? "Takes 70 to 100" : "") << "a refusal says what the field takes";
     }
+    EXPECT_EQ(score->toolTip(), "Takes 70 to 100");
     auto delay = window().readingDelayTimeField;
     int before = settings.readingDelayTime();
     typeInto(delay, "0");
     EXPECT_EQ(settings.readingDelayTime(), before);
+    EXPECT_EQ(delay->accessibleDescription(), "Takes 1 to 1000");
     typeInto(delay, "1");
     EXPECT_EQ(settings.readingDelayTime(), 1);
     typeInto(delay, "1001");
