@@ -569,6 +569,10 @@
         <source>Cleared the gesture for %1.</source>
         <translation>Die Geste für %1 wurde gelöscht.</translation>
     </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Suche leeren</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::TrayStatusItem</name>

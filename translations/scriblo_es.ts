@@ -569,6 +569,10 @@
         <source>Cleared the gesture for %1.</source>
         <translation>Se borró el gesto para %1.</translation>
     </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Borrar la búsqueda</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::TrayStatusItem</name>

@@ -569,6 +569,10 @@
         <source>Cleared the gesture for %1.</source>
         <translation>Le geste pour %1 a été effacé.</translation>
     </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::TrayStatusItem</name>

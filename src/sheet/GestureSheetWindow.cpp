@@ -6,6 +6,7 @@
 
 #include <QHBoxLayout>
 #include <QShortcut>
+#include <QToolButton>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,10 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, const Lau
     m_search->setPlaceholderText(tr("Search by name"));
     m_search->setAccessibleName(tr("Search by name"));
     m_search->setClearButtonEnabled(true);
+    // Qt's clear button has no text of its own; a screen reader would announce a nameless
+    // button.
+    for (auto* button : m_search->findChildren<QToolButton*>())
+        button->setAccessibleName(tr("Clear search"));
     m_list->setAccessibleName(tr("Stored gestures"));
     m_list->setColumnCount(3);
     m_list->setHeaderLabels({ tr("Gesture"), tr("Target"), tr("Note") });

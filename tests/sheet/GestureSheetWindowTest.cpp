@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include <QShortcut>
+#include <QToolButton>
 
 #include <gmock/gmock.h>
 
@@ -84,6 +85,9 @@ TEST_F(GestureSheetWindowTest, listsEveryGestureByKindAndSearchFiltersByName)
     EXPECT_EQ(window->list()->currentItem()->text(1).toStdString(), "Mail") << "the first gesture shows at once";
     EXPECT_TRUE(window->clearButton()->isEnabled());
 
+    auto clearButtons = window->searchField()->findChildren<QToolButton*>();
+    ASSERT_EQ(clearButtons.size(), 1);
+    EXPECT_EQ(clearButtons[0]->accessibleName().toStdString(), "Clear search");
     window->searchField()->setText("MA");
     EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps"));
     window->searchField()->setText("maps");
