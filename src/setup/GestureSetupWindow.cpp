@@ -140,11 +140,11 @@ QWidget* GestureSetupWindow::buildSettings()
     grid->setContentsMargins(0, 4, 0, 0);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
-    minimumRecognitionScoreField = numberField(tr("Minimum recognition score"));
-    readingDelayTimeField = numberField(tr("Reading delay time"));
-    grid->addWidget(fieldLabel(tr("Minimum score (%)")), 0, 0);
+    minimumRecognitionScoreField = numberField(tr("Minimum score (%)"), tr("Minimum recognition score"));
+    readingDelayTimeField = numberField(tr("Reading delay (ms)"), tr("Reading delay time"));
+    grid->addWidget(fieldLabel(tr("Minimum score (%)"), minimumRecognitionScoreField), 0, 0);
     grid->addWidget(minimumRecognitionScoreField, 0, 1);
-    grid->addWidget(fieldLabel(tr("Reading delay (ms)")), 1, 0);
+    grid->addWidget(fieldLabel(tr("Reading delay (ms)"), readingDelayTimeField), 1, 0);
     grid->addWidget(readingDelayTimeField, 1, 1);
 
     multitouchRecognitionLabel = fieldLabel(tr("Draw with:"));
@@ -162,27 +162,32 @@ QWidget* GestureSetupWindow::buildSettings()
     return settings;
 }
 
-QLineEdit* GestureSetupWindow::numberField(const QString& accessibleName)
+// Named as its label reads, so voice control takes the words the user sees; the longer
+// phrase is its description.
+QLineEdit* GestureSetupWindow::numberField(const QString& label, const QString& description)
 {
     auto field = new QLineEdit(this);
-    field->setAccessibleName(accessibleName);
+    field->setAccessibleName(label);
+    field->setAccessibleDescription(description);
     field->setFixedWidth(56);
     field->setAlignment(Qt::AlignRight);
     return field;
 }
 
-QCheckBox* GestureSetupWindow::checkBox(const QString& text, const QString& accessibleName)
+QCheckBox* GestureSetupWindow::checkBox(const QString& text, const QString& description)
 {
     auto box = new QCheckBox(text, this);
-    box->setAccessibleName(accessibleName);
+    box->setAccessibleName(text);
+    box->setAccessibleDescription(description);
     box->setFocusPolicy(Qt::TabFocus);
     return box;
 }
 
-QLabel* GestureSetupWindow::fieldLabel(const QString& text)
+QLabel* GestureSetupWindow::fieldLabel(const QString& text, QWidget* buddy)
 {
     auto label = new QLabel(text, this);
     label->setAccessibleName(text);
+    label->setBuddy(buddy);
     return label;
 }
 

@@ -72,9 +72,10 @@ protected:
 private:
     QWidget* buildDrawingColumn();
     QWidget* buildSettings();
-    QLineEdit* numberField(const QString& accessibleName);
-    QCheckBox* checkBox(const QString& text, const QString& accessibleName);
-    QLabel* fieldLabel(const QString& text);
+    QLineEdit* numberField(const QString& label, const QString& description);
+    QCheckBox* checkBox(const QString& text, const QString& description);
+    // `buddy` is the control the label names, for screen readers' label relation.
+    QLabel* fieldLabel(const QString& text, QWidget* buddy = nullptr);
     void applyLook(QWidget* root);
     static QString refusalText(const AssignRefusal& refusal);
 

@@ -164,7 +164,7 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     ASSERT_TRUE(waitUntil([&] { return !gestureStored(script); })) << storedGestures().constData();
     EXPECT_TRUE(waitUntil([&] { return !show.has(AccessibleState::Enabled); }));
 
-    AccessibleObject score = control(QStringLiteral("Minimum recognition score"));
+    AccessibleObject score = control(QStringLiteral("Minimum score (%)"), QStringLiteral("text"));
     hand.click(score.extents().centreX(), score.extents().centreY());
     ASSERT_TRUE(waitUntil([&] { return score.has(AccessibleState::Focused); }));
     hand.chord({ "Control_L", "a" });
