@@ -573,6 +573,18 @@
         <source>Clear search</source>
         <translation>Suche leeren</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>The gesture for %1 was not brought back: %2</source>
+        <translation>Die Geste für %1 wurde nicht zurückgeholt: %2</translation>
+    </message>
+    <message>
+        <source>Brought back the gesture for %1.</source>
+        <translation>Die Geste für %1 ist wieder da.</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::TrayStatusItem</name>

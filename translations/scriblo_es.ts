@@ -573,6 +573,18 @@
         <source>Clear search</source>
         <translation>Borrar la búsqueda</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>The gesture for %1 was not brought back: %2</source>
+        <translation>El gesto para %1 no se recuperó: %2</translation>
+    </message>
+    <message>
+        <source>Brought back the gesture for %1.</source>
+        <translation>Se recuperó el gesto para %1.</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::TrayStatusItem</name>

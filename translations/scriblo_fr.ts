@@ -573,6 +573,18 @@
         <source>Clear search</source>
         <translation>Effacer la recherche</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The gesture for %1 was not brought back: %2</source>
+        <translation>Le geste pour %1 n’a pas été rétabli : %2</translation>
+    </message>
+    <message>
+        <source>Brought back the gesture for %1.</source>
+        <translation>Le geste pour %1 a été rétabli.</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::TrayStatusItem</name>

@@ -299,6 +299,7 @@ void GestureSetupController::showGestureSheet()
     if (!m_gestureSheetWindow) {
         m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(*model, m_setupModel->catalogue());
         connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureCleared, this, &GestureSetupController::updateSetupControls);
+        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureRestored, this, &GestureSetupController::updateSetupControls);
     }
     m_gestureSheetWindow->showAndRaise();
 }

@@ -32,6 +32,7 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, const Lau
     , m_list(new QTreeWidget(this))
     , m_preview(new QLabel(this))
     , m_clear(new QPushButton(tr("Clear Gesture"), this))
+    , m_undo(new QPushButton(tr("Undo"), this))
     , m_status(new QLabel(this))
 {
     setWindowTitle(tr("My Gestures"));
@@ -58,12 +59,15 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, const Lau
     m_preview->setFixedSize(previewSize);
     m_preview->setAlignment(Qt::AlignCenter);
     m_clear->setAccessibleName(tr("Clear Gesture"));
+    m_undo->setAccessibleName(tr("Undo"));
+    m_undo->setEnabled(false);
     m_status->setAccessibleName(tr("Status"));
     m_status->setWordWrap(true);
 
     auto side = new QVBoxLayout;
     side->addWidget(m_preview);
     side->addWidget(m_clear);
+    side->addWidget(m_undo);
     side->addWidget(m_status);
     side->addStretch();
     auto body = new QHBoxLayout;
@@ -77,6 +81,8 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, const Lau
     connect(m_search, &QLineEdit::textChanged, this, [this] { fillList(); });
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &GestureSheetWindow::selectionChanged);
     connect(m_clear, &QPushButton::clicked, this, &GestureSheetWindow::clearSelected);
+    connect(m_undo, &QPushButton::clicked, this, &GestureSheetWindow::undoClear);
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, &GestureSheetWindow::undoClear);
 }
 
 void GestureSheetWindow::showStatus(const QString& text)
@@ -86,7 +92,14 @@ void GestureSheetWindow::showStatus(const QString& text)
     m_status->setAccessibleDescription(text);
 }
 
-void GestureSheetWindow::reload(Selection selection)
+void GestureSheetWindow::reload()
+{
+    m_lastCleared.reset();
+    m_undo->setEnabled(false);
+    refill(Selection::First);
+}
+
+void GestureSheetWindow::refill(Selection selection)
 {
     m_groups = GestureSheetContents::of(*m_model.recognizer()->loadedGestures(), m_catalogue);
     fillList(selection);
@@ -181,15 +194,35 @@ void GestureSheetWindow::clearSelected()
         return;
     QString identity = QString::fromStdString(entry->identity());
     QString name = entry->name;
+    Cleared cleared { entry->gesture, name };
     if (auto deleted = m_model.deleteGestureWithName(entry->identity()); !deleted) {
         showStatus(tr("The gesture for %1 was not cleared: %2").arg(name, QString::fromStdString(deleted.error())));
         return;
     }
     // Nothing is selected after a clear, so a second click on Clear never takes another
     // gesture with it.
-    reload(Selection::None);
+    refill(Selection::None);
+    m_lastCleared = std::move(cleared);
+    m_undo->setEnabled(true);
     showStatus(tr("Cleared the gesture for %1.").arg(name));
     emit gestureCleared(identity);
+}
+
+void GestureSheetWindow::undoClear()
+{
+    if (!m_lastCleared)
+        return;
+    Cleared cleared = std::move(*m_lastCleared);
+    m_lastCleared.reset();
+    m_undo->setEnabled(false);
+    const Gesture& gesture = *cleared.gesture;
+    if (auto saved = m_model.saveGestureWithStrokes(gesture.strokes(), gesture.identity()); !saved) {
+        showStatus(tr("The gesture for %1 was not brought back: %2").arg(cleared.name, QString::fromStdString(saved.error())));
+        return;
+    }
+    refill(Selection::First);
+    showStatus(tr("Brought back the gesture for %1.").arg(cleared.name));
+    emit gestureRestored(QString::fromStdString(gesture.identity()));
 }
 
 }

@@ -5,6 +5,9 @@
 
 #include <QWidget>
 
+#include <memory>
+#include <optional>
+
 class QLabel;
 class QModelIndex;
 class QLineEdit;
@@ -29,24 +32,34 @@ public:
 
     GestureSheetWindow(GestureRecognitionModel& model, const LaunchableCatalogue& catalogue, QWidget* parent = nullptr);
 
-    // What is selected once the list is filled again.
-    enum class Selection { First, None };
-
-    // Reads the store and the catalogue afresh; the search stays as it is.
-    void reload(Selection selection = Selection::First);
+    // Reads the store and the catalogue afresh; the search stays as it is. A clear can
+    // no longer be undone: the store may have changed since.
+    void reload();
     void showAndRaise();
 
     QLineEdit* searchField() const { return m_search; }
     QTreeWidget* list() const { return m_list; }
     QPushButton* clearButton() const { return m_clear; }
+    QPushButton* undoButton() const { return m_undo; }
     QLabel* preview() const { return m_preview; }
     QLabel* status() const { return m_status; }
 
 signals:
     // A gesture was deleted from the store here.
     void gestureCleared(QString identity);
+    // The gesture cleared last was stored again.
+    void gestureRestored(QString identity);
 
 private:
+    // What is selected once the list is filled again.
+    enum class Selection { First, None };
+    // The gesture cleared last, to bring back exactly as it was drawn.
+    struct Cleared {
+        std::shared_ptr<const Gesture> gesture;
+        QString name;
+    };
+
+    void refill(Selection selection);
     void fillList(Selection selection = Selection::First);
     void showStatus(const QString& text);
     QTreeWidgetItem* groupItem(const SheetGroup& group);
@@ -55,6 +68,7 @@ private:
     const SheetEntry* selectedEntry() const;
     void selectionChanged();
     void clearSelected();
+    void undoClear();
 
     GestureRecognitionModel& m_model;
     const LaunchableCatalogue& m_catalogue;
@@ -65,7 +79,9 @@ private:
     QTreeWidget* m_list;
     QLabel* m_preview;
     QPushButton* m_clear;
+    QPushButton* m_undo;
     QLabel* m_status;
+    std::optional<Cleared> m_lastCleared;
 };
 
 }

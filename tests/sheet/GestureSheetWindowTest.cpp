@@ -119,16 +119,34 @@ TEST_F(GestureSheetWindowTest, anUnavailableGestureIsShownAndClearedFromTheStore
             strokePixels += qGreen(preview.pixel(x, y)) > 150 && qRed(preview.pixel(x, y)) < 120;
     EXPECT_GT(strokePixels, 300) << "the selected drawing shows large";
 
+    auto drawn = model->getGestureWithIdentity("uninstalled.desktop")->strokes();
     window->clearButton()->click();
     EXPECT_EQ(cleared, QStringList { "uninstalled.desktop" });
     EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps"));
     EXPECT_FALSE(window->clearButton()->isEnabled()) << "a second click must not clear another gesture";
+
     EXPECT_EQ(window->status()->text().toStdString(), "Cleared the gesture for uninstalled.desktop.");
 
     PropertyListUserDefaults reread(root / "store.plist", PropertyListUserDefaults::Access::ReadOnly);
     GestureRecognitionModel stored(reread);
     stored.setup();
     EXPECT_EQ(stored.recognizer()->loadedGestures()->size(), 2u) << "the store file no longer holds it";
+
+    // A slip is undone: the very drawing comes back, until the store changes again.
+    ASSERT_TRUE(window->undoButton()->isEnabled());
+    QStringList restored;
+    QObject::connect(window.get(), &GestureSheetWindow::gestureRestored, [&](const QString& identity) { restored << identity; });
+    window->undoButton()->click();
+    EXPECT_EQ(restored, QStringList { "uninstalled.desktop" });
+    ASSERT_TRUE(model->getGestureWithIdentity("uninstalled.desktop"));
+    EXPECT_EQ(model->getGestureWithIdentity("uninstalled.desktop")->strokes(), drawn);
+    EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps",
+                                    "Unavailable: uninstalled.desktop | No longer on this computer"));
+    EXPECT_FALSE(window->undoButton()->isEnabled()) << "one clear, one undo";
+    window->list()->setCurrentItem(window->list()->topLevelItem(1)->child(0));
+    window->clearButton()->click();
+    window->reload();
+    EXPECT_FALSE(window->undoButton()->isEnabled()) << "a reload after another change ends the undo";
 }
 
 }
