@@ -269,7 +269,9 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
             emit gestureAssigned(QString::fromStdString(launchable->displayName()));
         m_setupWindow->showAssignRefusal(refusal);
     }
-    updateSetupControls();
+    // An open My Gestures shows the change, and can no longer undo its own last Clear
+    // over it.
+    gesturesChanged();
 }
 
 void GestureSetupController::assignSelectedGesture()
@@ -320,7 +322,7 @@ void GestureSetupController::clearSelectedGesture()
             if (auto deleted = model->deleteGestureWithName(*identity); !deleted)
                 qCWarning(setupStore).noquote() << "The gesture is cleared, but the store could not be written ("
                                                 << QString::fromStdString(deleted.error()) << "); it may come back after Scriblo quits";
-    updateSetupControls();
+    gesturesChanged();
 }
 
 void GestureSetupController::shouldShowCustomScriptsAlert()

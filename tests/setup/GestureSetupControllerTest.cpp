@@ -8,6 +8,7 @@
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
 #include "setup/SetupWindowPlacement.h"
+#include "sheet/GestureSheetWindow.h"
 
 #include <QShortcut>
 #include "setup/TrayStatusItem.h"
@@ -380,6 +381,21 @@ TEST_F(GestureSetupControllerTest, clearDeletesTheGestureOfTheSelectedTarget)
     controller->clearSelectedGesture();
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Alpha.desktop"));
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
+}
+
+// An Undo in My Gestures must not bring an old drawing back over a change made here.
+TEST_F(GestureSetupControllerTest, aChangeHereEndsMyGesturesUndoOfItsLastClear)
+{
+    startController();
+    openWindow();
+    controller->showGestureSheet();
+    GestureSheetWindow* sheet = controller->gestureSheetWindow();
+    ASSERT_TRUE(sheet && sheet->clearButton()->isEnabled());
+    sheet->clearButton()->click();
+    ASSERT_TRUE(sheet->undoButton()->isEnabled());
+    select(1);
+    controller->clearSelectedGesture();
+    EXPECT_FALSE(sheet->undoButton()->isEnabled());
 }
 
 TEST_F(GestureSetupControllerTest, aBuiltInScriptsGestureUnderItsOldPathShowsReplaysAndClears)
