@@ -1,9 +1,15 @@
 #include "setup/CustomScriptsNotice.h"
 
+#include "core/UserDefaults.h"
+#include "launch/LaunchableCatalogue.h"
+
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QWindow>
 
 namespace scriblo {
+
+Q_LOGGING_CATEGORY(scriptsNotice, "scriblo.setup.store")
 
 CustomScriptsNotice::CustomScriptsNotice(const QString& scriptsFolder, QWidget* setupWindow)
     : QMessageBox(QMessageBox::Information, tr("Custom Scripts"), tr("Custom Scripts"), QMessageBox::NoButton)
@@ -23,6 +29,21 @@ CustomScriptsNotice::CustomScriptsNotice(const QString& scriptsFolder, QWidget* 
     create();
     if (QWindow* setup = setupWindow->windowHandle())
         windowHandle()->setTransientParent(setup);
+}
+
+CustomScriptsNotice* CustomScriptsNotice::openOnceEver(UserDefaults& storage, QWidget* setupWindow)
+{
+    if (storage.boolForKey(shownCustomScriptsAlertKey))
+        return nullptr;
+    // Stored before the notice shows, so that it is shown at most once, ever.
+    storage.setBool(true, shownCustomScriptsAlertKey);
+    if (auto written = storage.synchronize(); !written)
+        qCWarning(scriptsNotice).noquote() << "Could not remember that the scripts notice was shown ("
+                                           << QString::fromStdString(written.error()) << "); it may show once more";
+    QString folder = QString::fromStdString(LaunchableCatalogue::userScriptsFolder().string());
+    auto notice = new CustomScriptsNotice(folder, setupWindow);
+    notice->open();
+    return notice;
 }
 
 }

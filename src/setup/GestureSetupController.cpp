@@ -4,8 +4,6 @@
 #include "appearance/AppTableView.h"
 #include "appearance/RepeatedImageView.h"
 #include "core/GestureRecognitionModel.h"
-#include "core/UserDefaults.h"
-#include "launch/BuiltInScripts.h"
 #include "launch/TargetKinds.h"
 #include "setup/AssignConflictPrompt.h"
 #include "setup/CustomScriptsNotice.h"
@@ -176,20 +174,11 @@ SetupButtonRules::Selection GestureSetupController::selection() const
                                        : SetupButtonRules::Selection::TargetWithoutGesture;
 }
 
+// The window shows, replays and clears a gesture stored by an earlier build too.
 std::optional<std::string> GestureSetupController::storedIdentity(const Launchable& launchable) const
 {
     auto model = m_services.recognition.recognitionModel;
-    if (!model)
-        return std::nullopt;
-    if (model->getGestureWithIdentity(launchable.launchId()))
-        return launchable.launchId();
-    // Earlier builds stored a built-in script by its path, which the recognition side
-    // still launches it by; the window must show, replay and clear that gesture too.
-    for (const auto& [identity, gesture] : model->gestureDictionary()) {
-        if (BuiltInScripts::currentIdentity(identity) == launchable.launchId())
-            return identity;
-    }
-    return std::nullopt;
+    return model ? GestureAssignment::storedIdentity(launchable.launchId(), *model) : std::nullopt;
 }
 
 void GestureSetupController::setButtons(SetupButtons buttons)
@@ -327,24 +316,11 @@ void GestureSetupController::clearSelectedGesture()
 
 void GestureSetupController::shouldShowCustomScriptsAlert()
 {
-    UserDefaults& storage = *m_services.model.storage;
-    if (storage.boolForKey(shownCustomScriptsAlertKey))
+    auto notice = CustomScriptsNotice::openOnceEver(*m_services.model.storage, m_setupWindow.get());
+    if (!notice)
         return;
-    // Stored before the notice shows, so that it is shown at most once, ever.
-    storage.setBool(true, shownCustomScriptsAlertKey);
-    if (auto written = storage.synchronize(); !written)
-        qCWarning(setupStore).noquote() << "Could not remember that the scripts notice was shown (" << QString::fromStdString(written.error())
-                                        << "); it may show once more";
     m_showingCustomScriptsAlert = true;
-    QString folder = QString::fromStdString(LaunchableCatalogue::userScriptsFolder().string());
-    auto notice = new CustomScriptsNotice(folder, m_setupWindow.get());
-    connect(notice, &QMessageBox::finished, this, &GestureSetupController::finishShowingCustomScriptsAlert);
-    notice->open();
-}
-
-void GestureSetupController::finishShowingCustomScriptsAlert()
-{
-    m_showingCustomScriptsAlert = false;
+    connect(notice, &QMessageBox::finished, this, [this] { m_showingCustomScriptsAlert = false; });
 }
 
 void GestureSetupController::positionSetupWindow()

@@ -29,7 +29,6 @@ class TrayStatusItem;
 class GestureSetupController : public QObject {
     Q_OBJECT
 public:
-    static constexpr const char* shownCustomScriptsAlertKey = "shownCustomScriptsAlert";
 
     // What the setup side takes from the recognition side.
     struct RecognitionSide {
@@ -95,7 +94,6 @@ public:
     void showSelectedGesture();
     void clearSelectedGesture();
     void shouldShowCustomScriptsAlert();
-    void finishShowingCustomScriptsAlert();
 
 signals:
     void quitRequested();

@@ -7,6 +7,7 @@
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
+#include "setup/CustomScriptsNotice.h"
 #include "setup/SetupWindowPlacement.h"
 #include "sheet/GestureSheetWindow.h"
 
@@ -52,7 +53,7 @@ protected:
     void selectHelloWithItsOldGesture()
     {
         EXPECT_TRUE(recognitionModel->saveGestureWithStrokes({ diagonal() }, oldHelloIdentity));
-        storage->setBool(true, GestureSetupController::shownCustomScriptsAlertKey);
+        storage->setBool(true, CustomScriptsNotice::shownCustomScriptsAlertKey);
         startController();
         openWindow();
         chooseSegment(2);
