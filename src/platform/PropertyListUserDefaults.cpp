@@ -101,8 +101,9 @@ void PropertyListUserDefaults::takeIn(PropertyListFile& file)
 {
     PlistPointer previous = std::exchange(m_root, std::move(file.root));
     for (const auto& [key, set] : m_changes) {
-        if (set)
-            plist_dict_set_item(m_root.get(), key.c_str(), plist_copy(plist_dict_get_item(previous.get(), key.c_str())));
+        plist_t value = set ? plist_dict_get_item(previous.get(), key.c_str()) : nullptr;
+        if (value)
+            plist_dict_set_item(m_root.get(), key.c_str(), plist_copy(value));
         else if (plist_dict_get_item(m_root.get(), key.c_str()))
             plist_dict_remove_item(m_root.get(), key.c_str());
     }
