@@ -1,5 +1,7 @@
 #include "launch/BuiltInScripts.h"
 
+#include "core/GestureRecognitionModel.h"
+
 #include <array>
 #include <cstdlib>
 
@@ -45,6 +47,17 @@ std::string currentIdentity(const std::string& storedIdentity)
             return identity(path);
     }
     return storedIdentity;
+}
+
+std::optional<std::string> storedIdentity(const std::string& launchId, const GestureRecognitionModel& model)
+{
+    if (model.getGestureWithIdentity(launchId))
+        return launchId;
+    for (const auto& [identity, gesture] : model.gestureDictionary()) {
+        if (currentIdentity(identity) == launchId)
+            return identity;
+    }
+    return std::nullopt;
 }
 
 }

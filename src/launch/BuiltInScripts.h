@@ -1,7 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+
+namespace scriblo {
+class GestureRecognitionModel;
+}
 
 namespace scriblo::BuiltInScripts {
 
@@ -21,5 +26,10 @@ std::string identity(const std::filesystem::path& file);
 // `data/scripts`; such a path becomes the script's "builtin:" identity, so gestures bound
 // then keep launching. Every other identity is returned as it is.
 std::string currentIdentity(const std::string& storedIdentity);
+
+// The identity the gesture of the target `launchId` is stored under in `model`: its
+// own, or the path an earlier build stored the built-in script by. Nothing when the
+// target has no gesture.
+std::optional<std::string> storedIdentity(const std::string& launchId, const GestureRecognitionModel& model);
 
 }

@@ -1,7 +1,5 @@
 #include "setup/GestureAssignment.h"
 
-#include "launch/BuiltInScripts.h"
-
 #include "core/GestureRecognitionModel.h"
 #include "core/KeyedUnarchiver.h"
 #include "setup/DrawingFit.h"
@@ -38,17 +36,6 @@ AssignRefusal GestureAssignment::whyRefused(const Gesture& gesture, bool replace
     if (!replacesStoredGesture && storedGestureCount >= KeyedUnarchiver::maximumGestureCount)
         return { AssignRefusal::Reason::StoreFull, {} };
     return { AssignRefusal::Reason::NotWritten, {} };
-}
-
-std::optional<std::string> GestureAssignment::storedIdentity(const std::string& launchId, const GestureRecognitionModel& model)
-{
-    if (model.getGestureWithIdentity(launchId))
-        return launchId;
-    for (const auto& [identity, gesture] : model.gestureDictionary()) {
-        if (BuiltInScripts::currentIdentity(identity) == launchId)
-            return identity;
-    }
-    return std::nullopt;
 }
 
 }

@@ -42,11 +42,6 @@ public:
                                               const std::optional<std::string>& earlierIdentity,
                                               GestureRecognitionModel& model);
 
-    // The identity the target `launchId` has its gesture stored under now: its own, or
-    // the path an earlier build stored a built-in script by, which the recognition side
-    // still launches it by.
-    static std::optional<std::string> storedIdentity(const std::string& launchId, const GestureRecognitionModel& model);
-
 private:
     static AssignRefusal whyRefused(const Gesture& gesture, bool replacesStoredGesture, size_t storedGestureCount);
 };

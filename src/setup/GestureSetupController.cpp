@@ -4,6 +4,7 @@
 #include "appearance/AppTableView.h"
 #include "appearance/RepeatedImageView.h"
 #include "core/GestureRecognitionModel.h"
+#include "launch/BuiltInScripts.h"
 #include "launch/TargetKinds.h"
 #include "setup/AssignConflictPrompt.h"
 #include "setup/CustomScriptsNotice.h"
@@ -178,7 +179,7 @@ SetupButtonRules::Selection GestureSetupController::selection() const
 std::optional<std::string> GestureSetupController::storedIdentity(const Launchable& launchable) const
 {
     auto model = m_services.recognition.recognitionModel;
-    return model ? GestureAssignment::storedIdentity(launchable.launchId(), *model) : std::nullopt;
+    return model ? BuiltInScripts::storedIdentity(launchable.launchId(), *model) : std::nullopt;
 }
 
 void GestureSetupController::setButtons(SetupButtons buttons)
