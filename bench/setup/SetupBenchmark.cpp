@@ -11,6 +11,7 @@
 #include "launch/DesktopWorkspace.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "platform/QtTimerService.h"
+#include "platform/SerialWorkQueue.h"
 #include "platform/SystemClock.h"
 #include "setup/GestureSetupController.h"
 #include "setup/GestureSetupView.h"
@@ -33,7 +34,7 @@ struct SetupWindowBench {
         GestureSetupController::Services services;
         services.model = { std::make_shared<DesktopWorkspace>(), BenchmarkDesktop::root() / "builtin", storage,
                            std::make_shared<NoLoginItems>(), [] { return false; } };
-        services.recognition = { &recognitionModel, [] { return false; } };
+        services.recognition = { &recognitionModel, [] { return false; }, &storeWrites };
         services.clock = &clock;
         services.timers = &timers;
         services.withTray = false;
@@ -47,6 +48,7 @@ struct SetupWindowBench {
     GestureRecognitionModel recognitionModel { *storage };
     SystemClock clock;
     QtTimerService timers;
+    SerialWorkQueue storeWrites;
     std::unique_ptr<GestureSetupController> controller;
 };
 

@@ -15,6 +15,7 @@
 #include "sheet/GestureSheetWindow.h"
 #include "core/GestureRecognitionModel.h"
 #include "platform/PropertyListUserDefaults.h"
+#include "platform/SerialWorkQueue.h"
 
 #include <QApplication>
 #include <QTreeWidget>
@@ -89,8 +90,9 @@ void BM_OpenSheetWindowToFirstPaint(benchmark::State& state)
     PropertyListUserDefaults storage(BenchmarkDesktop::root() / "sheet-store.plist");
     GestureRecognitionModel model(storage);
     model.recognizer()->setLoadedGestures(fullStore(catalogue));
+    SerialWorkQueue writes;
     for (auto _ : state) {
-        auto window = std::make_unique<GestureSheetWindow>(model, catalogue);
+        auto window = std::make_unique<GestureSheetWindow>(model, writes, catalogue);
         PaintWatcher watcher;
         window->list()->viewport()->installEventFilter(&watcher);
         window->showAndRaise();

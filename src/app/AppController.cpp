@@ -15,6 +15,7 @@
 #include "platform/LinuxEventFilter.h"
 #include "platform/PortalDarkAppearance.h"
 #include "platform/PropertyListUserDefaults.h"
+#include "platform/SerialWorkQueue.h"
 #include "platform/X11Compositor.h"
 #include "platform/X11Connection.h"
 #include "platform/X11StartupNotifier.h"
@@ -175,9 +176,11 @@ void AppController::createControllers()
     // The setup side is made first because the recognition side reads the settings
     // through it; it learns of the recognition side once that exists.
     GestureRecognitionController* recognition = m_gestureRecognitionController.get();
+    m_storeWrites = std::make_unique<SerialWorkQueue>();
     m_gestureSetupController->setRecognitionSide({
         &recognition->recognitionModel(),
         [recognition] { return recognition->recognitionView() && recognition->recognitionView()->detectingInput(); },
+        m_storeWrites.get(),
     });
     connectGestureFiles();
 }

@@ -25,6 +25,7 @@ class LinuxEventFilter;
 class Notifier;
 class PropertyListUserDefaults;
 class RemovedGestures;
+class SerialWorkQueue;
 class SingleInstance;
 class Workspace;
 
@@ -83,6 +84,9 @@ private:
     std::unique_ptr<GestureSetupController> m_gestureSetupController;
     std::unique_ptr<GestureRecognitionController> m_gestureRecognitionController;
     std::unique_ptr<GestureFileTransfer> m_gestureFiles;
+    // Gone before the controllers: a write in flight is finished while the model it
+    // writes still exists, and what it would show afterwards is dropped.
+    std::unique_ptr<SerialWorkQueue> m_storeWrites;
     std::unique_ptr<FileChangeWatcher> m_storeWatcher;
     QSocketNotifier* m_signalNotifier = nullptr;
     bool m_closed = false;

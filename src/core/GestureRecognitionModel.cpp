@@ -232,13 +232,16 @@ size_t GestureRecognitionModel::newIdentityCount(const GestureRecognizer::Gestur
     return identities.size();
 }
 
+// Read from the recognizer's published list, which holds the same gestures, rather than
+// under the store's lock: a window asking while a full store is written on a worker
+// would otherwise wait out the write.
 std::shared_ptr<const Gesture> GestureRecognitionModel::getGestureWithIdentity(const std::string& identity) const
 {
-    std::lock_guard lock(m_mutex);
-    auto found = m_gestureDictionary.find(identity);
-    if (found == m_gestureDictionary.end() || found->second->strokes().empty())
+    auto gestures = recognizer()->loadedGestures();
+    auto found = std::find_if(gestures->begin(), gestures->end(), [&](const auto& gesture) { return gesture->identity() == identity; });
+    if (found == gestures->end() || (*found)->strokes().empty())
         return nullptr;
-    return found->second;
+    return *found;
 }
 
 Expected<Done> GestureRecognitionModel::deleteGestureWithName(const std::string& identity)
@@ -246,9 +249,9 @@ Expected<Done> GestureRecognitionModel::deleteGestureWithName(const std::string&
     std::lock_guard lock(m_mutex);
     auto saved = saveGestureDictionary([&] {
         m_gestureDictionary.erase(identity);
+        recognizer()->removeGestureWithIdentity(identity);
         return true;
     });
-    recognizer()->removeGestureWithIdentity(identity);
     if (!saved)
         return Failure { saved.error() };
     return Done {};
@@ -268,8 +271,10 @@ void GestureRecognitionModel::setRecognizer(std::shared_ptr<GestureRecognizer> r
 
 GestureDictionary GestureRecognitionModel::gestureDictionary() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_gestureDictionary;
+    GestureDictionary gestures;
+    for (const auto& gesture : *recognizer()->loadedGestures())
+        gestures.emplace(gesture->identity(), gesture);
+    return gestures;
 }
 
 std::vector<std::string> GestureRecognitionModel::loadProblems() const

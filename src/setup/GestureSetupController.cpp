@@ -8,7 +8,6 @@
 #include "launch/TargetKinds.h"
 #include "setup/AssignConflictPrompt.h"
 #include "setup/CustomScriptsNotice.h"
-#include "setup/GestureAssignment.h"
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
@@ -21,7 +20,6 @@
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLoggingCategory>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -29,8 +27,6 @@
 namespace scriblo {
 
 namespace {
-
-Q_LOGGING_CATEGORY(setupStore, "scriblo.setup.store")
 
 const QPoint hiddenPosition(-10000, -10000);
 
@@ -48,6 +44,7 @@ GestureSetupController::GestureSetupController(Services services, QObject* paren
                } })
 {
     awakeFromNib();
+    setRecognitionSide(m_services.recognition);
 }
 
 GestureSetupController::~GestureSetupController()
@@ -143,13 +140,17 @@ void GestureSetupController::applicationDidFinishLaunching()
         hideSetupWindow();
 }
 
+void GestureSetupController::setRecognitionSide(RecognitionSide recognition)
+{
+    m_services.recognition = std::move(recognition);
+    if (m_services.recognition.recognitionModel && m_services.recognition.storeWrites)
+        m_storeWrites = std::make_unique<GestureStoreWrites>(*m_services.recognition.recognitionModel, *m_services.recognition.storeWrites);
+}
+
 bool GestureSetupController::hasStoredGestures() const
 {
     auto model = m_services.recognition.recognitionModel;
-    if (!model)
-        return false;
-    auto gestures = model->recognizer()->loadedGestures();
-    return gestures && !gestures->empty();
+    return model && !model->recognizer()->loadedGestures()->empty();
 }
 
 void GestureSetupController::updateSetupControls()
@@ -162,7 +163,7 @@ void GestureSetupController::updateSetupControls()
     }
     QModelIndexList rows = m_setupWindow->launchableTableView->selectionModel()->selectedRows();
     m_launchableSelectedIndex = rows.isEmpty() ? -1 : rows.front().row();
-    setButtons(SetupButtonRules::afterRefresh(m_buttons, selection()));
+    setButtons(m_storeWrites && m_storeWrites->busy() ? SetupButtonRules::allOff() : SetupButtonRules::afterRefresh(m_buttons, selection()));
     m_settingsControls->writeToFields(m_setupModel->settings());
 }
 
@@ -253,15 +254,16 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
         updateSetupControls();
         return m_conflictPrompt->ask();
     }
-    if (launchable && model) {
-        auto refusal = GestureAssignment::store(std::move(strokes), launchable->launchId(), storedIdentity(*launchable), *model);
-        if (!refusal)
-            emit gestureAssigned(QString::fromStdString(launchable->displayName()));
-        m_setupWindow->showAssignRefusal(refusal);
-    }
-    // An open My Gestures shows the change, and can no longer undo its own last Clear
-    // over it.
-    gesturesChanged();
+    // The buttons stay off from the start of the drawing until the write is done.
+    if (!launchable || !m_storeWrites)
+        return gesturesChanged();
+    m_storeWrites->assign(std::move(strokes), launchable->launchId(), storedIdentity(*launchable),
+                          [this, name = QString::fromStdString(launchable->displayName())](const std::optional<AssignRefusal>& refusal) {
+                              if (!refusal)
+                                  emit gestureAssigned(name);
+                              m_setupWindow->showAssignRefusal(refusal);
+                              gesturesChanged();
+                          });
 }
 
 void GestureSetupController::assignSelectedGesture()
@@ -285,17 +287,18 @@ void GestureSetupController::showSelectedGesture()
 
 void GestureSetupController::showGestureSheet()
 {
-    auto model = m_services.recognition.recognitionModel;
-    if (!model)
+    const RecognitionSide& recognition = m_services.recognition;
+    if (!recognition.recognitionModel || !recognition.storeWrites)
         return;
     if (!m_gestureSheetWindow) {
-        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(*model, m_setupModel->catalogue());
+        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(*recognition.recognitionModel, *recognition.storeWrites, m_setupModel->catalogue());
         connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureCleared, this, &GestureSetupController::updateSetupControls);
         connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureRestored, this, &GestureSetupController::updateSetupControls);
     }
     m_gestureSheetWindow->showAndRaise();
 }
 
+// An open My Gestures shows the change, and can no longer undo its own last Clear over it.
 void GestureSetupController::gesturesChanged()
 {
     updateSetupControls();
@@ -305,14 +308,11 @@ void GestureSetupController::gesturesChanged()
 
 void GestureSetupController::clearSelectedGesture()
 {
-    auto launchable = selectedLaunchable();
-    auto model = m_services.recognition.recognitionModel;
-    if (launchable && model)
-        if (auto identity = storedIdentity(*launchable))
-            if (auto deleted = model->deleteGestureWithName(*identity); !deleted)
-                qCWarning(setupStore).noquote() << "The gesture is cleared, but the store could not be written ("
-                                                << QString::fromStdString(deleted.error()) << "); it may come back after Scriblo quits";
-    gesturesChanged();
+    auto identity = selectedLaunchable() && m_storeWrites ? storedIdentity(*selectedLaunchable()) : std::nullopt;
+    if (!identity)
+        return gesturesChanged();
+    setButtons(SetupButtonRules::allOff());
+    m_storeWrites->clear(*identity, [this] { gesturesChanged(); });
 }
 
 void GestureSetupController::shouldShowCustomScriptsAlert()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "base/WorkQueue.h"
 #include "core/GestureStroke.h"
+#include "setup/GestureStoreWrites.h"
 #include "launch/GestureSetupModel.h"
 #include "setup/SetupButtonRules.h"
 #include "setup/SetupWindowFade.h"
@@ -35,6 +37,8 @@ public:
         GestureRecognitionModel* recognitionModel = nullptr;
         // Whether a recognition is capturing a gesture now; the window does not open then.
         std::function<bool()> detectingInput;
+        // Where Assign and Clear write the store, away from the window's thread.
+        WorkQueue* storeWrites = nullptr;
     };
 
     struct Services {
@@ -65,7 +69,7 @@ public:
 
     // For an application object that makes this controller before the recognition
     // side, which in turn reads the settings through it.
-    void setRecognitionSide(RecognitionSide recognition) { m_services.recognition = std::move(recognition); }
+    void setRecognitionSide(RecognitionSide recognition);
 
     void applicationDidFinishLaunching();
 
@@ -130,6 +134,8 @@ private:
     bool m_showingCustomScriptsAlert = false;
     // The refresh gives the table the focus, and the table taking the focus refreshes.
     bool m_refreshing = false;
+    // Made once the recognition side is known; the buttons wait while it writes.
+    std::unique_ptr<GestureStoreWrites> m_storeWrites;
     std::optional<QPoint> m_pointerAtClick;
 };
 

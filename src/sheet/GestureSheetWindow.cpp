@@ -24,9 +24,11 @@ constexpr int entryRole = Qt::UserRole + 1;
 
 }
 
-GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, const LaunchableCatalogue& catalogue, QWidget* parent)
+GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue& writes, const LaunchableCatalogue& catalogue,
+                                       QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_model(model)
+    , m_writes(writes)
     , m_catalogue(catalogue)
     , m_search(new QLineEdit(this))
     , m_list(new QTreeWidget(this))
@@ -178,7 +180,7 @@ const SheetEntry* GestureSheetWindow::selectedEntry() const
 void GestureSheetWindow::selectionChanged()
 {
     const SheetEntry* entry = selectedEntry();
-    m_clear->setEnabled(entry != nullptr);
+    m_clear->setEnabled(entry != nullptr && !m_writing);
     if (!entry) {
         m_preview->setPixmap(DrawingThumbnail::pixmap({}, previewSize, devicePixelRatioF()));
         return;
@@ -190,39 +192,68 @@ void GestureSheetWindow::selectionChanged()
 void GestureSheetWindow::clearSelected()
 {
     const SheetEntry* entry = selectedEntry();
-    if (!entry)
+    if (!entry || m_writing)
         return;
-    QString identity = QString::fromStdString(entry->identity());
-    QString name = entry->name;
-    Cleared cleared { entry->gesture, name };
-    if (auto deleted = m_model.deleteGestureWithName(entry->identity()); !deleted) {
-        showStatus(tr("The gesture for %1 was not cleared: %2").arg(name, QString::fromStdString(deleted.error())));
+    write([&model = m_model, identity = entry->identity()] { return model.deleteGestureWithName(identity); },
+          [this, cleared = Cleared { entry->gesture, entry->name }](const Expected<Done>& deleted) { gestureDeleted(cleared, deleted); });
+}
+
+void GestureSheetWindow::gestureDeleted(const Cleared& cleared, const Expected<Done>& deleted)
+{
+    if (!deleted) {
+        selectionChanged();
+        showStatus(tr("The gesture for %1 was not cleared: %2").arg(cleared.name, QString::fromStdString(deleted.error())));
         return;
     }
     // Nothing is selected after a clear, so a second click on Clear never takes another
     // gesture with it.
     refill(Selection::None);
-    m_lastCleared = std::move(cleared);
+    m_lastCleared = cleared;
     m_undo->setEnabled(true);
-    showStatus(tr("Cleared the gesture for %1.").arg(name));
-    emit gestureCleared(identity);
+    showStatus(tr("Cleared the gesture for %1.").arg(cleared.name));
+    emit gestureCleared(QString::fromStdString(cleared.gesture->identity()));
 }
 
 void GestureSheetWindow::undoClear()
 {
-    if (!m_lastCleared)
+    if (!m_lastCleared || m_writing)
         return;
     Cleared cleared = std::move(*m_lastCleared);
     m_lastCleared.reset();
-    m_undo->setEnabled(false);
-    const Gesture& gesture = *cleared.gesture;
-    if (auto saved = m_model.saveGestureWithStrokes(gesture.strokes(), gesture.identity()); !saved) {
+    write(
+        [&model = m_model, gesture = cleared.gesture]() -> Expected<Done> {
+            if (auto saved = model.saveGestureWithStrokes(gesture->strokes(), gesture->identity()); !saved)
+                return Failure { saved.error() };
+            return Done {};
+        },
+        [this, cleared](const Expected<Done>& saved) { gestureBroughtBack(cleared, saved); });
+}
+
+void GestureSheetWindow::gestureBroughtBack(const Cleared& cleared, const Expected<Done>& saved)
+{
+    if (!saved) {
+        selectionChanged();
         showStatus(tr("The gesture for %1 was not brought back: %2").arg(cleared.name, QString::fromStdString(saved.error())));
         return;
     }
     refill(Selection::First);
     showStatus(tr("Brought back the gesture for %1.").arg(cleared.name));
-    emit gestureRestored(QString::fromStdString(gesture.identity()));
+    emit gestureRestored(QString::fromStdString(cleared.gesture->identity()));
+}
+
+// A full store takes a second or two to write; the list stays usable meanwhile, and
+// the buttons wait, so a second click cannot act on a gesture about to change.
+void GestureSheetWindow::write(std::function<Expected<Done>()> change, std::function<void(const Expected<Done>&)> done)
+{
+    m_writing = true;
+    m_clear->setEnabled(false);
+    m_undo->setEnabled(false);
+    auto outcome = std::make_shared<Expected<Done>>(Done {});
+    m_writes.queue([change = std::move(change), outcome] { *outcome = change(); },
+                   [this, outcome, done = std::move(done)] {
+                       m_writing = false;
+                       done(*outcome);
+                   });
 }
 
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "appearance/IconResolver.h"
+#include "base/Expected.h"
+#include "base/WorkQueue.h"
 #include "sheet/GestureSheetContents.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -30,7 +33,9 @@ public:
     static constexpr QSize thumbnailSize { 72, 48 };
     static constexpr QSize previewSize { 300, 200 };
 
-    GestureSheetWindow(GestureRecognitionModel& model, const LaunchableCatalogue& catalogue, QWidget* parent = nullptr);
+    // Clear and its Undo write the store on `writes`.
+    GestureSheetWindow(GestureRecognitionModel& model, WorkQueue& writes, const LaunchableCatalogue& catalogue,
+                       QWidget* parent = nullptr);
 
     // Reads the store and the catalogue afresh; the search stays as it is. A clear can
     // no longer be undone: the store may have changed since.
@@ -69,8 +74,13 @@ private:
     void selectionChanged();
     void clearSelected();
     void undoClear();
+    void gestureDeleted(const Cleared& cleared, const Expected<Done>& deleted);
+    void gestureBroughtBack(const Cleared& cleared, const Expected<Done>& saved);
+    void write(std::function<Expected<Done>()> change, std::function<void(const Expected<Done>&)> done);
 
     GestureRecognitionModel& m_model;
+    WorkQueue& m_writes;
+    bool m_writing = false;
     const LaunchableCatalogue& m_catalogue;
     IconResolver m_icons;
     std::vector<SheetGroup> m_groups;

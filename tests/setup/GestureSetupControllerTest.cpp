@@ -259,8 +259,15 @@ TEST_F(GestureSetupControllerTest, aDrawnGestureReplacesTheOldOneOfTheSelectedTa
     select(0);
     int32_t old = alphaPoints();
     controller->assignSelectedGesture();
+    storeWrites.held = true;
     drawThreeStrokes();
     EXPECT_FALSE(window().setupView->detectingInput()) << "the third release ends the capture";
+    // Until the store is written, nothing can act on what is about to change.
+    EXPECT_EQ(alphaPoints(), old);
+    select(1);
+    EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff());
+    select(0);
+    storeWrites.release();
     EXPECT_EQ(alphaPoints(), 24);
     EXPECT_NE(alphaPoints(), old);
     EXPECT_EQ(recognitionModel->recognizer()->loadedGestures()->size(), 1u);
@@ -379,7 +386,10 @@ TEST_F(GestureSetupControllerTest, clearDeletesTheGestureOfTheSelectedTarget)
     startController();
     openWindow();
     select(0);
+    storeWrites.held = true;
     controller->clearSelectedGesture();
+    EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff()) << "a second Clear waits for the first";
+    storeWrites.release();
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Alpha.desktop"));
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/InlineWorkQueue.h"
 #include "base/ManualClock.h"
 #include "core/GestureRecognitionModel.h"
 #include "core/MemoryUserDefaults.h"
@@ -51,7 +52,7 @@ protected:
         GestureSetupController::Services services;
         services.model = { std::make_shared<FakeWorkspace>(), root / "builtin", storage, loginItems,
                            [] { return false; } };
-        services.recognition = { recognitionModel.get(), [this] { return recognitionCapturing; } };
+        services.recognition = { recognitionModel.get(), [this] { return recognitionCapturing; }, &storeWrites };
         services.clock = &clock;
         services.timers = &clock;
         services.withTray = false;
@@ -83,6 +84,7 @@ protected:
     std::shared_ptr<MemoryUserDefaults> storage;
     std::shared_ptr<MemoryLoginItems> loginItems = std::make_shared<MemoryLoginItems>();
     std::unique_ptr<GestureRecognitionModel> recognitionModel;
+    InlineWorkQueue storeWrites;
     std::unique_ptr<GestureSetupController> controller;
     bool recognitionCapturing = false;
 };

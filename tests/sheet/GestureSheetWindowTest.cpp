@@ -3,7 +3,9 @@
 #include "launch/FakeWorkspace.h"
 #include "launch/LaunchableCatalogue.h"
 #include "platform/PropertyListUserDefaults.h"
+#include "platform/SerialWorkQueue.h"
 #include "sheet/GestureSheetWindow.h"
+#include "support/QtTestApplication.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -44,7 +46,7 @@ protected:
         model->setup();
         ASSERT_TRUE(model->saveGestures({ Gesture("mail.desktop", arc(1)), Gesture("maps.desktop", arc(2)),
                                           Gesture("uninstalled.desktop", arc(3)) }));
-        window = std::make_unique<GestureSheetWindow>(*model, *catalogue);
+        window = std::make_unique<GestureSheetWindow>(*model, writes, *catalogue);
         window->reload();
     }
 
@@ -74,6 +76,8 @@ protected:
     std::unique_ptr<LaunchableCatalogue> catalogue;
     std::shared_ptr<PropertyListUserDefaults> storage;
     std::unique_ptr<GestureRecognitionModel> model;
+    // Gone before the model its writes use, after the window its follow-ups use.
+    SerialWorkQueue writes;
     std::unique_ptr<GestureSheetWindow> window;
 };
 
@@ -121,6 +125,10 @@ TEST_F(GestureSheetWindowTest, anUnavailableGestureIsShownAndClearedFromTheStore
 
     auto drawn = model->getGestureWithIdentity("uninstalled.desktop")->strokes();
     window->clearButton()->click();
+    // The store is written on a worker; meanwhile nothing more can be cleared or undone.
+    EXPECT_FALSE(window->clearButton()->isEnabled());
+    EXPECT_FALSE(window->undoButton()->isEnabled());
+    ASSERT_TRUE(scriblo::testing::processEventsUntil([&] { return !cleared.isEmpty(); }));
     EXPECT_EQ(cleared, QStringList { "uninstalled.desktop" });
     EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps"));
     EXPECT_FALSE(window->clearButton()->isEnabled()) << "a second click must not clear another gesture";
@@ -137,6 +145,7 @@ TEST_F(GestureSheetWindowTest, anUnavailableGestureIsShownAndClearedFromTheStore
     QStringList restored;
     QObject::connect(window.get(), &GestureSheetWindow::gestureRestored, [&](const QString& identity) { restored << identity; });
     window->undoButton()->click();
+    ASSERT_TRUE(scriblo::testing::processEventsUntil([&] { return !restored.isEmpty(); }));
     EXPECT_EQ(restored, QStringList { "uninstalled.desktop" });
     ASSERT_TRUE(model->getGestureWithIdentity("uninstalled.desktop"));
     EXPECT_EQ(model->getGestureWithIdentity("uninstalled.desktop")->strokes(), drawn);
@@ -145,6 +154,7 @@ TEST_F(GestureSheetWindowTest, anUnavailableGestureIsShownAndClearedFromTheStore
     EXPECT_FALSE(window->undoButton()->isEnabled()) << "one clear, one undo";
     window->list()->setCurrentItem(window->list()->topLevelItem(1)->child(0));
     window->clearButton()->click();
+    ASSERT_TRUE(scriblo::testing::processEventsUntil([&] { return cleared.size() == 2; }));
     window->reload();
     EXPECT_FALSE(window->undoButton()->isEnabled()) << "a reload after another change ends the undo";
 }
