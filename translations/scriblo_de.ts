@@ -338,17 +338,6 @@
     </message>
 </context>
 <context>
-    <name>scriblo::GestureSetupController</name>
-    <message>
-        <source>Draw now!</source>
-        <translation>Jetzt zeichnen!</translation>
-    </message>
-    <message>
-        <source>Draw here!</source>
-        <translation>Hier zeichnen!</translation>
-    </message>
-</context>
-<context>
     <name>scriblo::GestureSetupWindow</name>
     <message>
         <source>Scriblo Setup</source>
@@ -501,6 +490,14 @@
     <message>
         <source>The gesture works now, but it could not be written to disk and may be gone after Scriblo quits.</source>
         <translation>Die Geste funktioniert jetzt, konnte aber nicht auf die Festplatte geschrieben werden und ist nach dem Beenden von Scriblo vielleicht verloren.</translation>
+    </message>
+    <message>
+        <source>Draw now!</source>
+        <translation>Jetzt zeichnen!</translation>
+    </message>
+    <message>
+        <source>Draw here!</source>
+        <translation>Hier zeichnen!</translation>
     </message>
 </context>
 <context>

@@ -338,17 +338,6 @@
     </message>
 </context>
 <context>
-    <name>scriblo::GestureSetupController</name>
-    <message>
-        <source>Draw now!</source>
-        <translation>¡Dibuje ahora!</translation>
-    </message>
-    <message>
-        <source>Draw here!</source>
-        <translation>¡Dibuje aquí!</translation>
-    </message>
-</context>
-<context>
     <name>scriblo::GestureSetupWindow</name>
     <message>
         <source>Scriblo Setup</source>
@@ -501,6 +490,14 @@
     <message>
         <source>The gesture works now, but it could not be written to disk and may be gone after Scriblo quits.</source>
         <translation>El gesto ya funciona, pero no se pudo escribir en el disco y puede perderse al cerrar Scriblo.</translation>
+    </message>
+    <message>
+        <source>Draw now!</source>
+        <translation>¡Dibuje ahora!</translation>
+    </message>
+    <message>
+        <source>Draw here!</source>
+        <translation>¡Dibuje aquí!</translation>
     </message>
 </context>
 <context>

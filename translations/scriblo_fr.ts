@@ -338,17 +338,6 @@
     </message>
 </context>
 <context>
-    <name>scriblo::GestureSetupController</name>
-    <message>
-        <source>Draw now!</source>
-        <translation>Dessinez maintenant&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Draw here!</source>
-        <translation>Dessinez ici&#xa0;!</translation>
-    </message>
-</context>
-<context>
     <name>scriblo::GestureSetupWindow</name>
     <message>
         <source>Scriblo Setup</source>
@@ -501,6 +490,14 @@
     <message>
         <source>The gesture works now, but it could not be written to disk and may be gone after Scriblo quits.</source>
         <translation>Le geste fonctionne maintenant, mais il n’a pas pu être écrit sur le disque et risque d’être perdu quand Scriblo quittera.</translation>
+    </message>
+    <message>
+        <source>Draw now!</source>
+        <translation>Dessinez maintenant&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Draw here!</source>
+        <translation>Dessinez ici&#xa0;!</translation>
     </message>
 </context>
 <context>

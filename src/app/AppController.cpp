@@ -90,6 +90,7 @@ std::optional<int> AppController::start()
     createControllers();
     auto mouse = m_gestureRecognitionController->applicationDidFinishLaunching();
     m_gestureSetupController->applicationDidFinishLaunching();
+    loadGestures();
     printInputSources(InputSourceReport::mouseLine(mouse));
     followStoreChanges();
     watchQuitSignals();
@@ -213,19 +214,40 @@ void AppController::followStoreChanges()
     connect(m_storeWatcher.get(), &FileChangeWatcher::changed, this, &AppController::takeInOutsideChanges);
 }
 
+// A full store's templates take a second of every processor; they are made on the
+// store's queue after the icon shows, and a write the user asks for meanwhile waits for
+// them in turn.
+void AppController::loadGestures()
+{
+    m_storeWrites->queue([&model = m_gestureRecognitionController->recognitionModel()] { model.setup(); },
+                         [this] { m_gestureSetupController->gesturesLoaded(); });
+}
+
 void AppController::takeInOutsideChanges()
 {
     if (!m_preferences->hasChangedOnDisk())
         return;
-    if (auto reloaded = m_preferences->reload(); !reloaded) {
+    auto reloaded = std::make_shared<Expected<Done>>(Done {});
+    m_storeWrites->queue(
+        [reloaded, &preferences = *m_preferences, &model = m_gestureRecognitionController->recognitionModel()] {
+            *reloaded = preferences.reload();
+            if (*reloaded)
+                model.fetchAndLoadGestures();
+        },
+        [this, reloaded] { tookInOutsideChanges(*reloaded); });
+}
+
+void AppController::tookInOutsideChanges(const Expected<Done>& reloaded)
+{
+    if (!reloaded) {
         qCWarning(applicationStore).noquote() << "Cannot take in the changed store:" << QString::fromStdString(reloaded.error());
         return;
     }
-    m_gestureRecognitionController->recognitionModel().fetchAndLoadGestures();
     // A gesture bound from the command line may name a target added since the start.
     GestureSetupModel& setupModel = m_gestureSetupController->setupModel();
     setupModel.catalogue().fetchAll();
     setupModel.settings().readAllStoringDefaults();
+    m_gestureSetupController->gesturesChanged();
 }
 
 void AppController::watchQuitSignals()

@@ -66,7 +66,9 @@ private:
     void connectGestureFiles();
     void printInputSources(const std::string& mouseLine);
     void followStoreChanges();
+    void loadGestures();
     void takeInOutsideChanges();
+    void tookInOutsideChanges(const Expected<Done>& reloaded);
     void watchQuitSignals();
     void close();
 

@@ -45,7 +45,6 @@ GestureRecognitionController::GestureRecognitionController(Services services, QO
     setCompositing(services.compositing);
     connect(m_recognitionWindow.get(), &GestureRecognitionWindow::resignedKey, this,
             &GestureRecognitionController::windowDidResignKey);
-    m_recognitionModel->setup();
 }
 
 GestureRecognitionController::~GestureRecognitionController()

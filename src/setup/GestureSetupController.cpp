@@ -16,10 +16,8 @@
 #include "sheet/GestureSheetWindow.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCursor>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -133,11 +131,19 @@ void GestureSetupController::applicationDidFinishLaunching()
     m_setupWindow->launchableTypePicker->setSelectedSegment(0);
     m_launchableArray->setContent(m_setupModel->catalogue().list(0));
     updateSetupControls();
-    // A new user, or one without a tray to click, sees where to begin.
-    if (!hasStoredGestures() || (m_statusItem && !trayShown))
+    // Without a tray to click, the window is the way in.
+    if (m_statusItem && !trayShown)
         toggleSetupWindow();
     else
         hideSetupWindow();
+}
+
+// The store is read after the icon shows; a new user then sees where to begin.
+void GestureSetupController::gesturesLoaded()
+{
+    if (!hasStoredGestures() && !isSetupWindowVisible())
+        toggleSetupWindow();
+    gesturesChanged();
 }
 
 void GestureSetupController::setRecognitionSide(RecognitionSide recognition)
@@ -186,9 +192,7 @@ std::optional<std::string> GestureSetupController::storedIdentity(const Launchab
 void GestureSetupController::setButtons(SetupButtons buttons)
 {
     m_buttons = buttons;
-    m_setupWindow->assignGestureButton->setEnabled(buttons.assign);
-    m_setupWindow->showGestureButton->setEnabled(buttons.show);
-    m_setupWindow->clearGestureButton->setEnabled(buttons.clear);
+    m_setupWindow->enableButtons(buttons);
 }
 
 std::shared_ptr<Launchable> GestureSetupController::selectedLaunchable() const
@@ -236,12 +240,7 @@ void GestureSetupController::tableViewSelectionDidChange()
 
 void GestureSetupController::showDrawNotification(bool show)
 {
-    QLabel* prompt = m_setupWindow->drawNotificationText;
-    prompt->setText(m_setupModel->settings().multitouchOption() ? tr("Draw now!") : tr("Draw here!"));
-    // The label's accessible name says what it is, so a screen reader would not hear the
-    // prompt itself without this.
-    prompt->setAccessibleDescription(prompt->text());
-    prompt->setVisible(show);
+    m_setupWindow->showDrawPrompt(show, m_setupModel->settings().multitouchOption());
 }
 
 void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> strokes, Conflicts conflicts)

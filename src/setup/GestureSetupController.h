@@ -72,6 +72,7 @@ public:
     void setRecognitionSide(RecognitionSide recognition);
 
     void applicationDidFinishLaunching();
+    void gesturesLoaded();
 
     // Opens or closes the window; `pointer` is where the user clicked, for placing the
     // window when the tray does not say where its icon is.

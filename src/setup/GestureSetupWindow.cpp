@@ -199,6 +199,22 @@ void GestureSetupWindow::applyLook(QWidget* root)
         child->setStyle(m_style.get());
 }
 
+void GestureSetupWindow::enableButtons(SetupButtons buttons)
+{
+    assignGestureButton->setEnabled(buttons.assign);
+    showGestureButton->setEnabled(buttons.show);
+    clearGestureButton->setEnabled(buttons.clear);
+}
+
+void GestureSetupWindow::showDrawPrompt(bool show, bool touchpad)
+{
+    drawNotificationText->setText(touchpad ? tr("Draw now!") : tr("Draw here!"));
+    // The label's accessible name says what it is, so a screen reader would not hear the
+    // prompt itself without this.
+    drawNotificationText->setAccessibleDescription(drawNotificationText->text());
+    drawNotificationText->setVisible(show);
+}
+
 void GestureSetupWindow::showAssignRefusal(const std::optional<AssignRefusal>& refusal)
 {
     QString text = refusal ? refusalText(*refusal) : QString();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "setup/GestureAssignment.h"
+#include "setup/SetupButtonRules.h"
 
 #include <QRect>
 #include <QWidget>
@@ -39,6 +40,9 @@ public:
     void setTranslucent(bool translucent);
     // Says in the drawing area why Assign saved nothing; nothing hides what was said.
     void showAssignRefusal(const std::optional<AssignRefusal>& refusal);
+    void enableButtons(SetupButtons buttons);
+    // Asks for a drawing on the touchpad or here in the window.
+    void showDrawPrompt(bool show, bool touchpad);
     // Hangs below the tray icon where the tray says where it is, otherwise clear of the
     // pointer at the click, kept on that screen.
     void placeNear(const std::optional<QRect>& trayIcon, QPoint pointer);

@@ -58,6 +58,7 @@ protected:
         services.withTray = false;
         controller = std::make_unique<GestureSetupController>(std::move(services));
         controller->applicationDidFinishLaunching();
+        controller->gesturesLoaded();
     }
 
     GestureSetupWindow& window() { return *controller->setupWindow(); }

@@ -7,12 +7,14 @@
 #include "sheet/GestureSheetWindow.h"
 #include "support/QtTestApplication.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gmock/gmock.h>
@@ -159,4 +161,55 @@ TEST_F(GestureSheetWindowTest, anUnavailableGestureIsShownAndClearedFromTheStore
     EXPECT_FALSE(window->undoButton()->isEnabled()) << "a reload after another change ends the undo";
 }
 
+}
+
+namespace {
+
+// A gesture of one stroke with as many points as the store keeps: the archive's size
+// grows with the points, while one stroke keeps the templates quick to make.
+Gesture longGesture(size_t index)
+{
+    std::vector<GesturePoint> points;
+    for (int32_t i = 0; i < Gesture::maximumPointCount; ++i) {
+        double turn = 0.02 * i + 0.001 * double(index);
+        points.emplace_back(float(500 + 400 * std::cos(turn)), float(500 + 300 * std::sin(3 * turn)), 1);
+    }
+    return Gesture("/gestures/" + std::to_string(index), { GestureStroke(points) });
+}
+
+}
+
+// A large store takes long to write; the window's timers keep their time meanwhile. The
+// bound is a share of what the same write takes when it blocks, so a slow machine does
+// not fail the test and a write on the window's thread always does.
+TEST_F(GestureSheetWindowTest, theWindowKeepsAnsweringWhileALargeStoreIsWritten)
+{
+    std::vector<Gesture> gestures;
+    for (size_t i = 0; i < 400; ++i)
+        gestures.push_back(longGesture(i));
+    ASSERT_TRUE(model->saveGestures(std::move(gestures)));
+    QElapsedTimer blocking;
+    blocking.start();
+    ASSERT_TRUE(model->deleteGestureWithName("/gestures/0"));
+    qint64 blockingWrite = blocking.elapsed();
+
+    window->reload();
+    ASSERT_TRUE(window->clearButton()->isEnabled()) << "the first gesture is selected";
+    QElapsedTimer sinceTick;
+    qint64 longestGap = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, sinceTick.restart());
+    });
+    QStringList cleared;
+    QObject::connect(window.get(), &GestureSheetWindow::gestureCleared, [&](const QString& identity) {
+        cleared << identity;
+        longestGap = std::max(longestGap, sinceTick.elapsed());
+    });
+    ticks.start(5);
+    sinceTick.start();
+    window->clearButton()->click();
+    ASSERT_TRUE(scriblo::testing::processEventsUntil([&] { return !cleared.isEmpty(); }, 60000));
+    EXPECT_LT(longestGap, std::max<qint64>(blockingWrite / 2, 50))
+        << "the write took " << blockingWrite << " ms on the window's thread";
 }
