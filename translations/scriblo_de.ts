@@ -267,6 +267,10 @@
         <source>Import Gestures from %1</source>
         <translation>Gesten aus %1 importieren</translation>
     </message>
+    <message>
+        <source>Looking for look-alikes: %1 of %2…</source>
+        <translation>Suche nach ähnlichen Gesten: %1 von %2 …</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureRecognitionController</name>

@@ -267,6 +267,10 @@
         <source>Import Gestures from %1</source>
         <translation>Importar gestos de %1</translation>
     </message>
+    <message>
+        <source>Looking for look-alikes: %1 of %2…</source>
+        <translation>Buscando parecidos: %1 de %2…</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureRecognitionController</name>

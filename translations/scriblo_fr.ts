@@ -267,6 +267,10 @@
         <source>Import Gestures from %1</source>
         <translation>Importer les gestes de %1</translation>
     </message>
+    <message>
+        <source>Looking for look-alikes: %1 of %2…</source>
+        <translation>Recherche des gestes ressemblants : %1 sur %2…</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureRecognitionController</name>

@@ -51,6 +51,7 @@ GestureFileTransfer::GestureFileTransfer(GestureRecognitionModel& model, const L
 
 GestureFileTransfer::~GestureFileTransfer()
 {
+    stopLookingForLookAlikes();
     delete m_preview;
 }
 
@@ -90,34 +91,57 @@ Expected<size_t> GestureFileTransfer::exportTo(const std::filesystem::path& path
     return gestures->size();
 }
 
-// Parsing is quick; the look-alike check of a large file against a large store is not,
-// so it runs on a worker and the preview opens when it is done.
+// Reading a large file takes a moment and the look-alike check against a large store
+// seconds, all on workers: the preview opens once the file is read, and fills in its
+// look-alikes as they are found.
 void GestureFileTransfer::importFile(const std::filesystem::path& path)
 {
-    auto gestures = readGestures(path);
-    if (!gestures) {
-        warn(tr("The file cannot be imported."), QString::fromStdString(gestures.error()));
-        return;
-    }
     QPointer<GestureFileTransfer> self(this);
     auto stored = m_model.recognizer()->loadedGestures();
-    m_work.start([self, stored, gestures = std::move(gestures.value()), minimum = m_minimumScore(),
-                                          name = displayName(path)]() mutable {
-        auto plan = std::make_shared<GestureImportPlan>(GestureImportPlan::of(std::move(gestures), *stored, minimum));
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [self, plan, name] {
-            if (self)
-                self->showPreview(plan, name);
+    m_work.start([self, stored, path, name = displayName(path)] {
+        auto gestures = readGestures(path);
+        auto plan = gestures ? std::make_shared<GestureImportPlan>(GestureImportPlan::of(std::move(gestures.value()), *stored)) : nullptr;
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [self, stored, plan, name, problem = gestures ? std::string() : gestures.error()] {
+            if (!self)
+                return;
+            if (!plan)
+                return self->warn(tr("The file cannot be imported."), QString::fromStdString(problem));
+            self->showPreview(std::move(*plan), name, stored);
         }, Qt::QueuedConnection);
     });
 }
 
-void GestureFileTransfer::showPreview(std::shared_ptr<GestureImportPlan> plan, const QString& fileName)
+void GestureFileTransfer::showPreview(GestureImportPlan plan, const QString& fileName,
+                                      std::shared_ptr<const GestureRecognizer::GestureList> stored)
 {
+    stopLookingForLookAlikes();
     delete m_preview;
-    m_preview = new GestureImportPreview(std::move(*plan), fileName, m_catalogue, m_icons);
+    m_preview = new GestureImportPreview(std::move(plan), fileName, m_catalogue, m_icons);
     m_preview->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_preview, &QDialog::finished, this, &GestureFileTransfer::stopLookingForLookAlikes);
     connect(m_preview, &QDialog::accepted, this, [this, preview = m_preview] { store(preview->plan()); });
     m_preview->open();
+    findLookAlikes(std::move(stored));
+}
+
+// The worker checks its own copy of the plan; the drawings themselves are shared.
+void GestureFileTransfer::findLookAlikes(std::shared_ptr<const GestureRecognizer::GestureList> stored)
+{
+    m_stopLookAlikes = std::make_shared<std::atomic<bool>>(false);
+    m_work.start([plan = m_preview->plan(), stored, minimum = m_minimumScore(), preview = QPointer(m_preview), stop = m_stopLookAlikes] {
+        plan.findConflicts(*stored, minimum, [&](size_t step, const std::optional<GestureConflict>& conflict) {
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [preview, step, conflict] {
+                if (preview)
+                    preview->showConflict(step, conflict);
+            }, Qt::QueuedConnection);
+        }, [&] { return stop->load(); });
+    });
+}
+
+void GestureFileTransfer::stopLookingForLookAlikes()
+{
+    if (m_stopLookAlikes)
+        *m_stopLookAlikes = true;
 }
 
 // Templates are made and the store written on a worker, so the desktop stays responsive

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QThreadPool>
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -49,7 +50,9 @@ signals:
     void gesturesImported();
 
 private:
-    void showPreview(std::shared_ptr<GestureImportPlan> plan, const QString& fileName);
+    void showPreview(GestureImportPlan plan, const QString& fileName, std::shared_ptr<const GestureRecognizer::GestureList> stored);
+    void findLookAlikes(std::shared_ptr<const GestureRecognizer::GestureList> stored);
+    void stopLookingForLookAlikes();
     void store(const GestureImportPlan& plan);
     void stored(const Expected<size_t>& saved, size_t added, size_t replaced);
     void tell(const QString& summary, const QString& body);
@@ -64,6 +67,8 @@ private:
     // Checking a file and storing its gestures take long for a large store; they run here,
     // and the transfer is not gone before they end, since they use the store.
     QThreadPool m_work;
+    // Set when the preview the look-alikes are looked for is answered or gone.
+    std::shared_ptr<std::atomic<bool>> m_stopLookAlikes;
 };
 
 }

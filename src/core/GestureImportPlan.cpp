@@ -1,9 +1,11 @@
 #include "core/GestureImportPlan.h"
 
 #include "core/GestureRecognitionModel.h"
+#include "core/ParallelRuns.h"
 
 #include <algorithm>
 #include <set>
+#include <string_view>
 
 namespace scriblo {
 
@@ -21,8 +23,7 @@ bool sameDrawing(const std::vector<GestureStroke>& left, const std::vector<Gestu
 
 }
 
-GestureImportPlan GestureImportPlan::of(std::vector<Gesture> gestures, const GestureRecognizer::GestureList& stored,
-                                        int32_t minimumScore)
+GestureImportPlan GestureImportPlan::of(std::vector<Gesture> gestures, const GestureRecognizer::GestureList& stored)
 {
     GestureImportPlan plan;
     for (size_t index = 0; index < gestures.size(); ++index) {
@@ -30,7 +31,6 @@ GestureImportPlan GestureImportPlan::of(std::vector<Gesture> gestures, const Ges
                                            [&](const Gesture& later) { return later.identity() == gestures[index].identity(); });
         plan.m_steps.push_back(decide(std::move(gestures[index]), stored, supersededLater));
     }
-    plan.findConflicts(stored, minimumScore);
     return plan;
 }
 
@@ -51,22 +51,40 @@ GestureImportPlan::Step GestureImportPlan::decide(Gesture gesture, const Gesture
 
 // Each gesture to be stored is checked against the store as the import leaves it: the
 // stored gestures it does not replace and the others it brings.
-void GestureImportPlan::findConflicts(const GestureRecognizer::GestureList& stored, int32_t minimumScore)
+void GestureImportPlan::findConflicts(const GestureRecognizer::GestureList& stored, int32_t minimumScore,
+                                      const ConflictFound& found, const std::function<bool()>& stopped) const
 {
-    std::set<std::string> replaced;
-    GestureRecognizer::GestureList after;
+    GestureRecognizer::GestureList after = storeAfter(stored);
+    ParallelRuns::run(m_steps.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
+        for (size_t index = first; index < first + length && !stopped(); ++index) {
+            const Step& step = m_steps[index];
+            if (step.action != Action::Skip)
+                found(index, GestureConflicts::find(step.gesture.strokes(), step.gesture.identity(), std::nullopt, after, minimumScore));
+        }
+    });
+}
+
+GestureRecognizer::GestureList GestureImportPlan::storeAfter(const GestureRecognizer::GestureList& stored) const
+{
+    std::set<std::string_view> replaced;
+    std::vector<const Step*> stepsToStore;
     for (const auto& step : m_steps)
         if (step.action != Action::Skip) {
             replaced.insert(step.gesture.identity());
-            Gesture prepared(step.gesture.identity(), step.gesture.strokes());
-            prepared.generateTemplates();
-            after.push_back(std::make_shared<const Gesture>(std::move(prepared)));
+            stepsToStore.push_back(&step);
         }
+    // A file of a thousand gestures takes a second of templates on one processor.
+    GestureRecognizer::GestureList after(stepsToStore.size());
+    ParallelRuns::run(stepsToStore.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
+        for (size_t index = first; index < first + length; ++index) {
+            Gesture prepared(stepsToStore[index]->gesture.identity(), stepsToStore[index]->gesture.strokes());
+            prepared.generateTemplates();
+            after[index] = std::make_shared<const Gesture>(std::move(prepared));
+        }
+    });
     std::copy_if(stored.begin(), stored.end(), std::back_inserter(after),
                  [&](const auto& kept) { return !replaced.contains(kept->identity()); });
-    for (auto& step : m_steps)
-        if (step.action != Action::Skip)
-            step.conflict = GestureConflicts::find(step.gesture.strokes(), step.gesture.identity(), std::nullopt, after, minimumScore);
+    return after;
 }
 
 size_t GestureImportPlan::count(Action action) const

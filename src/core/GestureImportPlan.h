@@ -3,6 +3,7 @@
 #include "core/GestureConflicts.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,9 +43,17 @@ public:
     };
 
     // `gestures` in the order of the file; of several with one identity the last is the
-    // one stored, as an import that wrote them in turn would leave it.
-    static GestureImportPlan of(std::vector<Gesture> gestures, const GestureRecognizer::GestureList& stored,
-                                int32_t minimumScore);
+    // one stored, as an import that wrote them in turn would leave it. Quick: the
+    // look-alikes are found apart.
+    static GestureImportPlan of(std::vector<Gesture> gestures, const GestureRecognizer::GestureList& stored);
+
+    // Checks each step to be stored for a look-alike and hands over each result as it
+    // comes, from every processor at once and in no set order: a large file against a
+    // full store takes seconds. Stops early once `stopped` says so.
+    using ConflictFound = std::function<void(size_t step, const std::optional<GestureConflict>& conflict)>;
+    void findConflicts(const GestureRecognizer::GestureList& stored, int32_t minimumScore, const ConflictFound& found,
+                       const std::function<bool()>& stopped = [] { return false; }) const;
+    void setConflict(size_t step, std::optional<GestureConflict> conflict) { m_steps.at(step).conflict = std::move(conflict); }
 
     const std::vector<Step>& steps() const { return m_steps; }
     size_t count(Action action) const;
@@ -53,7 +62,7 @@ public:
 
 private:
     static Step decide(Gesture gesture, const GestureRecognizer::GestureList& stored, bool supersededLater);
-    void findConflicts(const GestureRecognizer::GestureList& stored, int32_t minimumScore);
+    GestureRecognizer::GestureList storeAfter(const GestureRecognizer::GestureList& stored) const;
 
     std::vector<Step> m_steps;
 };

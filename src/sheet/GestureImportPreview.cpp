@@ -37,9 +37,9 @@ GestureImportPreview::GestureImportPreview(GestureImportPlan plan, const QString
     auto heading = new QLabel(tr("Gestures in %1:").arg(fileName), this);
     heading->setAccessibleName(tr("File"));
     heading->setAccessibleDescription(heading->text());
-    m_summary->setText(summaryOf(m_plan));
+    m_toCheck = m_plan.steps().size() - m_plan.count(GestureImportPlan::Action::Skip);
     m_summary->setAccessibleName(tr("Summary"));
-    m_summary->setAccessibleDescription(m_summary->text());
+    showSummary();
     m_list->setAccessibleName(tr("Gestures in the file"));
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({ tr("Gesture"), tr("Target"), tr("Import"), tr("Note") });
@@ -73,6 +73,25 @@ GestureImportPreview::GestureImportPreview(GestureImportPlan plan, const QString
     layout->addWidget(m_summary);
     layout->addWidget(buttons);
     resize(760, 480);
+}
+
+void GestureImportPreview::showConflict(size_t step, const std::optional<GestureConflict>& conflict)
+{
+    m_plan.setConflict(step, conflict);
+    QTreeWidgetItem* item = m_list->topLevelItem(int(step));
+    item->setText(3, noteText(m_plan.steps()[step]));
+    item->setToolTip(3, item->text(3));
+    ++m_checked;
+    showSummary();
+}
+
+void GestureImportPreview::showSummary()
+{
+    QString summary = summaryOf(m_plan);
+    if (checking())
+        summary += QLatin1Char(' ') + tr("Looking for look-alikes: %1 of %2…").arg(m_checked).arg(m_toCheck);
+    m_summary->setText(summary);
+    m_summary->setAccessibleDescription(summary);
 }
 
 QString GestureImportPreview::summaryOf(const GestureImportPlan& plan)

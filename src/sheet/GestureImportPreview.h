@@ -30,6 +30,11 @@ public:
     QLabel* summary() const { return m_summary; }
     QPushButton* importButton() const { return m_import; }
 
+    // A look-alike check of one step has ended; the row and the summary show it.
+    void showConflict(size_t step, const std::optional<GestureConflict>& conflict);
+    // Whether look-alikes are still being looked for.
+    bool checking() const { return m_checked < m_toCheck; }
+
     static QString summaryOf(const GestureImportPlan& plan);
 
 private:
@@ -38,7 +43,11 @@ private:
     QString noteText(const GestureImportPlan::Step& step) const;
     QString nameOf(const std::string& identity) const;
 
-    const GestureImportPlan m_plan;
+    void showSummary();
+
+    GestureImportPlan m_plan;
+    size_t m_checked = 0;
+    size_t m_toCheck = 0;
     const LaunchableCatalogue& m_catalogue;
     IconResolver& m_icons;
     QLabel* m_summary;

@@ -104,6 +104,8 @@ TEST_F(GestureFileTransferTest, anImportShowsWhatItWillDoAndStoresOnlyWhenTold)
     target->transfer.importFile(file);
     GestureImportPreview* preview = awaitPreview();
     ASSERT_TRUE(preview);
+    // The preview opens before the look-alikes are known, and fills them in.
+    ASSERT_TRUE(processEventsUntil([&] { return !preview->checking(); }));
     EXPECT_EQ(preview->summary()->text().toStdString(), "1 to add, 1 to replace, 0 to skip. Look-alikes of another target's gesture: 2.");
     EXPECT_EQ(preview->list()->topLevelItemCount(), 2);
     EXPECT_TRUE(preview->importButton()->isEnabled());
@@ -137,16 +139,16 @@ TEST_F(GestureFileTransferTest, aFileThatCannotBeReadIsExplainedAndChangesNothin
     std::string before = storeBytes();
     ASSERT_TRUE(SafeFile::writeAtomically(file, "{\"gestures\": [\n  {\"identity\": \"x\",\n   \"strokes\": oops}\n]}"));
     target->transfer.importFile(file);
+    ASSERT_TRUE(processEventsUntil([&] { return shownMessage() != nullptr; }));
     QMessageBox* message = shownMessage();
-    ASSERT_TRUE(message);
     EXPECT_EQ(message->text().toStdString(), "The file cannot be imported.");
     EXPECT_NE(message->informativeText().indexOf(QString::fromStdString(file.string()) + ":3"), -1)
         << message->informativeText().toStdString();
     message->close();
 
     target->transfer.importFile(root / "missing.json");
+    ASSERT_TRUE(processEventsUntil([&] { return shownMessage() != nullptr; }));
     message = shownMessage();
-    ASSERT_TRUE(message);
     EXPECT_NE(message->informativeText().indexOf(QStringLiteral("No such file")), -1) << message->informativeText().toStdString();
     message->close();
     EXPECT_EQ(storeBytes(), before);

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 
 #include <map>
+#include <mutex>
 
 using namespace scriblo;
 
@@ -154,7 +156,7 @@ TEST_F(GestureConflictsTest, anImportPlanAddsReplacesAndSkipsEachWithItsReason)
     auto plan = GestureImportPlan::of({ Gesture("H-01", renumbered), Gesture("D-01", drawing("D-02")), Gesture("dot", tooShort),
                                         Gesture("twice", drawing("asterisk-01")), Gesture("new", drawing("five_point_star-01")),
                                         Gesture("twice", drawing("asterisk-02")) },
-                                      stored, minimumScore);
+                                      stored);
     const auto& steps = plan.steps();
     ASSERT_EQ(steps.size(), 6u);
     EXPECT_EQ(steps[0].action, Action::Skip);
@@ -179,11 +181,26 @@ TEST_F(GestureConflictsTest, anImportPlanNamesLookAlikesInTheStoreItLeaves)
     auto plan = GestureImportPlan::of({ Gesture("also-H", drawing("H-02")), Gesture("star", drawing("five_point_star-01")),
                                         Gesture("another-star", drawing("five_point_star-02")),
                                         Gesture("D-01", drawing("H-03")), Gesture("was-D", drawing("D-02")) },
-                                      stored, minimumScore);
+                                      stored);
+    // Found on every processor at once; each step is handed over once.
+    std::mutex handing;
+    std::vector<size_t> checked;
+    plan.findConflicts(stored, minimumScore, [&](size_t step, const std::optional<GestureConflict>& conflict) {
+        std::lock_guard lock(handing);
+        checked.push_back(step);
+        plan.setConflict(step, conflict);
+    });
+    std::sort(checked.begin(), checked.end());
+    EXPECT_EQ(checked, (std::vector<size_t> { 0, 1, 2, 3, 4 }));
     const auto& steps = plan.steps();
     ASSERT_TRUE(steps[0].conflict);
     EXPECT_TRUE(steps[0].conflict->identity == "H-01" || steps[0].conflict->identity == "D-01") << steps[0].conflict->identity;
     ASSERT_TRUE(steps[1].conflict) << "two stars in one file";
     EXPECT_EQ(steps[1].conflict->identity, "another-star");
     EXPECT_FALSE(steps[4].conflict) << "the D it resembles is replaced by this very import";
+
+    // A preview closed before the check ends stops it.
+    std::atomic<int> handedOver { 0 };
+    plan.findConflicts(stored, minimumScore, [&](size_t, const auto&) { ++handedOver; }, [] { return true; });
+    EXPECT_EQ(handedOver, 0);
 }
