@@ -114,17 +114,17 @@ BinaryPropertyListWriter::BinaryPropertyListWriter(size_t expectedObjects, size_
 
 uint64_t BinaryPropertyListWriter::startObject()
 {
-    m_offsets.push_back(m_out.size());
+    m_offsets.push_back(uint32_t(m_out.size()));
     return m_offsets.size() - 1;
 }
 
 uint64_t BinaryPropertyListWriter::text(std::string_view text)
 {
-    auto [found, added] = m_texts.try_emplace(std::string(text), m_offsets.size());
-    if (!added)
+    if (auto found = m_texts.find(text); found != m_texts.end())
         return found->second;
+    auto added = m_texts.emplace(std::string(text), m_offsets.size()).first;
     uint64_t object = startObject();
-    writeText(m_out, found->first);
+    writeText(m_out, added->first);
     return object;
 }
 
@@ -151,19 +151,19 @@ uint64_t BinaryPropertyListWriter::uid(uint64_t value)
     return object;
 }
 
-uint64_t BinaryPropertyListWriter::array(const std::vector<uint64_t>& items)
+uint64_t BinaryPropertyListWriter::array(std::span<const uint64_t> items)
 {
     return addContainer(0xA0, items.size(), items);
 }
 
-uint64_t BinaryPropertyListWriter::dictionary(const std::vector<uint64_t>& keys, const std::vector<uint64_t>& values)
+uint64_t BinaryPropertyListWriter::dictionary(std::span<const uint64_t> keys, std::span<const uint64_t> values)
 {
     uint64_t object = addContainer(0xD0, keys.size(), keys);
     m_references.insert(m_references.end(), values.begin(), values.end());
     return object;
 }
 
-uint64_t BinaryPropertyListWriter::addContainer(uint8_t marker, uint64_t count, const std::vector<uint64_t>& references)
+uint64_t BinaryPropertyListWriter::addContainer(uint8_t marker, uint64_t count, std::span<const uint64_t> references)
 {
     // Its offset is set when it is written, after every value.
     m_offsets.push_back(0);
@@ -172,15 +172,27 @@ uint64_t BinaryPropertyListWriter::addContainer(uint8_t marker, uint64_t count, 
     return m_offsets.size() - 1;
 }
 
+// Millions of references: written straight into room made for all of a container's.
+void BinaryPropertyListWriter::writeReferences(const Container& container, size_t referenceSize)
+{
+    size_t count = container.marker == 0xD0 ? 2 * container.count : container.count;
+    size_t at = m_out.size();
+    m_out.resize(at + count * referenceSize);
+    uint8_t* out = m_out.data() + at;
+    for (size_t i = 0; i < count; ++i) {
+        uint32_t reference = m_references[container.firstReference + i];
+        for (size_t byte = referenceSize; byte-- > 0;)
+            *out++ = uint8_t(uint64_t(reference) >> (8 * byte));
+    }
+}
+
 Data BinaryPropertyListWriter::finish(uint64_t top)
 {
     size_t referenceSize = byteCount(m_offsets.size());
     for (const Container& container : m_containers) {
-        m_offsets[container.object] = m_out.size();
+        m_offsets[container.object] = uint32_t(m_out.size());
         writeMarker(m_out, container.marker, container.count);
-        size_t references = container.marker == 0xD0 ? 2 * container.count : container.count;
-        for (size_t i = 0; i < references; ++i)
-            writeBigEndian(m_out, m_references[container.firstReference + i], referenceSize);
+        writeReferences(container, referenceSize);
     }
     uint64_t tableOffset = m_out.size();
     size_t offsetSize = byteCount(tableOffset);

@@ -2,6 +2,7 @@
 
 #include "core/UserDefaultsValue.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -27,9 +28,9 @@ public:
     uint64_t integer(uint64_t value);
     uint64_t real(double value);
     uint64_t uid(uint64_t value);
-    uint64_t array(const std::vector<uint64_t>& items);
+    uint64_t array(std::span<const uint64_t> items);
     // Keys are references to texts, paired with the values in order.
-    uint64_t dictionary(const std::vector<uint64_t>& keys, const std::vector<uint64_t>& values);
+    uint64_t dictionary(std::span<const uint64_t> keys, std::span<const uint64_t> values);
 
     // The whole list with `top` as its root.
     Data finish(uint64_t top);
@@ -43,14 +44,23 @@ private:
         size_t firstReference;
     };
 
+    // Texts are looked up by view, with no string made for each of the millions of keys.
+    struct TextHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const { return std::hash<std::string_view> {}(text); }
+    };
+
     uint64_t startObject();
-    uint64_t addContainer(uint8_t marker, uint64_t count, const std::vector<uint64_t>& references);
+    uint64_t addContainer(uint8_t marker, uint64_t count, std::span<const uint64_t> references);
+    void writeReferences(const Container& container, size_t referenceSize);
 
     Data m_out;
-    std::vector<uint64_t> m_offsets;
-    std::unordered_map<std::string, uint64_t> m_texts;
+    // Offsets and references take 4 bytes in memory, and a full store's tables 60 MiB
+    // less: the store's limits keep an archive below a tenth of a gigabyte.
+    std::vector<uint32_t> m_offsets;
+    std::unordered_map<std::string, uint64_t, TextHash, std::equal_to<>> m_texts;
     std::vector<Container> m_containers;
-    std::vector<uint64_t> m_references;
+    std::vector<uint32_t> m_references;
 };
 
 }

@@ -20,38 +20,48 @@ GestureRecognitionModel::GestureRecognitionModel(UserDefaults& storage, Template
 
 namespace {
 
-// A 64-bit digest of a value, a word at a time: a full archive's 90 MiB take some 20 ms.
-std::optional<uint64_t> digestOf(const std::optional<UserDefaultsValue>& value)
+// A 64-bit digest of a value, four words at a time in four independent lanes, so the
+// multiplications overlap: a full archive's 90 MiB take some 35 ms.
+uint64_t digestOf(const UserDefaultsValue& value)
 {
-    if (!value)
-        return std::nullopt;
     std::string_view bytes;
     std::string text;
-    if (const Data* data = value->dataValue()) {
+    if (const Data* data = value.dataValue()) {
         bytes = std::string_view(reinterpret_cast<const char*>(data->data()), data->size());
     } else {
         // Anything else is small; its kind and value in a few bytes.
-        text = std::to_string(value->value().index()) + ":" + std::to_string(value->intValue());
-        if (auto string = std::get_if<std::string>(&value->value()))
+        text = std::to_string(value.value().index()) + ":" + std::to_string(value.intValue());
+        if (auto string = std::get_if<std::string>(&value.value()))
             text += *string;
         bytes = text;
     }
-    uint64_t digest = 0x9E3779B97F4A7C15ull ^ bytes.size();
-    auto mix = [&](uint64_t word) {
-        digest = (digest ^ word) * 0xFF51AFD7ED558CCDull;
-        digest ^= digest >> 32;
+    uint64_t lanes[4] = { 0x9E3779B97F4A7C15ull ^ bytes.size(), 0xC2B2AE3D27D4EB4Full, 0x165667B19E3779F9ull, 0x27D4EB2F165667C5ull };
+    auto mix = [](uint64_t& lane, uint64_t word) {
+        lane = (lane ^ word) * 0xFF51AFD7ED558CCDull;
+        lane ^= lane >> 32;
     };
     size_t at = 0;
-    for (; at + 8 <= bytes.size(); at += 8) {
-        uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + at, 8);
-        mix(word);
+    for (; at + 32 <= bytes.size(); at += 32) {
+        uint64_t words[4];
+        std::memcpy(words, bytes.data() + at, sizeof words);
+        for (int lane = 0; lane < 4; ++lane)
+            mix(lanes[lane], words[lane]);
     }
-    uint64_t tail = 0;
-    if (at < bytes.size())
-        std::memcpy(&tail, bytes.data() + at, bytes.size() - at);
-    mix(tail);
+    // The tail, zero-padded to whole words, goes into the first lane.
+    for (; at < bytes.size(); at += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, std::min<size_t>(8, bytes.size() - at));
+        mix(lanes[0], word);
+    }
+    uint64_t digest = lanes[0];
+    for (int lane = 1; lane < 4; ++lane)
+        mix(digest, lanes[lane]);
     return digest;
+}
+
+std::optional<uint64_t> digestOf(const std::optional<UserDefaultsValue>& value)
+{
+    return value ? std::optional(digestOf(*value)) : std::nullopt;
 }
 
 }
@@ -63,6 +73,8 @@ void GestureRecognitionModel::fetchGestureDictionary()
     m_gestureDictionary.clear();
     m_loadProblems.clear();
     m_needsBackup = false;
+    // Taken first: a change made while the value is read shows as a newer revision.
+    m_storedRevision = m_storage.revision();
     auto stored = m_storage.objectForKey(gesturesKey);
     m_storedDigest = digestOf(stored);
     if (!stored)
@@ -122,7 +134,7 @@ Expected<Done> GestureRecognitionModel::saveGestureDictionary(const std::functio
 {
     bool stored = false;
     auto written = m_storage.synchronizeChange([&] {
-        if (digestOf(m_storage.objectForKey(gesturesKey)) != m_storedDigest)
+        if (m_storage.revision() != m_storedRevision && digestOf(m_storage.objectForKey(gesturesKey)) != m_storedDigest)
             loadGestures();
         stored = change() && storeGestureDictionary();
     });
@@ -144,6 +156,7 @@ bool GestureRecognitionModel::storeGestureDictionary()
     UserDefaultsValue archive(KeyedArchiver::archivedDataWithRootObject(m_gestureDictionary));
     m_storage.setObject(archive, gesturesKey);
     m_storedDigest = digestOf(archive);
+    m_storedRevision = m_storage.revision();
     return true;
 }
 

@@ -78,6 +78,9 @@ private:
     // A digest of the stored value as last read or written, to tell whether another
     // process has saved since; a copy of a full archive would hold 90 MiB for it.
     std::optional<uint64_t> m_storedDigest;
+    // The store's revision when the digest was taken; while it stands, the stored value
+    // is the one digested.
+    uint64_t m_storedRevision = 0;
     std::vector<std::string> m_loadProblems;
     bool m_needsBackup { false };
     std::optional<std::string> m_backupPath;

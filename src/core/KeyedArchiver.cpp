@@ -2,7 +2,11 @@
 
 #include "core/BinaryPropertyListWriter.h"
 
+#include <array>
+#include <initializer_list>
 #include <map>
+#include <span>
+#include <string_view>
 #include <vector>
 
 namespace scriblo {
@@ -30,17 +34,17 @@ public:
     uint64_t reserve() { return add(0); }
     void fill(uint64_t index, uint64_t object) { m_objects[index] = object; }
 
-    uint64_t classReference(const std::vector<const char*>& classes)
+    uint64_t classReference(std::initializer_list<const char*> classes)
     {
-        auto found = m_classes.find(classes.front());
+        auto found = m_classes.find(std::string_view(*classes.begin()));
         if (found != m_classes.end())
             return found->second;
         std::vector<uint64_t> names;
         for (const char* name : classes)
             names.push_back(m_writer.text(name));
-        uint64_t description = m_writer.dictionary({ m_writer.text("$classname"), m_writer.text("$classes") },
-                                                   { m_writer.text(classes.front()), m_writer.array(names) });
-        return m_classes[classes.front()] = add(description);
+        uint64_t keys[] = { m_writer.text("$classname"), m_writer.text("$classes") };
+        uint64_t values[] = { m_writer.text(*classes.begin()), m_writer.array(names) };
+        return m_classes[*classes.begin()] = add(m_writer.dictionary(keys, values));
     }
 
     uint64_t take() { return m_writer.array(m_objects); }
@@ -48,13 +52,14 @@ public:
 private:
     Writer& m_writer;
     std::vector<uint64_t> m_objects;
-    std::map<std::string, uint64_t> m_classes;
+    std::map<std::string, uint64_t, std::less<>> m_classes;
 };
 
 // An instance's keys and values, "$class" first, in the order the platform writes them.
+// There is one for each of a million points, so its few keys are kept in place.
 class Instance {
 public:
-    Instance(ObjectTable& table, const std::vector<const char*>& classes)
+    Instance(ObjectTable& table, std::initializer_list<const char*> classes)
         : m_writer(table.writer())
     {
         set("$class", m_writer.uid(table.classReference(classes)));
@@ -62,16 +67,19 @@ public:
 
     void set(const char* key, uint64_t value)
     {
-        m_keys.push_back(m_writer.text(key));
-        m_values.push_back(value);
+        m_keys[m_count] = m_writer.text(key);
+        m_values[m_count++] = value;
     }
 
-    uint64_t write() { return m_writer.dictionary(m_keys, m_values); }
+    uint64_t write() { return m_writer.dictionary(std::span(m_keys).first(m_count), std::span(m_values).first(m_count)); }
 
 private:
+    static constexpr size_t mostKeys = 4;
+
     Writer& m_writer;
-    std::vector<uint64_t> m_keys;
-    std::vector<uint64_t> m_values;
+    std::array<uint64_t, mostKeys> m_keys {};
+    std::array<uint64_t, mostKeys> m_values {};
+    size_t m_count = 0;
 };
 
 std::vector<uint64_t> uids(Writer& writer, const std::vector<uint64_t>& references)
@@ -164,14 +172,15 @@ Data KeyedArchiver::archivedDataWithRootObject(const GestureDictionary& gestures
     Writer writer(5 * points + 1024, 60 * points + 4096);
     ObjectTable table(writer);
     uint64_t root = encodeDictionary(table, gestures);
-    uint64_t top = writer.dictionary({ writer.text("root") }, { writer.uid(root) });
+    uint64_t rootKey[] = { writer.text("root") };
+    uint64_t rootValue[] = { writer.uid(root) };
+    uint64_t top = writer.dictionary(rootKey, rootValue);
     uint64_t archiver = writer.text("NSKeyedArchiver");
     uint64_t version = writer.integer(100000);
     uint64_t objects = table.take();
-    uint64_t archive = writer.dictionary(
-        { writer.text("$archiver"), writer.text("$version"), writer.text("$top"), writer.text("$objects") },
-        { archiver, version, top, objects });
-    return writer.finish(archive);
+    uint64_t keys[] = { writer.text("$archiver"), writer.text("$version"), writer.text("$top"), writer.text("$objects") };
+    uint64_t values[] = { archiver, version, top, objects };
+    return writer.finish(writer.dictionary(keys, values));
 }
 
 }

@@ -4,6 +4,7 @@
 
 #include "core/UserDefaultsValue.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -19,6 +20,9 @@ public:
     virtual std::optional<UserDefaultsValue> objectForKey(const std::string& key) const = 0;
     virtual void setObject(const UserDefaultsValue& value, const std::string& key) = 0;
     virtual void removeObjectForKey(const std::string& key) = 0;
+    // Moves on whenever a value is set or removed, or the file is read again: a caller
+    // that kept it knows, without comparing values, whether any may have changed since.
+    virtual uint64_t revision() const = 0;
     // Writes pending changes to disk before it returns; fails, saying why, when that did
     // not work, and the changes stay pending in memory.
     virtual Expected<Done> synchronize() = 0;

@@ -52,6 +52,7 @@ void PropertyListUserDefaults::setObject(const UserDefaultsValue& value, const s
     std::lock_guard lock(m_mutex);
     plist_dict_set_item(m_root.get(), key.c_str(), PropertyListNode::fromValue(value));
     m_changes.insert_or_assign(key, true);
+    ++m_revision;
 }
 
 // A key this process never saw is not its to remove: another process may have just
@@ -63,6 +64,7 @@ void PropertyListUserDefaults::removeObjectForKey(const std::string& key)
         return;
     plist_dict_remove_item(m_root.get(), key.c_str());
     m_changes.insert_or_assign(key, false);
+    ++m_revision;
 }
 
 Expected<Done> PropertyListUserDefaults::synchronize()
@@ -77,6 +79,12 @@ Expected<Done> PropertyListUserDefaults::synchronizeChange(const std::function<v
 {
     std::lock_guard lock(m_mutex);
     return outcome(save(change));
+}
+
+uint64_t PropertyListUserDefaults::revision() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_revision;
 }
 
 Expected<Done> PropertyListUserDefaults::reload()
@@ -109,6 +117,7 @@ void PropertyListUserDefaults::takeIn(PropertyListFile& file)
     }
     m_stamp = file.stamp;
     m_damaged = file.damagedBytes.has_value();
+    ++m_revision;
 }
 
 bool PropertyListUserDefaults::save(const std::function<void()>& change)

@@ -46,6 +46,7 @@ public:
     void removeObjectForKey(const std::string& key) override;
     Expected<Done> synchronize() override;
     Expected<Done> synchronizeChange(const std::function<void()>& change) override;
+    uint64_t revision() const override;
     std::optional<std::string> backupObjectForKey(const std::string& key) override;
     bool readOnly() const override { return m_access == Access::ReadOnly; }
 
@@ -83,6 +84,7 @@ private:
     // Their values are in the root; a second copy of a full gesture archive would cost
     // 90 MiB for as long as a change waits.
     std::map<std::string, bool> m_changes;
+    uint64_t m_revision = 0;
     FileStamp m_stamp;
     bool m_damaged { false };
     std::optional<Failure> m_failure;

@@ -23,11 +23,18 @@ public:
         std::lock_guard lock(m_mutex);
         m_values.insert_or_assign(key, value);
         ++writes;
+        ++m_revision;
     }
     void removeObjectForKey(const std::string& key) override
     {
         std::lock_guard lock(m_mutex);
         m_values.erase(key);
+        ++m_revision;
+    }
+    uint64_t revision() const override
+    {
+        std::lock_guard lock(m_mutex);
+        return m_revision;
     }
     Expected<Done> synchronize() override
     {
@@ -57,6 +64,7 @@ public:
 private:
     mutable std::mutex m_mutex;
     std::map<std::string, UserDefaultsValue> m_values;
+    uint64_t m_revision = 0;
 };
 
 }
