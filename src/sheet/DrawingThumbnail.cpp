@@ -14,15 +14,62 @@ namespace {
 
 constexpr double cornerRadius = 4;
 const QColor wellColour = QColor::fromRgbF(0.09f, 0.09f, 0.09f);
-// Points closer together than this, in the painter's units, add nothing a reader sees:
-// a stroke of 1,024 points crosses a well of some 170 units, and every point kept is
-// a curve in the printed page's content, to be compressed and drawn.
-constexpr double smallestStep = 0.75;
+// A point that moves the line less than this, in the painter's units, adds nothing a
+// reader sees: a stroke of 1,024 points crosses a well of some 170 units, and every
+// point kept is a round join to draw, twice, and a curve in a printed page.
+constexpr double tolerance = 0.3;
 
 struct Point {
     double x;
     double y;
 };
+
+double distanceFromLine(const Point& point, const Point& from, const Point& to)
+{
+    double dx = to.x - from.x;
+    double dy = to.y - from.y;
+    double length = std::hypot(dx, dy);
+    if (length == 0)
+        return std::hypot(point.x - from.x, point.y - from.y);
+    return std::abs(dy * (point.x - from.x) - dx * (point.y - from.y)) / length;
+}
+
+// Keeps the points between `first` and `last` that stand further than the tolerance
+// from the line through the two, and so on within each part (Douglas and Peucker).
+void keepFarPoints(const std::vector<Point>& points, size_t first, size_t last, std::vector<bool>& kept)
+{
+    std::vector<std::pair<size_t, size_t>> parts { { first, last } };
+    while (!parts.empty()) {
+        auto [from, to] = parts.back();
+        parts.pop_back();
+        double farthest = tolerance;
+        size_t far = from;
+        for (size_t i = from + 1; i < to; ++i)
+            if (double distance = distanceFromLine(points[i], points[from], points[to]); distance > farthest) {
+                farthest = distance;
+                far = i;
+            }
+        if (far == from)
+            continue;
+        kept[far] = true;
+        parts.emplace_back(from, far);
+        parts.emplace_back(far, to);
+    }
+}
+
+std::vector<Point> simplified(const std::vector<Point>& points)
+{
+    if (points.size() < 3)
+        return points;
+    std::vector<bool> kept(points.size(), false);
+    kept.front() = kept.back() = true;
+    keepFarPoints(points, 0, points.size() - 1, kept);
+    std::vector<Point> result;
+    for (size_t i = 0; i < points.size(); ++i)
+        if (kept[i])
+            result.push_back(points[i]);
+    return result;
+}
 
 }
 
@@ -62,15 +109,10 @@ void DrawingThumbnail::paint(QPainter& painter, const QRectF& well, const std::v
         points.reserve(stroke.points().size());
         // Stored points grow upward; the page's y grows downward.
         const auto& stored = stroke.points();
-        for (size_t i = 0; i < stored.size(); ++i) {
-            Point placed { room.center().x() + (stored[i].x() - drawn.center().x()) * fit,
-                           room.center().y() - (stored[i].y() - drawn.center().y()) * fit };
-            bool last = i + 1 == stored.size();
-            if (!points.empty() && !last && std::hypot(placed.x - points.back().x, placed.y - points.back().y) < smallestStep)
-                continue;
-            points.push_back(placed);
-        }
-        StrokePainter::paintStroke(painter, StrokePainter::pathThrough(points), lineWidth, wellColour);
+        for (const auto& point : stored)
+            points.push_back({ room.center().x() + (point.x() - drawn.center().x()) * fit,
+                               room.center().y() - (point.y() - drawn.center().y()) * fit });
+        StrokePainter::paintStroke(painter, StrokePainter::pathThrough(simplified(points)), lineWidth, wellColour);
     }
     painter.restore();
 }
