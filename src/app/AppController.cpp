@@ -178,6 +178,7 @@ void AppController::createControllers()
     // through it; it learns of the recognition side once that exists.
     GestureRecognitionController* recognition = m_gestureRecognitionController.get();
     m_storeWrites = std::make_unique<SerialWorkQueue>();
+    m_gestureSetupController->setupModel().settings().writeOn(*m_storeWrites);
     m_gestureSetupController->setRecognitionSide({
         &recognition->recognitionModel(),
         [recognition] { return recognition->recognitionView() && recognition->recognitionView()->detectingInput(); },

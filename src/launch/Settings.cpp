@@ -119,15 +119,25 @@ void Settings::readBool(const char* key, std::atomic<bool>& field, void (Setting
 void Settings::saveInteger(const char* key, std::atomic<int32_t>& field, int32_t value)
 {
     field = value;
-    m_storage->setInteger(value, key);
-    writeThrough(key);
+    store(key, [key, value](UserDefaults& storage) { storage.setInteger(value, key); });
 }
 
 void Settings::saveBool(const char* key, std::atomic<bool>& field, bool value)
 {
     field = value;
-    m_storage->setBool(value, key);
-    writeThrough(key);
+    store(key, [key, value](UserDefaults& storage) { storage.setBool(value, key); });
+}
+
+void Settings::store(const char* key, std::function<void(UserDefaults&)> set)
+{
+    if (!m_writes) {
+        set(*m_storage);
+        return writeThrough(key);
+    }
+    m_writes->queue([this, key, set = std::move(set)] {
+        set(*m_storage);
+        writeThrough(key);
+    }, [] { });
 }
 
 // The value is in use either way; the store keeps it pending and the next write that

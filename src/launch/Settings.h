@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/WorkQueue.h"
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -42,6 +44,10 @@ public:
     void readMinimumRecognitionScore();
     // Whether the autostart entry exists now; the store does not hold it.
     bool readLoginStartOption();
+    // From now on a changed setting is put in the store and written there on `writes`,
+    // never on the caller's thread: a full gesture store takes a second to write, and
+    // the store is held meanwhile. The value is in use at once either way.
+    void writeOn(WorkQueue& writes) { m_writes = &writes; }
 
     void saveMinimumRecognitionScore(int32_t score);
     void saveReadingDelayTime(int32_t milliseconds);
@@ -80,11 +86,13 @@ private:
     void readBool(const char* key, std::atomic<bool>& field, void (Settings::*save)(bool), const std::function<bool()>& fallback);
     void saveInteger(const char* key, std::atomic<int32_t>& field, int32_t value);
     void saveBool(const char* key, std::atomic<bool>& field, bool value);
+    void store(const char* key, std::function<void(UserDefaults&)> set);
     void writeThrough(const char* key);
 
     const std::shared_ptr<UserDefaults> m_storage;
     const std::shared_ptr<LoginItems> m_loginItems;
     const std::function<bool()> m_systemIsMultitouchCapable;
+    WorkQueue* m_writes = nullptr;
     std::atomic<int32_t> m_minimumRecognitionScore { 0 };
     std::atomic<int32_t> m_readingDelayTime { 0 };
     std::atomic<bool> m_multitouchOption { false };

@@ -1,4 +1,5 @@
 #include "DesktopFixture.h"
+#include "base/InlineWorkQueue.h"
 #include "launch/LoginItems.h"
 #include "launch/Settings.h"
 #include "launch/XdgAutostart.h"
@@ -112,6 +113,22 @@ TEST_F(SettingsTest, everySaveWritesThroughToDisk)
     EXPECT_EQ(reread.objectForKey("readingDelayTime"), UserDefaultsValue(int64_t(250)));
     EXPECT_EQ(reread.objectForKey("fullscreenOption"), UserDefaultsValue(true));
     EXPECT_EQ(reread.objectForKey("multitouchOption"), UserDefaultsValue(false));
+}
+
+// In the running program the store is written on its worker, after the writes queued
+// before; the value is used at once.
+TEST_F(SettingsTest, withAQueueASaveIsStoredAndWrittenOnlyByTheQueue)
+{
+    auto settings = makeSettings();
+    scriblo::testing::InlineWorkQueue writes;
+    writes.held = true;
+    settings->writeOn(writes);
+    settings->saveMinimumRecognitionScore(93);
+    EXPECT_EQ(settings->minimumRecognitionScore(), 93);
+    EXPECT_FALSE(storage->objectForKey("minimumRecognitionScore")) << "the store is left to the queue";
+    writes.release();
+    PropertyListUserDefaults reread(root / "store.plist");
+    EXPECT_EQ(reread.objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(93)));
 }
 
 class XdgAutostartTest : public scriblo::testing::DesktopFixture {
