@@ -20,8 +20,9 @@ struct Layer {
     std::set<std::string> headers = {};
 };
 
-// Each folder of src/ and the folders its code may include, lowest first. The design
-// notes carry the same table in words; a change to one belongs in the other.
+// Each folder of src/ and the folders its code may include, lowest first.
+// docs/architecture.md carries the same table in words; a change to one belongs in the
+// other.
 const std::map<std::string, Layer> layers = {
     { "base", {} },
     { "core", { { "base" } } },
