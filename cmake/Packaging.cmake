@@ -19,7 +19,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # `make install PREFIX=/usr`, and both install the same files.
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX ${CPACK_PACKAGING_INSTALL_PREFIX})
-set(CPACK_PACKAGE_CONTACT "The Scriblo developers <maintainers@users.noreply.c-seed-2a71a86c.example>")
+set(CPACK_PACKAGE_CONTACT "The Scriblo developers <developers@scriblo.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${SCRIBLO_SUMMARY})
 set(CPACK_PACKAGE_DESCRIPTION "Scriblo sits in the system tray. Tap the touchpad with four fingers, or\n\
 press the secondary mouse button twice, draw one to three strokes, and\n\
