@@ -1,21 +1,18 @@
 #include "recognition/RecognitionWindowFade.h"
 
-#include <algorithm>
-
 namespace scriblo {
 
 RecognitionWindowFade::RecognitionWindowFade(const Clock& clock, TimerService& timers, Callbacks callbacks)
-    : m_clock(clock)
-    , m_callbacks(std::move(callbacks))
+    : m_callbacks(std::move(callbacks))
     , m_stayTimer(timers)
-    , m_fadeTimer(timers)
+    , m_fade(clock, timers, fadeDuration, fadeStep)
 {
 }
 
 void RecognitionWindowFade::show()
 {
     m_stayTimer.cancel();
-    m_fadeTimer.cancel();
+    m_fade.cancel();
     setAlpha(1);
 }
 
@@ -45,7 +42,7 @@ SteadyDuration RecognitionWindowFade::stayFor(PutAway how)
 void RecognitionWindowFade::hide()
 {
     m_stayTimer.cancel();
-    m_fadeTimer.cancel();
+    m_fade.cancel();
     setAlpha(0);
     if (m_callbacks.hide)
         m_callbacks.hide();
@@ -57,19 +54,7 @@ void RecognitionWindowFade::fadeOut()
         hide();
         return;
     }
-    m_fadeStart = m_clock.now();
-    m_fadeTimer.startRepeating(fadeStep, [this] { stepFade(); });
-}
-
-void RecognitionWindowFade::stepFade()
-{
-    double elapsed = std::chrono::duration<double>(m_clock.now() - m_fadeStart).count();
-    double remaining = 1 - elapsed / std::chrono::duration<double>(fadeDuration).count();
-    if (remaining <= 0) {
-        hide();
-        return;
-    }
-    setAlpha(std::min(remaining, 1.0));
+    m_fade.start(1, 0, [this](double alpha) { setAlpha(alpha); }, [this] { hide(); });
 }
 
 void RecognitionWindowFade::setAlpha(double alpha)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/OpacityRamp.h"
 #include "base/ScheduledTimer.h"
 
 namespace scriblo {
@@ -39,16 +40,13 @@ public:
 private:
     static SteadyDuration stayFor(PutAway how);
     void fadeOut();
-    void stepFade();
     void setAlpha(double alpha);
 
-    const Clock& m_clock;
     Callbacks m_callbacks;
     bool m_fadesAvailable = true;
     double m_alpha = 0;
-    SteadyTime m_fadeStart;
     ScheduledTimer m_stayTimer;
-    ScheduledTimer m_fadeTimer;
+    OpacityRamp m_fade;
 };
 
 }

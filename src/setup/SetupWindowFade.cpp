@@ -1,13 +1,10 @@
 #include "setup/SetupWindowFade.h"
 
-#include <algorithm>
-
 namespace scriblo {
 
 SetupWindowFade::SetupWindowFade(const Clock& clock, TimerService& timers, Callbacks callbacks)
-    : m_clock(clock)
-    , m_callbacks(std::move(callbacks))
-    , m_fadeTimer(timers)
+    : m_callbacks(std::move(callbacks))
+    , m_fade(clock, timers, fadeDuration, fadeStep)
 {
 }
 
@@ -23,7 +20,7 @@ void SetupWindowFade::close()
 
 void SetupWindowFade::hide()
 {
-    m_fadeTimer.cancel();
+    m_fade.cancel();
     m_state = State::Hidden;
     setAlpha(0);
     if (m_callbacks.hide)
@@ -33,27 +30,17 @@ void SetupWindowFade::hide()
 void SetupWindowFade::fadeTo(State state)
 {
     m_state = state;
-    m_fadeStart = m_clock.now();
     // A fade that reverses another goes on from the alpha it reached, so the window
     // never jumps.
-    m_fadeStartAlpha = m_alpha;
-    m_fadeTimer.startRepeating(fadeStep, [this] { step(); });
+    m_fade.start(m_alpha, state == State::Opening ? 1.0 : 0.0, [this](double alpha) { setAlpha(alpha); }, [this] { faded(); });
 }
 
-void SetupWindowFade::step()
+void SetupWindowFade::faded()
 {
-    double elapsed = std::chrono::duration<double>(m_clock.now() - m_fadeStart).count();
-    double progress = std::min(1.0, elapsed / std::chrono::duration<double>(fadeDuration).count());
-    double target = m_state == State::Opening ? 1.0 : 0.0;
-    if (progress < 1) {
-        setAlpha(m_fadeStartAlpha + (target - m_fadeStartAlpha) * progress);
-        return;
-    }
     if (m_state == State::Closing) {
         hide();
         return;
     }
-    m_fadeTimer.cancel();
     m_state = State::Shown;
     setAlpha(1);
     if (m_callbacks.opened)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/ScheduledTimer.h"
+#include "base/OpacityRamp.h"
 
 namespace scriblo {
 
@@ -36,16 +36,13 @@ public:
 
 private:
     void fadeTo(State state);
-    void step();
+    void faded();
     void setAlpha(double alpha);
 
-    const Clock& m_clock;
     Callbacks m_callbacks;
     State m_state = State::Hidden;
     double m_alpha = 0;
-    double m_fadeStartAlpha = 0;
-    SteadyTime m_fadeStart;
-    ScheduledTimer m_fadeTimer;
+    OpacityRamp m_fade;
 };
 
 }
