@@ -20,6 +20,7 @@
 #include "platform/X11Connection.h"
 #include "platform/X11StartupNotifier.h"
 #include "appearance/DarkMode.h"
+#include "appearance/StandardLook.h"
 #include "recognition/GestureRecognitionController.h"
 #include "recognition/GestureRecognitionView.h"
 #include "setup/GestureSetupController.h"
@@ -138,6 +139,7 @@ void AppController::createPlatformServices()
     m_darkAppearance = std::make_unique<PortalDarkAppearance>(QDBusConnection::sessionBus());
     m_notifier = std::make_shared<DBusNotifier>(QDBusConnection::sessionBus(), std::cerr);
     connect(m_darkAppearance.get(), &DarkAppearance::darkChanged, this, [](bool dark) { DarkMode::setDark(dark); });
+    StandardLook::follow();
 }
 
 void AppController::createControllers()
