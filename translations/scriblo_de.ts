@@ -586,6 +586,10 @@
         <source>Brought back the gesture for %1.</source>
         <translation>Die Geste für %1 ist wieder da.</translation>
     </message>
+    <message>
+        <source>Choose a gesture in the list to see its drawing here.</source>
+        <translation>Wählen Sie eine Geste in der Liste, um hier ihre Zeichnung zu sehen.</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::TrayStatusItem</name>

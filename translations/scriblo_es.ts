@@ -586,6 +586,10 @@
         <source>Brought back the gesture for %1.</source>
         <translation>Se recuperó el gesto para %1.</translation>
     </message>
+    <message>
+        <source>Choose a gesture in the list to see its drawing here.</source>
+        <translation>Elija un gesto de la lista para ver aquí su dibujo.</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::TrayStatusItem</name>

@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Looking for look-alikes: %1 of %2…</source>
-        <translation>Recherche des gestes ressemblants : %1 sur %2…</translation>
+        <translation>Recherche des gestes ressemblants&#xa0;: %1 sur %2…</translation>
     </message>
 </context>
 <context>
@@ -585,6 +585,10 @@
     <message>
         <source>Brought back the gesture for %1.</source>
         <translation>Le geste pour %1 a été rétabli.</translation>
+    </message>
+    <message>
+        <source>Choose a gesture in the list to see its drawing here.</source>
+        <translation>Choisissez un geste dans la liste pour voir son dessin ici.</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,7 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue
     , m_clear(new QPushButton(tr("Clear Gesture"), this))
     , m_undo(new QPushButton(tr("Undo"), this))
     , m_status(new QLabel(this))
+    , m_emptyList(new QLabel(m_list->viewport()))
 {
     setWindowTitle(tr("My Gestures"));
     setAccessibleName(tr("My Gestures"));
@@ -65,6 +66,10 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue
     m_undo->setEnabled(false);
     m_status->setAccessibleName(tr("Status"));
     m_status->setWordWrap(true);
+    m_preview->setWordWrap(true);
+    m_emptyList->setWordWrap(true);
+    m_emptyList->setAlignment(Qt::AlignCenter);
+    (new QVBoxLayout(m_list->viewport()))->addWidget(m_emptyList);
 
     auto side = new QVBoxLayout;
     side->addWidget(m_preview);
@@ -139,6 +144,9 @@ void GestureSheetWindow::fillList(Selection selection)
                       : count == 0     ? tr("No gesture's name holds “%1”.").arg(m_search->text().trimmed())
                       : count == 1     ? tr("1 gesture")
                                        : tr("%1 gestures").arg(count));
+    // An empty list says why where the user looks for the rows.
+    m_emptyList->setText(count == 0 ? m_status->text() : QString());
+    m_emptyList->setVisible(count == 0);
     selectionChanged();
 }
 
@@ -182,7 +190,9 @@ void GestureSheetWindow::selectionChanged()
     const SheetEntry* entry = selectedEntry();
     m_clear->setEnabled(entry != nullptr && !m_writing);
     if (!entry) {
-        m_preview->setPixmap(DrawingThumbnail::pixmap({}, previewSize, devicePixelRatioF()));
+        // An empty well would look like a drawing that failed to show.
+        m_preview->setText(tr("Choose a gesture in the list to see its drawing here."));
+        m_preview->setAccessibleDescription(m_preview->text());
         return;
     }
     m_preview->setPixmap(DrawingThumbnail::pixmap(entry->gesture->strokes(), previewSize, devicePixelRatioF()));

@@ -48,6 +48,7 @@ public:
     QPushButton* undoButton() const { return m_undo; }
     QLabel* preview() const { return m_preview; }
     QLabel* status() const { return m_status; }
+    QLabel* emptyListNote() const { return m_emptyList; }
 
 signals:
     // A gesture was deleted from the store here.
@@ -91,6 +92,7 @@ private:
     QPushButton* m_clear;
     QPushButton* m_undo;
     QLabel* m_status;
+    QLabel* m_emptyList;
     std::optional<Cleared> m_lastCleared;
 };
 

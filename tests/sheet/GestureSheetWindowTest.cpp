@@ -98,8 +98,11 @@ TEST_F(GestureSheetWindowTest, listsEveryGestureByKindAndSearchFiltersByName)
     EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps"));
     window->searchField()->setText("maps");
     EXPECT_THAT(rows(), ElementsAre("Applications: Maps"));
+    EXPECT_TRUE(window->emptyListNote()->isHidden());
     window->searchField()->setText("fax");
     EXPECT_THAT(rows(), ElementsAre());
+    EXPECT_FALSE(window->emptyListNote()->isHidden()) << "the empty list says why";
+    EXPECT_EQ(window->emptyListNote()->text().toStdString(), "No gesture's name holds “fax”.");
     EXPECT_FALSE(window->clearButton()->isEnabled()) << "nothing is left to clear";
     EXPECT_EQ(window->status()->text().toStdString(), "No gesture's name holds “fax”.");
 
@@ -134,6 +137,8 @@ TEST_F(GestureSheetWindowTest, anUnavailableGestureIsShownAndClearedFromTheStore
     EXPECT_EQ(cleared, QStringList { "uninstalled.desktop" });
     EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps"));
     EXPECT_FALSE(window->clearButton()->isEnabled()) << "a second click must not clear another gesture";
+    EXPECT_TRUE(window->preview()->pixmap().isNull()) << "no empty well in place of a drawing";
+    EXPECT_FALSE(window->preview()->text().isEmpty());
 
     EXPECT_EQ(window->status()->text().toStdString(), "Cleared the gesture for uninstalled.desktop.");
 
