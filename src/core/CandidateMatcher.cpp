@@ -62,7 +62,7 @@ CandidateMatcher::CandidateMatcher(const GestureStroke& candidate, Kernel kernel
         m_boundKernel = nullptr;
 }
 
-std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplate(std::span<const Points> templates)
+std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplate(std::span<const Points> templates, float ceiling)
 {
     std::vector<std::pair<double, size_t>> bounds;
     bounds.reserve(templates.size());
@@ -75,7 +75,8 @@ std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplate(std::span<c
     for (size_t next = 0; next < bounds.size();) {
         batch.clear();
         // The rest, in rising order of their bounds, cannot come closer than the best.
-        while (next < bounds.size() && batch.size() < size_t(m_laneCount) && !(best && bounds[next].first > double(best->distance)))
+        double reach = double(best ? std::min(best->distance, ceiling) : ceiling);
+        while (next < bounds.size() && batch.size() < size_t(m_laneCount) && !(bounds[next].first > reach))
             batch.push_back(&templates[bounds[next++].second]);
         if (batch.empty())
             break;

@@ -5,6 +5,7 @@
 #include "core/LaneRound.h"
 
 #include <cstddef>
+#include <limits>
 #include <optional>
 #include <span>
 #include <vector>
@@ -36,8 +37,11 @@ public:
     CandidateMatcher(const GestureStroke& candidate, Kernel kernel);
 
     // The template with the smallest best-angle distance, the first of equals; nothing
-    // for no templates. Templates that provably cannot win are not searched.
-    std::optional<Best> bestTemplate(std::span<const Points> templates);
+    // for no templates. Templates that provably cannot win are not searched, nor those
+    // that provably cannot come within `ceiling`: where the winner is further than that,
+    // what comes back is only some template further than `ceiling`, or nothing.
+    std::optional<Best> bestTemplate(std::span<const Points> templates,
+                                     float ceiling = std::numeric_limits<float>::infinity());
     // The same winner as bestTemplate, with the templates split into `workers` runs
     // searched at once, each on a thread of its own but the first.
     static std::optional<Best> bestTemplateInParallel(const GestureStroke& candidate, std::span<const Points> templates,

@@ -53,6 +53,8 @@ public:
     static std::optional<GestureResult> recognizeCandidate(const GestureList& gestures, const Candidate& candidate);
 
     static float angleBetweenVectors(const GesturePoint& u, const GesturePoint& v);
+    // Whether a drawing starting along `u` may be matched with a template starting along `v`.
+    static bool startsInTheSameDirection(const GesturePoint& u, const GesturePoint& v);
     static std::optional<int32_t> scoreOfDistance(float distance);
 
 private:
