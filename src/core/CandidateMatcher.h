@@ -36,12 +36,20 @@ public:
     explicit CandidateMatcher(const GestureStroke& candidate);
     CandidateMatcher(const GestureStroke& candidate, Kernel kernel);
 
+    // One of several searches for the same candidate. Templates that provably cannot come
+    // within `ceiling` are not searched either: where the winner is further than that,
+    // `best` is only some template further than `ceiling`, or nothing.
+    struct Search {
+        std::span<const Points> templates;
+        float ceiling { std::numeric_limits<float>::infinity() };
+        std::optional<Best> best;
+    };
+
     // The template with the smallest best-angle distance, the first of equals; nothing
-    // for no templates. Templates that provably cannot win are not searched, nor those
-    // that provably cannot come within `ceiling`: where the winner is further than that,
-    // what comes back is only some template further than `ceiling`, or nothing.
-    std::optional<Best> bestTemplate(std::span<const Points> templates,
-                                     float ceiling = std::numeric_limits<float>::infinity());
+    // for no templates. Templates that provably cannot win are not searched.
+    std::optional<Best> bestTemplate(std::span<const Points> templates);
+    // bestTemplate for each search, with the templates of several sharing the lanes.
+    void bestTemplates(std::span<Search> searches);
     // The same winner as bestTemplate, with the templates split into `workers` runs
     // searched at once, each on a thread of its own but the first.
     static std::optional<Best> bestTemplateInParallel(const GestureStroke& candidate, std::span<const Points> templates,
@@ -57,11 +65,12 @@ public:
     static std::vector<Kernel> availableKernels();
 
 private:
+    static void keep(Search& search, size_t index, float distance);
     void searchBatch(std::span<const Points* const> templates, std::span<float> distances);
     void loadTemplates(std::span<const Points* const> templates);
     void evaluate(const int* nodes, float* distances);
     float exactDistanceSum(int lane, float cosine, float sine) const;
-    double lowerBound(const Points& points) const;
+    double lowerBound(const Points& points, float ceiling) const;
 
     std::vector<float> m_x;
     std::vector<float> m_y;

@@ -50,6 +50,9 @@ struct DistanceBound {
     const float* templateX { nullptr };
     const float* templateY { nullptr };
     int32_t count { 0 };
+    // The sum may stop once it passes this, a bound of the points summed so far, which
+    // is all that a search with no use for larger bounds needs.
+    double enough { 0 };
     // Out: the sum of the points' bounds; nothing is known when `valid` is false.
     double sum { 0 };
     bool valid { false };

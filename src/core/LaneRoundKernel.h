@@ -68,8 +68,22 @@ void evaluate(LaneRound& round)
 }
 
 template<typename Lanes>
+double laneTotal(typename Lanes::Floats sum)
+{
+    float sums[Lanes::width];
+    Lanes::store(sums, sum);
+    double total = 0;
+    for (float laneSum : sums)
+        total += double(laneSum);
+    return total;
+}
+
+// Every few steps the running sum is checked against `enough`; the terms are never
+// negative, so it only grows.
+template<typename Lanes>
 void bound(DistanceBound& bound)
 {
+    constexpr int32_t stepsPerCheck = 4;
     using Floats = typename Lanes::Floats;
     Floats cx = Lanes::broadcast(bound.centroidX);
     Floats cy = Lanes::broadcast(bound.centroidY);
@@ -77,7 +91,7 @@ void bound(DistanceBound& bound)
     Floats slack = Lanes::broadcast(DistanceBound::slack);
     Floats sum = Lanes::zero();
     Floats tooLarge = Lanes::zero();
-    for (int32_t i = 0; i + Lanes::width <= bound.count; i += Lanes::width) {
+    for (int32_t i = 0, step = 1; i + Lanes::width <= bound.count; i += Lanes::width, ++step) {
         Floats x = Lanes::subtract(Lanes::load(bound.templateX + i), cx);
         Floats y = Lanes::subtract(Lanes::load(bound.templateY + i), cy);
         tooLarge = Lanes::either(tooLarge, Lanes::notBelowEach(Lanes::absolute(x), DistanceBound::largestCoordinate));
@@ -89,12 +103,10 @@ void bound(DistanceBound& bound)
         Floats apart = Lanes::squareRoot(Lanes::add(Lanes::multiply(apartX, apartX), Lanes::multiply(apartY, apartY)));
         Floats unturned = Lanes::subtract(apart, Lanes::multiply(chord, radius));
         sum = Lanes::add(sum, Lanes::maximum(Lanes::subtract(Lanes::maximum(towardCentroid, unturned), slack), Lanes::zero()));
+        if (step % stepsPerCheck == 0 && laneTotal<Lanes>(sum) > bound.enough)
+            break;
     }
-    float sums[Lanes::width];
-    Lanes::store(sums, sum);
-    bound.sum = 0;
-    for (float laneSum : sums)
-        bound.sum += double(laneSum);
+    bound.sum = laneTotal<Lanes>(sum);
     bound.valid = !Lanes::anySet(tooLarge);
 }
 

@@ -1,18 +1,35 @@
 #include "core/PairScorer.h"
 
+#include "core/ParallelRuns.h"
+
 #include <bit>
 #include <limits>
 
 namespace scriblo {
 
+namespace {
+
+constexpr float anywhere = std::numeric_limits<float>::infinity();
+
+// Calls `each` for every index in [first, last), the indices spread over the processors.
+template<class Each>
+void spread(size_t first, size_t last, Each each)
+{
+    ParallelRuns::run(last - first, ParallelRuns::processors(), [&](size_t, size_t start, size_t length) {
+        for (size_t i = first + start; i < first + start + length; ++i)
+            each(i);
+    });
+}
+
+}
+
+// With a minimum of zero or less every pair is listed, even one that the matcher cannot
+// compare at all, and both its scores are needed.
 PairScorer::PairScorer(const GestureRecognizer::GestureList& stored, int32_t minimumScore)
-    : m_stored(stored), m_minimumScore(minimumScore), m_furthest(furthestDistanceScoring(minimumScore))
+    : m_stored(stored), m_listsAll(minimumScore <= 0), m_furthest(m_listsAll ? anywhere : furthestDistanceScoring(minimumScore))
 {
     for (const auto& gesture : stored) {
         m_drawings.push_back(GestureRecognizer::candidateOf(gesture->strokes()));
-        m_matchers.emplace_back();
-        if (m_drawings.back())
-            m_matchers.back().emplace(m_drawings.back()->points);
         const TemplateSet& templates = gesture->templates();
         auto& points = m_templates.emplace_back();
         for (size_t t = 0; t < templates.size(); ++t)
@@ -27,9 +44,9 @@ float PairScorer::furthestDistanceScoring(int32_t minimumScore)
 {
     auto reaches = [&](uint32_t bits) { return GestureRecognizer::scoreOfDistance(std::bit_cast<float>(bits)).value_or(0) >= minimumScore; };
     if (!reaches(0))
-        return -std::numeric_limits<float>::infinity();
+        return -anywhere;
     uint32_t low = 0;
-    uint32_t high = std::bit_cast<uint32_t>(std::numeric_limits<float>::infinity());
+    uint32_t high = std::bit_cast<uint32_t>(anywhere);
     while (high - low > 1) {
         uint32_t middle = low + (high - low) / 2;
         (reaches(middle) ? low : high) = middle;
@@ -37,21 +54,78 @@ float PairScorer::furthestDistanceScoring(int32_t minimumScore)
     return std::bit_cast<float>(low);
 }
 
-std::optional<float> PairScorer::distance(size_t drawing, size_t templates, float ceiling)
+void PairScorer::search(size_t drawing, std::span<const size_t> gestures, std::span<const float> ceilings,
+                        std::span<std::optional<float>> distances) const
 {
     const auto& drawn = m_drawings[drawing];
-    const Gesture& gesture = *m_stored[templates];
-    // Recognition never names a gesture without an identity.
-    if (!drawn || gesture.strokes().size() != drawn->strokeCount || gesture.identity().empty())
-        return std::nullopt;
-    m_searched.clear();
-    const TemplateSet& set = gesture.templates();
-    for (size_t t = 0; t < set.size(); ++t) {
-        if (GestureRecognizer::startsInTheSameDirection(drawn->startUnitVector, set.startUnitVector(t)))
-            m_searched.push_back(m_templates[templates][t]);
+    std::fill(distances.begin(), distances.end(), std::nullopt);
+    if (!drawn)
+        return;
+    std::vector<CandidateMatcher::Points> searched;
+    std::vector<size_t> starts;
+    for (size_t gesture : gestures) {
+        starts.push_back(searched.size());
+        const Gesture& stored = *m_stored[gesture];
+        // Recognition never names a gesture without an identity.
+        if (stored.strokes().size() != drawn->strokeCount || stored.identity().empty())
+            continue;
+        const TemplateSet& set = stored.templates();
+        for (size_t t = 0; t < set.size(); ++t) {
+            if (GestureRecognizer::startsInTheSameDirection(drawn->startUnitVector, set.startUnitVector(t)))
+                searched.push_back(m_templates[gesture][t]);
+        }
     }
-    auto best = m_matchers[drawing]->bestTemplate(m_searched, ceiling);
-    return best ? std::optional(best->distance) : std::nullopt;
+    starts.push_back(searched.size());
+    std::vector<CandidateMatcher::Search> searches;
+    for (size_t k = 0; k < gestures.size(); ++k)
+        searches.push_back({ std::span(searched).subspan(starts[k], starts[k + 1] - starts[k]), ceilings[k], std::nullopt });
+    CandidateMatcher(drawn->points).bestTemplates(searches);
+    for (size_t k = 0; k < gestures.size(); ++k) {
+        if (searches[k].best)
+            distances[k] = searches[k].best->distance;
+    }
+}
+
+// Each drawing of [first, last) against the gestures after it: up to the furthest
+// distance that reaches the minimum, or, with `exact`, wholly where only the other way
+// reaches it.
+void PairScorer::searchFirstAsSecond(size_t first, size_t last, Block& block, bool exact) const
+{
+    spread(first, last, [&](size_t i) {
+        auto& row = block[i - first];
+        std::vector<size_t> gestures;
+        std::vector<size_t> cells;
+        for (size_t j = i + 1; j < m_stored.size(); ++j) {
+            const auto& distances = row[j - i - 1];
+            if (!exact || (!reaches(distances.firstAsSecond) && reaches(distances.secondAsFirst))) {
+                gestures.push_back(j);
+                cells.push_back(j - i - 1);
+            }
+        }
+        std::vector<float> ceilings(gestures.size(), exact ? anywhere : m_furthest);
+        std::vector<std::optional<float>> distances(gestures.size());
+        search(i, gestures, ceilings, distances);
+        for (size_t k = 0; k < cells.size(); ++k)
+            row[cells[k]].firstAsSecond = distances[k];
+    });
+}
+
+// Each later drawing against the gestures of [first, last) before it: wholly where the
+// pair already reaches the minimum the first way, else up to the furthest distance.
+void PairScorer::searchSecondAsFirst(size_t first, size_t last, Block& block) const
+{
+    spread(first + 1, m_stored.size(), [&](size_t j) {
+        std::vector<size_t> gestures;
+        std::vector<float> ceilings;
+        for (size_t i = first; i < std::min(last, j); ++i) {
+            gestures.push_back(i);
+            ceilings.push_back(reaches(block[i - first][j - i - 1].firstAsSecond) ? anywhere : m_furthest);
+        }
+        std::vector<std::optional<float>> distances(gestures.size());
+        search(j, gestures, ceilings, distances);
+        for (size_t k = 0; k < gestures.size(); ++k)
+            block[gestures[k] - first][j - gestures[k] - 1].secondAsFirst = distances[k];
+    });
 }
 
 std::optional<int32_t> PairScorer::scoreOf(std::optional<float> distance) const
@@ -59,23 +133,24 @@ std::optional<int32_t> PairScorer::scoreOf(std::optional<float> distance) const
     return distance ? GestureRecognizer::scoreOfDistance(*distance) : std::nullopt;
 }
 
-// A distance within the furthest that reaches the minimum is exact; beyond it, it only
-// says that the minimum is not reached. With a minimum of zero or less every pair is
-// listed, even one that the matcher cannot compare at all.
-std::optional<PairScores> PairScorer::scores(size_t first, size_t second)
+std::vector<std::vector<PairScorer::Pair>> PairScorer::rows(size_t first, size_t last) const
 {
-    constexpr float anywhere = std::numeric_limits<float>::infinity();
-    bool listsAll = m_minimumScore <= 0;
-    auto within = [&](std::optional<float> distance) { return distance && *distance <= m_furthest; };
-    auto firstAsSecond = distance(first, second, listsAll ? anywhere : m_furthest);
-    bool firstReaches = within(firstAsSecond);
-    auto secondAsFirst = distance(second, first, listsAll || firstReaches ? anywhere : m_furthest);
-    if (!listsAll && !firstReaches) {
-        if (!within(secondAsFirst))
-            return std::nullopt;
-        firstAsSecond = distance(first, second, anywhere);
+    Block block;
+    for (size_t i = first; i < last; ++i)
+        block.emplace_back(m_stored.size() - i - 1);
+    searchFirstAsSecond(first, last, block, false);
+    searchSecondAsFirst(first, last, block);
+    if (!m_listsAll)
+        searchFirstAsSecond(first, last, block, true);
+    std::vector<std::vector<Pair>> rows(last - first);
+    for (size_t i = first; i < last; ++i) {
+        for (size_t j = i + 1; j < m_stored.size(); ++j) {
+            const auto& distances = block[i - first][j - i - 1];
+            if (m_listsAll || reaches(distances.firstAsSecond) || reaches(distances.secondAsFirst))
+                rows[i - first].push_back({ j, scoreOf(distances.firstAsSecond), scoreOf(distances.secondAsFirst) });
+        }
     }
-    return PairScores { scoreOf(firstAsSecond), scoreOf(secondAsFirst) };
+    return rows;
 }
 
 }
