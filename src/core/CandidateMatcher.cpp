@@ -64,7 +64,7 @@ CandidateMatcher::CandidateMatcher(const GestureStroke& candidate, Kernel kernel
 
 std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplate(std::span<const Points> templates)
 {
-    Search search { templates, std::numeric_limits<float>::infinity(), std::nullopt };
+    Search search { templates, std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity(), std::nullopt };
     bestTemplates(std::span(&search, 1));
     return search.best;
 }
@@ -82,7 +82,7 @@ void CandidateMatcher::bestTemplates(std::span<Search> searches)
     for (size_t s = 0; s < searches.size(); ++s) {
         next[s] = order.size();
         for (size_t i = 0; i < searches[s].templates.size(); ++i)
-            order.emplace_back(lowerBound(searches[s].templates[i], searches[s].ceiling), i);
+            order.emplace_back(lowerBound(searches[s].templates[i], std::min(searches[s].ceiling, searches[s].boundsUpTo)), i);
         std::sort(order.begin() + std::ptrdiff_t(next[s]), order.end());
         end[s] = order.size();
         searches[s].best.reset();
@@ -165,12 +165,12 @@ size_t CandidateMatcher::usefulWorkers(size_t templateCount)
 //   coordinates below 4096, and 1 − 10⁻³ covers the rounding of a float sum of up to ten
 //   thousand non-negative terms and of the division.
 //
-// Past the ceiling one bound is as good as another, so the sum stops a little beyond it.
-double CandidateMatcher::lowerBound(const Points& points, float ceiling) const
+// A search may need no bound beyond some distance, so the sum stops a little past it.
+double CandidateMatcher::lowerBound(const Points& points, float upTo) const
 {
     if (!m_boundKernel)
         return 0;
-    double enough = double(ceiling) * double(m_x.size()) * 1.01;
+    double enough = double(upTo) * double(m_x.size()) * 1.01;
     DistanceBound bound { m_x.data(), m_y.data(), m_radii.data(), m_centroid.x(), m_centroid.y(), points.x, points.y,
         int32_t(std::min(m_x.size(), size_t(points.count))), enough, 0, false };
     m_boundKernel(bound);

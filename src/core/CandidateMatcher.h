@@ -38,10 +38,13 @@ public:
 
     // One of several searches for the same candidate. Templates that provably cannot come
     // within `ceiling` are not searched either: where the winner is further than that,
-    // `best` is only some template further than `ceiling`, or nothing.
+    // `best` is only some template further than `ceiling`, or nothing. Bounds are summed
+    // only until they pass `boundsUpTo`, which costs nothing where the winner is within
+    // it and only searches more templates where it is not: the result is the same.
     struct Search {
         std::span<const Points> templates;
         float ceiling { std::numeric_limits<float>::infinity() };
+        float boundsUpTo { std::numeric_limits<float>::infinity() };
         std::optional<Best> best;
     };
 
@@ -70,7 +73,7 @@ private:
     void loadTemplates(std::span<const Points* const> templates);
     void evaluate(const int* nodes, float* distances);
     float exactDistanceSum(int lane, float cosine, float sine) const;
-    double lowerBound(const Points& points, float ceiling) const;
+    double lowerBound(const Points& points, float upTo) const;
 
     std::vector<float> m_x;
     std::vector<float> m_y;

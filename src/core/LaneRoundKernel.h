@@ -83,7 +83,7 @@ double laneTotal(typename Lanes::Floats sum)
 template<typename Lanes>
 void bound(DistanceBound& bound)
 {
-    constexpr int32_t stepsPerCheck = 4;
+    constexpr int32_t stepsPerCheck = 10;
     using Floats = typename Lanes::Floats;
     Floats cx = Lanes::broadcast(bound.centroidX);
     Floats cy = Lanes::broadcast(bound.centroidY);

@@ -78,7 +78,7 @@ void PairScorer::search(size_t drawing, std::span<const size_t> gestures, std::s
     starts.push_back(searched.size());
     std::vector<CandidateMatcher::Search> searches;
     for (size_t k = 0; k < gestures.size(); ++k)
-        searches.push_back({ std::span(searched).subspan(starts[k], starts[k + 1] - starts[k]), ceilings[k], std::nullopt });
+        searches.push_back({ std::span(searched).subspan(starts[k], starts[k + 1] - starts[k]), ceilings[k], m_furthest, std::nullopt });
     CandidateMatcher(drawn->points).bestTemplates(searches);
     for (size_t k = 0; k < gestures.size(); ++k) {
         if (searches[k].best)

@@ -3,7 +3,9 @@
 #include "core/DrawingGenerator.h"
 #include "core/GestureTemplate.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <gtest/gtest.h>
 
 using namespace scriblo;
@@ -56,6 +58,47 @@ TEST(CandidateMatcherTest, passingTemplatesOverNeverChangesTheWinner)
             ASSERT_TRUE(best);
             EXPECT_EQ(best->index, first) << "round " << round << " kernel " << int(kernel);
             EXPECT_EQ(best->distance, distances[first]);
+        }
+    }
+}
+
+// Several searches of one candidate share the lanes, each with its own ceiling and its
+// own limit on summing bounds: within its ceiling each finds the exhaustive winner, the
+// first of equals; beyond it, nothing within the ceiling.
+TEST(CandidateMatcherTest, searchesSharingTheLanesKeepEachWinnerWithinItsCeiling)
+{
+    DrawingGenerator generator(919);
+    for (int round = 0; round < 30; ++round) {
+        GestureStroke drawn = generator.drawing(1)[0];
+        std::vector<GestureTemplate> templates;
+        for (const auto& copy : turnedCopies(drawn, generator, 40))
+            templates.emplace_back(copy);
+        templates.push_back(templates[size_t(round) % 8]);
+        std::vector<CandidateMatcher::Points> points;
+        for (const auto& gestureTemplate : templates)
+            points.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+        CandidateMatcher matcher(GestureTemplate(drawn).stroke());
+        std::vector<float> distances(points.size());
+        matcher.distancesAtBestAngle(points, distances);
+        constexpr float anywhere = std::numeric_limits<float>::infinity();
+        std::vector<CandidateMatcher::Search> searches;
+        for (size_t first = 0, s = 0; first < points.size(); first += 3 + s % 9, ++s) {
+            auto part = std::span(points).subspan(first, std::min<size_t>(3 + s % 9, points.size() - first));
+            float closest = *std::min_element(distances.begin() + long(first), distances.begin() + long(first + part.size()));
+            float ceilings[] = { anywhere, closest, std::nextafter(closest, 0.0f), closest * 1.3f, closest * 0.5f };
+            searches.push_back({ part, ceilings[s % 5], s % 2 ? closest * 0.5f : anywhere, std::nullopt });
+        }
+        matcher.bestTemplates(searches);
+        for (const auto& search : searches) {
+            size_t first = size_t(search.templates.data() - points.data());
+            auto closest = std::min_element(distances.begin() + long(first), distances.begin() + long(first + search.templates.size()));
+            if (*closest > search.ceiling) {
+                EXPECT_TRUE(!search.best || search.best->distance > search.ceiling) << "round " << round;
+                continue;
+            }
+            ASSERT_TRUE(search.best) << "round " << round;
+            EXPECT_EQ(search.best->index, size_t(closest - distances.begin()) - first) << "round " << round;
+            EXPECT_EQ(search.best->distance, *closest);
         }
     }
 }
