@@ -60,6 +60,10 @@ CandidateMatcher::CandidateMatcher(const GestureStroke& candidate, Kernel kernel
     // Bounds hold only for coordinates of moderate size (and never for NaN).
     if (!bounded)
         m_boundKernel = nullptr;
+    double centroidX = m_centroid.x();
+    double centroidY = m_centroid.y();
+    m_centroidDistance = std::nextafter(float(std::sqrt(centroidX * centroidX + centroidY * centroidY)), pipeline::largestFloat);
+    m_centroidCoordinate = std::max(std::fabs(m_centroid.x()), std::fabs(m_centroid.y()));
 }
 
 std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplate(std::span<const Points> templates)
@@ -163,7 +167,10 @@ size_t CandidateMatcher::usefulWorkers(size_t templateCount)
 // - within ±30° a point moves at most 2·sin(15°)·r from where it was drawn;
 // - the slack of 1.5 covers √2 and the rounding of rotation and of the bound itself for
 //   coordinates below 4096, and 1 − 10⁻³ covers the rounding of a float sum of up to ten
-//   thousand non-negative terms and of the division.
+//   thousand non-negative terms and of the division;
+// - a template point t from the origin is within |centroid| of t from the centroid, so
+//   with the points' distances from the origin taken beforehand the slack grows by the
+//   centroid's distance from the origin and by the rounding of those distances.
 //
 // A search may need no bound beyond some distance, so the sum stops a little past it.
 double CandidateMatcher::lowerBound(const Points& points, float upTo) const
@@ -172,11 +179,38 @@ double CandidateMatcher::lowerBound(const Points& points, float upTo) const
         return 0;
     double enough = double(upTo) * double(m_x.size()) * 1.01;
     DistanceBound bound { m_x.data(), m_y.data(), m_radii.data(), m_centroid.x(), m_centroid.y(), points.x, points.y,
-        int32_t(std::min(m_x.size(), size_t(points.count))), enough, 0, false };
+        int32_t(std::min(m_x.size(), size_t(points.count))), enough, nullptr, 0, 0, false };
+    // Below the limit even after the centroid is taken off; NaN fails the test.
+    if (points.radii && points.largestCoordinate + m_centroidCoordinate < DistanceBound::largestCoordinate) {
+        bound.templateRadii = points.radii;
+        bound.centroidDistance = m_centroidDistance;
+    }
     m_boundKernel(bound);
     if (!bound.valid)
         return 0;
     return bound.sum * (1 - 1e-3) / double(m_x.size());
+}
+
+// Every point's distance from the origin, taken once rather than for every drawing the
+// template is compared with, and the template's largest coordinate, infinite for NaN.
+void CandidateMatcher::prepareBounds(std::span<Points> templates, std::vector<float>& radii)
+{
+    size_t total = 0;
+    for (const auto& points : templates)
+        total += size_t(points.count);
+    radii.resize(total);
+    float* next = radii.data();
+    for (auto& points : templates) {
+        points.radii = next;
+        for (int32_t i = 0; i < points.count; ++i) {
+            float x = points.x[i];
+            float y = points.y[i];
+            *next++ = std::sqrt(x * x + y * y);
+            bool moderate = std::fabs(x) <= points.largestCoordinate && std::fabs(y) <= points.largestCoordinate;
+            if (!moderate)
+                points.largestCoordinate = std::isnan(x) || std::isnan(y) ? std::numeric_limits<float>::infinity() : std::max(std::fabs(x), std::fabs(y));
+        }
+    }
 }
 
 void CandidateMatcher::distancesAtBestAngle(std::span<const Points> templates, std::span<float> distances)

@@ -21,11 +21,15 @@ class CandidateMatcher {
 public:
     enum class Kernel { portable, sse2, avx2 };
 
-    // A template's processed coordinates.
+    // A template's processed coordinates. A search of many candidates may take each
+    // point's distance from the origin and the largest coordinate once beforehand, which
+    // makes bounds cheaper.
     struct Points {
         const float* x { nullptr };
         const float* y { nullptr };
         int32_t count { 0 };
+        const float* radii { nullptr };
+        float largestCoordinate { 0 };
     };
 
     struct Best {
@@ -64,6 +68,9 @@ public:
     void distancesAtBestAngle(std::span<const Points> templates, std::span<float> distances);
     float distanceAtBestAngle(const GestureStroke& templateStroke);
 
+    // Fills in each template's `radii`, kept in `radii`, and `largestCoordinate`.
+    static void prepareBounds(std::span<Points> templates, std::vector<float>& radii);
+
     // The kernels this processor runs, the fastest last.
     static std::vector<Kernel> availableKernels();
 
@@ -80,6 +87,9 @@ private:
     // Each point's distance from the centroid, which rotation keeps.
     std::vector<float> m_radii;
     GesturePoint m_centroid;
+    // The centroid's distance from the origin, rounded up, and its largest coordinate.
+    float m_centroidDistance { 0 };
+    float m_centroidCoordinate { 0 };
     LaneRoundKernel m_kernel { nullptr };
     DistanceBoundKernel m_boundKernel { nullptr };
     int m_laneCount { 1 };

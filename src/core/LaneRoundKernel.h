@@ -79,25 +79,34 @@ double laneTotal(typename Lanes::Floats sum)
 }
 
 // Every few steps the running sum is checked against `enough`; the terms are never
-// negative, so it only grows.
-template<typename Lanes>
-void bound(DistanceBound& bound)
+// negative, so it only grows. Each term is how far the template point lies from the
+// circle about the centroid that rotation keeps the candidate's point on, or how far
+// rotation within the range can move that point, whichever says more.
+template<typename Lanes, bool radiiKnown>
+void boundWith(DistanceBound& bound)
 {
-    constexpr int32_t stepsPerCheck = 10;
     using Floats = typename Lanes::Floats;
+    constexpr int32_t stepsPerCheck = 4;
     Floats cx = Lanes::broadcast(bound.centroidX);
     Floats cy = Lanes::broadcast(bound.centroidY);
     Floats chord = Lanes::broadcast(DistanceBound::chordPerRadius);
-    Floats slack = Lanes::broadcast(DistanceBound::slack);
+    Floats slack = Lanes::broadcast(radiiKnown ? DistanceBound::slack + DistanceBound::radiusRounding + bound.centroidDistance
+                                               : DistanceBound::slack);
     Floats sum = Lanes::zero();
     Floats tooLarge = Lanes::zero();
     for (int32_t i = 0, step = 1; i + Lanes::width <= bound.count; i += Lanes::width, ++step) {
         Floats x = Lanes::subtract(Lanes::load(bound.templateX + i), cx);
         Floats y = Lanes::subtract(Lanes::load(bound.templateY + i), cy);
-        tooLarge = Lanes::either(tooLarge, Lanes::notBelowEach(Lanes::absolute(x), DistanceBound::largestCoordinate));
-        tooLarge = Lanes::either(tooLarge, Lanes::notBelowEach(Lanes::absolute(y), DistanceBound::largestCoordinate));
         Floats radius = Lanes::load(bound.radii + i);
-        Floats towardCentroid = Lanes::absolute(Lanes::subtract(radius, Lanes::squareRoot(Lanes::add(Lanes::multiply(x, x), Lanes::multiply(y, y)))));
+        Floats fromCentroid;
+        if constexpr (radiiKnown) {
+            fromCentroid = Lanes::load(bound.templateRadii + i);
+        } else {
+            tooLarge = Lanes::either(tooLarge, Lanes::notBelowEach(Lanes::absolute(x), DistanceBound::largestCoordinate));
+            tooLarge = Lanes::either(tooLarge, Lanes::notBelowEach(Lanes::absolute(y), DistanceBound::largestCoordinate));
+            fromCentroid = Lanes::squareRoot(Lanes::add(Lanes::multiply(x, x), Lanes::multiply(y, y)));
+        }
+        Floats towardCentroid = Lanes::absolute(Lanes::subtract(radius, fromCentroid));
         Floats apartX = Lanes::subtract(x, Lanes::load(bound.candidateX + i));
         Floats apartY = Lanes::subtract(y, Lanes::load(bound.candidateY + i));
         Floats apart = Lanes::squareRoot(Lanes::add(Lanes::multiply(apartX, apartX), Lanes::multiply(apartY, apartY)));
@@ -108,6 +117,15 @@ void bound(DistanceBound& bound)
     }
     bound.sum = laneTotal<Lanes>(sum);
     bound.valid = !Lanes::anySet(tooLarge);
+}
+
+template<typename Lanes>
+void bound(DistanceBound& bound)
+{
+    if (bound.templateRadii)
+        boundWith<Lanes, true>(bound);
+    else
+        boundWith<Lanes, false>(bound);
 }
 
 }

@@ -2,6 +2,7 @@
 
 #include "core/ParallelRuns.h"
 
+#include <algorithm>
 #include <bit>
 #include <limits>
 
@@ -28,12 +29,14 @@ void spread(size_t first, size_t last, Each each)
 PairScorer::PairScorer(const GestureRecognizer::GestureList& stored, int32_t minimumScore)
     : m_stored(stored), m_listsAll(minimumScore <= 0), m_furthest(m_listsAll ? anywhere : furthestDistanceScoring(minimumScore))
 {
-    for (const auto& gesture : stored) {
-        m_drawings.push_back(GestureRecognizer::candidateOf(gesture->strokes()));
-        const TemplateSet& templates = gesture->templates();
+    m_radii.resize(stored.size());
+    for (size_t g = 0; g < stored.size(); ++g) {
+        m_drawings.push_back(GestureRecognizer::candidateOf(stored[g]->strokes()));
+        const TemplateSet& templates = stored[g]->templates();
         auto& points = m_templates.emplace_back();
         for (size_t t = 0; t < templates.size(); ++t)
             points.push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
+        CandidateMatcher::prepareBounds(points, m_radii[g]);
     }
 }
 
@@ -59,7 +62,7 @@ void PairScorer::search(size_t drawing, std::span<const size_t> gestures, std::s
 {
     const auto& drawn = m_drawings[drawing];
     std::fill(distances.begin(), distances.end(), std::nullopt);
-    if (!drawn)
+    if (!drawn || gestures.empty())
         return;
     std::vector<CandidateMatcher::Points> searched;
     std::vector<size_t> starts;
@@ -88,25 +91,31 @@ void PairScorer::search(size_t drawing, std::span<const size_t> gestures, std::s
 
 // Each drawing of [first, last) against the gestures after it: up to the furthest
 // distance that reaches the minimum, or, with `exact`, wholly where only the other way
-// reaches it.
+// reaches it. The gestures are taken a few at a time, all the drawings against each
+// few, so that their templates are read from the processor's cache.
 void PairScorer::searchFirstAsSecond(size_t first, size_t last, Block& block, bool exact) const
 {
-    spread(first, last, [&](size_t i) {
-        auto& row = block[i - first];
+    constexpr size_t gesturesAtOnce = 16;
+    size_t tiles = (m_stored.size() - first + gesturesAtOnce - 1) / gesturesAtOnce;
+    spread(0, tiles, [&](size_t tile) {
+        size_t from = first + tile * gesturesAtOnce;
+        size_t to = std::min(from + gesturesAtOnce, m_stored.size());
         std::vector<size_t> gestures;
-        std::vector<size_t> cells;
-        for (size_t j = i + 1; j < m_stored.size(); ++j) {
-            const auto& distances = row[j - i - 1];
-            if (!exact || (!reaches(distances.firstAsSecond) && reaches(distances.secondAsFirst))) {
-                gestures.push_back(j);
-                cells.push_back(j - i - 1);
+        std::vector<std::optional<float>> distances;
+        for (size_t i = first; i < last; ++i) {
+            auto& row = block[i - first];
+            gestures.clear();
+            for (size_t j = std::max(from, i + 1); j < to; ++j) {
+                const auto& known = row[j - i - 1];
+                if (!exact || (!reaches(known.firstAsSecond) && reaches(known.secondAsFirst)))
+                    gestures.push_back(j);
             }
+            std::vector<float> ceilings(gestures.size(), exact ? anywhere : m_furthest);
+            distances.resize(gestures.size());
+            search(i, gestures, ceilings, distances);
+            for (size_t k = 0; k < gestures.size(); ++k)
+                row[gestures[k] - i - 1].firstAsSecond = distances[k];
         }
-        std::vector<float> ceilings(gestures.size(), exact ? anywhere : m_furthest);
-        std::vector<std::optional<float>> distances(gestures.size());
-        search(i, gestures, ceilings, distances);
-        for (size_t k = 0; k < cells.size(); ++k)
-            row[cells[k]].firstAsSecond = distances[k];
     });
 }
 

@@ -57,6 +57,7 @@ private:
     float m_furthest;
     std::vector<std::optional<GestureRecognizer::Candidate>> m_drawings;
     std::vector<std::vector<CandidateMatcher::Points>> m_templates;
+    std::vector<std::vector<float>> m_radii;
 };
 
 }

@@ -35,7 +35,8 @@ std::vector<GestureStroke> turnedCopies(const GestureStroke& drawn, DrawingGener
 
 // Templates that differ from one another mostly by rotation put the bound that passes
 // them over at its tightest; whatever it skips, the winner must be the first template
-// with the smallest distance of an exhaustive search, and duplicates must tie.
+// with the smallest distance of an exhaustive search, and duplicates must tie. So too
+// with the template points' distances from the origin taken beforehand.
 TEST(CandidateMatcherTest, passingTemplatesOverNeverChangesTheWinner)
 {
     DrawingGenerator generator(515);
@@ -48,16 +49,21 @@ TEST(CandidateMatcherTest, passingTemplatesOverNeverChangesTheWinner)
         std::vector<CandidateMatcher::Points> points;
         for (const auto& gestureTemplate : templates)
             points.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+        auto prepared = points;
+        std::vector<float> radii;
+        CandidateMatcher::prepareBounds(prepared, radii);
         GestureStroke candidate = GestureTemplate(drawn).stroke();
         for (auto kernel : CandidateMatcher::availableKernels()) {
             CandidateMatcher matcher(candidate, kernel);
             std::vector<float> distances(points.size());
             matcher.distancesAtBestAngle(points, distances);
             size_t first = size_t(std::min_element(distances.begin(), distances.end()) - distances.begin());
-            auto best = matcher.bestTemplate(points);
-            ASSERT_TRUE(best);
-            EXPECT_EQ(best->index, first) << "round " << round << " kernel " << int(kernel);
-            EXPECT_EQ(best->distance, distances[first]);
+            for (const auto& searched : { points, prepared }) {
+                auto best = matcher.bestTemplate(searched);
+                ASSERT_TRUE(best);
+                EXPECT_EQ(best->index, first) << "round " << round << " kernel " << int(kernel) << " prepared " << (searched[0].radii != nullptr);
+                EXPECT_EQ(best->distance, distances[first]);
+            }
         }
     }
 }
@@ -77,6 +83,9 @@ TEST(CandidateMatcherTest, searchesSharingTheLanesKeepEachWinnerWithinItsCeiling
         std::vector<CandidateMatcher::Points> points;
         for (const auto& gestureTemplate : templates)
             points.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+        std::vector<float> radii;
+        if (round % 2)
+            CandidateMatcher::prepareBounds(points, radii);
         CandidateMatcher matcher(GestureTemplate(drawn).stroke());
         std::vector<float> distances(points.size());
         matcher.distancesAtBestAngle(points, distances);
