@@ -67,26 +67,17 @@ void evaluate(LaneRound& round)
     Kernel<Lanes> { round }.run();
 }
 
-template<typename Lanes>
-double laneTotal(typename Lanes::Floats sum)
-{
-    float sums[Lanes::width];
-    Lanes::store(sums, sum);
-    double total = 0;
-    for (float laneSum : sums)
-        total += double(laneSum);
-    return total;
-}
-
-// Every few steps the running sum is checked against `enough`; the terms are never
-// negative, so it only grows. Each term is how far the template point lies from the
-// circle about the centroid that rotation keeps the candidate's point on, or how far
-// rotation within the range can move that point, whichever says more.
+// Each term is how far the template point lies from the circle about the centroid that
+// rotation keeps the candidate's point on, or how far rotation within the range can move
+// that point, whichever says more. Every few steps the running sum is checked against
+// `enough`; the terms are never negative, so it only grows. The check only decides when
+// to stop, so a float total, quicker than the sum in double, serves.
 template<typename Lanes, bool radiiKnown>
 void boundWith(DistanceBound& bound)
 {
     using Floats = typename Lanes::Floats;
     constexpr int32_t stepsPerCheck = 4;
+    float enough = float(bound.enough);
     Floats cx = Lanes::broadcast(bound.centroidX);
     Floats cy = Lanes::broadcast(bound.centroidY);
     Floats chord = Lanes::broadcast(DistanceBound::chordPerRadius);
@@ -112,10 +103,14 @@ void boundWith(DistanceBound& bound)
         Floats apart = Lanes::squareRoot(Lanes::add(Lanes::multiply(apartX, apartX), Lanes::multiply(apartY, apartY)));
         Floats unturned = Lanes::subtract(apart, Lanes::multiply(chord, radius));
         sum = Lanes::add(sum, Lanes::maximum(Lanes::subtract(Lanes::maximum(towardCentroid, unturned), slack), Lanes::zero()));
-        if (step % stepsPerCheck == 0 && laneTotal<Lanes>(sum) > bound.enough)
+        if (step % stepsPerCheck == 0 && Lanes::total(sum) > enough)
             break;
     }
-    bound.sum = laneTotal<Lanes>(sum);
+    float sums[Lanes::width];
+    Lanes::store(sums, sum);
+    bound.sum = 0;
+    for (float laneSum : sums)
+        bound.sum += double(laneSum);
     bound.valid = !Lanes::anySet(tooLarge);
 }
 

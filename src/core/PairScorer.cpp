@@ -12,15 +12,18 @@ namespace {
 
 constexpr float anywhere = std::numeric_limits<float>::infinity();
 
-// Calls `each` for every index in [first, last), the indices spread over the processors.
+// Calls `each` with runs of consecutive indices of [first, last), the runs spread over
+// the processors.
 template<class Each>
 void spread(size_t first, size_t last, Each each)
 {
     ParallelRuns::run(last - first, ParallelRuns::processors(), [&](size_t, size_t start, size_t length) {
-        for (size_t i = first + start; i < first + start + length; ++i)
-            each(i);
+        each(first + start, first + start + length);
     });
 }
+
+// Gestures whose templates, read for many drawings in turn, stay in the cache together.
+constexpr size_t gesturesAtOnce = 16;
 
 }
 
@@ -57,8 +60,8 @@ float PairScorer::furthestDistanceScoring(int32_t minimumScore)
     return std::bit_cast<float>(low);
 }
 
-void PairScorer::search(size_t drawing, std::span<const size_t> gestures, std::span<const float> ceilings,
-                        std::span<std::optional<float>> distances) const
+void PairScorer::search(size_t drawing, std::optional<CandidateMatcher>& matcher, std::span<const size_t> gestures,
+                        std::span<const float> ceilings, std::span<std::optional<float>> distances) const
 {
     const auto& drawn = m_drawings[drawing];
     std::fill(distances.begin(), distances.end(), std::nullopt);
@@ -66,6 +69,11 @@ void PairScorer::search(size_t drawing, std::span<const size_t> gestures, std::s
         return;
     std::vector<CandidateMatcher::Points> searched;
     std::vector<size_t> starts;
+    size_t most = 0;
+    for (size_t gesture : gestures)
+        most += m_templates[gesture].size();
+    searched.reserve(most);
+    starts.reserve(gestures.size() + 1);
     for (size_t gesture : gestures) {
         starts.push_back(searched.size());
         const Gesture& stored = *m_stored[gesture];
@@ -79,10 +87,15 @@ void PairScorer::search(size_t drawing, std::span<const size_t> gestures, std::s
         }
     }
     starts.push_back(searched.size());
+    if (searched.empty())
+        return;
     std::vector<CandidateMatcher::Search> searches;
+    searches.reserve(gestures.size());
     for (size_t k = 0; k < gestures.size(); ++k)
         searches.push_back({ std::span(searched).subspan(starts[k], starts[k + 1] - starts[k]), ceilings[k], m_furthest, std::nullopt });
-    CandidateMatcher(drawn->points).bestTemplates(searches);
+    if (!matcher)
+        matcher.emplace(drawn->points);
+    matcher->bestTemplates(searches);
     for (size_t k = 0; k < gestures.size(); ++k) {
         if (searches[k].best)
             distances[k] = searches[k].best->distance;
@@ -95,46 +108,59 @@ void PairScorer::search(size_t drawing, std::span<const size_t> gestures, std::s
 // few, so that their templates are read from the processor's cache.
 void PairScorer::searchFirstAsSecond(size_t first, size_t last, Block& block, bool exact) const
 {
-    constexpr size_t gesturesAtOnce = 16;
     size_t tiles = (m_stored.size() - first + gesturesAtOnce - 1) / gesturesAtOnce;
-    spread(0, tiles, [&](size_t tile) {
-        size_t from = first + tile * gesturesAtOnce;
-        size_t to = std::min(from + gesturesAtOnce, m_stored.size());
-        std::vector<size_t> gestures;
-        std::vector<std::optional<float>> distances;
-        for (size_t i = first; i < last; ++i) {
-            auto& row = block[i - first];
-            gestures.clear();
-            for (size_t j = std::max(from, i + 1); j < to; ++j) {
-                const auto& known = row[j - i - 1];
-                if (!exact || (!reaches(known.firstAsSecond) && reaches(known.secondAsFirst)))
-                    gestures.push_back(j);
-            }
-            std::vector<float> ceilings(gestures.size(), exact ? anywhere : m_furthest);
-            distances.resize(gestures.size());
-            search(i, gestures, ceilings, distances);
-            for (size_t k = 0; k < gestures.size(); ++k)
-                row[gestures[k] - i - 1].firstAsSecond = distances[k];
-        }
+    spread(0, tiles, [&](size_t firstTile, size_t lastTile) {
+        std::vector<std::optional<CandidateMatcher>> matchers(last - first);
+        for (size_t tile = firstTile; tile < lastTile; ++tile)
+            searchFirstAsSecondAmong(first, last, first + tile * gesturesAtOnce, matchers, block, exact);
     });
+}
+
+// The drawings of [first, last) against a few gestures from `from` on.
+void PairScorer::searchFirstAsSecondAmong(size_t first, size_t last, size_t from, std::vector<std::optional<CandidateMatcher>>& matchers,
+                                          Block& block, bool exact) const
+{
+    size_t to = std::min(from + gesturesAtOnce, m_stored.size());
+    std::vector<size_t> gestures;
+    for (size_t i = first; i < last; ++i) {
+        auto& row = block[i - first];
+        gestures.clear();
+        for (size_t j = std::max(from, i + 1); j < to; ++j) {
+            const auto& known = row[j - i - 1];
+            if (!exact || (!reaches(known.firstAsSecond) && reaches(known.secondAsFirst)))
+                gestures.push_back(j);
+        }
+        std::vector<float> ceilings(gestures.size(), exact ? anywhere : m_furthest);
+        std::vector<std::optional<float>> distances(gestures.size());
+        search(i, matchers[i - first], gestures, ceilings, distances);
+        for (size_t k = 0; k < gestures.size(); ++k)
+            row[gestures[k] - i - 1].firstAsSecond = distances[k];
+    }
 }
 
 // Each later drawing against the gestures of [first, last) before it: wholly where the
 // pair already reaches the minimum the first way, else up to the furthest distance.
 void PairScorer::searchSecondAsFirst(size_t first, size_t last, Block& block) const
 {
-    spread(first + 1, m_stored.size(), [&](size_t j) {
-        std::vector<size_t> gestures;
-        std::vector<float> ceilings;
-        for (size_t i = first; i < std::min(last, j); ++i) {
-            gestures.push_back(i);
-            ceilings.push_back(reaches(block[i - first][j - i - 1].firstAsSecond) ? anywhere : m_furthest);
-        }
-        std::vector<std::optional<float>> distances(gestures.size());
-        search(j, gestures, ceilings, distances);
-        for (size_t k = 0; k < gestures.size(); ++k)
-            block[gestures[k] - first][j - gestures[k] - 1].secondAsFirst = distances[k];
+    spread(first + 1, m_stored.size(), [&](size_t firstDrawing, size_t lastDrawing) {
+        for (size_t j = firstDrawing; j < lastDrawing; ++j)
+            searchSecondAsFirstOf(j, first, last, block);
     });
+}
+
+void PairScorer::searchSecondAsFirstOf(size_t j, size_t first, size_t last, Block& block) const
+{
+    std::vector<size_t> gestures;
+    std::vector<float> ceilings;
+    for (size_t i = first; i < std::min(last, j); ++i) {
+        gestures.push_back(i);
+        ceilings.push_back(reaches(block[i - first][j - i - 1].firstAsSecond) ? anywhere : m_furthest);
+    }
+    std::vector<std::optional<float>> distances(gestures.size());
+    std::optional<CandidateMatcher> matcher;
+    search(j, matcher, gestures, ceilings, distances);
+    for (size_t k = 0; k < gestures.size(); ++k)
+        block[gestures[k] - first][j - gestures[k] - 1].secondAsFirst = distances[k];
 }
 
 std::optional<int32_t> PairScorer::scoreOf(std::optional<float> distance) const

@@ -45,11 +45,15 @@ private:
     using Block = std::vector<std::vector<Distances>>;
 
     bool reaches(std::optional<float> distance) const { return distance && *distance <= m_furthest; }
-    // The distance of `drawing` from each of `gestures`, each searched up to its ceiling.
-    void search(size_t drawing, std::span<const size_t> gestures, std::span<const float> ceilings,
-                std::span<std::optional<float>> distances) const;
+    // The distance of `drawing` from each of `gestures`, each searched up to its ceiling,
+    // with the drawing's matcher made on first use.
+    void search(size_t drawing, std::optional<CandidateMatcher>& matcher, std::span<const size_t> gestures,
+                std::span<const float> ceilings, std::span<std::optional<float>> distances) const;
     void searchFirstAsSecond(size_t first, size_t last, Block& block, bool exact) const;
+    void searchFirstAsSecondAmong(size_t first, size_t last, size_t from, std::vector<std::optional<CandidateMatcher>>& matchers,
+                                  Block& block, bool exact) const;
     void searchSecondAsFirst(size_t first, size_t last, Block& block) const;
+    void searchSecondAsFirstOf(size_t j, size_t first, size_t last, Block& block) const;
     std::optional<int32_t> scoreOf(std::optional<float> distance) const;
 
     const GestureRecognizer::GestureList& m_stored;
