@@ -78,6 +78,9 @@ void boundWith(DistanceBound& bound)
     using Floats = typename Lanes::Floats;
     constexpr int32_t stepsPerCheck = 4;
     float enough = float(bound.enough);
+    // A limit beyond any float, as for a search that needs every bound whole, spares
+    // the checks.
+    bool mayStop = bound.enough < 3e38;
     Floats cx = Lanes::broadcast(bound.centroidX);
     Floats cy = Lanes::broadcast(bound.centroidY);
     Floats chord = Lanes::broadcast(DistanceBound::chordPerRadius);
@@ -103,7 +106,7 @@ void boundWith(DistanceBound& bound)
         Floats apart = Lanes::squareRoot(Lanes::add(Lanes::multiply(apartX, apartX), Lanes::multiply(apartY, apartY)));
         Floats unturned = Lanes::subtract(apart, Lanes::multiply(chord, radius));
         sum = Lanes::add(sum, Lanes::maximum(Lanes::subtract(Lanes::maximum(towardCentroid, unturned), slack), Lanes::zero()));
-        if (step % stepsPerCheck == 0 && Lanes::total(sum) > enough)
+        if (mayStop && step % stepsPerCheck == 0 && Lanes::total(sum) > enough)
             break;
     }
     float sums[Lanes::width];
