@@ -31,6 +31,24 @@ std::vector<GestureStroke> turnedCopies(const GestureStroke& drawn, DrawingGener
     return copies;
 }
 
+// Templates of turned copies, the one at `twin` twice, so that two tie.
+std::vector<GestureTemplate> turnedTemplates(const GestureStroke& drawn, DrawingGenerator& generator, int count, size_t twin)
+{
+    std::vector<GestureTemplate> templates;
+    for (const auto& copy : turnedCopies(drawn, generator, count))
+        templates.emplace_back(copy);
+    templates.push_back(templates[twin]);
+    return templates;
+}
+
+std::vector<CandidateMatcher::Points> pointsOf(const std::vector<GestureTemplate>& templates)
+{
+    std::vector<CandidateMatcher::Points> points;
+    for (const auto& gestureTemplate : templates)
+        points.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+    return points;
+}
+
 }
 
 // Templates that differ from one another mostly by rotation put the bound that passes
@@ -42,13 +60,8 @@ TEST(CandidateMatcherTest, passingTemplatesOverNeverChangesTheWinner)
     DrawingGenerator generator(515);
     for (int round = 0; round < 100; ++round) {
         GestureStroke drawn = generator.drawing(1)[0];
-        std::vector<GestureTemplate> templates;
-        for (const auto& copy : turnedCopies(drawn, generator, 24))
-            templates.emplace_back(copy);
-        templates.push_back(templates[size_t(round) % templates.size()]);
-        std::vector<CandidateMatcher::Points> points;
-        for (const auto& gestureTemplate : templates)
-            points.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+        auto templates = turnedTemplates(drawn, generator, 24, size_t(round) % 24);
+        auto points = pointsOf(templates);
         auto prepared = points;
         std::vector<float> radii;
         CandidateMatcher::prepareBounds(prepared, radii);
@@ -76,13 +89,8 @@ TEST(CandidateMatcherTest, searchesSharingTheLanesKeepEachWinnerWithinItsCeiling
     DrawingGenerator generator(919);
     for (int round = 0; round < 30; ++round) {
         GestureStroke drawn = generator.drawing(1)[0];
-        std::vector<GestureTemplate> templates;
-        for (const auto& copy : turnedCopies(drawn, generator, 40))
-            templates.emplace_back(copy);
-        templates.push_back(templates[size_t(round) % 8]);
-        std::vector<CandidateMatcher::Points> points;
-        for (const auto& gestureTemplate : templates)
-            points.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+        auto templates = turnedTemplates(drawn, generator, 40, size_t(round) % 8);
+        auto points = pointsOf(templates);
         std::vector<float> radii;
         if (round % 2)
             CandidateMatcher::prepareBounds(points, radii);
@@ -122,19 +130,13 @@ TEST(CandidateMatcherTest, aSearchSplitAmongThreadsKeepsTheWinnerAndTheFirstOfEq
         std::vector<GestureTemplate> templates;
         for (const auto& copy : turnedCopies(drawn, generator, 30))
             templates.emplace_back(copy);
-        auto pointsOf = [&] {
-            std::vector<CandidateMatcher::Points> points;
-            for (const auto& gestureTemplate : templates)
-                points.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
-            return points;
-        };
         GestureStroke candidate = GestureTemplate(drawn).stroke();
-        auto alone = CandidateMatcher(candidate).bestTemplate(pointsOf());
+        auto alone = CandidateMatcher(candidate).bestTemplate(pointsOf(templates));
         ASSERT_TRUE(alone);
         GestureTemplate twin = templates[alone->index];
         templates.push_back(twin);
         templates.insert(templates.begin() + long(std::min(alone->index + 1 + size_t(round % 7), templates.size())), twin);
-        auto points = pointsOf();
+        auto points = pointsOf(templates);
         for (size_t workers = 1; workers <= 6; ++workers) {
             auto split = CandidateMatcher::bestTemplateInParallel(candidate, points, workers);
             ASSERT_TRUE(split);
