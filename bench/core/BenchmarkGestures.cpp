@@ -1,9 +1,11 @@
 #include "BenchmarkGestures.h"
 
 #include "core/GestureLog.h"
+#include "core/KeyedUnarchiver.h"
 
 #include <cmath>
 #include <fstream>
+#include <functional>
 #include <malloc.h>
 #include <map>
 #include <mutex>
@@ -23,36 +25,43 @@ bool isWantedType(const std::string& file)
     return false;
 }
 
+// Reads the multistroke set's drawings whose file name `wanted` accepts, about `spread`
+// of them evenly spaced over all users and speeds rather than the first user's, handing
+// each to `keep` until it asks for no more. Says what went wrong, if anything did.
+std::string readSpreadDrawings(const std::function<bool(const std::string&)>& wanted, size_t spread,
+                               const std::function<bool(gesturelog::DrawnGesture)>& keep)
+{
+    auto folder = gesturelog::sharedGestureFolder();
+    if (!folder)
+        return "no shared gesture data at " SCRIBLO_SHARED_DATA "/gestures";
+    gesturelog::UnpackedArchive unpacked(*folder / "mmg" / "mmg.tar.xz");
+    if (!unpacked.folder())
+        return "could not unpack " + (*folder / "mmg" / "mmg.tar.xz").string();
+    std::vector<std::filesystem::path> files;
+    for (const auto& file : gesturelog::gestureLogFiles(*unpacked.folder())) {
+        if (wanted(file.filename().string()))
+            files.push_back(file);
+    }
+    size_t stride = std::max<size_t>(1, files.size() / spread);
+    for (size_t i = 0; i < files.size(); i += stride) {
+        auto drawing = gesturelog::readGestureLog(files[i]);
+        if (drawing && !keep(std::move(*drawing)))
+            break;
+    }
+    return {};
+}
+
 ThreeStrokeDrawings readThreeStrokeDrawings(size_t storedCount)
 {
     ThreeStrokeDrawings drawings;
-    auto folder = gesturelog::sharedGestureFolder();
-    if (!folder) {
-        drawings.problem = "no shared gesture data at " SCRIBLO_SHARED_DATA "/gestures";
-        return drawings;
-    }
-    gesturelog::UnpackedArchive unpacked(*folder / "mmg" / "mmg.tar.xz");
-    if (!unpacked.folder()) {
-        drawings.problem = "could not unpack " + (*folder / "mmg" / "mmg.tar.xz").string();
-        return drawings;
-    }
-    std::vector<std::filesystem::path> files;
-    for (const auto& file : gesturelog::gestureLogFiles(*unpacked.folder())) {
-        if (isWantedType(file.filename().string()))
-            files.push_back(file);
-    }
-    // Spread the choice over all users and speeds rather than taking the first user's.
-    size_t stride = std::max<size_t>(1, files.size() / (storedCount + candidateCount + 20));
-    for (size_t i = 0; i < files.size(); i += stride) {
-        auto drawing = gesturelog::readGestureLog(files[i]);
-        if (!drawing || drawing->strokes.size() != 3)
-            continue;
+    drawings.problem = readSpreadDrawings(isWantedType, storedCount + candidateCount + 20, [&](gesturelog::DrawnGesture drawing) {
+        if (drawing.strokes.size() != 3)
+            return true;
         auto& list = drawings.stored.size() < storedCount ? drawings.stored : drawings.candidates;
-        list.push_back({ drawing->file, std::move(drawing->strokes) });
-        if (drawings.candidates.size() == candidateCount)
-            break;
-    }
-    if (drawings.stored.size() < storedCount || drawings.candidates.empty())
+        list.push_back({ drawing.file, std::move(drawing.strokes) });
+        return drawings.candidates.size() < candidateCount;
+    });
+    if (drawings.problem.empty() && (drawings.stored.size() < storedCount || drawings.candidates.empty()))
         drawings.problem = "fewer than " + std::to_string(storedCount + 1) + " three-stroke drawings in the archive";
     return drawings;
 }
@@ -68,6 +77,39 @@ const ThreeStrokeDrawings& threeStrokeDrawings(size_t storedCount)
     if (found == drawings.end())
         found = drawings.emplace(storedCount, readThreeStrokeDrawings(storedCount)).first;
     return found->second;
+}
+
+const std::vector<NamedDrawing>& mixedDrawings(size_t count)
+{
+    static std::mutex mutex;
+    static std::map<size_t, std::vector<NamedDrawing>> drawings;
+    std::lock_guard lock(mutex);
+    auto found = drawings.find(count);
+    if (found != drawings.end())
+        return found->second;
+    std::vector<NamedDrawing> read;
+    readSpreadDrawings([](const std::string&) { return true; }, count, [&](gesturelog::DrawnGesture drawing) {
+        read.push_back({ drawing.file, std::move(drawing.strokes) });
+        return read.size() < count;
+    });
+    return drawings.emplace(count, std::move(read)).first->second;
+}
+
+std::vector<Gesture> largestStore()
+{
+    std::vector<Gesture> gestures;
+    for (size_t g = 0; g < KeyedUnarchiver::maximumGestureCount; ++g) {
+        std::string identity = "/home/user/.local/share/Scriblo/Scripts/" + std::to_string(g) + "/";
+        identity.resize(Gesture::maximumIdentityLength, 'x');
+        std::vector<GestureStroke> strokes(Gesture::maximumStrokeCount);
+        for (int32_t i = 0; i < Gesture::maximumPointCount; ++i) {
+            int32_t stroke = i * Gesture::maximumStrokeCount / Gesture::maximumPointCount;
+            double turn = 0.02 * i + 0.001 * double(g);
+            strokes[size_t(stroke)].addPoint(GesturePoint(float(500 + 400 * std::cos(turn)), float(500 + 300 * std::sin(3 * turn)), stroke + 1));
+        }
+        gestures.emplace_back(std::move(identity), std::move(strokes));
+    }
+    return gestures;
 }
 
 std::vector<GestureStroke> syntheticDrawing(int strokeCount)

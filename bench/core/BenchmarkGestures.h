@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Gesture.h"
 #include "core/GestureStroke.h"
 
 #include <filesystem>
@@ -25,6 +26,15 @@ struct ThreeStrokeDrawings {
 // 100 stored drawings; `largeStoreCount` fills the store to its limit.
 inline constexpr size_t largeStoreCount = 1024;
 const ThreeStrokeDrawings& threeStrokeDrawings(size_t storedCount = 100);
+
+// Up to `count` real drawings of every type of the multistroke log set, of one to five
+// strokes, spread over all users and speeds: a store of mostly different gestures.
+const std::vector<NamedDrawing>& mixedDrawings(size_t count);
+
+// The largest store the gesture store writes: as many gestures as it holds, each with
+// the longest identity and three strokes of 1,024 points in all, every one a slight
+// variation of the same shape. Templates are not generated.
+std::vector<Gesture> largestStore();
 
 // Synthetic drawing of `strokeCount` arcs, 20 points each, so that template generation
 // can be measured without the data folder.

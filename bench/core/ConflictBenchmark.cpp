@@ -38,4 +38,50 @@ void BM_ConflictCheck3StrokesAmong100(benchmark::State& state)
 }
 BENCHMARK(BM_ConflictCheck3StrokesAmong100)->Unit(benchmark::kMillisecond);
 
+GestureRecognizer::GestureList prepared(std::vector<Gesture> gestures)
+{
+    GestureRecognizer::GestureList stored;
+    for (auto& gesture : gestures) {
+        gesture.generateTemplates();
+        stored.push_back(std::make_shared<const Gesture>(std::move(gesture)));
+    }
+    return stored;
+}
+
+// `scriblo gestures conflicts` on a store, every pair in it compared both ways.
+void measurePairs(benchmark::State& state, const GestureRecognizer::GestureList& stored)
+{
+    size_t pairs = 0;
+    for (auto _ : state) {
+        pairs = 0;
+        GestureConflicts::pairs(stored, 70, [&](const GesturePairConflict&) { ++pairs; });
+    }
+    state.counters["gestures"] = double(stored.size());
+    state.counters["pairs"] = double(pairs);
+}
+
+// The worst case: a full store of look-alikes, so that nearly every pair conflicts and
+// few templates can be passed over.
+void BM_ConflictsOfLargestStore(benchmark::State& state)
+{
+    measurePairs(state, prepared(largestStore()));
+}
+BENCHMARK(BM_ConflictsOfLargestStore)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The common case: a full store of real drawings of every shape and stroke count, of
+// which few pairs conflict.
+void BM_ConflictsOfMixedStore(benchmark::State& state)
+{
+    const auto& drawings = mixedDrawings(largeStoreCount);
+    if (drawings.size() < largeStoreCount) {
+        state.SkipWithError("skipped: too few drawings in the shared gesture data");
+        return;
+    }
+    std::vector<Gesture> gestures;
+    for (const auto& drawing : drawings)
+        gestures.emplace_back(drawing.identity, drawing.strokes);
+    measurePairs(state, prepared(std::move(gestures)));
+}
+BENCHMARK(BM_ConflictsOfMixedStore)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 }

@@ -5,7 +5,6 @@
 #include "platform/PropertyListUserDefaults.h"
 
 #include <benchmark/benchmark.h>
-#include <cmath>
 #include <cstdlib>
 
 using namespace scriblo;
@@ -14,25 +13,6 @@ using namespace scriblo::bench;
 namespace {
 
 constexpr double megabyte = 1024.0 * 1024.0;
-
-// The largest store the gesture store writes: as many gestures as it holds, each with
-// the longest identity and three strokes of 1,024 points in all.
-std::vector<Gesture> largestStore()
-{
-    std::vector<Gesture> gestures;
-    for (size_t g = 0; g < KeyedUnarchiver::maximumGestureCount; ++g) {
-        std::string identity = "/home/user/.local/share/Scriblo/Scripts/" + std::to_string(g) + "/";
-        identity.resize(Gesture::maximumIdentityLength, 'x');
-        std::vector<GestureStroke> strokes(Gesture::maximumStrokeCount);
-        for (int32_t i = 0; i < Gesture::maximumPointCount; ++i) {
-            int32_t stroke = i * Gesture::maximumStrokeCount / Gesture::maximumPointCount;
-            double turn = 0.02 * i + 0.001 * double(g);
-            strokes[size_t(stroke)].addPoint(GesturePoint(float(500 + 400 * std::cos(turn)), float(500 + 300 * std::sin(3 * turn)), stroke + 1));
-        }
-        gestures.emplace_back(std::move(identity), std::move(strokes));
-    }
-    return gestures;
-}
 
 // A scratch folder removed at exit.
 class ScratchFolder {

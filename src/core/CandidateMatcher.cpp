@@ -60,35 +60,74 @@ CandidateMatcher::CandidateMatcher(const GestureStroke& candidate, Kernel kernel
     // Bounds hold only for coordinates of moderate size (and never for NaN).
     if (!bounded)
         m_boundKernel = nullptr;
+    double centroidX = m_centroid.x();
+    double centroidY = m_centroid.y();
+    m_centroidDistance = std::nextafter(float(std::sqrt(centroidX * centroidX + centroidY * centroidY)), pipeline::largestFloat);
+    m_centroidCoordinate = std::max(std::fabs(m_centroid.x()), std::fabs(m_centroid.y()));
 }
 
 std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplate(std::span<const Points> templates)
 {
-    std::vector<std::pair<double, size_t>> bounds;
-    bounds.reserve(templates.size());
-    for (size_t i = 0; i < templates.size(); ++i)
-        bounds.emplace_back(lowerBound(templates[i]), i);
-    std::sort(bounds.begin(), bounds.end());
-    std::optional<Best> best;
+    Search search { templates, std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity(), std::nullopt };
+    bestTemplates(std::span(&search, 1));
+    return search.best;
+}
+
+// Each pass takes the next template of every search that may still come closer than
+// its best and within its ceiling, in rising order of the bounds; a search passed over
+// once is done, since its best only comes closer. Lanes are searched as they fill, so
+// a search may have several templates in one batch, all judged by the best before it:
+// alone, a search takes its templates a full batch at a time, as it always has.
+void CandidateMatcher::bestTemplates(std::span<Search> searches)
+{
+    std::vector<std::pair<double, size_t>> order;
+    std::vector<size_t> next(searches.size());
+    std::vector<size_t> end(searches.size());
+    for (size_t s = 0; s < searches.size(); ++s) {
+        next[s] = order.size();
+        for (size_t i = 0; i < searches[s].templates.size(); ++i)
+            order.emplace_back(lowerBound(searches[s].templates[i], std::min(searches[s].ceiling, searches[s].boundsUpTo)), i);
+        std::sort(order.begin() + std::ptrdiff_t(next[s]), order.end());
+        end[s] = order.size();
+        searches[s].best.reset();
+    }
     std::vector<const Points*> batch;
+    std::vector<std::pair<size_t, size_t>> owners;
     float distances[LaneRound::maximumLaneCount];
-    for (size_t next = 0; next < bounds.size();) {
-        batch.clear();
-        // The rest, in rising order of their bounds, cannot come closer than the best.
-        while (next < bounds.size() && batch.size() < size_t(m_laneCount) && !(best && bounds[next].first > double(best->distance)))
-            batch.push_back(&templates[bounds[next++].second]);
-        if (batch.empty())
-            break;
+    auto searchTheBatch = [&] {
         searchBatch(batch, std::span(distances, batch.size()));
-        for (size_t k = 0; k < batch.size(); ++k) {
-            size_t index = size_t(batch[k] - templates.data());
-            bool closer = best ? distances[k] < best->distance || (distances[k] == best->distance && index < best->index)
-                               : distances[k] < pipeline::largestFloat;
-            if (closer)
-                best = Best { index, distances[k] };
+        for (size_t k = 0; k < batch.size(); ++k)
+            keep(searches[owners[k].first], owners[k].second, distances[k]);
+        batch.clear();
+        owners.clear();
+    };
+    for (bool taken = true; taken;) {
+        taken = false;
+        for (size_t s = 0; s < searches.size(); ++s) {
+            const Search& search = searches[s];
+            double reach = double(search.best ? std::min(search.best->distance, search.ceiling) : search.ceiling);
+            if (next[s] == end[s] || order[next[s]].first > reach) {
+                next[s] = end[s];
+                continue;
+            }
+            size_t index = order[next[s]++].second;
+            batch.push_back(&search.templates[index]);
+            owners.emplace_back(s, index);
+            taken = true;
+            if (batch.size() == size_t(m_laneCount))
+                searchTheBatch();
         }
     }
-    return best;
+    if (!batch.empty())
+        searchTheBatch();
+}
+
+void CandidateMatcher::keep(Search& search, size_t index, float distance)
+{
+    bool closer = search.best ? distance < search.best->distance || (distance == search.best->distance && index < search.best->index)
+                              : distance < pipeline::largestFloat;
+    if (closer)
+        search.best = Best { index, distance };
 }
 
 std::optional<CandidateMatcher::Best> CandidateMatcher::bestTemplateInParallel(const GestureStroke& candidate,
@@ -128,17 +167,50 @@ size_t CandidateMatcher::usefulWorkers(size_t templateCount)
 // - within ±30° a point moves at most 2·sin(15°)·r from where it was drawn;
 // - the slack of 1.5 covers √2 and the rounding of rotation and of the bound itself for
 //   coordinates below 4096, and 1 − 10⁻³ covers the rounding of a float sum of up to ten
-//   thousand non-negative terms and of the division.
-double CandidateMatcher::lowerBound(const Points& points) const
+//   thousand non-negative terms and of the division;
+// - a template point t from the origin is within |centroid| of t from the centroid, so
+//   with the points' distances from the origin taken beforehand the slack grows by the
+//   centroid's distance from the origin and by the rounding of those distances.
+//
+// A search may need no bound beyond some distance, so the sum stops a little past it.
+double CandidateMatcher::lowerBound(const Points& points, float upTo) const
 {
     if (!m_boundKernel)
         return 0;
+    double enough = double(upTo) * double(m_x.size()) * 1.01;
     DistanceBound bound { m_x.data(), m_y.data(), m_radii.data(), m_centroid.x(), m_centroid.y(), points.x, points.y,
-        int32_t(std::min(m_x.size(), size_t(points.count))), 0, false };
+        int32_t(std::min(m_x.size(), size_t(points.count))), enough, nullptr, 0, 0, false };
+    // Below the limit even after the centroid is taken off; NaN fails the test.
+    if (points.radii && points.largestCoordinate + m_centroidCoordinate < DistanceBound::largestCoordinate) {
+        bound.templateRadii = points.radii;
+        bound.centroidDistance = m_centroidDistance;
+    }
     m_boundKernel(bound);
     if (!bound.valid)
         return 0;
     return bound.sum * (1 - 1e-3) / double(m_x.size());
+}
+
+// Every point's distance from the origin, taken once rather than for every drawing the
+// template is compared with, and the template's largest coordinate, infinite for NaN.
+void CandidateMatcher::prepareBounds(std::span<Points> templates, std::vector<float>& radii)
+{
+    size_t total = 0;
+    for (const auto& points : templates)
+        total += size_t(points.count);
+    radii.resize(total);
+    float* next = radii.data();
+    for (auto& points : templates) {
+        points.radii = next;
+        for (int32_t i = 0; i < points.count; ++i) {
+            float x = points.x[i];
+            float y = points.y[i];
+            *next++ = std::sqrt(x * x + y * y);
+            bool moderate = std::fabs(x) <= points.largestCoordinate && std::fabs(y) <= points.largestCoordinate;
+            if (!moderate)
+                points.largestCoordinate = std::isnan(x) || std::isnan(y) ? std::numeric_limits<float>::infinity() : std::max(std::fabs(x), std::fabs(y));
+        }
+    }
 }
 
 void CandidateMatcher::distancesAtBestAngle(std::span<const Points> templates, std::span<float> distances)

@@ -1,5 +1,7 @@
 #include "core/GestureConflicts.h"
 
+#include "core/PairScorer.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -64,32 +66,25 @@ std::optional<GestureConflict> GestureConflicts::capture(const std::shared_ptr<c
     return std::nullopt;
 }
 
-// Each drawing is prepared once, not once for every other gesture: a full store is a
-// million comparisons.
+// Each drawing and template list is prepared once, not once for every other gesture: a
+// full store is a million comparisons. Drawings are compared a rank at a time, and each
+// rank's pairs handed over before the next is compared.
 void GestureConflicts::pairs(const GestureRecognizer::GestureList& stored, int32_t minimumScore,
                              const std::function<void(const GesturePairConflict&)>& found,
                              const std::function<void(size_t done, size_t total)>& progress)
 {
-    std::vector<std::optional<GestureRecognizer::Candidate>> drawings;
-    drawings.reserve(stored.size());
-    for (const auto& gesture : stored)
-        drawings.push_back(GestureRecognizer::candidateOf(gesture->strokes()));
-    auto scoreAs = [&](size_t drawing, size_t templates) -> std::optional<int32_t> {
-        if (!drawings[drawing])
-            return std::nullopt;
-        auto result = GestureRecognizer::recognizeCandidate({ stored[templates] }, *drawings[drawing]);
-        return result ? std::optional(result->score()) : std::nullopt;
-    };
-    for (size_t i = 0; i < stored.size(); ++i) {
-        for (size_t j = i + 1; j < stored.size(); ++j) {
-            auto firstAsSecond = scoreAs(i, j);
-            auto secondAsFirst = scoreAs(j, i);
-            if (firstAsSecond.value_or(0) >= minimumScore || secondAsFirst.value_or(0) >= minimumScore)
-                found({ stored[i]->identity(), stored[j]->identity(), firstAsSecond, secondAsFirst });
+    constexpr size_t rank = 32;
+    PairScorer scorer(stored, minimumScore);
+    for (size_t first = 0; first < stored.size(); first += rank) {
+        size_t last = std::min(first + rank, stored.size());
+        auto rows = scorer.rows(first, last);
+        for (size_t i = first; i < last; ++i) {
+            for (const auto& pair : rows[i - first])
+                found({ stored[i]->identity(), stored[pair.second]->identity(), pair.firstAsSecond, pair.secondAsFirst });
+            // Drawing i is compared with the n - i - 1 after it, so the work left shrinks.
+            if (progress)
+                progress(i * (2 * stored.size() - i - 1) / 2, stored.size() * (stored.size() - 1) / 2);
         }
-        // Drawing i is compared with the n - i - 1 after it, so the work left shrinks.
-        if (progress)
-            progress(i * (2 * stored.size() - i - 1) / 2, stored.size() * (stored.size() - 1) / 2);
     }
 }
 

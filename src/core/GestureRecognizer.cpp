@@ -87,20 +87,9 @@ std::optional<GestureResult> GestureRecognizer::recognizeGestureWithStrokes(cons
     return candidate ? recognizeCandidate(*loadedGestures(), *candidate) : std::nullopt;
 }
 
-// Away from the tolerance's cosine the dot product alone decides the start-direction
-// test: near 40° an arc cosine moves by about 1.6·10⁻⁴ for a change of 10⁻⁴ in its
-// argument, thousands of times more than its rounding and narrowing. Dot products near
-// the edge, beyond ±1 or NaN take the arc cosine as the test is defined.
-static bool startsInTheSameDirection(const GesturePoint& u, const GesturePoint& v)
+bool GestureRecognizer::startsAtTheEdgeInTheSameDirection(const GesturePoint& u, const GesturePoint& v)
 {
-    static const float edge = float(std::cos(double(GestureRecognizer::startDirectionTolerance)));
-    constexpr float margin = 1e-4f;
-    float dot = u.x() * v.x() + u.y() * v.y();
-    if (dot <= 1 && dot > edge + margin)
-        return true;
-    if (dot >= -1 && dot < edge - margin)
-        return false;
-    return GestureRecognizer::angleBetweenVectors(u, v) <= GestureRecognizer::startDirectionTolerance;
+    return angleBetweenVectors(u, v) <= startDirectionTolerance;
 }
 
 static GestureStroke joinStrokes(const std::vector<GestureStroke>& strokes)

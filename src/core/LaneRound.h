@@ -39,6 +39,9 @@ struct LaneRound {
 struct DistanceBound {
     static constexpr float chordPerRadius = 0.5177f; // 2·sin(15°), rounded up
     static constexpr float slack = 1.5f; // truncation (up to √2) and rounding
+    // The rounding of a template point's distance from the origin, for coordinates of
+    // moderate size, with room to spare.
+    static constexpr float radiusRounding = 0.01f;
     // Beyond this the rounding of the bound's own arithmetic is no longer small.
     static constexpr float largestCoordinate = 4096;
 
@@ -50,6 +53,15 @@ struct DistanceBound {
     const float* templateX { nullptr };
     const float* templateY { nullptr };
     int32_t count { 0 };
+    // The sum may stop once it passes this, a bound of the points summed so far, which
+    // is all that a search with no use for larger bounds needs.
+    double enough { 0 };
+    // Where known, each template point's distance from the origin, taken once for every
+    // candidate: a point that is r from the origin is at least r − |centroid| from the
+    // centroid, so the centroid's distance from the origin joins the slack. The template's
+    // coordinates must then be known to be of moderate size, as they are not checked.
+    const float* templateRadii { nullptr };
+    float centroidDistance { 0 };
     // Out: the sum of the points' bounds; nothing is known when `valid` is false.
     double sum { 0 };
     bool valid { false };

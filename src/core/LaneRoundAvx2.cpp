@@ -35,6 +35,12 @@ struct Avx2Lanes {
     static Floats absolute(Floats value) { return _mm256_andnot_ps(_mm256_set1_ps(-0.0f), value); }
     static uint32_t bits(Floats mask) { return uint32_t(_mm256_movemask_ps(mask)); }
     static bool anySet(Floats mask) { return bits(mask) != 0; }
+    static float total(Floats value)
+    {
+        __m128 half = _mm_add_ps(_mm256_castps256_ps128(value), _mm256_extractf128_ps(value, 1));
+        half = _mm_add_ps(half, _mm_movehl_ps(half, half));
+        return _mm_cvtss_f32(_mm_add_ss(half, _mm_shuffle_ps(half, half, 1)));
+    }
 };
 
 }

@@ -67,28 +67,47 @@ void evaluate(LaneRound& round)
     Kernel<Lanes> { round }.run();
 }
 
-template<typename Lanes>
-void bound(DistanceBound& bound)
+// Each term is how far the template point lies from the circle about the centroid that
+// rotation keeps the candidate's point on, or how far rotation within the range can move
+// that point, whichever says more. Every few steps the running sum is checked against
+// `enough`; the terms are never negative, so it only grows. The check only decides when
+// to stop, so a float total, quicker than the sum in double, serves.
+template<typename Lanes, bool radiiKnown>
+void boundWith(DistanceBound& bound)
 {
     using Floats = typename Lanes::Floats;
+    constexpr int32_t stepsPerCheck = 4;
+    float enough = float(bound.enough);
+    // A limit beyond any float, as for a search that needs every bound whole, spares
+    // the checks.
+    bool mayStop = bound.enough < 3e38;
     Floats cx = Lanes::broadcast(bound.centroidX);
     Floats cy = Lanes::broadcast(bound.centroidY);
     Floats chord = Lanes::broadcast(DistanceBound::chordPerRadius);
-    Floats slack = Lanes::broadcast(DistanceBound::slack);
+    Floats slack = Lanes::broadcast(radiiKnown ? DistanceBound::slack + DistanceBound::radiusRounding + bound.centroidDistance
+                                               : DistanceBound::slack);
     Floats sum = Lanes::zero();
     Floats tooLarge = Lanes::zero();
-    for (int32_t i = 0; i + Lanes::width <= bound.count; i += Lanes::width) {
+    for (int32_t i = 0, step = 1; i + Lanes::width <= bound.count; i += Lanes::width, ++step) {
         Floats x = Lanes::subtract(Lanes::load(bound.templateX + i), cx);
         Floats y = Lanes::subtract(Lanes::load(bound.templateY + i), cy);
-        tooLarge = Lanes::either(tooLarge, Lanes::notBelowEach(Lanes::absolute(x), DistanceBound::largestCoordinate));
-        tooLarge = Lanes::either(tooLarge, Lanes::notBelowEach(Lanes::absolute(y), DistanceBound::largestCoordinate));
         Floats radius = Lanes::load(bound.radii + i);
-        Floats towardCentroid = Lanes::absolute(Lanes::subtract(radius, Lanes::squareRoot(Lanes::add(Lanes::multiply(x, x), Lanes::multiply(y, y)))));
+        Floats fromCentroid;
+        if constexpr (radiiKnown) {
+            fromCentroid = Lanes::load(bound.templateRadii + i);
+        } else {
+            tooLarge = Lanes::either(tooLarge, Lanes::notBelowEach(Lanes::absolute(x), DistanceBound::largestCoordinate));
+            tooLarge = Lanes::either(tooLarge, Lanes::notBelowEach(Lanes::absolute(y), DistanceBound::largestCoordinate));
+            fromCentroid = Lanes::squareRoot(Lanes::add(Lanes::multiply(x, x), Lanes::multiply(y, y)));
+        }
+        Floats towardCentroid = Lanes::absolute(Lanes::subtract(radius, fromCentroid));
         Floats apartX = Lanes::subtract(x, Lanes::load(bound.candidateX + i));
         Floats apartY = Lanes::subtract(y, Lanes::load(bound.candidateY + i));
         Floats apart = Lanes::squareRoot(Lanes::add(Lanes::multiply(apartX, apartX), Lanes::multiply(apartY, apartY)));
         Floats unturned = Lanes::subtract(apart, Lanes::multiply(chord, radius));
         sum = Lanes::add(sum, Lanes::maximum(Lanes::subtract(Lanes::maximum(towardCentroid, unturned), slack), Lanes::zero()));
+        if (mayStop && step % stepsPerCheck == 0 && Lanes::total(sum) > enough)
+            break;
     }
     float sums[Lanes::width];
     Lanes::store(sums, sum);
@@ -96,6 +115,15 @@ void bound(DistanceBound& bound)
     for (float laneSum : sums)
         bound.sum += double(laneSum);
     bound.valid = !Lanes::anySet(tooLarge);
+}
+
+template<typename Lanes>
+void bound(DistanceBound& bound)
+{
+    if (bound.templateRadii)
+        boundWith<Lanes, true>(bound);
+    else
+        boundWith<Lanes, false>(bound);
 }
 
 }

@@ -35,6 +35,11 @@ struct Sse2Lanes {
     static Floats absolute(Floats value) { return _mm_andnot_ps(_mm_set1_ps(-0.0f), value); }
     static uint32_t bits(Floats mask) { return uint32_t(_mm_movemask_ps(mask)); }
     static bool anySet(Floats mask) { return bits(mask) != 0; }
+    static float total(Floats value)
+    {
+        Floats half = _mm_add_ps(value, _mm_movehl_ps(value, value));
+        return _mm_cvtss_f32(_mm_add_ss(half, _mm_shuffle_ps(half, half, 1)));
+    }
 };
 
 }

@@ -3,7 +3,9 @@
 #include "core/DrawingGenerator.h"
 #include "core/GestureTemplate.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <gtest/gtest.h>
 
 using namespace scriblo;
@@ -29,33 +31,91 @@ std::vector<GestureStroke> turnedCopies(const GestureStroke& drawn, DrawingGener
     return copies;
 }
 
+// Templates of turned copies, the one at `twin` twice, so that two tie.
+std::vector<GestureTemplate> turnedTemplates(const GestureStroke& drawn, DrawingGenerator& generator, int count, size_t twin)
+{
+    std::vector<GestureTemplate> templates;
+    for (const auto& copy : turnedCopies(drawn, generator, count))
+        templates.emplace_back(copy);
+    templates.push_back(templates[twin]);
+    return templates;
+}
+
+std::vector<CandidateMatcher::Points> pointsOf(const std::vector<GestureTemplate>& templates)
+{
+    std::vector<CandidateMatcher::Points> points;
+    for (const auto& gestureTemplate : templates)
+        points.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+    return points;
+}
+
 }
 
 // Templates that differ from one another mostly by rotation put the bound that passes
 // them over at its tightest; whatever it skips, the winner must be the first template
-// with the smallest distance of an exhaustive search, and duplicates must tie.
+// with the smallest distance of an exhaustive search, and duplicates must tie. So too
+// with the template points' distances from the origin taken beforehand.
 TEST(CandidateMatcherTest, passingTemplatesOverNeverChangesTheWinner)
 {
     DrawingGenerator generator(515);
     for (int round = 0; round < 100; ++round) {
         GestureStroke drawn = generator.drawing(1)[0];
-        std::vector<GestureTemplate> templates;
-        for (const auto& copy : turnedCopies(drawn, generator, 24))
-            templates.emplace_back(copy);
-        templates.push_back(templates[size_t(round) % templates.size()]);
-        std::vector<CandidateMatcher::Points> points;
-        for (const auto& gestureTemplate : templates)
-            points.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
+        auto templates = turnedTemplates(drawn, generator, 24, size_t(round) % 24);
+        auto points = pointsOf(templates);
+        auto prepared = points;
+        std::vector<float> radii;
+        CandidateMatcher::prepareBounds(prepared, radii);
         GestureStroke candidate = GestureTemplate(drawn).stroke();
         for (auto kernel : CandidateMatcher::availableKernels()) {
             CandidateMatcher matcher(candidate, kernel);
             std::vector<float> distances(points.size());
             matcher.distancesAtBestAngle(points, distances);
             size_t first = size_t(std::min_element(distances.begin(), distances.end()) - distances.begin());
-            auto best = matcher.bestTemplate(points);
-            ASSERT_TRUE(best);
-            EXPECT_EQ(best->index, first) << "round " << round << " kernel " << int(kernel);
-            EXPECT_EQ(best->distance, distances[first]);
+            for (const auto& searched : { points, prepared }) {
+                auto best = matcher.bestTemplate(searched);
+                ASSERT_TRUE(best);
+                EXPECT_EQ(best->index, first) << "round " << round << " kernel " << int(kernel) << " prepared " << (searched[0].radii != nullptr);
+                EXPECT_EQ(best->distance, distances[first]);
+            }
+        }
+    }
+}
+
+// Several searches of one candidate share the lanes, each with its own ceiling and its
+// own limit on summing bounds: within its ceiling each finds the exhaustive winner, the
+// first of equals; beyond it, nothing within the ceiling.
+TEST(CandidateMatcherTest, searchesSharingTheLanesKeepEachWinnerWithinItsCeiling)
+{
+    DrawingGenerator generator(919);
+    for (int round = 0; round < 30; ++round) {
+        GestureStroke drawn = generator.drawing(1)[0];
+        auto templates = turnedTemplates(drawn, generator, 40, size_t(round) % 8);
+        auto points = pointsOf(templates);
+        std::vector<float> radii;
+        if (round % 2)
+            CandidateMatcher::prepareBounds(points, radii);
+        CandidateMatcher matcher(GestureTemplate(drawn).stroke());
+        std::vector<float> distances(points.size());
+        matcher.distancesAtBestAngle(points, distances);
+        constexpr float anywhere = std::numeric_limits<float>::infinity();
+        std::vector<CandidateMatcher::Search> searches;
+        for (size_t first = 0, s = 0; first < points.size(); first += 3 + s % 9, ++s) {
+            auto part = std::span(points).subspan(first, std::min<size_t>(3 + s % 9, points.size() - first));
+            float closest = *std::min_element(distances.begin() + long(first), distances.begin() + long(first + part.size()));
+            float ceilings[] = { anywhere, closest, std::nextafter(closest, 0.0f), closest * 1.3f, closest * 0.5f };
+            searches.push_back({ part, ceilings[s % 5], s % 2 ? closest * 0.5f : anywhere, std::nullopt });
+        }
+        matcher.bestTemplates(searches);
+        for (const auto& search : searches) {
+            size_t first = size_t(search.templates.data() - points.data());
+            auto closest = std::min_element(distances.begin() + long(first), distances.begin() + long(first + search.templates.size()));
+            if (*closest > search.ceiling) {
+                EXPECT_TRUE(!search.best || search.best->distance > search.ceiling) << "round " << round;
+                continue;
+            }
+            ASSERT_TRUE(search.best) << "round " << round;
+            EXPECT_EQ(search.best->index, size_t(closest - distances.begin()) - first) << "round " << round;
+            EXPECT_EQ(search.best->distance, *closest);
         }
     }
 }
@@ -70,19 +130,13 @@ TEST(CandidateMatcherTest, aSearchSplitAmongThreadsKeepsTheWinnerAndTheFirstOfEq
         std::vector<GestureTemplate> templates;
         for (const auto& copy : turnedCopies(drawn, generator, 30))
             templates.emplace_back(copy);
-        auto pointsOf = [&] {
-            std::vector<CandidateMatcher::Points> points;
-            for (const auto& gestureTemplate : templates)
-                points.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
-            return points;
-        };
         GestureStroke candidate = GestureTemplate(drawn).stroke();
-        auto alone = CandidateMatcher(candidate).bestTemplate(pointsOf());
+        auto alone = CandidateMatcher(candidate).bestTemplate(pointsOf(templates));
         ASSERT_TRUE(alone);
         GestureTemplate twin = templates[alone->index];
         templates.push_back(twin);
         templates.insert(templates.begin() + long(std::min(alone->index + 1 + size_t(round % 7), templates.size())), twin);
-        auto points = pointsOf();
+        auto points = pointsOf(templates);
         for (size_t workers = 1; workers <= 6; ++workers) {
             auto split = CandidateMatcher::bestTemplateInParallel(candidate, points, workers);
             ASSERT_TRUE(split);

@@ -130,6 +130,78 @@ TEST_F(GestureConflictsTest, pairsListEachConfusablePairOnceWithBothScores)
 
 namespace {
 
+// What pairs() hands over, pairs and progress alike, in the order it does.
+using Events = std::vector<std::string>;
+
+std::string scoreText(std::optional<int32_t> score)
+{
+    return score ? std::to_string(*score) : "-";
+}
+
+// Every pair matched both ways on its own, one recognition each, as the matcher is
+// defined.
+Events straightforwardPairs(const GestureRecognizer::GestureList& stored, int32_t minimum)
+{
+    auto scoreAs = [&](size_t drawing, size_t templates) -> std::optional<int32_t> {
+        auto candidate = GestureRecognizer::candidateOf(stored[drawing]->strokes());
+        auto result = candidate ? GestureRecognizer::recognizeCandidate({ stored[templates] }, *candidate) : std::nullopt;
+        return result ? std::optional(result->score()) : std::nullopt;
+    };
+    Events events;
+    size_t n = stored.size();
+    for (size_t i = 0; i < n; ++i) {
+        for (size_t j = i + 1; j < n; ++j) {
+            auto a = scoreAs(i, j);
+            auto b = scoreAs(j, i);
+            if (a.value_or(0) >= minimum || b.value_or(0) >= minimum)
+                events.push_back(stored[i]->identity() + " " + stored[j]->identity() + " " + scoreText(a) + " " + scoreText(b));
+        }
+        events.push_back("progress " + std::to_string(i * (2 * n - i - 1) / 2) + " of " + std::to_string(n * (n - 1) / 2));
+    }
+    return events;
+}
+
+Events pairEvents(const GestureRecognizer::GestureList& stored, int32_t minimum)
+{
+    Events events;
+    GestureConflicts::pairs(
+        stored, minimum,
+        [&](const GesturePairConflict& pair) {
+            events.push_back(pair.first + " " + pair.second + " " + scoreText(pair.firstAsSecond) + " " + scoreText(pair.secondAsFirst));
+        },
+        [&](size_t done, size_t total) { events.push_back("progress " + std::to_string(done) + " of " + std::to_string(total)); });
+    return events;
+}
+
+}
+
+// Drawings of every shape and stroke count, one the matcher cannot take, one twice (equal
+// distances) and one without an identity, which recognition never names.
+TEST_F(GestureConflictsTest, pairsAreThoseOfMatchingEachPairOnItsOwn)
+{
+    std::vector<std::string> names;
+    size_t index = 0;
+    for (const auto& [name, strokes] : m_drawings) {
+        if (index++ % 5 == 0)
+            names.push_back(name.substr(std::string("10-stylus-medium-").size()));
+    }
+    auto stored = store(names);
+    stored.push_back(std::make_shared<const Gesture>([] {
+        Gesture dot("dot", { GestureStroke({ { 1, 1, 1 }, { 2, 2, 1 }, { 3, 3, 1 } }) });
+        dot.generateTemplates();
+        return dot;
+    }()));
+    stored.insert(stored.begin() + 7, store({ names[3] })[0]);
+    stored.push_back(std::make_shared<const Gesture>([&] { Gesture anonymous("", drawing("H-04")); anonymous.generateTemplates(); return anonymous; }()));
+    ASSERT_GT(stored.size(), 30u);
+    for (int32_t minimum : { 0, 1, 60, minimumScore, 90, 100, 101 }) {
+        SCOPED_TRACE(minimum);
+        EXPECT_EQ(pairEvents(stored, minimum), straightforwardPairs(stored, minimum));
+    }
+}
+
+namespace {
+
 std::vector<std::string> identitiesOf(const std::vector<Gesture>& gestures)
 {
     std::vector<std::string> identities;

@@ -1,0 +1,191 @@
+#include "core/PairScorer.h"
+
+#include "core/ParallelRuns.h"
+
+#include <algorithm>
+#include <bit>
+#include <limits>
+
+namespace scriblo {
+
+namespace {
+
+constexpr float anywhere = std::numeric_limits<float>::infinity();
+
+// Calls `each` with runs of consecutive indices of [first, last), the runs spread over
+// the processors.
+template<class Each>
+void spread(size_t first, size_t last, Each each)
+{
+    ParallelRuns::run(last - first, ParallelRuns::processors(), [&](size_t, size_t start, size_t length) {
+        each(first + start, first + start + length);
+    });
+}
+
+// Gestures whose templates, read for many drawings in turn, stay in the cache together.
+constexpr size_t gesturesAtOnce = 16;
+
+}
+
+// With a minimum of zero or less every pair is listed, even one that the matcher cannot
+// compare at all, and both its scores are needed.
+PairScorer::PairScorer(const GestureRecognizer::GestureList& stored, int32_t minimumScore)
+    : m_stored(stored), m_listsAll(minimumScore <= 0), m_furthest(m_listsAll ? anywhere : furthestDistanceScoring(minimumScore))
+{
+    m_radii.resize(stored.size());
+    for (size_t g = 0; g < stored.size(); ++g) {
+        m_drawings.push_back(GestureRecognizer::candidateOf(stored[g]->strokes()));
+        const TemplateSet& templates = stored[g]->templates();
+        auto& points = m_templates.emplace_back();
+        for (size_t t = 0; t < templates.size(); ++t)
+            points.push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
+        CandidateMatcher::prepareBounds(points, m_radii[g]);
+    }
+}
+
+// Scores only fall as distances grow, so one distance divides those that reach the
+// minimum from those that do not; it is found among the floats' bit patterns, which
+// for non-negative floats rise with the values.
+float PairScorer::furthestDistanceScoring(int32_t minimumScore)
+{
+    auto reaches = [&](uint32_t bits) { return GestureRecognizer::scoreOfDistance(std::bit_cast<float>(bits)).value_or(0) >= minimumScore; };
+    if (!reaches(0))
+        return -anywhere;
+    uint32_t low = 0;
+    uint32_t high = std::bit_cast<uint32_t>(anywhere);
+    while (high - low > 1) {
+        uint32_t middle = low + (high - low) / 2;
+        (reaches(middle) ? low : high) = middle;
+    }
+    return std::bit_cast<float>(low);
+}
+
+void PairScorer::search(size_t drawing, std::optional<CandidateMatcher>& matcher, std::span<const size_t> gestures,
+                        std::span<const float> ceilings, std::span<std::optional<float>> distances) const
+{
+    const auto& drawn = m_drawings[drawing];
+    std::fill(distances.begin(), distances.end(), std::nullopt);
+    if (!drawn || gestures.empty())
+        return;
+    std::vector<CandidateMatcher::Points> searched;
+    std::vector<size_t> starts;
+    size_t most = 0;
+    for (size_t gesture : gestures)
+        most += m_templates[gesture].size();
+    searched.reserve(most);
+    starts.reserve(gestures.size() + 1);
+    for (size_t gesture : gestures) {
+        starts.push_back(searched.size());
+        const Gesture& stored = *m_stored[gesture];
+        // Recognition never names a gesture without an identity.
+        if (stored.strokes().size() != drawn->strokeCount || stored.identity().empty())
+            continue;
+        const TemplateSet& set = stored.templates();
+        for (size_t t = 0; t < set.size(); ++t) {
+            if (GestureRecognizer::startsInTheSameDirection(drawn->startUnitVector, set.startUnitVector(t)))
+                searched.push_back(m_templates[gesture][t]);
+        }
+    }
+    starts.push_back(searched.size());
+    if (searched.empty())
+        return;
+    std::vector<CandidateMatcher::Search> searches;
+    searches.reserve(gestures.size());
+    for (size_t k = 0; k < gestures.size(); ++k)
+        searches.push_back({ std::span(searched).subspan(starts[k], starts[k + 1] - starts[k]), ceilings[k], m_furthest, std::nullopt });
+    if (!matcher)
+        matcher.emplace(drawn->points);
+    matcher->bestTemplates(searches);
+    for (size_t k = 0; k < gestures.size(); ++k) {
+        if (searches[k].best)
+            distances[k] = searches[k].best->distance;
+    }
+}
+
+// Each drawing of [first, last) against the gestures after it: up to the furthest
+// distance that reaches the minimum, or, with `exact`, wholly where only the other way
+// reaches it. The gestures are taken a few at a time, all the drawings against each
+// few, so that their templates are read from the processor's cache.
+void PairScorer::searchFirstAsSecond(size_t first, size_t last, Block& block, bool exact) const
+{
+    size_t tiles = (m_stored.size() - first + gesturesAtOnce - 1) / gesturesAtOnce;
+    spread(0, tiles, [&](size_t firstTile, size_t lastTile) {
+        std::vector<std::optional<CandidateMatcher>> matchers(last - first);
+        for (size_t tile = firstTile; tile < lastTile; ++tile)
+            searchFirstAsSecondAmong(first, last, first + tile * gesturesAtOnce, matchers, block, exact);
+    });
+}
+
+// The drawings of [first, last) against a few gestures from `from` on.
+void PairScorer::searchFirstAsSecondAmong(size_t first, size_t last, size_t from, std::vector<std::optional<CandidateMatcher>>& matchers,
+                                          Block& block, bool exact) const
+{
+    size_t to = std::min(from + gesturesAtOnce, m_stored.size());
+    std::vector<size_t> gestures;
+    for (size_t i = first; i < last; ++i) {
+        auto& row = block[i - first];
+        gestures.clear();
+        for (size_t j = std::max(from, i + 1); j < to; ++j) {
+            const auto& known = row[j - i - 1];
+            if (!exact || (!reaches(known.firstAsSecond) && reaches(known.secondAsFirst)))
+                gestures.push_back(j);
+        }
+        std::vector<float> ceilings(gestures.size(), exact ? anywhere : m_furthest);
+        std::vector<std::optional<float>> distances(gestures.size());
+        search(i, matchers[i - first], gestures, ceilings, distances);
+        for (size_t k = 0; k < gestures.size(); ++k)
+            row[gestures[k] - i - 1].firstAsSecond = distances[k];
+    }
+}
+
+// Each later drawing against the gestures of [first, last) before it: wholly where the
+// pair already reaches the minimum the first way, else up to the furthest distance.
+void PairScorer::searchSecondAsFirst(size_t first, size_t last, Block& block) const
+{
+    spread(first + 1, m_stored.size(), [&](size_t firstDrawing, size_t lastDrawing) {
+        for (size_t j = firstDrawing; j < lastDrawing; ++j)
+            searchSecondAsFirstOf(j, first, last, block);
+    });
+}
+
+void PairScorer::searchSecondAsFirstOf(size_t j, size_t first, size_t last, Block& block) const
+{
+    std::vector<size_t> gestures;
+    std::vector<float> ceilings;
+    for (size_t i = first; i < std::min(last, j); ++i) {
+        gestures.push_back(i);
+        ceilings.push_back(reaches(block[i - first][j - i - 1].firstAsSecond) ? anywhere : m_furthest);
+    }
+    std::vector<std::optional<float>> distances(gestures.size());
+    std::optional<CandidateMatcher> matcher;
+    search(j, matcher, gestures, ceilings, distances);
+    for (size_t k = 0; k < gestures.size(); ++k)
+        block[gestures[k] - first][j - gestures[k] - 1].secondAsFirst = distances[k];
+}
+
+std::optional<int32_t> PairScorer::scoreOf(std::optional<float> distance) const
+{
+    return distance ? GestureRecognizer::scoreOfDistance(*distance) : std::nullopt;
+}
+
+std::vector<std::vector<PairScorer::Pair>> PairScorer::rows(size_t first, size_t last) const
+{
+    Block block;
+    for (size_t i = first; i < last; ++i)
+        block.emplace_back(m_stored.size() - i - 1);
+    searchFirstAsSecond(first, last, block, false);
+    searchSecondAsFirst(first, last, block);
+    if (!m_listsAll)
+        searchFirstAsSecond(first, last, block, true);
+    std::vector<std::vector<Pair>> rows(last - first);
+    for (size_t i = first; i < last; ++i) {
+        for (size_t j = i + 1; j < m_stored.size(); ++j) {
+            const auto& distances = block[i - first][j - i - 1];
+            if (m_listsAll || reaches(distances.firstAsSecond) || reaches(distances.secondAsFirst))
+                rows[i - first].push_back({ j, scoreOf(distances.firstAsSecond), scoreOf(distances.secondAsFirst) });
+        }
+    }
+    return rows;
+}
+
+}
