@@ -68,18 +68,20 @@ void BM_ConflictsOfLargestStore(benchmark::State& state)
 }
 BENCHMARK(BM_ConflictsOfLargestStore)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The check at Assign and for each gesture of an import preview in the worst case: a
-// drawing like every one of a full store of look-alikes, so that each may be captured.
+// The check at Assign (0) and for each gesture of an import preview, whose store's
+// drawings are prepared once for all (1), in the worst case: a drawing like every one of
+// a full store of look-alikes, so that each may be captured.
 void BM_ConflictCheckInLargestStore(benchmark::State& state)
 {
     auto stored = prepared(largestStore());
     auto drawing = stored.front()->strokes();
+    auto drawings = GestureConflicts::prepare(stored);
     size_t conflicts = 0;
     for (auto _ : state)
-        conflicts += GestureConflicts::find(drawing, "new", std::nullopt, stored, 70) ? 1 : 0;
+        conflicts += GestureConflicts::find(drawing, "new", std::nullopt, stored, 70, state.range(0) ? &drawings : nullptr) ? 1 : 0;
     state.counters["conflictShare"] = double(conflicts) / double(state.iterations());
 }
-BENCHMARK(BM_ConflictCheckInLargestStore)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConflictCheckInLargestStore)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The common case: a full store of real drawings of every shape and stroke count, of
 // which few pairs conflict.

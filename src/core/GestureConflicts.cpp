@@ -1,6 +1,7 @@
 #include "core/GestureConflicts.h"
 
 #include "core/PairScorer.h"
+#include "core/ParallelRuns.h"
 
 #include <algorithm>
 #include <iterator>
@@ -14,19 +15,37 @@ std::optional<GestureResult> GestureConflicts::recognize(const std::vector<Gestu
     return candidate ? GestureRecognizer::recognizeCandidate(gestures, *candidate) : std::nullopt;
 }
 
+std::vector<std::optional<GestureRecognizer::Candidate>> GestureConflicts::prepare(const GestureRecognizer::GestureList& stored)
+{
+    std::vector<std::optional<GestureRecognizer::Candidate>> drawings(stored.size());
+    ParallelRuns::run(stored.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
+        for (size_t i = first; i < first + length; ++i)
+            drawings[i] = GestureRecognizer::candidateOf(stored[i]->strokes());
+    });
+    return drawings;
+}
+
 std::optional<GestureConflict> GestureConflicts::find(const std::vector<GestureStroke>& strokes, const std::string& identity,
                                                       const std::optional<std::string>& earlierIdentity,
-                                                      const GestureRecognizer::GestureList& stored, int32_t minimumScore)
+                                                      const GestureRecognizer::GestureList& stored, int32_t minimumScore,
+                                                      const std::vector<std::optional<GestureRecognizer::Candidate>>* prepared)
 {
+    std::vector<std::optional<GestureRecognizer::Candidate>> preparedHere;
+    if (!prepared)
+        prepared = &(preparedHere = prepare(stored));
     GestureRecognizer::GestureList others;
-    std::copy_if(stored.begin(), stored.end(), std::back_inserter(others),
-                 [&](const auto& gesture) { return gesture->identity() != identity && gesture->identity() != earlierIdentity; });
+    std::vector<const GestureRecognizer::Candidate*> otherDrawings;
+    for (size_t i = 0; i < stored.size(); ++i)
+        if (stored[i]->identity() != identity && stored[i]->identity() != earlierIdentity) {
+            others.push_back(stored[i]);
+            otherDrawings.push_back((*prepared)[i] ? &*(*prepared)[i] : nullptr);
+        }
     Gesture drawing(identity, strokes);
     drawing.generateTemplates();
     auto resembled = resemblance(strokes, others, minimumScore);
     // Only a capture that scores higher than the resemblance would be named.
     int32_t lowestCapture = resembled ? resembled->score + 1 : minimumScore;
-    auto captured = capture(std::make_shared<const Gesture>(std::move(drawing)), others, lowestCapture);
+    auto captured = capture(std::make_shared<const Gesture>(std::move(drawing)), others, otherDrawings, lowestCapture);
     return captured ? captured : resembled;
 }
 
@@ -46,11 +65,13 @@ std::optional<GestureConflict> GestureConflicts::resemblance(const std::vector<G
 // only a drawing that the new one alone scores `lowestScore` or more for can be captured
 // at such a score, and the strongest of those that is captured is the one named.
 std::optional<GestureConflict> GestureConflicts::capture(const std::shared_ptr<const Gesture>& drawn,
-                                                         const GestureRecognizer::GestureList& others, int32_t lowestScore)
+                                                         const GestureRecognizer::GestureList& others,
+                                                         const std::vector<const GestureRecognizer::Candidate*>& otherDrawings,
+                                                         int32_t lowestScore)
 {
     std::vector<std::pair<int32_t, size_t>> reachable;
     for (size_t i = 0; i < others.size(); ++i) {
-        auto alone = recognize(others[i]->strokes(), { drawn });
+        auto alone = otherDrawings[i] ? GestureRecognizer::recognizeCandidate({ drawn }, *otherDrawings[i]) : std::nullopt;
         if (alone && alone->score() >= lowestScore)
             reachable.emplace_back(alone->score(), i);
     }
@@ -59,7 +80,7 @@ std::optional<GestureConflict> GestureConflicts::capture(const std::shared_ptr<c
         GestureRecognizer::GestureList rivals = others;
         rivals.erase(rivals.begin() + std::ptrdiff_t(index));
         rivals.push_back(drawn);
-        auto result = recognize(others[index]->strokes(), std::move(rivals));
+        auto result = GestureRecognizer::recognizeCandidate(rivals, *otherDrawings[index]);
         if (result && result->gestureIdentity() == drawn->identity())
             return GestureConflict { others[index]->identity(), score, GestureConflict::Direction::Captures };
     }

@@ -41,9 +41,15 @@ public:
     // `strokes` would be stored under `identity`, replacing the target's gesture there and
     // under `earlierIdentity`, so a redraw conflicts with neither. Of several conflicts
     // the highest score is named; at equal scores, a resemblance.
+    // `prepared`, where given, holds what `prepare` made of `stored`.
     static std::optional<GestureConflict> find(const std::vector<GestureStroke>& strokes, const std::string& identity,
                                                const std::optional<std::string>& earlierIdentity,
-                                               const GestureRecognizer::GestureList& stored, int32_t minimumScore);
+                                               const GestureRecognizer::GestureList& stored, int32_t minimumScore,
+                                               const std::vector<std::optional<GestureRecognizer::Candidate>>* prepared = nullptr);
+    // The stored drawings made ready for matching, in the store's order, once for many
+    // checks against one store: an import preview checks every gesture of a file, and
+    // preparing a full store's drawings costs more than matching them.
+    static std::vector<std::optional<GestureRecognizer::Candidate>> prepare(const GestureRecognizer::GestureList& stored);
 
     // Every pair in the store that recognises as each other, in store order, each once,
     // handed over as it is found: a store of look-alikes has half a million pairs.
@@ -58,7 +64,9 @@ private:
     static std::optional<GestureConflict> resemblance(const std::vector<GestureStroke>& strokes,
                                                       const GestureRecognizer::GestureList& others, int32_t minimumScore);
     static std::optional<GestureConflict> capture(const std::shared_ptr<const Gesture>& drawn,
-                                                  const GestureRecognizer::GestureList& others, int32_t lowestScore);
+                                                  const GestureRecognizer::GestureList& others,
+                                                  const std::vector<const GestureRecognizer::Candidate*>& otherDrawings,
+                                                  int32_t lowestScore);
 };
 
 }

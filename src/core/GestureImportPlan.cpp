@@ -55,11 +55,13 @@ void GestureImportPlan::findConflicts(const GestureRecognizer::GestureList& stor
                                       const ConflictFound& found, const std::function<bool()>& stopped) const
 {
     GestureRecognizer::GestureList after = storeAfter(stored);
+    auto drawings = GestureConflicts::prepare(after);
     ParallelRuns::run(m_steps.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
         for (size_t index = first; index < first + length && !stopped(); ++index) {
             const Step& step = m_steps[index];
             if (step.action != Action::Skip)
-                found(index, GestureConflicts::find(step.gesture.strokes(), step.gesture.identity(), std::nullopt, after, minimumScore));
+                found(index, GestureConflicts::find(step.gesture.strokes(), step.gesture.identity(), std::nullopt, after,
+                                                    minimumScore, &drawings));
         }
     });
 }
