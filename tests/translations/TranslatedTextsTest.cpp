@@ -1,8 +1,12 @@
+#include "launch/BuiltInScripts.h"
+#include "launch/ScriptFolder.h"
 #include "platform/Translations.h"
 #include "sheet/GestureSheet.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -35,4 +39,18 @@ TEST_F(TranslatedTextsTest, qtsOwnButtonsAndDialogsSpeakTheUsersLanguage)
 TEST_F(TranslatedTextsTest, thePrintedSheetSpeaksTheUsersLanguage)
 {
     EXPECT_EQ(scriblo::GestureSheet::tr("Scriblo Gestures"), QStringLiteral("Scriblo-Gesten"));
+}
+
+// A script added to data/scripts without a name in the catalogues would show in English.
+TEST_F(TranslatedTextsTest, everyBuiltInScriptHasANameInTheUsersLanguage)
+{
+    int count = 0;
+    for (const auto& file : std::filesystem::directory_iterator(SCRIBLO_SOURCE_DIR "/data/scripts")) {
+        EXPECT_NE(scriblo::BuiltInScripts::displayName(file.path()), scriblo::ScriptFolder::displayName(file.path()))
+            << file.path();
+        ++count;
+    }
+    EXPECT_GE(count, 5);
+    EXPECT_EQ(scriblo::BuiltInScripts::displayName("/anywhere/Empty Trash.sh"), "Papierkorb leeren");
+    EXPECT_EQ(scriblo::BuiltInScripts::displayName("/anywhere/Backup.sh"), "Backup") << "the user's own keep their names";
 }
