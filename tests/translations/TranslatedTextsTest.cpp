@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 
 #include <filesystem>
 
@@ -53,4 +54,13 @@ TEST_F(TranslatedTextsTest, everyBuiltInScriptHasANameInTheUsersLanguage)
     EXPECT_GE(count, 5);
     EXPECT_EQ(scriblo::BuiltInScripts::displayName("/anywhere/Empty Trash.sh"), "Papierkorb leeren");
     EXPECT_EQ(scriblo::BuiltInScripts::displayName("/anywhere/Backup.sh"), "Backup") << "the user's own keep their names";
+}
+
+// The live match as a German reader expects it: a space before the percent sign that
+// never lets the sign start a line of its own.
+TEST_F(TranslatedTextsTest, theLiveMatchKeepsItsNumberAndPercentSignTogether)
+{
+    QString label = QCoreApplication::translate("scriblo::GestureRecognitionController", "%1 – %2%",
+                                                "the best match while drawing: name, score");
+    EXPECT_EQ(label.arg(QStringLiteral("Mail"), QLocale(QLocale::German).toString(96)), QString::fromUtf8("Mail – 96\u00A0%"));
 }
