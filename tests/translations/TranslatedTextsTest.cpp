@@ -2,6 +2,7 @@
 #include "launch/ScriptFolder.h"
 #include "platform/Translations.h"
 #include "sheet/GestureSheet.h"
+#include "sheet/GestureSheetContents.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -39,7 +40,11 @@ TEST_F(TranslatedTextsTest, qtsOwnButtonsAndDialogsSpeakTheUsersLanguage)
 
 TEST_F(TranslatedTextsTest, thePrintedSheetSpeaksTheUsersLanguage)
 {
+    using scriblo::GestureSheetContents;
+    using scriblo::TargetAbsence;
     EXPECT_EQ(scriblo::GestureSheet::tr("Scriblo Gestures"), QStringLiteral("Scriblo-Gesten"));
+    EXPECT_EQ(GestureSheetContents::reason(TargetAbsence::NoBrowser), QStringLiteral("Der zugehörige Browser ist nicht installiert"));
+    EXPECT_EQ(GestureSheetContents::reason(TargetAbsence::Gone), QStringLiteral("Nicht mehr auf diesem Computer"));
 }
 
 // A script added to data/scripts without a name in the catalogues would show in English.
