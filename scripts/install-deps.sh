@@ -9,6 +9,9 @@ packages=(
   # lrelease compiles the translation catalogues and lupdate checks them against the
   # sources; help2man makes the manual page from the program's help.
   qt6-l10n-tools help2man
+  # Qt's own texts (standard buttons, file dialogs) in the user's language; the
+  # translation tests read its German catalogue.
+  qt6-translations-l10n
   libplist-dev nlohmann-json3-dev
   libevdev-dev libudev-dev evemu-tools
   qt6-base-dev libglib2.0-dev libsqlite3-dev

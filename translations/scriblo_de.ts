@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>DemoTour</name>
+    <message>
+        <source>trash</source>
+        <comment>typed into the search field; a word of the built-in script &apos;Empty Trash&apos; as translated</comment>
+        <translation>papierkorb</translation>
+    </message>
+</context>
+<context>
     <name>GestureSheet</name>
     <message>
         <source>%1 (continued)</source>
@@ -37,6 +45,10 @@
     <message>
         <source>Out of reach now: hidden, or on a disk that is not mounted</source>
         <translation>Derzeit nicht erreichbar: ausgeblendet oder auf einem nicht eingebundenen Datenträger</translation>
+    </message>
+    <message>
+        <source>Its browser is not installed</source>
+        <translation>Der zugehörige Browser ist nicht installiert</translation>
     </message>
 </context>
 <context>
@@ -97,6 +109,29 @@
     </message>
 </context>
 <context>
+    <name>scriblo::BuiltInScripts</name>
+    <message>
+        <source>Empty Trash</source>
+        <translation>Papierkorb leeren</translation>
+    </message>
+    <message>
+        <source>Lock Screen</source>
+        <translation>Bildschirm sperren</translation>
+    </message>
+    <message>
+        <source>Log Out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Open Home Folder</source>
+        <translation>Persönlichen Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Bereitschaft</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::ConflictWarningBar</name>
     <message>
         <source>Assign Anyway</source>
@@ -116,7 +151,7 @@
     </message>
     <message>
         <source>This looks like the gesture for %1 (%2%).</source>
-        <translation>Das sieht aus wie die Geste für %1 (%2 %).</translation>
+        <translation>Das sieht aus wie die Geste für %1 (%2 %).</translation>
     </message>
 </context>
 <context>
@@ -261,7 +296,7 @@
     </message>
     <message>
         <source>Looks like %1 (%2%)</source>
-        <translation>Sieht aus wie %1 (%2 %)</translation>
+        <translation>Sieht aus wie %1 (%2 %)</translation>
     </message>
     <message>
         <source>Import Gestures from %1</source>
@@ -296,7 +331,12 @@
     </message>
     <message>
         <source>%1 – %2% (needs %3%)</source>
-        <translation>%1 – %2 % (nötig: %3 %)</translation>
+        <translation>%1 – %2 % (nötig: %3 %)</translation>
+    </message>
+    <message>
+        <source>%1 – %2%</source>
+        <comment>the best match while drawing: name, score</comment>
+        <translation>%1 – %2 %</translation>
     </message>
 </context>
 <context>

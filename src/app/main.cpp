@@ -7,7 +7,7 @@
 #include "app/commands/Subcommand.h"
 #include "app/commands/TargetsCommand.h"
 #include "app/commands/TouchCommand.h"
-#include "app/Translations.h"
+#include "platform/Translations.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "app/AppController.h"
 

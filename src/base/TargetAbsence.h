@@ -13,6 +13,8 @@ enum class TargetAbsence {
     OutOfReach,
     // It is there but cannot be launched: a script that lost its execute bit.
     CannotRun,
+    // A web page of a browser that is not installed: installing the browser brings it back.
+    NoBrowser,
 };
 
 }

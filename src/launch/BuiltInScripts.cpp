@@ -1,6 +1,9 @@
 #include "launch/BuiltInScripts.h"
 
 #include "core/GestureRecognitionModel.h"
+#include "launch/ScriptFolder.h"
+
+#include <QCoreApplication>
 
 #include <array>
 #include <cstdlib>
@@ -10,6 +13,16 @@ namespace scriblo::BuiltInScripts {
 namespace {
 
 constexpr const char* scheme = "builtin:";
+
+// The names of the scripts in data/scripts, for the catalogues: the file names stay
+// English, since gestures are stored by them.
+constexpr std::array shippedNames {
+    QT_TRANSLATE_NOOP("scriblo::BuiltInScripts", "Empty Trash"),
+    QT_TRANSLATE_NOOP("scriblo::BuiltInScripts", "Lock Screen"),
+    QT_TRANSLATE_NOOP("scriblo::BuiltInScripts", "Log Out"),
+    QT_TRANSLATE_NOOP("scriblo::BuiltInScripts", "Open Home Folder"),
+    QT_TRANSLATE_NOOP("scriblo::BuiltInScripts", "Suspend"),
+};
 
 // The folders earlier builds stored built-in scripts under. The user's own scripts live
 // in ".../Scriblo/Scripts" (capital S), so they never look like these.
@@ -29,6 +42,16 @@ std::filesystem::path folder()
             return installed;
     }
     return SCRIBLO_SOURCE_SCRIPTS_DIR;
+}
+
+std::string displayName(const std::filesystem::path& file)
+{
+    auto name = ScriptFolder::displayName(file);
+    for (const char* shipped : shippedNames) {
+        if (name == shipped)
+            return QCoreApplication::translate("scriblo::BuiltInScripts", shipped).toStdString();
+    }
+    return name;
 }
 
 std::string identity(const std::filesystem::path& file)

@@ -16,6 +16,10 @@ namespace scriblo::BuiltInScripts {
 // `data/scripts`, so an uninstalled build lists them too.
 std::filesystem::path folder();
 
+// What the user sees for a built-in script: the name of a script that ships with
+// Scriblo in the user's language; any other file's name without its extension.
+std::string displayName(const std::filesystem::path& file);
+
 // A built-in script's identity: "builtin:" and its file name. The folder is left out
 // because it changes with every start of an AppImage (a new mount point) and with every
 // move or reinstall of the program, and a gesture bound to the script must outlive those.

@@ -16,7 +16,7 @@ enum class ScriptOrigin { BuiltIn, User };
 void appendScripts(LaunchableList& list, const std::filesystem::path& folder, ScriptOrigin origin, const KindSource& source)
 {
     for (const auto& file : ScriptFolder::programs(folder)) {
-        auto name = ScriptFolder::displayName(file);
+        auto name = origin == ScriptOrigin::BuiltIn ? BuiltInScripts::displayName(file) : ScriptFolder::displayName(file);
         auto icon = ScriptFolder::iconForFile(file);
         if (origin == ScriptOrigin::BuiltIn)
             list.push_back(std::make_shared<Script>(std::move(name), std::move(icon), file, BuiltInScripts::identity(file), source.workspace));

@@ -1,6 +1,7 @@
 #include "launch/TargetGoneCheck.h"
 
 #include "launch/BookmarkPages.h"
+#include "launch/BrowserEntries.h"
 #include "launch/ChromeBookmarks.h"
 #include "launch/BrowserPage.h"
 #include "launch/DesktopEntries.h"
@@ -19,6 +20,8 @@ namespace {
 
 struct BookmarksSource {
     const char* browserId;
+    // Whether its pages are listed only while the browser's desktop entry is installed.
+    bool needsBrowser;
     // Empty when the browser names no file.
     std::function<std::filesystem::path()> file;
     std::function<Expected<std::vector<Bookmark>>(const std::filesystem::path&)> read;
@@ -33,10 +36,10 @@ std::filesystem::path firefoxPlaces()
 const std::vector<BookmarksSource>& bookmarksSources()
 {
     static const std::vector<BookmarksSource> sources {
-        { ChromePage::browserId, [] { return XdgPaths::configHome() / "google-chrome/Default/Bookmarks"; }, ChromeBookmarks::read },
-        { ChromiumPage::browserId, [] { return XdgPaths::configHome() / "chromium/Default/Bookmarks"; }, ChromeBookmarks::read },
-        { FirefoxPage::browserId, firefoxPlaces, FirefoxBookmarks::read },
-        { SafariPage::browserId, BookmarkPages::safariBookmarksFile, SafariBookmarks::read },
+        { ChromePage::browserId, true, [] { return XdgPaths::configHome() / "google-chrome/Default/Bookmarks"; }, ChromeBookmarks::read },
+        { ChromiumPage::browserId, true, [] { return XdgPaths::configHome() / "chromium/Default/Bookmarks"; }, ChromeBookmarks::read },
+        { FirefoxPage::browserId, true, firefoxPlaces, FirefoxBookmarks::read },
+        { SafariPage::browserId, false, BookmarkPages::safariBookmarksFile, SafariBookmarks::read },
     };
     return sources;
 }
@@ -103,6 +106,9 @@ TargetAbsence pageAbsence(const std::string& launchId)
     const BookmarksSource* source = sourceOf(launchId);
     if (!source)
         return TargetAbsence::OutOfReach;
+    // Without the browser its bar is not listed at all, whatever a file left behind holds.
+    if (source->needsBrowser && !BrowserEntries::installedEntry(source->browserId))
+        return TargetAbsence::NoBrowser;
     auto bar = readBar(*source);
     std::string url = launchId.substr(std::string(source->browserId).size() + 1);
     bool gone = bar && std::none_of(bar->begin(), bar->end(), [&](const Bookmark& bookmark) { return bookmark.url == url; });

@@ -13,6 +13,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QLocale>
 #include <QScreen>
 #include <QThread>
 
@@ -255,9 +256,10 @@ void GestureRecognitionController::explainMiss(const MatchDecision<std::shared_p
     }
     const auto& target = *decision.target;
     // The name is placed last, so a long one is cut to fit and the scores stay in view.
+    const QLocale locale;
     QString line = tr("%1 – %2% (needs %3%)")
-                       .arg(QStringLiteral("%1"), QString::number(decision.score),
-                            QString::number(m_setupModel.settings().minimumRecognitionScore()));
+                       .arg(QStringLiteral("%1"), locale.toString(decision.score),
+                            locale.toString(m_setupModel.settings().minimumRecognitionScore()));
     m_recognitionWindow->setAppResult(QString::fromStdString(target->displayName()), m_icons.iconFor(target->icon()), line);
     m_fade.putAway(PutAway::AfterExplainedMiss);
 }
@@ -283,7 +285,8 @@ void GestureRecognitionController::showPartialResult(const MatchDecision<std::sh
         return;
     const auto& target = *decision.target;
     QString name = QString::fromStdString(target->displayName());
-    QString text = QStringLiteral("%1 - %2%").arg(name).arg(decision.score);
+    // Both at once: a name that holds a "%2" must not take the score's place.
+    QString text = tr("%1 – %2%", "the best match while drawing: name, score").arg(name, QLocale().toString(decision.score));
     m_recognitionWindow->setPartialResult(text, m_icons.iconFor(target->icon()));
     emit matchShown(true, name, decision.score);
 }

@@ -81,6 +81,7 @@ private:
         case TargetAbsence::Gone:
             return MatchOutcome::TargetGone;
         case TargetAbsence::OutOfReach:
+        case TargetAbsence::NoBrowser:
             return MatchOutcome::TargetMissing;
         case TargetAbsence::CannotRun:
             return MatchOutcome::TargetCannotRun;

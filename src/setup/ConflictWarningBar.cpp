@@ -4,6 +4,7 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 namespace scriblo {
@@ -43,7 +44,7 @@ void ConflictWarningBar::warn(const QString& name, int score)
     QPalette warning = message->palette();
     warning.setColor(QPalette::WindowText, AppPalette::warning());
     message->setPalette(warning);
-    message->setText(tr("This looks like the gesture for %1 (%2%).").arg(name).arg(score));
+    message->setText(tr("This looks like the gesture for %1 (%2%).").arg(name, QLocale().toString(score)));
     // The name says what the label is, so a screen reader hears the warning itself here.
     message->setAccessibleDescription(message->text());
     show();

@@ -14,6 +14,8 @@ namespace {
 
 constexpr double cornerRadius = 4;
 const QColor wellColour = QColor::fromRgbF(0.09f, 0.09f, 0.09f);
+const QColor inkColour(25, 25, 25);
+const QColor frameColour(200, 200, 200);
 // A point that moves the line less than this, in the painter's units, adds nothing a
 // reader sees: a stroke of 1,024 points crosses a well of some 170 units, and every
 // point kept is a round join to draw, twice, and a curve in a printed page.
@@ -89,13 +91,41 @@ QRectF DrawingThumbnail::extent(const std::vector<GestureStroke>& strokes)
     return left > right ? QRectF() : QRectF(QPointF(left, top), QPointF(right, bottom));
 }
 
-void DrawingThumbnail::paint(QPainter& painter, const QRectF& well, const std::vector<GestureStroke>& strokes)
+void DrawingThumbnail::paintWell(QPainter& painter, const QRectF& well, Look look)
+{
+    switch (look) {
+    case Look::Screen:
+        painter.setPen(QPen(QColor::fromRgbF(1, 1, 1, 0.08f), 1));
+        painter.setBrush(wellColour);
+        break;
+    case Look::Ink:
+        painter.setPen(QPen(frameColour, 1));
+        painter.setBrush(Qt::NoBrush);
+        break;
+    }
+    painter.drawRoundedRect(well.adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
+    painter.setBrush(Qt::NoBrush);
+}
+
+void DrawingThumbnail::paintLine(QPainter& painter, const QPainterPath& path, double lineWidth, Look look)
+{
+    switch (look) {
+    case Look::Screen:
+        StrokePainter::paintStroke(painter, path, lineWidth, wellColour);
+        return;
+    case Look::Ink:
+        // One opaque pen: a printed page keeps it as a single stroke operator.
+        painter.setPen(QPen(inkColour, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(path);
+        return;
+    }
+}
+
+void DrawingThumbnail::paint(QPainter& painter, const QRectF& well, const std::vector<GestureStroke>& strokes, Look look)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor::fromRgbF(1, 1, 1, 0.08f), 1));
-    painter.setBrush(wellColour);
-    painter.drawRoundedRect(well.adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
+    paintWell(painter, well, look);
     const double lineWidth = std::clamp(well.height() / 40, 1.5, 6.0);
     const QRectF room = well.adjusted(lineWidth * 3, lineWidth * 3, -lineWidth * 3, -lineWidth * 3);
     const QRectF drawn = extent(strokes);
@@ -103,7 +133,6 @@ void DrawingThumbnail::paint(QPainter& painter, const QRectF& well, const std::v
     const double scale = std::min(drawn.width() > 0 ? room.width() / drawn.width() : std::numeric_limits<double>::max(),
                                   drawn.height() > 0 ? room.height() / drawn.height() : std::numeric_limits<double>::max());
     const double fit = scale == std::numeric_limits<double>::max() ? 1 : scale;
-    painter.setBrush(Qt::NoBrush);
     for (const auto& stroke : strokes) {
         std::vector<Point> points;
         points.reserve(stroke.points().size());
@@ -112,7 +141,7 @@ void DrawingThumbnail::paint(QPainter& painter, const QRectF& well, const std::v
         for (const auto& point : stored)
             points.push_back({ room.center().x() + (point.x() - drawn.center().x()) * fit,
                                room.center().y() - (point.y() - drawn.center().y()) * fit });
-        StrokePainter::paintStroke(painter, StrokePainter::pathThrough(simplified(points)), lineWidth, wellColour);
+        paintLine(painter, StrokePainter::pathThrough(simplified(points)), lineWidth, look);
     }
     painter.restore();
 }

@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -147,7 +148,7 @@ QString GestureImportPreview::noteText(const GestureImportPlan::Step& step) cons
     }
     if (!step.conflict)
         return {};
-    return tr("Looks like %1 (%2%)").arg(nameOf(step.conflict->identity)).arg(step.conflict->score);
+    return tr("Looks like %1 (%2%)").arg(nameOf(step.conflict->identity), QLocale().toString(step.conflict->score));
 }
 
 QString GestureImportPreview::nameOf(const std::string& identity) const

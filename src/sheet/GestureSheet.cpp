@@ -2,8 +2,8 @@
 
 #include "appearance/IconResolver.h"
 #include "sheet/DrawingThumbnail.h"
+#include "sheet/TextLines.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 
 namespace scriblo {
@@ -16,7 +16,10 @@ constexpr double headingHeight = 36;
 constexpr double columnGap = 16;
 constexpr double rowGap = 14;
 constexpr double wellHeight = 112;
-constexpr double nameHeight = 26;
+// Room for a name on two lines below the well; a longer one is cut short on the second.
+constexpr int nameLineCount = 2;
+constexpr double nameLineHeight = 16;
+constexpr double nameHeight = nameLineCount * nameLineHeight + 6;
 constexpr double iconSide = 20;
 constexpr double reasonHeight = 42;
 constexpr double cellHeight = wellHeight + nameHeight + reasonHeight;
@@ -117,25 +120,30 @@ void GestureSheet::paintHeading(QPainter& painter, const Heading& heading) const
 void GestureSheet::paintCell(QPainter& painter, const Cell& cell) const
 {
     const SheetEntry& entry = *cell.entry;
-    DrawingThumbnail::paint(painter, QRectF(cell.origin, QSizeF(cellWidth, wellHeight)), entry.gesture->strokes());
+    DrawingThumbnail::paint(painter, QRectF(cell.origin, QSizeF(cellWidth, wellHeight)), entry.gesture->strokes(),
+                            DrawingThumbnail::Look::Ink);
     const double nameTop = cell.origin.y() + wellHeight + 4;
     double textLeft = cell.origin.x();
     if (!entry.absence) {
         QIcon icon = entry.icon.empty() ? m_icons.fallbackIcon() : m_icons.iconFor(entry.icon);
-        icon.paint(&painter, QRectF(textLeft, nameTop + 1, iconSide, iconSide).toRect());
+        icon.paint(&painter, QRectF(textLeft, nameTop, iconSide, iconSide).toRect());
         textLeft += iconSide + 6;
     }
-    const QFont nameFont = fontOfSize(12, true);
     const double textWidth = cell.origin.x() + cellWidth - textLeft;
+    const QFont nameFont = fontOfSize(12, true);
+    // The first line sits level with the icon's middle.
+    double lineTop = nameTop + (iconSide - nameLineHeight) / 2;
     painter.setFont(nameFont);
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(textLeft, nameTop, textWidth, iconSide + 2), Qt::AlignLeft | Qt::AlignVCenter,
-                     QFontMetricsF(nameFont).elidedText(entry.name, Qt::ElideMiddle, textWidth));
+    for (const QString& line : TextLines::of(entry.name, nameFont, textWidth, nameLineCount)) {
+        painter.drawText(QRectF(textLeft, lineTop, textWidth, nameLineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
+        lineTop += nameLineHeight;
+    }
     if (!entry.absence)
         return;
     painter.setFont(fontOfSize(10));
     painter.setPen(QColor(150, 40, 30));
-    painter.drawText(QRectF(cell.origin.x(), nameTop + nameHeight - 2, cellWidth, reasonHeight),
+    painter.drawText(QRectF(cell.origin.x(), lineTop + 2, cellWidth, reasonHeight),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, GestureSheetContents::reason(*entry.absence));
 }
 

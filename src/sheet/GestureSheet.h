@@ -15,8 +15,8 @@ namespace scriblo {
 class IconResolver;
 
 // The stored gestures laid out on printable pages: A4 portrait, in page units of 1/96
-// inch, a grid of cells under a heading for each group, each cell the drawing in its
-// well, the target's icon and name, and for an unavailable target the reason.
+// inch, a grid of cells under a heading for each group, each cell the drawing in ink in
+// its frame, the target's icon and name, and for an unavailable target the reason.
 class GestureSheet {
     Q_DECLARE_TR_FUNCTIONS(GestureSheet)
 public:

@@ -3,6 +3,9 @@
 #include "launch/LaunchableCatalogue.h"
 #include "launch/TargetKinds.h"
 
+#include <QCollator>
+#include <QLocale>
+
 #include <algorithm>
 #include <unordered_map>
 
@@ -10,22 +13,35 @@ namespace scriblo {
 
 namespace {
 
-struct Place {
-    size_t kind;
-    size_t position;
-};
-
-// Where each target is listed, by the target itself: a lookup finds the target, and this
+// Which kind lists each target, by the target itself: a lookup finds the target, and this
 // says where it belongs without a second search by identity.
-std::unordered_map<const Launchable*, Place> placesOfTargets(const LaunchableCatalogue& catalogue)
+std::unordered_map<const Launchable*, size_t> kindsOfTargets(const LaunchableCatalogue& catalogue)
 {
-    std::unordered_map<const Launchable*, Place> places;
+    std::unordered_map<const Launchable*, size_t> kinds;
     for (size_t kind = 0; kind < TargetKinds::all().size(); ++kind) {
-        auto list = catalogue.list(kind);
-        for (size_t position = 0; position < list->size(); ++position)
-            places.emplace((*list)[position].get(), Place { kind, position });
+        for (const auto& target : *catalogue.list(kind))
+            kinds.emplace(target.get(), kind);
     }
-    return places;
+    return kinds;
+}
+
+// A sheet is read by people looking for a name: "Track 2" comes before "Track 10", case
+// does not part names, and the user's locale places its own letters. Equal names keep
+// one order from run to run by their identities.
+void sortByName(std::vector<SheetEntry>& entries)
+{
+    QLocale locale;
+    // Qt compares by code point for the C locale, numbers and accents included; a user
+    // without a language set still reads names as people do.
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(locale);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(entries.begin(), entries.end(), [&](const SheetEntry& left, const SheetEntry& right) {
+        int order = collator.compare(left.name, right.name);
+        return order != 0 ? order < 0 : left.identity() < right.identity();
+    });
 }
 
 }
@@ -38,28 +54,20 @@ std::vector<SheetGroup> GestureSheetContents::of(const GestureRecognizer::Gestur
     for (size_t kind = 0; kind < kinds.size(); ++kind)
         groups[kind].title = QCoreApplication::translate("scriblo::GestureSetupWindow", kinds[kind].label);
     groups.back().title = tr("Unavailable");
-    // Within a kind, gestures follow their targets' order in the setup window's list.
-    std::vector<std::vector<std::pair<size_t, SheetEntry>>> placed(kinds.size());
-    auto places = placesOfTargets(catalogue);
+    auto kindOf = kindsOfTargets(catalogue);
     for (const auto& gesture : stored) {
         auto target = catalogue.findLaunchableWithId(gesture->identity());
-        auto place = target ? places.find(target.get()) : places.end();
-        if (place == places.end()) {
+        auto kind = target ? kindOf.find(target.get()) : kindOf.end();
+        if (kind == kindOf.end()) {
             auto name = QString::fromStdString(gesture->identity());
             groups.back().entries.push_back({ gesture, name, {}, catalogue.absence(gesture->identity()) });
             continue;
         }
-        placed[place->second.kind].emplace_back(
-            place->second.position,
-            SheetEntry { gesture, QString::fromStdString(target->displayName()), target->icon(), std::nullopt });
+        groups[kind->second].entries.push_back(
+            { gesture, QString::fromStdString(target->displayName()), target->icon(), std::nullopt });
     }
-    for (size_t kind = 0; kind < kinds.size(); ++kind) {
-        std::sort(placed[kind].begin(), placed[kind].end(), [](const auto& left, const auto& right) { return left.first < right.first; });
-        for (auto& [position, entry] : placed[kind])
-            groups[kind].entries.push_back(std::move(entry));
-    }
-    std::sort(groups.back().entries.begin(), groups.back().entries.end(),
-              [](const SheetEntry& left, const SheetEntry& right) { return left.identity() < right.identity(); });
+    for (auto& group : groups)
+        sortByName(group.entries);
     std::erase_if(groups, [](const SheetGroup& group) { return group.entries.empty(); });
     return groups;
 }
@@ -85,6 +93,8 @@ QString GestureSheetContents::reason(TargetAbsence absence)
         return tr("No longer on this computer");
     case TargetAbsence::CannotRun:
         return tr("Cannot run: the script is not executable");
+    case TargetAbsence::NoBrowser:
+        return tr("Its browser is not installed");
     case TargetAbsence::OutOfReach:
         break;
     }

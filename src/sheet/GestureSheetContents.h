@@ -32,8 +32,8 @@ struct SheetGroup {
 };
 
 // What the gesture sheet lists: the stored gestures grouped by the kind of their target,
-// in the setup window's segment order and in its lists' order within a kind, then those whose
-// target is unavailable, which the setup window cannot reach at all.
+// in the setup window's segment order, then those whose target is unavailable, which the
+// setup window cannot reach at all; within a group by name, as people sort names.
 class GestureSheetContents {
     Q_DECLARE_TR_FUNCTIONS(GestureSheetContents)
 public:

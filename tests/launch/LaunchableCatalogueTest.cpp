@@ -211,6 +211,9 @@ TEST_F(LaunchableCatalogueTest, aTargetIsGoneOnlyWhenItsRebuiltListLacksIt)
 
     std::string page = "com.google.Chrome:https://kept.example/";
     auto bookmarks = configHome / "google-chrome/Default/Bookmarks";
+    writeFile(bookmarks, R"({"roots": {"bookmark_bar": {"children": [{"type": "url", "name": "Other", "url": "https://other.example/"}]}}})");
+    EXPECT_EQ(catalogue->absence(page), TargetAbsence::NoBrowser) << "a browser's leftover file is not its bar";
+    writeDesktopEntry(systemData, "google-chrome.desktop", "Google Chrome");
     writeFile(bookmarks, "{\"roots\": {\"bookmark_bar\": {\"children\": [");
     EXPECT_EQ(catalogue->absence(page), TargetAbsence::OutOfReach) << "a file caught mid-write proves nothing";
     writeFile(bookmarks, R"({"roots": {"bookmark_bar": {"children": [{"type": "url", "name": "Other", "url": "https://other.example/"}]}}})");

@@ -422,10 +422,33 @@ TEST_F(GestureRecognitionControllerTest, aPartialCheckShowsNameAndScoreOnlyWhile
     bindZigzagTo(BuiltInScripts::identity(scripts / "Mail"));
     controller->shouldStartDetectingGesture(CaptureMode::Normal);
     checkPartialOnItsOwnThread();
-    EXPECT_EQ(window().partialDescriptionAlert()->text(), "Mail - 100%");
+    EXPECT_EQ(window().partialDescriptionAlert()->text(), "Mail – 100%");
     EXPECT_FALSE(window().partialIconAlert()->pixmap().isNull());
 
     view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
     checkPartialOnItsOwnThread();
     EXPECT_EQ(window().partialDescriptionAlert()->text(), "") << "a late check must not show beside the result";
+}
+
+// Scores are numbers the user reads, so they are written as the user's locale writes
+// numbers; a name that looks like a placeholder is shown as it is.
+TEST_F(GestureRecognitionControllerTest, scoresAreWrittenInTheLocalesDigits)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    auto script = addScript("Mail %2");
+    start(false);
+    bindZigzagTo(BuiltInScripts::identity(script));
+    controller->shouldStartDetectingGesture(CaptureMode::Normal);
+    checkPartialOnItsOwnThread();
+    EXPECT_EQ(window().partialDescriptionAlert()->text(), QString::fromUtf8("Mail %2 – ١٠٠%"));
+    view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
+
+    setupModel->settings().saveExplainMissesOption(true);
+    controller->shouldStartDetectingGesture(CaptureMode::Normal);
+    controller->recognizeGestureWithStrokes(hook());
+    QString miss = window().appDescriptionAlert()->text();
+    QLocale::setDefault(saved);
+    EXPECT_TRUE(miss.startsWith(QString::fromUtf8("Mail %2 – "))) << miss.toStdString();
+    EXPECT_TRUE(miss.endsWith(QString::fromUtf8("% (needs ٨٠%)"))) << miss.toStdString();
 }

@@ -5,6 +5,9 @@
 #include "launch/LaunchableCatalogue.h"
 #include "sheet/GestureSheet.h"
 #include "sheet/GestureSheetContents.h"
+#include "sheet/TextLines.h"
+
+#include <QFontMetricsF>
 
 #include <QImage>
 #include <QPainter>
@@ -84,7 +87,7 @@ TEST_F(GestureSheetTest, gesturesAreGroupedInSegmentOrderAndUnavailableOnesSayWh
     auto groups = GestureSheetContents::of(stored, *catalogue);
 
     ASSERT_THAT(titles(groups), ElementsAre("Applications", "Scripts", "Utilities", "Unavailable"));
-    EXPECT_THAT(names(groups[0]), ElementsAre("Zeta", "alpha")) << "as the setup window lists them";
+    EXPECT_THAT(names(groups[0]), ElementsAre("alpha", "Zeta")) << "case does not part names";
     EXPECT_THAT(names(groups[1]), ElementsAre("Backup"));
     const auto& unavailable = groups[3].entries;
     ASSERT_EQ(unavailable.size(), 3u);
@@ -103,6 +106,28 @@ TEST_F(GestureSheetTest, gesturesAreGroupedInSegmentOrderAndUnavailableOnesSayWh
     EXPECT_EQ(GestureSheetContents::entryCount(GestureSheetContents::matching(groups, QStringLiteral(".desktop"))), 2u)
         << "the unavailable ones are found by their identity";
     EXPECT_TRUE(GestureSheetContents::matching(groups, QStringLiteral("nothing like it")).empty());
+}
+
+// Names are sorted as people sort them, in every group, the unavailable one included;
+// a page whose browser is not installed says so rather than blame a disk.
+TEST_F(GestureSheetTest, groupsAreInNaturalOrderAndAPageWithoutItsBrowserSaysSo)
+{
+    GestureRecognizer::GestureList stored;
+    for (const char* name : { "Track 10", "Zoom", "track 2", "Éclair", "Track 1", "Eagle" }) {
+        std::string id = "app" + std::to_string(stored.size()) + ".desktop";
+        writeEntry(id, name);
+        stored.push_back(gesture(id));
+    }
+    catalogue->fetchAll();
+    for (const char* identity : { "gone 10.desktop", "gone 9.desktop", "com.google.Chrome:https://example.org/" })
+        stored.push_back(gesture(identity));
+
+    auto groups = GestureSheetContents::of(stored, *catalogue);
+
+    ASSERT_THAT(titles(groups), ElementsAre("Applications", "Unavailable"));
+    EXPECT_THAT(names(groups[0]), ElementsAre("Eagle", "Éclair", "Track 1", "track 2", "Track 10", "Zoom"));
+    EXPECT_THAT(names(groups[1]), ElementsAre("com.google.Chrome:https://example.org/", "gone 9.desktop", "gone 10.desktop"));
+    EXPECT_EQ(groups[1].entries[0].absence, TargetAbsence::NoBrowser);
 }
 
 // Sixteen cells fill a page; a heading never ends one, and a group that runs over a
@@ -146,17 +171,43 @@ TEST_F(GestureSheetTest, realDrawingsAreDrawnInsideTheirWells)
     QPainter painter(&page);
     sheet.paintPage(painter, 0);
     painter.end();
-    // The strokes' green appears only within the wells of the four columns' cells.
-    int green = 0;
+    // Paper gets ink: no screen green anywhere, and dark strokes within the wells' rows,
+    // inside the four columns. Names and headings lie between the rows.
+    const int firstWellTop = 132;
+    const int rowPitch = 206;
+    const int wellHeight = 112;
+    int ink = 0;
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x) {
             QColor colour = page.pixelColor(x, y);
-            if (colour.green() > 150 && colour.red() < 120 && colour.blue() < 140) {
-                ++green;
-                EXPECT_TRUE(x > 48 && x < 746 && y > 132) << x << "," << y;
+            EXPECT_FALSE(colour.green() > 150 && colour.red() < 120 && colour.blue() < 140) << x << "," << y;
+            bool inWellRow = y >= firstWellTop && (y - firstWellTop) % rowPitch < wellHeight;
+            if (inWellRow && colour.lightness() < 100) {
+                ++ink;
+                EXPECT_TRUE(x > 48 && x < 746) << x << "," << y;
             }
         }
-    EXPECT_GT(green, 16 * 200) << "every drawing shows";
+    EXPECT_GT(ink, 16 * 200) << "every drawing shows";
+}
+
+TEST_F(GestureSheetTest, aLongNameTakesASecondLineBeforeItIsCut)
+{
+    QFont font;
+    font.setPixelSize(12);
+    const double width = QFontMetricsF(font).horizontalAdvance(QStringLiteral("Open the weekly")) + 1;
+    EXPECT_THAT(TextLines::of(QStringLiteral("Calendar"), font, width, 2), ElementsAre("Calendar"));
+    EXPECT_THAT(TextLines::of(QStringLiteral("Open the weekly report"), font, width, 2),
+                ElementsAre("Open the weekly", "report"));
+    auto cut = TextLines::of(QStringLiteral("Open the weekly report of the sales team in the browser"), font, width, 2);
+    ASSERT_EQ(cut.size(), 2);
+    EXPECT_EQ(cut[0], "Open the weekly");
+    EXPECT_TRUE(cut[1].startsWith("report") && cut[1].endsWith("browser") && cut[1].contains(QChar(0x2026)))
+        << cut[1].toStdString() << ": both ends of the rest stay";
+    EXPECT_LE(QFontMetricsF(font).horizontalAdvance(cut[1]), width);
+    auto path = TextLines::of(QStringLiteral("/home/someone/.local/share/Scriblo/Scripts/Backup.sh"), font, width, 2);
+    ASSERT_EQ(path.size(), 2);
+    EXPECT_TRUE(path[1].endsWith(".sh")) << path[1].toStdString();
+    EXPECT_LE(QFontMetricsF(font).horizontalAdvance(path[0]), width) << "a word longer than a line is broken inside";
 }
 
 }

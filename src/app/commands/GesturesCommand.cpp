@@ -14,6 +14,7 @@
 #include "appearance/IconResolver.h"
 #include "sheet/GestureSheet.h"
 #include "sheet/GestureSheetFile.h"
+#include "platform/Translations.h"
 
 #include <QGuiApplication>
 
@@ -233,7 +234,9 @@ int recognize(Session& session, const std::vector<std::string>& files)
 }
 
 // Fonts and icons need a Qt application; a sheet needs no screen, so none is asked for
-// unless the user chose a platform.
+// unless the user chose a platform. The pages are for people, so they speak the user's
+// language as the windows do, built-in scripts' names included: the catalogue is
+// fetched after the translations are in place.
 int writeSheet(Session& session, const std::string& output, GestureSheetFile::Format format)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -242,6 +245,7 @@ int writeSheet(Session& session, const std::string& output, GestureSheetFile::Fo
     char name[] = "scriblo";
     char* argv[] = { name, nullptr };
     QGuiApplication application(argc, argv);
+    Translations::install(application);
     auto catalogue = TargetsCommand::fetchedCatalogue();
     IconResolver icons;
     GestureSheet sheet(GestureSheetContents::of(*session.model().recognizer()->loadedGestures(), *catalogue), icons);

@@ -8,6 +8,7 @@
 #include "launch/DesktopWorkspace.h"
 #include "launch/DryRunWorkspace.h"
 #include "platform/PropertyListUserDefaults.h"
+#include "platform/Translations.h"
 #include "platform/X11StartupNotifier.h"
 #include "app/AppController.h"
 
@@ -70,6 +71,9 @@ int runTour(const std::filesystem::path& store, const std::filesystem::path& scr
     application.setApplicationName(QStringLiteral("Scriblo"));
     application.setDesktopFileName(QStringLiteral("org.scriblo.Scriblo"));
     application.setQuitOnLastWindowClosed(false);
+    // The tour shows the real windows, so they speak the language they would speak to
+    // the user who runs it.
+    Translations::install(application);
     DemoNarrator narrator;
     auto workspace = std::make_shared<DryRunWorkspace>(std::make_shared<DesktopWorkspace>(std::make_shared<X11StartupNotifier>()),
                                                        [&narrator] { narrator.launchHeldBack(); });

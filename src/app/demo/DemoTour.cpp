@@ -5,6 +5,7 @@
 #include "appearance/AppSegmentedControl.h"
 #include "appearance/AppTableView.h"
 #include "launch/Launchable.h"
+#include "launch/TargetKinds.h"
 #include "app/AppController.h"
 #include "app/GestureFileTransfer.h"
 #include "recognition/GestureRecognitionController.h"
@@ -94,7 +95,9 @@ bool DemoTour::showSegment(int segment)
     m_narrator.say(QStringLiteral("segment: ") + label);
     if (m_setup.showingCustomScriptsAlert() && !dismissScriptsNotice())
         return false;
-    return screenshot(QStringLiteral("setup-") + label.toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
+    // Files named in English in every language, so the pages that show them find them.
+    QString english = QString::fromLatin1(TargetKinds::all().at(size_t(segment)).label);
+    return screenshot(QStringLiteral("setup-") + english.toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
 }
 
 bool DemoTour::dismissScriptsNotice()
@@ -197,10 +200,12 @@ bool DemoTour::showGestureSheet()
     m_narrator.say(QStringLiteral("gesture sheet shown: ") + sheet->status()->text());
     if (!screenshot(QStringLiteral("gesture-sheet")) || !click(sheet->searchField()))
         return false;
-    m_hand.type("trash");
-    if (!waitFor([&] { return sheet->searchField()->text() == QStringLiteral("trash"); }, QStringLiteral("the search")))
+    // What the user would type: a word of a built-in script's name, as the sheet shows it.
+    const QString search = tr("trash", "typed into the search field; a word of the built-in script 'Empty Trash' as translated");
+    m_hand.type(search.toStdString());
+    if (!waitFor([&] { return sheet->searchField()->text() == search; }, QStringLiteral("the search")))
         return false;
-    m_narrator.say(QStringLiteral("searched for trash: ") + sheet->status()->text());
+    m_narrator.say(QStringLiteral("searched for %1: ").arg(search) + sheet->status()->text());
     bool shot = screenshot(QStringLiteral("gesture-sheet-search"));
     sheet->close();
     return shot;

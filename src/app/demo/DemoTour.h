@@ -2,6 +2,7 @@
 
 #include "platform/DesktopHand.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QString>
 
@@ -23,6 +24,7 @@ class GestureSetupController;
 // drawn with the pointer and its replay; with a screenshot of the screen at each sight
 // worth showing. Each step waits for the state it needs, never for luck.
 class DemoTour {
+    Q_DECLARE_TR_FUNCTIONS(DemoTour)
 public:
     DemoTour(AppController& application, DemoNarrator& narrator, std::filesystem::path screenshots);
 

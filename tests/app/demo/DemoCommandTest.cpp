@@ -49,6 +49,12 @@ protected:
         // The demonstration's throw-away home is made here, so a leftover is seen.
         auto environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+        // The narration names what the windows show, so the tour runs in English here
+        // whatever language the machine speaks.
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
         demo.setProcessEnvironment(environment);
     }
 

@@ -1,7 +1,6 @@
-#include "app/Translations.h"
+#include "platform/Translations.h"
 
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 namespace scriblo::Translations {
@@ -46,10 +45,10 @@ std::optional<QString> chosenLanguage(const QStringList& uiLanguages, const QDir
     return std::nullopt;
 }
 
-void install(QCoreApplication& application)
+void install(QCoreApplication& application, const QStringList& uiLanguages)
 {
     const QDir folder = catalogueFolder();
-    auto language = chosenLanguage(QLocale::system().uiLanguages(), folder);
+    auto language = chosenLanguage(uiLanguages, folder);
     if (!language)
         return;
     installCatalogue(application, QStringLiteral("qtbase"), *language, QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));

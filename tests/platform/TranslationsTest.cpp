@@ -1,4 +1,4 @@
-#include "app/Translations.h"
+#include "platform/Translations.h"
 
 #include <QFile>
 #include <QTemporaryDir>

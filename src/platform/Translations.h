@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QStringList>
 
 #include <optional>
@@ -19,8 +20,9 @@ QDir catalogueFolder();
 // which the texts are written, ends the search, so "en_GB:de" stays English.
 std::optional<QString> chosenLanguage(const QStringList& uiLanguages, const QDir& folder);
 
-// Installs Scriblo's catalogue for the user's language, and Qt's own (the text fields'
-// menus, the dialogs' standard buttons) where Debian's qt6-translations-l10n put it.
-void install(QCoreApplication& application);
+// Installs Scriblo's catalogue for the first of `uiLanguages` it has, and Qt's own for
+// the same language (the text fields' menus, the dialogs' standard buttons, the file
+// dialogs) where Debian's qt6-translations-l10n put it.
+void install(QCoreApplication& application, const QStringList& uiLanguages = QLocale::system().uiLanguages());
 
 }

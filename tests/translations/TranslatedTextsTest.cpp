@@ -1,0 +1,71 @@
+#include "launch/BuiltInScripts.h"
+#include "launch/ScriptFolder.h"
+#include "platform/Translations.h"
+#include "sheet/GestureSheet.h"
+#include "sheet/GestureSheetContents.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The catalogues as the program installs them for a German user: Scriblo's own, built
+// in this tree, and Qt's from the system.
+class TranslatedTextsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "translation_tests";
+        static char* argv[] = { name, nullptr };
+        static QCoreApplication application(argc, argv);
+        scriblo::Translations::install(application, { QStringLiteral("de-DE"), QStringLiteral("de") });
+    }
+};
+
+}
+
+TEST_F(TranslatedTextsTest, qtsOwnButtonsAndDialogsSpeakTheUsersLanguage)
+{
+    ASSERT_TRUE(QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath)).exists(QStringLiteral("qtbase_de.qm")))
+        << "Qt's catalogues are missing: install qt6-translations-l10n (scripts/install-deps.sh)";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QStringLiteral("Speichern unter"));
+}
+
+TEST_F(TranslatedTextsTest, thePrintedSheetSpeaksTheUsersLanguage)
+{
+    using scriblo::GestureSheetContents;
+    using scriblo::TargetAbsence;
+    EXPECT_EQ(scriblo::GestureSheet::tr("Scriblo Gestures"), QStringLiteral("Scriblo-Gesten"));
+    EXPECT_EQ(GestureSheetContents::reason(TargetAbsence::NoBrowser), QStringLiteral("Der zugehörige Browser ist nicht installiert"));
+    EXPECT_EQ(GestureSheetContents::reason(TargetAbsence::Gone), QStringLiteral("Nicht mehr auf diesem Computer"));
+}
+
+// A script added to data/scripts without a name in the catalogues would show in English.
+TEST_F(TranslatedTextsTest, everyBuiltInScriptHasANameInTheUsersLanguage)
+{
+    int count = 0;
+    for (const auto& file : std::filesystem::directory_iterator(SCRIBLO_SOURCE_DIR "/data/scripts")) {
+        EXPECT_NE(scriblo::BuiltInScripts::displayName(file.path()), scriblo::ScriptFolder::displayName(file.path()))
+            << file.path();
+        ++count;
+    }
+    EXPECT_GE(count, 5);
+    EXPECT_EQ(scriblo::BuiltInScripts::displayName("/anywhere/Empty Trash.sh"), "Papierkorb leeren");
+    EXPECT_EQ(scriblo::BuiltInScripts::displayName("/anywhere/Backup.sh"), "Backup") << "the user's own keep their names";
+}
+
+// The live match as a German reader expects it: a space before the percent sign that
+// never lets the sign start a line of its own.
+TEST_F(TranslatedTextsTest, theLiveMatchKeepsItsNumberAndPercentSignTogether)
+{
+    QString label = QCoreApplication::translate("scriblo::GestureRecognitionController", "%1 – %2%",
+                                                "the best match while drawing: name, score");
+    EXPECT_EQ(label.arg(QStringLiteral("Mail"), QLocale(QLocale::German).toString(96)), QString::fromUtf8("Mail – 96\u00A0%"));
+}
