@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>This looks like the gesture for %1 (%2%).</source>
-        <translation>Esto parece el gesto de %1 (%2 %).</translation>
+        <translation>Esto parece el gesto de %1 (%2&#xa0;%).</translation>
     </message>
 </context>
 <context>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>Looks like %1 (%2%)</source>
-        <translation>Se parece a %1 (%2 %)</translation>
+        <translation>Se parece a %1 (%2&#xa0;%)</translation>
     </message>
     <message>
         <source>Import Gestures from %1</source>
@@ -331,12 +331,12 @@
     </message>
     <message>
         <source>%1 – %2% (needs %3%)</source>
-        <translation>%1 – %2 % (se necesita %3 %)</translation>
+        <translation>%1 – %2&#xa0;% (se necesita %3&#xa0;%)</translation>
     </message>
     <message>
         <source>%1 – %2%</source>
         <comment>the best match while drawing: name, score</comment>
-        <translation>%1 – %2 %</translation>
+        <translation>%1 – %2&#xa0;%</translation>
     </message>
 </context>
 <context>

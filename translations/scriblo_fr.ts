@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>This looks like the gesture for %1 (%2%).</source>
-        <translation>Cela ressemble au geste de %1 (%2 %).</translation>
+        <translation>Cela ressemble au geste de %1 (%2&#xa0;%).</translation>
     </message>
 </context>
 <context>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>Looks like %1 (%2%)</source>
-        <translation>Ressemble à %1 (%2 %)</translation>
+        <translation>Ressemble à %1 (%2&#xa0;%)</translation>
     </message>
     <message>
         <source>Import Gestures from %1</source>
@@ -331,12 +331,12 @@
     </message>
     <message>
         <source>%1 – %2% (needs %3%)</source>
-        <translation>%1 – %2 % (il faut %3 %)</translation>
+        <translation>%1 – %2&#xa0;% (il faut %3&#xa0;%)</translation>
     </message>
     <message>
         <source>%1 – %2%</source>
         <comment>the best match while drawing: name, score</comment>
-        <translation>%1 – %2 %</translation>
+        <translation>%1 – %2&#xa0;%</translation>
     </message>
 </context>
 <context>
