@@ -114,7 +114,12 @@ void GestureSetupController::connectControls()
     connect(window.showGestureButton, &QPushButton::clicked, this, &GestureSetupController::showSelectedGesture);
     connect(window.clearGestureButton, &QPushButton::clicked, this, &GestureSetupController::clearSelectedGesture);
     m_settingsControls->connectFields(this);
-    connect(window.backgroundView, &RepeatedImageView::clicked, this, &GestureSetupController::updateSetupControls);
+    // A click beside the controls hands the keyboard back to the list, and a drawing under
+    // way ends with the drawing area's loss of it.
+    connect(window.backgroundView, &RepeatedImageView::clicked, this, [this] {
+        m_setupWindow->launchableTableView->setFocus(Qt::MouseFocusReason);
+        updateSetupControls();
+    });
     connect(&window, &GestureSetupWindow::resignedKey, this, &GestureSetupController::windowDidResignKey);
     for (QScreen* screen : QGuiApplication::screens())
         connect(screen, &QScreen::availableGeometryChanged, this, &GestureSetupController::repositionSetupWindow);
@@ -162,11 +167,6 @@ bool GestureSetupController::hasStoredGestures() const
 void GestureSetupController::updateSetupControls()
 {
     m_setupView->resetAll();
-    {
-        m_refreshing = true;
-        m_setupWindow->launchableTableView->setFocus(Qt::OtherFocusReason);
-        m_refreshing = false;
-    }
     QModelIndexList rows = m_setupWindow->launchableTableView->selectionModel()->selectedRows();
     m_launchableSelectedIndex = rows.isEmpty() ? -1 : rows.front().row();
     setButtons(m_storeWrites && m_storeWrites->busy() ? SetupButtonRules::allOff() : SetupButtonRules::afterRefresh(m_buttons, selection()));
@@ -215,12 +215,8 @@ void GestureSetupController::launchableTypeChanged()
 
 void GestureSetupController::tableViewFocus(bool lost)
 {
-    if (!lost) {
-        // The refresh itself gave the focus; refreshing again would never end.
-        if (!m_refreshing)
-            updateSetupControls();
-        return;
-    }
+    if (!lost)
+        return updateSetupControls();
     // Moving the keyboard from the table to the buttons that act on its selection must
     // leave them usable.
     QWidget* next = QApplication::focusWidget();
@@ -249,7 +245,8 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
     auto model = m_services.recognition.recognitionModel;
     if (launchable && model && conflicts == Conflicts::Ask
         && m_conflictPrompt->holdBack(strokes, launchable->launchId(), storedIdentity(*launchable), *model)) {
-        // The refresh gives the list the keyboard, which the question takes after it.
+        // The bar that asks takes the keyboard; the rest of the window shows the selection
+        // as it is meanwhile.
         updateSetupControls();
         return m_conflictPrompt->ask();
     }
@@ -267,6 +264,10 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
 
 void GestureSetupController::assignSelectedGesture()
 {
+    // Pressed from the keyboard, Assign goes off under it, and Qt would pass the keyboard
+    // on to the settings; it goes where the drawing is asked for instead.
+    if (m_setupWindow->assignGestureButton->hasFocus())
+        m_setupView->setFocus(Qt::OtherFocusReason);
     setButtons(SetupButtonRules::allOff());
     m_setupWindow->showAssignRefusal(std::nullopt);
     m_setupView->startDetectingGesture();
@@ -341,6 +342,9 @@ void GestureSetupController::toggleSetupWindow(std::optional<QPoint> pointer)
         positionSetupWindow();
         launchableTypeChanged();
         m_setupWindow->setWindowOpacity(0);
+        // Each opening starts the keyboard where the user picks a target; from there on it
+        // stays wherever the user moves it.
+        m_setupWindow->launchableTableView->setFocus(Qt::OtherFocusReason);
         // The keyboard is taken when the fade ends, not by the window manager at the
         // mapping: by then a recognition may have begun.
         m_setupWindow->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -367,11 +371,6 @@ void GestureSetupController::takeKeyboardUnlessDrawing()
 bool GestureSetupController::recognitionCapturing() const
 {
     return m_services.recognition.detectingInput && m_services.recognition.detectingInput();
-}
-
-void GestureSetupController::hideSetupWindow()
-{
-    m_fade.hide();
 }
 
 void GestureSetupController::windowDidResignKey()

@@ -77,7 +77,7 @@ public:
     // Opens or closes the window; `pointer` is where the user clicked, for placing the
     // window when the tray does not say where its icon is.
     void toggleSetupWindow(std::optional<QPoint> pointer = std::nullopt);
-    void hideSetupWindow();
+    void hideSetupWindow() { m_fade.hide(); }
     // Opens the window of every stored gesture, made on first use.
     void showGestureSheet();
     // Gestures were stored or cleared elsewhere in this process: the controls and the
@@ -133,8 +133,6 @@ private:
     SetupButtons m_buttons;
     int32_t m_launchableSelectedIndex = -1;
     bool m_showingCustomScriptsAlert = false;
-    // The refresh gives the table the focus, and the table taking the focus refreshes.
-    bool m_refreshing = false;
     // Made once the recognition side is known; the buttons wait while it writes.
     std::unique_ptr<GestureStoreWrites> m_storeWrites;
     std::optional<QPoint> m_pointerAtClick;

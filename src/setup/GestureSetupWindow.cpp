@@ -69,6 +69,7 @@ GestureSetupWindow::GestureSetupWindow(GestureSetupView* view, QWidget* parent)
     layout->addWidget(launchableTypePicker);
     layout->addLayout(columns, 1);
     layout->addWidget(buildSettings());
+    orderKeyboardWalk();
     applyLook(this);
     // The look's style gives each widget its palette when it polishes it, so the label is
     // polished first and then given its own colour.
@@ -189,6 +190,18 @@ QLabel* GestureSetupWindow::fieldLabel(const QString& text, QWidget* buddy)
     label->setAccessibleName(text);
     label->setBuddy(buddy);
     return label;
+}
+
+// Tab goes through the controls as the window reads, from the top left, and comes round;
+// the drawing area takes the keyboard only from Assign or a click.
+void GestureSetupWindow::orderKeyboardWalk()
+{
+    const QList<QWidget*> walk { launchableTypePicker, launchableTableView, conflictWarning->assignAnywayButton,
+                                 conflictWarning->drawAgainButton, assignGestureButton, showGestureButton,
+                                 clearGestureButton, minimumRecognitionScoreField, readingDelayTimeField,
+                                 multitouchOptionField, fullscreenOptionField, quickdrawOptionField, loginStartOptionField };
+    for (qsizetype step = 1; step < walk.size(); ++step)
+        setTabOrder(walk[step - 1], walk[step]);
 }
 
 void GestureSetupWindow::applyLook(QWidget* root)

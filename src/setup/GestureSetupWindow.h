@@ -80,6 +80,7 @@ private:
     QCheckBox* checkBox(const QString& text, const QString& description);
     // `buddy` is the control the label names, for screen readers' label relation.
     QLabel* fieldLabel(const QString& text, QWidget* buddy = nullptr);
+    void orderKeyboardWalk();
     void applyLook(QWidget* root);
     static QString refusalText(const AssignRefusal& refusal);
 
