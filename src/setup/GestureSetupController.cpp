@@ -11,9 +11,9 @@
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
+#include "setup/SetupMenus.h"
 #include "setup/SetupSettingsControls.h"
 #include "setup/TrayStatusItem.h"
-#include "sheet/GestureSheetWindow.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -24,22 +24,13 @@
 
 namespace scriblo {
 
-namespace {
-
-const QPoint hiddenPosition(-10000, -10000);
-
-}
-
 GestureSetupController::GestureSetupController(Services services, QObject* parent)
     : QObject(parent)
     , m_services(std::move(services))
     , m_fade(*m_services.clock, *m_services.timers,
              { [this](double alpha) { m_setupWindow->setWindowOpacity(alpha); },
                [this] { takeKeyboardUnlessDrawing(); },
-               [this] {
-                   m_setupWindow->hide();
-                   m_setupWindow->move(hiddenPosition);
-               } })
+               [this] { m_setupWindow->putAway(); } })
 {
     awakeFromNib();
     setRecognitionSide(m_services.recognition);
@@ -78,21 +69,13 @@ void GestureSetupController::awakeFromNib()
     m_setupModel->setup();
     m_conflictPrompt = new AssignConflictPrompt(*m_setupWindow, *m_setupModel,
         { [this](std::vector<GestureStroke> strokes) { saveGestureWithStrokes(std::move(strokes), Conflicts::Ignore); }, [this] { assignSelectedGesture(); } }, this);
-    if (m_services.withTray) {
-        m_statusItem = std::make_unique<TrayStatusItem>();
-        connect(m_statusItem.get(), &TrayStatusItem::toggleRequested, this,
-                [this](QPoint pointer) { toggleSetupWindow(pointer); });
-        connect(m_statusItem.get(), &TrayStatusItem::quitRequested, this, &GestureSetupController::quitRequested);
-        connect(m_statusItem.get(), &TrayStatusItem::gestureSheetRequested, this, &GestureSetupController::showGestureSheet);
-        connect(m_statusItem.get(), &TrayStatusItem::menuOpening, this,
-                [this] { m_statusItem->setExplainMisses(m_setupModel->settings().explainMissesOption()); });
-        connect(m_statusItem.get(), &TrayStatusItem::explainMissesToggled, this,
-                [this](bool explain) { m_setupModel->settings().saveExplainMissesOption(explain); });
-        connect(m_statusItem.get(), &TrayStatusItem::hostAvailabilityChanged, this,
-                [this](bool available) { m_setupWindow->trayHint->setVisible(!available); });
-        // The window opened at start was placed before the tray had taken the icon in.
-        connect(m_statusItem.get(), &TrayStatusItem::iconPlaced, this, &GestureSetupController::repositionSetupWindow);
-    }
+    m_menus = std::make_unique<SetupMenus>(
+        *m_setupWindow, *m_setupModel,
+        SetupMenus::Actions { [this](QPoint pointer) { toggleSetupWindow(pointer); }, [this] { showGestureSheet(); },
+                              [this] { repositionSetupWindow(); } },
+        m_services.withTray ? SetupMenus::Icon::Shown : SetupMenus::Icon::None);
+    connect(m_menus.get(), &SetupMenus::quitRequested, this, &GestureSetupController::quitRequested);
+    connect(m_menus.get(), &SetupMenus::gesturesChangedInSheet, this, &GestureSetupController::updateSetupControls);
 }
 
 void GestureSetupController::connectControls()
@@ -127,17 +110,11 @@ void GestureSetupController::connectControls()
 
 void GestureSetupController::applicationDidFinishLaunching()
 {
-    bool trayShown = false;
-    if (m_statusItem) {
-        m_statusItem->show();
-        trayShown = m_statusItem->hostAvailable();
-        m_setupWindow->trayHint->setVisible(!trayShown);
-    }
+    bool windowIsTheWayIn = m_menus->showIcon();
     m_setupWindow->launchableTypePicker->setSelectedSegment(0);
     m_launchableArray->setContent(m_setupModel->catalogue().list(0));
     updateSetupControls();
-    // Without a tray to click, the window is the way in.
-    if (m_statusItem && !trayShown)
+    if (windowIsTheWayIn)
         toggleSetupWindow();
     else
         hideSetupWindow();
@@ -149,6 +126,11 @@ void GestureSetupController::gesturesLoaded()
     if (!hasStoredGestures() && !isSetupWindowVisible())
         toggleSetupWindow();
     gesturesChanged();
+}
+
+TrayStatusItem* GestureSetupController::statusItem() const
+{
+    return m_menus->statusItem();
 }
 
 void GestureSetupController::setRecognitionSide(RecognitionSide recognition)
@@ -288,22 +270,19 @@ void GestureSetupController::showSelectedGesture()
 void GestureSetupController::showGestureSheet()
 {
     const RecognitionSide& recognition = m_services.recognition;
-    if (!recognition.recognitionModel || !recognition.storeWrites)
-        return;
-    if (!m_gestureSheetWindow) {
-        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(*recognition.recognitionModel, *recognition.storeWrites, m_setupModel->catalogue());
-        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureCleared, this, &GestureSetupController::updateSetupControls);
-        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureRestored, this, &GestureSetupController::updateSetupControls);
-    }
-    m_gestureSheetWindow->showAndRaise();
+    if (recognition.recognitionModel && recognition.storeWrites)
+        m_menus->showGestureSheet(*recognition.recognitionModel, *recognition.storeWrites);
 }
 
-// An open My Gestures shows the change, and can no longer undo its own last Clear over it.
+GestureSheetWindow* GestureSetupController::gestureSheetWindow() const
+{
+    return m_menus->gestureSheetWindow();
+}
+
 void GestureSetupController::gesturesChanged()
 {
     updateSetupControls();
-    if (m_gestureSheetWindow && m_gestureSheetWindow->isVisible())
-        m_gestureSheetWindow->reload();
+    m_menus->showStoreChange();
 }
 
 void GestureSetupController::clearSelectedGesture()
@@ -326,7 +305,7 @@ void GestureSetupController::shouldShowCustomScriptsAlert()
 
 void GestureSetupController::positionSetupWindow()
 {
-    m_setupWindow->placeNear(m_statusItem ? m_statusItem->iconGeometry() : std::nullopt,
+    m_setupWindow->placeNear(statusItem() ? statusItem()->iconGeometry() : std::nullopt,
                              m_pointerAtClick.value_or(QCursor::pos()));
 }
 
@@ -341,15 +320,7 @@ void GestureSetupController::toggleSetupWindow(std::optional<QPoint> pointer)
         }
         positionSetupWindow();
         launchableTypeChanged();
-        m_setupWindow->setWindowOpacity(0);
-        // Each opening starts the keyboard where the user picks a target; from there on it
-        // stays wherever the user moves it.
-        m_setupWindow->launchableTableView->setFocus(Qt::OtherFocusReason);
-        // The keyboard is taken when the fade ends, not by the window manager at the
-        // mapping: by then a recognition may have begun.
-        m_setupWindow->setAttribute(Qt::WA_ShowWithoutActivating);
-        m_setupWindow->show();
-        m_setupWindow->raise();
+        m_setupWindow->present();
         m_fade.open();
     } else {
         m_fade.close();
@@ -362,10 +333,8 @@ void GestureSetupController::toggleSetupWindow(std::optional<QPoint> pointer)
 // window stays open below it, for a click to take.
 void GestureSetupController::takeKeyboardUnlessDrawing()
 {
-    if (recognitionCapturing())
-        return;
-    m_setupWindow->activateWindow();
-    m_setupWindow->raise();
+    if (!recognitionCapturing())
+        m_setupWindow->takeKeyboard();
 }
 
 bool GestureSetupController::recognitionCapturing() const

@@ -22,6 +22,7 @@ class GestureSetupView;
 class GestureSetupWindow;
 class LaunchableArrayModel;
 class MultitouchManager;
+class SetupMenus;
 class SetupSettingsControls;
 class TrayStatusItem;
 
@@ -65,7 +66,7 @@ public:
     bool showingCustomScriptsAlert() const { return m_showingCustomScriptsAlert; }
     AssignConflictPrompt& conflictPrompt() { return *m_conflictPrompt; }
     LaunchableArrayModel& launchableArray() { return *m_launchableArray; }
-    TrayStatusItem* statusItem() const { return m_statusItem.get(); }
+    TrayStatusItem* statusItem() const;
 
     // For an application object that makes this controller before the recognition
     // side, which in turn reads the settings through it.
@@ -83,7 +84,7 @@ public:
     // Gestures were stored or cleared elsewhere in this process: the controls and the
     // open sheet show the store as it is now.
     void gesturesChanged();
-    GestureSheetWindow* gestureSheetWindow() const { return m_gestureSheetWindow.get(); }
+    GestureSheetWindow* gestureSheetWindow() const;
     void repositionSetupWindow();
     void windowDidResignKey();
 
@@ -126,8 +127,7 @@ private:
     std::unique_ptr<SetupSettingsControls> m_settingsControls;
     GestureSetupView* m_setupView = nullptr;
     LaunchableArrayModel* m_launchableArray = nullptr;
-    std::unique_ptr<TrayStatusItem> m_statusItem;
-    std::unique_ptr<GestureSheetWindow> m_gestureSheetWindow;
+    std::unique_ptr<SetupMenus> m_menus;
     AssignConflictPrompt* m_conflictPrompt = nullptr;
     SetupWindowFade m_fade;
     SetupButtons m_buttons;

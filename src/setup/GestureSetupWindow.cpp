@@ -212,6 +212,30 @@ void GestureSetupWindow::applyLook(QWidget* root)
         child->setStyle(m_style.get());
 }
 
+void GestureSetupWindow::present()
+{
+    setWindowOpacity(0);
+    // Each opening starts the keyboard where the user picks a target; from there on it
+    // stays wherever the user moves it.
+    launchableTableView->setFocus(Qt::OtherFocusReason);
+    // The window manager would hand the keyboard over at the mapping.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    show();
+    raise();
+}
+
+void GestureSetupWindow::takeKeyboard()
+{
+    activateWindow();
+    raise();
+}
+
+void GestureSetupWindow::putAway()
+{
+    hide();
+    move(-10000, -10000);
+}
+
 void GestureSetupWindow::enableButtons(SetupButtons buttons)
 {
     assignGestureButton->setEnabled(buttons.assign);

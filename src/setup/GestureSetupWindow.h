@@ -41,6 +41,12 @@ public:
     // Says in the drawing area why Assign saved nothing; nothing hides what was said.
     void showAssignRefusal(const std::optional<AssignRefusal>& refusal);
     void enableButtons(SetupButtons buttons);
+    // Shows the window see-through, for a fade to bring in, without taking the keyboard:
+    // by the end of the fade a recognition may have begun.
+    void present();
+    void takeKeyboard();
+    // Hidden, and off every screen.
+    void putAway();
     // Asks for a drawing on the touchpad or here in the window.
     void showDrawPrompt(bool show, bool touchpad);
     // Hangs below the tray icon where the tray says where it is, otherwise clear of the
