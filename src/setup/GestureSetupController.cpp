@@ -75,7 +75,12 @@ void GestureSetupController::awakeFromNib()
                               [this] { repositionSetupWindow(); } },
         m_services.withTray ? SetupMenus::Icon::Shown : SetupMenus::Icon::None);
     connect(m_menus.get(), &SetupMenus::quitRequested, this, &GestureSetupController::quitRequested);
-    connect(m_menus.get(), &SetupMenus::gesturesChangedInSheet, this, &GestureSetupController::updateSetupControls);
+    // A change there ends the Undo here, as one here ends the Undo there.
+    connect(m_menus.get(), &SetupMenus::gesturesChangedInSheet, this, [this] {
+        if (m_storeWrites)
+            m_storeWrites->forgetClear();
+        updateSetupControls();
+    });
 }
 
 void GestureSetupController::connectControls()
@@ -96,6 +101,8 @@ void GestureSetupController::connectControls()
     connect(window.assignGestureButton, &QPushButton::clicked, this, &GestureSetupController::assignSelectedGesture);
     connect(window.showGestureButton, &QPushButton::clicked, this, &GestureSetupController::showSelectedGesture);
     connect(window.clearGestureButton, &QPushButton::clicked, this, &GestureSetupController::clearSelectedGesture);
+    connect(window.undoClearButton, &QPushButton::clicked, this, &GestureSetupController::undoClear);
+    connect(new QShortcut(QKeySequence::Undo, &window), &QShortcut::activated, this, &GestureSetupController::undoClear);
     m_settingsControls->connectFields(this);
     // A click beside the controls hands the keyboard back to the list, and a drawing under
     // way ends with the drawing area's loss of it.
@@ -171,10 +178,13 @@ std::optional<std::string> GestureSetupController::storedIdentity(const Launchab
     return model ? BuiltInScripts::storedIdentity(launchable.launchId(), *model) : std::nullopt;
 }
 
+// Undo waits, like the others, while the store is written and while a drawing is asked for.
 void GestureSetupController::setButtons(SetupButtons buttons)
 {
     m_buttons = buttons;
     m_setupWindow->enableButtons(buttons);
+    bool undoable = m_storeWrites && m_storeWrites->canUndoClear() && !m_setupView->detectingInput();
+    m_setupWindow->offerUndo(undoable ? m_storeWrites->clearedName() : std::nullopt);
 }
 
 std::shared_ptr<Launchable> GestureSetupController::selectedLaunchable() const
@@ -250,9 +260,9 @@ void GestureSetupController::assignSelectedGesture()
     // on to the settings; it goes where the drawing is asked for instead.
     if (m_setupWindow->assignGestureButton->hasFocus())
         m_setupView->setFocus(Qt::OtherFocusReason);
-    setButtons(SetupButtonRules::allOff());
     m_setupWindow->showAssignRefusal(std::nullopt);
     m_setupView->startDetectingGesture();
+    setButtons(SetupButtonRules::allOff());
 }
 
 void GestureSetupController::showSelectedGesture()
@@ -281,17 +291,34 @@ GestureSheetWindow* GestureSetupController::gestureSheetWindow() const
 
 void GestureSetupController::gesturesChanged()
 {
+    if (m_storeWrites)
+        m_storeWrites->forgetClear();
+    showStoreChange();
+}
+
+void GestureSetupController::showStoreChange()
+{
     updateSetupControls();
     m_menus->showStoreChange();
 }
 
 void GestureSetupController::clearSelectedGesture()
 {
-    auto identity = selectedLaunchable() && m_storeWrites ? storedIdentity(*selectedLaunchable()) : std::nullopt;
-    if (!identity)
-        return gesturesChanged();
+    auto launchable = selectedLaunchable();
+    auto identity = launchable && m_storeWrites ? storedIdentity(*launchable) : std::nullopt;
+    auto gesture = identity ? m_services.recognition.recognitionModel->getGestureWithIdentity(*identity) : nullptr;
+    if (!gesture)
+        return showStoreChange();
     setButtons(SetupButtonRules::allOff());
-    m_storeWrites->clear(*identity, [this] { gesturesChanged(); });
+    m_storeWrites->clear({ gesture, launchable->displayName() }, [this] { showStoreChange(); });
+}
+
+void GestureSetupController::undoClear()
+{
+    if (!m_storeWrites || !m_storeWrites->canUndoClear() || m_setupView->detectingInput())
+        return;
+    setButtons(SetupButtonRules::allOff());
+    m_storeWrites->undoClear([this] { gesturesChanged(); });
 }
 
 void GestureSetupController::shouldShowCustomScriptsAlert()

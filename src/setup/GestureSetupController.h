@@ -99,6 +99,8 @@ public:
     void assignSelectedGesture();
     void showSelectedGesture();
     void clearSelectedGesture();
+    // Brings back the drawing the last Clear here took, until the store changes otherwise.
+    void undoClear();
     void shouldShowCustomScriptsAlert();
 
 signals:
@@ -120,6 +122,8 @@ private:
     // Every settings handler: cancel a capture, act, refresh.
     void changeSetting(const std::function<void(Settings&)>& change);
     bool hasStoredGestures() const;
+    // After a write of this window's own, which keeps what its Undo brings back.
+    void showStoreChange();
 
     Services m_services;
     std::unique_ptr<GestureSetupModel> m_setupModel;

@@ -122,9 +122,11 @@ QWidget* GestureSetupWindow::buildDrawingColumn()
     showGestureButton->setAccessibleName(tr("Show the gesture"));
     clearGestureButton = new QPushButton(tr("Clear"), column);
     clearGestureButton->setAccessibleName(tr("Clear the gesture"));
+    undoClearButton = new QPushButton(tr("Undo"), column);
+    undoClearButton->setAccessibleName(tr("Undo"));
     auto buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    for (QPushButton* button : { assignGestureButton, showGestureButton, clearGestureButton }) {
+    for (QPushButton* button : { assignGestureButton, showGestureButton, clearGestureButton, undoClearButton }) {
         button->setMinimumHeight(26);
         button->setFocusPolicy(Qt::TabFocus);
         button->setEnabled(false);
@@ -198,7 +200,7 @@ void GestureSetupWindow::orderKeyboardWalk()
 {
     const QList<QWidget*> walk { launchableTypePicker, launchableTableView, conflictWarning->assignAnywayButton,
                                  conflictWarning->drawAgainButton, assignGestureButton, showGestureButton,
-                                 clearGestureButton, minimumRecognitionScoreField, readingDelayTimeField,
+                                 clearGestureButton, undoClearButton, minimumRecognitionScoreField, readingDelayTimeField,
                                  multitouchOptionField, fullscreenOptionField, quickdrawOptionField, loginStartOptionField };
     for (qsizetype step = 1; step < walk.size(); ++step)
         setTabOrder(walk[step - 1], walk[step]);
@@ -241,6 +243,15 @@ void GestureSetupWindow::enableButtons(SetupButtons buttons)
     assignGestureButton->setEnabled(buttons.assign);
     showGestureButton->setEnabled(buttons.show);
     clearGestureButton->setEnabled(buttons.clear);
+}
+
+void GestureSetupWindow::offerUndo(const std::optional<std::string>& clearedName)
+{
+    undoClearButton->setEnabled(clearedName.has_value());
+    // The list may show another target by now; the button says whose drawing comes back.
+    QString says = clearedName ? tr("Bring back the gesture for %1").arg(QString::fromStdString(*clearedName)) : QString();
+    undoClearButton->setToolTip(says);
+    undoClearButton->setAccessibleDescription(says);
 }
 
 void GestureSetupWindow::showDrawPrompt(bool show, bool touchpad)

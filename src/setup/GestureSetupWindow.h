@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -41,6 +42,8 @@ public:
     // Says in the drawing area why Assign saved nothing; nothing hides what was said.
     void showAssignRefusal(const std::optional<AssignRefusal>& refusal);
     void enableButtons(SetupButtons buttons);
+    // Undo is on while a cleared drawing can come back; `clearedName` is its target's name.
+    void offerUndo(const std::optional<std::string>& clearedName);
     // Shows the window see-through, for a fade to bring in, without taking the keyboard:
     // by the end of the fade a recognition may have begun.
     void present();
@@ -64,6 +67,7 @@ public:
     QPushButton* assignGestureButton;
     QPushButton* showGestureButton;
     QPushButton* clearGestureButton;
+    QPushButton* undoClearButton;
     QLineEdit* minimumRecognitionScoreField;
     QLineEdit* readingDelayTimeField;
     QLabel* multitouchRecognitionLabel;
