@@ -75,6 +75,8 @@ void GestureSetupController::awakeFromNib()
                               [this] { repositionSetupWindow(); } },
         m_services.withTray ? SetupMenus::Icon::Shown : SetupMenus::Icon::None);
     connect(m_menus.get(), &SetupMenus::quitRequested, this, &GestureSetupController::quitRequested);
+    connect(m_menus.get(), &SetupMenus::importRequested, this, &GestureSetupController::importRequested);
+    connect(m_menus.get(), &SetupMenus::exportRequested, this, &GestureSetupController::exportRequested);
     // A change there ends the Undo here, as one here ends the Undo there.
     connect(m_menus.get(), &SetupMenus::gesturesChangedInSheet, this, [this] {
         if (m_storeWrites)

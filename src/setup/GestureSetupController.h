@@ -105,6 +105,9 @@ public:
 
 signals:
     void quitRequested();
+    // The user asked for the gesture files, from the tray or from the window.
+    void importRequested();
+    void exportRequested();
     // A drawing was stored for the selected target.
     void gestureAssigned(QString displayName);
 

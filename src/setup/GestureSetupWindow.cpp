@@ -1,5 +1,6 @@
 #include "setup/GestureSetupWindow.h"
 
+#include "setup/CommandMenu.h"
 #include "setup/ConflictWarningBar.h"
 
 #include "appearance/AppPalette.h"
@@ -18,8 +19,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace scriblo {
@@ -34,11 +37,6 @@ GestureSetupWindow::GestureSetupWindow(GestureSetupView* view, QWidget* parent)
     backgroundView = new RepeatedImageView(this);
     backgroundView->setAccessibleName(tr("Background"));
     backgroundView->lower();
-
-    trayHint = new QLabel(tr("No tray area was found: run scriblo again to show or hide this window."), this);
-    trayHint->setAccessibleName(tr("Tray hint"));
-    trayHint->setWordWrap(true);
-    trayHint->hide();
 
     QStringList kindLabels;
     for (const auto& kind : TargetKinds::all())
@@ -65,7 +63,7 @@ GestureSetupWindow::GestureSetupWindow(GestureSetupView* view, QWidget* parent)
     auto layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);
     layout->setSpacing(10);
-    layout->addWidget(trayHint);
+    layout->addLayout(buildTrayAbsence());
     layout->addWidget(launchableTypePicker);
     layout->addLayout(columns, 1);
     layout->addWidget(buildSettings());
@@ -83,6 +81,35 @@ GestureSetupWindow::~GestureSetupWindow()
 {
     // The children still refer to the style while they are destroyed.
     qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+QLayout* GestureSetupWindow::buildTrayAbsence()
+{
+    trayHint = new QLabel(tr("No tray area was found: run scriblo again to show or hide this window."), this);
+    trayHint->setAccessibleName(tr("Tray hint"));
+    trayHint->setWordWrap(true);
+    commands = new CommandMenu(this);
+    moreButton = new QToolButton(this);
+    moreButton->setText(tr("More…"));
+    moreButton->setAccessibleName(moreButton->text());
+    moreButton->setMenu(commands->menu());
+    commands->menu()->setAccessibleName(moreButton->text());
+    moreButton->setPopupMode(QToolButton::InstantPopup);
+    moreButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    moreButton->setFocusPolicy(Qt::TabFocus);
+    moreButton->setMinimumHeight(26);
+    auto row = new QHBoxLayout;
+    row->setSpacing(10);
+    row->addWidget(trayHint, 1);
+    row->addWidget(moreButton, 0, Qt::AlignTop);
+    showTrayAbsence(false);
+    return row;
+}
+
+void GestureSetupWindow::showTrayAbsence(bool absent)
+{
+    trayHint->setVisible(absent);
+    moreButton->setVisible(absent);
 }
 
 QWidget* GestureSetupWindow::buildDrawingColumn()
@@ -198,7 +225,7 @@ QLabel* GestureSetupWindow::fieldLabel(const QString& text, QWidget* buddy)
 // the drawing area takes the keyboard only from Assign or a click.
 void GestureSetupWindow::orderKeyboardWalk()
 {
-    const QList<QWidget*> walk { launchableTypePicker, launchableTableView, conflictWarning->assignAnywayButton,
+    const QList<QWidget*> walk { moreButton, launchableTypePicker, launchableTableView, conflictWarning->assignAnywayButton,
                                  conflictWarning->drawAgainButton, assignGestureButton, showGestureButton,
                                  clearGestureButton, undoClearButton, minimumRecognitionScoreField, readingDelayTimeField,
                                  multitouchOptionField, fullscreenOptionField, quickdrawOptionField, loginStartOptionField };

@@ -13,12 +13,14 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace scriblo {
 
 class AppSegmentedControl;
 class AppStyle;
 class AppTableView;
+class CommandMenu;
 class ConflictWarningBar;
 class GestureSetupView;
 class RepeatedImageView;
@@ -55,9 +57,13 @@ public:
     // Hangs below the tray icon where the tray says where it is, otherwise clear of the
     // pointer at the click, kept on that screen.
     void placeNear(const std::optional<QRect>& trayIcon, QPoint pointer);
+    // Without a tray, the window says so and offers the tray menu's commands itself.
+    void showTrayAbsence(bool absent);
 
     RepeatedImageView* backgroundView;
     QLabel* trayHint;
+    QToolButton* moreButton;
+    CommandMenu* commands;
     AppSegmentedControl* launchableTypePicker;
     AppTableView* launchableTableView;
     GestureSetupView* setupView;
@@ -84,6 +90,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QLayout* buildTrayAbsence();
     QWidget* buildDrawingColumn();
     QWidget* buildSettings();
     QLineEdit* numberField(const QString& label, const QString& description);

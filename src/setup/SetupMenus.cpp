@@ -1,11 +1,11 @@
 #include "setup/SetupMenus.h"
 
 #include "launch/GestureSetupModel.h"
+#include "setup/CommandMenu.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/TrayStatusItem.h"
 #include "sheet/GestureSheetWindow.h"
 
-#include <QLabel>
 
 namespace scriblo {
 
@@ -15,6 +15,7 @@ SetupMenus::SetupMenus(GestureSetupWindow& window, GestureSetupModel& setupModel
     , m_setupModel(setupModel)
     , m_actions(std::move(actions))
 {
+    connectCommands(*window.commands);
     if (icon == Icon::Shown)
         connectTray();
 }
@@ -26,13 +27,22 @@ void SetupMenus::connectTray()
     m_statusItem = std::make_unique<TrayStatusItem>();
     TrayStatusItem* tray = m_statusItem.get();
     connect(tray, &TrayStatusItem::toggleRequested, this, [this](QPoint pointer) { m_actions.toggleSetupWindow(pointer); });
-    connect(tray, &TrayStatusItem::quitRequested, this, &SetupMenus::quitRequested);
-    connect(tray, &TrayStatusItem::gestureSheetRequested, this, [this] { m_actions.showGestureSheet(); });
-    connect(tray, &TrayStatusItem::menuOpening, this, [this] { m_statusItem->setExplainMisses(m_setupModel.settings().explainMissesOption()); });
-    connect(tray, &TrayStatusItem::explainMissesToggled, this, [this](bool explain) { m_setupModel.settings().saveExplainMissesOption(explain); });
+    connectCommands(tray->commands());
     connect(tray, &TrayStatusItem::hostAvailabilityChanged, this, [this](bool available) { showTrayAbsence(!available); });
     // The window opened at start was placed before the tray had taken the icon in.
     connect(tray, &TrayStatusItem::iconPlaced, this, [this] { m_actions.iconPlaced(); });
+}
+
+void SetupMenus::connectCommands(CommandMenu& commands)
+{
+    connect(&commands, &CommandMenu::gestureSheetRequested, this, [this] { m_actions.showGestureSheet(); });
+    connect(&commands, &CommandMenu::importRequested, this, &SetupMenus::importRequested);
+    connect(&commands, &CommandMenu::exportRequested, this, &SetupMenus::exportRequested);
+    connect(&commands, &CommandMenu::quitRequested, this, &SetupMenus::quitRequested);
+    connect(&commands, &CommandMenu::opening, this,
+            [this, &commands] { commands.setExplainMisses(m_setupModel.settings().explainMissesOption()); });
+    connect(&commands, &CommandMenu::explainMissesToggled, this,
+            [this](bool explain) { m_setupModel.settings().saveExplainMissesOption(explain); });
 }
 
 bool SetupMenus::showIcon()
@@ -63,7 +73,7 @@ void SetupMenus::showStoreChange()
 
 void SetupMenus::showTrayAbsence(bool absent)
 {
-    m_window.trayHint->setVisible(absent);
+    m_window.showTrayAbsence(absent);
 }
 
 }

@@ -8,6 +8,7 @@
 
 namespace scriblo {
 
+class CommandMenu;
 class GestureRecognitionModel;
 class GestureSetupModel;
 class GestureSetupWindow;
@@ -17,7 +18,8 @@ class WorkQueue;
 
 // Where the user finds what lies beyond the setup window's own controls: the tray icon,
 // which opens the window, and its menu of My Gestures, the gesture files, Explain Misses
-// and Quit. While no tray shows the icon, the window says so. My Gestures is made here
+// and Quit. While no tray shows the icon, the window says so and offers the same
+// commands behind its More… button, so none is out of reach. My Gestures is made here
 // on first use.
 class SetupMenus : public QObject {
     Q_OBJECT
@@ -49,11 +51,14 @@ public:
 
 signals:
     void quitRequested();
+    void importRequested();
+    void exportRequested();
     // My Gestures cleared a gesture or brought one back.
     void gesturesChangedInSheet();
 
 private:
     void connectTray();
+    void connectCommands(CommandMenu& commands);
     void showTrayAbsence(bool absent);
 
     GestureSetupWindow& m_window;
