@@ -87,6 +87,8 @@ QLayout* GestureSetupWindow::buildTrayAbsence()
 {
     trayHint = new QLabel(tr("No tray area was found: run scriblo again to show or hide this window."), this);
     trayHint->setAccessibleName(tr("Tray hint"));
+    // The name says what the label is; a screen reader reads the hint from here.
+    trayHint->setAccessibleDescription(trayHint->text());
     trayHint->setWordWrap(true);
     commands = new CommandMenu(this);
     moreButton = new QToolButton(this);
@@ -142,15 +144,13 @@ QWidget* GestureSetupWindow::buildDrawingColumn()
     conflictWarning = new ConflictWarningBar(column);
     layout->addWidget(conflictWarning);
 
-    assignGestureButton = new QPushButton(tr("Assign"), column);
-    assignGestureButton->setAccessibleName(tr("Assign a gesture"));
+    // Named as they read, so voice control takes the words the user sees; the longer
+    // phrase is each one's description.
+    assignGestureButton = actionButton(tr("Assign"), tr("Assign a gesture"), column);
     assignGestureButton->setDefault(true);
-    showGestureButton = new QPushButton(tr("Show"), column);
-    showGestureButton->setAccessibleName(tr("Show the gesture"));
-    clearGestureButton = new QPushButton(tr("Clear"), column);
-    clearGestureButton->setAccessibleName(tr("Clear the gesture"));
-    undoClearButton = new QPushButton(tr("Undo"), column);
-    undoClearButton->setAccessibleName(tr("Undo"));
+    showGestureButton = actionButton(tr("Show"), tr("Show the gesture"), column);
+    clearGestureButton = actionButton(tr("Clear"), tr("Clear the gesture"), column);
+    undoClearButton = actionButton(tr("Undo"), QString(), column);
     auto buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     for (QPushButton* button : { assignGestureButton, showGestureButton, clearGestureButton, undoClearButton }) {
@@ -161,6 +161,14 @@ QWidget* GestureSetupWindow::buildDrawingColumn()
     }
     layout->addLayout(buttons);
     return column;
+}
+
+QPushButton* GestureSetupWindow::actionButton(const QString& label, const QString& description, QWidget* parent)
+{
+    auto button = new QPushButton(label, parent);
+    button->setAccessibleName(label);
+    button->setAccessibleDescription(description);
+    return button;
 }
 
 QWidget* GestureSetupWindow::buildSettings()

@@ -93,6 +93,7 @@ private:
     QLayout* buildTrayAbsence();
     QWidget* buildDrawingColumn();
     QWidget* buildSettings();
+    QPushButton* actionButton(const QString& label, const QString& description, QWidget* parent);
     QLineEdit* numberField(const QString& label, const QString& description);
     QCheckBox* checkBox(const QString& text, const QString& description);
     // `buddy` is the control the label names, for screen readers' label relation.

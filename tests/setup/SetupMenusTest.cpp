@@ -43,6 +43,7 @@ TEST_F(SetupMenusTest, withoutATrayTheWindowOffersEveryCommandOfTheTrayMenu)
     QToolButton* more = window().moreButton;
     EXPECT_TRUE(more->isVisibleTo(&window()));
     EXPECT_TRUE(window().trayHint->isVisibleTo(&window()));
+    EXPECT_EQ(window().trayHint->accessibleDescription(), window().trayHint->text()) << "a screen reader hears the hint";
     EXPECT_EQ(more->accessibleName(), more->text());
     EXPECT_EQ(more->menu(), window().commands->menu());
 
