@@ -164,6 +164,12 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     ASSERT_TRUE(clear.doAction());
     ASSERT_TRUE(waitUntil([&] { return !gestureStored(script); })) << storedGestures().constData();
     EXPECT_TRUE(waitUntil([&] { return !show.has(AccessibleState::Enabled); }));
+    AccessibleObject undo = control(QStringLiteral("Undo"));
+    ASSERT_TRUE(waitUntil([&] { return undo.has(AccessibleState::Enabled); })) << "a clear can be undone";
+    EXPECT_EQ(undo.description(), QStringLiteral("Bring back the gesture for Wave"));
+    ASSERT_TRUE(undo.doAction());
+    ASSERT_TRUE(waitUntil([&] { return gestureStored(script); })) << "Undo brings it back: " << storedGestures().constData();
+    EXPECT_TRUE(waitUntil([&] { return show.has(AccessibleState::Enabled) && !undo.has(AccessibleState::Enabled); }));
 
     AccessibleObject score = control(QStringLiteral("Minimum score (%)"), QStringLiteral("text"));
     hand.click(score.extents().centreX(), score.extents().centreY());
@@ -177,6 +183,20 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     session->runCommand({ QStringLiteral("settings"), QStringLiteral("get"), QStringLiteral("minimumRecognitionScore") },
                         &stored);
     EXPECT_EQ(stored.trimmed(), "80");
+
+    // From the delay field the keyboard walks on through every control and comes round,
+    // and back again with Shift+Tab.
+    for (const char* name : { "Touchpad", "Full screen drawing", "Quickdraw", "Start at login", "More…", "Kind of target",
+                              "Targets", "Assign", "Show", "Clear" }) {
+        hand.chord({ "Tab" });
+        AccessibleObject next = control(QString::fromUtf8(name));
+        EXPECT_TRUE(waitUntil([&] { return next.has(AccessibleState::Focused); })) << name;
+    }
+    for (const char* name : { "Show", "Assign", "Targets", "Kind of target", "More…", "Start at login" }) {
+        hand.chord({ "Shift_L", "Tab" });
+        AccessibleObject previous = control(QString::fromUtf8(name));
+        EXPECT_TRUE(waitUntil([&] { return previous.has(AccessibleState::Focused); })) << name;
+    }
 }
 
 TEST_F(SetupEndToEndTest, aDrawingLikeAnotherTargetsGestureIsStoredOnlyWhenAssignedAnyway)
