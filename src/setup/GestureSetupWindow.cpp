@@ -22,7 +22,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace scriblo {
@@ -91,13 +90,10 @@ QLayout* GestureSetupWindow::buildTrayAbsence()
     trayHint->setAccessibleDescription(trayHint->text());
     trayHint->setWordWrap(true);
     commands = new CommandMenu(this);
-    moreButton = new QToolButton(this);
-    moreButton->setText(tr("More…"));
-    moreButton->setAccessibleName(moreButton->text());
+    // A push button like the window's others, whose menu marker the look sizes it for.
+    moreButton = actionButton(tr("More…"), QString(), this);
     moreButton->setMenu(commands->menu());
     commands->menu()->setAccessibleName(moreButton->text());
-    moreButton->setPopupMode(QToolButton::InstantPopup);
-    moreButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     moreButton->setFocusPolicy(Qt::TabFocus);
     moreButton->setMinimumHeight(26);
     auto row = new QHBoxLayout;

@@ -13,7 +13,6 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QToolButton;
 
 namespace scriblo {
 
@@ -62,7 +61,7 @@ public:
 
     RepeatedImageView* backgroundView;
     QLabel* trayHint;
-    QToolButton* moreButton;
+    QPushButton* moreButton;
     CommandMenu* commands;
     AppSegmentedControl* launchableTypePicker;
     AppTableView* launchableTableView;

@@ -10,7 +10,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QToolButton>
+#include <QPushButton>
 
 using namespace scriblo;
 using namespace scriblo::testing;
@@ -40,7 +40,7 @@ TEST_F(SetupMenusTest, withoutATrayTheWindowOffersEveryCommandOfTheTrayMenu)
     ASSERT_TRUE(controller->statusItem());
     ASSERT_FALSE(controller->statusItem()->hostAvailable());
     EXPECT_TRUE(controller->isSetupWindowVisible()) << "the window is the way in";
-    QToolButton* more = window().moreButton;
+    QPushButton* more = window().moreButton;
     EXPECT_TRUE(more->isVisibleTo(&window()));
     EXPECT_TRUE(window().trayHint->isVisibleTo(&window()));
     EXPECT_EQ(window().trayHint->accessibleDescription(), window().trayHint->text()) << "a screen reader hears the hint";
