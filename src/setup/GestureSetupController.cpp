@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
