@@ -132,6 +132,29 @@
     </message>
 </context>
 <context>
+    <name>scriblo::CommandMenu</name>
+    <message>
+        <source>My &amp;Gestures…</source>
+        <translation>Meine &amp;Gesten…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Gestures…</source>
+        <translation>Gesten &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Gestures…</source>
+        <translation>Gesten e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Explain &amp;Misses</source>
+        <translation>Fehlversuche er&amp;klären</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::ConflictWarningBar</name>
     <message>
         <source>Assign Anyway</source>
@@ -543,6 +566,18 @@
         <source>Draw here!</source>
         <translation>Hier zeichnen!</translation>
     </message>
+    <message>
+        <source>More…</source>
+        <translation>Mehr…</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Bring back the gesture for %1</source>
+        <translation>Die Geste für %1 zurückholen</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureSheetWindow</name>
@@ -638,32 +673,12 @@
         <translation>Scriblo-Menü</translation>
     </message>
     <message>
-        <source>Setup…</source>
-        <translation>Einrichten…</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
         <source>Scriblo: draw a gesture to launch</source>
         <translation>Scriblo: Zeichnen Sie eine Geste, um etwas zu starten</translation>
     </message>
     <message>
-        <source>Explain Misses</source>
-        <translation>Fehlversuche erklären</translation>
-    </message>
-    <message>
-        <source>My Gestures…</source>
-        <translation>Meine Gesten…</translation>
-    </message>
-    <message>
-        <source>Import Gestures…</source>
-        <translation>Gesten importieren…</translation>
-    </message>
-    <message>
-        <source>Export Gestures…</source>
-        <translation>Gesten exportieren…</translation>
+        <source>&amp;Setup…</source>
+        <translation>&amp;Einrichten…</translation>
     </message>
 </context>
 </TS>

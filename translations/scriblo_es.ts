@@ -132,6 +132,29 @@
     </message>
 </context>
 <context>
+    <name>scriblo::CommandMenu</name>
+    <message>
+        <source>My &amp;Gestures…</source>
+        <translation>Mis &amp;gestos…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Gestures…</source>
+        <translation>&amp;Importar gestos…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Gestures…</source>
+        <translation>E&amp;xportar gestos…</translation>
+    </message>
+    <message>
+        <source>Explain &amp;Misses</source>
+        <translation>Explicar los &amp;fallos</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::ConflictWarningBar</name>
     <message>
         <source>Assign Anyway</source>
@@ -543,6 +566,18 @@
         <source>Draw here!</source>
         <translation>¡Dibuje aquí!</translation>
     </message>
+    <message>
+        <source>More…</source>
+        <translation>Más…</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Bring back the gesture for %1</source>
+        <translation>Recuperar el gesto de %1</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureSheetWindow</name>
@@ -638,32 +673,12 @@
         <translation>Menú de Scriblo</translation>
     </message>
     <message>
-        <source>Setup…</source>
-        <translation>Configurar…</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
         <source>Scriblo: draw a gesture to launch</source>
         <translation>Scriblo: dibuje un gesto para iniciar</translation>
     </message>
     <message>
-        <source>Explain Misses</source>
-        <translation>Explicar los fallos</translation>
-    </message>
-    <message>
-        <source>My Gestures…</source>
-        <translation>Mis gestos…</translation>
-    </message>
-    <message>
-        <source>Import Gestures…</source>
-        <translation>Importar gestos…</translation>
-    </message>
-    <message>
-        <source>Export Gestures…</source>
-        <translation>Exportar gestos…</translation>
+        <source>&amp;Setup…</source>
+        <translation>&amp;Configurar…</translation>
     </message>
 </context>
 </TS>

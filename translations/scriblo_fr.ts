@@ -132,6 +132,29 @@
     </message>
 </context>
 <context>
+    <name>scriblo::CommandMenu</name>
+    <message>
+        <source>My &amp;Gestures…</source>
+        <translation>Mes &amp;gestes…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Gestures…</source>
+        <translation>&amp;Importer des gestes…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Gestures…</source>
+        <translation>E&amp;xporter les gestes…</translation>
+    </message>
+    <message>
+        <source>Explain &amp;Misses</source>
+        <translation>Ex&amp;pliquer les échecs</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::ConflictWarningBar</name>
     <message>
         <source>Assign Anyway</source>
@@ -543,6 +566,18 @@
         <source>Draw here!</source>
         <translation>Dessinez ici&#xa0;!</translation>
     </message>
+    <message>
+        <source>More…</source>
+        <translation>Plus…</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Bring back the gesture for %1</source>
+        <translation>Rétablir le geste de %1</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureSheetWindow</name>
@@ -638,32 +673,12 @@
         <translation>Menu de Scriblo</translation>
     </message>
     <message>
-        <source>Setup…</source>
-        <translation>Configurer…</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
         <source>Scriblo: draw a gesture to launch</source>
         <translation>Scriblo&#xa0;: dessinez un geste pour lancer</translation>
     </message>
     <message>
-        <source>Explain Misses</source>
-        <translation>Expliquer les échecs</translation>
-    </message>
-    <message>
-        <source>My Gestures…</source>
-        <translation>Mes gestes…</translation>
-    </message>
-    <message>
-        <source>Import Gestures…</source>
-        <translation>Importer des gestes…</translation>
-    </message>
-    <message>
-        <source>Export Gestures…</source>
-        <translation>Exporter les gestes…</translation>
+        <source>&amp;Setup…</source>
+        <translation>&amp;Configurer…</translation>
     </message>
 </context>
 </TS>

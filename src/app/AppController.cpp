@@ -24,7 +24,6 @@
 #include "recognition/GestureRecognitionController.h"
 #include "recognition/GestureRecognitionView.h"
 #include "setup/GestureSetupController.h"
-#include "setup/TrayStatusItem.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -189,18 +188,18 @@ void AppController::createControllers()
     connectGestureFiles();
 }
 
-// The tray's import and export; what an import stores shows at once on the setup side.
+// Import and export, asked for from the tray or, without one, from the setup window;
+// what an import stores shows at once on the setup side.
 void AppController::connectGestureFiles()
 {
-    TrayStatusItem* tray = m_gestureSetupController->statusItem();
-    if (!tray)
-        return;
     GestureSetupModel& setupModel = m_gestureSetupController->setupModel();
     m_gestureFiles = std::make_unique<GestureFileTransfer>(
         m_gestureRecognitionController->recognitionModel(), setupModel.catalogue(),
         [&setupModel] { return setupModel.settings().minimumRecognitionScore(); }, m_notifier);
-    connect(tray, &TrayStatusItem::importRequested, m_gestureFiles.get(), &GestureFileTransfer::chooseImportFile);
-    connect(tray, &TrayStatusItem::exportRequested, m_gestureFiles.get(), &GestureFileTransfer::chooseExportFile);
+    connect(m_gestureSetupController.get(), &GestureSetupController::importRequested, m_gestureFiles.get(),
+            &GestureFileTransfer::chooseImportFile);
+    connect(m_gestureSetupController.get(), &GestureSetupController::exportRequested, m_gestureFiles.get(),
+            &GestureFileTransfer::chooseExportFile);
     connect(m_gestureFiles.get(), &GestureFileTransfer::gesturesImported, m_gestureSetupController.get(),
             &GestureSetupController::gesturesChanged);
 }

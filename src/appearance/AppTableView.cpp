@@ -24,9 +24,18 @@ void AppTableView::focusOutEvent(QFocusEvent* event)
 {
     QListView::focusOutEvent(event);
     // A menu or another window taking the keyboard for a moment does not take the
-    // selection's buttons away; only a move to another control does.
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    // selection's buttons away, and nor does a walk with Tab, which reads on past the
+    // list without choosing anything else, so that it reaches the buttons from either
+    // side; a click on another control or a program's move does.
+    switch (event->reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+        return;
+    default:
         emit tableViewFocus(true);
+    }
 }
 
 }

@@ -13,7 +13,8 @@ public:
     explicit AppTableView(QWidget* parent = nullptr);
 
 signals:
-    // `lost` is true when the focus went elsewhere, false when the table took it.
+    // `lost` is true when a click or the program took the focus elsewhere, false when the
+    // table took it.
     void tableViewFocus(bool lost);
 
 protected:

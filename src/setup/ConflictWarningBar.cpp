@@ -2,6 +2,8 @@
 
 #include "appearance/AppPalette.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -9,12 +11,27 @@
 
 namespace scriblo {
 
+namespace {
+
+// Qt would present the bar as a plain frame; as an alert, a screen reader reads it out
+// when it shows, wherever the user's attention is.
+QAccessibleInterface* accessibleAsAlert(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(ConflictWarningBar::staticMetaObject.className()) || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+}
+
+}
+
 ConflictWarningBar::ConflictWarningBar(QWidget* parent)
     : QFrame(parent)
     , message(new QLabel(this))
     , assignAnywayButton(new QPushButton(tr("Assign Anyway"), this))
     , drawAgainButton(new QPushButton(tr("Draw Again"), this))
 {
+    static const bool alertRoleInstalled = (QAccessible::installFactory(accessibleAsAlert), true);
+    Q_UNUSED(alertRoleInstalled);
     setAccessibleName(tr("Gesture conflict"));
     message->setAccessibleName(tr("Conflict warning"));
     message->setWordWrap(true);
@@ -45,9 +62,13 @@ void ConflictWarningBar::warn(const QString& name, int score)
     warning.setColor(QPalette::WindowText, AppPalette::warning());
     message->setPalette(warning);
     message->setText(tr("This looks like the gesture for %1 (%2%).").arg(name, QLocale().toString(score)));
-    // The name says what the label is, so a screen reader hears the warning itself here.
+    // The name says what the label is, so a screen reader hears the warning itself here,
+    // and in the alert that announces the bar.
     message->setAccessibleDescription(message->text());
+    setAccessibleDescription(message->text());
     show();
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
     drawAgainButton->setFocus(Qt::OtherFocusReason);
 }
 

@@ -11,24 +11,17 @@
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
+#include "setup/SetupMenus.h"
 #include "setup/SetupSettingsControls.h"
 #include "setup/TrayStatusItem.h"
-#include "sheet/GestureSheetWindow.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 
 namespace scriblo {
-
-namespace {
-
-const QPoint hiddenPosition(-10000, -10000);
-
-}
 
 GestureSetupController::GestureSetupController(Services services, QObject* parent)
     : QObject(parent)
@@ -36,10 +29,7 @@ GestureSetupController::GestureSetupController(Services services, QObject* paren
     , m_fade(*m_services.clock, *m_services.timers,
              { [this](double alpha) { m_setupWindow->setWindowOpacity(alpha); },
                [this] { takeKeyboardUnlessDrawing(); },
-               [this] {
-                   m_setupWindow->hide();
-                   m_setupWindow->move(hiddenPosition);
-               } })
+               [this] { m_setupWindow->putAway(); } })
 {
     awakeFromNib();
     setRecognitionSide(m_services.recognition);
@@ -78,21 +68,20 @@ void GestureSetupController::awakeFromNib()
     m_setupModel->setup();
     m_conflictPrompt = new AssignConflictPrompt(*m_setupWindow, *m_setupModel,
         { [this](std::vector<GestureStroke> strokes) { saveGestureWithStrokes(std::move(strokes), Conflicts::Ignore); }, [this] { assignSelectedGesture(); } }, this);
-    if (m_services.withTray) {
-        m_statusItem = std::make_unique<TrayStatusItem>();
-        connect(m_statusItem.get(), &TrayStatusItem::toggleRequested, this,
-                [this](QPoint pointer) { toggleSetupWindow(pointer); });
-        connect(m_statusItem.get(), &TrayStatusItem::quitRequested, this, &GestureSetupController::quitRequested);
-        connect(m_statusItem.get(), &TrayStatusItem::gestureSheetRequested, this, &GestureSetupController::showGestureSheet);
-        connect(m_statusItem.get(), &TrayStatusItem::menuOpening, this,
-                [this] { m_statusItem->setExplainMisses(m_setupModel->settings().explainMissesOption()); });
-        connect(m_statusItem.get(), &TrayStatusItem::explainMissesToggled, this,
-                [this](bool explain) { m_setupModel->settings().saveExplainMissesOption(explain); });
-        connect(m_statusItem.get(), &TrayStatusItem::hostAvailabilityChanged, this,
-                [this](bool available) { m_setupWindow->trayHint->setVisible(!available); });
-        // The window opened at start was placed before the tray had taken the icon in.
-        connect(m_statusItem.get(), &TrayStatusItem::iconPlaced, this, &GestureSetupController::repositionSetupWindow);
-    }
+    m_menus = std::make_unique<SetupMenus>(
+        *m_setupWindow, *m_setupModel,
+        SetupMenus::Actions { [this](QPoint pointer) { toggleSetupWindow(pointer); }, [this] { showGestureSheet(); },
+                              [this] { repositionSetupWindow(); } },
+        m_services.withTray ? SetupMenus::Icon::Shown : SetupMenus::Icon::None);
+    connect(m_menus.get(), &SetupMenus::quitRequested, this, &GestureSetupController::quitRequested);
+    connect(m_menus.get(), &SetupMenus::importRequested, this, &GestureSetupController::importRequested);
+    connect(m_menus.get(), &SetupMenus::exportRequested, this, &GestureSetupController::exportRequested);
+    // A change there ends the Undo here, as one here ends the Undo there.
+    connect(m_menus.get(), &SetupMenus::gesturesChangedInSheet, this, [this] {
+        if (m_storeWrites)
+            m_storeWrites->forgetClear();
+        updateSetupControls();
+    });
 }
 
 void GestureSetupController::connectControls()
@@ -113,8 +102,15 @@ void GestureSetupController::connectControls()
     connect(window.assignGestureButton, &QPushButton::clicked, this, &GestureSetupController::assignSelectedGesture);
     connect(window.showGestureButton, &QPushButton::clicked, this, &GestureSetupController::showSelectedGesture);
     connect(window.clearGestureButton, &QPushButton::clicked, this, &GestureSetupController::clearSelectedGesture);
+    connect(window.undoClearButton, &QPushButton::clicked, this, &GestureSetupController::undoClear);
+    connect(new QShortcut(QKeySequence::Undo, &window), &QShortcut::activated, this, &GestureSetupController::undoClear);
     m_settingsControls->connectFields(this);
-    connect(window.backgroundView, &RepeatedImageView::clicked, this, &GestureSetupController::updateSetupControls);
+    // A click beside the controls hands the keyboard back to the list, and a drawing under
+    // way ends with the drawing area's loss of it.
+    connect(window.backgroundView, &RepeatedImageView::clicked, this, [this] {
+        m_setupWindow->launchableTableView->setFocus(Qt::MouseFocusReason);
+        updateSetupControls();
+    });
     connect(&window, &GestureSetupWindow::resignedKey, this, &GestureSetupController::windowDidResignKey);
     for (QScreen* screen : QGuiApplication::screens())
         connect(screen, &QScreen::availableGeometryChanged, this, &GestureSetupController::repositionSetupWindow);
@@ -122,17 +118,11 @@ void GestureSetupController::connectControls()
 
 void GestureSetupController::applicationDidFinishLaunching()
 {
-    bool trayShown = false;
-    if (m_statusItem) {
-        m_statusItem->show();
-        trayShown = m_statusItem->hostAvailable();
-        m_setupWindow->trayHint->setVisible(!trayShown);
-    }
+    bool windowIsTheWayIn = m_menus->showIcon();
     m_setupWindow->launchableTypePicker->setSelectedSegment(0);
     m_launchableArray->setContent(m_setupModel->catalogue().list(0));
     updateSetupControls();
-    // Without a tray to click, the window is the way in.
-    if (m_statusItem && !trayShown)
+    if (windowIsTheWayIn)
         toggleSetupWindow();
     else
         hideSetupWindow();
@@ -144,6 +134,11 @@ void GestureSetupController::gesturesLoaded()
     if (!hasStoredGestures() && !isSetupWindowVisible())
         toggleSetupWindow();
     gesturesChanged();
+}
+
+TrayStatusItem* GestureSetupController::statusItem() const
+{
+    return m_menus->statusItem();
 }
 
 void GestureSetupController::setRecognitionSide(RecognitionSide recognition)
@@ -162,11 +157,6 @@ bool GestureSetupController::hasStoredGestures() const
 void GestureSetupController::updateSetupControls()
 {
     m_setupView->resetAll();
-    {
-        m_refreshing = true;
-        m_setupWindow->launchableTableView->setFocus(Qt::OtherFocusReason);
-        m_refreshing = false;
-    }
     QModelIndexList rows = m_setupWindow->launchableTableView->selectionModel()->selectedRows();
     m_launchableSelectedIndex = rows.isEmpty() ? -1 : rows.front().row();
     setButtons(m_storeWrites && m_storeWrites->busy() ? SetupButtonRules::allOff() : SetupButtonRules::afterRefresh(m_buttons, selection()));
@@ -189,10 +179,13 @@ std::optional<std::string> GestureSetupController::storedIdentity(const Launchab
     return model ? BuiltInScripts::storedIdentity(launchable.launchId(), *model) : std::nullopt;
 }
 
+// Undo waits, like the others, while the store is written and while a drawing is asked for.
 void GestureSetupController::setButtons(SetupButtons buttons)
 {
     m_buttons = buttons;
     m_setupWindow->enableButtons(buttons);
+    bool undoable = m_storeWrites && m_storeWrites->canUndoClear() && !m_setupView->detectingInput();
+    m_setupWindow->offerUndo(undoable ? m_storeWrites->clearedName() : std::nullopt);
 }
 
 std::shared_ptr<Launchable> GestureSetupController::selectedLaunchable() const
@@ -215,12 +208,8 @@ void GestureSetupController::launchableTypeChanged()
 
 void GestureSetupController::tableViewFocus(bool lost)
 {
-    if (!lost) {
-        // The refresh itself gave the focus; refreshing again would never end.
-        if (!m_refreshing)
-            updateSetupControls();
-        return;
-    }
+    if (!lost)
+        return updateSetupControls();
     // Moving the keyboard from the table to the buttons that act on its selection must
     // leave them usable.
     QWidget* next = QApplication::focusWidget();
@@ -249,7 +238,8 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
     auto model = m_services.recognition.recognitionModel;
     if (launchable && model && conflicts == Conflicts::Ask
         && m_conflictPrompt->holdBack(strokes, launchable->launchId(), storedIdentity(*launchable), *model)) {
-        // The refresh gives the list the keyboard, which the question takes after it.
+        // The bar that asks takes the keyboard; the rest of the window shows the selection
+        // as it is meanwhile.
         updateSetupControls();
         return m_conflictPrompt->ask();
     }
@@ -267,9 +257,13 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
 
 void GestureSetupController::assignSelectedGesture()
 {
-    setButtons(SetupButtonRules::allOff());
+    // Pressed from the keyboard, Assign goes off under it, and Qt would pass the keyboard
+    // on to the settings; it goes where the drawing is asked for instead.
+    if (m_setupWindow->assignGestureButton->hasFocus())
+        m_setupView->setFocus(Qt::OtherFocusReason);
     m_setupWindow->showAssignRefusal(std::nullopt);
     m_setupView->startDetectingGesture();
+    setButtons(SetupButtonRules::allOff());
 }
 
 void GestureSetupController::showSelectedGesture()
@@ -287,31 +281,45 @@ void GestureSetupController::showSelectedGesture()
 void GestureSetupController::showGestureSheet()
 {
     const RecognitionSide& recognition = m_services.recognition;
-    if (!recognition.recognitionModel || !recognition.storeWrites)
-        return;
-    if (!m_gestureSheetWindow) {
-        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(*recognition.recognitionModel, *recognition.storeWrites, m_setupModel->catalogue());
-        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureCleared, this, &GestureSetupController::updateSetupControls);
-        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureRestored, this, &GestureSetupController::updateSetupControls);
-    }
-    m_gestureSheetWindow->showAndRaise();
+    if (recognition.recognitionModel && recognition.storeWrites)
+        m_menus->showGestureSheet(*recognition.recognitionModel, *recognition.storeWrites);
 }
 
-// An open My Gestures shows the change, and can no longer undo its own last Clear over it.
+GestureSheetWindow* GestureSetupController::gestureSheetWindow() const
+{
+    return m_menus->gestureSheetWindow();
+}
+
 void GestureSetupController::gesturesChanged()
 {
+    if (m_storeWrites)
+        m_storeWrites->forgetClear();
+    showStoreChange();
+}
+
+void GestureSetupController::showStoreChange()
+{
     updateSetupControls();
-    if (m_gestureSheetWindow && m_gestureSheetWindow->isVisible())
-        m_gestureSheetWindow->reload();
+    m_menus->showStoreChange();
 }
 
 void GestureSetupController::clearSelectedGesture()
 {
-    auto identity = selectedLaunchable() && m_storeWrites ? storedIdentity(*selectedLaunchable()) : std::nullopt;
-    if (!identity)
-        return gesturesChanged();
+    auto launchable = selectedLaunchable();
+    auto identity = launchable && m_storeWrites ? storedIdentity(*launchable) : std::nullopt;
+    auto gesture = identity ? m_services.recognition.recognitionModel->getGestureWithIdentity(*identity) : nullptr;
+    if (!gesture)
+        return showStoreChange();
     setButtons(SetupButtonRules::allOff());
-    m_storeWrites->clear(*identity, [this] { gesturesChanged(); });
+    m_storeWrites->clear({ gesture, launchable->displayName() }, [this] { showStoreChange(); });
+}
+
+void GestureSetupController::undoClear()
+{
+    if (!m_storeWrites || !m_storeWrites->canUndoClear() || m_setupView->detectingInput())
+        return;
+    setButtons(SetupButtonRules::allOff());
+    m_storeWrites->undoClear([this] { gesturesChanged(); });
 }
 
 void GestureSetupController::shouldShowCustomScriptsAlert()
@@ -325,7 +333,7 @@ void GestureSetupController::shouldShowCustomScriptsAlert()
 
 void GestureSetupController::positionSetupWindow()
 {
-    m_setupWindow->placeNear(m_statusItem ? m_statusItem->iconGeometry() : std::nullopt,
+    m_setupWindow->placeNear(statusItem() ? statusItem()->iconGeometry() : std::nullopt,
                              m_pointerAtClick.value_or(QCursor::pos()));
 }
 
@@ -340,12 +348,7 @@ void GestureSetupController::toggleSetupWindow(std::optional<QPoint> pointer)
         }
         positionSetupWindow();
         launchableTypeChanged();
-        m_setupWindow->setWindowOpacity(0);
-        // The keyboard is taken when the fade ends, not by the window manager at the
-        // mapping: by then a recognition may have begun.
-        m_setupWindow->setAttribute(Qt::WA_ShowWithoutActivating);
-        m_setupWindow->show();
-        m_setupWindow->raise();
+        m_setupWindow->present();
         m_fade.open();
     } else {
         m_fade.close();
@@ -358,20 +361,13 @@ void GestureSetupController::toggleSetupWindow(std::optional<QPoint> pointer)
 // window stays open below it, for a click to take.
 void GestureSetupController::takeKeyboardUnlessDrawing()
 {
-    if (recognitionCapturing())
-        return;
-    m_setupWindow->activateWindow();
-    m_setupWindow->raise();
+    if (!recognitionCapturing())
+        m_setupWindow->takeKeyboard();
 }
 
 bool GestureSetupController::recognitionCapturing() const
 {
     return m_services.recognition.detectingInput && m_services.recognition.detectingInput();
-}
-
-void GestureSetupController::hideSetupWindow()
-{
-    m_fade.hide();
 }
 
 void GestureSetupController::windowDidResignKey()

@@ -22,6 +22,7 @@ class GestureSetupView;
 class GestureSetupWindow;
 class LaunchableArrayModel;
 class MultitouchManager;
+class SetupMenus;
 class SetupSettingsControls;
 class TrayStatusItem;
 
@@ -65,7 +66,7 @@ public:
     bool showingCustomScriptsAlert() const { return m_showingCustomScriptsAlert; }
     AssignConflictPrompt& conflictPrompt() { return *m_conflictPrompt; }
     LaunchableArrayModel& launchableArray() { return *m_launchableArray; }
-    TrayStatusItem* statusItem() const { return m_statusItem.get(); }
+    TrayStatusItem* statusItem() const;
 
     // For an application object that makes this controller before the recognition
     // side, which in turn reads the settings through it.
@@ -77,13 +78,13 @@ public:
     // Opens or closes the window; `pointer` is where the user clicked, for placing the
     // window when the tray does not say where its icon is.
     void toggleSetupWindow(std::optional<QPoint> pointer = std::nullopt);
-    void hideSetupWindow();
+    void hideSetupWindow() { m_fade.hide(); }
     // Opens the window of every stored gesture, made on first use.
     void showGestureSheet();
     // Gestures were stored or cleared elsewhere in this process: the controls and the
     // open sheet show the store as it is now.
     void gesturesChanged();
-    GestureSheetWindow* gestureSheetWindow() const { return m_gestureSheetWindow.get(); }
+    GestureSheetWindow* gestureSheetWindow() const;
     void repositionSetupWindow();
     void windowDidResignKey();
 
@@ -98,10 +99,15 @@ public:
     void assignSelectedGesture();
     void showSelectedGesture();
     void clearSelectedGesture();
+    // Brings back the drawing the last Clear here took, until the store changes otherwise.
+    void undoClear();
     void shouldShowCustomScriptsAlert();
 
 signals:
     void quitRequested();
+    // The user asked for the gesture files, from the tray or from the window.
+    void importRequested();
+    void exportRequested();
     // A drawing was stored for the selected target.
     void gestureAssigned(QString displayName);
 
@@ -119,6 +125,8 @@ private:
     // Every settings handler: cancel a capture, act, refresh.
     void changeSetting(const std::function<void(Settings&)>& change);
     bool hasStoredGestures() const;
+    // After a write of this window's own, which keeps what its Undo brings back.
+    void showStoreChange();
 
     Services m_services;
     std::unique_ptr<GestureSetupModel> m_setupModel;
@@ -126,15 +134,12 @@ private:
     std::unique_ptr<SetupSettingsControls> m_settingsControls;
     GestureSetupView* m_setupView = nullptr;
     LaunchableArrayModel* m_launchableArray = nullptr;
-    std::unique_ptr<TrayStatusItem> m_statusItem;
-    std::unique_ptr<GestureSheetWindow> m_gestureSheetWindow;
+    std::unique_ptr<SetupMenus> m_menus;
     AssignConflictPrompt* m_conflictPrompt = nullptr;
     SetupWindowFade m_fade;
     SetupButtons m_buttons;
     int32_t m_launchableSelectedIndex = -1;
     bool m_showingCustomScriptsAlert = false;
-    // The refresh gives the table the focus, and the table taking the focus refreshes.
-    bool m_refreshing = false;
     // Made once the recognition side is known; the buttons wait while it writes.
     std::unique_ptr<GestureStoreWrites> m_storeWrites;
     std::optional<QPoint> m_pointerAtClick;

@@ -1,5 +1,6 @@
 #include "setup/GestureSetupWindow.h"
 
+#include "setup/CommandMenu.h"
 #include "setup/ConflictWarningBar.h"
 
 #include "appearance/AppPalette.h"
@@ -18,6 +19,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -34,11 +36,6 @@ GestureSetupWindow::GestureSetupWindow(GestureSetupView* view, QWidget* parent)
     backgroundView = new RepeatedImageView(this);
     backgroundView->setAccessibleName(tr("Background"));
     backgroundView->lower();
-
-    trayHint = new QLabel(tr("No tray area was found: run scriblo again to show or hide this window."), this);
-    trayHint->setAccessibleName(tr("Tray hint"));
-    trayHint->setWordWrap(true);
-    trayHint->hide();
 
     QStringList kindLabels;
     for (const auto& kind : TargetKinds::all())
@@ -65,10 +62,11 @@ GestureSetupWindow::GestureSetupWindow(GestureSetupView* view, QWidget* parent)
     auto layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);
     layout->setSpacing(10);
-    layout->addWidget(trayHint);
+    layout->addLayout(buildTrayAbsence());
     layout->addWidget(launchableTypePicker);
     layout->addLayout(columns, 1);
     layout->addWidget(buildSettings());
+    orderKeyboardWalk();
     applyLook(this);
     // The look's style gives each widget its palette when it polishes it, so the label is
     // polished first and then given its own colour.
@@ -82,6 +80,34 @@ GestureSetupWindow::~GestureSetupWindow()
 {
     // The children still refer to the style while they are destroyed.
     qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+QLayout* GestureSetupWindow::buildTrayAbsence()
+{
+    trayHint = new QLabel(tr("No tray area was found: run scriblo again to show or hide this window."), this);
+    trayHint->setAccessibleName(tr("Tray hint"));
+    // The name says what the label is; a screen reader reads the hint from here.
+    trayHint->setAccessibleDescription(trayHint->text());
+    trayHint->setWordWrap(true);
+    commands = new CommandMenu(this);
+    // A push button like the window's others, whose menu marker the look sizes it for.
+    moreButton = actionButton(tr("More…"), QString(), this);
+    moreButton->setMenu(commands->menu());
+    commands->menu()->setAccessibleName(moreButton->text());
+    moreButton->setFocusPolicy(Qt::TabFocus);
+    moreButton->setMinimumHeight(26);
+    auto row = new QHBoxLayout;
+    row->setSpacing(10);
+    row->addWidget(trayHint, 1);
+    row->addWidget(moreButton, 0, Qt::AlignTop);
+    showTrayAbsence(false);
+    return row;
+}
+
+void GestureSetupWindow::showTrayAbsence(bool absent)
+{
+    trayHint->setVisible(absent);
+    moreButton->setVisible(absent);
 }
 
 QWidget* GestureSetupWindow::buildDrawingColumn()
@@ -114,16 +140,16 @@ QWidget* GestureSetupWindow::buildDrawingColumn()
     conflictWarning = new ConflictWarningBar(column);
     layout->addWidget(conflictWarning);
 
-    assignGestureButton = new QPushButton(tr("Assign"), column);
-    assignGestureButton->setAccessibleName(tr("Assign a gesture"));
+    // Named as they read, so voice control takes the words the user sees; the longer
+    // phrase is each one's description.
+    assignGestureButton = actionButton(tr("Assign"), tr("Assign a gesture"), column);
     assignGestureButton->setDefault(true);
-    showGestureButton = new QPushButton(tr("Show"), column);
-    showGestureButton->setAccessibleName(tr("Show the gesture"));
-    clearGestureButton = new QPushButton(tr("Clear"), column);
-    clearGestureButton->setAccessibleName(tr("Clear the gesture"));
+    showGestureButton = actionButton(tr("Show"), tr("Show the gesture"), column);
+    clearGestureButton = actionButton(tr("Clear"), tr("Clear the gesture"), column);
+    undoClearButton = actionButton(tr("Undo"), QString(), column);
     auto buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    for (QPushButton* button : { assignGestureButton, showGestureButton, clearGestureButton }) {
+    for (QPushButton* button : { assignGestureButton, showGestureButton, clearGestureButton, undoClearButton }) {
         button->setMinimumHeight(26);
         button->setFocusPolicy(Qt::TabFocus);
         button->setEnabled(false);
@@ -131,6 +157,14 @@ QWidget* GestureSetupWindow::buildDrawingColumn()
     }
     layout->addLayout(buttons);
     return column;
+}
+
+QPushButton* GestureSetupWindow::actionButton(const QString& label, const QString& description, QWidget* parent)
+{
+    auto button = new QPushButton(label, parent);
+    button->setAccessibleName(label);
+    button->setAccessibleDescription(description);
+    return button;
 }
 
 QWidget* GestureSetupWindow::buildSettings()
@@ -191,6 +225,18 @@ QLabel* GestureSetupWindow::fieldLabel(const QString& text, QWidget* buddy)
     return label;
 }
 
+// Tab goes through the controls as the window reads, from the top left, and comes round;
+// the drawing area takes the keyboard only from Assign or a click.
+void GestureSetupWindow::orderKeyboardWalk()
+{
+    const QList<QWidget*> walk { moreButton, launchableTypePicker, launchableTableView, conflictWarning->assignAnywayButton,
+                                 conflictWarning->drawAgainButton, assignGestureButton, showGestureButton,
+                                 clearGestureButton, undoClearButton, minimumRecognitionScoreField, readingDelayTimeField,
+                                 multitouchOptionField, fullscreenOptionField, quickdrawOptionField, loginStartOptionField };
+    for (qsizetype step = 1; step < walk.size(); ++step)
+        setTabOrder(walk[step - 1], walk[step]);
+}
+
 void GestureSetupWindow::applyLook(QWidget* root)
 {
     root->setStyle(m_style.get());
@@ -199,11 +245,44 @@ void GestureSetupWindow::applyLook(QWidget* root)
         child->setStyle(m_style.get());
 }
 
+void GestureSetupWindow::present()
+{
+    setWindowOpacity(0);
+    // Each opening starts the keyboard where the user picks a target; from there on it
+    // stays wherever the user moves it.
+    launchableTableView->setFocus(Qt::OtherFocusReason);
+    // The window manager would hand the keyboard over at the mapping.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    show();
+    raise();
+}
+
+void GestureSetupWindow::takeKeyboard()
+{
+    activateWindow();
+    raise();
+}
+
+void GestureSetupWindow::putAway()
+{
+    hide();
+    move(-10000, -10000);
+}
+
 void GestureSetupWindow::enableButtons(SetupButtons buttons)
 {
     assignGestureButton->setEnabled(buttons.assign);
     showGestureButton->setEnabled(buttons.show);
     clearGestureButton->setEnabled(buttons.clear);
+}
+
+void GestureSetupWindow::offerUndo(const std::optional<std::string>& clearedName)
+{
+    undoClearButton->setEnabled(clearedName.has_value());
+    // The list may show another target by now; the button says whose drawing comes back.
+    QString says = clearedName ? tr("Bring back the gesture for %1").arg(QString::fromStdString(*clearedName)) : QString();
+    undoClearButton->setToolTip(says);
+    undoClearButton->setAccessibleDescription(says);
 }
 
 void GestureSetupWindow::showDrawPrompt(bool show, bool touchpad)

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -18,6 +19,7 @@ namespace scriblo {
 class AppSegmentedControl;
 class AppStyle;
 class AppTableView;
+class CommandMenu;
 class ConflictWarningBar;
 class GestureSetupView;
 class RepeatedImageView;
@@ -41,14 +43,26 @@ public:
     // Says in the drawing area why Assign saved nothing; nothing hides what was said.
     void showAssignRefusal(const std::optional<AssignRefusal>& refusal);
     void enableButtons(SetupButtons buttons);
+    // Undo is on while a cleared drawing can come back; `clearedName` is its target's name.
+    void offerUndo(const std::optional<std::string>& clearedName);
+    // Shows the window see-through, for a fade to bring in, without taking the keyboard:
+    // by the end of the fade a recognition may have begun.
+    void present();
+    void takeKeyboard();
+    // Hidden, and off every screen.
+    void putAway();
     // Asks for a drawing on the touchpad or here in the window.
     void showDrawPrompt(bool show, bool touchpad);
     // Hangs below the tray icon where the tray says where it is, otherwise clear of the
     // pointer at the click, kept on that screen.
     void placeNear(const std::optional<QRect>& trayIcon, QPoint pointer);
+    // Without a tray, the window says so and offers the tray menu's commands itself.
+    void showTrayAbsence(bool absent);
 
     RepeatedImageView* backgroundView;
     QLabel* trayHint;
+    QPushButton* moreButton;
+    CommandMenu* commands;
     AppSegmentedControl* launchableTypePicker;
     AppTableView* launchableTableView;
     GestureSetupView* setupView;
@@ -58,6 +72,7 @@ public:
     QPushButton* assignGestureButton;
     QPushButton* showGestureButton;
     QPushButton* clearGestureButton;
+    QPushButton* undoClearButton;
     QLineEdit* minimumRecognitionScoreField;
     QLineEdit* readingDelayTimeField;
     QLabel* multitouchRecognitionLabel;
@@ -74,12 +89,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QLayout* buildTrayAbsence();
     QWidget* buildDrawingColumn();
     QWidget* buildSettings();
+    QPushButton* actionButton(const QString& label, const QString& description, QWidget* parent);
     QLineEdit* numberField(const QString& label, const QString& description);
     QCheckBox* checkBox(const QString& text, const QString& description);
     // `buddy` is the control the label names, for screen readers' label relation.
     QLabel* fieldLabel(const QString& text, QWidget* buddy = nullptr);
+    void orderKeyboardWalk();
     void applyLook(QWidget* root);
     static QString refusalText(const AssignRefusal& refusal);
 

@@ -18,6 +18,7 @@ Q_LOGGING_CATEGORY(setupStore, "scriblo.setup.store")
 GestureStoreWrites::GestureStoreWrites(GestureRecognitionModel& model, WorkQueue& queue)
     : m_model(model)
     , m_queue(queue)
+    , m_clears(model, queue)
 {
 }
 
@@ -32,15 +33,30 @@ void GestureStoreWrites::assign(std::vector<GestureStroke> strokes, std::string 
         [refusal, done = std::move(done)] { done(*refusal); });
 }
 
-void GestureStoreWrites::clear(std::string identity, std::function<void()> done)
+void GestureStoreWrites::clear(UndoableClear::Cleared cleared, std::function<void()> done)
 {
-    write(
-        [this, identity = std::move(identity)] {
-            if (auto deleted = m_model.deleteGestureWithName(identity); !deleted)
-                qCWarning(setupStore).noquote() << "The gesture is cleared, but the store could not be written ("
-                                                << QString::fromStdString(deleted.error()) << "); it may come back after Scriblo quits";
-        },
-        std::move(done));
+    m_clears.clear(std::move(cleared), [done = std::move(done)](const UndoableClear::Cleared&, const Expected<Done>& deleted) {
+        if (!deleted)
+            qCWarning(setupStore).noquote() << "The gesture is cleared, but the store could not be written ("
+                                            << QString::fromStdString(deleted.error()) << "); it may come back after Scriblo quits";
+        done();
+    });
+}
+
+void GestureStoreWrites::undoClear(std::function<void()> done)
+{
+    m_clears.undo([done = std::move(done)](const UndoableClear::Cleared&, const Expected<Done>& saved) {
+        if (!saved)
+            qCWarning(setupStore).noquote() << "The cleared gesture was not brought back in full:"
+                                            << QString::fromStdString(saved.error());
+        done();
+    });
+}
+
+std::optional<std::string> GestureStoreWrites::clearedName() const
+{
+    const auto& cleared = m_clears.lastCleared();
+    return cleared && canUndoClear() ? std::optional(cleared->name) : std::nullopt;
 }
 
 void GestureStoreWrites::write(std::function<void()> work, std::function<void()> done)

@@ -2,6 +2,7 @@
 
 #include "base/WorkQueue.h"
 #include "setup/GestureAssignment.h"
+#include "sheet/UndoableClear.h"
 
 #include <functional>
 #include <optional>
@@ -12,24 +13,31 @@ namespace scriblo {
 
 class GestureRecognitionModel;
 
-// Assign and Clear of the setup window, written on the store's work queue: a full store
-// takes a second or two to write, and the window must answer meanwhile. What follows a
-// write runs back on the window's thread.
+// Assign, Clear and its Undo of the setup window, written on the store's work queue: a
+// full store takes a second or two to write, and the window must answer meanwhile. What
+// follows a write runs back on the window's thread.
 class GestureStoreWrites {
 public:
     GestureStoreWrites(GestureRecognitionModel& model, WorkQueue& queue);
 
     void assign(std::vector<GestureStroke> strokes, std::string identity, std::optional<std::string> earlierIdentity,
                 std::function<void(const std::optional<AssignRefusal>&)> done);
-    void clear(std::string identity, std::function<void()> done);
+    void clear(UndoableClear::Cleared cleared, std::function<void()> done);
+    void undoClear(std::function<void()> done);
+    // The store changed otherwise, so the gesture cleared last stays cleared.
+    void forgetClear() { m_clears.forget(); }
+    bool canUndoClear() const { return m_clears.canUndo() && !busy(); }
+    // What the gesture cleared last was for, while it can be brought back.
+    std::optional<std::string> clearedName() const;
     // Whether a write is queued or running; what it changes is not settled until then.
-    bool busy() const { return m_pending > 0; }
+    bool busy() const { return m_pending > 0 || m_clears.writing(); }
 
 private:
     void write(std::function<void()> work, std::function<void()> done);
 
     GestureRecognitionModel& m_model;
     WorkQueue& m_queue;
+    UndoableClear m_clears;
     int m_pending = 0;
 };
 

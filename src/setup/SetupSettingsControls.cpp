@@ -63,6 +63,10 @@ void SetupSettingsControls::writeToFields(const Settings& settings)
 
 void SetupSettingsControls::numberChanged(QLineEdit* field, const NumberSetting& setting)
 {
+    // Walking through a field with Tab changes nothing, and so must not end a drawing
+    // under way or refresh the window.
+    if (!field->isModified())
+        return;
     std::string text = field->text().toStdString();
     auto accepted = setting.accept(text);
     m_change([&](Settings& settings) {

@@ -1,6 +1,7 @@
 #include "setup/TrayStatusItem.h"
 
 #include "appearance/DarkableImage.h"
+#include "setup/CommandMenu.h"
 
 #include <QCursor>
 #include <QDBusConnection>
@@ -26,29 +27,18 @@ constexpr int steadyChecksWhenPlaced = 6;
 
 TrayStatusItem::TrayStatusItem(QObject* parent)
     : QObject(parent)
-    , m_menu(std::make_unique<QMenu>())
+    , m_commands(std::make_unique<CommandMenu>())
     , m_tray(new QSystemTrayIcon(this))
     , m_watcher(new QDBusServiceWatcher(QString::fromLatin1(watcherService), QDBusConnection::sessionBus(),
                                         QDBusServiceWatcher::WatchForOwnerChange, this))
     , m_embedding(new QTimer(this))
 {
-    m_menu->setAccessibleName(tr("Scriblo menu"));
-    QAction* setup = m_menu->addAction(tr("Setup…"));
-    QAction* sheet = m_menu->addAction(tr("My Gestures…"));
-    QAction* importing = m_menu->addAction(tr("Import Gestures…"));
-    QAction* exporting = m_menu->addAction(tr("Export Gestures…"));
-    m_explainMisses = m_menu->addAction(tr("Explain Misses"));
-    m_explainMisses->setCheckable(true);
-    m_menu->addSeparator();
-    QAction* quit = m_menu->addAction(tr("Quit"));
-    connect(m_menu.get(), &QMenu::aboutToShow, this, &TrayStatusItem::menuOpening);
-    connect(m_explainMisses, &QAction::triggered, this, &TrayStatusItem::explainMissesToggled);
+    QMenu* menu = m_commands->menu();
+    menu->setAccessibleName(tr("Scriblo menu"));
+    auto setup = new QAction(tr("&Setup…"), menu);
+    menu->insertAction(menu->actions().value(0), setup);
     connect(setup, &QAction::triggered, this, [this] { emit toggleRequested(QCursor::pos()); });
-    connect(sheet, &QAction::triggered, this, &TrayStatusItem::gestureSheetRequested);
-    connect(importing, &QAction::triggered, this, &TrayStatusItem::importRequested);
-    connect(exporting, &QAction::triggered, this, &TrayStatusItem::exportRequested);
-    connect(quit, &QAction::triggered, this, &TrayStatusItem::quitRequested);
-    m_tray->setContextMenu(m_menu.get());
+    m_tray->setContextMenu(menu);
     m_tray->setToolTip(tr("Scriblo: draw a gesture to launch"));
     statusIcon().showIn(*m_tray);
     connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -62,11 +52,6 @@ TrayStatusItem::TrayStatusItem(QObject* parent)
 }
 
 TrayStatusItem::~TrayStatusItem() = default;
-
-void TrayStatusItem::setExplainMisses(bool explain)
-{
-    m_explainMisses->setChecked(explain);
-}
 
 DarkableImage TrayStatusItem::statusIcon()
 {

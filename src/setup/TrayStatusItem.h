@@ -7,14 +7,13 @@
 #include <memory>
 #include <optional>
 
-class QAction;
 class QDBusServiceWatcher;
-class QMenu;
 class QSystemTrayIcon;
 class QTimer;
 
 namespace scriblo {
 
+class CommandMenu;
 class DarkableImage;
 
 // Scriblo's one permanent presence on the desktop: an icon in the tray area with a menu
@@ -37,9 +36,8 @@ public:
     // taken the icon in; hosts that speak StatusNotifierItem never say.
     std::optional<QRect> iconGeometry() const;
 
-    // The menu's check mark, set afresh each time the menu opens, since another process
-    // may have changed the setting.
-    void setExplainMisses(bool explain);
+    // The menu's commands after Setup….
+    CommandMenu& commands() const { return *m_commands; }
 
     // The icon is ours, drawn inverted while the desktop is dark.
     static DarkableImage statusIcon();
@@ -47,12 +45,6 @@ public:
 signals:
     // The user asked for the setup window, at `pointer` on the screen.
     void toggleRequested(QPoint pointer);
-    void quitRequested();
-    void gestureSheetRequested();
-    void importRequested();
-    void exportRequested();
-    void menuOpening();
-    void explainMissesToggled(bool explain);
     void hostAvailabilityChanged(bool available);
     // An XEmbed tray has taken the icon in, or moved it while settling it, so
     // `iconGeometry` now says where it is.
@@ -63,8 +55,7 @@ private:
     void showTrayIcon();
     void checkEmbedding();
 
-    std::unique_ptr<QMenu> m_menu;
-    QAction* m_explainMisses;
+    std::unique_ptr<CommandMenu> m_commands;
     QSystemTrayIcon* m_tray;
     QDBusServiceWatcher* m_watcher;
     bool m_shown = false;

@@ -28,7 +28,7 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue
                                        QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_model(model)
-    , m_writes(writes)
+    , m_clears(model, writes)
     , m_catalogue(catalogue)
     , m_search(new QLineEdit(this))
     , m_list(new QTreeWidget(this))
@@ -101,7 +101,7 @@ void GestureSheetWindow::showStatus(const QString& text)
 
 void GestureSheetWindow::reload()
 {
-    m_lastCleared.reset();
+    m_clears.forget();
     m_undo->setEnabled(false);
     refill(Selection::First);
 }
@@ -188,7 +188,7 @@ const SheetEntry* GestureSheetWindow::selectedEntry() const
 void GestureSheetWindow::selectionChanged()
 {
     const SheetEntry* entry = selectedEntry();
-    m_clear->setEnabled(entry != nullptr && !m_writing);
+    m_clear->setEnabled(entry != nullptr && !m_clears.writing());
     if (!entry) {
         // An empty well would look like a drawing that failed to show.
         m_preview->setText(tr("Choose a gesture in the list to see its drawing here."));
@@ -202,68 +202,55 @@ void GestureSheetWindow::selectionChanged()
 void GestureSheetWindow::clearSelected()
 {
     const SheetEntry* entry = selectedEntry();
-    if (!entry || m_writing)
+    if (!entry || m_clears.writing())
         return;
-    write([&model = m_model, identity = entry->identity()] { return model.deleteGestureWithName(identity); },
-          [this, cleared = Cleared { entry->gesture, entry->name }](const Expected<Done>& deleted) { gestureDeleted(cleared, deleted); });
+    disableButtonsWhileWriting();
+    m_clears.clear({ entry->gesture, entry->name.toStdString() },
+                   [this](const Cleared& cleared, const Expected<Done>& deleted) { gestureDeleted(cleared, deleted); });
 }
 
 void GestureSheetWindow::gestureDeleted(const Cleared& cleared, const Expected<Done>& deleted)
 {
+    QString name = QString::fromStdString(cleared.name);
     if (!deleted) {
         selectionChanged();
-        showStatus(tr("The gesture for %1 was not cleared: %2").arg(cleared.name, QString::fromStdString(deleted.error())));
+        showStatus(tr("The gesture for %1 was not cleared: %2").arg(name, QString::fromStdString(deleted.error())));
         return;
     }
     // Nothing is selected after a clear, so a second click on Clear never takes another
     // gesture with it.
     refill(Selection::None);
-    m_lastCleared = cleared;
     m_undo->setEnabled(true);
-    showStatus(tr("Cleared the gesture for %1.").arg(cleared.name));
+    showStatus(tr("Cleared the gesture for %1.").arg(name));
     emit gestureCleared(QString::fromStdString(cleared.gesture->identity()));
 }
 
 void GestureSheetWindow::undoClear()
 {
-    if (!m_lastCleared || m_writing)
+    if (!m_clears.canUndo())
         return;
-    Cleared cleared = std::move(*m_lastCleared);
-    m_lastCleared.reset();
-    write(
-        [&model = m_model, gesture = cleared.gesture]() -> Expected<Done> {
-            if (auto saved = model.saveGestureWithStrokes(gesture->strokes(), gesture->identity()); !saved)
-                return Failure { saved.error() };
-            return Done {};
-        },
-        [this, cleared](const Expected<Done>& saved) { gestureBroughtBack(cleared, saved); });
+    disableButtonsWhileWriting();
+    m_clears.undo([this](const Cleared& cleared, const Expected<Done>& saved) { gestureBroughtBack(cleared, saved); });
 }
 
 void GestureSheetWindow::gestureBroughtBack(const Cleared& cleared, const Expected<Done>& saved)
 {
+    QString name = QString::fromStdString(cleared.name);
     if (!saved) {
         selectionChanged();
-        showStatus(tr("The gesture for %1 was not brought back: %2").arg(cleared.name, QString::fromStdString(saved.error())));
+        showStatus(tr("The gesture for %1 was not brought back: %2").arg(name, QString::fromStdString(saved.error())));
         return;
     }
     refill(Selection::First);
-    showStatus(tr("Brought back the gesture for %1.").arg(cleared.name));
+    showStatus(tr("Brought back the gesture for %1.").arg(name));
     emit gestureRestored(QString::fromStdString(cleared.gesture->identity()));
 }
 
-// A full store takes a second or two to write; the list stays usable meanwhile, and
-// the buttons wait, so a second click cannot act on a gesture about to change.
-void GestureSheetWindow::write(std::function<Expected<Done>()> change, std::function<void(const Expected<Done>&)> done)
+// The buttons wait, so a second click cannot act on a gesture about to change.
+void GestureSheetWindow::disableButtonsWhileWriting()
 {
-    m_writing = true;
     m_clear->setEnabled(false);
     m_undo->setEnabled(false);
-    auto outcome = std::make_shared<Expected<Done>>(Done {});
-    m_writes.queue([change = std::move(change), outcome] { *outcome = change(); },
-                   [this, outcome, done = std::move(done)] {
-                       m_writing = false;
-                       done(*outcome);
-                   });
 }
 
 }

@@ -4,6 +4,7 @@
 #include "base/Expected.h"
 #include "base/WorkQueue.h"
 #include "sheet/GestureSheetContents.h"
+#include "sheet/UndoableClear.h"
 
 #include <QWidget>
 
@@ -59,11 +60,7 @@ signals:
 private:
     // What is selected once the list is filled again.
     enum class Selection { First, None };
-    // The gesture cleared last, to bring back exactly as it was drawn.
-    struct Cleared {
-        std::shared_ptr<const Gesture> gesture;
-        QString name;
-    };
+    using Cleared = UndoableClear::Cleared;
 
     void refill(Selection selection);
     void fillList(Selection selection = Selection::First);
@@ -77,11 +74,11 @@ private:
     void undoClear();
     void gestureDeleted(const Cleared& cleared, const Expected<Done>& deleted);
     void gestureBroughtBack(const Cleared& cleared, const Expected<Done>& saved);
-    void write(std::function<Expected<Done>()> change, std::function<void(const Expected<Done>&)> done);
+    // A full store takes a second or two to write; the list stays usable meanwhile.
+    void disableButtonsWhileWriting();
 
     GestureRecognitionModel& m_model;
-    WorkQueue& m_writes;
-    bool m_writing = false;
+    UndoableClear m_clears;
     const LaunchableCatalogue& m_catalogue;
     IconResolver m_icons;
     std::vector<SheetGroup> m_groups;
@@ -93,7 +90,6 @@ private:
     QPushButton* m_undo;
     QLabel* m_status;
     QLabel* m_emptyList;
-    std::optional<Cleared> m_lastCleared;
 };
 
 }

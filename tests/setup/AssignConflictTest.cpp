@@ -5,6 +5,7 @@
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 
+#include <QAccessible>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
@@ -52,6 +53,18 @@ protected:
     size_t storedCount() { return recognitionModel->recognizer()->loadedGestures()->size(); }
 };
 
+}
+
+// A screen reader reads an alert out as it shows, wherever the user's attention is.
+TEST_F(AssignConflictTest, theQuestionIsAnAlertThatCarriesItsWords)
+{
+    select(1);
+    assignAndDraw();
+    ASSERT_TRUE(bar().isVisibleTo(&window()));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&bar());
+    ASSERT_TRUE(accessible);
+    EXPECT_EQ(accessible->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(accessible->text(QAccessible::Description), "This looks like the gesture for Alpha (100%).");
 }
 
 TEST_F(AssignConflictTest, drawAgainStoresNothingAndStartsANewDrawing)

@@ -83,6 +83,8 @@ protected:
     void typeInto(QLineEdit* field, const QString& text)
     {
         field->setText(text);
+        // As typed: a field left unedited saves nothing.
+        field->setModified(true);
         emit field->editingFinished();
     }
 

@@ -124,6 +124,7 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     // start of the program after that shows or hides it.
     ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); })) << "no tray: the window opens at start";
     EXPECT_TRUE(control(QStringLiteral("Tray hint")).has(AccessibleState::Showing));
+    EXPECT_TRUE(control(QStringLiteral("Tray hint")).description().startsWith(QStringLiteral("No tray area was found")));
     EXPECT_TRUE(screen.contains(setupWindow->extents()));
     ASSERT_NO_FATAL_FAILURE(startAgain());
     ASSERT_TRUE(waitUntil([&] { return !setupWindow->has(AccessibleState::Showing); })) << "a second start hides it";
@@ -139,9 +140,9 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     ASSERT_TRUE(row) << "the user's script is listed";
     hand.click(row->extents().centreX(), row->extents().centreY());
     ASSERT_TRUE(waitUntil([&] { return row->has(AccessibleState::Selected); })) << "a click selects the row";
-    AccessibleObject assign = control(QStringLiteral("Assign a gesture"));
-    AccessibleObject show = control(QStringLiteral("Show the gesture"));
-    AccessibleObject clear = control(QStringLiteral("Clear the gesture"));
+    AccessibleObject assign = control(QStringLiteral("Assign"));
+    AccessibleObject show = control(QStringLiteral("Show"));
+    AccessibleObject clear = control(QStringLiteral("Clear"));
     ASSERT_TRUE(waitUntil([&] { return assign.has(AccessibleState::Enabled); })) << "selecting a target offers Assign";
     EXPECT_FALSE(show.has(AccessibleState::Enabled));
 
@@ -163,6 +164,12 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     ASSERT_TRUE(clear.doAction());
     ASSERT_TRUE(waitUntil([&] { return !gestureStored(script); })) << storedGestures().constData();
     EXPECT_TRUE(waitUntil([&] { return !show.has(AccessibleState::Enabled); }));
+    AccessibleObject undo = control(QStringLiteral("Undo"));
+    ASSERT_TRUE(waitUntil([&] { return undo.has(AccessibleState::Enabled); })) << "a clear can be undone";
+    EXPECT_EQ(undo.description(), QStringLiteral("Bring back the gesture for Wave"));
+    ASSERT_TRUE(undo.doAction());
+    ASSERT_TRUE(waitUntil([&] { return gestureStored(script); })) << "Undo brings it back: " << storedGestures().constData();
+    EXPECT_TRUE(waitUntil([&] { return show.has(AccessibleState::Enabled) && !undo.has(AccessibleState::Enabled); }));
 
     AccessibleObject score = control(QStringLiteral("Minimum score (%)"), QStringLiteral("text"));
     hand.click(score.extents().centreX(), score.extents().centreY());
@@ -176,6 +183,20 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     session->runCommand({ QStringLiteral("settings"), QStringLiteral("get"), QStringLiteral("minimumRecognitionScore") },
                         &stored);
     EXPECT_EQ(stored.trimmed(), "80");
+
+    // From the delay field the keyboard walks on through every control and comes round,
+    // and back again with Shift+Tab.
+    for (const char* name : { "Touchpad", "Full screen drawing", "Quickdraw", "Start at login", "More…", "Kind of target",
+                              "Targets", "Assign", "Show", "Clear" }) {
+        hand.chord({ "Tab" });
+        AccessibleObject next = control(QString::fromUtf8(name));
+        EXPECT_TRUE(waitUntil([&] { return next.has(AccessibleState::Focused); })) << name;
+    }
+    for (const char* name : { "Show", "Assign", "Targets", "Kind of target", "More…", "Start at login" }) {
+        hand.chord({ "Shift_L", "Tab" });
+        AccessibleObject previous = control(QString::fromUtf8(name));
+        EXPECT_TRUE(waitUntil([&] { return previous.has(AccessibleState::Focused); })) << name;
+    }
 }
 
 TEST_F(SetupEndToEndTest, aDrawingLikeAnotherTargetsGestureIsStoredOnlyWhenAssignedAnyway)
@@ -191,7 +212,7 @@ TEST_F(SetupEndToEndTest, aDrawingLikeAnotherTargetsGestureIsStoredOnlyWhenAssig
     auto row = tree->waitFor(*setupWindow, QStringLiteral("Wave"), QStringLiteral("list item"));
     ASSERT_TRUE(row);
     hand.click(row->extents().centreX(), row->extents().centreY());
-    AccessibleObject assign = control(QStringLiteral("Assign a gesture"));
+    AccessibleObject assign = control(QStringLiteral("Assign"));
     ASSERT_TRUE(waitUntil([&] { return assign.has(AccessibleState::Enabled); }));
     ASSERT_TRUE(assign.doAction());
     AccessibleObject prompt = control(QStringLiteral("Drawing prompt"));
@@ -202,6 +223,7 @@ TEST_F(SetupEndToEndTest, aDrawingLikeAnotherTargetsGestureIsStoredOnlyWhenAssig
         drawZigzag(drawingArea);
         AccessibleObject warning = control(QStringLiteral("Conflict warning"));
         ASSERT_TRUE(waitUntil([&] { return warning.has(AccessibleState::Showing); })) << choice;
+        EXPECT_EQ(control(QStringLiteral("Gesture conflict")).roleName(), QStringLiteral("alert message"));
         EXPECT_TRUE(warning.description().startsWith(QStringLiteral("This looks like the gesture for Other ("))) << warning.description().toStdString();
         EXPECT_FALSE(gestureStored(script)) << "nothing is stored before the answer";
         auto button = tree->waitFor(*setupWindow, QString::fromLatin1(choice), QStringLiteral("push button"));

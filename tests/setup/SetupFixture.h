@@ -55,7 +55,7 @@ protected:
         services.recognition = { recognitionModel.get(), [this] { return recognitionCapturing; }, &storeWrites };
         services.clock = &clock;
         services.timers = &clock;
-        services.withTray = false;
+        services.withTray = withTray;
         controller = std::make_unique<GestureSetupController>(std::move(services));
         controller->applicationDidFinishLaunching();
         controller->gesturesLoaded();
@@ -88,6 +88,8 @@ protected:
     InlineWorkQueue storeWrites;
     std::unique_ptr<GestureSetupController> controller;
     bool recognitionCapturing = false;
+    // With an icon, which no tray shows on the offscreen platform.
+    bool withTray = false;
 };
 
 }

@@ -89,7 +89,20 @@ private:
         argument.endArray();
         argument.endStructure();
         if (properties.contains(QStringLiteral("label")))
-            found[properties.value(QStringLiteral("label")).toString()] = { id, properties.value(QStringLiteral("toggle-state")).toInt() == 1 };
+            found[withoutMnemonic(properties.value(QStringLiteral("label")).toString())] = {
+                id, properties.value(QStringLiteral("toggle-state")).toInt() == 1 };
+    }
+
+    // dbusmenu marks a mnemonic with "_" and writes a real underscore as "__".
+    static QString withoutMnemonic(const QString& label)
+    {
+        QString text;
+        for (qsizetype index = 0; index < label.size(); ++index) {
+            if (label[index] == QLatin1Char('_') && ++index == label.size())
+                break;
+            text += label[index];
+        }
+        return text;
     }
 
     QDBusConnection m_bus;

@@ -1,8 +1,11 @@
 #include "setup/TrayStatusItem.h"
 
+#include "setup/CommandMenu.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -29,25 +32,35 @@ QAction* action(QMenu& menu, const QString& text)
 }
 
 // The check mark is the setting's as the menu opens, since another process may have
-// changed it, and a click says the new state without waiting for a round trip.
+// changed it, and a click says the new state without waiting for a round trip. Every
+// entry has a mnemonic, each its own, for keyboard users of hosts that honour them.
 TEST(TrayStatusItemTest, explainMissesIsACheckableEntryThatShowsAndChangesTheSetting)
 {
     TrayStatusItem item;
     QMenu* menu = trayMenu();
     ASSERT_TRUE(menu);
-    QAction* explain = action(*menu, "Explain Misses");
+    QAction* explain = action(*menu, "Explain &Misses");
     ASSERT_TRUE(explain);
     EXPECT_TRUE(explain->isCheckable());
-    EXPECT_EQ(menu->actions().front()->text(), "Setup…");
-    EXPECT_EQ(menu->actions().back()->text(), "Quit");
+    EXPECT_EQ(menu->actions().front()->text(), "&Setup…");
+    EXPECT_EQ(menu->actions().back()->text(), "&Quit");
+    QSet<QChar> mnemonics;
+    for (QAction* entry : menu->actions()) {
+        if (entry->isSeparator())
+            continue;
+        qsizetype mark = entry->text().indexOf('&');
+        ASSERT_GE(mark, 0) << entry->text().toStdString();
+        mnemonics.insert(entry->text().at(mark + 1).toLower());
+    }
+    EXPECT_EQ(mnemonics.size(), menu->actions().size() - 1) << "one separator, and no two entries share a key";
 
     int openings = 0;
     std::vector<bool> toggles;
-    QObject::connect(&item, &TrayStatusItem::menuOpening, [&] { ++openings; });
-    QObject::connect(&item, &TrayStatusItem::explainMissesToggled, [&](bool explain) { toggles.push_back(explain); });
+    QObject::connect(&item.commands(), &CommandMenu::opening, [&] { ++openings; });
+    QObject::connect(&item.commands(), &CommandMenu::explainMissesToggled, [&](bool explain) { toggles.push_back(explain); });
     emit menu->aboutToShow();
     EXPECT_EQ(openings, 1);
-    item.setExplainMisses(true);
+    item.commands().setExplainMisses(true);
     EXPECT_TRUE(explain->isChecked());
     explain->trigger();
     EXPECT_EQ(toggles, std::vector<bool> { false });

@@ -1,0 +1,79 @@
+#include "setup/SetupMenus.h"
+
+#include "launch/GestureSetupModel.h"
+#include "setup/CommandMenu.h"
+#include "setup/GestureSetupWindow.h"
+#include "setup/TrayStatusItem.h"
+#include "sheet/GestureSheetWindow.h"
+
+
+namespace scriblo {
+
+SetupMenus::SetupMenus(GestureSetupWindow& window, GestureSetupModel& setupModel, Actions actions, Icon icon, QObject* parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_setupModel(setupModel)
+    , m_actions(std::move(actions))
+{
+    connectCommands(*window.commands);
+    if (icon == Icon::Shown)
+        connectTray();
+}
+
+SetupMenus::~SetupMenus() = default;
+
+void SetupMenus::connectTray()
+{
+    m_statusItem = std::make_unique<TrayStatusItem>();
+    TrayStatusItem* tray = m_statusItem.get();
+    connect(tray, &TrayStatusItem::toggleRequested, this, [this](QPoint pointer) { m_actions.toggleSetupWindow(pointer); });
+    connectCommands(tray->commands());
+    connect(tray, &TrayStatusItem::hostAvailabilityChanged, this, [this](bool available) { showTrayAbsence(!available); });
+    // The window opened at start was placed before the tray had taken the icon in.
+    connect(tray, &TrayStatusItem::iconPlaced, this, [this] { m_actions.iconPlaced(); });
+}
+
+void SetupMenus::connectCommands(CommandMenu& commands)
+{
+    connect(&commands, &CommandMenu::gestureSheetRequested, this, [this] { m_actions.showGestureSheet(); });
+    connect(&commands, &CommandMenu::importRequested, this, &SetupMenus::importRequested);
+    connect(&commands, &CommandMenu::exportRequested, this, &SetupMenus::exportRequested);
+    connect(&commands, &CommandMenu::quitRequested, this, &SetupMenus::quitRequested);
+    connect(&commands, &CommandMenu::opening, this,
+            [this, &commands] { commands.setExplainMisses(m_setupModel.settings().explainMissesOption()); });
+    connect(&commands, &CommandMenu::explainMissesToggled, this,
+            [this](bool explain) { m_setupModel.settings().saveExplainMissesOption(explain); });
+}
+
+bool SetupMenus::showIcon()
+{
+    if (!m_statusItem)
+        return false;
+    m_statusItem->show();
+    bool shown = m_statusItem->hostAvailable();
+    showTrayAbsence(!shown);
+    return !shown;
+}
+
+void SetupMenus::showGestureSheet(GestureRecognitionModel& model, WorkQueue& writes)
+{
+    if (!m_gestureSheetWindow) {
+        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(model, writes, m_setupModel.catalogue());
+        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureCleared, this, &SetupMenus::gesturesChangedInSheet);
+        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureRestored, this, &SetupMenus::gesturesChangedInSheet);
+    }
+    m_gestureSheetWindow->showAndRaise();
+}
+
+void SetupMenus::showStoreChange()
+{
+    if (m_gestureSheetWindow && m_gestureSheetWindow->isVisible())
+        m_gestureSheetWindow->reload();
+}
+
+void SetupMenus::showTrayAbsence(bool absent)
+{
+    m_window.showTrayAbsence(absent);
+}
+
+}
