@@ -667,6 +667,13 @@
     </message>
 </context>
 <context>
+    <name>scriblo::LaunchableArrayModel</name>
+    <message>
+        <source>Has a gesture</source>
+        <translation>A un geste</translation>
+    </message>
+</context>
+<context>
     <name>scriblo::TrayStatusItem</name>
     <message>
         <source>Scriblo menu</source>

@@ -144,6 +144,7 @@ TrayStatusItem* GestureSetupController::statusItem() const
 void GestureSetupController::setRecognitionSide(RecognitionSide recognition)
 {
     m_services.recognition = std::move(recognition);
+    m_launchableArray->markStoredGestures(m_services.recognition.recognitionModel);
     if (m_services.recognition.recognitionModel && m_services.recognition.storeWrites)
         m_storeWrites = std::make_unique<GestureStoreWrites>(*m_services.recognition.recognitionModel, *m_services.recognition.storeWrites);
 }
@@ -300,6 +301,7 @@ void GestureSetupController::gesturesChanged()
 void GestureSetupController::showStoreChange()
 {
     updateSetupControls();
+    m_launchableArray->storeChanged();
     m_menus->showStoreChange();
 }
 

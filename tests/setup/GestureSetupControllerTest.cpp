@@ -388,12 +388,19 @@ TEST_F(GestureSetupControllerTest, clearDeletesTheGestureOfTheSelectedTarget)
     startController();
     openWindow();
     select(0);
+    // The list marks the targets that have a gesture, for the eye and for a screen reader.
+    LaunchableArrayModel& rows = controller->launchableArray();
+    auto marked = [&](int row) { return rows.data(rows.index(row), Qt::AccessibleDescriptionRole).toString().toStdString(); };
+    EXPECT_EQ(marked(0), "Has a gesture");
+    EXPECT_TRUE(rows.data(rows.index(0), Qt::FontRole).value<QFont>().bold());
+    EXPECT_EQ(marked(1), "");
     storeWrites.held = true;
     controller->clearSelectedGesture();
     EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff()) << "a second Clear waits for the first";
     storeWrites.release();
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Alpha.desktop"));
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
+    EXPECT_EQ(marked(0), "") << "the mark goes with the gesture";
 }
 
 // An Undo in My Gestures must not bring an old drawing back over a change made here.
