@@ -260,7 +260,8 @@ void GestureRecognitionController::explainMiss(const MatchDecision<std::shared_p
     QString line = tr("%1 – %2% (needs %3%)")
                        .arg(QStringLiteral("%1"), locale.toString(decision.score),
                             locale.toString(m_setupModel.settings().minimumRecognitionScore()));
-    m_recognitionWindow->setAppResult(QString::fromStdString(target->displayName()), m_icons.iconFor(target->icon()), line);
+    m_recognitionWindow->setAppResult(QString::fromStdString(target->displayName()), m_icons.iconFor(target->icon()), line,
+                                      GestureRecognitionWindow::Result::Miss);
     m_fade.putAway(PutAway::AfterExplainedMiss);
 }
 

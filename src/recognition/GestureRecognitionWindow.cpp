@@ -57,7 +57,7 @@ QLabel* GestureRecognitionWindow::makeLabel(const QString& accessibleName)
     label->setAccessibleName(accessibleName);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(242, 242, 242));
+    palette.setColor(QPalette::WindowText, resultColour(Result::Launch));
     label->setPalette(palette);
     return label;
 }
@@ -93,8 +93,16 @@ void GestureRecognitionWindow::applyLayout(const RecognitionWindowLayout& layout
     m_partialDescriptionAlert->setFont(uiFont(layout.partialDescriptionFontSize));
 }
 
-void GestureRecognitionWindow::setAppResult(const QString& name, const QIcon& icon, const QString& line)
+QColor GestureRecognitionWindow::resultColour(Result result)
 {
+    return result == Result::Miss ? QColor(160, 160, 160) : QColor(242, 242, 242);
+}
+
+void GestureRecognitionWindow::setAppResult(const QString& name, const QIcon& icon, const QString& line, Result result)
+{
+    QPalette palette = m_appDescriptionAlert->palette();
+    palette.setColor(QPalette::WindowText, resultColour(result));
+    m_appDescriptionAlert->setPalette(palette);
     QFontMetrics metrics(m_appDescriptionAlert->font());
     int room = m_appDescriptionAlert->width() - metrics.horizontalAdvance(QString(line).remove(QStringLiteral("%1")));
     QString whole = line.arg(name);
@@ -103,7 +111,7 @@ void GestureRecognitionWindow::setAppResult(const QString& name, const QIcon& ic
     // A screen reader reads a named label's name, not its text.
     m_appDescriptionAlert->setAccessibleDescription(whole);
     m_appFailureAlert->clear();
-    showIcon(m_appIconAlert, icon);
+    showIcon(m_appIconAlert, icon, result == Result::Miss ? QIcon::Disabled : QIcon::Normal);
 }
 
 void GestureRecognitionWindow::setAppFailure(const QString& failure)
@@ -117,9 +125,9 @@ void GestureRecognitionWindow::setPartialResult(const QString& text, const QIcon
     showIcon(m_partialIconAlert, icon);
 }
 
-void GestureRecognitionWindow::showIcon(QLabel* label, const QIcon& icon)
+void GestureRecognitionWindow::showIcon(QLabel* label, const QIcon& icon, QIcon::Mode mode)
 {
-    label->setPixmap(icon.isNull() ? QPixmap() : icon.pixmap(label->size(), label->devicePixelRatioF()));
+    label->setPixmap(icon.isNull() ? QPixmap() : icon.pixmap(label->size(), label->devicePixelRatioF(), mode));
 }
 
 void GestureRecognitionWindow::showEvent(QShowEvent* event)

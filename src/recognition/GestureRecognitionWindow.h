@@ -41,7 +41,10 @@ public:
     // `line` shows the result, with `name` in place of its %1: a name too long for the
     // line is cut at its end, never the rest of the line (a score, a reason). Screen
     // readers hear it whole.
-    void setAppResult(const QString& name, const QIcon& icon, const QString& line = QStringLiteral("%1"));
+    // A miss is told from a launch at a glance: its icon dimmed, its line muted.
+    enum class Result { Launch, Miss };
+    void setAppResult(const QString& name, const QIcon& icon, const QString& line = QStringLiteral("%1"),
+                      Result result = Result::Launch);
     void setAppFailure(const QString& failure);
     void setPartialResult(const QString& text, const QIcon& icon);
 
@@ -55,7 +58,8 @@ protected:
 
 private:
     QLabel* makeLabel(const QString& accessibleName);
-    static void showIcon(QLabel* label, const QIcon& icon);
+    static void showIcon(QLabel* label, const QIcon& icon, QIcon::Mode mode = QIcon::Normal);
+    static QColor resultColour(Result result);
 
     bool m_hadFocus = false;
     RoundedCornerView* m_backgroundView;

@@ -261,6 +261,9 @@ TEST_F(GestureRecognitionControllerTest, aMissIsExplainedOnlyWhenTheUserAskedAnd
     EXPECT_TRUE(shown.startsWith("Mail – ")) << shown.toStdString();
     EXPECT_TRUE(shown.endsWith("% (needs 80%)")) << shown.toStdString();
     EXPECT_FALSE(window().appIconAlert()->pixmap().isNull());
+    // A miss must not read as a launch: its line is muted.
+    QColor missText = window().appDescriptionAlert()->palette().color(QPalette::WindowText);
+    EXPECT_LT(missText.lightness(), 200) << missText.name().toStdString();
     clock.advanceBy(RecognitionWindowFade::explainedMissStay - std::chrono::milliseconds(1));
     EXPECT_EQ(window().windowOpacity(), 1) << "the miss stays 0.8 s";
     clock.advanceBy(RecognitionWindowFade::fadeDuration + RecognitionWindowFade::fadeStep);
