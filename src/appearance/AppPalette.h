@@ -38,10 +38,13 @@ public:
 
     // Top to bottom, as every gradient of the look runs.
     static QLinearGradient darkGradient(const QRectF& rect) { return vertical(rect, grey(0.15), grey(0.22)); }
+    // Deep enough that the default button's white title stands at 4.5:1 or more on
+    // every line of it, where the accent green would stand at 3:1.
     static QLinearGradient blueGradient(const QRectF& rect)
     {
-        return vertical(rect, QColor::fromRgbF(0, 0.31f, 0.78f), QColor::fromRgbF(0, 0.53f, 0.87f));
+        return vertical(rect, QColor::fromRgbF(0, 0.25f, 0.66f), QColor::fromRgbF(0, 0.42f, 0.75f));
     }
+    static QColor defaultButtonTitle() { return QColor(0xF5, 0xF5, 0xF5); }
     static QLinearGradient selectedSegmentGradient(const QRectF& rect) { return vertical(rect, grey(0.13), grey(0.12)); }
     static QLinearGradient dividerGradient(const QRectF& rect) { return vertical(rect, grey(0.12), grey(0.16)); }
 

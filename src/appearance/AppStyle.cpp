@@ -156,8 +156,8 @@ void AppStyle::drawButtonTitle(const QStyleOption* option, QPainter* painter) co
     // engraved, lit from below.
     bool isDefault = isDefaultButton(option);
     QColor shadow = isDefault ? QColor::fromRgbF(0, 0, 0, 0.6f) : QColor(Qt::black);
-    drawShadowedText(*painter, option->rect.translated(0, 1), Qt::AlignCenter, button->text,
-                     enabled ? AppPalette::accentGreen() : AppPalette::disabledTitle(), shadow, isDefault ? 1 : -1);
+    QColor title = !enabled ? AppPalette::disabledTitle() : isDefault ? AppPalette::defaultButtonTitle() : AppPalette::accentGreen();
+    drawShadowedText(*painter, option->rect.translated(0, 1), Qt::AlignCenter, button->text, title, shadow, isDefault ? 1 : -1);
 }
 
 void AppStyle::drawCheckBox(const QStyleOption* option, QPainter* painter, const QWidget* widget) const

@@ -2,6 +2,7 @@
 #include "appearance/AppSegmentedControl.h"
 #include "appearance/AppStyle.h"
 #include "appearance/RepeatedImageView.h"
+#include "Contrast.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace scriblo;
+using scriblo::testing::contrast;
 
 namespace {
 
@@ -70,8 +72,15 @@ TEST_F(AppStyleTest, theDefaultButtonIsBlueAndOthersAreNot)
 {
     QPushButton button("Assign");
     button.setDefault(true);
-    QColor blue = render(button, { 100, 26 }).pixelColor(6, 13);
+    QImage rendered = render(button, { 100, 26 });
+    QColor blue = rendered.pixelColor(6, 13);
     EXPECT_GT(blue.blue(), blue.red() + 100);
+    // Its title is light, readable on the blue: the accent green stood at 3:1 there.
+    EXPECT_EQ(pixelsNear(rendered, AppPalette::accentGreen()), 0);
+    EXPECT_GT(pixelsNear(rendered, AppPalette::defaultButtonTitle()), 10);
+    QLinearGradient gradient = AppPalette::blueGradient({ 0, 0, 1, 1 });
+    for (const auto& [at, colour] : gradient.stops())
+        EXPECT_GE(contrast(AppPalette::defaultButtonTitle(), colour), 4.5) << at;
     button.setDefault(false);
     QColor dark = render(button, { 100, 26 }).pixelColor(6, 13);
     EXPECT_LT(std::abs(dark.blue() - dark.red()), 4);
