@@ -31,14 +31,17 @@ void RepeatedImageView::paintEvent(QPaintEvent* event)
         m_hasBackground = true;
     }
     QPainter painter(this);
+    const QColor edge = QColor::fromRgbF(1, 1, 1, 0.22f);
     if (m_roundRadius <= 0) {
         painter.fillRect(event->rect(), m_background);
+        painter.setPen(edge);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
+    painter.setPen(QPen(edge, 1));
     painter.setBrush(m_background);
-    painter.drawRoundedRect(rect(), m_roundRadius, m_roundRadius);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), m_roundRadius, m_roundRadius);
 }
 
 void RepeatedImageView::mousePressEvent(QMouseEvent* event)

@@ -153,4 +153,8 @@ TEST_F(AppStyleTest, theBackgroundFillsBlackWithinItsRadiusAndReportsClicks)
     QImage image = render(background, { 60, 40 });
     EXPECT_EQ(image.pixelColor(30, 20), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
+    // A frameless window keeps a faint light edge, so it stands out on a black desktop.
+    QColor edge = image.pixelColor(30, 0);
+    EXPECT_GT(edge.lightness(), 30) << edge.name().toStdString();
+    EXPECT_LT(edge.lightness(), 255) << edge.name().toStdString();
 }
