@@ -132,16 +132,20 @@ void AppSegmentedControl::mouseReleaseEvent(QMouseEvent* event)
 
 void AppSegmentedControl::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Left && m_selected > 0)
-        choose(m_selected - 1);
-    else if (event->key() == Qt::Key_Right && m_selected < segmentCount() - 1)
-        choose(m_selected + 1);
+    int key = event->key();
+    if (key == Qt::Key_Left && m_selected > 0)
+        choose(m_selected - 1, Choice::Browsed);
+    else if (key == Qt::Key_Right && m_selected < segmentCount() - 1)
+        choose(m_selected + 1, Choice::Browsed);
+    else if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && m_selected >= 0)
+        choose(m_selected);
     else
         QWidget::keyPressEvent(event);
 }
 
-void AppSegmentedControl::choose(int segment)
+void AppSegmentedControl::choose(int segment, Choice how)
 {
+    m_lastChoice = how;
     setSelectedSegment(segment);
     emit segmentChosen(segment);
 }

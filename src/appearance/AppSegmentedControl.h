@@ -17,8 +17,12 @@ public:
     int selectedSegment() const { return m_selected; }
     // Out-of-range values select nothing; no signal.
     void setSelectedSegment(int segment);
+    // Moving across the segments with the arrow keys lists each one's contents, but only
+    // a click, Space or Enter picks one on purpose, which may open a notice about it.
+    enum class Choice { Picked, Browsed };
     // The user's choice, by a click, a key or an assistive technology: selects and signals.
-    void choose(int segment);
+    void choose(int segment, Choice how = Choice::Picked);
+    Choice lastChoice() const { return m_lastChoice; }
     int segmentCount() const { return int(m_labels.size()); }
     QString label(int segment) const { return m_labels.value(segment); }
     // Each segment but the last is one divider wider than its share of the rest.
@@ -45,6 +49,7 @@ private:
     QStringList m_labels;
     int m_selected = -1;
     int m_pressed = -1;
+    Choice m_lastChoice = Choice::Picked;
 };
 
 }

@@ -200,7 +200,8 @@ void GestureSetupController::launchableTypeChanged()
     int segment = m_setupWindow->launchableTypePicker->selectedSegment();
     if (segment >= 0 && size_t(segment) < TargetKinds::all().size()) {
         m_launchableArray->setContent(catalogue.fetch(size_t(segment)));
-        if (TargetKinds::all()[size_t(segment)].announcesScriptsFolder)
+        if (TargetKinds::all()[size_t(segment)].announcesScriptsFolder
+            && m_setupWindow->launchableTypePicker->lastChoice() == AppSegmentedControl::Choice::Picked)
             shouldShowCustomScriptsAlert();
     }
     setButtons(SetupButtonRules::allOff());
