@@ -88,6 +88,7 @@ screenshots: build
 	scripts/take-screenshots.sh $(BUILD_DIR)
 
 bench: build
+	cmake --build $(BUILD_DIR) --target benchmarks
 	scripts/run-benchmarks.sh $(BUILD_DIR)
 
 # Runs every parser's fuzzer for FUZZ_SECONDS each, from its kept corpus in
