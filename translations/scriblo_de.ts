@@ -578,6 +578,30 @@
         <source>Bring back the gesture for %1</source>
         <translation>Die Geste für %1 zurückholen</translation>
     </message>
+    <message>
+        <source>No applications were found among the desktop&apos;s menu entries.</source>
+        <translation>In den Menüeinträgen des Desktops wurden keine Anwendungen gefunden.</translation>
+    </message>
+    <message>
+        <source>No utilities were found among the desktop&apos;s menu entries.</source>
+        <translation>In den Menüeinträgen des Desktops wurden keine Werkzeuge gefunden.</translation>
+    </message>
+    <message>
+        <source>No system tools were found among the desktop&apos;s menu entries.</source>
+        <translation>In den Menüeinträgen des Desktops wurden keine Systemwerkzeuge gefunden.</translation>
+    </message>
+    <message>
+        <source>No scripts yet. Executable files in Scriblo&apos;s Scripts folder are listed here.</source>
+        <translation>Noch keine Skripte. Ausführbare Dateien im Skriptordner von Scriblo werden hier aufgeführt.</translation>
+    </message>
+    <message>
+        <source>No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and the bookmarks of Chrome and Chromium.</source>
+        <translation>Es wurden keine Lesezeichen gefunden. Webseiten stammen aus der Lesezeichen-Symbolleiste von Firefox und den Lesezeichen von Chrome und Chromium.</translation>
+    </message>
+    <message>
+        <source>Empty list</source>
+        <translation>Leere Liste</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureSheetWindow</name>

@@ -578,6 +578,30 @@
         <source>Bring back the gesture for %1</source>
         <translation>Recuperar el gesto de %1</translation>
     </message>
+    <message>
+        <source>No applications were found among the desktop&apos;s menu entries.</source>
+        <translation>No se encontraron aplicaciones entre las entradas de menú del escritorio.</translation>
+    </message>
+    <message>
+        <source>No utilities were found among the desktop&apos;s menu entries.</source>
+        <translation>No se encontraron utilidades entre las entradas de menú del escritorio.</translation>
+    </message>
+    <message>
+        <source>No system tools were found among the desktop&apos;s menu entries.</source>
+        <translation>No se encontraron herramientas del sistema entre las entradas de menú del escritorio.</translation>
+    </message>
+    <message>
+        <source>No scripts yet. Executable files in Scriblo&apos;s Scripts folder are listed here.</source>
+        <translation>Todavía no hay scripts. Aquí aparecen los archivos ejecutables de la carpeta Scripts de Scriblo.</translation>
+    </message>
+    <message>
+        <source>No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and the bookmarks of Chrome and Chromium.</source>
+        <translation>No se encontraron páginas en marcadores. Las páginas web provienen de la barra de marcadores de Firefox y de los marcadores de Chrome y Chromium.</translation>
+    </message>
+    <message>
+        <source>Empty list</source>
+        <translation>Lista vacía</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureSheetWindow</name>

@@ -578,6 +578,30 @@
         <source>Bring back the gesture for %1</source>
         <translation>Rétablir le geste de %1</translation>
     </message>
+    <message>
+        <source>No applications were found among the desktop&apos;s menu entries.</source>
+        <translation>Aucune application n’a été trouvée parmi les entrées de menu du bureau.</translation>
+    </message>
+    <message>
+        <source>No utilities were found among the desktop&apos;s menu entries.</source>
+        <translation>Aucun utilitaire n’a été trouvé parmi les entrées de menu du bureau.</translation>
+    </message>
+    <message>
+        <source>No system tools were found among the desktop&apos;s menu entries.</source>
+        <translation>Aucun outil système n’a été trouvé parmi les entrées de menu du bureau.</translation>
+    </message>
+    <message>
+        <source>No scripts yet. Executable files in Scriblo&apos;s Scripts folder are listed here.</source>
+        <translation>Pas encore de scripts. Les fichiers exécutables du dossier Scripts de Scriblo sont listés ici.</translation>
+    </message>
+    <message>
+        <source>No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and the bookmarks of Chrome and Chromium.</source>
+        <translation>Aucune page en favori n’a été trouvée. Les pages web viennent de la barre personnelle de Firefox et des favoris de Chrome et de Chromium.</translation>
+    </message>
+    <message>
+        <source>Empty list</source>
+        <translation>Liste vide</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureSheetWindow</name>

@@ -83,17 +83,20 @@ std::optional<TargetAbsence> absence(const std::string& launchId, const KindSour
 
 TargetKind normal()
 {
-    return { "applications", QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "Applications"), 2, false, fetchNormal, absence };
+    return { "applications", QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "Applications"),
+             QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "No applications were found among the desktop's menu entries."), 2, false, fetchNormal, absence };
 }
 
 TargetKind utilities()
 {
-    return { "utilities", QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "Utilities"), 3, false, fetchUtilities, absence };
+    return { "utilities", QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "Utilities"),
+             QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "No utilities were found among the desktop's menu entries."), 3, false, fetchUtilities, absence };
 }
 
 TargetKind system()
 {
-    return { "system", QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "System"), 4, false, fetchSystem, absence };
+    return { "system", QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "System"),
+             QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "No system tools were found among the desktop's menu entries."), 4, false, fetchSystem, absence };
 }
 
 }

@@ -49,7 +49,8 @@ std::optional<TargetAbsence> absence(const std::string& launchId, const KindSour
 
 TargetKind kind()
 {
-    return { "scripts", QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "Scripts"), 0, true, fetch, absence };
+    return { "scripts", QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "Scripts"),
+             QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "No scripts yet. Executable files in Scriblo's Scripts folder are listed here."), 0, true, fetch, absence };
 }
 
 }

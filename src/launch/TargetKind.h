@@ -38,6 +38,9 @@ struct TargetKind {
     // Its segment in the setup window, marked with QT_TRANSLATE_NOOP in the setup
     // window's context, which translates it.
     const char* label;
+    // What the setup window's list says when the kind has no targets: where they come
+    // from. Marked as the label is.
+    const char* emptyNote;
     // Lookups search kinds by this rank, smallest first, so an identity that two kinds
     // list resolves the same way every time.
     int lookupRank;

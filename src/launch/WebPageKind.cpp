@@ -26,7 +26,10 @@ std::optional<TargetAbsence> absence(const std::string& launchId, const KindSour
 
 TargetKind kind()
 {
-    return { "webpages", QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "Web Pages"), 1, false, fetch, absence };
+    return { "webpages", QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "Web Pages"),
+             QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow",
+                               "No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and "
+                               "the bookmarks of Chrome and Chromium."), 1, false, fetch, absence };
 }
 
 }

@@ -52,6 +52,7 @@ void GestureSetupController::awakeFromNib()
         *m_setupWindow, [this](const std::function<void(Settings&)>& change) { changeSetting(change); });
     m_launchableArray = new LaunchableArrayModel(this);
     m_setupWindow->launchableTableView->setModel(m_launchableArray);
+    m_setupWindow->sayWhyTheListIsEmpty();
     m_setupView->setCallbacks({
         [this](bool show) { showDrawNotification(show); },
         [this](std::vector<GestureStroke> strokes) { saveGestureWithStrokes(std::move(strokes)); },

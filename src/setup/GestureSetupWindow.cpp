@@ -285,6 +285,24 @@ void GestureSetupWindow::offerUndo(const std::optional<std::string>& clearedName
     undoClearButton->setAccessibleDescription(says);
 }
 
+void GestureSetupWindow::sayWhyTheListIsEmpty()
+{
+    emptyListNote = new QLabel(launchableTableView->viewport());
+    emptyListNote->setAccessibleName(tr("Empty list"));
+    emptyListNote->setWordWrap(true);
+    emptyListNote->setAlignment(Qt::AlignCenter);
+    emptyListNote->setMargin(8);
+    emptyListNote->hide();
+    (new QVBoxLayout(launchableTableView->viewport()))->addWidget(emptyListNote);
+    connect(launchableTableView->model(), &QAbstractItemModel::modelReset, this, [this] {
+        size_t kind = size_t(launchableTypePicker->selectedSegment());
+        bool empty = launchableTableView->model()->rowCount() == 0 && kind < TargetKinds::all().size();
+        emptyListNote->setText(empty ? tr(TargetKinds::all()[kind].emptyNote) : QString());
+        emptyListNote->setAccessibleDescription(emptyListNote->text());
+        emptyListNote->setVisible(empty);
+    });
+}
+
 void GestureSetupWindow::showDrawPrompt(bool show, bool touchpad)
 {
     drawNotificationText->setText(touchpad ? tr("Draw now!") : tr("Draw here!"));

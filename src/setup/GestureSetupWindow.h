@@ -58,6 +58,9 @@ public:
     void placeNear(const std::optional<QRect>& trayIcon, QPoint pointer);
     // Without a tray, the window says so and offers the tray menu's commands itself.
     void showTrayAbsence(bool absent);
+    // From now on an empty list of targets says, in the list, where its kind's targets
+    // come from. Call once the list has its model.
+    void sayWhyTheListIsEmpty();
 
     RepeatedImageView* backgroundView;
     QLabel* trayHint;
@@ -68,6 +71,7 @@ public:
     GestureSetupView* setupView;
     QLabel* drawNotificationText;
     QLabel* assignMessageText;
+    QLabel* emptyListNote = nullptr;
     ConflictWarningBar* conflictWarning;
     QPushButton* assignGestureButton;
     QPushButton* showGestureButton;

@@ -214,6 +214,23 @@ TEST_F(GestureSetupControllerTest, loginBoxShowsWhatTheLoginListReallyHolds)
     EXPECT_TRUE(loginItems->contains);
 }
 
+// An empty list says where its kind's targets come from, in the list itself.
+TEST_F(GestureSetupControllerTest, anEmptyKindSaysWhereItsTargetsComeFrom)
+{
+    startController();
+    openWindow();
+    QLabel* note = window().emptyListNote;
+    ASSERT_TRUE(note);
+    EXPECT_TRUE(note->isHidden()) << "the applications are listed";
+    chooseSegment(1);
+    ASSERT_TRUE(listed().isEmpty()) << "this desktop has no bookmarks";
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_TRUE(note->text().contains("Firefox")) << note->text().toStdString();
+    EXPECT_EQ(note->accessibleDescription(), note->text());
+    chooseSegment(0);
+    EXPECT_TRUE(note->isHidden());
+}
+
 TEST_F(GestureSetupControllerTest, theScriptsNoticeShowsOnceEverAcrossARestart)
 {
     startController();
