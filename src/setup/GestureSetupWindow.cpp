@@ -292,6 +292,8 @@ void GestureSetupWindow::sayWhyTheListIsEmpty()
     emptyListNote->setWordWrap(true);
     emptyListNote->setAlignment(Qt::AlignCenter);
     emptyListNote->setMargin(8);
+    // Not a row: in the grey of a placeholder, not the green of a target.
+    emptyListNote->setForegroundRole(QPalette::PlaceholderText);
     emptyListNote->hide();
     (new QVBoxLayout(launchableTableView->viewport()))->addWidget(emptyListNote);
     connect(launchableTableView->model(), &QAbstractItemModel::modelReset, this, [this] {
