@@ -689,6 +689,10 @@
         <source>Choose a gesture in the list to see its drawing here.</source>
         <translation>Wählen Sie eine Geste in der Liste, um hier ihre Zeichnung zu sehen.</translation>
     </message>
+    <message>
+        <source>Empty list</source>
+        <translation>Leere Liste</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::LaunchableArrayModel</name>

@@ -689,6 +689,10 @@
         <source>Choose a gesture in the list to see its drawing here.</source>
         <translation>Elija un gesto de la lista para ver aquí su dibujo.</translation>
     </message>
+    <message>
+        <source>Empty list</source>
+        <translation>Lista vacía</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::LaunchableArrayModel</name>

@@ -689,6 +689,10 @@
         <source>Choose a gesture in the list to see its drawing here.</source>
         <translation>Choisissez un geste dans la liste pour voir son dessin ici.</translation>
     </message>
+    <message>
+        <source>Empty list</source>
+        <translation>Liste vide</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::LaunchableArrayModel</name>

@@ -229,14 +229,14 @@ void AppController::takeInOutsideChanges()
 {
     if (!m_preferences->hasChangedOnDisk())
         return;
-    auto reloaded = std::make_shared<Expected<Done>>(Done {});
-    m_storeWrites->queue(
-        [reloaded, &preferences = *m_preferences, &model = m_gestureRecognitionController->recognitionModel()] {
-            *reloaded = preferences.reload();
-            if (*reloaded)
+    m_storeWrites->queueWithOutcome(
+        [&preferences = *m_preferences, &model = m_gestureRecognitionController->recognitionModel()] {
+            auto reloaded = preferences.reload();
+            if (reloaded)
                 model.fetchAndLoadGestures();
+            return reloaded;
         },
-        [this, reloaded] { tookInOutsideChanges(*reloaded); });
+        [this](const Expected<Done>& reloaded) { tookInOutsideChanges(reloaded); });
 }
 
 void AppController::tookInOutsideChanges(const Expected<Done>& reloaded)

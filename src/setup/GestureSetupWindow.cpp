@@ -7,6 +7,7 @@
 #include "appearance/AppSegmentedControl.h"
 #include "appearance/AppStyle.h"
 #include "appearance/AppTableView.h"
+#include "appearance/EmptyListNote.h"
 #include "appearance/RepeatedImageView.h"
 #include "core/KeyedUnarchiver.h"
 #include "launch/TargetKinds.h"
@@ -287,21 +288,11 @@ void GestureSetupWindow::offerUndo(const std::optional<std::string>& clearedName
 
 void GestureSetupWindow::sayWhyTheListIsEmpty()
 {
-    emptyListNote = new QLabel(launchableTableView->viewport());
-    emptyListNote->setAccessibleName(tr("Empty list"));
-    emptyListNote->setWordWrap(true);
-    emptyListNote->setAlignment(Qt::AlignCenter);
-    emptyListNote->setMargin(8);
-    // Not a row: in the grey of a placeholder, not the green of a target.
-    emptyListNote->setForegroundRole(QPalette::PlaceholderText);
-    emptyListNote->hide();
-    (new QVBoxLayout(launchableTableView->viewport()))->addWidget(emptyListNote);
+    emptyListNote = EmptyListNote::inside(launchableTableView, tr("Empty list"));
     connect(launchableTableView->model(), &QAbstractItemModel::modelReset, this, [this] {
         size_t kind = size_t(launchableTypePicker->selectedSegment());
         bool empty = launchableTableView->model()->rowCount() == 0 && kind < TargetKinds::all().size();
-        emptyListNote->setText(empty ? tr(TargetKinds::all()[kind].emptyNote) : QString());
-        emptyListNote->setAccessibleDescription(emptyListNote->text());
-        emptyListNote->setVisible(empty);
+        EmptyListNote::show(emptyListNote, empty ? tr(TargetKinds::all()[kind].emptyNote) : QString());
     });
 }
 

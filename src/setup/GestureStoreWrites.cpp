@@ -5,7 +5,6 @@
 #include <QLoggingCategory>
 #include <QString>
 
-#include <memory>
 
 namespace scriblo {
 
@@ -25,12 +24,15 @@ GestureStoreWrites::GestureStoreWrites(GestureRecognitionModel& model, WorkQueue
 void GestureStoreWrites::assign(std::vector<GestureStroke> strokes, std::string identity, std::optional<std::string> earlierIdentity,
                                 std::function<void(const std::optional<AssignRefusal>&)> done)
 {
-    auto refusal = std::make_shared<std::optional<AssignRefusal>>();
-    write(
-        [this, refusal, strokes = std::move(strokes), identity = std::move(identity), earlier = std::move(earlierIdentity)]() mutable {
-            *refusal = GestureAssignment::store(std::move(strokes), identity, earlier, m_model);
+    ++m_pending;
+    m_queue.queueWithOutcome(
+        [this, strokes = std::move(strokes), identity = std::move(identity), earlier = std::move(earlierIdentity)]() mutable {
+            return GestureAssignment::store(std::move(strokes), identity, earlier, m_model);
         },
-        [refusal, done = std::move(done)] { done(*refusal); });
+        [this, done = std::move(done)](const std::optional<AssignRefusal>& refusal) {
+            --m_pending;
+            done(refusal);
+        });
 }
 
 void GestureStoreWrites::clear(UndoableClear::Cleared cleared, std::function<void()> done)
@@ -57,15 +59,6 @@ std::optional<std::string> GestureStoreWrites::clearedName() const
 {
     const auto& cleared = m_clears.lastCleared();
     return cleared && canUndoClear() ? std::optional(cleared->name) : std::nullopt;
-}
-
-void GestureStoreWrites::write(std::function<void()> work, std::function<void()> done)
-{
-    ++m_pending;
-    m_queue.queue(std::move(work), [this, done = std::move(done)] {
-        --m_pending;
-        done();
-    });
 }
 
 }

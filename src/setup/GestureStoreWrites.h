@@ -33,8 +33,6 @@ public:
     bool busy() const { return m_pending > 0 || m_clears.writing(); }
 
 private:
-    void write(std::function<void()> work, std::function<void()> done);
-
     GestureRecognitionModel& m_model;
     WorkQueue& m_queue;
     UndoableClear m_clears;

@@ -1,5 +1,6 @@
 #include "sheet/GestureSheetWindow.h"
 
+#include "appearance/EmptyListNote.h"
 #include "core/GestureRecognitionModel.h"
 #include "sheet/DrawingItemDelegate.h"
 #include "sheet/DrawingThumbnail.h"
@@ -36,7 +37,7 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue
     , m_clear(new QPushButton(tr("Clear Gesture"), this))
     , m_undo(new QPushButton(tr("Undo"), this))
     , m_status(new QLabel(this))
-    , m_emptyList(new QLabel(m_list->viewport()))
+    , m_emptyList(EmptyListNote::inside(m_list, tr("Empty list")))
 {
     setWindowTitle(tr("My Gestures"));
     setAccessibleName(tr("My Gestures"));
@@ -67,9 +68,6 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue
     m_status->setAccessibleName(tr("Status"));
     m_status->setWordWrap(true);
     m_preview->setWordWrap(true);
-    m_emptyList->setWordWrap(true);
-    m_emptyList->setAlignment(Qt::AlignCenter);
-    (new QVBoxLayout(m_list->viewport()))->addWidget(m_emptyList);
 
     auto side = new QVBoxLayout;
     side->addWidget(m_preview);
@@ -145,8 +143,7 @@ void GestureSheetWindow::fillList(Selection selection)
                       : count == 1     ? tr("1 gesture")
                                        : tr("%1 gestures").arg(count));
     // An empty list says why where the user looks for the rows.
-    m_emptyList->setText(count == 0 ? m_status->text() : QString());
-    m_emptyList->setVisible(count == 0);
+    EmptyListNote::show(m_emptyList, count == 0 ? m_status->text() : QString());
     selectionChanged();
 }
 

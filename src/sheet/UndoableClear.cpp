@@ -39,12 +39,10 @@ void UndoableClear::undo(Outcome done)
 void UndoableClear::write(std::function<Expected<Done>()> change, std::function<void(const Expected<Done>&)> done)
 {
     m_writing = true;
-    auto outcome = std::make_shared<Expected<Done>>(Done {});
-    m_writes.queue([change = std::move(change), outcome] { *outcome = change(); },
-                   [this, outcome, done = std::move(done)] {
-                       m_writing = false;
-                       done(*outcome);
-                   });
+    m_writes.queueWithOutcome(std::move(change), [this, done = std::move(done)](const Expected<Done>& outcome) {
+        m_writing = false;
+        done(outcome);
+    });
 }
 
 }
