@@ -3,7 +3,7 @@
 // is at most 100 ms, so that opening the setup window never stalls.
 #include "BenchmarkDesktop.h"
 #include "launch/DesktopWorkspace.h"
-#include "launch/GestureSetupModel.h"
+#include "launch/TargetsAndSettings.h"
 #include "launch/TargetKinds.h"
 #include "platform/PropertyListUserDefaults.h"
 
@@ -20,7 +20,7 @@ void BM_FullSetup(benchmark::State& state)
     auto storage = std::make_shared<PropertyListUserDefaults>(BenchmarkDesktop::root() / "store.plist");
     size_t targets = 0;
     for (auto _ : state) {
-        GestureSetupModel model({ std::make_shared<DesktopWorkspace>(), BenchmarkDesktop::root() / "builtin", storage, std::make_shared<NoLoginItems>(), [] { return false; } });
+        TargetsAndSettings model({ std::make_shared<DesktopWorkspace>(), BenchmarkDesktop::root() / "builtin", storage, std::make_shared<NoLoginItems>(), [] { return false; } });
         model.setup();
         const auto& catalogue = model.catalogue();
         targets = 0;
@@ -36,7 +36,7 @@ void BM_LookupMissAcrossAllLists(benchmark::State& state)
 {
     BenchmarkDesktop::prepare();
     auto storage = std::make_shared<PropertyListUserDefaults>(BenchmarkDesktop::root() / "store.plist");
-    GestureSetupModel model({ std::make_shared<DesktopWorkspace>(), BenchmarkDesktop::root() / "builtin", storage, std::make_shared<NoLoginItems>(), [] { return false; } });
+    TargetsAndSettings model({ std::make_shared<DesktopWorkspace>(), BenchmarkDesktop::root() / "builtin", storage, std::make_shared<NoLoginItems>(), [] { return false; } });
     model.setup();
     for (auto _ : state)
         benchmark::DoNotOptimize(model.findLaunchableWithId("org.mozilla.firefox:https://firefox.example/nothing"));

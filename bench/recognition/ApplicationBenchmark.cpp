@@ -2,7 +2,7 @@
 #include "core/BenchmarkGestures.h"
 #include "core/MemoryUserDefaults.h"
 #include "launch/FakeWorkspace.h"
-#include "launch/GestureSetupModel.h"
+#include "launch/TargetsAndSettings.h"
 #include "launch/LoginItems.h"
 #include "multitouch/FakeMultitouchServices.h"
 #include "multitouch/MultitouchManager.h"
@@ -46,7 +46,7 @@ struct RecognitionSide {
     RecognitionSide()
     {
         const auto& drawings = bench::threeStrokeDrawings();
-        setupModel.setup();
+        targetsAndSettings.setup();
         // A bench machine may have no mouse to watch; the recognition side runs without.
         (void)controller.applicationDidFinishLaunching();
         for (size_t index = 0; index < drawings.stored.size(); ++index) {
@@ -55,7 +55,7 @@ struct RecognitionSide {
             chmod(script.c_str(), 0755);
             gestures.push_back({ script, drawings.stored[index].strokes });
         }
-        setupModel.catalogue().fetch("scripts");
+        targetsAndSettings.catalogue().fetch("scripts");
         for (const auto& gesture : gestures)
             if (auto saved = controller.recognitionModel().saveGestureWithStrokes(gesture.strokes, gesture.identity); !saved)
                 throw std::runtime_error("cannot store the benchmark's gestures: " + saved.error());
@@ -68,9 +68,9 @@ struct RecognitionSide {
     MultitouchManager manager { { std::make_shared<FakeFramework>(), std::make_shared<FakeHardwareWatcher>(),
                                   std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() } };
     QuietEventFilter eventFilter;
-    GestureSetupModel setupModel { { workspace, scripts.path().toStdString(), storage, std::make_shared<NoLoginItems>(),
+    TargetsAndSettings targetsAndSettings { { workspace, scripts.path().toStdString(), storage, std::make_shared<NoLoginItems>(),
                                      [] { return true; } } };
-    GestureRecognitionController controller { { clock, clock, *storage, setupModel, manager, eventFilter, [] { return false; },
+    GestureRecognitionController controller { { clock, clock, *storage, targetsAndSettings, manager, eventFilter, [] { return false; },
                                                 false } };
     std::vector<bench::NamedDrawing> gestures;
 };

@@ -162,7 +162,7 @@ void AppController::createControllers()
         m_clock,
         m_timers,
         *m_preferences,
-        m_gestureSetupController->setupModel(),
+        m_gestureSetupController->targetsAndSettings(),
         multitouch(),
         *m_eventFilter,
         [this] { return m_gestureSetupController->isSetupWindowVisible(); },
@@ -179,7 +179,7 @@ void AppController::createControllers()
     // through it; it learns of the recognition side once that exists.
     GestureRecognitionController* recognition = m_gestureRecognitionController.get();
     m_storeWrites = std::make_unique<SerialWorkQueue>();
-    m_gestureSetupController->setupModel().settings().writeOn(*m_storeWrites);
+    m_gestureSetupController->targetsAndSettings().settings().writeOn(*m_storeWrites);
     m_gestureSetupController->setRecognitionSide({
         &recognition->recognitionModel(),
         [recognition] { return recognition->recognitionView() && recognition->recognitionView()->detectingInput(); },
@@ -192,10 +192,10 @@ void AppController::createControllers()
 // what an import stores shows at once on the setup side.
 void AppController::connectGestureFiles()
 {
-    GestureSetupModel& setupModel = m_gestureSetupController->setupModel();
+    TargetsAndSettings& targetsAndSettings = m_gestureSetupController->targetsAndSettings();
     m_gestureFiles = std::make_unique<GestureFileTransfer>(
-        m_gestureRecognitionController->recognitionModel(), setupModel.catalogue(),
-        [&setupModel] { return setupModel.settings().minimumRecognitionScore(); }, m_notifier);
+        m_gestureRecognitionController->recognitionModel(), targetsAndSettings.catalogue(),
+        [&targetsAndSettings] { return targetsAndSettings.settings().minimumRecognitionScore(); }, m_notifier);
     connect(m_gestureSetupController.get(), &GestureSetupController::importRequested, m_gestureFiles.get(),
             &GestureFileTransfer::chooseImportFile);
     connect(m_gestureSetupController.get(), &GestureSetupController::exportRequested, m_gestureFiles.get(),
@@ -246,9 +246,9 @@ void AppController::tookInOutsideChanges(const Expected<Done>& reloaded)
         return;
     }
     // A gesture bound from the command line may name a target added since the start.
-    GestureSetupModel& setupModel = m_gestureSetupController->setupModel();
-    setupModel.catalogue().fetchAll();
-    setupModel.settings().readAllStoringDefaults();
+    TargetsAndSettings& targetsAndSettings = m_gestureSetupController->targetsAndSettings();
+    targetsAndSettings.catalogue().fetchAll();
+    targetsAndSettings.settings().readAllStoringDefaults();
     m_gestureSetupController->gesturesChanged();
 }
 

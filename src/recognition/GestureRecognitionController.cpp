@@ -1,7 +1,7 @@
 #include "recognition/GestureRecognitionController.h"
 
 #include "appearance/RoundedCornerView.h"
-#include "launch/GestureSetupModel.h"
+#include "launch/TargetsAndSettings.h"
 #include "launch/ScriptFolder.h"
 #include "multitouch/MultitouchManager.h"
 #include "platform/EventFilter.h"
@@ -24,7 +24,7 @@ Q_LOGGING_CATEGORY(launchFailures, "scriblo.launch")
 GestureRecognitionController::GestureRecognitionController(Services services, QObject* parent)
     : QObject(parent)
     , m_clock(services.clock)
-    , m_setupModel(services.setupModel)
+    , m_targetsAndSettings(services.targetsAndSettings)
     , m_multitouch(services.multitouch)
     , m_eventFilter(services.eventFilter)
     , m_setupWindowVisible(std::move(services.setupWindowVisible))
@@ -65,15 +65,15 @@ GestureRecognitionController::Decider GestureRecognitionController::makeDecider(
 {
     return Decider(
         [this](const std::string& identity) -> std::optional<std::shared_ptr<Launchable>> {
-            auto target = m_setupModel.findLaunchableWithId(identity);
+            auto target = m_targetsAndSettings.findLaunchableWithId(identity);
             return target ? std::optional(std::move(target)) : std::nullopt;
         },
-        [this](const std::string& identity) { return m_setupModel.catalogue().absence(identity); });
+        [this](const std::string& identity) { return m_targetsAndSettings.catalogue().absence(identity); });
 }
 
 CaptureSettings GestureRecognitionController::captureSettings() const
 {
-    const Settings& settings = m_setupModel.settings();
+    const Settings& settings = m_targetsAndSettings.settings();
     return { settings.multitouchOption(), settings.fullscreenOption(), settings.readingDelayTime() };
 }
 
@@ -105,7 +105,7 @@ void GestureRecognitionController::handleMultitouchEvent(const MultitouchEventPo
             return GeometryPoint { double(position.x()), double(position.y()) };
         });
     }
-    StartConditions conditions { recognitionWindowVisible(), m_setupModel.settings().quickdrawOption(),
+    StartConditions conditions { recognitionWindowVisible(), m_targetsAndSettings.settings().quickdrawOption(),
                                  m_setupWindowVisible && m_setupWindowVisible() };
     StartPattern pattern = m_startPatterns.handleFrame(frame, conditions);
     if (pattern != StartPattern::None)
@@ -127,7 +127,7 @@ void GestureRecognitionController::handleSecondaryPress(SteadyTime time)
     // Presses are only watched, never held back. In touchpad mode the tap starts a
     // drawing; what the drawing's fingers would do to other programs is kept from them
     // by the touchpad grab, which lasts until the fingers lift or scrolling is unblocked.
-    if (m_setupModel.settings().multitouchOption())
+    if (m_targetsAndSettings.settings().multitouchOption())
         return;
     if (m_secondaryPresses.handlePress(time, recognitionWindowVisible()))
         shouldStartDetectingGesture(CaptureMode::Normal, time);
@@ -143,7 +143,7 @@ void GestureRecognitionController::shouldStartDetectingGesture(CaptureMode mode,
     toggleInRecognitionWindow();
     // Touchpad mode swallows everything while the fingers draw: the touchpads, and on
     // X11 the keyboard and pointer, are held by the capture window.
-    if (m_setupModel.settings().multitouchOption())
+    if (m_targetsAndSettings.settings().multitouchOption())
         m_grabRule.captureStarted();
     m_recognitionView->startDetectingGesture(mode, startedAt);
 }
@@ -168,7 +168,7 @@ void GestureRecognitionController::recognizeGestureWithStrokes(std::vector<Gestu
     m_grabRule.captureEnded();
     m_recognitionWindow->setPartialResult({}, {});
     auto result = m_recognitionModel->recognizer()->recognizeGestureWithStrokes(strokes);
-    auto decision = m_decider.decide(result, m_setupModel.settings().minimumRecognitionScore(), CheckKind::Final);
+    auto decision = m_decider.decide(result, m_targetsAndSettings.settings().minimumRecognitionScore(), CheckKind::Final);
     switch (decision.outcome) {
     case MatchOutcome::NoMatch:
         toggleOutRecognitionWindow(false);
@@ -193,7 +193,7 @@ void GestureRecognitionController::checkPartialGestureWithStrokes(std::vector<Ge
 {
     runOnMainThread([this] { m_recognitionWindow->setPartialResult({}, {}); });
     auto result = m_recognitionModel->recognizer()->recognizeGestureWithStrokes(strokes);
-    auto decision = m_decider.decide(result, m_setupModel.settings().minimumRecognitionScore(), CheckKind::Partial);
+    auto decision = m_decider.decide(result, m_targetsAndSettings.settings().minimumRecognitionScore(), CheckKind::Partial);
     if (decision.outcome == MatchOutcome::TargetFound)
         runOnMainThread([this, &decision] { showPartialResult(decision); });
 }
@@ -220,7 +220,7 @@ void GestureRecognitionController::launchFailed(const std::shared_ptr<Launchable
         showFailure(QString::fromStdString(target->displayName()), m_icons.iconFor(target->icon()), tr("Could not be started"));
     // What failed to start may have changed on disk since the lists were read (a script
     // removed or no longer executable, an entry rewritten): the next lookup sees it so.
-    m_setupModel.catalogue().fetchAll();
+    m_targetsAndSettings.catalogue().fetchAll();
 }
 
 void GestureRecognitionController::showMissedTarget(const MatchDecision<std::shared_ptr<Launchable>>& decision)
@@ -250,7 +250,7 @@ void GestureRecognitionController::showMissedTarget(const MatchDecision<std::sha
 
 void GestureRecognitionController::explainMiss(const MatchDecision<std::shared_ptr<Launchable>>& decision)
 {
-    if (!m_setupModel.settings().explainMissesOption() || !decision.target) {
+    if (!m_targetsAndSettings.settings().explainMissesOption() || !decision.target) {
         toggleOutRecognitionWindow(false);
         return;
     }
@@ -259,7 +259,7 @@ void GestureRecognitionController::explainMiss(const MatchDecision<std::shared_p
     const QLocale locale;
     QString line = tr("%1 – %2% (needs %3%)")
                        .arg(QStringLiteral("%1"), locale.toString(decision.score),
-                            locale.toString(m_setupModel.settings().minimumRecognitionScore()));
+                            locale.toString(m_targetsAndSettings.settings().minimumRecognitionScore()));
     m_recognitionWindow->setAppResult(QString::fromStdString(target->displayName()), m_icons.iconFor(target->icon()), line,
                                       GestureRecognitionWindow::Result::Miss);
     m_fade.putAway(PutAway::AfterExplainedMiss);
@@ -309,7 +309,7 @@ void GestureRecognitionController::layoutRecognitionWindow()
     std::vector<QRect> screens;
     for (QScreen* screen : QGuiApplication::screens())
         screens.push_back(screen->geometry());
-    WindowSize size = m_setupModel.settings().fullscreenOption() ? WindowSize::FullScreen : WindowSize::Centred;
+    WindowSize size = m_targetsAndSettings.settings().fullscreenOption() ? WindowSize::FullScreen : WindowSize::Centred;
     m_recognitionWindow->applyLayout(GestureRecognitionWindow::layoutFor(screens, pointerForLayout(), size));
 }
 

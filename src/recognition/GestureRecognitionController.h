@@ -25,7 +25,7 @@ namespace scriblo {
 class EventFilter;
 class GestureRecognitionView;
 class GestureRecognitionWindow;
-class GestureSetupModel;
+class TargetsAndSettings;
 class MainThreadRelay;
 class MultitouchManager;
 class Notifier;
@@ -43,7 +43,7 @@ public:
         TimerService& timers;
         UserDefaults& storage;
         // The settings and the catalogue, read afresh at every use.
-        GestureSetupModel& setupModel;
+        TargetsAndSettings& targetsAndSettings;
         MultitouchManager& multitouch;
         EventFilter& eventFilter;
         // Quickdraw never starts while the setup window shows.
@@ -119,7 +119,7 @@ private:
     QPoint pointerForLayout();
 
     const Clock& m_clock;
-    GestureSetupModel& m_setupModel;
+    TargetsAndSettings& m_targetsAndSettings;
     MultitouchManager& m_multitouch;
     EventFilter& m_eventFilter;
     std::function<bool()> m_setupWindowVisible;

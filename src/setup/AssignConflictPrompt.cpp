@@ -4,7 +4,7 @@
 #include "appearance/AppTableView.h"
 #include "core/GestureConflicts.h"
 #include "core/GestureRecognitionModel.h"
-#include "launch/GestureSetupModel.h"
+#include "launch/TargetsAndSettings.h"
 #include "setup/ConflictWarningBar.h"
 #include "setup/GestureSetupWindow.h"
 
@@ -14,11 +14,11 @@
 
 namespace scriblo {
 
-AssignConflictPrompt::AssignConflictPrompt(GestureSetupWindow& window, const GestureSetupModel& setupModel, Choices choices, QObject* parent)
+AssignConflictPrompt::AssignConflictPrompt(GestureSetupWindow& window, const TargetsAndSettings& targetsAndSettings, Choices choices, QObject* parent)
     : QObject(parent)
     , m_window(window)
     , m_bar(*window.conflictWarning)
-    , m_setupModel(setupModel)
+    , m_targetsAndSettings(targetsAndSettings)
     , m_choices(std::move(choices))
 {
     connect(m_bar.assignAnywayButton, &QPushButton::clicked, this, [this] {
@@ -41,7 +41,7 @@ bool AssignConflictPrompt::holdBack(std::vector<GestureStroke>& strokes, const s
                                     const std::optional<std::string>& earlierIdentity, const GestureRecognitionModel& model)
 {
     auto stored = model.recognizer()->loadedGestures();
-    auto conflict = GestureConflicts::find(strokes, identity, earlierIdentity, *stored, m_setupModel.settings().minimumRecognitionScore());
+    auto conflict = GestureConflicts::find(strokes, identity, earlierIdentity, *stored, m_targetsAndSettings.settings().minimumRecognitionScore());
     if (!conflict)
         return false;
     m_held = std::move(strokes);
@@ -78,7 +78,7 @@ std::vector<GestureStroke> AssignConflictPrompt::release()
 // still recognised, so it is named by what it was stored under.
 QString AssignConflictPrompt::nameOf(const std::string& identity) const
 {
-    auto target = m_setupModel.findLaunchableWithId(identity);
+    auto target = m_targetsAndSettings.findLaunchableWithId(identity);
     return QString::fromStdString(target ? target->displayName() : identity);
 }
 

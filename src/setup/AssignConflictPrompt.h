@@ -14,7 +14,7 @@ namespace scriblo {
 class ConflictWarningBar;
 class GestureSetupWindow;
 class GestureRecognitionModel;
-class GestureSetupModel;
+class TargetsAndSettings;
 
 // Holds a new drawing back from the store while the setup window asks whether it should
 // go in although the matcher would confuse it with another target's gesture.
@@ -30,7 +30,7 @@ public:
 
     // The question goes, with the drawing, when another kind or target is chosen or
     // Assign starts over.
-    AssignConflictPrompt(GestureSetupWindow& window, const GestureSetupModel& setupModel, Choices choices, QObject* parent = nullptr);
+    AssignConflictPrompt(GestureSetupWindow& window, const TargetsAndSettings& targetsAndSettings, Choices choices, QObject* parent = nullptr);
 
     // True when `strokes` conflict at the recognition window's minimum score and are now
     // held for the user's choice; `identity` and `earlierIdentity` are where the target's
@@ -48,7 +48,7 @@ private:
 
     GestureSetupWindow& m_window;
     ConflictWarningBar& m_bar;
-    const GestureSetupModel& m_setupModel;
+    const TargetsAndSettings& m_targetsAndSettings;
     Choices m_choices;
     std::optional<std::vector<GestureStroke>> m_held;
     QString m_conflictName;

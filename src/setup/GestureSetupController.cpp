@@ -57,7 +57,7 @@ void GestureSetupController::awakeFromNib()
         [this](bool show) { showDrawNotification(show); },
         [this](std::vector<GestureStroke> strokes) { saveGestureWithStrokes(std::move(strokes)); },
         [this] {
-            const Settings& settings = m_setupModel->settings();
+            const Settings& settings = m_targetsAndSettings->settings();
             // The setup view always draws centred, so its redraws never take the
             // full-screen interval.
             return CaptureSettings { settings.multitouchOption(), false, settings.readingDelayTime() };
@@ -65,12 +65,12 @@ void GestureSetupController::awakeFromNib()
     });
     connectControls();
     hideSetupWindow();
-    m_setupModel = std::make_unique<GestureSetupModel>(m_services.model);
-    m_setupModel->setup();
-    m_conflictPrompt = new AssignConflictPrompt(*m_setupWindow, *m_setupModel,
+    m_targetsAndSettings = std::make_unique<TargetsAndSettings>(m_services.model);
+    m_targetsAndSettings->setup();
+    m_conflictPrompt = new AssignConflictPrompt(*m_setupWindow, *m_targetsAndSettings,
         { [this](std::vector<GestureStroke> strokes) { saveGestureWithStrokes(std::move(strokes), Conflicts::Ignore); }, [this] { assignSelectedGesture(); } }, this);
     m_menus = std::make_unique<SetupMenus>(
-        *m_setupWindow, *m_setupModel,
+        *m_setupWindow, *m_targetsAndSettings,
         SetupMenus::Actions { [this](QPoint pointer) { toggleSetupWindow(pointer); }, [this] { showGestureSheet(); },
                               [this] { repositionSetupWindow(); } },
         m_services.withTray ? SetupMenus::Icon::Shown : SetupMenus::Icon::None);
@@ -121,7 +121,7 @@ void GestureSetupController::applicationDidFinishLaunching()
 {
     bool windowIsTheWayIn = m_menus->showIcon();
     m_setupWindow->launchableTypePicker->setSelectedSegment(0);
-    m_launchableArray->setContent(m_setupModel->catalogue().list(0));
+    m_launchableArray->setContent(m_targetsAndSettings->catalogue().list(0));
     updateSetupControls();
     if (windowIsTheWayIn)
         toggleSetupWindow();
@@ -162,7 +162,7 @@ void GestureSetupController::updateSetupControls()
     QModelIndexList rows = m_setupWindow->launchableTableView->selectionModel()->selectedRows();
     m_launchableSelectedIndex = rows.isEmpty() ? -1 : rows.front().row();
     setButtons(m_storeWrites && m_storeWrites->busy() ? SetupButtonRules::allOff() : SetupButtonRules::afterRefresh(m_buttons, selection()));
-    m_settingsControls->writeToFields(m_setupModel->settings());
+    m_settingsControls->writeToFields(m_targetsAndSettings->settings());
 }
 
 SetupButtonRules::Selection GestureSetupController::selection() const
@@ -197,7 +197,7 @@ std::shared_ptr<Launchable> GestureSetupController::selectedLaunchable() const
 
 void GestureSetupController::launchableTypeChanged()
 {
-    LaunchableCatalogue& catalogue = m_setupModel->catalogue();
+    LaunchableCatalogue& catalogue = m_targetsAndSettings->catalogue();
     int segment = m_setupWindow->launchableTypePicker->selectedSegment();
     if (segment >= 0 && size_t(segment) < TargetKinds::all().size()) {
         m_launchableArray->setContent(catalogue.fetch(size_t(segment)));
@@ -232,7 +232,7 @@ void GestureSetupController::tableViewSelectionDidChange()
 
 void GestureSetupController::showDrawNotification(bool show)
 {
-    m_setupWindow->showDrawPrompt(show, m_setupModel->settings().multitouchOption());
+    m_setupWindow->showDrawPrompt(show, m_targetsAndSettings->settings().multitouchOption());
 }
 
 void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> strokes, Conflicts conflicts)
@@ -391,7 +391,7 @@ void GestureSetupController::repositionSetupWindow()
 void GestureSetupController::changeSetting(const std::function<void(Settings&)>& change)
 {
     m_setupView->finishDetectingGesture(CaptureEnding::DiscardStrokes);
-    change(m_setupModel->settings());
+    change(m_targetsAndSettings->settings());
     updateSetupControls();
 }
 

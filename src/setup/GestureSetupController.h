@@ -3,7 +3,7 @@
 #include "base/WorkQueue.h"
 #include "core/GestureStroke.h"
 #include "setup/GestureStoreWrites.h"
-#include "launch/GestureSetupModel.h"
+#include "launch/TargetsAndSettings.h"
 #include "setup/SetupButtonRules.h"
 #include "setup/SetupWindowFade.h"
 
@@ -43,7 +43,7 @@ public:
     };
 
     struct Services {
-        GestureSetupModel::Services model;
+        TargetsAndSettings::Services model;
         RecognitionSide recognition;
         const Clock* clock = nullptr;
         TimerService* timers = nullptr;
@@ -56,7 +56,7 @@ public:
     explicit GestureSetupController(Services services, QObject* parent = nullptr);
     ~GestureSetupController() override;
 
-    GestureSetupModel& setupModel() { return *m_setupModel; }
+    TargetsAndSettings& targetsAndSettings() { return *m_targetsAndSettings; }
     GestureSetupWindow* setupWindow() const { return m_setupWindow.get(); }
     // From the start of the fade in until the window is hidden again.
     bool isSetupWindowVisible() const { return m_fade.isVisible(); }
@@ -129,7 +129,7 @@ private:
     void showStoreChange();
 
     Services m_services;
-    std::unique_ptr<GestureSetupModel> m_setupModel;
+    std::unique_ptr<TargetsAndSettings> m_targetsAndSettings;
     std::unique_ptr<GestureSetupWindow> m_setupWindow;
     std::unique_ptr<SetupSettingsControls> m_settingsControls;
     GestureSetupView* m_setupView = nullptr;

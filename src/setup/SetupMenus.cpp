@@ -1,6 +1,6 @@
 #include "setup/SetupMenus.h"
 
-#include "launch/GestureSetupModel.h"
+#include "launch/TargetsAndSettings.h"
 #include "setup/CommandMenu.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/TrayStatusItem.h"
@@ -9,10 +9,10 @@
 
 namespace scriblo {
 
-SetupMenus::SetupMenus(GestureSetupWindow& window, GestureSetupModel& setupModel, Actions actions, Icon icon, QObject* parent)
+SetupMenus::SetupMenus(GestureSetupWindow& window, TargetsAndSettings& targetsAndSettings, Actions actions, Icon icon, QObject* parent)
     : QObject(parent)
     , m_window(window)
-    , m_setupModel(setupModel)
+    , m_targetsAndSettings(targetsAndSettings)
     , m_actions(std::move(actions))
 {
     connectCommands(*window.commands);
@@ -40,9 +40,9 @@ void SetupMenus::connectCommands(CommandMenu& commands)
     connect(&commands, &CommandMenu::exportRequested, this, &SetupMenus::exportRequested);
     connect(&commands, &CommandMenu::quitRequested, this, &SetupMenus::quitRequested);
     connect(&commands, &CommandMenu::opening, this,
-            [this, &commands] { commands.setExplainMisses(m_setupModel.settings().explainMissesOption()); });
+            [this, &commands] { commands.setExplainMisses(m_targetsAndSettings.settings().explainMissesOption()); });
     connect(&commands, &CommandMenu::explainMissesToggled, this,
-            [this](bool explain) { m_setupModel.settings().saveExplainMissesOption(explain); });
+            [this](bool explain) { m_targetsAndSettings.settings().saveExplainMissesOption(explain); });
 }
 
 bool SetupMenus::showIcon()
@@ -58,7 +58,7 @@ bool SetupMenus::showIcon()
 void SetupMenus::showGestureSheet(GestureRecognitionModel& model, WorkQueue& writes)
 {
     if (!m_gestureSheetWindow) {
-        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(model, writes, m_setupModel.catalogue());
+        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(model, writes, m_targetsAndSettings.catalogue());
         connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureCleared, this, &SetupMenus::gesturesChangedInSheet);
         connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureRestored, this, &SetupMenus::gesturesChangedInSheet);
     }

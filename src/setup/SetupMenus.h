@@ -10,7 +10,7 @@ namespace scriblo {
 
 class CommandMenu;
 class GestureRecognitionModel;
-class GestureSetupModel;
+class TargetsAndSettings;
 class GestureSetupWindow;
 class GestureSheetWindow;
 class TrayStatusItem;
@@ -34,7 +34,7 @@ public:
     // Tests and benchmarks run without an icon.
     enum class Icon { Shown, None };
 
-    SetupMenus(GestureSetupWindow& window, GestureSetupModel& setupModel, Actions actions, Icon icon, QObject* parent = nullptr);
+    SetupMenus(GestureSetupWindow& window, TargetsAndSettings& targetsAndSettings, Actions actions, Icon icon, QObject* parent = nullptr);
     ~SetupMenus() override;
 
     TrayStatusItem* statusItem() const { return m_statusItem.get(); }
@@ -62,7 +62,7 @@ private:
     void showTrayAbsence(bool absent);
 
     GestureSetupWindow& m_window;
-    GestureSetupModel& m_setupModel;
+    TargetsAndSettings& m_targetsAndSettings;
     Actions m_actions;
     std::unique_ptr<TrayStatusItem> m_statusItem;
     std::unique_ptr<GestureSheetWindow> m_gestureSheetWindow;

@@ -123,7 +123,7 @@ TEST_F(GestureRecognitionControllerTest, twoSecondaryPressesStartOnlyInMouseMode
     EXPECT_FALSE(controller->recognitionWindowVisible());
 
     storage->setBool(true, Settings::multitouchOptionKey);
-    setupModel->settings().readAllStoringDefaults();
+    targetsAndSettings->settings().readAllStoringDefaults();
     eventFilter.pressSecondary();
     eventFilter.pressSecondary();
     EXPECT_FALSE(controller->recognitionWindowVisible()) << "a changed mode is used at the next press";
@@ -233,7 +233,7 @@ TEST_F(GestureRecognitionControllerTest, aLongNameIsCutSoTheMissesScoresStayInVi
     auto script = addScript(name);
     start(false);
     bindZigzagTo(BuiltInScripts::identity(script));
-    setupModel->settings().saveExplainMissesOption(true);
+    targetsAndSettings->settings().saveExplainMissesOption(true);
     controller->shouldStartDetectingGesture(CaptureMode::Normal);
     controller->recognizeGestureWithStrokes(hook());
     QLabel* line = window().appDescriptionAlert();
@@ -255,7 +255,7 @@ TEST_F(GestureRecognitionControllerTest, aMissIsExplainedOnlyWhenTheUserAskedAnd
     drawHook();
     EXPECT_FALSE(controller->recognitionWindowVisible()) << "by default a miss hides the window at once";
 
-    setupModel->settings().saveExplainMissesOption(true);
+    targetsAndSettings->settings().saveExplainMissesOption(true);
     drawHook();
     QString shown = window().appDescriptionAlert()->text();
     EXPECT_TRUE(shown.startsWith("Mail – ")) << shown.toStdString();
@@ -386,12 +386,12 @@ TEST_F(GestureRecognitionControllerTest, aLaunchThatFailsIsShownAsAFailureAndThe
     start(false);
     bindZigzagTo(BuiltInScripts::identity(script));
     auto later = addScript("Later");
-    EXPECT_FALSE(setupModel->findLaunchableWithId(BuiltInScripts::identity(later)));
+    EXPECT_FALSE(targetsAndSettings->findLaunchableWithId(BuiltInScripts::identity(later)));
     drawZigzagAndEndTheCapture();
     ASSERT_TRUE(waitFor([&] { return !window().appFailureAlert()->text().isEmpty(); }));
     EXPECT_EQ(window().appDescriptionAlert()->text(), "Mail");
     EXPECT_EQ(window().appFailureAlert()->text(), "Could not be started");
-    EXPECT_TRUE(setupModel->findLaunchableWithId(BuiltInScripts::identity(later))) << "the lists are read again";
+    EXPECT_TRUE(targetsAndSettings->findLaunchableWithId(BuiltInScripts::identity(later))) << "the lists are read again";
     clock.advanceBy(RecognitionWindowFade::resultStay + RecognitionWindowFade::fadeDuration);
     EXPECT_TRUE(controller->recognitionWindowVisible());
 }
@@ -410,7 +410,7 @@ TEST_F(GestureRecognitionControllerTest, aRealScriptThatLostItsExecuteBitFailsVi
     drawZigzagAndEndTheCapture();
     ASSERT_TRUE(waitFor([&] { return window().appFailureAlert()->text() == "Could not be started"; }));
     EXPECT_EQ(window().appDescriptionAlert()->text(), "Backup");
-    EXPECT_FALSE(setupModel->findLaunchableWithId(script.string()));
+    EXPECT_FALSE(targetsAndSettings->findLaunchableWithId(script.string()));
     clock.advanceBy(std::chrono::seconds(3));
 
     drawZigzag();
@@ -447,7 +447,7 @@ TEST_F(GestureRecognitionControllerTest, scoresAreWrittenInTheLocalesDigits)
     EXPECT_EQ(window().partialDescriptionAlert()->text(), QString::fromUtf8("Mail %2 – ١٠٠%"));
     view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
 
-    setupModel->settings().saveExplainMissesOption(true);
+    targetsAndSettings->settings().saveExplainMissesOption(true);
     controller->shouldStartDetectingGesture(CaptureMode::Normal);
     controller->recognizeGestureWithStrokes(hook());
     QString miss = window().appDescriptionAlert()->text();

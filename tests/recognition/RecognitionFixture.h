@@ -5,7 +5,7 @@
 #include "core/RemovedGestures.h"
 #include "launch/DesktopFixture.h"
 #include "launch/FakeWorkspace.h"
-#include "launch/GestureSetupModel.h"
+#include "launch/TargetsAndSettings.h"
 #include "launch/LoginItems.h"
 #include "multitouch/FakeMultitouchServices.h"
 #include "multitouch/MultitouchManager.h"
@@ -84,7 +84,7 @@ protected:
     void TearDown() override
     {
         controller.reset();
-        setupModel.reset();
+        targetsAndSettings.reset();
         DesktopFixture::TearDown();
     }
 
@@ -99,11 +99,11 @@ protected:
     void start(bool multitouch, bool compositing = true, bool xwayland = false, std::shared_ptr<Workspace> desktop = nullptr)
     {
         storage->setBool(multitouch, Settings::multitouchOptionKey);
-        setupModel = std::make_unique<GestureSetupModel>(GestureSetupModel::Services {
+        targetsAndSettings = std::make_unique<TargetsAndSettings>(TargetsAndSettings::Services {
             desktop ? desktop : workspace, scripts, storage, std::make_shared<NoLoginItems>(), [] { return false; } });
-        setupModel->setup();
+        targetsAndSettings->setup();
         controller = std::make_unique<GestureRecognitionController>(GestureRecognitionController::Services {
-            clock, clock, *storage, *setupModel, manager, eventFilter, [] { return false; }, compositing, xwayland,
+            clock, clock, *storage, *targetsAndSettings, manager, eventFilter, [] { return false; }, compositing, xwayland,
             removedGestures, notifier });
         EXPECT_TRUE(controller->applicationDidFinishLaunching());
     }
@@ -152,7 +152,7 @@ protected:
     std::shared_ptr<FakeRemovedGestures> removedGestures = std::make_shared<FakeRemovedGestures>();
     std::shared_ptr<FakeNotifier> notifier = std::make_shared<FakeNotifier>();
     std::filesystem::path scripts;
-    std::unique_ptr<GestureSetupModel> setupModel;
+    std::unique_ptr<TargetsAndSettings> targetsAndSettings;
     std::unique_ptr<GestureRecognitionController> controller;
 };
 

@@ -176,7 +176,7 @@ TEST_F(GestureSetupControllerTest, numberFieldsSaveOnlyValuesInRangeAndShowTheSt
 {
     startController();
     openWindow();
-    Settings& settings = controller->setupModel().settings();
+    Settings& settings = controller->targetsAndSettings().settings();
     auto score = window().minimumRecognitionScoreField;
     for (auto [typed, stored] : std::vector<std::pair<QString, int>> {
              { "69", 80 }, { "70", 70 }, { "101", 70 }, { "100", 100 }, { "ninety", 100 } }) {

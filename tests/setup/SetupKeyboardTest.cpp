@@ -96,9 +96,9 @@ TEST_F(SetupKeyboardTest, changingASettingLeavesTheKeyboardOnItsControl)
 {
     QCheckBox* quickdraw = window().quickdrawOptionField;
     quickdraw->setFocus(Qt::TabFocusReason);
-    bool before = controller->setupModel().settings().quickdrawOption();
+    bool before = controller->targetsAndSettings().settings().quickdrawOption();
     press(Qt::Key_Space);
-    EXPECT_EQ(controller->setupModel().settings().quickdrawOption(), !before);
+    EXPECT_EQ(controller->targetsAndSettings().settings().quickdrawOption(), !before);
     EXPECT_EQ(QApplication::focusWidget(), quickdraw);
 
     QLineEdit* score = window().minimumRecognitionScoreField;
@@ -109,7 +109,7 @@ TEST_F(SetupKeyboardTest, changingASettingLeavesTheKeyboardOnItsControl)
         QApplication::sendEvent(score, &typed);
     }
     press(Qt::Key_Tab);
-    EXPECT_EQ(controller->setupModel().settings().minimumRecognitionScore(), 75);
+    EXPECT_EQ(controller->targetsAndSettings().settings().minimumRecognitionScore(), 75);
     EXPECT_EQ(QApplication::focusWidget(), window().readingDelayTimeField);
 }
 

@@ -70,7 +70,7 @@ TEST_F(SetupMenusTest, withoutATrayTheWindowOffersEveryCommandOfTheTrayMenu)
     EXPECT_TRUE(controller->gestureSheetWindow()->isVisible());
 
     // The check mark is the setting's when the menu opens.
-    Settings& settings = controller->setupModel().settings();
+    Settings& settings = controller->targetsAndSettings().settings();
     QAction* explain = entry("Explain &Misses");
     settings.saveExplainMissesOption(true);
     emit more->menu()->aboutToShow();

@@ -128,7 +128,7 @@ bool DemoTour::switchToMouseDrawing()
     // The replayed touchpad has finished; the new drawing comes from the pointer.
     QCheckBox* touchpad = m_setup.setupWindow()->multitouchOptionField;
     if (!click(touchpad)
-        || !waitFor([&] { return !m_setup.setupModel().settings().multitouchOption(); }, QStringLiteral("mouse drawing")))
+        || !waitFor([&] { return !m_setup.targetsAndSettings().settings().multitouchOption(); }, QStringLiteral("mouse drawing")))
         return false;
     m_narrator.say(QStringLiteral("drawing with the mouse"));
     return true;

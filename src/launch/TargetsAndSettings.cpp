@@ -1,14 +1,14 @@
-#include "launch/GestureSetupModel.h"
+#include "launch/TargetsAndSettings.h"
 
 namespace scriblo {
 
-GestureSetupModel::GestureSetupModel(Services services)
+TargetsAndSettings::TargetsAndSettings(Services services)
     : m_catalogue(std::move(services.workspace), std::move(services.builtInScriptsFolder))
     , m_settings(std::move(services.storage), std::move(services.loginItems), std::move(services.systemIsMultitouchCapable))
 {
 }
 
-void GestureSetupModel::setup()
+void TargetsAndSettings::setup()
 {
     m_catalogue.fetchAll();
     m_settings.readAllStoringDefaults();

@@ -7,7 +7,7 @@ namespace scriblo {
 
 // The one object that holds the catalogue of targets and the user's settings, which
 // the setup and recognition sides reach through the application.
-class GestureSetupModel {
+class TargetsAndSettings {
 public:
     struct Services {
         std::shared_ptr<Workspace> workspace;
@@ -17,7 +17,7 @@ public:
         std::function<bool()> systemIsMultitouchCapable;
     };
 
-    explicit GestureSetupModel(Services services);
+    explicit TargetsAndSettings(Services services);
 
     // Fetches every list of the catalogue, then every setting.
     void setup();
