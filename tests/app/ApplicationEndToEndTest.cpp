@@ -1,5 +1,5 @@
 #include "multitouch/SyntheticTouchpad.h"
-#include "platform/DesktopHand.h"
+#include "app/demo/DesktopHand.h"
 #include "support/BusyCores.h"
 #include "support/DesktopSessionTest.h"
 #include "app/demo/DemoSamples.h"

@@ -1,6 +1,6 @@
 #include "app/demo/DemoSamples.h"
 #include "multitouch/SyntheticTouchpad.h"
-#include "platform/DesktopHand.h"
+#include "app/demo/DesktopHand.h"
 #include "support/DesktopSessionTest.h"
 
 #include <QDir>

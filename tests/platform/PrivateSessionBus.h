@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SessionBusDaemon.h"
+#include "app/demo/SessionBusDaemon.h"
 
 #include <QString>
 

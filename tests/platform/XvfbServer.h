@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrivateXServer.h"
+#include "app/demo/PrivateXServer.h"
 
 #include <QString>
 

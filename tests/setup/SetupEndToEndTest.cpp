@@ -1,4 +1,4 @@
-#include "platform/DesktopHand.h"
+#include "app/demo/DesktopHand.h"
 #include "platform/OpenboxWindowManager.h"
 #include "support/AccessibleDesktopTest.h"
 #include "app/demo/DemoSamples.h"

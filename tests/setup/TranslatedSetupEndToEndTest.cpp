@@ -1,5 +1,5 @@
 #include "app/demo/DemoSamples.h"
-#include "platform/DesktopHand.h"
+#include "app/demo/DesktopHand.h"
 #include "support/AccessibleDesktopTest.h"
 
 using scriblo::DesktopHand;

@@ -1,5 +1,5 @@
 #include "app/demo/DemoSamples.h"
-#include "platform/DesktopHand.h"
+#include "app/demo/DesktopHand.h"
 #include "platform/FakeSettingsPortal.h"
 #include "setup/StatusNotifierWatcherStandIn.h"
 #include "support/DesktopSessionTest.h"

@@ -1,5 +1,5 @@
 #include "app/demo/DemoSamples.h"
-#include "platform/DesktopHand.h"
+#include "app/demo/DesktopHand.h"
 #include "setup/StatusNotifierWatcherStandIn.h"
 #include "setup/TrayMenu.h"
 #include "support/AccessibleDesktopTest.h"

@@ -1,7 +1,7 @@
 #include "app/demo/DemoSession.h"
 
-#include "platform/PrivateXServer.h"
-#include "platform/SessionBusDaemon.h"
+#include "app/demo/PrivateXServer.h"
+#include "app/demo/SessionBusDaemon.h"
 
 #include <QDir>
 #include <QFile>

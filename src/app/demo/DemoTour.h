@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DesktopHand.h"
+#include "app/demo/DesktopHand.h"
 
 #include <QCoreApplication>
 #include <QPoint>

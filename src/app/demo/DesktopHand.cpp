@@ -1,4 +1,4 @@
-#include "platform/DesktopHand.h"
+#include "app/demo/DesktopHand.h"
 
 #include <thread>
 

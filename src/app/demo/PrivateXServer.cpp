@@ -1,6 +1,6 @@
-#include "platform/PrivateXServer.h"
+#include "app/demo/PrivateXServer.h"
 
-#include "platform/ChildLifetime.h"
+#include "app/demo/ChildLifetime.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "platform/ChildLifetime.h"
+#include "app/demo/ChildLifetime.h"
 
 #include <QProcess>
 

@@ -1,4 +1,4 @@
-#include "platform/PrivateXServer.h"
+#include "app/demo/PrivateXServer.h"
 #include "support/QtTestApplication.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "platform/SessionBusDaemon.h"
+#include "app/demo/SessionBusDaemon.h"
 
-#include "platform/ChildLifetime.h"
+#include "app/demo/ChildLifetime.h"
 
 #include <QStandardPaths>
 
