@@ -7,6 +7,7 @@
 #include "app/commands/Subcommand.h"
 #include "app/commands/TargetsCommand.h"
 #include "app/commands/TouchCommand.h"
+#include "multitouch/MultitouchManager.h"
 #include "platform/Translations.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "app/AppController.h"
@@ -44,6 +45,7 @@ static void printHelp()
 
 static int dispatch(CommandLine& commandLine)
 {
+    const CommandServices services { &MultitouchManager::sharedMultitouchManager };
     auto word = commandLine.next();
     if (*word == "--help" || *word == "-h") {
         printHelp();
@@ -63,7 +65,7 @@ static int dispatch(CommandLine& commandLine)
             std::cout << "Usage: scriblo COMMAND …\n" << subcommand.usage;
             return 0;
         }
-        return subcommand.run(commandLine);
+        return subcommand.run(commandLine, services);
     }
     throw UsageError("unknown command '" + *word + "' (see scriblo --help)");
 }

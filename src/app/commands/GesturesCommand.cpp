@@ -285,7 +285,7 @@ int sheet(CommandLine& commandLine, const std::optional<std::string>& storePath)
 
 }
 
-int GesturesCommand::run(CommandLine& commandLine)
+int GesturesCommand::run(CommandLine& commandLine, const CommandServices&)
 {
     auto storePath = commandLine.takeOption("--store");
     std::string action = commandLine.required("a gestures command (list, import, export, recognize, conflicts, sheet, delete)");

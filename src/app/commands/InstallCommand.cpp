@@ -49,7 +49,7 @@ int reported(MoveOutcome outcome)
 
 }
 
-int InstallCommand::run(CommandLine& commandLine)
+int InstallCommand::run(CommandLine& commandLine, const CommandServices&)
 {
     auto action = commandLine.required("an install command (move-check)");
     if (action != "move-check")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/commands/CommandLine.h"
+#include "app/commands/CommandServices.h"
 
 namespace scriblo {
 
@@ -11,7 +12,7 @@ namespace scriblo {
 class InstallCommand {
 public:
     static const char usage[];
-    static int run(CommandLine& commandLine);
+    static int run(CommandLine& commandLine, const CommandServices& services);
 };
 
 }

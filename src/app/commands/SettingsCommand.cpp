@@ -95,17 +95,9 @@ void save(Settings& settings, const Key& key, const std::string& text)
     (settings.*std::get<BoolSetting>(key.setting).save)(text == "true");
 }
 
-// Asked only when the store has no multitouch option yet. A touchpad still waiting for
-// the udev rule counts, or a first run before the rule applies would store mouse mode
-// for good.
-bool touchpadExists()
-{
-    return MultitouchManager::sharedMultitouchManager().touchpadPresent();
 }
 
-}
-
-int SettingsCommand::run(CommandLine& commandLine)
+int SettingsCommand::run(CommandLine& commandLine, const CommandServices& services)
 {
     auto storePath = commandLine.takeOption("--store");
     auto command = commandLine.next();
@@ -113,6 +105,10 @@ int SettingsCommand::run(CommandLine& commandLine)
     // Reading fills absent settings with their defaults; opened for reading, the store
     // keeps them in memory instead of writing them.
     auto storage = PreferencesStore::open(storePath, writes ? PropertyListUserDefaults::Access::ReadWrite : PropertyListUserDefaults::Access::ReadOnly);
+    // Asked only when the store has no multitouch option yet. A touchpad still waiting for
+    // the udev rule counts, or a first run before the rule applies would store mouse mode
+    // for good.
+    auto touchpadExists = [multitouch = services.multitouch] { return multitouch().touchpadPresent(); };
     Settings settings(storage, std::make_shared<XdgAutostart>(XdgAutostart::runningExecutable()), touchpadExists);
     if (writes) {
         const Key& key = findKey(commandLine.required("a setting name"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/commands/CommandLine.h"
+#include "app/commands/CommandServices.h"
 
 namespace scriblo {
 
@@ -9,7 +10,7 @@ namespace scriblo {
 struct Subcommand {
     const char* name;
     const char* usage;
-    int (*run)(CommandLine&);
+    int (*run)(CommandLine&, const CommandServices&);
 };
 
 }

@@ -96,7 +96,7 @@ int launch(CommandLine& commandLine)
 
 }
 
-int TargetsCommand::run(CommandLine& commandLine)
+int TargetsCommand::run(CommandLine& commandLine, const CommandServices&)
 {
     auto command = commandLine.required("a targets command (list or launch)");
     if (command == "list")

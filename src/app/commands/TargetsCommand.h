@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/commands/CommandLine.h"
+#include "app/commands/CommandServices.h"
 
 #include <memory>
 
@@ -12,7 +13,7 @@ class LaunchableCatalogue;
 class TargetsCommand {
 public:
     static const char usage[];
-    static int run(CommandLine& commandLine);
+    static int run(CommandLine& commandLine, const CommandServices& services);
     // Every list read from the desktop; what could not be read is said on stderr.
     static std::unique_ptr<LaunchableCatalogue> fetchedCatalogue();
 };

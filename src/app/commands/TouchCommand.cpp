@@ -81,7 +81,7 @@ void noteInterrupt(int)
     [[maybe_unused]] auto written = write(interruptPipe[1], &byte, 1);
 }
 
-int monitor()
+int monitor(const CommandServices& services)
 {
     static int argc = 1;
     static char name[] = "scriblo";
@@ -94,7 +94,7 @@ int monitor()
     std::signal(SIGINT, noteInterrupt);
     std::signal(SIGTERM, noteInterrupt);
 
-    auto& manager = MultitouchManager::sharedMultitouchManager();
+    MultitouchManager& manager = services.multitouch();
     if (MTDeviceCreateList().empty())
         std::cerr << "No readable touchpad yet; waiting for one (Ctrl-C to stop).\n";
     FramePrinter printer;
@@ -107,7 +107,7 @@ int monitor()
 
 }
 
-int TouchCommand::run(CommandLine& commandLine)
+int TouchCommand::run(CommandLine& commandLine, const CommandServices& services)
 {
     std::string command = commandLine.required("a touch command (devices, monitor or replay)");
     if (command == "devices") {
@@ -116,7 +116,7 @@ int TouchCommand::run(CommandLine& commandLine)
     }
     if (command == "monitor") {
         commandLine.expectEnd();
-        return monitor();
+        return monitor(services);
     }
     if (command == "replay")
         return replay(commandLine.rest());

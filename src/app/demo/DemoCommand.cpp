@@ -92,7 +92,7 @@ int runTour(const std::filesystem::path& store, const std::filesystem::path& scr
 
 }
 
-int DemoCommand::run(CommandLine& commandLine)
+int DemoCommand::run(CommandLine& commandLine, const CommandServices&)
 {
     std::filesystem::path screenshots = commandLine.takeOption("--screenshots").value_or("scriblo-demo");
     commandLine.expectEnd();
