@@ -160,7 +160,7 @@ void GestureFileTransfer::store(const GestureImportPlan& plan)
     });
 }
 
-void GestureFileTransfer::stored(const Expected<size_t>& saved, size_t added, size_t replaced)
+void GestureFileTransfer::stored(const Expected<size_t, GestureRefusal>& saved, size_t added, size_t replaced)
 {
     if (!saved) {
         warn(tr("Nothing was imported."), QString::fromStdString(saved.error()));

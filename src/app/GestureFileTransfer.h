@@ -2,6 +2,7 @@
 
 #include "appearance/IconResolver.h"
 #include "base/Expected.h"
+#include "core/GestureRefusal.h"
 #include "sheet/GestureImportPreview.h"
 
 #include <QObject>
@@ -54,7 +55,7 @@ private:
     void findLookAlikes(std::shared_ptr<const GestureRecognizer::GestureList> stored);
     void stopLookingForLookAlikes();
     void store(const GestureImportPlan& plan);
-    void stored(const Expected<size_t>& saved, size_t added, size_t replaced);
+    void stored(const Expected<size_t, GestureRefusal>& saved, size_t added, size_t replaced);
     void tell(const QString& summary, const QString& body);
     void warn(const QString& text, const QString& detail);
 

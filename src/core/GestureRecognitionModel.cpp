@@ -160,50 +160,64 @@ bool GestureRecognitionModel::storeGestureDictionary()
     return true;
 }
 
-Expected<Done> GestureRecognitionModel::checkStorable(const Gesture& gesture)
+namespace {
+
+GestureRefusal refusal(GestureRefusal::Reason reason, std::string problem)
 {
+    return { { problem }, reason, problem };
+}
+
+}
+
+Expected<Done, GestureRefusal> GestureRecognitionModel::checkStorable(const Gesture& gesture)
+{
+    using Reason = GestureRefusal::Reason;
     // The archive keeps texts as C strings, so a NUL would cut the identity short and the
     // gesture would replace another one.
     if (gesture.identity().find('\0') != std::string::npos)
-        return Failure { "the identity holds a NUL character" };
+        return refusal(Reason::Unstorable, "the identity holds a NUL character");
     if (!isValidUtf8(gesture.identity()))
-        return Failure { "the identity is not valid UTF-8" };
+        return refusal(Reason::Unstorable, "the identity is not valid UTF-8");
     if (gesture.identity().size() > Gesture::maximumIdentityLength)
-        return Failure { "the identity is longer than " + std::to_string(Gesture::maximumIdentityLength) + " bytes" };
+        return refusal(Reason::Unstorable, "the identity is longer than " + std::to_string(Gesture::maximumIdentityLength) + " bytes");
     const auto& strokes = gesture.strokes();
+    int32_t count = gesture.totalPointCount();
     if (strokes.empty())
-        return Failure { "there are no strokes" };
+        return refusal(Reason::NothingDrawn, "there are no strokes");
     if (strokes.size() > size_t(Gesture::maximumStrokeCount))
-        return Failure { "there are more than " + std::to_string(Gesture::maximumStrokeCount) + " strokes" };
+        return refusal(Reason::Unstorable, "there are more than " + std::to_string(Gesture::maximumStrokeCount) + " strokes");
     for (const auto& stroke : strokes) {
         if (stroke.pointCount() == 0)
-            return Failure { "a stroke has no points" };
+            return refusal(count == 0 ? Reason::NothingDrawn : Reason::Unstorable, "a stroke has no points");
         for (const auto& point : stroke.points()) {
             if (!Gesture::isValidCoordinate(point.x()) || !Gesture::isValidCoordinate(point.y()))
-                return Failure { "a coordinate is not a number within ±1e6" };
+                return refusal(Reason::Unstorable, "a coordinate is not a number within ±1e6");
         }
     }
-    int32_t count = gesture.totalPointCount();
     if (count < minimumGesturePoints || count > Gesture::maximumPointCount)
-        return Failure { std::to_string(count) + " points, where a gesture needs " + std::to_string(minimumGesturePoints)
-            + " to " + std::to_string(Gesture::maximumPointCount) };
+        return refusal(count < minimumGesturePoints ? Reason::TooShort : Reason::Unstorable,
+                       std::to_string(count) + " points, where a gesture needs " + std::to_string(minimumGesturePoints)
+                           + " to " + std::to_string(Gesture::maximumPointCount));
     return Done {};
 }
 
-Expected<size_t> GestureRecognitionModel::saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity)
+Expected<size_t, GestureRefusal> GestureRecognitionModel::saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity)
 {
     std::vector<Gesture> gestures;
     gestures.emplace_back(identity, std::move(strokes));
     return saveGestures(std::move(gestures));
 }
 
-Expected<size_t> GestureRecognitionModel::saveGestures(std::vector<Gesture> gestures)
+Expected<size_t, GestureRefusal> GestureRecognitionModel::saveGestures(std::vector<Gesture> gestures)
 {
     GestureRecognizer::GestureList prepared;
     prepared.reserve(gestures.size());
     for (auto& gesture : gestures) {
-        if (auto storable = checkStorable(gesture); !storable)
-            return Failure { "'" + gesture.identity() + "': " + storable.error() };
+        if (auto storable = checkStorable(gesture); !storable) {
+            GestureRefusal refused = storable.failure();
+            refused.message = "'" + gesture.identity() + "': " + refused.message;
+            return refused;
+        }
         // Templates are the slow part, so they are made before the lock is taken.
         gesture.generateTemplates();
         prepared.push_back(std::make_shared<const Gesture>(std::move(gesture)));
@@ -212,15 +226,16 @@ Expected<size_t> GestureRecognitionModel::saveGestures(std::vector<Gesture> gest
     if (prepared.empty())
         return size_t(0);
     std::lock_guard lock(m_mutex);
-    std::optional<Failure> refused;
+    std::optional<GestureRefusal> refused;
     size_t added = 0;
     auto saved = saveGestureDictionary([&] {
         added = newIdentityCount(prepared);
         size_t room = KeyedUnarchiver::maximumGestureCount - std::min(m_gestureDictionary.size(), KeyedUnarchiver::maximumGestureCount);
         if (added > room) {
-            refused = Failure { std::to_string(added) + (added == 1 ? " new gesture does not fit" : " new gestures do not fit")
+            std::string problem = std::to_string(added) + (added == 1 ? " new gesture does not fit" : " new gestures do not fit")
                 + ": the store holds " + std::to_string(m_gestureDictionary.size()) + " of at most "
-                + std::to_string(KeyedUnarchiver::maximumGestureCount) + ", so " + std::to_string(room) + " more fit" };
+                + std::to_string(KeyedUnarchiver::maximumGestureCount) + ", so " + std::to_string(room) + " more fit";
+            refused = refusal(GestureRefusal::Reason::StoreFull, problem);
             return false;
         }
         for (const auto& gesture : prepared)
@@ -231,7 +246,7 @@ Expected<size_t> GestureRecognitionModel::saveGestures(std::vector<Gesture> gest
     if (refused)
         return *refused;
     if (!saved)
-        return Failure { saved.error() };
+        return refusal(GestureRefusal::Reason::NotWritten, saved.error());
     return added;
 }
 

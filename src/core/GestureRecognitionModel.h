@@ -2,6 +2,7 @@
 
 #include "base/Expected.h"
 #include "core/GestureDictionary.h"
+#include "core/GestureRefusal.h"
 #include "core/GestureRecognizer.h"
 #include "core/UserDefaults.h"
 
@@ -35,12 +36,12 @@ public:
     // Fails when the strokes were not stored: a gesture that `checkStorable` refuses,
     // more than the store holds, or a failed write (the gesture then stays loaded and the
     // next save writes it again). Gives how many identities were new, 0 or 1.
-    Expected<size_t> saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity);
+    Expected<size_t, GestureRefusal> saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity);
     // Stores all the gestures with one write, or none of them when one is refused or they
     // would take the store past its limit; a later gesture of an identity replaces an
     // earlier one. Returns how many identities were new. A failed write leaves them
     // loaded, as a single save does.
-    Expected<size_t> saveGestures(std::vector<Gesture> gestures);
+    Expected<size_t, GestureRefusal> saveGestures(std::vector<Gesture> gestures);
     std::shared_ptr<const Gesture> getGestureWithIdentity(const std::string& identity) const;
     // The gesture is gone from memory even when the store could not be written.
     Expected<Done> deleteGestureWithName(const std::string& identity);
@@ -56,7 +57,7 @@ public:
     std::optional<std::string> backupPath() const;
 
     // Fails, in words for the user, when the gesture cannot be stored.
-    static Expected<Done> checkStorable(const Gesture& gesture);
+    static Expected<Done, GestureRefusal> checkStorable(const Gesture& gesture);
 
 private:
     void fetchGestureDictionary();

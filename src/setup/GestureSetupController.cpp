@@ -250,7 +250,7 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
     if (!launchable || !m_storeWrites)
         return gesturesChanged();
     m_storeWrites->assign(std::move(strokes), launchable->launchId(), storedIdentity(*launchable),
-                          [this, name = QString::fromStdString(launchable->displayName())](const std::optional<AssignRefusal>& refusal) {
+                          [this, name = QString::fromStdString(launchable->displayName())](const std::optional<GestureRefusal>& refusal) {
                               if (!refusal)
                                   emit gestureAssigned(name);
                               m_setupWindow->showAssignRefusal(refusal);

@@ -305,7 +305,7 @@ void GestureSetupWindow::showDrawPrompt(bool show, bool touchpad)
     drawNotificationText->setVisible(show);
 }
 
-void GestureSetupWindow::showAssignRefusal(const std::optional<AssignRefusal>& refusal)
+void GestureSetupWindow::showAssignRefusal(const std::optional<GestureRefusal>& refusal)
 {
     QString text = refusal ? refusalText(*refusal) : QString();
     assignMessageText->setText(text);
@@ -315,19 +315,19 @@ void GestureSetupWindow::showAssignRefusal(const std::optional<AssignRefusal>& r
     assignMessageText->setVisible(!text.isEmpty());
 }
 
-QString GestureSetupWindow::refusalText(const AssignRefusal& refusal)
+QString GestureSetupWindow::refusalText(const GestureRefusal& refusal)
 {
     switch (refusal.reason) {
-    case AssignRefusal::Reason::NothingDrawn:
+    case GestureRefusal::Reason::NothingDrawn:
         return tr("Nothing was drawn, so no gesture was saved. Press Assign and draw within four seconds.");
-    case AssignRefusal::Reason::TooShort:
+    case GestureRefusal::Reason::TooShort:
         return tr("Not saved: the drawing is too short to tell apart. Press Assign and draw a longer gesture.");
-    case AssignRefusal::Reason::StoreFull:
+    case GestureRefusal::Reason::StoreFull:
         return tr("Not saved: Scriblo already keeps %1 gestures, as many as it can. Clear one you no longer use, "
                   "then assign again.").arg(KeyedUnarchiver::maximumGestureCount);
-    case AssignRefusal::Reason::Unstorable:
-        return tr("Not saved: %1.").arg(QString::fromStdString(refusal.detail));
-    case AssignRefusal::Reason::NotWritten:
+    case GestureRefusal::Reason::Unstorable:
+        return tr("Not saved: %1.").arg(QString::fromStdString(refusal.problem));
+    case GestureRefusal::Reason::NotWritten:
         return tr("The gesture works now, but it could not be written to disk and may be gone after Scriblo quits.");
     }
     return {};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/GestureAssignment.h"
+#include "core/GestureRefusal.h"
 #include "setup/SetupButtonRules.h"
 
 #include <QRect>
@@ -41,7 +41,7 @@ public:
     // Where nothing can show through a window, clear corners would show stale pixels.
     void setTranslucent(bool translucent);
     // Says in the drawing area why Assign saved nothing; nothing hides what was said.
-    void showAssignRefusal(const std::optional<AssignRefusal>& refusal);
+    void showAssignRefusal(const std::optional<GestureRefusal>& refusal);
     void enableButtons(SetupButtons buttons);
     // Undo is on while a cleared drawing can come back; `clearedName` is its target's name.
     void offerUndo(const std::optional<std::string>& clearedName);
@@ -103,7 +103,7 @@ private:
     QLabel* fieldLabel(const QString& text, QWidget* buddy = nullptr);
     void orderKeyboardWalk();
     void applyLook(QWidget* root);
-    static QString refusalText(const AssignRefusal& refusal);
+    static QString refusalText(const GestureRefusal& refusal);
 
     std::unique_ptr<AppStyle> m_style;
 };

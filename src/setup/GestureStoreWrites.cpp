@@ -22,14 +22,14 @@ GestureStoreWrites::GestureStoreWrites(GestureRecognitionModel& model, WorkQueue
 }
 
 void GestureStoreWrites::assign(std::vector<GestureStroke> strokes, std::string identity, std::optional<std::string> earlierIdentity,
-                                std::function<void(const std::optional<AssignRefusal>&)> done)
+                                std::function<void(const std::optional<GestureRefusal>&)> done)
 {
     ++m_pending;
     m_queue.queueWithOutcome(
         [this, strokes = std::move(strokes), identity = std::move(identity), earlier = std::move(earlierIdentity)]() mutable {
             return GestureAssignment::store(std::move(strokes), identity, earlier, m_model);
         },
-        [this, done = std::move(done)](const std::optional<AssignRefusal>& refusal) {
+        [this, done = std::move(done)](const std::optional<GestureRefusal>& refusal) {
             --m_pending;
             done(refusal);
         });

@@ -21,7 +21,7 @@ public:
     GestureStoreWrites(GestureRecognitionModel& model, WorkQueue& queue);
 
     void assign(std::vector<GestureStroke> strokes, std::string identity, std::optional<std::string> earlierIdentity,
-                std::function<void(const std::optional<AssignRefusal>&)> done);
+                std::function<void(const std::optional<GestureRefusal>&)> done);
     void clear(UndoableClear::Cleared cleared, std::function<void()> done);
     void undoClear(std::function<void()> done);
     // The store changed otherwise, so the gesture cleared last stays cleared.

@@ -57,8 +57,10 @@ TEST(GestureRecognitionModelTest, savesOnlyGesturesWithElevenPointsOrMore)
     MemoryUserDefaults defaults;
     GestureRecognitionModel model(defaults);
     model.setup();
-    EXPECT_FALSE(model.saveGestureWithStrokes(drawing(10), "app"));
-    EXPECT_FALSE(model.saveGestureWithStrokes({}, "app"));
+    // The refusal carries its cause, which the setup window words without working it out.
+    EXPECT_EQ(model.saveGestureWithStrokes(drawing(10), "app").failure().reason, GestureRefusal::Reason::TooShort);
+    EXPECT_EQ(model.saveGestureWithStrokes({}, "app").failure().reason, GestureRefusal::Reason::NothingDrawn);
+    EXPECT_EQ(model.saveGestureWithStrokes({ GestureStroke() }, "app").failure().reason, GestureRefusal::Reason::NothingDrawn);
     EXPECT_EQ(defaults.writes, 0);
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(11), "app"));
     EXPECT_TRUE(storedGestures(defaults).contains("app"));
@@ -77,7 +79,11 @@ TEST(GestureRecognitionModelTest, refusesWhatALaterLoadWouldDrop)
     EXPECT_FALSE(model.saveGestureWithStrokes(drawing(Gesture::maximumPointCount + 1), "a"));
     auto withEmpty = drawing(20);
     withEmpty.emplace_back();
-    EXPECT_FALSE(model.saveGestureWithStrokes(withEmpty, "a"));
+    auto refused = model.saveGestureWithStrokes(withEmpty, "a");
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.failure().reason, GestureRefusal::Reason::Unstorable);
+    EXPECT_EQ(refused.failure().problem, "a stroke has no points");
+    EXPECT_EQ(refused.error(), "'a': a stroke has no points");
     EXPECT_FALSE(model.saveGestureWithStrokes({ GestureStroke(std::vector<GesturePoint>(12, GesturePoint(NAN, 0, 1))) }, "a"));
     EXPECT_FALSE(model.saveGestureWithStrokes(drawing(20), std::string(Gesture::maximumIdentityLength + 1, 'a')));
     EXPECT_TRUE(GestureRecognitionModel::checkStorable(Gesture(std::string(Gesture::maximumIdentityLength, 'a'), drawing(20))));
@@ -256,5 +262,6 @@ TEST(GestureRecognitionModelTest, aBatchThatCannotAllBeStoredStoresNone)
     EXPECT_EQ(storedGestures(defaults).size(), KeyedUnarchiver::maximumGestureCount);
     auto oneMore = model.saveGestures(gesturesNamed({ "z" }));
     ASSERT_FALSE(oneMore);
+    EXPECT_EQ(oneMore.failure().reason, GestureRefusal::Reason::StoreFull);
     EXPECT_NE(oneMore.error().find("1 new gesture does not fit"), std::string::npos) << oneMore.error();
 }

@@ -89,12 +89,15 @@ Expected<size_t> writeStore(const std::filesystem::path& store)
         return Failure { "cannot write the settings to " + store.string() + ": " + written.error() };
     GestureRecognitionModel model(preferences);
     model.setup();
-    return model.saveGestures({
+    auto saved = model.saveGestures({
         Gesture(recognisedScript, { strokeOf(zigzag()) }),
         Gesture("builtin:Open Home Folder.sh", { strokeOf(circle()) }),
         Gesture("builtin:Empty Trash.sh", { strokeOf(vee()) }),
         Gesture(retiredApplication, { strokeOf(ell()) }),
     });
+    if (!saved)
+        return Failure { saved.error() };
+    return *saved;
 }
 
 Expected<std::filesystem::path> writeImportFile(const std::filesystem::path& file)
