@@ -1,5 +1,6 @@
 #include "app/RemovedGesturesFile.h"
 #include "files/SafeFile.h"
+#include "support/TemporaryFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -21,27 +22,18 @@ Gesture drawn(const std::string& identity, float offset)
     return Gesture(identity, { stroke });
 }
 
-class RemovedGesturesFileTest : public ::testing::Test {
+class RemovedGesturesFileTest : public scriblo::testing::TemporaryFolderTest {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/scriblo-removed-XXXXXX";
-        folder = ::mkdtemp(pattern);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     std::string scriblo(const std::string& arguments)
     {
         // A throw-away home: an import reads the desktop's targets.
-        std::string home = (folder / "home").string();
+        std::string home = (m_folder / "home").string();
         std::string command = "HOME='" + home + "' XDG_DATA_HOME='" + home + "/data' XDG_CONFIG_HOME='" + home + "/config' XDG_DATA_DIRS='"
-            + home + "/system' " SCRIBLO_BINARY_DIR "/scriblo " + arguments + " --store '" + (folder / "store.plist").string()
-            + "' >'" + (folder / "out").string() + "' 2>/dev/null";
+            + home + "/system' " SCRIBLO_BINARY_DIR "/scriblo " + arguments + " --store '" + (m_folder / "store.plist").string()
+            + "' >'" + (m_folder / "out").string() + "' 2>/dev/null";
         EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 0) << arguments;
-        return *SafeFile::read(folder / "out", 1 << 20);
+        return *SafeFile::read(m_folder / "out", 1 << 20);
     }
-
-    fs::path folder;
 };
 
 }
@@ -50,12 +42,12 @@ protected:
 // a later removal of the same identity replacing the earlier.
 TEST_F(RemovedGesturesFileTest, keptGesturesAreMergedAndImportBringsThemBack)
 {
-    RemovedGesturesFile file(folder / "data/Scriblo/removed-gestures.json");
-    ASSERT_EQ(*file.keep(drawn("/scripts/Backup", 0)), (folder / "data/Scriblo/removed-gestures.json").string());
+    RemovedGesturesFile file(m_folder / "data/Scriblo/removed-gestures.json");
+    ASSERT_EQ(*file.keep(drawn("/scripts/Backup", 0)), (m_folder / "data/Scriblo/removed-gestures.json").string());
     ASSERT_TRUE(file.keep(drawn("org.example.Gone.desktop", 50)));
     ASSERT_TRUE(file.keep(drawn("/scripts/Backup", 200)));
 
-    scriblo("gestures import '" + (folder / "data/Scriblo/removed-gestures.json").string() + "'");
+    scriblo("gestures import '" + (m_folder / "data/Scriblo/removed-gestures.json").string() + "'");
     std::string listed = scriblo("gestures list");
     EXPECT_EQ(listed.size(), std::string("org.example.Gone.desktop\t1\t12\n/scripts/Backup\t1\t12\n").size()) << listed;
     EXPECT_NE(listed.find("org.example.Gone.desktop\t1\t12\n"), std::string::npos) << listed;
@@ -70,7 +62,7 @@ TEST_F(RemovedGesturesFileTest, keptGesturesAreMergedAndImportBringsThemBack)
 // fails and the store holds on to the gesture.
 TEST_F(RemovedGesturesFileTest, aFileThatIsNotGesturesIsLeftAloneAndNothingIsKept)
 {
-    auto path = folder / "removed-gestures.json";
+    auto path = m_folder / "removed-gestures.json";
     ASSERT_TRUE(SafeFile::writeAtomically(path, "{\"gestures\": [ oops"));
     RemovedGesturesFile file(path);
     auto kept = file.keep(drawn("/scripts/Backup", 0));

@@ -1,4 +1,5 @@
 #include "files/SafeFile.h"
+#include "support/TemporaryFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,12 @@ using scriblo::SafeFile;
 
 namespace {
 
-class SafeFileTest : public ::testing::Test {
+class SafeFileTest : public scriblo::testing::TemporaryFolderTest {
 protected:
-    void SetUp() override
-    {
-        m_folder = fs::temp_directory_path() / ("scriblo-safefile-" + std::to_string(::getpid()));
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     size_t entriesInFolder() const
     {
         return size_t(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()));
     }
-
-    fs::path m_folder;
 };
 
 TEST_F(SafeFileTest, aWriteReplacesTheFileWholeAndLeavesNoTemporaryBehind)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TemporaryFolderTest.h"
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -17,12 +19,11 @@ namespace scriblo::testing {
 // A throw-away desktop: HOME and the XDG folders point into a fresh temporary folder,
 // so nothing a test does reaches the real user's files. The previous environment comes
 // back when the test ends.
-class DesktopFixture : public ::testing::Test {
+class DesktopFixture : public TemporaryFolderTest {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/scriblo-launch-XXXXXX";
-        root = mkdtemp(pattern);
+        TemporaryFolderTest::SetUp();
         home = root / "home";
         dataHome = home / ".local/share";
         configHome = home / ".config";
@@ -45,8 +46,7 @@ protected:
             else
                 unsetenv(name.c_str());
         }
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
+        TemporaryFolderTest::TearDown();
     }
 
 public:
@@ -86,7 +86,8 @@ public:
     }
 
 protected:
-    std::filesystem::path root, home, dataHome, configHome, systemData;
+    const std::filesystem::path& root = m_folder;
+    std::filesystem::path home, dataHome, configHome, systemData;
 
 private:
     void setVariable(const std::string& name, const std::filesystem::path& value)

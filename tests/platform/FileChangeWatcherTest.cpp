@@ -2,6 +2,7 @@
 #include "platform/PropertyListUserDefaults.h"
 #include "files/SafeFile.h"
 #include "support/QtTestApplication.h"
+#include "support/TemporaryFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -24,15 +25,13 @@ ino_t inodeOf(const fs::path& path)
 
 // A running program's store and a watcher that takes in every change it is told of, as
 // the application does; the tests change the file the ways other programs and users do.
-class FileChangeWatcherTest : public ::testing::Test {
+class FileChangeWatcherTest : public scriblo::testing::TemporaryFolderTest {
 protected:
     void SetUp() override
     {
         ensureCoreApplication();
-        char pattern[] = "/tmp/scriblo-watch-XXXXXX";
-        m_folder = ::mkdtemp(pattern);
+        TemporaryFolderTest::SetUp();
     }
-    void TearDown() override { fs::remove_all(m_folder); }
 
     fs::path folder() const { return m_folder / "config" / "scriblo"; }
     fs::path store() const { return folder() / "org.scriblo.Scriblo.plist"; }
@@ -72,7 +71,6 @@ protected:
         });
     }
 
-    fs::path m_folder;
     std::unique_ptr<PropertyListUserDefaults> running;
     std::unique_ptr<FileChangeWatcher> watcher;
 };

@@ -2,6 +2,7 @@
 #include "core/KeyedUnarchiver.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "files/SafeFile.h"
+#include "support/TemporaryFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class PropertyListUserDefaultsTest : public ::testing::Test {
+class PropertyListUserDefaultsTest : public scriblo::testing::TemporaryFolderTest {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/scriblo-defaults-XXXXXX";
-        m_folder = ::mkdtemp(pattern);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     fs::path storePath() const { return m_folder / "scriblo" / "org.scriblo.Scriblo.plist"; }
     std::vector<fs::path> filesBesideStore() const
     {
@@ -47,8 +41,6 @@ protected:
         }
         return found;
     }
-
-    fs::path m_folder;
 };
 
 std::vector<GestureStroke> drawing()

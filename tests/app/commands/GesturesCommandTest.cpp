@@ -1,4 +1,5 @@
 #include "files/SafeFile.h"
+#include "support/TemporaryFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -27,15 +28,8 @@ struct Outcome {
 };
 
 // Drives the real program, as users' scripts do.
-class GesturesCommandTest : public ::testing::Test {
+class GesturesCommandTest : public scriblo::testing::TemporaryFolderTest {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/scriblo-cli-XXXXXX";
-        m_folder = ::mkdtemp(pattern);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     fs::path file(const std::string& name, const std::string& contents)
     {
         fs::path path = m_folder / name;
@@ -83,8 +77,6 @@ protected:
         EXPECT_EQ(listed.err, "");
         return size_t(std::count(listed.out.begin(), listed.out.end(), '\n'));
     }
-
-    fs::path m_folder;
 };
 
 std::string stroke(float x0, float y0, float dx, float dy, int count)

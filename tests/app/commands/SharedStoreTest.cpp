@@ -1,5 +1,6 @@
 #include "platform/FileLock.h"
 #include "files/SafeFile.h"
+#include "support/TemporaryFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ std::vector<std::string> lines(const std::string& text)
 // Runs the real program as separate processes, so several can work on one store at once
 // and one can be killed mid-write. The store lives in a folder of its own, so a test can
 // tell every file that a command left there.
-class SharedStoreTest : public ::testing::Test {
+class SharedStoreTest : public scriblo::testing::TemporaryFolderTest {
 protected:
     struct Outcome {
         int status;
@@ -44,8 +45,7 @@ protected:
 
     void SetUp() override
     {
-        char pattern[] = "/tmp/scriblo-shared-XXXXXX";
-        m_folder = ::mkdtemp(pattern);
+        TemporaryFolderTest::SetUp();
         fs::create_directories(storeFolder());
         fs::create_directories(m_folder / "home");
         // Settings also look at the autostart folder; keep that away from the user's.
@@ -54,7 +54,7 @@ protected:
     void TearDown() override
     {
         ::unsetenv("XDG_CONFIG_HOME");
-        fs::remove_all(m_folder);
+        TemporaryFolderTest::TearDown();
     }
 
     fs::path storeFolder() const { return m_folder / "store"; }
@@ -120,8 +120,6 @@ protected:
             contents[entry.path().filename().string()] = entry.is_directory() ? "(folder)" : *SafeFile::read(entry.path(), 1 << 26);
         return contents;
     }
-
-    fs::path m_folder;
 };
 
 std::string gesturesJson(const std::vector<std::string>& identities, int points = 20)
