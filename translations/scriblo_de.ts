@@ -361,6 +361,10 @@
         <comment>the best match while drawing: name, score</comment>
         <translation>%1 – %2&#xa0;%</translation>
     </message>
+    <message>
+        <source>Reading your gestures…</source>
+        <translation>Ihre Gesten werden gelesen…</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureRecognitionView</name>

@@ -1,6 +1,7 @@
 #include "BenchmarkGestures.h"
 
 #include "core/GestureConflicts.h"
+#include "core/GestureImportPlan.h"
 
 #include <benchmark/benchmark.h>
 
@@ -68,20 +69,47 @@ void BM_ConflictsOfLargestStore(benchmark::State& state)
 }
 BENCHMARK(BM_ConflictsOfLargestStore)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The check at Assign (0) and for each gesture of an import preview, whose store's
-// drawings are prepared once for all (1), in the worst case: a drawing like every one of
-// a full store of look-alikes, so that each may be captured.
+// The check at Assign in the worst case: a drawing like every one of a full store of
+// look-alikes, so that each may be captured.
 void BM_ConflictCheckInLargestStore(benchmark::State& state)
 {
     auto stored = prepared(largestStore());
     auto drawing = stored.front()->strokes();
-    auto drawings = GestureConflicts::prepare(stored);
     size_t conflicts = 0;
     for (auto _ : state)
-        conflicts += GestureConflicts::find(drawing, "new", std::nullopt, stored, 70, state.range(0) ? &drawings : nullptr) ? 1 : 0;
+        conflicts += GestureConflicts::find(drawing, "new", std::nullopt, stored, 70) ? 1 : 0;
     state.counters["conflictShare"] = double(conflicts) / double(state.iterations());
 }
-BENCHMARK(BM_ConflictCheckInLargestStore)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConflictCheckInLargestStore)->Unit(benchmark::kMillisecond);
+
+// The import preview's look-alikes of a file of 1,019 look-alikes that replace as many
+// of a full store of look-alikes, each drawn between two stored ones: every gesture of
+// the file checked against the store it leaves.
+void BM_LookAlikesOfLargestImport(benchmark::State& state)
+{
+    constexpr size_t kept = 5;
+    auto stored = prepared(largestStore());
+    std::vector<Gesture> file;
+    for (size_t g = kept; g < stored.size(); ++g) {
+        auto strokes = stored[g]->strokes();
+        for (auto& stroke : strokes) {
+            auto points = stroke.points();
+            for (auto& point : points)
+                point = GesturePoint(point.x() + 0.5f, point.y() - 0.5f, point.strokeId());
+            stroke.setPoints(points);
+        }
+        file.emplace_back(stored[g]->identity(), std::move(strokes));
+    }
+    auto plan = GestureImportPlan::of(std::move(file), stored);
+    size_t conflicts = 0;
+    for (auto _ : state) {
+        conflicts = 0;
+        plan.findConflicts(stored, 70, [&](size_t, const std::optional<GestureConflict>& conflict) { conflicts += conflict ? 1 : 0; });
+    }
+    state.counters["checked"] = double(plan.count(GestureImportPlan::Action::Replace));
+    state.counters["conflicts"] = double(conflicts);
+}
+BENCHMARK(BM_LookAlikesOfLargestImport)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The common case: a full store of real drawings of every shape and stroke count, of
 // which few pairs conflict.

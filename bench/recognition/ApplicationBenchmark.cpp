@@ -1,3 +1,4 @@
+#include "base/InlineWorkQueue.h"
 #include "base/ManualClock.h"
 #include "core/BenchmarkGestures.h"
 #include "core/MemoryUserDefaults.h"
@@ -70,7 +71,8 @@ struct RecognitionSide {
     QuietEventFilter eventFilter;
     TargetsAndSettings targetsAndSettings { { workspace, scripts.path().toStdString(), storage, std::make_shared<NoLoginItems>(),
                                      [] { return true; } } };
-    GestureRecognitionController controller { { clock, clock, *storage, targetsAndSettings, manager, eventFilter, [] { return false; },
+    InlineWorkQueue storeWrites;
+    GestureRecognitionController controller { { clock, clock, *storage, storeWrites, targetsAndSettings, manager, eventFilter, [] { return false; },
                                                 false } };
     std::vector<bench::NamedDrawing> gestures;
 };

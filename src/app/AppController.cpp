@@ -158,10 +158,12 @@ void AppController::createControllers()
     setupServices.multitouch = &multitouch();
     m_gestureSetupController = std::make_unique<GestureSetupController>(std::move(setupServices));
     connect(m_gestureSetupController.get(), &GestureSetupController::quitRequested, this, &AppController::closeAndQuit);
+    m_storeWrites = std::make_unique<SerialWorkQueue>();
     GestureRecognitionController::Services recognitionServices {
         m_clock,
         m_timers,
         *m_preferences,
+        *m_storeWrites,
         m_gestureSetupController->targetsAndSettings(),
         multitouch(),
         *m_eventFilter,
@@ -178,7 +180,6 @@ void AppController::createControllers()
     // The setup side is made first because the recognition side reads the settings
     // through it; it learns of the recognition side once that exists.
     GestureRecognitionController* recognition = m_gestureRecognitionController.get();
-    m_storeWrites = std::make_unique<SerialWorkQueue>();
     m_gestureSetupController->targetsAndSettings().settings().writeOn(*m_storeWrites);
     m_gestureSetupController->setRecognitionSide({
         &recognition->recognitionModel(),
@@ -194,7 +195,7 @@ void AppController::connectGestureFiles()
 {
     TargetsAndSettings& targetsAndSettings = m_gestureSetupController->targetsAndSettings();
     m_gestureFiles = std::make_unique<GestureFileTransfer>(
-        m_gestureRecognitionController->recognitionModel(), targetsAndSettings.catalogue(),
+        m_gestureRecognitionController->recognitionModel(), *m_storeWrites, targetsAndSettings.catalogue(),
         [&targetsAndSettings] { return targetsAndSettings.settings().minimumRecognitionScore(); }, m_notifier);
     connect(m_gestureSetupController.get(), &GestureSetupController::importRequested, m_gestureFiles.get(),
             &GestureFileTransfer::chooseImportFile);
@@ -221,8 +222,7 @@ void AppController::followStoreChanges()
 // them in turn.
 void AppController::loadGestures()
 {
-    m_storeWrites->queue([&model = m_gestureRecognitionController->recognitionModel()] { model.setup(); },
-                         [this] { m_gestureSetupController->gesturesLoaded(); });
+    m_gestureRecognitionController->loadGestures([this] { m_gestureSetupController->gesturesLoaded(); });
 }
 
 void AppController::takeInOutsideChanges()

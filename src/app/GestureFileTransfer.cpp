@@ -39,10 +39,11 @@ Expected<std::vector<Gesture>> readGestures(const std::filesystem::path& path)
 
 }
 
-GestureFileTransfer::GestureFileTransfer(GestureRecognitionModel& model, const LaunchableCatalogue& catalogue,
+GestureFileTransfer::GestureFileTransfer(GestureRecognitionModel& model, WorkQueue& storeWrites, const LaunchableCatalogue& catalogue,
                                          std::function<int32_t()> minimumScore, std::shared_ptr<Notifier> notifier, QObject* parent)
     : QObject(parent)
     , m_model(model)
+    , m_storeWrites(storeWrites)
     , m_catalogue(catalogue)
     , m_minimumScore(std::move(minimumScore))
     , m_notifier(std::move(notifier))
@@ -144,20 +145,17 @@ void GestureFileTransfer::stopLookingForLookAlikes()
         *m_stopLookAlikes = true;
 }
 
-// Templates are made and the store written on a worker, so the desktop stays responsive
-// while a large file is stored; the user hears when it is done.
+// Templates are made and the store written on the store's queue, so the desktop stays
+// responsive while a large file is stored; the user hears when it is done.
 void GestureFileTransfer::store(const GestureImportPlan& plan)
 {
     using Action = GestureImportPlan::Action;
-    QPointer<GestureFileTransfer> self(this);
-    m_work.start([self, &model = m_model, gestures = plan.gesturesToStore(), added = plan.count(Action::Add),
-                  replaced = plan.count(Action::Replace)]() mutable {
-        auto saved = model.saveGestures(std::move(gestures));
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [self, saved, added, replaced] {
-            if (self)
-                self->stored(saved, added, replaced);
-        }, Qt::QueuedConnection);
-    });
+    m_storeWrites.queueWithOutcome([&model = m_model, gestures = plan.gesturesToStore()]() mutable { return model.saveGestures(std::move(gestures)); },
+                                   [self = QPointer(this), added = plan.count(Action::Add), replaced = plan.count(Action::Replace)](
+                                       const Expected<size_t>& saved) {
+                                       if (self)
+                                           self->stored(saved, added, replaced);
+                                   });
 }
 
 void GestureFileTransfer::stored(const Expected<size_t, GestureRefusal>& saved, size_t added, size_t replaced)

@@ -3,6 +3,7 @@
 #include "appearance/IconResolver.h"
 #include "base/Expected.h"
 #include "core/GestureRefusal.h"
+#include "base/WorkQueue.h"
 #include "sheet/GestureImportPreview.h"
 
 #include <QObject>
@@ -29,7 +30,9 @@ class GestureFileTransfer : public QObject {
 public:
     static constexpr const char* suggestedFileName = "scriblo-gestures.json";
 
-    GestureFileTransfer(GestureRecognitionModel& model, const LaunchableCatalogue& catalogue,
+    // The import's write goes on `storeWrites`, the store's one writer, in turn with the
+    // rest.
+    GestureFileTransfer(GestureRecognitionModel& model, WorkQueue& storeWrites, const LaunchableCatalogue& catalogue,
                         std::function<int32_t()> minimumScore, std::shared_ptr<Notifier> notifier, QObject* parent = nullptr);
     ~GestureFileTransfer() override;
 
@@ -60,13 +63,14 @@ private:
     void warn(const QString& text, const QString& detail);
 
     GestureRecognitionModel& m_model;
+    WorkQueue& m_storeWrites;
     const LaunchableCatalogue& m_catalogue;
     std::function<int32_t()> m_minimumScore;
     std::shared_ptr<Notifier> m_notifier;
     IconResolver m_icons;
     QPointer<GestureImportPreview> m_preview;
-    // Checking a file and storing its gestures take long for a large store; they run here,
-    // and the transfer is not gone before they end, since they use the store.
+    // Reading and checking a file take long for a large store; they run here, and the
+    // transfer is not gone before they end, since they use the store.
     QThreadPool m_work;
     // Set when the preview the look-alikes are looked for is answered or gone.
     std::shared_ptr<std::atomic<bool>> m_stopLookAlikes;

@@ -85,8 +85,12 @@ void CandidateMatcher::bestTemplates(std::span<Search> searches)
     std::vector<size_t> end(searches.size());
     for (size_t s = 0; s < searches.size(); ++s) {
         next[s] = order.size();
-        for (size_t i = 0; i < searches[s].templates.size(); ++i)
-            order.emplace_back(lowerBound(searches[s].templates[i], std::min(searches[s].ceiling, searches[s].boundsUpTo)), i);
+        // A template bounded beyond the ceiling is never taken, so it is not sorted either.
+        for (size_t i = 0; i < searches[s].templates.size(); ++i) {
+            double bound = lowerBound(searches[s].templates[i], std::min(searches[s].ceiling, searches[s].boundsUpTo));
+            if (!(bound > double(searches[s].ceiling)))
+                order.emplace_back(bound, i);
+        }
         std::sort(order.begin() + std::ptrdiff_t(next[s]), order.end());
         end[s] = order.size();
         searches[s].best.reset();

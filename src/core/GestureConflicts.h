@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace scriblo {
+
+class PairScorer;
 
 // A new drawing that the matcher would confuse with another target's stored gesture.
 struct GestureConflict {
@@ -41,15 +44,15 @@ public:
     // `strokes` would be stored under `identity`, replacing the target's gesture there and
     // under `earlierIdentity`, so a redraw conflicts with neither. Of several conflicts
     // the highest score is named; at equal scores, a resemblance.
-    // `prepared`, where given, holds what `prepare` made of `stored`.
     static std::optional<GestureConflict> find(const std::vector<GestureStroke>& strokes, const std::string& identity,
                                                const std::optional<std::string>& earlierIdentity,
-                                               const GestureRecognizer::GestureList& stored, int32_t minimumScore,
-                                               const std::vector<std::optional<GestureRecognizer::Candidate>>* prepared = nullptr);
-    // The stored drawings made ready for matching, in the store's order, once for many
-    // checks against one store: an import preview checks every gesture of a file, and
-    // preparing a full store's drawings costs more than matching them.
-    static std::vector<std::optional<GestureRecognizer::Candidate>> prepare(const GestureRecognizer::GestureList& stored);
+                                               const GestureRecognizer::GestureList& stored, int32_t minimumScore);
+    // What `find` says of each of the `drawn` gestures of `stored`, each as if it had been
+    // stored last, with `scorer` made of `stored` at `minimumScore`: an import preview
+    // checks every gesture of a file against the store it leaves, whose drawings are
+    // prepared once for all the checks.
+    static std::vector<std::optional<GestureConflict>> conflictsOf(const PairScorer& scorer, const GestureRecognizer::GestureList& stored,
+                                                                   std::span<const size_t> drawn, int32_t minimumScore);
 
     // Every pair in the store that recognises as each other, in store order, each once,
     // handed over as it is found: a store of look-alikes has half a million pairs.
@@ -59,13 +62,10 @@ public:
                       const std::function<void(size_t done, size_t total)>& progress = nullptr);
 
 private:
-    static std::optional<GestureResult> recognize(const std::vector<GestureStroke>& strokes,
-                                                  const GestureRecognizer::GestureList& gestures);
-    static std::optional<GestureConflict> resemblance(const std::vector<GestureStroke>& strokes,
-                                                      const GestureRecognizer::GestureList& others, int32_t minimumScore);
-    static std::optional<GestureConflict> capture(const std::shared_ptr<const Gesture>& drawn,
-                                                  const GestureRecognizer::GestureList& others,
-                                                  const std::vector<const GestureRecognizer::Candidate*>& otherDrawings,
+    static std::optional<GestureConflict> resemblance(const PairScorer& scorer, const GestureRecognizer::GestureList& stored,
+                                                      size_t drawn, int32_t minimumScore);
+    static std::optional<GestureConflict> capture(const PairScorer& scorer, const GestureRecognizer::GestureList& stored, size_t drawn,
+                                                  const std::vector<std::vector<std::optional<float>>>& distances, size_t column,
                                                   int32_t lowestScore);
 };
 

@@ -47,9 +47,9 @@ public:
     // look-alikes are found apart.
     static GestureImportPlan of(std::vector<Gesture> gestures, const GestureRecognizer::GestureList& stored);
 
-    // Checks each step to be stored for a look-alike and hands over each result as it
-    // comes, from every processor at once and in no set order: a large file against a
-    // full store takes seconds. Stops early once `stopped` says so.
+    // Checks each step to be stored for a look-alike and hands over the results a few
+    // steps at a time, in the steps' order, as they come: a large file against a full
+    // store of look-alikes takes a second or two. Stops early once `stopped` says so.
     using ConflictFound = std::function<void(size_t step, const std::optional<GestureConflict>& conflict)>;
     void findConflicts(const GestureRecognizer::GestureList& stored, int32_t minimumScore, const ConflictFound& found,
                        const std::function<bool()>& stopped = [] { return false; }) const;

@@ -32,15 +32,22 @@ constexpr size_t gesturesAtOnce = 16;
 PairScorer::PairScorer(const GestureRecognizer::GestureList& stored, int32_t minimumScore)
     : m_stored(stored), m_listsAll(minimumScore <= 0), m_furthest(m_listsAll ? anywhere : furthestDistanceScoring(minimumScore))
 {
+    m_drawings.resize(stored.size());
+    m_matchable.resize(stored.size());
+    m_templates.resize(stored.size());
     m_radii.resize(stored.size());
-    for (size_t g = 0; g < stored.size(); ++g) {
-        m_drawings.push_back(GestureRecognizer::candidateOf(stored[g]->strokes()));
-        const TemplateSet& templates = stored[g]->templates();
-        auto& points = m_templates.emplace_back();
-        for (size_t t = 0; t < templates.size(); ++t)
-            points.push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
-        CandidateMatcher::prepareBounds(points, m_radii[g]);
-    }
+    spread(0, stored.size(), [&](size_t first, size_t last) {
+        for (size_t g = first; g < last; ++g) {
+            m_drawings[g] = GestureRecognizer::candidateOf(stored[g]->strokes());
+            m_matchable[g] = { stored[g]->strokes().size(), stored[g]->identity().empty(), {} };
+            const TemplateSet& templates = stored[g]->templates();
+            for (size_t t = 0; t < templates.size(); ++t) {
+                m_templates[g].push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
+                m_matchable[g].startUnitVectors.push_back(templates.startUnitVector(t));
+            }
+            CandidateMatcher::prepareBounds(m_templates[g], m_radii[g]);
+        }
+    });
 }
 
 // Scores only fall as distances grow, so one distance divides those that reach the
@@ -60,33 +67,37 @@ float PairScorer::furthestDistanceScoring(int32_t minimumScore)
     return std::bit_cast<float>(low);
 }
 
-void PairScorer::search(size_t drawing, std::optional<CandidateMatcher>& matcher, std::span<const size_t> gestures,
-                        std::span<const float> ceilings, std::span<std::optional<float>> distances) const
+PairScorer::Gathered PairScorer::gather(size_t drawing, std::span<const size_t> gestures, bool withNameless) const
 {
-    const auto& drawn = m_drawings[drawing];
-    std::fill(distances.begin(), distances.end(), std::nullopt);
-    if (!drawn || gestures.empty())
-        return;
-    std::vector<CandidateMatcher::Points> searched;
-    std::vector<size_t> starts;
+    const auto& drawn = *m_drawings[drawing];
+    Gathered gathered;
     size_t most = 0;
     for (size_t gesture : gestures)
         most += m_templates[gesture].size();
-    searched.reserve(most);
-    starts.reserve(gestures.size() + 1);
+    gathered.templates.reserve(most);
+    gathered.starts.reserve(gestures.size() + 1);
     for (size_t gesture : gestures) {
-        starts.push_back(searched.size());
-        const Gesture& stored = *m_stored[gesture];
-        // Recognition never names a gesture without an identity.
-        if (stored.strokes().size() != drawn->strokeCount || stored.identity().empty())
+        gathered.starts.push_back(gathered.templates.size());
+        const Matchable& stored = m_matchable[gesture];
+        if (stored.strokeCount != drawn.strokeCount || (stored.nameless && !withNameless))
             continue;
-        const TemplateSet& set = stored.templates();
-        for (size_t t = 0; t < set.size(); ++t) {
-            if (GestureRecognizer::startsInTheSameDirection(drawn->startUnitVector, set.startUnitVector(t)))
-                searched.push_back(m_templates[gesture][t]);
+        for (size_t t = 0; t < stored.startUnitVectors.size(); ++t) {
+            if (GestureRecognizer::startsInTheSameDirection(drawn.startUnitVector, stored.startUnitVectors[t]))
+                gathered.templates.push_back(m_templates[gesture][t]);
         }
     }
-    starts.push_back(searched.size());
+    gathered.starts.push_back(gathered.templates.size());
+    return gathered;
+}
+
+void PairScorer::search(size_t drawing, std::optional<CandidateMatcher>& matcher, std::span<const size_t> gestures,
+                        std::span<const float> ceilings, std::span<std::optional<float>> distances) const
+{
+    std::fill(distances.begin(), distances.end(), std::nullopt);
+    if (!m_drawings[drawing] || gestures.empty())
+        return;
+    // Recognition never names a gesture without an identity, so alone it scores nothing.
+    auto [searched, starts] = gather(drawing, gestures, false);
     if (searched.empty())
         return;
     std::vector<CandidateMatcher::Search> searches;
@@ -94,12 +105,56 @@ void PairScorer::search(size_t drawing, std::optional<CandidateMatcher>& matcher
     for (size_t k = 0; k < gestures.size(); ++k)
         searches.push_back({ std::span(searched).subspan(starts[k], starts[k + 1] - starts[k]), ceilings[k], m_furthest, std::nullopt });
     if (!matcher)
-        matcher.emplace(drawn->points);
+        matcher.emplace(m_drawings[drawing]->points);
     matcher->bestTemplates(searches);
     for (size_t k = 0; k < gestures.size(); ++k) {
         if (searches[k].best)
             distances[k] = searches[k].best->distance;
     }
+}
+
+// All the templates are one search, so that each passes over those further than the
+// nearest found so far; among equal distances the first in store order is kept, as
+// recognition keeps it. Every template's bound is summed before the search, and in a
+// store of look-alikes nearly every one stays below a wide ceiling: the search is tried
+// within a 64th, a 16th and a quarter of it first, where the bounds of all but the
+// nearest stop after a few points. Whatever is found within a ceiling is the nearest of all.
+std::optional<PairScorer::Nearest> PairScorer::nearest(size_t drawing, std::span<const size_t> skipped, float ceiling) const
+{
+    if (!m_drawings[drawing])
+        return std::nullopt;
+    std::vector<size_t> among;
+    for (size_t gesture = 0; gesture < m_stored.size(); ++gesture) {
+        if (std::find(skipped.begin(), skipped.end(), gesture) == skipped.end())
+            among.push_back(gesture);
+    }
+    auto [searched, starts] = gather(drawing, among, true);
+    CandidateMatcher matcher(m_drawings[drawing]->points);
+    CandidateMatcher::Search search { searched, ceiling, ceiling, std::nullopt };
+    for (float within : { ceiling / 64, ceiling / 16, ceiling / 4, ceiling }) {
+        search.ceiling = search.boundsUpTo = within;
+        matcher.bestTemplates(std::span(&search, 1));
+        if (search.best && search.best->distance <= within)
+            break;
+    }
+    if (!search.best || !(search.best->distance <= ceiling))
+        return std::nullopt;
+    // The last gesture whose templates start at or before the winner's owns it.
+    auto owner = std::upper_bound(starts.begin(), starts.end(), search.best->index) - starts.begin() - 1;
+    return Nearest { among[size_t(owner)], search.best->distance };
+}
+
+std::vector<std::vector<std::optional<float>>> PairScorer::distancesFrom(std::span<const size_t> gestures,
+                                                                         std::span<const float> ceilings) const
+{
+    std::vector<std::vector<std::optional<float>>> rows(m_stored.size(), std::vector<std::optional<float>>(gestures.size()));
+    spread(0, m_stored.size(), [&](size_t first, size_t last) {
+        for (size_t drawing = first; drawing < last; ++drawing) {
+            std::optional<CandidateMatcher> matcher;
+            search(drawing, matcher, gestures, ceilings, rows[drawing]);
+        }
+    });
+    return rows;
 }
 
 // Each drawing of [first, last) against the gestures after it: up to the furthest

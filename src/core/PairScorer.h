@@ -32,6 +32,20 @@ public:
     // once, spread over the processors.
     std::vector<std::vector<Pair>> rows(size_t first, size_t last) const;
 
+    // The gesture whose templates lie nearest to gesture `drawing`'s drawing, of all but
+    // the `skipped`, as recognition among them would find it (the first of equals in
+    // store order, whether or not it has an identity), where it lies within `ceiling`.
+    struct Nearest {
+        size_t gesture { 0 };
+        float distance { 0 };
+    };
+    std::optional<Nearest> nearest(size_t drawing, std::span<const size_t> skipped, float ceiling) const;
+    // Each stored drawing's distance from each of `gestures` alone, where it lies within
+    // that gesture's ceiling: a row for each drawing in store order, the drawings spread
+    // over the processors.
+    std::vector<std::vector<std::optional<float>>> distancesFrom(std::span<const size_t> gestures,
+                                                                 std::span<const float> ceilings) const;
+
     // The furthest distance that scores at least `minimumScore`; below zero when none does.
     static float furthestDistanceScoring(int32_t minimumScore);
 
@@ -44,6 +58,13 @@ private:
     };
     using Block = std::vector<std::vector<Distances>>;
 
+    // The templates of `gestures` that a drawing may be compared with, in order, and
+    // where each gesture's begin, with one more start at their end.
+    struct Gathered {
+        std::vector<CandidateMatcher::Points> templates;
+        std::vector<size_t> starts;
+    };
+    Gathered gather(size_t drawing, std::span<const size_t> gestures, bool withNameless) const;
     bool reaches(std::optional<float> distance) const { return distance && *distance <= m_furthest; }
     // The distance of `drawing` from each of `gestures`, each searched up to its ceiling,
     // with the drawing's matcher made on first use.
@@ -59,7 +80,16 @@ private:
     const GestureRecognizer::GestureList& m_stored;
     bool m_listsAll;
     float m_furthest;
+    // What decides whether a drawing is compared with a gesture's templates, kept side by
+    // side: a store's gestures lie all over the memory, and every search reads this.
+    struct Matchable {
+        size_t strokeCount { 0 };
+        bool nameless { false };
+        std::vector<GesturePoint> startUnitVectors;
+    };
+
     std::vector<std::optional<GestureRecognizer::Candidate>> m_drawings;
+    std::vector<Matchable> m_matchable;
     std::vector<std::vector<CandidateMatcher::Points>> m_templates;
     std::vector<std::vector<float>> m_radii;
 };

@@ -12,6 +12,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLoggingCategory>
 #include <QLocale>
 #include <QScreen>
@@ -36,10 +37,11 @@ GestureRecognitionController::GestureRecognitionController(Services services, QO
     , m_fade(services.clock, services.timers, { [this](double alpha) { m_recognitionWindow->setWindowOpacity(alpha); },
                                                 [this] { hideRecognitionWindow(); } })
     , m_decider(makeDecider())
-    , m_removal(*m_recognitionModel, std::move(services.removedGestures), std::move(services.notifier))
+    , m_removal(*m_recognitionModel, services.storeWrites, std::move(services.removedGestures), std::move(services.notifier))
     , m_recognitionView(new GestureRecognitionView(services.clock, services.timers, [this] { return captureSettings(); },
                                                    services.multitouch))
     , m_recognitionWindow(std::make_unique<GestureRecognitionWindow>(m_recognitionView))
+    , m_storeWrites(services.storeWrites)
     , m_launchReports(std::make_shared<MainThreadRelay>(this))
 {
     m_recognitionView->setRecognitionController(this);
@@ -167,6 +169,30 @@ void GestureRecognitionController::recognizeGestureWithStrokes(std::vector<Gestu
     releaseCaptureInput();
     m_grabRule.captureEnded();
     m_recognitionWindow->setPartialResult({}, {});
+    // The window stays until the gestures are in; it says why the answer waits.
+    if (m_loadingGestures) {
+        m_drawnWhileLoading = std::move(strokes);
+        m_recognitionWindow->setPartialResult(tr("Reading your gestures…"), {});
+        return;
+    }
+    decide(strokes);
+}
+
+void GestureRecognitionController::loadGestures(std::function<void()> loaded)
+{
+    m_loadingGestures = true;
+    m_storeWrites.queue([&model = *m_recognitionModel] { model.setup(); }, [this, loaded = std::move(loaded)] {
+        m_loadingGestures = false;
+        if (auto drawn = std::exchange(m_drawnWhileLoading, std::nullopt)) {
+            m_recognitionWindow->setPartialResult({}, {});
+            decide(*drawn);
+        }
+        loaded();
+    });
+}
+
+void GestureRecognitionController::decide(const std::vector<GestureStroke>& strokes)
+{
     auto result = m_recognitionModel->recognizer()->recognizeGestureWithStrokes(strokes);
     auto decision = m_decider.decide(result, m_targetsAndSettings.settings().minimumRecognitionScore(), CheckKind::Final);
     switch (decision.outcome) {
@@ -228,8 +254,12 @@ void GestureRecognitionController::showMissedTarget(const MatchDecision<std::sha
     QString identity = QString::fromStdString(decision.identity);
     switch (decision.outcome) {
     case MatchOutcome::TargetGone:
-        showFailure({}, {}, m_removal.remove(decision.identity) ? tr("Its target is gone, so the gesture was removed")
-                                                                : tr("Its target is gone"));
+        showFailure({}, {}, tr("Its target is gone"));
+        // Said in the window too, while it still shows this failure: a new drawing clears it.
+        m_removal.remove(decision.identity, [this](bool removed) {
+            if (removed && recognitionWindowVisible() && m_recognitionWindow->appFailureAlert()->text() == tr("Its target is gone"))
+                m_recognitionWindow->setAppFailure(tr("Its target is gone, so the gesture was removed"));
+        });
         return;
     case MatchOutcome::TargetCannotRun:
         // Only a script is ever there yet unable to run.

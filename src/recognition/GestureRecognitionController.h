@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appearance/IconResolver.h"
+#include "base/WorkQueue.h"
 #include "core/GestureRecognitionModel.h"
 #include "launch/Launchable.h"
 #include "multitouch/MultitouchEvent.h"
@@ -19,6 +20,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 
 namespace scriblo {
 
@@ -42,6 +44,9 @@ public:
         const Clock& clock;
         TimerService& timers;
         UserDefaults& storage;
+        // The store's one writer: the load after start and the removal of a gesture whose
+        // target is gone go through it.
+        WorkQueue& storeWrites;
         // The settings and the catalogue, read afresh at every use.
         TargetsAndSettings& targetsAndSettings;
         MultitouchManager& multitouch;
@@ -69,6 +74,9 @@ public:
     void handleSecondaryPress(SteadyTime time);
     // `startedAt` is when the user made the start gesture, where its event says.
     void shouldStartDetectingGesture(CaptureMode mode, std::optional<SteadyTime> startedAt = std::nullopt);
+    // Reads the store's gestures on the store's queue; `loaded` runs on this thread after.
+    // A drawing that ends before they are in is recognised once they are.
+    void loadGestures(std::function<void()> loaded);
     // From the view at the end of every capture, on the main thread.
     void recognizeGestureWithStrokes(std::vector<GestureStroke> strokes);
     // From the view's partial checks, on threads of their own.
@@ -105,6 +113,7 @@ private:
     CaptureSettings captureSettings() const;
     Decider makeDecider() const;
     void setTouchpadsHeld(bool held);
+    void decide(const std::vector<GestureStroke>& strokes);
     void releaseCaptureInput();
     void showPartialResult(const MatchDecision<std::shared_ptr<Launchable>>& decision);
     void launch(const std::shared_ptr<Launchable>& target, int32_t score);
@@ -136,6 +145,9 @@ private:
     IconResolver m_icons;
     GestureRecognitionView* m_recognitionView;
     std::unique_ptr<GestureRecognitionWindow> m_recognitionWindow;
+    WorkQueue& m_storeWrites;
+    bool m_loadingGestures { false };
+    std::optional<std::vector<GestureStroke>> m_drawnWhileLoading;
     std::atomic<bool> m_shuttingDown { false };
     // Launch threads report failures through it; it is closed when this goes.
     std::shared_ptr<MainThreadRelay> m_launchReports;

@@ -6,6 +6,7 @@
 #include "launch/LaunchableCatalogue.h"
 #include "platform/Notifier.h"
 #include "platform/PropertyListUserDefaults.h"
+#include "platform/SerialWorkQueue.h"
 #include "support/QtTestApplication.h"
 
 #include <QApplication>
@@ -41,7 +42,7 @@ struct StoreSide {
     StoreSide(const std::filesystem::path& path, const LaunchableCatalogue& catalogue)
         : storage(path)
         , model(storage)
-        , transfer(model, catalogue, [] { return 80; }, notifier)
+        , transfer(model, writes, catalogue, [] { return 80; }, notifier)
     {
         model.setup();
     }
@@ -57,6 +58,7 @@ struct StoreSide {
 
     PropertyListUserDefaults storage;
     GestureRecognitionModel model;
+    SerialWorkQueue writes;
     std::shared_ptr<RecordingNotifier> notifier = std::make_shared<RecordingNotifier>();
     GestureFileTransfer transfer;
 };

@@ -34,6 +34,7 @@ protected:
     }
 
     const std::vector<GestureStroke>& drawing(const std::string& name) { return m_drawings.at("10-stylus-medium-" + name); }
+    GestureRecognizer::GestureList awkwardStore();
 
     // Stored as a target whose identity is the drawing's name.
     GestureRecognizer::GestureList store(const std::vector<std::string>& names)
@@ -177,7 +178,7 @@ Events pairEvents(const GestureRecognizer::GestureList& stored, int32_t minimum)
 
 // Drawings of every shape and stroke count, one the matcher cannot take, one twice (equal
 // distances) and one without an identity, which recognition never names.
-TEST_F(GestureConflictsTest, pairsAreThoseOfMatchingEachPairOnItsOwn)
+GestureRecognizer::GestureList GestureConflictsTest::awkwardStore()
 {
     std::vector<std::string> names;
     size_t index = 0;
@@ -193,10 +194,93 @@ TEST_F(GestureConflictsTest, pairsAreThoseOfMatchingEachPairOnItsOwn)
     }()));
     stored.insert(stored.begin() + 7, store({ names[3] })[0]);
     stored.push_back(std::make_shared<const Gesture>([&] { Gesture anonymous("", drawing("H-04")); anonymous.generateTemplates(); return anonymous; }()));
+    return stored;
+}
+
+TEST_F(GestureConflictsTest, pairsAreThoseOfMatchingEachPairOnItsOwn)
+{
+    auto stored = awkwardStore();
     ASSERT_GT(stored.size(), 30u);
     for (int32_t minimum : { 0, 1, 60, minimumScore, 90, 100, 101 }) {
         SCOPED_TRACE(minimum);
         EXPECT_EQ(pairEvents(stored, minimum), straightforwardPairs(stored, minimum));
+    }
+}
+
+namespace {
+
+std::string conflictText(const std::optional<GestureConflict>& conflict)
+{
+    if (!conflict)
+        return "none";
+    bool resembles = conflict->direction == GestureConflict::Direction::Resembles;
+    return (resembles ? "resembles " : "captures ") + conflict->identity + " " + std::to_string(conflict->score);
+}
+
+// The new drawing recognised among the others, and each other drawing recognised among
+// the rest with the new gesture stored last, one recognition each.
+std::string straightforwardConflict(const std::vector<GestureStroke>& strokes, const std::string& identity,
+                                    const std::optional<std::string>& earlierIdentity, const GestureRecognizer::GestureList& stored,
+                                    int32_t minimum)
+{
+    GestureRecognizer::GestureList others;
+    for (const auto& gesture : stored)
+        if (gesture->identity() != identity && gesture->identity() != earlierIdentity)
+            others.push_back(gesture);
+    auto recognize = [](const GestureRecognizer::GestureList& among, const std::vector<GestureStroke>& drawing) {
+        auto candidate = GestureRecognizer::candidateOf(drawing);
+        return candidate ? GestureRecognizer::recognizeCandidate(among, *candidate) : std::nullopt;
+    };
+    std::optional<GestureConflict> resembled;
+    if (auto result = recognize(others, strokes); result && result->score() >= minimum)
+        resembled = GestureConflict { result->gestureIdentity(), result->score(), GestureConflict::Direction::Resembles };
+    Gesture added(identity, strokes);
+    added.generateTemplates();
+    auto drawn = std::make_shared<const Gesture>(std::move(added));
+    std::optional<GestureConflict> captured;
+    for (size_t i = 0; i < others.size(); ++i) {
+        auto rivals = others;
+        rivals.erase(rivals.begin() + std::ptrdiff_t(i));
+        rivals.push_back(drawn);
+        auto result = recognize(rivals, others[i]->strokes());
+        if (result && result->gestureIdentity() == identity && result->score() >= minimum && (!captured || result->score() > captured->score))
+            captured = GestureConflict { others[i]->identity(), result->score(), GestureConflict::Direction::Captures };
+    }
+    return conflictText(captured && (!resembled || captured->score > resembled->score) ? captured : resembled);
+}
+
+}
+
+// Each stored drawing assigned anew, to a new target, to its own and to its own beside
+// another's earlier identity; and all of them imported as a file at once.
+TEST_F(GestureConflictsTest, conflictsAreThoseOfMatchingEachDrawingOnItsOwn)
+{
+    auto stored = awkwardStore();
+    std::vector<Gesture> file;
+    for (size_t i = 0; i < stored.size(); ++i)
+        file.emplace_back("file-" + std::to_string(i), stored[i]->strokes());
+    auto plan = GestureImportPlan::of(file, stored);
+    GestureRecognizer::GestureList after;
+    for (const auto& step : plan.steps())
+        if (step.action != GestureImportPlan::Action::Skip)
+            after.push_back(std::make_shared<const Gesture>([&] { Gesture copy = step.gesture; copy.generateTemplates(); return copy; }()));
+    after.insert(after.end(), stored.begin(), stored.end());
+    for (int32_t minimum : { 0, 60, minimumScore, 90, 100, 101 }) {
+        SCOPED_TRACE(minimum);
+        std::map<size_t, std::string> imported;
+        plan.findConflicts(stored, minimum, [&](size_t step, const auto& conflict) { imported[step] = conflictText(conflict); });
+        for (size_t i = 0; i < stored.size(); ++i) {
+            const auto& strokes = stored[i]->strokes();
+            const auto& identity = stored[i]->identity();
+            auto earlier = stored[(i + 1) % stored.size()]->identity();
+            SCOPED_TRACE(identity);
+            EXPECT_EQ(conflictText(GestureConflicts::find(strokes, "new", std::nullopt, stored, minimum)),
+                      straightforwardConflict(strokes, "new", std::nullopt, stored, minimum));
+            EXPECT_EQ(conflictText(GestureConflicts::find(strokes, identity, earlier, stored, minimum)),
+                      straightforwardConflict(strokes, identity, earlier, stored, minimum));
+            if (plan.steps()[i].action != GestureImportPlan::Action::Skip)
+                EXPECT_EQ(imported.at(i), straightforwardConflict(strokes, file[i].identity(), std::nullopt, after, minimum));
+        }
     }
 }
 

@@ -227,6 +227,28 @@ TEST_F(GestureRecognitionControllerTest, aGoodMatchShowsAndLaunchesThenFadesOut)
     EXPECT_FALSE(window().isVisible());
 }
 
+// The store is read after the icon shows: a drawing that ends before its gestures are in
+// waits for them instead of matching nothing.
+TEST_F(GestureRecognitionControllerTest, aDrawingEndedWhileTheStoreLoadsIsRecognisedOnceItIsIn)
+{
+    auto script = addScript("Mail");
+    ASSERT_TRUE(GestureRecognitionModel(*storage).saveGestureWithStrokes(zigzag(), BuiltInScripts::identity(script)));
+    start(false);
+    storeWrites.held = true;
+    bool loaded = false;
+    controller->loadGestures([&] { loaded = true; });
+    drawZigzag();
+    EXPECT_TRUE(controller->recognitionWindowVisible());
+    EXPECT_EQ(window().partialDescriptionAlert()->text(), "Reading your gestures…");
+    EXPECT_TRUE(workspace->launches().empty());
+
+    storeWrites.release();
+    EXPECT_TRUE(loaded);
+    EXPECT_TRUE(launched(script));
+    EXPECT_EQ(window().partialDescriptionAlert()->text(), "");
+    EXPECT_EQ(window().appDescriptionAlert()->text(), "Mail");
+}
+
 TEST_F(GestureRecognitionControllerTest, aLongNameIsCutSoTheMissesScoresStayInView)
 {
     std::string name(240, 'n');
@@ -330,8 +352,13 @@ TEST_F(GestureRecognitionControllerTest, aGestureWhoseTargetIsReallyGoneIsKeptTh
     EXPECT_TRUE(notifier->notices.empty());
     clock.advanceBy(std::chrono::seconds(3));
 
+    // Keeping and deleting are writes on the store's queue; the window does not wait.
     removedGestures->failure.reset();
+    storeWrites.held = true;
     drawZigzag();
+    EXPECT_EQ(window().appFailureAlert()->text(), "Its target is gone");
+    EXPECT_TRUE(removedGestures->kept.empty());
+    storeWrites.release();
     EXPECT_FALSE(controller->recognitionModel().getGestureWithIdentity(removed));
     EXPECT_EQ(removedGestures->kept, std::vector<std::string> { removed });
     ASSERT_EQ(notifier->notices.size(), 1u);

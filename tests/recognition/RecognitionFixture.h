@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/InlineWorkQueue.h"
 #include "base/ManualClock.h"
 #include "core/MemoryUserDefaults.h"
 #include "core/RemovedGestures.h"
@@ -103,7 +104,7 @@ protected:
             desktop ? desktop : workspace, scripts, storage, std::make_shared<NoLoginItems>(), [] { return false; } });
         targetsAndSettings->setup();
         controller = std::make_unique<GestureRecognitionController>(GestureRecognitionController::Services {
-            clock, clock, *storage, *targetsAndSettings, manager, eventFilter, [] { return false; }, compositing, xwayland,
+            clock, clock, *storage, storeWrites, *targetsAndSettings, manager, eventFilter, [] { return false; }, compositing, xwayland,
             removedGestures, notifier });
         EXPECT_TRUE(controller->applicationDidFinishLaunching());
     }
@@ -143,6 +144,7 @@ protected:
     }
 
     ManualClock clock;
+    InlineWorkQueue storeWrites;
     std::shared_ptr<MemoryUserDefaults> storage = std::make_shared<MemoryUserDefaults>();
     std::shared_ptr<FakeWorkspace> workspace = std::make_shared<FakeWorkspace>();
     FakeFramework* framework = new FakeFramework;
