@@ -17,6 +17,7 @@ namespace {
 // Small enough to leave the drawing area most of the column, large enough to tell a
 // loop from a hook.
 constexpr QSize pictureSize(72, 48);
+constexpr int buttonPadding = 14;
 
 }
 
@@ -90,6 +91,11 @@ void ConflictWarningBar::warn(const QString& name, int score, const std::vector<
     warning.setColor(QPalette::WindowText, AppPalette::warning());
     message->setPalette(warning);
     message->setText(tr("This looks like the gesture for %1 (%2%).").arg(name, QLocale().toString(score)));
+    // The look's buttons hug their titles; these stand alone, so they get room beside them.
+    for (QPushButton* button : { assignAnywayButton, drawAgainButton }) {
+        button->ensurePolished();
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 2 * buttonPadding);
+    }
     draw(*drawnPicture, drawnStrokes);
     draw(*storedPicture, storedStrokes);
     storedPicture->setAccessibleDescription(tr("The gesture for %1").arg(name));

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -91,6 +92,16 @@ CustomScriptsNotice::~CustomScriptsNotice()
 {
     // The children still refer to the style while they are destroyed.
     qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+// Edged as the setup window is, so the notice stands out over it where no window
+// manager frames it.
+void CustomScriptsNotice::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(AppPalette::windowEdge());
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 QString CustomScriptsNotice::folderAsShown(const QString& folder)

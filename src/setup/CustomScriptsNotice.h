@@ -36,6 +36,9 @@ public:
     QLabel* folderLabel;
     QPushButton* coolButton;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     std::unique_ptr<AppStyle> m_style;
 };
