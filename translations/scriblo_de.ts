@@ -176,6 +176,18 @@
         <source>This looks like the gesture for %1 (%2%).</source>
         <translation>Das sieht aus wie die Geste für %1 (%2&#xa0;%).</translation>
     </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>The gesture for %1</source>
+        <translation>Die Geste für %1</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::CustomScriptsNotice</name>
@@ -184,16 +196,16 @@
         <translation>Eigene Skripte</translation>
     </message>
     <message>
-        <source>You can add your own scripts to this list by placing executable files under %1</source>
-        <translation>Sie können dieser Liste eigene Skripte hinzufügen, indem Sie ausführbare Dateien in %1 ablegen</translation>
-    </message>
-    <message>
         <source>Custom scripts notice</source>
         <translation>Hinweis zu eigenen Skripten</translation>
     </message>
     <message>
         <source>Cool!</source>
         <translation>Super!</translation>
+    </message>
+    <message>
+        <source>You can add your own scripts to this list by placing executable files in the folder below.</source>
+        <translation>Sie können dieser Liste eigene Skripte hinzufügen, indem Sie ausführbare Dateien in den folgenden Ordner legen.</translation>
     </message>
 </context>
 <context>
@@ -599,12 +611,12 @@
         <translation>Noch keine Skripte. Ausführbare Dateien im Skriptordner von Scriblo werden hier aufgeführt.</translation>
     </message>
     <message>
-        <source>No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and the bookmarks of Chrome and Chromium.</source>
-        <translation>Es wurden keine Lesezeichen gefunden. Webseiten stammen aus der Lesezeichen-Symbolleiste von Firefox und den Lesezeichen von Chrome und Chromium.</translation>
-    </message>
-    <message>
         <source>Empty list</source>
         <translation>Leere Liste</translation>
+    </message>
+    <message>
+        <source>No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and the bookmarks bar of Chrome and Chromium, where the browser is installed.</source>
+        <translation>Es wurden keine Lesezeichen gefunden. Webseiten stammen aus der Lesezeichen-Symbolleiste von Firefox und der Lesezeichenleiste von Chrome und Chromium, sofern der Browser installiert ist.</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,18 @@
         <source>This looks like the gesture for %1 (%2%).</source>
         <translation>Esto parece el gesto de %1 (%2&#xa0;%).</translation>
     </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>The gesture for %1</source>
+        <translation>El gesto de %1</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::CustomScriptsNotice</name>
@@ -184,16 +196,16 @@
         <translation>Scripts personalizados</translation>
     </message>
     <message>
-        <source>You can add your own scripts to this list by placing executable files under %1</source>
-        <translation>Puede añadir sus propios scripts a esta lista colocando archivos ejecutables en %1</translation>
-    </message>
-    <message>
         <source>Custom scripts notice</source>
         <translation>Aviso sobre los scripts personalizados</translation>
     </message>
     <message>
         <source>Cool!</source>
         <translation>¡Genial!</translation>
+    </message>
+    <message>
+        <source>You can add your own scripts to this list by placing executable files in the folder below.</source>
+        <translation>Puede añadir sus propios scripts a esta lista colocando archivos ejecutables en la carpeta siguiente.</translation>
     </message>
 </context>
 <context>
@@ -599,12 +611,12 @@
         <translation>Todavía no hay scripts. Aquí aparecen los archivos ejecutables de la carpeta Scripts de Scriblo.</translation>
     </message>
     <message>
-        <source>No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and the bookmarks of Chrome and Chromium.</source>
-        <translation>No se encontraron páginas en marcadores. Las páginas web provienen de la barra de marcadores de Firefox y de los marcadores de Chrome y Chromium.</translation>
-    </message>
-    <message>
         <source>Empty list</source>
         <translation>Lista vacía</translation>
+    </message>
+    <message>
+        <source>No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and the bookmarks bar of Chrome and Chromium, where the browser is installed.</source>
+        <translation>No se encontraron páginas en marcadores. Las páginas web provienen de la barra de marcadores de Firefox y de la barra de marcadores de Chrome y Chromium, si el navegador está instalado.</translation>
     </message>
 </context>
 <context>

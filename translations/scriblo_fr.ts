@@ -176,6 +176,18 @@
         <source>This looks like the gesture for %1 (%2%).</source>
         <translation>Cela ressemble au geste de %1 (%2&#xa0;%).</translation>
     </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>The gesture for %1</source>
+        <translation>Le geste de %1</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::CustomScriptsNotice</name>
@@ -184,16 +196,16 @@
         <translation>Scripts personnalisés</translation>
     </message>
     <message>
-        <source>You can add your own scripts to this list by placing executable files under %1</source>
-        <translation>Vous pouvez ajouter vos propres scripts à cette liste en plaçant des fichiers exécutables dans %1</translation>
-    </message>
-    <message>
         <source>Custom scripts notice</source>
         <translation>Avis sur les scripts personnalisés</translation>
     </message>
     <message>
         <source>Cool!</source>
         <translation>Génial&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You can add your own scripts to this list by placing executable files in the folder below.</source>
+        <translation>Vous pouvez ajouter vos propres scripts à cette liste en plaçant des fichiers exécutables dans le dossier ci-dessous.</translation>
     </message>
 </context>
 <context>
@@ -599,12 +611,12 @@
         <translation>Pas encore de scripts. Les fichiers exécutables du dossier Scripts de Scriblo sont listés ici.</translation>
     </message>
     <message>
-        <source>No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and the bookmarks of Chrome and Chromium.</source>
-        <translation>Aucune page en favori n’a été trouvée. Les pages web viennent de la barre personnelle de Firefox et des favoris de Chrome et de Chromium.</translation>
-    </message>
-    <message>
         <source>Empty list</source>
         <translation>Liste vide</translation>
+    </message>
+    <message>
+        <source>No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and the bookmarks bar of Chrome and Chromium, where the browser is installed.</source>
+        <translation>Aucune page en favori n’a été trouvée. Les pages web viennent de la barre personnelle de Firefox et de la barre de favoris de Chrome et de Chromium, si le navigateur est installé.</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,8 @@ public:
     // Behind the selected row, which then shows its text in the accent green.
     static QColor rowSelection() { return QColor::fromRgbF(0.13f, 0.13f, 0.13f); }
     static QColor outlineGlow() { return QColor::fromRgbF(1, 1, 1, 0.05f); }
+    // The faint line round a window of the look, so it stands out on a black desktop.
+    static QColor windowEdge() { return QColor::fromRgbF(1, 1, 1, 0.22f); }
     static QColor defaultHighlight() { return QColor::fromRgbF(1, 1, 1, 0.25f); }
     static QColor pressedShade() { return QColor::fromRgbF(0, 0, 0, 0.3f); }
     static QColor segmentPressedShade() { return QColor::fromRgbF(1, 1, 1, 0.3f); }

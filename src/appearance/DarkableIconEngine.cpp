@@ -71,8 +71,12 @@ QString DarkableIconEngine::iconName()
 {
     // A theme name stands for the theme's own, uninverted picture, and a tray that is
     // handed one draws it in preference to our pixels; while the inverted copy is what
-    // shows, there is no name for it.
-    return m_image->darkable && DarkMode::isDark() ? QString() : m_image->original.name();
+    // shows, there is no name for it. A symbolic name is the exception: the host draws
+    // it in its own panel's foreground, which suits that panel better than our guess.
+    QString name = m_image->original.name();
+    if (m_image->darkable && DarkMode::isDark() && !name.endsWith(QLatin1String("-symbolic")))
+        return {};
+    return name;
 }
 
 bool DarkableIconEngine::isNull()

@@ -10,7 +10,8 @@ namespace scriblo {
 // Draws an icon as it is, or, while the desktop is dark and the icon is marked darkable,
 // as its colour-inverted copy. Because Qt asks the engine for pixels at every paint, any
 // widget that paints a QIcon follows the dark flag at its next repaint. The theme name
-// goes with the original pixels only, so a name is never shown in place of the inverted copy.
+// goes with the original pixels only, so a name is never shown in place of the inverted
+// copy, unless it is a symbolic name, which hosts recolour themselves.
 class DarkableIconEngine : public QIconEngine {
 public:
     // What every copy of one darkable image shares: the mark and the inverted copies are

@@ -1,5 +1,7 @@
 #include "appearance/RepeatedImageView.h"
 
+#include "appearance/AppPalette.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -31,7 +33,7 @@ void RepeatedImageView::paintEvent(QPaintEvent* event)
         m_hasBackground = true;
     }
     QPainter painter(this);
-    const QColor edge = QColor::fromRgbF(1, 1, 1, 0.22f);
+    const QColor edge = AppPalette::windowEdge();
     if (m_roundRadius <= 0) {
         painter.fillRect(event->rect(), m_background);
         painter.setPen(edge);

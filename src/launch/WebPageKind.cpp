@@ -29,7 +29,7 @@ TargetKind kind()
     return { "webpages", QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow", "Web Pages"),
              QT_TRANSLATE_NOOP("scriblo::GestureSetupWindow",
                                "No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and "
-                               "the bookmarks of Chrome and Chromium."), 1, false, fetch, absence };
+                               "the bookmarks bar of Chrome and Chromium, where the browser is installed."), 1, false, fetch, absence };
 }
 
 }

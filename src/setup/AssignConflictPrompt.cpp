@@ -47,13 +47,17 @@ bool AssignConflictPrompt::holdBack(std::vector<GestureStroke>& strokes, const s
     m_held = std::move(strokes);
     m_conflictName = nameOf(conflict->identity);
     m_conflictScore = conflict->score;
+    m_conflictStrokes.clear();
+    for (const auto& gesture : *stored)
+        if (gesture->identity() == conflict->identity)
+            m_conflictStrokes = gesture->strokes();
     return true;
 }
 
 void AssignConflictPrompt::ask()
 {
     if (m_held)
-        m_bar.warn(m_conflictName, m_conflictScore);
+        m_bar.warn(m_conflictName, m_conflictScore, *m_held, m_conflictStrokes);
 }
 
 void AssignConflictPrompt::dismiss()

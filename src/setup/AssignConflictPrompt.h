@@ -53,6 +53,8 @@ private:
     std::optional<std::vector<GestureStroke>> m_held;
     QString m_conflictName;
     int m_conflictScore = 0;
+    // The look-alike's drawing, shown beside the held one.
+    std::vector<GestureStroke> m_conflictStrokes;
 };
 
 }

@@ -1,9 +1,10 @@
 #include "setup/ConflictWarningBar.h"
 
+#include "appearance/AccessibleRole.h"
 #include "appearance/AppPalette.h"
+#include "sheet/DrawingThumbnail.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -13,28 +14,28 @@ namespace scriblo {
 
 namespace {
 
-// Qt would present the bar as a plain frame; as an alert, a screen reader reads it out
-// when it shows, wherever the user's attention is.
-QAccessibleInterface* accessibleAsAlert(const QString& className, QObject* object)
-{
-    if (className != QLatin1String(ConflictWarningBar::staticMetaObject.className()) || !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
-}
+// Small enough to leave the drawing area most of the column, large enough to tell a
+// loop from a hook.
+constexpr QSize pictureSize(72, 48);
+constexpr int buttonPadding = 14;
 
 }
 
 ConflictWarningBar::ConflictWarningBar(QWidget* parent)
     : QFrame(parent)
     , message(new QLabel(this))
+    , drawnPicture(new QLabel(this))
+    , storedPicture(new QLabel(this))
     , assignAnywayButton(new QPushButton(tr("Assign Anyway"), this))
     , drawAgainButton(new QPushButton(tr("Draw Again"), this))
 {
-    static const bool alertRoleInstalled = (QAccessible::installFactory(accessibleAsAlert), true);
-    Q_UNUSED(alertRoleInstalled);
+    // As an alert, a screen reader reads the bar out when it shows, wherever the user's
+    // attention is.
+    AccessibleRole::assign(staticMetaObject, QAccessible::AlertMessage);
     setAccessibleName(tr("Gesture conflict"));
     message->setAccessibleName(tr("Conflict warning"));
     message->setWordWrap(true);
+    message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     assignAnywayButton->setAccessibleName(tr("Assign Anyway"));
     drawAgainButton->setAccessibleName(tr("Draw Again"));
     auto buttons = new QHBoxLayout;
@@ -45,15 +46,43 @@ ConflictWarningBar::ConflictWarningBar(QWidget* parent)
         button->setMinimumHeight(26);
         buttons->addWidget(button);
     }
+    auto drawings = new QHBoxLayout;
+    drawings->setSpacing(6);
+    drawings->addLayout(captioned(drawnPicture, tr("New")));
+    drawings->addLayout(captioned(storedPicture, tr("Stored")));
+    drawings->addWidget(message, 1);
     auto layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    layout->addWidget(message);
+    layout->setSpacing(6);
+    layout->addLayout(drawings);
     layout->addLayout(buttons);
     hide();
 }
 
-void ConflictWarningBar::warn(const QString& name, int score)
+// The picture is named by its caption, which a screen reader reads as its label.
+QLayout* ConflictWarningBar::captioned(QLabel* picture, const QString& caption)
+{
+    picture->setFixedSize(pictureSize);
+    picture->setAccessibleName(caption);
+    auto label = new QLabel(caption, this);
+    label->setAccessibleName(caption);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setBuddy(picture);
+    auto column = new QVBoxLayout;
+    column->setSpacing(2);
+    column->addWidget(picture);
+    column->addWidget(label);
+    column->addStretch(1);
+    return column;
+}
+
+void ConflictWarningBar::draw(QLabel& picture, const std::vector<GestureStroke>& strokes)
+{
+    picture.setPixmap(DrawingThumbnail::pixmap(strokes, pictureSize, picture.devicePixelRatioF()));
+}
+
+void ConflictWarningBar::warn(const QString& name, int score, const std::vector<GestureStroke>& drawnStrokes,
+                              const std::vector<GestureStroke>& storedStrokes)
 {
     // The window's look gives each widget its palette when it polishes it, so the colour
     // of a warning goes on after that.
@@ -62,6 +91,14 @@ void ConflictWarningBar::warn(const QString& name, int score)
     warning.setColor(QPalette::WindowText, AppPalette::warning());
     message->setPalette(warning);
     message->setText(tr("This looks like the gesture for %1 (%2%).").arg(name, QLocale().toString(score)));
+    // The look's buttons hug their titles; these stand alone, so they get room beside them.
+    for (QPushButton* button : { assignAnywayButton, drawAgainButton }) {
+        button->ensurePolished();
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 2 * buttonPadding);
+    }
+    draw(*drawnPicture, drawnStrokes);
+    draw(*storedPicture, storedStrokes);
+    storedPicture->setAccessibleDescription(tr("The gesture for %1").arg(name));
     // The name says what the label is, so a screen reader hears the warning itself here,
     // and in the alert that announces the bar.
     message->setAccessibleDescription(message->text());

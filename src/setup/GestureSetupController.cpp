@@ -332,7 +332,7 @@ void GestureSetupController::shouldShowCustomScriptsAlert()
     if (!notice)
         return;
     m_showingCustomScriptsAlert = true;
-    connect(notice, &QMessageBox::finished, this, [this] { m_showingCustomScriptsAlert = false; });
+    connect(notice, &QDialog::finished, this, [this] { m_showingCustomScriptsAlert = false; });
 }
 
 void GestureSetupController::positionSetupWindow()

@@ -3,6 +3,7 @@
 #include "setup/CommandMenu.h"
 #include "setup/ConflictWarningBar.h"
 
+#include "appearance/AccessibleRole.h"
 #include "appearance/AppPalette.h"
 #include "appearance/AppSegmentedControl.h"
 #include "appearance/AppStyle.h"
@@ -31,6 +32,9 @@ GestureSetupWindow::GestureSetupWindow(GestureSetupView* view, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_style(std::make_unique<AppStyle>())
 {
+    // A window of its own to a screen reader, which lists it among the desktop's frames.
+    // Before anything asks how the window is presented, or the plain answer is kept.
+    AccessibleRole::assign(staticMetaObject, QAccessible::Window);
     setWindowTitle(tr("Scriblo Setup"));
     setAccessibleName(tr("Scriblo setup"));
     setFixedSize(windowWidth, windowHeight);

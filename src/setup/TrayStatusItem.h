@@ -23,7 +23,9 @@ class DarkableImage;
 class TrayStatusItem : public QObject {
     Q_OBJECT
 public:
-    static constexpr const char* iconName = "org.scriblo.Scriblo";
+    // A symbolic name: hosts draw it in their panel's foreground, as they draw the
+    // desktop's own status icons, so it reads on light and dark panels alike.
+    static constexpr const char* iconName = "org.scriblo.Scriblo-symbolic";
     static constexpr const char* watcherService = "org.kde.StatusNotifierWatcher";
 
     explicit TrayStatusItem(QObject* parent = nullptr);
@@ -39,7 +41,8 @@ public:
     // The menu's commands after Setup….
     CommandMenu& commands() const { return *m_commands; }
 
-    // The icon is ours, drawn inverted while the desktop is dark.
+    // The icon is ours; hosts that take its symbolic name recolour it, and its pixels,
+    // for the others, are drawn inverted while the desktop is dark.
     static DarkableImage statusIcon();
 
 signals:

@@ -1,5 +1,6 @@
 #include "sheet/GestureSheetWindow.h"
 
+#include "appearance/AccessibleRole.h"
 #include "appearance/EmptyListNote.h"
 #include "core/GestureRecognitionModel.h"
 #include "sheet/DrawingItemDelegate.h"
@@ -39,6 +40,7 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue
     , m_status(new QLabel(this))
     , m_emptyList(EmptyListNote::inside(m_list, tr("Empty list")))
 {
+    AccessibleRole::assign(staticMetaObject, QAccessible::Window);
     setWindowTitle(tr("My Gestures"));
     setAccessibleName(tr("My Gestures"));
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);

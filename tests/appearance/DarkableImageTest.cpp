@@ -76,27 +76,36 @@ TEST_F(DarkableImageTest, unmarkedImageNeverInverts)
     expectDrawnIn(orange);
 }
 
+// A theme of one icon, in use while it lives, so an image carries a theme name as an
+// installed icon does.
+class ThemeOfOne {
+public:
+    explicit ThemeOfOne(const QPixmap& icon, const QString& name)
+    {
+        EXPECT_TRUE(QDir(m_folder.path()).mkpath(QStringLiteral("mark/16x16/apps")));
+        QFile index(m_folder.filePath(QStringLiteral("mark/index.theme")));
+        EXPECT_TRUE(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=mark\nDirectories=16x16/apps\n\n[16x16/apps]\nSize=16\n");
+        index.close();
+        EXPECT_TRUE(icon.save(m_folder.filePath(QStringLiteral("mark/16x16/apps/%1.png").arg(name))));
+        QIcon::setThemeSearchPaths({ m_folder.path() });
+        QIcon::setThemeName(QStringLiteral("mark"));
+    }
+    ~ThemeOfOne()
+    {
+        QIcon::setThemeSearchPaths(m_searchPaths);
+        QIcon::setThemeName(m_name);
+    }
+
+private:
+    QTemporaryDir m_folder;
+    QStringList m_searchPaths = QIcon::themeSearchPaths();
+    QString m_name = QIcon::themeName();
+};
+
 TEST_F(DarkableImageTest, anInstalledIconKeepsItsThemeNameOnlyWhileDrawnAsItself)
 {
-    // A theme of one icon, so the image carries a theme name as an installed icon does.
-    QTemporaryDir themes;
-    ASSERT_TRUE(QDir(themes.path()).mkpath(QStringLiteral("mark/16x16/apps")));
-    QFile index(themes.filePath(QStringLiteral("mark/index.theme")));
-    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
-    index.write("[Icon Theme]\nName=mark\nDirectories=16x16/apps\n\n[16x16/apps]\nSize=16\n");
-    index.close();
-    ASSERT_TRUE(halfOrange().save(themes.filePath(QStringLiteral("mark/16x16/apps/org.example.Mark.png"))));
-    struct ThemeInUse {
-        QStringList searchPaths = QIcon::themeSearchPaths();
-        QString name = QIcon::themeName();
-        ~ThemeInUse()
-        {
-            QIcon::setThemeSearchPaths(searchPaths);
-            QIcon::setThemeName(name);
-        }
-    } restored;
-    QIcon::setThemeSearchPaths({ themes.path() });
-    QIcon::setThemeName(QStringLiteral("mark"));
+    ThemeOfOne theme(halfOrange(), QStringLiteral("org.example.Mark"));
     DarkableImage named(QIcon::fromTheme(QStringLiteral("org.example.Mark")));
     ASSERT_EQ(named.icon().name(), QStringLiteral("org.example.Mark"));
 
@@ -107,6 +116,18 @@ TEST_F(DarkableImageTest, anInstalledIconKeepsItsThemeNameOnlyWhileDrawnAsItself
     EXPECT_EQ(named.pixmap(size).toImage().pixelColor(size.width() - 1, 0), invertedOrange);
     DarkMode::setDark(false);
     EXPECT_EQ(named.icon().name(), QStringLiteral("org.example.Mark"));
+}
+
+// A host recolours a symbolic icon to its panel itself, so the name stays while dark; the
+// pixels, for hosts that draw those, are still inverted.
+TEST_F(DarkableImageTest, aSymbolicIconKeepsItsNameWhileDark)
+{
+    ThemeOfOne theme(halfOrange(), QStringLiteral("org.example.Mark-symbolic"));
+    DarkableImage symbolic(QIcon::fromTheme(QStringLiteral("org.example.Mark-symbolic")));
+    symbolic.setDarkable(true);
+    DarkMode::setDark(true);
+    EXPECT_EQ(symbolic.icon().name(), QStringLiteral("org.example.Mark-symbolic"));
+    EXPECT_EQ(symbolic.pixmap(size).toImage().pixelColor(size.width() - 1, 0), invertedOrange);
 }
 
 TEST_F(DarkableImageTest, copiesShareTheMarkAndOneInvertedCopy)

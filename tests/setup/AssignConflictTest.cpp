@@ -67,6 +67,25 @@ TEST_F(AssignConflictTest, theQuestionIsAnAlertThatCarriesItsWords)
     EXPECT_EQ(accessible->text(QAccessible::Description), "This looks like the gesture for Alpha (100%).");
 }
 
+// Beta's drawing repeats Alpha's, so the two pictures are the same drawing; a picture of
+// nothing, or of the wrong gesture, would differ.
+TEST_F(AssignConflictTest, theNewDrawingShowsBesideTheGestureItLooksLike)
+{
+    select(1);
+    assignAndDraw();
+    ASSERT_TRUE(bar().isVisibleTo(&window()));
+    QImage drawn = bar().drawnPicture->pixmap().toImage();
+    QImage stored = bar().storedPicture->pixmap().toImage();
+    ASSERT_FALSE(drawn.isNull());
+    EXPECT_EQ(drawn, stored);
+    QImage empty = QPixmap::fromImage(drawn).toImage();
+    empty.fill(drawn.pixel(drawn.width() / 2, 2));
+    EXPECT_NE(drawn, empty) << "the picture shows a line";
+    EXPECT_EQ(bar().drawnPicture->accessibleName(), "New");
+    EXPECT_EQ(bar().storedPicture->accessibleName(), "Stored");
+    EXPECT_EQ(bar().storedPicture->accessibleDescription(), "The gesture for Alpha");
+}
+
 TEST_F(AssignConflictTest, drawAgainStoresNothingAndStartsANewDrawing)
 {
     select(1);

@@ -15,11 +15,12 @@
 #include "setup/TrayStatusItem.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTextLayout>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -99,10 +100,10 @@ protected:
     }
 
     // The notice is a window of its own, not a child of the setup window.
-    QMessageBox* notice()
+    CustomScriptsNotice* notice()
     {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+            if (auto box = qobject_cast<CustomScriptsNotice*>(widget); box && box->isVisible())
                 return box;
         }
         return nullptr;
@@ -247,18 +248,22 @@ TEST_F(GestureSetupControllerTest, theScriptsNoticeShowsOnceEverAcrossARestart)
     EXPECT_FALSE(notice());
     press(Qt::Key_Space);
     ASSERT_TRUE(notice());
-    EXPECT_EQ(notice()->text(), "Custom Scripts");
+    EXPECT_EQ(notice()->heading->text(), "Custom Scripts");
+    EXPECT_NE(notice()->windowTitle(), notice()->heading->text()) << "the body does not repeat the title";
     // A window manager keeps a transient window above its parent; both stay on top, and
     // without this openbox put the notice underneath the setup window.
     ASSERT_TRUE(notice()->windowHandle());
     EXPECT_EQ(notice()->windowHandle()->transientParent(), window().windowHandle());
-    EXPECT_TRUE(notice()->informativeText().contains(QString::fromStdString(dataHome.string() + "/Scriblo/Scripts")));
+    QString folder = QString::fromStdString(dataHome.string() + "/Scriblo/Scripts");
+    if (folder.startsWith(QDir::homePath() + "/"))
+        folder.replace(0, QDir::homePath().size(), "~");
+    EXPECT_EQ(notice()->folderLabel->accessibleName(), folder);
     EXPECT_TRUE(std::filesystem::is_directory(dataHome / "Scriblo/Scripts"));
     EXPECT_TRUE(controller->showingCustomScriptsAlert());
     // While the notice is up, losing the keyboard to it leaves the window open.
     controller->windowDidResignKey();
     EXPECT_TRUE(controller->isSetupWindowVisible());
-    notice()->buttons().front()->click();
+    notice()->coolButton->click();
     EXPECT_FALSE(controller->showingCustomScriptsAlert());
     EXPECT_TRUE(listed().contains("Hello"));
 
@@ -267,6 +272,30 @@ TEST_F(GestureSetupControllerTest, theScriptsNoticeShowsOnceEverAcrossARestart)
     openWindow();
     chooseSegment(2);
     EXPECT_FALSE(notice());
+}
+
+// A long folder name wraps where a reader expects, after a slash, never at a hyphen inside
+// a name; the home folder is shortened as the desktop writes it.
+TEST(CustomScriptsNoticeTest, theFolderBreaksOnlyAfterASlash)
+{
+    QString folder = QDir::homePath() + "/.local/share/a-rather-long-folder-name/with-more-of-it/Scriblo/Scripts";
+    QString shown = CustomScriptsNotice::folderAsShown(folder);
+    ASSERT_TRUE(shown.startsWith("~/"));
+    QTextLayout layout(shown, QApplication::font());
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(wrapping);
+    layout.beginLayout();
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++lines) {
+        line.setLineWidth(QFontMetrics(QApplication::font()).horizontalAdvance("a-rather-long-folder-name/x"));
+        QString before = shown.left(line.textStart() + line.textLength()).remove(QChar(0x200B));
+        if (line.textStart() + line.textLength() < shown.size()) {
+            EXPECT_TRUE(before.endsWith('/')) << "a line ends in " << before.toStdString();
+        }
+    }
+    layout.endLayout();
+    EXPECT_GE(lines, 3);
 }
 
 TEST_F(GestureSetupControllerTest, showTwiceReplaysAgainFromTheStartAndLeavesButtonsAlone)

@@ -22,6 +22,8 @@ Shape ell();
 // binds a new drawing to.
 inline const std::string recognisedScript = "builtin:Lock Screen.sh";
 inline const std::string assignedScript = "builtin:Log Out.sh";
+// Drawn the assigned script's triangle, it looks like that gesture.
+inline const std::string lookAlikeScript = "builtin:Suspend.sh";
 // An application the demonstration's store remembers but the desktop no longer has.
 inline const std::string retiredApplication = "org.example.Retired.desktop";
 

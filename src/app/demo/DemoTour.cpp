@@ -9,6 +9,8 @@
 #include "app/AppController.h"
 #include "app/GestureFileTransfer.h"
 #include "recognition/GestureRecognitionController.h"
+#include "setup/ConflictWarningBar.h"
+#include "setup/CustomScriptsNotice.h"
 #include "setup/GestureSetupController.h"
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
@@ -23,7 +25,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -57,7 +58,7 @@ bool DemoTour::run()
     for (int segment : segmentTour)
         completed = completed && showSegment(segment);
     completed = completed && switchToMouseDrawing() && selectTarget(DemoSamples::assignedScript)
-        && assignDrawnGesture() && replayGesture() && showGestureSheet() && previewImport();
+        && assignDrawnGesture() && replayGesture() && askAboutALookAlike() && showGestureSheet() && previewImport();
     m_application.closeAndQuit();
     return completed;
 }
@@ -102,21 +103,18 @@ bool DemoTour::showSegment(int segment)
 
 bool DemoTour::dismissScriptsNotice()
 {
-    QMessageBox* notice = nullptr;
+    CustomScriptsNotice* notice = nullptr;
     if (!waitFor([&] {
             for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
-                    notice = box;
+                if (auto shown = qobject_cast<CustomScriptsNotice*>(window); shown && shown->isVisible())
+                    notice = shown;
             return notice != nullptr;
         }, QStringLiteral("the scripts notice")))
         return false;
-    m_narrator.say(QStringLiteral("notice shown: ") + notice->text());
-    QAbstractButton* cool = notice->buttons().value(0);
-    if (!cool)
-        return false;
+    m_narrator.say(QStringLiteral("notice shown: ") + notice->heading->text());
     // The notice and its button are deleted once closed.
-    const QString button = cool->text();
-    if (!screenshot(QStringLiteral("setup-scripts-notice")) || !click(cool)
+    const QString button = notice->coolButton->text();
+    if (!screenshot(QStringLiteral("setup-scripts-notice")) || !click(notice->coolButton)
         || !waitFor([&] { return !m_setup.showingCustomScriptsAlert(); }, QStringLiteral("the notice to close")))
         return false;
     m_narrator.say(QStringLiteral("notice dismissed with ") + button);
@@ -165,9 +163,7 @@ bool DemoTour::assignDrawnGesture()
         || !waitFor([&] { return window.setupView->detectingInput(); }, QStringLiteral("the capture to start")))
         return false;
     m_narrator.say(QStringLiteral("assign pressed: drawing a triangle"));
-    QPoint corner = window.setupView->mapToGlobal(QPoint(0, 0));
-    ScreenRect area { corner.x(), corner.y(), window.setupView->width(), window.setupView->height() };
-    m_hand.trace(area, DemoSamples::triangle(), [] { settle(std::chrono::milliseconds(10)); });
+    traceTriangle(window);
     if (!screenshot(QStringLiteral("setup-drawing")))
         return false;
     m_hand.release(1);
@@ -186,6 +182,30 @@ bool DemoTour::replayGesture()
     // A triangle replays in about a fifth of a second; this catches it half drawn.
     return screenshot(QStringLiteral("setup-replay"), std::chrono::milliseconds(100))
         && waitFor([&] { return !window.setupView->replayRunning(); }, QStringLiteral("the replay to end"));
+}
+
+void DemoTour::traceTriangle(GestureSetupWindow& window)
+{
+    QPoint corner = window.setupView->mapToGlobal(QPoint(0, 0));
+    ScreenRect area { corner.x(), corner.y(), window.setupView->width(), window.setupView->height() };
+    m_hand.trace(area, DemoSamples::triangle(), [] { settle(std::chrono::milliseconds(10)); });
+}
+
+// The same triangle drawn for another script: before storing a look-alike the window
+// asks, with the two drawings side by side; choosing another target lets the question go.
+bool DemoTour::askAboutALookAlike()
+{
+    GestureSetupWindow& window = *m_setup.setupWindow();
+    if (!selectTarget(DemoSamples::lookAlikeScript) || !click(window.assignGestureButton)
+        || !waitFor([&] { return window.setupView->detectingInput(); }, QStringLiteral("the capture to start")))
+        return false;
+    traceTriangle(window);
+    m_hand.release(1);
+    if (!waitFor([&] { return window.conflictWarning->isVisible(); }, QStringLiteral("the look-alike question")))
+        return false;
+    m_narrator.say(QStringLiteral("look-alike: ") + window.conflictWarning->message->text());
+    return screenshot(QStringLiteral("setup-conflict")) && selectTarget(DemoSamples::assignedScript)
+        && waitFor([&] { return !window.conflictWarning->isVisible(); }, QStringLiteral("the question to go"));
 }
 
 // The tray's My Gestures…: every stored gesture, the one just assigned among them and the

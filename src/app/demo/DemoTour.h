@@ -18,6 +18,7 @@ namespace scriblo {
 class AppController;
 class DemoNarrator;
 class GestureSetupController;
+class GestureSetupWindow;
 
 // Drives the running application as a user would, step by step: a recognition from the
 // replayed touchpad, then the setup window through every kind of target, an assignment
@@ -45,6 +46,8 @@ private:
     bool selectTarget(const std::string& identity);
     bool assignDrawnGesture();
     bool replayGesture();
+    bool askAboutALookAlike();
+    void traceTriangle(GestureSetupWindow& window);
     bool showGestureSheet();
     bool previewImport();
 
