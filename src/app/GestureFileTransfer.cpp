@@ -152,7 +152,7 @@ void GestureFileTransfer::store(const GestureImportPlan& plan)
     using Action = GestureImportPlan::Action;
     m_storeWrites.queueWithOutcome([&model = m_model, gestures = plan.gesturesToStore()]() mutable { return model.saveGestures(std::move(gestures)); },
                                    [self = QPointer(this), added = plan.count(Action::Add), replaced = plan.count(Action::Replace)](
-                                       const Expected<size_t>& saved) {
+                                       const Expected<size_t, GestureRefusal>& saved) {
                                        if (self)
                                            self->stored(saved, added, replaced);
                                    });
