@@ -156,13 +156,6 @@ TEST_F(ApplicationEndToEndTest, aGestureWhoseScriptWasDeletedIsKeptAndTheUserNot
     EXPECT_TRUE(listed.startsWith(QByteArray::fromStdString(script + "\t1\t"))) << listed.constData();
 }
 
-TEST_F(ApplicationEndToEndTest, touchpadModeStartsFromAFourFingerTapAndLaunchesTheDrawnShape)
-{
-    replayTapAndZigzag();
-    session->startApplication();
-    EXPECT_TRUE(session->scriptRan(QStringLiteral("touch"))) << session->application().readAllStandardError().constData();
-}
-
 TEST_F(ApplicationEndToEndTest, aTouchpadTapAndDrawingLaunchWhileEveryCoreIsBusy)
 {
     replayTapAndZigzag();

@@ -265,3 +265,20 @@ TEST(GestureRecognitionModelTest, aBatchThatCannotAllBeStoredStoresNone)
     EXPECT_EQ(oneMore.failure().reason, GestureRefusal::Reason::StoreFull);
     EXPECT_NE(oneMore.error().find("1 new gesture does not fit"), std::string::npos) << oneMore.error();
 }
+
+// Assign once worked the reason out again after the fact and, with the store full by
+// then, called a failed write of the last gesture that fits a full store.
+TEST(GestureRecognitionModelTest, aFailedWriteOfTheLastGestureThatFitsSaysSoNotThatTheStoreIsFull)
+{
+    MemoryUserDefaults defaults;
+    GestureRecognitionModel model(defaults);
+    std::vector<std::string> names;
+    for (size_t i = 0; i + 1 < KeyedUnarchiver::maximumGestureCount; ++i)
+        names.push_back("g" + std::to_string(i));
+    ASSERT_TRUE(model.saveGestures(gesturesNamed(names, 12)));
+    defaults.synchronizeSucceeds = false;
+    auto last = model.saveGestureWithStrokes(drawing(20), "last");
+    ASSERT_FALSE(last);
+    EXPECT_EQ(last.failure().reason, GestureRefusal::Reason::NotWritten) << last.error();
+    EXPECT_TRUE(model.getGestureWithIdentity("last")) << "it stays loaded and works until the process ends";
+}

@@ -132,18 +132,6 @@ TEST(RecognizerEquivalenceTest, realUnistrokeDrawingsMatchTheReference)
     compareRealDrawings(set, 1);
 }
 
-// The matcher measures most points in float arithmetic; that is exact only because the
-// float square root of an integer below 2^24 equals its double square root narrowed.
-TEST(RecognizerEquivalenceTest, floatSquareRootOfSmallIntegersEqualsNarrowedDoubleRoot)
-{
-    uint32_t differing = 0;
-    for (uint32_t n = 0; n <= (1u << 24); ++n) {
-        if (bitsOf(std::sqrt(float(n))) != bitsOf(float(std::sqrt(double(n)))))
-            ++differing;
-    }
-    EXPECT_EQ(differing, 0u);
-}
-
 // Differences too large for float arithmetic take the exact route; strokes straight from
 // the drawing space (not preprocessed) reach it.
 TEST(RecognizerEquivalenceTest, farApartStrokesMatchTheReference)

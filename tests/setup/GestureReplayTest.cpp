@@ -74,7 +74,7 @@ TEST(GestureReplayTest, stepsEverySixMillisecondsWithoutDriftOverAThreeHundredPo
     ASSERT_EQ(recorder.wakeUps.size(), 299u);
     // Every wake-up is due on the 6 ms grid from the start, however late the last one was.
     for (size_t step = 0; step < recorder.wakeUps.size(); ++step)
-        EXPECT_EQ(recorder.wakeUps[step] - start, GestureReplay::stepInterval * int(step + 1) + recorder.lateness)
+        EXPECT_EQ(recorder.wakeUps[step] - start, std::chrono::milliseconds(6) * int(step + 1) + recorder.lateness)
             << "step " << step;
 }
 

@@ -80,17 +80,6 @@ TEST_F(GestureSetupViewTest, oneStrokeEndsAfterTheReadingDelayAndTheTopRightCorn
     EXPECT_EQ(points[1].y(), 0.0f);
 }
 
-TEST_F(GestureSetupViewTest, nothingDrawnInFourSecondsEndsTheCaptureWithNothingToSave)
-{
-    view.startDetectingGesture();
-    clock.advanceBy(std::chrono::milliseconds(3999));
-    EXPECT_TRUE(view.detectingInput());
-    clock.advanceBy(std::chrono::milliseconds(2));
-    EXPECT_FALSE(view.detectingInput());
-    ASSERT_EQ(saved.size(), 1u);
-    EXPECT_TRUE(saved[0].empty());
-}
-
 TEST_F(GestureSetupViewTest, theInputThatCountsFollowsTheMultitouchOption)
 {
     settings.multitouchOption = true;

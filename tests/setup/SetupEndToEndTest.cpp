@@ -199,60 +199,6 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     }
 }
 
-TEST_F(SetupEndToEndTest, aDrawingLikeAnotherTargetsGestureIsStoredOnlyWhenAssignedAnyway)
-{
-    ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"),
-                                    QStringLiteral("multitouchOption"), QStringLiteral("false") }), 0);
-    const std::string script = session->makeScript(QStringLiteral("Wave"));
-    session->importGesture(session->makeScript(QStringLiteral("Other")), zigzag());
-    ASSERT_NO_FATAL_FAILURE(startApplication());
-    ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); }));
-    chooseSegment(scriptsSegment);
-    ASSERT_NO_FATAL_FAILURE(dismissNotice());
-    auto row = tree->waitFor(*setupWindow, QStringLiteral("Wave"), QStringLiteral("list item"));
-    ASSERT_TRUE(row);
-    hand.click(row->extents().centreX(), row->extents().centreY());
-    AccessibleObject assign = control(QStringLiteral("Assign"));
-    ASSERT_TRUE(waitUntil([&] { return assign.has(AccessibleState::Enabled); }));
-    ASSERT_TRUE(assign.doAction());
-    AccessibleObject prompt = control(QStringLiteral("Drawing prompt"));
-    ScreenRect drawingArea = control(QStringLiteral("Drawing area")).extents();
-
-    for (const char* choice : { "Draw Again", "Assign Anyway" }) {
-        ASSERT_TRUE(waitUntil([&] { return prompt.has(AccessibleState::Showing); })) << choice;
-        drawZigzag(drawingArea);
-        AccessibleObject warning = control(QStringLiteral("Conflict warning"));
-        ASSERT_TRUE(waitUntil([&] { return warning.has(AccessibleState::Showing); })) << choice;
-        EXPECT_EQ(control(QStringLiteral("Gesture conflict")).roleName(), QStringLiteral("alert message"));
-        EXPECT_TRUE(warning.description().startsWith(QStringLiteral("This looks like the gesture for Other ("))) << warning.description().toStdString();
-        EXPECT_FALSE(gestureStored(script)) << "nothing is stored before the answer";
-        auto button = tree->waitFor(*setupWindow, QString::fromLatin1(choice), QStringLiteral("push button"));
-        ASSERT_TRUE(button && button->doAction()) << choice;
-        ASSERT_TRUE(waitUntil([&] { return !warning.has(AccessibleState::Showing); })) << choice;
-    }
-    EXPECT_TRUE(waitUntil([&] { return gestureStored(script); })) << "Assign Anyway stores it: " << storedGestures().constData();
-}
-
-TEST_F(SetupEndToEndTest, theScriptsNoticeDoesNotComeBackAfterARestart)
-{
-    session->importGesture(session->makeScript(QStringLiteral("Other")), zigzag());
-    for (int start = 0; start < 2; ++start) {
-        ASSERT_NO_FATAL_FAILURE(startApplication());
-        ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); }));
-        chooseSegment(scriptsSegment);
-        auto notice = tree->waitFor(*application, noticeName, {}, start == 0 ? 5000 : 1500);
-        if (start == 0) {
-            ASSERT_TRUE(notice);
-            auto cool = tree->waitFor(*notice, QStringLiteral("Cool!"), QStringLiteral("push button"));
-            ASSERT_TRUE(cool && cool->doAction());
-        } else {
-            EXPECT_FALSE(notice) << "the notice shows once, ever";
-        }
-        EXPECT_TRUE(waitUntil([&] { return control(QStringLiteral("Kind of target")).description() == "Scripts"; }));
-        session->stopApplication();
-    }
-}
-
 TEST_F(SetupEndToEndTest, aScreenReaderSwitchesKindsThroughTheirPageTabs)
 {
     session->makeScript(QStringLiteral("Wave"));

@@ -6,7 +6,6 @@
 
 #include <QDBusConnectionInterface>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 using scriblo::DesktopHand;
 using scriblo::ScreenRect;
@@ -18,21 +17,6 @@ namespace {
 
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString retired = QStringLiteral("org.example.Retired.desktop");
-
-// A zigzag whose middle stroke lands short: close to the stored one, never equal.
-std::vector<std::pair<double, double>> hastyZigzag()
-{
-    std::vector<std::pair<double, double>> points;
-    const std::pair<double, double> corners[] = { { 200, 800 }, { 800, 800 }, { 330, 260 }, { 800, 200 } };
-    for (size_t side = 0; side + 1 < std::size(corners); ++side)
-        for (int step = 0; step < 12; ++step) {
-            double t = step / 12.0;
-            points.emplace_back(corners[side].first + t * (corners[side + 1].first - corners[side].first),
-                                corners[side].second + t * (corners[side + 1].second - corners[side].second));
-        }
-    points.push_back(corners[std::size(corners) - 1]);
-    return points;
-}
 
 // The tray menu's entries on the real program, clicked as a panel clicks them, and what
 // they open seen through the accessibility bus.
@@ -155,37 +139,6 @@ TEST_F(TrayMenuEndToEndTest, myGesturesListsEveryGestureAndClearsOneWhoseTargetI
     hand.type("zzz");
     EXPECT_TRUE(processEventsUntil([&] { return status->description() == QStringLiteral("No gesture's name holds “zzz”."); }))
         << status->description().toStdString();
-}
-
-// A drawing just short of the minimum says how close it came once the option is on, and
-// launches nothing either way.
-TEST_F(TrayMenuEndToEndTest, explainMissesIsSwitchedFromTheTrayAndThenNamesTheNearMiss)
-{
-    ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("minimumRecognitionScore"),
-                                    QStringLiteral("100") }), 0);
-    session->importGesture(session->makeScript(QStringLiteral("mouse")), zigzag());
-    ASSERT_NO_FATAL_FAILURE(startWithTray());
-
-    EXPECT_FALSE(menu->entries().at(QStringLiteral("Explain Misses")).checked);
-    ASSERT_TRUE(menu->click(QStringLiteral("Explain Misses")));
-    EXPECT_TRUE(processEventsUntil([&] {
-        return command({ QStringLiteral("settings"), QStringLiteral("get"), QStringLiteral("explainMissesOption") }) == "true\n";
-    }));
-    EXPECT_TRUE(menu->entries().at(QStringLiteral("Explain Misses")).checked) << "the menu shows the setting when it opens";
-
-    hand.moveTo(400, 300);
-    hand.clickTwice(3, std::chrono::milliseconds(150));
-    std::optional<ScreenRect> window;
-    ASSERT_TRUE(processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 15000));
-    hand.trace(*window, hastyZigzag(), [] { QThread::msleep(8); });
-    hand.release(1);
-
-    auto result = tree->waitFor(*application, QStringLiteral("Launched target"));
-    ASSERT_TRUE(result);
-    static const QRegularExpression explained(QStringLiteral("^mouse – \\d\\d% \\(needs 100%\\)$"));
-    EXPECT_TRUE(processEventsUntil([&] { return explained.match(result->description()).hasMatch(); }))
-        << result->description().toStdString();
-    EXPECT_FALSE(session->scriptRan(QStringLiteral("mouse"), 1000)) << "a miss launches nothing";
 }
 
 // Both ways through the desktop's file dialogs: what is exported comes back through an

@@ -246,6 +246,10 @@ bool DemoTour::previewImport()
     if (!waitFor([&] { return transfer->preview() && transfer->preview()->isActiveWindow(); }, QStringLiteral("the import preview")))
         return false;
     GestureImportPreview* preview = transfer->preview();
+    // The look-alikes are searched for after the preview opens; on a busy machine the
+    // summary would otherwise be told, and shot, half-way.
+    if (!waitFor([&] { return !preview->checking(); }, QStringLiteral("the search for look-alikes")))
+        return false;
     m_narrator.say(QStringLiteral("import preview: ") + preview->summary()->text());
     if (!screenshot(QStringLiteral("import-preview")) || !click(preview->importButton()))
         return false;

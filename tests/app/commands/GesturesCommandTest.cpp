@@ -3,17 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <optional>
-#include <random>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 using namespace scriblo;
@@ -52,24 +46,6 @@ protected:
     }
 
     fs::path store() const { return m_folder / "store.plist"; }
-
-    // Starts the program without waiting for it, its output discarded.
-    pid_t start(const std::string& action, const fs::path& argument)
-    {
-        std::vector<std::string> words { SCRIBLO_BINARY_DIR "/scriblo", "gestures", action, argument.string(), "--store", store().string() };
-        std::vector<char*> argv;
-        for (auto& word : words)
-            argv.push_back(word.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        pid_t child = 0;
-        posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        return child;
-    }
 
     size_t listedCount()
     {
@@ -277,33 +253,6 @@ TEST_F(GesturesCommandTest, deepLongOrHugeJsonIsRefusedBeforeItIsParsed)
     Outcome endless = run(limit + " head -c 200000000 /dev/zero |", "gestures recognize --store " + store().string());
     EXPECT_EQ(endless.status, 1);
     EXPECT_NE(endless.err.find("<stdin>:1: a line is longer than"), std::string::npos) << endless.err;
-}
-
-// The program is killed at random moments of an import; each time the store must hold
-// either none or all of the file's gestures and read without damage.
-TEST_F(GesturesCommandTest, killedImportLeavesTheOldOrTheNewStore)
-{
-    ASSERT_EQ(scriblo("gestures import " + file("old.json", manyGestures(3, "old")).string()).status, 0);
-    std::string old = *SafeFile::read(store(), 1 << 20);
-    fs::path incoming = file("new.json", manyGestures(200, "new"));
-
-    auto began = std::chrono::steady_clock::now();
-    int status = 0;
-    waitpid(start("import", incoming), &status, 0);
-    auto whole = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - began);
-    ASSERT_EQ(listedCount(), 203u);
-
-    std::mt19937 random(7);
-    std::uniform_int_distribution<long> delay(0, whole.count() * 6 / 5);
-    for (int round = 0; round < 16; ++round) {
-        ASSERT_TRUE(SafeFile::writeAtomically(store(), old));
-        pid_t child = start("import", incoming);
-        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
-        size_t count = listedCount();
-        ASSERT_TRUE(count == 3 || count == 203) << "round " << round << ": " << count << " gestures";
-    }
 }
 
 TEST_F(GesturesCommandTest, conflictsListConfusablePairsAtTheMinimumScore)

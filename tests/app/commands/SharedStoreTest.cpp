@@ -184,18 +184,27 @@ TEST_F(SharedStoreTest, settingMadeDuringAnImportSurvivesIt)
 TEST_F(SharedStoreTest, killedImportsLeaveAWholeStoreAndTheNextWriterClearsTheirLeftovers)
 {
     ASSERT_EQ(scriblo({ "gestures", "import", file("old.json", gesturesJson({ "old" })).string() }).status, 0);
+    std::string old = *SafeFile::read(store(), 1 << 20);
     std::vector<std::string> many;
     for (int i = 0; i < 40; ++i)
         many.push_back("new-" + std::to_string(i));
     fs::path big = file("new.json", gesturesJson(many, 200));
+    // The kills fall anywhere in an import's run, measured whole first.
+    auto began = std::chrono::steady_clock::now();
+    ASSERT_EQ(finish(start({ "gestures", "import", big.string() }, "import"), "import").status, 0);
+    auto whole = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - began);
     std::mt19937 random(7);
-    for (int round = 0; round < 15; ++round) {
+    std::uniform_int_distribution<long> delay(0, whole.count() * 6 / 5);
+    for (int round = 0; round < 16; ++round) {
+        ASSERT_TRUE(SafeFile::writeAtomically(store(), old));
         pid_t import = start({ "gestures", "import", big.string() }, "import");
-        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 60000)(random)));
+        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         ::kill(import, SIGKILL);
         finish(import, "import");
+        // The old gesture stays, and the new ones are all there or none.
         auto stored = storedIdentities();
         EXPECT_NE(std::find(stored.begin(), stored.end(), "old"), stored.end());
+        EXPECT_TRUE(stored.size() == 1 || stored.size() == 41) << "round " << round << ": " << stored.size() << " gestures";
     }
     ASSERT_EQ(scriblo({ "settings", "set", "quickdrawOption", "true" }).status, 0);
     for (const auto& [name, bytes] : storeFolderContents())
