@@ -243,7 +243,9 @@ bool DemoTour::previewImport()
         return false;
     }
     transfer->importFile(file.value());
-    if (!waitFor([&] { return transfer->preview() && transfer->preview()->isActiveWindow(); }, QStringLiteral("the import preview")))
+    // The preview opens at once and fills in its look-alikes; the tour tells the whole of it.
+    if (!waitFor([&] { return transfer->preview() && transfer->preview()->isActiveWindow() && !transfer->preview()->checking(); },
+                 QStringLiteral("the import preview")))
         return false;
     GestureImportPreview* preview = transfer->preview();
     // The look-alikes are searched for after the preview opens; on a busy machine the
