@@ -15,12 +15,14 @@ std::optional<GestureResult> GestureConflicts::recognize(const std::vector<Gestu
     return candidate ? GestureRecognizer::recognizeCandidate(gestures, *candidate) : std::nullopt;
 }
 
-std::vector<std::optional<GestureRecognizer::Candidate>> GestureConflicts::prepare(const GestureRecognizer::GestureList& stored)
+GestureConflicts::Prepared GestureConflicts::prepare(const GestureRecognizer::GestureList& stored)
 {
-    std::vector<std::optional<GestureRecognizer::Candidate>> drawings(stored.size());
+    Prepared drawings(stored.size());
     ParallelRuns::run(stored.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
-        for (size_t i = first; i < first + length; ++i)
-            drawings[i] = GestureRecognizer::candidateOf(stored[i]->strokes());
+        for (size_t i = first; i < first + length; ++i) {
+            for (int32_t d = 0; d < stored[i]->drawingCount(); ++d)
+                drawings[i].push_back(GestureRecognizer::candidateOf(stored[i]->drawing(d)));
+        }
     });
     return drawings;
 }
@@ -28,24 +30,35 @@ std::vector<std::optional<GestureRecognizer::Candidate>> GestureConflicts::prepa
 std::optional<GestureConflict> GestureConflicts::find(const std::vector<GestureStroke>& strokes, const std::string& identity,
                                                       const std::optional<std::string>& earlierIdentity,
                                                       const GestureRecognizer::GestureList& stored, int32_t minimumScore,
-                                                      const std::vector<std::optional<GestureRecognizer::Candidate>>* prepared)
+                                                      const Prepared* prepared)
 {
-    std::vector<std::optional<GestureRecognizer::Candidate>> preparedHere;
+    return find(Gesture(identity, strokes), earlierIdentity, stored, minimumScore, prepared);
+}
+
+std::optional<GestureConflict> GestureConflicts::find(const Gesture& gesture, const std::optional<std::string>& earlierIdentity,
+                                                      const GestureRecognizer::GestureList& stored, int32_t minimumScore,
+                                                      const Prepared* prepared)
+{
+    Prepared preparedHere;
     if (!prepared)
         prepared = &(preparedHere = prepare(stored));
     GestureRecognizer::GestureList others;
-    std::vector<const GestureRecognizer::Candidate*> otherDrawings;
+    std::vector<const PreparedDrawings*> otherDrawings;
     for (size_t i = 0; i < stored.size(); ++i)
-        if (stored[i]->identity() != identity && stored[i]->identity() != earlierIdentity) {
+        if (stored[i]->identity() != gesture.identity() && stored[i]->identity() != earlierIdentity) {
             others.push_back(stored[i]);
-            otherDrawings.push_back((*prepared)[i] ? &*(*prepared)[i] : nullptr);
+            otherDrawings.push_back(&(*prepared)[i]);
         }
-    Gesture drawing(identity, strokes);
-    drawing.generateTemplates();
-    auto resembled = resemblance(strokes, others, minimumScore);
+    Gesture drawn = gesture.copy();
+    drawn.generateTemplates();
+    std::optional<GestureConflict> resembled;
+    for (int32_t d = 0; d < drawn.drawingCount(); ++d) {
+        auto found = resemblance(drawn.drawing(d), others, resembled ? resembled->score + 1 : minimumScore);
+        resembled = found ? found : resembled;
+    }
     // Only a capture that scores higher than the resemblance would be named.
     int32_t lowestCapture = resembled ? resembled->score + 1 : minimumScore;
-    auto captured = capture(std::make_shared<const Gesture>(std::move(drawing)), others, otherDrawings, lowestCapture);
+    auto captured = capture(std::make_shared<const Gesture>(std::move(drawn)), others, otherDrawings, lowestCapture);
     return captured ? captured : resembled;
 }
 
@@ -58,29 +71,36 @@ std::optional<GestureConflict> GestureConflicts::resemblance(const std::vector<G
     return GestureConflict { result->gestureIdentity(), result->score(), GestureConflict::Direction::Resembles };
 }
 
-// A stored drawing matches its own templates exactly, so it is matched against the other
-// gestures and the new one: the new one captures it when it wins there, ahead of every
-// other target. The new gesture would be stored last, so among equal distances a stored
-// one still wins. Matching against the new gesture alone first keeps the check cheap:
-// only a drawing that the new one alone scores `lowestScore` or more for can be captured
-// at such a score, and the strongest of those that is captured is the one named.
+// A stored drawing matches its own gesture's templates exactly, so it is matched against
+// the other gestures and the new one: the new one captures it when it wins there, ahead
+// of every other target. The new gesture would be stored last, so among equal distances
+// a stored one still wins. Matching against the new gesture alone first keeps the check
+// cheap: only a drawing that the new one alone scores `lowestScore` or more for can be
+// captured at such a score, and the strongest of those that is captured is the one named.
 std::optional<GestureConflict> GestureConflicts::capture(const std::shared_ptr<const Gesture>& drawn,
                                                          const GestureRecognizer::GestureList& others,
-                                                         const std::vector<const GestureRecognizer::Candidate*>& otherDrawings,
+                                                         const std::vector<const PreparedDrawings*>& otherDrawings,
                                                          int32_t lowestScore)
 {
-    std::vector<std::pair<int32_t, size_t>> reachable;
+    struct Reachable {
+        int32_t score;
+        size_t gesture;
+        const GestureRecognizer::Candidate* drawing;
+    };
+    std::vector<Reachable> reachable;
     for (size_t i = 0; i < others.size(); ++i) {
-        auto alone = otherDrawings[i] ? GestureRecognizer::recognizeCandidate({ drawn }, *otherDrawings[i]) : std::nullopt;
-        if (alone && alone->score() >= lowestScore)
-            reachable.emplace_back(alone->score(), i);
+        for (const auto& drawing : *otherDrawings[i]) {
+            auto alone = drawing ? GestureRecognizer::recognizeCandidate({ drawn }, *drawing) : std::nullopt;
+            if (alone && alone->score() >= lowestScore)
+                reachable.push_back({ alone->score(), i, &*drawing });
+        }
     }
-    std::stable_sort(reachable.begin(), reachable.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-    for (const auto& [score, index] : reachable) {
+    std::stable_sort(reachable.begin(), reachable.end(), [](const auto& a, const auto& b) { return a.score > b.score; });
+    for (const auto& [score, index, drawing] : reachable) {
         GestureRecognizer::GestureList rivals = others;
         rivals.erase(rivals.begin() + std::ptrdiff_t(index));
         rivals.push_back(drawn);
-        auto result = GestureRecognizer::recognizeCandidate(rivals, *otherDrawings[index]);
+        auto result = GestureRecognizer::recognizeCandidate(rivals, *drawing);
         if (result && result->gestureIdentity() == drawn->identity())
             return GestureConflict { others[index]->identity(), score, GestureConflict::Direction::Captures };
     }

@@ -21,6 +21,17 @@ bool sameDrawing(const std::vector<GestureStroke>& left, const std::vector<Gestu
     });
 }
 
+bool sameDrawings(const Gesture& left, const Gesture& right)
+{
+    if (left.drawingCount() != right.drawingCount())
+        return false;
+    for (int32_t d = 0; d < left.drawingCount(); ++d) {
+        if (!sameDrawing(left.drawing(d), right.drawing(d)))
+            return false;
+    }
+    return true;
+}
+
 }
 
 GestureImportPlan GestureImportPlan::of(std::vector<Gesture> gestures, const GestureRecognizer::GestureList& stored)
@@ -44,7 +55,7 @@ GestureImportPlan::Step GestureImportPlan::decide(Gesture gesture, const Gesture
     auto same = std::find_if(stored.begin(), stored.end(), [&](const auto& kept) { return kept->identity() == gesture.identity(); });
     if (same == stored.end())
         return { std::move(gesture), Action::Add, SkipReason::None, {}, std::nullopt };
-    if (sameDrawing((*same)->strokes(), gesture.strokes()))
+    if (sameDrawings(**same, gesture))
         return { std::move(gesture), Action::Skip, SkipReason::AlreadyStored, {}, std::nullopt };
     return { std::move(gesture), Action::Replace, SkipReason::None, {}, std::nullopt };
 }
@@ -60,8 +71,7 @@ void GestureImportPlan::findConflicts(const GestureRecognizer::GestureList& stor
         for (size_t index = first; index < first + length && !stopped(); ++index) {
             const Step& step = m_steps[index];
             if (step.action != Action::Skip)
-                found(index, GestureConflicts::find(step.gesture.strokes(), step.gesture.identity(), std::nullopt, after,
-                                                    minimumScore, &drawings));
+                found(index, GestureConflicts::find(step.gesture, std::nullopt, after, minimumScore, &drawings));
         }
     });
 }
@@ -79,7 +89,7 @@ GestureRecognizer::GestureList GestureImportPlan::storeAfter(const GestureRecogn
     GestureRecognizer::GestureList after(stepsToStore.size());
     ParallelRuns::run(stepsToStore.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
         for (size_t index = first; index < first + length; ++index) {
-            Gesture prepared(stepsToStore[index]->gesture.identity(), stepsToStore[index]->gesture.strokes());
+            Gesture prepared = stepsToStore[index]->gesture.copy();
             prepared.generateTemplates();
             after[index] = std::make_shared<const Gesture>(std::move(prepared));
         }
@@ -99,7 +109,7 @@ std::vector<Gesture> GestureImportPlan::gesturesToStore() const
     std::vector<Gesture> gestures;
     for (const auto& step : m_steps)
         if (step.action != Action::Skip)
-            gestures.emplace_back(step.gesture.identity(), step.gesture.strokes());
+            gestures.push_back(step.gesture.copy());
     return gestures;
 }
 

@@ -34,11 +34,14 @@ PairScorer::PairScorer(const GestureRecognizer::GestureList& stored, int32_t min
 {
     m_radii.resize(stored.size());
     for (size_t g = 0; g < stored.size(); ++g) {
-        m_drawings.push_back(GestureRecognizer::candidateOf(stored[g]->strokes()));
-        const TemplateSet& templates = stored[g]->templates();
+        auto& drawings = m_drawings.emplace_back();
         auto& points = m_templates.emplace_back();
-        for (size_t t = 0; t < templates.size(); ++t)
-            points.push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
+        for (int32_t d = 0; d < stored[g]->drawingCount(); ++d) {
+            drawings.push_back(GestureRecognizer::candidateOf(stored[g]->drawing(d)));
+            const TemplateSet& templates = stored[g]->templates(d);
+            for (size_t t = 0; t < templates.size(); ++t)
+                points.push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
+        }
         CandidateMatcher::prepareBounds(points, m_radii[g]);
     }
 }
@@ -60,12 +63,35 @@ float PairScorer::furthestDistanceScoring(int32_t minimumScore)
     return std::bit_cast<float>(low);
 }
 
-void PairScorer::search(size_t drawing, std::optional<CandidateMatcher>& matcher, std::span<const size_t> gestures,
+// A gesture's distance from another is that of the nearest of its drawings, so each
+// drawing after the first need only search within the nearest found so far.
+void PairScorer::search(size_t drawing, std::vector<std::optional<CandidateMatcher>>& matchers, std::span<const size_t> gestures,
                         std::span<const float> ceilings, std::span<std::optional<float>> distances) const
 {
-    const auto& drawn = m_drawings[drawing];
     std::fill(distances.begin(), distances.end(), std::nullopt);
-    if (!drawn || gestures.empty())
+    const auto& drawings = m_drawings[drawing];
+    matchers.resize(drawings.size());
+    std::vector<float> nearest(ceilings.begin(), ceilings.end());
+    std::vector<std::optional<float>> found(gestures.size());
+    for (size_t d = 0; d < drawings.size(); ++d) {
+        if (!drawings[d])
+            continue;
+        searchDrawing(*drawings[d], matchers[d], gestures, nearest, found);
+        for (size_t k = 0; k < gestures.size(); ++k) {
+            if (found[k] && (!distances[k] || *found[k] < *distances[k])) {
+                distances[k] = found[k];
+                nearest[k] = std::min(nearest[k], *found[k]);
+            }
+        }
+    }
+}
+
+void PairScorer::searchDrawing(const GestureRecognizer::Candidate& drawn, std::optional<CandidateMatcher>& matcher,
+                               std::span<const size_t> gestures, std::span<const float> ceilings,
+                               std::span<std::optional<float>> distances) const
+{
+    std::fill(distances.begin(), distances.end(), std::nullopt);
+    if (gestures.empty())
         return;
     std::vector<CandidateMatcher::Points> searched;
     std::vector<size_t> starts;
@@ -78,12 +104,18 @@ void PairScorer::search(size_t drawing, std::optional<CandidateMatcher>& matcher
         starts.push_back(searched.size());
         const Gesture& stored = *m_stored[gesture];
         // Recognition never names a gesture without an identity.
-        if (stored.strokes().size() != drawn->strokeCount || stored.identity().empty())
+        if (stored.identity().empty())
             continue;
-        const TemplateSet& set = stored.templates();
-        for (size_t t = 0; t < set.size(); ++t) {
-            if (GestureRecognizer::startsInTheSameDirection(drawn->startUnitVector, set.startUnitVector(t)))
-                searched.push_back(m_templates[gesture][t]);
+        size_t first = 0;
+        for (int32_t d = 0; d < stored.drawingCount(); ++d) {
+            const TemplateSet& set = stored.templates(d);
+            if (stored.drawing(d).size() == drawn.strokeCount) {
+                for (size_t t = 0; t < set.size(); ++t) {
+                    if (GestureRecognizer::startsInTheSameDirection(drawn.startUnitVector, set.startUnitVector(t)))
+                        searched.push_back(m_templates[gesture][first + t]);
+                }
+            }
+            first += set.size();
         }
     }
     starts.push_back(searched.size());
@@ -94,7 +126,7 @@ void PairScorer::search(size_t drawing, std::optional<CandidateMatcher>& matcher
     for (size_t k = 0; k < gestures.size(); ++k)
         searches.push_back({ std::span(searched).subspan(starts[k], starts[k + 1] - starts[k]), ceilings[k], m_furthest, std::nullopt });
     if (!matcher)
-        matcher.emplace(drawn->points);
+        matcher.emplace(drawn.points);
     matcher->bestTemplates(searches);
     for (size_t k = 0; k < gestures.size(); ++k) {
         if (searches[k].best)
@@ -110,14 +142,15 @@ void PairScorer::searchFirstAsSecond(size_t first, size_t last, Block& block, bo
 {
     size_t tiles = (m_stored.size() - first + gesturesAtOnce - 1) / gesturesAtOnce;
     spread(0, tiles, [&](size_t firstTile, size_t lastTile) {
-        std::vector<std::optional<CandidateMatcher>> matchers(last - first);
+        std::vector<std::vector<std::optional<CandidateMatcher>>> matchers(last - first);
         for (size_t tile = firstTile; tile < lastTile; ++tile)
             searchFirstAsSecondAmong(first, last, first + tile * gesturesAtOnce, matchers, block, exact);
     });
 }
 
 // The drawings of [first, last) against a few gestures from `from` on.
-void PairScorer::searchFirstAsSecondAmong(size_t first, size_t last, size_t from, std::vector<std::optional<CandidateMatcher>>& matchers,
+void PairScorer::searchFirstAsSecondAmong(size_t first, size_t last, size_t from,
+                                          std::vector<std::vector<std::optional<CandidateMatcher>>>& matchers,
                                           Block& block, bool exact) const
 {
     size_t to = std::min(from + gesturesAtOnce, m_stored.size());
@@ -157,8 +190,8 @@ void PairScorer::searchSecondAsFirstOf(size_t j, size_t first, size_t last, Bloc
         ceilings.push_back(reaches(block[i - first][j - i - 1].firstAsSecond) ? anywhere : m_furthest);
     }
     std::vector<std::optional<float>> distances(gestures.size());
-    std::optional<CandidateMatcher> matcher;
-    search(j, matcher, gestures, ceilings, distances);
+    std::vector<std::optional<CandidateMatcher>> matchers;
+    search(j, matchers, gestures, ceilings, distances);
     for (size_t k = 0; k < gestures.size(); ++k)
         block[gestures[k] - first][j - gestures[k] - 1].secondAsFirst = distances[k];
 }

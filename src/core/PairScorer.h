@@ -10,9 +10,10 @@
 
 namespace scriblo {
 
-// Scores each stored drawing against other stored gestures' templates alone, as
-// GestureRecognizer::recognizeCandidate would against a list of that one gesture, with
-// every drawing and template list prepared once for the whole store. A pair that
+// Scores each stored gesture's drawings against other stored gestures' templates alone,
+// as GestureRecognizer::recognizeCandidate would against a list of that one gesture,
+// keeping the best of its drawings, with every drawing and template list prepared once
+// for the whole store. A pair that
 // cannot reach the minimum either way is dismissed without its exact scores: only
 // templates that could come within the minimum's distance are searched for it.
 class PairScorer {
@@ -45,13 +46,16 @@ private:
     using Block = std::vector<std::vector<Distances>>;
 
     bool reaches(std::optional<float> distance) const { return distance && *distance <= m_furthest; }
-    // The distance of `drawing` from each of `gestures`, each searched up to its ceiling,
-    // with the drawing's matcher made on first use.
-    void search(size_t drawing, std::optional<CandidateMatcher>& matcher, std::span<const size_t> gestures,
+    // The distance of the nearest drawing of gesture `drawing` from each of `gestures`,
+    // each searched up to its ceiling, with each drawing's matcher made on first use.
+    void search(size_t drawing, std::vector<std::optional<CandidateMatcher>>& matchers, std::span<const size_t> gestures,
                 std::span<const float> ceilings, std::span<std::optional<float>> distances) const;
+    void searchDrawing(const GestureRecognizer::Candidate& drawn, std::optional<CandidateMatcher>& matcher,
+                       std::span<const size_t> gestures, std::span<const float> ceilings,
+                       std::span<std::optional<float>> distances) const;
     void searchFirstAsSecond(size_t first, size_t last, Block& block, bool exact) const;
-    void searchFirstAsSecondAmong(size_t first, size_t last, size_t from, std::vector<std::optional<CandidateMatcher>>& matchers,
-                                  Block& block, bool exact) const;
+    void searchFirstAsSecondAmong(size_t first, size_t last, size_t from,
+                                  std::vector<std::vector<std::optional<CandidateMatcher>>>& matchers, Block& block, bool exact) const;
     void searchSecondAsFirst(size_t first, size_t last, Block& block) const;
     void searchSecondAsFirstOf(size_t j, size_t first, size_t last, Block& block) const;
     std::optional<int32_t> scoreOf(std::optional<float> distance) const;
@@ -59,7 +63,8 @@ private:
     const GestureRecognizer::GestureList& m_stored;
     bool m_listsAll;
     float m_furthest;
-    std::vector<std::optional<GestureRecognizer::Candidate>> m_drawings;
+    // Each gesture's drawings, and the templates of all its drawings in order.
+    std::vector<std::vector<std::optional<GestureRecognizer::Candidate>>> m_drawings;
     std::vector<std::vector<CandidateMatcher::Points>> m_templates;
     std::vector<std::vector<float>> m_radii;
 };
