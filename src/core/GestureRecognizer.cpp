@@ -142,6 +142,13 @@ std::optional<GestureResult> GestureRecognizer::recognizeCandidate(const Gesture
 {
     std::vector<CandidateMatcher::Points> searched;
     std::vector<const Gesture*> owners;
+    size_t most = 0;
+    for (const auto& gesture : gestures) {
+        for (int32_t d = 0; d < gesture->drawingCount(); ++d)
+            most += gesture->templates(d).size();
+    }
+    searched.reserve(most);
+    owners.reserve(most);
     for (const auto& gesture : gestures) {
         appendSearchedTemplates(*gesture, drawn, searched);
         owners.resize(searched.size(), gesture.get());
