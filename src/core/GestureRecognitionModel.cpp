@@ -53,9 +53,10 @@ void GestureRecognitionModel::fetchGestureDictionary()
     if (!stored)
         return;
     const Data* data = stored->dataValue();
+    // A value that is no archive holds no gestures to keep, and could not be backed up:
+    // waiting for a backup would refuse every save for good.
     if (!data) {
         m_loadProblems.push_back("the stored value is not an archive");
-        m_keysToBackUp.push_back(gesturesKey);
         return;
     }
     auto result = KeyedUnarchiver::unarchiveGestures(*data);

@@ -163,6 +163,18 @@ TEST(GestureRecognitionModelTest, undecodableValueStaysUntilTheNextSaveBacksItUp
     EXPECT_EQ(storedGestures(defaults).size(), 2u);
 }
 
+TEST(GestureRecognitionModelTest, aValueThatIsNoArchiveIsReplacedByTheFirstSave)
+{
+    MemoryUserDefaults defaults;
+    defaults.setObject(UserDefaultsValue(std::string("not an archive")), GestureRecognitionModel::gesturesKey);
+    GestureRecognitionModel model(defaults);
+    model.setup();
+    EXPECT_EQ(model.loadProblems().size(), 1u);
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
+    EXPECT_TRUE(defaults.backups.empty());
+    EXPECT_EQ(storedGestures(defaults).size(), 1u);
+}
+
 TEST(GestureRecognitionModelTest, failedWriteIsReported)
 {
     MemoryUserDefaults defaults;
