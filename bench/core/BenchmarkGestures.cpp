@@ -95,19 +95,51 @@ const std::vector<NamedDrawing>& mixedDrawings(size_t count)
     return drawings.emplace(count, std::move(read)).first->second;
 }
 
+namespace {
+
+// The longest identity the store takes, different for each `g`.
+std::string longestIdentity(size_t g)
+{
+    std::string identity = "/home/user/.local/share/Scriblo/Scripts/" + std::to_string(g) + "/";
+    identity.resize(Gesture::maximumIdentityLength, 'x');
+    return identity;
+}
+
+// `pointCount` points along one curve, `step` apart, split evenly into `strokeCount`
+// strokes; `shift` moves the whole drawing along the curve.
+std::vector<GestureStroke> curveDrawing(int32_t strokeCount, int32_t pointCount, double step, double shift)
+{
+    std::vector<GestureStroke> strokes(static_cast<size_t>(strokeCount));
+    for (int32_t i = 0; i < pointCount; ++i) {
+        int32_t stroke = i * strokeCount / pointCount;
+        double turn = step * i + shift;
+        strokes[size_t(stroke)].addPoint(GesturePoint(float(500 + 400 * std::cos(turn)), float(500 + 300 * std::sin(3 * turn)), stroke + 1));
+    }
+    return strokes;
+}
+
+}
+
 std::vector<Gesture> largestStore()
 {
     std::vector<Gesture> gestures;
+    for (size_t g = 0; g < KeyedUnarchiver::maximumGestureCount; ++g)
+        gestures.emplace_back(longestIdentity(g), curveDrawing(Gesture::maximumStrokeCount, Gesture::maximumPointCount, 0.02, 0.001 * double(g)));
+    return gestures;
+}
+
+// Each drawing of 128 points, so that the eight take a gesture's share of the points
+// (1,024); five of two strokes (8 templates each) and three of one (2 each) make 46
+// templates, within a gesture's share of 48.
+std::vector<Gesture> largestStoreOfDrawings()
+{
+    constexpr int32_t pointsPerDrawing = Gesture::maximumPointCount / Gesture::maximumDrawingCount;
+    std::vector<Gesture> gestures;
     for (size_t g = 0; g < KeyedUnarchiver::maximumGestureCount; ++g) {
-        std::string identity = "/home/user/.local/share/Scriblo/Scripts/" + std::to_string(g) + "/";
-        identity.resize(Gesture::maximumIdentityLength, 'x');
-        std::vector<GestureStroke> strokes(Gesture::maximumStrokeCount);
-        for (int32_t i = 0; i < Gesture::maximumPointCount; ++i) {
-            int32_t stroke = i * Gesture::maximumStrokeCount / Gesture::maximumPointCount;
-            double turn = 0.02 * i + 0.001 * double(g);
-            strokes[size_t(stroke)].addPoint(GesturePoint(float(500 + 400 * std::cos(turn)), float(500 + 300 * std::sin(3 * turn)), stroke + 1));
-        }
-        gestures.emplace_back(std::move(identity), std::move(strokes));
+        Gesture gesture(longestIdentity(g), curveDrawing(2, pointsPerDrawing, 0.05, 0.001 * double(g)));
+        for (int32_t d = 1; d < Gesture::maximumDrawingCount; ++d)
+            gesture.addDrawing(curveDrawing(d < 5 ? 2 : 1, pointsPerDrawing, 0.05, 0.001 * double(g) + 0.01 * d));
+        gestures.push_back(std::move(gesture));
     }
     return gestures;
 }

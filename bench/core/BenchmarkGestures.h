@@ -36,6 +36,11 @@ const std::vector<NamedDrawing>& mixedDrawings(size_t count);
 // variation of the same shape. Templates are not generated.
 std::vector<Gesture> largestStore();
 
+// The largest store of several drawings: as many gestures as the store holds, each with
+// the longest identity and eight drawings, together as many points and nearly as many
+// templates as the store admits. Templates are not generated.
+std::vector<Gesture> largestStoreOfDrawings();
+
 // Synthetic drawing of `strokeCount` arcs, 20 points each, so that template generation
 // can be measured without the data folder.
 std::vector<GestureStroke> syntheticDrawing(int strokeCount);

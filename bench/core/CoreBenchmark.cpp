@@ -160,9 +160,9 @@ void BM_GenerateTemplates(benchmark::State& state)
     Gesture gesture("synthetic", syntheticDrawing(int(state.range(0))));
     for (auto _ : state) {
         gesture.generateTemplates();
-        benchmark::DoNotOptimize(&gesture.templates());
+        benchmark::DoNotOptimize(&gesture.templates(0));
     }
-    state.counters["templates"] = double(gesture.templates().size());
+    state.counters["templates"] = double(gesture.templates(0).size());
 }
 BENCHMARK(BM_GenerateTemplates)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
@@ -237,8 +237,8 @@ void BM_TemplateMemoryOf1024Gestures(benchmark::State& state)
         templateBytes = allocatedBytes() - before;
         coordinateBytes = 0;
         for (const auto& gesture : gestures) {
-            for (size_t t = 0; t < gesture.templates().size(); ++t)
-                coordinateBytes += 2.0 * sizeof(float) * double(gesture.templates().pointCount(t));
+            for (size_t t = 0; t < gesture.templates(0).size(); ++t)
+                coordinateBytes += 2.0 * sizeof(float) * double(gesture.templates(0).pointCount(t));
         }
     }
     state.counters["templates_MiB"] = templateBytes / megabyte;

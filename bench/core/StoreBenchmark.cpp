@@ -31,6 +31,7 @@ public:
     }
 
     std::filesystem::path store() const { return m_folder / "org.scriblo.Scriblo.plist"; }
+    std::filesystem::path storeOfDrawings() const { return m_folder / "drawings.plist"; }
 
 private:
     std::filesystem::path m_folder;
@@ -143,6 +144,44 @@ void BM_DeleteOneFromLargestStore(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DeleteOneFromLargestStore)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// A full store of gestures of eight drawings each, written once and then loaded as at
+// every start: both archives read, every drawing's templates made.
+void BM_LoadLargestStoreOfDrawings(benchmark::State& state)
+{
+    if (!std::filesystem::exists(scratch().storeOfDrawings())) {
+        PropertyListUserDefaults defaults(scratch().storeOfDrawings());
+        GestureRecognitionModel model(defaults, GestureRecognitionModel::Templates::Skip);
+        auto saved = model.saveGestures(largestStoreOfDrawings());
+        if (!saved) {
+            state.SkipWithError(("the store of drawings was not saved: " + saved.error()).c_str());
+            return;
+        }
+    }
+    size_t drawings = 0;
+    Footprint footprint;
+    for (auto _ : state) {
+        state.PauseTiming();
+        footprint.start();
+        state.ResumeTiming();
+        auto defaults = std::make_unique<PropertyListUserDefaults>(scratch().storeOfDrawings());
+        auto model = std::make_unique<GestureRecognitionModel>(*defaults);
+        model->setup();
+        drawings = 0;
+        for (const auto& gesture : *model->recognizer()->loadedGestures())
+            drawings += size_t(gesture->drawingCount());
+        state.PauseTiming();
+        footprint.report(state);
+        model.reset();
+        defaults.reset();
+        state.ResumeTiming();
+    }
+    if (drawings != KeyedUnarchiver::maximumGestureCount * Gesture::maximumDrawingCount)
+        state.SkipWithError("the store of drawings did not load every drawing");
+    state.counters["drawings"] = double(drawings);
+    state.counters["file_MiB"] = double(std::filesystem::file_size(scratch().storeOfDrawings())) / megabyte;
+}
+BENCHMARK(BM_LoadLargestStoreOfDrawings)->Unit(benchmark::kMillisecond);
 
 }
 

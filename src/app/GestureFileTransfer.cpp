@@ -30,7 +30,7 @@ Expected<std::vector<Gesture>> readGestures(const std::filesystem::path& path)
     std::vector<Gesture> gestures;
     try {
         for (auto& entry : GestureJson::gesturesFromJson(GestureJson::parse(text.value(), path.string()), path.string()))
-            gestures.emplace_back(std::move(entry.identity), std::move(entry.strokes));
+            gestures.push_back(std::move(entry).gesture());
     } catch (const InputError& error) {
         return Failure { error.what() };
     }

@@ -48,9 +48,9 @@ Expected<std::string> RemovedGesturesFile::keep(const Gesture& gesture)
     std::vector<std::shared_ptr<const Gesture>> gestures;
     for (auto& entry : *entries) {
         if (entry.identity != gesture.identity())
-            gestures.push_back(std::make_shared<const Gesture>(std::move(entry.identity), std::move(entry.strokes)));
+            gestures.push_back(std::make_shared<const Gesture>(std::move(entry).gesture()));
     }
-    gestures.push_back(std::make_shared<const Gesture>(gesture.identity(), gesture.strokes()));
+    gestures.push_back(std::make_shared<const Gesture>(gesture.copy()));
     if (auto written = SafeFile::writeAtomically(m_path, GestureJson::gesturesToJson(gestures).dump(1) + "\n"); !written)
         return Failure { m_path.string() + ": " + written.error() };
     return m_path.string();

@@ -76,6 +76,7 @@ public:
 
 private:
     static void keep(Search& search, size_t index, float distance);
+    void collectBounds(Search& search, std::vector<std::pair<double, size_t>>& order);
     void searchBatch(std::span<const Points* const> templates, std::span<float> distances);
     void loadTemplates(std::span<const Points* const> templates);
     void evaluate(const int* nodes, float* distances);

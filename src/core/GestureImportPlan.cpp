@@ -1,7 +1,6 @@
 #include "core/GestureImportPlan.h"
 
 #include "core/GestureRecognitionModel.h"
-#include "core/PairScorer.h"
 #include "core/ParallelRuns.h"
 
 #include <algorithm>
@@ -20,6 +19,17 @@ bool sameDrawing(const std::vector<GestureStroke>& left, const std::vector<Gestu
     return std::equal(left.begin(), left.end(), right.begin(), right.end(), [&](const GestureStroke& a, const GestureStroke& b) {
         return std::equal(a.points().begin(), a.points().end(), b.points().begin(), b.points().end(), samePoint);
     });
+}
+
+bool sameDrawings(const Gesture& left, const Gesture& right)
+{
+    if (left.drawingCount() != right.drawingCount())
+        return false;
+    for (int32_t d = 0; d < left.drawingCount(); ++d) {
+        if (!sameDrawing(left.drawing(d), right.drawing(d)))
+            return false;
+    }
+    return true;
 }
 
 }
@@ -45,33 +55,25 @@ GestureImportPlan::Step GestureImportPlan::decide(Gesture gesture, const Gesture
     auto same = std::find_if(stored.begin(), stored.end(), [&](const auto& kept) { return kept->identity() == gesture.identity(); });
     if (same == stored.end())
         return { std::move(gesture), Action::Add, SkipReason::None, {}, std::nullopt };
-    if (sameDrawing((*same)->strokes(), gesture.strokes()))
+    if (sameDrawings(**same, gesture))
         return { std::move(gesture), Action::Skip, SkipReason::AlreadyStored, {}, std::nullopt };
     return { std::move(gesture), Action::Replace, SkipReason::None, {}, std::nullopt };
 }
 
 // Each gesture to be stored is checked against the store as the import leaves it: the
-// stored gestures it does not replace and the others it brings. They are checked a few
-// at a time, each few handed over before the next is begun.
+// stored gestures it does not replace and the others it brings.
 void GestureImportPlan::findConflicts(const GestureRecognizer::GestureList& stored, int32_t minimumScore,
                                       const ConflictFound& found, const std::function<bool()>& stopped) const
 {
-    constexpr size_t checksAtOnce = 32;
     GestureRecognizer::GestureList after = storeAfter(stored);
-    PairScorer scorer(after, minimumScore);
-    // The gestures to be stored come first in the store after, in the order of their steps.
-    std::vector<size_t> steps;
-    for (size_t index = 0; index < m_steps.size(); ++index)
-        if (m_steps[index].action != Action::Skip)
-            steps.push_back(index);
-    for (size_t first = 0; first < steps.size() && !stopped(); first += checksAtOnce) {
-        std::vector<size_t> drawn;
-        for (size_t k = first; k < std::min(first + checksAtOnce, steps.size()); ++k)
-            drawn.push_back(k);
-        auto conflicts = GestureConflicts::conflictsOf(scorer, after, drawn, minimumScore);
-        for (size_t k = 0; k < drawn.size(); ++k)
-            found(steps[drawn[k]], conflicts[k]);
-    }
+    auto drawings = GestureConflicts::prepare(after);
+    ParallelRuns::run(m_steps.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
+        for (size_t index = first; index < first + length && !stopped(); ++index) {
+            const Step& step = m_steps[index];
+            if (step.action != Action::Skip)
+                found(index, GestureConflicts::find(step.gesture, std::nullopt, after, minimumScore, &drawings));
+        }
+    });
 }
 
 GestureRecognizer::GestureList GestureImportPlan::storeAfter(const GestureRecognizer::GestureList& stored) const
@@ -87,7 +89,7 @@ GestureRecognizer::GestureList GestureImportPlan::storeAfter(const GestureRecogn
     GestureRecognizer::GestureList after(stepsToStore.size());
     ParallelRuns::run(stepsToStore.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
         for (size_t index = first; index < first + length; ++index) {
-            Gesture prepared(stepsToStore[index]->gesture.identity(), stepsToStore[index]->gesture.strokes());
+            Gesture prepared = stepsToStore[index]->gesture.copy();
             prepared.generateTemplates();
             after[index] = std::make_shared<const Gesture>(std::move(prepared));
         }
@@ -107,7 +109,7 @@ std::vector<Gesture> GestureImportPlan::gesturesToStore() const
     std::vector<Gesture> gestures;
     for (const auto& step : m_steps)
         if (step.action != Action::Skip)
-            gestures.emplace_back(step.gesture.identity(), step.gesture.strokes());
+            gestures.push_back(step.gesture.copy());
     return gestures;
 }
 

@@ -17,7 +17,7 @@ public:
     enum class Action {
         // No stored gesture has the identity.
         Add,
-        // A stored gesture has the identity and another drawing.
+        // A stored gesture has the identity and other drawings, which it replaces.
         Replace,
         // Nothing would change, or the gesture cannot be stored: `skip` says which.
         Skip,

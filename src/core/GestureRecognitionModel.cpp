@@ -1,5 +1,7 @@
 #include "core/GestureRecognitionModel.h"
 
+#include "core/GestureStoreBudget.h"
+#include "core/StoredValueDigest.h"
 #include "core/KeyedArchiver.h"
 #include "core/KeyedUnarchiver.h"
 #include "core/ParallelRuns.h"
@@ -7,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <set>
 #include <string_view>
 
@@ -20,48 +23,16 @@ GestureRecognitionModel::GestureRecognitionModel(UserDefaults& storage, Template
 
 namespace {
 
-// A 64-bit digest of a value, four words at a time in four independent lanes, so the
-// multiplications overlap: a full archive's 90 MiB take some 35 ms.
-uint64_t digestOf(const UserDefaultsValue& value)
+// Within one save a later gesture of an identity replaces an earlier one.
+GestureRecognizer::GestureList lastOfEachIdentity(const GestureRecognizer::GestureList& gestures)
 {
-    std::string_view bytes;
-    std::string text;
-    if (const Data* data = value.dataValue()) {
-        bytes = std::string_view(reinterpret_cast<const char*>(data->data()), data->size());
-    } else {
-        // Anything else is small; its kind and value in a few bytes.
-        text = std::to_string(value.value().index()) + ":" + std::to_string(value.intValue());
-        if (auto string = std::get_if<std::string>(&value.value()))
-            text += *string;
-        bytes = text;
-    }
-    uint64_t lanes[4] = { 0x9E3779B97F4A7C15ull ^ bytes.size(), 0xC2B2AE3D27D4EB4Full, 0x165667B19E3779F9ull, 0x27D4EB2F165667C5ull };
-    auto mix = [](uint64_t& lane, uint64_t word) {
-        lane = (lane ^ word) * 0xFF51AFD7ED558CCDull;
-        lane ^= lane >> 32;
-    };
-    size_t at = 0;
-    for (; at + 32 <= bytes.size(); at += 32) {
-        uint64_t words[4];
-        std::memcpy(words, bytes.data() + at, sizeof words);
-        for (int lane = 0; lane < 4; ++lane)
-            mix(lanes[lane], words[lane]);
-    }
-    // The tail, zero-padded to whole words, goes into the first lane.
-    for (; at < bytes.size(); at += 8) {
-        uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + at, std::min<size_t>(8, bytes.size() - at));
-        mix(lanes[0], word);
-    }
-    uint64_t digest = lanes[0];
-    for (int lane = 1; lane < 4; ++lane)
-        mix(digest, lanes[lane]);
-    return digest;
-}
-
-std::optional<uint64_t> digestOf(const std::optional<UserDefaultsValue>& value)
-{
-    return value ? std::optional(digestOf(*value)) : std::nullopt;
+    std::map<std::string_view, std::shared_ptr<const Gesture>> last;
+    for (const auto& gesture : gestures)
+        last[gesture->identity()] = gesture;
+    GestureRecognizer::GestureList kept;
+    for (const auto& [identity, gesture] : last)
+        kept.push_back(gesture);
+    return kept;
 }
 
 }
@@ -72,24 +43,49 @@ void GestureRecognitionModel::fetchGestureDictionary()
 {
     m_gestureDictionary.clear();
     m_loadProblems.clear();
-    m_needsBackup = false;
+    m_keysToBackUp.clear();
     // Taken first: a change made while the value is read shows as a newer revision.
     m_storedRevision = m_storage.revision();
     auto stored = m_storage.objectForKey(gesturesKey);
-    m_storedDigest = digestOf(stored);
+    auto more = m_storage.objectForKey(moreDrawingsKey);
+    m_storedDigest = StoredValueDigest::of(stored);
+    m_storedMoreDigest = StoredValueDigest::of(more);
     if (!stored)
         return;
     const Data* data = stored->dataValue();
+    // A value that is no archive holds no gestures to keep, and could not be backed up:
+    // waiting for a backup would refuse every save for good.
     if (!data) {
         m_loadProblems.push_back("the stored value is not an archive");
-        m_needsBackup = true;
         return;
     }
     auto result = KeyedUnarchiver::unarchiveGestures(*data);
     m_loadProblems = result.problems;
-    m_needsBackup = !result.isComplete();
+    if (!result.isComplete())
+        m_keysToBackUp.push_back(gesturesKey);
     if (result.gestures)
         m_gestureDictionary = std::move(*result.gestures);
+    if (more)
+        attachMoreDrawings(*more);
+}
+
+// The first drawings are loaded whatever becomes of the further ones: damage here costs
+// only further drawings. Drawings added to a first drawing that has since been replaced
+// (by a program that knows only the first drawings) no longer belong to the gesture.
+void GestureRecognitionModel::attachMoreDrawings(const UserDefaultsValue& stored)
+{
+    const Data* data = stored.dataValue();
+    auto result = data ? KeyedUnarchiver::unarchiveMoreDrawings(*data) : KeyedUnarchiver::MoreDrawingsResult {};
+    if (!data)
+        result.problems.push_back("the stored value is not an archive");
+    bool complete = result.isComplete();
+    if (result.drawings)
+        complete = GestureStoreBudget::attachMoreDrawings(m_gestureDictionary, *result.drawings, result.problems) && complete;
+    for (auto& problem : result.problems)
+        m_loadProblems.push_back("further drawings: " + problem);
+    // A value that is no archive holds no drawings to keep.
+    if (!complete && data)
+        m_keysToBackUp.push_back(moreDrawingsKey);
 }
 
 void GestureRecognitionModel::fetchAndLoadGestures()
@@ -134,7 +130,9 @@ Expected<Done> GestureRecognitionModel::saveGestureDictionary(const std::functio
 {
     bool stored = false;
     auto written = m_storage.synchronizeChange([&] {
-        if (m_storage.revision() != m_storedRevision && digestOf(m_storage.objectForKey(gesturesKey)) != m_storedDigest)
+        if (m_storage.revision() != m_storedRevision
+            && (StoredValueDigest::of(m_storage.objectForKey(gesturesKey)) != m_storedDigest
+                || StoredValueDigest::of(m_storage.objectForKey(moreDrawingsKey)) != m_storedMoreDigest))
             loadGestures();
         stored = change() && storeGestureDictionary();
     });
@@ -145,17 +143,30 @@ Expected<Done> GestureRecognitionModel::saveGestureDictionary(const std::functio
     return Done {};
 }
 
+// Both values go into the one write that follows, so the file never holds further
+// drawings without the first drawings they belong to.
 bool GestureRecognitionModel::storeGestureDictionary()
 {
-    if (m_needsBackup) {
-        m_backupPath = m_storage.backupObjectForKey(gesturesKey);
-        if (!m_backupPath && m_storage.objectForKey(gesturesKey))
+    for (const char* key : m_keysToBackUp) {
+        auto backup = m_storage.backupObjectForKey(key);
+        if (!backup && m_storage.objectForKey(key))
             return false;
-        m_needsBackup = false;
+        if (backup && !m_backupPath)
+            m_backupPath = backup;
     }
+    m_keysToBackUp.clear();
     UserDefaultsValue archive(KeyedArchiver::archivedDataWithRootObject(m_gestureDictionary));
     m_storage.setObject(archive, gesturesKey);
-    m_storedDigest = digestOf(archive);
+    m_storedDigest = StoredValueDigest::of(archive);
+    if (auto more = KeyedArchiver::archivedMoreDrawings(m_gestureDictionary)) {
+        UserDefaultsValue moreArchive(std::move(*more));
+        m_storage.setObject(moreArchive, moreDrawingsKey);
+        m_storedMoreDigest = StoredValueDigest::of(moreArchive);
+    } else {
+        // A store whose gestures have one drawing each looks as it always did.
+        m_storage.removeObjectForKey(moreDrawingsKey);
+        m_storedMoreDigest = std::nullopt;
+    }
     m_storedRevision = m_storage.revision();
     return true;
 }
@@ -180,8 +191,22 @@ Expected<Done, GestureRefusal> GestureRecognitionModel::checkStorable(const Gest
         return refusal(Reason::Unstorable, "the identity is not valid UTF-8");
     if (gesture.identity().size() > Gesture::maximumIdentityLength)
         return refusal(Reason::Unstorable, "the identity is longer than " + std::to_string(Gesture::maximumIdentityLength) + " bytes");
-    const auto& strokes = gesture.strokes();
-    int32_t count = gesture.totalPointCount();
+    if (gesture.drawingCount() > Gesture::maximumDrawingCount)
+        return refusal(Reason::Unstorable, "there are more than " + std::to_string(Gesture::maximumDrawingCount) + " drawings");
+    for (int32_t d = 0; d < std::max(gesture.drawingCount(), 1); ++d) {
+        auto storable = checkDrawing(gesture.drawing(d));
+        if (!storable && d > 0)
+            return refusal(Reason::Unstorable, "drawing " + std::to_string(d + 1) + ": " + storable.error());
+        if (!storable)
+            return storable;
+    }
+    return Done {};
+}
+
+Expected<Done, GestureRefusal> GestureRecognitionModel::checkDrawing(const std::vector<GestureStroke>& strokes)
+{
+    using Reason = GestureRefusal::Reason;
+    int64_t count = Gesture::pointCountOf(strokes);
     if (strokes.empty())
         return refusal(Reason::NothingDrawn, "there are no strokes");
     if (strokes.size() > size_t(Gesture::maximumStrokeCount))
@@ -238,6 +263,16 @@ Expected<size_t, GestureRefusal> GestureRecognitionModel::saveGestures(std::vect
             refused = refusal(GestureRefusal::Reason::StoreFull, problem);
             return false;
         }
+        GestureStoreBudget budget(m_gestureDictionary);
+        for (const auto& gesture : lastOfEachIdentity(prepared)) {
+            if (auto found = m_gestureDictionary.find(gesture->identity()); found != m_gestureDictionary.end())
+                budget.remove(*found->second);
+            budget.add(*gesture);
+        }
+        if (auto excess = budget.excess()) {
+            refused = refusal(GestureRefusal::Reason::StoreFull, *excess);
+            return false;
+        }
         for (const auto& gesture : prepared)
             m_gestureDictionary[gesture->identity()] = gesture;
         recognizer()->addPreparedGestures(prepared);
@@ -280,6 +315,64 @@ Expected<Done> GestureRecognitionModel::deleteGestureWithName(const std::string&
         recognizer()->removeGestureWithIdentity(identity);
         return true;
     });
+    if (!saved)
+        return Failure { saved.error() };
+    return Done {};
+}
+
+Expected<Done> GestureRecognitionModel::addDrawingToGesture(std::vector<GestureStroke> strokes, const std::string& identity)
+{
+    if (auto storable = checkDrawing(strokes); !storable)
+        return Failure { storable.error() };
+    size_t strokeCount = strokes.size();
+    int64_t pointCount = Gesture::pointCountOf(strokes);
+    return changeGesture(identity, [&](Gesture& gesture) -> Expected<Done> {
+        if (gesture.drawingCount() >= Gesture::maximumDrawingCount)
+            return Failure { "the gesture already has " + std::to_string(Gesture::maximumDrawingCount) + " drawings, the most it keeps" };
+        if (!GestureStoreBudget(m_gestureDictionary).fitsDrawing(strokeCount, pointCount))
+            return Failure { "the store is full: its drawings may hold " + std::to_string(KeyedUnarchiver::maximumPointCountOfAllDrawings)
+                + " points and make " + std::to_string(KeyedUnarchiver::maximumTemplateCountOfAllDrawings) + " templates in all" };
+        gesture.addDrawing(std::move(strokes));
+        return Done {};
+    });
+}
+
+Expected<Done> GestureRecognitionModel::removeDrawingOfGesture(const std::string& identity, int32_t index)
+{
+    return changeGesture(identity, [&](Gesture& gesture) -> Expected<Done> {
+        if (index < 0 || index >= gesture.drawingCount())
+            return Failure { "the gesture has no drawing " + std::to_string(index + 1) };
+        if (gesture.drawingCount() == 1)
+            return Failure { "a gesture keeps at least one drawing; clear it to remove it" };
+        gesture.removeDrawing(index);
+        return Done {};
+    });
+}
+
+// The gesture keeps its place in the recognizer's list, so ties among gestures go as
+// before the change, and its other drawings keep their templates.
+Expected<Done> GestureRecognitionModel::changeGesture(const std::string& identity, const std::function<Expected<Done>(Gesture&)>& change)
+{
+    std::lock_guard lock(m_mutex);
+    std::optional<Failure> refused;
+    auto saved = saveGestureDictionary([&] {
+        auto found = m_gestureDictionary.find(identity);
+        if (found == m_gestureDictionary.end()) {
+            refused = Failure { "there is no gesture for this target any more" };
+            return false;
+        }
+        Gesture changed = *found->second;
+        if (auto done = change(changed); !done) {
+            refused = Failure { done.error() };
+            return false;
+        }
+        changed.generateTemplates();
+        found->second = std::make_shared<const Gesture>(std::move(changed));
+        recognizer()->replacePreparedGesture(found->second);
+        return true;
+    });
+    if (refused)
+        return *refused;
     if (!saved)
         return Failure { saved.error() };
     return Done {};

@@ -40,6 +40,19 @@ void GestureRecognizer::addPreparedGestures(const GestureList& gestures)
     m_gestures = std::move(list);
 }
 
+void GestureRecognizer::replacePreparedGesture(const std::shared_ptr<const Gesture>& gesture)
+{
+    std::lock_guard lock(m_mutex);
+    auto gestures = std::make_shared<GestureList>(*m_gestures);
+    auto found = std::find_if(gestures->begin(), gestures->end(),
+        [&](const auto& loaded) { return loaded->identity() == gesture->identity(); });
+    if (found == gestures->end())
+        gestures->push_back(gesture);
+    else
+        *found = gesture;
+    m_gestures = std::move(gestures);
+}
+
 void GestureRecognizer::removeGestureWithIdentity(const std::string& identity)
 {
     std::lock_guard lock(m_mutex);
@@ -111,24 +124,37 @@ std::optional<GestureRecognizer::Candidate> GestureRecognizer::candidateOf(const
     return Candidate { std::move(points), startUnitVector, strokes.size() };
 }
 
-std::optional<GestureResult> GestureRecognizer::recognizeCandidate(const GestureList& gestures, const Candidate& drawn)
+void GestureRecognizer::appendSearchedTemplates(const Gesture& gesture, const Candidate& drawn,
+                                                std::vector<CandidateMatcher::Points>& searched)
 {
-    const GestureStroke& candidate = drawn.points;
-    std::vector<CandidateMatcher::Points> searched;
-    std::vector<const Gesture*> owners;
-    for (const auto& gesture : gestures) {
-        if (gesture->strokes().size() != drawn.strokeCount)
+    for (int32_t d = 0; d < gesture.drawingCount(); ++d) {
+        if (gesture.drawing(d).size() != drawn.strokeCount)
             continue;
-        const TemplateSet& templates = gesture->templates();
+        const TemplateSet& templates = gesture.templates(d);
         for (size_t t = 0; t < templates.size(); ++t) {
-            if (!startsInTheSameDirection(drawn.startUnitVector, templates.startUnitVector(t)))
-                continue;
-            searched.push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
-            owners.push_back(gesture.get());
+            if (startsInTheSameDirection(drawn.startUnitVector, templates.startUnitVector(t)))
+                searched.push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
         }
     }
+}
+
+std::optional<GestureResult> GestureRecognizer::recognizeCandidate(const GestureList& gestures, const Candidate& drawn)
+{
+    std::vector<CandidateMatcher::Points> searched;
+    std::vector<const Gesture*> owners;
+    size_t most = 0;
+    for (const auto& gesture : gestures) {
+        for (int32_t d = 0; d < gesture->drawingCount(); ++d)
+            most += gesture->templates(d).size();
+    }
+    searched.reserve(most);
+    owners.reserve(most);
+    for (const auto& gesture : gestures) {
+        appendSearchedTemplates(*gesture, drawn, searched);
+        owners.resize(searched.size(), gesture.get());
+    }
     // Among equal distances the first in list order wins, as if searched one by one.
-    auto best = CandidateMatcher::bestTemplateInParallel(candidate, searched, CandidateMatcher::usefulWorkers(searched.size()));
+    auto best = CandidateMatcher::bestTemplateInParallel(drawn.points, searched, CandidateMatcher::usefulWorkers(searched.size()));
     const Gesture* bestGesture = best ? owners[best->index] : nullptr;
     if (!bestGesture || bestGesture->identity().empty())
         return std::nullopt;
@@ -139,6 +165,39 @@ std::optional<GestureResult> GestureRecognizer::recognizeCandidate(const Gesture
     result.setGestureIdentity(bestGesture->identity());
     result.setScore(*score);
     return result;
+}
+
+// One search per gesture, all sharing the matcher's lanes, each searched wholly: every
+// gesture's own best is wanted, not only the winner's.
+std::vector<GestureResult> GestureRecognizer::closestGestures(const std::vector<GestureStroke>& strokes, size_t count) const
+{
+    auto drawn = candidateOf(strokes);
+    if (!drawn || count == 0)
+        return {};
+    auto gestures = loadedGestures();
+    std::vector<CandidateMatcher::Points> searched;
+    std::vector<size_t> starts;
+    for (const auto& gesture : *gestures) {
+        starts.push_back(searched.size());
+        appendSearchedTemplates(*gesture, *drawn, searched);
+    }
+    starts.push_back(searched.size());
+    std::vector<CandidateMatcher::Search> searches(gestures->size());
+    for (size_t g = 0; g < gestures->size(); ++g)
+        searches[g].templates = std::span(searched).subspan(starts[g], starts[g + 1] - starts[g]);
+    CandidateMatcher(drawn->points).bestTemplates(searches);
+    std::vector<GestureResult> results;
+    for (size_t g = 0; g < gestures->size(); ++g) {
+        auto score = searches[g].best ? scoreOfDistance(searches[g].best->distance) : std::nullopt;
+        if (!score || (*gestures)[g]->identity().empty())
+            continue;
+        GestureResult& result = results.emplace_back();
+        result.setGestureIdentity((*gestures)[g]->identity());
+        result.setScore(*score);
+    }
+    std::stable_sort(results.begin(), results.end(), [](const auto& a, const auto& b) { return a.score() > b.score(); });
+    results.resize(std::min(results.size(), count));
+    return results;
 }
 
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CandidateMatcher.h"
 #include "core/Gesture.h"
 #include "core/GestureResult.h"
 #include "core/GestureStroke.h"
@@ -42,8 +43,15 @@ public:
     // The same for many gestures whose templates are already generated, in one swap of
     // the list; within the list a later gesture replaces an earlier one of its identity.
     void addPreparedGestures(const GestureList& gestures);
+    // Puts a changed gesture, templates generated, in the place of the one of its identity,
+    // or at the end where there is none.
+    void replacePreparedGesture(const std::shared_ptr<const Gesture>& gesture);
     void removeGestureWithIdentity(const std::string& identity);
     std::optional<GestureResult> recognizeGestureWithStrokes(const std::vector<GestureStroke>& strokes) const;
+    // Each gesture's best score for the drawing, over all its drawings, highest first and
+    // in list order among equals; at most `count`, and none for a drawing too short to
+    // match. What a recognition would have chosen among, to show why it chose as it did.
+    std::vector<GestureResult> closestGestures(const std::vector<GestureStroke>& strokes, size_t count) const;
 
     std::shared_ptr<const GestureList> loadedGestures() const;
     void setLoadedGestures(GestureList gestures);
@@ -53,6 +61,11 @@ public:
     // The best of `gestures` for a prepared drawing, so that one drawing compared with
     // many gesture lists is prepared once.
     static std::optional<GestureResult> recognizeCandidate(const GestureList& gestures, const Candidate& candidate);
+    // The templates of `gesture` that a recognition of `drawn` searches, in the order it
+    // searches them: every drawing of the drawn stroke count, in order, and of each only
+    // the templates that start in the drawn direction.
+    static void appendSearchedTemplates(const Gesture& gesture, const Candidate& drawn,
+                                        std::vector<CandidateMatcher::Points>& searched);
 
     static float angleBetweenVectors(const GesturePoint& u, const GesturePoint& v);
     // Whether a drawing starting along `u` may be matched with a template starting along

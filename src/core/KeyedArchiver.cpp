@@ -143,7 +143,28 @@ uint64_t encodeGesture(ObjectTable& table, const Gesture& gesture)
     return index;
 }
 
-uint64_t encodeDictionary(ObjectTable& table, const GestureDictionary& gestures)
+// The drawings after the first of one gesture, with the fingerprint of the first drawing
+// they were added to.
+uint64_t encodeMoreDrawings(ObjectTable& table, const Gesture& gesture)
+{
+    uint64_t index = table.reserve();
+    std::vector<uint64_t> drawings;
+    for (int32_t d = 1; d < gesture.drawingCount(); ++d) {
+        std::vector<uint64_t> strokes;
+        for (const auto& stroke : gesture.drawing(d))
+            strokes.push_back(encodeStroke(table, stroke));
+        drawings.push_back(encodeArray(table, strokes));
+    }
+    uint64_t list = encodeArray(table, drawings);
+    Instance object(table, { "GestureDrawings", "NSObject" });
+    object.set("drawings", table.writer().uid(list));
+    object.set("firstDrawing", table.writer().integer(gesture.firstDrawingFingerprint()));
+    table.fill(index, object.write());
+    return index;
+}
+
+template<typename Encode>
+uint64_t encodeDictionary(ObjectTable& table, const GestureDictionary& gestures, Encode encode)
 {
     uint64_t index = table.reserve();
     std::vector<uint64_t> keys;
@@ -151,7 +172,7 @@ uint64_t encodeDictionary(ObjectTable& table, const GestureDictionary& gestures)
         keys.push_back(table.add(table.writer().text(identity)));
     std::vector<uint64_t> values;
     for (const auto& [identity, gesture] : gestures)
-        values.push_back(encodeGesture(table, *gesture));
+        values.push_back(encode(table, *gesture));
     Writer& writer = table.writer();
     Instance dictionary(table, { "NSMutableDictionary", "NSDictionary", "NSObject" });
     dictionary.set("NS.keys", writer.array(uids(writer, keys)));
@@ -160,18 +181,14 @@ uint64_t encodeDictionary(ObjectTable& table, const GestureDictionary& gestures)
     return index;
 }
 
-}
-
-Data KeyedArchiver::archivedDataWithRootObject(const GestureDictionary& gestures)
+template<typename Encode>
+Data archive(const GestureDictionary& gestures, size_t points, Encode encode)
 {
     // Each point is five objects (an instance, two reals, an integer, its reference) in
     // some 60 bytes, with its offset and references written after them.
-    size_t points = 0;
-    for (const auto& [identity, gesture] : gestures)
-        points += size_t(gesture->totalPointCount());
     Writer writer(5 * points + 1024, 60 * points + 4096);
     ObjectTable table(writer);
-    uint64_t root = encodeDictionary(table, gestures);
+    uint64_t root = encodeDictionary(table, gestures, encode);
     uint64_t rootKey[] = { writer.text("root") };
     uint64_t rootValue[] = { writer.uid(root) };
     uint64_t top = writer.dictionary(rootKey, rootValue);
@@ -181,6 +198,31 @@ Data KeyedArchiver::archivedDataWithRootObject(const GestureDictionary& gestures
     uint64_t keys[] = { writer.text("$archiver"), writer.text("$version"), writer.text("$top"), writer.text("$objects") };
     uint64_t values[] = { archiver, version, top, objects };
     return writer.finish(writer.dictionary(keys, values));
+}
+
+}
+
+Data KeyedArchiver::archivedDataWithRootObject(const GestureDictionary& gestures)
+{
+    size_t points = 0;
+    for (const auto& [identity, gesture] : gestures)
+        points += size_t(gesture->totalPointCount());
+    return archive(gestures, points, encodeGesture);
+}
+
+std::optional<Data> KeyedArchiver::archivedMoreDrawings(const GestureDictionary& gestures)
+{
+    GestureDictionary withMore;
+    size_t points = 0;
+    for (const auto& [identity, gesture] : gestures) {
+        if (gesture->drawingCount() > 1) {
+            withMore.emplace(identity, gesture);
+            points += size_t(gesture->pointCountOfAllDrawings() - gesture->totalPointCount());
+        }
+    }
+    if (withMore.empty())
+        return std::nullopt;
+    return archive(withMore, points, encodeMoreDrawings);
 }
 
 }

@@ -3,6 +3,8 @@
 #include "core/GestureDictionary.h"
 #include "core/UserDefaultsValue.h"
 
+#include <optional>
+
 namespace scriblo {
 
 // Writes the gesture dictionary in the keyed archive layout of the platform archiver
@@ -10,7 +12,13 @@ namespace scriblo {
 // property list, so that an archive written here loads there and the reverse.
 class KeyedArchiver {
 public:
+    // Each gesture with its first drawing: the store's "Gestures" value, in the form
+    // every reader of the store knows.
     static Data archivedDataWithRootObject(const GestureDictionary& gestures);
+    // The drawings after the first, of the gestures that have any, in the same layout:
+    // identity → GestureDrawings (the first drawing's fingerprint, and a list of
+    // drawings, each a list of strokes). Nothing when no gesture has more than one.
+    static std::optional<Data> archivedMoreDrawings(const GestureDictionary& gestures);
 };
 
 }

@@ -15,6 +15,11 @@ public:
         : std::runtime_error("InvalidGesture: Corrupted gesture data. (" + detail + ")") { }
 };
 
+// The archive as a whole could not be read; what was read of it is let go.
+struct WholeArchive {
+    std::vector<std::string> problems;
+};
+
 // Reads objects through `$objects` references. Decoding follows the fixed shape
 // dictionary → gesture → array → stroke → array → point, so no reference can lead the
 // reader round a cycle, however the table is wired.
@@ -182,6 +187,19 @@ GestureStroke decodeStroke(const ObjectReader& reader, ObjectReader::Object refe
     return GestureStroke(std::move(points));
 }
 
+// One drawing's strokes, each drawing within a gesture's limits.
+std::vector<GestureStroke> decodeDrawing(const ObjectReader& reader, std::optional<ObjectReader::Object> reference, const char* empty)
+{
+    auto items = reader.arrayItems(reference, uint64_t(Gesture::maximumStrokeCount));
+    if (items.empty())
+        throw InvalidGesture(empty);
+    int32_t pointBudget = Gesture::maximumPointCount;
+    std::vector<GestureStroke> strokes;
+    for (auto item : items)
+        strokes.push_back(decodeStroke(reader, item, pointBudget));
+    return strokes;
+}
+
 // The store never writes a longer one, which keeps its largest archive readable.
 std::optional<std::string> identityText(const ObjectReader& reader, std::optional<ObjectReader::Object> reference)
 {
@@ -202,19 +220,28 @@ Gesture decodeGesture(const ObjectReader& reader, ObjectReader::Object reference
     auto strokeReference = reader.child(object, "strokes");
     if (!strokeReference || !reader.resolve(strokeReference))
         throw InvalidGesture("gesture without strokes");
-    auto items = reader.arrayItems(strokeReference, uint64_t(Gesture::maximumStrokeCount));
-    if (items.empty())
-        throw InvalidGesture("gesture with an empty stroke list");
-    int32_t pointBudget = Gesture::maximumPointCount;
-    std::vector<GestureStroke> strokes;
-    for (auto item : items)
-        strokes.push_back(decodeStroke(reader, item, pointBudget));
-    return Gesture(std::move(*identity), std::move(strokes));
+    return Gesture(std::move(*identity), decodeDrawing(reader, strokeReference, "gesture with an empty stroke list"));
 }
 
-BinaryPropertyListReader open(const Data& data)
+KeyedUnarchiver::MoreDrawings decodeMoreDrawings(const ObjectReader& reader, const BinaryPropertyListReader& list,
+                                                 ObjectReader::Object reference)
 {
-    if (data.size() > KeyedUnarchiver::maximumArchiveSize)
+    auto object = reader.instance(reference, "GestureDrawings");
+    auto fingerprint = reader.child(object, "firstDrawing");
+    auto value = fingerprint ? list.integer(*fingerprint) : std::nullopt;
+    if (!value)
+        throw InvalidGesture("missing or mistyped \"firstDrawing\"");
+    KeyedUnarchiver::MoreDrawings more;
+    more.firstDrawingFingerprint = uint64_t(*value);
+    auto items = reader.arrayItems(reader.child(object, "drawings"), uint64_t(Gesture::maximumDrawingCount - 1));
+    for (auto item : items)
+        more.drawings.push_back(decodeDrawing(reader, item, "a drawing without strokes"));
+    return more;
+}
+
+BinaryPropertyListReader open(const Data& data, size_t maximumSize)
+{
+    if (data.size() > maximumSize)
         throw InvalidGesture("archive is too large");
     auto list = BinaryPropertyListReader::open(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
     if (!list)
@@ -224,13 +251,14 @@ BinaryPropertyListReader open(const Data& data)
     return std::move(*list);
 }
 
-}
-
-KeyedUnarchiver::Result KeyedUnarchiver::unarchiveGestures(const Data& data)
+// The root dictionary's keys and values, each value handed to `decode` with its key; a
+// damaged entry costs only itself.
+template<typename Decode>
+std::vector<std::string> readRoot(const Data& data, size_t maximumSize, Decode decode)
 {
-    Result result;
+    std::vector<std::string> problems;
     try {
-        BinaryPropertyListReader list = open(data);
+        BinaryPropertyListReader list = open(data, maximumSize);
         ObjectReader reader(list);
         auto root = reader.resolve(reader.child(reader.top(), "root"));
         if (!root || !list.isDictionary(*root))
@@ -239,23 +267,57 @@ KeyedUnarchiver::Result KeyedUnarchiver::unarchiveGestures(const Data& data)
         auto values = reader.listOf(*root, "NS.objects", list.objectCount());
         if (keys.size() != values.size())
             throw InvalidGesture("keys and values differ in number");
-        GestureDictionary gestures;
         for (size_t i = 0; i < keys.size(); ++i) {
             try {
-                if (gestures.size() >= maximumGestureCount)
-                    throw InvalidGesture("more gestures than the store holds");
                 auto key = identityText(reader, keys[i]);
                 if (!key)
                     throw InvalidGesture("entry without a key");
-                auto gesture = decodeGesture(reader, values[i]);
-                gestures[*key] = std::make_shared<const Gesture>(std::move(gesture));
+                decode(std::move(*key), reader, list, values[i]);
             } catch (const InvalidGesture& failure) {
-                result.problems.push_back("entry " + std::to_string(i + 1) + ": " + failure.what());
+                problems.push_back("entry " + std::to_string(i + 1) + ": " + failure.what());
             }
         }
-        result.gestures = std::move(gestures);
     } catch (const InvalidGesture& failure) {
-        result.problems.push_back(failure.what());
+        problems.push_back(failure.what());
+        throw WholeArchive(std::move(problems));
+    }
+    return problems;
+}
+
+}
+
+KeyedUnarchiver::Result KeyedUnarchiver::unarchiveGestures(const Data& data)
+{
+    Result result;
+    GestureDictionary gestures;
+    try {
+        result.problems = readRoot(data, maximumArchiveSize, [&](std::string key, const ObjectReader& reader, const BinaryPropertyListReader&,
+                                                                 ObjectReader::Object value) {
+            if (gestures.size() >= maximumGestureCount)
+                throw InvalidGesture("more gestures than the store holds");
+            gestures[std::move(key)] = std::make_shared<const Gesture>(decodeGesture(reader, value));
+        });
+        result.gestures = std::move(gestures);
+    } catch (const WholeArchive& failure) {
+        result.problems = failure.problems;
+    }
+    return result;
+}
+
+KeyedUnarchiver::MoreDrawingsResult KeyedUnarchiver::unarchiveMoreDrawings(const Data& data)
+{
+    MoreDrawingsResult result;
+    std::map<std::string, MoreDrawings> drawings;
+    try {
+        result.problems = readRoot(data, maximumMoreDrawingsArchiveSize, [&](std::string key, const ObjectReader& reader,
+                                                                           const BinaryPropertyListReader& list, ObjectReader::Object value) {
+            if (drawings.size() >= maximumGestureCount)
+                throw InvalidGesture("more gestures than the store holds");
+            drawings[std::move(key)] = decodeMoreDrawings(reader, list, value);
+        });
+        result.drawings = std::move(drawings);
+    } catch (const WholeArchive& failure) {
+        result.problems = failure.problems;
     }
     return result;
 }

@@ -3,6 +3,7 @@
 #include "core/GestureDictionary.h"
 #include "core/UserDefaultsValue.h"
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,17 @@ public:
     static constexpr size_t archivedGestureSize =
         size_t(Gesture::maximumPointCount) * archivedPointSize + 2 * (Gesture::maximumIdentityLength + 8) + 512;
     static constexpr size_t maximumArchiveSize = maximumGestureCount * archivedGestureSize + 4096;
+    // Every drawing counts, the first ones and those beside them, so that a store full of
+    // drawings holds no more points and templates than one full of single drawings, and
+    // takes no more time or memory to load: 1,024 × 1,024 points, and as many templates
+    // as 1,024 drawings of three strokes make (3!·2³ each).
+    static constexpr int64_t maximumPointCountOfAllDrawings = int64_t(maximumGestureCount) * Gesture::maximumPointCount;
+    static constexpr int64_t maximumTemplateCountOfAllDrawings = int64_t(maximumGestureCount) * 48;
+    // The further drawings' archive holds at most the points that the first drawings
+    // leave, each gesture's key once and, for each further drawing, its lists.
+    static constexpr size_t maximumMoreDrawingsArchiveSize = size_t(maximumPointCountOfAllDrawings) * archivedPointSize
+        + maximumGestureCount * (Gesture::maximumIdentityLength + 8 + 512)
+        + maximumGestureCount * size_t(Gesture::maximumDrawingCount - 1) * 512 + 4096;
 
     struct Result {
         // Nothing when the archive as a whole cannot be read.
@@ -38,6 +50,24 @@ public:
     };
 
     static Result unarchiveGestures(const Data& data);
+
+    // One gesture's drawings after the first, and the fingerprint of the first drawing
+    // they were added to.
+    struct MoreDrawings {
+        uint64_t firstDrawingFingerprint { 0 };
+        std::vector<std::vector<GestureStroke>> drawings;
+    };
+    struct MoreDrawingsResult {
+        // Nothing when the archive as a whole cannot be read.
+        std::optional<std::map<std::string, MoreDrawings>> drawings;
+        std::vector<std::string> problems;
+
+        bool isComplete() const { return drawings && problems.empty(); }
+    };
+
+    // The further drawings that KeyedArchiver::archivedMoreDrawings writes, checked as
+    // the gestures are: each drawing within a gesture's limits, at most seven a gesture.
+    static MoreDrawingsResult unarchiveMoreDrawings(const Data& data);
 };
 
 }

@@ -32,22 +32,18 @@ constexpr size_t gesturesAtOnce = 16;
 PairScorer::PairScorer(const GestureRecognizer::GestureList& stored, int32_t minimumScore)
     : m_stored(stored), m_listsAll(minimumScore <= 0), m_furthest(m_listsAll ? anywhere : furthestDistanceScoring(minimumScore))
 {
-    m_drawings.resize(stored.size());
-    m_matchable.resize(stored.size());
-    m_templates.resize(stored.size());
     m_radii.resize(stored.size());
-    spread(0, stored.size(), [&](size_t first, size_t last) {
-        for (size_t g = first; g < last; ++g) {
-            m_drawings[g] = GestureRecognizer::candidateOf(stored[g]->strokes());
-            m_matchable[g] = { stored[g]->strokes().size(), stored[g]->identity().empty(), {} };
-            const TemplateSet& templates = stored[g]->templates();
-            for (size_t t = 0; t < templates.size(); ++t) {
-                m_templates[g].push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
-                m_matchable[g].startUnitVectors.push_back(templates.startUnitVector(t));
-            }
-            CandidateMatcher::prepareBounds(m_templates[g], m_radii[g]);
+    for (size_t g = 0; g < stored.size(); ++g) {
+        auto& drawings = m_drawings.emplace_back();
+        auto& points = m_templates.emplace_back();
+        for (int32_t d = 0; d < stored[g]->drawingCount(); ++d) {
+            drawings.push_back(GestureRecognizer::candidateOf(stored[g]->drawing(d)));
+            const TemplateSet& templates = stored[g]->templates(d);
+            for (size_t t = 0; t < templates.size(); ++t)
+                points.push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
         }
-    });
+        CandidateMatcher::prepareBounds(points, m_radii[g]);
+    }
 }
 
 // Scores only fall as distances grow, so one distance divides those that reach the
@@ -67,37 +63,62 @@ float PairScorer::furthestDistanceScoring(int32_t minimumScore)
     return std::bit_cast<float>(low);
 }
 
-PairScorer::Gathered PairScorer::gather(size_t drawing, std::span<const size_t> gestures, bool withNameless) const
-{
-    const auto& drawn = *m_drawings[drawing];
-    Gathered gathered;
-    size_t most = 0;
-    for (size_t gesture : gestures)
-        most += m_templates[gesture].size();
-    gathered.templates.reserve(most);
-    gathered.starts.reserve(gestures.size() + 1);
-    for (size_t gesture : gestures) {
-        gathered.starts.push_back(gathered.templates.size());
-        const Matchable& stored = m_matchable[gesture];
-        if (stored.strokeCount != drawn.strokeCount || (stored.nameless && !withNameless))
-            continue;
-        for (size_t t = 0; t < stored.startUnitVectors.size(); ++t) {
-            if (GestureRecognizer::startsInTheSameDirection(drawn.startUnitVector, stored.startUnitVectors[t]))
-                gathered.templates.push_back(m_templates[gesture][t]);
-        }
-    }
-    gathered.starts.push_back(gathered.templates.size());
-    return gathered;
-}
-
-void PairScorer::search(size_t drawing, std::optional<CandidateMatcher>& matcher, std::span<const size_t> gestures,
+// A gesture's distance from another is that of the nearest of its drawings, so each
+// drawing after the first need only search within the nearest found so far.
+void PairScorer::search(size_t drawing, std::vector<std::optional<CandidateMatcher>>& matchers, std::span<const size_t> gestures,
                         std::span<const float> ceilings, std::span<std::optional<float>> distances) const
 {
     std::fill(distances.begin(), distances.end(), std::nullopt);
-    if (!m_drawings[drawing] || gestures.empty())
+    const auto& drawings = m_drawings[drawing];
+    matchers.resize(drawings.size());
+    std::vector<float> nearest(ceilings.begin(), ceilings.end());
+    std::vector<std::optional<float>> found(gestures.size());
+    for (size_t d = 0; d < drawings.size(); ++d) {
+        if (!drawings[d])
+            continue;
+        searchDrawing(*drawings[d], matchers[d], gestures, nearest, found);
+        for (size_t k = 0; k < gestures.size(); ++k) {
+            if (found[k] && (!distances[k] || *found[k] < *distances[k])) {
+                distances[k] = found[k];
+                nearest[k] = std::min(nearest[k], *found[k]);
+            }
+        }
+    }
+}
+
+void PairScorer::searchDrawing(const GestureRecognizer::Candidate& drawn, std::optional<CandidateMatcher>& matcher,
+                               std::span<const size_t> gestures, std::span<const float> ceilings,
+                               std::span<std::optional<float>> distances) const
+{
+    std::fill(distances.begin(), distances.end(), std::nullopt);
+    if (gestures.empty())
         return;
-    // Recognition never names a gesture without an identity, so alone it scores nothing.
-    auto [searched, starts] = gather(drawing, gestures, false);
+    std::vector<CandidateMatcher::Points> searched;
+    std::vector<size_t> starts;
+    size_t most = 0;
+    for (size_t gesture : gestures)
+        most += m_templates[gesture].size();
+    searched.reserve(most);
+    starts.reserve(gestures.size() + 1);
+    for (size_t gesture : gestures) {
+        starts.push_back(searched.size());
+        const Gesture& stored = *m_stored[gesture];
+        // Recognition never names a gesture without an identity.
+        if (stored.identity().empty())
+            continue;
+        size_t first = 0;
+        for (int32_t d = 0; d < stored.drawingCount(); ++d) {
+            const TemplateSet& set = stored.templates(d);
+            if (stored.drawing(d).size() == drawn.strokeCount) {
+                for (size_t t = 0; t < set.size(); ++t) {
+                    if (GestureRecognizer::startsInTheSameDirection(drawn.startUnitVector, set.startUnitVector(t)))
+                        searched.push_back(m_templates[gesture][first + t]);
+                }
+            }
+            first += set.size();
+        }
+    }
+    starts.push_back(searched.size());
     if (searched.empty())
         return;
     std::vector<CandidateMatcher::Search> searches;
@@ -105,56 +126,12 @@ void PairScorer::search(size_t drawing, std::optional<CandidateMatcher>& matcher
     for (size_t k = 0; k < gestures.size(); ++k)
         searches.push_back({ std::span(searched).subspan(starts[k], starts[k + 1] - starts[k]), ceilings[k], m_furthest, std::nullopt });
     if (!matcher)
-        matcher.emplace(m_drawings[drawing]->points);
+        matcher.emplace(drawn.points);
     matcher->bestTemplates(searches);
     for (size_t k = 0; k < gestures.size(); ++k) {
         if (searches[k].best)
             distances[k] = searches[k].best->distance;
     }
-}
-
-// All the templates are one search, so that each passes over those further than the
-// nearest found so far; among equal distances the first in store order is kept, as
-// recognition keeps it. Every template's bound is summed before the search, and in a
-// store of look-alikes nearly every one stays below a wide ceiling: the search is tried
-// within a 64th, a 16th and a quarter of it first, where the bounds of all but the
-// nearest stop after a few points. Whatever is found within a ceiling is the nearest of all.
-std::optional<PairScorer::Nearest> PairScorer::nearest(size_t drawing, std::span<const size_t> skipped, float ceiling) const
-{
-    if (!m_drawings[drawing])
-        return std::nullopt;
-    std::vector<size_t> among;
-    for (size_t gesture = 0; gesture < m_stored.size(); ++gesture) {
-        if (std::find(skipped.begin(), skipped.end(), gesture) == skipped.end())
-            among.push_back(gesture);
-    }
-    auto [searched, starts] = gather(drawing, among, true);
-    CandidateMatcher matcher(m_drawings[drawing]->points);
-    CandidateMatcher::Search search { searched, ceiling, ceiling, std::nullopt };
-    for (float within : { ceiling / 64, ceiling / 16, ceiling / 4, ceiling }) {
-        search.ceiling = search.boundsUpTo = within;
-        matcher.bestTemplates(std::span(&search, 1));
-        if (search.best && search.best->distance <= within)
-            break;
-    }
-    if (!search.best || !(search.best->distance <= ceiling))
-        return std::nullopt;
-    // The last gesture whose templates start at or before the winner's owns it.
-    auto owner = std::upper_bound(starts.begin(), starts.end(), search.best->index) - starts.begin() - 1;
-    return Nearest { among[size_t(owner)], search.best->distance };
-}
-
-std::vector<std::vector<std::optional<float>>> PairScorer::distancesFrom(std::span<const size_t> gestures,
-                                                                         std::span<const float> ceilings) const
-{
-    std::vector<std::vector<std::optional<float>>> rows(m_stored.size(), std::vector<std::optional<float>>(gestures.size()));
-    spread(0, m_stored.size(), [&](size_t first, size_t last) {
-        for (size_t drawing = first; drawing < last; ++drawing) {
-            std::optional<CandidateMatcher> matcher;
-            search(drawing, matcher, gestures, ceilings, rows[drawing]);
-        }
-    });
-    return rows;
 }
 
 // Each drawing of [first, last) against the gestures after it: up to the furthest
@@ -165,14 +142,15 @@ void PairScorer::searchFirstAsSecond(size_t first, size_t last, Block& block, bo
 {
     size_t tiles = (m_stored.size() - first + gesturesAtOnce - 1) / gesturesAtOnce;
     spread(0, tiles, [&](size_t firstTile, size_t lastTile) {
-        std::vector<std::optional<CandidateMatcher>> matchers(last - first);
+        std::vector<std::vector<std::optional<CandidateMatcher>>> matchers(last - first);
         for (size_t tile = firstTile; tile < lastTile; ++tile)
             searchFirstAsSecondAmong(first, last, first + tile * gesturesAtOnce, matchers, block, exact);
     });
 }
 
 // The drawings of [first, last) against a few gestures from `from` on.
-void PairScorer::searchFirstAsSecondAmong(size_t first, size_t last, size_t from, std::vector<std::optional<CandidateMatcher>>& matchers,
+void PairScorer::searchFirstAsSecondAmong(size_t first, size_t last, size_t from,
+                                          std::vector<std::vector<std::optional<CandidateMatcher>>>& matchers,
                                           Block& block, bool exact) const
 {
     size_t to = std::min(from + gesturesAtOnce, m_stored.size());
@@ -212,8 +190,8 @@ void PairScorer::searchSecondAsFirstOf(size_t j, size_t first, size_t last, Bloc
         ceilings.push_back(reaches(block[i - first][j - i - 1].firstAsSecond) ? anywhere : m_furthest);
     }
     std::vector<std::optional<float>> distances(gestures.size());
-    std::optional<CandidateMatcher> matcher;
-    search(j, matcher, gestures, ceilings, distances);
+    std::vector<std::optional<CandidateMatcher>> matchers;
+    search(j, matchers, gestures, ceilings, distances);
     for (size_t k = 0; k < gestures.size(); ++k)
         block[gestures[k] - first][j - gestures[k] - 1].secondAsFirst = distances[k];
 }

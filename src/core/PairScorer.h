@@ -10,9 +10,10 @@
 
 namespace scriblo {
 
-// Scores each stored drawing against other stored gestures' templates alone, as
-// GestureRecognizer::recognizeCandidate would against a list of that one gesture, with
-// every drawing and template list prepared once for the whole store. A pair that
+// Scores each stored gesture's drawings against other stored gestures' templates alone,
+// as GestureRecognizer::recognizeCandidate would against a list of that one gesture,
+// keeping the best of its drawings, with every drawing and template list prepared once
+// for the whole store. A pair that
 // cannot reach the minimum either way is dismissed without its exact scores: only
 // templates that could come within the minimum's distance are searched for it.
 class PairScorer {
@@ -32,20 +33,6 @@ public:
     // once, spread over the processors.
     std::vector<std::vector<Pair>> rows(size_t first, size_t last) const;
 
-    // The gesture whose templates lie nearest to gesture `drawing`'s drawing, of all but
-    // the `skipped`, as recognition among them would find it (the first of equals in
-    // store order, whether or not it has an identity), where it lies within `ceiling`.
-    struct Nearest {
-        size_t gesture { 0 };
-        float distance { 0 };
-    };
-    std::optional<Nearest> nearest(size_t drawing, std::span<const size_t> skipped, float ceiling) const;
-    // Each stored drawing's distance from each of `gestures` alone, where it lies within
-    // that gesture's ceiling: a row for each drawing in store order, the drawings spread
-    // over the processors.
-    std::vector<std::vector<std::optional<float>>> distancesFrom(std::span<const size_t> gestures,
-                                                                 std::span<const float> ceilings) const;
-
     // The furthest distance that scores at least `minimumScore`; below zero when none does.
     static float furthestDistanceScoring(int32_t minimumScore);
 
@@ -58,21 +45,17 @@ private:
     };
     using Block = std::vector<std::vector<Distances>>;
 
-    // The templates of `gestures` that a drawing may be compared with, in order, and
-    // where each gesture's begin, with one more start at their end.
-    struct Gathered {
-        std::vector<CandidateMatcher::Points> templates;
-        std::vector<size_t> starts;
-    };
-    Gathered gather(size_t drawing, std::span<const size_t> gestures, bool withNameless) const;
     bool reaches(std::optional<float> distance) const { return distance && *distance <= m_furthest; }
-    // The distance of `drawing` from each of `gestures`, each searched up to its ceiling,
-    // with the drawing's matcher made on first use.
-    void search(size_t drawing, std::optional<CandidateMatcher>& matcher, std::span<const size_t> gestures,
+    // The distance of the nearest drawing of gesture `drawing` from each of `gestures`,
+    // each searched up to its ceiling, with each drawing's matcher made on first use.
+    void search(size_t drawing, std::vector<std::optional<CandidateMatcher>>& matchers, std::span<const size_t> gestures,
                 std::span<const float> ceilings, std::span<std::optional<float>> distances) const;
+    void searchDrawing(const GestureRecognizer::Candidate& drawn, std::optional<CandidateMatcher>& matcher,
+                       std::span<const size_t> gestures, std::span<const float> ceilings,
+                       std::span<std::optional<float>> distances) const;
     void searchFirstAsSecond(size_t first, size_t last, Block& block, bool exact) const;
-    void searchFirstAsSecondAmong(size_t first, size_t last, size_t from, std::vector<std::optional<CandidateMatcher>>& matchers,
-                                  Block& block, bool exact) const;
+    void searchFirstAsSecondAmong(size_t first, size_t last, size_t from,
+                                  std::vector<std::vector<std::optional<CandidateMatcher>>>& matchers, Block& block, bool exact) const;
     void searchSecondAsFirst(size_t first, size_t last, Block& block) const;
     void searchSecondAsFirstOf(size_t j, size_t first, size_t last, Block& block) const;
     std::optional<int32_t> scoreOf(std::optional<float> distance) const;
@@ -80,16 +63,8 @@ private:
     const GestureRecognizer::GestureList& m_stored;
     bool m_listsAll;
     float m_furthest;
-    // What decides whether a drawing is compared with a gesture's templates, kept side by
-    // side: a store's gestures lie all over the memory, and every search reads this.
-    struct Matchable {
-        size_t strokeCount { 0 };
-        bool nameless { false };
-        std::vector<GesturePoint> startUnitVectors;
-    };
-
-    std::vector<std::optional<GestureRecognizer::Candidate>> m_drawings;
-    std::vector<Matchable> m_matchable;
+    // Each gesture's drawings, and the templates of all its drawings in order.
+    std::vector<std::vector<std::optional<GestureRecognizer::Candidate>>> m_drawings;
     std::vector<std::vector<CandidateMatcher::Points>> m_templates;
     std::vector<std::vector<float>> m_radii;
 };

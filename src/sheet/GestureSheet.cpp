@@ -16,6 +16,10 @@ constexpr double headingHeight = 36;
 constexpr double columnGap = 16;
 constexpr double rowGap = 14;
 constexpr double wellHeight = 112;
+// A gesture of several drawings shows the first above a row of the others, each in a
+// small well of its own; one of a single drawing keeps the whole well.
+constexpr double furtherWellHeight = 34;
+constexpr double furtherWellGap = 4;
 // Room for a name on two lines below the well; a longer one is cut short on the second.
 constexpr int nameLineCount = 2;
 constexpr double nameLineHeight = 16;
@@ -117,11 +121,26 @@ void GestureSheet::paintHeading(QPainter& painter, const Heading& heading) const
     painter.drawLine(QPointF(margin, line.bottom() + 2), QPointF(margin + contentWidth, line.bottom() + 2));
 }
 
+void GestureSheet::paintDrawings(QPainter& painter, const Gesture& gesture, QPointF origin) const
+{
+    const int further = gesture.drawingCount() - 1;
+    if (further <= 0) {
+        DrawingThumbnail::paint(painter, QRectF(origin, QSizeF(cellWidth, wellHeight)), gesture.strokes(), DrawingThumbnail::Look::Ink);
+        return;
+    }
+    const double firstHeight = wellHeight - furtherWellHeight - furtherWellGap;
+    DrawingThumbnail::paint(painter, QRectF(origin, QSizeF(cellWidth, firstHeight)), gesture.strokes(), DrawingThumbnail::Look::Ink);
+    const double width = (cellWidth - (Gesture::maximumDrawingCount - 2) * furtherWellGap) / (Gesture::maximumDrawingCount - 1);
+    for (int d = 1; d <= further; ++d) {
+        QPointF at(origin.x() + (d - 1) * (width + furtherWellGap), origin.y() + firstHeight + furtherWellGap);
+        DrawingThumbnail::paint(painter, QRectF(at, QSizeF(width, furtherWellHeight)), gesture.drawing(d), DrawingThumbnail::Look::Ink);
+    }
+}
+
 void GestureSheet::paintCell(QPainter& painter, const Cell& cell) const
 {
     const SheetEntry& entry = *cell.entry;
-    DrawingThumbnail::paint(painter, QRectF(cell.origin, QSizeF(cellWidth, wellHeight)), entry.gesture->strokes(),
-                            DrawingThumbnail::Look::Ink);
+    paintDrawings(painter, *entry.gesture, cell.origin);
     const double nameTop = cell.origin.y() + wellHeight + 4;
     double textLeft = cell.origin.x();
     if (!entry.absence) {

@@ -48,6 +48,7 @@ private:
     void paintHeader(QPainter& painter, int index) const;
     void paintHeading(QPainter& painter, const Heading& heading) const;
     void paintCell(QPainter& painter, const Cell& cell) const;
+    void paintDrawings(QPainter& painter, const Gesture& gesture, QPointF origin) const;
 
     std::vector<SheetGroup> m_groups;
     IconResolver& m_icons;

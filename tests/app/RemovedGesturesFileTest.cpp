@@ -49,9 +49,9 @@ TEST_F(RemovedGesturesFileTest, keptGesturesAreMergedAndImportBringsThemBack)
 
     scriblo("gestures import '" + (m_folder / "data/Scriblo/removed-gestures.json").string() + "'");
     std::string listed = scriblo("gestures list");
-    EXPECT_EQ(listed.size(), std::string("org.example.Gone.desktop\t1\t12\n/scripts/Backup\t1\t12\n").size()) << listed;
-    EXPECT_NE(listed.find("org.example.Gone.desktop\t1\t12\n"), std::string::npos) << listed;
-    EXPECT_NE(listed.find("/scripts/Backup\t1\t12\n"), std::string::npos) << listed;
+    EXPECT_EQ(listed.size(), std::string("org.example.Gone.desktop\t1\t12\t1\n/scripts/Backup\t1\t12\t1\n").size()) << listed;
+    EXPECT_NE(listed.find("org.example.Gone.desktop\t1\t12\t1\n"), std::string::npos) << listed;
+    EXPECT_NE(listed.find("/scripts/Backup\t1\t12\t1\n"), std::string::npos) << listed;
     std::string exported = scriblo("gestures export");
     std::erase_if(exported, [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
     EXPECT_NE(exported.find("[200.0,100.0]"), std::string::npos) << "the later gesture replaced the earlier: " << exported;

@@ -59,9 +59,9 @@ void EquivalenceChecker::addGesture(const std::string& identity, const std::vect
     auto added = m_production.addGesture(Gesture(identity, strokes));
     m_reference.addGesture(identity, strokes);
     const auto& expected = m_reference.loadedGestures().back().templates;
-    ASSERT_EQ(added->templates().size(), expected.size()) << identity;
+    ASSERT_EQ(added->templates(0).size(), expected.size()) << identity;
     for (size_t t = 0; t < expected.size(); ++t)
-        ASSERT_TRUE(sameTemplate(added->templates()[t], expected[t])) << identity << " template " << t;
+        ASSERT_TRUE(sameTemplate(added->templates(0)[t], expected[t])) << identity << " template " << t;
 }
 
 void EquivalenceChecker::removeGestureWithIdentity(const std::string& identity)
@@ -119,7 +119,7 @@ std::optional<std::string> EquivalenceChecker::compareDistances(const std::vecto
     auto gestures = m_production.loadedGestures();
     std::vector<CandidateMatcher::Points> searched;
     for (const auto& entry : expected.searched) {
-        const auto& gestureTemplate = (*gestures)[entry.gestureIndex]->templates()[entry.templateIndex];
+        const auto& gestureTemplate = (*gestures)[entry.gestureIndex]->templates(0)[entry.templateIndex];
         searched.push_back({ gestureTemplate.xs(), gestureTemplate.ys(), gestureTemplate.pointCount() });
     }
     m_searchedTemplates += searched.size();

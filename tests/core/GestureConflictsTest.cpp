@@ -112,6 +112,27 @@ TEST_F(GestureConflictsTest, aNewGestureThatWouldTakeOverAStoredDrawingIsNamed)
     EXPECT_GT(captures, 0u) << "no drawing of the set would take over another";
 }
 
+// A gesture conflicts through any of its drawings: a new drawing that resembles a later
+// drawing of a stored gesture, and a stored gesture whose later drawing the new gesture
+// would take over.
+TEST_F(GestureConflictsTest, everyDrawingOfAGestureCounts)
+{
+    Gesture lineThenH("lineThenH", drawing("line-01"));
+    lineThenH.addDrawing(drawing("H-01"));
+    lineThenH.generateTemplates();
+    GestureRecognizer::GestureList stored { std::make_shared<const Gesture>(lineThenH), store({ "D-01" })[0] };
+    auto resembled = GestureConflicts::find(drawing("H-02"), "new", std::nullopt, stored, minimumScore);
+    ASSERT_TRUE(resembled);
+    EXPECT_EQ(resembled->identity, "lineThenH");
+
+    Gesture starThenH("starThenH", drawing("five_point_star-01"));
+    starThenH.addDrawing(drawing("H-02"));
+    auto conflict = GestureConflicts::find(starThenH, std::nullopt, store({ "D-01", "H-01" }), minimumScore);
+    ASSERT_TRUE(conflict);
+    EXPECT_EQ(conflict->identity, "H-01");
+    EXPECT_FALSE(GestureConflicts::find(Gesture("star", drawing("five_point_star-01")), std::nullopt, store({ "D-01", "H-01" }), minimumScore));
+}
+
 TEST_F(GestureConflictsTest, pairsListEachConfusablePairOnceWithBothScores)
 {
     auto stored = store({ "H-01", "asterisk-01", "H-02", "line-01" });
@@ -143,10 +164,16 @@ std::string scoreText(std::optional<int32_t> score)
 // defined.
 Events straightforwardPairs(const GestureRecognizer::GestureList& stored, int32_t minimum)
 {
+    // The best of the gesture's drawings.
     auto scoreAs = [&](size_t drawing, size_t templates) -> std::optional<int32_t> {
-        auto candidate = GestureRecognizer::candidateOf(stored[drawing]->strokes());
-        auto result = candidate ? GestureRecognizer::recognizeCandidate({ stored[templates] }, *candidate) : std::nullopt;
-        return result ? std::optional(result->score()) : std::nullopt;
+        std::optional<int32_t> best;
+        for (int32_t d = 0; d < stored[drawing]->drawingCount(); ++d) {
+            auto candidate = GestureRecognizer::candidateOf(stored[drawing]->drawing(d));
+            auto result = candidate ? GestureRecognizer::recognizeCandidate({ stored[templates] }, *candidate) : std::nullopt;
+            if (result && result->score() > best.value_or(0))
+                best = result->score();
+        }
+        return best;
     };
     Events events;
     size_t n = stored.size();
@@ -177,7 +204,8 @@ Events pairEvents(const GestureRecognizer::GestureList& stored, int32_t minimum)
 }
 
 // Drawings of every shape and stroke count, one the matcher cannot take, one twice (equal
-// distances) and one without an identity, which recognition never names.
+// distances), one without an identity, which recognition never names, and gestures of
+// several drawings, of one shape or of several.
 GestureRecognizer::GestureList GestureConflictsTest::awkwardStore()
 {
     std::vector<std::string> names;
@@ -194,6 +222,15 @@ GestureRecognizer::GestureList GestureConflictsTest::awkwardStore()
     }()));
     stored.insert(stored.begin() + 7, store({ names[3] })[0]);
     stored.push_back(std::make_shared<const Gesture>([&] { Gesture anonymous("", drawing("H-04")); anonymous.generateTemplates(); return anonymous; }()));
+    auto several = [&](const std::string& identity, const std::vector<std::string>& drawings) {
+        Gesture gesture(identity, drawing(drawings.front()));
+        for (size_t d = 1; d < drawings.size(); ++d)
+            gesture.addDrawing(drawing(drawings[d]));
+        gesture.generateTemplates();
+        return std::make_shared<const Gesture>(std::move(gesture));
+    };
+    stored.insert(stored.begin() + 3, several("Hs", { "H-05", "H-06", "H-07" }));
+    stored.push_back(several("mixed", { "line-05", "X-06", "N-07", "P-08" }));
     return stored;
 }
 
@@ -327,6 +364,26 @@ TEST_F(GestureConflictsTest, anImportPlanAddsReplacesAndSkipsEachWithItsReason)
     EXPECT_EQ(plan.count(Action::Add), 2u);
     EXPECT_EQ(plan.count(Action::Skip), 3u);
     EXPECT_EQ(identitiesOf(plan.gesturesToStore()), (std::vector<std::string> { "D-01", "new", "twice" }));
+}
+
+// A gesture is already stored only with all its drawings; a replacement brings its own.
+TEST_F(GestureConflictsTest, anImportPlanComparesAndStoresEveryDrawing)
+{
+    using Action = GestureImportPlan::Action;
+    Gesture twoDrawings("H-01", drawing("H-01"));
+    twoDrawings.addDrawing(drawing("H-02"));
+    twoDrawings.generateTemplates();
+    GestureRecognizer::GestureList stored { std::make_shared<const Gesture>(twoDrawings) };
+    Gesture more = twoDrawings.copy();
+    more.addDrawing(drawing("H-03"));
+    auto plan = GestureImportPlan::of({ twoDrawings.copy() }, stored);
+    EXPECT_EQ(plan.steps()[0].skip, GestureImportPlan::SkipReason::AlreadyStored);
+    for (const auto& replacement : { Gesture("H-01", drawing("H-01")), more }) {
+        plan = GestureImportPlan::of({ replacement }, stored);
+        ASSERT_EQ(plan.steps()[0].action, Action::Replace);
+        ASSERT_EQ(plan.gesturesToStore().size(), 1u);
+        EXPECT_EQ(plan.gesturesToStore()[0].drawingCount(), replacement.drawingCount());
+    }
 }
 
 // Look-alikes are judged against the store as the import leaves it: the stored gestures

@@ -1,5 +1,6 @@
 #include "HandMadeArchive.h"
 #include "MemoryUserDefaults.h"
+#include "ParabolaDrawing.h"
 #include "core/GestureRecognitionModel.h"
 #include "core/KeyedUnarchiver.h"
 
@@ -10,16 +11,9 @@
 using namespace scriblo;
 using scriblo::testing::HandMadeArchive;
 using scriblo::testing::MemoryUserDefaults;
+using scriblo::testing::drawing;
 
 namespace {
-
-std::vector<GestureStroke> drawing(int points, float turn = 0)
-{
-    GestureStroke stroke;
-    for (int i = 0; i < points; ++i)
-        stroke.addPoint(GesturePoint(float(i) * 37, float(i * i) * (3 + turn), 1));
-    return { stroke };
-}
 
 GestureDictionary storedGestures(const MemoryUserDefaults& defaults)
 {
@@ -116,7 +110,7 @@ TEST(GestureRecognitionModelTest, restartRebuildsTheSameGestures)
     restarted.setup();
     auto loaded = restarted.recognizer()->loadedGestures();
     ASSERT_EQ(loaded->size(), 2u);
-    EXPECT_EQ((*loaded)[0]->templates().size(), 2u);
+    EXPECT_EQ((*loaded)[0]->templates(0).size(), 2u);
     EXPECT_EQ(restarted.getGestureWithIdentity("b")->strokes(), drawing(25, 2));
     EXPECT_TRUE(restarted.loadProblems().empty());
 }
@@ -175,6 +169,18 @@ TEST(GestureRecognitionModelTest, undecodableValueStaysUntilTheNextSaveBacksItUp
     EXPECT_EQ(storedGestures(defaults).size(), 2u);
 }
 
+TEST(GestureRecognitionModelTest, aValueThatIsNoArchiveIsReplacedByTheFirstSave)
+{
+    MemoryUserDefaults defaults;
+    defaults.setObject(UserDefaultsValue(std::string("not an archive")), GestureRecognitionModel::gesturesKey);
+    GestureRecognitionModel model(defaults);
+    model.setup();
+    EXPECT_EQ(model.loadProblems().size(), 1u);
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
+    EXPECT_TRUE(defaults.backups.empty());
+    EXPECT_EQ(storedGestures(defaults).size(), 1u);
+}
+
 TEST(GestureRecognitionModelTest, failedWriteIsReported)
 {
     MemoryUserDefaults defaults;
@@ -231,7 +237,7 @@ TEST(GestureRecognitionModelTest, manyGesturesAreSavedWithOneWriteAndTheLastOfAn
     EXPECT_EQ((*loaded)[1]->identity(), "new");
     EXPECT_EQ((*loaded)[2]->identity(), "twice");
     EXPECT_EQ((*loaded)[2]->totalPointCount(), 22);
-    EXPECT_FALSE((*loaded)[2]->templates().empty());
+    EXPECT_FALSE((*loaded)[2]->templates(0).empty());
     EXPECT_EQ(storedGestures(defaults).at("twice")->totalPointCount(), 22);
 }
 

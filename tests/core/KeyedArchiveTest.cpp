@@ -52,7 +52,7 @@ TEST(KeyedArchiveTest, roundTripsPointsExactly)
         const auto& decoded = result.gestures->at(identity);
         EXPECT_EQ(decoded->identity(), identity);
         EXPECT_EQ(decoded->strokes(), gesture->strokes());
-        EXPECT_TRUE(decoded->templates().empty());
+        EXPECT_TRUE(decoded->templates(0).empty());
     }
 }
 

@@ -49,8 +49,9 @@ public:
     }
     std::optional<std::string> backupObjectForKey(const std::string& key) override
     {
+        // As the preferences file does, only an archive's bytes are kept.
         auto value = objectForKey(key);
-        if (!value || !backupSucceeds)
+        if (!value || !value->dataValue() || !backupSucceeds)
             return std::nullopt;
         backups.push_back(*value);
         return "backup-" + std::to_string(backups.size());

@@ -3,12 +3,14 @@
 #include "core/DrawingGenerator.h"
 #include "core/EquivalenceChecker.h"
 #include "core/GestureLog.h"
+#include "core/GestureRecognizer.h"
 #include "core/ReferenceRecognizer.h"
 
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 
 using namespace scriblo;
 using namespace scriblo::equivalence;
@@ -130,6 +132,69 @@ TEST(RecognizerEquivalenceTest, realUnistrokeDrawingsMatchTheReference)
     auto set = readDrawings(*folder / "one-dollar-unistroke", "xml_logs.tar.xz");
     ASSERT_FALSE(set.drawings.empty()) << "no drawings read from " << set.source;
     compareRealDrawings(set, 1);
+}
+
+// A gesture of several drawings recognises as the reference does with each drawing
+// stored as a gesture of its own, in the same order: the best drawing wins, and ties go
+// to the earlier gesture and, within one, to the earlier drawing.
+TEST(RecognizerEquivalenceTest, severalDrawingsPerGestureMatchTheReferenceWithEachDrawingAlone)
+{
+    auto folder = gesturelog::sharedGestureFolder();
+    if (!folder)
+        GTEST_SKIP() << "no shared gesture data at " << SCRIBLO_SHARED_DATA << "/gestures";
+    auto set = readDrawings(*folder / "mmg", "mmg.tar.xz");
+    ASSERT_FALSE(set.drawings.empty()) << "no drawings read from " << set.source;
+    constexpr int drawingsPerGesture = 3;
+    std::vector<Gesture> gestures;
+    std::map<std::string, size_t> gestureOfType;
+    std::set<size_t> stored;
+    // Drawings spread over the users, so that a gesture's drawings differ in hand and,
+    // for some types, in their number of strokes.
+    for (size_t i = 0; i < set.drawings.size(); i += 97) {
+        const auto& drawing = set.drawings[i];
+        std::string type = gestureType(drawing.file);
+        if (drawing.strokes.size() > 3)
+            continue;
+        auto [found, added] = gestureOfType.emplace(type, gestures.size());
+        if (added)
+            gestures.emplace_back(type, drawing.strokes);
+        else if (gestures[found->second].drawingCount() < drawingsPerGesture)
+            gestures[found->second].addDrawing(drawing.strokes);
+        else
+            continue;
+        stored.insert(i);
+    }
+    GestureRecognizer recognizer;
+    reference::ReferenceRecognizer literal;
+    for (auto& gesture : gestures) {
+        for (int32_t d = 0; d < gesture.drawingCount(); ++d)
+            literal.addGesture(gesture.identity() + "#" + std::to_string(d), gesture.drawing(d));
+        recognizer.addGesture(std::move(gesture));
+    }
+    int compared = 0;
+    int matched = 0;
+    int mismatches = 0;
+    for (size_t i = 0; i < set.drawings.size(); i += 3) {
+        const auto& strokes = set.drawings[i].strokes;
+        if (strokes.size() > 3 || stored.contains(i))
+            continue;
+        auto result = recognizer.recognizeGestureWithStrokes(strokes);
+        auto expected = literal.recognizeGestureWithStrokes(strokes);
+        std::string expectedIdentity = expected.identity.substr(0, expected.identity.rfind('#'));
+        bool same = result ? expected.hasResult && result->gestureIdentity() == expectedIdentity && result->score() == expected.score
+                           : !expected.hasResult;
+        mismatches += !same;
+        EXPECT_TRUE(same || mismatches > 5) << set.drawings[i].file << ": " << (result ? result->gestureIdentity() : "-") << " "
+                                            << (result ? result->score() : 0) << " instead of "
+                                            << (expected.hasResult ? expected.identity : "-") << " " << expected.score;
+        matched += expected.hasResult;
+        ++compared;
+    }
+    EXPECT_EQ(mismatches, 0) << "of " << compared;
+    EXPECT_GT(compared, 2000);
+    EXPECT_GT(matched, compared / 2);
+    std::printf("compared %d real drawings with %zu gestures of up to %d drawings, %d with a result\n", compared,
+                gestureOfType.size(), drawingsPerGesture, matched);
 }
 
 // Differences too large for float arithmetic take the exact route; strokes straight from

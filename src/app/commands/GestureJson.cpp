@@ -58,9 +58,25 @@ std::vector<GestureJson::Entry> GestureJson::gesturesFromJson(const json& docume
             throw InputError(entry + ": the identity holds a NUL character, a tab or a line break");
         if (CommandLine::isBlank(identity))
             throw InputError(entry + ": the identity is empty or blank");
-        entries.push_back({ std::move(identity), strokesFromJson(gesture["strokes"], entry) });
+        std::vector<std::vector<GestureStroke>> moreDrawings;
+        if (gesture.contains("moreDrawings")) {
+            const json& drawings = gesture["moreDrawings"];
+            if (!drawings.is_array())
+                throw InputError(entry + ": \"moreDrawings\" must be a list of drawings, each a list of strokes");
+            for (const auto& drawing : drawings)
+                moreDrawings.push_back(strokesFromJson(drawing, entry + ", drawing " + std::to_string(moreDrawings.size() + 2)));
+        }
+        entries.push_back({ std::move(identity), strokesFromJson(gesture["strokes"], entry), std::move(moreDrawings) });
     }
     return entries;
+}
+
+Gesture GestureJson::Entry::gesture() &&
+{
+    Gesture made(std::move(identity), std::move(strokes));
+    for (auto& drawing : moreDrawings)
+        made.addDrawing(std::move(drawing));
+    return made;
 }
 
 // The shortest decimal that reads back as the same float, where one exists as a double
@@ -91,8 +107,17 @@ json GestureJson::strokesToJson(const std::vector<GestureStroke>& strokes)
 json GestureJson::gesturesToJson(const std::vector<std::shared_ptr<const Gesture>>& gestures)
 {
     json list = json::array();
-    for (const auto& gesture : gestures)
-        list.push_back({ { "identity", gesture->identity() }, { "strokes", strokesToJson(gesture->strokes()) } });
+    for (const auto& gesture : gestures) {
+        json entry = { { "identity", gesture->identity() }, { "strokes", strokesToJson(gesture->strokes()) } };
+        // Left out for one drawing, so such a file reads as it always did.
+        if (gesture->drawingCount() > 1) {
+            json more = json::array();
+            for (int32_t d = 1; d < gesture->drawingCount(); ++d)
+                more.push_back(strokesToJson(gesture->drawing(d)));
+            entry["moreDrawings"] = std::move(more);
+        }
+        list.push_back(std::move(entry));
+    }
     return { { "gestures", list } };
 }
 

@@ -13,7 +13,9 @@ namespace scriblo {
 
 // The JSON form of drawings and gestures used on the command line:
 // strokes are `[[[x, y], …], …]` in the 0..1000 drawing space, and each point's stroke
-// identifier is its stroke's index plus 1.
+// identifier is its stroke's index plus 1. A gesture is its `identity`, its first
+// drawing's `strokes` and, where it has more, `moreDrawings`, a list of such stroke
+// lists; a reader that knows only the first two reads the same gestures.
 class GestureJson {
 public:
     // A full store's JSON takes fewer bytes than its archive: a point at most about 60
@@ -29,6 +31,9 @@ public:
     struct Entry {
         std::string identity;
         std::vector<GestureStroke> strokes;
+        std::vector<std::vector<GestureStroke>> moreDrawings;
+
+        Gesture gesture() &&;
     };
 
     // Throws InputError naming `where` when the value is not a list of strokes of

@@ -18,13 +18,15 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 
 namespace scriblo {
 
 const char GesturesCommand::usage[] =
-    "  gestures list                      stored gestures: IDENTITY, STROKES, POINTS\n"
+    "  gestures list                      stored gestures: IDENTITY, STROKES, POINTS (of the first\n"
+    "                                     drawing), DRAWINGS\n"
     "  gestures import FILE               save the gestures of a JSON file\n"
     "  gestures export                    print the stored gestures as JSON\n"
     "  gestures recognize [FILE...]       match JSON Lines drawings (standard input without FILE):\n"
@@ -96,7 +98,8 @@ private:
 int list(Session& session)
 {
     for (const auto& gesture : *session.model().recognizer()->loadedGestures())
-        std::cout << TabSeparated::escaped(gesture->identity()) << '\t' << gesture->strokes().size() << '\t' << gesture->totalPointCount() << '\n';
+        std::cout << TabSeparated::escaped(gesture->identity()) << '\t' << gesture->strokes().size() << '\t' << gesture->totalPointCount()
+                  << '\t' << gesture->drawingCount() << '\n';
     return 0;
 }
 
@@ -134,7 +137,7 @@ std::vector<Gesture> storableGestures(std::vector<GestureJson::Entry> entries)
     std::vector<Gesture> gestures;
     gestures.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
-        Gesture gesture(std::move(entries[i].identity), std::move(entries[i].strokes));
+        Gesture gesture = std::move(entries[i]).gesture();
         if (auto storable = GestureRecognitionModel::checkStorable(gesture); !storable) {
             std::cerr << "scriblo: skipped gesture " << i + 1 << " '" << MessageName::of(gesture.identity()) << "': " << storable.error() << "\n";
             continue;
@@ -162,8 +165,8 @@ int import(Session& session, const std::string& path)
 {
     auto entries = GestureJson::gesturesFromJson(GestureJson::parse(readFile(path), path), path);
     for (size_t i = 0; i < entries.size(); ++i) {
-        const auto& strokes = entries[i].strokes;
-        if (strokes.size() > size_t(Gesture::maximumStrokeCount))
+        auto tooManyStrokes = [](const auto& strokes) { return strokes.size() > size_t(Gesture::maximumStrokeCount); };
+        if (tooManyStrokes(entries[i].strokes) || std::any_of(entries[i].moreDrawings.begin(), entries[i].moreDrawings.end(), tooManyStrokes))
             throw InputError(path + ": gesture " + std::to_string(i + 1) + ": more than " + std::to_string(Gesture::maximumStrokeCount) + " strokes");
     }
     size_t given = entries.size();

@@ -85,7 +85,7 @@ TEST_F(GesturesCommandTest, importListRecognizeExportAndDelete)
     Outcome imported = scriblo("gestures import " + file("g.json", gestures).string());
     EXPECT_EQ(imported.status, 0) << imported.err;
     EXPECT_NE(imported.err.find("skipped gesture 2 'short': 10 points, where a gesture needs 11 to 1024"), std::string::npos) << imported.err;
-    EXPECT_EQ(scriblo("gestures list").out, "org.gnome.Nautilus.desktop\t1\t25\ntwo\t2\t24\n");
+    EXPECT_EQ(scriblo("gestures list").out, "org.gnome.Nautilus.desktop\t1\t25\t1\ntwo\t2\t24\t1\n");
 
     std::string drawings = "{\"strokes\":[" + stroke(100, 100, 30, 9, 25) + "]}\n\n{\"strokes\":[" + stroke(0, 0, 1, 1, 5) + "]}\n";
     Outcome recognized = scriblo("gestures recognize", drawings);
@@ -99,7 +99,40 @@ TEST_F(GesturesCommandTest, importListRecognizeExportAndDelete)
     EXPECT_EQ(scriblo("gestures export").out, exported.out);
 
     EXPECT_EQ(scriblo("gestures delete two").status, 0);
-    EXPECT_EQ(scriblo("gestures list").out, "org.gnome.Nautilus.desktop\t1\t25\n");
+    EXPECT_EQ(scriblo("gestures list").out, "org.gnome.Nautilus.desktop\t1\t25\t1\n");
+}
+
+// Files without "moreDrawings" import as before; with it, every drawing is stored,
+// recognised and exported, and a replaced gesture loses the drawings it had.
+TEST_F(GesturesCommandTest, furtherDrawingsAreImportedRecognisedExportedAndReplaced)
+{
+    const std::string second = stroke(900, 100, -30, 20, 20);
+    const std::string text = R"({"gestures":[{"identity":"a","strokes":[)" + stroke(100, 100, 30, 9, 25) + R"(],"moreDrawings":[[)" + second
+        + R"(]]}]})";
+    Outcome imported = scriblo("gestures import " + file("more.json", text).string());
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(scriblo("gestures list").out, "a\t1\t25\t2\n");
+    EXPECT_EQ(scriblo("gestures recognize", "{\"strokes\":[" + second + "]}\n").out, "a\t100\n");
+    Outcome exported = scriblo("gestures export");
+    EXPECT_NE(exported.out.find("\"moreDrawings\""), std::string::npos) << exported.out;
+    fs::rename(store(), m_folder / "first.plist");
+    ASSERT_EQ(scriblo("gestures import " + file("exported.json", exported.out).string()).status, 0);
+    EXPECT_EQ(scriblo("gestures export").out, exported.out);
+
+    const std::string replacement = R"({"gestures":[{"identity":"a","strokes":[)" + stroke(100, 100, 30, 9, 30) + "]}]}";
+    ASSERT_EQ(scriblo("gestures import " + file("replace.json", replacement).string()).status, 0);
+    EXPECT_EQ(scriblo("gestures list").out, "a\t1\t30\t1\n");
+
+    std::string nine = R"({"gestures":[{"identity":"b","strokes":[)" + second + R"(],"moreDrawings":[)";
+    for (int i = 0; i < 8; ++i)
+        nine += (i ? ",[" : "[") + second + "]";
+    Outcome tooMany = scriblo("gestures import " + file("nine.json", nine + "]}]}").string());
+    EXPECT_EQ(tooMany.status, 1);
+    EXPECT_NE(tooMany.err.find("more than 8 drawings"), std::string::npos) << tooMany.err;
+    Outcome notAList = scriblo("gestures import " + file("bad.json", R"({"gestures":[{"identity":"b","strokes":[)" + second
+        + R"(],"moreDrawings":3}]})").string());
+    EXPECT_EQ(notAList.status, 1);
+    EXPECT_NE(notAList.err.find("\"moreDrawings\" must be a list"), std::string::npos) << notAList.err;
 }
 
 TEST_F(GesturesCommandTest, badUsageExitsTwoWithOneLine)
@@ -192,13 +225,13 @@ TEST_F(GesturesCommandTest, identitiesInTabSeparatedOutputAreEscaped)
 {
     std::string text = R"({"gestures":[{"identity":"C:\\path","strokes":[)" + stroke(100, 100, 30, 9, 25) + "]}]}";
     ASSERT_EQ(scriblo("gestures import " + file("g.json", text).string()).status, 0);
-    EXPECT_EQ(scriblo("gestures list").out, "C:\\\\path\t1\t25\n");
+    EXPECT_EQ(scriblo("gestures list").out, "C:\\\\path\t1\t25\t1\n");
     EXPECT_EQ(scriblo("gestures recognize", "{\"strokes\":[" + stroke(100, 100, 30, 9, 25) + "]}\n").out, "C:\\\\path\t100\n");
 
     // A shared file's identity must not drive the terminal that lists it.
     text = R"({"gestures":[{"identity":"a\u001b]0;owned\u0007\u009b2J","strokes":[)" + stroke(100, 100, 30, 9, 25) + "]}]}";
     ASSERT_EQ(scriblo("gestures import " + file("e.json", text).string()).status, 0);
-    EXPECT_EQ(scriblo("gestures list").out, "C:\\\\path\t1\t25\na\\x1B]0;owned\\x07\\u009B2J\t1\t25\n");
+    EXPECT_EQ(scriblo("gestures list").out, "C:\\\\path\t1\t25\t1\na\\x1B]0;owned\\x07\\u009B2J\t1\t25\t1\n");
 }
 
 TEST_F(GesturesCommandTest, inputMessagesAreShortAndSayWhatIsWrong)
