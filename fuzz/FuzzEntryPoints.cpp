@@ -18,9 +18,13 @@ namespace scriblo::FuzzEntryPoints {
 
 namespace {
 
-// A stored "Gestures" value at start-up: decoded, made into templates, recognised.
+// A stored "Gestures" value at start-up: decoded, made into templates, recognised. The
+// further drawings' value is read by the same reader, so the same bytes go to it too.
 bool keyedArchive(std::string_view bytes)
 {
+    auto more = KeyedUnarchiver::unarchiveMoreDrawings(Data(bytes.begin(), bytes.end()));
+    if (!more.drawings && more.problems.empty())
+        return false;
     auto result = KeyedUnarchiver::unarchiveGestures(Data(bytes.begin(), bytes.end()));
     if (!result.gestures)
         return !result.problems.empty();

@@ -28,8 +28,9 @@ void UndoableClear::undo(Outcome done)
     m_lastCleared.reset();
     write(
         [&model = m_model, gesture = cleared.gesture]() -> Expected<Done> {
-            // The very strokes under the very identity, even one an earlier build used.
-            if (auto saved = model.saveGestureWithStrokes(gesture->strokes(), gesture->identity()); !saved)
+            // The very drawings, all of them, under the very identity, even one an earlier
+            // build used.
+            if (auto saved = model.saveGestures({ gesture->copy() }); !saved)
                 return Failure { saved.error() };
             return Done {};
         },

@@ -38,19 +38,21 @@ protected:
 
 }
 
-// The file is the user's way back: what it keeps, `gestures import` restores exactly,
-// a later removal of the same identity replacing the earlier.
+// The file is the user's way back: what it keeps, every drawing of it, `gestures import`
+// restores exactly, a later removal of the same identity replacing the earlier.
 TEST_F(RemovedGesturesFileTest, keptGesturesAreMergedAndImportBringsThemBack)
 {
     RemovedGesturesFile file(m_folder / "data/Scriblo/removed-gestures.json");
     ASSERT_EQ(*file.keep(drawn("/scripts/Backup", 0)), (m_folder / "data/Scriblo/removed-gestures.json").string());
-    ASSERT_TRUE(file.keep(drawn("org.example.Gone.desktop", 50)));
+    Gesture gone = drawn("org.example.Gone.desktop", 50);
+    gone.addDrawing(drawn("", 300).strokes());
+    ASSERT_TRUE(file.keep(gone));
     ASSERT_TRUE(file.keep(drawn("/scripts/Backup", 200)));
 
     scriblo("gestures import '" + (m_folder / "data/Scriblo/removed-gestures.json").string() + "'");
     std::string listed = scriblo("gestures list");
-    EXPECT_EQ(listed.size(), std::string("org.example.Gone.desktop\t1\t12\t1\n/scripts/Backup\t1\t12\t1\n").size()) << listed;
-    EXPECT_NE(listed.find("org.example.Gone.desktop\t1\t12\t1\n"), std::string::npos) << listed;
+    EXPECT_EQ(listed.size(), std::string("org.example.Gone.desktop\t1\t12\t2\n/scripts/Backup\t1\t12\t1\n").size()) << listed;
+    EXPECT_NE(listed.find("org.example.Gone.desktop\t1\t12\t2\n"), std::string::npos) << listed;
     EXPECT_NE(listed.find("/scripts/Backup\t1\t12\t1\n"), std::string::npos) << listed;
     std::string exported = scriblo("gestures export");
     std::erase_if(exported, [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
