@@ -46,6 +46,12 @@ GestureRecognitionController::GestureRecognitionController(Services services, QO
     setCompositing(services.compositing);
     connect(m_recognitionWindow.get(), &GestureRecognitionWindow::resignedKey, this,
             &GestureRecognitionController::windowDidResignKey);
+    connect(m_recognitionWindow.get(), &GestureRecognitionWindow::additionChosen, this, [this] {
+        m_recognitionWindow->offerAddition(std::nullopt);
+        toggleOutRecognitionWindow(false);
+        if (m_lastDrawing)
+            emit additionRequested(QString::fromStdString(m_lastDrawing->identity));
+    });
 }
 
 GestureRecognitionController::~GestureRecognitionController()
@@ -169,6 +175,7 @@ void GestureRecognitionController::recognizeGestureWithStrokes(std::vector<Gestu
     m_recognitionWindow->setPartialResult({}, {});
     auto result = m_recognitionModel->recognizer()->recognizeGestureWithStrokes(strokes);
     auto decision = m_decider.decide(result, m_setupModel.settings().minimumRecognitionScore(), CheckKind::Final);
+    remember(std::move(strokes), decision);
     switch (decision.outcome) {
     case MatchOutcome::NoMatch:
         toggleOutRecognitionWindow(false);
@@ -187,6 +194,17 @@ void GestureRecognitionController::recognizeGestureWithStrokes(std::vector<Gestu
         break;
     }
     m_scrollBlocking.recognitionFinished();
+}
+
+void GestureRecognitionController::remember(std::vector<GestureStroke> strokes,
+                                           const MatchDecision<std::shared_ptr<Launchable>>& decision)
+{
+    // Nothing drawn is nothing to fix.
+    if (strokes.empty())
+        return;
+    m_lastDrawing = LastDrawing { std::move(strokes), decision.outcome, decision.identity, decision.score,
+                                  m_setupModel.settings().minimumRecognitionScore() };
+    emit lastDrawingChanged();
 }
 
 void GestureRecognitionController::checkPartialGestureWithStrokes(std::vector<GestureStroke> strokes)
@@ -260,9 +278,10 @@ void GestureRecognitionController::explainMiss(const MatchDecision<std::shared_p
     QString line = tr("%1 – %2% (needs %3%)")
                        .arg(QStringLiteral("%1"), locale.toString(decision.score),
                             locale.toString(m_setupModel.settings().minimumRecognitionScore()));
-    m_recognitionWindow->setAppResult(QString::fromStdString(target->displayName()), m_icons.iconFor(target->icon()), line,
-                                      GestureRecognitionWindow::Result::Miss);
-    m_fade.putAway(PutAway::AfterExplainedMiss);
+    QString name = QString::fromStdString(target->displayName());
+    m_recognitionWindow->setAppResult(name, m_icons.iconFor(target->icon()), line, GestureRecognitionWindow::Result::Miss);
+    m_recognitionWindow->offerAddition(name);
+    m_fade.putAway(PutAway::AfterOfferedMiss);
 }
 
 void GestureRecognitionController::showFailure(const QString& name, const QIcon& icon, const QString& failure)

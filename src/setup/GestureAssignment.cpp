@@ -24,13 +24,31 @@ std::optional<AssignRefusal> GestureAssignment::store(std::vector<GestureStroke>
     return std::nullopt;
 }
 
-AssignRefusal GestureAssignment::whyRefused(const Gesture& gesture, bool replacesStoredGesture, size_t storedGestureCount)
+std::optional<AssignRefusal> GestureAssignment::addDrawing(std::vector<GestureStroke> strokes, const std::string& identity,
+                                                           GestureRecognitionModel& model)
+{
+    Gesture drawing(identity, DrawingFit::withinPointCount(std::move(strokes), Gesture::maximumPointCount));
+    auto added = model.addDrawingToGesture(drawing.strokes(), identity);
+    if (added)
+        return std::nullopt;
+    // The store's own words cover the rest: the gesture gone, all its drawings taken, a limit.
+    return tooSmall(drawing).value_or(AssignRefusal { AssignRefusal::Reason::Unstorable, added.error() });
+}
+
+std::optional<AssignRefusal> GestureAssignment::tooSmall(const Gesture& gesture)
 {
     int32_t points = gesture.totalPointCount();
     if (points == 0)
-        return { AssignRefusal::Reason::NothingDrawn, {} };
+        return AssignRefusal { AssignRefusal::Reason::NothingDrawn, {} };
     if (points < GestureRecognitionModel::minimumGesturePoints)
-        return { AssignRefusal::Reason::TooShort, {} };
+        return AssignRefusal { AssignRefusal::Reason::TooShort, {} };
+    return std::nullopt;
+}
+
+AssignRefusal GestureAssignment::whyRefused(const Gesture& gesture, bool replacesStoredGesture, size_t storedGestureCount)
+{
+    if (auto small = tooSmall(gesture))
+        return *small;
     if (auto storable = GestureRecognitionModel::checkStorable(gesture); !storable)
         return { AssignRefusal::Reason::Unstorable, storable.error() };
     if (!replacesStoredGesture && storedGestureCount >= KeyedUnarchiver::maximumGestureCount)

@@ -28,8 +28,8 @@ void UndoableClear::undo(Outcome done)
     m_lastCleared.reset();
     write(
         [&model = m_model, gesture = cleared.gesture]() -> Expected<Done> {
-            // The very strokes under the very identity, even one an earlier build used.
-            if (auto saved = model.saveGestureWithStrokes(gesture->strokes(), gesture->identity()); !saved)
+            // Every drawing under the very identity, even one an earlier build used.
+            if (auto saved = model.saveGestures({ gesture->copy() }); !saved)
                 return Failure { saved.error() };
             return Done {};
         },

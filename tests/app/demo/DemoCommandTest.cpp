@@ -33,8 +33,11 @@ const QStringList narration {
     "assign pressed",
     "assigned gesture to Log Out",
     "replaying",
+    "add drawing pressed",
+    "drawings of the gesture: 2",
     "gesture sheet shown: 5 gestures",
     "searched for trash: 1 gesture",
+    "last drawing shown: It launched Lock Screen (",
     "import preview: 1 to add, 1 to replace, 1 to skip. Look-alikes of another target's gesture: 2.",
     "screenshots in ",
 };
