@@ -153,6 +153,10 @@
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>&amp;Last Drawing…</source>
+        <translation>&amp;Letzte Zeichnung…</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::ConflictWarningBar</name>
@@ -206,6 +210,25 @@
     <message>
         <source>You can add your own scripts to this list by placing executable files in the folder below.</source>
         <translation>Sie können dieser Liste eigene Skripte hinzufügen, indem Sie ausführbare Dateien in den folgenden Ordner legen.</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::DrawingNumberBar</name>
+    <message>
+        <source>Remove Drawing</source>
+        <translation>Zeichnung entfernen</translation>
+    </message>
+    <message>
+        <source>Drawing shown</source>
+        <translation>Gezeigte Zeichnung</translation>
+    </message>
+    <message>
+        <source>Drawing %1 of %2</source>
+        <translation>Zeichnung %1 von %2</translation>
+    </message>
+    <message>
+        <source>Remove drawing %1 of %2 from the gesture</source>
+        <translation>Zeichnung %1 von %2 aus der Geste entfernen</translation>
     </message>
 </context>
 <context>
@@ -419,6 +442,18 @@
         <source>Why the target did not start</source>
         <translation>Warum das Ziel nicht gestartet ist</translation>
     </message>
+    <message>
+        <source>Add to Gesture</source>
+        <translation>Zur Geste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Zu %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add this drawing to the gesture for %1</source>
+        <translation>Diese Zeichnung zur Geste für %1 hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureSetupWindow</name>
@@ -489,10 +524,6 @@
     <message>
         <source>Show</source>
         <translation>Zeigen</translation>
-    </message>
-    <message>
-        <source>Show the gesture</source>
-        <translation>Die Geste zeigen</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -618,6 +649,30 @@
         <source>No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and the bookmarks bar of Chrome and Chromium, where the browser is installed.</source>
         <translation>Es wurden keine Lesezeichen gefunden. Webseiten stammen aus der Lesezeichen-Symbolleiste von Firefox und der Lesezeichenleiste von Chrome und Chromium, sofern der Browser installiert ist.</translation>
     </message>
+    <message>
+        <source>Add Drawing</source>
+        <translation>Zeichnung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add another drawing to the gesture</source>
+        <translation>Der Geste eine weitere Zeichnung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Show the gesture, one drawing at each press</source>
+        <translation>Die Geste zeigen, bei jedem Druck eine Zeichnung</translation>
+    </message>
+    <message>
+        <source>Nothing was drawn, so no drawing was added. Press Add Drawing and draw within four seconds.</source>
+        <translation>Es wurde nichts gezeichnet, also wurde keine Zeichnung hinzugefügt. Drücken Sie „Zeichnung hinzufügen“ und zeichnen Sie innerhalb von vier Sekunden.</translation>
+    </message>
+    <message>
+        <source>Not added: the drawing is too short to tell apart. Press Add Drawing and draw a longer gesture.</source>
+        <translation>Nicht hinzugefügt: Die Zeichnung ist zu kurz, um sie zu unterscheiden. Drücken Sie „Zeichnung hinzufügen“ und zeichnen Sie eine längere Geste.</translation>
+    </message>
+    <message>
+        <source>Not added: %1.</source>
+        <translation>Nicht hinzugefügt: %1.</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureSheetWindow</name>
@@ -708,6 +763,130 @@
     <message>
         <source>Empty list</source>
         <translation>Leere Liste</translation>
+    </message>
+    <message>
+        <source>Remove Drawing</source>
+        <translation>Zeichnung entfernen</translation>
+    </message>
+    <message>
+        <source>Drawings</source>
+        <translation>Zeichnungen</translation>
+    </message>
+    <message>
+        <source>Drawing shown</source>
+        <translation>Gezeigte Zeichnung</translation>
+    </message>
+    <message>
+        <source>Remove the drawing shown from its gesture</source>
+        <translation>Die gezeigte Zeichnung aus ihrer Geste entfernen</translation>
+    </message>
+    <message>
+        <source>Drawing %1 of %2</source>
+        <translation>Zeichnung %1 von %2</translation>
+    </message>
+    <message>
+        <source>Drawing %1 of %2 for %3</source>
+        <translation>Zeichnung %1 von %2 für %3</translation>
+    </message>
+    <message>
+        <source>The drawing was not removed: %1</source>
+        <translation>Die Zeichnung wurde nicht entfernt: %1</translation>
+    </message>
+    <message>
+        <source>Removed a drawing.</source>
+        <translation>Eine Zeichnung entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::LastDrawingWindow</name>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Last Drawing</source>
+        <translation>Letzte Zeichnung</translation>
+    </message>
+    <message>
+        <source>Last drawing</source>
+        <translation>Letzte Zeichnung</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Closest gestures:</source>
+        <translation>Ähnlichste Gesten:</translation>
+    </message>
+    <message>
+        <source>Nothing drawn yet: the next gesture you draw shows here.</source>
+        <translation>Noch nichts gezeichnet: Die nächste Geste, die Sie zeichnen, erscheint hier.</translation>
+    </message>
+    <message>
+        <source>The drawing you made last</source>
+        <translation>Ihre letzte Zeichnung</translation>
+    </message>
+    <message>
+        <source>It launched %1 (%2%).</source>
+        <translation>Sie hat %1 gestartet (%2&#xa0;%).</translation>
+    </message>
+    <message>
+        <source>It launched nothing: %1 came closest with %2%, and %3% is needed.</source>
+        <translation>Sie hat nichts gestartet: %1 kam mit %2&#xa0;% am nächsten, nötig sind %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>It launched nothing: no stored gesture is like it.</source>
+        <translation>Sie hat nichts gestartet: Keine gespeicherte Geste ähnelt ihr.</translation>
+    </message>
+    <message>
+        <source>It matched %1, which could not be launched.</source>
+        <translation>Sie passte zu %1, das nicht gestartet werden konnte.</translation>
+    </message>
+    <message>
+        <source>%1 – %2%</source>
+        <comment>a gesture the last drawing is like: name, score</comment>
+        <translation>%1 – %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Zu %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>%1 keeps as many drawings as it can</source>
+        <translation>%1 hat schon so viele Zeichnungen, wie eine Geste haben kann</translation>
+    </message>
+    <message>
+        <source>Add this drawing to the gesture for %1</source>
+        <translation>Diese Zeichnung zur Geste für %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>the drawing is too short to tell apart</source>
+        <translation>die Zeichnung ist zu kurz, um sie zu unterscheiden</translation>
+    </message>
+    <message>
+        <source>Not added to %1: %2.</source>
+        <translation>Nicht zu %1 hinzugefügt: %2.</translation>
+    </message>
+    <message>
+        <source>Added the drawing to %1.</source>
+        <translation>Die Zeichnung wurde zu %1 hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The drawing was not taken back from %1: %2</source>
+        <translation>Die Zeichnung wurde nicht aus %1 zurückgenommen: %2</translation>
+    </message>
+    <message>
+        <source>Took the drawing back from %1.</source>
+        <translation>Die Zeichnung wurde aus %1 zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>Take the drawing back from %1</source>
+        <translation>Die Zeichnung aus %1 zurücknehmen</translation>
     </message>
 </context>
 <context>

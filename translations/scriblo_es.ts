@@ -153,6 +153,10 @@
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
     </message>
+    <message>
+        <source>&amp;Last Drawing…</source>
+        <translation>Último &amp;dibujo…</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::ConflictWarningBar</name>
@@ -206,6 +210,25 @@
     <message>
         <source>You can add your own scripts to this list by placing executable files in the folder below.</source>
         <translation>Puede añadir sus propios scripts a esta lista colocando archivos ejecutables en la carpeta siguiente.</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::DrawingNumberBar</name>
+    <message>
+        <source>Remove Drawing</source>
+        <translation>Quitar dibujo</translation>
+    </message>
+    <message>
+        <source>Drawing shown</source>
+        <translation>Dibujo mostrado</translation>
+    </message>
+    <message>
+        <source>Drawing %1 of %2</source>
+        <translation>Dibujo %1 de %2</translation>
+    </message>
+    <message>
+        <source>Remove drawing %1 of %2 from the gesture</source>
+        <translation>Quitar el dibujo %1 de %2 del gesto</translation>
     </message>
 </context>
 <context>
@@ -419,6 +442,18 @@
         <source>Why the target did not start</source>
         <translation>Por qué no se inició el destino</translation>
     </message>
+    <message>
+        <source>Add to Gesture</source>
+        <translation>Añadir al gesto</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Añadir a %1</translation>
+    </message>
+    <message>
+        <source>Add this drawing to the gesture for %1</source>
+        <translation>Añadir este dibujo al gesto de %1</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureSetupWindow</name>
@@ -489,10 +524,6 @@
     <message>
         <source>Show</source>
         <translation>Mostrar</translation>
-    </message>
-    <message>
-        <source>Show the gesture</source>
-        <translation>Mostrar el gesto</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -618,6 +649,30 @@
         <source>No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and the bookmarks bar of Chrome and Chromium, where the browser is installed.</source>
         <translation>No se encontraron páginas en marcadores. Las páginas web provienen de la barra de marcadores de Firefox y de la barra de marcadores de Chrome y Chromium, si el navegador está instalado.</translation>
     </message>
+    <message>
+        <source>Add Drawing</source>
+        <translation>Añadir dibujo</translation>
+    </message>
+    <message>
+        <source>Add another drawing to the gesture</source>
+        <translation>Añadir otro dibujo al gesto</translation>
+    </message>
+    <message>
+        <source>Show the gesture, one drawing at each press</source>
+        <translation>Mostrar el gesto, un dibujo en cada pulsación</translation>
+    </message>
+    <message>
+        <source>Nothing was drawn, so no drawing was added. Press Add Drawing and draw within four seconds.</source>
+        <translation>No se dibujó nada, así que no se añadió ningún dibujo. Pulse Añadir dibujo y dibuje en menos de cuatro segundos.</translation>
+    </message>
+    <message>
+        <source>Not added: the drawing is too short to tell apart. Press Add Drawing and draw a longer gesture.</source>
+        <translation>No añadido: el dibujo es demasiado corto para distinguirlo. Pulse Añadir dibujo y dibuje un gesto más largo.</translation>
+    </message>
+    <message>
+        <source>Not added: %1.</source>
+        <translation>No añadido: %1.</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureSheetWindow</name>
@@ -708,6 +763,130 @@
     <message>
         <source>Empty list</source>
         <translation>Lista vacía</translation>
+    </message>
+    <message>
+        <source>Remove Drawing</source>
+        <translation>Quitar dibujo</translation>
+    </message>
+    <message>
+        <source>Drawings</source>
+        <translation>Dibujos</translation>
+    </message>
+    <message>
+        <source>Drawing shown</source>
+        <translation>Dibujo mostrado</translation>
+    </message>
+    <message>
+        <source>Remove the drawing shown from its gesture</source>
+        <translation>Quitar el dibujo mostrado de su gesto</translation>
+    </message>
+    <message>
+        <source>Drawing %1 of %2</source>
+        <translation>Dibujo %1 de %2</translation>
+    </message>
+    <message>
+        <source>Drawing %1 of %2 for %3</source>
+        <translation>Dibujo %1 de %2 para %3</translation>
+    </message>
+    <message>
+        <source>The drawing was not removed: %1</source>
+        <translation>El dibujo no se quitó: %1</translation>
+    </message>
+    <message>
+        <source>Removed a drawing.</source>
+        <translation>Se quitó un dibujo.</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::LastDrawingWindow</name>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Last Drawing</source>
+        <translation>Último dibujo</translation>
+    </message>
+    <message>
+        <source>Last drawing</source>
+        <translation>Último dibujo</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Closest gestures:</source>
+        <translation>Gestos más parecidos:</translation>
+    </message>
+    <message>
+        <source>Nothing drawn yet: the next gesture you draw shows here.</source>
+        <translation>Aún no se ha dibujado nada: el próximo gesto que dibuje aparecerá aquí.</translation>
+    </message>
+    <message>
+        <source>The drawing you made last</source>
+        <translation>Su último dibujo</translation>
+    </message>
+    <message>
+        <source>It launched %1 (%2%).</source>
+        <translation>Abrió %1 (%2&#xa0;%).</translation>
+    </message>
+    <message>
+        <source>It launched nothing: %1 came closest with %2%, and %3% is needed.</source>
+        <translation>No abrió nada: %1 fue el más parecido con %2&#xa0;%, y se necesita %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>It launched nothing: no stored gesture is like it.</source>
+        <translation>No abrió nada: ningún gesto guardado se le parece.</translation>
+    </message>
+    <message>
+        <source>It matched %1, which could not be launched.</source>
+        <translation>Coincidió con %1, que no se pudo abrir.</translation>
+    </message>
+    <message>
+        <source>%1 – %2%</source>
+        <comment>a gesture the last drawing is like: name, score</comment>
+        <translation>%1 – %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Añadir a %1</translation>
+    </message>
+    <message>
+        <source>%1 keeps as many drawings as it can</source>
+        <translation>%1 ya tiene tantos dibujos como puede tener un gesto</translation>
+    </message>
+    <message>
+        <source>Add this drawing to the gesture for %1</source>
+        <translation>Añadir este dibujo al gesto de %1</translation>
+    </message>
+    <message>
+        <source>the drawing is too short to tell apart</source>
+        <translation>el dibujo es demasiado corto para distinguirlo</translation>
+    </message>
+    <message>
+        <source>Not added to %1: %2.</source>
+        <translation>No se añadió a %1: %2.</translation>
+    </message>
+    <message>
+        <source>Added the drawing to %1.</source>
+        <translation>Se añadió el dibujo a %1.</translation>
+    </message>
+    <message>
+        <source>The drawing was not taken back from %1: %2</source>
+        <translation>El dibujo no se retiró de %1: %2</translation>
+    </message>
+    <message>
+        <source>Took the drawing back from %1.</source>
+        <translation>Se retiró el dibujo de %1.</translation>
+    </message>
+    <message>
+        <source>Take the drawing back from %1</source>
+        <translation>Retirar el dibujo de %1</translation>
     </message>
 </context>
 <context>

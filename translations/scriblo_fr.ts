@@ -153,6 +153,10 @@
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>&amp;Last Drawing…</source>
+        <translation>&amp;Dernier dessin…</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::ConflictWarningBar</name>
@@ -206,6 +210,25 @@
     <message>
         <source>You can add your own scripts to this list by placing executable files in the folder below.</source>
         <translation>Vous pouvez ajouter vos propres scripts à cette liste en plaçant des fichiers exécutables dans le dossier ci-dessous.</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::DrawingNumberBar</name>
+    <message>
+        <source>Remove Drawing</source>
+        <translation>Retirer le dessin</translation>
+    </message>
+    <message>
+        <source>Drawing shown</source>
+        <translation>Dessin affiché</translation>
+    </message>
+    <message>
+        <source>Drawing %1 of %2</source>
+        <translation>Dessin %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Remove drawing %1 of %2 from the gesture</source>
+        <translation>Retirer le dessin %1 sur %2 du geste</translation>
     </message>
 </context>
 <context>
@@ -419,6 +442,18 @@
         <source>Why the target did not start</source>
         <translation>Pourquoi la cible n’a pas démarré</translation>
     </message>
+    <message>
+        <source>Add to Gesture</source>
+        <translation>Ajouter au geste</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Ajouter à %1</translation>
+    </message>
+    <message>
+        <source>Add this drawing to the gesture for %1</source>
+        <translation>Ajouter ce dessin au geste de %1</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureSetupWindow</name>
@@ -489,10 +524,6 @@
     <message>
         <source>Show</source>
         <translation>Montrer</translation>
-    </message>
-    <message>
-        <source>Show the gesture</source>
-        <translation>Montrer le geste</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -618,6 +649,30 @@
         <source>No bookmarked pages were found. Web pages come from the bookmarks toolbar of Firefox and the bookmarks bar of Chrome and Chromium, where the browser is installed.</source>
         <translation>Aucune page en favori n’a été trouvée. Les pages web viennent de la barre personnelle de Firefox et de la barre de favoris de Chrome et de Chromium, si le navigateur est installé.</translation>
     </message>
+    <message>
+        <source>Add Drawing</source>
+        <translation>Ajouter un dessin</translation>
+    </message>
+    <message>
+        <source>Add another drawing to the gesture</source>
+        <translation>Ajouter un autre dessin au geste</translation>
+    </message>
+    <message>
+        <source>Show the gesture, one drawing at each press</source>
+        <translation>Montrer le geste, un dessin à chaque pression</translation>
+    </message>
+    <message>
+        <source>Nothing was drawn, so no drawing was added. Press Add Drawing and draw within four seconds.</source>
+        <translation>Rien n’a été dessiné, aucun dessin n’a donc été ajouté. Appuyez sur Ajouter un dessin et dessinez dans les quatre secondes.</translation>
+    </message>
+    <message>
+        <source>Not added: the drawing is too short to tell apart. Press Add Drawing and draw a longer gesture.</source>
+        <translation>Non ajouté : le dessin est trop court pour être distingué. Appuyez sur Ajouter un dessin et dessinez un geste plus long.</translation>
+    </message>
+    <message>
+        <source>Not added: %1.</source>
+        <translation>Non ajouté : %1.</translation>
+    </message>
 </context>
 <context>
     <name>scriblo::GestureSheetWindow</name>
@@ -708,6 +763,130 @@
     <message>
         <source>Empty list</source>
         <translation>Liste vide</translation>
+    </message>
+    <message>
+        <source>Remove Drawing</source>
+        <translation>Retirer le dessin</translation>
+    </message>
+    <message>
+        <source>Drawings</source>
+        <translation>Dessins</translation>
+    </message>
+    <message>
+        <source>Drawing shown</source>
+        <translation>Dessin affiché</translation>
+    </message>
+    <message>
+        <source>Remove the drawing shown from its gesture</source>
+        <translation>Retirer le dessin affiché de son geste</translation>
+    </message>
+    <message>
+        <source>Drawing %1 of %2</source>
+        <translation>Dessin %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Drawing %1 of %2 for %3</source>
+        <translation>Dessin %1 sur %2 pour %3</translation>
+    </message>
+    <message>
+        <source>The drawing was not removed: %1</source>
+        <translation>Le dessin n’a pas été retiré : %1</translation>
+    </message>
+    <message>
+        <source>Removed a drawing.</source>
+        <translation>Un dessin retiré.</translation>
+    </message>
+</context>
+<context>
+    <name>scriblo::LastDrawingWindow</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Last Drawing</source>
+        <translation>Dernier dessin</translation>
+    </message>
+    <message>
+        <source>Last drawing</source>
+        <translation>Dernier dessin</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Closest gestures:</source>
+        <translation>Gestes les plus proches :</translation>
+    </message>
+    <message>
+        <source>Nothing drawn yet: the next gesture you draw shows here.</source>
+        <translation>Rien n’est encore dessiné : le prochain geste que vous dessinez s’affiche ici.</translation>
+    </message>
+    <message>
+        <source>The drawing you made last</source>
+        <translation>Votre dernier dessin</translation>
+    </message>
+    <message>
+        <source>It launched %1 (%2%).</source>
+        <translation>Il a lancé %1 (%2&#xa0;%).</translation>
+    </message>
+    <message>
+        <source>It launched nothing: %1 came closest with %2%, and %3% is needed.</source>
+        <translation>Il n’a rien lancé : %1 était le plus proche avec %2&#xa0;%, et il faut %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>It launched nothing: no stored gesture is like it.</source>
+        <translation>Il n’a rien lancé : aucun geste enregistré ne lui ressemble.</translation>
+    </message>
+    <message>
+        <source>It matched %1, which could not be launched.</source>
+        <translation>Il correspondait à %1, qui n’a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>%1 – %2%</source>
+        <comment>a gesture the last drawing is like: name, score</comment>
+        <translation>%1 – %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Ajouter à %1</translation>
+    </message>
+    <message>
+        <source>%1 keeps as many drawings as it can</source>
+        <translation>%1 a déjà autant de dessins qu’un geste peut en avoir</translation>
+    </message>
+    <message>
+        <source>Add this drawing to the gesture for %1</source>
+        <translation>Ajouter ce dessin au geste de %1</translation>
+    </message>
+    <message>
+        <source>the drawing is too short to tell apart</source>
+        <translation>le dessin est trop court pour être distingué</translation>
+    </message>
+    <message>
+        <source>Not added to %1: %2.</source>
+        <translation>Non ajouté à %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Added the drawing to %1.</source>
+        <translation>Dessin ajouté à %1.</translation>
+    </message>
+    <message>
+        <source>The drawing was not taken back from %1: %2</source>
+        <translation>Le dessin n’a pas été repris de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Took the drawing back from %1.</source>
+        <translation>Dessin repris de %1.</translation>
+    </message>
+    <message>
+        <source>Take the drawing back from %1</source>
+        <translation>Reprendre le dessin de %1</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,7 @@
 #include "recognition/GestureRecognitionController.h"
 #include "recognition/GestureRecognitionView.h"
 #include "setup/GestureSetupController.h"
+#include "setup/LastDrawingWindow.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -186,7 +187,25 @@ void AppController::createControllers()
         [recognition] { return recognition->recognitionView() && recognition->recognitionView()->detectingInput(); },
         m_storeWrites.get(),
     });
+    connectLastDrawing();
     connectGestureFiles();
+}
+
+// The drawing the recognition side saw last goes to the setup side's Last Drawing, which
+// also carries out the offer an explained miss makes, with its Undo at hand.
+void AppController::connectLastDrawing()
+{
+    GestureRecognitionController* recognition = m_gestureRecognitionController.get();
+    GestureSetupController* setup = m_gestureSetupController.get();
+    connect(recognition, &GestureRecognitionController::lastDrawingChanged, setup, [recognition, setup] {
+        if (recognition->lastDrawing())
+            setup->setLastDrawing(*recognition->lastDrawing());
+    });
+    connect(recognition, &GestureRecognitionController::additionRequested, setup, [setup](const QString& identity) {
+        setup->showLastDrawing();
+        if (LastDrawingWindow* window = setup->lastDrawingWindow())
+            window->addTo(identity.toStdString());
+    });
 }
 
 // Import and export, asked for from the tray or, without one, from the setup window;

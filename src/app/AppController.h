@@ -63,6 +63,7 @@ private:
     bool openPreferences();
     void createPlatformServices();
     void createControllers();
+    void connectLastDrawing();
     void connectGestureFiles();
     void printInputSources(const std::string& mouseLine);
     void followStoreChanges();

@@ -320,30 +320,33 @@ Expected<Done> GestureRecognitionModel::deleteGestureWithName(const std::string&
     return Done {};
 }
 
-Expected<Done> GestureRecognitionModel::addDrawingToGesture(std::vector<GestureStroke> strokes, const std::string& identity)
+Expected<Done, GestureRefusal> GestureRecognitionModel::addDrawingToGesture(std::vector<GestureStroke> strokes, const std::string& identity)
 {
+    using Reason = GestureRefusal::Reason;
     if (auto storable = checkDrawing(strokes); !storable)
-        return Failure { storable.error() };
+        return storable;
     size_t strokeCount = strokes.size();
     int64_t pointCount = Gesture::pointCountOf(strokes);
-    return changeGesture(identity, [&](Gesture& gesture) -> Expected<Done> {
+    return changeGesture(identity, [&](Gesture& gesture) -> Expected<Done, GestureRefusal> {
         if (gesture.drawingCount() >= Gesture::maximumDrawingCount)
-            return Failure { "the gesture already has " + std::to_string(Gesture::maximumDrawingCount) + " drawings, the most it keeps" };
+            return refusal(Reason::Unstorable,
+                           "the gesture already has " + std::to_string(Gesture::maximumDrawingCount) + " drawings, the most it keeps");
         if (!GestureStoreBudget(m_gestureDictionary).fitsDrawing(strokeCount, pointCount))
-            return Failure { "the store is full: its drawings may hold " + std::to_string(KeyedUnarchiver::maximumPointCountOfAllDrawings)
-                + " points and make " + std::to_string(KeyedUnarchiver::maximumTemplateCountOfAllDrawings) + " templates in all" };
+            return refusal(Reason::StoreFull, "the store is full: its drawings may hold " + std::to_string(KeyedUnarchiver::maximumPointCountOfAllDrawings)
+                               + " points and make " + std::to_string(KeyedUnarchiver::maximumTemplateCountOfAllDrawings) + " templates in all");
         gesture.addDrawing(std::move(strokes));
         return Done {};
     });
 }
 
-Expected<Done> GestureRecognitionModel::removeDrawingOfGesture(const std::string& identity, int32_t index)
+Expected<Done, GestureRefusal> GestureRecognitionModel::removeDrawingOfGesture(const std::string& identity, int32_t index)
 {
-    return changeGesture(identity, [&](Gesture& gesture) -> Expected<Done> {
+    using Reason = GestureRefusal::Reason;
+    return changeGesture(identity, [&](Gesture& gesture) -> Expected<Done, GestureRefusal> {
         if (index < 0 || index >= gesture.drawingCount())
-            return Failure { "the gesture has no drawing " + std::to_string(index + 1) };
+            return refusal(Reason::Unstorable, "the gesture has no drawing " + std::to_string(index + 1));
         if (gesture.drawingCount() == 1)
-            return Failure { "a gesture keeps at least one drawing; clear it to remove it" };
+            return refusal(Reason::Unstorable, "a gesture keeps at least one drawing; clear it to remove it");
         gesture.removeDrawing(index);
         return Done {};
     });
@@ -351,19 +354,20 @@ Expected<Done> GestureRecognitionModel::removeDrawingOfGesture(const std::string
 
 // The gesture keeps its place in the recognizer's list, so ties among gestures go as
 // before the change, and its other drawings keep their templates.
-Expected<Done> GestureRecognitionModel::changeGesture(const std::string& identity, const std::function<Expected<Done>(Gesture&)>& change)
+Expected<Done, GestureRefusal> GestureRecognitionModel::changeGesture(const std::string& identity,
+                                                                      const std::function<Expected<Done, GestureRefusal>(Gesture&)>& change)
 {
     std::lock_guard lock(m_mutex);
-    std::optional<Failure> refused;
+    std::optional<GestureRefusal> refused;
     auto saved = saveGestureDictionary([&] {
         auto found = m_gestureDictionary.find(identity);
         if (found == m_gestureDictionary.end()) {
-            refused = Failure { "there is no gesture for this target any more" };
+            refused = refusal(GestureRefusal::Reason::Unstorable, "there is no gesture for this target any more");
             return false;
         }
         Gesture changed = *found->second;
         if (auto done = change(changed); !done) {
-            refused = Failure { done.error() };
+            refused = done.failure();
             return false;
         }
         changed.generateTemplates();
@@ -374,7 +378,7 @@ Expected<Done> GestureRecognitionModel::changeGesture(const std::string& identit
     if (refused)
         return *refused;
     if (!saved)
-        return Failure { saved.error() };
+        return refusal(GestureRefusal::Reason::NotWritten, saved.error());
     return Done {};
 }
 

@@ -55,10 +55,10 @@ public:
     // user, when the drawing is not storable, the gesture is gone or has all the drawings
     // it keeps, the store's limits refuse it, or the write fails (the drawing then stays
     // loaded, as a save's gesture does).
-    Expected<Done> addDrawingToGesture(std::vector<GestureStroke> strokes, const std::string& identity);
+    Expected<Done, GestureRefusal> addDrawingToGesture(std::vector<GestureStroke> strokes, const std::string& identity);
     // Removes one drawing (0 is the first; the next one then becomes first), with one
     // write. A gesture keeps at least one drawing: Clear removes the gesture itself.
-    Expected<Done> removeDrawingOfGesture(const std::string& identity, int32_t index);
+    Expected<Done, GestureRefusal> removeDrawingOfGesture(const std::string& identity, int32_t index);
 
     std::shared_ptr<GestureRecognizer> recognizer() const;
     void setRecognizer(std::shared_ptr<GestureRecognizer> recognizer);
@@ -84,7 +84,8 @@ private:
     Expected<Done> saveGestureDictionary(const std::function<bool()>& change);
     bool storeGestureDictionary();
     // Runs `change` on a copy of the identity's stored gesture and saves the result.
-    Expected<Done> changeGesture(const std::string& identity, const std::function<Expected<Done>(Gesture&)>& change);
+    Expected<Done, GestureRefusal> changeGesture(const std::string& identity,
+                                                 const std::function<Expected<Done, GestureRefusal>(Gesture&)>& change);
     size_t newIdentityCount(const GestureRecognizer::GestureList& gestures) const;
 
     UserDefaults& m_storage;

@@ -48,6 +48,12 @@ GestureRecognitionController::GestureRecognitionController(Services services, QO
     setCompositing(services.compositing);
     connect(m_recognitionWindow.get(), &GestureRecognitionWindow::resignedKey, this,
             &GestureRecognitionController::windowDidResignKey);
+    connect(m_recognitionWindow.get(), &GestureRecognitionWindow::additionChosen, this, [this] {
+        m_recognitionWindow->offerAddition(std::nullopt);
+        toggleOutRecognitionWindow(false);
+        if (m_lastDrawing)
+            emit additionRequested(QString::fromStdString(m_lastDrawing->identity));
+    });
 }
 
 GestureRecognitionController::~GestureRecognitionController()
@@ -195,6 +201,7 @@ void GestureRecognitionController::decide(const std::vector<GestureStroke>& stro
 {
     auto result = m_recognitionModel->recognizer()->recognizeGestureWithStrokes(strokes);
     auto decision = m_decider.decide(result, m_targetsAndSettings.settings().minimumRecognitionScore(), CheckKind::Final);
+    remember(std::move(strokes), decision);
     switch (decision.outcome) {
     case MatchOutcome::NoMatch:
         toggleOutRecognitionWindow(false);
@@ -213,6 +220,17 @@ void GestureRecognitionController::decide(const std::vector<GestureStroke>& stro
         break;
     }
     m_scrollBlocking.recognitionFinished();
+}
+
+void GestureRecognitionController::remember(std::vector<GestureStroke> strokes,
+                                           const MatchDecision<std::shared_ptr<Launchable>>& decision)
+{
+    // Nothing drawn is nothing to fix.
+    if (strokes.empty())
+        return;
+    m_lastDrawing = LastDrawing { std::move(strokes), decision.outcome, decision.identity, decision.score,
+                                  m_targetsAndSettings.settings().minimumRecognitionScore() };
+    emit lastDrawingChanged();
 }
 
 void GestureRecognitionController::checkPartialGestureWithStrokes(std::vector<GestureStroke> strokes)
@@ -290,9 +308,10 @@ void GestureRecognitionController::explainMiss(const MatchDecision<std::shared_p
     QString line = tr("%1 – %2% (needs %3%)")
                        .arg(QStringLiteral("%1"), locale.toString(decision.score),
                             locale.toString(m_targetsAndSettings.settings().minimumRecognitionScore()));
-    m_recognitionWindow->setAppResult(QString::fromStdString(target->displayName()), m_icons.iconFor(target->icon()), line,
-                                      GestureRecognitionWindow::Result::Miss);
-    m_fade.putAway(PutAway::AfterExplainedMiss);
+    QString name = QString::fromStdString(target->displayName());
+    m_recognitionWindow->setAppResult(name, m_icons.iconFor(target->icon()), line, GestureRecognitionWindow::Result::Miss);
+    m_recognitionWindow->offerAddition(name);
+    m_fade.putAway(PutAway::AfterOfferedMiss);
 }
 
 void GestureRecognitionController::showFailure(const QString& name, const QIcon& icon, const QString& failure)

@@ -8,6 +8,7 @@
 #include "recognition/GestureCapture.h"
 #include "recognition/DoubleSecondaryPressDetector.h"
 #include "recognition/GoneGestureRemoval.h"
+#include "recognition/LastDrawing.h"
 #include "recognition/MatchDecider.h"
 #include "recognition/PointerWhereabouts.h"
 #include "recognition/RecognitionWindowFade.h"
@@ -97,6 +98,8 @@ public:
     GestureRecognitionModel& recognitionModel() { return *m_recognitionModel; }
     GestureRecognitionView* recognitionView() const { return m_recognitionView; }
     GestureRecognitionWindow* recognitionWindow() const { return m_recognitionWindow.get(); }
+    // The drawing the user made last, and what came of it.
+    const std::optional<LastDrawing>& lastDrawing() const { return m_lastDrawing; }
 
 signals:
     // What happens in a recognition, for whoever follows it (the demonstration).
@@ -106,6 +109,11 @@ signals:
     void matchShown(bool partial, QString displayName, int score);
     // Just before the launch, with what it will do in words.
     void launchRequested(QString description);
+    // A drawing was recognised, or missed: `lastDrawing` says which.
+    void lastDrawingChanged();
+    // The user chose, on an explained miss, to add the drawing to the gesture stored under
+    // `identity`.
+    void additionRequested(QString identity);
 
 private:
     using Decider = MatchDecider<std::shared_ptr<Launchable>>;
@@ -121,6 +129,7 @@ private:
     // What a drawing that matched nothing well enough came closest to, when the user asked
     // to see it; otherwise the window goes at once.
     void explainMiss(const MatchDecision<std::shared_ptr<Launchable>>& decision);
+    void remember(std::vector<GestureStroke> strokes, const MatchDecision<std::shared_ptr<Launchable>>& decision);
     // Why a recognised gesture launched nothing.
     void showMissedTarget(const MatchDecision<std::shared_ptr<Launchable>>& decision);
     void showFailure(const QString& name, const QIcon& icon, const QString& failure);
@@ -151,6 +160,7 @@ private:
     std::atomic<bool> m_shuttingDown { false };
     // Launch threads report failures through it; it is closed when this goes.
     std::shared_ptr<MainThreadRelay> m_launchReports;
+    std::optional<LastDrawing> m_lastDrawing;
 };
 
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 
 namespace scriblo {
 
@@ -33,6 +34,7 @@ GestureRecognitionWindow::GestureRecognitionWindow(GestureRecognitionView* recog
     , m_appFailureAlert(makeLabel(tr("Why the target did not start")))
     , m_partialIconAlert(makeLabel(tr("Best match's icon")))
     , m_partialDescriptionAlert(makeLabel(tr("Best match so far")))
+    , m_addToGesture(new QPushButton(this))
     , m_recognitionView(recognitionView)
 {
     setAccessibleName(tr("Gesture drawing window"));
@@ -49,6 +51,13 @@ GestureRecognitionWindow::GestureRecognitionWindow(GestureRecognitionView* recog
     // The capture view lies on top, so every press and move reaches it.
     m_recognitionView->setParent(this);
     m_recognitionView->raise();
+    // Above the capture view, which would otherwise take its click.
+    m_addToGesture->raise();
+    // Named before any miss names its gesture.
+    m_addToGesture->setText(tr("Add to Gesture"));
+    m_addToGesture->setAccessibleName(m_addToGesture->text());
+    m_addToGesture->hide();
+    connect(m_addToGesture, &QPushButton::clicked, this, &GestureRecognitionWindow::additionChosen);
 }
 
 QLabel* GestureRecognitionWindow::makeLabel(const QString& accessibleName)
@@ -88,6 +97,7 @@ void GestureRecognitionWindow::applyLayout(const RecognitionWindowLayout& layout
     m_appDescriptionAlert->setFont(uiFont(layout.appDescriptionFontSize));
     m_appFailureAlert->setGeometry(rectOf(layout.appFailure));
     m_appFailureAlert->setFont(uiFont(layout.appFailureFontSize));
+    m_addToGesture->setFont(uiFont(layout.appFailureFontSize));
     m_partialIconAlert->setGeometry(rectOf(layout.partialIcon));
     m_partialDescriptionAlert->setGeometry(rectOf(layout.partialDescription));
     m_partialDescriptionAlert->setFont(uiFont(layout.partialDescriptionFontSize));
@@ -111,7 +121,25 @@ void GestureRecognitionWindow::setAppResult(const QString& name, const QIcon& ic
     // A screen reader reads a named label's name, not its text.
     m_appDescriptionAlert->setAccessibleDescription(whole);
     m_appFailureAlert->clear();
+    offerAddition(std::nullopt);
     showIcon(m_appIconAlert, icon, result == Result::Miss ? QIcon::Disabled : QIcon::Normal);
+}
+
+void GestureRecognitionWindow::offerAddition(const std::optional<QString>& name)
+{
+    m_addToGesture->setVisible(name.has_value());
+    if (!name)
+        return;
+    m_addToGesture->setText(tr("Add to %1").arg(*name));
+    m_addToGesture->setAccessibleName(m_addToGesture->text());
+    m_addToGesture->setAccessibleDescription(tr("Add this drawing to the gesture for %1").arg(*name));
+    m_addToGesture->adjustSize();
+    // Where a failure would be said: a miss has none.
+    QPoint centre = m_appFailureAlert->geometry().center();
+    m_addToGesture->move(centre - QPoint(m_addToGesture->width() / 2, m_addToGesture->height() / 2));
+    m_addToGesture->raise();
+    // Enter or Space takes the offer while the window has the keyboard.
+    m_addToGesture->setFocus(Qt::OtherFocusReason);
 }
 
 void GestureRecognitionWindow::setAppFailure(const QString& failure)

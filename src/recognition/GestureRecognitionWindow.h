@@ -5,7 +5,10 @@
 #include <QIcon>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
+class QPushButton;
 
 namespace scriblo {
 
@@ -31,6 +34,7 @@ public:
     QLabel* appFailureAlert() const { return m_appFailureAlert; }
     QLabel* partialIconAlert() const { return m_partialIconAlert; }
     QLabel* partialDescriptionAlert() const { return m_partialDescriptionAlert; }
+    QPushButton* addToGestureButton() const { return m_addToGesture; }
 
     // The layout on the screen that holds the pointer, all in Qt's y-down desktop
     // coordinates; the window's geometry rules are stated y-up, hence the flips.
@@ -47,8 +51,14 @@ public:
                       Result result = Result::Launch);
     void setAppFailure(const QString& failure);
     void setPartialResult(const QString& text, const QIcon& icon);
+    // Offers, below a miss, to add the drawing to the gesture of `name`; nothing withdraws
+    // the offer. A new result withdraws it too.
+    void offerAddition(const std::optional<QString>& name);
 
 signals:
+    // The user took the offer.
+    void additionChosen();
+
     // The window lost the keyboard focus it had while shown.
     void resignedKey();
 
@@ -68,6 +78,7 @@ private:
     QLabel* m_appFailureAlert;
     QLabel* m_partialIconAlert;
     QLabel* m_partialDescriptionAlert;
+    QPushButton* m_addToGesture;
     GestureRecognitionView* m_recognitionView;
 };
 

@@ -32,6 +32,8 @@ SteadyDuration RecognitionWindowFade::stayFor(PutAway how)
         return explainedMissStay;
     case PutAway::AfterFailure:
         return failureStay;
+    case PutAway::AfterOfferedMiss:
+        return offeredMissStay;
     case PutAway::AtOnce:
     case PutAway::AfterResult:
         break;

@@ -9,6 +9,7 @@ CommandMenu::CommandMenu(QObject* parent)
     , m_menu(std::make_unique<QMenu>())
 {
     connect(m_menu->addAction(tr("My &Gestures…")), &QAction::triggered, this, &CommandMenu::gestureSheetRequested);
+    connect(m_menu->addAction(tr("&Last Drawing…")), &QAction::triggered, this, &CommandMenu::lastDrawingRequested);
     connect(m_menu->addAction(tr("&Import Gestures…")), &QAction::triggered, this, &CommandMenu::importRequested);
     connect(m_menu->addAction(tr("&Export Gestures…")), &QAction::triggered, this, &CommandMenu::exportRequested);
     m_explainMisses = m_menu->addAction(tr("Explain &Misses"));

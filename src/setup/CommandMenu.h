@@ -9,9 +9,10 @@ class QMenu;
 
 namespace scriblo {
 
-// The commands that lie beyond the setup window's own controls: My Gestures…, Import and
-// Export Gestures…, Explain Misses and Quit. The tray's menu holds them, and where no
-// tray shows one, so does the setup window, so that every one stays in reach.
+// The commands that lie beyond the setup window's own controls: My Gestures…, Last
+// Drawing…, Import and Export Gestures…, Explain Misses and Quit. The tray's menu holds
+// them, and where no tray shows one, so does the setup window, so that every one stays
+// in reach.
 class CommandMenu : public QObject {
     Q_OBJECT
 public:
@@ -25,6 +26,7 @@ public:
 
 signals:
     void gestureSheetRequested();
+    void lastDrawingRequested();
     void importRequested();
     void exportRequested();
     void explainMissesToggled(bool explain);

@@ -22,4 +22,13 @@ std::optional<GestureRefusal> GestureAssignment::store(std::vector<GestureStroke
     return std::nullopt;
 }
 
+std::optional<GestureRefusal> GestureAssignment::addDrawing(std::vector<GestureStroke> strokes, const std::string& identity,
+                                                            GestureRecognitionModel& model)
+{
+    auto fitted = DrawingFit::withinPointCount(std::move(strokes), Gesture::maximumPointCount);
+    if (auto added = model.addDrawingToGesture(std::move(fitted), identity); !added)
+        return added.failure();
+    return std::nullopt;
+}
+
 }

@@ -11,7 +11,11 @@ namespace scriblo {
 
 class GestureRecognitionModel;
 
-// Stores a drawing as the gesture of one target.
+// What a drawing asked for in the setup window is for: the whole gesture, or one more
+// drawing of it.
+enum class DrawingUse { Assign, AddDrawing };
+
+// Stores a drawing as the gesture of one target, or as one more drawing of it.
 class GestureAssignment {
 public:
     // Nothing when the drawing was stored under `identity`. A drawing of more points than
@@ -21,6 +25,10 @@ public:
     static std::optional<GestureRefusal> store(std::vector<GestureStroke> strokes, const std::string& identity,
                                                const std::optional<std::string>& earlierIdentity,
                                                GestureRecognitionModel& model);
+    // Nothing when the drawing was added to the gesture stored under `identity`, fitted
+    // as a drawing for Assign is.
+    static std::optional<GestureRefusal> addDrawing(std::vector<GestureStroke> strokes, const std::string& identity,
+                                                    GestureRecognitionModel& model);
 };
 
 }

@@ -8,15 +8,17 @@
 #include "launch/TargetKinds.h"
 #include "setup/AssignConflictPrompt.h"
 #include "setup/CustomScriptsNotice.h"
+#include "setup/DrawingNumberBar.h"
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
+#include "setup/SelectedGestureDrawings.h"
+#include "setup/SetupWindowPresence.h"
 #include "setup/SetupMenus.h"
 #include "setup/SetupSettingsControls.h"
 #include "setup/TrayStatusItem.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -26,10 +28,6 @@ namespace scriblo {
 GestureSetupController::GestureSetupController(Services services, QObject* parent)
     : QObject(parent)
     , m_services(std::move(services))
-    , m_fade(*m_services.clock, *m_services.timers,
-             { [this](double alpha) { m_setupWindow->setWindowOpacity(alpha); },
-               [this] { takeKeyboardUnlessDrawing(); },
-               [this] { m_setupWindow->putAway(); } })
 {
     awakeFromNib();
     setRecognitionSide(m_services.recognition);
@@ -55,7 +53,7 @@ void GestureSetupController::awakeFromNib()
     m_setupWindow->sayWhyTheListIsEmpty();
     m_setupView->setCallbacks({
         [this](bool show) { showDrawNotification(show); },
-        [this](std::vector<GestureStroke> strokes) { saveGestureWithStrokes(std::move(strokes)); },
+        [this](std::vector<GestureStroke> strokes) { drawingTaken(std::move(strokes)); },
         [this] {
             const Settings& settings = m_targetsAndSettings->settings();
             // The setup view always draws centred, so its redraws never take the
@@ -63,6 +61,12 @@ void GestureSetupController::awakeFromNib()
             return CaptureSettings { settings.multitouchOption(), false, settings.readingDelayTime() };
         },
     });
+    m_presence = std::make_unique<SetupWindowPresence>(
+        *m_setupWindow, *m_services.clock, *m_services.timers,
+        SetupWindowPresence::Hooks { [this] { return recognitionCapturing(); },
+                                     [this] { return statusItem() ? statusItem()->iconGeometry() : std::nullopt; },
+                                     [this] { launchableTypeChanged(); } });
+    m_drawings = std::make_unique<SelectedGestureDrawings>(*m_setupWindow, *m_setupView);
     connectControls();
     hideSetupWindow();
     m_targetsAndSettings = std::make_unique<TargetsAndSettings>(m_services.model);
@@ -71,14 +75,13 @@ void GestureSetupController::awakeFromNib()
         { [this](std::vector<GestureStroke> strokes) { saveGestureWithStrokes(std::move(strokes), Conflicts::Ignore); }, [this] { assignSelectedGesture(); } }, this);
     m_menus = std::make_unique<SetupMenus>(
         *m_setupWindow, *m_targetsAndSettings,
-        SetupMenus::Actions { [this](QPoint pointer) { toggleSetupWindow(pointer); }, [this] { showGestureSheet(); },
-                              [this] { repositionSetupWindow(); } },
+        SetupMenus::Actions { [this](QPoint pointer) { toggleSetupWindow(pointer); }, [this] { repositionSetupWindow(); } },
         m_services.withTray ? SetupMenus::Icon::Shown : SetupMenus::Icon::None);
     connect(m_menus.get(), &SetupMenus::quitRequested, this, &GestureSetupController::quitRequested);
     connect(m_menus.get(), &SetupMenus::importRequested, this, &GestureSetupController::importRequested);
     connect(m_menus.get(), &SetupMenus::exportRequested, this, &GestureSetupController::exportRequested);
     // A change there ends the Undo here, as one here ends the Undo there.
-    connect(m_menus.get(), &SetupMenus::gesturesChangedInSheet, this, [this] {
+    connect(m_menus.get(), &SetupMenus::gesturesChangedInWindow, this, [this] {
         if (m_storeWrites)
             m_storeWrites->forgetClear();
         updateSetupControls();
@@ -92,7 +95,7 @@ void GestureSetupController::connectControls()
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), &window), &QShortcut::activated, this, [this] {
         if (m_setupView->detectingInput())
             m_setupView->finishDetectingGesture(CaptureEnding::DiscardStrokes);
-        else if (isSetupWindowVisible() && m_fade.state() != SetupWindowFade::State::Closing)
+        else if (isSetupWindowVisible() && !m_presence->closing())
             toggleSetupWindow();
     });
     connect(window.launchableTypePicker, &AppSegmentedControl::segmentChosen, this,
@@ -101,6 +104,8 @@ void GestureSetupController::connectControls()
     connect(window.launchableTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &GestureSetupController::tableViewSelectionDidChange);
     connect(window.assignGestureButton, &QPushButton::clicked, this, &GestureSetupController::assignSelectedGesture);
+    connect(window.addDrawingButton, &QPushButton::clicked, this, &GestureSetupController::addDrawingToSelectedGesture);
+    connect(window.drawingNumber->removeButton, &QPushButton::clicked, this, &GestureSetupController::removeShownDrawing);
     connect(window.showGestureButton, &QPushButton::clicked, this, &GestureSetupController::showSelectedGesture);
     connect(window.clearGestureButton, &QPushButton::clicked, this, &GestureSetupController::clearSelectedGesture);
     connect(window.undoClearButton, &QPushButton::clicked, this, &GestureSetupController::undoClear);
@@ -137,17 +142,13 @@ void GestureSetupController::gesturesLoaded()
     gesturesChanged();
 }
 
-TrayStatusItem* GestureSetupController::statusItem() const
-{
-    return m_menus->statusItem();
-}
-
 void GestureSetupController::setRecognitionSide(RecognitionSide recognition)
 {
     m_services.recognition = std::move(recognition);
     m_launchableArray->markStoredGestures(m_services.recognition.recognitionModel);
     if (m_services.recognition.recognitionModel && m_services.recognition.storeWrites)
         m_storeWrites = std::make_unique<GestureStoreWrites>(*m_services.recognition.recognitionModel, *m_services.recognition.storeWrites);
+    m_menus->setStore(m_services.recognition.recognitionModel, m_services.recognition.storeWrites);
 }
 
 bool GestureSetupController::hasStoredGestures() const
@@ -159,6 +160,7 @@ bool GestureSetupController::hasStoredGestures() const
 void GestureSetupController::updateSetupControls()
 {
     m_setupView->resetAll();
+    m_drawings->forget();
     QModelIndexList rows = m_setupWindow->launchableTableView->selectionModel()->selectedRows();
     m_launchableSelectedIndex = rows.isEmpty() ? -1 : rows.front().row();
     setButtons(m_storeWrites && m_storeWrites->busy() ? SetupButtonRules::allOff() : SetupButtonRules::afterRefresh(m_buttons, selection()));
@@ -170,8 +172,17 @@ SetupButtonRules::Selection GestureSetupController::selection() const
     auto launchable = selectedLaunchable();
     if (!launchable)
         return SetupButtonRules::Selection::None;
-    return storedIdentity(*launchable) ? SetupButtonRules::Selection::TargetWithGesture
-                                       : SetupButtonRules::Selection::TargetWithoutGesture;
+    auto gesture = storedGesture(*launchable);
+    if (!gesture)
+        return SetupButtonRules::Selection::TargetWithoutGesture;
+    return gesture->drawingCount() >= Gesture::maximumDrawingCount ? SetupButtonRules::Selection::TargetWithAllDrawings
+                                                                   : SetupButtonRules::Selection::TargetWithGesture;
+}
+
+std::shared_ptr<const Gesture> GestureSetupController::storedGesture(const Launchable& launchable) const
+{
+    auto identity = storedIdentity(launchable);
+    return identity ? m_services.recognition.recognitionModel->getGestureWithIdentity(*identity) : nullptr;
 }
 
 // The window shows, replays and clears a gesture stored by an earlier build too.
@@ -217,8 +228,10 @@ void GestureSetupController::tableViewFocus(bool lost)
     // leave them usable.
     QWidget* next = QApplication::focusWidget();
     GestureSetupWindow& window = *m_setupWindow;
-    if (next == window.assignGestureButton || next == window.showGestureButton || next == window.clearGestureButton)
-        return;
+    for (QWidget* button : { window.assignGestureButton, window.addDrawingButton, window.showGestureButton,
+                             window.drawingNumber->removeButton, window.clearGestureButton })
+        if (next == button)
+            return;
     setButtons(SetupButtonRules::allOff());
 }
 
@@ -258,12 +271,39 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
                           });
 }
 
+// Assign and Add Drawing both ask for the next drawing in the area; the button pressed
+// says what it is for.
+void GestureSetupController::drawingTaken(std::vector<GestureStroke> strokes)
+{
+    if (m_drawingUse == DrawingUse::Assign)
+        return saveGestureWithStrokes(std::move(strokes));
+    auto launchable = selectedLaunchable();
+    auto identity = launchable && m_storeWrites ? storedIdentity(*launchable) : std::nullopt;
+    if (!identity)
+        return gesturesChanged();
+    m_storeWrites->addDrawing(std::move(strokes), *identity, [this](const std::optional<GestureRefusal>& refusal) {
+        m_setupWindow->showAssignRefusal(refusal, DrawingUse::AddDrawing);
+        gesturesChanged();
+    });
+}
+
 void GestureSetupController::assignSelectedGesture()
 {
-    // Pressed from the keyboard, Assign goes off under it, and Qt would pass the keyboard
-    // on to the settings; it goes where the drawing is asked for instead.
-    if (m_setupWindow->assignGestureButton->hasFocus())
+    startDrawing(DrawingUse::Assign, *m_setupWindow->assignGestureButton);
+}
+
+void GestureSetupController::addDrawingToSelectedGesture()
+{
+    startDrawing(DrawingUse::AddDrawing, *m_setupWindow->addDrawingButton);
+}
+
+void GestureSetupController::startDrawing(DrawingUse use, QPushButton& button)
+{
+    // Pressed from the keyboard, the button goes off under it, and Qt would pass the
+    // keyboard on to the settings; it goes where the drawing is asked for instead.
+    if (button.hasFocus())
         m_setupView->setFocus(Qt::OtherFocusReason);
+    m_drawingUse = use;
     m_setupWindow->showAssignRefusal(std::nullopt);
     m_setupView->startDetectingGesture();
     setButtons(SetupButtonRules::allOff());
@@ -271,26 +311,21 @@ void GestureSetupController::assignSelectedGesture()
 
 void GestureSetupController::showSelectedGesture()
 {
-    m_setupView->cancelReplay();
     auto launchable = selectedLaunchable();
-    auto model = m_services.recognition.recognitionModel;
-    if (!launchable || !model)
+    auto gesture = launchable && m_services.recognition.recognitionModel ? storedGesture(*launchable) : nullptr;
+    if (gesture)
+        m_drawings->showNext(gesture);
+    else
+        m_setupView->cancelReplay();
+}
+
+void GestureSetupController::removeShownDrawing()
+{
+    const auto& shown = m_drawings->shown();
+    if (!shown || !m_storeWrites || m_storeWrites->busy())
         return;
-    if (auto identity = storedIdentity(*launchable))
-        if (auto gesture = model->getGestureWithIdentity(*identity))
-            m_setupView->showGesture(gesture);
-}
-
-void GestureSetupController::showGestureSheet()
-{
-    const RecognitionSide& recognition = m_services.recognition;
-    if (recognition.recognitionModel && recognition.storeWrites)
-        m_menus->showGestureSheet(*recognition.recognitionModel, *recognition.storeWrites);
-}
-
-GestureSheetWindow* GestureSetupController::gestureSheetWindow() const
-{
-    return m_menus->gestureSheetWindow();
+    setButtons(SetupButtonRules::allOff());
+    m_storeWrites->removeDrawing(shown->identity, shown->index, [this](const Expected<Done>&) { gesturesChanged(); });
 }
 
 void GestureSetupController::gesturesChanged()
@@ -310,8 +345,7 @@ void GestureSetupController::showStoreChange()
 void GestureSetupController::clearSelectedGesture()
 {
     auto launchable = selectedLaunchable();
-    auto identity = launchable && m_storeWrites ? storedIdentity(*launchable) : std::nullopt;
-    auto gesture = identity ? m_services.recognition.recognitionModel->getGestureWithIdentity(*identity) : nullptr;
+    auto gesture = launchable && m_storeWrites ? storedGesture(*launchable) : nullptr;
     if (!gesture)
         return showStoreChange();
     setButtons(SetupButtonRules::allOff());
@@ -335,38 +369,10 @@ void GestureSetupController::shouldShowCustomScriptsAlert()
     connect(notice, &QDialog::finished, this, [this] { m_showingCustomScriptsAlert = false; });
 }
 
-void GestureSetupController::positionSetupWindow()
-{
-    m_setupWindow->placeNear(statusItem() ? statusItem()->iconGeometry() : std::nullopt,
-                             m_pointerAtClick.value_or(QCursor::pos()));
-}
-
 void GestureSetupController::toggleSetupWindow(std::optional<QPoint> pointer)
 {
-    if (pointer)
-        m_pointerAtClick = pointer;
-    if (!isSetupWindowVisible()) {
-        if (recognitionCapturing()) {
-            updateSetupControls();
-            return;
-        }
-        positionSetupWindow();
-        launchableTypeChanged();
-        m_setupWindow->present();
-        m_fade.open();
-    } else {
-        m_fade.close();
-    }
+    m_presence->toggle(pointer);
     updateSetupControls();
-}
-
-// A recognition that began while the window faded in (its start was a moment earlier
-// than a busy machine finished the fade) owns the keyboard and the top of the stack: the
-// window stays open below it, for a click to take.
-void GestureSetupController::takeKeyboardUnlessDrawing()
-{
-    if (!recognitionCapturing())
-        m_setupWindow->takeKeyboard();
 }
 
 bool GestureSetupController::recognitionCapturing() const
@@ -376,16 +382,10 @@ bool GestureSetupController::recognitionCapturing() const
 
 void GestureSetupController::windowDidResignKey()
 {
-    if (m_showingCustomScriptsAlert || !isSetupWindowVisible() || m_fade.state() == SetupWindowFade::State::Closing)
+    if (m_showingCustomScriptsAlert || !isSetupWindowVisible() || m_presence->closing())
         return;
     m_setupView->finishDetectingGesture(CaptureEnding::DiscardStrokes);
     toggleSetupWindow();
-}
-
-void GestureSetupController::repositionSetupWindow()
-{
-    if (isSetupWindowVisible())
-        positionSetupWindow();
 }
 
 void GestureSetupController::changeSetting(const std::function<void(Settings&)>& change)

@@ -4,11 +4,15 @@
 #include "core/GestureStroke.h"
 #include "setup/GestureStoreWrites.h"
 #include "launch/TargetsAndSettings.h"
+#include "recognition/LastDrawing.h"
 #include "setup/SetupButtonRules.h"
-#include "setup/SetupWindowFade.h"
+#include "setup/SetupMenus.h"
+#include "setup/SetupWindowPresence.h"
 
 #include <QObject>
 #include <QPoint>
+
+class QPushButton;
 
 #include <memory>
 #include <optional>
@@ -22,12 +26,12 @@ class GestureSetupView;
 class GestureSetupWindow;
 class LaunchableArrayModel;
 class MultitouchManager;
-class SetupMenus;
+class SelectedGestureDrawings;
 class SetupSettingsControls;
 class TrayStatusItem;
 
 // Runs the setup window: the user picks a kind of target and a target, then assigns,
-// replays or clears the gesture bound to it, and changes the settings. It owns the
+// adds drawings to, replays or clears the gesture bound to it, and changes the settings. It owns the
 // catalogue-and-settings model that the recognition side reads too.
 class GestureSetupController : public QObject {
     Q_OBJECT
@@ -59,14 +63,14 @@ public:
     TargetsAndSettings& targetsAndSettings() { return *m_targetsAndSettings; }
     GestureSetupWindow* setupWindow() const { return m_setupWindow.get(); }
     // From the start of the fade in until the window is hidden again.
-    bool isSetupWindowVisible() const { return m_fade.isVisible(); }
-    SetupWindowFade::State setupWindowState() const { return m_fade.state(); }
+    bool isSetupWindowVisible() const { return m_presence->isVisible(); }
+    SetupWindowFade::State setupWindowState() const { return m_presence->state(); }
     SetupButtons buttons() const { return m_buttons; }
     int32_t launchableSelectedIndex() const { return m_launchableSelectedIndex; }
     bool showingCustomScriptsAlert() const { return m_showingCustomScriptsAlert; }
     AssignConflictPrompt& conflictPrompt() { return *m_conflictPrompt; }
     LaunchableArrayModel& launchableArray() { return *m_launchableArray; }
-    TrayStatusItem* statusItem() const;
+    TrayStatusItem* statusItem() const { return m_menus->statusItem(); }
 
     // For an application object that makes this controller before the recognition
     // side, which in turn reads the settings through it.
@@ -78,14 +82,19 @@ public:
     // Opens or closes the window; `pointer` is where the user clicked, for placing the
     // window when the tray does not say where its icon is.
     void toggleSetupWindow(std::optional<QPoint> pointer = std::nullopt);
-    void hideSetupWindow() { m_fade.hide(); }
+    void hideSetupWindow() { m_presence->hide(); }
     // Opens the window of every stored gesture, made on first use.
-    void showGestureSheet();
+    void showGestureSheet() { m_menus->showGestureSheet(); }
+    // Opens the window of the last drawing, made on first use.
+    void showLastDrawing() { m_menus->showLastDrawing(); }
+    // What the user drew last, for Last Drawing to show.
+    void setLastDrawing(LastDrawing drawing) { m_menus->setLastDrawing(std::move(drawing)); }
+    LastDrawingWindow* lastDrawingWindow() const { return m_menus->lastDrawingWindow(); }
     // Gestures were stored or cleared elsewhere in this process: the controls and the
     // open sheet show the store as it is now.
     void gesturesChanged();
-    GestureSheetWindow* gestureSheetWindow() const;
-    void repositionSetupWindow();
+    GestureSheetWindow* gestureSheetWindow() const { return m_menus->gestureSheetWindow(); }
+    void repositionSetupWindow() { m_presence->reposition(); }
     void windowDidResignKey();
 
     void updateSetupControls();
@@ -97,7 +106,11 @@ public:
     enum class Conflicts { Ask, Ignore };
     void saveGestureWithStrokes(std::vector<GestureStroke> strokes, Conflicts conflicts = Conflicts::Ask);
     void assignSelectedGesture();
+    void addDrawingToSelectedGesture();
+    // Replays the selected gesture's next drawing.
     void showSelectedGesture();
+    // Removes the drawing Show replayed last from its gesture.
+    void removeShownDrawing();
     void clearSelectedGesture();
     // Brings back the drawing the last Clear here took, until the store changes otherwise.
     void undoClear();
@@ -112,16 +125,17 @@ signals:
     void gestureAssigned(QString displayName);
 
 private:
-    void takeKeyboardUnlessDrawing();
     bool recognitionCapturing() const;
     void awakeFromNib();
     void connectControls();
-    void positionSetupWindow();
+    void drawingTaken(std::vector<GestureStroke> strokes);
+    void startDrawing(DrawingUse use, QPushButton& button);
     void setButtons(SetupButtons buttons);
     std::shared_ptr<Launchable> selectedLaunchable() const;
     SetupButtonRules::Selection selection() const;
     // The identity the target's gesture is stored under, when it has one.
     std::optional<std::string> storedIdentity(const Launchable& launchable) const;
+    std::shared_ptr<const Gesture> storedGesture(const Launchable& launchable) const;
     // Every settings handler: cancel a capture, act, refresh.
     void changeSetting(const std::function<void(Settings&)>& change);
     bool hasStoredGestures() const;
@@ -136,13 +150,14 @@ private:
     LaunchableArrayModel* m_launchableArray = nullptr;
     std::unique_ptr<SetupMenus> m_menus;
     AssignConflictPrompt* m_conflictPrompt = nullptr;
-    SetupWindowFade m_fade;
+    std::unique_ptr<SetupWindowPresence> m_presence;
+    std::unique_ptr<SelectedGestureDrawings> m_drawings;
+    DrawingUse m_drawingUse = DrawingUse::Assign;
     SetupButtons m_buttons;
     int32_t m_launchableSelectedIndex = -1;
     bool m_showingCustomScriptsAlert = false;
     // Made once the recognition side is known; the buttons wait while it writes.
     std::unique_ptr<GestureStoreWrites> m_storeWrites;
-    std::optional<QPoint> m_pointerAtClick;
 };
 
 }

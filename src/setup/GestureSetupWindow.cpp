@@ -2,6 +2,7 @@
 
 #include "setup/CommandMenu.h"
 #include "setup/ConflictWarningBar.h"
+#include "setup/DrawingNumberBar.h"
 
 #include "appearance/AccessibleRole.h"
 #include "appearance/AppPalette.h"
@@ -70,6 +71,7 @@ GestureSetupWindow::GestureSetupWindow(GestureSetupView* view, QWidget* parent)
     layout->addLayout(buildTrayAbsence());
     layout->addWidget(launchableTypePicker);
     layout->addLayout(columns, 1);
+    layout->addLayout(buildGestureButtons());
     layout->addWidget(buildSettings());
     orderKeyboardWalk();
     applyLook(this);
@@ -141,27 +143,36 @@ QWidget* GestureSetupWindow::buildDrawingColumn()
     auto overlay = new QVBoxLayout(setupView);
     overlay->addWidget(drawNotificationText);
     overlay->addWidget(assignMessageText);
+    drawingNumber = new DrawingNumberBar(setupView);
+    overlay->addWidget(drawingNumber, 0, Qt::AlignBottom);
 
     conflictWarning = new ConflictWarningBar(column);
     layout->addWidget(conflictWarning);
+    return column;
+}
 
+// Below both columns and flush with the drawing area's right edge, so five buttons fit in
+// every language without narrowing the list of targets.
+QLayout* GestureSetupWindow::buildGestureButtons()
+{
     // Named as they read, so voice control takes the words the user sees; the longer
     // phrase is each one's description.
-    assignGestureButton = actionButton(tr("Assign"), tr("Assign a gesture"), column);
+    assignGestureButton = actionButton(tr("Assign"), tr("Assign a gesture"), this);
     assignGestureButton->setDefault(true);
-    showGestureButton = actionButton(tr("Show"), tr("Show the gesture"), column);
-    clearGestureButton = actionButton(tr("Clear"), tr("Clear the gesture"), column);
-    undoClearButton = actionButton(tr("Undo"), QString(), column);
+    addDrawingButton = actionButton(tr("Add Drawing"), tr("Add another drawing to the gesture"), this);
+    showGestureButton = actionButton(tr("Show"), tr("Show the gesture, one drawing at each press"), this);
+    clearGestureButton = actionButton(tr("Clear"), tr("Clear the gesture"), this);
+    undoClearButton = actionButton(tr("Undo"), QString(), this);
     auto buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    for (QPushButton* button : { assignGestureButton, showGestureButton, clearGestureButton, undoClearButton }) {
+    buttons->addStretch();
+    for (QPushButton* button : { assignGestureButton, addDrawingButton, showGestureButton, clearGestureButton, undoClearButton }) {
         button->setMinimumHeight(26);
         button->setFocusPolicy(Qt::TabFocus);
         button->setEnabled(false);
         buttons->addWidget(button);
     }
-    layout->addLayout(buttons);
-    return column;
+    return buttons;
 }
 
 QPushButton* GestureSetupWindow::actionButton(const QString& label, const QString& description, QWidget* parent)
@@ -235,8 +246,8 @@ QLabel* GestureSetupWindow::fieldLabel(const QString& text, QWidget* buddy)
 void GestureSetupWindow::orderKeyboardWalk()
 {
     const QList<QWidget*> walk { moreButton, launchableTypePicker, launchableTableView, conflictWarning->assignAnywayButton,
-                                 conflictWarning->drawAgainButton, assignGestureButton, showGestureButton,
-                                 clearGestureButton, undoClearButton, minimumRecognitionScoreField, readingDelayTimeField,
+                                 conflictWarning->drawAgainButton, assignGestureButton, addDrawingButton,
+                                 showGestureButton, drawingNumber->removeButton, clearGestureButton, undoClearButton, minimumRecognitionScoreField, readingDelayTimeField,
                                  multitouchOptionField, fullscreenOptionField, quickdrawOptionField, loginStartOptionField };
     for (qsizetype step = 1; step < walk.size(); ++step)
         setTabOrder(walk[step - 1], walk[step]);
@@ -277,6 +288,7 @@ void GestureSetupWindow::putAway()
 void GestureSetupWindow::enableButtons(SetupButtons buttons)
 {
     assignGestureButton->setEnabled(buttons.assign);
+    addDrawingButton->setEnabled(buttons.addDrawing);
     showGestureButton->setEnabled(buttons.show);
     clearGestureButton->setEnabled(buttons.clear);
 }
@@ -309,9 +321,9 @@ void GestureSetupWindow::showDrawPrompt(bool show, bool touchpad)
     drawNotificationText->setVisible(show);
 }
 
-void GestureSetupWindow::showAssignRefusal(const std::optional<GestureRefusal>& refusal)
+void GestureSetupWindow::showAssignRefusal(const std::optional<GestureRefusal>& refusal, DrawingUse use)
 {
-    QString text = refusal ? refusalText(*refusal) : QString();
+    QString text = refusal ? refusalText(*refusal, use) : QString();
     assignMessageText->setText(text);
     // The name says what the label is, so a screen reader hears the message itself here,
     // as with the drawing prompt.
@@ -319,18 +331,23 @@ void GestureSetupWindow::showAssignRefusal(const std::optional<GestureRefusal>& 
     assignMessageText->setVisible(!text.isEmpty());
 }
 
-QString GestureSetupWindow::refusalText(const GestureRefusal& refusal)
+QString GestureSetupWindow::refusalText(const GestureRefusal& refusal, DrawingUse use)
 {
+    bool adding = use == DrawingUse::AddDrawing;
     switch (refusal.reason) {
     case GestureRefusal::Reason::NothingDrawn:
-        return tr("Nothing was drawn, so no gesture was saved. Press Assign and draw within four seconds.");
+        return adding ? tr("Nothing was drawn, so no drawing was added. Press Add Drawing and draw within four seconds.")
+                      : tr("Nothing was drawn, so no gesture was saved. Press Assign and draw within four seconds.");
     case GestureRefusal::Reason::TooShort:
-        return tr("Not saved: the drawing is too short to tell apart. Press Assign and draw a longer gesture.");
+        return adding ? tr("Not added: the drawing is too short to tell apart. Press Add Drawing and draw a longer gesture.")
+                      : tr("Not saved: the drawing is too short to tell apart. Press Assign and draw a longer gesture.");
     case GestureRefusal::Reason::StoreFull:
+        if (adding)
+            return tr("Not added: %1.").arg(QString::fromStdString(refusal.problem));
         return tr("Not saved: Scriblo already keeps %1 gestures, as many as it can. Clear one you no longer use, "
                   "then assign again.").arg(KeyedUnarchiver::maximumGestureCount);
     case GestureRefusal::Reason::Unstorable:
-        return tr("Not saved: %1.").arg(QString::fromStdString(refusal.problem));
+        return (adding ? tr("Not added: %1.") : tr("Not saved: %1.")).arg(QString::fromStdString(refusal.problem));
     case GestureRefusal::Reason::NotWritten:
         return tr("The gesture works now, but it could not be written to disk and may be gone after Scriblo quits.");
     }

@@ -21,6 +21,7 @@ class AppStyle;
 class AppTableView;
 class CommandMenu;
 class ConflictWarningBar;
+class DrawingNumberBar;
 class GestureSetupView;
 class RepeatedImageView;
 
@@ -41,7 +42,7 @@ public:
     // Where nothing can show through a window, clear corners would show stale pixels.
     void setTranslucent(bool translucent);
     // Says in the drawing area why Assign saved nothing; nothing hides what was said.
-    void showAssignRefusal(const std::optional<GestureRefusal>& refusal);
+    void showAssignRefusal(const std::optional<GestureRefusal>& refusal, DrawingUse use = DrawingUse::Assign);
     void enableButtons(SetupButtons buttons);
     // Undo is on while a cleared drawing can come back; `clearedName` is its target's name.
     void offerUndo(const std::optional<std::string>& clearedName);
@@ -74,9 +75,11 @@ public:
     QLabel* emptyListNote = nullptr;
     ConflictWarningBar* conflictWarning;
     QPushButton* assignGestureButton;
+    QPushButton* addDrawingButton;
     QPushButton* showGestureButton;
     QPushButton* clearGestureButton;
     QPushButton* undoClearButton;
+    DrawingNumberBar* drawingNumber;
     QLineEdit* minimumRecognitionScoreField;
     QLineEdit* readingDelayTimeField;
     QLabel* multitouchRecognitionLabel;
@@ -95,6 +98,7 @@ protected:
 private:
     QLayout* buildTrayAbsence();
     QWidget* buildDrawingColumn();
+    QLayout* buildGestureButtons();
     QWidget* buildSettings();
     QPushButton* actionButton(const QString& label, const QString& description, QWidget* parent);
     QLineEdit* numberField(const QString& label, const QString& description);
@@ -103,7 +107,7 @@ private:
     QLabel* fieldLabel(const QString& text, QWidget* buddy = nullptr);
     void orderKeyboardWalk();
     void applyLook(QWidget* root);
-    static QString refusalText(const GestureRefusal& refusal);
+    static QString refusalText(const GestureRefusal& refusal, DrawingUse use);
 
     std::unique_ptr<AppStyle> m_style;
 };

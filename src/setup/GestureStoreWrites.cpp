@@ -21,18 +21,35 @@ GestureStoreWrites::GestureStoreWrites(GestureRecognitionModel& model, WorkQueue
 {
 }
 
+template <class Work, class Outcome>
+void GestureStoreWrites::write(Work work, std::function<void(const Outcome&)> done)
+{
+    ++m_pending;
+    m_queue.queueWithOutcome(std::move(work), [this, done = std::move(done)](const Outcome& outcome) {
+        --m_pending;
+        done(outcome);
+    });
+}
+
 void GestureStoreWrites::assign(std::vector<GestureStroke> strokes, std::string identity, std::optional<std::string> earlierIdentity,
                                 std::function<void(const std::optional<GestureRefusal>&)> done)
 {
-    ++m_pending;
-    m_queue.queueWithOutcome(
-        [this, strokes = std::move(strokes), identity = std::move(identity), earlier = std::move(earlierIdentity)]() mutable {
-            return GestureAssignment::store(std::move(strokes), identity, earlier, m_model);
-        },
-        [this, done = std::move(done)](const std::optional<GestureRefusal>& refusal) {
-            --m_pending;
-            done(refusal);
-        });
+    write([this, strokes = std::move(strokes), identity = std::move(identity), earlier = std::move(earlierIdentity)]() mutable {
+        return GestureAssignment::store(std::move(strokes), identity, earlier, m_model);
+    }, std::move(done));
+}
+
+void GestureStoreWrites::addDrawing(std::vector<GestureStroke> strokes, std::string identity,
+                                    std::function<void(const std::optional<GestureRefusal>&)> done)
+{
+    write([this, strokes = std::move(strokes), identity = std::move(identity)]() mutable {
+        return GestureAssignment::addDrawing(std::move(strokes), identity, m_model);
+    }, std::move(done));
+}
+
+void GestureStoreWrites::removeDrawing(std::string identity, int32_t index, std::function<void(const Expected<Done, GestureRefusal>&)> done)
+{
+    write([this, identity = std::move(identity), index] { return m_model.removeDrawingOfGesture(identity, index); }, std::move(done));
 }
 
 void GestureStoreWrites::clear(UndoableClear::Cleared cleared, std::function<void()> done)

@@ -8,9 +8,11 @@ SetupButtons SetupButtonRules::afterRefresh(SetupButtons current, Selection sele
     case Selection::None:
         return current;
     case Selection::TargetWithoutGesture:
-        return { true, false, false };
+        return { .assign = true };
     case Selection::TargetWithGesture:
-        return { true, true, true };
+        return { .assign = true, .addDrawing = true, .show = true, .clear = true };
+    case Selection::TargetWithAllDrawings:
+        return { .assign = true, .show = true, .clear = true };
     }
     return current;
 }

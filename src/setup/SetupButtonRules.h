@@ -4,9 +4,10 @@
 
 namespace scriblo {
 
-// Whether each of the setup window's three gesture buttons may be pressed.
+// Whether each of the setup window's gesture buttons may be pressed.
 struct SetupButtons {
     bool assign = false;
+    bool addDrawing = false;
     bool show = false;
     bool clear = false;
 
@@ -17,8 +18,8 @@ struct SetupButtons {
 class SetupButtonRules {
 public:
     // What a refresh found: nothing selected, or a selected target with or without a
-    // stored gesture.
-    enum class Selection { None, TargetWithoutGesture, TargetWithGesture };
+    // stored gesture, which may keep as many drawings as a gesture can.
+    enum class Selection { None, TargetWithoutGesture, TargetWithGesture, TargetWithAllDrawings };
 
     // With nothing selected the buttons stay as they were: a refresh on its own never
     // turns a running assignment's buttons back on.

@@ -3,6 +3,7 @@
 #include "launch/TargetsAndSettings.h"
 #include "setup/CommandMenu.h"
 #include "setup/GestureSetupWindow.h"
+#include "setup/LastDrawingWindow.h"
 #include "setup/TrayStatusItem.h"
 #include "sheet/GestureSheetWindow.h"
 
@@ -35,7 +36,8 @@ void SetupMenus::connectTray()
 
 void SetupMenus::connectCommands(CommandMenu& commands)
 {
-    connect(&commands, &CommandMenu::gestureSheetRequested, this, [this] { m_actions.showGestureSheet(); });
+    connect(&commands, &CommandMenu::gestureSheetRequested, this, &SetupMenus::showGestureSheet);
+    connect(&commands, &CommandMenu::lastDrawingRequested, this, &SetupMenus::showLastDrawing);
     connect(&commands, &CommandMenu::importRequested, this, &SetupMenus::importRequested);
     connect(&commands, &CommandMenu::exportRequested, this, &SetupMenus::exportRequested);
     connect(&commands, &CommandMenu::quitRequested, this, &SetupMenus::quitRequested);
@@ -55,20 +57,64 @@ bool SetupMenus::showIcon()
     return !shown;
 }
 
-void SetupMenus::showGestureSheet(GestureRecognitionModel& model, WorkQueue& writes)
+void SetupMenus::setStore(GestureRecognitionModel* model, WorkQueue* writes)
 {
+    m_model = model;
+    m_writes = writes;
+}
+
+void SetupMenus::showGestureSheet()
+{
+    if (!m_model || !m_writes)
+        return;
     if (!m_gestureSheetWindow) {
-        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(model, writes, m_targetsAndSettings.catalogue());
-        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureCleared, this, &SetupMenus::gesturesChangedInSheet);
-        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureRestored, this, &SetupMenus::gesturesChangedInSheet);
+        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(*m_model, *m_writes, m_targetsAndSettings.catalogue());
+        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureCleared, this, &SetupMenus::changedInSheet);
+        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureRestored, this, &SetupMenus::changedInSheet);
+        connect(m_gestureSheetWindow.get(), &GestureSheetWindow::drawingRemoved, this, &SetupMenus::changedInSheet);
     }
     m_gestureSheetWindow->showAndRaise();
+}
+
+void SetupMenus::showLastDrawing()
+{
+    if (!m_model || !m_writes)
+        return;
+    if (!m_lastDrawingWindow) {
+        m_lastDrawingWindow = std::make_unique<LastDrawingWindow>(*m_model, *m_writes, m_targetsAndSettings.catalogue());
+        connect(m_lastDrawingWindow.get(), &LastDrawingWindow::gestureChanged, this, &SetupMenus::changedInLastDrawing);
+    }
+    m_lastDrawingWindow->showDrawing(m_lastDrawing);
+    m_lastDrawingWindow->showAndRaise();
+}
+
+void SetupMenus::setLastDrawing(LastDrawing drawing)
+{
+    m_lastDrawing = std::move(drawing);
+    if (m_lastDrawingWindow && m_lastDrawingWindow->isVisible())
+        m_lastDrawingWindow->showDrawing(m_lastDrawing);
 }
 
 void SetupMenus::showStoreChange()
 {
     if (m_gestureSheetWindow && m_gestureSheetWindow->isVisible())
         m_gestureSheetWindow->reload();
+    if (m_lastDrawingWindow)
+        m_lastDrawingWindow->storeChanged();
+}
+
+void SetupMenus::changedInSheet()
+{
+    if (m_lastDrawingWindow)
+        m_lastDrawingWindow->storeChanged();
+    emit gesturesChangedInWindow();
+}
+
+void SetupMenus::changedInLastDrawing()
+{
+    if (m_gestureSheetWindow && m_gestureSheetWindow->isVisible())
+        m_gestureSheetWindow->reload();
+    emit gesturesChangedInWindow();
 }
 
 void SetupMenus::showTrayAbsence(bool absent)

@@ -6,12 +6,14 @@
 #include "sheet/DrawingItemDelegate.h"
 #include "sheet/DrawingThumbnail.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QShortcut>
 #include <QToolButton>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -30,6 +32,7 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue
                                        QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_model(model)
+    , m_writes(writes)
     , m_clears(model, writes)
     , m_catalogue(catalogue)
     , m_search(new QLineEdit(this))
@@ -37,6 +40,8 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue
     , m_preview(new QLabel(this))
     , m_clear(new QPushButton(tr("Clear Gesture"), this))
     , m_undo(new QPushButton(tr("Undo"), this))
+    , m_drawingChoice(new QComboBox(this))
+    , m_removeDrawing(new QPushButton(tr("Remove Drawing"), this))
     , m_status(new QLabel(this))
     , m_emptyList(EmptyListNote::inside(m_list, tr("Empty list")))
 {
@@ -52,8 +57,8 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue
     for (auto* button : m_search->findChildren<QToolButton*>())
         button->setAccessibleName(tr("Clear search"));
     m_list->setAccessibleName(tr("Stored gestures"));
-    m_list->setColumnCount(3);
-    m_list->setHeaderLabels({ tr("Gesture"), tr("Target"), tr("Note") });
+    m_list->setColumnCount(4);
+    m_list->setHeaderLabels({ tr("Gesture"), tr("Target"), tr("Drawings"), tr("Note") });
     m_list->setItemDelegateForColumn(0, new DrawingItemDelegate(thumbnailSize, [this](const QModelIndex& index) {
         const SheetEntry* entry = entryAt(index);
         return entry ? &entry->gesture->strokes() : nullptr;
@@ -61,18 +66,24 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue
     m_list->setRootIsDecorated(false);
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_preview->setAccessibleName(tr("Selected gesture"));
     m_preview->setFixedSize(previewSize);
     m_preview->setAlignment(Qt::AlignCenter);
     m_clear->setAccessibleName(tr("Clear Gesture"));
     m_undo->setAccessibleName(tr("Undo"));
     m_undo->setEnabled(false);
+    m_drawingChoice->setAccessibleName(tr("Drawing shown"));
+    m_removeDrawing->setAccessibleName(tr("Remove Drawing"));
+    m_removeDrawing->setAccessibleDescription(tr("Remove the drawing shown from its gesture"));
     m_status->setAccessibleName(tr("Status"));
     m_status->setWordWrap(true);
     m_preview->setWordWrap(true);
 
     auto side = new QVBoxLayout;
     side->addWidget(m_preview);
+    side->addWidget(m_drawingChoice);
+    side->addWidget(m_removeDrawing);
     side->addWidget(m_clear);
     side->addWidget(m_undo);
     side->addWidget(m_status);
@@ -89,6 +100,8 @@ GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &GestureSheetWindow::selectionChanged);
     connect(m_clear, &QPushButton::clicked, this, &GestureSheetWindow::clearSelected);
     connect(m_undo, &QPushButton::clicked, this, &GestureSheetWindow::undoClear);
+    connect(m_drawingChoice, &QComboBox::currentIndexChanged, this, &GestureSheetWindow::showChosenDrawing);
+    connect(m_removeDrawing, &QPushButton::clicked, this, &GestureSheetWindow::removeChosenDrawing);
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, &GestureSheetWindow::undoClear);
 }
 
@@ -161,8 +174,9 @@ QTreeWidgetItem* GestureSheetWindow::groupItem(const SheetGroup& group)
 
 QTreeWidgetItem* GestureSheetWindow::entryItem(const SheetEntry& entry)
 {
-    auto item = new QTreeWidgetItem({ QString(), entry.name,
+    auto item = new QTreeWidgetItem({ QString(), entry.name, QLocale().toString(entry.gesture->drawingCount()),
                                       entry.absence ? GestureSheetContents::reason(*entry.absence) : QString() });
+    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     item->setData(0, Qt::AccessibleTextRole, tr("Drawing for %1").arg(entry.name));
     if (!entry.absence)
         item->setIcon(1, entry.icon.empty() ? m_icons.fallbackIcon() : m_icons.iconFor(entry.icon));
@@ -187,15 +201,67 @@ const SheetEntry* GestureSheetWindow::selectedEntry() const
 void GestureSheetWindow::selectionChanged()
 {
     const SheetEntry* entry = selectedEntry();
-    m_clear->setEnabled(entry != nullptr && !m_clears.writing());
-    if (!entry) {
+    m_clear->setEnabled(entry != nullptr && !m_clears.writing() && !m_removing);
+    QSignalBlocker quiet(m_drawingChoice);
+    m_drawingChoice->clear();
+    for (int32_t drawing = 1; entry && drawing <= entry->gesture->drawingCount(); ++drawing)
+        m_drawingChoice->addItem(tr("Drawing %1 of %2").arg(drawing).arg(entry->gesture->drawingCount()));
+    m_drawingChoice->setEnabled(m_drawingChoice->count() > 1);
+    showChosenDrawing();
+}
+
+void GestureSheetWindow::showChosenDrawing()
+{
+    const SheetEntry* entry = selectedEntry();
+    int index = m_drawingChoice->currentIndex();
+    // A gesture keeps at least one drawing: its last goes with Clear Gesture.
+    m_removeDrawing->setEnabled(entry && m_drawingChoice->count() > 1 && !m_clears.writing() && !m_removing);
+    if (!entry || index < 0) {
         // An empty well would look like a drawing that failed to show.
         m_preview->setText(tr("Choose a gesture in the list to see its drawing here."));
         m_preview->setAccessibleDescription(m_preview->text());
         return;
     }
-    m_preview->setPixmap(DrawingThumbnail::pixmap(entry->gesture->strokes(), previewSize, devicePixelRatioF()));
-    m_preview->setAccessibleDescription(tr("Drawing for %1").arg(entry->name));
+    m_preview->setPixmap(DrawingThumbnail::pixmap(entry->gesture->drawing(index), previewSize, devicePixelRatioF()));
+    m_preview->setAccessibleDescription(m_drawingChoice->count() > 1
+                                            ? tr("Drawing %1 of %2 for %3").arg(index + 1).arg(m_drawingChoice->count()).arg(entry->name)
+                                            : tr("Drawing for %1").arg(entry->name));
+}
+
+void GestureSheetWindow::removeChosenDrawing()
+{
+    const SheetEntry* entry = selectedEntry();
+    int index = m_drawingChoice->currentIndex();
+    if (!entry || index < 0 || m_drawingChoice->count() < 2 || m_clears.writing() || m_removing)
+        return;
+    m_removing = true;
+    disableButtonsWhileWriting();
+    m_writes.queueWithOutcome(
+        [&model = m_model, identity = entry->gesture->identity(), index] { return model.removeDrawingOfGesture(identity, index); },
+        [this, identity = entry->gesture->identity()](const Expected<Done>& removed) { drawingGone(identity, removed); });
+}
+
+void GestureSheetWindow::drawingGone(const std::string& identity, const Expected<Done>& removed)
+{
+    m_removing = false;
+    // Clear's Undo would now bring back a store from before this change.
+    reload();
+    selectGesture(identity);
+    if (!removed)
+        return showStatus(tr("The drawing was not removed: %1").arg(QString::fromStdString(removed.error())));
+    showStatus(tr("Removed a drawing."));
+    emit drawingRemoved(QString::fromStdString(identity));
+}
+
+void GestureSheetWindow::selectGesture(const std::string& identity)
+{
+    for (int group = 0; group < m_list->topLevelItemCount(); ++group)
+        for (int row = 0; row < m_list->topLevelItem(group)->childCount(); ++row) {
+            QTreeWidgetItem* item = m_list->topLevelItem(group)->child(row);
+            const SheetEntry* entry = entryAt(m_list->indexFromItem(item));
+            if (entry && entry->gesture->identity() == identity)
+                return m_list->setCurrentItem(item);
+        }
 }
 
 void GestureSheetWindow::clearSelected()
@@ -250,6 +316,7 @@ void GestureSheetWindow::disableButtonsWhileWriting()
 {
     m_clear->setEnabled(false);
     m_undo->setEnabled(false);
+    m_removeDrawing->setEnabled(false);
 }
 
 }

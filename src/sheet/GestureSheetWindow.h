@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class QComboBox;
 class QLabel;
 class QModelIndex;
 class QLineEdit;
@@ -24,8 +25,9 @@ namespace scriblo {
 class GestureRecognitionModel;
 class LaunchableCatalogue;
 
-// Every stored gesture at a glance: its drawing, its target and the target's kind, with
-// a search by name. Gestures whose target is unavailable are listed too, with the reason,
+// Every stored gesture at a glance: its drawing, its target, the target's kind and how
+// many drawings it keeps, each of which can be looked at and removed, with a search by
+// name. Gestures whose target is unavailable are listed too, with the reason,
 // and can be looked at and cleared here, which the setup window cannot do since it lists
 // only the targets there are.
 class GestureSheetWindow : public QWidget {
@@ -47,6 +49,8 @@ public:
     QTreeWidget* list() const { return m_list; }
     QPushButton* clearButton() const { return m_clear; }
     QPushButton* undoButton() const { return m_undo; }
+    QComboBox* drawingChoice() const { return m_drawingChoice; }
+    QPushButton* removeDrawingButton() const { return m_removeDrawing; }
     QLabel* preview() const { return m_preview; }
     QLabel* status() const { return m_status; }
     QLabel* emptyListNote() const { return m_emptyList; }
@@ -56,6 +60,8 @@ signals:
     void gestureCleared(QString identity);
     // The gesture cleared last was stored again.
     void gestureRestored(QString identity);
+    // One drawing of a gesture was removed here.
+    void drawingRemoved(QString identity);
 
 private:
     // What is selected once the list is filled again.
@@ -70,6 +76,10 @@ private:
     const SheetEntry* entryAt(const QModelIndex& index) const;
     const SheetEntry* selectedEntry() const;
     void selectionChanged();
+    void showChosenDrawing();
+    void removeChosenDrawing();
+    void drawingGone(const std::string& identity, const Expected<Done>& removed);
+    void selectGesture(const std::string& identity);
     void clearSelected();
     void undoClear();
     void gestureDeleted(const Cleared& cleared, const Expected<Done>& deleted);
@@ -78,7 +88,9 @@ private:
     void disableButtonsWhileWriting();
 
     GestureRecognitionModel& m_model;
+    WorkQueue& m_writes;
     UndoableClear m_clears;
+    bool m_removing = false;
     const LaunchableCatalogue& m_catalogue;
     IconResolver m_icons;
     std::vector<SheetGroup> m_groups;
@@ -88,6 +100,8 @@ private:
     QLabel* m_preview;
     QPushButton* m_clear;
     QPushButton* m_undo;
+    QComboBox* m_drawingChoice;
+    QPushButton* m_removeDrawing;
     QLabel* m_status;
     QLabel* m_emptyList;
 };

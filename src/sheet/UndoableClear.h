@@ -14,7 +14,7 @@ namespace scriblo {
 class GestureRecognitionModel;
 
 // Clear with one step of Undo, for every window that clears gestures: the gesture
-// cleared last is kept as it was drawn, strokes and identity, and stored again on
+// cleared last is kept as it was drawn, every drawing and the identity, and stored again on
 // request. Its owner forgets it at the next change to the store, after which storing it
 // again could undo that change too. Both writes go on the store's work queue, in order
 // with every other write; what follows each runs back on the owner's thread.

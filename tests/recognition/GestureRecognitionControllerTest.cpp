@@ -8,6 +8,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <atomic>
 #include <stdexcept>
@@ -286,11 +287,47 @@ TEST_F(GestureRecognitionControllerTest, aMissIsExplainedOnlyWhenTheUserAskedAnd
     // A miss must not read as a launch: its line is muted.
     QColor missText = window().appDescriptionAlert()->palette().color(QPalette::WindowText);
     EXPECT_LT(missText.lightness(), 200) << missText.name().toStdString();
-    clock.advanceBy(RecognitionWindowFade::explainedMissStay - std::chrono::milliseconds(1));
-    EXPECT_EQ(window().windowOpacity(), 1) << "the miss stays 0.8 s";
-    clock.advanceBy(RecognitionWindowFade::fadeDuration + RecognitionWindowFade::fadeStep);
+    // It offers to add the drawing to that gesture, and stays long enough to reach the button.
+    EXPECT_FALSE(window().addToGestureButton()->isHidden());
+    EXPECT_EQ(window().addToGestureButton()->accessibleName(), "Add to Mail");
+    clock.advanceBy(RecognitionWindowFade::explainedMissStay + RecognitionWindowFade::fadeDuration);
+    EXPECT_EQ(window().windowOpacity(), 1) << "the offer outlasts a miss that only explains";
+    clock.advanceBy(RecognitionWindowFade::offeredMissStay + RecognitionWindowFade::fadeDuration);
     EXPECT_FALSE(controller->recognitionWindowVisible());
     EXPECT_TRUE(workspace->launches().empty());
+}
+
+TEST_F(GestureRecognitionControllerTest, theLastDrawingIsKeptAndTheMissOfferHandsItsTargetOn)
+{
+    auto script = addScript("Mail");
+    start(false);
+    bindZigzagTo(BuiltInScripts::identity(script));
+    int changes = 0;
+    QStringList requested;
+    QObject::connect(controller.get(), &GestureRecognitionController::lastDrawingChanged, [&] { ++changes; });
+    QObject::connect(controller.get(), &GestureRecognitionController::additionRequested,
+                     [&](const QString& identity) { requested << identity; });
+    EXPECT_FALSE(controller->lastDrawing());
+    controller->shouldStartDetectingGesture(CaptureMode::Normal);
+    controller->recognizeGestureWithStrokes({});
+    EXPECT_FALSE(controller->lastDrawing()) << "nothing drawn is nothing to fix";
+
+    targetsAndSettings->settings().saveExplainMissesOption(true);
+    controller->shouldStartDetectingGesture(CaptureMode::Normal);
+    controller->recognizeGestureWithStrokes(hook());
+    ASSERT_TRUE(controller->lastDrawing());
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(controller->lastDrawing()->strokes, hook());
+    EXPECT_EQ(controller->lastDrawing()->outcome, MatchOutcome::BelowMinimum);
+    EXPECT_EQ(controller->lastDrawing()->identity, BuiltInScripts::identity(script));
+    EXPECT_EQ(controller->lastDrawing()->minimumScore, 80);
+    window().addToGestureButton()->click();
+    EXPECT_EQ(requested, QStringList { QString::fromStdString(BuiltInScripts::identity(script)) });
+    EXPECT_FALSE(controller->recognitionWindowVisible()) << "the offer taken, the window goes at once";
+
+    drawZigzag();
+    EXPECT_TRUE(controller->lastDrawing()->launched());
+    EXPECT_TRUE(window().addToGestureButton()->isHidden()) << "a launch offers nothing";
 }
 
 TEST_F(GestureRecognitionControllerTest, fadesAndTranslucencyFollowACompositorThatStartsOrStopsLater)

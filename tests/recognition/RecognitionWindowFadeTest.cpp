@@ -49,6 +49,17 @@ TEST_F(RecognitionWindowFadeTest, withoutFadesTheResultStaysThenTheWindowHides)
     EXPECT_EQ(alphas, (std::vector<double> { 1, 0 }));
 }
 
+// Long enough to move the pointer to the offer's button and press it.
+TEST_F(RecognitionWindowFadeTest, aMissThatOffersToAddTheDrawingStaysFourSeconds)
+{
+    fade.show();
+    fade.putAway(PutAway::AfterOfferedMiss);
+    clock.advanceBy(3999ms);
+    EXPECT_EQ(fade.alpha(), 1);
+    clock.advanceBy(1ms + 216ms);
+    EXPECT_EQ(hides, 1);
+}
+
 TEST_F(RecognitionWindowFadeTest, showingAgainCancelsAPendingFade)
 {
     fade.show();

@@ -120,7 +120,7 @@ TEST_F(AssignConflictTest, assignAnywayStoresTheDrawingAsAssignDoes)
     ASSERT_TRUE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
     EXPECT_EQ(recognitionModel->getGestureWithIdentity("Beta.desktop")->totalPointCount(), 24);
     EXPECT_EQ(assigned, QStringList { "Beta" });
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
 }
 
 TEST_F(AssignConflictTest, aRedrawIsNoConflictAndAnotherSelectionDropsTheQuestion)

@@ -158,10 +158,10 @@ TEST_F(GestureSetupControllerTest, buttonsFollowTheSelectedTargetAndGoOffOnKindC
     openWindow();
     EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff());
     select(0);
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
     EXPECT_TRUE(window().showGestureButton->isEnabled());
     select(1);
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false, false }));
     chooseSegment(3);
     EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff());
     EXPECT_EQ(listed(), QStringList { "Tool" });
@@ -330,7 +330,7 @@ TEST_F(GestureSetupControllerTest, aDrawnGestureReplacesTheOldOneOfTheSelectedTa
     EXPECT_EQ(alphaPoints(), 24);
     EXPECT_NE(alphaPoints(), old);
     EXPECT_EQ(recognitionModel->recognizer()->loadedGestures()->size(), 1u);
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
 }
 
 TEST_F(GestureSetupControllerTest, aCaptureIsCancelledBySelectionSettingOrLostKeyboard)
@@ -367,7 +367,7 @@ TEST_F(GestureSetupControllerTest, nothingDrawnInFourSecondsSavesNothingAndBring
     EXPECT_FALSE(window().setupView->detectingInput());
     EXPECT_FALSE(window().drawNotificationText->isVisibleTo(&window()));
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false, false }));
     EXPECT_TRUE(assignMessage().startsWith("Nothing was drawn")) << assignMessage().toStdString();
 }
 
@@ -456,7 +456,7 @@ TEST_F(GestureSetupControllerTest, clearDeletesTheGestureOfTheSelectedTarget)
     EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff()) << "a second Clear waits for the first";
     storeWrites.release();
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Alpha.desktop"));
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false, false }));
     EXPECT_EQ(marked(0), "") << "the mark goes with the gesture";
 }
 
@@ -478,13 +478,13 @@ TEST_F(GestureSetupControllerTest, aChangeHereEndsMyGesturesUndoOfItsLastClear)
 TEST_F(GestureSetupControllerTest, aBuiltInScriptsGestureUnderItsOldPathShowsReplaysAndClears)
 {
     selectHelloWithItsOldGesture();
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
     controller->showSelectedGesture();
     EXPECT_TRUE(window().setupView->showingStoredGesture());
     EXPECT_TRUE(processEventsUntil([this] { return !window().setupView->replayRunning(); }));
     controller->clearSelectedGesture();
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity(oldHelloIdentity));
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false, false }));
 }
 
 TEST_F(GestureSetupControllerTest, aDrawnGestureReplacesABuiltInScriptsGestureUnderItsOldPath)
@@ -542,7 +542,7 @@ TEST_F(GestureSetupControllerTest, theTablesFocusAndTheRefreshDoNotCallEachOther
     window().minimumRecognitionScoreField->setFocus();
     EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff());
     window().launchableTableView->setFocus();
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
 }
 
 TEST_F(GestureSetupControllerTest, theWindowHangsBelowTheClickedIconInsideTheScreenAndMovesOnlyWhileShown)

@@ -187,16 +187,60 @@ TEST_F(SetupEndToEndTest, aScriptGetsAGestureThatReplaysClearsAndTheScoreFieldKe
     // From the delay field the keyboard walks on through every control and comes round,
     // and back again with Shift+Tab.
     for (const char* name : { "Touchpad", "Full screen drawing", "Quickdraw", "Start at login", "More…", "Kind of target",
-                              "Targets", "Assign", "Show", "Clear" }) {
+                              "Targets", "Assign", "Add Drawing", "Show", "Clear" }) {
         hand.chord({ "Tab" });
         AccessibleObject next = control(QString::fromUtf8(name));
         EXPECT_TRUE(waitUntil([&] { return next.has(AccessibleState::Focused); })) << name;
     }
-    for (const char* name : { "Show", "Assign", "Targets", "Kind of target", "More…", "Start at login" }) {
+    for (const char* name : { "Show", "Add Drawing", "Assign", "Targets", "Kind of target", "More…", "Start at login" }) {
         hand.chord({ "Shift_L", "Tab" });
         AccessibleObject previous = control(QString::fromUtf8(name));
         EXPECT_TRUE(waitUntil([&] { return previous.has(AccessibleState::Focused); })) << name;
     }
+}
+
+TEST_F(SetupEndToEndTest, addDrawingKeepsASecondDrawingThatShowNamesAndRemoveDrawingTakesAway)
+{
+    ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"),
+                                    QStringLiteral("multitouchOption"), QStringLiteral("false") }), 0);
+    const std::string script = session->makeScript(QStringLiteral("Wave"));
+    session->importGesture(script, zigzag());
+    auto drawings = [&] {
+        for (const QByteArray& line : storedGestures().split('\n'))
+            if (line.startsWith(QByteArray::fromStdString(script + "\t")))
+                return line.split('\t').last();
+        return QByteArray();
+    };
+    ASSERT_NO_FATAL_FAILURE(startApplication());
+    ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); }));
+    chooseSegment(scriptsSegment);
+    ASSERT_NO_FATAL_FAILURE(dismissNotice());
+    auto row = tree->waitFor(*setupWindow, QStringLiteral("Wave"), QStringLiteral("list item"));
+    ASSERT_TRUE(row);
+    hand.click(row->extents().centreX(), row->extents().centreY());
+    AccessibleObject add = control(QStringLiteral("Add Drawing"));
+    ASSERT_TRUE(waitUntil([&] { return add.has(AccessibleState::Enabled); })) << "Wave has a gesture to add to";
+
+    ASSERT_TRUE(add.doAction());
+    AccessibleObject prompt = control(QStringLiteral("Drawing prompt"));
+    ASSERT_TRUE(waitUntil([&] { return prompt.has(AccessibleState::Showing); })) << "Add Drawing asks for a drawing";
+    drawZigzag(control(QStringLiteral("Drawing area")).extents());
+    ASSERT_TRUE(waitUntil([&] { return drawings() == "2"; }, 10000)) << storedGestures().constData();
+
+    AccessibleObject show = control(QStringLiteral("Show"));
+    ASSERT_TRUE(waitUntil([&] { return show.has(AccessibleState::Enabled); }));
+    AccessibleObject shown = control(QStringLiteral("Drawing shown"));
+    for (const char* expected : { "Drawing 1 of 2", "Drawing 2 of 2" }) {
+        ASSERT_TRUE(show.doAction());
+        EXPECT_TRUE(waitUntil([&] { return shown.description() == QString::fromLatin1(expected); }))
+            << shown.description().toStdString();
+    }
+    AccessibleObject remove = control(QStringLiteral("Remove Drawing"));
+    ASSERT_TRUE(waitUntil([&] { return remove.has(AccessibleState::Showing); }));
+    EXPECT_EQ(remove.description(), QStringLiteral("Remove drawing 2 of 2 from the gesture"));
+    ASSERT_TRUE(remove.doAction());
+    EXPECT_TRUE(waitUntil([&] { return drawings() == "1"; }, 10000)) << storedGestures().constData();
+    EXPECT_TRUE(waitUntil([&] { return !remove.has(AccessibleState::Showing); }));
 }
 
 TEST_F(SetupEndToEndTest, aScreenReaderSwitchesKindsThroughTheirPageTabs)

@@ -62,8 +62,8 @@ protected:
     std::vector<QWidget*> readingOrder()
     {
         GestureSetupWindow& w = window();
-        return { w.launchableTypePicker, w.launchableTableView, w.assignGestureButton, w.showGestureButton,
-                 w.clearGestureButton, w.minimumRecognitionScoreField, w.readingDelayTimeField,
+        return { w.launchableTypePicker, w.launchableTableView, w.assignGestureButton, w.addDrawingButton,
+                 w.showGestureButton, w.clearGestureButton, w.minimumRecognitionScoreField, w.readingDelayTimeField,
                  w.multitouchOptionField, w.fullscreenOptionField, w.quickdrawOptionField, w.loginStartOptionField };
     }
 };
@@ -89,7 +89,7 @@ TEST_F(SetupKeyboardTest, tabAndShiftTabVisitEveryControlInReadingOrderAndComeRo
     for (size_t step = 0; step < 2 * order.size(); ++step)
         backward.push_back(order[(2 * order.size() - step) % order.size()]);
     EXPECT_EQ(walk(int(backward.size()), Qt::Key_Backtab, Qt::ShiftModifier), backward);
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true })) << "the walk reaches the buttons usable";
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true })) << "the walk reaches the buttons usable";
 }
 
 TEST_F(SetupKeyboardTest, changingASettingLeavesTheKeyboardOnItsControl)

@@ -5,6 +5,7 @@
 #include "setup/CommandMenu.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/TrayStatusItem.h"
+#include "setup/LastDrawingWindow.h"
 #include "sheet/GestureSheetWindow.h"
 
 #include <QAction>
@@ -68,6 +69,9 @@ TEST_F(SetupMenusTest, withoutATrayTheWindowOffersEveryCommandOfTheTrayMenu)
     entry("My &Gestures…")->trigger();
     ASSERT_TRUE(controller->gestureSheetWindow());
     EXPECT_TRUE(controller->gestureSheetWindow()->isVisible());
+    entry("&Last Drawing…")->trigger();
+    ASSERT_TRUE(controller->lastDrawingWindow());
+    EXPECT_TRUE(controller->lastDrawingWindow()->isVisible()) << "where no tray is, the window offers it";
 
     // The check mark is the setting's when the menu opens.
     Settings& settings = controller->targetsAndSettings().settings();

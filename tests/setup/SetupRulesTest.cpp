@@ -13,11 +13,13 @@ using Selection = SetupButtonRules::Selection;
 TEST(SetupButtonRulesTest, refreshFollowsTheSelectedTargetAndLeavesButtonsAloneWithoutOne)
 {
     SetupButtons off = SetupButtonRules::allOff();
-    EXPECT_EQ(SetupButtonRules::afterRefresh(off, Selection::TargetWithGesture), (SetupButtons { true, true, true }));
-    EXPECT_EQ(SetupButtonRules::afterRefresh(off, Selection::TargetWithoutGesture), (SetupButtons { true, false, false }));
+    EXPECT_EQ(SetupButtonRules::afterRefresh(off, Selection::TargetWithGesture), (SetupButtons { true, true, true, true }));
+    EXPECT_EQ(SetupButtonRules::afterRefresh(off, Selection::TargetWithoutGesture), (SetupButtons { true, false, false, false }));
+    // A gesture with all its drawings is shown, replaced and cleared, but takes no more.
+    EXPECT_EQ(SetupButtonRules::afterRefresh(off, Selection::TargetWithAllDrawings), (SetupButtons { true, false, true, true }));
     // An assignment turned everything off; a refresh with no row must not undo that.
     EXPECT_EQ(SetupButtonRules::afterRefresh(off, Selection::None), off);
-    SetupButtons on { true, true, true };
+    SetupButtons on { true, true, true, true };
     EXPECT_EQ(SetupButtonRules::afterRefresh(on, Selection::None), on);
 }
 

@@ -84,13 +84,13 @@ TEST_F(SetupUndoTest, undoBringsBackTheVeryDrawingOnceWhicheverTargetIsSelectedN
     undo()->click();
     EXPECT_EQ(strokesOf("Alpha.desktop"), drawing());
     EXPECT_FALSE(undo()->isEnabled()) << "one clear, one undo";
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false })) << "Beta, still selected, has none";
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false, false })) << "Beta, still selected, has none";
 
     openAndSelect(2);
     controller->clearSelectedGesture();
     pressCtrlZ();
     EXPECT_EQ(strokesOf("Gamma.desktop"), drawing(7));
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
 }
 
 // A built-in script's gesture stored by an earlier build under the script's old path
@@ -105,7 +105,7 @@ TEST_F(SetupUndoTest, aGestureComesBackUnderTheIdentityItWasStoredUnder)
     window().launchableTypePicker->setSelectedSegment(2);
     controller->launchableTypeChanged();
     openAndSelect(0);
-    ASSERT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+    ASSERT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
     controller->clearSelectedGesture();
     controller->undoClear();
     EXPECT_EQ(strokesOf(oldHello), drawing(3));

@@ -89,6 +89,17 @@ protected:
         ASSERT_TRUE(confirm->doAction());
     }
 
+    // Two presses of the secondary button start a drawing, drawn in the window they open.
+    void drawHastyZigzag()
+    {
+        hand.moveTo(400, 300);
+        hand.clickTwice(3, std::chrono::milliseconds(150));
+        std::optional<ScreenRect> window;
+        ASSERT_TRUE(processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 15000));
+        hand.trace(*window, hastyZigzag(), [] { QThread::msleep(8); });
+        hand.release(1);
+    }
+
     void clickOn(const AccessibleObject& object)
     {
         ScreenRect place = object.extents();
@@ -139,6 +150,44 @@ TEST_F(TrayMenuEndToEndTest, myGesturesListsEveryGestureAndClearsOneWhoseTargetI
     hand.type("zzz");
     EXPECT_TRUE(processEventsUntil([&] { return status->description() == QStringLiteral("No gesture's name holds “zzz”."); }))
         << status->description().toStdString();
+}
+
+TEST_F(TrayMenuEndToEndTest, lastDrawingAddsAMissedDrawingToItsGestureAndUndoTakesItBack)
+{
+    ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("minimumRecognitionScore"),
+                                    QStringLiteral("100") }), 0);
+    const std::string script = session->makeScript(QStringLiteral("mouse"));
+    session->importGesture(script, zigzag());
+    ASSERT_NO_FATAL_FAILURE(startWithTray());
+    auto drawings = [&] {
+        for (const QByteArray& line : command({ QStringLiteral("gestures"), QStringLiteral("list") }).split('\n'))
+            if (line.startsWith(QByteArray::fromStdString(script + "\t")))
+                return line.split('\t').last();
+        return QByteArray();
+    };
+    ASSERT_EQ(drawings(), "1");
+
+    ASSERT_NO_FATAL_FAILURE(drawHastyZigzag());
+    EXPECT_FALSE(session->scriptRan(QStringLiteral("mouse"), 1000)) << "a miss launches nothing";
+
+    ASSERT_TRUE(menu->click(QStringLiteral("Last Drawing…")));
+    auto last = tree->waitFor(*application, QStringLiteral("Last Drawing"));
+    ASSERT_TRUE(last) << "the window must open and show in the accessibility tree";
+    auto outcome = tree->waitFor(*last, QStringLiteral("Outcome"));
+    ASSERT_TRUE(outcome);
+    static const QRegularExpression missed(QStringLiteral("^It launched nothing: mouse came closest with \\d\\d%, and 100% is needed\\.$"));
+    EXPECT_TRUE(processEventsUntil([&] { return missed.match(outcome->description()).hasMatch(); }))
+        << outcome->description().toStdString();
+
+    auto add = tree->waitFor(*last, QStringLiteral("Add to mouse"), QStringLiteral("push button"));
+    ASSERT_TRUE(add && add->doAction());
+    EXPECT_TRUE(processEventsUntil([&] { return drawings() == "2"; })) << drawings().constData();
+    auto undo = tree->waitFor(*last, QStringLiteral("Undo"), QStringLiteral("push button"));
+    ASSERT_TRUE(undo);
+    ASSERT_TRUE(processEventsUntil([&] { return undo->has(AccessibleState::Enabled); }));
+    EXPECT_EQ(undo->description(), QStringLiteral("Take the drawing back from mouse"));
+    ASSERT_TRUE(undo->doAction());
+    EXPECT_TRUE(processEventsUntil([&] { return drawings() == "1"; })) << drawings().constData();
 }
 
 // Both ways through the desktop's file dialogs: what is exported comes back through an

@@ -7,6 +7,7 @@
 #include "sheet/GestureSheetWindow.h"
 #include "support/QtTestApplication.h"
 
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,7 +61,7 @@ protected:
         for (int group = 0; group < list->topLevelItemCount(); ++group) {
             QTreeWidgetItem* heading = list->topLevelItem(group);
             for (int row = 0; row < heading->childCount(); ++row) {
-                auto note = heading->child(row)->text(2);
+                auto note = heading->child(row)->text(3);
                 shown.push_back((heading->text(0) + ": " + heading->child(row)->text(1) + (note.isEmpty() ? "" : " | " + note))
                                     .toStdString());
             }
@@ -166,6 +167,42 @@ TEST_F(GestureSheetWindowTest, anUnavailableGestureIsShownAndClearedFromTheStore
     EXPECT_FALSE(window->undoButton()->isEnabled()) << "a reload after another change ends the undo";
 }
 
+}
+
+// Each gesture says how many drawings it keeps; each can be looked at, and all but the
+// last removed.
+TEST_F(GestureSheetWindowTest, everyDrawingOfAGestureIsShownAndOneCanBeRemoved)
+{
+    ASSERT_TRUE(model->addDrawingToGesture(arc(5), "maps.desktop"));
+    ASSERT_TRUE(model->addDrawingToGesture(arc(7), "maps.desktop"));
+    window->reload();
+    EXPECT_EQ(window->list()->headerItem()->text(2), "Drawings");
+    select("Mail");
+    EXPECT_EQ(window->list()->currentItem()->text(2), "1");
+    EXPECT_FALSE(window->drawingChoice()->isEnabled());
+    EXPECT_FALSE(window->removeDrawingButton()->isEnabled()) << "a gesture's only drawing goes with Clear Gesture";
+
+    select("Maps");
+    EXPECT_EQ(window->list()->currentItem()->text(2), "3");
+    ASSERT_EQ(window->drawingChoice()->count(), 3);
+    QImage first = window->preview()->pixmap().toImage();
+    window->drawingChoice()->setCurrentIndex(1);
+    EXPECT_NE(window->preview()->pixmap().toImage(), first) << "the second drawing shows";
+    EXPECT_EQ(window->preview()->accessibleDescription(), "Drawing 2 of 3 for Maps");
+    ASSERT_TRUE(window->removeDrawingButton()->isEnabled());
+    EXPECT_EQ(window->removeDrawingButton()->accessibleName(), window->removeDrawingButton()->text());
+
+    QStringList removed;
+    QObject::connect(window.get(), &GestureSheetWindow::drawingRemoved, [&](const QString& identity) { removed << identity; });
+    window->removeDrawingButton()->click();
+    EXPECT_FALSE(window->removeDrawingButton()->isEnabled()) << "no second removal while the store is written";
+    ASSERT_TRUE(scriblo::testing::processEventsUntil([&] { return !removed.isEmpty(); }));
+    EXPECT_EQ(removed, QStringList { "maps.desktop" });
+    auto maps = model->getGestureWithIdentity("maps.desktop");
+    ASSERT_EQ(maps->drawingCount(), 2);
+    EXPECT_EQ(maps->drawing(1), arc(7));
+    EXPECT_EQ(window->list()->currentItem()->text(1), "Maps") << "the gesture stays selected";
+    EXPECT_EQ(window->list()->currentItem()->text(2), "2");
 }
 
 namespace {

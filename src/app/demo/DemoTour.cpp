@@ -14,6 +14,7 @@
 #include "setup/GestureSetupController.h"
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
+#include "setup/LastDrawingWindow.h"
 #include "sheet/GestureSheetWindow.h"
 #include "setup/LaunchableArrayModel.h"
 
@@ -58,7 +59,8 @@ bool DemoTour::run()
     for (int segment : segmentTour)
         completed = completed && showSegment(segment);
     completed = completed && switchToMouseDrawing() && selectTarget(DemoSamples::assignedScript)
-        && assignDrawnGesture() && replayGesture() && askAboutALookAlike() && showGestureSheet() && previewImport();
+        && assignDrawnGesture() && replayGesture() && askAboutALookAlike() && addDrawing() && showGestureSheet()
+        && showLastDrawing() && previewImport();
     m_application.closeAndQuit();
     return completed;
 }
@@ -206,6 +208,51 @@ bool DemoTour::askAboutALookAlike()
     m_narrator.say(QStringLiteral("look-alike: ") + window.conflictWarning->message->text());
     return screenshot(QStringLiteral("setup-conflict")) && selectTarget(DemoSamples::assignedScript)
         && waitFor([&] { return !window.conflictWarning->isVisible(); }, QStringLiteral("the question to go"));
+}
+
+// A second, leaning triangle for the same script, then Show twice to reach it.
+bool DemoTour::addDrawing()
+{
+    GestureSetupWindow& window = *m_setup.setupWindow();
+    GestureRecognitionModel& model = m_application.gestureRecognitionController()->recognitionModel();
+    auto drawings = [&] {
+        auto gesture = model.getGestureWithIdentity(DemoSamples::assignedScript);
+        return gesture ? gesture->drawingCount() : 0;
+    };
+    if (!waitFor([&] { return m_setup.buttons().addDrawing; }, QStringLiteral("the Add Drawing button"))
+        || !click(window.addDrawingButton)
+        || !waitFor([&] { return window.setupView->detectingInput(); }, QStringLiteral("the capture to start")))
+        return false;
+    m_narrator.say(QStringLiteral("add drawing pressed: drawing a leaning triangle"));
+    DemoSamples::Shape leaning = DemoSamples::triangle();
+    for (auto& [x, y] : leaning)
+        x += (y - 500) * 0.3;
+    QPoint corner = window.setupView->mapToGlobal(QPoint(0, 0));
+    m_hand.trace({ corner.x(), corner.y(), window.setupView->width(), window.setupView->height() }, leaning,
+                 [] { settle(std::chrono::milliseconds(10)); });
+    m_hand.release(1);
+    if (!waitFor([&] { return drawings() == 2 && m_setup.buttons().show; }, QStringLiteral("the second drawing to be stored")))
+        return false;
+    m_narrator.say(QStringLiteral("drawings of the gesture: 2"));
+    for (int press = 0; press < 2; ++press)
+        if (!click(window.showGestureButton))
+            return false;
+    return waitFor([&] { return !window.setupView->replayRunning(); }, QStringLiteral("the replay to end"))
+        && screenshot(QStringLiteral("setup-second-drawing"));
+}
+
+// The tray's Last Drawing…: the touchpad's zigzag from the start, what it launched and
+// the gestures it came closest to.
+bool DemoTour::showLastDrawing()
+{
+    m_setup.showLastDrawing();
+    LastDrawingWindow* last = m_setup.lastDrawingWindow();
+    if (!last || !waitFor([&] { return last->isActiveWindow(); }, QStringLiteral("the last drawing")))
+        return false;
+    m_narrator.say(QStringLiteral("last drawing shown: ") + last->outcome()->text());
+    bool shot = screenshot(QStringLiteral("last-drawing"));
+    last->close();
+    return shot;
 }
 
 // The tray's My Gestures…: every stored gesture, the one just assigned among them and the

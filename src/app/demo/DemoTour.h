@@ -22,8 +22,9 @@ class GestureSetupWindow;
 
 // Drives the running application as a user would, step by step: a recognition from the
 // replayed touchpad, then the setup window through every kind of target, an assignment
-// drawn with the pointer and its replay; with a screenshot of the screen at each sight
-// worth showing. Each step waits for the state it needs, never for luck.
+// drawn with the pointer, its replay and a second drawing, My Gestures and Last Drawing;
+// with a screenshot of the screen at each sight worth showing. Each step waits for the
+// state it needs, never for luck.
 class DemoTour {
     Q_DECLARE_TR_FUNCTIONS(DemoTour)
 public:
@@ -48,7 +49,9 @@ private:
     bool replayGesture();
     bool askAboutALookAlike();
     void traceTriangle(GestureSetupWindow& window);
+    bool addDrawing();
     bool showGestureSheet();
+    bool showLastDrawing();
     bool previewImport();
 
     bool waitFor(const std::function<bool()>& done, const QString& what,

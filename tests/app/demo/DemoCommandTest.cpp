@@ -36,8 +36,11 @@ const QStringList narration {
     "selected: Suspend",
     "look-alike: This looks like the gesture for Log Out (",
     "selected: Log Out",
+    "add drawing pressed",
+    "drawings of the gesture: 2",
     "gesture sheet shown: 5 gestures",
     "searched for trash: 1 gesture",
+    "last drawing shown: It launched Lock Screen (",
     "import preview: 1 to add, 1 to replace, 1 to skip. Look-alikes of another target's gesture: 2.",
     "screenshots in ",
 };

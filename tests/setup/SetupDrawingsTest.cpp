@@ -1,0 +1,132 @@
+#include "SetupFixture.h"
+#include "support/QtTestApplication.h"
+
+#include "appearance/AppTableView.h"
+#include "setup/DrawingNumberBar.h"
+#include "setup/GestureSetupView.h"
+#include "setup/GestureSetupWindow.h"
+#include "setup/SelectedGestureDrawings.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace scriblo;
+using namespace scriblo::testing;
+
+namespace {
+
+// Add Drawing, Show stepping through the drawings and Remove Drawing in the setup window,
+// on a real store whose writes run at once.
+class SetupDrawingsTest : public SetupFixture {
+protected:
+    void SetUp() override
+    {
+        SetupFixture::SetUp();
+        ASSERT_TRUE(recognitionModel->saveGestureWithStrokes(drawing(), "Alpha.desktop"));
+        startController();
+        controller->toggleSetupWindow(QPoint(100, 100));
+        clock.advanceBy(std::chrono::milliseconds(200));
+    }
+
+    static std::vector<GestureStroke> drawing(int shift = 0)
+    {
+        std::vector<GestureStroke> strokes(1);
+        for (int index = 0; index < 14; ++index)
+            strokes[0].addPoint({ float(index * 50 + shift), float((index % 4) * 120 + shift), 0 });
+        return strokes;
+    }
+
+    void select(int row)
+    {
+        auto table = window().launchableTableView;
+        table->selectionModel()->select(table->model()->index(row, 0),
+                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+
+    int32_t drawingsOfAlpha()
+    {
+        auto gesture = recognitionModel->getGestureWithIdentity("Alpha.desktop");
+        return gesture ? gesture->drawingCount() : 0;
+    }
+
+    DrawingNumberBar& numberBar() { return *window().drawingNumber; }
+};
+
+}
+
+TEST_F(SetupDrawingsTest, addDrawingTakesTheNextDrawingAsOneMoreOfTheSelectedGesture)
+{
+    select(1);
+    EXPECT_FALSE(window().addDrawingButton->isEnabled()) << "Beta has no gesture to add to";
+    select(0);
+    ASSERT_TRUE(window().addDrawingButton->isEnabled());
+    EXPECT_EQ(window().addDrawingButton->accessibleName(), window().addDrawingButton->text());
+
+    window().addDrawingButton->click();
+    EXPECT_TRUE(window().setupView->detectingInput());
+    EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff()) << "nothing else while the drawing is asked for";
+    drawStroke(window().setupView, 16);
+    clock.advanceBy(std::chrono::seconds(5));
+    EXPECT_EQ(drawingsOfAlpha(), 2);
+    EXPECT_EQ(recognitionModel->getGestureWithIdentity("Alpha.desktop")->strokes(), drawing()) << "the first stays first";
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
+
+    // A capture that runs out with nothing drawn says what to press, here Add Drawing.
+    window().addDrawingButton->click();
+    clock.advanceBy(GestureSetupView::noInputTimeout + std::chrono::seconds(1));
+    EXPECT_EQ(drawingsOfAlpha(), 2);
+    EXPECT_TRUE(window().assignMessageText->text().contains("Press Add Drawing")) << window().assignMessageText->text().toStdString();
+}
+
+TEST_F(SetupDrawingsTest, aGestureWithAllItsDrawingsTakesNoMoreButIsStillShownAndCleared)
+{
+    for (int32_t added = 1; added < Gesture::maximumDrawingCount; ++added)
+        ASSERT_TRUE(recognitionModel->addDrawingToGesture(drawing(added * 3), "Alpha.desktop"));
+    controller->gesturesChanged();
+    select(0);
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, true, true }));
+}
+
+TEST_F(SetupDrawingsTest, showStepsThroughTheDrawingsAndRemoveDrawingTakesTheOneShown)
+{
+    select(0);
+    window().showGestureButton->click();
+    EXPECT_TRUE(numberBar().isHidden()) << "one drawing needs no number";
+
+    ASSERT_TRUE(recognitionModel->addDrawingToGesture(drawing(40), "Alpha.desktop"));
+    ASSERT_TRUE(recognitionModel->addDrawingToGesture(drawing(80), "Alpha.desktop"));
+    controller->gesturesChanged();
+    select(0);
+    for (const char* expected : { "Drawing 1 of 3", "Drawing 2 of 3", "Drawing 3 of 3", "Drawing 1 of 3", "Drawing 2 of 3" }) {
+        window().showGestureButton->click();
+        EXPECT_EQ(numberBar().numberText->text(), expected);
+        EXPECT_EQ(numberBar().numberText->accessibleDescription(), expected);
+    }
+    EXPECT_FALSE(numberBar().isHidden());
+    EXPECT_EQ(numberBar().removeButton->accessibleName(), "Remove Drawing");
+    EXPECT_EQ(numberBar().removeButton->accessibleDescription(), "Remove drawing 2 of 3 from the gesture");
+
+    numberBar().removeButton->click();
+    auto gesture = recognitionModel->getGestureWithIdentity("Alpha.desktop");
+    ASSERT_EQ(gesture->drawingCount(), 2);
+    EXPECT_EQ(gesture->drawing(0), drawing());
+    EXPECT_EQ(gesture->drawing(1), drawing(80)) << "the second, the one shown, went";
+    EXPECT_TRUE(numberBar().isHidden()) << "the area shows nothing after the change";
+
+    // Another target starts again from its first drawing.
+    EXPECT_EQ(SelectedGestureDrawings::nextIndex(SelectedGestureDrawings::Shown { "Alpha.desktop", 1 }, "Gamma.desktop", 3), 0);
+}
+
+TEST_F(SetupDrawingsTest, clearTakesEveryDrawingAndUndoBringsThemAllBack)
+{
+    ASSERT_TRUE(recognitionModel->addDrawingToGesture(drawing(40), "Alpha.desktop"));
+    controller->gesturesChanged();
+    select(0);
+    controller->clearSelectedGesture();
+    EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Alpha.desktop"));
+    controller->undoClear();
+    auto gesture = recognitionModel->getGestureWithIdentity("Alpha.desktop");
+    ASSERT_TRUE(gesture);
+    ASSERT_EQ(gesture->drawingCount(), 2);
+    EXPECT_EQ(gesture->drawing(1), drawing(40));
+}
