@@ -325,7 +325,7 @@ void GestureSetupController::removeShownDrawing()
     if (!shown || !m_storeWrites || m_storeWrites->busy())
         return;
     setButtons(SetupButtonRules::allOff());
-    m_storeWrites->removeDrawing(shown->identity, shown->index, [this](const Expected<Done>&) { gesturesChanged(); });
+    m_storeWrites->removeDrawing(shown->identity, shown->index, [this](const Expected<Done, GestureRefusal>&) { gesturesChanged(); });
 }
 
 void GestureSetupController::gesturesChanged()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GestureRefusal.h"
+#include "setup/GestureAssignment.h"
 #include "setup/SetupButtonRules.h"
 
 #include <QRect>

@@ -238,10 +238,10 @@ void GestureSheetWindow::removeChosenDrawing()
     disableButtonsWhileWriting();
     m_writes.queueWithOutcome(
         [&model = m_model, identity = entry->gesture->identity(), index] { return model.removeDrawingOfGesture(identity, index); },
-        [this, identity = entry->gesture->identity()](const Expected<Done>& removed) { drawingGone(identity, removed); });
+        [this, identity = entry->gesture->identity()](const Expected<Done, GestureRefusal>& removed) { drawingGone(identity, removed); });
 }
 
-void GestureSheetWindow::drawingGone(const std::string& identity, const Expected<Done>& removed)
+void GestureSheetWindow::drawingGone(const std::string& identity, const Expected<Done, GestureRefusal>& removed)
 {
     m_removing = false;
     // Clear's Undo would now bring back a store from before this change.

@@ -3,6 +3,7 @@
 #include "appearance/IconResolver.h"
 #include "base/Expected.h"
 #include "base/WorkQueue.h"
+#include "core/GestureRefusal.h"
 #include "sheet/GestureSheetContents.h"
 #include "sheet/UndoableClear.h"
 
@@ -78,7 +79,7 @@ private:
     void selectionChanged();
     void showChosenDrawing();
     void removeChosenDrawing();
-    void drawingGone(const std::string& identity, const Expected<Done>& removed);
+    void drawingGone(const std::string& identity, const Expected<Done, GestureRefusal>& removed);
     void selectGesture(const std::string& identity);
     void clearSelected();
     void undoClear();

@@ -18,6 +18,21 @@ namespace {
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString retired = QStringLiteral("org.example.Retired.desktop");
 
+// A zigzag whose middle stroke lands short: close to the stored one, never equal.
+std::vector<std::pair<double, double>> hastyZigzag()
+{
+    std::vector<std::pair<double, double>> points;
+    const std::pair<double, double> corners[] = { { 200, 800 }, { 800, 800 }, { 330, 260 }, { 800, 200 } };
+    for (size_t side = 0; side + 1 < std::size(corners); ++side)
+        for (int step = 0; step < 12; ++step) {
+            double t = step / 12.0;
+            points.emplace_back(corners[side].first + t * (corners[side + 1].first - corners[side].first),
+                                corners[side].second + t * (corners[side + 1].second - corners[side].second));
+        }
+    points.push_back(corners[std::size(corners) - 1]);
+    return points;
+}
+
 // The tray menu's entries on the real program, clicked as a panel clicks them, and what
 // they open seen through the accessibility bus.
 class TrayMenuEndToEndTest : public AccessibleDesktopTest {
