@@ -298,19 +298,6 @@ TEST(CustomScriptsNoticeTest, theFolderBreaksOnlyAfterASlash)
     EXPECT_GE(lines, 3);
 }
 
-TEST_F(GestureSetupControllerTest, showTwiceReplaysAgainFromTheStartAndLeavesButtonsAlone)
-{
-    startController();
-    openWindow();
-    select(0);
-    SetupButtons before = controller->buttons();
-    controller->showSelectedGesture();
-    controller->showSelectedGesture();
-    EXPECT_TRUE(window().setupView->showingStoredGesture());
-    EXPECT_EQ(controller->buttons(), before);
-    EXPECT_TRUE(processEventsUntil([this] { return !window().setupView->replayRunning(); }));
-}
-
 TEST_F(GestureSetupControllerTest, aDrawnGestureReplacesTheOldOneOfTheSelectedTarget)
 {
     startController();
@@ -475,24 +462,23 @@ TEST_F(GestureSetupControllerTest, aChangeHereEndsMyGesturesUndoOfItsLastClear)
     EXPECT_FALSE(sheet->undoButton()->isEnabled());
 }
 
-TEST_F(GestureSetupControllerTest, aBuiltInScriptsGestureUnderItsOldPathShowsReplaysAndClears)
+TEST_F(GestureSetupControllerTest, aBuiltInScriptsGestureUnderItsOldPathShowsReplaysClearsAndIsReplaced)
 {
     selectHelloWithItsOldGesture();
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+    // A second Show replays again from the start and leaves the buttons alone.
+    controller->showSelectedGesture();
     controller->showSelectedGesture();
     EXPECT_TRUE(window().setupView->showingStoredGesture());
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
     EXPECT_TRUE(processEventsUntil([this] { return !window().setupView->replayRunning(); }));
     controller->clearSelectedGesture();
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity(oldHelloIdentity));
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false }));
-}
 
-TEST_F(GestureSetupControllerTest, aDrawnGestureReplacesABuiltInScriptsGestureUnderItsOldPath)
-{
-    selectHelloWithItsOldGesture();
+    EXPECT_TRUE(recognitionModel->saveGestureWithStrokes({ diagonal() }, oldHelloIdentity));
     controller->assignSelectedGesture();
-    for (int stroke = 0; stroke < 3; ++stroke)
-        drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
+    drawThreeStrokes();
     EXPECT_TRUE(recognitionModel->getGestureWithIdentity("builtin:Hello"));
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity(oldHelloIdentity)) << "it would launch Hello too";
 }
