@@ -3,7 +3,6 @@
 
 #include "appearance/AppSegmentedControl.h"
 #include "appearance/AppTableView.h"
-#include "appearance/DarkableImage.h"
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
@@ -12,7 +11,6 @@
 #include "sheet/GestureSheetWindow.h"
 
 #include <QShortcut>
-#include "setup/TrayStatusItem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -541,11 +539,4 @@ TEST_F(GestureSetupControllerTest, theWindowHangsBelowTheClickedIconInsideTheScr
     controller->hideSetupWindow();
     controller->repositionSetupWindow();
     EXPECT_EQ(window().pos(), QPoint(-10000, -10000));
-}
-
-TEST_F(GestureSetupControllerTest, theStatusIconIsOursAndDarkable)
-{
-    DarkableImage icon = TrayStatusItem::statusIcon();
-    EXPECT_TRUE(icon.darkable());
-    EXPECT_FALSE(icon.pixmap(QSize(22, 22)).isNull());
 }
