@@ -382,6 +382,14 @@ TEST_F(GestureRecognitionControllerTest, aGestureWhoseTargetIsReallyGoneIsKeptTh
     start(false);
     std::string removed = (scripts / "Removed").string();
     bindZigzagTo(removed);
+    // The partial check sees the first strokes of a drawing under way: a square's first
+    // two sides match the gesture of an L that the user never drew.
+    controller->shouldStartDetectingGesture(CaptureMode::Normal);
+    checkPartialOnItsOwnThread();
+    EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(removed)) << "a partial check never deletes";
+    EXPECT_TRUE(removedGestures->kept.empty());
+    view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
+
     removedGestures->failure = "disk full";
     drawZigzag();
     EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(removed)) << "a gesture that could not be kept stays";
@@ -430,19 +438,6 @@ TEST_F(GestureRecognitionControllerTest, aTargetStillThereOrInNoListKeepsItsGest
     EXPECT_TRUE(notifier->notices.empty());
 }
 
-// The partial check sees the first strokes of a drawing under way: a square's first two
-// sides match the gesture of an L that the user never drew.
-TEST_F(GestureRecognitionControllerTest, aPartialCheckNeverDeletesAGesture)
-{
-    start(false);
-    std::string removed = (scripts / "Removed").string();
-    bindZigzagTo(removed);
-    controller->shouldStartDetectingGesture(CaptureMode::Normal);
-    checkPartialOnItsOwnThread();
-    EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(removed));
-    EXPECT_TRUE(removedGestures->kept.empty());
-}
-
 TEST_F(GestureRecognitionControllerTest, aLaunchThatFailsIsShownAsAFailureAndTheListsAreReadAgain)
 {
     auto script = addScript("Mail");
@@ -482,24 +477,9 @@ TEST_F(GestureRecognitionControllerTest, aRealScriptThatLostItsExecuteBitFailsVi
     EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(script.string()));
 }
 
-TEST_F(GestureRecognitionControllerTest, aPartialCheckShowsNameAndScoreOnlyWhileCapturing)
-{
-    addScript("Mail");
-    start(false);
-    bindZigzagTo(BuiltInScripts::identity(scripts / "Mail"));
-    controller->shouldStartDetectingGesture(CaptureMode::Normal);
-    checkPartialOnItsOwnThread();
-    EXPECT_EQ(window().partialDescriptionAlert()->text(), "Mail – 100%");
-    EXPECT_FALSE(window().partialIconAlert()->pixmap().isNull());
-
-    view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
-    checkPartialOnItsOwnThread();
-    EXPECT_EQ(window().partialDescriptionAlert()->text(), "") << "a late check must not show beside the result";
-}
-
 // Scores are numbers the user reads, so they are written as the user's locale writes
 // numbers; a name that looks like a placeholder is shown as it is.
-TEST_F(GestureRecognitionControllerTest, scoresAreWrittenInTheLocalesDigits)
+TEST_F(GestureRecognitionControllerTest, aPartialCheckShowsNameAndScoreInTheLocalesDigitsOnlyWhileCapturing)
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
@@ -509,7 +489,10 @@ TEST_F(GestureRecognitionControllerTest, scoresAreWrittenInTheLocalesDigits)
     controller->shouldStartDetectingGesture(CaptureMode::Normal);
     checkPartialOnItsOwnThread();
     EXPECT_EQ(window().partialDescriptionAlert()->text(), QString::fromUtf8("Mail %2 – ١٠٠%"));
+    EXPECT_FALSE(window().partialIconAlert()->pixmap().isNull());
     view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
+    checkPartialOnItsOwnThread();
+    EXPECT_EQ(window().partialDescriptionAlert()->text(), "") << "a late check must not show beside the result";
 
     targetsAndSettings->settings().saveExplainMissesOption(true);
     controller->shouldStartDetectingGesture(CaptureMode::Normal);

@@ -3,7 +3,6 @@
 
 #include "appearance/AppSegmentedControl.h"
 #include "appearance/AppTableView.h"
-#include "appearance/DarkableImage.h"
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
 #include "setup/LaunchableArrayModel.h"
@@ -12,7 +11,6 @@
 #include "sheet/GestureSheetWindow.h"
 
 #include <QShortcut>
-#include "setup/TrayStatusItem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -298,19 +296,6 @@ TEST(CustomScriptsNoticeTest, theFolderBreaksOnlyAfterASlash)
     EXPECT_GE(lines, 3);
 }
 
-TEST_F(GestureSetupControllerTest, showTwiceReplaysAgainFromTheStartAndLeavesButtonsAlone)
-{
-    startController();
-    openWindow();
-    select(0);
-    SetupButtons before = controller->buttons();
-    controller->showSelectedGesture();
-    controller->showSelectedGesture();
-    EXPECT_TRUE(window().setupView->showingStoredGesture());
-    EXPECT_EQ(controller->buttons(), before);
-    EXPECT_TRUE(processEventsUntil([this] { return !window().setupView->replayRunning(); }));
-}
-
 TEST_F(GestureSetupControllerTest, aDrawnGestureReplacesTheOldOneOfTheSelectedTarget)
 {
     startController();
@@ -475,24 +460,23 @@ TEST_F(GestureSetupControllerTest, aChangeHereEndsMyGesturesUndoOfItsLastClear)
     EXPECT_FALSE(sheet->undoButton()->isEnabled());
 }
 
-TEST_F(GestureSetupControllerTest, aBuiltInScriptsGestureUnderItsOldPathShowsReplaysAndClears)
+TEST_F(GestureSetupControllerTest, aBuiltInScriptsGestureUnderItsOldPathShowsReplaysClearsAndIsReplaced)
 {
     selectHelloWithItsOldGesture();
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
+    // A second Show replays again from the start and leaves the buttons alone.
+    controller->showSelectedGesture();
     controller->showSelectedGesture();
     EXPECT_TRUE(window().setupView->showingStoredGesture());
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
     EXPECT_TRUE(processEventsUntil([this] { return !window().setupView->replayRunning(); }));
     controller->clearSelectedGesture();
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity(oldHelloIdentity));
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false, false }));
-}
 
-TEST_F(GestureSetupControllerTest, aDrawnGestureReplacesABuiltInScriptsGestureUnderItsOldPath)
-{
-    selectHelloWithItsOldGesture();
+    EXPECT_TRUE(recognitionModel->saveGestureWithStrokes({ diagonal() }, oldHelloIdentity));
     controller->assignSelectedGesture();
-    for (int stroke = 0; stroke < 3; ++stroke)
-        drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
+    drawThreeStrokes();
     EXPECT_TRUE(recognitionModel->getGestureWithIdentity("builtin:Hello"));
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity(oldHelloIdentity)) << "it would launch Hello too";
 }
@@ -555,11 +539,4 @@ TEST_F(GestureSetupControllerTest, theWindowHangsBelowTheClickedIconInsideTheScr
     controller->hideSetupWindow();
     controller->repositionSetupWindow();
     EXPECT_EQ(window().pos(), QPoint(-10000, -10000));
-}
-
-TEST_F(GestureSetupControllerTest, theStatusIconIsOursAndDarkable)
-{
-    DarkableImage icon = TrayStatusItem::statusIcon();
-    EXPECT_TRUE(icon.darkable());
-    EXPECT_FALSE(icon.pixmap(QSize(22, 22)).isNull());
 }
