@@ -48,14 +48,6 @@ TEST(GestureRecognizerTest, needsElevenPointsAndLoadedGestures)
     EXPECT_TRUE(recognizer.recognizeGestureWithStrokes({ segment(0, 0, 0, 900, 6), segment(0, 0, 900, 0, 5, 2) }));
 }
 
-TEST(GestureRecognizerTest, matchesOnlyGesturesWithTheSameStrokeCount)
-{
-    GestureRecognizer recognizer;
-    recognizer.addGesture(Gesture("two", { segment(0, 0, 500, 0, 20), segment(500, 0, 1000, 0, 20, 2) }));
-    EXPECT_FALSE(recognizer.recognizeGestureWithStrokes({ segment(0, 0, 1000, 0, 40) }));
-    EXPECT_FALSE(recognizer.recognizeGestureWithStrokes({ segment(0, 0, 500, 0, 20) }));
-}
-
 TEST(GestureRecognizerTest, redrawingAGestureInEitherDirectionScoresFullMarks)
 {
     GestureRecognizer recognizer;
@@ -67,15 +59,6 @@ TEST(GestureRecognizerTest, redrawingAGestureInEitherDirectionScoresFullMarks)
         EXPECT_EQ(result->gestureIdentity(), "arc");
         EXPECT_EQ(result->score(), 100);
     }
-}
-
-TEST(GestureRecognizerTest, rejectsADrawingThatStartsInAnotherDirection)
-{
-    GestureRecognizer recognizer;
-    recognizer.addGesture(Gesture("east", { segment(0, 0, 900, 0, 30) }));
-    auto turned = recognizer.recognizeGestureWithStrokes({ segment(0, 0, 600, 600, 30) });
-    EXPECT_FALSE(turned);
-    EXPECT_TRUE(recognizer.recognizeGestureWithStrokes({ segment(0, 0, 900, 100, 30) }));
 }
 
 TEST(GestureRecognizerTest, earlierGestureWinsTiesAndReAddingMovesItBehind)
