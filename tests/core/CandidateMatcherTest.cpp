@@ -1,4 +1,3 @@
-#include "core/AngleSearchTree.h"
 #include "core/CandidateMatcher.h"
 #include "core/DrawingGenerator.h"
 #include "core/GestureTemplate.h"
@@ -145,20 +144,4 @@ TEST(CandidateMatcherTest, aSearchSplitAmongThreadsKeepsTheWinnerAndTheFirstOfEq
         }
     }
     EXPECT_FALSE(CandidateMatcher::bestTemplateInParallel(GestureTemplate(generator.drawing(1)[0]).stroke(), {}, 3));
-}
-
-// Every angle the search can probe lies within ±30°, and the first probes are the
-// golden-section points of that range.
-TEST(CandidateMatcherTest, searchTreeStaysInsideTheRange)
-{
-    const auto& tree = AngleSearchTree::shared();
-    EXPECT_EQ(tree.probe(0).angle, -AngleSearchTree::firstProbe);
-    EXPECT_EQ(tree.probe(1).angle, AngleSearchTree::firstProbe);
-    for (int node = 0; node < AngleSearchTree::nodeCount; ++node)
-        EXPECT_LE(std::fabs(tree.probe(node).angle), AngleSearchTree::searchBound) << node;
-    // Closing from above every time walks toward −30°.
-    int node = 1;
-    for (int step = 0; step < AngleSearchTree::searchSteps; ++step)
-        node *= 2;
-    EXPECT_LT(tree.probe(node).angle, -0.49f);
 }

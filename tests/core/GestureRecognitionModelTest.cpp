@@ -269,7 +269,7 @@ TEST(GestureRecognitionModelTest, aBatchThatCannotAllBeStoredStoresNone)
     auto oneMore = model.saveGestures(gesturesNamed({ "z" }));
     ASSERT_FALSE(oneMore);
     EXPECT_EQ(oneMore.failure().reason, GestureRefusal::Reason::StoreFull);
-    EXPECT_NE(oneMore.error().find("1 new gesture does not fit"), std::string::npos) << oneMore.error();
+    EXPECT_NE(oneMore.error().find("1 new gesture does not fit: the store holds 1024 of at most 1024, so 0 more fit"), std::string::npos) << oneMore.error();
 }
 
 // Assign once worked the reason out again after the fact and, with the store full by

@@ -114,24 +114,16 @@ void compareRealDrawings(const DrawingSet& set, size_t stride)
 
 }
 
-TEST(RecognizerEquivalenceTest, realMultistrokeDrawingsMatchTheReference)
+TEST(RecognizerEquivalenceTest, realDrawingsMatchTheReference)
 {
     auto folder = gesturelog::sharedGestureFolder();
     if (!folder)
         GTEST_SKIP() << "no shared gesture data at " << SCRIBLO_SHARED_DATA << "/gestures";
-    auto set = readDrawings(*folder / "mmg", "mmg.tar.xz");
-    ASSERT_FALSE(set.drawings.empty()) << "no drawings read from " << set.source;
-    compareRealDrawings(set, 1);
-}
-
-TEST(RecognizerEquivalenceTest, realUnistrokeDrawingsMatchTheReference)
-{
-    auto folder = gesturelog::sharedGestureFolder();
-    if (!folder)
-        GTEST_SKIP() << "no shared gesture data at " << SCRIBLO_SHARED_DATA << "/gestures";
-    auto set = readDrawings(*folder / "one-dollar-unistroke", "xml_logs.tar.xz");
-    ASSERT_FALSE(set.drawings.empty()) << "no drawings read from " << set.source;
-    compareRealDrawings(set, 1);
+    for (const auto& [subfolder, archive] : { std::pair { "mmg", "mmg.tar.xz" }, std::pair { "one-dollar-unistroke", "xml_logs.tar.xz" } }) {
+        auto set = readDrawings(*folder / subfolder, archive);
+        ASSERT_FALSE(set.drawings.empty()) << "no drawings read from " << set.source;
+        compareRealDrawings(set, 1);
+    }
 }
 
 // A gesture of several drawings recognises as the reference does with each drawing

@@ -18,11 +18,6 @@ GestureStroke straightLine(int count, float spacing)
     return stroke;
 }
 
-GestureStroke box(float width, float height)
-{
-    return GestureStroke({ { 0, 0, 1 }, { width, 0, 1 }, { width, height, 1 }, { 0, height, 1 } });
-}
-
 }
 
 TEST(TemplatePipelineTest, truncatesDifferencesBeforeMeasuring)
@@ -34,68 +29,6 @@ TEST(TemplatePipelineTest, truncatesDifferencesBeforeMeasuring)
     EXPECT_EQ(truncateToInteger(std::nanf("")), INT32_MIN);
     EXPECT_EQ(truncateToInteger(3e9f), INT32_MIN);
     EXPECT_GT(pointDistance(0, 0, 3e9f, 0), 0.0f);
-}
-
-TEST(TemplatePipelineTest, resamplesTwoDistantPointsEvenly)
-{
-    GestureStroke stroke({ { 0, 0, 3 }, { 318, 0, 3 } });
-    GestureStroke resampled = resampleStroke(stroke);
-    ASSERT_EQ(resampled.pointCount(), 160);
-    EXPECT_EQ(resampled.pointAtIndex(0), stroke.pointAtIndex(0));
-    for (int i = 1; i < 159; ++i)
-        EXPECT_NEAR(resampled.pointAtIndex(i).x(), 2.0f * float(i), 1e-3f) << i;
-    EXPECT_EQ(resampled.pointAtIndex(159), stroke.pointAtIndex(1));
-}
-
-TEST(TemplatePipelineTest, subUnitSpacingMeasuresNothing)
-{
-    GestureStroke resampled = resampleStroke(straightLine(100, 0.9f));
-    ASSERT_EQ(resampled.pointCount(), 160);
-    EXPECT_EQ(resampled.pointAtIndex(0).x(), 0.0f);
-    for (int i = 1; i < 160; ++i)
-        EXPECT_EQ(resampled.pointAtIndex(i).x(), 99 * 0.9f);
-    GestureTemplate gestureTemplate(straightLine(100, 0.9f));
-    EXPECT_TRUE(std::isnan(gestureTemplate.startUnitVector().x()));
-}
-
-TEST(TemplatePipelineTest, splitRemaindersThatMeasureZeroLeaveTheStrokeShort)
-{
-    GestureStroke line = straightLine(100, 2);
-    GestureStroke resampled = resampleStroke(line);
-    ASSERT_EQ(resampled.pointCount(), 160);
-    float interval = 198.0f / 159.0f;
-    for (int segment = 0; segment < 99; ++segment)
-        EXPECT_FLOAT_EQ(resampled.pointAtIndex(segment + 1).x(), float(segment) * 2 + interval) << segment;
-    for (int i = 100; i < 160; ++i)
-        EXPECT_EQ(resampled.pointAtIndex(i), line.pointAtIndex(99));
-}
-
-TEST(TemplatePipelineTest, scalesLinesUniformlyAndAreasToTheSquare)
-{
-    BoundingBox stretched = strokeBoundingBox(scaleStrokeToSquare(box(300, 200)));
-    EXPECT_FLOAT_EQ(stretched.width(), 1000);
-    EXPECT_FLOAT_EQ(stretched.height(), 1000);
-    BoundingBox uniform = strokeBoundingBox(scaleStrokeToSquare(box(400, 50)));
-    EXPECT_FLOAT_EQ(uniform.width(), 1000);
-    EXPECT_FLOAT_EQ(uniform.height(), 125);
-    BoundingBox vertical = strokeBoundingBox(scaleStrokeToSquare(box(0, 10)));
-    EXPECT_FLOAT_EQ(vertical.height(), 1000);
-    EXPECT_FLOAT_EQ(vertical.width(), 0);
-}
-
-TEST(TemplatePipelineTest, horizontalStrokeTemplatesPointBothWays)
-{
-    Gesture gesture("line", { GestureStroke({ { 0, 0, 1 }, { 318, 0, 1 } }) });
-    gesture.generateTemplates();
-    ASSERT_EQ(gesture.templates(0).size(), 2u);
-    const GestureTemplate& forward = gesture.templates(0)[0];
-    BoundingBox bounds = strokeBoundingBox(forward.stroke());
-    EXPECT_NEAR(bounds.width(), 1000, 0.01);
-    EXPECT_EQ(bounds.minimumY, 0);
-    EXPECT_EQ(bounds.maximumY, 0);
-    EXPECT_NEAR(strokeCentroid(forward.stroke()).x(), 0, 1e-3);
-    EXPECT_EQ(forward.startUnitVector(), GesturePoint(1, 0, 0));
-    EXPECT_EQ(gesture.templates(0)[1].startUnitVector(), GesturePoint(-1, 0, 0));
 }
 
 TEST(TemplatePipelineTest, degenerateStrokesGiveNoDirectionInsteadOfCrashing)

@@ -233,15 +233,3 @@ TEST_F(BookmarksTest, safariEntryOfTheWrongShapeCostsOnlyItself)
     EXPECT_THAT(links(SafariBookmarks::parse(odd)),
         ElementsAre(Bookmark { "Zulu", "https://zulu.org/" }, Bookmark { "Alpha", "https://alpha.org" }));
 }
-
-TEST_F(BookmarksTest, safariRefusesNestingDeepEnoughToOverflowTheParser)
-{
-    std::string deep = "<plist>";
-    for (int i = 0; i < 40'000; ++i)
-        deep += "<array>";
-    for (int i = 0; i < 40'000; ++i)
-        deep += "</array>";
-    deep += "</plist>";
-    writeFile(root / "Deep.plist", deep);
-    EXPECT_THAT(failure(SafariBookmarks::read(root / "Deep.plist")), HasSubstr("too deeply nested"));
-}

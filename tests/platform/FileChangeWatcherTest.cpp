@@ -95,21 +95,6 @@ TEST_F(FileChangeWatcherTest, aStoreWrittenInPlaceIsTakenInEvenAfterItWasReplace
     EXPECT_TRUE(takenIn(4444));
 }
 
-TEST_F(FileChangeWatcherTest, aFolderRemovedAndMadeAgainIsWatchedAgain)
-{
-    fs::create_directories(folder());
-    writeInPlace(1);
-    follow();
-    fs::remove_all(folder());
-    ASSERT_TRUE(processEventsUntil([&] { return !watcher->watchedPaths().contains(QString::fromStdString(folder().string())); }));
-
-    // What a command-line import does into a folder that is gone: makes it, then the store.
-    PropertyListUserDefaults(store()).setInteger(55, "minimumRecognitionScore");
-    EXPECT_TRUE(takenIn(55));
-    writeInPlace(666);
-    EXPECT_TRUE(takenIn(666));
-}
-
 TEST_F(FileChangeWatcherTest, aStoreWhoseFoldersAreMadeOnlyLaterIsFollowed)
 {
     follow();

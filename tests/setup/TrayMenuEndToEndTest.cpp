@@ -109,12 +109,6 @@ protected:
         hand.release(1);
     }
 
-    void clickOn(const AccessibleObject& object)
-    {
-        ScreenRect place = object.extents();
-        hand.click(place.x + place.width / 2, place.y + place.height / 2);
-    }
-
     static inline QDBusConnection* testBus = nullptr;
     std::unique_ptr<StatusNotifierWatcherStandIn> watcher;
     std::unique_ptr<TrayMenu> menu;

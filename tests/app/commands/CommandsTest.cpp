@@ -30,16 +30,6 @@ protected:
 
 }
 
-TEST_F(CommandsTest, helpAfterACommandPrintsItsUsageAndReadsNothing)
-{
-    for (const char* command : { "gestures import --help", "gestures list -h", "settings --help", "targets --help" }) {
-        auto shown = scriblo(command);
-        EXPECT_EQ(shown.status, 0) << command << ": " << shown.err;
-        EXPECT_NE(shown.out.find("Usage: scriblo"), std::string::npos) << command;
-        EXPECT_EQ(shown.err, "") << command;
-    }
-}
-
 TEST_F(CommandsTest, targetsAreListedKindByKindInLookupOrder)
 {
     setenv("SCRIBLO_BUILTIN_SCRIPTS", (root / "builtin").c_str(), 1);
