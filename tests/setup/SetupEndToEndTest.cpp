@@ -310,8 +310,9 @@ TEST_F(SetupUnderWindowManagerTest, moreCarriesTheTrayCommandsAndEscapeClosesThe
     ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); }));
     EXPECT_EQ(setupWindow->roleName(), QStringLiteral("frame"));
     auto reopen = [&] {
-        if (!setupWindow->has(AccessibleState::Showing))
+        if (!setupWindow->has(AccessibleState::Showing)) {
             ASSERT_NO_FATAL_FAILURE(startAgain());
+        }
         ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); }));
     };
     // Qt leaves popup menus out of the tree, so the entry is chosen by its mnemonic, as a

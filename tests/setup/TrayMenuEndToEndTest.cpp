@@ -1,4 +1,5 @@
 #include "app/demo/DemoSamples.h"
+#include "app/demo/DesktopHand.h"
 #include "setup/StatusNotifierWatcherStandIn.h"
 #include "setup/TrayMenu.h"
 #include "support/AccessibleDesktopTest.h"
@@ -6,6 +7,8 @@
 #include <QDBusConnectionInterface>
 #include <QFileInfo>
 
+using scriblo::DesktopHand;
+using scriblo::ScreenRect;
 using scriblo::DemoSamples::zigzag;
 using namespace scriblo::testing;
 
@@ -53,6 +56,7 @@ protected:
         AccessibleDesktopTest::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
+        ASSERT_TRUE(hand.connected());
         ASSERT_FALSE(testBus->interface()->isServiceRegistered(watcherService).value());
         watcher = std::make_unique<StatusNotifierWatcherStandIn>(*testBus);
         ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("multitouchOption"),
@@ -110,6 +114,7 @@ protected:
     }
 
     static inline QDBusConnection* testBus = nullptr;
+    DesktopHand hand;
     std::unique_ptr<StatusNotifierWatcherStandIn> watcher;
     std::unique_ptr<TrayMenu> menu;
 };
