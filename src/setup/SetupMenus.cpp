@@ -58,7 +58,8 @@ bool SetupMenus::showIcon()
 void SetupMenus::showGestureSheet(GestureRecognitionModel& model, WorkQueue& writes)
 {
     if (!m_gestureSheetWindow) {
-        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(model, writes, m_targetsAndSettings.catalogue());
+        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(model, writes, m_targetsAndSettings.catalogue(),
+                                                                    m_targetsAndSettings.targetNames());
         connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureCleared, this, &SetupMenus::gesturesChangedInSheet);
         connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureRestored, this, &SetupMenus::gesturesChangedInSheet);
     }
