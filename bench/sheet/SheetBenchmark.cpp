@@ -9,6 +9,7 @@
 #include "appearance/IconResolver.h"
 #include "launch/DesktopWorkspace.h"
 #include "launch/LaunchableCatalogue.h"
+#include "launch/TargetNameCache.h"
 #include "launch/TargetKinds.h"
 #include "sheet/GestureSheet.h"
 #include "sheet/GestureSheetFile.h"
@@ -67,7 +68,7 @@ void writeSheet(benchmark::State& state, GestureSheetFile::Format format, const 
     int pages = 0;
     for (auto _ : state) {
         IconResolver icons;
-        GestureSheet sheet(GestureSheetContents::of(stored, catalogue), icons);
+        GestureSheet sheet(GestureSheetContents::of(stored, catalogue, {}), icons);
         auto written = GestureSheetFile::write(sheet, path, format);
         if (!written) {
             state.SkipWithError(written.error().c_str());
@@ -91,8 +92,10 @@ void BM_OpenSheetWindowToFirstPaint(benchmark::State& state)
     GestureRecognitionModel model(storage);
     model.recognizer()->setLoadedGestures(fullStore(catalogue));
     SerialWorkQueue writes;
+    TargetNameCache targetNames(BenchmarkDesktop::root() / "target-names.json");
+    targetNames.load();
     for (auto _ : state) {
-        auto window = std::make_unique<GestureSheetWindow>(model, writes, catalogue);
+        auto window = std::make_unique<GestureSheetWindow>(model, writes, catalogue, targetNames);
         PaintWatcher watcher;
         window->list()->viewport()->installEventFilter(&watcher);
         window->showAndRaise();

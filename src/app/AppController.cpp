@@ -2,6 +2,7 @@
 
 #include "app/GestureFileTransfer.h"
 
+#include "core/GestureRecognitionModel.h"
 #include "install/MoveToApplicationsFolder.h"
 #include "launch/BuiltInScripts.h"
 #include "launch/DesktopWorkspace.h"
@@ -182,6 +183,9 @@ void AppController::createControllers()
     // through it; it learns of the recognition side once that exists.
     GestureRecognitionController* recognition = m_gestureRecognitionController.get();
     m_gestureSetupController->targetsAndSettings().settings().writeOn(*m_storeWrites);
+    // Read before the gestures load, whose outcome comes back after it.
+    m_gestureSetupController->targetsAndSettings().targetNames().writeOn(*m_storeWrites);
+    m_gestureSetupController->targetsAndSettings().targetNames().load();
     m_gestureSetupController->setRecognitionSide({
         &recognition->recognitionModel(),
         [recognition] { return recognition->recognitionView() && recognition->recognitionView()->detectingInput(); },
@@ -222,6 +226,8 @@ void AppController::connectGestureFiles()
             &GestureFileTransfer::chooseExportFile);
     connect(m_gestureFiles.get(), &GestureFileTransfer::gesturesImported, m_gestureSetupController.get(),
             &GestureSetupController::gesturesChanged);
+    connect(m_gestureFiles.get(), &GestureFileTransfer::gesturesImported, this, &AppController::learnTargetNames);
+    connect(m_gestureSetupController.get(), &GestureSetupController::gestureAssigned, this, &AppController::learnTargetNames);
 }
 
 void AppController::printInputSources(const std::string& mouseLine)
@@ -241,7 +247,19 @@ void AppController::followStoreChanges()
 // them in turn.
 void AppController::loadGestures()
 {
-    m_gestureRecognitionController->loadGestures([this] { m_gestureSetupController->gesturesLoaded(); });
+    m_gestureRecognitionController->loadGestures([this] {
+        learnTargetNames();
+        m_gestureSetupController->gesturesLoaded();
+    });
+}
+
+// While a target is there its name is taken down, for the day it is out of reach and
+// the sheet would otherwise show a bare identity.
+void AppController::learnTargetNames()
+{
+    TargetsAndSettings& targetsAndSettings = m_gestureSetupController->targetsAndSettings();
+    targetsAndSettings.targetNames().learn(*m_gestureRecognitionController->recognitionModel().recognizer()->loadedGestures(),
+                                           targetsAndSettings.catalogue());
 }
 
 void AppController::takeInOutsideChanges()
@@ -268,6 +286,7 @@ void AppController::tookInOutsideChanges(const Expected<Done>& reloaded)
     TargetsAndSettings& targetsAndSettings = m_gestureSetupController->targetsAndSettings();
     targetsAndSettings.catalogue().fetchAll();
     targetsAndSettings.settings().readAllStoringDefaults();
+    learnTargetNames();
     m_gestureSetupController->gesturesChanged();
 }
 

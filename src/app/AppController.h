@@ -68,6 +68,7 @@ private:
     void printInputSources(const std::string& mouseLine);
     void followStoreChanges();
     void loadGestures();
+    void learnTargetNames();
     void takeInOutsideChanges();
     void tookInOutsideChanges(const Expected<Done>& reloaded);
     void watchQuitSignals();

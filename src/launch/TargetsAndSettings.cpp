@@ -4,6 +4,7 @@ namespace scriblo {
 
 TargetsAndSettings::TargetsAndSettings(Services services)
     : m_catalogue(std::move(services.workspace), std::move(services.builtInScriptsFolder))
+    , m_targetNames(std::move(services.targetNamesFile))
     , m_settings(std::move(services.storage), std::move(services.loginItems), std::move(services.systemIsMultitouchCapable))
 {
 }

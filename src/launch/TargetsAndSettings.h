@@ -2,11 +2,13 @@
 
 #include "launch/LaunchableCatalogue.h"
 #include "launch/Settings.h"
+#include "launch/TargetNameCache.h"
 
 namespace scriblo {
 
-// The one object that holds the catalogue of targets and the user's settings, which
-// the setup and recognition sides reach through the application.
+// The one object that holds the catalogue of targets, the names its targets were last
+// seen under, and the user's settings, which the setup and recognition sides reach
+// through the application.
 class TargetsAndSettings {
 public:
     struct Services {
@@ -15,6 +17,7 @@ public:
         std::shared_ptr<UserDefaults> storage;
         std::shared_ptr<LoginItems> loginItems;
         std::function<bool()> systemIsMultitouchCapable;
+        std::filesystem::path targetNamesFile = TargetNameCache::standardPath();
     };
 
     explicit TargetsAndSettings(Services services);
@@ -24,6 +27,7 @@ public:
 
     LaunchableCatalogue& catalogue() { return m_catalogue; }
     const LaunchableCatalogue& catalogue() const { return m_catalogue; }
+    TargetNameCache& targetNames() { return m_targetNames; }
     Settings& settings() { return m_settings; }
     const Settings& settings() const { return m_settings; }
 
@@ -34,6 +38,7 @@ public:
 
 private:
     LaunchableCatalogue m_catalogue;
+    TargetNameCache m_targetNames;
     Settings m_settings;
 };
 

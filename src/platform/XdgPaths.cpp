@@ -38,6 +38,12 @@ std::filesystem::path configHome()
     return path.empty() ? home() / ".config" : path;
 }
 
+std::filesystem::path cacheHome()
+{
+    auto path = absoluteVariable("XDG_CACHE_HOME");
+    return path.empty() ? home() / ".cache" : path;
+}
+
 std::vector<std::filesystem::path> dataDirs()
 {
     std::vector<std::filesystem::path> folders;

@@ -12,6 +12,7 @@ namespace XdgPaths {
 std::filesystem::path home();
 std::filesystem::path dataHome();
 std::filesystem::path configHome();
+std::filesystem::path cacheHome();
 std::vector<std::filesystem::path> dataDirs();
 // dataHome() first, then dataDirs(): the order in which an earlier file overrides a later.
 std::vector<std::filesystem::path> dataSearchPath();

@@ -68,7 +68,8 @@ void SetupMenus::showGestureSheet()
     if (!m_model || !m_writes)
         return;
     if (!m_gestureSheetWindow) {
-        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(*m_model, *m_writes, m_targetsAndSettings.catalogue());
+        m_gestureSheetWindow = std::make_unique<GestureSheetWindow>(*m_model, *m_writes, m_targetsAndSettings.catalogue(),
+                                                                    m_targetsAndSettings.targetNames());
         connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureCleared, this, &SetupMenus::changedInSheet);
         connect(m_gestureSheetWindow.get(), &GestureSheetWindow::gestureRestored, this, &SetupMenus::changedInSheet);
         connect(m_gestureSheetWindow.get(), &GestureSheetWindow::drawingRemoved, this, &SetupMenus::changedInSheet);

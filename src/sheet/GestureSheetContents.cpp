@@ -7,6 +7,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 
 namespace scriblo {
@@ -44,10 +45,23 @@ void sortByName(std::vector<SheetEntry>& entries)
     });
 }
 
+QString unavailableName(const std::string& identity, const TargetNameCache::Names& lastKnown)
+{
+    if (auto known = lastKnown.find(identity); known != lastKnown.end())
+        return QString::fromStdString(known->second);
+    std::string_view path = identity;
+    while (path.size() > 1 && path.ends_with('/'))
+        path.remove_suffix(1);
+    std::string_view last = path.substr(path.find_last_of('/') + 1);
+    if (last.empty())
+        last = path;
+    return QString::fromUtf8(last.data(), qsizetype(last.size()));
+}
+
 }
 
 std::vector<SheetGroup> GestureSheetContents::of(const GestureRecognizer::GestureList& stored,
-                                                  const LaunchableCatalogue& catalogue)
+                                                  const LaunchableCatalogue& catalogue, const TargetNameCache::Names& lastKnown)
 {
     const auto& kinds = TargetKinds::all();
     std::vector<SheetGroup> groups(kinds.size() + 1);
@@ -59,8 +73,8 @@ std::vector<SheetGroup> GestureSheetContents::of(const GestureRecognizer::Gestur
         auto target = catalogue.findLaunchableWithId(gesture->identity());
         auto kind = target ? kindOf.find(target.get()) : kindOf.end();
         if (kind == kindOf.end()) {
-            auto name = QString::fromStdString(gesture->identity());
-            groups.back().entries.push_back({ gesture, name, {}, catalogue.absence(gesture->identity()) });
+            groups.back().entries.push_back(
+                { gesture, unavailableName(gesture->identity(), lastKnown), {}, catalogue.absence(gesture->identity()) });
             continue;
         }
         groups[kind->second].entries.push_back(
@@ -79,7 +93,11 @@ std::vector<SheetGroup> GestureSheetContents::matching(const std::vector<SheetGr
     for (const auto& group : groups) {
         SheetGroup kept { group.title, {} };
         std::copy_if(group.entries.begin(), group.entries.end(), std::back_inserter(kept.entries),
-                     [&](const SheetEntry& entry) { return entry.name.contains(wanted, Qt::CaseInsensitive); });
+                     [&](const SheetEntry& entry) {
+                         // An unavailable target's name may be a guess; its identity is sure.
+                         return entry.name.contains(wanted, Qt::CaseInsensitive)
+                             || (entry.absence && QString::fromStdString(entry.identity()).contains(wanted, Qt::CaseInsensitive));
+                     });
         if (!kept.entries.empty())
             found.push_back(std::move(kept));
     }

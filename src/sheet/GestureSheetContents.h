@@ -2,6 +2,7 @@
 
 #include "base/TargetAbsence.h"
 #include "core/GestureRecognizer.h"
+#include "launch/TargetNameCache.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -16,7 +17,8 @@ namespace scriblo {
 class LaunchableCatalogue;
 
 // One stored gesture as the sheet shows it: with its target's name and icon, or, when no
-// target has its identity now, with the identity and what a fresh look at the disk says.
+// target has its identity now, with the name it was last seen under and what a fresh
+// look at the disk says.
 struct SheetEntry {
     std::shared_ptr<const Gesture> gesture;
     QString name;
@@ -38,10 +40,14 @@ class GestureSheetContents {
     Q_DECLARE_TR_FUNCTIONS(GestureSheetContents)
 public:
     // Groups without gestures are left out. Looking at the disk for the unavailable ones
-    // is cheap per gesture (a few file checks), and only they pay it.
-    static std::vector<SheetGroup> of(const GestureRecognizer::GestureList& stored, const LaunchableCatalogue& catalogue);
+    // is cheap per gesture (a few file checks), and only they pay it. An unavailable
+    // target goes by its name in `lastKnown`, or else by the last part of its identity's
+    // path: a script's file name, a page's last step.
+    static std::vector<SheetGroup> of(const GestureRecognizer::GestureList& stored, const LaunchableCatalogue& catalogue,
+                                      const TargetNameCache::Names& lastKnown);
 
-    // The entries whose name holds `search`, ignoring case; empty groups go.
+    // The entries whose name, or an unavailable one's identity, holds `search`, ignoring
+    // case; empty groups go.
     static std::vector<SheetGroup> matching(const std::vector<SheetGroup>& groups, const QString& search);
 
     static QString reason(TargetAbsence absence);

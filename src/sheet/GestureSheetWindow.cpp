@@ -29,12 +29,13 @@ constexpr int entryRole = Qt::UserRole + 1;
 }
 
 GestureSheetWindow::GestureSheetWindow(GestureRecognitionModel& model, WorkQueue& writes, const LaunchableCatalogue& catalogue,
-                                       QWidget* parent)
+                                       TargetNameCache& targetNames, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_model(model)
     , m_writes(writes)
     , m_clears(model, writes)
     , m_catalogue(catalogue)
+    , m_targetNames(targetNames)
     , m_search(new QLineEdit(this))
     , m_list(new QTreeWidget(this))
     , m_preview(new QLabel(this))
@@ -121,7 +122,9 @@ void GestureSheetWindow::reload()
 
 void GestureSheetWindow::refill(Selection selection)
 {
-    m_groups = GestureSheetContents::of(*m_model.recognizer()->loadedGestures(), m_catalogue);
+    auto stored = m_model.recognizer()->loadedGestures();
+    m_targetNames.learn(*stored, m_catalogue);
+    m_groups = GestureSheetContents::of(*stored, m_catalogue, m_targetNames.names());
     fillList(selection);
 }
 
@@ -180,6 +183,9 @@ QTreeWidgetItem* GestureSheetWindow::entryItem(const SheetEntry& entry)
     item->setData(0, Qt::AccessibleTextRole, tr("Drawing for %1").arg(entry.name));
     if (!entry.absence)
         item->setIcon(1, entry.icon.empty() ? m_icons.fallbackIcon() : m_icons.iconFor(entry.icon));
+    else
+        // The name it was last seen under may be shared; the identity says which it was.
+        item->setToolTip(1, QString::fromStdString(entry.identity()));
     return item;
 }
 

@@ -37,9 +37,10 @@ public:
     static constexpr QSize thumbnailSize { 72, 48 };
     static constexpr QSize previewSize { 300, 200 };
 
-    // Clear and its Undo write the store on `writes`.
+    // Clear and its Undo write the store on `writes`. Each fill teaches `targetNames` the
+    // names of the targets there are, and names those out of reach from it.
     GestureSheetWindow(GestureRecognitionModel& model, WorkQueue& writes, const LaunchableCatalogue& catalogue,
-                       QWidget* parent = nullptr);
+                       TargetNameCache& targetNames, QWidget* parent = nullptr);
 
     // Reads the store and the catalogue afresh; the search stays as it is. A clear can
     // no longer be undone: the store may have changed since.
@@ -93,6 +94,7 @@ private:
     UndoableClear m_clears;
     bool m_removing = false;
     const LaunchableCatalogue& m_catalogue;
+    TargetNameCache& m_targetNames;
     IconResolver m_icons;
     std::vector<SheetGroup> m_groups;
     std::vector<SheetGroup> m_shown;

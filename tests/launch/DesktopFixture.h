@@ -33,6 +33,7 @@ protected:
         setVariable("HOME", home);
         setVariable("XDG_DATA_HOME", dataHome);
         setVariable("XDG_CONFIG_HOME", configHome);
+        setVariable("XDG_CACHE_HOME", home / ".cache");
         setVariable("XDG_DATA_DIRS", systemData);
         // GIO reads the current desktop once per process, so every test names the same one.
         setVariable("XDG_CURRENT_DESKTOP", "Scriblo");

@@ -84,18 +84,17 @@ TEST_F(GestureSheetTest, gesturesAreGroupedInSegmentOrderAndUnavailableOnesSayWh
         gesture("removed.desktop"), gesture((scripts / "Stopped.sh").string()), gesture("hidden.desktop"),
     };
 
-    auto groups = GestureSheetContents::of(stored, *catalogue);
+    auto groups = GestureSheetContents::of(stored, *catalogue, {});
 
     ASSERT_THAT(titles(groups), ElementsAre("Applications", "Scripts", "Utilities", "Unavailable"));
     EXPECT_THAT(names(groups[0]), ElementsAre("alpha", "Zeta")) << "case does not part names";
     EXPECT_THAT(names(groups[1]), ElementsAre("Backup"));
     const auto& unavailable = groups[3].entries;
-    ASSERT_EQ(unavailable.size(), 3u);
+    EXPECT_THAT(names(groups[3]), ElementsAre("hidden.desktop", "removed.desktop", "Stopped.sh"))
+        << "with no name known, the last part of the identity is shown";
     std::map<std::string, TargetAbsence> reasons;
-    for (const auto& entry : unavailable) {
-        EXPECT_EQ(entry.name.toStdString(), entry.identity()) << "with no target, the identity is all there is to show";
+    for (const auto& entry : unavailable)
         reasons.emplace(entry.identity(), entry.absence.value());
-    }
     EXPECT_EQ(reasons.at("removed.desktop"), TargetAbsence::Gone);
     EXPECT_EQ(reasons.at("hidden.desktop"), TargetAbsence::OutOfReach);
     EXPECT_EQ(reasons.at((scripts / "Stopped.sh").string()), TargetAbsence::CannotRun);
@@ -105,6 +104,8 @@ TEST_F(GestureSheetTest, gesturesAreGroupedInSegmentOrderAndUnavailableOnesSayWh
     EXPECT_THAT(names(found[0]), ElementsAre("alpha"));
     EXPECT_EQ(GestureSheetContents::entryCount(GestureSheetContents::matching(groups, QStringLiteral(".desktop"))), 2u)
         << "the unavailable ones are found by their identity";
+    EXPECT_EQ(GestureSheetContents::entryCount(GestureSheetContents::matching(groups, QString::fromStdString(scripts.string()))), 1u)
+        << "a script out of reach is found by its folder too";
     EXPECT_TRUE(GestureSheetContents::matching(groups, QStringLiteral("nothing like it")).empty());
 }
 
@@ -122,12 +123,38 @@ TEST_F(GestureSheetTest, groupsAreInNaturalOrderAndAPageWithoutItsBrowserSaysSo)
     for (const char* identity : { "gone 10.desktop", "gone 9.desktop", "com.google.Chrome:https://example.org/" })
         stored.push_back(gesture(identity));
 
-    auto groups = GestureSheetContents::of(stored, *catalogue);
+    auto groups = GestureSheetContents::of(stored, *catalogue, {});
 
     ASSERT_THAT(titles(groups), ElementsAre("Applications", "Unavailable"));
     EXPECT_THAT(names(groups[0]), ElementsAre("Eagle", "Éclair", "Track 1", "track 2", "Track 10", "Zoom"));
-    EXPECT_THAT(names(groups[1]), ElementsAre("com.google.Chrome:https://example.org/", "gone 9.desktop", "gone 10.desktop"));
+    EXPECT_THAT(names(groups[1]), ElementsAre("example.org", "gone 9.desktop", "gone 10.desktop"));
     EXPECT_EQ(groups[1].entries[0].absence, TargetAbsence::NoBrowser);
+}
+
+// A target that disappeared is listed under the name it had while it was there, not as
+// an identity only its developer would know.
+TEST_F(GestureSheetTest, aTargetThatDisappearedKeepsTheNameItWasLastSeenUnder)
+{
+    writeEntry("org.example.Maps.desktop", "Maps");
+    writeEntry("org.example.Mail.desktop", "Mail");
+    catalogue->fetchAll();
+    GestureRecognizer::GestureList stored { gesture("org.example.Maps.desktop"), gesture("org.example.Mail.desktop") };
+    TargetNameCache seen(root / "cache/target-names.json");
+    seen.load();
+    seen.learn(stored, *catalogue);
+
+    std::filesystem::remove(systemData / "applications/org.example.Maps.desktop");
+    catalogue->fetchAll();
+    TargetNameCache later(root / "cache/target-names.json");
+    later.load();
+    later.learn(stored, *catalogue);
+    auto groups = GestureSheetContents::of(stored, *catalogue, later.names());
+
+    ASSERT_THAT(titles(groups), ElementsAre("Applications", "Unavailable"));
+    EXPECT_THAT(names(groups[0]), ElementsAre("Mail"));
+    ASSERT_THAT(names(groups[1]), ElementsAre("Maps"));
+    EXPECT_EQ(groups[1].entries[0].absence, TargetAbsence::Gone) << "the reason stays";
+    EXPECT_EQ(GestureSheetContents::entryCount(GestureSheetContents::matching(groups, QStringLiteral("maps"))), 1u);
 }
 
 // Sixteen cells fill a page; a heading never ends one, and a group that runs over a

@@ -49,7 +49,8 @@ protected:
         model->setup();
         ASSERT_TRUE(model->saveGestures({ Gesture("mail.desktop", arc(1)), Gesture("maps.desktop", arc(2)),
                                           Gesture("uninstalled.desktop", arc(3)) }));
-        window = std::make_unique<GestureSheetWindow>(*model, writes, *catalogue);
+        targetNames = std::make_unique<TargetNameCache>(root / "target-names.json");
+        window = std::make_unique<GestureSheetWindow>(*model, writes, *catalogue, *targetNames);
         window->reload();
     }
 
@@ -79,6 +80,7 @@ protected:
     std::unique_ptr<LaunchableCatalogue> catalogue;
     std::shared_ptr<PropertyListUserDefaults> storage;
     std::unique_ptr<GestureRecognitionModel> model;
+    std::unique_ptr<TargetNameCache> targetNames;
     // Gone before the model its writes use, after the window its follow-ups use.
     SerialWorkQueue writes;
     std::unique_ptr<GestureSheetWindow> window;
@@ -112,6 +114,19 @@ TEST_F(GestureSheetWindowTest, listsEveryGestureByKindAndSearchFiltersByName)
     ASSERT_TRUE(escape && escape->key() == QKeySequence(Qt::Key_Escape));
     emit escape->activated();
     EXPECT_FALSE(window->isVisible()) << "Escape closes the window";
+}
+
+// An uninstalled program goes by the name it had, and its identity is a hover away.
+TEST_F(GestureSheetWindowTest, anUnavailableTargetShowsItsLastKnownName)
+{
+    writeFile(root / "target-names.json", R"({ "uninstalled.desktop": "Old Editor" })");
+    targetNames->load();
+    window->reload();
+    EXPECT_THAT(rows(), ElementsAre("Applications: Mail", "Applications: Maps", "Unavailable: Old Editor | No longer on this computer"));
+    select("Old Editor");
+    EXPECT_EQ(window->list()->currentItem()->toolTip(1).toStdString(), "uninstalled.desktop");
+    window->searchField()->setText("uninstalled");
+    EXPECT_THAT(rows(), ElementsAre("Unavailable: Old Editor | No longer on this computer"));
 }
 
 // The setup window lists only targets there are: here is the one place where the

@@ -23,6 +23,7 @@ ScribloSession::ScribloSession(const QString& display, const QString& busAddress
     m_environment.insert(QStringLiteral("HOME"), m_home.path());
     m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral(".config")));
     m_environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral(".local/share")));
+    m_environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral(".cache")));
     m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
     m_environment.insert(QStringLiteral("DISPLAY"), display);
     m_environment.remove(QStringLiteral("WAYLAND_DISPLAY"));

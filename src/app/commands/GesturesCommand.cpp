@@ -10,6 +10,7 @@
 #include "core/GestureRecognitionModel.h"
 #include "launch/Settings.h"
 #include "launch/LaunchableCatalogue.h"
+#include "launch/TargetNameCache.h"
 #include "files/SafeFile.h"
 #include "appearance/IconResolver.h"
 #include "sheet/GestureSheet.h"
@@ -250,8 +251,12 @@ int writeSheet(Session& session, const std::string& output, GestureSheetFile::Fo
     QGuiApplication application(argc, argv);
     Translations::install(application);
     auto catalogue = TargetsCommand::fetchedCatalogue();
+    auto stored = session.model().recognizer()->loadedGestures();
+    TargetNameCache targetNames(TargetNameCache::standardPath());
+    targetNames.load();
+    targetNames.learn(*stored, *catalogue);
     IconResolver icons;
-    GestureSheet sheet(GestureSheetContents::of(*session.model().recognizer()->loadedGestures(), *catalogue), icons);
+    GestureSheet sheet(GestureSheetContents::of(*stored, *catalogue, targetNames.names()), icons);
     CommandProgress progress("drawing the pages:");
     auto written = GestureSheetFile::write(sheet, output, format, [&](int drawn, int pages) {
         progress.advance(size_t(drawn), size_t(pages));

@@ -33,7 +33,9 @@ protected:
 
     Outcome scriblo(const std::string& arguments, const std::string& input = "")
     {
-        return run("", arguments + " --store " + store().string(), file("stdin", input));
+        // The sheet takes down the names of targets it sees, in the cache folder.
+        return run("XDG_CACHE_HOME='" + (m_folder / "cache").string() + "'", arguments + " --store " + store().string(),
+                   file("stdin", input));
     }
 
     // `before` runs in the same shell first (a limit, or the start of a pipe into the program).
