@@ -94,7 +94,7 @@ TEST_F(TargetNameCacheTest, namesOfGesturesNoLongerStoredAreForgotten)
 TEST_F(TargetNameCacheTest, aDamagedFileIsAnEmptyCacheAndIsReplaced)
 {
     install("mail.desktop", "Mail");
-    for (const std::string damage : { std::string("{ \"mail.desktop\": "), std::string("[\"Mail\"]"),
+    for (const std::string& damage : { std::string("{ \"mail.desktop\": "), std::string("[\"Mail\"]"),
                                       std::string("{ \"mail.desktop\": 7, \"maps.desktop\": \"Maps\" }"), std::string("\0\xff", 2) }) {
         writeFile(file, damage);
         TargetNameCache cache(file);

@@ -468,7 +468,7 @@ TEST_F(GestureSetupControllerTest, aBuiltInScriptsGestureUnderItsOldPathShowsRep
     controller->showSelectedGesture();
     controller->showSelectedGesture();
     EXPECT_TRUE(window().setupView->showingStoredGesture());
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true }));
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
     EXPECT_TRUE(processEventsUntil([this] { return !window().setupView->replayRunning(); }));
     controller->clearSelectedGesture();
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity(oldHelloIdentity));
