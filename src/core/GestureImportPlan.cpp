@@ -1,6 +1,6 @@
 #include "core/GestureImportPlan.h"
 
-#include "core/GestureRecognitionModel.h"
+#include "core/GestureStorability.h"
 #include "core/ParallelRuns.h"
 
 #include <algorithm>
@@ -48,7 +48,7 @@ GestureImportPlan GestureImportPlan::of(std::vector<Gesture> gestures, const Ges
 GestureImportPlan::Step GestureImportPlan::decide(Gesture gesture, const GestureRecognizer::GestureList& stored,
                                                   bool supersededLater)
 {
-    if (auto storable = GestureRecognitionModel::checkStorable(gesture); !storable)
+    if (auto storable = GestureStorability::check(gesture); !storable)
         return { std::move(gesture), Action::Skip, SkipReason::CannotBeStored, storable.error(), std::nullopt };
     if (supersededLater)
         return { std::move(gesture), Action::Skip, SkipReason::SupersededLater, {}, std::nullopt };

@@ -1,11 +1,11 @@
 #include "core/GestureRecognitionModel.h"
 
+#include "core/GestureStorability.h"
 #include "core/GestureStoreBudget.h"
 #include "core/StoredValueDigest.h"
 #include "core/KeyedArchiver.h"
 #include "core/KeyedUnarchiver.h"
 #include "core/ParallelRuns.h"
-#include "core/Utf8.h"
 
 #include <algorithm>
 #include <cstring>
@@ -171,61 +171,6 @@ bool GestureRecognitionModel::storeGestureDictionary()
     return true;
 }
 
-namespace {
-
-GestureRefusal refusal(GestureRefusal::Reason reason, std::string problem)
-{
-    return { { problem }, reason, problem };
-}
-
-}
-
-Expected<Done, GestureRefusal> GestureRecognitionModel::checkStorable(const Gesture& gesture)
-{
-    using Reason = GestureRefusal::Reason;
-    // The archive keeps texts as C strings, so a NUL would cut the identity short and the
-    // gesture would replace another one.
-    if (gesture.identity().find('\0') != std::string::npos)
-        return refusal(Reason::Unstorable, "the identity holds a NUL character");
-    if (!isValidUtf8(gesture.identity()))
-        return refusal(Reason::Unstorable, "the identity is not valid UTF-8");
-    if (gesture.identity().size() > Gesture::maximumIdentityLength)
-        return refusal(Reason::Unstorable, "the identity is longer than " + std::to_string(Gesture::maximumIdentityLength) + " bytes");
-    if (gesture.drawingCount() > Gesture::maximumDrawingCount)
-        return refusal(Reason::Unstorable, "there are more than " + std::to_string(Gesture::maximumDrawingCount) + " drawings");
-    for (int32_t d = 0; d < std::max(gesture.drawingCount(), 1); ++d) {
-        auto storable = checkDrawing(gesture.drawing(d));
-        if (!storable && d > 0)
-            return refusal(Reason::Unstorable, "drawing " + std::to_string(d + 1) + ": " + storable.error());
-        if (!storable)
-            return storable;
-    }
-    return Done {};
-}
-
-Expected<Done, GestureRefusal> GestureRecognitionModel::checkDrawing(const std::vector<GestureStroke>& strokes)
-{
-    using Reason = GestureRefusal::Reason;
-    int64_t count = Gesture::pointCountOf(strokes);
-    if (strokes.empty())
-        return refusal(Reason::NothingDrawn, "there are no strokes");
-    if (strokes.size() > size_t(Gesture::maximumStrokeCount))
-        return refusal(Reason::Unstorable, "there are more than " + std::to_string(Gesture::maximumStrokeCount) + " strokes");
-    for (const auto& stroke : strokes) {
-        if (stroke.pointCount() == 0)
-            return refusal(count == 0 ? Reason::NothingDrawn : Reason::Unstorable, "a stroke has no points");
-        for (const auto& point : stroke.points()) {
-            if (!Gesture::isValidCoordinate(point.x()) || !Gesture::isValidCoordinate(point.y()))
-                return refusal(Reason::Unstorable, "a coordinate is not a number within ±1e6");
-        }
-    }
-    if (count < minimumGesturePoints || count > Gesture::maximumPointCount)
-        return refusal(count < minimumGesturePoints ? Reason::TooShort : Reason::Unstorable,
-                       std::to_string(count) + " points, where a gesture needs " + std::to_string(minimumGesturePoints)
-                           + " to " + std::to_string(Gesture::maximumPointCount));
-    return Done {};
-}
-
 Expected<size_t, GestureRefusal> GestureRecognitionModel::saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity)
 {
     std::vector<Gesture> gestures;
@@ -238,7 +183,7 @@ Expected<size_t, GestureRefusal> GestureRecognitionModel::saveGestures(std::vect
     GestureRecognizer::GestureList prepared;
     prepared.reserve(gestures.size());
     for (auto& gesture : gestures) {
-        if (auto storable = checkStorable(gesture); !storable) {
+        if (auto storable = GestureStorability::check(gesture); !storable) {
             GestureRefusal refused = storable.failure();
             refused.message = "'" + gesture.identity() + "': " + refused.message;
             return refused;
@@ -260,7 +205,7 @@ Expected<size_t, GestureRefusal> GestureRecognitionModel::saveGestures(std::vect
             std::string problem = std::to_string(added) + (added == 1 ? " new gesture does not fit" : " new gestures do not fit")
                 + ": the store holds " + std::to_string(m_gestureDictionary.size()) + " of at most "
                 + std::to_string(KeyedUnarchiver::maximumGestureCount) + ", so " + std::to_string(room) + " more fit";
-            refused = refusal(GestureRefusal::Reason::StoreFull, problem);
+            refused = GestureRefusal::because(GestureRefusal::Reason::StoreFull, problem);
             return false;
         }
         GestureStoreBudget budget(m_gestureDictionary);
@@ -270,7 +215,7 @@ Expected<size_t, GestureRefusal> GestureRecognitionModel::saveGestures(std::vect
             budget.add(*gesture);
         }
         if (auto excess = budget.excess()) {
-            refused = refusal(GestureRefusal::Reason::StoreFull, *excess);
+            refused = GestureRefusal::because(GestureRefusal::Reason::StoreFull, *excess);
             return false;
         }
         for (const auto& gesture : prepared)
@@ -281,7 +226,7 @@ Expected<size_t, GestureRefusal> GestureRecognitionModel::saveGestures(std::vect
     if (refused)
         return *refused;
     if (!saved)
-        return refusal(GestureRefusal::Reason::NotWritten, saved.error());
+        return GestureRefusal::because(GestureRefusal::Reason::NotWritten, saved.error());
     return added;
 }
 
@@ -323,16 +268,16 @@ Expected<Done> GestureRecognitionModel::deleteGestureWithName(const std::string&
 Expected<Done, GestureRefusal> GestureRecognitionModel::addDrawingToGesture(std::vector<GestureStroke> strokes, const std::string& identity)
 {
     using Reason = GestureRefusal::Reason;
-    if (auto storable = checkDrawing(strokes); !storable)
+    if (auto storable = GestureStorability::checkDrawing(strokes); !storable)
         return storable;
     size_t strokeCount = strokes.size();
     int64_t pointCount = Gesture::pointCountOf(strokes);
     return changeGesture(identity, [&](Gesture& gesture) -> Expected<Done, GestureRefusal> {
         if (gesture.drawingCount() >= Gesture::maximumDrawingCount)
-            return refusal(Reason::Unstorable,
+            return GestureRefusal::because(Reason::Unstorable,
                            "the gesture already has " + std::to_string(Gesture::maximumDrawingCount) + " drawings, the most it keeps");
         if (!GestureStoreBudget(m_gestureDictionary).fitsDrawing(strokeCount, pointCount))
-            return refusal(Reason::StoreFull, "the store is full: its drawings may hold " + std::to_string(KeyedUnarchiver::maximumPointCountOfAllDrawings)
+            return GestureRefusal::because(Reason::StoreFull, "the store is full: its drawings may hold " + std::to_string(KeyedUnarchiver::maximumPointCountOfAllDrawings)
                                + " points and make " + std::to_string(KeyedUnarchiver::maximumTemplateCountOfAllDrawings) + " templates in all");
         gesture.addDrawing(std::move(strokes));
         return Done {};
@@ -344,9 +289,9 @@ Expected<Done, GestureRefusal> GestureRecognitionModel::removeDrawingOfGesture(c
     using Reason = GestureRefusal::Reason;
     return changeGesture(identity, [&](Gesture& gesture) -> Expected<Done, GestureRefusal> {
         if (index < 0 || index >= gesture.drawingCount())
-            return refusal(Reason::Unstorable, "the gesture has no drawing " + std::to_string(index + 1));
+            return GestureRefusal::because(Reason::Unstorable, "the gesture has no drawing " + std::to_string(index + 1));
         if (gesture.drawingCount() == 1)
-            return refusal(Reason::Unstorable, "a gesture keeps at least one drawing; clear it to remove it");
+            return GestureRefusal::because(Reason::Unstorable, "a gesture keeps at least one drawing; clear it to remove it");
         gesture.removeDrawing(index);
         return Done {};
     });
@@ -362,7 +307,7 @@ Expected<Done, GestureRefusal> GestureRecognitionModel::changeGesture(const std:
     auto saved = saveGestureDictionary([&] {
         auto found = m_gestureDictionary.find(identity);
         if (found == m_gestureDictionary.end()) {
-            refused = refusal(GestureRefusal::Reason::Unstorable, "there is no gesture for this target any more");
+            refused = GestureRefusal::because(GestureRefusal::Reason::Unstorable, "there is no gesture for this target any more");
             return false;
         }
         Gesture changed = *found->second;
@@ -378,7 +323,7 @@ Expected<Done, GestureRefusal> GestureRecognitionModel::changeGesture(const std:
     if (refused)
         return *refused;
     if (!saved)
-        return refusal(GestureRefusal::Reason::NotWritten, saved.error());
+        return GestureRefusal::because(GestureRefusal::Reason::NotWritten, saved.error());
     return Done {};
 }
 

@@ -25,7 +25,6 @@ public:
     // Beside the first drawings, so that whatever reads only "Gestures" reads the same
     // gestures as before and a store without this value loads as it always did.
     static constexpr const char* moreDrawingsKey = "GestureDrawings";
-    static constexpr int32_t minimumGesturePoints = GestureRecognizer::minimumCandidatePoints;
 
     // Whether loaded gestures get the templates that recognition needs: a store opened to
     // list, export, delete or print its gestures needs only their strokes, and a full
@@ -38,7 +37,7 @@ public:
     void fetchAndLoadGestures();
 
     // Replaces the identity's gesture, all its drawings, with one of these strokes.
-    // Fails when the strokes were not stored: a gesture that `checkStorable` refuses,
+    // Fails when the strokes were not stored: a gesture that `GestureStorability` refuses,
     // more than the store holds, or a failed write (the gesture then stays loaded and the
     // next save writes it again). Gives how many identities were new, 0 or 1.
     Expected<size_t, GestureRefusal> saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity);
@@ -69,11 +68,6 @@ public:
     std::vector<std::string> loadProblems() const;
     // Where the damaged value was kept before it was first replaced.
     std::optional<std::string> backupPath() const;
-
-    // Fails, in words for the user, when the gesture, one of its drawings or their
-    // number cannot be stored.
-    static Expected<Done, GestureRefusal> checkStorable(const Gesture& gesture);
-    static Expected<Done, GestureRefusal> checkDrawing(const std::vector<GestureStroke>& strokes);
 
 private:
     void fetchGestureDictionary();

@@ -22,6 +22,8 @@ struct GestureRefusal : Failure {
         NotWritten,
     };
 
+    static GestureRefusal because(Reason reason, std::string problem) { return { { problem }, reason, problem }; }
+
     Reason reason = Reason::Unstorable;
     // What is wrong with the gesture itself, without its identity.
     std::string problem;

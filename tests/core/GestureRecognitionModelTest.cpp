@@ -2,6 +2,7 @@
 #include "MemoryUserDefaults.h"
 #include "ParabolaDrawing.h"
 #include "core/GestureRecognitionModel.h"
+#include "core/GestureStorability.h"
 #include "core/KeyedUnarchiver.h"
 
 #include <gtest/gtest.h>
@@ -80,7 +81,7 @@ TEST(GestureRecognitionModelTest, refusesWhatALaterLoadWouldDrop)
     EXPECT_EQ(refused.error(), "'a': a stroke has no points");
     EXPECT_FALSE(model.saveGestureWithStrokes({ GestureStroke(std::vector<GesturePoint>(12, GesturePoint(NAN, 0, 1))) }, "a"));
     EXPECT_FALSE(model.saveGestureWithStrokes(drawing(20), std::string(Gesture::maximumIdentityLength + 1, 'a')));
-    EXPECT_TRUE(GestureRecognitionModel::checkStorable(Gesture(std::string(Gesture::maximumIdentityLength, 'a'), drawing(20))));
+    EXPECT_TRUE(GestureStorability::check(Gesture(std::string(Gesture::maximumIdentityLength, 'a'), drawing(20))));
     EXPECT_EQ(defaults.writes, 0);
 }
 

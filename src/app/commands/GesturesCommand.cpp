@@ -8,6 +8,7 @@
 #include "app/commands/TargetsCommand.h"
 #include "core/GestureConflicts.h"
 #include "core/GestureRecognitionModel.h"
+#include "core/GestureStorability.h"
 #include "launch/Settings.h"
 #include "launch/LaunchableCatalogue.h"
 #include "launch/TargetNameCache.h"
@@ -139,7 +140,7 @@ std::vector<Gesture> storableGestures(std::vector<GestureJson::Entry> entries)
     gestures.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         Gesture gesture = std::move(entries[i]).gesture();
-        if (auto storable = GestureRecognitionModel::checkStorable(gesture); !storable) {
+        if (auto storable = GestureStorability::check(gesture); !storable) {
             std::cerr << "scriblo: skipped gesture " << i + 1 << " '" << MessageName::of(gesture.identity()) << "': " << storable.error() << "\n";
             continue;
         }
