@@ -10,12 +10,9 @@
 #include "recognition/GestureRecognitionWindow.h"
 #include "recognition/TouchFrameConversion.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QLocale>
-#include <QScreen>
 #include <QThread>
 
 namespace scriblo {
@@ -30,7 +27,7 @@ GestureRecognitionController::GestureRecognitionController(Services services, QO
     , m_eventFilter(services.eventFilter)
     , m_setupWindowVisible(std::move(services.setupWindowVisible))
     , m_xwayland(services.xwayland)
-    , m_pointer(!services.xwayland)
+    , m_placement(!services.xwayland)
     , m_recognitionModel(std::make_unique<GestureRecognitionModel>(services.storage))
     , m_scrollBlocking(services.timers, [this] { m_grabRule.scrollBlockingEnded(); })
     , m_grabRule([this](bool held) { setTouchpadsHeld(held); })
@@ -108,10 +105,7 @@ void GestureRecognitionController::handleMultitouchEvent(const MultitouchEventPo
     m_grabRule.handleFrame(frame);
     // A held touchpad moves no pointer, so its fingers say nothing about X.
     if (!m_multitouch.touchpadsGrabbed()) {
-        m_pointer.handleFrame(frame, [] {
-            QPoint position = QCursor::pos();
-            return GeometryPoint { double(position.x()), double(position.y()) };
-        });
+        m_placement.followTouchpad(frame);
     }
     StartConditions conditions { recognitionWindowVisible(), m_targetsAndSettings.settings().quickdrawOption(),
                                  m_setupWindowVisible && m_setupWindowVisible() };
@@ -355,21 +349,8 @@ void GestureRecognitionController::runOnMainThread(const std::function<void()>& 
 
 void GestureRecognitionController::layoutRecognitionWindow()
 {
-    std::vector<QRect> screens;
-    for (QScreen* screen : QGuiApplication::screens())
-        screens.push_back(screen->geometry());
     WindowSize size = m_targetsAndSettings.settings().fullscreenOption() ? WindowSize::FullScreen : WindowSize::Centred;
-    m_recognitionWindow->applyLayout(GestureRecognitionWindow::layoutFor(screens, pointerForLayout(), size));
-}
-
-QPoint GestureRecognitionController::pointerForLayout()
-{
-    QPoint xPointer = QCursor::pos();
-    auto answer = m_pointer.locate({ double(xPointer.x()), double(xPointer.y()) });
-    QScreen* primary = QGuiApplication::primaryScreen();
-    if (answer.source == PointerWhereabouts::Source::PrimaryScreen && primary)
-        return primary->geometry().center();
-    return QPointF(answer.position.x, answer.position.y).toPoint();
+    m_recognitionWindow->applyLayout(m_placement.layout(size));
 }
 
 void GestureRecognitionController::toggleInRecognitionWindow()

@@ -10,7 +10,7 @@
 #include "recognition/GoneGestureRemoval.h"
 #include "recognition/LastDrawing.h"
 #include "recognition/MatchDecider.h"
-#include "recognition/PointerWhereabouts.h"
+#include "recognition/RecognitionWindowPlacement.h"
 #include "recognition/RecognitionWindowFade.h"
 #include "recognition/ScrollBlocking.h"
 #include "recognition/StartPatternDetector.h"
@@ -134,7 +134,6 @@ private:
     void showMissedTarget(const MatchDecision<std::shared_ptr<Launchable>>& decision);
     void showFailure(const QString& name, const QIcon& icon, const QString& failure);
     void runOnMainThread(const std::function<void()>& work);
-    QPoint pointerForLayout();
 
     const Clock& m_clock;
     TargetsAndSettings& m_targetsAndSettings;
@@ -142,7 +141,7 @@ private:
     EventFilter& m_eventFilter;
     std::function<bool()> m_setupWindowVisible;
     bool m_xwayland;
-    PointerWhereabouts m_pointer;
+    RecognitionWindowPlacement m_placement;
     std::unique_ptr<GestureRecognitionModel> m_recognitionModel;
     StartPatternDetector m_startPatterns;
     DoubleSecondaryPressDetector m_secondaryPresses;
