@@ -39,6 +39,13 @@ GestureRecognizer::GestureList lastOfEachIdentity(const GestureRecognizer::Gestu
 
 // Anything the archive could not read costs only the damaged entries; the stored bytes
 // are kept in a backup before they are first replaced.
+std::function<void(size_t, size_t)> GestureRecognitionModel::passProgress(Pass pass) const
+{
+    if (!m_progress)
+        return nullptr;
+    return [this, pass](size_t done, size_t total) { m_progress(pass, done, total); };
+}
+
 void GestureRecognitionModel::fetchGestureDictionary()
 {
     m_gestureDictionary.clear();
@@ -59,7 +66,7 @@ void GestureRecognitionModel::fetchGestureDictionary()
         m_loadProblems.push_back("the stored value is not an archive");
         return;
     }
-    auto result = KeyedUnarchiver::unarchiveGestures(*data);
+    auto result = KeyedUnarchiver::unarchiveGestures(*data, passProgress(Pass::Reading));
     m_loadProblems = result.problems;
     if (!result.isComplete())
         m_keysToBackUp.push_back(gesturesKey);
@@ -155,7 +162,7 @@ bool GestureRecognitionModel::storeGestureDictionary()
             m_backupPath = backup;
     }
     m_keysToBackUp.clear();
-    UserDefaultsValue archive(KeyedArchiver::archivedDataWithRootObject(m_gestureDictionary));
+    UserDefaultsValue archive(KeyedArchiver::archivedDataWithRootObject(m_gestureDictionary, passProgress(Pass::Writing)));
     m_storage.setObject(archive, gesturesKey);
     m_storedDigest = StoredValueDigest::of(archive);
     if (auto more = KeyedArchiver::archivedMoreDrawings(m_gestureDictionary)) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include <thread>
+#include <tuple>
 
 using namespace scriblo;
 using scriblo::testing::HandMadeArchive;
@@ -288,4 +289,27 @@ TEST(GestureRecognitionModelTest, aFailedWriteOfTheLastGestureThatFitsSaysSoNotT
     ASSERT_FALSE(last);
     EXPECT_EQ(last.failure().reason, GestureRefusal::Reason::NotWritten) << last.error();
     EXPECT_TRUE(model.getGestureWithIdentity("last")) << "it stays loaded and works until the process ends";
+}
+
+// A command that changes a full store says how far it is from what each pass reports.
+TEST(GestureRecognitionModelTest, readsAndWritesReportEachGestureInTurn)
+{
+    using Pass = GestureRecognitionModel::Pass;
+    using Heard = std::vector<std::tuple<Pass, size_t, size_t>>;
+    Heard heard;
+    auto listen = [&](Pass pass, size_t done, size_t total) { heard.emplace_back(pass, done, total); };
+    MemoryUserDefaults defaults;
+    GestureRecognitionModel writer(defaults);
+    writer.setup();
+    writer.setProgress(listen);
+    std::vector<Gesture> gestures;
+    gestures.emplace_back("a", drawing(11));
+    gestures.emplace_back("b", drawing(12));
+    ASSERT_TRUE(writer.saveGestures(std::move(gestures)));
+    EXPECT_EQ(heard, (Heard { { Pass::Writing, 1, 2 }, { Pass::Writing, 2, 2 } }));
+    heard.clear();
+    GestureRecognitionModel reader(defaults);
+    reader.setProgress(listen);
+    reader.setup();
+    EXPECT_EQ(heard, (Heard { { Pass::Reading, 1, 2 }, { Pass::Reading, 2, 2 } }));
 }
