@@ -135,31 +135,36 @@ void GestureRecognitionModel::loadGestures()
 // written whole, so they are taken in before the change, or the write would undo them.
 Expected<Done> GestureRecognitionModel::saveGestureDictionary(const std::function<bool()>& change)
 {
-    bool stored = false;
+    bool changed = false;
+    Expected<Done> stored = Done {};
     auto written = m_storage.synchronizeChange([&] {
         if (m_storage.revision() != m_storedRevision
             && (StoredValueDigest::of(m_storage.objectForKey(gesturesKey)) != m_storedDigest
                 || StoredValueDigest::of(m_storage.objectForKey(moreDrawingsKey)) != m_storedMoreDigest))
             loadGestures();
-        stored = change() && storeGestureDictionary();
+        changed = change();
+        if (changed)
+            stored = storeGestureDictionary();
     });
     if (!written)
         return Failure { "could not write the gesture store: " + written.error() };
-    if (!stored)
+    if (!changed)
         return Failure { "could not write the gesture store" };
+    if (!stored)
+        return Failure { "could not write the gesture store: " + stored.error() };
     return Done {};
 }
 
 // Both values go into the one write that follows, so the file never holds further
 // drawings without the first drawings they belong to.
-bool GestureRecognitionModel::storeGestureDictionary()
+Expected<Done> GestureRecognitionModel::storeGestureDictionary()
 {
     for (const char* key : m_keysToBackUp) {
         auto backup = m_storage.backupObjectForKey(key);
-        if (!backup && m_storage.objectForKey(key))
-            return false;
-        if (backup && !m_backupPath)
-            m_backupPath = backup;
+        if (!backup)
+            return Failure { backup.error() };
+        if (*backup && !m_backupPath)
+            m_backupPath = *backup;
     }
     m_keysToBackUp.clear();
     UserDefaultsValue archive(KeyedArchiver::archivedDataWithRootObject(m_gestureDictionary, passProgress(Pass::Writing)));
@@ -175,7 +180,7 @@ bool GestureRecognitionModel::storeGestureDictionary()
         m_storedMoreDigest = std::nullopt;
     }
     m_storedRevision = m_storage.revision();
-    return true;
+    return Done {};
 }
 
 Expected<size_t, GestureRefusal> GestureRecognitionModel::saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity)

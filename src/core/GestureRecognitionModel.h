@@ -83,7 +83,7 @@ private:
     // Runs `change` on the gestures as they are stored now and saves them; fails when
     // `change` declined or the store could not be written.
     Expected<Done> saveGestureDictionary(const std::function<bool()>& change);
-    bool storeGestureDictionary();
+    Expected<Done> storeGestureDictionary();
     // Runs `change` on a copy of the identity's stored gesture and saves the result.
     Expected<Done, GestureRefusal> changeGesture(const std::string& identity,
                                                  const std::function<Expected<Done, GestureRefusal>(Gesture&)>& change);

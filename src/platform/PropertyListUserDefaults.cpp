@@ -180,25 +180,23 @@ bool PropertyListUserDefaults::fail(std::string message)
     return false;
 }
 
-std::optional<std::string> PropertyListUserDefaults::backupObjectForKey(const std::string& key)
+Expected<std::optional<std::string>> PropertyListUserDefaults::backupObjectForKey(const std::string& key)
 {
     std::lock_guard lock(m_mutex);
     auto value = PropertyListNode::toValue(plist_dict_get_item(m_root.get(), key.c_str()));
     const Data* data = value ? value->dataValue() : nullptr;
     if (!data)
-        return std::nullopt;
-    if (m_access == Access::ReadOnly) {
-        fail("opened for reading only");
-        return std::nullopt;
-    }
+        return std::optional<std::string>();
     std::string name = key;
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    auto written = writeBeside("." + name + "-backup-" + SafeFile::timestamp(), std::string(data->begin(), data->end()));
+    auto written = m_access == Access::ReadOnly
+        ? Expected<std::filesystem::path>(Failure { "opened for reading only" })
+        : writeBeside("." + name + "-backup-" + SafeFile::timestamp(), std::string(data->begin(), data->end()));
     if (!written) {
         fail("could not keep a copy of the stored " + key + ": " + written.error());
-        return std::nullopt;
+        return Failure { "could not keep a copy of the stored " + key + ": " + written.error() };
     }
-    return written->string();
+    return std::optional(written->string());
 }
 
 Expected<std::filesystem::path> PropertyListUserDefaults::writeBeside(const std::string& suffix, const std::string& bytes) const

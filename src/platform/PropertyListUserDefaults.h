@@ -47,7 +47,7 @@ public:
     Expected<Done> synchronize() override;
     Expected<Done> synchronizeChange(const std::function<void()>& change) override;
     uint64_t revision() const override;
-    std::optional<std::string> backupObjectForKey(const std::string& key) override;
+    Expected<std::optional<std::string>> backupObjectForKey(const std::string& key) override;
     bool readOnly() const override { return m_access == Access::ReadOnly; }
 
     // Why the file could not be read when the store was made. A store that could not be

@@ -162,7 +162,10 @@ TEST(GestureRecognitionModelTest, undecodableValueStaysUntilTheNextSaveBacksItUp
     EXPECT_TRUE(model.gestureDictionary().empty());
     EXPECT_EQ(*defaults.objectForKey(GestureRecognitionModel::gesturesKey)->dataValue(), garbage);
     defaults.backupSucceeds = false;
-    EXPECT_FALSE(model.saveGestureWithStrokes(drawing(20), "a"));
+    // The refusal says why the copy failed, not only that the store was not written.
+    auto refused = model.saveGestureWithStrokes(drawing(20), "a");
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.error().find("the disk is full"), std::string::npos) << refused.error();
     EXPECT_EQ(*defaults.objectForKey(GestureRecognitionModel::gesturesKey)->dataValue(), garbage);
     defaults.backupSucceeds = true;
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "b"));
