@@ -66,12 +66,11 @@ public:
     const std::filesystem::path& path() const { return m_path; }
 
 private:
-    bool save(const std::function<void()>& change);
-    bool writeLocked(const std::filesystem::path& target, const std::function<void()>& change);
+    Expected<Done> save(const std::function<void()>& change);
+    Expected<Done> writeLocked(const std::filesystem::path& target, const std::function<void()>& change);
     void takeIn(PropertyListFile& file);
-    bool fail(std::string message);
-    // The outcome of a save or a read that set `m_failure` when it failed.
-    Expected<Done> outcome(bool succeeded) const;
+    // Kept for failure() as well as returned.
+    Failure fail(std::string message);
     Expected<std::filesystem::path> writeBeside(const std::string& suffix, const std::string& bytes) const;
 
     const std::filesystem::path m_path;
