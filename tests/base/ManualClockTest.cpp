@@ -9,7 +9,7 @@ using namespace scriblo;
 using namespace std::chrono_literals;
 
 // The state machines' tests trust this clock to fire timers as a real event loop would.
-TEST(ManualClockTest, firesDueTimersInDeadlineOrderWithTheClockAtEachDeadline)
+TEST(ManualClockTest, firesDueTimersAndThoseTheyScheduleInDeadlineOrderWithTheClockAtEachDeadline)
 {
     ManualClock clock;
     SteadyTime start = clock.now();
@@ -29,11 +29,8 @@ TEST(ManualClockTest, firesDueTimersInDeadlineOrderWithTheClockAtEachDeadline)
     EXPECT_EQ(order, "abc");
     EXPECT_EQ(firedAt, (std::vector<SteadyDuration> { 10ms, 10ms, 30ms }));
     EXPECT_EQ(clock.now() - start, 30ms);
-}
 
-TEST(ManualClockTest, runsTimersScheduledByTimersWithinTheSameAdvance)
-{
-    ManualClock clock;
+    // Timers scheduled by timers run within the same advance.
     int fired = 0;
     clock.scheduleOnce(10ms, [&] { clock.scheduleOnce(10ms, [&] { ++fired; }); });
     clock.advanceBy(19ms);

@@ -52,52 +52,46 @@ TEST_F(SettingsTest, firstStartWritesEveryDefaultToDisk)
     }
 }
 
-TEST_F(SettingsTest, storedValuesAreUsedAndTheTouchpadIsNotAsked)
+// Stored values are used as they are read, and the touchpad is not asked. A hand-edited
+// score of -1 would launch something for every drawing; numbers beyond 32 bits must not
+// wrap into the range either: those are used at the range's nearest end, and kept.
+TEST_F(SettingsTest, storedValuesAreUsedWithinTheAcceptedRangeAndKept)
 {
-    {
-        PropertyListUserDefaults outside(root / "store.plist");
-        outside.setInteger(200, "readingDelayTime");
-        outside.setObject(UserDefaultsValue(std::string("75 percent")), "minimumRecognitionScore");
-        outside.setInteger(0, "multitouchOption");
-        outside.setObject(UserDefaultsValue(std::string("YES")), "quickdrawOption");
-        ASSERT_TRUE(outside.synchronize());
+    struct Case {
+        UserDefaultsValue score, delay;
+        int32_t scoreInUse, delayInUse;
+    };
+    const Case cases[] = {
+        { UserDefaultsValue(std::string("75 percent")), UserDefaultsValue(int64_t(200)), 75, 200 },
+        { UserDefaultsValue(int64_t(-1)), UserDefaultsValue(int64_t(0)), 70, 1 },
+        { UserDefaultsValue(int64_t(101)), UserDefaultsValue(int64_t(2000)), 100, 1000 },
+        { UserDefaultsValue(int64_t(1) << 32 | 80), UserDefaultsValue(-(int64_t(1) << 40)), 100, 1 },
+    };
+    for (const auto& [score, delay, scoreInUse, delayInUse] : cases) {
+        {
+            PropertyListUserDefaults outside(root / "store.plist");
+            outside.setObject(score, "minimumRecognitionScore");
+            outside.setObject(delay, "readingDelayTime");
+            outside.setInteger(0, "multitouchOption");
+            outside.setObject(UserDefaultsValue(std::string("YES")), "quickdrawOption");
+            ASSERT_TRUE(outside.synchronize());
+        }
+        auto settings = makeSettings(true);
+        settings->readAllStoringDefaults();
+        EXPECT_EQ(settings->minimumRecognitionScore(), scoreInUse) << scoreInUse;
+        EXPECT_EQ(settings->readingDelayTime(), delayInUse) << delayInUse;
+        EXPECT_FALSE(settings->multitouchOption());
+        EXPECT_TRUE(settings->quickdrawOption());
+        PropertyListUserDefaults reread(root / "store.plist");
+        EXPECT_EQ(reread.objectForKey("minimumRecognitionScore"), score);
+        EXPECT_EQ(reread.objectForKey("readingDelayTime"), delay);
     }
-    auto settings = makeSettings(true);
-    settings->readAllStoringDefaults();
-    EXPECT_EQ(settings->readingDelayTime(), 200);
-    EXPECT_EQ(settings->minimumRecognitionScore(), 75);
-    EXPECT_FALSE(settings->multitouchOption());
-    EXPECT_TRUE(settings->quickdrawOption());
     EXPECT_EQ(touchpadQuestions, 0);
 }
 
-// A hand-edited score of -1 would launch something for every drawing; numbers beyond
-// 32 bits must not wrap into the range either.
-TEST_F(SettingsTest, storedNumbersOutsideTheAcceptedRangeAreUsedAtItsNearestEndAndKept)
-{
-    struct Case {
-        int64_t score, delay;
-        int32_t scoreInUse, delayInUse;
-    };
-    for (auto [score, delay, scoreInUse, delayInUse] : { Case { -1, 0, 70, 1 }, Case { 101, 2000, 100, 1000 },
-             Case { int64_t(1) << 32 | 80, -(int64_t(1) << 40), 100, 1 } }) {
-        {
-            PropertyListUserDefaults outside(root / "store.plist");
-            outside.setInteger(score, "minimumRecognitionScore");
-            outside.setInteger(delay, "readingDelayTime");
-            ASSERT_TRUE(outside.synchronize());
-        }
-        auto settings = makeSettings();
-        settings->readAllStoringDefaults();
-        EXPECT_EQ(settings->minimumRecognitionScore(), scoreInUse) << score;
-        EXPECT_EQ(settings->readingDelayTime(), delayInUse) << delay;
-        PropertyListUserDefaults reread(root / "store.plist");
-        EXPECT_EQ(reread.objectForKey("minimumRecognitionScore"), UserDefaultsValue(score));
-        EXPECT_EQ(reread.objectForKey("readingDelayTime"), UserDefaultsValue(delay));
-    }
-}
-
-TEST_F(SettingsTest, everySaveWritesThroughToDisk)
+// In the running program the store is written on its worker, after the writes queued
+// before; the value is used at once.
+TEST_F(SettingsTest, everySaveWritesThroughToDiskOrOnlyThroughTheQueueItIsGiven)
 {
     auto settings = makeSettings();
     settings->saveMinimumRecognitionScore(91);
@@ -113,22 +107,15 @@ TEST_F(SettingsTest, everySaveWritesThroughToDisk)
     EXPECT_EQ(reread.objectForKey("readingDelayTime"), UserDefaultsValue(int64_t(250)));
     EXPECT_EQ(reread.objectForKey("fullscreenOption"), UserDefaultsValue(true));
     EXPECT_EQ(reread.objectForKey("multitouchOption"), UserDefaultsValue(false));
-}
 
-// In the running program the store is written on its worker, after the writes queued
-// before; the value is used at once.
-TEST_F(SettingsTest, withAQueueASaveIsStoredAndWrittenOnlyByTheQueue)
-{
-    auto settings = makeSettings();
     scriblo::testing::InlineWorkQueue writes;
     writes.held = true;
     settings->writeOn(writes);
     settings->saveMinimumRecognitionScore(93);
     EXPECT_EQ(settings->minimumRecognitionScore(), 93);
-    EXPECT_FALSE(storage->objectForKey("minimumRecognitionScore")) << "the store is left to the queue";
+    EXPECT_EQ(storage->objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(91))) << "the store is left to the queue";
     writes.release();
-    PropertyListUserDefaults reread(root / "store.plist");
-    EXPECT_EQ(reread.objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(93)));
+    EXPECT_EQ(PropertyListUserDefaults(root / "store.plist").objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(93)));
 }
 
 class XdgAutostartTest : public scriblo::testing::DesktopFixture {

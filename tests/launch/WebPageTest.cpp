@@ -10,8 +10,15 @@ using scriblo::testing::FakeBrowser;
 using scriblo::testing::FakeWorkspace;
 using ::testing::ElementsAre;
 
-TEST(WebPageTest, stripUrlDropsSchemeAndOneFinalSlash)
+// A bookmark without a title would show as nothing beside its gesture and its score.
+TEST(WebPageTest, stripUrlDropsSchemeAndOneFinalSlashAndABlankTitleShowsTheAddressesLastPart)
 {
+    auto named = [](const std::string& title, const std::string& url) {
+        return WebPage(title, "", url, "org.mozilla.firefox", nullptr).displayName();
+    };
+    EXPECT_EQ(named(" \t", "https://example.org/docs/intro/"), "intro");
+    EXPECT_EQ(named("", "https://example.org"), "example.org");
+    EXPECT_EQ(named("News", "https://example.org/n"), "News");
     EXPECT_EQ(WebPage::stripUrl("https://example.org/path/"), "example.org/path");
     EXPECT_EQ(WebPage::stripUrl("https://example.org//"), "example.org/");
     EXPECT_EQ(WebPage::stripUrl("a://b://c"), "b://c");

@@ -38,18 +38,15 @@ TEST_F(TranslatedTextsTest, qtsOwnButtonsAndDialogsSpeakTheUsersLanguage)
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QStringLiteral("Speichern unter"));
 }
 
-TEST_F(TranslatedTextsTest, thePrintedSheetSpeaksTheUsersLanguage)
+// The printed sheet, and every built-in script: one added to data/scripts without a name
+// in the catalogues would show in English.
+TEST_F(TranslatedTextsTest, thePrintedSheetAndEveryBuiltInScriptSpeakTheUsersLanguage)
 {
     using scriblo::GestureSheetContents;
     using scriblo::TargetAbsence;
     EXPECT_EQ(scriblo::GestureSheet::tr("Scriblo Gestures"), QStringLiteral("Scriblo-Gesten"));
     EXPECT_EQ(GestureSheetContents::reason(TargetAbsence::NoBrowser), QStringLiteral("Der zugehörige Browser ist nicht installiert"));
     EXPECT_EQ(GestureSheetContents::reason(TargetAbsence::Gone), QStringLiteral("Nicht mehr auf diesem Computer"));
-}
-
-// A script added to data/scripts without a name in the catalogues would show in English.
-TEST_F(TranslatedTextsTest, everyBuiltInScriptHasANameInTheUsersLanguage)
-{
     int count = 0;
     for (const auto& file : std::filesystem::directory_iterator(SCRIBLO_SOURCE_DIR "/data/scripts")) {
         EXPECT_NE(scriblo::BuiltInScripts::displayName(file.path()), scriblo::ScriptFolder::displayName(file.path()))
