@@ -59,7 +59,7 @@ protected:
     Recorder second { log };
 };
 
-TEST_F(MultitouchManagerTest, registrationReplacesTheSameTargetAndCallbackOnlyAndRemovalLeavesDevicesRunning)
+TEST_F(MultitouchManagerTest, registrationReplacesTheSameTargetAndCallbackOnlyRemovalLeavesDevicesRunningAndTheLastHearsFirst)
 {
     auto device = addDevice();
     manager.addMultitouchListener(&first, &Recorder::onFrame);
@@ -80,6 +80,26 @@ TEST_F(MultitouchManagerTest, registrationReplacesTheSameTargetAndCallbackOnlyAn
     EXPECT_TRUE(manager.forwardingMultitouchEventsToListeners());
     EXPECT_EQ(framework->stops[device.get()], 0);
     EXPECT_EQ(watcher->running, 1);
+
+    // The last registered listener hears first, and all share one event, even one
+    // without touches.
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    manager.addMultitouchListener(&second, &Recorder::onFrame);
+    framework->sendFrame(device, { MTTouch {}, MTTouch {} });
+    EXPECT_TRUE(log.empty()) << "callbacks run on the listeners' thread, not the reader's";
+    deliverQueuedCallbacks();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].target, &second);
+    EXPECT_EQ(log[1].target, &first);
+    EXPECT_EQ(log[0].event, log[1].event);
+    EXPECT_EQ(log[0].event->touches().size(), 2u);
+    EXPECT_EQ(log[0].event->deviceIdentifier(), device->identifier());
+
+    log.clear();
+    framework->sendFrame(device, {});
+    deliverQueuedCallbacks();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_TRUE(log[0].event->touches().empty());
 }
 
 TEST_F(MultitouchManagerTest, startConnectsEveryDeviceOnceAndOnlyOnTheMainThread)
@@ -107,28 +127,6 @@ TEST_F(MultitouchManagerTest, withoutCapabilityNothingStartsAndNothingIsWatched)
     manager.addMultitouchListener(&first, &Recorder::onFrame);
     EXPECT_FALSE(manager.forwardingMultitouchEventsToListeners());
     EXPECT_EQ(watcher->running, 0);
-}
-
-TEST_F(MultitouchManagerTest, lastRegisteredListenerHearsFirstAndAllShareOneEventEvenWithoutTouches)
-{
-    auto device = addDevice();
-    manager.addMultitouchListener(&first, &Recorder::onFrame);
-    manager.addMultitouchListener(&second, &Recorder::onFrame);
-    framework->sendFrame(device, { MTTouch {}, MTTouch {} });
-    EXPECT_TRUE(log.empty()) << "callbacks run on the listeners' thread, not the reader's";
-    deliverQueuedCallbacks();
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0].target, &second);
-    EXPECT_EQ(log[1].target, &first);
-    EXPECT_EQ(log[0].event, log[1].event);
-    EXPECT_EQ(log[0].event->touches().size(), 2u);
-    EXPECT_EQ(log[0].event->deviceIdentifier(), device->identifier());
-
-    log.clear();
-    framework->sendFrame(device, {});
-    deliverQueuedCallbacks();
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_TRUE(log[0].event->touches().empty());
 }
 
 TEST_F(MultitouchManagerTest, listenersComeAndGoWhileAReaderThreadDispatches)

@@ -40,7 +40,7 @@ TEST_F(TranslatedTextsTest, qtsOwnButtonsAndDialogsSpeakTheUsersLanguage)
 
 // The printed sheet, and every built-in script: one added to data/scripts without a name
 // in the catalogues would show in English.
-TEST_F(TranslatedTextsTest, thePrintedSheetAndEveryBuiltInScriptSpeakTheUsersLanguage)
+TEST_F(TranslatedTextsTest, thePrintedSheetEveryBuiltInScriptAndTheLiveMatchSpeakTheUsersLanguage)
 {
     using scriblo::GestureSheetContents;
     using scriblo::TargetAbsence;
@@ -56,12 +56,9 @@ TEST_F(TranslatedTextsTest, thePrintedSheetAndEveryBuiltInScriptSpeakTheUsersLan
     EXPECT_GE(count, 5);
     EXPECT_EQ(scriblo::BuiltInScripts::displayName("/anywhere/Empty Trash.sh"), "Papierkorb leeren");
     EXPECT_EQ(scriblo::BuiltInScripts::displayName("/anywhere/Backup.sh"), "Backup") << "the user's own keep their names";
-}
 
-// The live match as a German reader expects it: a space before the percent sign that
-// never lets the sign start a line of its own.
-TEST_F(TranslatedTextsTest, theLiveMatchKeepsItsNumberAndPercentSignTogether)
-{
+    // The live match as a German reader expects it: a space before the percent sign that
+    // never lets the sign start a line of its own.
     QString label = QCoreApplication::translate("scriblo::GestureRecognitionController", "%1 – %2%",
                                                 "the best match while drawing: name, score");
     EXPECT_EQ(label.arg(QStringLiteral("Mail"), QLocale(QLocale::German).toString(96)), QString::fromUtf8("Mail – 96\u00A0%"));
