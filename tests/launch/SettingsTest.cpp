@@ -118,61 +118,44 @@ TEST_F(SettingsTest, everySaveWritesThroughToDiskOrOnlyThroughTheQueueItIsGiven)
     EXPECT_EQ(PropertyListUserDefaults(root / "store.plist").objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(93)));
 }
 
-class XdgAutostartTest : public scriblo::testing::DesktopFixture {
-protected:
-    void SetUp() override
-    {
-        DesktopFixture::SetUp();
-        program = root / "bin dir/scrib\"lo$";
-        writeFile(program, "#!/bin/sh\n", true);
-        autostart = std::make_unique<XdgAutostart>(program);
-    }
-
-    std::filesystem::path folder() const { return configHome / "autostart"; }
-    size_t entryCount() const
-    {
-        std::error_code error;
-        auto entries = std::filesystem::directory_iterator(folder(), error);
-        return error ? 0 : size_t(std::distance(entries, std::filesystem::directory_iterator()));
-    }
-
-    std::filesystem::path program;
-    std::unique_ptr<XdgAutostart> autostart;
-};
-
-TEST_F(XdgAutostartTest, turningOnTwiceWritesOneEntryAndKeepsOneItDoesNotOwn)
+// Entries are found by what they start, not by name: one of our name that starts a copy
+// on a disk not mounted now is kept.
+TEST_F(SettingsTest, autostartWritesOneEntryAndFindsEntriesByWhatTheyStart)
 {
-    // Our file name, but a copy of Scriblo on a disk that is not mounted now.
+    auto program = root / "bin dir/scrib\"lo$";
+    writeFile(program, "#!/bin/sh\n", true);
+    XdgAutostart autostart(program);
+    auto folder = configHome / "autostart";
+    auto entryCount = [&] {
+        return size_t(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
+    };
     const std::string elsewhere = "[Desktop Entry]\nType=Application\nExec=/media/usb/scriblo\n";
-    writeFile(folder() / XdgAutostart::entryFileName, elsewhere);
-    auto kept = [&] { return readFile(folder() / XdgAutostart::entryFileName); };
-    EXPECT_FALSE(autostart->containsApplication());
-    autostart->setContainsApplication(true);
-    autostart->setContainsApplication(true);
+    writeFile(folder / XdgAutostart::entryFileName, elsewhere);
+    auto kept = [&] { return readFile(folder / XdgAutostart::entryFileName); };
+    EXPECT_FALSE(autostart.containsApplication());
+    autostart.setContainsApplication(true);
+    autostart.setContainsApplication(true);
     EXPECT_EQ(entryCount(), 2u);
     EXPECT_EQ(kept(), elsewhere);
-    EXPECT_TRUE(autostart->containsApplication());
+    EXPECT_TRUE(autostart.containsApplication());
     EXPECT_FALSE(XdgAutostart(root / "another program").containsApplication());
-    autostart->setContainsApplication(false);
+    autostart.setContainsApplication(false);
     EXPECT_EQ(entryCount(), 1u);
     EXPECT_EQ(kept(), elsewhere);
-}
 
-TEST_F(XdgAutostartTest, findsEntriesByWhatTheyStartNotByName)
-{
     std::filesystem::create_symlink(program, root / "link");
-    writeFile(folder() / "a-hidden.desktop", "[Desktop Entry]\nType=Application\nExec=" + (root / "link").string() + "\nHidden=true\n");
-    writeFile(folder() / "a-off.desktop", "[Desktop Entry]\nType=Application\nExec=" + (root / "link").string() + "\nX-GNOME-Autostart-enabled=false\n");
-    EXPECT_FALSE(autostart->containsApplication());
-    writeFile(folder() / "b-mine.desktop", "[Desktop Entry]\nType=Application\nExec='" + (root / "link").string() + "' --flag %U\n");
-    writeFile(folder() / "c-mine-too.desktop", "[Desktop Entry]\nType=Application\nExec=\"" + (root / "bin dir/scrib\\\\\"lo\\\\$").string() + "\"\n");
-    writeFile(folder() / "d-gone.desktop", "[Desktop Entry]\nType=Application\nExec=/nowhere/scriblo\n");
-    EXPECT_TRUE(autostart->containsApplication());
-    autostart->setContainsApplication(false);
-    EXPECT_FALSE(std::filesystem::exists(folder() / "b-mine.desktop"));
-    EXPECT_TRUE(std::filesystem::exists(folder() / "c-mine-too.desktop"));
-    EXPECT_TRUE(std::filesystem::exists(folder() / "a-hidden.desktop"));
-    EXPECT_TRUE(std::filesystem::exists(folder() / "a-off.desktop"));
-    EXPECT_TRUE(std::filesystem::exists(folder() / "d-gone.desktop"));
-    EXPECT_TRUE(autostart->containsApplication());
+    writeFile(folder / "a-hidden.desktop", "[Desktop Entry]\nType=Application\nExec=" + (root / "link").string() + "\nHidden=true\n");
+    writeFile(folder / "a-off.desktop", "[Desktop Entry]\nType=Application\nExec=" + (root / "link").string() + "\nX-GNOME-Autostart-enabled=false\n");
+    EXPECT_FALSE(autostart.containsApplication());
+    writeFile(folder / "b-mine.desktop", "[Desktop Entry]\nType=Application\nExec='" + (root / "link").string() + "' --flag %U\n");
+    writeFile(folder / "c-mine-too.desktop", "[Desktop Entry]\nType=Application\nExec=\"" + (root / "bin dir/scrib\\\\\"lo\\\\$").string() + "\"\n");
+    writeFile(folder / "d-gone.desktop", "[Desktop Entry]\nType=Application\nExec=/nowhere/scriblo\n");
+    EXPECT_TRUE(autostart.containsApplication());
+    autostart.setContainsApplication(false);
+    EXPECT_FALSE(std::filesystem::exists(folder / "b-mine.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "c-mine-too.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "a-hidden.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "a-off.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "d-gone.desktop"));
+    EXPECT_TRUE(autostart.containsApplication());
 }
