@@ -53,7 +53,7 @@ TEST(ManualClockTest, repeatsUntilCancelledFromItsOwnAction)
     EXPECT_EQ(clock.pendingTimerCount(), 0u);
 }
 
-TEST(ScheduledTimerTest, isUnarmedWhenItsActionRunsSoTheActionMayArmItAgain)
+TEST(ScheduledTimerTest, isUnarmedWhenItsActionRunsAndCancelledWhenReplacedOrDestroyed)
 {
     ManualClock clock;
     ScheduledTimer timer(clock);
@@ -68,18 +68,15 @@ TEST(ScheduledTimerTest, isUnarmedWhenItsActionRunsSoTheActionMayArmItAgain)
     clock.advanceBy(20ms);
     EXPECT_EQ(fired, 2);
     EXPECT_FALSE(timer.isArmed());
-}
 
-TEST(ScheduledTimerTest, replacingOrDestroyingCancelsThePendingAction)
-{
-    ManualClock clock;
+    // Replacing or destroying a timer cancels its pending action.
     int first = 0, second = 0;
     {
-        ScheduledTimer timer(clock);
-        timer.startOnce(5ms, [&] { ++first; });
-        timer.startOnce(5ms, [&] { ++second; });
+        ScheduledTimer replaced(clock);
+        replaced.startOnce(5ms, [&] { ++first; });
+        replaced.startOnce(5ms, [&] { ++second; });
         clock.advanceBy(5ms);
-        timer.startOnce(5ms, [&] { ++second; });
+        replaced.startOnce(5ms, [&] { ++second; });
     }
     clock.advanceBy(10ms);
     EXPECT_EQ(first, 0);

@@ -27,7 +27,7 @@ const char oldDescription[] = "N: Old # Pad\nI: 0011 0002 0007 01b1\nA: 2f 0 1 0
 
 }
 
-TEST(EvemuRecordingTest, readsEveryDescriptionLineAndBothTimestampStyles)
+TEST(EvemuRecordingTest, readsEveryDescriptionLineAndBothTimestampStylesAndRefusesMalformedInput)
 {
     auto recording = parse("# EVEMU 1.3\n"
                            "N: Some Pad\n"
@@ -61,18 +61,15 @@ TEST(EvemuRecordingTest, readsEveryDescriptionLineAndBothTimestampStyles)
     EXPECT_DOUBLE_EQ(recording.value().events[0].time, 0.000001);
     EXPECT_NEAR(recording.value().events[1].time, 1353330434.388618, 1e-6);
     EXPECT_EQ(recording.value().events[1].code, ABS_MT_POSITION_X);
-}
 
-TEST(EvemuRecordingTest, rejectsMalformedAndImplausibleInputWithItsLine)
-{
+    // Malformed and implausible input is refused with its line.
     for (const char* text : { "N: Pad\nE: 0.1 zz 0000 1\n", "N: Pad\nA: 2f 0\n", "N: Pad\nA: 2f 5 1 0 0 0\n",
                               "N: Pad\nI: 10000 0 0 0\n", "N: Pad\nE: 0.1 0003 0fff 1\n", "just text\n" }) {
-        auto recording = parse(text);
-        EXPECT_FALSE(recording) << text;
+        EXPECT_FALSE(parse(text)) << text;
     }
-    auto recording = parse("N: Pad\n\nE: 0.1 0003 nope 1\n");
-    ASSERT_FALSE(recording);
-    EXPECT_EQ(recording.error(), "test:3: bad event line");
+    auto malformed = parse("N: Pad\n\nE: 0.1 0003 nope 1\n");
+    ASSERT_FALSE(malformed);
+    EXPECT_EQ(malformed.error(), "test:3: bad event line");
 }
 
 TEST(EvemuRecordingTest, anOldDescriptionFileFollowedByEventsFileIsOneRecording)
