@@ -9,7 +9,7 @@ using namespace scriblo;
 using namespace std::chrono_literals;
 
 // The state machines' tests trust this clock to fire timers as a real event loop would.
-TEST(ManualClockTest, firesDueTimersInDeadlineOrderWithTheClockAtEachDeadline)
+TEST(ManualClockTest, firesDueTimersAndThoseTheyScheduleInDeadlineOrderWithTheClockAtEachDeadline)
 {
     ManualClock clock;
     SteadyTime start = clock.now();
@@ -29,11 +29,8 @@ TEST(ManualClockTest, firesDueTimersInDeadlineOrderWithTheClockAtEachDeadline)
     EXPECT_EQ(order, "abc");
     EXPECT_EQ(firedAt, (std::vector<SteadyDuration> { 10ms, 10ms, 30ms }));
     EXPECT_EQ(clock.now() - start, 30ms);
-}
 
-TEST(ManualClockTest, runsTimersScheduledByTimersWithinTheSameAdvance)
-{
-    ManualClock clock;
+    // Timers scheduled by timers run within the same advance.
     int fired = 0;
     clock.scheduleOnce(10ms, [&] { clock.scheduleOnce(10ms, [&] { ++fired; }); });
     clock.advanceBy(19ms);
@@ -56,7 +53,7 @@ TEST(ManualClockTest, repeatsUntilCancelledFromItsOwnAction)
     EXPECT_EQ(clock.pendingTimerCount(), 0u);
 }
 
-TEST(ScheduledTimerTest, isUnarmedWhenItsActionRunsSoTheActionMayArmItAgain)
+TEST(ScheduledTimerTest, isUnarmedWhenItsActionRunsAndCancelledWhenReplacedOrDestroyed)
 {
     ManualClock clock;
     ScheduledTimer timer(clock);
@@ -71,18 +68,15 @@ TEST(ScheduledTimerTest, isUnarmedWhenItsActionRunsSoTheActionMayArmItAgain)
     clock.advanceBy(20ms);
     EXPECT_EQ(fired, 2);
     EXPECT_FALSE(timer.isArmed());
-}
 
-TEST(ScheduledTimerTest, replacingOrDestroyingCancelsThePendingAction)
-{
-    ManualClock clock;
+    // Replacing or destroying a timer cancels its pending action.
     int first = 0, second = 0;
     {
-        ScheduledTimer timer(clock);
-        timer.startOnce(5ms, [&] { ++first; });
-        timer.startOnce(5ms, [&] { ++second; });
+        ScheduledTimer replaced(clock);
+        replaced.startOnce(5ms, [&] { ++first; });
+        replaced.startOnce(5ms, [&] { ++second; });
         clock.advanceBy(5ms);
-        timer.startOnce(5ms, [&] { ++second; });
+        replaced.startOnce(5ms, [&] { ++second; });
     }
     clock.advanceBy(10ms);
     EXPECT_EQ(first, 0);

@@ -42,6 +42,19 @@ TEST_F(SafeFileTest, theStoreIsTheOwnersAloneWhileADocumentFollowsTheUmask)
     EXPECT_EQ(fs::status(sheet).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+// A FIFO with no writer once hung the readers of bookmarks and recordings, and a link to
+// /dev/zero filled their memory.
+TEST_F(SafeFileTest, whatIsNotARegularFileIsRefusedWithoutBlocking)
+{
+    ASSERT_EQ(::mkfifo((m_folder / "fifo").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", m_folder / "zero");
+    for (const char* name : { "fifo", "zero" }) {
+        auto read = SafeFile::read(m_folder / name, 1 << 20);
+        ASSERT_FALSE(read) << name;
+        EXPECT_EQ(read.error(), "is not a regular file") << name;
+    }
+}
+
 // A user choosing where a file goes needs the reason in words, not just "failed".
 TEST_F(SafeFileTest, aWriteThatCannotHappenSaysWhyAndTouchesNothing)
 {

@@ -17,16 +17,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-bool appearsWithin(const std::filesystem::path& path, std::chrono::milliseconds limit)
-{
-    for (auto waited = 0ms; waited < limit; waited += 50ms) {
-        if (std::filesystem::exists(path))
-            return true;
-        std::this_thread::sleep_for(50ms);
-    }
-    return std::filesystem::exists(path);
-}
-
 class MoveCommandTest : public scriblo::testing::DesktopFixture {
 protected:
     // Starts `scriblo install move-check` as if the stand-in AppImage had started it.
@@ -79,7 +69,7 @@ TEST_F(MoveCommandTest, acceptedMoveLandsInApplicationsAndRelaunchesOnceAfterThe
     int status = 0;
     waitpid(check, &status, 0);
 
-    ASSERT_TRUE(appearsWithin(record, 5s)) << readFile(root / "out");
+    ASSERT_TRUE(awaitFile(record)) << readFile(root / "out");
     std::this_thread::sleep_for(300ms);
     EXPECT_EQ(readFile(record), "started APPIMAGE= arguments=\n") << "once, without the old copy's AppImage variables";
     auto destination = home / "Applications/Scriblo it's.AppImage";

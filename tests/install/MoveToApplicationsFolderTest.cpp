@@ -61,7 +61,7 @@ TEST_F(MoveToApplicationsFolderTest, noOfferWhenSuppressedNotAnAppImageOrAlready
     EXPECT_THAT(services.calls, IsEmpty());
 }
 
-TEST_F(MoveToApplicationsFolderTest, userFolderIsChosenOnlyWhenItHoldsAnAppImage)
+TEST_F(MoveToApplicationsFolderTest, userFolderIsChosenOnlyWhenItHoldsAnAppImageAndOnlyTheCheckBoxStopsTheOffer)
 {
     alert.answer = { false, false };
     writeFile(folders.userApplications / "notes.txt", "not a program");
@@ -71,18 +71,15 @@ TEST_F(MoveToApplicationsFolderTest, userFolderIsChosenOnlyWhenItHoldsAnAppImage
     EXPECT_THAT(alert.shown, ElementsAre(
         "Move to Applications folder? | I can move myself to the Applications folder if you'd like. | This will keep your Downloads folder uncluttered.",
         "Move to Applications folder in your Home folder? | I can move myself to the Applications folder if you'd like. | This will keep your Downloads folder uncluttered."));
-}
 
-TEST_F(MoveToApplicationsFolderTest, decliningKeepsTheProgramAndOnlyTheCheckBoxStopsTheOffer)
-{
-    alert.answer = { false, false };
+    // Declining keeps the program, and only the check box stops the offer.
     EXPECT_EQ(check(), MoveOutcome::Continue);
     EXPECT_FALSE(defaults.objectForKey(MoveToApplicationsFolder::suppressKey));
     alert.answer = { false, true };
     check();
     EXPECT_TRUE(defaults.boolForKey(MoveToApplicationsFolder::suppressKey));
     check();
-    EXPECT_EQ(alert.shown.size(), 2u);
+    EXPECT_EQ(alert.shown.size(), 4u);
     EXPECT_EQ(readFile(*folders.source), "new version");
 }
 

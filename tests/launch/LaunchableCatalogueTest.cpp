@@ -67,20 +67,24 @@ protected:
 
 }
 
-TEST_F(LaunchableCatalogueTest, applicationsFollowMenuRulesOverridesAndCategories)
+TEST_F(LaunchableCatalogueTest, applicationsFollowMenuRulesOverridesAndCategoriesAndTheDefaultFileManagerLeads)
 {
     writeApplications();
-    auto normal = catalogue->fetch("applications");
+    writeFile(builtIn / "Zed.sh", "#!/bin/sh\n", true);
+    EXPECT_EQ(catalogue->findLaunchableWithId("calc.desktop"), nullptr) << "nothing is found before a fetch";
+    catalogue->fetchAll();
+    auto normal = catalogue->list("applications");
     EXPECT_THAT(names(normal), ElementsAre("10 Apps", "9 Apps", "Apple", "My Editor", "Ours Only", "banana", "zebra"));
     EXPECT_EQ(normal->front()->icon(), "application-x-executable") << "an entry without an icon gets the generic one";
     EXPECT_EQ(normal->back()->icon(), "zebra-icon");
-    EXPECT_THAT(names(catalogue->fetch("utilities")), ElementsAre("Calculator", "Files"));
-    EXPECT_THAT(identities(catalogue->fetch("system")), ElementsAre("monitor.desktop", "control.desktop", "kde-konsole.desktop"));
-}
+    EXPECT_THAT(names(catalogue->list("utilities")), ElementsAre("Calculator", "Files"));
+    EXPECT_THAT(identities(catalogue->list("system")), ElementsAre("monitor.desktop", "control.desktop", "kde-konsole.desktop"));
+    EXPECT_EQ(catalogue->findLaunchableWithId("calc.desktop")->displayName(), "Calculator");
+    EXPECT_EQ(catalogue->findLaunchableWithId("control.desktop")->displayName(), "Control");
+    EXPECT_EQ(catalogue->findLaunchableWithId("builtin:Zed.sh")->displayName(), "Zed");
+    EXPECT_EQ(catalogue->findLaunchableWithId("CALC.desktop"), nullptr);
+    EXPECT_EQ(catalogue->findLaunchableWithId("gone.desktop"), nullptr);
 
-TEST_F(LaunchableCatalogueTest, defaultFileManagerLeadsTheSystemList)
-{
-    writeApplications();
     workspace->fileManager = "ORG.GNOME.Nautilus.desktop";
     EXPECT_THAT(names(catalogue->fetch("system")), ElementsAre("Files", "Alpha Monitor", "Control", "Konsole"));
     EXPECT_THAT(names(catalogue->fetch("utilities")), ElementsAre("Calculator"));
@@ -164,19 +168,6 @@ TEST_F(LaunchableCatalogueTest, webPagesComeOnlyFromInstalledBrowsers)
     EXPECT_THAT(identities(catalogue->fetch("webpages")), ElementsAre("org.chromium.Chromium:https://chromium.org/"));
 }
 
-TEST_F(LaunchableCatalogueTest, lookupSearchesEveryListAndFindsNothingBeforeFetching)
-{
-    writeApplications();
-    writeFile(builtIn / "Zed.sh", "#!/bin/sh\n", true);
-    EXPECT_EQ(catalogue->findLaunchableWithId("calc.desktop"), nullptr);
-    catalogue->fetchAll();
-    EXPECT_EQ(catalogue->findLaunchableWithId("calc.desktop")->displayName(), "Calculator");
-    EXPECT_EQ(catalogue->findLaunchableWithId("control.desktop")->displayName(), "Control");
-    EXPECT_EQ(catalogue->findLaunchableWithId("builtin:Zed.sh")->displayName(), "Zed");
-    EXPECT_EQ(catalogue->findLaunchableWithId("CALC.desktop"), nullptr);
-    EXPECT_EQ(catalogue->findLaunchableWithId("gone.desktop"), nullptr);
-}
-
 TEST_F(LaunchableCatalogueTest, lookupsDuringRefetchesAlwaysSeeAWholeList)
 {
     writeApplications();
@@ -219,13 +210,10 @@ TEST_F(LaunchableCatalogueTest, aTargetIsGoneOnlyWhenItsRebuiltListLacksIt)
     writeFile(bookmarks, R"({"roots": {"bookmark_bar": {"children": [{"type": "url", "name": "Other", "url": "https://other.example/"}]}}})");
     EXPECT_EQ(catalogue->absence(page), TargetAbsence::Gone);
     EXPECT_EQ(catalogue->absence("com.example.Unknown:https://kept.example/"), TargetAbsence::OutOfReach);
-}
 
-// A script that only lost its execute bit is the user's to mend, and an identity that no
-// list of ours could ever hold (a path imported from elsewhere, a macOS bundle
-// identifier) cannot be judged: neither may cost the user a gesture.
-TEST_F(LaunchableCatalogueTest, aTargetThatIsStillThereOrInNoListIsNeverGone)
-{
+    // A script that only lost its execute bit is the user's to mend, and an identity that
+    // no list of ours could ever hold (a path imported from elsewhere, a macOS bundle
+    // identifier) cannot be judged: neither may cost the user a gesture.
     auto user = dataHome / "Scriblo/Scripts";
     writeFile(user / "Backup", "#!/bin/sh\n", false);
     EXPECT_EQ(catalogue->absence((user / "Backup").string()), TargetAbsence::CannotRun);

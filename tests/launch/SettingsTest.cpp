@@ -52,52 +52,46 @@ TEST_F(SettingsTest, firstStartWritesEveryDefaultToDisk)
     }
 }
 
-TEST_F(SettingsTest, storedValuesAreUsedAndTheTouchpadIsNotAsked)
+// Stored values are used as they are read, and the touchpad is not asked. A hand-edited
+// score of -1 would launch something for every drawing; numbers beyond 32 bits must not
+// wrap into the range either: those are used at the range's nearest end, and kept.
+TEST_F(SettingsTest, storedValuesAreUsedWithinTheAcceptedRangeAndKept)
 {
-    {
-        PropertyListUserDefaults outside(root / "store.plist");
-        outside.setInteger(200, "readingDelayTime");
-        outside.setObject(UserDefaultsValue(std::string("75 percent")), "minimumRecognitionScore");
-        outside.setInteger(0, "multitouchOption");
-        outside.setObject(UserDefaultsValue(std::string("YES")), "quickdrawOption");
-        ASSERT_TRUE(outside.synchronize());
+    struct Case {
+        UserDefaultsValue score, delay;
+        int32_t scoreInUse, delayInUse;
+    };
+    const Case cases[] = {
+        { UserDefaultsValue(std::string("75 percent")), UserDefaultsValue(int64_t(200)), 75, 200 },
+        { UserDefaultsValue(int64_t(-1)), UserDefaultsValue(int64_t(0)), 70, 1 },
+        { UserDefaultsValue(int64_t(101)), UserDefaultsValue(int64_t(2000)), 100, 1000 },
+        { UserDefaultsValue(int64_t(1) << 32 | 80), UserDefaultsValue(-(int64_t(1) << 40)), 100, 1 },
+    };
+    for (const auto& [score, delay, scoreInUse, delayInUse] : cases) {
+        {
+            PropertyListUserDefaults outside(root / "store.plist");
+            outside.setObject(score, "minimumRecognitionScore");
+            outside.setObject(delay, "readingDelayTime");
+            outside.setInteger(0, "multitouchOption");
+            outside.setObject(UserDefaultsValue(std::string("YES")), "quickdrawOption");
+            ASSERT_TRUE(outside.synchronize());
+        }
+        auto settings = makeSettings(true);
+        settings->readAllStoringDefaults();
+        EXPECT_EQ(settings->minimumRecognitionScore(), scoreInUse) << scoreInUse;
+        EXPECT_EQ(settings->readingDelayTime(), delayInUse) << delayInUse;
+        EXPECT_FALSE(settings->multitouchOption());
+        EXPECT_TRUE(settings->quickdrawOption());
+        PropertyListUserDefaults reread(root / "store.plist");
+        EXPECT_EQ(reread.objectForKey("minimumRecognitionScore"), score);
+        EXPECT_EQ(reread.objectForKey("readingDelayTime"), delay);
     }
-    auto settings = makeSettings(true);
-    settings->readAllStoringDefaults();
-    EXPECT_EQ(settings->readingDelayTime(), 200);
-    EXPECT_EQ(settings->minimumRecognitionScore(), 75);
-    EXPECT_FALSE(settings->multitouchOption());
-    EXPECT_TRUE(settings->quickdrawOption());
     EXPECT_EQ(touchpadQuestions, 0);
 }
 
-// A hand-edited score of -1 would launch something for every drawing; numbers beyond
-// 32 bits must not wrap into the range either.
-TEST_F(SettingsTest, storedNumbersOutsideTheAcceptedRangeAreUsedAtItsNearestEndAndKept)
-{
-    struct Case {
-        int64_t score, delay;
-        int32_t scoreInUse, delayInUse;
-    };
-    for (auto [score, delay, scoreInUse, delayInUse] : { Case { -1, 0, 70, 1 }, Case { 101, 2000, 100, 1000 },
-             Case { int64_t(1) << 32 | 80, -(int64_t(1) << 40), 100, 1 } }) {
-        {
-            PropertyListUserDefaults outside(root / "store.plist");
-            outside.setInteger(score, "minimumRecognitionScore");
-            outside.setInteger(delay, "readingDelayTime");
-            ASSERT_TRUE(outside.synchronize());
-        }
-        auto settings = makeSettings();
-        settings->readAllStoringDefaults();
-        EXPECT_EQ(settings->minimumRecognitionScore(), scoreInUse) << score;
-        EXPECT_EQ(settings->readingDelayTime(), delayInUse) << delay;
-        PropertyListUserDefaults reread(root / "store.plist");
-        EXPECT_EQ(reread.objectForKey("minimumRecognitionScore"), UserDefaultsValue(score));
-        EXPECT_EQ(reread.objectForKey("readingDelayTime"), UserDefaultsValue(delay));
-    }
-}
-
-TEST_F(SettingsTest, everySaveWritesThroughToDisk)
+// In the running program the store is written on its worker, after the writes queued
+// before; the value is used at once.
+TEST_F(SettingsTest, everySaveWritesThroughToDiskOrOnlyThroughTheQueueItIsGiven)
 {
     auto settings = makeSettings();
     settings->saveMinimumRecognitionScore(91);
@@ -113,79 +107,55 @@ TEST_F(SettingsTest, everySaveWritesThroughToDisk)
     EXPECT_EQ(reread.objectForKey("readingDelayTime"), UserDefaultsValue(int64_t(250)));
     EXPECT_EQ(reread.objectForKey("fullscreenOption"), UserDefaultsValue(true));
     EXPECT_EQ(reread.objectForKey("multitouchOption"), UserDefaultsValue(false));
-}
 
-// In the running program the store is written on its worker, after the writes queued
-// before; the value is used at once.
-TEST_F(SettingsTest, withAQueueASaveIsStoredAndWrittenOnlyByTheQueue)
-{
-    auto settings = makeSettings();
     scriblo::testing::InlineWorkQueue writes;
     writes.held = true;
     settings->writeOn(writes);
     settings->saveMinimumRecognitionScore(93);
     EXPECT_EQ(settings->minimumRecognitionScore(), 93);
-    EXPECT_FALSE(storage->objectForKey("minimumRecognitionScore")) << "the store is left to the queue";
+    EXPECT_EQ(storage->objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(91))) << "the store is left to the queue";
     writes.release();
-    PropertyListUserDefaults reread(root / "store.plist");
-    EXPECT_EQ(reread.objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(93)));
+    EXPECT_EQ(PropertyListUserDefaults(root / "store.plist").objectForKey("minimumRecognitionScore"), UserDefaultsValue(int64_t(93)));
 }
 
-class XdgAutostartTest : public scriblo::testing::DesktopFixture {
-protected:
-    void SetUp() override
-    {
-        DesktopFixture::SetUp();
-        program = root / "bin dir/scrib\"lo$";
-        writeFile(program, "#!/bin/sh\n", true);
-        autostart = std::make_unique<XdgAutostart>(program);
-    }
-
-    std::filesystem::path folder() const { return configHome / "autostart"; }
-    size_t entryCount() const
-    {
-        std::error_code error;
-        auto entries = std::filesystem::directory_iterator(folder(), error);
-        return error ? 0 : size_t(std::distance(entries, std::filesystem::directory_iterator()));
-    }
-
-    std::filesystem::path program;
-    std::unique_ptr<XdgAutostart> autostart;
-};
-
-TEST_F(XdgAutostartTest, turningOnTwiceWritesOneEntryAndKeepsOneItDoesNotOwn)
+// Entries are found by what they start, not by name: one of our name that starts a copy
+// on a disk not mounted now is kept.
+TEST_F(SettingsTest, autostartWritesOneEntryAndFindsEntriesByWhatTheyStart)
 {
-    // Our file name, but a copy of Scriblo on a disk that is not mounted now.
+    auto program = root / "bin dir/scrib\"lo$";
+    writeFile(program, "#!/bin/sh\n", true);
+    XdgAutostart autostart(program);
+    auto folder = configHome / "autostart";
+    auto entryCount = [&] {
+        return size_t(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
+    };
     const std::string elsewhere = "[Desktop Entry]\nType=Application\nExec=/media/usb/scriblo\n";
-    writeFile(folder() / XdgAutostart::entryFileName, elsewhere);
-    auto kept = [&] { return readFile(folder() / XdgAutostart::entryFileName); };
-    EXPECT_FALSE(autostart->containsApplication());
-    autostart->setContainsApplication(true);
-    autostart->setContainsApplication(true);
+    writeFile(folder / XdgAutostart::entryFileName, elsewhere);
+    auto kept = [&] { return readFile(folder / XdgAutostart::entryFileName); };
+    EXPECT_FALSE(autostart.containsApplication());
+    autostart.setContainsApplication(true);
+    autostart.setContainsApplication(true);
     EXPECT_EQ(entryCount(), 2u);
     EXPECT_EQ(kept(), elsewhere);
-    EXPECT_TRUE(autostart->containsApplication());
+    EXPECT_TRUE(autostart.containsApplication());
     EXPECT_FALSE(XdgAutostart(root / "another program").containsApplication());
-    autostart->setContainsApplication(false);
+    autostart.setContainsApplication(false);
     EXPECT_EQ(entryCount(), 1u);
     EXPECT_EQ(kept(), elsewhere);
-}
 
-TEST_F(XdgAutostartTest, findsEntriesByWhatTheyStartNotByName)
-{
     std::filesystem::create_symlink(program, root / "link");
-    writeFile(folder() / "a-hidden.desktop", "[Desktop Entry]\nType=Application\nExec=" + (root / "link").string() + "\nHidden=true\n");
-    writeFile(folder() / "a-off.desktop", "[Desktop Entry]\nType=Application\nExec=" + (root / "link").string() + "\nX-GNOME-Autostart-enabled=false\n");
-    EXPECT_FALSE(autostart->containsApplication());
-    writeFile(folder() / "b-mine.desktop", "[Desktop Entry]\nType=Application\nExec='" + (root / "link").string() + "' --flag %U\n");
-    writeFile(folder() / "c-mine-too.desktop", "[Desktop Entry]\nType=Application\nExec=\"" + (root / "bin dir/scrib\\\\\"lo\\\\$").string() + "\"\n");
-    writeFile(folder() / "d-gone.desktop", "[Desktop Entry]\nType=Application\nExec=/nowhere/scriblo\n");
-    EXPECT_TRUE(autostart->containsApplication());
-    autostart->setContainsApplication(false);
-    EXPECT_FALSE(std::filesystem::exists(folder() / "b-mine.desktop"));
-    EXPECT_TRUE(std::filesystem::exists(folder() / "c-mine-too.desktop"));
-    EXPECT_TRUE(std::filesystem::exists(folder() / "a-hidden.desktop"));
-    EXPECT_TRUE(std::filesystem::exists(folder() / "a-off.desktop"));
-    EXPECT_TRUE(std::filesystem::exists(folder() / "d-gone.desktop"));
-    EXPECT_TRUE(autostart->containsApplication());
+    writeFile(folder / "a-hidden.desktop", "[Desktop Entry]\nType=Application\nExec=" + (root / "link").string() + "\nHidden=true\n");
+    writeFile(folder / "a-off.desktop", "[Desktop Entry]\nType=Application\nExec=" + (root / "link").string() + "\nX-GNOME-Autostart-enabled=false\n");
+    EXPECT_FALSE(autostart.containsApplication());
+    writeFile(folder / "b-mine.desktop", "[Desktop Entry]\nType=Application\nExec='" + (root / "link").string() + "' --flag %U\n");
+    writeFile(folder / "c-mine-too.desktop", "[Desktop Entry]\nType=Application\nExec=\"" + (root / "bin dir/scrib\\\\\"lo\\\\$").string() + "\"\n");
+    writeFile(folder / "d-gone.desktop", "[Desktop Entry]\nType=Application\nExec=/nowhere/scriblo\n");
+    EXPECT_TRUE(autostart.containsApplication());
+    autostart.setContainsApplication(false);
+    EXPECT_FALSE(std::filesystem::exists(folder / "b-mine.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "c-mine-too.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "a-hidden.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "a-off.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "d-gone.desktop"));
+    EXPECT_TRUE(autostart.containsApplication());
 }

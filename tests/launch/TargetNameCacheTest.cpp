@@ -56,7 +56,7 @@ protected:
 
 }
 
-TEST_F(TargetNameCacheTest, namesLiveInTheUsersCacheFolderAndOutlastTheirTargets)
+TEST_F(TargetNameCacheTest, namesLiveInTheUsersCacheFolderOutlastTheirTargetsAndGoWithTheirGestures)
 {
     EXPECT_EQ(file, home / ".cache/scriblo/target-names.json");
     install("maps.desktop", "Maps");
@@ -75,19 +75,11 @@ TEST_F(TargetNameCacheTest, namesLiveInTheUsersCacheFolderAndOutlastTheirTargets
     EXPECT_THAT(nextRun.names(), ElementsAre(Pair("mail.desktop", "Mail Client"), Pair("maps.desktop", "Maps")))
         << "a renamed target is known by its new name; a gone one keeps its old";
     EXPECT_EQ(namesInFile(), nextRun.names());
-}
 
-TEST_F(TargetNameCacheTest, namesOfGesturesNoLongerStoredAreForgotten)
-{
-    install("maps.desktop", "Maps");
-    install("mail.desktop", "Mail");
-    TargetNameCache cache(file);
-    cache.load();
-    cache.learn(stored({ "maps.desktop", "mail.desktop" }), *catalogue);
-    uninstall("maps.desktop");
-    cache.learn(stored({ "mail.desktop" }), *catalogue);
-    EXPECT_THAT(namesInFile(), ElementsAre(Pair("mail.desktop", "Mail")));
-    cache.learn({}, *catalogue);
+    // Names of gestures no longer stored are forgotten.
+    nextRun.learn(stored({ "mail.desktop" }), *catalogue);
+    EXPECT_THAT(namesInFile(), ElementsAre(Pair("mail.desktop", "Mail Client")));
+    nextRun.learn({}, *catalogue);
     EXPECT_TRUE(namesInFile().empty());
 }
 

@@ -10,8 +10,15 @@ using scriblo::testing::FakeBrowser;
 using scriblo::testing::FakeWorkspace;
 using ::testing::ElementsAre;
 
-TEST(WebPageTest, stripUrlDropsSchemeAndOneFinalSlash)
+// A bookmark without a title would show as nothing beside its gesture and its score.
+TEST(WebPageTest, stripUrlDropsSchemeAndOneFinalSlashAndABlankTitleShowsTheAddressesLastPart)
 {
+    auto named = [](const std::string& title, const std::string& url) {
+        return WebPage(title, "", url, "org.mozilla.firefox", nullptr).displayName();
+    };
+    EXPECT_EQ(named(" \t", "https://example.org/docs/intro/"), "intro");
+    EXPECT_EQ(named("", "https://example.org"), "example.org");
+    EXPECT_EQ(named("News", "https://example.org/n"), "News");
     EXPECT_EQ(WebPage::stripUrl("https://example.org/path/"), "example.org/path");
     EXPECT_EQ(WebPage::stripUrl("https://example.org//"), "example.org/");
     EXPECT_EQ(WebPage::stripUrl("a://b://c"), "b://c");
@@ -50,10 +57,16 @@ TEST(TabSelectionTest, anOpenMatchIsSelectedAcrossSchemeAndSlashElseANewTabLeads
 
 // An empty Chrome-style browser gets a window whose active tab takes the address; an
 // empty Safari a document made with it. A page whose browser is not installed fails; a
-// page of no known browser, or a bare target, launches nothing.
-TEST(TabSelectionTest, pagesPickTheirBrowsersVariantAndFailWithoutTheirBrowser)
+// page of no known browser, or a bare target, launches nothing. A bookmark without an
+// address fails without starting the browser, which would look like success.
+TEST(TabSelectionTest, pagesPickTheirBrowsersVariantAndFailWithoutTheirBrowserOrAnAddress)
 {
     auto workspace = std::make_shared<FakeWorkspace>();
+    for (const char* blank : { "", " \t" }) {
+        auto launched = FirefoxPage("F", "i", blank, workspace).launchHere();
+        ASSERT_FALSE(launched);
+        EXPECT_EQ(launched.error(), "the bookmark has no address");
+    }
     std::vector<std::string> browserCalls;
     workspace->makeBrowser = [&](const std::string& browserId) -> std::unique_ptr<BrowserScripting> {
         if (browserId == ChromePage::browserId)
@@ -68,16 +81,4 @@ TEST(TabSelectionTest, pagesPickTheirBrowsersVariantAndFailWithoutTheirBrowser)
     EXPECT_THAT(browserCalls,
         ElementsAre("activate", "makeWindow", "setActiveTabUrl 0 https://f.org", "activate", "makeDocument https://s.org"));
     EXPECT_THAT(workspace->launches(), ElementsAre("browser com.google.Chrome", "browser org.mozilla.firefox", "browser com.apple.Safari"));
-}
-
-// Such a bookmark would only bring up an empty browser, which looks like success.
-TEST(WebPageTest, aPageWithoutAnAddressFailsWithoutStartingTheBrowser)
-{
-    auto workspace = std::make_shared<FakeWorkspace>();
-    for (const char* blank : { "", " \t" }) {
-        auto launched = FirefoxPage("F", "i", blank, workspace).launchHere();
-        ASSERT_FALSE(launched);
-        EXPECT_EQ(launched.error(), "the bookmark has no address");
-    }
-    EXPECT_TRUE(workspace->launches().empty());
 }

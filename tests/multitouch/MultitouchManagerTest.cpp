@@ -59,7 +59,7 @@ protected:
     Recorder second { log };
 };
 
-TEST_F(MultitouchManagerTest, registrationReplacesTheSameTargetAndCallbackOnlyAndRemovalLeavesDevicesRunning)
+TEST_F(MultitouchManagerTest, registrationReplacesTheSameTargetAndCallbackOnlyRemovalLeavesDevicesRunningAndTheLastHearsFirst)
 {
     auto device = addDevice();
     manager.addMultitouchListener(&first, &Recorder::onFrame);
@@ -80,6 +80,26 @@ TEST_F(MultitouchManagerTest, registrationReplacesTheSameTargetAndCallbackOnlyAn
     EXPECT_TRUE(manager.forwardingMultitouchEventsToListeners());
     EXPECT_EQ(framework->stops[device.get()], 0);
     EXPECT_EQ(watcher->running, 1);
+
+    // The last registered listener hears first, and all share one event, even one
+    // without touches.
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    manager.addMultitouchListener(&second, &Recorder::onFrame);
+    framework->sendFrame(device, { MTTouch {}, MTTouch {} });
+    EXPECT_TRUE(log.empty()) << "callbacks run on the listeners' thread, not the reader's";
+    deliverQueuedCallbacks();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].target, &second);
+    EXPECT_EQ(log[1].target, &first);
+    EXPECT_EQ(log[0].event, log[1].event);
+    EXPECT_EQ(log[0].event->touches().size(), 2u);
+    EXPECT_EQ(log[0].event->deviceIdentifier(), device->identifier());
+
+    log.clear();
+    framework->sendFrame(device, {});
+    deliverQueuedCallbacks();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_TRUE(log[0].event->touches().empty());
 }
 
 TEST_F(MultitouchManagerTest, startConnectsEveryDeviceOnceAndOnlyOnTheMainThread)
@@ -109,28 +129,6 @@ TEST_F(MultitouchManagerTest, withoutCapabilityNothingStartsAndNothingIsWatched)
     EXPECT_EQ(watcher->running, 0);
 }
 
-TEST_F(MultitouchManagerTest, lastRegisteredListenerHearsFirstAndAllShareOneEventEvenWithoutTouches)
-{
-    auto device = addDevice();
-    manager.addMultitouchListener(&first, &Recorder::onFrame);
-    manager.addMultitouchListener(&second, &Recorder::onFrame);
-    framework->sendFrame(device, { MTTouch {}, MTTouch {} });
-    EXPECT_TRUE(log.empty()) << "callbacks run on the listeners' thread, not the reader's";
-    deliverQueuedCallbacks();
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0].target, &second);
-    EXPECT_EQ(log[1].target, &first);
-    EXPECT_EQ(log[0].event, log[1].event);
-    EXPECT_EQ(log[0].event->touches().size(), 2u);
-    EXPECT_EQ(log[0].event->deviceIdentifier(), device->identifier());
-
-    log.clear();
-    framework->sendFrame(device, {});
-    deliverQueuedCallbacks();
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_TRUE(log[0].event->touches().empty());
-}
-
 TEST_F(MultitouchManagerTest, listenersComeAndGoWhileAReaderThreadDispatches)
 {
     auto device = addDevice();
@@ -150,26 +148,6 @@ TEST_F(MultitouchManagerTest, listenersComeAndGoWhileAReaderThreadDispatches)
     deliverQueuedCallbacks();
     EXPECT_FALSE(log.empty());
     EXPECT_EQ(manager.multitouchListeners().size(), 1u);
-}
-
-TEST_F(MultitouchManagerTest, framesAfterStopOrForADestroyedTargetGoNowhere)
-{
-    auto device = addDevice();
-    auto doomed = std::make_unique<Recorder>(log);
-    manager.addMultitouchListener(doomed.get(), &Recorder::onFrame);
-    framework->sendFrame(device, { MTTouch {} });
-    doomed.reset();
-    deliverQueuedCallbacks();
-    EXPECT_TRUE(log.empty());
-
-    manager.addMultitouchListener(&first, &Recorder::onFrame);
-    manager.stopForwardingMultitouchEventsToListeners();
-    manager.handleMultitouchEvent(MultitouchEvent::fromRecords(1, nullptr, 0, 0, 1));
-    deliverQueuedCallbacks();
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(framework->unregistrations[device.get()], 1);
-    EXPECT_EQ(framework->stops[device.get()], 1);
-    EXPECT_EQ(watcher->running, 0);
 }
 
 TEST_F(MultitouchManagerTest, wakeOrAnnouncedChangeInDeviceCountRestartsWithTheListAfreshAndANewWatch)
@@ -247,7 +225,7 @@ TEST_F(MultitouchManagerTest, builtInTouchpadFramesAreDroppedOnlyWhileTheKnownDi
     EXPECT_FALSE(MultitouchManager::isBuiltInDisplayName("DP-1"));
 }
 
-TEST_F(MultitouchManagerTest, aGrabOutlivesRestartsUntilReleasedAndCoversDevicesThatArriveMeanwhile)
+TEST_F(MultitouchManagerTest, aGrabOutlivesRestartsUntilReleasedCoversDevicesThatArriveMeanwhileAndSurvivesARefusingOne)
 {
     auto old = addDevice();
     manager.addMultitouchListener(&first, &Recorder::onFrame);
@@ -265,17 +243,11 @@ TEST_F(MultitouchManagerTest, aGrabOutlivesRestartsUntilReleasedAndCoversDevices
     manager.restartMultitouchEventForwarding();
     EXPECT_FALSE(framework->grabbed[old.get()]);
     EXPECT_FALSE(framework->grabbed[added.get()]);
-}
 
-TEST_F(MultitouchManagerTest, aDeviceThatRefusesTheGrabIsReportedWhileTheOthersAreGrabbed)
-{
-    auto refusing = addDevice();
-    manager.addMultitouchListener(&first, &Recorder::onFrame);
-    auto healthy = addDevice();
-    watcher->announce();
-    framework->failingDevice = refusing.get();
+    // A device that refuses the grab is reported while the others are grabbed.
+    framework->failingDevice = old.get();
     EXPECT_FALSE(manager.setTouchpadsGrabbed(true));
-    EXPECT_TRUE(framework->grabbed[healthy.get()]);
+    EXPECT_TRUE(framework->grabbed[added.get()]);
     EXPECT_TRUE(manager.touchpadsGrabbed());
 }
 
@@ -288,13 +260,16 @@ TEST_F(MultitouchManagerTest, aTouchpadThatCannotBeReadYetStillMakesThisATouchpa
     EXPECT_TRUE(manager.multitouchDevices().empty()) << "only readable devices are connected";
 }
 
-TEST_F(MultitouchManagerTest, aRemovedListenerHearsNoMoreAndTheQuitDiscardsWhatIsQueued)
+TEST_F(MultitouchManagerTest, framesForARemovedOrDestroyedListenerOrAfterStopOrQuitGoNowhere)
 {
     auto device = addDevice();
+    auto doomed = std::make_unique<Recorder>(log);
+    manager.addMultitouchListener(doomed.get(), &Recorder::onFrame);
     manager.addMultitouchListener(&first, &Recorder::onFrame);
     manager.addMultitouchListener(&second, &Recorder::onFrame);
     framework->sendFrame(device, { MTTouch {} });
     manager.removeMultitouchListeners(&second);
+    doomed.reset();
     deliverQueuedCallbacks();
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].target, &first);
@@ -305,6 +280,12 @@ TEST_F(MultitouchManagerTest, aRemovedListenerHearsNoMoreAndTheQuitDiscardsWhatI
     manager.discardQueuedFrames();
     deliverQueuedCallbacks();
     EXPECT_TRUE(log.empty()) << "a frame queued before the quit must not reach a listener during the teardown";
+    manager.handleMultitouchEvent(MultitouchEvent::fromRecords(1, nullptr, 0, 0, 1));
+    deliverQueuedCallbacks();
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(framework->unregistrations[device.get()], 1);
+    EXPECT_EQ(framework->stops[device.get()], 1);
+    EXPECT_EQ(watcher->running, 0);
 }
 
 namespace {

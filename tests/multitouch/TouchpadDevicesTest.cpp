@@ -1,4 +1,3 @@
-#include "FakeMultitouchServices.h"
 #include "SyntheticRecording.h"
 
 #include "multitouch/DrmDisplayList.h"
@@ -13,15 +12,6 @@
 
 using namespace scriblo;
 using namespace scriblo::testing;
-
-TEST(TouchpadDevicesTest, unreadableTouchpadsAreLeftOut)
-{
-    auto readable = std::make_shared<FakeDevice>(false, true);
-    auto locked = std::make_shared<FakeDevice>(false, false);
-    auto kept = keepReadableDevices({ locked, readable, std::make_shared<FakeDevice>(false, false) });
-    ASSERT_EQ(kept.size(), 1u);
-    EXPECT_EQ(kept[0], readable);
-}
 
 namespace {
 

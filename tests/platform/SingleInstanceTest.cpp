@@ -1,5 +1,4 @@
-#include "PrivateSessionBus.h"
-#include "support/QtTestApplication.h"
+#include "PrivateBusTest.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -9,14 +8,8 @@ using namespace scriblo::testing;
 
 namespace {
 
-class SingleInstanceTest : public ::testing::Test {
+class SingleInstanceTest : public PrivateBusTest<> {
 protected:
-    void SetUp() override
-    {
-        ensureCoreApplication();
-        if (bus.address().isEmpty())
-            GTEST_SKIP() << "dbus-daemon could not start a private bus";
-    }
     void startProbe(QProcess& probe, const QString& busAddress)
     {
         auto environment = QProcessEnvironment::systemEnvironment();
@@ -31,8 +24,6 @@ protected:
             probe.waitForReadyRead(5000);
         return QString::fromUtf8(probe.readLine()).trimmed();
     }
-
-    PrivateSessionBus bus;
 };
 
 }

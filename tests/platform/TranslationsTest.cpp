@@ -26,17 +26,14 @@ protected:
 
 }
 
-TEST_F(TranslationsTest, takesTheFirstLanguageWithACatalogueFallingBackFromRegionAndScript)
+TEST_F(TranslationsTest, takesTheFirstLanguageWithACatalogueFallingBackFromRegionAndScriptUntilEnglish)
 {
     EXPECT_EQ(choose({ "de", "de-Latn-DE", "de-DE" }), QStringLiteral("de"));
     EXPECT_EQ(choose({ "de-AT", "de-Latn-AT" }), QStringLiteral("de"));
     EXPECT_EQ(choose({ "it", "it-IT", "fr-CA" }), QStringLiteral("fr"));
     EXPECT_EQ(choose({ "pt-BR" }), QStringLiteral("pt_BR"));
     EXPECT_EQ(choose({ "pt-PT" }), std::nullopt);
-}
-
-TEST_F(TranslationsTest, englishOrNoLanguageKeepsTheTextsAsWritten)
-{
+    // English, or no language, keeps the texts as written.
     EXPECT_EQ(choose({ "en-GB", "en-Latn-GB", "de", "de-DE" }), std::nullopt);
     EXPECT_EQ(choose({ "it", "en-US", "fr" }), std::nullopt);
     EXPECT_EQ(choose({ "C" }), std::nullopt);

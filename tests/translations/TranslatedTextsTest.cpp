@@ -38,18 +38,15 @@ TEST_F(TranslatedTextsTest, qtsOwnButtonsAndDialogsSpeakTheUsersLanguage)
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QStringLiteral("Speichern unter"));
 }
 
-TEST_F(TranslatedTextsTest, thePrintedSheetSpeaksTheUsersLanguage)
+// The printed sheet, and every built-in script: one added to data/scripts without a name
+// in the catalogues would show in English.
+TEST_F(TranslatedTextsTest, thePrintedSheetEveryBuiltInScriptAndTheLiveMatchSpeakTheUsersLanguage)
 {
     using scriblo::GestureSheetContents;
     using scriblo::TargetAbsence;
     EXPECT_EQ(scriblo::GestureSheet::tr("Scriblo Gestures"), QStringLiteral("Scriblo-Gesten"));
     EXPECT_EQ(GestureSheetContents::reason(TargetAbsence::NoBrowser), QStringLiteral("Der zugehörige Browser ist nicht installiert"));
     EXPECT_EQ(GestureSheetContents::reason(TargetAbsence::Gone), QStringLiteral("Nicht mehr auf diesem Computer"));
-}
-
-// A script added to data/scripts without a name in the catalogues would show in English.
-TEST_F(TranslatedTextsTest, everyBuiltInScriptHasANameInTheUsersLanguage)
-{
     int count = 0;
     for (const auto& file : std::filesystem::directory_iterator(SCRIBLO_SOURCE_DIR "/data/scripts")) {
         EXPECT_NE(scriblo::BuiltInScripts::displayName(file.path()), scriblo::ScriptFolder::displayName(file.path()))
@@ -59,12 +56,9 @@ TEST_F(TranslatedTextsTest, everyBuiltInScriptHasANameInTheUsersLanguage)
     EXPECT_GE(count, 5);
     EXPECT_EQ(scriblo::BuiltInScripts::displayName("/anywhere/Empty Trash.sh"), "Papierkorb leeren");
     EXPECT_EQ(scriblo::BuiltInScripts::displayName("/anywhere/Backup.sh"), "Backup") << "the user's own keep their names";
-}
 
-// The live match as a German reader expects it: a space before the percent sign that
-// never lets the sign start a line of its own.
-TEST_F(TranslatedTextsTest, theLiveMatchKeepsItsNumberAndPercentSignTogether)
-{
+    // The live match as a German reader expects it: a space before the percent sign that
+    // never lets the sign start a line of its own.
     QString label = QCoreApplication::translate("scriblo::GestureRecognitionController", "%1 – %2%",
                                                 "the best match while drawing: name, score");
     EXPECT_EQ(label.arg(QStringLiteral("Mail"), QLocale(QLocale::German).toString(96)), QString::fromUtf8("Mail – 96\u00A0%"));

@@ -1,4 +1,3 @@
-#include "platform/FileLock.h"
 #include "files/SafeFile.h"
 #include "support/TemporaryFolderTest.h"
 
@@ -155,30 +154,6 @@ TEST_F(SharedStoreTest, concurrentImportsLoseNothing)
     std::sort(stored.begin(), stored.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(stored, expected);
-}
-
-// The lock holds the import back after it has read the store, so the setting is made
-// while the import is under way whichever of the two writes first.
-TEST_F(SharedStoreTest, settingMadeDuringAnImportSurvivesIt)
-{
-    ASSERT_EQ(scriblo({ "settings", "set", "readingDelayTime", "40" }).status, 0);
-    pid_t import;
-    pid_t setting;
-    {
-        fs::path lockPath = store();
-        lockPath += ".lock";
-        auto lock = FileLock::acquire(lockPath);
-        ASSERT_TRUE(lock) << lock.error();
-        import = start({ "gestures", "import", file("g.json", gesturesJson({ "imported" })).string() }, "import");
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
-        setting = start({ "settings", "set", "minimumRecognitionScore", "95" }, "setting");
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    }
-    EXPECT_EQ(finish(import, "import").status, 0);
-    EXPECT_EQ(finish(setting, "setting").status, 0);
-    EXPECT_EQ(storedIdentities(), std::vector<std::string> { "imported" });
-    EXPECT_EQ(scriblo({ "settings", "get", "minimumRecognitionScore" }).out, "95\n");
-    EXPECT_EQ(scriblo({ "settings", "get", "readingDelayTime" }).out, "40\n");
 }
 
 TEST_F(SharedStoreTest, killedImportsLeaveAWholeStoreAndTheNextWriterClearsTheirLeftovers)
