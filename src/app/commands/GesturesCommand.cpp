@@ -50,13 +50,16 @@ class Session {
 public:
     Session(const std::optional<std::string>& storePath, PropertyListUserDefaults::Access access,
             GestureRecognitionModel::Templates templates = GestureRecognitionModel::Templates::Skip)
-        : m_progress(access == PropertyListUserDefaults::Access::ReadWrite ? std::make_unique<CommandProgress>("updating the store:") : nullptr)
+        : m_writes(access == PropertyListUserDefaults::Access::ReadWrite)
+        , m_progress(m_writes ? "updating the store:" : "reading the store:")
         , m_defaults(PreferencesStore::open(storePath, access))
         , m_model(*m_defaults, templates)
     {
-        if (m_progress)
-            followTheStore();
+        followTheStore();
         m_model.setup();
+        // What a reading command goes on to do says how far it is in its own words.
+        if (!m_writes)
+            clearProgress();
         reportLoadProblems();
     }
 
@@ -66,16 +69,12 @@ public:
     {
         m_model.setProgress([this](GestureRecognitionModel::Pass pass, size_t done, size_t total) {
             size_t before = pass == GestureRecognitionModel::Pass::Writing ? total : 0;
-            m_progress->advance(before + done, 2 * total);
+            m_progress.advance(before + done, (m_writes ? 2 : 1) * total);
         });
     }
 
     // Before a message, which must not land on the progress line.
-    void clearProgress()
-    {
-        if (m_progress)
-            m_progress->clear();
-    }
+    void clearProgress() { m_progress.clear(); }
 
     GestureRecognitionModel& model() { return m_model; }
     // The score the recognition window accepts; an absent setting reads as its default.
@@ -117,8 +116,10 @@ public:
     }
 
 private:
-    // First, so that its second before it shows counts from the opening of the file.
-    std::unique_ptr<CommandProgress> m_progress;
+    const bool m_writes;
+    // Before the store, so that its second before it shows counts from the opening of
+    // the file.
+    CommandProgress m_progress;
     std::shared_ptr<PropertyListUserDefaults> m_defaults;
     GestureRecognitionModel m_model;
 };
