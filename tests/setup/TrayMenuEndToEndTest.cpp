@@ -59,8 +59,7 @@ protected:
         ASSERT_TRUE(hand.connected());
         ASSERT_FALSE(testBus->interface()->isServiceRegistered(watcherService).value());
         watcher = std::make_unique<StatusNotifierWatcherStandIn>(*testBus);
-        ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("multitouchOption"),
-                                        QStringLiteral("false") }), 0);
+        ASSERT_EQ(session->setSetting(QStringLiteral("multitouchOption"), QStringLiteral("false")), 0);
     }
 
     void TearDown() override
@@ -81,13 +80,6 @@ protected:
         ASSERT_TRUE(menu->valid());
     }
 
-    QByteArray command(const QStringList& arguments)
-    {
-        QByteArray output;
-        EXPECT_EQ(session->runCommand(arguments, &output), 0) << arguments.join(QLatin1Char(' ')).toStdString();
-        return output;
-    }
-
     // Names `path` in the file dialog of that title and presses its button.
     void chooseInFileDialog(const QString& title, const QString& path, const QString& button)
     {
@@ -102,17 +94,6 @@ protected:
         ASSERT_TRUE(confirm->doAction());
     }
 
-    // Two presses of the secondary button start a drawing, drawn in the window they open.
-    void drawHastyZigzag()
-    {
-        hand.moveTo(400, 300);
-        hand.clickTwice(3, std::chrono::milliseconds(150));
-        std::optional<ScreenRect> window;
-        ASSERT_TRUE(processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 15000));
-        hand.trace(*window, hastyZigzag(), [] { QThread::msleep(8); });
-        hand.release(1);
-    }
-
     static inline QDBusConnection* testBus = nullptr;
     DesktopHand hand;
     std::unique_ptr<StatusNotifierWatcherStandIn> watcher;
@@ -123,20 +104,21 @@ protected:
 
 TEST_F(TrayMenuEndToEndTest, lastDrawingAddsAMissedDrawingToItsGestureAndUndoTakesItBack)
 {
-    ASSERT_EQ(session->runCommand({ QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("minimumRecognitionScore"),
-                                    QStringLiteral("100") }), 0);
+    ASSERT_EQ(session->setSetting(QStringLiteral("minimumRecognitionScore"), QStringLiteral("100")), 0);
     const std::string script = session->makeScript(QStringLiteral("mouse"));
     session->importGesture(script, zigzag());
     ASSERT_NO_FATAL_FAILURE(startWithTray());
     auto drawings = [&] {
-        for (const QByteArray& line : command({ QStringLiteral("gestures"), QStringLiteral("list") }).split('\n'))
+        for (const QByteArray& line : session->listedGestures().split('\n'))
             if (line.startsWith(QByteArray::fromStdString(script + "\t")))
                 return line.split('\t').last();
         return QByteArray();
     };
     ASSERT_EQ(drawings(), "1");
 
-    ASSERT_NO_FATAL_FAILURE(drawHastyZigzag());
+    auto window = openRecognitionWindow(hand, 400, 300);
+    ASSERT_TRUE(window);
+    drawIn(hand, *window, hastyZigzag());
     EXPECT_FALSE(session->scriptRan(QStringLiteral("mouse"), 1000)) << "a miss launches nothing";
 
     ASSERT_TRUE(menu->click(QStringLiteral("Last Drawing…")));
@@ -185,7 +167,7 @@ TEST_F(TrayMenuEndToEndTest, gesturesGoOutAndComeBackThroughTheFileDialogs)
     ASSERT_TRUE(importButton);
     ASSERT_TRUE(importButton->doAction());
     EXPECT_TRUE(processEventsUntil([&] {
-        return command({ QStringLiteral("gestures"), QStringLiteral("list") }).startsWith(QByteArray::fromStdString(script + "\t1\t"));
+        return session->listedGestures().startsWith(QByteArray::fromStdString(script + "\t1\t"));
     })) << "the store holds the gesture again";
 
     // Listing, search and clearing are the window's own, tested offscreen; here only the
