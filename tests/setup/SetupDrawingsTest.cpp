@@ -43,7 +43,7 @@ protected:
 
 }
 
-TEST_F(SetupDrawingsTest, addDrawingTakesTheNextDrawingAsOneMoreOfTheSelectedGesture)
+TEST_F(SetupDrawingsTest, addDrawingTakesTheNextDrawingAsOneMoreOfTheSelectedGestureUntilItIsFull)
 {
     select(1);
     EXPECT_FALSE(window().addDrawingButton->isEnabled()) << "Beta has no gesture to add to";
@@ -65,11 +65,9 @@ TEST_F(SetupDrawingsTest, addDrawingTakesTheNextDrawingAsOneMoreOfTheSelectedGes
     clock.advanceBy(GestureSetupView::noInputTimeout + std::chrono::seconds(1));
     EXPECT_EQ(drawingsOfAlpha(), 2);
     EXPECT_TRUE(window().assignMessageText->text().contains("Press Add Drawing")) << window().assignMessageText->text().toStdString();
-}
 
-TEST_F(SetupDrawingsTest, aGestureWithAllItsDrawingsTakesNoMoreButIsStillShownAndCleared)
-{
-    for (int32_t added = 1; added < Gesture::maximumDrawingCount; ++added)
+    // A gesture with all its drawings takes no more, but is still shown and cleared.
+    for (int32_t added = 2; added < Gesture::maximumDrawingCount; ++added)
         ASSERT_TRUE(recognitionModel->addDrawingToGesture(drawing(added * 3), "Alpha.desktop"));
     controller->gesturesChanged();
     select(0);
