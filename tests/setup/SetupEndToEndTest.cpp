@@ -247,6 +247,39 @@ TEST_F(SetupEndToEndTest, moreCarriesTheTrayCommandsAndEscapeClosesTheWindows)
     EXPECT_EQ(session->application().exitCode(), 0);
 }
 
+// The program started in the user's language, read as a screen reader reads it. Only
+// LANGUAGE speaks: the locale of the machine running the tests must not.
+TEST_F(SetupEndToEndTest, theSetupWindowSpeaksEachLanguageAndTheScriptsNoticeGerman)
+{
+    for (const char* variable : { "LC_ALL", "LC_MESSAGES", "LANG" })
+        session->environment().remove(QString::fromLatin1(variable));
+    // A gesture stored, so the window opens only because no tray is there to hold it.
+    session->importGesture(session->makeScript(QStringLiteral("Other")), zigzag());
+    const std::pair<const char*, const char*> languages[] = {
+        { "fr", "Configuration de Scriblo" },
+        { "es", "Configuración de Scriblo" },
+        { "de", "Scriblo-Einrichtung" },
+    };
+    for (const auto& [language, setupWindowName] : languages) {
+        session->stopApplication();
+        session->environment().insert(QStringLiteral("LANGUAGE"), QString::fromUtf8(language));
+        ASSERT_NO_FATAL_FAILURE(startShowingSetupWindow(QString::fromUtf8(setupWindowName)));
+    }
+    EXPECT_TRUE(control(QStringLiteral("Zuweisen"), QStringLiteral("push button")).has(AccessibleState::Showing));
+    EXPECT_TRUE(control(QStringLiteral("Hinweis zum Infobereich")).has(AccessibleState::Showing));
+    AccessibleObject picker = control(QStringLiteral("Art des Ziels"));
+    EXPECT_EQ(picker.description(), QStringLiteral("Anwendungen"));
+
+    // The once-ever notice, in German too, with its German button.
+    ScreenRect area = picker.extents();
+    hand.click(area.x + area.width * (2 * scriptsSegment + 1) / (2 * segmentCount), area.centreY());
+    auto notice = tree->waitFor(*application, QStringLiteral("Hinweis zu eigenen Skripten"));
+    ASSERT_TRUE(notice) << "the first look at the scripts brings up the notice";
+    auto button = tree->waitFor(*notice, QStringLiteral("Super!"), QStringLiteral("push button"));
+    ASSERT_TRUE(button && button->doAction());
+    EXPECT_TRUE(waitUntil([&] { return picker.description() == QStringLiteral("Skripte"); }));
+}
+
 namespace {
 
 // The same program under a window manager, which stacks its windows as a desktop does.
