@@ -337,18 +337,15 @@ TEST_F(GestureSetupControllerTest, assignSaysWhenNothingOrTooLittleWasDrawnUntil
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false, false }));
     EXPECT_TRUE(assignMessage().startsWith("Nothing was drawn")) << assignMessage().toStdString();
 
-    controller->assignSelectedGesture();
-    EXPECT_EQ(assignMessage(), QString());
-    drawStroke(window().setupView, 5);
-    clock.advanceBy(std::chrono::seconds(1));
-    EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
-    EXPECT_TRUE(assignMessage().contains("too short")) << assignMessage().toStdString();
-    // The message was about that drawing: a new one, or another target, clears it.
-    controller->assignSelectedGesture();
-    EXPECT_EQ(assignMessage(), QString());
-    drawStroke(window().setupView, 5);
-    clock.advanceBy(std::chrono::seconds(1));
-    EXPECT_FALSE(assignMessage().isEmpty());
+    // The message is about that drawing: a new one, or another target, clears it.
+    for (int drawing = 0; drawing < 2; ++drawing) {
+        controller->assignSelectedGesture();
+        EXPECT_EQ(assignMessage(), QString());
+        drawStroke(window().setupView, 5);
+        clock.advanceBy(std::chrono::seconds(1));
+        EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
+        EXPECT_TRUE(assignMessage().contains("too short")) << assignMessage().toStdString();
+    }
     select(2);
     EXPECT_EQ(assignMessage(), QString());
 }
