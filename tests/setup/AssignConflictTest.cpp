@@ -1,9 +1,6 @@
 #include "SetupFixture.h"
 
-#include "appearance/AppTableView.h"
 #include "setup/ConflictWarningBar.h"
-#include "setup/GestureSetupView.h"
-#include "setup/GestureSetupWindow.h"
 
 #include <QAccessible>
 #include <QItemSelectionModel>
@@ -25,9 +22,7 @@ protected:
     {
         SetupFixture::SetUp();
         startController();
-        if (!controller->isSetupWindowVisible())
-            controller->toggleSetupWindow(QPoint(100, 100));
-        clock.advanceBy(std::chrono::milliseconds(200));
+        openWindow();
         select(0);
         assignAndDraw();
         ASSERT_TRUE(recognitionModel->getGestureWithIdentity("Alpha.desktop"));
@@ -36,27 +31,19 @@ protected:
 
     ConflictWarningBar& bar() { return *window().conflictWarning; }
 
-    void select(int row)
-    {
-        auto table = window().launchableTableView;
-        table->selectionModel()->select(table->model()->index(row, 0),
-                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
-
     void assignAndDraw()
     {
         controller->assignSelectedGesture();
-        for (int stroke = 0; stroke < 3; ++stroke)
-            drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
+        drawThreeStrokes();
     }
-
-    size_t storedCount() { return recognitionModel->recognizer()->loadedGestures()->size(); }
 };
 
 }
 
-// A screen reader reads an alert out as it shows, wherever the user's attention is.
-TEST_F(AssignConflictTest, theQuestionIsAnAlertThatCarriesItsWords)
+// The question is an alert, which a screen reader reads out as it shows, wherever the
+// user's attention is. Beta's drawing repeats Alpha's, so the two pictures are the same
+// drawing; a picture of nothing, or of the wrong gesture, would differ.
+TEST_F(AssignConflictTest, theQuestionShowsBothDrawingsThenDrawAgainStartsANewDrawingAndAssignAnywayStoresIt)
 {
     select(1);
     assignAndDraw();
@@ -65,15 +52,12 @@ TEST_F(AssignConflictTest, theQuestionIsAnAlertThatCarriesItsWords)
     ASSERT_TRUE(accessible);
     EXPECT_EQ(accessible->role(), QAccessible::AlertMessage);
     EXPECT_EQ(accessible->text(QAccessible::Description), "This looks like the gesture for Alpha (100%).");
-}
+    EXPECT_EQ(bar().message->text(), "This looks like the gesture for Alpha (100%).");
+    EXPECT_EQ(bar().message->accessibleDescription(), bar().message->text());
+    EXPECT_EQ(bar().drawAgainButton->accessibleName(), "Draw Again");
+    EXPECT_EQ(bar().assignAnywayButton->accessibleName(), "Assign Anyway");
+    EXPECT_EQ(recognitionModel->recognizer()->loadedGestures()->size(), 1u) << "nothing is stored before the answer";
 
-// Beta's drawing repeats Alpha's, so the two pictures are the same drawing; a picture of
-// nothing, or of the wrong gesture, would differ.
-TEST_F(AssignConflictTest, theNewDrawingShowsBesideTheGestureItLooksLike)
-{
-    select(1);
-    assignAndDraw();
-    ASSERT_TRUE(bar().isVisibleTo(&window()));
     QImage drawn = bar().drawnPicture->pixmap().toImage();
     QImage stored = bar().storedPicture->pixmap().toImage();
     ASSERT_FALSE(drawn.isNull());
@@ -84,37 +68,18 @@ TEST_F(AssignConflictTest, theNewDrawingShowsBesideTheGestureItLooksLike)
     EXPECT_EQ(bar().drawnPicture->accessibleName(), "New");
     EXPECT_EQ(bar().storedPicture->accessibleName(), "Stored");
     EXPECT_EQ(bar().storedPicture->accessibleDescription(), "The gesture for Alpha");
-}
 
-TEST_F(AssignConflictTest, drawAgainStoresNothingAndStartsANewDrawing)
-{
-    select(1);
-    assignAndDraw();
-    ASSERT_TRUE(bar().isVisibleTo(&window()));
-    EXPECT_EQ(bar().message->text(), "This looks like the gesture for Alpha (100%).");
-    EXPECT_EQ(bar().message->accessibleDescription(), bar().message->text());
-    EXPECT_EQ(bar().drawAgainButton->accessibleName(), "Draw Again");
-    EXPECT_EQ(bar().assignAnywayButton->accessibleName(), "Assign Anyway");
-    EXPECT_EQ(storedCount(), 1u) << "nothing is stored before the answer";
-
+    QStringList assigned;
+    QObject::connect(controller.get(), &GestureSetupController::gestureAssigned, [&](const QString& name) { assigned << name; });
     bar().drawAgainButton->click();
     EXPECT_FALSE(bar().isVisibleTo(&window()));
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
     ASSERT_TRUE(window().setupView->detectingInput());
-    for (int stroke = 0; stroke < 3; ++stroke)
-        drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
-    EXPECT_TRUE(bar().isVisibleTo(&window())) << "the new drawing is checked again";
-}
-
-TEST_F(AssignConflictTest, assignAnywayStoresTheDrawingAsAssignDoes)
-{
-    QStringList assigned;
-    QObject::connect(controller.get(), &GestureSetupController::gestureAssigned, [&](const QString& name) { assigned << name; });
-    select(1);
-    assignAndDraw();
-    ASSERT_TRUE(bar().isVisibleTo(&window()));
+    drawThreeStrokes();
+    ASSERT_TRUE(bar().isVisibleTo(&window())) << "the new drawing is checked again";
     EXPECT_TRUE(assigned.isEmpty());
 
+    // Assign Anyway stores the drawing as Assign does.
     bar().assignAnywayButton->click();
     EXPECT_FALSE(bar().isVisibleTo(&window()));
     ASSERT_TRUE(recognitionModel->getGestureWithIdentity("Beta.desktop"));

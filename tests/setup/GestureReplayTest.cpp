@@ -37,7 +37,7 @@ struct Recorder {
 
 }
 
-TEST(GestureReplayTest, growsAllStrokesTogetherFromTheirSecondPointAndEndsWhenNoneHasMore)
+TEST(GestureReplayTest, growsAllStrokesTogetherFromTheirSecondPointScaledToTheViewAndEndsWhenNoneHasMore)
 {
     Recorder recorder;
     Gesture gesture("id", { strokeOf(5, 1, 200), strokeOf(3, 2, 800) });
@@ -50,17 +50,14 @@ TEST(GestureReplayTest, growsAllStrokesTogetherFromTheirSecondPointAndEndsWhenNo
     EXPECT_EQ(paths[1], (std::vector<ViewPoint> { { 100, 200 }, { 200, 200 } }));
     // Steps 0, 2 and 4 ask for a redraw, and the end once more so the last point shows.
     EXPECT_EQ(recorder.redraws, 4);
-}
 
-TEST(GestureReplayTest, scalesThousandthsToTheViewWithTheTopRightCornerAtTheTop)
-{
-    Recorder recorder;
+    // Thousandths are scaled to the view, with the top right corner at the top.
+    Recorder scaled;
     GestureStroke stroke;
     stroke.addPoint({ 0, 0, 1 });
     stroke.addPoint({ 1000, 1000, 1 });
-    int32_t ended = GestureReplay::run(Gesture("id", { stroke }), 300, 200, recorder.clock, recorder.paths, recorder.hooks());
-    EXPECT_EQ(ended, 1);
-    EXPECT_EQ(recorder.paths.snapshot()[0], (std::vector<ViewPoint> { { 300, 0 } }));
+    EXPECT_EQ(GestureReplay::run(Gesture("id", { stroke }), 300, 200, scaled.clock, scaled.paths, scaled.hooks()), 1);
+    EXPECT_EQ(scaled.paths.snapshot()[0], (std::vector<ViewPoint> { { 300, 0 } }));
 }
 
 TEST(GestureReplayTest, stepsEverySixMillisecondsWithoutDriftOverAThreeHundredPointStroke)

@@ -1,11 +1,9 @@
 #include "base/InlineWorkQueue.h"
 #include "core/GestureRecognitionModel.h"
 #include "core/MemoryUserDefaults.h"
-#include "launch/DesktopFixture.h"
-#include "launch/FakeWorkspace.h"
-#include "launch/LaunchableCatalogue.h"
 #include "setup/LastDrawingChoices.h"
 #include "setup/LastDrawingWindow.h"
+#include "support/MailAndMapsDesktop.h"
 #include "support/QtTestApplication.h"
 
 #include <QLabel>
@@ -41,17 +39,12 @@ std::vector<GestureStroke> ell()
     return { GestureStroke(points) };
 }
 
-// The window on a real store, whose writes run at once, and the catalogue of a throw-away
-// desktop with two applications.
-class LastDrawingWindowTest : public DesktopFixture {
+// The window on a real store, whose writes run at once.
+class LastDrawingWindowTest : public MailAndMapsDesktop {
 protected:
     void SetUp() override
     {
-        DesktopFixture::SetUp();
-        writeFile(systemData / "applications/mail.desktop", "[Desktop Entry]\nType=Application\nName=Mail\nExec=true\n");
-        writeFile(systemData / "applications/maps.desktop", "[Desktop Entry]\nType=Application\nName=Maps\nExec=true\n");
-        catalogue = std::make_unique<LaunchableCatalogue>(std::make_shared<FakeWorkspace>(), root / "builtin");
-        catalogue->fetchAll();
+        MailAndMapsDesktop::SetUp();
         model = std::make_unique<GestureRecognitionModel>(storage);
         model->setup();
         ASSERT_TRUE(model->saveGestureWithStrokes(zigzag(), "mail.desktop"));
@@ -73,7 +66,6 @@ protected:
     int32_t drawingsOf(const std::string& identity) { return model->getGestureWithIdentity(identity)->drawingCount(); }
 
     MemoryUserDefaults storage;
-    std::unique_ptr<LaunchableCatalogue> catalogue;
     std::unique_ptr<GestureRecognitionModel> model;
     InlineWorkQueue writes;
     std::unique_ptr<LastDrawingWindow> window;

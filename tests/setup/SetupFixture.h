@@ -1,5 +1,7 @@
 #pragma once
 
+#include "appearance/AppSegmentedControl.h"
+#include "appearance/AppTableView.h"
 #include "base/InlineWorkQueue.h"
 #include "base/ManualClock.h"
 #include "core/GestureRecognitionModel.h"
@@ -8,6 +10,8 @@
 #include "launch/FakeWorkspace.h"
 #include "launch/LoginItems.h"
 #include "setup/GestureSetupController.h"
+#include "setup/GestureSetupView.h"
+#include "setup/GestureSetupWindow.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -62,6 +66,42 @@ protected:
     }
 
     GestureSetupWindow& window() { return *controller->setupWindow(); }
+
+    // Opened as a click on the icon opens it, and faded in.
+    void openWindow()
+    {
+        if (!controller->isSetupWindowVisible())
+            controller->toggleSetupWindow(QPoint(100, 100));
+        clock.advanceBy(std::chrono::milliseconds(200));
+    }
+
+    void select(int row)
+    {
+        auto table = window().launchableTableView;
+        table->selectionModel()->select(table->model()->index(row, 0),
+                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+
+    void chooseSegment(int segment)
+    {
+        window().launchableTypePicker->setSelectedSegment(segment);
+        controller->launchableTypeChanged();
+    }
+
+    // Three short strokes, which end the capture at the third release.
+    void drawThreeStrokes()
+    {
+        for (int stroke = 0; stroke < 3; ++stroke)
+            drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
+    }
+
+    static GestureStroke diagonal()
+    {
+        GestureStroke stroke;
+        for (int index = 0; index < 20; ++index)
+            stroke.addPoint({ float(index * 40), float(index * 20), 0 });
+        return stroke;
+    }
 
 public:
     static void sendMouse(QWidget* widget, QEvent::Type type, QPointF position, Qt::MouseButtons buttons)

@@ -1,11 +1,7 @@
 #include "SetupFixture.h"
 #include "support/QtTestApplication.h"
 
-#include "appearance/AppSegmentedControl.h"
-#include "appearance/AppTableView.h"
 #include "launch/Settings.h"
-#include "setup/GestureSetupView.h"
-#include "setup/GestureSetupWindow.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -24,20 +20,13 @@ protected:
     void SetUp() override
     {
         SetupFixture::SetUp();
-        GestureStroke stroke;
-        for (int index = 0; index < 20; ++index)
-            stroke.addPoint({ float(index * 40), float(index * 20), 0 });
-        ASSERT_TRUE(recognitionModel->saveGestureWithStrokes({ stroke }, "Alpha.desktop"));
+        ASSERT_TRUE(recognitionModel->saveGestureWithStrokes({ diagonal() }, "Alpha.desktop"));
         startController();
-        if (!controller->isSetupWindowVisible())
-            controller->toggleSetupWindow(QPoint(100, 100));
-        clock.advanceBy(std::chrono::milliseconds(200));
+        openWindow();
         window().activateWindow();
         ASSERT_TRUE(processEventsUntil([this] { return window().isActiveWindow(); }));
         // Alpha has a gesture, so Assign, Show and Clear are all on.
-        auto table = window().launchableTableView;
-        table->selectionModel()->select(table->model()->index(0, 0),
-                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        select(0);
     }
 
     static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -70,13 +59,9 @@ protected:
 
 }
 
-TEST_F(SetupKeyboardTest, theWindowOpensWithTheKeyboardOnTheList)
+TEST_F(SetupKeyboardTest, theWindowOpensOnTheListAndTabAndShiftTabVisitEveryControlInReadingOrder)
 {
     EXPECT_EQ(QApplication::focusWidget(), window().launchableTableView);
-}
-
-TEST_F(SetupKeyboardTest, tabAndShiftTabVisitEveryControlInReadingOrderAndComeRound)
-{
     std::vector<QWidget*> order = readingOrder();
     // From the list on, twice round; the list lets the keyboard go like any other control.
     std::vector<QWidget*> forward;
@@ -127,4 +112,13 @@ TEST_F(SetupKeyboardTest, assignFromTheKeyboardAsksForTheDrawingWhereTheKeyboard
     controller->assignSelectedGesture();
     press(Qt::Key_Tab);
     EXPECT_TRUE(window().setupView->detectingInput());
+}
+
+TEST_F(SetupKeyboardTest, theTablesFocusAndTheRefreshDoNotCallEachOtherForever)
+{
+    // Takes the focus away and back: each gain refreshes exactly once and returns.
+    window().minimumRecognitionScoreField->setFocus();
+    EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff());
+    window().launchableTableView->setFocus();
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
 }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 
 using namespace scriblo;
 using namespace scriblo::testing;
@@ -34,7 +35,7 @@ protected:
 
 }
 
-TEST_F(SetupMenusTest, withoutATrayTheWindowOffersEveryCommandOfTheTrayMenu)
+TEST_F(SetupMenusTest, withoutATrayTheWindowOffersEveryCommandOfTheTrayMenuUntilATrayComes)
 {
     withTray = true;
     startController();
@@ -48,12 +49,25 @@ TEST_F(SetupMenusTest, withoutATrayTheWindowOffersEveryCommandOfTheTrayMenu)
     EXPECT_EQ(more->accessibleName(), more->text());
     EXPECT_EQ(more->menu(), window().commands->menu());
 
-    // The same commands as the tray's, Setup… aside, which is this window.
+    // The same commands as the tray's, Setup… aside, which is this window. Every entry has
+    // a mnemonic, each its own, for keyboard users of hosts that honour them.
+    QMenu* trayMenu = controller->statusItem()->commands().menu();
+    EXPECT_EQ(trayMenu->accessibleName(), "Scriblo menu");
     QStringList tray, here;
-    for (QAction* action : controller->statusItem()->commands().menu()->actions())
+    for (QAction* action : trayMenu->actions())
         tray << action->text();
     for (QAction* action : more->menu()->actions())
         here << action->text();
+    EXPECT_EQ(tray.front(), "&Setup…");
+    EXPECT_EQ(tray.back(), "&Quit");
+    QSet<QChar> mnemonics;
+    for (const QString& text : tray) {
+        if (text.isEmpty())
+            continue;
+        EXPECT_TRUE(text.contains('&')) << text.toStdString();
+        mnemonics.insert(text.at(text.indexOf('&') + 1).toLower());
+    }
+    EXPECT_EQ(mnemonics.size(), tray.size() - 1) << "one separator, and no two entries share a key";
     tray.removeFirst();
     EXPECT_EQ(here, tray);
 
@@ -73,7 +87,8 @@ TEST_F(SetupMenusTest, withoutATrayTheWindowOffersEveryCommandOfTheTrayMenu)
     ASSERT_TRUE(controller->lastDrawingWindow());
     EXPECT_TRUE(controller->lastDrawingWindow()->isVisible()) << "where no tray is, the window offers it";
 
-    // The check mark is the setting's when the menu opens.
+    // The check mark is the setting's when the menu opens, since another process may
+    // have changed it.
     Settings& settings = controller->targetsAndSettings().settings();
     QAction* explain = entry("Explain &Misses");
     settings.saveExplainMissesOption(true);
@@ -81,15 +96,11 @@ TEST_F(SetupMenusTest, withoutATrayTheWindowOffersEveryCommandOfTheTrayMenu)
     EXPECT_TRUE(explain->isChecked());
     explain->trigger();
     EXPECT_FALSE(settings.explainMissesOption());
-}
 
-TEST_F(SetupMenusTest, theWindowsCommandsGoAwayWhenATrayComesAndBackWhenItGoes)
-{
-    withTray = true;
-    startController();
+    // A tray that comes takes the commands over, and one that goes gives them back.
     emit controller->statusItem()->hostAvailabilityChanged(true);
-    EXPECT_FALSE(window().moreButton->isVisibleTo(&window()));
+    EXPECT_FALSE(more->isVisibleTo(&window()));
     EXPECT_FALSE(window().trayHint->isVisibleTo(&window()));
     emit controller->statusItem()->hostAvailabilityChanged(false);
-    EXPECT_TRUE(window().moreButton->isVisibleTo(&window()));
+    EXPECT_TRUE(more->isVisibleTo(&window()));
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 using namespace scriblo;
@@ -23,46 +24,43 @@ TEST(SetupButtonRulesTest, refreshFollowsTheSelectedTargetAndLeavesButtonsAloneW
     EXPECT_EQ(SetupButtonRules::afterRefresh(on, Selection::None), on);
 }
 
-TEST(SetupWindowPlacementTest, hangsCentredBelowTheTrayIconOrClearOfTheClickedPoint)
+// Where a 600 by 400 window (780 high where said) opens for an icon the tray placed, or
+// a click without the icon's geometry, on screens with and without panels.
+TEST(SetupWindowPlacementTest, hangsBelowTheIconOrStandsClearOfTheClickOnWhicheverSideTheScreenAllows)
 {
-    GeometryRect screen { 0, 30, 1920, 1050 };
-    GeometryPoint below = SetupWindowPlacement::topLeft(GeometryRect { 1000, 0, 24, 30 }, { 5, 5 }, 600, 400, screen);
-    EXPECT_DOUBLE_EQ(below.x, 1012 - 300);
-    EXPECT_DOUBLE_EQ(below.y, 30);
-    // No geometry from the tray: the icon is taken as the 48-point square around the click.
-    GeometryPoint atPointer = SetupWindowPlacement::topLeft(std::nullopt, { 800, 40 }, 600, 400, screen);
-    EXPECT_DOUBLE_EQ(atPointer.x, 500);
-    EXPECT_DOUBLE_EQ(atPointer.y, 64);
-    // Without a window manager's work area the top panel is inside the available area,
-    // and the window must still start below the icon, not at the pointer.
-    GeometryPoint noWorkArea = SetupWindowPlacement::topLeft(std::nullopt, { 1000, 12 }, 600, 400, { 0, 0, 1024, 768 });
-    EXPECT_DOUBLE_EQ(noWorkArea.x, 1024 - 600);
-    EXPECT_DOUBLE_EQ(noWorkArea.y, 36);
-}
-
-TEST(SetupWindowPlacementTest, standsAboveABottomPanelAndBesideASidePanel)
-{
-    GeometryRect screen { 1920, 0, 1280, 1000 };
-    GeometryPoint corner = SetupWindowPlacement::topLeft(std::nullopt, { 3190, 10 }, 600, 400, screen);
-    EXPECT_DOUBLE_EQ(corner.x, 3200 - 600);
-    EXPECT_DOUBLE_EQ(corner.y, 34);
-    GeometryPoint bottom = SetupWindowPlacement::topLeft(GeometryRect { 2500, 1000, 24, 24 }, {}, 600, 400, screen);
-    EXPECT_DOUBLE_EQ(bottom.y, 600);
-    GeometryPoint bottomClick = SetupWindowPlacement::topLeft(std::nullopt, { 2500, 990 }, 600, 400, screen);
-    EXPECT_DOUBLE_EQ(bottomClick.x, 2200);
-    EXPECT_DOUBLE_EQ(bottomClick.y, 966 - 400);
-    // A window too tall for either side of a side panel's icon opens beside it.
-    GeometryRect lowScreen { 0, 0, 1280, 800 };
-    GeometryPoint left = SetupWindowPlacement::topLeft(std::nullopt, { 15, 400 }, 600, 780, lowScreen);
-    EXPECT_DOUBLE_EQ(left.x, 39);
-    EXPECT_DOUBLE_EQ(left.y, 10);
-    GeometryPoint right = SetupWindowPlacement::topLeft(std::nullopt, { 1265, 400 }, 600, 780, lowScreen);
-    EXPECT_DOUBLE_EQ(right.x, 1241 - 600);
-    EXPECT_DOUBLE_EQ(right.y, 10);
-    // A screen smaller than the window keeps its top left corner reachable.
-    GeometryPoint tiny = SetupWindowPlacement::topLeft(std::nullopt, { 50, 50 }, 600, 400, { 0, 0, 320, 240 });
-    EXPECT_DOUBLE_EQ(tiny.x, 0);
-    EXPECT_DOUBLE_EQ(tiny.y, 0);
+    struct Placement {
+        const char* what;
+        std::optional<GeometryRect> icon;
+        GeometryPoint click;
+        double height;
+        GeometryRect screen;
+        GeometryPoint expected;
+    };
+    const GeometryRect wide { 0, 30, 1920, 1050 };
+    const GeometryRect second { 1920, 0, 1280, 1000 };
+    const GeometryRect low { 0, 0, 1280, 800 };
+    const Placement placements[] = {
+        { "centred below the tray's icon", GeometryRect { 1000, 0, 24, 30 }, { 5, 5 }, 400, wide, { 712, 30 } },
+        // No geometry from the tray: the icon is taken as the 48-point square around the click.
+        { "clear of the clicked point", std::nullopt, { 800, 40 }, 400, wide, { 500, 64 } },
+        // Without a window manager's work area the top panel is inside the available area,
+        // and the window must still start below the icon, not at the pointer.
+        { "below the icon without a work area", std::nullopt, { 1000, 12 }, 400, { 0, 0, 1024, 768 }, { 424, 36 } },
+        { "in a top corner", std::nullopt, { 3190, 10 }, 400, second, { 2600, 34 } },
+        { "above a bottom panel's icon", GeometryRect { 2500, 1000, 24, 24 }, {}, 400, second, { 2212, 600 } },
+        { "above a bottom click", std::nullopt, { 2500, 990 }, 400, second, { 2200, 566 } },
+        // A window too tall for either side of a side panel's icon opens beside it.
+        { "right of a left panel", std::nullopt, { 15, 400 }, 780, low, { 39, 10 } },
+        { "left of a right panel", std::nullopt, { 1265, 400 }, 780, low, { 641, 10 } },
+        // A screen smaller than the window keeps its top left corner reachable.
+        { "on a tiny screen", std::nullopt, { 50, 50 }, 400, { 0, 0, 320, 240 }, { 0, 0 } },
+    };
+    for (const Placement& placement : placements) {
+        GeometryPoint topLeft
+            = SetupWindowPlacement::topLeft(placement.icon, placement.click, 600, placement.height, placement.screen);
+        EXPECT_DOUBLE_EQ(topLeft.x, placement.expected.x) << placement.what;
+        EXPECT_DOUBLE_EQ(topLeft.y, placement.expected.y) << placement.what;
+    }
 }
 
 TEST(SetupWindowPlacementTest, aClickAnywhereAlongAnEdgeLeavesTheIconUncovered)

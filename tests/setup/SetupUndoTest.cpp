@@ -1,11 +1,7 @@
 #include "SetupFixture.h"
 #include "support/QtTestApplication.h"
 
-#include "appearance/AppSegmentedControl.h"
-#include "appearance/AppTableView.h"
-#include "setup/CustomScriptsNotice.h"
-#include "setup/GestureSetupView.h"
-#include "setup/GestureSetupWindow.h"
+#include "setup/LaunchableArrayModel.h"
 #include "sheet/GestureSheetWindow.h"
 
 #include <QPushButton>
@@ -42,12 +38,8 @@ protected:
     {
         if (!controller)
             startController();
-        if (!controller->isSetupWindowVisible())
-            controller->toggleSetupWindow(QPoint(100, 100));
-        clock.advanceBy(std::chrono::milliseconds(200));
-        auto table = window().launchableTableView;
-        table->selectionModel()->select(table->model()->index(row, 0),
-                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        openWindow();
+        select(row);
     }
 
     QPushButton* undo() { return window().undoClearButton; }
@@ -93,41 +85,30 @@ TEST_F(SetupUndoTest, undoBringsBackTheVeryDrawingOnceWhicheverTargetIsSelectedN
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
 }
 
-// A built-in script's gesture stored by an earlier build under the script's old path
-// comes back under that path, the one the window and the recognizer look it up by.
-TEST_F(SetupUndoTest, aGestureComesBackUnderTheIdentityItWasStoredUnder)
-{
-    const std::string oldHello = "/usr/share/scriblo/Scripts/Hello";
-    ASSERT_TRUE(recognitionModel->saveGestureWithStrokes(drawing(3), oldHello));
-    storage->setBool(true, CustomScriptsNotice::shownCustomScriptsAlertKey);
-    startController();
-    openAndSelect(0);
-    window().launchableTypePicker->setSelectedSegment(2);
-    controller->launchableTypeChanged();
-    openAndSelect(0);
-    ASSERT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
-    controller->clearSelectedGesture();
-    controller->undoClear();
-    EXPECT_EQ(strokesOf(oldHello), drawing(3));
-    EXPECT_FALSE(recognitionModel->getGestureWithIdentity("builtin:Hello"));
-}
-
-TEST_F(SetupUndoTest, undoWaitsForTheStoreAndForADrawingAndEndsAtTheNextChange)
+TEST_F(SetupUndoTest, undoWaitsForTheStoreAndForADrawingAndEndsAtTheNextChangeHereOrInMyGestures)
 {
     openAndSelect(0);
+    // The list marks the targets that have a gesture, for the eye and for a screen reader.
+    LaunchableArrayModel& rows = controller->launchableArray();
+    auto marked = [&](int row) { return rows.data(rows.index(row), Qt::AccessibleDescriptionRole).toString().toStdString(); };
+    EXPECT_EQ(marked(0), "Has a gesture");
+    EXPECT_TRUE(rows.data(rows.index(0), Qt::FontRole).value<QFont>().bold());
+    EXPECT_EQ(marked(1), "");
     storeWrites.held = true;
     controller->clearSelectedGesture();
     EXPECT_FALSE(undo()->isEnabled()) << "the clear is not written yet";
+    EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff()) << "a second Clear waits for the first";
     storeWrites.release();
     ASSERT_TRUE(undo()->isEnabled());
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, false, false }));
+    EXPECT_EQ(marked(0), "") << "the mark goes with the gesture";
 
     openAndSelect(1);
     controller->assignSelectedGesture();
     EXPECT_FALSE(undo()->isEnabled()) << "a drawing is asked for";
     pressCtrlZ();
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Alpha.desktop"));
-    for (int stroke = 0; stroke < 3; ++stroke)
-        drawStroke(window().setupView, 8, 0.2 + stroke * 0.3);
+    drawThreeStrokes();
     ASSERT_TRUE(recognitionModel->getGestureWithIdentity("Beta.desktop"));
     EXPECT_FALSE(undo()->isEnabled()) << "an assignment is a change";
     pressCtrlZ();
@@ -150,4 +131,10 @@ TEST_F(SetupUndoTest, undoWaitsForTheStoreAndForADrawingAndEndsAtTheNextChange)
     sheet->clearButton()->click();
     EXPECT_FALSE(undo()->isEnabled()) << "a clear in My Gestures is a change too";
     EXPECT_FALSE(recognitionModel->getGestureWithIdentity("Gamma.desktop"));
+    // And the other way round: My Gestures' Undo must not bring an old drawing back over
+    // a change made here.
+    ASSERT_TRUE(sheet->undoButton()->isEnabled());
+    openAndSelect(1);
+    controller->clearSelectedGesture();
+    EXPECT_FALSE(sheet->undoButton()->isEnabled());
 }

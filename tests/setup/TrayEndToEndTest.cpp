@@ -67,27 +67,6 @@ QImage largestPixmap(const QVariant& value)
     return largest;
 }
 
-// How many opaque pixels of `dark` are exactly the colour-inverted ones of `light`, or -1
-// when some opaque pixel is not.
-int invertedOpaquePixels(const QImage& dark, const QImage& light)
-{
-    if (dark.size() != light.size())
-        return -1;
-    int inverted = 0;
-    for (int y = 0; y < dark.height(); ++y)
-        for (int x = 0; x < dark.width(); ++x) {
-            QRgb shown = dark.pixel(x, y);
-            QRgb original = light.pixel(x, y);
-            if (qAlpha(original) != 255)
-                continue;
-            if (qRed(shown) != 255 - qRed(original) || qGreen(shown) != 255 - qGreen(original)
-                || qBlue(shown) != 255 - qBlue(original))
-                return -1;
-            ++inverted;
-        }
-    return inverted;
-}
-
 // Whether the icon's opaque strokes are light, as its inverted copy's are.
 bool lightStrokes(const QImage& icon)
 {
@@ -384,13 +363,13 @@ TEST_F(TrayEndToEndTest, theHostIsGivenTheSymbolicIconInEitherSchemeAndTheWindow
     ASSERT_NO_FATAL_FAILURE(startWithPortal(darkScheme));
 
     // Installed, the icon has a symbolic name, which a host draws in its own panel's
-    // foreground, light or dark; the pixels, for hosts without the name, follow the scheme.
+    // foreground, light or dark; the pixels, for hosts without the name, follow the scheme
+    // (how exactly they are inverted is the darkable image's own test).
     PublishedIcon dark = publishedOnce([](const PublishedIcon& icon) { return lightStrokes(icon.pixels); });
     EXPECT_EQ(dark.name, symbolicIconName);
     switchScheme(lightScheme);
     PublishedIcon light = publishedOnce([](const PublishedIcon& icon) { return !lightStrokes(icon.pixels); });
     EXPECT_EQ(light.name, symbolicIconName);
-    EXPECT_GT(invertedOpaquePixels(dark.pixels, light.pixels), 20) << "dark mode publishes the inverted pixels";
     std::optional<ScreenRect> icon;
     if (!standInWatcher) {
         ASSERT_TRUE(processEventsUntil([&] { return (icon = drawnIcon()).has_value(); }));

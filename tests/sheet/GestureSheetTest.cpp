@@ -131,32 +131,6 @@ TEST_F(GestureSheetTest, groupsAreInNaturalOrderAndAPageWithoutItsBrowserSaysSo)
     EXPECT_EQ(groups[1].entries[0].absence, TargetAbsence::NoBrowser);
 }
 
-// A target that disappeared is listed under the name it had while it was there, not as
-// an identity only its developer would know.
-TEST_F(GestureSheetTest, aTargetThatDisappearedKeepsTheNameItWasLastSeenUnder)
-{
-    writeEntry("org.example.Maps.desktop", "Maps");
-    writeEntry("org.example.Mail.desktop", "Mail");
-    catalogue->fetchAll();
-    GestureRecognizer::GestureList stored { gesture("org.example.Maps.desktop"), gesture("org.example.Mail.desktop") };
-    TargetNameCache seen(root / "cache/target-names.json");
-    seen.load();
-    seen.learn(stored, *catalogue);
-
-    std::filesystem::remove(systemData / "applications/org.example.Maps.desktop");
-    catalogue->fetchAll();
-    TargetNameCache later(root / "cache/target-names.json");
-    later.load();
-    later.learn(stored, *catalogue);
-    auto groups = GestureSheetContents::of(stored, *catalogue, later.names());
-
-    ASSERT_THAT(titles(groups), ElementsAre("Applications", "Unavailable"));
-    EXPECT_THAT(names(groups[0]), ElementsAre("Mail"));
-    ASSERT_THAT(names(groups[1]), ElementsAre("Maps"));
-    EXPECT_EQ(groups[1].entries[0].absence, TargetAbsence::Gone) << "the reason stays";
-    EXPECT_EQ(GestureSheetContents::entryCount(GestureSheetContents::matching(groups, QStringLiteral("maps"))), 1u);
-}
-
 // Sixteen cells fill a page; a heading never ends one, and a group that runs over a
 // break goes on below its heading repeated.
 TEST_F(GestureSheetTest, pagesHoldSixteenCellsAndBreakBetweenGroupsOnlyWhereNeeded)

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "app/demo/DemoSamples.h"
+#include "app/demo/DesktopHand.h"
 #include "platform/PrivateSessionBus.h"
 #include "platform/XvfbServer.h"
 #include "support/QtTestApplication.h"
 #include "support/ScribloSession.h"
 
+#include <QThread>
+
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace scriblo::testing {
 
@@ -44,6 +49,25 @@ protected:
     {
         if (session)
             session->stopApplication();
+    }
+
+    // Two presses of the secondary button at (x, y), as a mouse user starts a drawing;
+    // where the recognition window shows, once it does.
+    static std::optional<ScreenRect> openRecognitionWindow(DesktopHand& hand, int x, int y,
+                                                           std::chrono::milliseconds gap = std::chrono::milliseconds(150))
+    {
+        hand.moveTo(x, y);
+        hand.clickTwice(3, gap);
+        std::optional<ScreenRect> window;
+        processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 15000);
+        return window;
+    }
+
+    // Draws `shape` in the recognition window with the left button, a point every 8 ms.
+    static void drawIn(DesktopHand& hand, const ScreenRect& window, const DemoSamples::Shape& shape)
+    {
+        hand.trace(window, shape, [] { QThread::msleep(8); });
+        hand.release(1);
     }
 
     static inline XvfbServer* server = nullptr;

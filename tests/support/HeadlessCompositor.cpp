@@ -24,9 +24,13 @@ HeadlessCompositor::HeadlessCompositor(Kind kind, const QString& busAddress)
     : m_kind(kind)
     , m_waylandDisplay(QStringLiteral("scriblo-test-%1").arg(getpid()))
 {
-    QString program = QStandardPaths::findExecutable(name());
-    if (program.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("Xwayland")).isEmpty()) {
-        m_failure = name() + QStringLiteral(" or Xwayland is not installed (scripts/install-deps.sh installs them)");
+    // Plain X11 has no compositor here: openbox manages the windows.
+    QString manager = wayland() ? name() : QStringLiteral("openbox");
+    QString program = QStandardPaths::findExecutable(manager);
+    QString xServer = wayland() ? QStringLiteral("Xwayland") : QStringLiteral("Xvfb");
+    if (program.isEmpty() || QStandardPaths::findExecutable(xServer).isEmpty()) {
+        m_failure = manager + QStringLiteral(" or ") + xServer
+            + QStringLiteral(" is not installed (scripts/install-deps.sh installs them)");
         return;
     }
     // XWayland's sockets go in the X server's common folder, which a bare container
@@ -39,16 +43,25 @@ HeadlessCompositor::HeadlessCompositor(Kind kind, const QString& busAddress)
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    if (!wayland()) {
+        if (!startX11())
+            return;
+        environment.insert(QStringLiteral("DISPLAY"), m_xDisplay);
+        // Its log and session files go to the runtime folder, not into the user's home.
+        for (const char* variable : { "HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME" })
+            environment.insert(QString::fromLatin1(variable), m_runtime.path());
+    }
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.start(program, arguments());
     if (!m_process.waitForStarted()) {
-        m_failure = name() + QStringLiteral(" did not start: ") + m_process.errorString();
+        m_failure = manager + QStringLiteral(" did not start: ") + m_process.errorString();
         return;
     }
-    if (!waitForXDisplay()) {
+    if (!(wayland() ? waitForXDisplay() : waitForWindowManager())) {
         QList<QByteArray> lines = m_log.trimmed().split('\n');
-        m_failure = name() + QStringLiteral(" started no XWayland; its last words: ")
+        QString failed = wayland() ? QStringLiteral(" started no XWayland") : QStringLiteral(" did not take the screen");
+        m_failure = manager + failed + QStringLiteral("; its last words: ")
             + QString::fromLocal8Bit(lines.isEmpty() ? QByteArray() : lines.last());
     }
 }
@@ -64,6 +77,31 @@ HeadlessCompositor::~HeadlessCompositor()
     }
 }
 
+QString HeadlessCompositor::kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::X11:
+        return QStringLiteral("x11");
+    case Kind::Weston:
+        return QStringLiteral("weston");
+    case Kind::Mutter:
+        return QStringLiteral("mutter");
+    }
+    return {};
+}
+
+bool HeadlessCompositor::startX11()
+{
+    auto server = PrivateXServer::start(QStringLiteral("1024x768x24"));
+    if (!server) {
+        m_failure = QStringLiteral("Xvfb did not start: ") + QString::fromStdString(server.error());
+        return false;
+    }
+    m_xServer = std::move(*server);
+    m_xDisplay = m_xServer->display();
+    return true;
+}
+
 QString HeadlessCompositor::xAuthority() const
 {
     // Mutter writes it beside its socket and hands it only to the clients it starts.
@@ -74,6 +112,8 @@ QString HeadlessCompositor::xAuthority() const
 
 QStringList HeadlessCompositor::arguments() const
 {
+    if (m_kind == Kind::X11)
+        return { QStringLiteral("--sm-disable") };
     if (m_kind == Kind::Weston)
         return { QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--use-pixman"),
                  QStringLiteral("--xwayland"), QStringLiteral("--socket=") + m_waylandDisplay };
@@ -91,6 +131,21 @@ bool HeadlessCompositor::waitForXDisplay()
         return found.hasMatch() || m_process.state() == QProcess::NotRunning;
     }, 15000);
     return !m_xDisplay.isEmpty();
+}
+
+bool HeadlessCompositor::waitForWindowManager()
+{
+    // Windows mapped before openbox manages the screen would not be managed as users see
+    // them; it announces itself on the root window.
+    bool managing = processEventsUntil([&] {
+        QProcess property;
+        property.start(QStringLiteral("xprop"), { QStringLiteral("-display"), m_xDisplay, QStringLiteral("-root"),
+                                                  QStringLiteral("_NET_SUPPORTING_WM_CHECK") });
+        property.waitForFinished(2000);
+        m_log += m_process.readAll();
+        return property.readAllStandardOutput().contains("window id") || m_process.state() == QProcess::NotRunning;
+    }, 15000);
+    return managing && m_process.state() == QProcess::Running;
 }
 
 }

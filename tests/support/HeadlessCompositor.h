@@ -1,17 +1,22 @@
 #pragma once
 
+#include "app/demo/PrivateXServer.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <memory>
+
 namespace scriblo::testing {
 
-// A Wayland compositor with no screen of its own and XWayland beside it, as a user's
-// Wayland session has them, for the real program to run in.
+// A desktop with no screen of its own for the real program to run in: a Wayland
+// compositor with XWayland beside it, as a user's Wayland session has them, or a plain
+// X server under openbox, an X11 session without a compositor.
 class HeadlessCompositor {
 public:
-    enum class Kind { Weston, Mutter };
+    enum class Kind { X11, Weston, Mutter };
 
     // Mutter also wants a session bus for its own services.
     HeadlessCompositor(Kind kind, const QString& busAddress);
@@ -21,9 +26,12 @@ public:
 
     // Empty when it started; otherwise why not, in a line.
     const QString& failure() const { return m_failure; }
-    QString name() const { return m_kind == Kind::Weston ? QStringLiteral("weston") : QStringLiteral("mutter"); }
-    // The X display its XWayland listens on, the Wayland socket's name and the folder
-    // the socket lies in.
+    QString name() const { return kindName(m_kind); }
+    // "x11", "weston" or "mutter".
+    static QString kindName(Kind kind);
+    bool wayland() const { return m_kind != Kind::X11; }
+    // The X display the program uses (XWayland's, in a Wayland session), the Wayland
+    // socket's name and the folder the socket lies in.
     const QString& xDisplay() const { return m_xDisplay; }
     const QString& waylandDisplay() const { return m_waylandDisplay; }
     QString runtimeDirectory() const { return m_runtime.path(); }
@@ -33,8 +41,11 @@ public:
 private:
     QStringList arguments() const;
     bool waitForXDisplay();
+    bool waitForWindowManager();
+    bool startX11();
 
     Kind m_kind;
+    std::unique_ptr<PrivateXServer> m_xServer;
     QTemporaryDir m_runtime;
     QProcess m_process;
     QString m_waylandDisplay;

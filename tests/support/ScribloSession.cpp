@@ -50,6 +50,18 @@ int ScribloSession::runCommand(const QStringList& arguments, QByteArray* output)
     return command.exitCode();
 }
 
+int ScribloSession::setSetting(const QString& name, const QString& value)
+{
+    return runCommand({ QStringLiteral("settings"), QStringLiteral("set"), name, value });
+}
+
+QByteArray ScribloSession::listedGestures()
+{
+    QByteArray output;
+    EXPECT_EQ(runCommand({ QStringLiteral("gestures"), QStringLiteral("list") }, &output), 0);
+    return output;
+}
+
 void ScribloSession::startApplication()
 {
     m_application.setProcessEnvironment(m_environment);

@@ -26,6 +26,9 @@ public:
 
     // The exit code, or -1 when the command did not end in time.
     int runCommand(const QStringList& arguments, QByteArray* output = nullptr);
+    // `scriblo settings set NAME VALUE`, the exit code; and what `scriblo gestures list` prints.
+    int setSetting(const QString& name, const QString& value);
+    QByteArray listedGestures();
     // Started and ready when it has said what it watches; fails the test otherwise.
     void startApplication();
     // Ends the running program as the session's end would, and checks that it went cleanly.
