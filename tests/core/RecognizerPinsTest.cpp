@@ -6,6 +6,16 @@
 using namespace scriblo;
 using namespace scriblo::equivalence;
 
+namespace scriblo::equivalence {
+
+// What test listings show of a scenario.
+void PrintTo(const RecognizerScenario& scenario, std::ostream* out)
+{
+    *out << scenario.name;
+}
+
+}
+
 namespace {
 
 class RecognizerPinsTest : public testing::TestWithParam<RecognizerScenario> { };
