@@ -8,101 +8,113 @@
 
 namespace scriblo {
 
-std::optional<GestureResult> GestureConflicts::recognize(const std::vector<GestureStroke>& strokes,
-                                                         const GestureRecognizer::GestureList& gestures)
-{
-    auto candidate = GestureRecognizer::candidateOf(strokes);
-    return candidate ? GestureRecognizer::recognizeCandidate(gestures, *candidate) : std::nullopt;
-}
-
-GestureConflicts::Prepared GestureConflicts::prepare(const GestureRecognizer::GestureList& stored)
-{
-    Prepared drawings(stored.size());
-    ParallelRuns::run(stored.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
-        for (size_t i = first; i < first + length; ++i) {
-            for (int32_t d = 0; d < stored[i]->drawingCount(); ++d)
-                drawings[i].push_back(GestureRecognizer::candidateOf(stored[i]->drawing(d)));
-        }
-    });
-    return drawings;
-}
-
 std::optional<GestureConflict> GestureConflicts::find(const std::vector<GestureStroke>& strokes, const std::string& identity,
                                                       const std::optional<std::string>& earlierIdentity,
-                                                      const GestureRecognizer::GestureList& stored, int32_t minimumScore,
-                                                      const Prepared* prepared)
+                                                      const GestureRecognizer::GestureList& stored, int32_t minimumScore)
 {
-    return find(Gesture(identity, strokes), earlierIdentity, stored, minimumScore, prepared);
+    return find(Gesture(identity, strokes), earlierIdentity, stored, minimumScore);
 }
 
+// The gesture is stored last among the others, as Assign would leave it, so that one way
+// of scoring serves a single check and the many of an import preview.
 std::optional<GestureConflict> GestureConflicts::find(const Gesture& gesture, const std::optional<std::string>& earlierIdentity,
-                                                      const GestureRecognizer::GestureList& stored, int32_t minimumScore,
-                                                      const Prepared* prepared)
+                                                      const GestureRecognizer::GestureList& stored, int32_t minimumScore)
 {
-    Prepared preparedHere;
-    if (!prepared)
-        prepared = &(preparedHere = prepare(stored));
     GestureRecognizer::GestureList others;
-    std::vector<const PreparedDrawings*> otherDrawings;
-    for (size_t i = 0; i < stored.size(); ++i)
-        if (stored[i]->identity() != gesture.identity() && stored[i]->identity() != earlierIdentity) {
-            others.push_back(stored[i]);
-            otherDrawings.push_back(&(*prepared)[i]);
-        }
+    std::copy_if(stored.begin(), stored.end(), std::back_inserter(others), [&](const auto& kept) {
+        return kept->identity() != gesture.identity() && kept->identity() != earlierIdentity;
+    });
     Gesture drawn = gesture.copy();
     drawn.generateTemplates();
-    std::optional<GestureConflict> resembled;
-    for (int32_t d = 0; d < drawn.drawingCount(); ++d) {
-        auto found = resemblance(drawn.drawing(d), others, resembled ? resembled->score + 1 : minimumScore);
-        resembled = found ? found : resembled;
-    }
-    // Only a capture that scores higher than the resemblance would be named.
-    int32_t lowestCapture = resembled ? resembled->score + 1 : minimumScore;
-    auto captured = capture(std::make_shared<const Gesture>(std::move(drawn)), others, otherDrawings, lowestCapture);
-    return captured ? captured : resembled;
+    others.push_back(std::make_shared<const Gesture>(std::move(drawn)));
+    PairScorer scorer(others, minimumScore, PairScorer::Searches::Few);
+    size_t last = others.size() - 1;
+    return conflictsOf(scorer, others, std::span(&last, 1), minimumScore).front();
 }
 
-std::optional<GestureConflict> GestureConflicts::resemblance(const std::vector<GestureStroke>& strokes,
-                                                             const GestureRecognizer::GestureList& others, int32_t minimumScore)
+std::vector<std::optional<GestureConflict>> GestureConflicts::conflictsOf(const PairScorer& scorer, const GestureRecognizer::GestureList& stored,
+                                                                          std::span<const size_t> drawn, int32_t minimumScore)
 {
-    auto result = recognize(strokes, others);
-    if (!result || result->score() < minimumScore)
-        return std::nullopt;
-    return GestureConflict { result->gestureIdentity(), result->score(), GestureConflict::Direction::Resembles };
+    std::vector<std::optional<GestureConflict>> resembled(drawn.size());
+    std::vector<float> captureCeilings(drawn.size());
+    ParallelRuns::run(drawn.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
+        for (size_t k = first; k < first + length; ++k) {
+            resembled[k] = resemblance(scorer, stored, drawn[k], minimumScore);
+            // Only a capture that scores higher than the resemblance would be named.
+            captureCeilings[k] = PairScorer::furthestDistanceScoring(resembled[k] ? resembled[k]->score + 1 : minimumScore);
+        }
+    });
+    // A gesture that resembles another at 100 can capture nothing at a higher score.
+    std::vector<size_t> capturing;
+    std::vector<float> capturingCeilings;
+    for (size_t k = 0; k < drawn.size(); ++k) {
+        if (captureCeilings[k] >= 0) {
+            capturing.push_back(drawn[k]);
+            capturingCeilings.push_back(captureCeilings[k]);
+        }
+    }
+    auto distances = scorer.distancesFrom(capturing, capturingCeilings);
+    std::vector<std::optional<GestureConflict>> conflicts(drawn.size());
+    ParallelRuns::run(drawn.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
+        for (size_t k = first; k < first + length; ++k) {
+            int32_t lowestCapture = resembled[k] ? resembled[k]->score + 1 : minimumScore;
+            auto column = std::find(capturing.begin(), capturing.end(), drawn[k]);
+            auto captured = column == capturing.end()
+                ? std::nullopt
+                : capture(scorer, stored, drawn[k], distances, size_t(column - capturing.begin()), lowestCapture);
+            conflicts[k] = captured ? captured : resembled[k];
+        }
+    });
+    return conflicts;
+}
+
+// The highest that any of the gesture's drawings scores among the others; of equal
+// scores, its earliest drawing's.
+std::optional<GestureConflict> GestureConflicts::resemblance(const PairScorer& scorer, const GestureRecognizer::GestureList& stored,
+                                                             size_t drawn, int32_t minimumScore)
+{
+    std::optional<GestureConflict> resembled;
+    for (size_t d = 0; d < scorer.drawingCount(drawn); ++d) {
+        int32_t lowest = resembled ? resembled->score + 1 : minimumScore;
+        auto nearest = scorer.nearest(drawn, d, std::span(&drawn, 1), PairScorer::furthestDistanceScoring(lowest));
+        auto score = nearest ? GestureRecognizer::scoreOfDistance(nearest->distance) : std::nullopt;
+        if (score && *score >= lowest && !stored[nearest->gesture]->identity().empty())
+            resembled = GestureConflict { stored[nearest->gesture]->identity(), *score, GestureConflict::Direction::Resembles };
+    }
+    return resembled;
 }
 
 // A stored drawing matches its own gesture's templates exactly, so it is matched against
-// the other gestures and the new one: the new one captures it when it wins there, ahead
-// of every other target. The new gesture would be stored last, so among equal distances
-// a stored one still wins. Matching against the new gesture alone first keeps the check
-// cheap: only a drawing that the new one alone scores `lowestScore` or more for can be
-// captured at such a score, and the strongest of those that is captured is the one named.
-std::optional<GestureConflict> GestureConflicts::capture(const std::shared_ptr<const Gesture>& drawn,
-                                                         const GestureRecognizer::GestureList& others,
-                                                         const std::vector<const PreparedDrawings*>& otherDrawings,
-                                                         int32_t lowestScore)
+// the other gestures and the new one: the new one captures it when it is nearer than
+// every other target, since the new gesture would be stored last and among equal
+// distances a stored one still wins. Only a drawing that the new gesture alone scores
+// `lowestScore` or more for can be captured at such a score, and the strongest of those
+// that is captured is the one named: column `column` of `distances` holds each drawing's
+// distance from the new gesture alone, where it could score that much.
+std::optional<GestureConflict> GestureConflicts::capture(const PairScorer& scorer, const GestureRecognizer::GestureList& stored,
+                                                         size_t drawn, const std::vector<PairScorer::DrawingDistances>& distances,
+                                                         size_t column, int32_t lowestScore)
 {
     struct Reachable {
         int32_t score;
         size_t gesture;
-        const GestureRecognizer::Candidate* drawing;
+        size_t drawing;
+        float distance;
     };
     std::vector<Reachable> reachable;
-    for (size_t i = 0; i < others.size(); ++i) {
-        for (const auto& drawing : *otherDrawings[i]) {
-            auto alone = drawing ? GestureRecognizer::recognizeCandidate({ drawn }, *drawing) : std::nullopt;
-            if (alone && alone->score() >= lowestScore)
-                reachable.push_back({ alone->score(), i, &*drawing });
+    for (size_t i = 0; i < stored.size(); ++i) {
+        for (size_t d = 0; d < distances[i].size() && i != drawn; ++d) {
+            auto distance = distances[i][d][column];
+            auto score = distance ? GestureRecognizer::scoreOfDistance(*distance) : std::nullopt;
+            if (score && *score >= lowestScore)
+                reachable.push_back({ *score, i, d, *distance });
         }
     }
     std::stable_sort(reachable.begin(), reachable.end(), [](const auto& a, const auto& b) { return a.score > b.score; });
-    for (const auto& [score, index, drawing] : reachable) {
-        GestureRecognizer::GestureList rivals = others;
-        rivals.erase(rivals.begin() + std::ptrdiff_t(index));
-        rivals.push_back(drawn);
-        auto result = GestureRecognizer::recognizeCandidate(rivals, *drawing);
-        if (result && result->gestureIdentity() == drawn->identity())
-            return GestureConflict { others[index]->identity(), score, GestureConflict::Direction::Captures };
+    for (const auto& [score, gesture, drawing, distance] : reachable) {
+        size_t skipped[] { gesture, drawn };
+        if (!scorer.nearest(gesture, drawing, skipped, distance))
+            return GestureConflict { stored[gesture]->identity(), score, GestureConflict::Direction::Captures };
     }
     return std::nullopt;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/GestureRecognizer.h"
+#include "core/PairScorer.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,27 +40,22 @@ struct GesturePairConflict {
 // and which it would take over, at or above the score the recognition window accepts.
 class GestureConflicts {
 public:
-    // One stored gesture's drawings made ready for matching, nothing for one too short.
-    using PreparedDrawings = std::vector<std::optional<GestureRecognizer::Candidate>>;
-    using Prepared = std::vector<PreparedDrawings>;
-
     // `strokes` would be stored under `identity`, replacing the target's gesture there and
     // under `earlierIdentity`, so a redraw conflicts with neither. Of several conflicts
     // the highest score is named; at equal scores, a resemblance.
-    // `prepared`, where given, holds what `prepare` made of `stored`.
     static std::optional<GestureConflict> find(const std::vector<GestureStroke>& strokes, const std::string& identity,
                                                const std::optional<std::string>& earlierIdentity,
-                                               const GestureRecognizer::GestureList& stored, int32_t minimumScore,
-                                               const Prepared* prepared = nullptr);
+                                               const GestureRecognizer::GestureList& stored, int32_t minimumScore);
     // The same for a gesture of several drawings: the highest resemblance of any of its
     // drawings, or a capture by all its drawings together.
     static std::optional<GestureConflict> find(const Gesture& gesture, const std::optional<std::string>& earlierIdentity,
-                                               const GestureRecognizer::GestureList& stored, int32_t minimumScore,
-                                               const Prepared* prepared = nullptr);
-    // The stored drawings made ready for matching, in the store's order, once for many
-    // checks against one store: an import preview checks every gesture of a file, and
-    // preparing a full store's drawings costs more than matching them.
-    static Prepared prepare(const GestureRecognizer::GestureList& stored);
+                                               const GestureRecognizer::GestureList& stored, int32_t minimumScore);
+    // What `find` says of each of the `drawn` gestures of `stored`, each as if it had been
+    // stored last, with `scorer` made of `stored` at `minimumScore`: an import preview
+    // checks every gesture of a file against the store it leaves, whose drawings are
+    // prepared once for all the checks.
+    static std::vector<std::optional<GestureConflict>> conflictsOf(const PairScorer& scorer, const GestureRecognizer::GestureList& stored,
+                                                                   std::span<const size_t> drawn, int32_t minimumScore);
 
     // Every pair in the store that recognises as each other, in store order, each once,
     // handed over as it is found: a store of look-alikes has half a million pairs.
@@ -68,13 +65,10 @@ public:
                       const std::function<void(size_t done, size_t total)>& progress = nullptr);
 
 private:
-    static std::optional<GestureResult> recognize(const std::vector<GestureStroke>& strokes,
-                                                  const GestureRecognizer::GestureList& gestures);
-    static std::optional<GestureConflict> resemblance(const std::vector<GestureStroke>& strokes,
-                                                      const GestureRecognizer::GestureList& others, int32_t minimumScore);
-    static std::optional<GestureConflict> capture(const std::shared_ptr<const Gesture>& drawn,
-                                                  const GestureRecognizer::GestureList& others,
-                                                  const std::vector<const PreparedDrawings*>& otherDrawings,
+    static std::optional<GestureConflict> resemblance(const PairScorer& scorer, const GestureRecognizer::GestureList& stored,
+                                                      size_t drawn, int32_t minimumScore);
+    static std::optional<GestureConflict> capture(const PairScorer& scorer, const GestureRecognizer::GestureList& stored, size_t drawn,
+                                                  const std::vector<PairScorer::DrawingDistances>& distances, size_t column,
                                                   int32_t lowestScore);
 };
 

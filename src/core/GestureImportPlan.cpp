@@ -61,19 +61,32 @@ GestureImportPlan::Step GestureImportPlan::decide(Gesture gesture, const Gesture
 }
 
 // Each gesture to be stored is checked against the store as the import leaves it: the
-// stored gestures it does not replace and the others it brings.
+// stored gestures it does not replace and the others it brings. They are checked a few
+// at a time, each few handed over before the next is begun.
 void GestureImportPlan::findConflicts(const GestureRecognizer::GestureList& stored, int32_t minimumScore,
                                       const ConflictFound& found, const std::function<bool()>& stopped) const
 {
+    constexpr size_t checksAtOnce = 32;
+    if (stopped())
+        return;
     GestureRecognizer::GestureList after = storeAfter(stored);
-    auto drawings = GestureConflicts::prepare(after);
-    ParallelRuns::run(m_steps.size(), ParallelRuns::processors(), [&](size_t, size_t first, size_t length) {
-        for (size_t index = first; index < first + length && !stopped(); ++index) {
-            const Step& step = m_steps[index];
-            if (step.action != Action::Skip)
-                found(index, GestureConflicts::find(step.gesture, std::nullopt, after, minimumScore, &drawings));
-        }
-    });
+    if (stopped())
+        return;
+    PairScorer scorer(after, minimumScore);
+    // The gestures to be stored come first in the store after, in the order of their steps.
+    std::vector<size_t> steps;
+    for (size_t index = 0; index < m_steps.size(); ++index) {
+        if (m_steps[index].action != Action::Skip)
+            steps.push_back(index);
+    }
+    for (size_t first = 0; first < steps.size() && !stopped(); first += checksAtOnce) {
+        std::vector<size_t> drawn;
+        for (size_t k = first; k < std::min(first + checksAtOnce, steps.size()); ++k)
+            drawn.push_back(k);
+        auto conflicts = GestureConflicts::conflictsOf(scorer, after, drawn, minimumScore);
+        for (size_t k = 0; k < drawn.size(); ++k)
+            found(steps[drawn[k]], conflicts[k]);
+    }
 }
 
 GestureRecognizer::GestureList GestureImportPlan::storeAfter(const GestureRecognizer::GestureList& stored) const

@@ -39,6 +39,13 @@ GestureRecognizer::GestureList lastOfEachIdentity(const GestureRecognizer::Gestu
 
 // Anything the archive could not read costs only the damaged entries; the stored bytes
 // are kept in a backup before they are first replaced.
+std::function<void(size_t, size_t)> GestureRecognitionModel::passProgress(Pass pass) const
+{
+    if (!m_progress)
+        return nullptr;
+    return [this, pass](size_t done, size_t total) { m_progress(pass, done, total); };
+}
+
 void GestureRecognitionModel::fetchGestureDictionary()
 {
     m_gestureDictionary.clear();
@@ -59,7 +66,7 @@ void GestureRecognitionModel::fetchGestureDictionary()
         m_loadProblems.push_back("the stored value is not an archive");
         return;
     }
-    auto result = KeyedUnarchiver::unarchiveGestures(*data);
+    auto result = KeyedUnarchiver::unarchiveGestures(*data, passProgress(Pass::Reading));
     m_loadProblems = result.problems;
     if (!result.isComplete())
         m_keysToBackUp.push_back(gesturesKey);
@@ -128,34 +135,39 @@ void GestureRecognitionModel::loadGestures()
 // written whole, so they are taken in before the change, or the write would undo them.
 Expected<Done> GestureRecognitionModel::saveGestureDictionary(const std::function<bool()>& change)
 {
-    bool stored = false;
+    bool changed = false;
+    Expected<Done> stored = Done {};
     auto written = m_storage.synchronizeChange([&] {
         if (m_storage.revision() != m_storedRevision
             && (StoredValueDigest::of(m_storage.objectForKey(gesturesKey)) != m_storedDigest
                 || StoredValueDigest::of(m_storage.objectForKey(moreDrawingsKey)) != m_storedMoreDigest))
             loadGestures();
-        stored = change() && storeGestureDictionary();
+        changed = change();
+        if (changed)
+            stored = storeGestureDictionary();
     });
     if (!written)
         return Failure { "could not write the gesture store: " + written.error() };
-    if (!stored)
+    if (!changed)
         return Failure { "could not write the gesture store" };
+    if (!stored)
+        return Failure { "could not write the gesture store: " + stored.error() };
     return Done {};
 }
 
 // Both values go into the one write that follows, so the file never holds further
 // drawings without the first drawings they belong to.
-bool GestureRecognitionModel::storeGestureDictionary()
+Expected<Done> GestureRecognitionModel::storeGestureDictionary()
 {
     for (const char* key : m_keysToBackUp) {
         auto backup = m_storage.backupObjectForKey(key);
-        if (!backup && m_storage.objectForKey(key))
-            return false;
-        if (backup && !m_backupPath)
-            m_backupPath = backup;
+        if (!backup)
+            return Failure { backup.error() };
+        if (*backup && !m_backupPath)
+            m_backupPath = *backup;
     }
     m_keysToBackUp.clear();
-    UserDefaultsValue archive(KeyedArchiver::archivedDataWithRootObject(m_gestureDictionary));
+    UserDefaultsValue archive(KeyedArchiver::archivedDataWithRootObject(m_gestureDictionary, passProgress(Pass::Writing)));
     m_storage.setObject(archive, gesturesKey);
     m_storedDigest = StoredValueDigest::of(archive);
     if (auto more = KeyedArchiver::archivedMoreDrawings(m_gestureDictionary)) {
@@ -168,7 +180,7 @@ bool GestureRecognitionModel::storeGestureDictionary()
         m_storedMoreDigest = std::nullopt;
     }
     m_storedRevision = m_storage.revision();
-    return true;
+    return Done {};
 }
 
 Expected<size_t, GestureRefusal> GestureRecognitionModel::saveGestureWithStrokes(std::vector<GestureStroke> strokes, const std::string& identity)

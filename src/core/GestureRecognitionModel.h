@@ -33,6 +33,12 @@ public:
 
     explicit GestureRecognitionModel(UserDefaults& storage, Templates templates = Templates::Build);
 
+    // Hears how far a read or a write of the whole store has come, gesture by gesture: a
+    // full store takes a second or more each way.
+    enum class Pass { Reading, Writing };
+    using Progress = std::function<void(Pass pass, size_t done, size_t total)>;
+    void setProgress(Progress progress) { m_progress = std::move(progress); }
+
     void setup() { fetchAndLoadGestures(); }
     void fetchAndLoadGestures();
 
@@ -70,13 +76,14 @@ public:
     std::optional<std::string> backupPath() const;
 
 private:
+    std::function<void(size_t, size_t)> passProgress(Pass pass) const;
     void fetchGestureDictionary();
     void attachMoreDrawings(const UserDefaultsValue& stored);
     void loadGestures();
     // Runs `change` on the gestures as they are stored now and saves them; fails when
     // `change` declined or the store could not be written.
     Expected<Done> saveGestureDictionary(const std::function<bool()>& change);
-    bool storeGestureDictionary();
+    Expected<Done> storeGestureDictionary();
     // Runs `change` on a copy of the identity's stored gesture and saves the result.
     Expected<Done, GestureRefusal> changeGesture(const std::string& identity,
                                                  const std::function<Expected<Done, GestureRefusal>(Gesture&)>& change);
@@ -102,6 +109,7 @@ private:
     // save replaces them.
     std::vector<const char*> m_keysToBackUp;
     std::optional<std::string> m_backupPath;
+    Progress m_progress;
 };
 
 }

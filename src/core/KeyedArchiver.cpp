@@ -202,12 +202,18 @@ Data archive(const GestureDictionary& gestures, size_t points, Encode encode)
 
 }
 
-Data KeyedArchiver::archivedDataWithRootObject(const GestureDictionary& gestures)
+Data KeyedArchiver::archivedDataWithRootObject(const GestureDictionary& gestures, const Progress& progress)
 {
     size_t points = 0;
     for (const auto& [identity, gesture] : gestures)
         points += size_t(gesture->totalPointCount());
-    return archive(gestures, points, encodeGesture);
+    size_t done = 0;
+    return archive(gestures, points, [&](ObjectTable& table, const Gesture& gesture) {
+        uint64_t index = encodeGesture(table, gesture);
+        if (progress)
+            progress(++done, gestures.size());
+        return index;
+    });
 }
 
 std::optional<Data> KeyedArchiver::archivedMoreDrawings(const GestureDictionary& gestures)

@@ -254,7 +254,8 @@ BinaryPropertyListReader open(const Data& data, size_t maximumSize)
 // The root dictionary's keys and values, each value handed to `decode` with its key; a
 // damaged entry costs only itself.
 template<typename Decode>
-std::vector<std::string> readRoot(const Data& data, size_t maximumSize, Decode decode)
+std::vector<std::string> readRoot(const Data& data, size_t maximumSize, Decode decode,
+                                  const KeyedUnarchiver::Progress& progress = nullptr)
 {
     std::vector<std::string> problems;
     try {
@@ -276,6 +277,8 @@ std::vector<std::string> readRoot(const Data& data, size_t maximumSize, Decode d
             } catch (const InvalidGesture& failure) {
                 problems.push_back("entry " + std::to_string(i + 1) + ": " + failure.what());
             }
+            if (progress)
+                progress(i + 1, keys.size());
         }
     } catch (const InvalidGesture& failure) {
         problems.push_back(failure.what());
@@ -286,7 +289,7 @@ std::vector<std::string> readRoot(const Data& data, size_t maximumSize, Decode d
 
 }
 
-KeyedUnarchiver::Result KeyedUnarchiver::unarchiveGestures(const Data& data)
+KeyedUnarchiver::Result KeyedUnarchiver::unarchiveGestures(const Data& data, const Progress& progress)
 {
     Result result;
     GestureDictionary gestures;
@@ -296,7 +299,7 @@ KeyedUnarchiver::Result KeyedUnarchiver::unarchiveGestures(const Data& data)
             if (gestures.size() >= maximumGestureCount)
                 throw InvalidGesture("more gestures than the store holds");
             gestures[std::move(key)] = std::make_shared<const Gesture>(decodeGesture(reader, value));
-        });
+        }, progress);
         result.gestures = std::move(gestures);
     } catch (const WholeArchive& failure) {
         result.problems = failure.problems;

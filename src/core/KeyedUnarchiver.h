@@ -3,6 +3,7 @@
 #include "core/GestureDictionary.h"
 #include "core/UserDefaultsValue.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -49,7 +50,9 @@ public:
         bool isComplete() const { return gestures && problems.empty(); }
     };
 
-    static Result unarchiveGestures(const Data& data);
+    // `progress` hears how many entries have been read, of how many.
+    using Progress = std::function<void(size_t done, size_t total)>;
+    static Result unarchiveGestures(const Data& data, const Progress& progress = nullptr);
 
     // One gesture's drawings after the first, and the fingerprint of the first drawing
     // they were added to.

@@ -29,21 +29,24 @@ constexpr size_t gesturesAtOnce = 16;
 
 // With a minimum of zero or less every pair is listed, even one that the matcher cannot
 // compare at all, and both its scores are needed.
-PairScorer::PairScorer(const GestureRecognizer::GestureList& stored, int32_t minimumScore)
+PairScorer::PairScorer(const GestureRecognizer::GestureList& stored, int32_t minimumScore, Searches searches)
     : m_stored(stored), m_listsAll(minimumScore <= 0), m_furthest(m_listsAll ? anywhere : furthestDistanceScoring(minimumScore))
 {
+    m_drawings.resize(stored.size());
+    m_templates.resize(stored.size());
     m_radii.resize(stored.size());
-    for (size_t g = 0; g < stored.size(); ++g) {
-        auto& drawings = m_drawings.emplace_back();
-        auto& points = m_templates.emplace_back();
-        for (int32_t d = 0; d < stored[g]->drawingCount(); ++d) {
-            drawings.push_back(GestureRecognizer::candidateOf(stored[g]->drawing(d)));
-            const TemplateSet& templates = stored[g]->templates(d);
-            for (size_t t = 0; t < templates.size(); ++t)
-                points.push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
+    spread(0, stored.size(), [&](size_t first, size_t last) {
+        for (size_t g = first; g < last; ++g) {
+            for (int32_t d = 0; d < stored[g]->drawingCount(); ++d) {
+                m_drawings[g].push_back(GestureRecognizer::candidateOf(stored[g]->drawing(d)));
+                const TemplateSet& templates = stored[g]->templates(d);
+                for (size_t t = 0; t < templates.size(); ++t)
+                    m_templates[g].push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
+            }
+            if (searches == Searches::Many)
+                CandidateMatcher::prepareBounds(m_templates[g], m_radii[g]);
         }
-        CandidateMatcher::prepareBounds(points, m_radii[g]);
-    }
+    });
 }
 
 // Scores only fall as distances grow, so one distance divides those that reach the
@@ -86,25 +89,19 @@ void PairScorer::search(size_t drawing, std::vector<std::optional<CandidateMatch
     }
 }
 
-void PairScorer::searchDrawing(const GestureRecognizer::Candidate& drawn, std::optional<CandidateMatcher>& matcher,
-                               std::span<const size_t> gestures, std::span<const float> ceilings,
-                               std::span<std::optional<float>> distances) const
+PairScorer::Gathered PairScorer::gather(const GestureRecognizer::Candidate& drawn, std::span<const size_t> gestures,
+                                        bool withNameless) const
 {
-    std::fill(distances.begin(), distances.end(), std::nullopt);
-    if (gestures.empty())
-        return;
-    std::vector<CandidateMatcher::Points> searched;
-    std::vector<size_t> starts;
+    Gathered gathered;
     size_t most = 0;
     for (size_t gesture : gestures)
         most += m_templates[gesture].size();
-    searched.reserve(most);
-    starts.reserve(gestures.size() + 1);
+    gathered.templates.reserve(most);
+    gathered.starts.reserve(gestures.size() + 1);
     for (size_t gesture : gestures) {
-        starts.push_back(searched.size());
+        gathered.starts.push_back(gathered.templates.size());
         const Gesture& stored = *m_stored[gesture];
-        // Recognition never names a gesture without an identity.
-        if (stored.identity().empty())
+        if (stored.identity().empty() && !withNameless)
             continue;
         size_t first = 0;
         for (int32_t d = 0; d < stored.drawingCount(); ++d) {
@@ -112,13 +109,25 @@ void PairScorer::searchDrawing(const GestureRecognizer::Candidate& drawn, std::o
             if (stored.drawing(d).size() == drawn.strokeCount) {
                 for (size_t t = 0; t < set.size(); ++t) {
                     if (GestureRecognizer::startsInTheSameDirection(drawn.startUnitVector, set.startUnitVector(t)))
-                        searched.push_back(m_templates[gesture][first + t]);
+                        gathered.templates.push_back(m_templates[gesture][first + t]);
                 }
             }
             first += set.size();
         }
     }
-    starts.push_back(searched.size());
+    gathered.starts.push_back(gathered.templates.size());
+    return gathered;
+}
+
+void PairScorer::searchDrawing(const GestureRecognizer::Candidate& drawn, std::optional<CandidateMatcher>& matcher,
+                               std::span<const size_t> gestures, std::span<const float> ceilings,
+                               std::span<std::optional<float>> distances) const
+{
+    std::fill(distances.begin(), distances.end(), std::nullopt);
+    if (gestures.empty())
+        return;
+    // Recognition never names a gesture without an identity, so alone it scores nothing.
+    auto [searched, starts] = gather(drawn, gestures, false);
     if (searched.empty())
         return;
     std::vector<CandidateMatcher::Search> searches;
@@ -132,6 +141,56 @@ void PairScorer::searchDrawing(const GestureRecognizer::Candidate& drawn, std::o
         if (searches[k].best)
             distances[k] = searches[k].best->distance;
     }
+}
+
+// All the templates are one search, so that each passes over those further than the
+// nearest found so far; among equal distances the first in store order is kept, as
+// recognition keeps it. In a store of look-alikes nearly every template's bound stays
+// below a wide ceiling, so the search is tried within a 64th, a 16th and a quarter of it
+// first, where the bounds of all but the nearest stop after a few points. Whatever is
+// found within a ceiling is the nearest of all.
+std::optional<PairScorer::Nearest> PairScorer::nearest(size_t gesture, size_t drawing, std::span<const size_t> skipped,
+                                                       float ceiling) const
+{
+    const auto& drawn = m_drawings[gesture][drawing];
+    if (!drawn)
+        return std::nullopt;
+    std::vector<size_t> among;
+    for (size_t other = 0; other < m_stored.size(); ++other) {
+        if (std::find(skipped.begin(), skipped.end(), other) == skipped.end())
+            among.push_back(other);
+    }
+    auto [searched, starts] = gather(*drawn, among, true);
+    CandidateMatcher matcher(drawn->points);
+    CandidateMatcher::Search search { searched, ceiling, ceiling, std::nullopt };
+    for (float within : { ceiling / 64, ceiling / 16, ceiling / 4, ceiling }) {
+        search.ceiling = search.boundsUpTo = within;
+        matcher.bestTemplates(std::span(&search, 1));
+        if (search.best && search.best->distance <= within)
+            break;
+    }
+    if (!search.best || !(search.best->distance <= ceiling))
+        return std::nullopt;
+    // The last gesture whose templates start at or before the winner's owns it.
+    auto owner = std::upper_bound(starts.begin(), starts.end(), search.best->index) - starts.begin() - 1;
+    return Nearest { among[size_t(owner)], search.best->distance };
+}
+
+std::vector<PairScorer::DrawingDistances> PairScorer::distancesFrom(std::span<const size_t> gestures,
+                                                                    std::span<const float> ceilings) const
+{
+    std::vector<DrawingDistances> rows(m_stored.size());
+    spread(0, m_stored.size(), [&](size_t first, size_t last) {
+        for (size_t gesture = first; gesture < last; ++gesture) {
+            for (const auto& drawn : m_drawings[gesture]) {
+                auto& row = rows[gesture].emplace_back(gestures.size());
+                std::optional<CandidateMatcher> matcher;
+                if (drawn)
+                    searchDrawing(*drawn, matcher, gestures, ceilings, row);
+            }
+        }
+    });
+    return rows;
 }
 
 // Each drawing of [first, last) against the gestures after it: up to the furthest

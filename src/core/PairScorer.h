@@ -13,9 +13,9 @@ namespace scriblo {
 // Scores each stored gesture's drawings against other stored gestures' templates alone,
 // as GestureRecognizer::recognizeCandidate would against a list of that one gesture,
 // keeping the best of its drawings, with every drawing and template list prepared once
-// for the whole store. A pair that
-// cannot reach the minimum either way is dismissed without its exact scores: only
-// templates that could come within the minimum's distance are searched for it.
+// for the whole store. A pair that cannot reach the minimum either way is dismissed
+// without its exact scores: only templates that could come within the minimum's
+// distance are searched for it.
 class PairScorer {
 public:
     // A later gesture that one drawing recognises as, or that recognises as it, at the
@@ -26,12 +26,33 @@ public:
         std::optional<int32_t> secondAsFirst;
     };
 
-    PairScorer(const GestureRecognizer::GestureList& stored, int32_t minimumScore);
+    // Knowing each template point's radius tightens the bounds of a template searched
+    // many times over, but costs a pass over every point of the store: a single check
+    // searches most templates once.
+    enum class Searches { Few, Many };
+    PairScorer(const GestureRecognizer::GestureList& stored, int32_t minimumScore, Searches searches = Searches::Many);
 
     // The pairs of each gesture in [first, last) with the gestures after it, a list for
     // each in order. Every drawing's comparisons with a rank of gestures are searched at
     // once, spread over the processors.
     std::vector<std::vector<Pair>> rows(size_t first, size_t last) const;
+
+    size_t drawingCount(size_t gesture) const { return m_drawings[gesture].size(); }
+
+    // The gesture whose templates lie nearest to drawing `drawing` of gesture `gesture`,
+    // of all but the `skipped`, as recognition among them would find it (the first of
+    // equals in store order, whether or not it has an identity), where it lies within
+    // `ceiling`.
+    struct Nearest {
+        size_t gesture { 0 };
+        float distance { 0 };
+    };
+    std::optional<Nearest> nearest(size_t gesture, size_t drawing, std::span<const size_t> skipped, float ceiling) const;
+    // Each stored drawing's distance from each of `gestures` alone, where it lies within
+    // that gesture's ceiling: for each stored gesture in order, a row for each of its
+    // drawings, the gestures spread over the processors.
+    using DrawingDistances = std::vector<std::vector<std::optional<float>>>;
+    std::vector<DrawingDistances> distancesFrom(std::span<const size_t> gestures, std::span<const float> ceilings) const;
 
     // The furthest distance that scores at least `minimumScore`; below zero when none does.
     static float furthestDistanceScoring(int32_t minimumScore);
@@ -45,6 +66,13 @@ private:
     };
     using Block = std::vector<std::vector<Distances>>;
 
+    // The templates of `gestures` that a drawing may be compared with, in order, and
+    // where each gesture's begin, with one more start at their end.
+    struct Gathered {
+        std::vector<CandidateMatcher::Points> templates;
+        std::vector<size_t> starts;
+    };
+    Gathered gather(const GestureRecognizer::Candidate& drawn, std::span<const size_t> gestures, bool withNameless) const;
     bool reaches(std::optional<float> distance) const { return distance && *distance <= m_furthest; }
     // The distance of the nearest drawing of gesture `drawing` from each of `gestures`,
     // each searched up to its ceiling, with each drawing's matcher made on first use.

@@ -34,9 +34,10 @@ public:
     // left it.
     virtual Expected<Done> synchronizeChange(const std::function<void()>& change) = 0;
     // Keeps the stored bytes of a value in a file of their own beside the store, so that
-    // a value about to be replaced after a lossy read is never lost for good. Returns the
-    // backup's path, or nothing when there was no value or the copy failed.
-    virtual std::optional<std::string> backupObjectForKey(const std::string& key) = 0;
+    // a value about to be replaced after a lossy read is never lost for good. Gives the
+    // backup's path, nothing when there were no stored bytes to keep, or why the copy
+    // could not be written.
+    virtual Expected<std::optional<std::string>> backupObjectForKey(const std::string& key) = 0;
     // A store opened only to read keeps what callers set in memory, on purpose: a reader
     // fills in defaults without writing them, and must not warn that it could not.
     virtual bool readOnly() const { return false; }

@@ -72,13 +72,13 @@ Expected<Done> PropertyListUserDefaults::synchronize()
     std::lock_guard lock(m_mutex);
     if (m_changes.empty())
         return Done {};
-    return outcome(save([] { }));
+    return save([] { });
 }
 
 Expected<Done> PropertyListUserDefaults::synchronizeChange(const std::function<void()>& change)
 {
     std::lock_guard lock(m_mutex);
-    return outcome(save(change));
+    return save(change);
 }
 
 uint64_t PropertyListUserDefaults::revision() const
@@ -92,17 +92,10 @@ Expected<Done> PropertyListUserDefaults::reload()
     std::lock_guard lock(m_mutex);
     auto file = PropertyListFile::read(m_path, maximumFileSize);
     if (!file)
-        return outcome(fail(file.error()));
+        return fail(file.error());
     m_failure.reset();
     takeIn(file.value());
     return Done {};
-}
-
-Expected<Done> PropertyListUserDefaults::outcome(bool succeeded) const
-{
-    if (succeeded)
-        return Done {};
-    return m_failure.value_or(Failure { "unknown failure" });
 }
 
 void PropertyListUserDefaults::takeIn(PropertyListFile& file)
@@ -120,12 +113,14 @@ void PropertyListUserDefaults::takeIn(PropertyListFile& file)
     ++m_revision;
 }
 
-bool PropertyListUserDefaults::save(const std::function<void()>& change)
+Expected<Done> PropertyListUserDefaults::save(const std::function<void()>& change)
 {
     m_failure.reset();
     if (m_access == Access::ReadOnly) {
         change();
-        return m_changes.empty() || fail("opened for reading only");
+        if (m_changes.empty())
+            return Done {};
+        return fail("opened for reading only");
     }
     // Links are followed to the end, so the lock, the new file and any copy land beside
     // the real file and the user's link stays in place.
@@ -142,7 +137,7 @@ bool PropertyListUserDefaults::save(const std::function<void()>& change)
 
 // Runs with the lock held: no other writer can be mid-write, so temporaries found now
 // are leftovers, and the file read now is the one the new file replaces.
-bool PropertyListUserDefaults::writeLocked(const std::filesystem::path& target, const std::function<void()>& change)
+Expected<Done> PropertyListUserDefaults::writeLocked(const std::filesystem::path& target, const std::function<void()>& change)
 {
     SafeFile::removeLeftoverTemporaries(target);
     std::optional<std::string> damagedBytes;
@@ -159,7 +154,7 @@ bool PropertyListUserDefaults::writeLocked(const std::filesystem::path& target, 
     }
     change();
     if (m_changes.empty())
-        return true;
+        return Done {};
     if (damagedBytes) {
         auto copy = writeBeside(".unreadable-" + SafeFile::timestamp(), *damagedBytes);
         if (!copy)
@@ -171,34 +166,30 @@ bool PropertyListUserDefaults::writeLocked(const std::filesystem::path& target, 
     m_stamp = stamp.value();
     m_changes.clear();
     m_damaged = false;
-    return true;
+    return Done {};
 }
 
-bool PropertyListUserDefaults::fail(std::string message)
+Failure PropertyListUserDefaults::fail(std::string message)
 {
     m_failure = Failure { std::move(message) };
-    return false;
+    return *m_failure;
 }
 
-std::optional<std::string> PropertyListUserDefaults::backupObjectForKey(const std::string& key)
+Expected<std::optional<std::string>> PropertyListUserDefaults::backupObjectForKey(const std::string& key)
 {
     std::lock_guard lock(m_mutex);
     auto value = PropertyListNode::toValue(plist_dict_get_item(m_root.get(), key.c_str()));
     const Data* data = value ? value->dataValue() : nullptr;
     if (!data)
-        return std::nullopt;
-    if (m_access == Access::ReadOnly) {
-        fail("opened for reading only");
-        return std::nullopt;
-    }
+        return std::optional<std::string>();
     std::string name = key;
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    auto written = writeBeside("." + name + "-backup-" + SafeFile::timestamp(), std::string(data->begin(), data->end()));
-    if (!written) {
-        fail("could not keep a copy of the stored " + key + ": " + written.error());
-        return std::nullopt;
-    }
-    return written->string();
+    auto written = m_access == Access::ReadOnly
+        ? Expected<std::filesystem::path>(Failure { "opened for reading only" })
+        : writeBeside("." + name + "-backup-" + SafeFile::timestamp(), std::string(data->begin(), data->end()));
+    if (!written)
+        return fail("could not keep a copy of the stored " + key + ": " + written.error());
+    return std::optional(written->string());
 }
 
 Expected<std::filesystem::path> PropertyListUserDefaults::writeBeside(const std::string& suffix, const std::string& bytes) const

@@ -47,7 +47,7 @@ public:
     Expected<Done> synchronize() override;
     Expected<Done> synchronizeChange(const std::function<void()>& change) override;
     uint64_t revision() const override;
-    std::optional<std::string> backupObjectForKey(const std::string& key) override;
+    Expected<std::optional<std::string>> backupObjectForKey(const std::string& key) override;
     bool readOnly() const override { return m_access == Access::ReadOnly; }
 
     // Why the file could not be read when the store was made. A store that could not be
@@ -66,12 +66,11 @@ public:
     const std::filesystem::path& path() const { return m_path; }
 
 private:
-    bool save(const std::function<void()>& change);
-    bool writeLocked(const std::filesystem::path& target, const std::function<void()>& change);
+    Expected<Done> save(const std::function<void()>& change);
+    Expected<Done> writeLocked(const std::filesystem::path& target, const std::function<void()>& change);
     void takeIn(PropertyListFile& file);
-    bool fail(std::string message);
-    // The outcome of a save or a read that set `m_failure` when it failed.
-    Expected<Done> outcome(bool succeeded) const;
+    // Kept for failure() as well as returned.
+    Failure fail(std::string message);
     Expected<std::filesystem::path> writeBeside(const std::string& suffix, const std::string& bytes) const;
 
     const std::filesystem::path m_path;

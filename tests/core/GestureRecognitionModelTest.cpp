@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include <thread>
+#include <tuple>
 
 using namespace scriblo;
 using scriblo::testing::HandMadeArchive;
@@ -130,7 +131,10 @@ TEST_F(GestureRecognitionModelTest, undecodableValueStaysUntilTheNextSaveBacksIt
     EXPECT_TRUE(model.gestureDictionary().empty());
     EXPECT_EQ(*defaults.objectForKey(GestureRecognitionModel::gesturesKey)->dataValue(), garbage);
     defaults.backupSucceeds = false;
-    EXPECT_FALSE(model.saveGestureWithStrokes(drawing(20), "a"));
+    // The refusal says why the copy failed, not only that the store was not written.
+    auto refused = model.saveGestureWithStrokes(drawing(20), "a");
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.error().find("the disk is full"), std::string::npos) << refused.error();
     EXPECT_EQ(*defaults.objectForKey(GestureRecognitionModel::gesturesKey)->dataValue(), garbage);
     defaults.backupSucceeds = true;
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "b"));
@@ -231,4 +235,26 @@ TEST_F(GestureRecognitionModelTest, aBatchThatCannotAllBeStoredStoresNoneAndAFai
     ASSERT_FALSE(oneMore);
     EXPECT_EQ(oneMore.failure().reason, GestureRefusal::Reason::StoreFull);
     EXPECT_NE(oneMore.error().find("1 new gesture does not fit: the store holds 1024 of at most 1024, so 0 more fit"), std::string::npos) << oneMore.error();
+}
+
+// A command that changes a full store says how far it is from what each pass reports.
+TEST_F(GestureRecognitionModelTest, readsAndWritesReportEachGestureInTurn)
+{
+    using Pass = GestureRecognitionModel::Pass;
+    using Heard = std::vector<std::tuple<Pass, size_t, size_t>>;
+    Heard heard;
+    auto listen = [&](Pass pass, size_t done, size_t total) { heard.emplace_back(pass, done, total); };
+    GestureRecognitionModel writer(defaults);
+    writer.setup();
+    writer.setProgress(listen);
+    std::vector<Gesture> gestures;
+    gestures.emplace_back("a", drawing(11));
+    gestures.emplace_back("b", drawing(12));
+    ASSERT_TRUE(writer.saveGestures(std::move(gestures)));
+    EXPECT_EQ(heard, (Heard { { Pass::Writing, 1, 2 }, { Pass::Writing, 2, 2 } }));
+    heard.clear();
+    GestureRecognitionModel reader(defaults);
+    reader.setProgress(listen);
+    reader.setup();
+    EXPECT_EQ(heard, (Heard { { Pass::Reading, 1, 2 }, { Pass::Reading, 2, 2 } }));
 }

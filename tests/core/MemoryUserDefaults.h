@@ -47,14 +47,16 @@ public:
         change();
         return synchronize();
     }
-    std::optional<std::string> backupObjectForKey(const std::string& key) override
+    Expected<std::optional<std::string>> backupObjectForKey(const std::string& key) override
     {
         // As the preferences file does, only an archive's bytes are kept.
         auto value = objectForKey(key);
-        if (!value || !value->dataValue() || !backupSucceeds)
-            return std::nullopt;
+        if (!value || !value->dataValue())
+            return std::optional<std::string>();
+        if (!backupSucceeds)
+            return Failure { "the disk is full" };
         backups.push_back(*value);
-        return "backup-" + std::to_string(backups.size());
+        return std::optional("backup-" + std::to_string(backups.size()));
     }
 
     int writes { 0 };

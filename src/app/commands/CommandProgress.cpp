@@ -23,9 +23,14 @@ CommandProgress::CommandProgress(std::string what)
 
 CommandProgress::~CommandProgress()
 {
-    // The line is cleared, so what the command prints next starts on a clean one.
+    clear();
+}
+
+void CommandProgress::clear()
+{
     if (m_shown)
         m_out << "\r\033[K" << std::flush;
+    m_shown = false;
 }
 
 void CommandProgress::advance(size_t done, size_t total, Clock::time_point now)

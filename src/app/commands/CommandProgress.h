@@ -22,6 +22,8 @@ public:
     CommandProgress& operator=(const CommandProgress&) = delete;
 
     void advance(size_t done, size_t total, Clock::time_point now = Clock::now());
+    // Clears the line, so that a message printed next starts on a clean one.
+    void clear();
 
 private:
     std::string m_what;

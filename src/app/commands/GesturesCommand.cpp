@@ -50,11 +50,31 @@ class Session {
 public:
     Session(const std::optional<std::string>& storePath, PropertyListUserDefaults::Access access,
             GestureRecognitionModel::Templates templates = GestureRecognitionModel::Templates::Skip)
-        : m_defaults(PreferencesStore::open(storePath, access))
+        : m_progress(access == PropertyListUserDefaults::Access::ReadWrite ? std::make_unique<CommandProgress>("updating the store:") : nullptr)
+        , m_defaults(PreferencesStore::open(storePath, access))
         , m_model(*m_defaults, templates)
     {
+        if (m_progress)
+            followTheStore();
         m_model.setup();
         reportLoadProblems();
+    }
+
+    // A command that changes the store reads it whole and writes it whole: the reading
+    // is the first half of its progress, the writing the second.
+    void followTheStore()
+    {
+        m_model.setProgress([this](GestureRecognitionModel::Pass pass, size_t done, size_t total) {
+            size_t before = pass == GestureRecognitionModel::Pass::Writing ? total : 0;
+            m_progress->advance(before + done, 2 * total);
+        });
+    }
+
+    // Before a message, which must not land on the progress line.
+    void clearProgress()
+    {
+        if (m_progress)
+            m_progress->clear();
     }
 
     GestureRecognitionModel& model() { return m_model; }
@@ -66,8 +86,9 @@ public:
         return settings.minimumRecognitionScore();
     }
 
-    void reportBackup() const
+    void reportBackup()
     {
+        clearProgress();
         if (auto backup = m_model.backupPath())
             std::cerr << "scriblo: the unreadable gestures were kept in " << *backup << "\n";
     }
@@ -76,6 +97,8 @@ public:
     void reportLoadProblems()
     {
         auto problems = m_model.loadProblems();
+        if (!problems.empty())
+            clearProgress();
         constexpr size_t shown = 3;
         for (size_t i = 0; i < problems.size() && i < shown; ++i)
             std::cerr << "scriblo: warning: " << m_defaults->path().string() << ": " << problems[i] << "\n";
@@ -87,12 +110,15 @@ public:
 
     // `reason` carries the store's own words (a full disk, a damaged file whose copy could
     // not be kept).
-    [[noreturn]] void fail(const std::string& reason) const
+    [[noreturn]] void fail(const std::string& reason)
     {
+        clearProgress();
         throw InputError(m_defaults->path().string() + ": " + reason);
     }
 
 private:
+    // First, so that its second before it shows counts from the opening of the file.
+    std::unique_ptr<CommandProgress> m_progress;
     std::shared_ptr<PropertyListUserDefaults> m_defaults;
     GestureRecognitionModel m_model;
 };
@@ -172,6 +198,7 @@ int import(Session& session, const std::string& path)
             throw InputError(path + ": gesture " + std::to_string(i + 1) + ": more than " + std::to_string(Gesture::maximumStrokeCount) + " strokes");
     }
     size_t given = entries.size();
+    session.clearProgress();
     auto storable = storableGestures(std::move(entries));
     if (given > 0 && storable.empty())
         throw InputError(path + ": every gesture was skipped; nothing was imported");
