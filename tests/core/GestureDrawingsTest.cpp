@@ -1,16 +1,15 @@
-#include "MemoryUserDefaults.h"
+#include "ModelFixture.h"
 #include "ParabolaDrawing.h"
-#include "core/GestureRecognitionModel.h"
 #include "core/KeyedArchiver.h"
-#include "core/KeyedUnarchiver.h"
 
 #include <gtest/gtest.h>
 
 using namespace scriblo;
-using scriblo::testing::MemoryUserDefaults;
 using scriblo::testing::drawing;
 
 namespace {
+
+class GestureDrawingsTest : public scriblo::testing::ModelFixture { };
 
 // A zigzag, which no parabola resembles.
 std::vector<GestureStroke> zigzag(int points)
@@ -21,25 +20,9 @@ std::vector<GestureStroke> zigzag(int points)
     return { stroke };
 }
 
-GestureDictionary firstDrawingsStored(const MemoryUserDefaults& defaults)
-{
-    auto value = defaults.objectForKey(GestureRecognitionModel::gesturesKey);
-    return *KeyedUnarchiver::unarchiveGestures(*value->dataValue()).gestures;
 }
 
-std::shared_ptr<const Gesture> reloaded(MemoryUserDefaults& defaults, const std::string& identity,
-                                        std::vector<std::string>* problems = nullptr)
-{
-    GestureRecognitionModel model(defaults);
-    model.setup();
-    if (problems)
-        *problems = model.loadProblems();
-    return model.getGestureWithIdentity(identity);
-}
-
-}
-
-TEST(GestureDrawingsTest, aGestureKeepsItsDrawingsInOrderAndAlwaysOne)
+TEST_F(GestureDrawingsTest, aGestureKeepsItsDrawingsInOrderAndAlwaysOne)
 {
     Gesture gesture("a", drawing(12));
     EXPECT_EQ(gesture.drawingCount(), 1);
@@ -63,10 +46,8 @@ TEST(GestureDrawingsTest, aGestureKeepsItsDrawingsInOrderAndAlwaysOne)
     EXPECT_EQ(Gesture::templateCountOf(0), 0);
 }
 
-TEST(GestureDrawingsTest, addedDrawingsAreRecognisedStoredBesideTheFirstAndLoadedAgain)
+TEST_F(GestureDrawingsTest, addedDrawingsAreRecognisedStoredBesideTheFirstAndLoadedAgain)
 {
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
     ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "curve"));
     ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20, 40), "steep"));
     auto before = model.recognizer()->recognizeGestureWithStrokes(zigzag(20));
@@ -81,21 +62,19 @@ TEST(GestureDrawingsTest, addedDrawingsAreRecognisedStoredBesideTheFirstAndLoade
     EXPECT_EQ((*model.recognizer()->loadedGestures())[0]->identity(), "curve");
 
     // Whatever reads only the first drawings reads the gesture as it was.
-    auto firsts = firstDrawingsStored(defaults);
+    auto firsts = storedGestures();
     EXPECT_EQ(firsts.at("curve")->drawingCount(), 1);
     EXPECT_EQ(firsts.at("curve")->strokes(), drawing(20));
     std::vector<std::string> problems;
-    auto loaded = reloaded(defaults, "curve", &problems);
+    auto loaded = reloaded("curve", &problems);
     EXPECT_TRUE(problems.empty());
     ASSERT_EQ(loaded->drawingCount(), 2);
     EXPECT_EQ(loaded->drawing(1), zigzag(20));
-    EXPECT_EQ(reloaded(defaults, "steep")->drawingCount(), 1);
+    EXPECT_EQ(reloaded("steep")->drawingCount(), 1);
 }
 
-TEST(GestureDrawingsTest, additionsThatCannotBeStoredChangeNothing)
+TEST_F(GestureDrawingsTest, additionsThatCannotBeStoredChangeNothing)
 {
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
     ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
     for (int i = 1; i < Gesture::maximumDrawingCount; ++i)
         ASSERT_TRUE(model.addDrawingToGesture(drawing(20, float(i)), "a"));
@@ -111,16 +90,14 @@ TEST(GestureDrawingsTest, additionsThatCannotBeStoredChangeNothing)
     EXPECT_EQ(model.getGestureWithIdentity("a")->drawingCount(), Gesture::maximumDrawingCount);
 }
 
-TEST(GestureDrawingsTest, removingTheFirstDrawingMakesTheNextOneFirstForEveryReader)
+TEST_F(GestureDrawingsTest, removingTheFirstDrawingMakesTheNextOneFirstForEveryReader)
 {
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
     ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
     ASSERT_TRUE(model.addDrawingToGesture(drawing(21, 1), "a"));
     ASSERT_TRUE(model.addDrawingToGesture(drawing(22, 2), "a"));
     ASSERT_TRUE(model.removeDrawingOfGesture("a", 0));
-    EXPECT_EQ(firstDrawingsStored(defaults).at("a")->strokes(), drawing(21, 1));
-    auto loaded = reloaded(defaults, "a");
+    EXPECT_EQ(storedGestures().at("a")->strokes(), drawing(21, 1));
+    auto loaded = reloaded("a");
     ASSERT_EQ(loaded->drawingCount(), 2);
     EXPECT_EQ(loaded->drawing(1), drawing(22, 2));
     ASSERT_TRUE(model.removeDrawingOfGesture("a", 1));
@@ -131,10 +108,8 @@ TEST(GestureDrawingsTest, removingTheFirstDrawingMakesTheNextOneFirstForEveryRea
     EXPECT_FALSE(defaults.objectForKey(GestureRecognitionModel::moreDrawingsKey));
 }
 
-TEST(GestureDrawingsTest, assignReplacesAllDrawingsClearRemovesThemAndABatchKeepsThem)
+TEST_F(GestureDrawingsTest, assignReplacesAllDrawingsClearRemovesThemAndABatchKeepsThem)
 {
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
     ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
     ASSERT_TRUE(model.addDrawingToGesture(zigzag(20), "a"));
     auto undo = model.getGestureWithIdentity("a")->copy();
@@ -144,56 +119,48 @@ TEST(GestureDrawingsTest, assignReplacesAllDrawingsClearRemovesThemAndABatchKeep
     ASSERT_TRUE(model.deleteGestureWithName("a"));
     EXPECT_FALSE(defaults.objectForKey(GestureRecognitionModel::moreDrawingsKey));
     ASSERT_TRUE(model.saveGestures({ undo }));
-    EXPECT_EQ(reloaded(defaults, "a")->drawing(1), zigzag(20));
+    EXPECT_EQ(reloaded("a")->drawing(1), zigzag(20));
 }
 
 // A program that knows only the first drawings may replace one; the drawings added to
 // the old one no longer belong to the gesture.
-TEST(GestureDrawingsTest, furtherDrawingsOfAReplacedFirstDrawingAreLetGo)
+TEST_F(GestureDrawingsTest, furtherDrawingsOfAReplacedFirstDrawingAreLetGo)
 {
-    MemoryUserDefaults defaults;
-    {
-        GestureRecognitionModel model(defaults);
-        ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
-        ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "b"));
-        ASSERT_TRUE(model.addDrawingToGesture(zigzag(20), "a"));
-        ASSERT_TRUE(model.addDrawingToGesture(zigzag(20), "b"));
-    }
-    auto firsts = firstDrawingsStored(defaults);
+    ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
+    ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "b"));
+    ASSERT_TRUE(model.addDrawingToGesture(zigzag(20), "a"));
+    ASSERT_TRUE(model.addDrawingToGesture(zigzag(20), "b"));
+    auto firsts = storedGestures();
     firsts["a"] = std::make_shared<const Gesture>("a", drawing(30));
     defaults.setObject(UserDefaultsValue(KeyedArchiver::archivedDataWithRootObject(firsts)), GestureRecognitionModel::gesturesKey);
     std::vector<std::string> problems;
-    EXPECT_EQ(reloaded(defaults, "a", &problems)->drawingCount(), 1);
+    EXPECT_EQ(reloaded("a", &problems)->drawingCount(), 1);
     EXPECT_TRUE(problems.empty());
-    EXPECT_EQ(reloaded(defaults, "b")->drawingCount(), 2);
+    EXPECT_EQ(reloaded("b")->drawingCount(), 2);
 }
 
-TEST(GestureDrawingsTest, damagedFurtherDrawingsNeverCostTheFirstOnesAndAreKeptBeforeTheyAreReplaced)
+TEST_F(GestureDrawingsTest, damagedFurtherDrawingsNeverCostTheFirstOnesAndAreKeptBeforeTheyAreReplaced)
 {
-    MemoryUserDefaults defaults;
-    {
-        GestureRecognitionModel model(defaults);
-        ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
-        ASSERT_TRUE(model.addDrawingToGesture(zigzag(20), "a"));
-    }
+    ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
+    ASSERT_TRUE(model.addDrawingToGesture(zigzag(20), "a"));
     Data garbage { 'b', 'p', 'l', 'i', 's', 't', '0', '0', 1, 2, 3 };
     defaults.setObject(UserDefaultsValue(garbage), GestureRecognitionModel::moreDrawingsKey);
-    GestureRecognitionModel model(defaults);
-    model.setup();
-    ASSERT_TRUE(model.getGestureWithIdentity("a"));
-    EXPECT_EQ(model.getGestureWithIdentity("a")->drawingCount(), 1);
-    ASSERT_EQ(model.loadProblems().size(), 1u);
-    EXPECT_EQ(model.loadProblems()[0].rfind("further drawings: ", 0), 0u) << model.loadProblems()[0];
+    GestureRecognitionModel restarted(defaults);
+    restarted.setup();
+    ASSERT_TRUE(restarted.getGestureWithIdentity("a"));
+    EXPECT_EQ(restarted.getGestureWithIdentity("a")->drawingCount(), 1);
+    ASSERT_EQ(restarted.loadProblems().size(), 1u);
+    EXPECT_EQ(restarted.loadProblems()[0].rfind("further drawings: ", 0), 0u) << restarted.loadProblems()[0];
     EXPECT_TRUE(defaults.backups.empty());
-    ASSERT_TRUE(model.addDrawingToGesture(drawing(20, 5), "a"));
+    ASSERT_TRUE(restarted.addDrawingToGesture(drawing(20, 5), "a"));
     ASSERT_EQ(defaults.backups.size(), 1u);
     EXPECT_EQ(*defaults.backups[0].dataValue(), garbage);
-    EXPECT_EQ(reloaded(defaults, "a")->drawingCount(), 2);
+    EXPECT_EQ(reloaded("a")->drawingCount(), 2);
 }
 
 // Drawings of three strokes make 48 templates each; the store makes at most as many as
 // 1,024 such gestures of one drawing.
-TEST(GestureDrawingsTest, theStoresLimitsCountEveryDrawing)
+TEST_F(GestureDrawingsTest, theStoresLimitsCountEveryDrawing)
 {
     auto threeStrokes = [](float turn) {
         auto strokes = drawing(12, turn);
@@ -205,26 +172,25 @@ TEST(GestureDrawingsTest, theStoresLimitsCountEveryDrawing)
     for (size_t i = 0; i + 1 < KeyedUnarchiver::maximumGestureCount; ++i)
         full.emplace_back("g" + std::to_string(i), threeStrokes(float(i % 5)));
     Gesture last("last", drawing(20));
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults, GestureRecognitionModel::Templates::Skip);
-    ASSERT_TRUE(model.saveGestures(full));
-    ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "last"));
+    GestureRecognitionModel withoutTemplates(defaults, GestureRecognitionModel::Templates::Skip);
+    ASSERT_TRUE(withoutTemplates.saveGestures(full));
+    ASSERT_TRUE(withoutTemplates.saveGestureWithStrokes(drawing(20), "last"));
     // 1,023 × 48 + 2 templates leave room for 46 more: drawings of two strokes (8 each).
     auto twoStrokes = drawing(12);
     twoStrokes.push_back(drawing(12, 1)[0]);
     for (int i = 0; i < 5; ++i)
-        ASSERT_TRUE(model.addDrawingToGesture(twoStrokes, "last"));
-    auto refused = model.addDrawingToGesture(twoStrokes, "last");
+        ASSERT_TRUE(withoutTemplates.addDrawingToGesture(twoStrokes, "last"));
+    auto refused = withoutTemplates.addDrawingToGesture(twoStrokes, "last");
     ASSERT_FALSE(refused);
     EXPECT_NE(refused.error().find("store is full"), std::string::npos) << refused.error();
-    EXPECT_TRUE(model.addDrawingToGesture(drawing(20, 3), "last"));
+    EXPECT_TRUE(withoutTemplates.addDrawingToGesture(drawing(20, 3), "last"));
     last.addDrawing(threeStrokes(1));
-    auto batch = model.saveGestures({ last });
+    auto batch = withoutTemplates.saveGestures({ last });
     ASSERT_FALSE(batch);
     EXPECT_NE(batch.error().find("templates"), std::string::npos) << batch.error();
 }
 
-TEST(GestureDrawingsTest, closestGesturesGiveEachGesturesBestDrawingHighestFirst)
+TEST_F(GestureDrawingsTest, closestGesturesGiveEachGesturesBestDrawingHighestFirst)
 {
     GestureRecognizer recognizer;
     Gesture curve("curve", drawing(20));

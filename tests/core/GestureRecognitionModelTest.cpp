@@ -1,9 +1,7 @@
 #include "HandMadeArchive.h"
-#include "MemoryUserDefaults.h"
+#include "ModelFixture.h"
 #include "ParabolaDrawing.h"
-#include "core/GestureRecognitionModel.h"
 #include "core/GestureStorability.h"
-#include "core/KeyedUnarchiver.h"
 
 #include <gtest/gtest.h>
 #include <cmath>
@@ -12,16 +10,11 @@
 
 using namespace scriblo;
 using scriblo::testing::HandMadeArchive;
-using scriblo::testing::MemoryUserDefaults;
 using scriblo::testing::drawing;
 
 namespace {
 
-GestureDictionary storedGestures(const MemoryUserDefaults& defaults)
-{
-    auto value = defaults.objectForKey(GestureRecognitionModel::gesturesKey);
-    return *KeyedUnarchiver::unarchiveGestures(*value->dataValue()).gestures;
-}
+class GestureRecognitionModelTest : public scriblo::testing::ModelFixture { };
 
 Data archiveWithOneEmptyStrokeList()
 {
@@ -39,36 +32,24 @@ Data archiveWithOneEmptyStrokeList()
 
 }
 
-TEST(GestureRecognitionModelTest, firstRunLoadsNothingAndWritesNothing)
+TEST_F(GestureRecognitionModelTest, firstRunLoadsNothingAndSavesOnlyGesturesWithElevenPointsOrMore)
 {
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
     model.setup();
     EXPECT_TRUE(model.gestureDictionary().empty());
-    EXPECT_EQ(defaults.writes, 0);
-}
-
-TEST(GestureRecognitionModelTest, savesOnlyGesturesWithElevenPointsOrMore)
-{
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
-    model.setup();
     // The refusal carries its cause, which the setup window words without working it out.
     EXPECT_EQ(model.saveGestureWithStrokes(drawing(10), "app").failure().reason, GestureRefusal::Reason::TooShort);
     EXPECT_EQ(model.saveGestureWithStrokes({}, "app").failure().reason, GestureRefusal::Reason::NothingDrawn);
     EXPECT_EQ(model.saveGestureWithStrokes({ GestureStroke() }, "app").failure().reason, GestureRefusal::Reason::NothingDrawn);
     EXPECT_EQ(defaults.writes, 0);
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(11), "app"));
-    EXPECT_TRUE(storedGestures(defaults).contains("app"));
+    EXPECT_TRUE(storedGestures().contains("app"));
     auto result = model.recognizer()->recognizeGestureWithStrokes(drawing(11));
     ASSERT_TRUE(result);
     EXPECT_EQ(result->gestureIdentity(), "app");
 }
 
-TEST(GestureRecognitionModelTest, refusesWhatALaterLoadWouldDrop)
+TEST_F(GestureRecognitionModelTest, refusesWhatALaterLoadWouldDrop)
 {
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
     auto tooMany = drawing(5);
     tooMany.insert(tooMany.end(), { drawing(5)[0], drawing(5)[0], drawing(5)[0] });
     EXPECT_FALSE(model.saveGestureWithStrokes(tooMany, "a"));
@@ -86,10 +67,8 @@ TEST(GestureRecognitionModelTest, refusesWhatALaterLoadWouldDrop)
     EXPECT_EQ(defaults.writes, 0);
 }
 
-TEST(GestureRecognitionModelTest, replacingAGestureMovesItToTheEnd)
+TEST_F(GestureRecognitionModelTest, replacingAGestureMovesItToTheEnd)
 {
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "first"));
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20, 1), "second"));
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(30), "first"));
@@ -100,14 +79,10 @@ TEST(GestureRecognitionModelTest, replacingAGestureMovesItToTheEnd)
     EXPECT_EQ(model.getGestureWithIdentity("first"), (*loaded)[1]);
 }
 
-TEST(GestureRecognitionModelTest, restartRebuildsTheSameGestures)
+TEST_F(GestureRecognitionModelTest, restartRebuildsTheSameGestures)
 {
-    MemoryUserDefaults defaults;
-    {
-        GestureRecognitionModel model(defaults);
-        EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
-        EXPECT_TRUE(model.saveGestureWithStrokes(drawing(25, 2), "b"));
-    }
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
+    EXPECT_TRUE(model.saveGestureWithStrokes(drawing(25, 2), "b"));
     GestureRecognitionModel restarted(defaults);
     restarted.setup();
     auto loaded = restarted.recognizer()->loadedGestures();
@@ -117,26 +92,22 @@ TEST(GestureRecognitionModelTest, restartRebuildsTheSameGestures)
     EXPECT_TRUE(restarted.loadProblems().empty());
 }
 
-TEST(GestureRecognitionModelTest, deletingAnAbsentGestureRewritesAndKeepsTheRest)
+TEST_F(GestureRecognitionModelTest, deletingAnAbsentGestureRewritesAndKeepsTheRest)
 {
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
     int writes = defaults.writes;
     EXPECT_TRUE(model.deleteGestureWithName("absent"));
     EXPECT_EQ(defaults.writes, writes + 1);
     EXPECT_EQ(model.recognizer()->loadedGestures()->size(), 1u);
     EXPECT_TRUE(model.deleteGestureWithName("a"));
-    EXPECT_TRUE(storedGestures(defaults).empty());
+    EXPECT_TRUE(storedGestures().empty());
     EXPECT_TRUE(model.recognizer()->loadedGestures()->empty());
 }
 
-TEST(GestureRecognitionModelTest, damagedEntryCostsOnlyItselfAndTheOriginalIsKept)
+TEST_F(GestureRecognitionModelTest, damagedEntryCostsOnlyItselfAndTheOriginalIsKept)
 {
-    MemoryUserDefaults defaults;
     Data original = archiveWithOneEmptyStrokeList();
     defaults.setObject(UserDefaultsValue(original), GestureRecognitionModel::gesturesKey);
-    GestureRecognitionModel model(defaults);
     model.setup();
     EXPECT_TRUE(model.getGestureWithIdentity("keep"));
     EXPECT_FALSE(model.getGestureWithIdentity("broken"));
@@ -147,17 +118,15 @@ TEST(GestureRecognitionModelTest, damagedEntryCostsOnlyItselfAndTheOriginalIsKep
     ASSERT_TRUE(model.saveGestureWithStrokes(drawing(20), "new"));
     ASSERT_EQ(defaults.backups.size(), 1u);
     EXPECT_EQ(*defaults.backups[0].dataValue(), original);
-    auto stored = storedGestures(defaults);
+    auto stored = storedGestures();
     EXPECT_EQ(stored.size(), 2u);
     EXPECT_TRUE(stored.contains("keep"));
 }
 
-TEST(GestureRecognitionModelTest, undecodableValueStaysUntilTheNextSaveBacksItUp)
+TEST_F(GestureRecognitionModelTest, undecodableValueStaysUntilTheNextSaveBacksItUp)
 {
-    MemoryUserDefaults defaults;
     Data garbage { 1, 2, 3 };
     defaults.setObject(UserDefaultsValue(garbage), GestureRecognitionModel::gesturesKey);
-    GestureRecognitionModel model(defaults);
     model.setup();
     EXPECT_TRUE(model.gestureDictionary().empty());
     EXPECT_EQ(*defaults.objectForKey(GestureRecognitionModel::gesturesKey)->dataValue(), garbage);
@@ -171,35 +140,22 @@ TEST(GestureRecognitionModelTest, undecodableValueStaysUntilTheNextSaveBacksItUp
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "b"));
     ASSERT_EQ(defaults.backups.size(), 1u);
     EXPECT_EQ(*defaults.backups[0].dataValue(), garbage);
-    EXPECT_EQ(storedGestures(defaults).size(), 2u);
+    EXPECT_EQ(storedGestures().size(), 2u);
 }
 
-TEST(GestureRecognitionModelTest, aValueThatIsNoArchiveIsReplacedByTheFirstSave)
+TEST_F(GestureRecognitionModelTest, aValueThatIsNoArchiveIsReplacedByTheFirstSave)
 {
-    MemoryUserDefaults defaults;
     defaults.setObject(UserDefaultsValue(std::string("not an archive")), GestureRecognitionModel::gesturesKey);
-    GestureRecognitionModel model(defaults);
     model.setup();
     EXPECT_EQ(model.loadProblems().size(), 1u);
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(20), "a"));
     EXPECT_TRUE(defaults.backups.empty());
-    EXPECT_EQ(storedGestures(defaults).size(), 1u);
-}
-
-TEST(GestureRecognitionModelTest, failedWriteIsReported)
-{
-    MemoryUserDefaults defaults;
-    defaults.synchronizeSucceeds = false;
-    GestureRecognitionModel model(defaults);
-    EXPECT_FALSE(model.saveGestureWithStrokes(drawing(20), "a"));
-    EXPECT_TRUE(model.getGestureWithIdentity("a"));
+    EXPECT_EQ(storedGestures().size(), 1u);
 }
 
 // Partial checks delete stale gestures from worker threads while the setup window saves.
-TEST(GestureRecognitionModelTest, savesDeletesAndRecognitionsInterleaveSafely)
+TEST_F(GestureRecognitionModelTest, savesDeletesAndRecognitionsInterleaveSafely)
 {
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(40), "stable"));
     std::thread worker([&] {
         for (int i = 0; i < 100; ++i) {
@@ -210,7 +166,7 @@ TEST(GestureRecognitionModelTest, savesDeletesAndRecognitionsInterleaveSafely)
     for (int i = 0; i < 100; ++i)
         EXPECT_TRUE(model.saveGestureWithStrokes(drawing(15 + i % 7, float(i % 3)), "churn" + std::to_string(i % 4)));
     worker.join();
-    auto stored = storedGestures(defaults);
+    auto stored = storedGestures();
     EXPECT_EQ(stored.size(), model.gestureDictionary().size());
     EXPECT_EQ(model.recognizer()->loadedGestures()->size(), stored.size());
 }
@@ -223,10 +179,8 @@ std::vector<Gesture> gesturesNamed(const std::vector<std::string>& identities, i
     return gestures;
 }
 
-TEST(GestureRecognitionModelTest, manyGesturesAreSavedWithOneWriteAndTheLastOfAnIdentityWins)
+TEST_F(GestureRecognitionModelTest, manyGesturesAreSavedWithOneWriteAndTheLastOfAnIdentityWins)
 {
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(40), "kept"));
     EXPECT_TRUE(model.saveGestureWithStrokes(drawing(40), "twice"));
     int writes = defaults.writes;
@@ -243,13 +197,11 @@ TEST(GestureRecognitionModelTest, manyGesturesAreSavedWithOneWriteAndTheLastOfAn
     EXPECT_EQ((*loaded)[2]->identity(), "twice");
     EXPECT_EQ((*loaded)[2]->totalPointCount(), 22);
     EXPECT_FALSE((*loaded)[2]->templates(0).empty());
-    EXPECT_EQ(storedGestures(defaults).at("twice")->totalPointCount(), 22);
+    EXPECT_EQ(storedGestures().at("twice")->totalPointCount(), 22);
 }
 
-TEST(GestureRecognitionModelTest, aBatchThatCannotAllBeStoredStoresNone)
+TEST_F(GestureRecognitionModelTest, aBatchThatCannotAllBeStoredStoresNoneAndAFailedWriteOfTheLastThatFitsSaysSo)
 {
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
     std::vector<std::string> names;
     for (size_t i = 0; i + 2 < KeyedUnarchiver::maximumGestureCount; ++i)
         names.push_back("g" + std::to_string(i));
@@ -269,39 +221,29 @@ TEST(GestureRecognitionModelTest, aBatchThatCannotAllBeStoredStoresNone)
     EXPECT_EQ(model.gestureDictionary().size(), names.size());
     EXPECT_FALSE(model.getGestureWithIdentity("a"));
 
-    EXPECT_TRUE(model.saveGestures(gesturesNamed({ "g0", "a", "b" })));
-    EXPECT_EQ(storedGestures(defaults).size(), KeyedUnarchiver::maximumGestureCount);
+    EXPECT_TRUE(model.saveGestures(gesturesNamed({ "g0", "a" })));
+    EXPECT_EQ(storedGestures().size(), KeyedUnarchiver::maximumGestureCount - 1);
+    // Assign once worked the reason out again after the fact and, with the store full by
+    // then, called a failed write of the last gesture that fits a full store.
+    defaults.synchronizeSucceeds = false;
+    auto last = model.saveGestureWithStrokes(drawing(20), "last");
+    ASSERT_FALSE(last);
+    EXPECT_EQ(last.failure().reason, GestureRefusal::Reason::NotWritten) << last.error();
+    EXPECT_TRUE(model.getGestureWithIdentity("last")) << "it stays loaded and works until the process ends";
+    defaults.synchronizeSucceeds = true;
     auto oneMore = model.saveGestures(gesturesNamed({ "z" }));
     ASSERT_FALSE(oneMore);
     EXPECT_EQ(oneMore.failure().reason, GestureRefusal::Reason::StoreFull);
     EXPECT_NE(oneMore.error().find("1 new gesture does not fit: the store holds 1024 of at most 1024, so 0 more fit"), std::string::npos) << oneMore.error();
 }
 
-// Assign once worked the reason out again after the fact and, with the store full by
-// then, called a failed write of the last gesture that fits a full store.
-TEST(GestureRecognitionModelTest, aFailedWriteOfTheLastGestureThatFitsSaysSoNotThatTheStoreIsFull)
-{
-    MemoryUserDefaults defaults;
-    GestureRecognitionModel model(defaults);
-    std::vector<std::string> names;
-    for (size_t i = 0; i + 1 < KeyedUnarchiver::maximumGestureCount; ++i)
-        names.push_back("g" + std::to_string(i));
-    ASSERT_TRUE(model.saveGestures(gesturesNamed(names, 12)));
-    defaults.synchronizeSucceeds = false;
-    auto last = model.saveGestureWithStrokes(drawing(20), "last");
-    ASSERT_FALSE(last);
-    EXPECT_EQ(last.failure().reason, GestureRefusal::Reason::NotWritten) << last.error();
-    EXPECT_TRUE(model.getGestureWithIdentity("last")) << "it stays loaded and works until the process ends";
-}
-
 // A command that changes a full store says how far it is from what each pass reports.
-TEST(GestureRecognitionModelTest, readsAndWritesReportEachGestureInTurn)
+TEST_F(GestureRecognitionModelTest, readsAndWritesReportEachGestureInTurn)
 {
     using Pass = GestureRecognitionModel::Pass;
     using Heard = std::vector<std::tuple<Pass, size_t, size_t>>;
     Heard heard;
     auto listen = [&](Pass pass, size_t done, size_t total) { heard.emplace_back(pass, done, total); };
-    MemoryUserDefaults defaults;
     GestureRecognitionModel writer(defaults);
     writer.setup();
     writer.setProgress(listen);

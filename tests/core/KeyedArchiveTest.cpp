@@ -38,6 +38,20 @@ uint64_t gestureWithPoints(HandMadeArchive& archive, const std::vector<uint64_t>
     return archive.addGesture(archive.addArray({ stroke }), archive.add(plist_new_string("bad")));
 }
 
+// A damaged entry of one point made of these values.
+std::function<uint64_t(HandMadeArchive&)> onePoint(plist_t x, plist_t y, plist_t strokeId)
+{
+    return [=](HandMadeArchive& a) { return gestureWithPoints(a, { a.addPoint(x, y, strokeId) }); };
+}
+
+// A gesture of `strokeCount` strokes of one point each, under the identity object given.
+uint64_t gestureNamed(HandMadeArchive& archive, uint64_t identity, size_t strokeCount = 1)
+{
+    uint64_t point = archive.addPoint(plist_new_real(0), plist_new_real(0), plist_new_uint(1));
+    uint64_t stroke = archive.addStroke(archive.addArray({ point }));
+    return archive.addGesture(archive.addArray(std::vector<uint64_t>(strokeCount, stroke)), identity);
+}
+
 }
 
 // Points to the bit, texts beyond the basic plane (two UTF-16 units each), and past
@@ -99,21 +113,12 @@ TEST(KeyedArchiveTest, loadsAnArchiveMadeByThePlatformLayout)
 TEST(KeyedArchiveTest, damagedEntriesCostOnlyThemselves)
 {
     const std::vector<std::pair<const char*, std::function<uint64_t(HandMadeArchive&)>>> damages = {
-        { "coordinate of the wrong type", [](HandMadeArchive& a) {
-             return gestureWithPoints(a, { a.addPoint(plist_new_string("1"), plist_new_real(0), plist_new_uint(1)) });
-         } },
-        { "not-a-number coordinate", [](HandMadeArchive& a) {
-             return gestureWithPoints(a, { a.addPoint(plist_new_real(NAN), plist_new_real(0), plist_new_uint(1)) });
-         } },
-        { "infinite coordinate", [](HandMadeArchive& a) {
-             return gestureWithPoints(a, { a.addPoint(plist_new_real(1e300), plist_new_real(0), plist_new_uint(1)) });
-         } },
-        { "coordinate far outside the drawing space", [](HandMadeArchive& a) {
-             return gestureWithPoints(a, { a.addPoint(plist_new_real(0), plist_new_uint(uint64_t(int64_t(-3000000000))), plist_new_uint(1)) });
-         } },
-        { "stroke identifier beyond 32 bits", [](HandMadeArchive& a) {
-             return gestureWithPoints(a, { a.addPoint(plist_new_real(0), plist_new_real(0), plist_new_uint(1ull << 40)) });
-         } },
+        { "coordinate of the wrong type", onePoint(plist_new_string("1"), plist_new_real(0), plist_new_uint(1)) },
+        { "not-a-number coordinate", onePoint(plist_new_real(NAN), plist_new_real(0), plist_new_uint(1)) },
+        { "infinite coordinate", onePoint(plist_new_real(1e300), plist_new_real(0), plist_new_uint(1)) },
+        { "coordinate far outside the drawing space",
+          onePoint(plist_new_real(0), plist_new_uint(uint64_t(int64_t(-3000000000))), plist_new_uint(1)) },
+        { "stroke identifier beyond 32 bits", onePoint(plist_new_real(0), plist_new_real(0), plist_new_uint(1ull << 40)) },
         { "dangling reference", [](HandMadeArchive& a) { return gestureWithPoints(a, { 9999 }); } },
         { "stroke with no points", [](HandMadeArchive& a) { return gestureWithPoints(a, {}); } },
         { "huge point count", [](HandMadeArchive& a) {
@@ -130,20 +135,12 @@ TEST(KeyedArchiveTest, damagedEntriesCostOnlyThemselves)
              plist_array_append_item(plist_dict_get_item(a.object(array), "NS.objects"), plist_new_uid(array));
              return a.addGesture(array, a.add(plist_new_string("bad")));
          } },
-        { "four strokes", [](HandMadeArchive& a) {
-             uint64_t point = a.addPoint(plist_new_real(0), plist_new_real(0), plist_new_uint(1));
-             uint64_t stroke = a.addStroke(a.addArray({ point }));
-             return a.addGesture(a.addArray({ stroke, stroke, stroke, stroke }), a.add(plist_new_string("bad")));
-         } },
-        { "no identity", [](HandMadeArchive& a) {
-             uint64_t point = a.addPoint(plist_new_real(0), plist_new_real(0), plist_new_uint(1));
-             return a.addGesture(a.addArray({ a.addStroke(a.addArray({ point })) }), 0);
-         } },
+        { "four strokes", [](HandMadeArchive& a) { return gestureNamed(a, a.add(plist_new_string("bad")), 4); } },
+        { "no identity", [](HandMadeArchive& a) { return gestureNamed(a, 0); } },
         { "empty stroke list", [](HandMadeArchive& a) { return a.addGesture(a.addArray({}), a.add(plist_new_string("bad"))); } },
         { "identity longer than the store writes", [](HandMadeArchive& a) {
-             uint64_t point = a.addPoint(plist_new_real(0), plist_new_real(0), plist_new_uint(1));
              std::string identity(Gesture::maximumIdentityLength + 1, 'x');
-             return a.addGesture(a.addArray({ a.addStroke(a.addArray({ point })) }), a.add(plist_new_string(identity.c_str())));
+             return gestureNamed(a, a.add(plist_new_string(identity.c_str())));
          } },
         { "object of another class", [](HandMadeArchive& a) { return a.addArray({}); } },
         { "plain value instead of an object", [](HandMadeArchive& a) { return a.add(plist_new_uint(5)); } },
@@ -162,10 +159,7 @@ TEST(KeyedArchiveTest, damagedEntriesCostOnlyThemselves)
 // turn the byte into valid text when writing, so it is put into the written bytes.
 TEST(KeyedArchiveTest, identityThatIsNotUtf8CostsOnlyItsEntry)
 {
-    Data data = archiveWithDamagedEntry([](HandMadeArchive& a) {
-        uint64_t point = a.addPoint(plist_new_real(0), plist_new_real(0), plist_new_uint(1));
-        return a.addGesture(a.addArray({ a.addStroke(a.addArray({ point })) }), a.add(plist_new_string("latin1~")));
-    });
+    Data data = archiveWithDamagedEntry([](HandMadeArchive& a) { return gestureNamed(a, a.add(plist_new_string("latin1~"))); });
     const std::string marker = "latin1~";
     auto found = std::search(data.begin(), data.end(), marker.begin(), marker.end());
     ASSERT_NE(found, data.end());

@@ -85,7 +85,7 @@ protected:
 
 }
 
-TEST_F(GestureCaptureTest, withoutInputForOneAndAHalfSecondsTheCaptureEndsEmpty)
+TEST_F(GestureCaptureTest, withoutInputForOneAndAHalfSecondsFromTheStartGestureAsMadeTheCaptureEndsEmpty)
 {
     for (bool multitouch : { false, true }) {
         recognitions.clear();
@@ -97,6 +97,25 @@ TEST_F(GestureCaptureTest, withoutInputForOneAndAHalfSecondsTheCaptureEndsEmpty)
         EXPECT_TRUE(onlyRecognition().empty());
         EXPECT_FALSE(capture.detectingInput());
     }
+
+    recognitions.clear();
+    settings.multitouchOption = false;
+    SteadyTime started = clock.now();
+    clock.advanceBy(1s);
+    capture.startDetectingGesture(CaptureMode::Normal, started);
+    clock.advanceBy(499ms);
+    EXPECT_TRUE(capture.detectingInput());
+    capture.dealWithMouseEvent({ 10, 10 }, MouseAction::Down, started + 1501ms);
+    EXPECT_TRUE(onlyRecognition().empty()) << "a first press made after the limit starts nothing";
+
+    recognitions.clear();
+    started = clock.now();
+    clock.advanceBy(2s);
+    capture.startDetectingGesture(CaptureMode::Normal, started);
+    unread = { { { 10, 10 }, MouseAction::Down, started + 1400ms } };
+    clock.advanceBy(0ms);
+    EXPECT_TRUE(recognitions.empty()) << "read late, but made in time";
+    EXPECT_TRUE(capture.detectingInput());
 }
 
 TEST_F(GestureCaptureTest, mouseStrokesEndAfterTheReadingDelayOrAtOnceAfterTheThird)
@@ -155,27 +174,6 @@ TEST_F(GestureCaptureTest, mouseTimingRulesJudgeWhenEventsWereMadeNotWhenTheyWer
     EXPECT_EQ(clock.pendingTimerCount(), 0u);
 }
 
-TEST_F(GestureCaptureTest, theIdleLimitRunsFromTheStartGestureAsMade)
-{
-    settings.multitouchOption = false;
-    SteadyTime started = clock.now();
-    clock.advanceBy(1s);
-    capture.startDetectingGesture(CaptureMode::Normal, started);
-    clock.advanceBy(499ms);
-    EXPECT_TRUE(capture.detectingInput());
-    capture.dealWithMouseEvent({ 10, 10 }, MouseAction::Down, started + 1501ms);
-    EXPECT_TRUE(onlyRecognition().empty()) << "a first press made after the limit starts nothing";
-
-    recognitions.clear();
-    started = clock.now();
-    clock.advanceBy(2s);
-    capture.startDetectingGesture(CaptureMode::Normal, started);
-    unread = { { { 10, 10 }, MouseAction::Down, started + 1400ms } };
-    clock.advanceBy(0ms);
-    EXPECT_TRUE(recognitions.empty()) << "read late, but made in time";
-    EXPECT_TRUE(capture.detectingInput());
-}
-
 TEST_F(GestureCaptureTest, mousePointsAreThousandthsOfTheViewWithYUpwardAndNoneInAViewOfNoArea)
 {
     startMouseCapture();
@@ -206,21 +204,6 @@ TEST_F(GestureCaptureTest, touchpadFramesAreWantedFromATenthOfASecondOrAtOnceFor
     capture.startDetectingGesture(CaptureMode::Quickdraw);
     capture.finishDetectingGesture(CaptureEnding::DiscardStrokes);
     EXPECT_EQ(frameRegistrations, (std::vector<bool> { true, false, true, false }));
-}
-
-TEST_F(GestureCaptureTest, onlyTouchesFasterThanTheMinimumSpeedAddPoints)
-{
-    startTouchpadCapture();
-    TouchFrame frame = fingersMoving(3, 0);
-    frame.touches[0].velX = 0.03f;
-    frame.touches[0].velY = -0.03f;
-    frame.touches[1].velX = 0.0601f;
-    frame.touches[2].velY = -0.5f;
-    frame.touches[2].state = 5;
-    capture.dealWithMultitouchEvent(frame);
-    capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
-    ASSERT_EQ(onlyRecognition().size(), 1u);
-    EXPECT_EQ(onlyRecognition()[0].points()[0].strokeId(), 2);
 }
 
 TEST_F(GestureCaptureTest, strokesStopAtThreeOrAtOneForQuickdraw)
@@ -256,7 +239,7 @@ TEST_F(GestureCaptureTest, quickdrawFollowsTheMiddleFingerOrTheThirdWhenPosition
     }
 }
 
-TEST_F(GestureCaptureTest, touchPointsAreThousandthsOfTheSurfaceAndPathsAreInTheView)
+TEST_F(GestureCaptureTest, touchPointsAreThousandthsOfTheSurfaceFromTouchesFasterThanTheMinimumSpeed)
 {
     startTouchpadCapture();
     TouchFrame frame { 1, { movingTouch(7, 0.25f, 0.75f) } };
@@ -265,6 +248,19 @@ TEST_F(GestureCaptureTest, touchPointsAreThousandthsOfTheSurfaceAndPathsAreInThe
     EXPECT_DOUBLE_EQ(capture.lineWidth(), 600.0 / 95);
     capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
     EXPECT_EQ(onlyRecognition()[0].points()[0], GesturePoint(250, 750, 7));
+
+    recognitions.clear();
+    startTouchpadCapture();
+    frame = fingersMoving(3, 0);
+    frame.touches[0].velX = 0.03f;
+    frame.touches[0].velY = -0.03f;
+    frame.touches[1].velX = 0.0601f;
+    frame.touches[2].velY = -0.5f;
+    frame.touches[2].state = 5;
+    capture.dealWithMultitouchEvent(frame);
+    capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
+    ASSERT_EQ(onlyRecognition().size(), 1u);
+    EXPECT_EQ(onlyRecognition()[0].points()[0].strokeId(), 2);
 }
 
 TEST_F(GestureCaptureTest, liftingAllFingersEndsAfterTheReadingDelayUnlessOneReturns)

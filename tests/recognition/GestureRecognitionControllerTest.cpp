@@ -53,11 +53,20 @@ protected:
     {
         ASSERT_TRUE(controller->recognitionModel().saveGestureWithStrokes(zigzag(), identity));
     }
-    void drawZigzag()
+    // Mouse mode, with the zigzag bound to a script of that name.
+    std::filesystem::path startWithZigzagFor(const std::string& name, bool compositing = true)
+    {
+        auto script = addScript(name);
+        start(false, compositing);
+        bindZigzagTo(BuiltInScripts::identity(script));
+        return script;
+    }
+    void draw(const std::vector<GestureStroke>& strokes)
     {
         controller->shouldStartDetectingGesture(CaptureMode::Normal);
-        controller->recognizeGestureWithStrokes(zigzag());
+        controller->recognizeGestureWithStrokes(strokes);
     }
+    void drawZigzag() { draw(zigzag()); }
     // The drawing above hands its strokes over past the view, whose capture still runs;
     // a launch's failure arrives later, when the view has long ended it.
     void drawZigzagAndEndTheCapture()
@@ -177,9 +186,7 @@ TEST_F(GestureRecognitionControllerTest, inAWaylandSessionLosingXFocusLeavesTheC
 
 TEST_F(GestureRecognitionControllerTest, escapeEndsTheCaptureAsAFailedRecognitionWhateverWasDrawn)
 {
-    auto script = addScript("Mail");
-    start(false);
-    bindZigzagTo(BuiltInScripts::identity(script));
+    auto script = startWithZigzagFor("Mail");
     int launchesRequested = 0;
     QObject::connect(controller.get(), &GestureRecognitionController::launchRequested, [&] { ++launchesRequested; });
     eventFilter.pressSecondary();
@@ -210,9 +217,7 @@ TEST_F(GestureRecognitionControllerTest, escapeEndsTheCaptureAsAFailedRecognitio
 
 TEST_F(GestureRecognitionControllerTest, aGoodMatchShowsAndLaunchesThenFadesOut)
 {
-    auto script = addScript("Mail");
-    start(false);
-    bindZigzagTo(BuiltInScripts::identity(script));
+    auto script = startWithZigzagFor("Mail");
     drawZigzag();
     EXPECT_TRUE(launched(script));
     EXPECT_EQ(window().appDescriptionAlert()->text(), "Mail");
@@ -253,12 +258,9 @@ TEST_F(GestureRecognitionControllerTest, aDrawingEndedWhileTheStoreLoadsIsRecogn
 TEST_F(GestureRecognitionControllerTest, aLongNameIsCutSoTheMissesScoresStayInView)
 {
     std::string name(240, 'n');
-    auto script = addScript(name);
-    start(false);
-    bindZigzagTo(BuiltInScripts::identity(script));
+    auto script = startWithZigzagFor(name);
     targetsAndSettings->settings().saveExplainMissesOption(true);
-    controller->shouldStartDetectingGesture(CaptureMode::Normal);
-    controller->recognizeGestureWithStrokes(hook());
+    draw(hook());
     QLabel* line = window().appDescriptionAlert();
     EXPECT_TRUE(line->text().endsWith("% (needs 80%)")) << line->text().toStdString();
     EXPECT_TRUE(line->text().contains(QChar(0x2026)));
@@ -268,18 +270,12 @@ TEST_F(GestureRecognitionControllerTest, aLongNameIsCutSoTheMissesScoresStayInVi
 
 TEST_F(GestureRecognitionControllerTest, aMissIsExplainedOnlyWhenTheUserAskedAndLaunchesNothing)
 {
-    auto script = addScript("Mail");
-    start(false);
-    bindZigzagTo(BuiltInScripts::identity(script));
-    auto drawHook = [&] {
-        controller->shouldStartDetectingGesture(CaptureMode::Normal);
-        controller->recognizeGestureWithStrokes(hook());
-    };
-    drawHook();
+    auto script = startWithZigzagFor("Mail");
+    draw(hook());
     EXPECT_FALSE(controller->recognitionWindowVisible()) << "by default a miss hides the window at once";
 
     targetsAndSettings->settings().saveExplainMissesOption(true);
-    drawHook();
+    draw(hook());
     QString shown = window().appDescriptionAlert()->text();
     EXPECT_TRUE(shown.startsWith("Mail – ")) << shown.toStdString();
     EXPECT_TRUE(shown.endsWith("% (needs 80%)")) << shown.toStdString();
@@ -299,22 +295,18 @@ TEST_F(GestureRecognitionControllerTest, aMissIsExplainedOnlyWhenTheUserAskedAnd
 
 TEST_F(GestureRecognitionControllerTest, theLastDrawingIsKeptAndTheMissOfferHandsItsTargetOn)
 {
-    auto script = addScript("Mail");
-    start(false);
-    bindZigzagTo(BuiltInScripts::identity(script));
+    auto script = startWithZigzagFor("Mail");
     int changes = 0;
     QStringList requested;
     QObject::connect(controller.get(), &GestureRecognitionController::lastDrawingChanged, [&] { ++changes; });
     QObject::connect(controller.get(), &GestureRecognitionController::additionRequested,
                      [&](const QString& identity) { requested << identity; });
     EXPECT_FALSE(controller->lastDrawing());
-    controller->shouldStartDetectingGesture(CaptureMode::Normal);
-    controller->recognizeGestureWithStrokes({});
+    draw({});
     EXPECT_FALSE(controller->lastDrawing()) << "nothing drawn is nothing to fix";
 
     targetsAndSettings->settings().saveExplainMissesOption(true);
-    controller->shouldStartDetectingGesture(CaptureMode::Normal);
-    controller->recognizeGestureWithStrokes(hook());
+    draw(hook());
     ASSERT_TRUE(controller->lastDrawing());
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(controller->lastDrawing()->strokes, hook());
@@ -332,9 +324,7 @@ TEST_F(GestureRecognitionControllerTest, theLastDrawingIsKeptAndTheMissOfferHand
 
 TEST_F(GestureRecognitionControllerTest, fadesAndTranslucencyFollowACompositorThatStartsOrStopsLater)
 {
-    auto script = addScript("Mail");
-    start(false, false);
-    bindZigzagTo(BuiltInScripts::identity(script));
+    auto script = startWithZigzagFor("Mail", false);
     EXPECT_TRUE(window().backgroundView()->opaqueFallback());
     drawZigzag();
     clock.advanceBy(RecognitionWindowFade::resultStay);
@@ -357,10 +347,15 @@ TEST_F(GestureRecognitionControllerTest, fadesAndTranslucencyFollowACompositorTh
     EXPECT_FALSE(window().isVisible());
 }
 
-TEST_F(GestureRecognitionControllerTest, aTargetOutOfReachKeepsItsGestureAndSaysSo)
+// A folder that is not there may be a disk that is not mounted yet; a script that only
+// lost its execute bit is still there; an imported path outside the scripts folders
+// belongs to no list this system builds. None may cost a gesture.
+TEST_F(GestureRecognitionControllerTest, aTargetOutOfReachStillThereOrInNoListKeepsItsGestureAndSaysSo)
 {
+    auto userScripts = dataHome / "Scriblo/Scripts";
+    writeFile(userScripts / "Backup.sh", "#!/bin/sh\n", false);
+    std::filesystem::create_directories(root / "elsewhere");
     start(false);
-    // A folder that is not there may be a disk that is not mounted yet.
     std::string unreachable = (root / "unmounted/Backup").string();
     bindZigzagTo(unreachable);
     drawZigzag();
@@ -371,57 +366,9 @@ TEST_F(GestureRecognitionControllerTest, aTargetOutOfReachKeepsItsGestureAndSays
     EXPECT_TRUE(controller->recognitionWindowVisible()) << "a failure stays longer than a name";
     clock.advanceBy(RecognitionWindowFade::failureStay + RecognitionWindowFade::fadeDuration);
     EXPECT_FALSE(controller->recognitionWindowVisible());
-    EXPECT_TRUE(removedGestures->kept.empty());
-    EXPECT_TRUE(notifier->notices.empty());
-}
 
-// Nothing is deleted behind the user's back: the gesture is kept where an import takes
-// it back, and the user is told where; one that cannot be kept is not deleted.
-TEST_F(GestureRecognitionControllerTest, aGestureWhoseTargetIsReallyGoneIsKeptThenRemovedAndTheUserTold)
-{
-    start(false);
-    std::string removed = (scripts / "Removed").string();
-    bindZigzagTo(removed);
-    // The partial check sees the first strokes of a drawing under way: a square's first
-    // two sides match the gesture of an L that the user never drew.
-    controller->shouldStartDetectingGesture(CaptureMode::Normal);
-    checkPartialOnItsOwnThread();
-    EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(removed)) << "a partial check never deletes";
-    EXPECT_TRUE(removedGestures->kept.empty());
-    view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
-
-    removedGestures->failure = "disk full";
-    drawZigzag();
-    EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(removed)) << "a gesture that could not be kept stays";
-    EXPECT_EQ(window().appFailureAlert()->text(), "Its target is gone");
-    EXPECT_TRUE(notifier->notices.empty());
-    clock.advanceBy(std::chrono::seconds(3));
-
-    // Keeping and deleting are writes on the store's queue; the window does not wait.
-    removedGestures->failure.reset();
-    storeWrites.held = true;
-    drawZigzag();
-    EXPECT_EQ(window().appFailureAlert()->text(), "Its target is gone");
-    EXPECT_TRUE(removedGestures->kept.empty());
-    storeWrites.release();
-    EXPECT_FALSE(controller->recognitionModel().getGestureWithIdentity(removed));
-    EXPECT_EQ(removedGestures->kept, std::vector<std::string> { removed });
-    ASSERT_EQ(notifier->notices.size(), 1u);
-    EXPECT_TRUE(notifier->notices[0].contains(QString::fromStdString(removed)));
-    EXPECT_TRUE(notifier->notices[0].contains("scriblo gestures import /kept/removed-gestures.json")) << notifier->notices[0].toStdString();
-    EXPECT_EQ(window().appFailureAlert()->text(), "Its target is gone, so the gesture was removed");
-    EXPECT_TRUE(workspace->launches().empty());
-}
-
-// A script that only lost its execute bit is still there; an imported path outside the
-// scripts folders belongs to no list this system builds. Neither may cost a gesture.
-TEST_F(GestureRecognitionControllerTest, aTargetStillThereOrInNoListKeepsItsGesture)
-{
-    auto userScripts = dataHome / "Scriblo/Scripts";
-    writeFile(userScripts / "Backup.sh", "#!/bin/sh\n", false);
-    std::filesystem::create_directories(root / "elsewhere");
-    start(false);
     std::string script = (userScripts / "Backup.sh").string();
+    ASSERT_TRUE(controller->recognitionModel().deleteGestureWithName(unreachable));
     bindZigzagTo(script);
     drawZigzag();
     EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(script));
@@ -440,10 +387,8 @@ TEST_F(GestureRecognitionControllerTest, aTargetStillThereOrInNoListKeepsItsGest
 
 TEST_F(GestureRecognitionControllerTest, aLaunchThatFailsIsShownAsAFailureAndTheListsAreReadAgain)
 {
-    auto script = addScript("Mail");
     workspace->onLaunch = [] { throw std::runtime_error("Permission denied"); };
-    start(false);
-    bindZigzagTo(BuiltInScripts::identity(script));
+    auto script = startWithZigzagFor("Mail");
     auto later = addScript("Later");
     EXPECT_FALSE(targetsAndSettings->findLaunchableWithId(BuiltInScripts::identity(later)));
     drawZigzagAndEndTheCapture();
@@ -483,9 +428,7 @@ TEST_F(GestureRecognitionControllerTest, aPartialCheckShowsNameAndScoreInTheLoca
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
-    auto script = addScript("Mail %2");
-    start(false);
-    bindZigzagTo(BuiltInScripts::identity(script));
+    auto script = startWithZigzagFor("Mail %2");
     controller->shouldStartDetectingGesture(CaptureMode::Normal);
     checkPartialOnItsOwnThread();
     EXPECT_EQ(window().partialDescriptionAlert()->text(), QString::fromUtf8("Mail %2 – ١٠٠%"));
@@ -495,8 +438,7 @@ TEST_F(GestureRecognitionControllerTest, aPartialCheckShowsNameAndScoreInTheLoca
     EXPECT_EQ(window().partialDescriptionAlert()->text(), "") << "a late check must not show beside the result";
 
     targetsAndSettings->settings().saveExplainMissesOption(true);
-    controller->shouldStartDetectingGesture(CaptureMode::Normal);
-    controller->recognizeGestureWithStrokes(hook());
+    draw(hook());
     QString miss = window().appDescriptionAlert()->text();
     QLocale::setDefault(saved);
     EXPECT_TRUE(miss.startsWith(QString::fromUtf8("Mail %2 – "))) << miss.toStdString();

@@ -22,22 +22,53 @@ TouchFrame fourFingersWithMean(float mean, bool carrier)
     return frame;
 }
 
+// Frames of `fingers` fingers moving at `speed`, `times` over.
+struct Frames {
+    int fingers;
+    float speed;
+    int times;
+    StartConditions conditions {};
+};
+
 }
 
-class FourFingerRunLength : public testing::TestWithParam<std::pair<int, bool>> { };
-
-TEST_P(FourFingerRunLength, startsOnlyForFourToThirtyFrames)
+TEST(StartPatternDetectorTest, whatASequenceOfFramesStarts)
 {
-    auto [frames, starts] = GetParam();
-    PadAtRate pad;
-    pad.feed(fingersMoving(4, 0.1f), frames);
-    StartPattern expected = starts ? StartPattern::FourFingerTap : StartPattern::None;
-    EXPECT_EQ(pad.handle(noFingers(), hidden), expected);
+    constexpr StartConditions visible { true, false, false };
+    const Frames lift { 0, 0, 1 };
+    const struct {
+        const char* what;
+        std::vector<Frames> frames;
+        StartPattern expected;
+    } cases[] = {
+        { "3 frames of four fingers", { { 4, 0.1f, 3 }, lift }, StartPattern::None },
+        { "4 frames", { { 4, 0.1f, 4 }, lift }, StartPattern::FourFingerTap },
+        { "30 frames", { { 4, 0.1f, 30 }, lift }, StartPattern::FourFingerTap },
+        { "31 frames", { { 4, 0.1f, 31 }, lift }, StartPattern::None },
+        { "5000 frames", { { 4, 0.1f, 5000 }, lift }, StartPattern::None },
+        { "grown from three", { { 3, 0, 3 }, { 4, 0, 4 }, lift }, StartPattern::None },
+        { "shrunk from five", { { 5, 0, 3 }, { 4, 0, 4 }, lift }, StartPattern::None },
+        { "three after a lift", { lift, { 3, 0, 2 }, { 4, 0, 4 }, lift }, StartPattern::FourFingerTap },
+        { "five, three, five", { { 5, 0, 1 }, { 3, 0, 1 }, { 5, 0, 1 }, { 4, 0, 4 }, lift }, StartPattern::FourFingerTap },
+        { "one, two, three", { { 1, 0, 1 }, { 2, 0, 1 }, { 3, 0, 1 }, { 4, 0, 4 }, lift }, StartPattern::FourFingerTap },
+        { "ended by a fifth finger", { { 4, 0.2f, 6 }, { 5, 0, 1 } }, StartPattern::FourFingerTap },
+        { "ended by three", { { 4, 0.2f, 6 }, { 3, 0, 1 } }, StartPattern::FourFingerTap },
+        { "history stands still while the window is visible", { { 4, 0, 4 }, { 0, 0, 3, visible }, lift },
+          StartPattern::FourFingerTap },
+        // Quickdraw judges only the sixth to fiftieth three-finger frame.
+        { "quick fingers at the 5th frame", { { 3, 0.01f, 4, quickdrawOn }, { 3, 0.5f, 1, quickdrawOn } }, StartPattern::None },
+        { "at the 6th", { { 3, 0.01f, 5, quickdrawOn }, { 3, 0.5f, 1, quickdrawOn } }, StartPattern::Quickdraw },
+        { "at the 50th", { { 3, 0.01f, 49, quickdrawOn }, { 3, 0.5f, 1, quickdrawOn } }, StartPattern::Quickdraw },
+        { "at the 51st", { { 3, 0.01f, 50, quickdrawOn }, { 3, 0.5f, 1, quickdrawOn } }, StartPattern::None },
+    };
+    for (const auto& test : cases) {
+        PadAtRate pad;
+        StartPattern last = StartPattern::None;
+        for (const auto& frames : test.frames)
+            last = pad.feed(fingersMoving(frames.fingers, frames.speed), frames.times, frames.conditions);
+        EXPECT_EQ(last, test.expected) << test.what;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Boundaries, FourFingerRunLength,
-                         testing::Values(std::pair { 3, false }, std::pair { 4, true }, std::pair { 30, true },
-                                         std::pair { 31, false }, std::pair { 5000, false }));
 
 TEST(FourFingerTapTest, meanSpeedIsComparedWidenedToDouble)
 {
@@ -50,56 +81,6 @@ TEST(FourFingerTapTest, meanSpeedIsComparedWidenedToDouble)
         EXPECT_EQ(pad.handle(noFingers(), hidden) == StartPattern::FourFingerTap, starts) << mean;
     }
 }
-
-TEST(FourFingerTapTest, aRunGrownFromThreeOrShrunkFromFiveFingersIsNoTap)
-{
-    struct Case {
-        std::vector<int> before;
-        bool starts;
-    };
-    for (const Case& test : { Case { { 3, 3, 3 }, false }, Case { { 5, 5, 5 }, false }, Case { { 0, 3, 3 }, true },
-                              Case { { 5, 3, 5 }, true }, Case { { 1, 2, 3 }, true } }) {
-        PadAtRate pad;
-        for (int count : test.before)
-            pad.handle(fingersMoving(count, 0), hidden);
-        pad.feed(fingersMoving(4, 0), 4);
-        EXPECT_EQ(pad.handle(noFingers(), hidden) == StartPattern::FourFingerTap, test.starts)
-            << test.before[0] << test.before[1] << test.before[2];
-    }
-}
-
-TEST(FourFingerTapTest, aRunEndsTheSameWayByLiftingByAFifthFingerOrByThree)
-{
-    for (int endingCount : { 0, 3, 5 }) {
-        PadAtRate pad;
-        pad.feed(fingersMoving(4, 0.2f), 6);
-        EXPECT_EQ(pad.handle(fingersMoving(endingCount, 0), hidden), StartPattern::FourFingerTap) << endingCount;
-    }
-}
-
-TEST(FourFingerTapTest, historyStandsStillWhileTheWindowIsVisible)
-{
-    PadAtRate pad;
-    pad.feed(fingersMoving(4, 0), 4);
-    StartConditions visible { true, false, false };
-    pad.feed(noFingers(), 3, visible);
-    EXPECT_EQ(pad.handle(noFingers(), hidden), StartPattern::FourFingerTap);
-}
-
-class QuickdrawFrame : public testing::TestWithParam<std::pair<int, bool>> { };
-
-TEST_P(QuickdrawFrame, judgesOnlyTheSixthToFiftiethThreeFingerFrame)
-{
-    auto [frame, starts] = GetParam();
-    PadAtRate pad;
-    pad.feed(fingersMoving(3, 0.01f), frame - 1, quickdrawOn);
-    StartPattern expected = starts ? StartPattern::Quickdraw : StartPattern::None;
-    EXPECT_EQ(pad.handle(fingersMoving(3, 0.5f), quickdrawOn), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Boundaries, QuickdrawFrame,
-                         testing::Values(std::pair { 5, false }, std::pair { 6, true }, std::pair { 50, true },
-                                         std::pair { 51, false }));
 
 TEST(QuickdrawTest, needsFingersMovingFastAndTogether)
 {
