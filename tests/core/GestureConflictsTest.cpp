@@ -289,8 +289,9 @@ TEST_F(GestureConflictsTest, conflictsAreThoseOfMatchingEachDrawingOnItsOwn)
                       straightforwardConflict(anew, std::nullopt, stored, minimum));
             EXPECT_EQ(conflictText(GestureConflicts::find(*stored[i], earlier, stored, minimum)),
                       straightforwardConflict(*stored[i], earlier, stored, minimum));
-            if (plan.steps()[i].action != GestureImportPlan::Action::Skip)
+            if (plan.steps()[i].action != GestureImportPlan::Action::Skip) {
                 EXPECT_EQ(imported.at(i), straightforwardConflict(file[i], std::nullopt, after, minimum));
+            }
         }
     }
 }
