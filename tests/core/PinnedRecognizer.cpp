@@ -50,7 +50,8 @@ std::vector<float> distancesWithEveryKernel(const GestureStroke& candidate, std:
     CandidateMatcher(candidate, kernels[0]).distancesAtBestAngle(searched, first);
     for (size_t k = 1; k < kernels.size(); ++k) {
         CandidateMatcher(candidate, kernels[k]).distancesAtBestAngle(searched, other);
-        agree = agree && std::memcmp(first.data(), other.data(), first.size() * sizeof(float)) == 0;
+        // An empty search has no bytes, and memcmp is not to be handed its null pointer.
+        agree = agree && (first.empty() || std::memcmp(first.data(), other.data(), first.size() * sizeof(float)) == 0);
     }
     return first;
 }
