@@ -11,4 +11,4 @@ for _ in 1 2 3 4; do
   ( while :; do :; done ) &
   loops+=($!)
 done
-ctest --test-dir "$build_dir" --output-on-failure -j 2 -R 'EndToEnd|Demo'
+ctest --test-dir "$build_dir" --output-on-failure -j 2 -R 'EndToEnd|UnderWindowManager|Demo'
