@@ -190,6 +190,15 @@ Expected<size_t, GestureRefusal> GestureRecognitionModel::saveGestureWithStrokes
     return saveGestures(std::move(gestures));
 }
 
+Expected<Done> GestureRecognitionModel::restoreGesture(const Gesture& gesture)
+{
+    std::vector<Gesture> gestures;
+    gestures.push_back(gesture.copy());
+    if (auto saved = saveGestures(std::move(gestures)); !saved)
+        return Failure { saved.error() };
+    return Done {};
+}
+
 Expected<size_t, GestureRefusal> GestureRecognitionModel::saveGestures(std::vector<Gesture> gestures)
 {
     GestureRecognizer::GestureList prepared;

@@ -52,6 +52,8 @@ public:
     // earlier one. Returns how many identities were new. A failed write leaves them
     // loaded, as a single save does.
     Expected<size_t, GestureRefusal> saveGestures(std::vector<Gesture> gestures);
+    // Puts a gesture back as it was, every drawing under its identity: what an Undo does.
+    Expected<Done> restoreGesture(const Gesture& gesture);
     std::shared_ptr<const Gesture> getGestureWithIdentity(const std::string& identity) const;
     // The gesture, all its drawings, is gone from memory even when the store could not
     // be written.

@@ -37,9 +37,7 @@ void UndoableAddition::undo(UndoOutcome done)
     m_writing = true;
     m_writes.queueWithOutcome(
         [&model = m_model, before = last.before]() -> Expected<Done> {
-            if (auto saved = model.saveGestures({ before->copy() }); !saved)
-                return Failure { saved.error() };
-            return Done {};
+            return model.restoreGesture(*before);
         },
         [this, added = last.added, done = std::move(done)](const Expected<Done>& saved) {
             m_writing = false;

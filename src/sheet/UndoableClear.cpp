@@ -30,9 +30,7 @@ void UndoableClear::undo(Outcome done)
         [&model = m_model, gesture = cleared.gesture]() -> Expected<Done> {
             // The very drawings, all of them, under the very identity, even one an earlier
             // build used.
-            if (auto saved = model.saveGestures({ gesture->copy() }); !saved)
-                return Failure { saved.error() };
-            return Done {};
+            return model.restoreGesture(*gesture);
         },
         [cleared, done = std::move(done)](const Expected<Done>& saved) { done(cleared, saved); });
 }
