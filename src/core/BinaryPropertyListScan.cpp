@@ -58,7 +58,7 @@ std::optional<Failure> BinaryPropertyListScan::finishTop()
     m_state[frame.object] = uint8_t(depth + 1);
     m_nodeCounts[frame.object] = uint32_t(frame.nodeCount);
     if (m_stack.empty()) {
-        m_shape = { depth, frame.nodeCount };
+        m_shape = { depth, frame.nodeCount, {} };
         return std::nullopt;
     }
     return addChild(frame.nodeCount, depth);
@@ -75,7 +75,7 @@ Expected<PropertyListShape> BinaryPropertyListScan::measure()
     if (!root)
         return Failure { root.error() };
     if (!root->container)
-        return PropertyListShape { 0, 1 };
+        return PropertyListShape { 0, 1, {} };
     m_state.assign(m_layout->objectCount(), unvisited);
     m_nodeCounts.assign(m_layout->objectCount(), 0);
     m_state[top] = walking;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace scriblo {
 
@@ -23,6 +24,15 @@ struct PropertyListShape {
     uint32_t depth = 0;
     // Every value, dictionary key included, with shared objects counted once per use.
     uint64_t nodeCount = 0;
+
+    // In XML, where the text of each data value of at least this many characters lies
+    // that is directly in a root dictionary, as a full store's archive is.
+    static constexpr size_t largeDataText = 64 * 1024;
+    struct TextSpan {
+        size_t offset;
+        size_t length;
+    };
+    std::vector<TextSpan> largeRootData;
 
     // XML or binary (`bplist00`) bytes; a failure says which limit was passed or why the
     // bytes could not be measured.

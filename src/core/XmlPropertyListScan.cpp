@@ -16,10 +16,23 @@ std::string_view XmlPropertyListScan::nameAt(size_t position) const
     return m_text.substr(position, end - position);
 }
 
+// Only text up to the next markup counts: a value broken by a comment or a CDATA
+// section is left whole to libplist.
+void XmlPropertyListScan::noteLargeData(size_t contentStart, PropertyListShape& shape) const
+{
+    size_t contentEnd = m_text.find('<', contentStart);
+    if (contentEnd == std::string_view::npos || !m_text.substr(contentEnd).starts_with("</data>"))
+        return;
+    if (contentEnd - contentStart >= PropertyListShape::largeDataText)
+        shape.largeRootData.push_back({ contentStart, contentEnd - contentStart });
+}
+
 Expected<PropertyListShape> XmlPropertyListScan::measure()
 {
     PropertyListShape shape;
     uint32_t open = 0;
+    // The first container opened, which libplist returns.
+    std::string_view root;
     for (size_t position = m_text.find('<'); position < m_text.size(); position = m_text.find('<', position)) {
         std::string_view rest = m_text.substr(position);
         if (rest.starts_with("<!--")) {
@@ -38,6 +51,10 @@ Expected<PropertyListShape> XmlPropertyListScan::measure()
             bool selfClosing = end >= 2 && m_text[end - 1] == '>' && m_text[end - 2] == '/';
             if (name != "plist" && ++shape.nodeCount > PropertyListShape::maximumNodeCount)
                 return PropertyListShape::tooManyNodes();
+            if (name == "data" && !selfClosing && open == 1 && root == "dict")
+                noteLargeData(end, shape);
+            if (isContainer(name) && root.empty())
+                root = name;
             if (isContainer(name) && !selfClosing && ++open > shape.depth) {
                 shape.depth = open;
                 if (shape.depth > PropertyListShape::maximumDepth)

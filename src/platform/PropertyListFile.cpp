@@ -14,8 +14,8 @@ Expected<PropertyListFile> PropertyListFile::read(const std::filesystem::path& p
         return Failure { bytes.error() };
     if (!bytes.value())
         return file;
-    const std::string& text = *bytes.value();
-    auto parsed = parsePropertyList(text.data(), text.size());
+    // Bytes the parse released belonged to a dictionary, which is never damaged.
+    auto parsed = parsePropertyListText(*bytes.value());
     if (parsed && plist_get_node_type(parsed->get()) == PLIST_DICT)
         file.root = std::move(*parsed);
     else
