@@ -1,5 +1,6 @@
 #include "core/BinaryPropertyListReader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace scriblo {
@@ -172,14 +173,45 @@ std::optional<std::vector<uint64_t>> BinaryPropertyListReader::dictionaryEntries
 
 std::optional<uint64_t> BinaryPropertyListReader::valueForKey(uint64_t dictionary, std::string_view key) const
 {
+    std::optional<uint64_t> value;
+    valuesForKeys(dictionary, Keys { key }, std::span(&value, 1));
+    return value;
+}
+
+BinaryPropertyListReader::Keys::Keys(std::initializer_list<std::string_view> names)
+    : m_count(std::min(names.size(), maximumCount))
+{
+    std::copy_n(names.begin(), m_count, m_names.begin());
+}
+
+size_t BinaryPropertyListReader::whichKey(uint64_t object, const Keys& keys) const
+{
+    for (size_t i = 0; i < keys.m_knownCount; ++i)
+        if (keys.m_known[i].first == object)
+            return keys.m_known[i].second;
+    size_t which = 0;
+    while (which < keys.size() && !isText(object, keys.m_names[which]))
+        ++which;
+    if (keys.m_knownCount < keys.m_known.size())
+        keys.m_known[keys.m_knownCount++] = { object, which };
+    return which;
+}
+
+bool BinaryPropertyListReader::valuesForKeys(uint64_t dictionary, const Keys& keys, std::span<std::optional<uint64_t>> values) const
+{
+    std::fill(values.begin(), values.end(), std::nullopt);
     auto found = objectOfKind(dictionary, dictionaryKind);
     if (!found)
-        return std::nullopt;
-    for (uint64_t i = 0; i < found->count; ++i) {
-        if (isText(m_layout.reference(found->start, i), key))
-            return m_layout.reference(found->start, found->count + i);
+        return false;
+    size_t missing = keys.size();
+    for (uint64_t i = 0; i < found->count && missing > 0; ++i) {
+        size_t which = whichKey(m_layout.reference(found->start, i), keys);
+        if (which < keys.size() && !values[which]) {
+            values[which] = m_layout.reference(found->start, found->count + i);
+            --missing;
+        }
     }
-    return std::nullopt;
+    return true;
 }
 
 }

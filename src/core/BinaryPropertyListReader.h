@@ -2,7 +2,10 @@
 
 #include "core/BinaryPropertyListLayout.h"
 
+#include <array>
+#include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +37,27 @@ public:
     std::optional<std::vector<uint64_t>> arrayItems(uint64_t object, uint64_t limit) const;
     // The first value whose key is `key`.
     std::optional<uint64_t> valueForKey(uint64_t dictionary, std::string_view key) const;
+
+    // Keys wanted from many dictionaries alike, such as every point's "x", "y" and
+    // "strokeId". An archive keeps one object for each key, so which key an object is,
+    // is found once and remembered; for a few objects only, since a hostile file may use
+    // a new one every time, and is then compared every time.
+    class Keys {
+    public:
+        static constexpr size_t maximumCount = 4;
+        Keys(std::initializer_list<std::string_view> names);
+        size_t size() const { return m_count; }
+
+    private:
+        friend class BinaryPropertyListReader;
+        std::array<std::string_view, maximumCount> m_names {};
+        size_t m_count = 0;
+        mutable std::array<std::pair<uint64_t, size_t>, 8> m_known {};
+        mutable size_t m_knownCount = 0;
+    };
+    // The first value of each of `keys`, as valueForKey finds it, into `values` (as many
+    // as there are keys); false, with nothing found, when `dictionary` is none.
+    bool valuesForKeys(uint64_t dictionary, const Keys& keys, std::span<std::optional<uint64_t>> values) const;
     // Keys then values, for walking a dictionary whole.
     std::optional<std::vector<uint64_t>> dictionaryEntries(uint64_t object, uint64_t limit) const;
 
@@ -42,6 +66,8 @@ private:
     std::optional<BinaryPropertyListLayout::Object> objectOfKind(uint64_t object, uint8_t kind) const;
     std::optional<std::vector<uint64_t>> references(uint64_t object, uint8_t kind, uint64_t perEntry, uint64_t limit) const;
     bool isText(uint64_t object, std::string_view expected) const;
+    // Which of `keys` the key `object` is: their number when none.
+    size_t whichKey(uint64_t object, const Keys& keys) const;
 
     BinaryPropertyListLayout m_layout;
 };

@@ -3,6 +3,7 @@
 #include "core/BinaryPropertyListReader.h"
 #include "core/Utf8.h"
 
+#include <array>
 #include <memory>
 #include <stdexcept>
 
@@ -121,9 +122,21 @@ public:
         return std::move(*bounded);
     }
 
-    float coordinate(Object point, const char* key) const
+    // A point's keys in one pass: a full store holds three million points.
+    GesturePoint point(std::optional<Object> reference) const
     {
-        auto node = child(point, key);
+        std::array<std::optional<Object>, 4> values;
+        auto object = resolve(reference);
+        if (!object || !m_list.valuesForKeys(*object, m_pointKeys, values) || !isClass(resolve(values[0]), "GesturePoint"))
+            throw InvalidGesture("expected a GesturePoint");
+        float x = coordinate(values[1], "x");
+        float y = coordinate(values[2], "y");
+        return GesturePoint(x, y, strokeIdentifier(values[3]));
+    }
+
+private:
+    float coordinate(std::optional<Object> node, const char* key) const
+    {
         std::optional<double> value = node ? m_list.real(*node) : std::nullopt;
         if (!value && node) {
             if (auto integer = m_list.integer(*node))
@@ -136,9 +149,8 @@ public:
         return float(*value);
     }
 
-    int32_t strokeIdentifier(Object point) const
+    int32_t strokeIdentifier(std::optional<Object> node) const
     {
-        auto node = child(point, "strokeId");
         auto value = node ? m_list.integer(*node) : std::nullopt;
         if (!value)
             throw InvalidGesture("missing or mistyped \"strokeId\"");
@@ -147,7 +159,6 @@ public:
         return int32_t(*value);
     }
 
-private:
     // Every point shares one class entry, so each entry is checked once.
     bool isClass(std::optional<Object> description, const char* className) const
     {
@@ -169,6 +180,7 @@ private:
     Object m_top;
     std::vector<Object> m_objects;
     mutable std::vector<std::pair<std::optional<Object>, std::string>> m_checkedClasses;
+    BinaryPropertyListReader::Keys m_pointKeys { "$class", "x", "y", "strokeId" };
 };
 
 GestureStroke decodeStroke(const ObjectReader& reader, ObjectReader::Object reference, int32_t& pointBudget)
@@ -180,10 +192,8 @@ GestureStroke decodeStroke(const ObjectReader& reader, ObjectReader::Object refe
     pointBudget -= int32_t(items.size());
     std::vector<GesturePoint> points;
     points.reserve(items.size());
-    for (auto item : items) {
-        auto point = reader.instance(item, "GesturePoint");
-        points.emplace_back(reader.coordinate(point, "x"), reader.coordinate(point, "y"), reader.strokeIdentifier(point));
-    }
+    for (auto item : items)
+        points.push_back(reader.point(item));
     return GestureStroke(std::move(points));
 }
 
