@@ -153,6 +153,48 @@ private:
     __m256 m_active;
 };
 
+// A walk's segments as pointDistance measures them, eight at a time where the small-number
+// arithmetic is exact, as it nearly always is, and one by one where it is not.
+void measureSegments(const float* x, const float* y, size_t count, float* segments)
+{
+    size_t i = 1;
+    for (; i + lanes <= count; i += lanes) {
+        __m256 dx = _mm256_round_ps(_mm256_sub_ps(_mm256_loadu_ps(x + i), _mm256_loadu_ps(x + i - 1)), _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
+        __m256 dy = _mm256_round_ps(_mm256_sub_ps(_mm256_loadu_ps(y + i), _mm256_loadu_ps(y + i - 1)), _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
+        __m256 sum = _mm256_add_ps(_mm256_mul_ps(dx, dx), _mm256_mul_ps(dy, dy));
+        __m256 absolute = _mm256_set1_ps(-0.0f);
+        __m256 exact = _mm256_and_ps(_mm256_cmp_ps(sum, _mm256_set1_ps(exactSum), _CMP_LT_OQ),
+                                     _mm256_and_ps(_mm256_cmp_ps(_mm256_andnot_ps(absolute, dx), _mm256_set1_ps(smallDifference), _CMP_LT_OQ),
+                                                   _mm256_cmp_ps(_mm256_andnot_ps(absolute, dy), _mm256_set1_ps(smallDifference), _CMP_LT_OQ)));
+        if (_mm256_movemask_ps(exact) == 0xff) {
+            _mm256_storeu_ps(segments + i, _mm256_sqrt_ps(sum));
+            continue;
+        }
+        for (size_t j = i; j < i + lanes; ++j)
+            segments[j] = pipeline::pointDistance(x[j - 1], y[j - 1], x[j], y[j]);
+    }
+    for (; i < count; ++i)
+        segments[i] = pipeline::pointDistance(x[i - 1], y[i - 1], x[i], y[i]);
+}
+
+// Each walk's interval, its segments added one after another as the lone walk adds
+// them, so the sum is the same to the bit; but all the walks at once, so that none waits
+// on its own additions.
+void measureIntervals(const Walks& walks, const std::array<int32_t, ResampleLanes::width>& bases,
+                      const std::array<int32_t, ResampleLanes::width>& counts, std::array<float, ResampleLanes::width>& intervals)
+{
+    std::array<float, ResampleLanes::width> lengths {};
+    const int32_t shared = *std::min_element(counts.begin(), counts.end());
+    for (int32_t i = 1; i < shared; ++i)
+        for (size_t walk = 0; walk < ResampleLanes::width; ++walk)
+            lengths[walk] += walks.segments[size_t(bases[walk] + i)];
+    for (size_t walk = 0; walk < ResampleLanes::width; ++walk) {
+        for (int32_t i = std::max(shared, 1); i < counts[walk]; ++i)
+            lengths[walk] += walks.segments[size_t(bases[walk] + i)];
+        intervals[walk] = lengths[walk] / float(pipeline::resampledPointCount - 1);
+    }
+}
+
 }
 
 bool ResampleLanes::resample(const std::vector<GestureStroke>& strokes, size_t first, std::vector<GestureStroke>& resampled)
@@ -176,12 +218,13 @@ bool ResampleLanes::resample(const std::vector<GestureStroke>& strokes, size_t f
             walks.y[base + i] = points[i].y();
             walks.ids[base + i] = points[i].strokeId();
         }
-        intervals[walk] = ResampleWalk::measure(points, walks.segments.get() + base);
+        measureSegments(walks.x.get() + base, walks.y.get() + base, points.size(), walks.segments.get() + base);
         counts[walk] = int32_t(points.size());
         bases[walk] = int32_t(base);
         walks.placed[walk * size_t(capacity)] = points.front();
         walks.placedCounts[walk] = 1;
     }
+    measureIntervals(walks, bases, counts, intervals);
 
     // Two groups in turn: each step of a group waits on its division and root, which
     // the other group's step fills.
