@@ -1,5 +1,7 @@
 #include "core/XmlPropertyListScan.h"
 
+#include <algorithm>
+
 namespace scriblo {
 
 size_t XmlPropertyListScan::skipPast(size_t position, std::string_view terminator) const
@@ -17,14 +19,14 @@ std::string_view XmlPropertyListScan::nameAt(size_t position) const
 }
 
 // Only text up to the next markup counts: a value broken by a comment or a CDATA
-// section is left whole to libplist.
-void XmlPropertyListScan::noteLargeData(size_t contentStart, PropertyListShape& shape) const
+// section is left whole to libplist. The scan goes on from that markup, so that the
+// value's text is searched once.
+size_t XmlPropertyListScan::noteLargeData(size_t contentStart, PropertyListShape& shape) const
 {
-    size_t contentEnd = m_text.find('<', contentStart);
-    if (contentEnd == std::string_view::npos || !m_text.substr(contentEnd).starts_with("</data>"))
-        return;
-    if (contentEnd - contentStart >= PropertyListShape::largeDataText)
+    size_t contentEnd = std::min(m_text.find('<', contentStart), m_text.size());
+    if (contentEnd - contentStart >= PropertyListShape::largeDataText && m_text.substr(contentEnd).starts_with("</data>"))
         shape.largeRootData.push_back({ contentStart, contentEnd - contentStart });
+    return contentEnd;
 }
 
 Expected<PropertyListShape> XmlPropertyListScan::measure()
@@ -52,7 +54,7 @@ Expected<PropertyListShape> XmlPropertyListScan::measure()
             if (name != "plist" && ++shape.nodeCount > PropertyListShape::maximumNodeCount)
                 return PropertyListShape::tooManyNodes();
             if (name == "data" && !selfClosing && open == 1 && root == "dict")
-                noteLargeData(end, shape);
+                end = noteLargeData(end, shape);
             if (isContainer(name) && root.empty())
                 root = name;
             if (isContainer(name) && !selfClosing && ++open > shape.depth) {

@@ -19,7 +19,7 @@ private:
     // The position after the markup starting at `position`, or the end of the text.
     size_t skipPast(size_t position, std::string_view terminator) const;
     std::string_view nameAt(size_t position) const;
-    void noteLargeData(size_t contentStart, PropertyListShape& shape) const;
+    size_t noteLargeData(size_t contentStart, PropertyListShape& shape) const;
     static bool isContainer(std::string_view name) { return name == "array" || name == "dict"; }
 
     std::string_view m_text;
