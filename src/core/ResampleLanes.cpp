@@ -197,11 +197,11 @@ void measureIntervals(const Walks& walks, const std::array<int32_t, ResampleLane
 
 }
 
-bool ResampleLanes::resample(const std::vector<GestureStroke>& strokes, size_t first, std::vector<GestureStroke>& resampled)
+bool ResampleLanes::resample(std::span<const unistrokes::Path> paths, std::vector<GestureStroke>& resampled)
 {
     size_t stride = 0;
-    for (size_t walk = 0; walk < width; ++walk) {
-        size_t count = strokes[first + walk].points().size();
+    for (const auto& path : paths) {
+        size_t count = path.pointCount();
         if (count < 2)
             return false;
         stride = std::max(stride, count);
@@ -211,17 +211,17 @@ bool ResampleLanes::resample(const std::vector<GestureStroke>& strokes, size_t f
     std::array<int32_t, width> counts;
     std::array<int32_t, width> bases;
     for (size_t walk = 0; walk < width; ++walk) {
-        const auto& points = strokes[first + walk].points();
         size_t base = walk * stride;
-        for (size_t i = 0; i < points.size(); ++i) {
-            walks.x[base + i] = points[i].x();
-            walks.y[base + i] = points[i].y();
-            walks.ids[base + i] = points[i].strokeId();
-        }
-        measureSegments(walks.x.get() + base, walks.y.get() + base, points.size(), walks.segments.get() + base);
-        counts[walk] = int32_t(points.size());
+        size_t at = base;
+        paths[walk].forEachPoint([&](const GesturePoint& point) {
+            walks.x[at] = point.x();
+            walks.y[at] = point.y();
+            walks.ids[at++] = point.strokeId();
+        });
+        measureSegments(walks.x.get() + base, walks.y.get() + base, at - base, walks.segments.get() + base);
+        counts[walk] = int32_t(at - base);
         bases[walk] = int32_t(base);
-        walks.placed[walk * size_t(capacity)] = points.front();
+        walks.placed[walk * size_t(capacity)] = GesturePoint(walks.x[base], walks.y[base], walks.ids[base]);
         walks.placedCounts[walk] = 1;
     }
     measureIntervals(walks, bases, counts, intervals);
@@ -239,11 +239,12 @@ bool ResampleLanes::resample(const std::vector<GestureStroke>& strokes, size_t f
     for (size_t walk = 0; walk < width; ++walk) {
         const GesturePoint* placed = walks.placed.get() + walk * size_t(capacity);
         size_t count = size_t(walks.placedCounts[walk]);
+        size_t last = size_t(bases[walk] + counts[walk] - 1);
         std::vector<GesturePoint> points;
         points.reserve(std::max(count, size_t(pipeline::resampledPointCount)));
         points.assign(placed, placed + count);
         if (count < size_t(pipeline::resampledPointCount))
-            points.resize(size_t(pipeline::resampledPointCount), strokes[first + walk].points().back());
+            points.resize(size_t(pipeline::resampledPointCount), GesturePoint(walks.x[last], walks.y[last], walks.ids[last]));
         resampled.emplace_back(std::move(points));
     }
     return true;
@@ -251,7 +252,7 @@ bool ResampleLanes::resample(const std::vector<GestureStroke>& strokes, size_t f
 
 #else
 
-bool ResampleLanes::resample(const std::vector<GestureStroke>&, size_t, std::vector<GestureStroke>&)
+bool ResampleLanes::resample(std::span<const unistrokes::Path>, std::vector<GestureStroke>&)
 {
     return false;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/GestureStroke.h"
+#include "core/Unistrokes.h"
 
+#include <span>
 #include <vector>
 
 namespace scriblo {
@@ -15,12 +17,12 @@ class ResampleLanes {
 public:
     static constexpr size_t width = 16;
 
-    // Appends the resampled strokes[first] .. strokes[first + 15] to `resampled`. False,
+    // Appends the sixteen resampled `paths` to `resampled`. False,
     // with `resampled` unchanged, where the lanes cannot follow the lone walk exactly
     // (a stroke under two points, a distance too large for exact small-number
     // arithmetic, a walk placing far more points than it should) or this build has no
     // AVX2 lanes; the caller then walks those strokes one by one.
-    static bool resample(const std::vector<GestureStroke>& strokes, size_t first, std::vector<GestureStroke>& resampled);
+    static bool resample(std::span<const unistrokes::Path> paths, std::vector<GestureStroke>& resampled);
 };
 
 }

@@ -96,18 +96,27 @@ void ResampleWalk::resampleInTurn(const std::vector<GestureStroke>& strokes, siz
         resampled.push_back(resample(strokes[first]));
 }
 
-std::vector<GestureStroke> ResampleWalk::resampleStrokes(const std::vector<GestureStroke>& strokes)
+std::vector<GestureStroke> ResampleWalk::resampleUnistrokes(std::span<const unistrokes::Path> paths)
 {
     static const bool lanes = supportsAvx2();
     std::vector<GestureStroke> resampled;
-    resampled.reserve(strokes.size());
+    resampled.reserve(paths.size());
     size_t first = 0;
-    for (; lanes && first + ResampleLanes::width <= strokes.size(); first += ResampleLanes::width) {
-        if (!ResampleLanes::resample(strokes, first, resampled))
-            resampleInTurn(strokes, first, first + ResampleLanes::width, resampled);
+    for (; lanes && first + ResampleLanes::width <= paths.size(); first += ResampleLanes::width) {
+        if (!ResampleLanes::resample(paths.subspan(first, ResampleLanes::width), resampled))
+            resampleJoined(paths.subspan(first, ResampleLanes::width), resampled);
     }
-    resampleInTurn(strokes, first, strokes.size(), resampled);
+    resampleJoined(paths.subspan(first), resampled);
     return resampled;
+}
+
+void ResampleWalk::resampleJoined(std::span<const unistrokes::Path> paths, std::vector<GestureStroke>& resampled)
+{
+    std::vector<GestureStroke> joined;
+    joined.reserve(paths.size());
+    for (const auto& path : paths)
+        joined.push_back(path.joined());
+    resampleInTurn(joined, 0, joined.size(), resampled);
 }
 
 }

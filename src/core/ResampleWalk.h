@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/GestureStroke.h"
+#include "core/Unistrokes.h"
 
+#include <span>
 #include <vector>
 
 namespace scriblo {
@@ -28,9 +30,9 @@ public:
 
     // The walked points, filled up to 160 with copies of the last drawn point.
     static GestureStroke resample(const GestureStroke& stroke);
-    // Resamples every stroke, several walks at a time: sixteen in AVX2 lanes where the
-    // processor has them, else four in turn.
-    static std::vector<GestureStroke> resampleStrokes(const std::vector<GestureStroke>& strokes);
+    // Resamples every unistroke, several walks at a time: sixteen in AVX2 lanes where
+    // the processor has them, else four in turn.
+    static std::vector<GestureStroke> resampleUnistrokes(std::span<const unistrokes::Path> paths);
 
 private:
     bool isDone() const { return m_done; }
@@ -39,6 +41,7 @@ private:
     void step();
     // Walks whatever is left, then fills up to the resampled count.
     GestureStroke finish() &&;
+    static void resampleJoined(std::span<const unistrokes::Path> paths, std::vector<GestureStroke>& resampled);
     static void resampleInTurn(const std::vector<GestureStroke>& strokes, size_t first, size_t end,
                                std::vector<GestureStroke>& resampled);
 

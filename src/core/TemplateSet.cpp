@@ -9,9 +9,8 @@ namespace scriblo {
 
 std::shared_ptr<const TemplateSet> TemplateSet::generate(Source strokes)
 {
-    auto unistrokes = unistrokes::buildUnistrokes(*strokes, unistrokes::allStrokeOrders(int(strokes->size())));
-    auto resampled = ResampleWalk::resampleStrokes(unistrokes);
-    unistrokes.clear();
+    auto paths = unistrokes::allPaths(*strokes, unistrokes::allStrokeOrders(int(strokes->size())));
+    auto resampled = ResampleWalk::resampleUnistrokes(paths);
     return make(std::move(strokes), resampled);
 }
 

@@ -32,28 +32,32 @@ std::vector<StrokeOrder> allStrokeOrders(int strokeCount)
 
 GestureStroke unistroke(const std::vector<GestureStroke>& strokes, const StrokeOrder& order, unsigned reversedBits)
 {
-    size_t total = 0;
-    for (int index : order)
-        total += strokes[size_t(index)].points().size();
+    return Path { &strokes, order, reversedBits }.joined();
+}
+
+GestureStroke Path::joined() const
+{
     std::vector<GesturePoint> points;
-    points.reserve(total);
-    for (size_t i = 0; i < order.size(); ++i) {
-        const auto& drawn = strokes[size_t(order[i])].points();
-        if (reversedBits & (1u << i))
-            points.insert(points.end(), drawn.rbegin(), drawn.rend());
-        else
-            points.insert(points.end(), drawn.begin(), drawn.end());
-    }
+    points.reserve(pointCount());
+    forEachPoint([&](const GesturePoint& point) { points.push_back(point); });
     return GestureStroke(std::move(points));
 }
 
-std::vector<GestureStroke> buildUnistrokes(const std::vector<GestureStroke>& strokes, const std::vector<StrokeOrder>& orders)
+size_t Path::pointCount() const
 {
-    std::vector<GestureStroke> result;
+    size_t total = 0;
+    for (int index : order)
+        total += (*strokes)[size_t(index)].points().size();
+    return total;
+}
+
+std::vector<Path> allPaths(const std::vector<GestureStroke>& strokes, const std::vector<StrokeOrder>& orders)
+{
+    std::vector<Path> result;
     for (const auto& order : orders) {
         unsigned combinations = 1u << order.size();
         for (unsigned bits = 0; bits < combinations; ++bits)
-            result.push_back(unistroke(strokes, order, bits));
+            result.push_back({ &strokes, order, bits });
     }
     return result;
 }

@@ -46,6 +46,15 @@ std::vector<GestureStroke> group(std::mt19937& random, float scale)
     return strokes;
 }
 
+// Each stroke a unistroke of its own.
+std::vector<unistrokes::Path> pathsOf(const std::vector<GestureStroke>& strokes)
+{
+    std::vector<unistrokes::Path> paths;
+    for (size_t i = 0; i < strokes.size(); ++i)
+        paths.push_back({ &strokes, { int(i) }, 0 });
+    return paths;
+}
+
 // Each stroke as the lone walk places it, to the last bit (NaN patterns and signed zeros
 // included).
 void expectEachAsAlone(const std::vector<GestureStroke>& strokes, const std::vector<GestureStroke>& resampled)
@@ -76,7 +85,7 @@ TEST(ResampleLanesTest, everyLanePlacesTheLoneWalksPointsToTheLastBit)
             strokes[12] = evenLine(319, 0.5f);
         }
         std::vector<GestureStroke> resampled;
-        ASSERT_TRUE(ResampleLanes::resample(strokes, 0, resampled)) << "the lanes declined round " << round;
+        ASSERT_TRUE(ResampleLanes::resample(pathsOf(strokes), resampled)) << "the lanes declined round " << round;
         ASSERT_NO_FATAL_FAILURE(expectEachAsAlone(strokes, resampled)) << "round " << round;
     }
 }
@@ -93,7 +102,7 @@ TEST(ResampleLanesTest, strokesTheLanesDeclineAreWalkedAlone)
         auto strokes = group(random, 1000);
         strokes[5] = odd;
         std::vector<GestureStroke> resampled;
-        EXPECT_FALSE(ResampleLanes::resample(strokes, 0, resampled));
+        EXPECT_FALSE(ResampleLanes::resample(pathsOf(strokes), resampled));
         EXPECT_TRUE(resampled.empty());
         mixed.insert(mixed.end(), strokes.begin(), strokes.end());
     }
@@ -101,5 +110,5 @@ TEST(ResampleLanesTest, strokesTheLanesDeclineAreWalkedAlone)
     auto taken = group(random, 1000);
     mixed.insert(mixed.end(), taken.begin(), taken.end());
     mixed.resize(mixed.size() + 5, evenLine(80, 3));
-    expectEachAsAlone(mixed, ResampleWalk::resampleStrokes(mixed));
+    expectEachAsAlone(mixed, ResampleWalk::resampleUnistrokes(pathsOf(mixed)));
 }
