@@ -1,6 +1,7 @@
 #include "sheet/DrawingThumbnail.h"
 
 #include "appearance/StrokePainter.h"
+#include "sheet/RoundPenOutline.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -127,6 +128,11 @@ void DrawingThumbnail::paintLine(QPainter& painter, const QPainterPath& path, do
         StrokePainter::paintStroke(painter, path, lineWidth, wellColour);
         return;
     case Look::Ink:
+        if (painter.paintEngine()->type() == QPaintEngine::Raster) {
+            const double pixelsPerUnit = std::sqrt(std::abs(painter.deviceTransform().determinant()));
+            painter.fillPath(RoundPenOutline::of(path, lineWidth, pixelsPerUnit), inkColour);
+            return;
+        }
         // One opaque pen: a printed page keeps it as a single stroke operator.
         painter.setPen(QPen(inkColour, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(path);
