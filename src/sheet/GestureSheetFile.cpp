@@ -139,8 +139,8 @@ Expected<Done> GestureSheetFile::writeDocument(const std::filesystem::path& path
     return SafeFile::writeAtomically(path, bytes, SafeFile::Readers::AsUmaskAllows);
 }
 
-// Compressing a page takes several times as long as painting it, so pages are compressed
-// and written on other threads, as many at once as there are cores, while the next are
+// Compressing a page takes about as long as painting it, so pages are compressed and
+// written on other threads, as many at once as there are cores, while the next are
 // painted here, the one thread on which Qt promises that fonts may be used.
 Expected<Done> GestureSheetFile::writePngPages(const GestureSheet& sheet, const std::vector<std::filesystem::path>& paths,
                                                const Progress& progress)
