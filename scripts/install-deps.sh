@@ -19,6 +19,8 @@ packages=(
   # Most icon themes draw program icons from SVG files, and the gesture sheet can be
   # written as SVG.
   qt6-svg-dev
+  # The gesture sheet's PNG pages are written with libpng, set for speed.
+  libpng-dev
   xvfb xz-utils xdotool x11-utils x11-xserver-utils dbus-daemon
   # A compositing manager that tests start and stop under the running program.
   xcompmgr

@@ -2,6 +2,7 @@
 
 #include "files/SafeFile.h"
 #include "sheet/GestureSheet.h"
+#include "sheet/PngEncoder.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -138,8 +139,8 @@ Expected<Done> GestureSheetFile::writeDocument(const std::filesystem::path& path
     return SafeFile::writeAtomically(path, bytes, SafeFile::Readers::AsUmaskAllows);
 }
 
-// Compressing a page takes several times as long as painting it, so pages are compressed
-// and written on other threads, as many at once as there are cores, while the next are
+// Compressing a page takes about as long as painting it, so pages are compressed and
+// written on other threads, as many at once as there are cores, while the next are
 // painted here, the one thread on which Qt promises that fonts may be used.
 Expected<Done> GestureSheetFile::writePngPages(const GestureSheet& sheet, const std::vector<std::filesystem::path>& paths,
                                                const Progress& progress)
@@ -157,7 +158,10 @@ Expected<Done> GestureSheetFile::writePngPages(const GestureSheet& sheet, const 
         if (pending.size() == parallel)
             finishOldest();
         pending.push_back(std::async(std::launch::async, [image = pngPage(sheet, int(page)), path = paths[page]] {
-            return writeDocument(path, encodedPng(image));
+            auto bytes = PngEncoder::encode(image);
+            if (!bytes)
+                return Expected<Done>(Failure { path.string() + ": the page could not be encoded as PNG" });
+            return writeDocument(path, *bytes);
         }));
         if (progress)
             progress(int(page) + 1, sheet.pageCount());
@@ -202,17 +206,6 @@ QImage GestureSheetFile::pngPage(const GestureSheet& sheet, int page)
     sheet.paintPage(painter, page);
     painter.end();
     return image;
-}
-
-std::string GestureSheetFile::encodedPng(const QImage& image)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    // Qt maps quality 89 to zlib's level 1: a page of flat colour still shrinks to about
-    // 110 KB, and a full store's sheet is written in two thirds of the default's time.
-    constexpr int fastestCompression = 89;
-    image.save(&buffer, "PNG", fastestCompression);
-    return bytesOf(buffer);
 }
 
 std::string GestureSheetFile::svg(const GestureSheet& sheet, int page)

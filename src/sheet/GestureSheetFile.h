@@ -41,7 +41,6 @@ private:
                                         const Progress& progress);
     static std::string pdf(const GestureSheet& sheet, const Progress& progress);
     static QImage pngPage(const GestureSheet& sheet, int page);
-    static std::string encodedPng(const QImage& image);
     static std::string svg(const GestureSheet& sheet, int page);
 };
 

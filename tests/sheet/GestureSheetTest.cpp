@@ -4,6 +4,7 @@
 #include "launch/FakeWorkspace.h"
 #include "launch/LaunchableCatalogue.h"
 #include "sheet/GestureSheet.h"
+#include "sheet/DrawingThumbnail.h"
 #include "sheet/GestureSheetContents.h"
 #include "sheet/TextLines.h"
 
@@ -189,6 +190,33 @@ TEST_F(GestureSheetTest, realDrawingsAreDrawnInsideTheirWells)
             }
         }
     EXPECT_GT(ink, 16 * 200) << "every drawing shows";
+}
+
+// On pixels the frame is filled rather than stroked; it must cover what the pen covers.
+TEST_F(GestureSheetTest, aWellsFrameOnPixelsIsThePensFrame)
+{
+    auto paintedFrame = [](const std::function<void(QPainter&, QRectF)>& paint) {
+        QImage image(200, 140, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paint(painter, QRectF(10.3, 12.6, 162.4, 112));
+        return image;
+    };
+    QImage filled = paintedFrame([](QPainter& painter, QRectF well) {
+        DrawingThumbnail::paint(painter, well, {}, DrawingThumbnail::Look::Ink);
+    });
+    QImage stroked = paintedFrame([](QPainter& painter, QRectF well) {
+        painter.setPen(QPen(QColor(200, 200, 200), 1));
+        painter.drawRoundedRect(well.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    });
+    int frame = 0;
+    for (int y = 0; y < filled.height(); ++y)
+        for (int x = 0; x < filled.width(); ++x) {
+            frame += qRed(stroked.pixel(x, y)) < 255;
+            EXPECT_NEAR(qRed(filled.pixel(x, y)), qRed(stroked.pixel(x, y)), 24) << x << "," << y;
+        }
+    EXPECT_GT(frame, 2 * (162 + 112)) << "the frame is drawn";
 }
 
 TEST_F(GestureSheetTest, aLongNameTakesASecondLineBeforeItIsCut)
