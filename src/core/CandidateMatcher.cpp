@@ -1,6 +1,7 @@
 #include "core/CandidateMatcher.h"
 
 #include "core/AngleSearchTree.h"
+#include "core/LaneColumns.h"
 #include "core/ParallelRuns.h"
 #include "core/ProcessorFeatures.h"
 #include "core/TemplatePipeline.h"
@@ -287,11 +288,27 @@ void CandidateMatcher::loadTemplates(std::span<const Points* const> templates)
     // harmless and the buffers need no clearing.
     m_templateX.resize(size_t(m_longestCount) * lanes);
     m_templateY.resize(size_t(m_longestCount) * lanes);
-    for (size_t k = 0; k < lanes; ++k) {
-        const Points* points = templates[k < templates.size() ? k : 0];
-        for (size_t i = 0; i < size_t(m_counts[k]); ++i) {
-            m_templateX[i * lanes + k] = points->x[i];
-            m_templateY[i * lanes + k] = points->y[i];
+    constexpr size_t rowsAtOnce = LaneColumns::rowsAtOnce;
+    for (size_t first = 0; first < lanes; first += rowsAtOnce) {
+        const float* xs[rowsAtOnce] {};
+        const float* ys[rowsAtOnce] {};
+        size_t common = SIZE_MAX;
+        for (size_t k = first; k < std::min(first + rowsAtOnce, lanes); ++k) {
+            const Points* points = templates[k < templates.size() ? k : 0];
+            xs[k - first] = points->x;
+            ys[k - first] = points->y;
+            common = std::min(common, size_t(m_counts[k]));
+        }
+        size_t placed = 0;
+        if (first + rowsAtOnce <= lanes) {
+            placed = LaneColumns::interleave(xs, common, m_templateX.data(), lanes, first);
+            LaneColumns::interleave(ys, common, m_templateY.data(), lanes, first);
+        }
+        for (size_t k = first; k < std::min(first + rowsAtOnce, lanes); ++k) {
+            for (size_t i = placed; i < size_t(m_counts[k]); ++i) {
+                m_templateX[i * lanes + k] = xs[k - first][i];
+                m_templateY[i * lanes + k] = ys[k - first][i];
+            }
         }
     }
 }

@@ -28,10 +28,12 @@ struct GestureConflict {
 
 // Two stored gestures of which at least one recognises as the other; each score is the
 // best that one's drawings score against the other's templates, nothing when the matcher finds no
-// match (a different stroke count, another start direction).
+// match (a different stroke count, another start direction). The identities are the stored
+// gestures' own, valid while the list is: a full store lists some 200,000 pairs, and
+// copying two identities of up to 8 KiB for each took a sixteenth of the comparison's time.
 struct GesturePairConflict {
-    std::string first;
-    std::string second;
+    const std::string& first;
+    const std::string& second;
     std::optional<int32_t> firstAsSecond;
     std::optional<int32_t> secondAsFirst;
 };

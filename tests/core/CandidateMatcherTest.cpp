@@ -145,3 +145,37 @@ TEST(CandidateMatcherTest, aSearchSplitAmongThreadsKeepsTheWinnerAndTheFirstOfEq
     }
     EXPECT_FALSE(CandidateMatcher::bestTemplateInParallel(GestureTemplate(generator.drawing(1)[0]).stroke(), {}, 3));
 }
+
+// Lanes of one batch may hold templates shorter or longer than the candidate and than one
+// another, of lengths that fill no whole group of lanes: each must be measured over its
+// own points only, as it would be alone and without lanes.
+TEST(CandidateMatcherTest, templatesOfMixedLengthsInOneBatchMeasureAsAlone)
+{
+    DrawingGenerator generator(4242);
+    GestureStroke candidate;
+    for (int i = 0; i < 37; ++i)
+        candidate.addPoint(GesturePoint(float(generator.uniform(-400, 400)), float(generator.uniform(-400, 400)), 1));
+    std::vector<std::vector<float>> coordinates;
+    for (int32_t count : { 37, 5, 40, 1, 36, 23, 3, 41, 17 }) {
+        auto& xy = coordinates.emplace_back();
+        for (int32_t i = 0; i < 2 * count; ++i)
+            xy.push_back(float(generator.uniform(-400, 400)));
+    }
+    std::vector<CandidateMatcher::Points> points;
+    for (const auto& xy : coordinates) {
+        int32_t count = int32_t(xy.size() / 2);
+        points.push_back({ xy.data(), xy.data() + count, count });
+    }
+    std::vector<float> alone;
+    for (const auto& one : points) {
+        float distance = 0;
+        CandidateMatcher(candidate, CandidateMatcher::Kernel::portable).distancesAtBestAngle(std::span(&one, 1), std::span(&distance, 1));
+        alone.push_back(distance);
+    }
+    for (auto kernel : CandidateMatcher::availableKernels()) {
+        std::vector<float> together(points.size());
+        CandidateMatcher(candidate, kernel).distancesAtBestAngle(points, together);
+        for (size_t t = 0; t < points.size(); ++t)
+            EXPECT_EQ(together[t], alone[t]) << "template " << t << " kernel " << int(kernel);
+    }
+}
