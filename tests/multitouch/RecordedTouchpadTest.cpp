@@ -1,26 +1,11 @@
 #include "SyntheticRecording.h"
 
-#include <filesystem>
-
 using namespace scriblo;
 using namespace scriblo::testing;
 
-namespace {
-
-std::string recordingPath(const std::string& name)
-{
-    return std::string(SCRIBLO_SHARED_DATA) + "/evdev/" + name;
-}
-
-#define REQUIRE_RECORDINGS()                                                                           \
-    if (!std::filesystem::exists(recordingPath("")))                                                  \
-    GTEST_SKIP() << "the touchpad recordings in " << recordingPath("") << " are absent"
-
-}
-
 TEST(RecordedTouchpadTest, semiMultitouchThreeFingerTapOnTwoSlotsGivesThreeTouchesThenLift)
 {
-    REQUIRE_RECORDINGS();
+    SKIP_WITHOUT_RECORDINGS();
     auto recording = EvemuRecording::load(recordingPath("cypress-ps2-three-finger-tap.evemu"));
     ASSERT_TRUE(recording) << recording.error();
     const auto& description = *recording.value().description;
@@ -44,7 +29,7 @@ TEST(RecordedTouchpadTest, semiMultitouchThreeFingerTapOnTwoSlotsGivesThreeTouch
 
 TEST(RecordedTouchpadTest, splitRecordingOfTwoFingerScrollMovesRight)
 {
-    REQUIRE_RECORDINGS();
+    SKIP_WITHOUT_RECORDINGS();
     auto recordings = EvemuRecording::loadAll({ recordingPath("synaptics-ps2-hp8470p.evemu-desc"),
                                                 recordingPath("synaptics-ps2-hp8470p-two-finger-scroll-horizontal.evemu-events") });
     ASSERT_TRUE(recordings) << recordings.error();
@@ -64,7 +49,7 @@ TEST(RecordedTouchpadTest, splitRecordingOfTwoFingerScrollMovesRight)
 
 TEST(RecordedTouchpadTest, touchscreenIsNoTouchpadButItsFiveContactsDecode)
 {
-    REQUIRE_RECORDINGS();
+    SKIP_WITHOUT_RECORDINGS();
     auto recording = EvemuRecording::load(recordingPath("dell-canvas-touchscreen-5-contacts.evemu"));
     ASSERT_TRUE(recording) << recording.error();
     EXPECT_FALSE(recording.value().description->isTouchpad());
@@ -78,7 +63,7 @@ TEST(RecordedTouchpadTest, touchscreenIsNoTouchpadButItsFiveContactsDecode)
 
 TEST(RecordedTouchpadTest, externalTouchpadDescriptionWithoutEventsIsAnIdleTouchpad)
 {
-    REQUIRE_RECORDINGS();
+    SKIP_WITHOUT_RECORDINGS();
     auto recording = EvemuRecording::load(recordingPath("logitech-t650-usb-touchpad.evemu-desc"));
     ASSERT_TRUE(recording) << recording.error();
     const auto& description = *recording.value().description;

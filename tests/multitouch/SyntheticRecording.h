@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -38,4 +39,15 @@ inline std::vector<DecodedFrame> decodeAll(const EvemuRecording& recording)
     return frames;
 }
 
+// A recording of a real device, from the shared data folder.
+inline std::string recordingPath(const std::string& name)
+{
+    return std::string(SCRIBLO_SHARED_DATA) + "/evdev/" + name;
 }
+
+}
+
+// The shared data may be absent from a checkout: tests of real recordings then say so.
+#define SKIP_WITHOUT_RECORDINGS()                                                                      \
+    if (!std::filesystem::exists(scriblo::testing::recordingPath("")))                                \
+    GTEST_SKIP() << "the touchpad recordings in " << scriblo::testing::recordingPath("") << " are absent"

@@ -1,19 +1,17 @@
-#include "multitouch/EvemuRecording.h"
-#include "multitouch/SyntheticTouchpad.h"
-#include "multitouch/TouchpadDecoder.h"
+#include "multitouch/SyntheticRecording.h"
 #include "recognition/GestureCapture.h"
 #include "recognition/StartPatternDetector.h"
+#include "recognition/TouchFrameConversion.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <sstream>
 
 // The start patterns fed the way the application feeds them: evemu events through the
 // touchpad decoder, which times the frames and gives the fingers their speeds.
 
 using namespace scriblo;
+using namespace scriblo::testing;
 
 namespace {
 
@@ -21,31 +19,19 @@ constexpr StartConditions quickdrawOn { false, true, false };
 
 std::vector<TouchFrame> decode(const EvemuRecording& recording)
 {
-    TouchpadDecoder decoder(*recording.description);
     std::vector<TouchFrame> frames;
-    for (const auto& event : recording.events) {
-        if (!decoder.decode(event))
-            continue;
-        TouchFrame frame { 1, {}, decoder.timestamp() };
-        for (const MTTouch& touch : decoder.touches())
-            frame.touches.push_back({ touch.identifier, touch.state, touch.x, touch.y, touch.velocityX, touch.velocityY });
-        frames.push_back(std::move(frame));
+    for (const DecodedFrame& decoded : decodeAll(recording)) {
+        auto event = MultitouchEvent::fromRecords(1, decoded.touches.data(), int32_t(decoded.touches.size()),
+                                                  decoded.timestamp, decoded.number);
+        frames.push_back(touchFrameFromEvent(*event));
     }
     return frames;
-}
-
-std::vector<TouchFrame> decode(const SyntheticTouchpad& pad)
-{
-    std::istringstream text(pad.text());
-    auto recording = EvemuRecording::parse(text, "synthetic");
-    EXPECT_TRUE(recording.hasValue());
-    return recording ? decode(recording.value()) : std::vector<TouchFrame> {};
 }
 
 // `fingers` fingers side by side from `down` for `length` seconds, one report every
 // 1/rate seconds, each finger moving right at `speed` surface widths a second and
 // wobbling by a device unit as resting fingers do.
-SyntheticTouchpad handOnPad(double rate, int fingers, double length, double speed)
+EvemuRecording handOnPad(double rate, int fingers, double length, double speed)
 {
     SyntheticTouchpad pad(5);
     const double down = 1.0;
@@ -65,7 +51,7 @@ SyntheticTouchpad handOnPad(double rate, int fingers, double length, double spee
     for (int finger = 0; finger < fingers; ++finger)
         pad.lift(finger);
     pad.fingers(fingers, 0).report();
-    return pad;
+    return recordingOf(pad);
 }
 
 StartPattern firstPattern(const std::vector<TouchFrame>& frames, const StartConditions& conditions = {})
@@ -78,14 +64,9 @@ StartPattern firstPattern(const std::vector<TouchFrame>& frames, const StartCond
     return StartPattern::None;
 }
 
-std::string recordingPath(const std::string& name)
-{
-    return std::string(SCRIBLO_SHARED_DATA) + "/evdev/" + name;
 }
 
-}
-
-class DecodedAtFrameRate : public testing::TestWithParam<double> { };
+class DecodedAtFrameRate : public ::testing::TestWithParam<double> { };
 
 TEST_P(DecodedAtFrameRate, tapsStartRestingHandsDoNotAndQuickdrawStarts)
 {
@@ -98,12 +79,11 @@ TEST_P(DecodedAtFrameRate, tapsStartRestingHandsDoNotAndQuickdrawStarts)
     EXPECT_EQ(firstPattern(decode(handOnPad(rate, 3, 0.5, 1.0))), StartPattern::None) << "quickdraw off";
 }
 
-INSTANTIATE_TEST_SUITE_P(PadRates, DecodedAtFrameRate, testing::Values(45.0, 60.0, 90.0, 125.0, 140.0));
+INSTANTIATE_TEST_SUITE_P(PadRates, DecodedAtFrameRate, ::testing::Values(45.0, 60.0, 90.0, 125.0, 140.0));
 
 TEST(RecordedSpeedTest, aRecordedTapIsStillAndARecordedScrollDrawsAndWouldStartQuickdraw)
 {
-    if (!std::filesystem::exists(recordingPath("")))
-        GTEST_SKIP() << "the touchpad recordings in " << recordingPath("") << " are absent";
+    SKIP_WITHOUT_RECORDINGS();
     auto tap = EvemuRecording::load(recordingPath("cypress-ps2-three-finger-tap.evemu"));
     ASSERT_TRUE(tap) << tap.error();
     for (const TouchFrame& frame : decode(tap.value())) {
