@@ -60,7 +60,9 @@ TEST(MatchDeciderTest, onlyAScoreAtTheMinimumOrAboveCounts)
 
 // A missed lookup can mean a file being rewritten, a disk not mounted or a script that
 // lost its execute bit; the gesture goes only when a successful rebuild lacks its target.
-TEST(MatchDeciderTest, aFinalCheckDeletesAMissingTargetsGestureOnlyWhenReallyGone)
+// The best match of a square's first two sides is the gesture of an L, which the user
+// never drew: a partial check must neither delete it nor pay for a rebuild.
+TEST(MatchDeciderTest, aFinalCheckDeletesAMissingTargetsGestureOnlyWhenReallyGoneAndAPartialCheckNever)
 {
     const std::map<TargetAbsence, MatchOutcome> outcomes {
         { TargetAbsence::Gone, MatchOutcome::TargetGone },
@@ -69,18 +71,11 @@ TEST(MatchDeciderTest, aFinalCheckDeletesAMissingTargetsGestureOnlyWhenReallyGon
     };
     for (const auto& [absence, outcome] : outcomes) {
         FakeCatalogue catalogue { {}, absence };
+        EXPECT_EQ(catalogue.decider().decide(result(90), 50, CheckKind::Partial).outcome, MatchOutcome::TargetMissing);
+        EXPECT_EQ(catalogue.rebuilds, 0);
         MatchDecision<std::string> decision = catalogue.decider().decide(result(90), 50, CheckKind::Final);
         EXPECT_EQ(decision.outcome, outcome);
         EXPECT_EQ(decision.identity, "org.gnome.Nautilus.desktop");
         EXPECT_FALSE(decision.target);
     }
-}
-
-// The best match of a square's first two sides is the gesture of an L, which the user
-// never drew: a partial check must neither delete it nor pay for a rebuild.
-TEST(MatchDeciderTest, aPartialCheckNeverLeadsToADeletion)
-{
-    FakeCatalogue gone { {}, TargetAbsence::Gone };
-    EXPECT_EQ(gone.decider().decide(result(90), 50, CheckKind::Partial).outcome, MatchOutcome::TargetMissing);
-    EXPECT_EQ(gone.rebuilds, 0);
 }

@@ -20,7 +20,7 @@ protected:
 
 }
 
-TEST_F(RecognitionWindowFadeTest, aResultStaysFullyVisibleThenFadesOverAFifthOfASecond)
+TEST_F(RecognitionWindowFadeTest, aResultStaysFullyVisibleThenFadesOverAFifthOfASecondAndAnOfferedMissStaysFourSeconds)
 {
     fade.show();
     fade.putAway(PutAway::AfterResult);
@@ -35,6 +35,15 @@ TEST_F(RecognitionWindowFadeTest, aResultStaysFullyVisibleThenFadesOverAFifthOfA
     EXPECT_EQ(hides, 1);
     EXPECT_FALSE(fade.isVisible());
     EXPECT_TRUE(std::is_sorted(alphas.rbegin(), alphas.rend()));
+
+    // A miss that offers to add the drawing stays long enough to move the pointer to the
+    // offer's button and press it.
+    fade.show();
+    fade.putAway(PutAway::AfterOfferedMiss);
+    clock.advanceBy(3999ms);
+    EXPECT_EQ(fade.alpha(), 1);
+    clock.advanceBy(1ms + 216ms);
+    EXPECT_EQ(hides, 2);
 }
 
 TEST_F(RecognitionWindowFadeTest, withoutFadesTheResultStaysThenTheWindowHides)
@@ -47,17 +56,6 @@ TEST_F(RecognitionWindowFadeTest, withoutFadesTheResultStaysThenTheWindowHides)
     clock.advanceBy(1ms);
     EXPECT_EQ(hides, 1);
     EXPECT_EQ(alphas, (std::vector<double> { 1, 0 }));
-}
-
-// Long enough to move the pointer to the offer's button and press it.
-TEST_F(RecognitionWindowFadeTest, aMissThatOffersToAddTheDrawingStaysFourSeconds)
-{
-    fade.show();
-    fade.putAway(PutAway::AfterOfferedMiss);
-    clock.advanceBy(3999ms);
-    EXPECT_EQ(fade.alpha(), 1);
-    clock.advanceBy(1ms + 216ms);
-    EXPECT_EQ(hides, 1);
 }
 
 TEST_F(RecognitionWindowFadeTest, showingAgainCancelsAPendingFade)
