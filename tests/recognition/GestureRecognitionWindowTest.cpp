@@ -25,12 +25,9 @@ QRectF frameOf(const RecognitionWindowLayout& layout)
 
 }
 
+// The layout itself is y-up; these are the flips between it and Qt's y-down desktop.
 TEST(GestureRecognitionWindowTest, opensCentredOrFullOnThePointersScreenInQtCoordinates)
 {
-    auto single = GestureRecognitionWindow::layoutFor({ QRect(0, 0, 1440, 900) }, QPoint(10, 10), WindowSize::Centred);
-    EXPECT_EQ(frameOf(single).toRect(), QRect(427, 254, 587, 391));
-    EXPECT_NEAR(single.cornerRadius, 8.15, 0.01);
-
     auto right = GestureRecognitionWindow::layoutFor({ leftScreen, rightScreen }, QPoint(1000, 700), WindowSize::Centred);
     EXPECT_EQ(frameOf(right).toRect(), QRect(963, 436, 313, 209));
     // The top row of a screen belongs to it, the row below its bottom edge does not.
@@ -38,10 +35,6 @@ TEST(GestureRecognitionWindowTest, opensCentredOrFullOnThePointersScreenInQtCoor
     EXPECT_EQ(frameOf(topRow), QRectF(rightScreen));
     auto belowLeft = GestureRecognitionWindow::layoutFor({ leftScreen, rightScreen }, QPoint(100, 600), WindowSize::FullScreen);
     EXPECT_EQ(belowLeft.frame.width, 0);
-
-    auto outside = GestureRecognitionWindow::layoutFor({ leftScreen, rightScreen }, QPoint(-5, 2000), WindowSize::Centred);
-    EXPECT_EQ(outside.frame.width, 0);
-    EXPECT_EQ(outside.frame.height, 0);
 }
 
 TEST(GestureRecognitionWindowTest, placesTheResultControlsAndFontsFromTheWindowSize)

@@ -63,22 +63,3 @@ TEST(RecognitionWindowGeometryTest, sharedEdgesBelongToOneScreenAndOutsideGivesN
     EXPECT_EQ(outside.frame, GeometryRect());
     EXPECT_EQ(outside.appIcon, GeometryRect());
 }
-
-// Qt places windows from the top left with y downward; the layout is y-up.
-TEST(RecognitionWindowGeometryTest, topDownLayoutMirrorsFrameInTheDesktopAndContentInTheWindow)
-{
-    // In Qt's terms: the panel at y 0..900 and the monitor at y 0..1080 beside it.
-    const double desktopHeight = 1080;
-    std::vector<GeometryRect> screens;
-    for (GeometryRect qtScreen : { GeometryRect { 0, 0, 1440, 900 }, GeometryRect { 1440, 0, 1920, 1080 } })
-        screens.push_back(flipRect(qtScreen, desktopHeight));
-    EXPECT_EQ(screens[0], (GeometryRect { 0, 180, 1440, 900 }));
-    // The top pixel row of the panel is on the panel.
-    GeometryPoint pointer = flipPoint({ 100, 0 }, desktopHeight);
-    RecognitionWindowLayout layout = layoutRecognitionWindow(screens, pointer, WindowSize::Centred);
-    RecognitionWindowLayout topDown = layoutTopDown(layout, desktopHeight);
-    expectNear(topDown.frame, { 426.52, 254.35, 586.96, 391.30 });
-    expectNear(topDown.partialIcon, { 14.67, 287.85, 91.71, 91.71 });
-    expectNear(topDown.appIcon, { 195.65, 80.56, 195.65, 195.65 });
-    EXPECT_EQ(topDown.cornerRadius, layout.cornerRadius);
-}
