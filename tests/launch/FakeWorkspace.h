@@ -1,6 +1,7 @@
 #pragma once
 
 #include "launch/BrowserScripting.h"
+#include "launch/LoginItems.h"
 #include "launch/Workspace.h"
 
 #include <functional>
@@ -82,6 +83,14 @@ private:
 
     std::mutex m_mutex;
     std::vector<std::string> m_launches;
+};
+
+// The desktop's list of programs started at login, as a flag.
+class FakeLoginItems final : public LoginItems {
+public:
+    bool contains { false };
+    bool containsApplication() override { return contains; }
+    void setContainsApplication(bool value) override { contains = value; }
 };
 
 }

@@ -1,6 +1,6 @@
 #include "DesktopFixture.h"
+#include "FakeWorkspace.h"
 #include "base/InlineWorkQueue.h"
-#include "launch/LoginItems.h"
 #include "launch/Settings.h"
 #include "launch/XdgAutostart.h"
 #include "platform/PropertyListUserDefaults.h"
@@ -8,15 +8,9 @@
 #include <gmock/gmock.h>
 
 using namespace scriblo;
+using scriblo::testing::FakeLoginItems;
 
 namespace {
-
-class FakeLoginItems final : public LoginItems {
-public:
-    bool contains { false };
-    bool containsApplication() override { return contains; }
-    void setContainsApplication(bool value) override { contains = value; }
-};
 
 class SettingsTest : public scriblo::testing::DesktopFixture {
 protected:

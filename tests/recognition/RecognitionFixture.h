@@ -7,16 +7,13 @@
 #include "launch/DesktopFixture.h"
 #include "launch/FakeWorkspace.h"
 #include "launch/TargetsAndSettings.h"
-#include "launch/LoginItems.h"
 #include "multitouch/FakeMultitouchServices.h"
 #include "multitouch/MultitouchManager.h"
 #include "platform/EventFilter.h"
 #include "platform/Notifier.h"
 #include "recognition/GestureRecognitionController.h"
 #include "recognition/NominalFrameRate.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include "support/QtTestApplication.h"
 
 namespace scriblo::testing {
 
@@ -64,12 +61,6 @@ public:
     std::vector<QString> notices;
 };
 
-class NoLoginItems final : public LoginItems {
-public:
-    bool containsApplication() override { return false; }
-    void setContainsApplication(bool) override { }
-};
-
 // One recognition side on the offscreen platform, with every service faked and time in
 // the test's hands: a manual clock, preferences in memory, a workspace that only notes
 // launches, and scripts in a throw-away folder.
@@ -101,7 +92,7 @@ protected:
     {
         storage->setBool(multitouch, Settings::multitouchOptionKey);
         targetsAndSettings = std::make_unique<TargetsAndSettings>(TargetsAndSettings::Services {
-            desktop ? desktop : workspace, scripts, storage, std::make_shared<NoLoginItems>(), [] { return false; } });
+            desktop ? desktop : workspace, scripts, storage, std::make_shared<FakeLoginItems>(), [] { return false; } });
         targetsAndSettings->setup();
         controller = std::make_unique<GestureRecognitionController>(GestureRecognitionController::Services {
             clock, clock, *storage, storeWrites, *targetsAndSettings, manager, eventFilter, [] { return false; }, compositing, xwayland,
@@ -133,15 +124,6 @@ protected:
     }
 
     int framesSent = 0;
-
-    bool waitFor(const std::function<bool()>& done)
-    {
-        QElapsedTimer elapsed;
-        elapsed.start();
-        while (!done() && elapsed.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return done();
-    }
 
     ManualClock clock;
     InlineWorkQueue storeWrites;
