@@ -90,10 +90,12 @@ TEST_F(LaunchableCatalogueTest, applicationsFollowMenuRulesOverridesAndCategorie
     EXPECT_THAT(names(catalogue->fetch("utilities")), ElementsAre("Calculator"));
 }
 
-TEST_F(LaunchableCatalogueTest, scriptsAreExecutableFilesDirectlyInBothFolders)
+TEST_F(LaunchableCatalogueTest, scriptsAreExecutableFilesDirectlyInBothFoldersTheMissingOneIsMadeAndAFailureKeepsBuiltIns)
 {
     auto user = dataHome / "Scriblo/Scripts";
     writeFile(builtIn / "Zed.sh", "#!/bin/sh\n", true);
+    catalogue->fetch("scripts");
+    EXPECT_TRUE(std::filesystem::is_directory(user));
     writeFile(user / "alpha.sh", "#!/bin/sh\n", true);
     writeFile(user / "Beta.tar.py", "#!/bin/sh\n", true);
     writeFile(user / "10 x.sh", "#!/bin/sh\n", true);
@@ -105,6 +107,12 @@ TEST_F(LaunchableCatalogueTest, scriptsAreExecutableFilesDirectlyInBothFolders)
     EXPECT_THAT(names(catalogue->fetch("scripts")), ElementsAre("10 x", "9 x", "Beta.tar", "Zed", "alpha"));
     EXPECT_EQ(catalogue->findLaunchableWithId((user / "alpha.sh").string())->displayName(), "alpha");
     EXPECT_EQ(catalogue->userScriptsProblem(), std::nullopt);
+
+    std::filesystem::remove_all(dataHome / "Scriblo");
+    writeFile(dataHome / "Scriblo", "a file where the folder should be");
+    EXPECT_THAT(names(catalogue->fetch("scripts")), ElementsAre("Zed"));
+    ASSERT_TRUE(catalogue->userScriptsProblem());
+    EXPECT_NE(catalogue->userScriptsProblem()->find("Scriblo/Scripts"), std::string::npos);
 }
 
 // An AppImage is mounted at a new folder on every start, and a package may be moved or
@@ -136,19 +144,6 @@ TEST_F(LaunchableCatalogueTest, builtInScriptsKeepTheirIdentityWhenTheProgramMov
     EXPECT_EQ(after.findLaunchableWithId((dataHome / "Scriblo/Scripts/Lock Screen.sh").string())->launchId(),
         (dataHome / "Scriblo/Scripts/Lock Screen.sh").string())
         << "a user's script of the same name stays the user's own";
-}
-
-TEST_F(LaunchableCatalogueTest, missingScriptsFolderIsCreatedAndAFailureKeepsBuiltIns)
-{
-    writeFile(builtIn / "Lock.sh", "#!/bin/sh\n", true);
-    catalogue->fetch("scripts");
-    EXPECT_TRUE(std::filesystem::is_directory(dataHome / "Scriblo/Scripts"));
-
-    std::filesystem::remove_all(dataHome / "Scriblo");
-    writeFile(dataHome / "Scriblo", "a file where the folder should be");
-    EXPECT_THAT(names(catalogue->fetch("scripts")), ElementsAre("Lock"));
-    ASSERT_TRUE(catalogue->userScriptsProblem());
-    EXPECT_NE(catalogue->userScriptsProblem()->find("Scriblo/Scripts"), std::string::npos);
 }
 
 TEST_F(LaunchableCatalogueTest, webPagesComeOnlyFromInstalledBrowsers)

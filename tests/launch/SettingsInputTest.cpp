@@ -4,7 +4,7 @@
 
 using namespace scriblo;
 
-TEST(SettingsInputTest, readsTheLeadingWholeNumberLikeTheFieldDoes)
+TEST(SettingsInputTest, readsTheLeadingWholeNumberLikeTheFieldDoesAndAcceptsScoresFrom70To100AndDelaysFrom1To1000)
 {
     EXPECT_EQ(SettingsInput::leadingWholeNumber("85"), 85);
     EXPECT_EQ(SettingsInput::leadingWholeNumber("  85%"), 85);
@@ -14,10 +14,7 @@ TEST(SettingsInputTest, readsTheLeadingWholeNumberLikeTheFieldDoes)
     // Wrapping round would turn a huge number into one inside the range.
     EXPECT_EQ(SettingsInput::leadingWholeNumber("4294967381"), INT32_MAX);
     EXPECT_EQ(SettingsInput::leadingWholeNumber("-99999999999"), INT32_MIN);
-}
 
-TEST(SettingsInputTest, acceptsScoresFrom70To100AndDelaysFrom1To1000)
-{
     EXPECT_FALSE(SettingsInput::acceptedMinimumRecognitionScore("69"));
     EXPECT_EQ(SettingsInput::acceptedMinimumRecognitionScore("70"), 70);
     EXPECT_EQ(SettingsInput::acceptedMinimumRecognitionScore("100"), 100);
