@@ -172,22 +172,6 @@ TEST_F(ApplicationEndToEndTest, aGestureWhoseScriptWasDeletedIsKeptAndTheUserNot
     EXPECT_TRUE(listed.startsWith(QByteArray::fromStdString(script + "\t1\t"))) << listed.constData();
 }
 
-TEST(ApplicationWithoutDisplayTest, saysInOneLineThatDisplayIsMissingAndFails)
-{
-    ensureCoreApplication();
-    QProcess application;
-    auto environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    application.setProcessEnvironment(environment);
-    application.start(QStringLiteral(SCRIBLO_BINARY_DIR "/scriblo"), {});
-    ASSERT_TRUE(application.waitForFinished(10000));
-    EXPECT_EQ(application.exitCode(), 1);
-    QByteArray error = application.readAllStandardError();
-    EXPECT_EQ(error.count('\n'), 1) << error.constData();
-    EXPECT_TRUE(error.contains("DISPLAY")) << error.constData();
-}
-
 TEST_F(ApplicationEndToEndTest, takesInAStoreWrittenInPlaceAndOneInASettingsFolderMadeAgain)
 {
     ASSERT_EQ(session->setSetting(QStringLiteral("multitouchOption"), QStringLiteral("false")), 0);

@@ -46,19 +46,12 @@ const std::map<std::string, Layer> layers = {
                       "recognition", "sheet", "setup", "app/commands", "app" } } },
 };
 
-std::vector<fs::path> sourceFiles(const fs::path& folder, bool recursive)
+std::vector<fs::path> sourceFiles(const fs::path& folder)
 {
     std::vector<fs::path> files;
-    auto take = [&](const fs::directory_entry& entry) {
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
         if (entry.path().extension() == ".h" || entry.path().extension() == ".cpp")
             files.push_back(entry.path());
-    };
-    if (recursive)
-        for (const auto& entry : fs::recursive_directory_iterator(folder))
-            take(entry);
-    else
-        for (const auto& entry : fs::directory_iterator(folder))
-            take(entry);
     return files;
 }
 
@@ -160,7 +153,7 @@ TEST(LayersTest, everyIncludeStaysWithinWhatItsFoldersLayerMayUse)
 {
     std::vector<std::string> offences;
     size_t checked = 0;
-    for (const fs::path& file : sourceFiles(sourceRoot, true)) {
+    for (const fs::path& file : sourceFiles(sourceRoot)) {
         std::string folder = file.parent_path().lexically_relative(sourceRoot).generic_string();
         auto layer = layers.find(folder);
         if (layer == layers.end()) {
@@ -199,7 +192,7 @@ TEST(LayersTest, everyLibraryLinksTheLibrariesWhoseHeadersItIncludes)
 
 TEST(LayersTest, theQtFreeLibrariesIncludeNoQtHeaderDirectlyOrThroughAnother)
 {
-    std::vector<fs::path> files = sourceFiles(sourceRoot / "base", false);
+    std::vector<fs::path> files = sourceFiles(sourceRoot / "base");
     std::stringstream list(SCRIBLO_QT_FREE_FILES);
     for (std::string name; std::getline(list, name, ',');)
         files.push_back(name);

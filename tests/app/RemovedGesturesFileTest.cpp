@@ -1,13 +1,11 @@
 #include "app/RemovedGesturesFile.h"
+#include "commands/ScribloRun.h"
 #include "files/SafeFile.h"
 #include "support/TemporaryFolderTest.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstdlib>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace scriblo;
 namespace fs = std::filesystem;
@@ -28,11 +26,10 @@ protected:
     {
         // A throw-away home: an import reads the desktop's targets.
         std::string home = (m_folder / "home").string();
-        std::string command = "HOME='" + home + "' XDG_DATA_HOME='" + home + "/data' XDG_CONFIG_HOME='" + home + "/config' XDG_DATA_DIRS='"
-            + home + "/system' " SCRIBLO_BINARY_DIR "/scriblo " + arguments + " --store '" + (m_folder / "store.plist").string()
-            + "' >'" + (m_folder / "out").string() + "' 2>/dev/null";
-        EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 0) << arguments;
-        return *SafeFile::read(m_folder / "out", 1 << 20);
+        auto run = scriblo::testing::ScribloRun::of(m_folder, arguments + " --store '" + (m_folder / "store.plist").string() + "'",
+            "HOME='" + home + "' XDG_DATA_HOME='" + home + "/data' XDG_CONFIG_HOME='" + home + "/config' XDG_DATA_DIRS='" + home + "/system'");
+        EXPECT_EQ(run.status, 0) << arguments << ": " << run.err;
+        return run.out;
     }
 };
 

@@ -1,9 +1,8 @@
 #include "app/demo/DemoSamples.h"
 #include "multitouch/SyntheticTouchpad.h"
-#include "platform/PrivateSessionBus.h"
+#include "platform/PrivateBusTest.h"
 #include "support/BusyCores.h"
 #include "support/HeadlessCompositor.h"
-#include "support/QtTestApplication.h"
 #include "support/ScribloSession.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +20,13 @@ using scriblo::SyntheticTouchpad;
 using namespace scriblo::testing;
 using Kind = HeadlessCompositor::Kind;
 
-class TapToLaunchEndToEndTest : public testing::TestWithParam<Kind> {
+class TapToLaunchEndToEndTest : public PrivateBusTest<testing::TestWithParam<Kind>> {
 protected:
     void SetUp() override
     {
-        ensureCoreApplication();
-        if (bus.address().isEmpty())
-            GTEST_SKIP() << "dbus-daemon could not start a private session bus";
+        PrivateBusTest::SetUp();
+        if (IsSkipped())
+            return;
         compositor = std::make_unique<HeadlessCompositor>(GetParam(), bus.address());
         if (!compositor->failure().isEmpty())
             GTEST_SKIP() << "no session to test in: " << compositor->failure().toStdString();
@@ -51,7 +50,6 @@ protected:
         compositor.reset();
     }
 
-    PrivateSessionBus bus;
     std::unique_ptr<HeadlessCompositor> compositor;
     std::unique_ptr<ScribloSession> session;
 };

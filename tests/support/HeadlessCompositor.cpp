@@ -44,12 +44,8 @@ HeadlessCompositor::HeadlessCompositor(Kind kind, const QString& busAddress)
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     if (!wayland()) {
-        if (!startX11())
-            return;
-        environment.insert(QStringLiteral("DISPLAY"), m_xDisplay);
-        // Its log and session files go to the runtime folder, not into the user's home.
-        for (const char* variable : { "HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME" })
-            environment.insert(QString::fromLatin1(variable), m_runtime.path());
+        startX11(environment);
+        return;
     }
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::MergedChannels);
@@ -58,10 +54,9 @@ HeadlessCompositor::HeadlessCompositor(Kind kind, const QString& busAddress)
         m_failure = manager + QStringLiteral(" did not start: ") + m_process.errorString();
         return;
     }
-    if (!(wayland() ? waitForXDisplay() : waitForWindowManager())) {
+    if (!waitForXDisplay()) {
         QList<QByteArray> lines = m_log.trimmed().split('\n');
-        QString failed = wayland() ? QStringLiteral(" started no XWayland") : QStringLiteral(" did not take the screen");
-        m_failure = manager + failed + QStringLiteral("; its last words: ")
+        m_failure = manager + QStringLiteral(" started no XWayland; its last words: ")
             + QString::fromLocal8Bit(lines.isEmpty() ? QByteArray() : lines.last());
     }
 }
@@ -90,16 +85,18 @@ QString HeadlessCompositor::kindName(Kind kind)
     return {};
 }
 
-bool HeadlessCompositor::startX11()
+void HeadlessCompositor::startX11(const QProcessEnvironment& environment)
 {
     auto server = PrivateXServer::start(QStringLiteral("1024x768x24"));
     if (!server) {
         m_failure = QStringLiteral("Xvfb did not start: ") + QString::fromStdString(server.error());
-        return false;
+        return;
     }
     m_xServer = std::move(*server);
     m_xDisplay = m_xServer->display();
-    return true;
+    m_windowManager = std::make_unique<OpenboxWindowManager>(m_xDisplay, environment);
+    if (!m_windowManager->running())
+        m_failure = QStringLiteral("openbox did not take the screen");
 }
 
 QString HeadlessCompositor::xAuthority() const
@@ -112,8 +109,6 @@ QString HeadlessCompositor::xAuthority() const
 
 QStringList HeadlessCompositor::arguments() const
 {
-    if (m_kind == Kind::X11)
-        return { QStringLiteral("--sm-disable") };
     if (m_kind == Kind::Weston)
         return { QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--use-pixman"),
                  QStringLiteral("--xwayland"), QStringLiteral("--socket=") + m_waylandDisplay };
@@ -131,21 +126,6 @@ bool HeadlessCompositor::waitForXDisplay()
         return found.hasMatch() || m_process.state() == QProcess::NotRunning;
     }, 15000);
     return !m_xDisplay.isEmpty();
-}
-
-bool HeadlessCompositor::waitForWindowManager()
-{
-    // Windows mapped before openbox manages the screen would not be managed as users see
-    // them; it announces itself on the root window.
-    bool managing = processEventsUntil([&] {
-        QProcess property;
-        property.start(QStringLiteral("xprop"), { QStringLiteral("-display"), m_xDisplay, QStringLiteral("-root"),
-                                                  QStringLiteral("_NET_SUPPORTING_WM_CHECK") });
-        property.waitForFinished(2000);
-        m_log += m_process.readAll();
-        return property.readAllStandardOutput().contains("window id") || m_process.state() == QProcess::NotRunning;
-    }, 15000);
-    return managing && m_process.state() == QProcess::Running;
 }
 
 }

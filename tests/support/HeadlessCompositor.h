@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/demo/PrivateXServer.h"
+#include "platform/OpenboxWindowManager.h"
 
 #include <QProcess>
 #include <QString>
@@ -41,11 +42,11 @@ public:
 private:
     QStringList arguments() const;
     bool waitForXDisplay();
-    bool waitForWindowManager();
-    bool startX11();
+    void startX11(const QProcessEnvironment& environment);
 
     Kind m_kind;
     std::unique_ptr<PrivateXServer> m_xServer;
+    std::unique_ptr<OpenboxWindowManager> m_windowManager;
     QTemporaryDir m_runtime;
     QProcess m_process;
     QString m_waylandDisplay;

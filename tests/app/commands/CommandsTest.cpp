@@ -184,13 +184,7 @@ TEST_F(CommandsTest, theDesktopsFileManagerLeadsTheSystemList)
 TEST_F(CommandsTest, importWarnsOnceForEachIdentityThatMatchesNoTargetAndImportsIt)
 {
     writeDesktopEntry(systemData, "app.desktop", "App");
-    std::string points;
-    for (int i = 0; i < 12; ++i)
-        points += std::string(i ? "," : "") + "[" + std::to_string(10 * i) + "," + std::to_string(i * i) + "]";
-    std::string gestures = "{\"gestures\":[";
-    for (const char* identity : { "app.desktop", "absent.desktop", "/elsewhere/Tool" })
-        gestures += std::string(gestures.back() == '[' ? "" : ",") + "{\"identity\":\"" + identity + "\",\"strokes\":[[" + points + "]]}";
-    writeFile(root / "g.json", gestures + "]}");
+    writeFile(root / "g.json", scriblo::testing::gesturesJson({ "app.desktop", "absent.desktop", "/elsewhere/Tool" }));
 
     auto imported = scriblo("gestures import '" + (root / "g.json").string() + "'" + store());
     EXPECT_EQ(imported.status, 0) << imported.err;

@@ -1,6 +1,4 @@
 #include "ScribloRun.h"
-#include "files/SafeFile.h"
-#include "support/TemporaryFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +9,15 @@
 using namespace scriblo;
 namespace fs = std::filesystem;
 using Outcome = scriblo::testing::ScribloRun;
+using scriblo::testing::gesturesJson;
+using scriblo::testing::numbered;
+using scriblo::testing::strokeJson;
 
 namespace {
 
 // Drives the real program, as users' scripts do.
-class GesturesCommandTest : public scriblo::testing::TemporaryFolderTest {
+class GesturesCommandTest : public scriblo::testing::CommandFolderTest {
 protected:
-    fs::path file(const std::string& name, const std::string& contents)
-    {
-        fs::path path = m_folder / name;
-        EXPECT_TRUE(SafeFile::writeAtomically(path, contents));
-        return path;
-    }
-
     Outcome scriblo(const std::string& arguments, const std::string& input = "")
     {
         // The sheet takes down the names of targets it sees, in the cache folder.
@@ -40,93 +34,59 @@ protected:
     fs::path store() const { return m_folder / "store.plist"; }
 };
 
-std::string stroke(float x0, float y0, float dx, float dy, int count)
-{
-    std::string text = "[";
-    for (int i = 0; i < count; ++i)
-        text += (i ? ",[" : "[") + std::to_string(x0 + dx * float(i)) + "," + std::to_string(y0 + dy * float(i) * float(i) / 20) + "]";
-    return text + "]";
-}
-
-// `count` gestures of 12 points named PREFIX0, PREFIX1, …
-std::string manyGestures(int count, const std::string& prefix)
-{
-    std::string text = R"({"gestures":[)";
-    for (int i = 0; i < count; ++i)
-        text += std::string(i ? "," : "") + R"({"identity":")" + prefix + std::to_string(i) + R"(","strokes":[)" + stroke(float(i % 50), 0, 9, float(i % 7), 12) + "]}";
-    return text + "]}";
-}
+// A further drawing of the first gesture.
+const std::string second = strokeJson(900, 100, -30, 20, 20);
 
 const std::string gestures = R"({"gestures":[
-  {"identity":"org.gnome.Nautilus.desktop","strokes":[)" + stroke(100, 100, 30, 9, 25) + R"(]},
-  {"identity":"short","strokes":[)" + stroke(0, 0, 5, 5, 10) + R"(]},
-  {"identity":"two","strokes":[)" + stroke(100, 900, 40, -3, 12) + "," + stroke(500, 100, 0, 40, 12) + R"(]}
+  {"identity":"org.gnome.Nautilus.desktop","strokes":[)" + strokeJson(100, 100, 30, 9, 25) + R"(],"moreDrawings":[[)" + second + R"(]]},
+  {"identity":"short","strokes":[)" + strokeJson(0, 0, 5, 5, 10) + R"(]},
+  {"identity":"two","strokes":[)" + strokeJson(100, 900, 40, -3, 12) + "," + strokeJson(500, 100, 0, 40, 12) + R"(]}
 ]})";
 
 }
 
-TEST_F(GesturesCommandTest, importListRecognizeExportAndDelete)
+// Every drawing of a gesture is stored, recognised, exported and imported again; a
+// replaced gesture loses the drawings it had.
+TEST_F(GesturesCommandTest, importListRecognizeExportReplaceAndDelete)
 {
     EXPECT_EQ(scriblo("gestures list").out, "");
     EXPECT_EQ(scriblo("gestures export").out, "{\n \"gestures\": []\n}\n");
     Outcome imported = scriblo("gestures import " + file("g.json", gestures).string());
     EXPECT_EQ(imported.status, 0) << imported.err;
     EXPECT_NE(imported.err.find("skipped gesture 2 'short': 10 points, where a gesture needs 11 to 1024"), std::string::npos) << imported.err;
-    EXPECT_EQ(scriblo("gestures list").out, "org.gnome.Nautilus.desktop\t1\t25\t1\ntwo\t2\t24\t1\n");
+    const std::string listed = "org.gnome.Nautilus.desktop\t1\t25\t2\ntwo\t2\t24\t1\n";
+    EXPECT_EQ(scriblo("gestures list").out, listed);
 
-    std::string drawings = "{\"strokes\":[" + stroke(100, 100, 30, 9, 25) + "]}\n\n{\"strokes\":[" + stroke(0, 0, 1, 1, 5) + "]}\n";
+    std::string drawings = "{\"strokes\":[" + strokeJson(100, 100, 30, 9, 25) + "]}\n\n{\"strokes\":[" + strokeJson(0, 0, 1, 1, 5) + "]}\n{\"strokes\":["
+        + second + "]}\n";
     Outcome recognized = scriblo("gestures recognize", drawings);
     EXPECT_EQ(recognized.status, 0);
-    EXPECT_EQ(recognized.out, "org.gnome.Nautilus.desktop\t100\n-\n");
+    EXPECT_EQ(recognized.out, "org.gnome.Nautilus.desktop\t100\n-\norg.gnome.Nautilus.desktop\t100\n");
 
     Outcome exported = scriblo("gestures export");
     fs::path copy = file("exported.json", exported.out);
     fs::rename(store(), m_folder / "first.plist");
     EXPECT_EQ(scriblo("gestures import " + copy.string()).status, 0);
+    EXPECT_EQ(scriblo("gestures list").out, listed) << "the export carries every drawing";
     EXPECT_EQ(scriblo("gestures export").out, exported.out);
 
-    EXPECT_EQ(scriblo("gestures delete two").status, 0);
-    EXPECT_EQ(scriblo("gestures list").out, "org.gnome.Nautilus.desktop\t1\t25\t1\n");
-}
-
-// Files without "moreDrawings" import as before; with it, every drawing is stored,
-// recognised and exported, and a replaced gesture loses the drawings it had.
-TEST_F(GesturesCommandTest, furtherDrawingsAreImportedRecognisedExportedAndReplaced)
-{
-    const std::string second = stroke(900, 100, -30, 20, 20);
-    const std::string text = R"({"gestures":[{"identity":"a","strokes":[)" + stroke(100, 100, 30, 9, 25) + R"(],"moreDrawings":[[)" + second
-        + R"(]]}]})";
-    Outcome imported = scriblo("gestures import " + file("more.json", text).string());
-    ASSERT_EQ(imported.status, 0) << imported.err;
-    EXPECT_EQ(scriblo("gestures list").out, "a\t1\t25\t2\n");
-    EXPECT_EQ(scriblo("gestures recognize", "{\"strokes\":[" + second + "]}\n").out, "a\t100\n");
-    Outcome exported = scriblo("gestures export");
-    EXPECT_NE(exported.out.find("\"moreDrawings\""), std::string::npos) << exported.out;
-    fs::rename(store(), m_folder / "first.plist");
-    ASSERT_EQ(scriblo("gestures import " + file("exported.json", exported.out).string()).status, 0);
-    EXPECT_EQ(scriblo("gestures export").out, exported.out);
-
-    const std::string replacement = R"({"gestures":[{"identity":"a","strokes":[)" + stroke(100, 100, 30, 9, 30) + "]}]}";
+    const std::string replacement = R"({"gestures":[{"identity":"org.gnome.Nautilus.desktop","strokes":[)" + strokeJson(100, 100, 30, 9, 30) + "]}]}";
     ASSERT_EQ(scriblo("gestures import " + file("replace.json", replacement).string()).status, 0);
-    EXPECT_EQ(scriblo("gestures list").out, "a\t1\t30\t1\n");
-
-    std::string nine = R"({"gestures":[{"identity":"b","strokes":[)" + second + R"(],"moreDrawings":[)";
-    for (int i = 0; i < 8; ++i)
-        nine += (i ? ",[" : "[") + second + "]";
-    Outcome tooMany = scriblo("gestures import " + file("nine.json", nine + "]}]}").string());
-    EXPECT_EQ(tooMany.status, 1);
-    EXPECT_NE(tooMany.err.find("more than 8 drawings"), std::string::npos) << tooMany.err;
+    EXPECT_EQ(scriblo("gestures delete two").status, 0);
+    EXPECT_EQ(scriblo("gestures list").out, "org.gnome.Nautilus.desktop\t1\t30\t1\n");
 }
 
 // Usage errors, of every command, exit with 2 and one line that says why; help, wherever
-// it is asked for, exits with 0 and reads nothing.
-TEST_F(GesturesCommandTest, badUsageExitsTwoWithOneLineAndHelpExitsZero)
+// it is asked for, exits with 0 and reads nothing. What the desktop lacks (a display for
+// the program, Xvfb for the demonstration) exits with 1 and one line that names it.
+TEST_F(GesturesCommandTest, badUsageExitsTwoAMissingDesktopOneWithOneLineAndHelpExitsZero)
 {
     fs::path regular = file("regular", "");
     struct Use {
         std::string arguments;
         int status;
         std::string said = "";
+        std::string before = "";
     };
     const std::vector<Use> uses = { { "gestures", 2 }, { "gestures frobnicate", 2 }, { "gestures import", 2 }, { "gestures list extra", 2 },
         { "nonsense", 2 }, { "gestures list --store", 2 }, { "gestures list --store=", 2 }, { "--store=", 2 }, { "--version extra", 2 },
@@ -136,9 +96,11 @@ TEST_F(GesturesCommandTest, badUsageExitsTwoWithOneLineAndHelpExitsZero)
         { "gestures sheet", 2 }, { "gestures sheet --output " + (m_folder / "sheet.docx").string(), 2, "name a .pdf, .png or .svg" },
         { "--help", 0, "Usage: scriblo" },
         { "gestures import --help", 0, "Usage: scriblo" }, { "gestures list -h", 0, "Usage: scriblo" }, { "settings --help", 0, "Usage: scriblo" },
-        { "targets --help", 0, "Usage: scriblo" }, { "--version", 0, "scriblo " } };
+        { "targets --help", 0, "Usage: scriblo" }, { "--version", 0, "scriblo " },
+        { "", 1, "DISPLAY", "unset DISPLAY QT_QPA_PLATFORM;" },
+        { "demo --screenshots " + (m_folder / "shots").string(), 1, "xvfb", "PATH='" + (m_folder / "empty").string() + "'" } };
     for (const auto& use : uses) {
-        Outcome outcome = run("", use.arguments);
+        Outcome outcome = run(use.before, use.arguments);
         EXPECT_EQ(outcome.status, use.status) << use.arguments << ": " << outcome.err;
         const std::string& said = use.status ? outcome.err : outcome.out;
         EXPECT_NE(said.find(use.said), std::string::npos) << use.arguments << ": " << said;
@@ -153,11 +115,21 @@ TEST_F(GesturesCommandTest, badUsageExitsTwoWithOneLineAndHelpExitsZero)
 // gesture replaced another one; a blank identity names no target.
 TEST_F(GesturesCommandTest, badInputIsRefusedWithWhereAndWhyAndChangesNothing)
 {
-    std::string onlyShort = R"({"gestures":[{"identity":"short","strokes":[)" + stroke(0, 0, 5, 5, 10) + "]}]}";
-    Outcome skipped = scriblo("gestures import " + file("short.json", onlyShort).string());
-    EXPECT_EQ(skipped.status, 1);
-    EXPECT_NE(skipped.err.find("skipped gesture 1 'short'"), std::string::npos) << skipped.err;
-    EXPECT_NE(skipped.err.find("nothing was imported"), std::string::npos) << skipped.err;
+    // What skips every gesture of a file imports nothing.
+    std::string eight = "[" + second + "]";
+    for (int i = 1; i < 8; ++i)
+        eight += ",[" + second + "]";
+    auto withDrawings = [](const std::string& more) {
+        return R"({"gestures":[{"identity":"b","strokes":[)" + second + R"(],"moreDrawings":)" + more + "}]}";
+    };
+    for (const auto& [text, said] : { std::pair { R"({"gestures":[{"identity":"short","strokes":[)" + strokeJson(0, 0, 5, 5, 10) + "]}]}",
+                                                  "skipped gesture 1 'short'" },
+                                      { withDrawings("[" + eight + "]"), "skipped gesture 1 'b': there are more than 8 drawings" } }) {
+        Outcome skipped = scriblo("gestures import " + file("skipped.json", text).string());
+        EXPECT_EQ(skipped.status, 1);
+        EXPECT_NE(skipped.err.find(said), std::string::npos) << skipped.err;
+        EXPECT_NE(skipped.err.find("nothing was imported"), std::string::npos) << skipped.err;
+    }
     EXPECT_FALSE(fs::exists(store()));
 
     ASSERT_EQ(scriblo("gestures import " + file("g.json", gestures).string()).status, 0);
@@ -170,22 +142,20 @@ TEST_F(GesturesCommandTest, badInputIsRefusedWithWhereAndWhyAndChangesNothing)
     };
     auto import = [&](const std::string& name, const std::string& contents) { return "gestures import " + file(name, contents).string(); };
     fs::path huge = m_folder / "huge.json";
-    const std::string line = stroke(900, 100, -30, 20, 20);
     std::vector<Refusal> refusals = {
         { import("bad.json", "{\"gestures\": [\n  {\"identity\": \"x\",\n   \"strokes\": [[[1, 2], [3,]]]}]}"), (m_folder / "bad.json").string() + ":3:" },
-        { import("shape.json", R"({"gestures":[{"identity":"ok","strokes":[)" + stroke(0, 0, 9, 9, 20) + R"(]},{"identity":5}]})"), "gesture 2" },
+        { import("shape.json", R"({"gestures":[{"identity":"ok","strokes":[)" + strokeJson(0, 0, 9, 9, 20) + R"(]},{"identity":5}]})"), "gesture 2" },
         { import("huge.json", "{\"gestures\": [\n {\"identity\": \"x\",\n  \"strokes\": [[[1e999" + std::string(400, '9') + ", 2]]]}]}"),
             "scriblo: " + huge.string() + ":3: a number is out of range\n" },
         { "gestures import " + (m_folder / "missing.json").string(), "missing.json" },
         { "gestures import " + m_folder.string(), "is a folder" },
         { "gestures recognize " + m_folder.string(), "is a folder" },
         { "gestures recognize", "<stdin>:2", "{\"strokes\":[]}\n{\"strokes\":[[[1,\"a\"]]]}\n", "-\n" },
-        { import("over.json", manyGestures(1023, "over")), "1022 more fit" }, { "gestures delete absent", "absent" },
-        { import("more.json", R"({"gestures":[{"identity":"b","strokes":[)" + line + R"(],"moreDrawings":3}]})"),
-            "\"moreDrawings\" must be a list" } };
+        { import("over.json", gesturesJson(numbered("over", 1023))), "1022 more fit" }, { "gestures delete absent", "absent" },
+        { import("more.json", withDrawings("3")), "\"moreDrawings\" must be a list" } };
     for (const char* identity : { "nul0\\u0000inside", "tab\\there", "line\\nbreak", "carriage\\rreturn", "", "  " }) {
-        std::string text = R"({"gestures":[{"identity":"fine","strokes":[)" + stroke(0, 0, 9, 3, 12) + R"(]},{"identity":")" + identity
-            + R"(","strokes":[)" + stroke(0, 0, 9, 3, 12) + "]}]}";
+        std::string text = R"({"gestures":[{"identity":"fine","strokes":[)" + strokeJson(0, 0, 9, 3, 12) + R"(]},{"identity":")" + identity
+            + R"(","strokes":[)" + strokeJson(0, 0, 9, 3, 12) + "]}]}";
         refusals.push_back({ import("identity" + std::to_string(refusals.size()) + ".json", text), "gesture 2: the identity " });
     }
     for (const auto& refusal : refusals) {
@@ -200,13 +170,13 @@ TEST_F(GesturesCommandTest, badInputIsRefusedWithWhereAndWhyAndChangesNothing)
 
 TEST_F(GesturesCommandTest, identitiesInTabSeparatedOutputAreEscaped)
 {
-    std::string text = R"({"gestures":[{"identity":"C:\\path","strokes":[)" + stroke(100, 100, 30, 9, 25) + "]}]}";
+    std::string text = R"({"gestures":[{"identity":"C:\\path","strokes":[)" + strokeJson(100, 100, 30, 9, 25) + "]}]}";
     ASSERT_EQ(scriblo("gestures import " + file("g.json", text).string()).status, 0);
     EXPECT_EQ(scriblo("gestures list").out, "C:\\\\path\t1\t25\t1\n");
-    EXPECT_EQ(scriblo("gestures recognize", "{\"strokes\":[" + stroke(100, 100, 30, 9, 25) + "]}\n").out, "C:\\\\path\t100\n");
+    EXPECT_EQ(scriblo("gestures recognize", "{\"strokes\":[" + strokeJson(100, 100, 30, 9, 25) + "]}\n").out, "C:\\\\path\t100\n");
 
     // A shared file's identity must not drive the terminal that lists it.
-    text = R"({"gestures":[{"identity":"a\u001b]0;owned\u0007\u009b2J","strokes":[)" + stroke(100, 100, 30, 9, 25) + "]}]}";
+    text = R"({"gestures":[{"identity":"a\u001b]0;owned\u0007\u009b2J","strokes":[)" + strokeJson(100, 100, 30, 9, 25) + "]}]}";
     ASSERT_EQ(scriblo("gestures import " + file("e.json", text).string()).status, 0);
     EXPECT_EQ(scriblo("gestures list").out, "C:\\\\path\t1\t25\t1\na\\x1B]0;owned\\x07\\u009B2J\t1\t25\t1\n");
 }
@@ -243,9 +213,9 @@ TEST_F(GesturesCommandTest, deepLongOrHugeJsonIsRefusedBeforeItIsParsed)
 TEST_F(GesturesCommandTest, conflictsListConfusablePairsAtTheMinimumScore)
 {
     const std::string alike = R"({"gestures":[
-      {"identity":"first","strokes":[)" + stroke(100, 100, 30, 9, 25) + R"(]},
-      {"identity":"two","strokes":[)" + stroke(100, 900, 40, -3, 12) + "," + stroke(500, 100, 0, 40, 12) + R"(]},
-      {"identity":"second","strokes":[)" + stroke(300, 150, 25, 11, 25) + R"(]}
+      {"identity":"first","strokes":[)" + strokeJson(100, 100, 30, 9, 25) + R"(]},
+      {"identity":"two","strokes":[)" + strokeJson(100, 900, 40, -3, 12) + "," + strokeJson(500, 100, 0, 40, 12) + R"(]},
+      {"identity":"second","strokes":[)" + strokeJson(300, 150, 25, 11, 25) + R"(]}
     ]})";
     ASSERT_EQ(scriblo("gestures import " + file("g.json", alike).string()).status, 0);
     Outcome listed = scriblo("gestures conflicts");
@@ -293,7 +263,7 @@ TEST_F(GesturesCommandTest, sheetIsWrittenAsPdfPngOrSvgInPagesOfA4)
     EXPECT_EQ(blocked.status, 1);
     EXPECT_NE(blocked.err.find("empty.png is not a folder"), std::string::npos) << blocked.err;
 
-    ASSERT_EQ(scriblo("gestures import " + file("g.json", manyGestures(20, "gone")).string()).status, 0);
+    ASSERT_EQ(scriblo("gestures import " + file("g.json", gesturesJson(numbered("gone", 20))).string()).status, 0);
 
     Outcome pdf = scriblo("gestures sheet --output " + (m_folder / "sheet.pdf").string());
     ASSERT_EQ(pdf.status, 0) << pdf.err;
@@ -316,7 +286,7 @@ TEST_F(GesturesCommandTest, sheetIsWrittenAsPdfPngOrSvgInPagesOfA4)
 // Output names a user, or a script, may hand over without looking.
 TEST_F(GesturesCommandTest, sheetOutputsThatAreNotPlainFilesAreRefusedOrWrittenThrough)
 {
-    ASSERT_EQ(scriblo("gestures import " + file("g.json", manyGestures(40, "gone")).string()).status, 0);
+    ASSERT_EQ(scriblo("gestures import " + file("g.json", gesturesJson(numbered("gone", 40))).string()).status, 0);
     Outcome missing = scriblo("gestures sheet --output " + (m_folder / "no" / "such" / "x.pdf").string());
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("does not exist"), std::string::npos) << missing.err;
@@ -339,7 +309,7 @@ TEST_F(GesturesCommandTest, sheetOutputsThatAreNotPlainFilesAreRefusedOrWrittenT
     for (const char* other : { "s-3.png.bak", "sx-3.png", "s-03.png" })
         file(other, "keep");
     fs::remove(store());
-    ASSERT_EQ(scriblo("gestures import " + file("one.json", manyGestures(1, "one")).string()).status, 0);
+    ASSERT_EQ(scriblo("gestures import " + file("one.json", gesturesJson(numbered("one", 1))).string()).status, 0);
     ASSERT_EQ(scriblo("gestures sheet --output " + (m_folder / "s.png").string()).status, 0);
     for (const char* gone : { "s-1.png", "s-2.png", "s-3.png" })
         EXPECT_FALSE(fs::exists(m_folder / gone)) << gone;

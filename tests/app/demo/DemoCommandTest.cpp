@@ -135,18 +135,3 @@ TEST_F(DemoCommandTest, anInterruptEndsItWithAFailureAndTheTemporaryHomeGoes)
     EXPECT_TRUE(demo.readAllStandardError().contains("interrupted"));
     EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(QLatin1Char(' ')).toStdString();
 }
-
-TEST(DemoCommandWithoutXvfbTest, namesTheMissingPackageInOneLine)
-{
-    QTemporaryDir emptyPath;
-    QProcess demo;
-    auto environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PATH"), emptyPath.path());
-    demo.setProcessEnvironment(environment);
-    demo.start(program, { QStringLiteral("demo"), QStringLiteral("--screenshots"), emptyPath.filePath("shots") });
-    ASSERT_TRUE(demo.waitForFinished(10000));
-    EXPECT_EQ(demo.exitCode(), 1);
-    QByteArray error = demo.readAllStandardError();
-    EXPECT_EQ(error.count('\n'), 1) << error.constData();
-    EXPECT_TRUE(error.contains("xvfb")) << error.constData();
-}
