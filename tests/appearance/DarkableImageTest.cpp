@@ -58,21 +58,17 @@ TEST_F(DarkableImageTest, darkFlagStartsLightAndAnnouncesOnlyRealChanges)
     EXPECT_EQ(announced, (std::vector<bool> { true, false }));
 }
 
-TEST_F(DarkableImageTest, markedImageIsInvertedExactlyWhileDark)
+TEST_F(DarkableImageTest, onlyAMarkedImageIsInvertedExactlyWhileDark)
 {
-    image.setDarkable(true);
     image.showIn(tray);
+    DarkMode::setDark(true);
+    expectDrawnIn(orange);
+    DarkMode::setDark(false);
+    image.setDarkable(true);
     expectDrawnIn(orange);
     DarkMode::setDark(true);
     expectDrawnIn(invertedOrange);
     DarkMode::setDark(false);
-    expectDrawnIn(orange);
-}
-
-TEST_F(DarkableImageTest, unmarkedImageNeverInverts)
-{
-    image.showIn(tray);
-    DarkMode::setDark(true);
     expectDrawnIn(orange);
 }
 
@@ -103,31 +99,25 @@ private:
     QString m_name = QIcon::themeName();
 };
 
-TEST_F(DarkableImageTest, anInstalledIconKeepsItsThemeNameOnlyWhileDrawnAsItself)
+// A tray shown an inverted icon's theme name would draw it uninverted, so the name goes
+// while the pixels are inverted; but a host recolours a symbolic icon to its panel
+// itself, so that one keeps its name while dark. The pixels, for hosts that draw those,
+// are inverted either way.
+TEST_F(DarkableImageTest, anInstalledIconKeepsItsThemeNameWhileDrawnAsItselfOrWhenSymbolic)
 {
-    ThemeOfOne theme(halfOrange(), QStringLiteral("org.example.Mark"));
-    DarkableImage named(QIcon::fromTheme(QStringLiteral("org.example.Mark")));
-    ASSERT_EQ(named.icon().name(), QStringLiteral("org.example.Mark"));
-
-    DarkMode::setDark(true);
-    EXPECT_EQ(named.icon().name(), QStringLiteral("org.example.Mark")) << "an unmarked icon is never inverted";
-    named.setDarkable(true);
-    EXPECT_EQ(named.icon().name(), QString()) << "a tray shown the name would draw the uninverted icon";
-    EXPECT_EQ(named.pixmap(size).toImage().pixelColor(size.width() - 1, 0), invertedOrange);
-    DarkMode::setDark(false);
-    EXPECT_EQ(named.icon().name(), QStringLiteral("org.example.Mark"));
-}
-
-// A host recolours a symbolic icon to its panel itself, so the name stays while dark; the
-// pixels, for hosts that draw those, are still inverted.
-TEST_F(DarkableImageTest, aSymbolicIconKeepsItsNameWhileDark)
-{
-    ThemeOfOne theme(halfOrange(), QStringLiteral("org.example.Mark-symbolic"));
-    DarkableImage symbolic(QIcon::fromTheme(QStringLiteral("org.example.Mark-symbolic")));
-    symbolic.setDarkable(true);
-    DarkMode::setDark(true);
-    EXPECT_EQ(symbolic.icon().name(), QStringLiteral("org.example.Mark-symbolic"));
-    EXPECT_EQ(symbolic.pixmap(size).toImage().pixelColor(size.width() - 1, 0), invertedOrange);
+    for (QString name : { QStringLiteral("org.example.Mark"), QStringLiteral("org.example.Mark-symbolic") }) {
+        SCOPED_TRACE(name.toStdString());
+        ThemeOfOne theme(halfOrange(), name);
+        DarkableImage named(QIcon::fromTheme(name));
+        ASSERT_EQ(named.icon().name(), name);
+        DarkMode::setDark(true);
+        EXPECT_EQ(named.icon().name(), name) << "an unmarked icon is never inverted";
+        named.setDarkable(true);
+        EXPECT_EQ(named.icon().name(), name.endsWith(QStringLiteral("-symbolic")) ? name : QString());
+        EXPECT_EQ(named.pixmap(size).toImage().pixelColor(size.width() - 1, 0), invertedOrange);
+        DarkMode::setDark(false);
+        EXPECT_EQ(named.icon().name(), name);
+    }
 }
 
 TEST_F(DarkableImageTest, copiesShareTheMarkAndOneInvertedCopy)

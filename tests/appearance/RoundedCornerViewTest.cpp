@@ -40,7 +40,8 @@ TEST(RoundedCornerViewTest, withoutRadiusOrWithOpaqueFallbackFillsEverythingOpaq
     }
 }
 
-TEST(RoundedCornerViewTest, positiveRadiusLeavesCornersClearAndHonoursAlpha)
+// A partial repaint keeps the whole view's shape: its corners are not the view's.
+TEST(RoundedCornerViewTest, positiveRadiusLeavesCornersClearAndHonoursAlphaWhateverIsRepainted)
 {
     RoundedCornerView view;
     view.setRoundRadius(8.15f);
@@ -50,16 +51,13 @@ TEST(RoundedCornerViewTest, positiveRadiusLeavesCornersClearAndHonoursAlpha)
         EXPECT_EQ(image.pixelColor(corner).alpha(), 0) << corner.x() << "," << corner.y();
     for (QPoint inside : { bounds.center(), QPoint(bounds.center().x(), 0), QPoint(0, bounds.center().y()) })
         expectNearBlack(image, inside, 222);
-}
 
-TEST(RoundedCornerViewTest, partialRepaintKeepsTheWholeViewsShape)
-{
-    RoundedCornerView view;
+    view.setAlpha(1);
     view.setRoundRadius(30);
     QRect middle(50, 50, 200, 100);
-    QImage image = render(view, middle);
+    QImage part = render(view, middle);
     for (QPoint corner : { middle.topLeft(), middle.topRight(), middle.bottomLeft(), middle.bottomRight() })
-        expectNearBlack(image, corner);
+        expectNearBlack(part, corner);
 }
 
 }

@@ -1,4 +1,7 @@
+#include "core/GestureRecognitionModel.h"
+#include "core/MemoryUserDefaults.h"
 #include "setup/DrawingFit.h"
+#include "setup/GestureAssignment.h"
 
 #include <gtest/gtest.h>
 
@@ -80,4 +83,22 @@ TEST(DrawingFitTest, resampledPointsAreEvenlySpacedAlongThePath)
     // A dot stays a dot.
     GestureStroke dot(std::vector<GesturePoint>(5, GesturePoint(3, 4, 1)));
     EXPECT_EQ(DrawingFit::resampled(dot, 2), GestureStroke(std::vector<GesturePoint>(2, GesturePoint(3, 4, 1))));
+}
+
+// A drawing of more points than the store keeps says only how slowly it was made, as a
+// mouse that reports a thousand times a second gives it: assigned or added, it is
+// stored resampled, never refused.
+TEST(DrawingFitTest, aSlowDrawingIsStoredFittedWhetherAssignedOrAdded)
+{
+    scriblo::testing::MemoryUserDefaults defaults;
+    GestureRecognitionModel model(defaults);
+    EXPECT_FALSE(GestureAssignment::store({ circle(1500, 1) }, "slow", std::nullopt, model));
+    EXPECT_FALSE(GestureAssignment::addDrawing({ circle(1400, 1) }, "slow", model));
+    auto stored = model.getGestureWithIdentity("slow");
+    ASSERT_TRUE(stored);
+    ASSERT_EQ(stored->drawingCount(), 2);
+    for (int32_t drawing = 0; drawing < 2; ++drawing) {
+        EXPECT_LE(totalPoints(stored->drawing(drawing)), 1024) << drawing;
+        EXPECT_GT(totalPoints(stored->drawing(drawing)), 1000) << drawing;
+    }
 }

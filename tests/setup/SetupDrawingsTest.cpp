@@ -1,4 +1,5 @@
 #include "SetupFixture.h"
+#include "core/ParabolaDrawing.h"
 #include "support/QtTestApplication.h"
 
 #include "setup/DrawingNumberBar.h"
@@ -19,17 +20,9 @@ protected:
     void SetUp() override
     {
         SetupFixture::SetUp();
-        ASSERT_TRUE(recognitionModel->saveGestureWithStrokes(drawing(), "Alpha.desktop"));
+        ASSERT_TRUE(recognitionModel->saveGestureWithStrokes(drawing(14), "Alpha.desktop"));
         startController();
         openWindow();
-    }
-
-    static std::vector<GestureStroke> drawing(int shift = 0)
-    {
-        std::vector<GestureStroke> strokes(1);
-        for (int index = 0; index < 14; ++index)
-            strokes[0].addPoint({ float(index * 50 + shift), float((index % 4) * 120 + shift), 0 });
-        return strokes;
     }
 
     int32_t drawingsOfAlpha()
@@ -57,7 +50,7 @@ TEST_F(SetupDrawingsTest, addDrawingTakesTheNextDrawingAsOneMoreOfTheSelectedGes
     drawStroke(window().setupView, 16);
     clock.advanceBy(std::chrono::seconds(5));
     EXPECT_EQ(drawingsOfAlpha(), 2);
-    EXPECT_EQ(recognitionModel->getGestureWithIdentity("Alpha.desktop")->strokes(), drawing()) << "the first stays first";
+    EXPECT_EQ(recognitionModel->getGestureWithIdentity("Alpha.desktop")->strokes(), drawing(14)) << "the first stays first";
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
 
     // A capture that runs out with nothing drawn says what to press, here Add Drawing.
@@ -68,7 +61,7 @@ TEST_F(SetupDrawingsTest, addDrawingTakesTheNextDrawingAsOneMoreOfTheSelectedGes
 
     // A gesture with all its drawings takes no more, but is still shown and cleared.
     for (int32_t added = 2; added < Gesture::maximumDrawingCount; ++added)
-        ASSERT_TRUE(recognitionModel->addDrawingToGesture(drawing(added * 3), "Alpha.desktop"));
+        ASSERT_TRUE(recognitionModel->addDrawingToGesture(drawing(14, added * 3), "Alpha.desktop"));
     controller->gesturesChanged();
     select(0);
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, false, true, true }));
@@ -80,8 +73,8 @@ TEST_F(SetupDrawingsTest, showStepsThroughTheDrawingsAndRemoveDrawingTakesTheOne
     window().showGestureButton->click();
     EXPECT_TRUE(numberBar().isHidden()) << "one drawing needs no number";
 
-    ASSERT_TRUE(recognitionModel->addDrawingToGesture(drawing(40), "Alpha.desktop"));
-    ASSERT_TRUE(recognitionModel->addDrawingToGesture(drawing(80), "Alpha.desktop"));
+    ASSERT_TRUE(recognitionModel->addDrawingToGesture(drawing(14, 40), "Alpha.desktop"));
+    ASSERT_TRUE(recognitionModel->addDrawingToGesture(drawing(14, 80), "Alpha.desktop"));
     controller->gesturesChanged();
     select(0);
     for (const char* expected : { "Drawing 1 of 3", "Drawing 2 of 3", "Drawing 3 of 3", "Drawing 1 of 3", "Drawing 2 of 3" }) {
@@ -97,8 +90,8 @@ TEST_F(SetupDrawingsTest, showStepsThroughTheDrawingsAndRemoveDrawingTakesTheOne
     numberBar().removeButton->click();
     auto gesture = recognitionModel->getGestureWithIdentity("Alpha.desktop");
     ASSERT_EQ(gesture->drawingCount(), 2);
-    EXPECT_EQ(gesture->drawing(0), drawing());
-    EXPECT_EQ(gesture->drawing(1), drawing(80)) << "the second, the one shown, went";
+    EXPECT_EQ(gesture->drawing(0), drawing(14));
+    EXPECT_EQ(gesture->drawing(1), drawing(14, 80)) << "the second, the one shown, went";
     EXPECT_TRUE(numberBar().isHidden()) << "the area shows nothing after the change";
 
     // Another target starts again from its first drawing.

@@ -21,6 +21,8 @@ protected:
     {
         SetupFixture::SetUp();
         ASSERT_TRUE(recognitionModel->saveGestureWithStrokes({ diagonal() }, "Alpha.desktop"));
+        // No tray shows the icon, so More… is in the walk too.
+        withTray = true;
         startController();
         openWindow();
         window().activateWindow();
@@ -51,7 +53,7 @@ protected:
     std::vector<QWidget*> readingOrder()
     {
         GestureSetupWindow& w = window();
-        return { w.launchableTypePicker, w.launchableTableView, w.assignGestureButton, w.addDrawingButton,
+        return { w.moreButton, w.launchableTypePicker, w.launchableTableView, w.assignGestureButton, w.addDrawingButton,
                  w.showGestureButton, w.clearGestureButton, w.minimumRecognitionScoreField, w.readingDelayTimeField,
                  w.multitouchOptionField, w.fullscreenOptionField, w.quickdrawOptionField, w.loginStartOptionField };
     }
@@ -63,16 +65,16 @@ TEST_F(SetupKeyboardTest, theWindowOpensOnTheListAndTabAndShiftTabVisitEveryCont
 {
     EXPECT_EQ(QApplication::focusWidget(), window().launchableTableView);
     std::vector<QWidget*> order = readingOrder();
+    const size_t list = 2;
     // From the list on, twice round; the list lets the keyboard go like any other control.
     std::vector<QWidget*> forward;
-    for (int round = 0; round < 2; ++round)
-        for (size_t step = 0; step < order.size(); ++step)
-            forward.push_back(order[(step + 2) % order.size()]);
+    for (size_t step = 0; step < 2 * order.size(); ++step)
+        forward.push_back(order[(list + 1 + step) % order.size()]);
     EXPECT_EQ(walk(int(forward.size()), Qt::Key_Tab), forward);
 
     std::vector<QWidget*> backward;
     for (size_t step = 0; step < 2 * order.size(); ++step)
-        backward.push_back(order[(2 * order.size() - step) % order.size()]);
+        backward.push_back(order[(2 * order.size() + list - 1 - step) % order.size()]);
     EXPECT_EQ(walk(int(backward.size()), Qt::Key_Backtab, Qt::ShiftModifier), backward);
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true })) << "the walk reaches the buttons usable";
 }

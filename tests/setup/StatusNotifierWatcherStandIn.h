@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <utility>
+
 namespace scriblo::testing {
 
 // The watcher a StatusNotifierItem host runs, for machines where no real host can
@@ -23,11 +25,23 @@ public:
         m_bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), this,
                              QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties
                                  | QDBusConnection::ExportAllSignals);
-        m_bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
+        m_bus.registerService(service);
     }
+    static inline const QString service = QStringLiteral("org.kde.StatusNotifierWatcher");
+
+    // An item as the watchers list it, "service/path" or a bare service, as its service
+    // and the object path of its StatusNotifierItem.
+    static std::pair<QString, QString> serviceAndPath(const QString& item)
+    {
+        qsizetype slash = item.indexOf(QLatin1Char('/'));
+        if (slash < 0)
+            return { item, QStringLiteral("/StatusNotifierItem") };
+        return { item.left(slash), item.mid(slash) };
+    }
+
     ~StatusNotifierWatcherStandIn() override
     {
-        m_bus.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher"));
+        m_bus.unregisterService(service);
         m_bus.unregisterObject(QStringLiteral("/StatusNotifierWatcher"));
     }
     QStringList registeredItems() const { return m_items; }

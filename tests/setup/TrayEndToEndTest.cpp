@@ -10,7 +10,6 @@
 #include <QDBusReply>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,23 +26,27 @@ namespace {
 const ScreenRect screen { 0, 0, 1024, 768 };
 // The panel along the top edge, mid-grey so that both the icon and its inverted copy stand out.
 const ScreenRect panel { 0, 0, 1024, 32 };
-const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString& watcherService = StatusNotifierWatcherStandIn::service;
 const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
 const QString symbolicIconName = QStringLiteral("org.scriblo.Scriblo-symbolic");
 const QString setupWindowTitle = QStringLiteral("Scriblo Setup");
 constexpr uint lightScheme = 0;
 constexpr uint darkScheme = 1;
 
-// What a host is given to draw: the theme name, and the largest of the pixmaps.
+// What a host is given to draw: the theme name, and whether the largest of the pixmaps
+// has light strokes, as the icon inverted for a dark panel has.
 struct PublishedIcon {
     QString name;
-    QImage pixels;
+    bool lightStrokes = false;
 };
 
-QImage largestPixmap(const QVariant& value)
+// The brightest opaque pixel of the largest pixmap decides; each pixel is ARGB in network
+// byte order.
+bool largestHasLightStrokes(const QVariant& pixmaps)
 {
-    QImage largest;
-    const QDBusArgument argument = value.value<QDBusArgument>();
+    int largestWidth = 0;
+    int brightest = -1;
+    const QDBusArgument argument = pixmaps.value<QDBusArgument>();
     argument.beginArray();
     while (!argument.atEnd()) {
         int width = 0;
@@ -52,29 +55,15 @@ QImage largestPixmap(const QVariant& value)
         argument.beginStructure();
         argument >> width >> height >> argb;
         argument.endStructure();
-        if (width <= largest.width() || argb.size() != qsizetype(width) * height * 4)
+        if (width <= largestWidth || argb.size() != qsizetype(width) * height * 4)
             continue;
-        // Each pixel is ARGB in network byte order.
-        QImage image(width, height, QImage::Format_ARGB32);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                auto pixel = reinterpret_cast<const uchar*>(argb.constData()) + 4 * (y * width + x);
-                image.setPixel(x, y, qRgba(pixel[1], pixel[2], pixel[3], pixel[0]));
-            }
-        largest = image;
+        largestWidth = width;
+        brightest = -1;
+        for (qsizetype pixel = 0; pixel < argb.size(); pixel += 4)
+            if (uchar(argb[pixel]) == 255)
+                brightest = std::max(brightest, qGray(uchar(argb[pixel + 1]), uchar(argb[pixel + 2]), uchar(argb[pixel + 3])));
     }
     argument.endArray();
-    return largest;
-}
-
-// Whether the icon's opaque strokes are light, as its inverted copy's are.
-bool lightStrokes(const QImage& icon)
-{
-    int brightest = -1;
-    for (int y = 0; y < icon.height(); ++y)
-        for (int x = 0; x < icon.width(); ++x)
-            if (qAlpha(icon.pixel(x, y)) == 255)
-                brightest = std::max(brightest, qGray(icon.pixel(x, y)));
     return brightest > 128;
 }
 
@@ -250,11 +239,7 @@ protected:
         QStringList list = items.isValid() ? items.value().variant().toStringList() : QStringList();
         if (list.isEmpty())
             return std::nullopt;
-        QString item = list.last();
-        qsizetype slash = item.indexOf(QLatin1Char('/'));
-        if (slash < 0)
-            return std::pair { item, QStringLiteral("/StatusNotifierItem") };
-        return std::pair { item.left(slash), item.mid(slash) };
+        return StatusNotifierWatcherStandIn::serviceAndPath(list.last());
     }
 
     std::optional<PublishedIcon> published()
@@ -269,7 +254,7 @@ protected:
         if (!properties.isValid())
             return std::nullopt;
         return PublishedIcon { properties.value().value(QStringLiteral("IconName")).toString(),
-                               largestPixmap(properties.value().value(QStringLiteral("IconPixmap"))) };
+                               largestHasLightStrokes(properties.value().value(QStringLiteral("IconPixmap"))) };
     }
 
     // The published icon once `holds` is true of it.
@@ -331,20 +316,6 @@ protected:
         testBus->call(activate, QDBus::BlockWithGui);
     }
 
-    // For a look at what the panel showed, into the folder SCRIBLO_TEST_SCREENSHOTS names.
-    void saveScreenshot(const QString& name)
-    {
-        QString folder = qEnvironmentVariable("SCRIBLO_TEST_SCREENSHOTS");
-        if (folder.isEmpty())
-            return;
-        auto pixels = hand.picture(screen);
-        QImage image(screen.width, screen.height, QImage::Format_RGB32);
-        for (int y = 0; y < screen.height; ++y)
-            for (int x = 0; x < screen.width; ++x)
-                image.setPixel(x, y, QRgb(pixels[size_t(y * screen.width + x)]));
-        image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
-    }
-
     static inline QDBusConnection* testBus = nullptr;
     static inline XfcePanel* xfcePanel = nullptr;
     std::unique_ptr<StatusNotifierWatcherStandIn> standInWatcher;
@@ -365,18 +336,17 @@ TEST_F(TrayEndToEndTest, theHostIsGivenTheSymbolicIconInEitherSchemeAndTheWindow
     // Installed, the icon has a symbolic name, which a host draws in its own panel's
     // foreground, light or dark; the pixels, for hosts without the name, follow the scheme
     // (how exactly they are inverted is the darkable image's own test).
-    PublishedIcon dark = publishedOnce([](const PublishedIcon& icon) { return lightStrokes(icon.pixels); });
+    PublishedIcon dark = publishedOnce([](const PublishedIcon& icon) { return icon.lightStrokes; });
     EXPECT_EQ(dark.name, symbolicIconName);
     switchScheme(lightScheme);
-    PublishedIcon light = publishedOnce([](const PublishedIcon& icon) { return !lightStrokes(icon.pixels); });
+    PublishedIcon light = publishedOnce([](const PublishedIcon& icon) { return !icon.lightStrokes; });
     EXPECT_EQ(light.name, symbolicIconName);
     std::optional<ScreenRect> icon;
     if (!standInWatcher) {
         ASSERT_TRUE(processEventsUntil([&] { return (icon = drawnIcon()).has_value(); }));
-        saveScreenshot(QStringLiteral("tray-light"));
         auto drawnInLight = hand.picture(*icon);
         switchScheme(darkScheme);
-        publishedOnce([](const PublishedIcon& published) { return lightStrokes(published.pixels); });
+        publishedOnce([](const PublishedIcon& published) { return published.lightStrokes; });
         // The panel redraws the icon at the change; what it draws is its own colour.
         EXPECT_FALSE(processEventsUntil([&] { return hand.picture(*icon) != drawnInLight; }, 1500))
             << "the panel draws the symbolic icon in its own colours, whatever the desktop's scheme";
@@ -391,7 +361,6 @@ TEST_F(TrayEndToEndTest, theHostIsGivenTheSymbolicIconInEitherSchemeAndTheWindow
     ASSERT_NO_FATAL_FAILURE(clickIcon(clickX, clickY));
     std::optional<ScreenRect> opened;
     ASSERT_TRUE(processEventsUntil([&] { return (opened = shownSetupWindow()).has_value(); })) << "a click opens the window";
-    saveScreenshot(QStringLiteral("tray-dark-open"));
     EXPECT_FALSE(overlaps(*opened, *icon)) << "the window covers the icon at " << opened->x << "," << opened->y;
     EXPECT_FALSE(overlaps(*opened, panel)) << "the window covers the panel at " << opened->x << "," << opened->y;
     EXPECT_GT(opened->y, clickY);
@@ -423,5 +392,4 @@ TEST_F(TrayEndToEndTest, theWindowOpenedAtStartMovesUnderTheIconOnceAnXEmbedTray
         << (opened ? opened->y : -1) << ", the icon's bottom at " << (icon ? icon->y + icon->height : -1);
     int centred = std::clamp(icon->centreX() - opened->width / 2, 0, screen.width - opened->width);
     EXPECT_NEAR(opened->x, centred, 1);
-    saveScreenshot(QStringLiteral("tray-xembed-start"));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "setup/StatusNotifierWatcherStandIn.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -9,7 +11,6 @@
 #include <QVariantMap>
 
 #include <map>
-#include <optional>
 
 namespace scriblo::testing {
 
@@ -18,18 +19,11 @@ namespace scriblo::testing {
 // and sends a click to one, and the program cannot tell it from a real panel.
 class TrayMenu {
 public:
-    struct Entry {
-        int id;
-        bool checked;
-    };
-
     // `item` is the item's "service/path" as the watcher lists it.
     TrayMenu(QDBusConnection bus, const QString& item)
         : m_bus(std::move(bus))
     {
-        qsizetype slash = item.indexOf(QLatin1Char('/'));
-        QString service = slash < 0 ? item : item.left(slash);
-        QString path = slash < 0 ? QStringLiteral("/StatusNotifierItem") : item.mid(slash);
+        auto [service, path] = StatusNotifierWatcherStandIn::serviceAndPath(item);
         auto get = QDBusMessage::createMethodCall(service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
                                                   QStringLiteral("Get"));
         get << QStringLiteral("org.kde.StatusNotifierItem") << QStringLiteral("Menu");
@@ -42,25 +36,19 @@ public:
 
     bool valid() const { return !m_path.isEmpty(); }
 
-    // The entries by label, read afresh after telling the program the menu opens.
-    std::map<QString, Entry> entries()
+    // Clicks the entry with that label, read afresh after telling the program the menu
+    // opens; false when there is none.
+    bool click(const QString& label)
     {
         call(QStringLiteral("AboutToShow"), { 0 });
         QDBusMessage layout = call(QStringLiteral("GetLayout"), { 0, -1, QStringList() });
-        std::map<QString, Entry> found;
+        std::map<QString, int> ids;
         if (layout.type() == QDBusMessage::ReplyMessage && layout.arguments().size() == 2)
-            collect(layout.arguments().at(1).value<QDBusArgument>(), found);
-        return found;
-    }
-
-    // Clicks the entry with that label; false when there is none.
-    bool click(const QString& label)
-    {
-        auto all = entries();
-        auto entry = all.find(label);
-        if (entry == all.end())
+            collect(layout.arguments().at(1).value<QDBusArgument>(), ids);
+        auto entry = ids.find(label);
+        if (entry == ids.end())
             return false;
-        QDBusMessage reply = call(QStringLiteral("Event"), { entry->second.id, QStringLiteral("clicked"),
+        QDBusMessage reply = call(QStringLiteral("Event"), { entry->second, QStringLiteral("clicked"),
                                                              QVariant::fromValue(QDBusVariant(0)), 0u });
         return reply.type() == QDBusMessage::ReplyMessage;
     }
@@ -74,7 +62,7 @@ private:
     }
 
     // An entry is (id, properties, children), each child a variant of the same.
-    static void collect(const QDBusArgument& argument, std::map<QString, Entry>& found)
+    static void collect(const QDBusArgument& argument, std::map<QString, int>& ids)
     {
         int id = 0;
         QVariantMap properties;
@@ -84,13 +72,12 @@ private:
         while (!argument.atEnd()) {
             QDBusVariant child;
             argument >> child;
-            collect(child.variant().value<QDBusArgument>(), found);
+            collect(child.variant().value<QDBusArgument>(), ids);
         }
         argument.endArray();
         argument.endStructure();
         if (properties.contains(QStringLiteral("label")))
-            found[withoutMnemonic(properties.value(QStringLiteral("label")).toString())] = {
-                id, properties.value(QStringLiteral("toggle-state")).toInt() == 1 };
+            ids[withoutMnemonic(properties.value(QStringLiteral("label")).toString())] = id;
     }
 
     // dbusmenu marks a mnemonic with "_" and writes a real underscore as "__".

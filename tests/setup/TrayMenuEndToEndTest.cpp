@@ -14,7 +14,6 @@ using namespace scriblo::testing;
 
 namespace {
 
-const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 
 // A zigzag whose middle stroke lands short: close to the stored one, never equal.
 std::vector<std::pair<double, double>> hastyZigzag()
@@ -57,7 +56,7 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
         ASSERT_TRUE(hand.connected());
-        ASSERT_FALSE(testBus->interface()->isServiceRegistered(watcherService).value());
+        ASSERT_FALSE(testBus->interface()->isServiceRegistered(StatusNotifierWatcherStandIn::service).value());
         watcher = std::make_unique<StatusNotifierWatcherStandIn>(*testBus);
         ASSERT_EQ(session->setSetting(QStringLiteral("multitouchOption"), QStringLiteral("false")), 0);
     }
@@ -102,7 +101,7 @@ protected:
 
 }
 
-TEST_F(TrayMenuEndToEndTest, lastDrawingAddsAMissedDrawingUndoTakesItBackAndTheFileDialogsExportAndImport)
+TEST_F(TrayMenuEndToEndTest, lastDrawingAddsAMissedDrawingAndTheFileDialogsExportAndImportIt)
 {
     ASSERT_EQ(session->setSetting(QStringLiteral("minimumRecognitionScore"), QStringLiteral("100")), 0);
     const std::string script = session->makeScript(QStringLiteral("mouse"));
@@ -132,16 +131,10 @@ TEST_F(TrayMenuEndToEndTest, lastDrawingAddsAMissedDrawingUndoTakesItBackAndTheF
 
     auto add = tree->waitFor(*last, QStringLiteral("Add to mouse"), QStringLiteral("push button"));
     ASSERT_TRUE(add && add->doAction());
-    EXPECT_TRUE(processEventsUntil([&] { return drawings() == "2"; })) << drawings().constData();
-    auto undo = tree->waitFor(*last, QStringLiteral("Undo"), QStringLiteral("push button"));
-    ASSERT_TRUE(undo);
-    ASSERT_TRUE(processEventsUntil([&] { return undo->has(AccessibleState::Enabled); }));
-    EXPECT_EQ(undo->description(), QStringLiteral("Take the drawing back from mouse"));
-    ASSERT_TRUE(undo->doAction());
-    EXPECT_TRUE(processEventsUntil([&] { return drawings() == "1"; })) << drawings().constData();
+    ASSERT_TRUE(processEventsUntil([&] { return drawings() == "2"; })) << drawings().constData();
 
     // Both ways through the desktop's file dialogs: what is exported comes back through
-    // an import's preview, stored with one click.
+    // an import's preview, stored with one click, with both its drawings.
     QString file = session->homePath(QStringLiteral("saved.json"));
 
     ASSERT_TRUE(menu->click(QStringLiteral("Export Gestures…")));
@@ -160,7 +153,5 @@ TEST_F(TrayMenuEndToEndTest, lastDrawingAddsAMissedDrawingUndoTakesItBackAndTheF
     auto importButton = tree->waitFor(*preview, QStringLiteral("Import"), QStringLiteral("push button"));
     ASSERT_TRUE(importButton);
     ASSERT_TRUE(importButton->doAction());
-    EXPECT_TRUE(processEventsUntil([&] {
-        return session->listedGestures().startsWith(QByteArray::fromStdString(script + "\t1\t"));
-    })) << "the store holds the gesture again";
+    EXPECT_TRUE(processEventsUntil([&] { return drawings() == "2"; })) << "the store holds the gesture again";
 }

@@ -1,5 +1,6 @@
 #include "appearance/IconResolver.h"
 #include "core/GestureLog.h"
+#include "core/ParabolaDrawing.h"
 #include "launch/DesktopFixture.h"
 #include "launch/FakeWorkspace.h"
 #include "launch/LaunchableCatalogue.h"
@@ -21,17 +22,9 @@ using ::testing::ElementsAre;
 
 namespace {
 
-std::vector<GestureStroke> line(float fromX, float toX)
-{
-    std::vector<GesturePoint> points;
-    for (int i = 0; i < 20; ++i)
-        points.emplace_back(fromX + (toX - fromX) * float(i) / 19, 500 + float(i * i), 1);
-    return { GestureStroke(points) };
-}
-
 std::shared_ptr<const Gesture> gesture(const std::string& identity)
 {
-    return std::make_shared<const Gesture>(identity, line(100, 900));
+    return std::make_shared<const Gesture>(identity, scriblo::testing::drawing(20));
 }
 
 std::vector<std::string> titles(const std::vector<SheetGroup>& groups)

@@ -26,7 +26,7 @@ QImage samplePage()
     return page;
 }
 
-TEST(PngEncoderTest, aPageReadsBackPixelForPixelAtItsResolution)
+TEST(PngEncoderTest, aPageReadsBackPixelForPixelAtItsResolutionAndAnEmptyImageIsNotEncoded)
 {
     const QImage page = samplePage();
     auto bytes = PngEncoder::encode(page);
@@ -39,10 +39,6 @@ TEST(PngEncoderTest, aPageReadsBackPixelForPixelAtItsResolution)
     EXPECT_FALSE(read.hasAlphaChannel()) << "a page is opaque";
     EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), page);
     EXPECT_EQ(read.pixelColor(33, 63), QColor(10, 20, 230));
-}
-
-TEST(PngEncoderTest, anEmptyImageIsNotEncoded)
-{
     EXPECT_FALSE(PngEncoder::encode(QImage()));
 }
 
