@@ -97,27 +97,6 @@ TEST_F(GestureConflictsTest, aNewGestureThatWouldTakeOverAStoredDrawingIsNamed)
     EXPECT_GT(captures, 0u) << "no drawing of the set would take over another";
 }
 
-// A gesture conflicts through any of its drawings: a new drawing that resembles a later
-// drawing of a stored gesture, and a stored gesture whose later drawing the new gesture
-// would take over.
-TEST_F(GestureConflictsTest, everyDrawingOfAGestureCounts)
-{
-    Gesture lineThenH("lineThenH", drawing("line-01"));
-    lineThenH.addDrawing(drawing("H-01"));
-    GestureRecognizer::GestureList stored { prepared(lineThenH), store({ "D-01" })[0] };
-    auto resembled = GestureConflicts::find(drawing("H-02"), "new", std::nullopt, stored, minimumScore);
-    ASSERT_TRUE(resembled);
-    EXPECT_EQ(resembled->identity, "lineThenH");
-
-    Gesture starThenH("starThenH", drawing("five_point_star-01"));
-    starThenH.addDrawing(drawing("H-02"));
-    auto conflict = GestureConflicts::find(starThenH, std::nullopt, store({ "D-01", "H-01" }), minimumScore);
-    ASSERT_TRUE(conflict);
-    EXPECT_EQ(conflict->identity, "H-01");
-    EXPECT_FALSE(GestureConflicts::find(Gesture("star", drawing("five_point_star-01")), std::nullopt, store({ "D-01", "H-01" }), minimumScore));
-    EXPECT_FALSE(GestureConflicts::find(drawing("H-02"), "new", std::nullopt, {}, 0));
-}
-
 namespace {
 
 // What pairs() hands over, pairs and progress alike, in the order it does.

@@ -10,25 +10,12 @@
 
 using namespace scriblo;
 using scriblo::testing::HandMadeArchive;
+using scriblo::testing::archiveWithDamagedEntry;
 using scriblo::testing::drawing;
 
 namespace {
 
 class GestureRecognitionModelTest : public scriblo::testing::ModelFixture { };
-
-Data archiveWithOneEmptyStrokeList()
-{
-    HandMadeArchive archive;
-    std::vector<uint64_t> points;
-    for (int i = 0; i < 12; ++i)
-        points.push_back(archive.addPoint(plist_new_real(i * 40), plist_new_real(i * i), plist_new_uint(1)));
-    uint64_t stroke = archive.addStroke(archive.addArray(points));
-    uint64_t keep = archive.add(plist_new_string("keep"));
-    uint64_t broken = archive.add(plist_new_string("broken"));
-    uint64_t good = archive.addGesture(archive.addArray({ stroke }), keep);
-    uint64_t empty = archive.addGesture(archive.addArray({}), broken);
-    return archive.bytes(archive.addDictionary({ keep, broken }, { good, empty }));
-}
 
 }
 
@@ -106,11 +93,11 @@ TEST_F(GestureRecognitionModelTest, deletingAnAbsentGestureRewritesAndKeepsTheRe
 
 TEST_F(GestureRecognitionModelTest, damagedEntryCostsOnlyItselfAndTheOriginalIsKept)
 {
-    Data original = archiveWithOneEmptyStrokeList();
+    Data original = archiveWithDamagedEntry([](HandMadeArchive& a) { return a.addGesture(a.addArray({}), a.add(plist_new_string("bad"))); });
     defaults.setObject(UserDefaultsValue(original), GestureRecognitionModel::gesturesKey);
     model.setup();
-    EXPECT_TRUE(model.getGestureWithIdentity("keep"));
-    EXPECT_FALSE(model.getGestureWithIdentity("broken"));
+    EXPECT_TRUE(model.getGestureWithIdentity("good"));
+    EXPECT_FALSE(model.getGestureWithIdentity("bad"));
     EXPECT_EQ(model.loadProblems().size(), 1u);
     // Loading is reading: the damaged archive waits for the first save.
     EXPECT_TRUE(defaults.backups.empty());
@@ -120,7 +107,7 @@ TEST_F(GestureRecognitionModelTest, damagedEntryCostsOnlyItselfAndTheOriginalIsK
     EXPECT_EQ(*defaults.backups[0].dataValue(), original);
     auto stored = storedGestures();
     EXPECT_EQ(stored.size(), 2u);
-    EXPECT_TRUE(stored.contains("keep"));
+    EXPECT_TRUE(stored.contains("good"));
 }
 
 TEST_F(GestureRecognitionModelTest, undecodableValueStaysUntilTheNextSaveBacksItUp)

@@ -1,3 +1,4 @@
+#include "ParabolaDrawing.h"
 #include "core/GestureRecognizer.h"
 
 #include <atomic>
@@ -6,55 +7,16 @@
 #include <thread>
 
 using namespace scriblo;
-
-namespace {
-
-GestureStroke arc(float startAngle, float sweep, int count, float radius = 300, float centre = 500, int32_t strokeId = 1)
-{
-    GestureStroke stroke;
-    for (int i = 0; i < count; ++i) {
-        float angle = startAngle + sweep * float(i) / float(count - 1);
-        stroke.addPoint(GesturePoint(centre + radius * std::cos(angle), centre + radius * std::sin(angle), strokeId));
-    }
-    return stroke;
-}
-
-GestureStroke segment(float x0, float y0, float x1, float y1, int count, int32_t strokeId = 1)
-{
-    GestureStroke stroke;
-    for (int i = 0; i < count; ++i) {
-        float t = float(i) / float(count - 1);
-        stroke.addPoint(GesturePoint(x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, strokeId));
-    }
-    return stroke;
-}
-
-}
-
-TEST(GestureRecognizerTest, earlierGestureWinsTiesAndReAddingMovesItBehind)
-{
-    GestureRecognizer recognizer;
-    GestureStroke drawn = arc(0, 2.5f, 50);
-    recognizer.addGesture(Gesture("first", { drawn }));
-    recognizer.addGesture(Gesture("second", { drawn }));
-    EXPECT_EQ(recognizer.recognizeGestureWithStrokes({ drawn })->gestureIdentity(), "first");
-    recognizer.addGesture(Gesture("first", { drawn }));
-    EXPECT_EQ(recognizer.loadedGestures()->size(), 2u);
-    EXPECT_EQ(recognizer.recognizeGestureWithStrokes({ drawn })->gestureIdentity(), "second");
-    recognizer.removeGestureWithIdentity("absent");
-    EXPECT_EQ(recognizer.loadedGestures()->size(), 2u);
-    recognizer.removeGestureWithIdentity("second");
-    EXPECT_EQ(recognizer.recognizeGestureWithStrokes({ drawn })->gestureIdentity(), "first");
-}
+using scriblo::testing::drawing;
 
 TEST(GestureRecognizerTest, emptyIdentityAndCoincidentDrawingsGiveNoResult)
 {
     GestureRecognizer recognizer;
-    GestureStroke drawn = arc(0, 2.5f, 50);
+    GestureStroke drawn = drawing(50)[0];
     recognizer.addGesture(Gesture("", { drawn }));
     EXPECT_FALSE(recognizer.recognizeGestureWithStrokes({ drawn }));
     recognizer.addGesture(Gesture("named", { drawn }));
-    EXPECT_FALSE(recognizer.recognizeGestureWithStrokes({ segment(7, 7, 7, 7, 20) }));
+    EXPECT_FALSE(recognizer.recognizeGestureWithStrokes({ GestureStroke(std::vector<GesturePoint>(20, GesturePoint(7, 7, 1))) }));
 }
 
 TEST(GestureRecognizerTest, scoresFollowTheHalfDiagonal)
@@ -80,12 +42,12 @@ TEST(GestureRecognizerTest, roundsCosinesThatDriftOutOfRange)
 TEST(GestureRecognizerTest, recognitionsRunWhileGesturesChange)
 {
     GestureRecognizer recognizer;
-    GestureStroke drawn = arc(0, 3, 60);
+    GestureStroke drawn = drawing(60)[0];
     recognizer.addGesture(Gesture("stable", { drawn }));
     std::atomic<bool> done { false };
     std::thread writer([&] {
         for (int i = 0; i < 200; ++i) {
-            recognizer.addGesture(Gesture("churn" + std::to_string(i % 5), { arc(float(i), 2, 30) }));
+            recognizer.addGesture(Gesture("churn" + std::to_string(i % 5), drawing(30, float(i))));
             recognizer.removeGestureWithIdentity("churn" + std::to_string((i + 2) % 5));
         }
         done = true;

@@ -104,4 +104,17 @@ Data HandMadeArchive::bytes(uint64_t root)
     return data;
 }
 
+Data archiveWithDamagedEntry(const std::function<uint64_t(HandMadeArchive&)>& damage)
+{
+    HandMadeArchive archive;
+    std::vector<uint64_t> points;
+    for (int i = 0; i < 12; ++i)
+        points.push_back(archive.addPoint(plist_new_real(i * 40), plist_new_real(i * i), plist_new_uint(1)));
+    uint64_t stroke = archive.addStroke(archive.addArray(points));
+    uint64_t good = archive.addGesture(archive.addArray({ stroke }), archive.add(plist_new_string("good")));
+    uint64_t damaged = damage(archive);
+    uint64_t root = archive.addDictionary({ archive.add(plist_new_string("good")), archive.add(plist_new_string("bad")) }, { good, damaged });
+    return archive.bytes(root);
+}
+
 }

@@ -4,6 +4,7 @@
 
 #include <plist/plist.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,5 +31,9 @@ public:
 private:
     plist_t m_objects;
 };
+
+// An archive of one valid entry ("good") beside one ("bad") built by `damage`, which
+// returns the reference of the damaged gesture object.
+Data archiveWithDamagedEntry(const std::function<uint64_t(HandMadeArchive&)>& damage);
 
 }

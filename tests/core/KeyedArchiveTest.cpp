@@ -5,9 +5,11 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace scriblo;
 using scriblo::testing::HandMadeArchive;
+using scriblo::testing::archiveWithDamagedEntry;
 
 namespace {
 
@@ -17,19 +19,6 @@ std::shared_ptr<const Gesture> gestureOf(std::vector<std::vector<GesturePoint>> 
     for (auto& points : strokes)
         built.emplace_back(std::move(points));
     return std::make_shared<const Gesture>(identity, std::move(built));
-}
-
-// One valid entry ("good") beside one entry built by `damage`, which returns the
-// reference of the damaged gesture object.
-Data archiveWithDamagedEntry(const std::function<uint64_t(HandMadeArchive&)>& damage)
-{
-    HandMadeArchive archive;
-    uint64_t point = archive.addPoint(plist_new_real(1), plist_new_real(2), plist_new_uint(1));
-    uint64_t stroke = archive.addStroke(archive.addArray({ point, point }));
-    uint64_t good = archive.addGesture(archive.addArray({ stroke }), archive.add(plist_new_string("good")));
-    uint64_t damaged = damage(archive);
-    uint64_t root = archive.addDictionary({ archive.add(plist_new_string("good")), archive.add(plist_new_string("bad")) }, { good, damaged });
-    return archive.bytes(root);
 }
 
 uint64_t gestureWithPoints(HandMadeArchive& archive, const std::vector<uint64_t>& points)
@@ -52,41 +41,80 @@ uint64_t gestureNamed(HandMadeArchive& archive, uint64_t identity, size_t stroke
     return archive.addGesture(archive.addArray(std::vector<uint64_t>(strokeCount, stroke)), identity);
 }
 
+// The archive as a property-list reader sees it, key for key: the library's own reading
+// of the bytes, in its XML form, folded to a 64-bit FNV-1a digest.
+uint64_t archiveDigest(const Data& data)
+{
+    plist_t root = nullptr;
+    plist_from_bin(reinterpret_cast<const char*>(data.data()), uint32_t(data.size()), &root);
+    if (!root)
+        return 0;
+    char* xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(root, &xml, &length);
+    plist_free(root);
+    uint64_t digest = 14695981039346656037ull;
+    for (uint32_t i = 0; i < length; ++i)
+        digest = (digest ^ uint8_t(xml[i])) * 1099511628211ull;
+    plist_to_xml_free(xml);
+    return digest;
 }
 
-// Points to the bit, texts beyond the basic plane (two UTF-16 units each), and past
-// 65,536 objects, where references take four bytes.
-TEST(KeyedArchiveTest, roundTripsPointsAndTextsExactlyInAStoreOfManyObjects)
+// Gestures drawn from a seeded generator: its raw output is the same on every platform,
+// unlike the standard distributions.
+GestureDictionary randomStore(uint32_t seed, int count)
 {
+    std::mt19937 random(seed);
     GestureDictionary gestures;
-    gestures["org.gnome.Nautilus.desktop"] = gestureOf({ { { 12.5f, -3.25f, 7 }, { 0.1f, 999.9f, -5 } }, { { 3, 4, INT32_MIN } } }, "org.gnome.Nautilus.desktop");
-    gestures["firefox:https://example.org/ü"] = gestureOf({ { { 1e-7f, 1e6f, 1 } } }, "firefox:https://example.org/ü");
-    for (int g = 0; g < 70; ++g) {
-        std::vector<GesturePoint> points;
-        for (int i = 0; i < Gesture::maximumPointCount; ++i)
-            points.emplace_back(float(i), float(g) + 0.1f, 1);
-        std::string identity = "gesture " + std::to_string(g) + (g % 2 ? " \xF0\x9F\x98\x80 \xC3\xA9" : "");
-        gestures[identity] = gestureOf({ points }, identity);
+    for (int g = 0; g < count; ++g) {
+        std::vector<std::vector<GesturePoint>> strokes(1 + random() % 3);
+        int32_t strokeId = int32_t(random() % 7) - 3;
+        for (auto& points : strokes) {
+            for (uint32_t i = 0, n = 2 + random() % 300; i < n; ++i)
+                points.emplace_back(float(random() % 100000) / 97.0f, float(random() % 100000) / 89.0f, strokeId);
+            ++strokeId;
+        }
+        std::string identity = g % 3 ? "/home/user/.local/share/Scriblo/Scripts/" + std::to_string(random())
+                                     : "firefox:https://example.org/\xC3\xBC/" + std::to_string(g);
+        gestures[identity] = gestureOf(std::move(strokes), identity);
     }
-    auto result = KeyedUnarchiver::unarchiveGestures(KeyedArchiver::archivedDataWithRootObject(gestures));
-    ASSERT_TRUE(result.isComplete()) << result.problems.front();
-    ASSERT_EQ(result.gestures->size(), gestures.size());
-    for (const auto& [identity, gesture] : gestures) {
-        const auto& decoded = result.gestures->at(identity);
-        EXPECT_EQ(decoded->identity(), identity);
-        EXPECT_EQ(decoded->strokes(), gesture->strokes()) << identity;
-        EXPECT_TRUE(decoded->templates(0).empty());
-    }
+    return gestures;
 }
 
-TEST(KeyedArchiveTest, writesNegativeIntegersInTheEightByteSignedForm)
+}
+
+// Points to the bit, negative stroke identifiers, texts beyond the basic plane (two UTF-16
+// units each), the longest stroke the store takes, and past 65,536 objects, where
+// references take four bytes. The digests pinned are those of the archives written before
+// the writer streamed its objects, so whatever the byte layout, every key, value and
+// reference stays as it was.
+TEST(KeyedArchiveTest, storesArchiveKeyForKeyAsBeforeAndRoundTripExactly)
 {
-    GestureDictionary gestures;
-    gestures["n"] = gestureOf({ { { 0, 0, -5 } } }, "n");
-    Data data = KeyedArchiver::archivedDataWithRootObject(gestures);
-    const uint8_t signedMinusFive[] = { 0x13, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xfb };
-    EXPECT_NE(std::search(data.begin(), data.end(), std::begin(signedMinusFive), std::end(signedMinusFive)), data.end());
-    EXPECT_EQ(std::string(data.begin(), data.begin() + 8), "bplist00");
+    GestureDictionary crafted;
+    crafted["org.gnome.Nautilus.desktop"] = gestureOf({ { { 12.5f, -3.25f, 7 }, { 0.1f, 999.9f, -5 } }, { { 3, 4, INT32_MIN } } }, "org.gnome.Nautilus.desktop");
+    crafted["firefox:https://example.org/\xC3\xBC \xF0\x9F\x98\x80"] = gestureOf({ { { 1e-7f, 1e6f, 1 } } }, "firefox:https://example.org/\xC3\xBC \xF0\x9F\x98\x80");
+    GestureDictionary longest;
+    longest["longest"] = gestureOf({ std::vector<GesturePoint>(Gesture::maximumPointCount, { 0.5f, 2, 1 }) }, "longest");
+    const std::vector<std::pair<GestureDictionary, std::optional<uint64_t>>> stores {
+        { crafted, 0xb50de1f73e5c6bcfull }, { {}, 0x5236bfaa0d042a32ull }, { randomStore(1, 20), 0x61cde266c40acfeaull },
+        { randomStore(2, 20), 0x8bcadf901f8880aeull }, { randomStore(3, 400), 0xceb1cf9342d5309full }, { longest, std::nullopt },
+    };
+    for (const auto& [gestures, digest] : stores) {
+        SCOPED_TRACE(gestures.empty() ? "empty" : gestures.begin()->first);
+        Data data = KeyedArchiver::archivedDataWithRootObject(gestures);
+        if (digest) {
+            EXPECT_EQ(archiveDigest(data), *digest);
+        }
+        auto result = KeyedUnarchiver::unarchiveGestures(data);
+        ASSERT_TRUE(result.isComplete()) << result.problems.front();
+        ASSERT_EQ(result.gestures->size(), gestures.size());
+        for (const auto& [identity, gesture] : gestures) {
+            const auto& decoded = result.gestures->at(identity);
+            EXPECT_EQ(decoded->identity(), identity);
+            EXPECT_EQ(decoded->strokes(), gesture->strokes()) << identity;
+            EXPECT_TRUE(decoded->templates(0).empty());
+        }
+    }
 }
 
 // An archive laid out as the platform's archiver writes it: a plain dictionary class,

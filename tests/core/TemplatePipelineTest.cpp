@@ -1,3 +1,4 @@
+#include "ParabolaDrawing.h"
 #include "core/Gesture.h"
 #include "core/ResampleWalk.h"
 #include "core/TemplatePipeline.h"
@@ -7,18 +8,7 @@
 
 using namespace scriblo;
 using namespace scriblo::pipeline;
-
-namespace {
-
-GestureStroke straightLine(int count, float spacing)
-{
-    GestureStroke stroke;
-    for (int i = 0; i < count; ++i)
-        stroke.addPoint(GesturePoint(float(i) * spacing, 0, 1));
-    return stroke;
-}
-
-}
+using scriblo::testing::drawing;
 
 TEST(TemplatePipelineTest, truncatesDifferencesBeforeMeasuring)
 {
@@ -38,7 +28,7 @@ TEST(TemplatePipelineTest, degenerateStrokesGiveNoDirectionInsteadOfCrashing)
     GestureTemplate empty { GestureStroke() };
     EXPECT_EQ(empty.stroke().pointCount(), 0);
     EXPECT_TRUE(std::isnan(empty.startUnitVector().x()));
-    Gesture withEmptyStroke("x", { GestureStroke(), straightLine(20, 5) });
+    Gesture withEmptyStroke("x", { GestureStroke(), drawing(20)[0] });
     withEmptyStroke.generateTemplates();
     EXPECT_EQ(withEmptyStroke.templates(0).size(), 8u);
     Gesture noStrokes("none", {});
@@ -68,7 +58,7 @@ TEST(TemplatePipelineTest, templatesShareTheDrawnStrokesAndOneBlock)
 {
     GestureTemplate kept;
     {
-        Gesture gesture("two", { straightLine(20, 5), straightLine(30, 2) });
+        Gesture gesture("two", { drawing(20)[0], drawing(30)[0] });
         gesture.generateTemplates();
         const TemplateSet& templates = gesture.templates(0);
         ASSERT_EQ(templates.size(), 8u);
