@@ -28,8 +28,6 @@ void RecognitionWindowFade::putAway(PutAway how)
 SteadyDuration RecognitionWindowFade::stayFor(PutAway how)
 {
     switch (how) {
-    case PutAway::AfterExplainedMiss:
-        return explainedMissStay;
     case PutAway::AfterFailure:
         return failureStay;
     case PutAway::AfterOfferedMiss:

@@ -6,9 +6,9 @@
 namespace scriblo {
 
 // A failure stays longer than a result: it is a line to read, not a name to glance at.
-// An explained miss is a name and two numbers, between the two; one that offers to add
-// the drawing to that gesture stays long enough for the pointer to reach the button.
-enum class PutAway { AtOnce, AfterResult, AfterExplainedMiss, AfterOfferedMiss, AfterFailure };
+// An explained miss offers to add the drawing to its gesture, and stays long enough for
+// the pointer to reach the button.
+enum class PutAway { AtOnce, AfterResult, AfterOfferedMiss, AfterFailure };
 
 // The recognition window's visibility over time: a result stays fully visible a moment,
 // then fades out; without a compositor it is shown and hidden without fading. The
@@ -16,7 +16,6 @@ enum class PutAway { AtOnce, AfterResult, AfterExplainedMiss, AfterOfferedMiss, 
 class RecognitionWindowFade {
 public:
     static constexpr SteadyDuration resultStay = std::chrono::milliseconds(280);
-    static constexpr SteadyDuration explainedMissStay = std::chrono::milliseconds(800);
     static constexpr SteadyDuration failureStay = std::chrono::milliseconds(1500);
     static constexpr SteadyDuration offeredMissStay = std::chrono::milliseconds(4000);
     static constexpr SteadyDuration fadeDuration = std::chrono::milliseconds(200);
