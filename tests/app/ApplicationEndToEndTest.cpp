@@ -135,13 +135,6 @@ TEST_F(ApplicationEndToEndTest, mouseModeOpensOnThePointersScreenAndLaunchesWhil
         hand.clickTwice(3, std::chrono::milliseconds(200));
         drawOnceOpen("a double press", monitor);
     }
-    // Slow, then quick: the first two presses are too far apart, the last two are not.
-    hand.moveTo(leftMonitor.x + 400, leftMonitor.y + 300);
-    hand.press(3);
-    hand.release(3);
-    pause(700);
-    hand.clickTwice(3, std::chrono::milliseconds(200));
-    drawOnceOpen("a slow then quick double press", leftMonitor);
 }
 
 // Nothing is deleted behind the user's back: a gesture whose script was deleted goes

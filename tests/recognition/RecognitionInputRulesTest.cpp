@@ -29,12 +29,11 @@ protected:
 TEST_F(SecondaryPressTest, twoSecondaryPressesUnder420MillisecondsStartAndOneWhileTheWindowShowsDoesNotCount)
 {
     EXPECT_FALSE(pressAfter(0ms)) << "the first press of all has nothing before it";
-    EXPECT_TRUE(pressAfter(419ms));
-    pressAfter(5s);
     EXPECT_FALSE(pressAfter(420ms));
+    EXPECT_TRUE(pressAfter(200ms)) << "slow, then quick: the last two presses count";
 
     pressAfter(5s);
-    EXPECT_TRUE(pressAfter(200ms));
+    EXPECT_TRUE(pressAfter(419ms));
     EXPECT_FALSE(pressAfter(100ms, true)) << "the window shows";
     // 500 ms after the last counted press; 400 ms after the uncounted one.
     EXPECT_FALSE(pressAfter(400ms));
