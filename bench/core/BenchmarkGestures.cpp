@@ -3,6 +3,8 @@
 #include "core/GestureLog.h"
 #include "core/KeyedUnarchiver.h"
 
+#include <benchmark/benchmark.h>
+
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -77,6 +79,15 @@ const ThreeStrokeDrawings& threeStrokeDrawings(size_t storedCount)
     if (found == drawings.end())
         found = drawings.emplace(storedCount, readThreeStrokeDrawings(storedCount)).first;
     return found->second;
+}
+
+bool skipWithoutDrawings(benchmark::State& state, size_t storedCount)
+{
+    const auto& drawings = threeStrokeDrawings(storedCount);
+    if (drawings.problem.empty())
+        return false;
+    state.SkipWithError(("skipped: " + drawings.problem).c_str());
+    return true;
 }
 
 const std::vector<NamedDrawing>& mixedDrawings(size_t count)

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+namespace benchmark {
+class State;
+}
+
 namespace scriblo::bench {
 
 struct NamedDrawing {
@@ -26,6 +30,8 @@ struct ThreeStrokeDrawings {
 // 100 stored drawings; `largeStoreCount` fills the store to its limit.
 inline constexpr size_t largeStoreCount = 1024;
 const ThreeStrokeDrawings& threeStrokeDrawings(size_t storedCount = 100);
+// Marks the benchmark skipped, with the reason, where those drawings are missing.
+bool skipWithoutDrawings(benchmark::State& state, size_t storedCount = 100);
 
 // Up to `count` real drawings of every type of the multistroke log set, of one to five
 // strokes, spread over all users and speeds: a store of mostly different gestures.

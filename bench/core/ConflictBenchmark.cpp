@@ -16,11 +16,9 @@ namespace {
 // is checked in turn; the time is per check, including the new drawing's templates.
 void BM_ConflictCheck3StrokesAmong100(benchmark::State& state)
 {
-    const auto& drawings = threeStrokeDrawings();
-    if (!drawings.problem.empty()) {
-        state.SkipWithError(("skipped: " + drawings.problem).c_str());
+    if (skipWithoutDrawings(state))
         return;
-    }
+    const auto& drawings = threeStrokeDrawings();
     GestureRecognizer::GestureList stored;
     for (const auto& drawing : drawings.stored) {
         Gesture gesture(drawing.identity, drawing.strokes);

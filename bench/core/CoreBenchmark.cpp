@@ -55,15 +55,6 @@ const StoreFile& storeFile()
     return store;
 }
 
-bool skipWithoutDrawings(benchmark::State& state, size_t storedCount = 100)
-{
-    const auto& drawings = threeStrokeDrawings(storedCount);
-    if (drawings.problem.empty())
-        return false;
-    state.SkipWithError(("skipped: " + drawings.problem).c_str());
-    return true;
-}
-
 bool skipWithoutStore(benchmark::State& state)
 {
     if (skipWithoutDrawings(state))

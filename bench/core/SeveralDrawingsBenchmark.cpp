@@ -13,15 +13,6 @@ namespace {
 constexpr size_t gestureCount = 100;
 constexpr int32_t drawingsPerGesture = 3;
 
-bool skipWithoutDrawings(benchmark::State& state)
-{
-    const auto& drawings = threeStrokeDrawings(gestureCount * drawingsPerGesture);
-    if (drawings.problem.empty())
-        return false;
-    state.SkipWithError(("skipped: " + drawings.problem).c_str());
-    return true;
-}
-
 // 100 gestures of three real three-stroke drawings each (types H, I, N and asterisk, of
 // many hands), with their templates.
 const GestureRecognizer& storeOfDrawings()
@@ -41,7 +32,7 @@ const GestureRecognizer& storeOfDrawings()
 }
 
 // The candidate that sends the most templates into the angle search: the worst case.
-const NamedDrawing& worstCandidate(size_t& searched)
+const NamedDrawing& worstDrawnCandidate(size_t& searched)
 {
     const auto& candidates = threeStrokeDrawings(gestureCount * drawingsPerGesture).candidates;
     const NamedDrawing* worst = &candidates.front();
@@ -61,10 +52,10 @@ const NamedDrawing& worstCandidate(size_t& searched)
 
 void BM_Recognize3StrokesAmong100GesturesOf3Drawings(benchmark::State& state)
 {
-    if (skipWithoutDrawings(state))
+    if (skipWithoutDrawings(state, gestureCount * drawingsPerGesture))
         return;
     size_t searched = 0;
-    const auto& candidate = worstCandidate(searched);
+    const auto& candidate = worstDrawnCandidate(searched);
     for (auto _ : state) {
         auto result = storeOfDrawings().recognizeGestureWithStrokes(candidate.strokes);
         benchmark::DoNotOptimize(result);
@@ -77,7 +68,7 @@ BENCHMARK(BM_Recognize3StrokesAmong100GesturesOf3Drawings)->Unit(benchmark::kMil
 // the time per check, including the new drawing's templates.
 void BM_ConflictCheck3StrokesAmong100GesturesOf3Drawings(benchmark::State& state)
 {
-    if (skipWithoutDrawings(state))
+    if (skipWithoutDrawings(state, gestureCount * drawingsPerGesture))
         return;
     const auto& candidates = threeStrokeDrawings(gestureCount * drawingsPerGesture).candidates;
     auto stored = storeOfDrawings().loadedGestures();
@@ -96,7 +87,7 @@ BENCHMARK(BM_ConflictCheck3StrokesAmong100GesturesOf3Drawings)->Unit(benchmark::
 // `scriblo gestures conflicts` on the same store: every pair, both ways, every drawing.
 void BM_ConflictsOf100GesturesOf3Drawings(benchmark::State& state)
 {
-    if (skipWithoutDrawings(state))
+    if (skipWithoutDrawings(state, gestureCount * drawingsPerGesture))
         return;
     auto stored = storeOfDrawings().loadedGestures();
     size_t pairs = 0;

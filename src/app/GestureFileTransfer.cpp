@@ -165,7 +165,7 @@ void GestureFileTransfer::stored(const Expected<size_t, GestureRefusal>& saved, 
         return;
     }
     tell(tr("Gestures imported"), tr("Added: %1. Replaced: %2.").arg(added).arg(replaced));
-    emit gesturesImported();
+    Q_EMIT gesturesImported();
 }
 
 void GestureFileTransfer::tell(const QString& summary, const QString& body)

@@ -49,7 +49,7 @@ public:
     // The preview of the import under way, until it is answered.
     GestureImportPreview* preview() const { return m_preview; }
 
-signals:
+Q_SIGNALS:
     // An import stored gestures.
     void gesturesImported();
 

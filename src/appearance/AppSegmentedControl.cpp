@@ -147,7 +147,7 @@ void AppSegmentedControl::choose(int segment, Choice how)
 {
     m_lastChoice = how;
     setSelectedSegment(segment);
-    emit segmentChosen(segment);
+    Q_EMIT segmentChosen(segment);
 }
 
 void AppSegmentedControl::tellAssistiveTechnologies(int previous)

@@ -30,7 +30,7 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+Q_SIGNALS:
     // Only for the user's own choice, as a platform control reports it.
     void segmentChosen(int segment);
 

@@ -17,7 +17,7 @@ AppTableView::AppTableView(QWidget* parent)
 void AppTableView::focusInEvent(QFocusEvent* event)
 {
     QListView::focusInEvent(event);
-    emit tableViewFocus(false);
+    Q_EMIT tableViewFocus(false);
 }
 
 void AppTableView::focusOutEvent(QFocusEvent* event)
@@ -34,7 +34,7 @@ void AppTableView::focusOutEvent(QFocusEvent* event)
     case Qt::BacktabFocusReason:
         return;
     default:
-        emit tableViewFocus(true);
+        Q_EMIT tableViewFocus(true);
     }
 }
 

@@ -12,7 +12,7 @@ class AppTableView : public QListView {
 public:
     explicit AppTableView(QWidget* parent = nullptr);
 
-signals:
+Q_SIGNALS:
     // `lost` is true when a click or the program took the focus elsewhere, false when the
     // table took it.
     void tableViewFocus(bool lost);

@@ -18,7 +18,7 @@ bool DarkMode::isDark()
 void DarkMode::setDark(bool dark)
 {
     if (darkFlag.exchange(dark) != dark)
-        emit notifier().darkChanged(dark);
+        Q_EMIT notifier().darkChanged(dark);
 }
 
 DarkMode& DarkMode::notifier()

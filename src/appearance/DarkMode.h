@@ -18,7 +18,7 @@ public:
     // The object to connect to, made on first use.
     static DarkMode& notifier();
 
-signals:
+Q_SIGNALS:
     void darkChanged(bool dark);
 
 private:

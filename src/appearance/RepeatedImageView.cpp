@@ -49,7 +49,7 @@ void RepeatedImageView::paintEvent(QPaintEvent* event)
 void RepeatedImageView::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
-    emit clicked();
+    Q_EMIT clicked();
 }
 
 }

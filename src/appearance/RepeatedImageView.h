@@ -19,7 +19,7 @@ public:
     // The pattern is taken from the image at the next paint.
     void setImage(const QPixmap& image);
 
-signals:
+Q_SIGNALS:
     void clicked();
 
 protected:

@@ -14,7 +14,7 @@ class LogindSleepWatcher : public QObject {
 public:
     LogindSleepWatcher(std::function<void()> onWake, QObject* parent);
 
-private slots:
+private Q_SLOTS:
     void prepareForSleep(bool sleeping);
 
 private:

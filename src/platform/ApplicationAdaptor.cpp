@@ -16,12 +16,12 @@ ApplicationAdaptor::ApplicationAdaptor(SingleInstance* instance)
 
 void ApplicationAdaptor::Activate(const QVariantMap&)
 {
-    emit m_instance->reopen();
+    Q_EMIT m_instance->reopen();
 }
 
 void ApplicationAdaptor::Open(const QStringList&, const QVariantMap&)
 {
-    emit m_instance->reopen();
+    Q_EMIT m_instance->reopen();
 }
 
 void ApplicationAdaptor::ActivateAction(const QString& name, const QVariantList&, const QVariantMap&)

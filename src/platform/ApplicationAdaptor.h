@@ -16,7 +16,7 @@ class ApplicationAdaptor final : public QDBusAbstractAdaptor {
 public:
     explicit ApplicationAdaptor(SingleInstance* instance);
 
-public slots:
+public Q_SLOTS:
     void Activate(const QVariantMap& platformData);
     // Scriblo opens no documents; being asked to is still a request to come forward.
     void Open(const QStringList& uris, const QVariantMap& platformData);

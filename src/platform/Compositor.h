@@ -12,7 +12,7 @@ public:
     using QObject::QObject;
     virtual bool isCompositing() const = 0;
 
-signals:
+Q_SIGNALS:
     void compositingChanged(bool compositing);
 };
 

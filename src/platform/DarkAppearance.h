@@ -11,7 +11,7 @@ public:
     using QObject::QObject;
     virtual bool isDark() const = 0;
 
-signals:
+Q_SIGNALS:
     void darkChanged(bool dark);
 };
 

@@ -24,7 +24,7 @@ public:
     // above that still exists.
     QStringList watchedPaths() const;
 
-signals:
+Q_SIGNALS:
     void changed();
 
 private:

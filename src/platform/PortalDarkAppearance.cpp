@@ -88,7 +88,7 @@ void PortalDarkAppearance::setDark(bool dark)
     if (dark == m_dark)
         return;
     m_dark = dark;
-    emit darkChanged(dark);
+    Q_EMIT darkChanged(dark);
 }
 
 }

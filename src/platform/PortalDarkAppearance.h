@@ -18,7 +18,7 @@ public:
     explicit PortalDarkAppearance(const QDBusConnection& bus, QObject* parent = nullptr);
     bool isDark() const override { return m_dark; }
 
-private slots:
+private Q_SLOTS:
     void settingChanged(const QDBusMessage& message);
 
 private:

@@ -22,7 +22,7 @@ public:
     // A failure says why the check could not be made; the caller runs anyway.
     virtual Expected<Role> claim() = 0;
 
-signals:
+Q_SIGNALS:
     void reopen();
 };
 

@@ -50,7 +50,7 @@ void X11Compositor::update()
     if (compositing == m_compositing)
         return;
     m_compositing = compositing;
-    emit compositingChanged(compositing);
+    Q_EMIT compositingChanged(compositing);
 }
 
 }

@@ -31,7 +31,7 @@ void X11InputGrab::tryGrab()
     if (isHeld() || m_attemptsLeft <= 0) {
         m_retry.stop();
         if (!isHeld())
-            emit grabRefused();
+            Q_EMIT grabRefused();
         return;
     }
     if (!m_retry.isActive())

@@ -21,7 +21,7 @@ public:
     void release();
     bool isHeld() const { return m_keyboard && m_pointer; }
 
-signals:
+Q_SIGNALS:
     // Every attempt was refused; the capture goes on without exclusivity.
     void grabRefused();
 

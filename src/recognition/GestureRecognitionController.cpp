@@ -49,7 +49,7 @@ GestureRecognitionController::GestureRecognitionController(Services services, QO
         m_recognitionWindow->offerAddition(std::nullopt);
         toggleOutRecognitionWindow(false);
         if (m_lastDrawing)
-            emit additionRequested(QString::fromStdString(m_lastDrawing->identity));
+            Q_EMIT additionRequested(QString::fromStdString(m_lastDrawing->identity));
     });
 }
 
@@ -111,7 +111,7 @@ void GestureRecognitionController::handleMultitouchEvent(const MultitouchEventPo
                                  m_setupWindowVisible && m_setupWindowVisible() };
     StartPattern pattern = m_startPatterns.handleFrame(frame, conditions);
     if (pattern != StartPattern::None)
-        emit startPatternSeen(pattern);
+        Q_EMIT startPatternSeen(pattern);
     switch (pattern) {
     case StartPattern::None:
         return;
@@ -165,7 +165,7 @@ void GestureRecognitionController::releaseCaptureInput()
 
 void GestureRecognitionController::recognizeGestureWithStrokes(std::vector<GestureStroke> strokes)
 {
-    emit strokesCaptured(int(strokes.size()));
+    Q_EMIT strokesCaptured(int(strokes.size()));
     releaseCaptureInput();
     m_grabRule.captureEnded();
     m_recognitionWindow->setPartialResult({}, {});
@@ -224,7 +224,7 @@ void GestureRecognitionController::remember(std::vector<GestureStroke> strokes,
         return;
     m_lastDrawing = LastDrawing { std::move(strokes), decision.outcome, decision.identity, decision.score,
                                   m_targetsAndSettings.settings().minimumRecognitionScore() };
-    emit lastDrawingChanged();
+    Q_EMIT lastDrawingChanged();
 }
 
 void GestureRecognitionController::checkPartialGestureWithStrokes(std::vector<GestureStroke> strokes)
@@ -240,8 +240,8 @@ void GestureRecognitionController::launch(const std::shared_ptr<Launchable>& tar
 {
     QString name = QString::fromStdString(target->displayName());
     m_recognitionWindow->setAppResult(name, m_icons.iconFor(target->icon()));
-    emit matchShown(false, name, score);
-    emit launchRequested(QString::fromStdString(target->description()));
+    Q_EMIT matchShown(false, name, score);
+    Q_EMIT launchRequested(QString::fromStdString(target->description()));
     target->launchWithNewThread(LaunchThread::New, [reports = m_launchReports, this, target](const LaunchResult& launched) {
         if (!launched)
             reports->post([this, target, reason = launched.error()] { launchFailed(target, reason); });
@@ -332,7 +332,7 @@ void GestureRecognitionController::showPartialResult(const MatchDecision<std::sh
     // Both at once: a name that holds a "%2" must not take the score's place.
     QString text = tr("%1 – %2%", "the best match while drawing: name, score").arg(name, QLocale().toString(decision.score));
     m_recognitionWindow->setPartialResult(text, m_icons.iconFor(target->icon()));
-    emit matchShown(true, name, decision.score);
+    Q_EMIT matchShown(true, name, decision.score);
 }
 
 void GestureRecognitionController::runOnMainThread(const std::function<void()>& work)
@@ -360,7 +360,7 @@ void GestureRecognitionController::toggleInRecognitionWindow()
     m_recognitionWindow->show();
     m_recognitionWindow->raise();
     m_recognitionWindow->activateWindow();
-    emit recognitionWindowShown(m_recognitionWindow->geometry());
+    Q_EMIT recognitionWindowShown(m_recognitionWindow->geometry());
 }
 
 void GestureRecognitionController::toggleOutRecognitionWindow(bool animated)

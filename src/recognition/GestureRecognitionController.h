@@ -101,7 +101,7 @@ public:
     // The drawing the user made last, and what came of it.
     const std::optional<LastDrawing>& lastDrawing() const { return m_lastDrawing; }
 
-signals:
+Q_SIGNALS:
     // What happens in a recognition, for whoever follows it (the demonstration).
     void startPatternSeen(scriblo::StartPattern pattern);
     void recognitionWindowShown(QRect geometry);

@@ -174,7 +174,7 @@ void GestureRecognitionWindow::changeEvent(QEvent* event)
     if (isActiveWindow())
         m_hadFocus = true;
     else if (m_hadFocus && isVisible())
-        emit resignedKey();
+        Q_EMIT resignedKey();
 }
 
 }

@@ -55,7 +55,7 @@ public:
     // the offer. A new result withdraws it too.
     void offerAddition(const std::optional<QString>& name);
 
-signals:
+Q_SIGNALS:
     // The user took the offer.
     void additionChosen();
 

@@ -24,7 +24,7 @@ public:
     // have changed the setting.
     void setExplainMisses(bool explain);
 
-signals:
+Q_SIGNALS:
     void gestureSheetRequested();
     void lastDrawingRequested();
     void importRequested();

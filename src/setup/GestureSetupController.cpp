@@ -265,7 +265,7 @@ void GestureSetupController::saveGestureWithStrokes(std::vector<GestureStroke> s
     m_storeWrites->assign(std::move(strokes), launchable->launchId(), storedIdentity(*launchable),
                           [this, name = QString::fromStdString(launchable->displayName())](const std::optional<GestureRefusal>& refusal) {
                               if (!refusal)
-                                  emit gestureAssigned(name);
+                                  Q_EMIT gestureAssigned(name);
                               m_setupWindow->showAssignRefusal(refusal);
                               gesturesChanged();
                           });

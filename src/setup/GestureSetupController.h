@@ -116,7 +116,7 @@ public:
     void undoClear();
     void shouldShowCustomScriptsAlert();
 
-signals:
+Q_SIGNALS:
     void quitRequested();
     // The user asked for the gesture files, from the tray or from the window.
     void importRequested();

@@ -363,7 +363,7 @@ void GestureSetupWindow::setTranslucent(bool translucent)
 bool GestureSetupWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowDeactivate)
-        emit resignedKey();
+        Q_EMIT resignedKey();
     return QWidget::event(event);
 }
 

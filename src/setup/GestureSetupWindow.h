@@ -89,7 +89,7 @@ public:
     QCheckBox* quickdrawOptionField;
     QCheckBox* loginStartOptionField;
 
-signals:
+Q_SIGNALS:
     void resignedKey();
 
 protected:

@@ -183,7 +183,7 @@ void LastDrawingWindow::added(const UndoableAddition::Added& added, const std::o
     }
     fillChoices();
     showStatus(tr("Added the drawing to %1.").arg(name));
-    emit gestureChanged();
+    Q_EMIT gestureChanged();
 }
 
 void LastDrawingWindow::undo()
@@ -201,7 +201,7 @@ void LastDrawingWindow::undone(const UndoableAddition::Added& added, const Expec
     if (!saved)
         return showStatus(tr("The drawing was not taken back from %1: %2").arg(name, QString::fromStdString(saved.error())));
     showStatus(tr("Took the drawing back from %1.").arg(name));
-    emit gestureChanged();
+    Q_EMIT gestureChanged();
 }
 
 void LastDrawingWindow::storeChanged()

@@ -46,7 +46,7 @@ public:
     QPushButton* undoButton() const { return m_undo; }
     QLabel* status() const { return m_status; }
 
-signals:
+Q_SIGNALS:
     // The store holds one more drawing of a gesture, or its Undo.
     void gestureChanged();
 

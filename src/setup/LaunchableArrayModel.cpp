@@ -21,7 +21,7 @@ void LaunchableArrayModel::setContent(LaunchableListHandle content)
 void LaunchableArrayModel::storeChanged()
 {
     if (rowCount() > 0)
-        emit dataChanged(index(0), index(rowCount() - 1), { Qt::FontRole, Qt::AccessibleDescriptionRole });
+        Q_EMIT dataChanged(index(0), index(rowCount() - 1), { Qt::FontRole, Qt::AccessibleDescriptionRole });
 }
 
 bool LaunchableArrayModel::hasGesture(const Launchable& launchable) const

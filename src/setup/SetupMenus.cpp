@@ -108,14 +108,14 @@ void SetupMenus::changedInSheet()
 {
     if (m_lastDrawingWindow)
         m_lastDrawingWindow->storeChanged();
-    emit gesturesChangedInWindow();
+    Q_EMIT gesturesChangedInWindow();
 }
 
 void SetupMenus::changedInLastDrawing()
 {
     if (m_gestureSheetWindow && m_gestureSheetWindow->isVisible())
         m_gestureSheetWindow->reload();
-    emit gesturesChangedInWindow();
+    Q_EMIT gesturesChangedInWindow();
 }
 
 void SetupMenus::showTrayAbsence(bool absent)

@@ -57,7 +57,7 @@ public:
     // The open windows show the change, and can no longer undo their own last change over it.
     void showStoreChange();
 
-signals:
+Q_SIGNALS:
     void quitRequested();
     void importRequested();
     void exportRequested();

@@ -37,14 +37,14 @@ TrayStatusItem::TrayStatusItem(QObject* parent)
     menu->setAccessibleName(tr("Scriblo menu"));
     auto setup = new QAction(tr("&Setup…"), menu);
     menu->insertAction(menu->actions().value(0), setup);
-    connect(setup, &QAction::triggered, this, [this] { emit toggleRequested(QCursor::pos()); });
+    connect(setup, &QAction::triggered, this, [this] { Q_EMIT toggleRequested(QCursor::pos()); });
     m_tray->setContextMenu(menu);
     m_tray->setToolTip(tr("Scriblo: draw a gesture to launch"));
     statusIcon().showIn(*m_tray);
     connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         // The context menu opens by itself; every other activation opens or closes the window.
         if (reason != QSystemTrayIcon::Context)
-            emit toggleRequested(QCursor::pos());
+            Q_EMIT toggleRequested(QCursor::pos());
     });
     connect(m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &TrayStatusItem::hostChanged);
     m_embedding->setInterval(embeddingCheckMilliseconds);
@@ -96,7 +96,7 @@ void TrayStatusItem::checkEmbedding()
         m_lastGeometry = geometry;
         m_embedded = true;
         m_steadyChecks = 0;
-        emit iconPlaced();
+        Q_EMIT iconPlaced();
     } else if (m_embedded && ++m_steadyChecks >= steadyChecksWhenPlaced) {
         m_embedding->stop();
     }
@@ -120,7 +120,7 @@ void TrayStatusItem::hostChanged()
         m_tray->hide();
         showTrayIcon();
     }
-    emit hostAvailabilityChanged(available);
+    Q_EMIT hostAvailabilityChanged(available);
 }
 
 }

@@ -45,7 +45,7 @@ public:
     // for the others, are drawn inverted while the desktop is dark.
     static DarkableImage statusIcon();
 
-signals:
+Q_SIGNALS:
     // The user asked for the setup window, at `pointer` on the screen.
     void toggleRequested(QPoint pointer);
     void hostAvailabilityChanged(bool available);

@@ -256,7 +256,7 @@ void GestureSheetWindow::drawingGone(const std::string& identity, const Expected
     if (!removed)
         return showStatus(tr("The drawing was not removed: %1").arg(QString::fromStdString(removed.error())));
     showStatus(tr("Removed a drawing."));
-    emit drawingRemoved(QString::fromStdString(identity));
+    Q_EMIT drawingRemoved(QString::fromStdString(identity));
 }
 
 void GestureSheetWindow::selectGesture(const std::string& identity)
@@ -293,7 +293,7 @@ void GestureSheetWindow::gestureDeleted(const Cleared& cleared, const Expected<D
     refill(Selection::None);
     m_undo->setEnabled(true);
     showStatus(tr("Cleared the gesture for %1.").arg(name));
-    emit gestureCleared(QString::fromStdString(cleared.gesture->identity()));
+    Q_EMIT gestureCleared(QString::fromStdString(cleared.gesture->identity()));
 }
 
 void GestureSheetWindow::undoClear()
@@ -314,7 +314,7 @@ void GestureSheetWindow::gestureBroughtBack(const Cleared& cleared, const Expect
     }
     refill(Selection::First);
     showStatus(tr("Brought back the gesture for %1.").arg(name));
-    emit gestureRestored(QString::fromStdString(cleared.gesture->identity()));
+    Q_EMIT gestureRestored(QString::fromStdString(cleared.gesture->identity()));
 }
 
 // The buttons wait, so a second click cannot act on a gesture about to change.

@@ -57,7 +57,7 @@ public:
     QLabel* status() const { return m_status; }
     QLabel* emptyListNote() const { return m_emptyList; }
 
-signals:
+Q_SIGNALS:
     // A gesture was deleted from the store here.
     void gestureCleared(QString identity);
     // The gesture cleared last was stored again.

@@ -27,7 +27,7 @@ public:
     };
     std::vector<Notice> notices;
 
-public slots:
+public Q_SLOTS:
     uint Notify(const QString& appName, uint, const QString&, const QString& summary, const QString& body,
                 const QStringList&, const QVariantMap& hints, int)
     {

@@ -33,7 +33,7 @@ public:
         m_bus.send(signal);
     }
 
-public slots:
+public Q_SLOTS:
     QDBusVariant Read(const QString& group, const QString& key)
     {
         ++reads;

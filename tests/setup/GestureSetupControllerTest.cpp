@@ -39,7 +39,7 @@ protected:
         field->setText(text);
         // As typed: a field left unedited saves nothing.
         field->setModified(true);
-        emit field->editingFinished();
+        Q_EMIT field->editingFinished();
     }
 
     QStringList listed() const
@@ -279,10 +279,10 @@ TEST_F(GestureSetupControllerTest, aCaptureIsGivenUpByEscapeSelectionSettingOrLo
     select(0);
     controller->assignSelectedGesture();
     ASSERT_TRUE(window().setupView->detectingInput());
-    emit escape->activated();
+    Q_EMIT escape->activated();
     EXPECT_FALSE(window().setupView->detectingInput());
     EXPECT_TRUE(controller->isSetupWindowVisible());
-    emit escape->activated();
+    Q_EMIT escape->activated();
     clock.advanceBy(std::chrono::milliseconds(200));
     EXPECT_FALSE(controller->isSetupWindowVisible());
 

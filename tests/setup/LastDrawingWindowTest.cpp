@@ -124,7 +124,7 @@ TEST_F(LastDrawingWindowTest, addToAddsTheDrawingInOneStepAndUndoTakesItBack)
     EXPECT_EQ(drawingsOf("maps.desktop"), 2);
     for (auto* shortcut : window->findChildren<QShortcut*>())
         if (shortcut->key() == QKeySequence(QKeySequence::Undo))
-            emit shortcut->activated();
+            Q_EMIT shortcut->activated();
     EXPECT_EQ(drawingsOf("maps.desktop"), 1);
 }
 

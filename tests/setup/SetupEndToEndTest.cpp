@@ -16,7 +16,6 @@ using namespace scriblo::testing;
 
 namespace {
 
-const ScreenRect screen { 0, 0, 1024, 768 };
 const QString setupWindowName = QStringLiteral("Scriblo setup");
 const QString noticeName = QStringLiteral("Custom scripts notice");
 constexpr int scriptsSegment = 2;

@@ -92,15 +92,15 @@ TEST_F(SetupMenusTest, withoutATrayTheWindowOffersEveryCommandOfTheTrayMenuUntil
     Settings& settings = controller->targetsAndSettings().settings();
     QAction* explain = entry("Explain &Misses");
     settings.saveExplainMissesOption(true);
-    emit more->menu()->aboutToShow();
+    Q_EMIT more->menu()->aboutToShow();
     EXPECT_TRUE(explain->isChecked());
     explain->trigger();
     EXPECT_FALSE(settings.explainMissesOption());
 
     // A tray that comes takes the commands over, and one that goes gives them back.
-    emit controller->statusItem()->hostAvailabilityChanged(true);
+    Q_EMIT controller->statusItem()->hostAvailabilityChanged(true);
     EXPECT_FALSE(more->isVisibleTo(&window()));
     EXPECT_FALSE(window().trayHint->isVisibleTo(&window()));
-    emit controller->statusItem()->hostAvailabilityChanged(false);
+    Q_EMIT controller->statusItem()->hostAvailabilityChanged(false);
     EXPECT_TRUE(more->isVisibleTo(&window()));
 }

@@ -48,7 +48,7 @@ protected:
     {
         for (auto* shortcut : window().findChildren<QShortcut*>())
             if (shortcut->key() == QKeySequence(QKeySequence::Undo))
-                return emit shortcut->activated();
+                return Q_EMIT shortcut->activated();
         ADD_FAILURE() << "no Ctrl+Z in the window";
     }
 

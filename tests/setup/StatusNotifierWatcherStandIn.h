@@ -48,18 +48,18 @@ public:
     bool hostRegistered() const { return true; }
     int protocolVersion() const { return 0; }
 
-public slots:
+public Q_SLOTS:
     // An item names its bus name, or only its path, leaving the sender to stand for it.
     void RegisterStatusNotifierItem(const QString& serviceOrPath, const QDBusMessage& message)
     {
         bool path = serviceOrPath.startsWith(QLatin1Char('/'));
         QString item = path ? message.service() + serviceOrPath : serviceOrPath + QStringLiteral("/StatusNotifierItem");
         m_items.append(item);
-        emit StatusNotifierItemRegistered(item);
+        Q_EMIT StatusNotifierItemRegistered(item);
     }
     void RegisterStatusNotifierHost(const QString&) { }
 
-signals:
+Q_SIGNALS:
     void StatusNotifierItemRegistered(const QString& item);
     void StatusNotifierItemUnregistered(const QString& item);
     void StatusNotifierHostRegistered();

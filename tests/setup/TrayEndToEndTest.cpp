@@ -23,7 +23,6 @@ using namespace scriblo::testing;
 
 namespace {
 
-const ScreenRect screen { 0, 0, 1024, 768 };
 // The panel along the top edge, mid-grey so that both the icon and its inverted copy stand out.
 const ScreenRect panel { 0, 0, 1024, 32 };
 const QString& watcherService = StatusNotifierWatcherStandIn::service;

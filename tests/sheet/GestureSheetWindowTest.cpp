@@ -96,7 +96,7 @@ TEST_F(GestureSheetWindowTest, listsEveryGestureByKindOrLastKnownNameAndSearchFi
     window->show();
     auto escape = window->findChild<QShortcut*>();
     ASSERT_TRUE(escape && escape->key() == QKeySequence(Qt::Key_Escape));
-    emit escape->activated();
+    Q_EMIT escape->activated();
     EXPECT_FALSE(window->isVisible()) << "Escape closes the window";
 
     // An uninstalled program goes by the name it had, and its identity is a hover away.

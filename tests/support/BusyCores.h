@@ -18,7 +18,8 @@ public:
         for (int loop = 0; loop < loops; ++loop) {
             pid_t child = fork();
             if (child == 0) {
-                for (volatile unsigned long spin = 0;; spin = spin + 1) { }
+                for (volatile unsigned long spin = 0;;)
+                    spin = spin + 1;
             }
             if (child > 0)
                 m_children.push_back(child);

@@ -3,6 +3,7 @@
 #include "app/demo/DemoSamples.h"
 #include "app/demo/DesktopHand.h"
 #include "platform/PrivateSessionBus.h"
+#include "platform/ScreenRect.h"
 #include "platform/XvfbServer.h"
 #include "support/QtTestApplication.h"
 #include "support/ScribloSession.h"
@@ -20,6 +21,9 @@ namespace scriblo::testing {
 // bus made once per suite, and a fresh throw-away home for each test.
 class DesktopSessionTest : public ::testing::Test {
 protected:
+    // The screen the setup suites lay their windows out on.
+    static constexpr ScreenRect screen { 0, 0, 1024, 768 };
+
     static void startDesktop(const QString& screenSize)
     {
         ensureCoreApplication();
