@@ -4,6 +4,7 @@
 #include "sheet/DrawingThumbnail.h"
 #include "sheet/TextLines.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace scriblo {
@@ -25,6 +26,7 @@ constexpr int nameLineCount = 2;
 constexpr double nameLineHeight = 16;
 constexpr double nameHeight = nameLineCount * nameLineHeight + 6;
 constexpr double iconSide = 20;
+// Room for three lines of the reason an unavailable gesture gives, more with a short name.
 constexpr double reasonHeight = 42;
 constexpr double cellHeight = wellHeight + nameHeight + reasonHeight;
 constexpr double contentWidth = GestureSheet::pageSize.width() - 2 * margin;
@@ -160,10 +162,19 @@ void GestureSheet::paintCell(QPainter& painter, const Cell& cell) const
     }
     if (!entry.absence)
         return;
-    painter.setFont(fontOfSize(10));
+    // The reason takes what the name leaves of the cell, and a longer one (a language's
+    // longer words) is cut short on its last line instead of clipped through a line.
+    const QFont reasonFont = fontOfSize(10);
+    const double reasonLineHeight = QFontMetricsF(reasonFont).lineSpacing();
+    lineTop += 2;
+    const int reasonLineCount = int((cell.origin.y() + cellHeight - lineTop) / reasonLineHeight);
+    painter.setFont(reasonFont);
     painter.setPen(QColor(150, 40, 30));
-    painter.drawText(QRectF(cell.origin.x(), lineTop + 2, cellWidth, reasonHeight),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, GestureSheetContents::reason(*entry.absence));
+    for (const QString& line : TextLines::of(GestureSheetContents::reason(*entry.absence), reasonFont, cellWidth,
+                                             reasonLineCount, Qt::ElideRight)) {
+        painter.drawText(QRectF(cell.origin.x(), lineTop, cellWidth, reasonLineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
+        lineTop += reasonLineHeight;
+    }
 }
 
 }

@@ -5,7 +5,7 @@
 
 namespace scriblo {
 
-QStringList TextLines::of(const QString& text, const QFont& font, double width, int maximumLines)
+QStringList TextLines::of(const QString& text, const QFont& font, double width, int maximumLines, Qt::TextElideMode cut)
 {
     QStringList lines;
     QTextLayout layout(text, font);
@@ -26,7 +26,7 @@ QStringList TextLines::of(const QString& text, const QFont& font, double width, 
     // The last line takes the rest whole, however long, and is cut to fit.
     QString rest = text.mid(taken).trimmed();
     if (!rest.isEmpty() || lines.isEmpty())
-        lines << QFontMetricsF(font).elidedText(rest, Qt::ElideMiddle, width);
+        lines << QFontMetricsF(font).elidedText(rest, cut, width);
     return lines;
 }
 
