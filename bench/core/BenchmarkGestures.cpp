@@ -11,6 +11,7 @@
 #include <malloc.h>
 #include <map>
 #include <mutex>
+#include <sys/resource.h>
 
 namespace scriblo::bench {
 
@@ -192,6 +193,13 @@ double residentBytes()
 double peakResidentBytes()
 {
     return statusBytes("VmHWM:");
+}
+
+double minorPageFaults()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_minflt);
 }
 
 bool resetPeakResidentBytes()

@@ -55,6 +55,9 @@ std::vector<GestureStroke> syntheticDrawing(int strokeCount);
 double residentBytes();
 // Its largest resident set size since the start or the last reset, in bytes.
 double peakResidentBytes();
+// The pages the process has been given without reading them from disk so far: each one
+// a fault, on a virtual machine often dearer than the work that touches the page.
+double minorPageFaults();
 // Gives freed memory back to the system and starts the peak afresh from the current
 // resident set; false where the kernel does not allow the reset.
 bool resetPeakResidentBytes();

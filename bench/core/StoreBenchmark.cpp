@@ -44,10 +44,11 @@ const ScratchFolder& scratch()
 }
 
 // What one save or load costs beyond what the process held before it, in MiB: its peak
-// resident set, and the bytes still allocated at its end.
+// resident set, and the bytes still allocated at its end; and the pages it was given.
 struct Footprint {
     double before { 0 };
     double allocatedBefore { 0 };
+    double faultsBefore { 0 };
     bool peakReset { false };
 
     void start()
@@ -55,12 +56,14 @@ struct Footprint {
         peakReset = resetPeakResidentBytes();
         before = residentBytes();
         allocatedBefore = allocatedBytes();
+        faultsBefore = minorPageFaults();
     }
     void report(benchmark::State& state) const
     {
         if (peakReset)
             state.counters["peakRSS_MiB"] = (peakResidentBytes() - before) / megabyte;
         state.counters["allocated_MiB"] = (allocatedBytes() - allocatedBefore) / megabyte;
+        state.counters["pageFaults"] = minorPageFaults() - faultsBefore;
     }
 };
 

@@ -1,5 +1,7 @@
 #include "files/SafeFile.h"
 
+#include "files/HugePages.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -52,6 +54,8 @@ Failure tooLarge(size_t limit)
 Expected<std::string> readAll(int descriptor, size_t limit, size_t expected)
 {
     std::string bytes;
+    bytes.reserve(std::min(expected, limit) + 1);
+    HugePages::advise(bytes.data(), bytes.capacity());
     bytes.resize(std::min(expected, limit) + 1);
     size_t used = 0;
     for (;;) {

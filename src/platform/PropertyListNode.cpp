@@ -1,5 +1,7 @@
 #include "platform/PropertyListNode.h"
 
+#include "files/HugePages.h"
+
 #include <cstdlib>
 
 namespace scriblo {
@@ -37,7 +39,11 @@ std::optional<UserDefaultsValue> PropertyListNode::toValue(plist_t node)
         uint64_t length = 0;
         const char* bytes = plist_get_data_ptr(node, &length);
         const auto* begin = reinterpret_cast<const uint8_t*>(bytes);
-        return UserDefaultsValue(Data(begin, begin + length));
+        Data copy;
+        copy.reserve(length);
+        HugePages::advise(copy.data(), length);
+        copy.assign(begin, begin + length);
+        return UserDefaultsValue(std::move(copy));
     }
     default:
         return std::nullopt;
