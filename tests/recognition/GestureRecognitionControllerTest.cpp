@@ -18,31 +18,24 @@ using namespace scriblo::testing;
 
 namespace {
 
-std::vector<GestureStroke> zigzag()
+// One stroke through `corners`, `steps` evenly spaced points a side, ending on the last.
+std::vector<GestureStroke> polyline(const std::vector<GesturePoint>& corners, int steps)
 {
     GestureStroke stroke;
-    const float corners[][2] = { { 200, 800 }, { 800, 800 }, { 200, 200 }, { 800, 200 } };
-    for (int side = 0; side < 3; ++side) {
-        for (int step = 0; step < 10; ++step) {
-            float t = float(step) / 10;
-            stroke.addPoint({ corners[side][0] + t * (corners[side + 1][0] - corners[side][0]),
-                              corners[side][1] + t * (corners[side + 1][1] - corners[side][1]), 1 });
+    for (size_t side = 0; side + 1 < corners.size(); ++side) {
+        for (int step = 0; step < steps; ++step) {
+            float t = float(step) / float(steps);
+            stroke.addPoint({ corners[side].x() + t * (corners[side + 1].x() - corners[side].x()),
+                              corners[side].y() + t * (corners[side + 1].y() - corners[side].y()), 1 });
         }
     }
-    stroke.addPoint({ 800, 200, 1 });
+    stroke.addPoint(corners.back());
     return { stroke };
 }
 
+std::vector<GestureStroke> zigzag() { return polyline({ { 200, 800, 1 }, { 800, 800, 1 }, { 200, 200, 1 }, { 800, 200, 1 } }, 10); }
 // Starts as the zigzag does, then turns back along its first side: close, not close enough.
-std::vector<GestureStroke> hook()
-{
-    GestureStroke stroke;
-    for (int step = 0; step <= 20; ++step)
-        stroke.addPoint({ 200.0f + 30 * step, 800, 1 });
-    for (int step = 1; step <= 20; ++step)
-        stroke.addPoint({ 800.0f - 15 * step, 800.0f - 15 * step, 1 });
-    return { stroke };
-}
+std::vector<GestureStroke> hook() { return polyline({ { 200, 800, 1 }, { 800, 800, 1 }, { 500, 500, 1 } }, 20); }
 
 class GestureRecognitionControllerTest : public RecognitionFixture {
 protected:
@@ -65,14 +58,8 @@ protected:
         controller->shouldStartDetectingGesture(CaptureMode::Normal);
         controller->recognizeGestureWithStrokes(strokes);
     }
+    // Hands the strokes over past the view, whose capture still runs.
     void drawZigzag() { draw(zigzag()); }
-    // The drawing above hands its strokes over past the view, whose capture still runs;
-    // a launch's failure arrives later, when the view has long ended it.
-    void drawZigzagAndEndTheCapture()
-    {
-        drawZigzag();
-        view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
-    }
     // As the view runs it: on a thread of its own, which hands its display work to the
     // main thread and waits for it.
     void checkPartialOnItsOwnThread()
@@ -112,7 +99,6 @@ TEST_F(GestureRecognitionControllerTest, aFourFingerTapOpensTheWindowHoldsInputA
     EXPECT_TRUE(eventFilter.touchpadsHeld);
     sendFrame(0);
     EXPECT_FALSE(eventFilter.touchpadsHeld);
-    EXPECT_FALSE(controller->recognitionWindowVisible()) << "a failed recognition hides at once";
 
     clock.advanceBy(ScrollBlocking::afterRecognition);
     EXPECT_FALSE(controller->blockingScrollEvents());
@@ -314,13 +300,11 @@ TEST_F(GestureRecognitionControllerTest, aGoodMatchShowsAndLaunchesThenFadesAsAC
     EXPECT_FALSE(window().isVisible());
 }
 
-// A folder that is not there may be a disk that is not mounted yet; a script that only
-// lost its execute bit is still there. Neither may cost a gesture. (Which identities are
-// out of reach is the catalogue's to say.)
-TEST_F(GestureRecognitionControllerTest, aTargetOutOfReachOrStillThereKeepsItsGestureAndSaysSo)
+// A folder that is not there may be a disk that is not mounted yet: it may not cost a
+// gesture. (Which identities are out of reach is the catalogue's to say; a script that
+// only lost its execute bit is the real-script test's below.)
+TEST_F(GestureRecognitionControllerTest, aTargetOutOfReachKeepsItsGestureAndSaysSo)
 {
-    auto userScripts = dataHome / "Scriblo/Scripts";
-    writeFile(userScripts / "Backup.sh", "#!/bin/sh\n", false);
     start(false);
     std::string unreachable = (root / "unmounted/Backup").string();
     bindZigzagTo(unreachable);
@@ -335,14 +319,6 @@ TEST_F(GestureRecognitionControllerTest, aTargetOutOfReachOrStillThereKeepsItsGe
     EXPECT_TRUE(controller->recognitionWindowVisible()) << "a failure stays longer than a name";
     clock.advanceBy(RecognitionWindowFade::failureStay + RecognitionWindowFade::fadeDuration);
     EXPECT_FALSE(controller->recognitionWindowVisible());
-
-    std::string script = (userScripts / "Backup.sh").string();
-    ASSERT_TRUE(controller->recognitionModel().deleteGestureWithName(unreachable));
-    bindZigzagTo(script);
-    drawZigzag();
-    EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(script));
-    EXPECT_EQ(window().appDescriptionAlert()->text(), "Backup");
-    EXPECT_EQ(window().appFailureAlert()->text(), "Cannot run: the script is not executable");
 }
 
 // A launch that fails, with a real script file and the desktop's own launcher: a script
@@ -356,13 +332,16 @@ TEST_F(GestureRecognitionControllerTest, aRealScriptThatLostItsExecuteBitFailsVi
     bindZigzagTo(script.string());
     std::filesystem::permissions(script, std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec
                                      | std::filesystem::perms::others_exec, std::filesystem::perm_options::remove);
-    drawZigzagAndEndTheCapture();
+    drawZigzag();
+    // A launch's failure arrives when the view has long ended its capture.
+    view().finishDetectingGesture(CaptureEnding::DiscardStrokes);
     ASSERT_TRUE(processEventsUntil([&] { return window().appFailureAlert()->text() == "Could not be started"; }));
     EXPECT_EQ(window().appDescriptionAlert()->text(), "Backup");
     EXPECT_FALSE(targetsAndSettings->findLaunchableWithId(script.string()));
     clock.advanceBy(std::chrono::seconds(3));
 
     drawZigzag();
+    EXPECT_EQ(window().appDescriptionAlert()->text(), "Backup");
     EXPECT_EQ(window().appFailureAlert()->text(), "Cannot run: the script is not executable");
     EXPECT_TRUE(controller->recognitionModel().getGestureWithIdentity(script.string()));
 }

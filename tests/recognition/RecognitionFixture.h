@@ -41,18 +41,15 @@ private:
     const Clock& m_clock;
 };
 
-// Keeps the identities of removed gestures, or fails to keep them when told to.
+// Keeps the identities of removed gestures.
 class FakeRemovedGestures final : public RemovedGestures {
 public:
     Expected<std::string> keep(const Gesture& gesture) override
     {
-        if (failure)
-            return Failure { *failure };
         kept.push_back(gesture.identity());
         return std::string("/kept/removed-gestures.json");
     }
     std::vector<std::string> kept;
-    std::optional<std::string> failure;
 };
 
 class FakeNotifier final : public Notifier {
@@ -129,8 +126,7 @@ protected:
     InlineWorkQueue storeWrites;
     std::shared_ptr<MemoryUserDefaults> storage = std::make_shared<MemoryUserDefaults>();
     std::shared_ptr<FakeWorkspace> workspace = std::make_shared<FakeWorkspace>();
-    FakeFramework* framework = new FakeFramework;
-    MultitouchManager manager { { std::shared_ptr<FakeFramework>(framework), std::make_shared<FakeHardwareWatcher>(),
+    MultitouchManager manager { { std::make_shared<FakeFramework>(), std::make_shared<FakeHardwareWatcher>(),
                                   std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() } };
     FakeEventFilter eventFilter { clock };
     std::shared_ptr<FakeRemovedGestures> removedGestures = std::make_shared<FakeRemovedGestures>();

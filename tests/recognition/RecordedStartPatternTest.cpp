@@ -66,17 +66,18 @@ StartPattern firstPattern(const std::vector<TouchFrame>& frames, const StartCond
 
 }
 
+// What the decoder's smoothed speeds must let through. What is refused for its length or
+// its options alone (a resting hand, quickdraw off) the detectors' own tests check, with
+// speeds set exactly.
 class DecodedAtFrameRate : public ::testing::TestWithParam<double> { };
 
-TEST_P(DecodedAtFrameRate, tapsStartRestingHandsDoNotAndQuickdrawStarts)
+TEST_P(DecodedAtFrameRate, tapsAndQuickdrawStart)
 {
     double rate = GetParam();
     for (double length : { 0.060, 0.200 })
         EXPECT_EQ(firstPattern(decode(handOnPad(rate, 4, length, 0))), StartPattern::FourFingerTap) << length;
-    EXPECT_EQ(firstPattern(decode(handOnPad(rate, 4, 0.450, 0))), StartPattern::None);
     // A brisk three-finger stroke across half the pad in half a second.
     EXPECT_EQ(firstPattern(decode(handOnPad(rate, 3, 0.5, 1.0)), quickdrawOn), StartPattern::Quickdraw);
-    EXPECT_EQ(firstPattern(decode(handOnPad(rate, 3, 0.5, 1.0))), StartPattern::None) << "quickdraw off";
 }
 
 INSTANTIATE_TEST_SUITE_P(PadRates, DecodedAtFrameRate, ::testing::Values(45.0, 60.0, 90.0, 125.0, 140.0));

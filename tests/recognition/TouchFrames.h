@@ -48,9 +48,8 @@ public:
         }
         return last;
     }
-    // The time of the next frame, and moving it later: a pad whose clock began elsewhere.
+    // The time of the next frame.
     double nextTime() const { return m_start + double(m_frames) * m_period; }
-    void delay(double seconds) { m_start += seconds; }
 
     StartPatternDetector detector;
 
