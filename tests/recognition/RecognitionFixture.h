@@ -15,6 +15,8 @@
 #include "recognition/NominalFrameRate.h"
 #include "support/QtTestApplication.h"
 
+#include <optional>
+
 namespace scriblo::testing {
 
 // Says what the controller asked of the desktop's input, and lets a test press the
@@ -41,15 +43,18 @@ private:
     const Clock& m_clock;
 };
 
-// Keeps the identities of removed gestures.
+// Keeps the identities of removed gestures, or refuses to keep any with `failure`.
 class FakeRemovedGestures final : public RemovedGestures {
 public:
     Expected<std::string> keep(const Gesture& gesture) override
     {
+        if (failure)
+            return Failure { *failure };
         kept.push_back(gesture.identity());
         return std::string("/kept/removed-gestures.json");
     }
     std::vector<std::string> kept;
+    std::optional<std::string> failure;
 };
 
 class FakeNotifier final : public Notifier {
