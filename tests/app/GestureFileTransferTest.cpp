@@ -1,12 +1,10 @@
 #include "app/GestureFileTransfer.h"
 #include "core/GestureRecognitionModel.h"
 #include "files/SafeFile.h"
-#include "launch/DesktopFixture.h"
-#include "launch/FakeWorkspace.h"
-#include "launch/LaunchableCatalogue.h"
 #include "platform/Notifier.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "platform/SerialWorkQueue.h"
+#include "support/MailAndMapsDesktop.h"
 #include "support/QtTestApplication.h"
 
 #include <QApplication>
@@ -18,7 +16,6 @@
 #include <gtest/gtest.h>
 
 using namespace scriblo;
-using scriblo::testing::FakeWorkspace;
 using scriblo::testing::processEventsUntil;
 
 namespace {
@@ -63,12 +60,11 @@ struct StoreSide {
     GestureFileTransfer transfer;
 };
 
-class GestureFileTransferTest : public scriblo::testing::DesktopFixture {
+class GestureFileTransferTest : public scriblo::testing::MailAndMapsDesktop {
 protected:
     void SetUp() override
     {
-        DesktopFixture::SetUp();
-        catalogue = std::make_unique<LaunchableCatalogue>(std::make_shared<FakeWorkspace>(), root / "builtin");
+        MailAndMapsDesktop::SetUp();
         source = std::make_unique<StoreSide>(root / "source.plist", *catalogue);
         ASSERT_TRUE(source->model.saveGestures({ Gesture("mail.desktop", arc(1)), Gesture("maps.desktop", arc(3)) }));
         target = std::make_unique<StoreSide>(root / "target.plist", *catalogue);
@@ -93,7 +89,6 @@ protected:
         return nullptr;
     }
 
-    std::unique_ptr<LaunchableCatalogue> catalogue;
     std::unique_ptr<StoreSide> source;
     std::unique_ptr<StoreSide> target;
     std::filesystem::path file;
