@@ -1,4 +1,5 @@
 #include "app/GestureFileTransfer.h"
+#include "core/ParabolaDrawing.h"
 #include "core/GestureRecognitionModel.h"
 #include "files/SafeFile.h"
 #include "platform/Notifier.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace scriblo;
+using scriblo::testing::drawing;
 using scriblo::testing::processEventsUntil;
 
 namespace {
@@ -25,14 +27,6 @@ public:
     void notify(const QString& summary, const QString& body) override { notices << summary + ": " + body; }
     QStringList notices;
 };
-
-std::vector<GestureStroke> arc(float bend)
-{
-    std::vector<GesturePoint> points;
-    for (int i = 0; i < 24; ++i)
-        points.emplace_back(100 + 30 * float(i), 200 + bend * float(i * i), 1);
-    return { GestureStroke(points) };
-}
 
 // One store and its transfer, on real files.
 struct StoreSide {
@@ -66,9 +60,9 @@ protected:
     {
         MailAndMapsDesktop::SetUp();
         source = std::make_unique<StoreSide>(root / "source.plist", *catalogue);
-        ASSERT_TRUE(source->model.saveGestures({ Gesture("mail.desktop", arc(1)), Gesture("maps.desktop", arc(3)) }));
+        ASSERT_TRUE(source->model.saveGestures({ Gesture("mail.desktop", drawing(24, 1)), Gesture("maps.desktop", drawing(24, 3)) }));
         target = std::make_unique<StoreSide>(root / "target.plist", *catalogue);
-        ASSERT_TRUE(target->model.saveGestures({ Gesture("mail.desktop", arc(2)) }));
+        ASSERT_TRUE(target->model.saveGestures({ Gesture("mail.desktop", drawing(24, 2)) }));
         file = root / "exported.json";
         ASSERT_EQ(source->transfer.exportTo(file).value(), 2u);
     }
@@ -159,7 +153,7 @@ TEST_F(GestureFileTransferTest, aFileThatCannotBeReadIsExplainedAndChangesNothin
 TEST_F(GestureFileTransferTest, aLongIdentityLeavesTheImportAndNoteColumnsInView)
 {
     std::string identity = "/home/user/.local/share/Scriblo/Scripts/" + std::string(8000, 'x');
-    ASSERT_TRUE(source->model.saveGestures({ Gesture(identity, arc(4)) }));
+    ASSERT_TRUE(source->model.saveGestures({ Gesture(identity, drawing(24, 4)) }));
     ASSERT_EQ(source->transfer.exportTo(file).value(), 3u);
     target->transfer.importFile(file);
     GestureImportPreview* preview = awaitPreview();

@@ -1,5 +1,6 @@
 #include "core/GestureRecognitionModel.h"
 #include "core/KeyedUnarchiver.h"
+#include "core/ParabolaDrawing.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "files/SafeFile.h"
 #include "support/TemporaryFolderTest.h"
@@ -12,6 +13,7 @@
 #include <thread>
 
 using namespace scriblo;
+using scriblo::testing::drawing;
 namespace fs = std::filesystem;
 
 namespace {
@@ -40,14 +42,6 @@ struct GestureStore {
     PropertyListUserDefaults defaults;
     GestureRecognitionModel model;
 };
-
-std::vector<GestureStroke> drawing()
-{
-    GestureStroke stroke;
-    for (int i = 0; i < 20; ++i)
-        stroke.addPoint(GesturePoint(float(i) * 30, float(i % 5) * 40, 1));
-    return { stroke };
-}
 
 }
 
@@ -213,7 +207,7 @@ TEST_F(PropertyListUserDefaultsTest, gestureStoreKeepsABackupOfAnUndecodableValu
         ASSERT_TRUE(defaults.synchronize());
     }
     GestureStore store(storePath());
-    ASSERT_TRUE(store.model.saveGestureWithStrokes(drawing(), "org.gnome.Calculator.desktop"));
+    ASSERT_TRUE(store.model.saveGestureWithStrokes(drawing(20), "org.gnome.Calculator.desktop"));
     ASSERT_TRUE(store.model.backupPath());
     EXPECT_NE(store.model.backupPath()->find("org.scriblo.Scriblo.plist.gestures-backup-"), std::string::npos);
     EXPECT_EQ(*SafeFile::read(*store.model.backupPath(), 1 << 20), "bad");
@@ -226,8 +220,8 @@ TEST_F(PropertyListUserDefaultsTest, gestureStoresOfTwoProcessesKeepEachOthersGe
 {
     GestureStore first(storePath());
     GestureStore second(storePath());
-    ASSERT_TRUE(first.model.saveGestureWithStrokes(drawing(), "first"));
-    ASSERT_TRUE(second.model.saveGestureWithStrokes(drawing(), "second"));
+    ASSERT_TRUE(first.model.saveGestureWithStrokes(drawing(20), "first"));
+    ASSERT_TRUE(second.model.saveGestureWithStrokes(drawing(20), "second"));
     EXPECT_TRUE(second.model.getGestureWithIdentity("first"));
     EXPECT_EQ(second.model.recognizer()->loadedGestures()->size(), 2u);
     ASSERT_TRUE(first.model.deleteGestureWithName("absent"));
