@@ -6,7 +6,6 @@
 #include "support/DesktopSessionTest.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QThread>
 
@@ -47,10 +46,6 @@ protected:
     }
     static void TearDownTestSuite() { stopDesktop(); }
 
-    static void pause(int milliseconds) { QThread::msleep(milliseconds); }
-
-    QString store() const { return session->homePath(QStringLiteral(".config/scriblo/org.scriblo.Scriblo.plist")); }
-
     // The store is taken in some time after it changes, longer on a loaded machine or
     // under the sanitizers: a drawing that came too early launches nothing, so draw again.
     bool drawZigzagUntilRan(const QString& script)
@@ -58,7 +53,7 @@ protected:
         DesktopHand hand;
         EXPECT_TRUE(hand.connected());
         for (int attempt = 0; attempt < 5; ++attempt) {
-            pause(300);
+            QThread::msleep(300);
             auto window = openRecognitionWindow(hand, 400, 300);
             EXPECT_TRUE(window) << "two secondary presses must open the window";
             if (!window)
@@ -120,20 +115,14 @@ TEST_F(ApplicationEndToEndTest, mouseModeOpensOnThePointersScreenAndLaunchesWhil
 
     DesktopHand hand;
     ASSERT_TRUE(hand.connected());
-    auto drawOnceOpen = [&](const char* start, const ScreenRect& monitor) {
-        std::optional<ScreenRect> window;
-        ASSERT_TRUE(processEventsUntil([&] { return (window = hand.overrideRedirectWindow()).has_value(); }, 15000))
-            << start << " must open the window";
+    for (const ScreenRect& monitor : { rightMonitor, leftMonitor, leftMonitor }) {
+        auto window = openRecognitionWindow(hand, monitor.x + 200, monitor.y + 150, std::chrono::milliseconds(200));
+        ASSERT_TRUE(window) << "a double press must open the window";
         EXPECT_TRUE(monitor.contains(*window)) << window->x << "," << window->y << " " << window->width << "x" << window->height;
         drawIn(hand, *window, zigzag());
-        EXPECT_TRUE(session->scriptRan(QStringLiteral("busy"))) << start << ": " << session->application().readAllStandardError().constData();
+        EXPECT_TRUE(session->scriptRan(QStringLiteral("busy"))) << session->application().readAllStandardError().constData();
         session->forgetScriptRan(QStringLiteral("busy"));
-        ASSERT_TRUE(processEventsUntil([&] { return !hand.overrideRedirectWindow(); }, 15000)) << start;
-    };
-    for (const ScreenRect& monitor : { rightMonitor, leftMonitor, leftMonitor }) {
-        hand.moveTo(monitor.x + 200, monitor.y + 150);
-        hand.clickTwice(3, std::chrono::milliseconds(200));
-        drawOnceOpen("a double press", monitor);
+        ASSERT_TRUE(processEventsUntil([&] { return !hand.overrideRedirectWindow(); }, 15000));
     }
 }
 
@@ -165,23 +154,12 @@ TEST_F(ApplicationEndToEndTest, aGestureWhoseScriptWasDeletedIsKeptAndTheUserNot
     EXPECT_TRUE(listed.startsWith(QByteArray::fromStdString(script + "\t1\t"))) << listed.constData();
 }
 
-TEST_F(ApplicationEndToEndTest, takesInAStoreWrittenInPlaceAndOneInASettingsFolderMadeAgain)
+// A store written in place is the watcher's to notice (FileChangeWatcherTest); here the
+// whole program follows a store whose folder another program removes and makes again.
+TEST_F(ApplicationEndToEndTest, takesInAStoreInASettingsFolderMadeAgain)
 {
     ASSERT_EQ(session->setSetting(QStringLiteral("multitouchOption"), QStringLiteral("false")), 0);
     session->startApplication();
-
-    // As `cat > FILE` would: the gesture is bound in a copy, whose bytes then overwrite
-    // the store in place.
-    QString copy = session->homePath(QStringLiteral("copy.plist"));
-    ASSERT_TRUE(QFile::copy(store(), copy));
-    session->importGesture(session->makeScript(QStringLiteral("inplace")), zigzag(), copy);
-    QFile copied(copy);
-    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
-    QFile overwritten(store());
-    ASSERT_TRUE(overwritten.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    overwritten.write(copied.readAll());
-    overwritten.close();
-    EXPECT_TRUE(drawZigzagUntilRan(QStringLiteral("inplace"))) << session->application().readAllStandardError().constData();
 
     ASSERT_TRUE(QDir(session->homePath(QStringLiteral(".config/scriblo"))).removeRecursively());
     QThread::msleep(500);
@@ -212,7 +190,9 @@ TEST_F(ApplicationEndToEndTest, quitsEveryTimeWhileTouchpadFramesPourIn)
     }
 }
 
-TEST_F(ApplicationEndToEndTest, followsACompositorThatStartsAndStopsAfterIt)
+// The compositor going away again is X11CompositorTest's and the recognition controller's
+// to follow: without one, a translucent window's corner reads as dark as an opaque one's.
+TEST_F(ApplicationEndToEndTest, followsACompositorThatStartsAfterIt)
 {
     ASSERT_EQ(session->setSetting(QStringLiteral("multitouchOption"), QStringLiteral("false")), 0);
     session->startApplication();
@@ -229,11 +209,4 @@ TEST_F(ApplicationEndToEndTest, followsACompositorThatStartsAndStopsAfterIt)
     // Escape puts the window away at once, well before the capture's 1.5 s without input.
     hand.chord({ "Escape" });
     EXPECT_TRUE(processEventsUntil([&] { return !hand.overrideRedirectWindow(); }, 5000));
-
-    compositor.terminate();
-    ASSERT_TRUE(compositor.waitForFinished());
-    QThread::msleep(1000);
-    window = openRecognitionWindow(hand, 400, 300);
-    ASSERT_TRUE(window);
-    EXPECT_FALSE(cornerShowsDesktop(hand, *window)) << "without the compositor the window must be opaque";
 }

@@ -1,12 +1,11 @@
 #include "app/GestureFileTransfer.h"
+#include "core/ParabolaDrawing.h"
 #include "core/GestureRecognitionModel.h"
 #include "files/SafeFile.h"
-#include "launch/DesktopFixture.h"
-#include "launch/FakeWorkspace.h"
-#include "launch/LaunchableCatalogue.h"
 #include "platform/Notifier.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "platform/SerialWorkQueue.h"
+#include "support/MailAndMapsDesktop.h"
 #include "support/QtTestApplication.h"
 
 #include <QApplication>
@@ -18,7 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace scriblo;
-using scriblo::testing::FakeWorkspace;
+using scriblo::testing::drawing;
 using scriblo::testing::processEventsUntil;
 
 namespace {
@@ -28,14 +27,6 @@ public:
     void notify(const QString& summary, const QString& body) override { notices << summary + ": " + body; }
     QStringList notices;
 };
-
-std::vector<GestureStroke> arc(float bend)
-{
-    std::vector<GesturePoint> points;
-    for (int i = 0; i < 24; ++i)
-        points.emplace_back(100 + 30 * float(i), 200 + bend * float(i * i), 1);
-    return { GestureStroke(points) };
-}
 
 // One store and its transfer, on real files.
 struct StoreSide {
@@ -63,16 +54,15 @@ struct StoreSide {
     GestureFileTransfer transfer;
 };
 
-class GestureFileTransferTest : public scriblo::testing::DesktopFixture {
+class GestureFileTransferTest : public scriblo::testing::MailAndMapsDesktop {
 protected:
     void SetUp() override
     {
-        DesktopFixture::SetUp();
-        catalogue = std::make_unique<LaunchableCatalogue>(std::make_shared<FakeWorkspace>(), root / "builtin");
+        MailAndMapsDesktop::SetUp();
         source = std::make_unique<StoreSide>(root / "source.plist", *catalogue);
-        ASSERT_TRUE(source->model.saveGestures({ Gesture("mail.desktop", arc(1)), Gesture("maps.desktop", arc(3)) }));
+        ASSERT_TRUE(source->model.saveGestures({ Gesture("mail.desktop", drawing(24, 1)), Gesture("maps.desktop", drawing(24, 3)) }));
         target = std::make_unique<StoreSide>(root / "target.plist", *catalogue);
-        ASSERT_TRUE(target->model.saveGestures({ Gesture("mail.desktop", arc(2)) }));
+        ASSERT_TRUE(target->model.saveGestures({ Gesture("mail.desktop", drawing(24, 2)) }));
         file = root / "exported.json";
         ASSERT_EQ(source->transfer.exportTo(file).value(), 2u);
     }
@@ -93,7 +83,6 @@ protected:
         return nullptr;
     }
 
-    std::unique_ptr<LaunchableCatalogue> catalogue;
     std::unique_ptr<StoreSide> source;
     std::unique_ptr<StoreSide> target;
     std::filesystem::path file;
@@ -164,7 +153,7 @@ TEST_F(GestureFileTransferTest, aFileThatCannotBeReadIsExplainedAndChangesNothin
 TEST_F(GestureFileTransferTest, aLongIdentityLeavesTheImportAndNoteColumnsInView)
 {
     std::string identity = "/home/user/.local/share/Scriblo/Scripts/" + std::string(8000, 'x');
-    ASSERT_TRUE(source->model.saveGestures({ Gesture(identity, arc(4)) }));
+    ASSERT_TRUE(source->model.saveGestures({ Gesture(identity, drawing(24, 4)) }));
     ASSERT_EQ(source->transfer.exportTo(file).value(), 3u);
     target->transfer.importFile(file);
     GestureImportPreview* preview = awaitPreview();

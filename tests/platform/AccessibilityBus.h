@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/QtTestApplication.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QProcess>
@@ -40,15 +42,8 @@ public:
         }
         QDBusConnection::disconnectFromBus(connectionName);
     }
-    ~AccessibilityBus()
-    {
-        // The launcher ends the bus daemon and the registry it started.
-        m_launcher.terminate();
-        if (!m_launcher.waitForFinished(3000)) {
-            m_launcher.kill();
-            m_launcher.waitForFinished();
-        }
-    }
+    // The launcher ends the bus daemon and the registry it started.
+    ~AccessibilityBus() { stopProcess(m_launcher, 3000); }
     // Empty when the launcher is missing or did not answer.
     const QString& address() const { return m_address; }
 

@@ -44,20 +44,21 @@ AccessibleObject::AccessibleObject(QDBusConnection bus, QString service, QString
 {
 }
 
-QDBusMessage AccessibleObject::call(const QString& interface, const QString& method, const QVariantList& arguments) const
+QVariant AccessibleObject::answer(const QString& interface, const QString& method, const QVariantList& arguments) const
 {
     auto message = QDBusMessage::createMethodCall(m_service, m_path, interface, method);
     message.setArguments(arguments);
-    return m_bus.call(message, QDBus::Block, replyTimeoutMilliseconds);
+    QDBusMessage reply = m_bus.call(message, QDBus::Block, replyTimeoutMilliseconds);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return {};
+    return reply.arguments().front();
 }
 
 QVariant AccessibleObject::property(const QString& interface, const QString& name) const
 {
-    QDBusMessage reply = call(QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
-                              { interface, name });
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return {};
-    return reply.arguments().front().value<QDBusVariant>().variant();
+    return answer(QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"), { interface, name })
+        .value<QDBusVariant>()
+        .variant();
 }
 
 QString AccessibleObject::name() const
@@ -72,27 +73,23 @@ QString AccessibleObject::description() const
 
 QString AccessibleObject::roleName() const
 {
-    QDBusMessage reply = call(accessibleInterface, QStringLiteral("GetRoleName"));
-    return reply.arguments().isEmpty() ? QString() : reply.arguments().front().toString();
+    return answer(accessibleInterface, QStringLiteral("GetRoleName")).toString();
 }
 
 bool AccessibleObject::has(AccessibleState state) const
 {
-    QDBusMessage reply = call(accessibleInterface, QStringLiteral("GetState"));
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return false;
-    auto words = qdbus_cast<QList<uint>>(reply.arguments().front());
+    auto words = qdbus_cast<QList<uint>>(answer(accessibleInterface, QStringLiteral("GetState")));
     auto bit = unsigned(state);
     return qsizetype(bit / 32) < words.size() && (words[bit / 32] >> (bit % 32)) & 1;
 }
 
 std::vector<AccessibleObject> AccessibleObject::children() const
 {
-    QDBusMessage reply = call(accessibleInterface, QStringLiteral("GetChildren"));
     std::vector<AccessibleObject> children;
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+    QVariant references = answer(accessibleInterface, QStringLiteral("GetChildren"));
+    if (!references.isValid())
         return children;
-    for (auto& [service, path] : objectReferences(reply.arguments().front()))
+    for (auto& [service, path] : objectReferences(references))
         children.emplace_back(m_bus, service, path);
     return children;
 }
@@ -111,12 +108,12 @@ std::optional<AccessibleObject> AccessibleObject::find(const QString& name, cons
 ScreenRect AccessibleObject::extents() const
 {
     constexpr uint screenCoordinates = 0;
-    QDBusMessage reply = call(QStringLiteral("org.a11y.atspi.Component"), QStringLiteral("GetExtents"),
+    QVariant extents = answer(QStringLiteral("org.a11y.atspi.Component"), QStringLiteral("GetExtents"),
                               { QVariant::fromValue(screenCoordinates) });
     ScreenRect rect;
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+    if (!extents.isValid())
         return rect;
-    const QDBusArgument argument = reply.arguments().front().value<QDBusArgument>();
+    const QDBusArgument argument = extents.value<QDBusArgument>();
     argument.beginStructure();
     argument >> rect.x >> rect.y >> rect.width >> rect.height;
     argument.endStructure();
@@ -125,21 +122,17 @@ ScreenRect AccessibleObject::extents() const
 
 bool AccessibleObject::doAction() const
 {
-    QDBusMessage reply = call(QStringLiteral("org.a11y.atspi.Action"), QStringLiteral("DoAction"), { 0 });
-    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
-        && reply.arguments().front().toBool();
+    return answer(QStringLiteral("org.a11y.atspi.Action"), QStringLiteral("DoAction"), { 0 }).toBool();
 }
 
 QString AccessibleObject::text() const
 {
-    QDBusMessage reply = call(QStringLiteral("org.a11y.atspi.Text"), QStringLiteral("GetText"), { 0, -1 });
-    return reply.arguments().isEmpty() ? QString() : reply.arguments().front().toString();
+    return answer(QStringLiteral("org.a11y.atspi.Text"), QStringLiteral("GetText"), { 0, -1 }).toString();
 }
 
 bool AccessibleObject::setText(const QString& text) const
 {
-    QDBusMessage reply = call(QStringLiteral("org.a11y.atspi.EditableText"), QStringLiteral("SetTextContents"), { text });
-    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() && reply.arguments().front().toBool();
+    return answer(QStringLiteral("org.a11y.atspi.EditableText"), QStringLiteral("SetTextContents"), { text }).toBool();
 }
 
 AccessibilityTree::AccessibilityTree(const QString& accessibilityBusAddress)

@@ -44,7 +44,8 @@ public:
     bool setText(const QString& text) const;
 
 private:
-    QDBusMessage call(const QString& interface, const QString& method, const QVariantList& arguments = {}) const;
+    // The first value of the reply to a call, or an invalid one when no reply with a value came.
+    QVariant answer(const QString& interface, const QString& method, const QVariantList& arguments = {}) const;
     QVariant property(const QString& interface, const QString& name) const;
 
     QDBusConnection m_bus;

@@ -31,14 +31,7 @@ public:
         m_running = processEventsUntil([this] { return managesScreen() || m_openbox.state() != QProcess::Running; }, 15000)
             && m_openbox.state() == QProcess::Running;
     }
-    ~OpenboxWindowManager()
-    {
-        m_openbox.terminate();
-        if (!m_openbox.waitForFinished(3000)) {
-            m_openbox.kill();
-            m_openbox.waitForFinished();
-        }
-    }
+    ~OpenboxWindowManager() { stopProcess(m_openbox, 3000); }
     bool running() const { return m_running; }
 
 private:

@@ -1,5 +1,6 @@
 #include "core/GestureRecognitionModel.h"
 #include "core/KeyedUnarchiver.h"
+#include "core/ParabolaDrawing.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "files/SafeFile.h"
 #include "support/TemporaryFolderTest.h"
@@ -12,6 +13,7 @@
 #include <thread>
 
 using namespace scriblo;
+using scriblo::testing::drawing;
 namespace fs = std::filesystem;
 
 namespace {
@@ -28,13 +30,18 @@ protected:
     }
 };
 
-std::vector<GestureStroke> drawing()
-{
-    GestureStroke stroke;
-    for (int i = 0; i < 20; ++i)
-        stroke.addPoint(GesturePoint(float(i) * 30, float(i % 5) * 40, 1));
-    return { stroke };
-}
+// The gestures side of a program on the store: its own hold of the file, and its model
+// set up from it.
+struct GestureStore {
+    explicit GestureStore(const fs::path& path)
+        : defaults(path)
+        , model(defaults)
+    {
+        model.setup();
+    }
+    PropertyListUserDefaults defaults;
+    GestureRecognitionModel model;
+};
 
 }
 
@@ -199,41 +206,30 @@ TEST_F(PropertyListUserDefaultsTest, gestureStoreKeepsABackupOfAnUndecodableValu
         defaults.setObject(UserDefaultsValue(Data { 'b', 'a', 'd' }), "Gestures");
         ASSERT_TRUE(defaults.synchronize());
     }
-    PropertyListUserDefaults defaults(storePath());
-    GestureRecognitionModel model(defaults);
-    model.setup();
-    ASSERT_TRUE(model.saveGestureWithStrokes(drawing(), "org.gnome.Calculator.desktop"));
-    ASSERT_TRUE(model.backupPath());
-    EXPECT_NE(model.backupPath()->find("org.scriblo.Scriblo.plist.gestures-backup-"), std::string::npos);
-    EXPECT_EQ(*SafeFile::read(*model.backupPath(), 1 << 20), "bad");
-    PropertyListUserDefaults reloaded(storePath());
-    GestureRecognitionModel restarted(reloaded);
-    restarted.setup();
-    EXPECT_TRUE(restarted.getGestureWithIdentity("org.gnome.Calculator.desktop"));
+    GestureStore store(storePath());
+    ASSERT_TRUE(store.model.saveGestureWithStrokes(drawing(20), "org.gnome.Calculator.desktop"));
+    ASSERT_TRUE(store.model.backupPath());
+    EXPECT_NE(store.model.backupPath()->find("org.scriblo.Scriblo.plist.gestures-backup-"), std::string::npos);
+    EXPECT_EQ(*SafeFile::read(*store.model.backupPath(), 1 << 20), "bad");
+    EXPECT_TRUE(GestureStore(storePath()).model.getGestureWithIdentity("org.gnome.Calculator.desktop")) << "after a restart";
 }
 
 // Two processes that loaded the same gestures each save one more: the archive is written
 // whole, so the second save must take in the first one's gesture.
 TEST_F(PropertyListUserDefaultsTest, gestureStoresOfTwoProcessesKeepEachOthersGestures)
 {
-    PropertyListUserDefaults firstDefaults(storePath());
-    PropertyListUserDefaults secondDefaults(storePath());
-    GestureRecognitionModel first(firstDefaults);
-    GestureRecognitionModel second(secondDefaults);
-    first.setup();
-    second.setup();
-    ASSERT_TRUE(first.saveGestureWithStrokes(drawing(), "first"));
-    ASSERT_TRUE(second.saveGestureWithStrokes(drawing(), "second"));
-    EXPECT_TRUE(second.getGestureWithIdentity("first"));
-    EXPECT_EQ(second.recognizer()->loadedGestures()->size(), 2u);
-    ASSERT_TRUE(first.deleteGestureWithName("absent"));
-    EXPECT_TRUE(first.getGestureWithIdentity("second"));
+    GestureStore first(storePath());
+    GestureStore second(storePath());
+    ASSERT_TRUE(first.model.saveGestureWithStrokes(drawing(20), "first"));
+    ASSERT_TRUE(second.model.saveGestureWithStrokes(drawing(20), "second"));
+    EXPECT_TRUE(second.model.getGestureWithIdentity("first"));
+    EXPECT_EQ(second.model.recognizer()->loadedGestures()->size(), 2u);
+    ASSERT_TRUE(first.model.deleteGestureWithName("absent"));
+    EXPECT_TRUE(first.model.getGestureWithIdentity("second"));
 
-    PropertyListUserDefaults reloaded(storePath());
-    GestureRecognitionModel restarted(reloaded);
-    restarted.setup();
-    EXPECT_TRUE(restarted.getGestureWithIdentity("first"));
-    EXPECT_TRUE(restarted.getGestureWithIdentity("second"));
+    GestureStore restarted(storePath());
+    EXPECT_TRUE(restarted.model.getGestureWithIdentity("first"));
+    EXPECT_TRUE(restarted.model.getGestureWithIdentity("second"));
 }
 
 namespace {
@@ -262,19 +258,12 @@ TEST_F(PropertyListUserDefaultsTest, largestStoreRoundTrips)
     std::vector<Gesture> gestures;
     for (size_t i = 0; i < KeyedUnarchiver::maximumGestureCount; ++i)
         gestures.push_back(largestGesture(i));
-    {
-        PropertyListUserDefaults defaults(storePath());
-        GestureRecognitionModel model(defaults);
-        model.setup();
-        auto saved = model.saveGestures(gestures);
-        ASSERT_TRUE(saved) << saved.error();
-    }
-    PropertyListUserDefaults reloaded(storePath());
-    ASSERT_FALSE(reloaded.failure()) << reloaded.failure()->message;
-    GestureRecognitionModel restarted(reloaded);
-    restarted.setup();
-    EXPECT_TRUE(restarted.loadProblems().empty()) << restarted.loadProblems().front();
-    auto stored = restarted.gestureDictionary();
+    auto saved = GestureStore(storePath()).model.saveGestures(gestures);
+    ASSERT_TRUE(saved) << saved.error();
+    GestureStore restarted(storePath());
+    ASSERT_FALSE(restarted.defaults.failure()) << restarted.defaults.failure()->message;
+    EXPECT_TRUE(restarted.model.loadProblems().empty()) << restarted.model.loadProblems().front();
+    auto stored = restarted.model.gestureDictionary();
     ASSERT_EQ(stored.size(), gestures.size());
     for (const auto& gesture : gestures)
         EXPECT_EQ(stored.at(gesture.identity())->strokes(), gesture.strokes());

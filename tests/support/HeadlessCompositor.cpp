@@ -63,13 +63,8 @@ HeadlessCompositor::HeadlessCompositor(Kind kind, const QString& busAddress)
 
 HeadlessCompositor::~HeadlessCompositor()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(5000)) {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
+    if (m_process.state() != QProcess::NotRunning)
+        stopProcess(m_process, 5000);
 }
 
 QString HeadlessCompositor::kindName(Kind kind)

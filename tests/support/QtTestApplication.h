@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 
 #include <functional>
 
@@ -28,6 +29,17 @@ inline bool processEventsUntil(const std::function<bool()>& done, int timeoutMil
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
     }
     return true;
+}
+
+// Asks a child to end, as a session's end would, and kills it if it has not within
+// `milliseconds`, so that no test leaves a server behind.
+inline void stopProcess(QProcess& process, int milliseconds)
+{
+    process.terminate();
+    if (!process.waitForFinished(milliseconds)) {
+        process.kill();
+        process.waitForFinished();
+    }
 }
 
 }

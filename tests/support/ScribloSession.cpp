@@ -106,8 +106,7 @@ void ScribloSession::forgetScriptRan(const QString& name)
     QFile::remove(m_home.filePath(name + QStringLiteral(".ran")));
 }
 
-void ScribloSession::importGesture(const std::string& identity, const std::vector<std::pair<double, double>>& points,
-                                   const QString& store)
+void ScribloSession::importGesture(const std::string& identity, const std::vector<std::pair<double, double>>& points)
 {
     std::string json = "{\"gestures\":[{\"identity\":\"" + identity + "\",\"strokes\":[[";
     for (size_t index = 0; index < points.size(); ++index)
@@ -116,10 +115,7 @@ void ScribloSession::importGesture(const std::string& identity, const std::vecto
     json += "]]}]}";
     std::string file = m_home.filePath(QStringLiteral("gesture.json")).toStdString();
     std::ofstream(file) << json;
-    QStringList arguments { QStringLiteral("gestures"), QStringLiteral("import"), QString::fromStdString(file) };
-    if (!store.isEmpty())
-        arguments << QStringLiteral("--store") << store;
-    ASSERT_EQ(runCommand(arguments), 0);
+    ASSERT_EQ(runCommand({ QStringLiteral("gestures"), QStringLiteral("import"), QString::fromStdString(file) }), 0);
 }
 
 }

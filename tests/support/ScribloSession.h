@@ -39,12 +39,10 @@ public:
     // a moment, and a test that passes waits no longer for them.
     std::string makeScript(const QString& name);
     bool scriptRan(const QString& name, int timeoutMilliseconds = 20000);
-    // Stores one single-stroke gesture through the command line; points in thousandths, y upward.
-    // Into the session's store, or the one at `store`.
     // Forgets that the script ran, for the next run to be seen.
     void forgetScriptRan(const QString& name);
-    void importGesture(const std::string& identity, const std::vector<std::pair<double, double>>& points,
-                       const QString& store = {});
+    // Stores one single-stroke gesture through the command line; points in thousandths, y upward.
+    void importGesture(const std::string& identity, const std::vector<std::pair<double, double>>& points);
 
 private:
     QTemporaryDir m_home;
