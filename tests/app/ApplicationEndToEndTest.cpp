@@ -2,6 +2,7 @@
 #include "app/demo/DesktopHand.h"
 #include "multitouch/SyntheticTouchpad.h"
 #include "platform/FakeNotificationService.h"
+#include "platform/X11Compositor.h"
 #include "support/BusyCores.h"
 #include "support/DesktopSessionTest.h"
 
@@ -19,6 +20,7 @@
 using scriblo::DesktopHand;
 using scriblo::ScreenRect;
 using scriblo::SyntheticTouchpad;
+using scriblo::X11Compositor;
 using scriblo::DemoSamples::zigzag;
 using namespace scriblo::testing;
 
@@ -65,19 +67,18 @@ protected:
         return false;
     }
 
-    // Whether the window's top-left pixel, outside its rounded corner, shows the desktop
-    // (translucent; xcompmgr paints a bare desktop mid-grey) or the near-black background
-    // (opaque). Read once the window's middle is painted dark: until then a compositor
-    // shows the desktop where the window will be.
+    // Whether the window's top-left pixel, outside its rounded corner, comes to show the
+    // desktop (translucent; xcompmgr paints a bare desktop mid-grey) rather than the
+    // near-black background (opaque). Read once the window's middle is painted dark:
+    // until then a compositor shows the desktop where the window will be.
     static bool cornerShowsDesktop(DesktopHand& hand, const ScreenRect& window)
     {
         auto blue = [&](int x, int y) {
             auto pixels = hand.picture({ x, y, 1, 1 });
             return pixels.empty() ? 0ul : pixels[0] & 0xff;
         };
-        processEventsUntil([&] { return blue(window.x + window.width / 2, window.y + window.height / 2) < 0x60; }, 15000);
-        QThread::msleep(300);
-        return blue(window.x, window.y) > 0x60;
+        return processEventsUntil([&] { return blue(window.x + window.width / 2, window.y + window.height / 2) < 0x60; }, 15000)
+            && processEventsUntil([&] { return blue(window.x, window.y) > 0x60; }, 5000);
     }
 };
 
@@ -202,7 +203,10 @@ TEST_F(ApplicationEndToEndTest, followsACompositorThatStartsAfterIt)
     QProcess compositor;
     compositor.start(QStringLiteral("xcompmgr"), {});
     ASSERT_TRUE(compositor.waitForStarted()) << "xcompmgr is installed by scripts/install-deps.sh";
-    QThread::msleep(1000);
+    // The program hears of the compositor when it takes its selection, as this test does.
+    auto selection = X11Compositor::create();
+    ASSERT_TRUE(selection) << selection.error();
+    ASSERT_TRUE(processEventsUntil([&] { return selection.value()->isCompositing(); }, 15000));
     auto window = openRecognitionWindow(hand, 400, 300);
     ASSERT_TRUE(window);
     EXPECT_TRUE(cornerShowsDesktop(hand, *window)) << "a compositor started after Scriblo must make the window translucent";
