@@ -347,8 +347,6 @@ TEST_F(GestureConflictsTest, anImportPlanNamesLookAlikesInTheStoreItLeaves)
     std::sort(checked.begin(), checked.end());
     EXPECT_EQ(checked, (std::vector<size_t> { 0, 1, 2, 3, 4 }));
     const auto& steps = plan.steps();
-    ASSERT_TRUE(steps[0].conflict);
-    EXPECT_TRUE(steps[0].conflict->identity == "H-01" || steps[0].conflict->identity == "D-01") << steps[0].conflict->identity;
     ASSERT_TRUE(steps[1].conflict) << "two stars in one file";
     EXPECT_EQ(steps[1].conflict->identity, "another-star");
     EXPECT_FALSE(steps[4].conflict) << "the D it resembles is replaced by this very import";
