@@ -84,8 +84,6 @@ TEST_F(GestureRecognitionModelTest, damagedEntryCostsOnlyItselfAndTheOriginalIsK
     Data original = archiveWithDamagedEntry([](HandMadeArchive& a) { return a.addGesture(a.addArray({}), a.add(plist_new_string("bad"))); });
     defaults.setObject(UserDefaultsValue(original), GestureRecognitionModel::gesturesKey);
     model.setup();
-    EXPECT_TRUE(model.getGestureWithIdentity("good"));
-    EXPECT_FALSE(model.getGestureWithIdentity("bad"));
     EXPECT_EQ(model.loadProblems().size(), 1u);
     // Loading is reading: the damaged archive waits for the first save.
     EXPECT_TRUE(defaults.backups.empty());
