@@ -12,11 +12,12 @@ using namespace scriblo::equivalence;
 
 namespace {
 
-// Copies turned by 0.35 to 0.75 rad either way: the closest lie at the edge of the
-// search's range, where a point moves furthest.
-std::vector<GestureStroke> turnedCopies(const GestureStroke& drawn, DrawingGenerator& generator, int count)
+// Templates of copies turned by 0.35 to 0.75 rad either way (the closest lie at the edge
+// of the search's range, where a point moves furthest), the one at `twin` twice, so that
+// two tie.
+std::vector<GestureTemplate> turnedTemplates(const GestureStroke& drawn, DrawingGenerator& generator, int count, size_t twin)
 {
-    std::vector<GestureStroke> copies;
+    std::vector<GestureTemplate> templates;
     for (int c = 0; c < count; ++c) {
         double angle = generator.uniform(0.35, 0.75) * (generator.chance(0.5) ? 1 : -1);
         GestureStroke copy;
@@ -25,17 +26,8 @@ std::vector<GestureStroke> turnedCopies(const GestureStroke& drawn, DrawingGener
             double y = point.y() + generator.uniform(-3, 3);
             copy.addPoint(GesturePoint(float(x * std::cos(angle) - y * std::sin(angle)), float(x * std::sin(angle) + y * std::cos(angle)), 1));
         }
-        copies.push_back(copy);
-    }
-    return copies;
-}
-
-// Templates of turned copies, the one at `twin` twice, so that two tie.
-std::vector<GestureTemplate> turnedTemplates(const GestureStroke& drawn, DrawingGenerator& generator, int count, size_t twin)
-{
-    std::vector<GestureTemplate> templates;
-    for (const auto& copy : turnedCopies(drawn, generator, count))
         templates.emplace_back(copy);
+    }
     templates.push_back(templates[twin]);
     return templates;
 }
@@ -53,23 +45,28 @@ std::vector<CandidateMatcher::Points> pointsOf(const std::vector<GestureTemplate
 // Templates that differ from one another mostly by rotation put the bound that passes
 // them over at its tightest; whatever it skips, the winner must be the first template
 // with the smallest distance of an exhaustive search, and duplicates must tie. So too
-// with the template points' distances from the origin taken beforehand.
-TEST(CandidateMatcherTest, passingTemplatesOverNeverChangesTheWinner)
+// with the template points' distances from the origin taken beforehand, and however the
+// templates are split among threads: twins of the winner in its own run and in a later
+// one tie and must not displace it.
+TEST(CandidateMatcherTest, passingTemplatesOverOrSplittingThemAmongThreadsNeverChangesTheWinner)
 {
     DrawingGenerator generator(515);
     for (int round = 0; round < 100; ++round) {
         GestureStroke drawn = generator.drawing(1)[0];
+        GestureStroke candidate = GestureTemplate(drawn).stroke();
         auto templates = turnedTemplates(drawn, generator, 24, size_t(round) % 24);
+        std::vector<float> distances(templates.size());
+        CandidateMatcher(candidate).distancesAtBestAngle(pointsOf(templates), distances);
+        size_t first = size_t(std::min_element(distances.begin(), distances.end()) - distances.begin());
+        GestureTemplate twin = templates[first];
+        templates.insert(templates.begin() + long(std::min(first + 1 + size_t(round % 7), templates.size())), twin);
+        templates.push_back(twin);
         auto points = pointsOf(templates);
         auto prepared = points;
         std::vector<float> radii;
         CandidateMatcher::prepareBounds(prepared, radii);
-        GestureStroke candidate = GestureTemplate(drawn).stroke();
         for (auto kernel : CandidateMatcher::availableKernels()) {
             CandidateMatcher matcher(candidate, kernel);
-            std::vector<float> distances(points.size());
-            matcher.distancesAtBestAngle(points, distances);
-            size_t first = size_t(std::min_element(distances.begin(), distances.end()) - distances.begin());
             for (const auto& searched : { points, prepared }) {
                 auto best = matcher.bestTemplate(searched);
                 ASSERT_TRUE(best);
@@ -77,7 +74,14 @@ TEST(CandidateMatcherTest, passingTemplatesOverNeverChangesTheWinner)
                 EXPECT_EQ(best->distance, distances[first]);
             }
         }
+        for (size_t workers = 1; workers <= 6; ++workers) {
+            auto split = CandidateMatcher::bestTemplateInParallel(candidate, points, workers);
+            ASSERT_TRUE(split);
+            EXPECT_EQ(split->index, first) << "round " << round << ", " << workers << " runs";
+            EXPECT_EQ(split->distance, distances[first]);
+        }
     }
+    EXPECT_FALSE(CandidateMatcher::bestTemplateInParallel(GestureTemplate(generator.drawing(1)[0]).stroke(), {}, 3));
 }
 
 // Several searches of one candidate share the lanes, each with its own ceiling and its
@@ -117,33 +121,6 @@ TEST(CandidateMatcherTest, searchesSharingTheLanesKeepEachWinnerWithinItsCeiling
             EXPECT_EQ(search.best->distance, *closest);
         }
     }
-}
-
-// However the templates are split among threads, the winner is the one a single search
-// finds; its twin in a later run ties and must not displace it.
-TEST(CandidateMatcherTest, aSearchSplitAmongThreadsKeepsTheWinnerAndTheFirstOfEquals)
-{
-    DrawingGenerator generator(77);
-    for (int round = 0; round < 40; ++round) {
-        GestureStroke drawn = generator.drawing(1)[0];
-        std::vector<GestureTemplate> templates;
-        for (const auto& copy : turnedCopies(drawn, generator, 30))
-            templates.emplace_back(copy);
-        GestureStroke candidate = GestureTemplate(drawn).stroke();
-        auto alone = CandidateMatcher(candidate).bestTemplate(pointsOf(templates));
-        ASSERT_TRUE(alone);
-        GestureTemplate twin = templates[alone->index];
-        templates.push_back(twin);
-        templates.insert(templates.begin() + long(std::min(alone->index + 1 + size_t(round % 7), templates.size())), twin);
-        auto points = pointsOf(templates);
-        for (size_t workers = 1; workers <= 6; ++workers) {
-            auto split = CandidateMatcher::bestTemplateInParallel(candidate, points, workers);
-            ASSERT_TRUE(split);
-            EXPECT_EQ(split->index, alone->index) << "round " << round << ", " << workers << " runs";
-            EXPECT_EQ(split->distance, alone->distance);
-        }
-    }
-    EXPECT_FALSE(CandidateMatcher::bestTemplateInParallel(GestureTemplate(generator.drawing(1)[0]).stroke(), {}, 3));
 }
 
 // Lanes of one batch may hold templates shorter or longer than the candidate and than one

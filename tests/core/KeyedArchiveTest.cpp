@@ -166,6 +166,7 @@ TEST(KeyedArchiveTest, damagedEntriesCostOnlyThemselves)
         { "four strokes", [](HandMadeArchive& a) { return gestureNamed(a, a.add(plist_new_string("bad")), 4); } },
         { "no identity", [](HandMadeArchive& a) { return gestureNamed(a, 0); } },
         { "empty stroke list", [](HandMadeArchive& a) { return a.addGesture(a.addArray({}), a.add(plist_new_string("bad"))); } },
+        { "identity that is not UTF-8", [](HandMadeArchive& a) { return gestureNamed(a, a.add(plist_new_string("latin1~"))); } },
         { "identity longer than the store writes", [](HandMadeArchive& a) {
              std::string identity(Gesture::maximumIdentityLength + 1, 'x');
              return gestureNamed(a, a.add(plist_new_string(identity.c_str())));
@@ -174,30 +175,20 @@ TEST(KeyedArchiveTest, damagedEntriesCostOnlyThemselves)
         { "plain value instead of an object", [](HandMadeArchive& a) { return a.add(plist_new_uint(5)); } },
     };
     for (const auto& [name, damage] : damages) {
-        auto result = KeyedUnarchiver::unarchiveGestures(archiveWithDamagedEntry(damage));
+        Data data = archiveWithDamagedEntry(damage);
+        // An identity that is not UTF-8 made `gestures export` fail for the whole store. The
+        // library would turn its byte into valid text when writing, so the byte is put in
+        // afterwards.
+        const std::string marker = "latin1~";
+        if (auto found = std::search(data.begin(), data.end(), marker.begin(), marker.end()); found != data.end())
+            found[6] = 0xE9;
+        auto result = KeyedUnarchiver::unarchiveGestures(data);
         ASSERT_TRUE(result.gestures) << name;
         EXPECT_EQ(result.gestures->size(), 1u) << name;
         EXPECT_TRUE(result.gestures->contains("good")) << name;
         ASSERT_EQ(result.problems.size(), 1u) << name;
         EXPECT_NE(result.problems[0].find("InvalidGesture"), std::string::npos) << name;
     }
-}
-
-// Such an identity made `gestures export` fail for the whole store. The library would
-// turn the byte into valid text when writing, so it is put into the written bytes.
-TEST(KeyedArchiveTest, identityThatIsNotUtf8CostsOnlyItsEntry)
-{
-    Data data = archiveWithDamagedEntry([](HandMadeArchive& a) { return gestureNamed(a, a.add(plist_new_string("latin1~"))); });
-    const std::string marker = "latin1~";
-    auto found = std::search(data.begin(), data.end(), marker.begin(), marker.end());
-    ASSERT_NE(found, data.end());
-    found[6] = 0xE9;
-    auto result = KeyedUnarchiver::unarchiveGestures(data);
-    ASSERT_TRUE(result.gestures);
-    EXPECT_TRUE(result.gestures->contains("good"));
-    EXPECT_EQ(result.gestures->size(), 1u);
-    ASSERT_EQ(result.problems.size(), 1u);
-    EXPECT_NE(result.problems[0].find("UTF-8"), std::string::npos) << result.problems[0];
 }
 
 TEST(KeyedArchiveTest, undecodableArchivesFailAsAWhole)
