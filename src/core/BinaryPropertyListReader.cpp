@@ -166,11 +166,6 @@ std::optional<std::vector<uint64_t>> BinaryPropertyListReader::arrayItems(uint64
     return references(object, arrayKind, 1, limit);
 }
 
-std::optional<std::vector<uint64_t>> BinaryPropertyListReader::dictionaryEntries(uint64_t object, uint64_t limit) const
-{
-    return references(object, dictionaryKind, 2, limit);
-}
-
 std::optional<uint64_t> BinaryPropertyListReader::valueForKey(uint64_t dictionary, std::string_view key) const
 {
     std::optional<uint64_t> value;

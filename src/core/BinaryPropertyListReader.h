@@ -58,8 +58,6 @@ public:
     // The first value of each of `keys`, as valueForKey finds it, into `values` (as many
     // as there are keys); false, with nothing found, when `dictionary` is none.
     bool valuesForKeys(uint64_t dictionary, const Keys& keys, std::span<std::optional<uint64_t>> values) const;
-    // Keys then values, for walking a dictionary whole.
-    std::optional<std::vector<uint64_t>> dictionaryEntries(uint64_t object, uint64_t limit) const;
 
 private:
     explicit BinaryPropertyListReader(BinaryPropertyListLayout layout) : m_layout(layout) { }
