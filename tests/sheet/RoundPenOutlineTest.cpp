@@ -68,6 +68,13 @@ TEST(RoundPenOutlineTest, coversWhatTheRoundPenCovers)
     for (int i = 1; i < 60; ++i)
         zigzag.lineTo(10 + i * 2.3, i % 2 ? 100.4 : 12.7);
     expectLooksLikeThePen(zigzag, 2.8);
+
+    // A single point is a dot, and nothing is nothing.
+    QPainterPath dot = RoundPenOutline::of(polyline({ { 50.5, 40.2 }, { 50.5, 40.2 } }), 6, 1);
+    EXPECT_NEAR(dot.boundingRect().width(), 6, 0.01);
+    EXPECT_NEAR(dot.boundingRect().height(), 6, 0.01);
+    EXPECT_TRUE(dot.contains(QPointF(50.5, 40.2)));
+    EXPECT_TRUE(RoundPenOutline::of(QPainterPath(), 6, 1).isEmpty());
 }
 
 // The well's frame on pixels is filled rather than stroked in the same way; it must cover
@@ -87,15 +94,6 @@ TEST(RoundPenOutlineTest, aWellsFrameOnPixelsIsThePensFrame)
             EXPECT_NEAR(qRed(filled.pixel(x, y)), qRed(stroked.pixel(x, y)), 24) << x << "," << y;
         }
     EXPECT_GT(frame, 2 * (162 + 112)) << "the frame is drawn";
-}
-
-TEST(RoundPenOutlineTest, aSinglePointIsADot)
-{
-    QPainterPath dot = RoundPenOutline::of(polyline({ { 50.5, 40.2 }, { 50.5, 40.2 } }), 6, 1);
-    EXPECT_NEAR(dot.boundingRect().width(), 6, 0.01);
-    EXPECT_NEAR(dot.boundingRect().height(), 6, 0.01);
-    EXPECT_TRUE(dot.contains(QPointF(50.5, 40.2)));
-    EXPECT_TRUE(RoundPenOutline::of(QPainterPath(), 6, 1).isEmpty());
 }
 
 }

@@ -29,17 +29,9 @@ protected:
 
 }
 
-TEST_F(TranslatedTextsTest, qtsOwnButtonsAndDialogsSpeakTheUsersLanguage)
-{
-    ASSERT_TRUE(QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath)).exists(QStringLiteral("qtbase_de.qm")))
-        << "Qt's catalogues are missing: install qt6-translations-l10n (scripts/install-deps.sh)";
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
-    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QStringLiteral("Speichern unter"));
-}
-
-// The printed sheet, and every built-in script: one added to data/scripts without a name
-// in the catalogues would show in English.
-TEST_F(TranslatedTextsTest, thePrintedSheetAndEveryBuiltInScriptSpeakTheUsersLanguage)
+// The printed sheet, every built-in script (one added to data/scripts without a name in
+// the catalogues would show in English) and Qt's own buttons and dialogs.
+TEST_F(TranslatedTextsTest, thePrintedSheetEveryBuiltInScriptAndQtsOwnDialogsSpeakTheUsersLanguage)
 {
     using scriblo::GestureSheetContents;
     using scriblo::TargetAbsence;
@@ -55,4 +47,9 @@ TEST_F(TranslatedTextsTest, thePrintedSheetAndEveryBuiltInScriptSpeakTheUsersLan
     EXPECT_GE(count, 5);
     EXPECT_EQ(scriblo::BuiltInScripts::displayName("/anywhere/Empty Trash.sh"), "Papierkorb leeren");
     EXPECT_EQ(scriblo::BuiltInScripts::displayName("/anywhere/Backup.sh"), "Backup") << "the user's own keep their names";
+
+    ASSERT_TRUE(QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath)).exists(QStringLiteral("qtbase_de.qm")))
+        << "Qt's catalogues are missing: install qt6-translations-l10n (scripts/install-deps.sh)";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QStringLiteral("Speichern unter"));
 }
