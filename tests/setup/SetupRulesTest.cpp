@@ -24,7 +24,7 @@ TEST(SetupButtonRulesTest, aRefreshWithoutASelectedTargetLeavesTheButtonsAlone)
 
 // Where a 600 by 400 window (780 high where said) opens for an icon the tray placed, or
 // a click without the icon's geometry, on screens with and without panels.
-TEST(SetupWindowPlacementTest, hangsBelowTheIconOrStandsClearOfTheClickOnWhicheverSideTheScreenAllows)
+TEST(SetupWindowPlacementTest, hangsBelowTheIconOrStandsClearOfTheClickOnWhicheverSideTheScreenAllowsAnywhereAlongAnEdge)
 {
     struct Placement {
         const char* what;
@@ -59,10 +59,8 @@ TEST(SetupWindowPlacementTest, hangsBelowTheIconOrStandsClearOfTheClickOnWhichev
         EXPECT_DOUBLE_EQ(topLeft.x, placement.expected.x) << placement.what;
         EXPECT_DOUBLE_EQ(topLeft.y, placement.expected.y) << placement.what;
     }
-}
 
-TEST(SetupWindowPlacementTest, aClickAnywhereAlongAnEdgeLeavesTheIconUncovered)
-{
+    // A click anywhere along an edge leaves the icon uncovered.
     const GeometryRect screen { 0, 0, 1024, 768 };
     const double side = SetupWindowPlacement::assumedIconSide;
     std::vector<GeometryPoint> clicks;
