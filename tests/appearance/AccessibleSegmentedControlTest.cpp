@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -17,16 +19,19 @@ QAccessibleInterface* segmentOf(AppSegmentedControl& picker, int segment)
 }
 
 // A screen reader walks down from the control to its painted segments and presses one,
-// as a sighted user clicks it.
-TEST(AccessibleSegmentedControlTest, eachSegmentIsAPageTabWithItsLabelThatAPressSelects)
+// as a sighted user clicks it; only a choice of the user's is reported, never the program's.
+TEST(AccessibleSegmentedControlTest, eachSegmentIsAPageTabWithItsLabelThatAPressOrAClickSelects)
 {
     AppSegmentedControl picker({ "Applications", "Web Pages", "Scripts" });
     picker.resize(300, 24);
     picker.move(40, 30);
     picker.show();
-    picker.setSelectedSegment(0);
     std::vector<int> chosen;
     QObject::connect(&picker, &AppSegmentedControl::segmentChosen, [&chosen](int segment) { chosen.push_back(segment); });
+    picker.setSelectedSegment(0);
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_EQ(picker.segmentRect(0).width(), (300 - 6) / 3.0 + 3);
+    EXPECT_EQ(picker.segmentRect(2).right(), 300);
 
     QAccessibleInterface* control = QAccessible::queryAccessibleInterface(&picker);
     ASSERT_TRUE(control);
@@ -53,10 +58,17 @@ TEST(AccessibleSegmentedControlTest, eachSegmentIsAPageTabWithItsLabelThatAPress
     EXPECT_EQ(chosen, std::vector<int> { 2 }) << "the controller hears the choice as a click";
     EXPECT_TRUE(segmentOf(picker, 2)->state().selected);
     EXPECT_FALSE(segmentOf(picker, 0)->state().selected);
+    for (QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
+        QMouseEvent event(type, QPointF(150, 12), picker.mapToGlobal(QPointF(150, 12)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&picker, &event);
+    }
+    EXPECT_EQ(picker.selectedSegment(), 1);
+    EXPECT_EQ(chosen, (std::vector<int> { 2, 1 }));
 
     // A disabled picker takes no choice from a screen reader either.
     picker.setEnabled(false);
     EXPECT_TRUE(segmentOf(picker, 1)->state().disabled);
     segmentOf(picker, 1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(picker.selectedSegment(), 2);
+    EXPECT_EQ(picker.selectedSegment(), 1);
 }

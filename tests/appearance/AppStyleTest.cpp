@@ -4,9 +4,7 @@
 #include "appearance/RepeatedImageView.h"
 #include "Contrast.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QMouseEvent>
 #include <QImage>
 #include <QPushButton>
 
@@ -121,27 +119,6 @@ TEST_F(AppStyleTest, theSelectedSegmentHasAGreenLabelAndTheOthersSilver)
     picker.setEnabled(false);
     QColor faded = render(picker, { 200, 24 }).pixelColor(20, 4);
     EXPECT_GT(faded.red(), 120);
-}
-
-TEST_F(AppStyleTest, pickerReportsOnlyTheUsersChoice)
-{
-    AppSegmentedControl picker({ "One", "Two", "Three" });
-    picker.resize(300, 24);
-    int chosen = 0;
-    QObject::connect(&picker, &AppSegmentedControl::segmentChosen, [&chosen] { ++chosen; });
-    picker.setSelectedSegment(2);
-    EXPECT_EQ(chosen, 0);
-    EXPECT_EQ(picker.segmentRect(0).width(), (300 - 6) / 3.0 + 3);
-    EXPECT_EQ(picker.segmentRect(2).right(), 300);
-    auto click = [&picker](QPointF at) {
-        QMouseEvent press(QEvent::MouseButtonPress, at, picker.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&picker, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, picker.mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&picker, &release);
-    };
-    click({ 150, 12 });
-    EXPECT_EQ(chosen, 1);
-    EXPECT_EQ(picker.selectedSegment(), 1);
 }
 
 TEST_F(AppStyleTest, theBackgroundFillsBlackWithinItsRadiusAndReportsClicks)

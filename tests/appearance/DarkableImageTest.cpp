@@ -58,16 +58,20 @@ TEST_F(DarkableImageTest, darkFlagStartsLightAndAnnouncesOnlyRealChanges)
     EXPECT_EQ(announced, (std::vector<bool> { true, false }));
 }
 
-TEST_F(DarkableImageTest, onlyAMarkedImageIsInvertedExactlyWhileDark)
+// Copies share the mark, so marking one marks every copy, and one inverted copy.
+TEST_F(DarkableImageTest, onlyAMarkedImageIsInvertedExactlyWhileDarkAndCopiesShareTheMark)
 {
     image.showIn(tray);
     DarkMode::setDark(true);
     expectDrawnIn(orange);
     DarkMode::setDark(false);
-    image.setDarkable(true);
+    DarkableImage handle = image;
+    handle.setDarkable(true);
+    EXPECT_TRUE(image.darkable());
     expectDrawnIn(orange);
     DarkMode::setDark(true);
     expectDrawnIn(invertedOrange);
+    EXPECT_EQ(handle.pixmap(size).cacheKey(), image.invertedSelf(size).cacheKey());
     DarkMode::setDark(false);
     expectDrawnIn(orange);
 }
@@ -118,15 +122,6 @@ TEST_F(DarkableImageTest, anInstalledIconKeepsItsThemeNameWhileDrawnAsItselfOrWh
         DarkMode::setDark(false);
         EXPECT_EQ(named.icon().name(), name);
     }
-}
-
-TEST_F(DarkableImageTest, copiesShareTheMarkAndOneInvertedCopy)
-{
-    DarkableImage handle = image;
-    handle.setDarkable(true);
-    EXPECT_TRUE(image.darkable());
-    DarkMode::setDark(true);
-    EXPECT_EQ(handle.pixmap(size).cacheKey(), image.invertedSelf(size).cacheKey());
 }
 
 }

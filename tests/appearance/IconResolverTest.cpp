@@ -46,7 +46,7 @@ protected:
     IconResolver resolver;
 };
 
-TEST_F(IconResolverTest, resolvesThemeNamesAndImagePathsOnceEach)
+TEST_F(IconResolverTest, resolvesThemeNamesAndImagePathsOnceEachAndAnythingUnusableToTheFallbackDrawnOrFromTheTheme)
 {
     writeImage("target.png", QSize(64, 64), blue);
     EXPECT_EQ(centreOf("test-app"), green);
@@ -54,10 +54,7 @@ TEST_F(IconResolverTest, resolvesThemeNamesAndImagePathsOnceEach)
     EXPECT_EQ(centreOf(path("target.png")), blue);
     std::filesystem::remove(path("target.png"));
     EXPECT_EQ(centreOf(path("target.png")), blue);
-}
 
-TEST_F(IconResolverTest, anythingUnusableGetsTheFallbackDrawnOrFromTheTheme)
-{
     std::ofstream(path("notes.png")) << "not an image";
     qint64 drawn = resolver.fallbackIcon().cacheKey();
     EXPECT_FALSE(resolver.fallbackIcon().pixmap(32).isNull());

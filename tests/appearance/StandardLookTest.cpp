@@ -13,8 +13,8 @@ using scriblo::testing::contrast;
 
 
 // Every enabled text must be readable on what it stands on, in an active window and an
-// inactive one.
-TEST(StandardLookTest, theDarkLookKeepsEveryEnabledTextReadable)
+// inactive one; the application takes the look the desktop has.
+TEST(StandardLookTest, theDarkLookKeepsEveryEnabledTextReadableAndTheApplicationFollowsTheDesktop)
 {
     QPalette dark = StandardLook::palette(true);
     const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
@@ -30,10 +30,7 @@ TEST(StandardLookTest, theDarkLookKeepsEveryEnabledTextReadable)
     EXPECT_NE(dark.color(QPalette::Disabled, QPalette::ButtonText), dark.color(QPalette::Active, QPalette::ButtonText))
         << "a disabled button looks different";
     EXPECT_GT(contrast(dark.color(QPalette::Window), Qt::white), 12) << "it is dark";
-}
 
-TEST(StandardLookTest, theApplicationFollowsTheDesktopBetweenLightAndDark)
-{
     StandardLook::follow();
     DarkMode::setDark(true);
     EXPECT_EQ(QApplication::palette().color(QPalette::Window), StandardLook::palette(true).color(QPalette::Window));

@@ -37,7 +37,7 @@ struct Recorder {
 
 }
 
-TEST(GestureReplayTest, growsAllStrokesTogetherFromTheirSecondPointScaledToTheViewAndEndsWhenNoneHasMore)
+TEST(GestureReplayTest, growsAllStrokesTogetherFromTheirSecondPointScaledToTheViewAndEndsWhenNoneHasMoreOrWhenCancelled)
 {
     Recorder recorder;
     Gesture gesture("id", { strokeOf(5, 1, 200), strokeOf(3, 2, 800) });
@@ -58,6 +58,18 @@ TEST(GestureReplayTest, growsAllStrokesTogetherFromTheirSecondPointScaledToTheVi
     stroke.addPoint({ 1000, 1000, 1 });
     EXPECT_EQ(GestureReplay::run(Gesture("id", { stroke }), 300, 200, scaled.clock, scaled.paths, scaled.hooks()), 1);
     EXPECT_EQ(scaled.paths.snapshot()[0], (std::vector<ViewPoint> { { 300, 0 } }));
+
+    // A cancelled replay stops at its next step, and a one-point stroke draws nothing.
+    Recorder cancelled;
+    int steps = 0;
+    cancelled.shouldStop = [&steps] { return ++steps > 3; };
+    EXPECT_EQ(GestureReplay::run(Gesture("id", { strokeOf(50, 1) }), 100, 100, cancelled.clock, cancelled.paths,
+                                 cancelled.hooks()),
+              3);
+    EXPECT_EQ(cancelled.paths.snapshot()[0].size(), 3u);
+    Recorder single;
+    EXPECT_EQ(GestureReplay::run(Gesture("id", { strokeOf(1, 1) }), 100, 100, single.clock, single.paths, single.hooks()), 0);
+    EXPECT_TRUE(single.paths.snapshot().empty());
 }
 
 TEST(GestureReplayTest, stepsEverySixMillisecondsWithoutDriftOverAThreeHundredPointStroke)
@@ -73,19 +85,4 @@ TEST(GestureReplayTest, stepsEverySixMillisecondsWithoutDriftOverAThreeHundredPo
     for (size_t step = 0; step < recorder.wakeUps.size(); ++step)
         EXPECT_EQ(recorder.wakeUps[step] - start, std::chrono::milliseconds(6) * int(step + 1) + recorder.lateness)
             << "step " << step;
-}
-
-TEST(GestureReplayTest, stopsAtTheNextStepWhenCancelledAndDrawsNothingForOnePointStrokes)
-{
-    Recorder recorder;
-    int steps = 0;
-    recorder.shouldStop = [&steps] { return ++steps > 3; };
-    EXPECT_EQ(GestureReplay::run(Gesture("id", { strokeOf(50, 1) }), 100, 100, recorder.clock, recorder.paths,
-                                 recorder.hooks()),
-              3);
-    EXPECT_EQ(recorder.paths.snapshot()[0].size(), 3u);
-
-    Recorder single;
-    EXPECT_EQ(GestureReplay::run(Gesture("id", { strokeOf(1, 1) }), 100, 100, single.clock, single.paths, single.hooks()), 0);
-    EXPECT_TRUE(single.paths.snapshot().empty());
 }

@@ -1,6 +1,7 @@
 #include "base/InlineWorkQueue.h"
 #include "core/GestureRecognitionModel.h"
 #include "core/MemoryUserDefaults.h"
+#include "core/ParabolaDrawing.h"
 #include "setup/LastDrawingChoices.h"
 #include "setup/LastDrawingWindow.h"
 #include "support/MailAndMapsDesktop.h"
@@ -15,28 +16,16 @@ using namespace scriblo::testing;
 
 namespace {
 
-std::vector<GestureStroke> zigzag(float lean = 0)
+// Mail's gesture and Maps' bend differently; a drawing bent a little more than Mail's
+// comes closest to Mail.
+std::vector<GestureStroke> mailsDrawing(float bend = 0)
 {
-    std::vector<GesturePoint> points;
-    const float corners[][2] = { { 100, 800 }, { 800, 800 }, { 100 + lean, 100 }, { 800, 100 } };
-    for (int side = 0; side < 3; ++side)
-        for (int step = 0; step < 10; ++step) {
-            float t = float(step) / 10;
-            points.emplace_back(corners[side][0] + t * (corners[side + 1][0] - corners[side][0]),
-                                corners[side][1] + t * (corners[side + 1][1] - corners[side][1]), 1);
-        }
-    return { GestureStroke(points) };
+    return drawing(30, bend);
 }
 
-// Starts as the zigzag does, so the matcher compares the two.
-std::vector<GestureStroke> ell()
+std::vector<GestureStroke> mapsDrawing()
 {
-    std::vector<GesturePoint> points;
-    for (int step = 0; step < 15; ++step)
-        points.emplace_back(100 + 50 * float(step), 800, 1);
-    for (int step = 0; step < 15; ++step)
-        points.emplace_back(800, 800 - 50 * float(step), 1);
-    return { GestureStroke(points) };
+    return drawing(30, 2);
 }
 
 // The window on a real store, whose writes run at once.
@@ -47,13 +36,13 @@ protected:
         MailAndMapsDesktop::SetUp();
         model = std::make_unique<GestureRecognitionModel>(storage);
         model->setup();
-        ASSERT_TRUE(model->saveGestureWithStrokes(zigzag(), "mail.desktop"));
-        ASSERT_TRUE(model->saveGestureWithStrokes(ell(), "maps.desktop"));
+        ASSERT_TRUE(model->saveGestureWithStrokes(mailsDrawing(), "mail.desktop"));
+        ASSERT_TRUE(model->saveGestureWithStrokes(mapsDrawing(), "maps.desktop"));
         window = std::make_unique<LastDrawingWindow>(*model, writes, *catalogue);
     }
 
-    // A drawing like Mail's zigzag that fell short of the minimum.
-    LastDrawing miss() const { return { zigzag(250), MatchOutcome::BelowMinimum, "mail.desktop", 71, 80 }; }
+    // A drawing like Mail's that fell short of the minimum.
+    LastDrawing miss() const { return { mailsDrawing(0.5f), MatchOutcome::BelowMinimum, "mail.desktop", 71, 80 }; }
 
     QPushButton* addButton(const QString& name)
     {
@@ -89,9 +78,9 @@ TEST_F(LastDrawingWindowTest, saysWhatTheDrawingDidAndWhatItCameClosestTo)
     EXPECT_EQ(window->addButtons()[0]->accessibleName(), "Add to Mail");
     EXPECT_EQ(window->addButtons()[1]->text(), "Add to Maps");
 
-    window->showDrawing(LastDrawing { ell(), MatchOutcome::TargetFound, "maps.desktop", 100, 80 });
+    window->showDrawing(LastDrawing { mapsDrawing(), MatchOutcome::TargetFound, "maps.desktop", 100, 80 });
     EXPECT_EQ(window->outcome()->text(), "It launched Maps (100%).");
-    window->showDrawing(LastDrawing { ell(), MatchOutcome::TargetGone, "gone.desktop", 90, 80 });
+    window->showDrawing(LastDrawing { mapsDrawing(), MatchOutcome::TargetGone, "gone.desktop", 90, 80 });
     EXPECT_EQ(window->outcome()->text(), "It matched gone.desktop, which could not be launched.");
 }
 
@@ -103,10 +92,10 @@ TEST_F(LastDrawingWindowTest, addToAddsTheDrawingInOneStepAndUndoTakesItBack)
     EXPECT_FALSE(window->undoButton()->isEnabled());
     addButton("Mail")->click();
     EXPECT_EQ(drawingsOf("mail.desktop"), 2);
-    EXPECT_EQ(model->getGestureWithIdentity("mail.desktop")->drawing(1), zigzag(250));
+    EXPECT_EQ(model->getGestureWithIdentity("mail.desktop")->drawing(1), mailsDrawing(0.5f));
     EXPECT_EQ(window->status()->text(), "Added the drawing to Mail.");
     EXPECT_EQ(changes, 1);
-    auto match = model->recognizer()->recognizeGestureWithStrokes(zigzag(250));
+    auto match = model->recognizer()->recognizeGestureWithStrokes(mailsDrawing(0.5f));
     ASSERT_TRUE(match);
     EXPECT_EQ(match->score(), 100) << "the very drawing now matches in full";
 
@@ -114,12 +103,12 @@ TEST_F(LastDrawingWindowTest, addToAddsTheDrawingInOneStepAndUndoTakesItBack)
     EXPECT_EQ(window->undoButton()->accessibleDescription(), "Take the drawing back from Mail");
     window->undoButton()->click();
     EXPECT_EQ(drawingsOf("mail.desktop"), 1);
-    EXPECT_EQ(model->getGestureWithIdentity("mail.desktop")->strokes(), zigzag());
+    EXPECT_EQ(model->getGestureWithIdentity("mail.desktop")->strokes(), mailsDrawing());
     EXPECT_FALSE(window->undoButton()->isEnabled()) << "one addition, one undo";
     EXPECT_EQ(changes, 2);
 
     // A wrong launch is fixed the same way, and Ctrl+Z undoes it too.
-    window->showDrawing(LastDrawing { zigzag(250), MatchOutcome::TargetFound, "mail.desktop", 85, 80 });
+    window->showDrawing(LastDrawing { mailsDrawing(0.5f), MatchOutcome::TargetFound, "mail.desktop", 85, 80 });
     addButton("Maps")->click();
     EXPECT_EQ(drawingsOf("maps.desktop"), 2);
     for (auto* shortcut : window->findChildren<QShortcut*>())
@@ -131,7 +120,7 @@ TEST_F(LastDrawingWindowTest, addToAddsTheDrawingInOneStepAndUndoTakesItBack)
 TEST_F(LastDrawingWindowTest, aFullGestureTakesNoMoreAndAChangeElsewhereEndsTheUndo)
 {
     for (int32_t added = 1; added < Gesture::maximumDrawingCount; ++added)
-        ASSERT_TRUE(model->addDrawingToGesture(zigzag(float(added * 20)), "mail.desktop"));
+        ASSERT_TRUE(model->addDrawingToGesture(mailsDrawing(1 + float(added) / 10), "mail.desktop"));
     window->showDrawing(miss());
     auto choices = LastDrawingChoices::of(miss(), *model->recognizer());
     ASSERT_EQ(choices.size(), 2u);

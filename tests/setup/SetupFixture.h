@@ -34,11 +34,9 @@ protected:
     void SetUp() override
     {
         DesktopFixture::SetUp();
-        for (const char* name : { "Alpha", "Beta", "Gamma" })
-            writeFile(systemData / "applications" / (std::string(name) + ".desktop"),
-                      std::string("[Desktop Entry]\nType=Application\nName=") + name + "\nExec=/bin/true\n");
-        writeFile(systemData / "applications/tool.desktop",
-                  "[Desktop Entry]\nType=Application\nName=Tool\nExec=/bin/true\nCategories=Utility;\n");
+        for (std::string name : { "Alpha", "Beta", "Gamma" })
+            writeDesktopEntry(systemData, name + ".desktop", name);
+        writeDesktopEntry(systemData, "tool.desktop", "Tool", "Categories=Utility;\n");
         writeFile(root / "builtin/Hello", "#!/bin/sh\n", true);
         storage = std::make_shared<MemoryUserDefaults>();
         recognitionModel = std::make_unique<GestureRecognitionModel>(*storage);

@@ -61,7 +61,7 @@ protected:
 
 }
 
-TEST_F(SetupKeyboardTest, theWindowOpensOnTheListAndTabAndShiftTabVisitEveryControlInReadingOrder)
+TEST_F(SetupKeyboardTest, theWindowOpensOnTheListAndTabAndShiftTabVisitEveryControlInReadingOrderAndTheListsFocusRefreshesOnce)
 {
     EXPECT_EQ(QApplication::focusWidget(), window().launchableTableView);
     std::vector<QWidget*> order = readingOrder();
@@ -77,6 +77,13 @@ TEST_F(SetupKeyboardTest, theWindowOpensOnTheListAndTabAndShiftTabVisitEveryCont
         backward.push_back(order[(2 * order.size() + list - 1 - step) % order.size()]);
     EXPECT_EQ(walk(int(backward.size()), Qt::Key_Backtab, Qt::ShiftModifier), backward);
     EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true })) << "the walk reaches the buttons usable";
+
+    // The list's focus and the refresh do not call each other forever: each gain
+    // refreshes exactly once and returns.
+    window().minimumRecognitionScoreField->setFocus();
+    EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff());
+    window().launchableTableView->setFocus();
+    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
 }
 
 TEST_F(SetupKeyboardTest, changingASettingLeavesTheKeyboardOnItsControl)
@@ -114,13 +121,4 @@ TEST_F(SetupKeyboardTest, assignFromTheKeyboardAsksForTheDrawingWhereTheKeyboard
     controller->assignSelectedGesture();
     press(Qt::Key_Tab);
     EXPECT_TRUE(window().setupView->detectingInput());
-}
-
-TEST_F(SetupKeyboardTest, theTablesFocusAndTheRefreshDoNotCallEachOtherForever)
-{
-    // Takes the focus away and back: each gain refreshes exactly once and returns.
-    window().minimumRecognitionScoreField->setFocus();
-    EXPECT_EQ(controller->buttons(), SetupButtonRules::allOff());
-    window().launchableTableView->setFocus();
-    EXPECT_EQ(controller->buttons(), (SetupButtons { true, true, true, true }));
 }

@@ -11,13 +11,11 @@
 using namespace scriblo;
 using Selection = SetupButtonRules::Selection;
 
-TEST(SetupButtonRulesTest, refreshFollowsTheSelectedTargetAndLeavesButtonsAloneWithoutOne)
+// Which buttons each selected target turns on, the setup window's tests see through the
+// window.
+TEST(SetupButtonRulesTest, aRefreshWithoutASelectedTargetLeavesTheButtonsAlone)
 {
     SetupButtons off = SetupButtonRules::allOff();
-    EXPECT_EQ(SetupButtonRules::afterRefresh(off, Selection::TargetWithGesture), (SetupButtons { true, true, true, true }));
-    EXPECT_EQ(SetupButtonRules::afterRefresh(off, Selection::TargetWithoutGesture), (SetupButtons { true, false, false, false }));
-    // A gesture with all its drawings is shown, replaced and cleared, but takes no more.
-    EXPECT_EQ(SetupButtonRules::afterRefresh(off, Selection::TargetWithAllDrawings), (SetupButtons { true, false, true, true }));
     // An assignment turned everything off; a refresh with no row must not undo that.
     EXPECT_EQ(SetupButtonRules::afterRefresh(off, Selection::None), off);
     SetupButtons on { true, true, true, true };
@@ -26,7 +24,7 @@ TEST(SetupButtonRulesTest, refreshFollowsTheSelectedTargetAndLeavesButtonsAloneW
 
 // Where a 600 by 400 window (780 high where said) opens for an icon the tray placed, or
 // a click without the icon's geometry, on screens with and without panels.
-TEST(SetupWindowPlacementTest, hangsBelowTheIconOrStandsClearOfTheClickOnWhicheverSideTheScreenAllows)
+TEST(SetupWindowPlacementTest, hangsBelowTheIconOrStandsClearOfTheClickOnWhicheverSideTheScreenAllowsAnywhereAlongAnEdge)
 {
     struct Placement {
         const char* what;
@@ -61,10 +59,8 @@ TEST(SetupWindowPlacementTest, hangsBelowTheIconOrStandsClearOfTheClickOnWhichev
         EXPECT_DOUBLE_EQ(topLeft.x, placement.expected.x) << placement.what;
         EXPECT_DOUBLE_EQ(topLeft.y, placement.expected.y) << placement.what;
     }
-}
 
-TEST(SetupWindowPlacementTest, aClickAnywhereAlongAnEdgeLeavesTheIconUncovered)
-{
+    // A click anywhere along an edge leaves the icon uncovered.
     const GeometryRect screen { 0, 0, 1024, 768 };
     const double side = SetupWindowPlacement::assumedIconSide;
     std::vector<GeometryPoint> clicks;

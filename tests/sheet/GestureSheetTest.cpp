@@ -5,7 +5,6 @@
 #include "launch/FakeWorkspace.h"
 #include "launch/LaunchableCatalogue.h"
 #include "sheet/GestureSheet.h"
-#include "sheet/DrawingThumbnail.h"
 #include "sheet/GestureSheetContents.h"
 #include "sheet/TextLines.h"
 
@@ -53,11 +52,6 @@ protected:
         catalogue = std::make_unique<LaunchableCatalogue>(std::make_shared<FakeWorkspace>(), builtIn);
     }
 
-    void writeEntry(const std::string& id, const std::string& name, const std::string& extra = "")
-    {
-        writeFile(systemData / "applications" / id, "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=true\n" + extra);
-    }
-
     std::filesystem::path builtIn;
     std::unique_ptr<LaunchableCatalogue> catalogue;
     IconResolver icons;
@@ -65,10 +59,10 @@ protected:
 
 TEST_F(GestureSheetTest, gesturesAreGroupedInSegmentOrderAndUnavailableOnesSayWhy)
 {
-    writeEntry("zeta.desktop", "Zeta");
-    writeEntry("alpha.desktop", "alpha");
-    writeEntry("calc.desktop", "Calculator", "Categories=Utility;\n");
-    writeEntry("hidden.desktop", "Hidden", "NoDisplay=true\n");
+    writeDesktopEntry(systemData, "zeta.desktop", "Zeta");
+    writeDesktopEntry(systemData, "alpha.desktop", "alpha");
+    writeDesktopEntry(systemData, "calc.desktop", "Calculator", "Categories=Utility;\n");
+    writeDesktopEntry(systemData, "hidden.desktop", "Hidden", "NoDisplay=true\n");
     auto scripts = LaunchableCatalogue::userScriptsFolder();
     writeFile(scripts / "Backup.sh", "#!/bin/sh\n", true);
     writeFile(scripts / "Stopped.sh", "#!/bin/sh\n", false);
@@ -110,7 +104,7 @@ TEST_F(GestureSheetTest, groupsAreInNaturalOrderAndAPageWithoutItsBrowserSaysSo)
     GestureRecognizer::GestureList stored;
     for (const char* name : { "Track 10", "Zoom", "track 2", "Éclair", "Track 1", "Eagle" }) {
         std::string id = "app" + std::to_string(stored.size()) + ".desktop";
-        writeEntry(id, name);
+        writeDesktopEntry(systemData, id, name);
         stored.push_back(gesture(id));
     }
     catalogue->fetchAll();
@@ -183,33 +177,6 @@ TEST_F(GestureSheetTest, realDrawingsAreDrawnInsideTheirWells)
             }
         }
     EXPECT_GT(ink, 16 * 200) << "every drawing shows";
-}
-
-// On pixels the frame is filled rather than stroked; it must cover what the pen covers.
-TEST_F(GestureSheetTest, aWellsFrameOnPixelsIsThePensFrame)
-{
-    auto paintedFrame = [](const std::function<void(QPainter&, QRectF)>& paint) {
-        QImage image(200, 140, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        paint(painter, QRectF(10.3, 12.6, 162.4, 112));
-        return image;
-    };
-    QImage filled = paintedFrame([](QPainter& painter, QRectF well) {
-        DrawingThumbnail::paint(painter, well, {}, DrawingThumbnail::Look::Ink);
-    });
-    QImage stroked = paintedFrame([](QPainter& painter, QRectF well) {
-        painter.setPen(QPen(QColor(200, 200, 200), 1));
-        painter.drawRoundedRect(well.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-    });
-    int frame = 0;
-    for (int y = 0; y < filled.height(); ++y)
-        for (int x = 0; x < filled.width(); ++x) {
-            frame += qRed(stroked.pixel(x, y)) < 255;
-            EXPECT_NEAR(qRed(filled.pixel(x, y)), qRed(stroked.pixel(x, y)), 24) << x << "," << y;
-        }
-    EXPECT_GT(frame, 2 * (162 + 112)) << "the frame is drawn";
 }
 
 TEST_F(GestureSheetTest, aLongNameTakesASecondLineBeforeItIsCut)

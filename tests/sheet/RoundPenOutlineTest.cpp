@@ -1,3 +1,4 @@
+#include "sheet/DrawingThumbnail.h"
 #include "sheet/RoundPenOutline.h"
 
 #include <QImage>
@@ -13,7 +14,7 @@ namespace {
 
 QImage painted(const std::function<void(QPainter&)>& paint)
 {
-    QImage image(160, 120, QImage::Format_RGB32);
+    QImage image(200, 140, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -67,15 +68,32 @@ TEST(RoundPenOutlineTest, coversWhatTheRoundPenCovers)
     for (int i = 1; i < 60; ++i)
         zigzag.lineTo(10 + i * 2.3, i % 2 ? 100.4 : 12.7);
     expectLooksLikeThePen(zigzag, 2.8);
-}
 
-TEST(RoundPenOutlineTest, aSinglePointIsADot)
-{
+    // A single point is a dot, and nothing is nothing.
     QPainterPath dot = RoundPenOutline::of(polyline({ { 50.5, 40.2 }, { 50.5, 40.2 } }), 6, 1);
     EXPECT_NEAR(dot.boundingRect().width(), 6, 0.01);
     EXPECT_NEAR(dot.boundingRect().height(), 6, 0.01);
     EXPECT_TRUE(dot.contains(QPointF(50.5, 40.2)));
     EXPECT_TRUE(RoundPenOutline::of(QPainterPath(), 6, 1).isEmpty());
+}
+
+// The well's frame on pixels is filled rather than stroked in the same way; it must cover
+// what its pen covers.
+TEST(RoundPenOutlineTest, aWellsFrameOnPixelsIsThePensFrame)
+{
+    const QRectF well(10.3, 12.6, 162.4, 112);
+    QImage filled = painted([&](QPainter& painter) { DrawingThumbnail::paint(painter, well, {}, DrawingThumbnail::Look::Ink); });
+    QImage stroked = painted([&](QPainter& painter) {
+        painter.setPen(QPen(QColor(200, 200, 200), 1));
+        painter.drawRoundedRect(well.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    });
+    int frame = 0;
+    for (int y = 0; y < filled.height(); ++y)
+        for (int x = 0; x < filled.width(); ++x) {
+            frame += qRed(stroked.pixel(x, y)) < 255;
+            EXPECT_NEAR(qRed(filled.pixel(x, y)), qRed(stroked.pixel(x, y)), 24) << x << "," << y;
+        }
+    EXPECT_GT(frame, 2 * (162 + 112)) << "the frame is drawn";
 }
 
 }
