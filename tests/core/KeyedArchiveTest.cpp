@@ -83,22 +83,12 @@ GestureDictionary randomStore(uint32_t seed, int count)
 
 }
 
-// Points to the bit, negative stroke identifiers, texts beyond the basic plane (two UTF-16
-// units each), the longest stroke the store takes, and past 65,536 objects, where
-// references take four bytes. The digests pinned are those of the archives written before
-// the writer streamed its objects, so whatever the byte layout, every key, value and
-// reference stays as it was.
-TEST(KeyedArchiveTest, storesArchiveKeyForKeyAsBeforeAndRoundTripExactly)
+// Writes each store, compares the archive's digest with the one pinned, if any, and reads
+// it back to the same gestures. The digests pinned are those of the archives written
+// before the writer streamed its objects, so whatever the byte layout, every key, value
+// and reference stays as it was.
+void expectArchivedAsBeforeAndRoundTrip(const std::vector<std::pair<GestureDictionary, std::optional<uint64_t>>>& stores)
 {
-    GestureDictionary crafted;
-    crafted["org.gnome.Nautilus.desktop"] = gestureOf({ { { 12.5f, -3.25f, 7 }, { 0.1f, 999.9f, -5 } }, { { 3, 4, INT32_MIN } } }, "org.gnome.Nautilus.desktop");
-    crafted["firefox:https://example.org/\xC3\xBC \xF0\x9F\x98\x80"] = gestureOf({ { { 1e-7f, 1e6f, 1 } } }, "firefox:https://example.org/\xC3\xBC \xF0\x9F\x98\x80");
-    GestureDictionary longest;
-    longest["longest"] = gestureOf({ std::vector<GesturePoint>(Gesture::maximumPointCount, { 0.5f, 2, 1 }) }, "longest");
-    const std::vector<std::pair<GestureDictionary, std::optional<uint64_t>>> stores {
-        { crafted, 0xb50de1f73e5c6bcfull }, { {}, 0x5236bfaa0d042a32ull }, { randomStore(1, 20), 0x61cde266c40acfeaull },
-        { randomStore(2, 20), 0x8bcadf901f8880aeull }, { randomStore(3, 400), 0xceb1cf9342d5309full }, { longest, std::nullopt },
-    };
     for (const auto& [gestures, digest] : stores) {
         SCOPED_TRACE(gestures.empty() ? "empty" : gestures.begin()->first);
         Data data = KeyedArchiver::archivedDataWithRootObject(gestures);
@@ -115,6 +105,29 @@ TEST(KeyedArchiveTest, storesArchiveKeyForKeyAsBeforeAndRoundTripExactly)
             EXPECT_TRUE(decoded->templates(0).empty());
         }
     }
+}
+
+// Points to the bit, negative stroke identifiers, texts beyond the basic plane (two UTF-16
+// units each) and the longest stroke the store takes.
+TEST(KeyedArchiveTest, storesArchiveKeyForKeyAsBeforeAndRoundTripExactly)
+{
+    GestureDictionary crafted;
+    crafted["org.gnome.Nautilus.desktop"] = gestureOf({ { { 12.5f, -3.25f, 7 }, { 0.1f, 999.9f, -5 } }, { { 3, 4, INT32_MIN } } }, "org.gnome.Nautilus.desktop");
+    crafted["firefox:https://example.org/\xC3\xBC \xF0\x9F\x98\x80"] = gestureOf({ { { 1e-7f, 1e6f, 1 } } }, "firefox:https://example.org/\xC3\xBC \xF0\x9F\x98\x80");
+    GestureDictionary longest;
+    longest["longest"] = gestureOf({ std::vector<GesturePoint>(Gesture::maximumPointCount, { 0.5f, 2, 1 }) }, "longest");
+    expectArchivedAsBeforeAndRoundTrip({ { crafted, 0xb50de1f73e5c6bcfull }, { {}, 0x5236bfaa0d042a32ull },
+                                         { randomStore(1, 20), 0x61cde266c40acfeaull },
+                                         { randomStore(2, 20), 0x8bcadf901f8880aeull }, { longest, std::nullopt } });
+}
+
+// Past 65,536 objects references take four bytes. The library's XML writer, which the
+// digest reads, grows its text a page at a time, and AddressSanitizer's realloc copies the
+// whole text each time: the sanitizers' run leaves this test to the plain one, and checks
+// four-byte references through the largest store's round trip instead.
+TEST(KeyedArchiveTest, storesAnArchiveOfFourByteReferencesAsBefore)
+{
+    expectArchivedAsBeforeAndRoundTrip({ { randomStore(3, 400), 0xceb1cf9342d5309full } });
 }
 
 // An archive laid out as the platform's archiver writes it: a plain dictionary class,
