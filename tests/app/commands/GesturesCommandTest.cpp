@@ -184,7 +184,7 @@ TEST_F(GesturesCommandTest, deepLongOrHugeJsonIsRefusedBeforeItIsParsed)
 {
     // AddressSanitizer reserves terabytes of shadow address space at start, which no
     // address-space limit admits; there the messages alone are checked.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(SCRIBLO_SANITIZED_PROGRAM)
     const std::string limit;
 #else
     const std::string limit = "ulimit -v 2000000;";
