@@ -34,6 +34,17 @@ constexpr double cellWidth = (contentWidth - (GestureSheet::columnCount - 1) * c
 constexpr double contentTop = margin + headerHeight;
 constexpr double contentBottom = GestureSheet::pageSize.height() - margin;
 
+// Sets `lines` one below the other, each in a row the size of `firstRow`, and says where
+// the row after the last would start.
+double paintLines(QPainter& painter, const QStringList& lines, QRectF firstRow)
+{
+    for (const QString& line : lines) {
+        painter.drawText(firstRow, Qt::AlignLeft | Qt::AlignVCenter, line);
+        firstRow.translate(0, firstRow.height());
+    }
+    return firstRow.top();
+}
+
 QFont fontOfSize(double pixels, bool bold = false)
 {
     QFont font;
@@ -153,28 +164,23 @@ void GestureSheet::paintCell(QPainter& painter, const Cell& cell) const
     const double textWidth = cell.origin.x() + cellWidth - textLeft;
     const QFont nameFont = fontOfSize(12, true);
     // The first line sits level with the icon's middle.
-    double lineTop = nameTop + (iconSide - nameLineHeight) / 2;
+    const double firstLineTop = nameTop + (iconSide - nameLineHeight) / 2;
     painter.setFont(nameFont);
     painter.setPen(Qt::black);
-    for (const QString& line : TextLines::of(entry.name, nameFont, textWidth, nameLineCount)) {
-        painter.drawText(QRectF(textLeft, lineTop, textWidth, nameLineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
-        lineTop += nameLineHeight;
-    }
+    const double nameBottom = paintLines(painter, TextLines::of(entry.name, nameFont, textWidth, nameLineCount),
+                                         QRectF(textLeft, firstLineTop, textWidth, nameLineHeight));
     if (!entry.absence)
         return;
     // The reason takes what the name leaves of the cell, and a longer one (a language's
     // longer words) is cut short on its last line instead of clipped through a line.
     const QFont reasonFont = fontOfSize(10);
     const double reasonLineHeight = QFontMetricsF(reasonFont).lineSpacing();
-    lineTop += 2;
-    const int reasonLineCount = int((cell.origin.y() + cellHeight - lineTop) / reasonLineHeight);
+    const double reasonTop = nameBottom + 2;
+    const int reasonLineCount = int((cell.origin.y() + cellHeight - reasonTop) / reasonLineHeight);
     painter.setFont(reasonFont);
     painter.setPen(QColor(150, 40, 30));
-    for (const QString& line : TextLines::of(GestureSheetContents::reason(*entry.absence), reasonFont, cellWidth,
-                                             reasonLineCount, Qt::ElideRight)) {
-        painter.drawText(QRectF(cell.origin.x(), lineTop, cellWidth, reasonLineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
-        lineTop += reasonLineHeight;
-    }
+    paintLines(painter, TextLines::of(GestureSheetContents::reason(*entry.absence), reasonFont, cellWidth, reasonLineCount, Qt::ElideRight),
+               QRectF(cell.origin.x(), reasonTop, cellWidth, reasonLineHeight));
 }
 
 }
