@@ -2,6 +2,7 @@
 
 #include "core/GestureLog.h"
 #include "core/KeyedUnarchiver.h"
+#include "files/HugePages.h"
 
 #include <benchmark/benchmark.h>
 
@@ -214,6 +215,22 @@ bool resetPeakResidentBytes()
 double allocatedBytes()
 {
     return double(mallinfo2().uordblks);
+}
+
+void runAsTheProgramReadsFullStores(char** argv)
+{
+    HugePages::restartWithAdvisedHeap(argv);
+}
+
+int runBenchmarks(int argc, char** argv)
+{
+    runAsTheProgramReadsFullStores(argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 }

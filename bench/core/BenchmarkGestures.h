@@ -64,4 +64,9 @@ bool resetPeakResidentBytes();
 // Bytes the allocator has handed out and not yet taken back.
 double allocatedBytes();
 
+// The program reads a full store with glibc's allocator advising huge pages, and the
+// benchmarks run as it does (HugePages::restartWithAdvisedHeap).
+void runAsTheProgramReadsFullStores(char** argv);
+int runBenchmarks(int argc, char** argv);
+
 }

@@ -284,4 +284,7 @@ BENCHMARK(BM_Archive1000Gestures)->Unit(benchmark::kMillisecond);
 
 }
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    return scriblo::bench::runBenchmarks(argc, argv);
+}

@@ -188,4 +188,7 @@ BENCHMARK(BM_LoadLargestStoreOfDrawings)->Unit(benchmark::kMillisecond);
 
 }
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    return scriblo::bench::runBenchmarks(argc, argv);
+}

@@ -124,6 +124,7 @@ BENCHMARK(BM_SheetSvg)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasurePro
 
 int main(int argc, char** argv)
 {
+    scriblo::bench::runAsTheProgramReadsFullStores(argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

@@ -11,11 +11,13 @@
 #include "platform/Translations.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "app/AppController.h"
+#include "files/HugePages.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 
 using namespace scriblo;
@@ -102,9 +104,27 @@ static std::optional<std::optional<std::string>> applicationStore(const std::vec
     return store;
 }
 
+// Reading a full store costs as much in page faults as in parsing; below this size a
+// restart costs more than huge pages save.
+static bool readsLargeStore(const std::vector<std::string>& arguments)
+{
+    constexpr std::uintmax_t largeStoreSize = 16 << 20;
+    std::optional<std::string> store;
+    try {
+        store = CommandLine(arguments).takeOption("--store");
+    } catch (const UsageError&) {
+        return false;
+    }
+    std::error_code error;
+    auto size = std::filesystem::file_size(store ? std::filesystem::path(*store) : PropertyListUserDefaults::standardPath(), error);
+    return !error && size >= largeStoreSize;
+}
+
 int main(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (HugePages::isRestarted() || readsLargeStore(arguments))
+        HugePages::restartWithAdvisedHeap(argv);
     CommandLine commandLine(arguments);
     try {
         if (auto store = applicationStore(arguments))

@@ -1,9 +1,39 @@
 #include "files/HugePages.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
 #include <sys/mman.h>
+#include <unistd.h>
 
 namespace scriblo {
+
+namespace {
+
+constexpr const char* tunables = "GLIBC_TUNABLES";
+constexpr std::string_view heapTunable = "glibc.malloc.hugetlb";
+// Set only in a restarted process: what GLIBC_TUNABLES was before, empty when unset.
+constexpr const char* restartedFrom = "SCRIBLO_RESTARTED_FROM_TUNABLES";
+
+void restoreTunables(const char* original)
+{
+    if (*original)
+        ::setenv(tunables, original, 1);
+    else
+        ::unsetenv(tunables);
+}
+
+// Run by its own path rather than by /proc/self/exe, which would rename the process
+// "exe" for ps, top and pkill.
+std::string ownFile()
+{
+    char path[4096];
+    ssize_t length = ::readlink("/proc/self/exe", path, sizeof path);
+    return length > 0 && size_t(length) < sizeof path ? std::string(path, size_t(length)) : std::string();
+}
+
+}
 
 void HugePages::advise(void* start, size_t length)
 {
@@ -14,6 +44,32 @@ void HugePages::advise(void* start, size_t length)
     // before: nothing to report.
     if (end > first)
         (void)::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+}
+
+void HugePages::restartWithAdvisedHeap(char** argv, const char* program)
+{
+    if (const char* original = ::getenv(restartedFrom)) {
+        restoreTunables(original);
+        ::unsetenv(restartedFrom);
+        return;
+    }
+    const char* current = ::getenv(tunables);
+    const std::string original = current ? current : "";
+    const std::string file = program ? program : ownFile();
+    if (original.find(heapTunable) != std::string::npos || file.empty())
+        return;
+    std::string advised = original;
+    advised += (advised.empty() ? "" : ":") + std::string(heapTunable) + "=1";
+    ::setenv(restartedFrom, original.c_str(), 1);
+    ::setenv(tunables, advised.c_str(), 1);
+    ::execv(file.c_str(), argv);
+    restoreTunables(original.c_str());
+    ::unsetenv(restartedFrom);
+}
+
+bool HugePages::isRestarted()
+{
+    return ::getenv(restartedFrom) != nullptr;
 }
 
 }

@@ -13,6 +13,19 @@ public:
     // Advises the whole huge pages inside [start, start + length); the bytes around them
     // may belong to other allocations and are left alone, so a small buffer gets none.
     static void advise(void* start, size_t length);
+
+    // The copies libplist makes of a full store's archive, and the text it grows when
+    // writing one, are beyond advise(). glibc's allocator advises everything it maps when
+    // told so as a process starts (glibc.malloc.hugetlb=1), and only a new start can tell
+    // it. Runs `program` (this process's own file unless a test names another) in this
+    // process's place with that setting, unless the user chose a setting of their own or
+    // this process is the one started so; returns when it did not restart, or could not.
+    // The restarted process puts the environment back as the user had it, so that what
+    // it launches is not told to use huge pages.
+    static void restartWithAdvisedHeap(char** argv, const char* program = nullptr);
+    // Whether this process is the one restartWithAdvisedHeap started, which must still
+    // call it to put the environment back.
+    static bool isRestarted();
 };
 
 }

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace scriblo;
 namespace fs = std::filesystem;
@@ -204,6 +208,35 @@ TEST_F(GesturesCommandTest, deepLongOrHugeJsonIsRefusedBeforeItIsParsed)
     Outcome endless = run(limit + " head -c 200000000 /dev/zero |", "gestures recognize --store " + store().string());
     EXPECT_EQ(endless.status, 1);
     EXPECT_NE(endless.err.find("<stdin>:1: a line is longer than"), std::string::npos) << endless.err;
+}
+
+// A store this large is read with glibc's allocator advising huge pages, which takes a
+// restart: the restarted program keeps its name and its arguments.
+TEST_F(GesturesCommandTest, aLargeStoreIsReadByTheProgramRestartedWithItsHeapAdvised)
+{
+    ASSERT_TRUE(SafeFile::writeAtomically(store(), "<plist version=\"1.0\"><dict><key>Padding</key><data>" + std::string(17 << 20, 'A')
+                                                       + "</data></dict></plist>"));
+    ASSERT_EQ(scriblo("gestures import " + file("g.json", gestures).string()).status, 0);
+    fs::path drawings = m_folder / "drawings";
+    ASSERT_EQ(::mkfifo(drawings.c_str(), 0600), 0);
+    // Held open for writing, so that the program starts and then waits for a drawing.
+    int writer = ::open(drawings.c_str(), O_RDWR | O_CLOEXEC);
+    pid_t program = Outcome::start(m_folder, "gestures recognize --store " + store().string() + " <" + drawings.string());
+    auto proc = [program](const char* name) {
+        std::ifstream file("/proc/" + std::to_string(program) + "/" + name);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    std::string environment;
+    for (auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+         environment.find("GLIBC_TUNABLES=glibc.malloc.hugetlb=1") == std::string::npos && std::chrono::steady_clock::now() < until;)
+        environment = proc("environ");
+    EXPECT_NE(environment.find("GLIBC_TUNABLES=glibc.malloc.hugetlb=1"), std::string::npos);
+    EXPECT_EQ(proc("comm"), "scriblo\n");
+    std::string drawing = "{\"strokes\":[" + second + "]}\n";
+    EXPECT_EQ(::write(writer, drawing.data(), drawing.size()), ssize_t(drawing.size()));
+    ::close(writer);
+    Outcome recognized = Outcome::finish(program, m_folder);
+    EXPECT_EQ(recognized.out, "org.gnome.Nautilus.desktop\t100\n") << recognized.err;
 }
 
 TEST_F(GesturesCommandTest, conflictsListConfusablePairsAtTheMinimumScore)
