@@ -15,6 +15,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -104,26 +105,29 @@ static std::optional<std::optional<std::string>> applicationStore(const std::vec
     return store;
 }
 
-// Reading a full store costs as much in page faults as in parsing; below this size a
-// restart costs more than huge pages save.
-static bool readsLargeStore(const std::vector<std::string>& arguments)
+// Reading a full store, or a file of one to import, costs as much in page faults as in
+// parsing; below this size a restart costs more than huge pages save.
+static bool namesLargeFile(const std::vector<std::string>& arguments)
 {
-    constexpr std::uintmax_t largeStoreSize = 16 << 20;
+    constexpr std::uintmax_t largeFileSize = 16 << 20;
     std::optional<std::string> store;
     try {
         store = CommandLine(arguments).takeOption("--store");
     } catch (const UsageError&) {
-        return false;
     }
-    std::error_code error;
-    auto size = std::filesystem::file_size(store ? std::filesystem::path(*store) : PropertyListUserDefaults::standardPath(), error);
-    return !error && size >= largeStoreSize;
+    std::vector<std::filesystem::path> files(arguments.begin(), arguments.end());
+    files.push_back(store ? std::filesystem::path(*store) : PropertyListUserDefaults::standardPath());
+    return std::any_of(files.begin(), files.end(), [](const std::filesystem::path& file) {
+        std::error_code error;
+        auto size = std::filesystem::file_size(file, error);
+        return !error && size >= largeFileSize;
+    });
 }
 
 int main(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (HugePages::isRestarted() || readsLargeStore(arguments))
+    if (HugePages::isRestarted() || namesLargeFile(arguments))
         HugePages::restartWithAdvisedHeap(argv);
     CommandLine commandLine(arguments);
     try {
