@@ -1,6 +1,5 @@
 #include "HandMadeArchive.h"
 #include "core/BinaryPropertyListReader.h"
-#include "core/KeyedArchiver.h"
 #include "core/PlistPointer.h"
 
 #include <cstdlib>
@@ -111,17 +110,11 @@ TEST(BinaryPropertyListReaderTest, readsTheKeptArchivesAsTheLibraryDoes)
     EXPECT_GT(inputs, 0);
 }
 
-// Texts beyond ASCII and the basic plane, negative integers in eight bytes, four- and
-// eight-byte reals, and enough objects for two-byte references.
-TEST(BinaryPropertyListReaderTest, readsEveryValueKindAsTheLibraryDoes)
+// The store's own archives are read in the keyed archive's round trip, whose bytes the
+// library's reading pins; here, what only another writer makes: a real that needs eight
+// bytes and integers as the library writes them.
+TEST(BinaryPropertyListReaderTest, readsWhatOnlyTheLibraryWritesAsTheLibraryDoes)
 {
-    GestureDictionary gestures;
-    for (int g = 0; g < 300; ++g) {
-        std::string identity = "g" + std::to_string(g) + (g % 3 ? " \xF0\x9F\x98\x80 \xC3\xA9" : "");
-        std::vector<GesturePoint> points { { 0.1f, -1e6f, -5 }, { 1e-7f, float(g), INT32_MIN }, { 3, 4, INT32_MAX } };
-        gestures[identity] = std::make_shared<const Gesture>(identity, std::vector<GestureStroke> { GestureStroke(points) });
-    }
-    expectReadAsTheLibraryReads(text(KeyedArchiver::archivedDataWithRootObject(gestures)));
     HandMadeArchive archive;
     uint64_t point = archive.addPoint(plist_new_real(0.1), plist_new_uint(uint64_t(int64_t(-7))), plist_new_uint(70000));
     expectReadAsTheLibraryReads(text(archive.bytes(archive.addArray({ point, point }))));

@@ -70,7 +70,10 @@ TEST_F(GestureDrawingsTest, addedDrawingsAreRecognisedStoredBesideTheFirstAndLoa
     EXPECT_TRUE(problems.empty());
     ASSERT_EQ(loaded->drawingCount(), 2);
     EXPECT_EQ(loaded->drawing(1), zigzag(20));
-    EXPECT_EQ(reloaded("steep")->drawingCount(), 1);
+    auto steep = reloaded("steep");
+    ASSERT_TRUE(steep);
+    EXPECT_EQ(steep->drawingCount(), 1);
+    EXPECT_EQ(steep->templates(0).size(), 2u) << "a restart makes the templates again";
 }
 
 TEST_F(GestureDrawingsTest, additionsThatCannotBeStoredChangeNothing)

@@ -38,6 +38,14 @@ static plist_t instance(uint64_t classReference)
     return object;
 }
 
+static plist_t uidArray(const std::vector<uint64_t>& indices)
+{
+    plist_t list = plist_new_array();
+    for (uint64_t index : indices)
+        plist_array_append_item(list, plist_new_uid(index));
+    return list;
+}
+
 uint64_t HandMadeArchive::addPoint(plist_t x, plist_t y, plist_t strokeId)
 {
     plist_t point = instance(addClass("GesturePoint"));
@@ -49,11 +57,8 @@ uint64_t HandMadeArchive::addPoint(plist_t x, plist_t y, plist_t strokeId)
 
 uint64_t HandMadeArchive::addArray(const std::vector<uint64_t>& references)
 {
-    plist_t items = plist_new_array();
-    for (uint64_t reference : references)
-        plist_array_append_item(items, plist_new_uid(reference));
     plist_t array = instance(addClass("NSArray"));
-    plist_dict_set_item(array, "NS.objects", items);
+    plist_dict_set_item(array, "NS.objects", uidArray(references));
     return add(array);
 }
 
@@ -74,15 +79,9 @@ uint64_t HandMadeArchive::addGesture(uint64_t strokesArray, uint64_t identity)
 
 uint64_t HandMadeArchive::addDictionary(const std::vector<uint64_t>& keys, const std::vector<uint64_t>& values)
 {
-    plist_t keyList = plist_new_array();
-    for (uint64_t key : keys)
-        plist_array_append_item(keyList, plist_new_uid(key));
-    plist_t valueList = plist_new_array();
-    for (uint64_t value : values)
-        plist_array_append_item(valueList, plist_new_uid(value));
     plist_t dictionary = instance(addClass("NSDictionary"));
-    plist_dict_set_item(dictionary, "NS.keys", keyList);
-    plist_dict_set_item(dictionary, "NS.objects", valueList);
+    plist_dict_set_item(dictionary, "NS.keys", uidArray(keys));
+    plist_dict_set_item(dictionary, "NS.objects", uidArray(values));
     return add(dictionary);
 }
 
