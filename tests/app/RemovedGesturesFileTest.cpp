@@ -1,7 +1,7 @@
 #include "app/RemovedGesturesFile.h"
 #include "commands/ScribloRun.h"
 #include "files/SafeFile.h"
-#include "support/TemporaryFolderTest.h"
+#include "launch/DesktopFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -20,14 +20,12 @@ Gesture drawn(const std::string& identity, float offset)
     return Gesture(identity, { stroke });
 }
 
-class RemovedGesturesFileTest : public scriblo::testing::TemporaryFolderTest {
+// A throw-away desktop: an import reads the desktop's targets.
+class RemovedGesturesFileTest : public scriblo::testing::DesktopFixture {
 protected:
     std::string scriblo(const std::string& arguments)
     {
-        // A throw-away home: an import reads the desktop's targets.
-        std::string home = (m_folder / "home").string();
-        auto run = scriblo::testing::ScribloRun::of(m_folder, arguments + " --store '" + (m_folder / "store.plist").string() + "'",
-            "HOME='" + home + "' XDG_DATA_HOME='" + home + "/data' XDG_CONFIG_HOME='" + home + "/config' XDG_DATA_DIRS='" + home + "/system'");
+        auto run = scriblo::testing::ScribloRun::of(root, arguments + " --store '" + (root / "store.plist").string() + "'");
         EXPECT_EQ(run.status, 0) << arguments << ": " << run.err;
         return run.out;
     }
@@ -39,14 +37,14 @@ protected:
 // restores exactly, a later removal of the same identity replacing the earlier.
 TEST_F(RemovedGesturesFileTest, keptGesturesAreMergedAndImportBringsThemBack)
 {
-    RemovedGesturesFile file(m_folder / "data/Scriblo/removed-gestures.json");
-    ASSERT_EQ(*file.keep(drawn("/scripts/Backup", 0)), (m_folder / "data/Scriblo/removed-gestures.json").string());
+    RemovedGesturesFile file(root / "data/Scriblo/removed-gestures.json");
+    ASSERT_EQ(*file.keep(drawn("/scripts/Backup", 0)), (root / "data/Scriblo/removed-gestures.json").string());
     Gesture gone = drawn("org.example.Gone.desktop", 50);
     gone.addDrawing(drawn("", 300).strokes());
     ASSERT_TRUE(file.keep(gone));
     ASSERT_TRUE(file.keep(drawn("/scripts/Backup", 200)));
 
-    scriblo("gestures import '" + (m_folder / "data/Scriblo/removed-gestures.json").string() + "'");
+    scriblo("gestures import '" + (root / "data/Scriblo/removed-gestures.json").string() + "'");
     std::string listed = scriblo("gestures list");
     EXPECT_EQ(listed.size(), std::string("org.example.Gone.desktop\t1\t12\t2\n/scripts/Backup\t1\t12\t1\n").size()) << listed;
     EXPECT_NE(listed.find("org.example.Gone.desktop\t1\t12\t2\n"), std::string::npos) << listed;
@@ -61,7 +59,7 @@ TEST_F(RemovedGesturesFileTest, keptGesturesAreMergedAndImportBringsThemBack)
 // fails and the store holds on to the gesture.
 TEST_F(RemovedGesturesFileTest, aFileThatIsNotGesturesIsLeftAloneAndNothingIsKept)
 {
-    auto path = m_folder / "removed-gestures.json";
+    auto path = root / "removed-gestures.json";
     ASSERT_TRUE(SafeFile::writeAtomically(path, "{\"gestures\": [ oops"));
     RemovedGesturesFile file(path);
     auto kept = file.keep(drawn("/scripts/Backup", 0));

@@ -119,21 +119,18 @@ TEST_F(GesturesCommandTest, badUsageExitsTwoAMissingDesktopOneWithOneLineAndHelp
 // gesture replaced another one; a blank identity names no target.
 TEST_F(GesturesCommandTest, badInputIsRefusedWithWhereAndWhyAndChangesNothing)
 {
-    // What skips every gesture of a file imports nothing.
+    // What skips every gesture of a file imports nothing. (Why a short gesture is skipped
+    // the import test above pins; the reason changes nothing here.)
     std::string eight = "[" + second + "]";
     for (int i = 1; i < 8; ++i)
         eight += ",[" + second + "]";
     auto withDrawings = [](const std::string& more) {
         return R"({"gestures":[{"identity":"b","strokes":[)" + second + R"(],"moreDrawings":)" + more + "}]}";
     };
-    for (const auto& [text, said] : { std::pair { R"({"gestures":[{"identity":"short","strokes":[)" + strokeJson(0, 0, 5, 5, 10) + "]}]}",
-                                                  "skipped gesture 1 'short'" },
-                                      { withDrawings("[" + eight + "]"), "skipped gesture 1 'b': there are more than 8 drawings" } }) {
-        Outcome skipped = scriblo("gestures import " + file("skipped.json", text).string());
-        EXPECT_EQ(skipped.status, 1);
-        EXPECT_NE(skipped.err.find(said), std::string::npos) << skipped.err;
-        EXPECT_NE(skipped.err.find("nothing was imported"), std::string::npos) << skipped.err;
-    }
+    Outcome skipped = scriblo("gestures import " + file("skipped.json", withDrawings("[" + eight + "]")).string());
+    EXPECT_EQ(skipped.status, 1);
+    EXPECT_NE(skipped.err.find("skipped gesture 1 'b': there are more than 8 drawings"), std::string::npos) << skipped.err;
+    EXPECT_NE(skipped.err.find("nothing was imported"), std::string::npos) << skipped.err;
     EXPECT_FALSE(fs::exists(store()));
 
     ASSERT_EQ(scriblo("gestures import " + file("g.json", gestures).string()).status, 0);
