@@ -2,7 +2,7 @@
 #include "core/ParabolaDrawing.h"
 #include "core/GestureRecognitionModel.h"
 #include "files/SafeFile.h"
-#include "platform/Notifier.h"
+#include "support/RecordingNotifier.h"
 #include "platform/PropertyListUserDefaults.h"
 #include "platform/SerialWorkQueue.h"
 #include "support/MailAndMapsDesktop.h"
@@ -19,14 +19,9 @@
 using namespace scriblo;
 using scriblo::testing::drawing;
 using scriblo::testing::processEventsUntil;
+using scriblo::testing::RecordingNotifier;
 
 namespace {
-
-class RecordingNotifier final : public Notifier {
-public:
-    void notify(const QString& summary, const QString& body) override { notices << summary + ": " + body; }
-    QStringList notices;
-};
 
 // One store and its transfer, on real files.
 struct StoreSide {
@@ -105,15 +100,15 @@ TEST_F(GestureFileTransferTest, anImportShowsWhatItWillDoAndStoresOnlyWhenTold)
     preview->reject();
     processEventsUntil([&] { return !target->transfer.preview(); }, 500);
     EXPECT_EQ(storeBytes(), before) << "Cancel changes nothing";
-    EXPECT_TRUE(target->notifier->notices.isEmpty());
+    EXPECT_TRUE(target->notifier->notices.empty());
 
     target->transfer.importFile(file);
     preview = awaitPreview();
     ASSERT_TRUE(preview);
     preview->importButton()->click();
-    EXPECT_TRUE(processEventsUntil([&] { return !target->notifier->notices.isEmpty(); }));
+    EXPECT_TRUE(processEventsUntil([&] { return !target->notifier->notices.empty(); }));
     EXPECT_EQ(target->identities(), (std::vector<std::string> { "mail.desktop", "maps.desktop" }));
-    EXPECT_EQ(target->notifier->notices, QStringList { "Gestures imported: Added: 1. Replaced: 1." });
+    EXPECT_EQ(target->notifier->notices, std::vector<QString> { "Gestures imported: Added: 1. Replaced: 1." });
     StoreSide reread(root / "target.plist", *catalogue);
     EXPECT_EQ(reread.identities(), target->identities()) << "the store file holds what was imported";
 

@@ -25,7 +25,7 @@ protected:
     GestureRecognitionModel store { defaults };
     InlineWorkQueue writes;
     std::shared_ptr<FakeRemovedGestures> kept = std::make_shared<FakeRemovedGestures>();
-    std::shared_ptr<FakeNotifier> notifier = std::make_shared<FakeNotifier>();
+    std::shared_ptr<RecordingNotifier> notifier = std::make_shared<RecordingNotifier>();
     GoneGestureRemoval removal { store, writes, kept, notifier };
 };
 

@@ -10,7 +10,7 @@
 #include "multitouch/FakeMultitouchServices.h"
 #include "multitouch/MultitouchManager.h"
 #include "platform/EventFilter.h"
-#include "platform/Notifier.h"
+#include "support/RecordingNotifier.h"
 #include "recognition/GestureRecognitionController.h"
 #include "recognition/NominalFrameRate.h"
 #include "support/QtTestApplication.h"
@@ -55,12 +55,6 @@ public:
     }
     std::vector<std::string> kept;
     std::optional<std::string> failure;
-};
-
-class FakeNotifier final : public Notifier {
-public:
-    void notify(const QString& summary, const QString& body) override { notices.push_back(summary + ": " + body); }
-    std::vector<QString> notices;
 };
 
 // One recognition side on the offscreen platform, with every service faked and time in
@@ -135,7 +129,7 @@ protected:
                                   std::make_shared<FakeMainThread>(), std::make_shared<FakeDisplays>() } };
     FakeEventFilter eventFilter { clock };
     std::shared_ptr<FakeRemovedGestures> removedGestures = std::make_shared<FakeRemovedGestures>();
-    std::shared_ptr<FakeNotifier> notifier = std::make_shared<FakeNotifier>();
+    std::shared_ptr<RecordingNotifier> notifier = std::make_shared<RecordingNotifier>();
     std::filesystem::path scripts;
     std::unique_ptr<TargetsAndSettings> targetsAndSettings;
     std::unique_ptr<GestureRecognitionController> controller;
