@@ -1,3 +1,4 @@
+#include "appearance/PixelCount.h"
 #include "core/GestureRecognitionModel.h"
 #include "core/ParabolaDrawing.h"
 #include "platform/PropertyListUserDefaults.h"
@@ -120,12 +121,8 @@ TEST_F(GestureSheetWindowTest, anUnavailableGestureIsShownAndClearedFromTheStore
     QObject::connect(window.get(), &GestureSheetWindow::gestureCleared, [&](const QString& identity) { cleared << identity; });
     select("uninstalled.desktop");
     ASSERT_TRUE(window->clearButton()->isEnabled());
-    QImage preview = window->preview()->pixmap().toImage();
-    int strokePixels = 0;
-    for (int y = 0; y < preview.height(); ++y)
-        for (int x = 0; x < preview.width(); ++x)
-            strokePixels += qGreen(preview.pixel(x, y)) > 150 && qRed(preview.pixel(x, y)) < 120;
-    EXPECT_GT(strokePixels, 300) << "the selected drawing shows large";
+    EXPECT_GT(scriblo::testing::pixelsNear(window->preview()->pixmap().toImage(), QColor(49, 212, 74)), 300)
+        << "the selected drawing shows large";
 
     auto drawn = model->getGestureWithIdentity("uninstalled.desktop");
     window->clearButton()->click();
