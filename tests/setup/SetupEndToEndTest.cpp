@@ -80,9 +80,13 @@ protected:
         hand.click(area.x + area.width * (2 * segment + 1) / (2 * segmentCount), area.centreY());
     }
 
-    bool gestureStored(const std::string& identity)
+    // How many drawings the gesture stored for `identity` has; empty while none is stored.
+    QByteArray drawingsOf(const std::string& identity)
     {
-        return session->listedGestures().contains(QByteArray::fromStdString(identity + "\t"));
+        for (const QByteArray& line : session->listedGestures().split('\n'))
+            if (line.startsWith(QByteArray::fromStdString(identity + "\t")))
+                return line.split('\t').last();
+        return QByteArray();
     }
 
     // The button of the once-ever notice, which the first look at the scripts brings up.
@@ -182,17 +186,17 @@ TEST_F(SetupEndToEndTest, aScreenReaderFindsTheScriptsWhoseGestureTheHandDrawsCl
     ASSERT_TRUE(waitUntil([&] { return prompt.has(AccessibleState::Showing); })) << "Assign asks for a drawing";
     EXPECT_EQ(prompt.description(), QStringLiteral("Draw here!"));
     drawIn(hand, control(QStringLiteral("Drawing area")).extents(), zigzag());
-    ASSERT_TRUE(waitUntil([&] { return gestureStored(script); })) << session->listedGestures().constData();
+    ASSERT_TRUE(waitUntil([&] { return !drawingsOf(script).isEmpty(); })) << session->listedGestures().constData();
     // How Show replays the gesture is the view's own suite's.
     ASSERT_TRUE(waitUntil([&] { return show.has(AccessibleState::Enabled) && clear.has(AccessibleState::Enabled); }));
     ASSERT_TRUE(clear.doAction());
-    ASSERT_TRUE(waitUntil([&] { return !gestureStored(script); })) << session->listedGestures().constData();
+    ASSERT_TRUE(waitUntil([&] { return drawingsOf(script).isEmpty(); })) << session->listedGestures().constData();
     // The program's own write must not pass for another process's change, which ends the undo.
     AccessibleObject undo = control(QStringLiteral("Undo"));
     // Which buttons each step leaves on, and what Undo says, are the window's own tests'.
     ASSERT_TRUE(waitUntil([&] { return undo.has(AccessibleState::Enabled); })) << "a clear can be undone";
     ASSERT_TRUE(undo.doAction());
-    ASSERT_TRUE(waitUntil([&] { return gestureStored(script); })) << "Undo brings it back: " << session->listedGestures().constData();
+    ASSERT_TRUE(waitUntil([&] { return !drawingsOf(script).isEmpty(); })) << "Undo brings it back: " << session->listedGestures().constData();
 }
 
 // Where no tray shows the icon, More… carries the tray's commands (which entries, and
@@ -252,13 +256,7 @@ TEST_F(SetupEndToEndTest, theTrayMenusLastDrawingAddsAMissedDrawingAndItsFileDia
     const std::string script = session->makeScript(QStringLiteral("mouse"));
     session->importGesture(script, zigzag());
     ASSERT_NO_FATAL_FAILURE(startWithTray());
-    auto drawings = [&] {
-        for (const QByteArray& line : session->listedGestures().split('\n'))
-            if (line.startsWith(QByteArray::fromStdString(script + "\t")))
-                return line.split('\t').last();
-        return QByteArray();
-    };
-    ASSERT_EQ(drawings(), "1");
+    ASSERT_EQ(drawingsOf(script), "1");
 
     auto window = openRecognitionWindow(hand, 400, 300);
     ASSERT_TRUE(window);
@@ -278,7 +276,7 @@ TEST_F(SetupEndToEndTest, theTrayMenusLastDrawingAddsAMissedDrawingAndItsFileDia
 
     auto add = tree->waitFor(*last, QStringLiteral("Add to mouse"), QStringLiteral("push button"));
     ASSERT_TRUE(add && add->doAction());
-    ASSERT_TRUE(processEventsUntil([&] { return drawings() == "2"; })) << drawings().constData();
+    ASSERT_TRUE(processEventsUntil([&] { return drawingsOf(script) == "2"; })) << drawingsOf(script).constData();
 
     // Both ways through the desktop's file dialogs: what is exported comes back through
     // an import's preview, stored with one click, with both its drawings.
@@ -300,7 +298,7 @@ TEST_F(SetupEndToEndTest, theTrayMenusLastDrawingAddsAMissedDrawingAndItsFileDia
     auto importButton = tree->waitFor(*preview, QStringLiteral("Import"), QStringLiteral("push button"));
     ASSERT_TRUE(importButton);
     ASSERT_TRUE(importButton->doAction());
-    EXPECT_TRUE(processEventsUntil([&] { return drawings() == "2"; })) << "the store holds the gesture again";
+    EXPECT_TRUE(processEventsUntil([&] { return drawingsOf(script) == "2"; })) << "the store holds the gesture again";
 }
 
 namespace {
