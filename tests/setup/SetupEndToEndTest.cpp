@@ -301,46 +301,17 @@ TEST_F(SetupEndToEndTest, theTrayMenusLastDrawingAddsAMissedDrawingAndItsFileDia
     EXPECT_TRUE(processEventsUntil([&] { return drawingsOf(script) == "2"; })) << "the store holds the gesture again";
 }
 
-namespace {
-
-// The same program under a window manager, which stacks its windows as a desktop does.
-class SetupUnderWindowManagerTest : public SetupEndToEndTest {
-protected:
-    static void SetUpTestSuite()
-    {
-        SetupEndToEndTest::SetUpTestSuite();
-        if (desktopRunning() && QFileInfo(QString::fromLatin1(OpenboxWindowManager::program)).isExecutable())
-            windowManager = new OpenboxWindowManager;
-    }
-    static void TearDownTestSuite()
-    {
-        delete windowManager;
-        windowManager = nullptr;
-        SetupEndToEndTest::TearDownTestSuite();
-    }
-
-    void SetUp() override
-    {
-        SetupEndToEndTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        if (!windowManager)
-            GTEST_SKIP() << OpenboxWindowManager::program << " is missing; install openbox";
-        ASSERT_TRUE(windowManager->running()) << "openbox did not take the screen";
-    }
-
-    static inline OpenboxWindowManager* windowManager = nullptr;
-};
-
-}
-
 // The program started in the user's language, read as a screen reader reads it. Only
 // LANGUAGE speaks: the locale of the machine running the tests must not. The window
 // manager stacks the once-ever notice, in German too, above the setup window, where the
 // hand clicks what the screen shows: beneath the setup window the click would land on
 // that window instead, and the notice would stay.
-TEST_F(SetupUnderWindowManagerTest, theSetupWindowSpeaksTheUsersLanguageAndTheScriptsNoticeComesUpAboveItWhereItTakesAClick)
+TEST_F(SetupEndToEndTest, theSetupWindowSpeaksTheUsersLanguageAndTheScriptsNoticeComesUpAboveItWhereItTakesAClick)
 {
+    if (!QFileInfo(QString::fromLatin1(OpenboxWindowManager::program)).isExecutable())
+        GTEST_SKIP() << OpenboxWindowManager::program << " is missing; install openbox";
+    OpenboxWindowManager windowManager(server->display());
+    ASSERT_TRUE(windowManager.running()) << "openbox did not take the screen";
     for (const char* variable : { "LC_ALL", "LC_MESSAGES", "LANG" })
         session->environment().remove(QString::fromLatin1(variable));
     // A gesture stored, so the window opens only because no tray is there to hold it.
