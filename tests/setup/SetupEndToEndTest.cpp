@@ -27,17 +27,6 @@ protected:
     static void SetUpTestSuite()
     {
         startAccessibleDesktop(QStringLiteral("%1x%2x24").arg(screen.width).arg(screen.height));
-        if (desktopRunning())
-            testBus = new QDBusConnection(QDBusConnection::connectToBus(bus->address(), QStringLiteral("setup-test")));
-    }
-    static void TearDownTestSuite()
-    {
-        if (testBus) {
-            QDBusConnection::disconnectFromBus(QStringLiteral("setup-test"));
-            delete testBus;
-            testBus = nullptr;
-        }
-        AccessibleDesktopTest::TearDownTestSuite();
     }
 
     void SetUp() override
@@ -52,6 +41,7 @@ protected:
     {
         AccessibleDesktopTest::TearDown();
         watcher.reset();
+        QDBusConnection::disconnectFromBus(QStringLiteral("setup-test"));
     }
 
     void startApplication() { startShowingSetupWindow(setupWindowName); }
@@ -102,12 +92,13 @@ protected:
     // panel reaches it; its stored gestures keep the setup window shut.
     void startWithTray()
     {
-        watcher = std::make_unique<StatusNotifierWatcherStandIn>(*testBus);
+        QDBusConnection panelBus = QDBusConnection::connectToBus(bus->address(), QStringLiteral("setup-test"));
+        watcher = std::make_unique<StatusNotifierWatcherStandIn>(panelBus);
         ASSERT_NO_FATAL_FAILURE(session->startApplication());
         application = tree->application(QStringLiteral("Scriblo"));
         ASSERT_TRUE(application);
         ASSERT_TRUE(processEventsUntil([&] { return !watcher->registeredItems().isEmpty(); }));
-        menu = std::make_unique<TrayMenu>(*testBus, watcher->registeredItems().last());
+        menu = std::make_unique<TrayMenu>(panelBus, watcher->registeredItems().last());
         ASSERT_TRUE(menu->valid());
     }
 
@@ -125,7 +116,6 @@ protected:
         ASSERT_TRUE(confirm->doAction());
     }
 
-    static inline QDBusConnection* testBus = nullptr;
     DesktopHand hand;
     std::unique_ptr<StatusNotifierWatcherStandIn> watcher;
     std::unique_ptr<TrayMenu> menu;
