@@ -28,7 +28,7 @@ void expectNearBlack(const QImage& image, QPoint point, int alpha = 255)
 
 // Without a radius, or with the opaque fallback, everything is filled opaque. A partial
 // repaint keeps the whole view's shape: its corners are not the view's.
-TEST(RoundedCornerViewTest, positiveRadiusLeavesCornersClearAndHonoursAlphaWhateverIsRepaintedUnlessOpaque)
+TEST(RoundedCornerViewTest, fillsOpaqueWithoutRadiusOrWithTheFallbackAndElseLeavesCornersClearWhateverIsRepainted)
 {
     RoundedCornerView plain;
     RoundedCornerView fallback;
