@@ -121,6 +121,8 @@ TEST_F(GestureSetupViewTest, aReplayDrawsTheStoredGestureStepByStepAndAResetClea
     EXPECT_GT(greenPixels(), 500);
     view.resetAll();
     EXPECT_EQ(greenPixels(), 0);
+    view.startDetectingGesture();
+    EXPECT_EQ(greenPixels(), 0) << "a capture starts without the last replay's lines";
     // A capture stops a replay and starts from a clean view.
     view.showGesture(std::make_shared<Gesture>("id", std::vector<GestureStroke> { stroke }));
     view.startDetectingGesture();
