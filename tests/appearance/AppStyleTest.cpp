@@ -3,6 +3,7 @@
 #include "appearance/AppStyle.h"
 #include "appearance/RepeatedImageView.h"
 #include "Contrast.h"
+#include "PixelCount.h"
 
 #include <QCheckBox>
 #include <QImage>
@@ -12,25 +13,10 @@
 
 using namespace scriblo;
 using scriblo::testing::contrast;
+using scriblo::testing::near;
+using scriblo::testing::pixelsNear;
 
 namespace {
-
-bool near(const QColor& a, const QColor& b, int tolerance = 14)
-{
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
-        && std::abs(a.blue() - b.blue()) <= tolerance;
-}
-
-int pixelsNear(const QImage& image, const QColor& colour, QRect area = {})
-{
-    if (area.isNull())
-        area = image.rect();
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += near(image.pixelColor(x, y), colour);
-    return count;
-}
 
 class AppStyleTest : public ::testing::Test {
 protected:

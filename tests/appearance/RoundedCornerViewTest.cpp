@@ -26,7 +26,9 @@ void expectNearBlack(const QImage& image, QPoint point, int alpha = 255)
     EXPECT_EQ(colour, QColor(13, 13, 13, alpha)) << point.x() << "," << point.y();
 }
 
-TEST(RoundedCornerViewTest, withoutRadiusOrWithOpaqueFallbackFillsEverythingOpaque)
+// Without a radius, or with the opaque fallback, everything is filled opaque. A partial
+// repaint keeps the whole view's shape: its corners are not the view's.
+TEST(RoundedCornerViewTest, fillsOpaqueWithoutRadiusOrWithTheFallbackAndElseLeavesCornersClearWhateverIsRepainted)
 {
     RoundedCornerView plain;
     RoundedCornerView fallback;
@@ -38,11 +40,7 @@ TEST(RoundedCornerViewTest, withoutRadiusOrWithOpaqueFallbackFillsEverythingOpaq
         for (QPoint point : corners + QList<QPoint> { bounds.center() })
             expectNearBlack(image, point);
     }
-}
 
-// A partial repaint keeps the whole view's shape: its corners are not the view's.
-TEST(RoundedCornerViewTest, positiveRadiusLeavesCornersClearAndHonoursAlphaWhateverIsRepainted)
-{
     RoundedCornerView view;
     view.setRoundRadius(8.15f);
     view.setAlpha(0.87);

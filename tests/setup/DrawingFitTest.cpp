@@ -42,7 +42,7 @@ int32_t totalPoints(const std::vector<GestureStroke>& strokes)
 
 }
 
-TEST(DrawingFitTest, aLongDrawingKeepsItsShapeAndEndsWithinTheLimitAndAShorterOneIsKeptAsItIs)
+TEST(DrawingFitTest, aLongDrawingKeepsItsShapeEvenlySpacedWithinTheLimitAndAShorterOneIsKeptAsItIs)
 {
     std::vector<GestureStroke> within { circle(600, 1), line(424, 900, 2) };
     EXPECT_EQ(DrawingFit::withinPointCount(within, 1024), within);
@@ -65,10 +65,7 @@ TEST(DrawingFitTest, aLongDrawingKeepsItsShapeAndEndsWithinTheLimitAndAShorterOn
     // Shared by length: the circle (2513 long) gets about three times the line's (800).
     double ratio = double(fitted[0].pointCount()) / fitted[1].pointCount();
     EXPECT_NEAR(ratio, 2513.0 / 800.0, 0.1);
-}
 
-TEST(DrawingFitTest, resampledPointsAreEvenlySpacedAlongThePath)
-{
     // Drawn unevenly: a slow start and a fast finish along one straight line.
     GestureStroke uneven;
     for (int index = 0; index <= 40; ++index)

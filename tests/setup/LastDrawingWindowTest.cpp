@@ -2,7 +2,6 @@
 #include "core/GestureRecognitionModel.h"
 #include "core/MemoryUserDefaults.h"
 #include "core/ParabolaDrawing.h"
-#include "setup/LastDrawingChoices.h"
 #include "setup/LastDrawingWindow.h"
 #include "support/MailAndMapsDesktop.h"
 #include "support/QtTestApplication.h"
@@ -122,10 +121,6 @@ TEST_F(LastDrawingWindowTest, aFullGestureTakesNoMoreAndAChangeElsewhereEndsTheU
     for (int32_t added = 1; added < Gesture::maximumDrawingCount; ++added)
         ASSERT_TRUE(model->addDrawingToGesture(mailsDrawing(1 + float(added) / 10), "mail.desktop"));
     window->showDrawing(miss());
-    auto choices = LastDrawingChoices::of(miss(), *model->recognizer());
-    ASSERT_EQ(choices.size(), 2u);
-    EXPECT_TRUE(choices[0].full);
-    EXPECT_FALSE(choices[1].full);
     EXPECT_FALSE(addButton("Mail")->isEnabled());
     EXPECT_EQ(addButton("Mail")->accessibleDescription(), "Mail keeps as many drawings as it can");
     // As the miss display asks, without a button: the store says no, and the window says why.

@@ -27,17 +27,6 @@ protected:
     static void SetUpTestSuite()
     {
         startAccessibleDesktop(QStringLiteral("%1x%2x24").arg(screen.width).arg(screen.height));
-        if (desktopRunning())
-            testBus = new QDBusConnection(QDBusConnection::connectToBus(bus->address(), QStringLiteral("setup-test")));
-    }
-    static void TearDownTestSuite()
-    {
-        if (testBus) {
-            QDBusConnection::disconnectFromBus(QStringLiteral("setup-test"));
-            delete testBus;
-            testBus = nullptr;
-        }
-        AccessibleDesktopTest::TearDownTestSuite();
     }
 
     void SetUp() override
@@ -52,6 +41,7 @@ protected:
     {
         AccessibleDesktopTest::TearDown();
         watcher.reset();
+        QDBusConnection::disconnectFromBus(QStringLiteral("setup-test"));
     }
 
     void startApplication() { startShowingSetupWindow(setupWindowName); }
@@ -80,9 +70,13 @@ protected:
         hand.click(area.x + area.width * (2 * segment + 1) / (2 * segmentCount), area.centreY());
     }
 
-    bool gestureStored(const std::string& identity)
+    // How many drawings the gesture stored for `identity` has; empty while none is stored.
+    QByteArray drawingsOf(const std::string& identity)
     {
-        return session->listedGestures().contains(QByteArray::fromStdString(identity + "\t"));
+        for (const QByteArray& line : session->listedGestures().split('\n'))
+            if (line.startsWith(QByteArray::fromStdString(identity + "\t")))
+                return line.split('\t').last();
+        return QByteArray();
     }
 
     // The button of the once-ever notice, which the first look at the scripts brings up.
@@ -98,12 +92,13 @@ protected:
     // panel reaches it; its stored gestures keep the setup window shut.
     void startWithTray()
     {
-        watcher = std::make_unique<StatusNotifierWatcherStandIn>(*testBus);
+        QDBusConnection panelBus = QDBusConnection::connectToBus(bus->address(), QStringLiteral("setup-test"));
+        watcher = std::make_unique<StatusNotifierWatcherStandIn>(panelBus);
         ASSERT_NO_FATAL_FAILURE(session->startApplication());
         application = tree->application(QStringLiteral("Scriblo"));
         ASSERT_TRUE(application);
         ASSERT_TRUE(processEventsUntil([&] { return !watcher->registeredItems().isEmpty(); }));
-        menu = std::make_unique<TrayMenu>(*testBus, watcher->registeredItems().last());
+        menu = std::make_unique<TrayMenu>(panelBus, watcher->registeredItems().last());
         ASSERT_TRUE(menu->valid());
     }
 
@@ -121,24 +116,17 @@ protected:
         ASSERT_TRUE(confirm->doAction());
     }
 
-    static inline QDBusConnection* testBus = nullptr;
     DesktopHand hand;
     std::unique_ptr<StatusNotifierWatcherStandIn> watcher;
     std::unique_ptr<TrayMenu> menu;
 };
 
-// A zigzag whose middle stroke lands short: close to the stored one, never equal.
-std::vector<std::pair<double, double>> hastyZigzag()
+// A zigzag whose diagonal lands short: close to the stored one, never equal.
+scriblo::DemoSamples::Shape hastyZigzag()
 {
-    std::vector<std::pair<double, double>> points;
-    const std::pair<double, double> corners[] = { { 200, 800 }, { 800, 800 }, { 330, 260 }, { 800, 200 } };
-    for (size_t side = 0; side + 1 < std::size(corners); ++side)
-        for (int step = 0; step < 12; ++step) {
-            double t = step / 12.0;
-            points.emplace_back(corners[side].first + t * (corners[side + 1].first - corners[side].first),
-                                corners[side].second + t * (corners[side + 1].second - corners[side].second));
-        }
-    points.push_back(corners[std::size(corners) - 1]);
+    scriblo::DemoSamples::Shape points = zigzag();
+    for (size_t index = 13; index <= 24; ++index)
+        points[index] = { 800 - 0.8 * (800 - points[index].first), 800 - 0.8 * (800 - points[index].second) };
     return points;
 }
 
@@ -156,7 +144,6 @@ TEST_F(SetupEndToEndTest, aScreenReaderFindsTheScriptsWhoseGestureTheHandDrawsCl
     // A private bus has no tray host: the window opens at start with its hint, and each
     // start of the program after that shows or hides it.
     ASSERT_TRUE(waitUntil([&] { return setupWindowShowsMapped(); })) << "no tray: the window opens at start";
-    EXPECT_TRUE(control(QStringLiteral("Tray hint")).has(AccessibleState::Showing));
     EXPECT_TRUE(control(QStringLiteral("Tray hint")).description().startsWith(QStringLiteral("No tray area was found")));
     EXPECT_TRUE(screen.contains(setupWindow->extents()));
     ASSERT_NO_FATAL_FAILURE(startAgain());
@@ -168,7 +155,6 @@ TEST_F(SetupEndToEndTest, aScreenReaderFindsTheScriptsWhoseGestureTheHandDrawsCl
     // A screen reader finds the painted kinds as page tabs and presses one; the hand's
     // click on a segment is the window manager suite's.
     AccessibleObject picker = control(QStringLiteral("Kind of target"));
-    EXPECT_EQ(picker.roleName(), QStringLiteral("page tab list"));
     auto scriptsTab = tree->waitFor(picker, QStringLiteral("Scripts"), QStringLiteral("page tab"));
     ASSERT_TRUE(scriptsTab && scriptsTab->doAction());
     auto cool = noticeButton(noticeName, QStringLiteral("Cool!"));
@@ -190,17 +176,17 @@ TEST_F(SetupEndToEndTest, aScreenReaderFindsTheScriptsWhoseGestureTheHandDrawsCl
     ASSERT_TRUE(waitUntil([&] { return prompt.has(AccessibleState::Showing); })) << "Assign asks for a drawing";
     EXPECT_EQ(prompt.description(), QStringLiteral("Draw here!"));
     drawIn(hand, control(QStringLiteral("Drawing area")).extents(), zigzag());
-    ASSERT_TRUE(waitUntil([&] { return gestureStored(script); })) << session->listedGestures().constData();
+    ASSERT_TRUE(waitUntil([&] { return !drawingsOf(script).isEmpty(); })) << session->listedGestures().constData();
     // How Show replays the gesture is the view's own suite's.
     ASSERT_TRUE(waitUntil([&] { return show.has(AccessibleState::Enabled) && clear.has(AccessibleState::Enabled); }));
     ASSERT_TRUE(clear.doAction());
-    ASSERT_TRUE(waitUntil([&] { return !gestureStored(script); })) << session->listedGestures().constData();
+    ASSERT_TRUE(waitUntil([&] { return drawingsOf(script).isEmpty(); })) << session->listedGestures().constData();
     // The program's own write must not pass for another process's change, which ends the undo.
     AccessibleObject undo = control(QStringLiteral("Undo"));
     // Which buttons each step leaves on, and what Undo says, are the window's own tests'.
     ASSERT_TRUE(waitUntil([&] { return undo.has(AccessibleState::Enabled); })) << "a clear can be undone";
     ASSERT_TRUE(undo.doAction());
-    ASSERT_TRUE(waitUntil([&] { return gestureStored(script); })) << "Undo brings it back: " << session->listedGestures().constData();
+    ASSERT_TRUE(waitUntil([&] { return !drawingsOf(script).isEmpty(); })) << "Undo brings it back: " << session->listedGestures().constData();
 }
 
 // Where no tray shows the icon, More… carries the tray's commands (which entries, and
@@ -260,13 +246,7 @@ TEST_F(SetupEndToEndTest, theTrayMenusLastDrawingAddsAMissedDrawingAndItsFileDia
     const std::string script = session->makeScript(QStringLiteral("mouse"));
     session->importGesture(script, zigzag());
     ASSERT_NO_FATAL_FAILURE(startWithTray());
-    auto drawings = [&] {
-        for (const QByteArray& line : session->listedGestures().split('\n'))
-            if (line.startsWith(QByteArray::fromStdString(script + "\t")))
-                return line.split('\t').last();
-        return QByteArray();
-    };
-    ASSERT_EQ(drawings(), "1");
+    ASSERT_EQ(drawingsOf(script), "1");
 
     auto window = openRecognitionWindow(hand, 400, 300);
     ASSERT_TRUE(window);
@@ -286,7 +266,7 @@ TEST_F(SetupEndToEndTest, theTrayMenusLastDrawingAddsAMissedDrawingAndItsFileDia
 
     auto add = tree->waitFor(*last, QStringLiteral("Add to mouse"), QStringLiteral("push button"));
     ASSERT_TRUE(add && add->doAction());
-    ASSERT_TRUE(processEventsUntil([&] { return drawings() == "2"; })) << drawings().constData();
+    ASSERT_TRUE(processEventsUntil([&] { return drawingsOf(script) == "2"; })) << drawingsOf(script).constData();
 
     // Both ways through the desktop's file dialogs: what is exported comes back through
     // an import's preview, stored with one click, with both its drawings.
@@ -308,40 +288,7 @@ TEST_F(SetupEndToEndTest, theTrayMenusLastDrawingAddsAMissedDrawingAndItsFileDia
     auto importButton = tree->waitFor(*preview, QStringLiteral("Import"), QStringLiteral("push button"));
     ASSERT_TRUE(importButton);
     ASSERT_TRUE(importButton->doAction());
-    EXPECT_TRUE(processEventsUntil([&] { return drawings() == "2"; })) << "the store holds the gesture again";
-}
-
-namespace {
-
-// The same program under a window manager, which stacks its windows as a desktop does.
-class SetupUnderWindowManagerTest : public SetupEndToEndTest {
-protected:
-    static void SetUpTestSuite()
-    {
-        SetupEndToEndTest::SetUpTestSuite();
-        if (desktopRunning() && QFileInfo(QString::fromLatin1(OpenboxWindowManager::program)).isExecutable())
-            windowManager = new OpenboxWindowManager;
-    }
-    static void TearDownTestSuite()
-    {
-        delete windowManager;
-        windowManager = nullptr;
-        SetupEndToEndTest::TearDownTestSuite();
-    }
-
-    void SetUp() override
-    {
-        SetupEndToEndTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        if (!windowManager)
-            GTEST_SKIP() << OpenboxWindowManager::program << " is missing; install openbox";
-        ASSERT_TRUE(windowManager->running()) << "openbox did not take the screen";
-    }
-
-    static inline OpenboxWindowManager* windowManager = nullptr;
-};
-
+    EXPECT_TRUE(processEventsUntil([&] { return drawingsOf(script) == "2"; })) << "the store holds the gesture again";
 }
 
 // The program started in the user's language, read as a screen reader reads it. Only
@@ -349,8 +296,12 @@ protected:
 // manager stacks the once-ever notice, in German too, above the setup window, where the
 // hand clicks what the screen shows: beneath the setup window the click would land on
 // that window instead, and the notice would stay.
-TEST_F(SetupUnderWindowManagerTest, theSetupWindowSpeaksTheUsersLanguageAndTheScriptsNoticeComesUpAboveItWhereItTakesAClick)
+TEST_F(SetupEndToEndTest, theSetupWindowSpeaksTheUsersLanguageAndTheScriptsNoticeComesUpAboveItWhereItTakesAClick)
 {
+    if (!QFileInfo(QString::fromLatin1(OpenboxWindowManager::program)).isExecutable())
+        GTEST_SKIP() << OpenboxWindowManager::program << " is missing; install openbox";
+    OpenboxWindowManager windowManager(server->display());
+    ASSERT_TRUE(windowManager.running()) << "openbox did not take the screen";
     for (const char* variable : { "LC_ALL", "LC_MESSAGES", "LANG" })
         session->environment().remove(QString::fromLatin1(variable));
     // A gesture stored, so the window opens only because no tray is there to hold it.

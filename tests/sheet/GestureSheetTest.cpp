@@ -57,49 +57,9 @@ protected:
     IconResolver icons;
 };
 
-TEST_F(GestureSheetTest, gesturesAreGroupedInSegmentOrderAndUnavailableOnesSayWhy)
-{
-    writeDesktopEntry(systemData, "zeta.desktop", "Zeta");
-    writeDesktopEntry(systemData, "alpha.desktop", "alpha");
-    writeDesktopEntry(systemData, "calc.desktop", "Calculator", "Categories=Utility;\n");
-    writeDesktopEntry(systemData, "hidden.desktop", "Hidden", "NoDisplay=true\n");
-    auto scripts = LaunchableCatalogue::userScriptsFolder();
-    writeFile(scripts / "Backup.sh", "#!/bin/sh\n", true);
-    writeFile(scripts / "Stopped.sh", "#!/bin/sh\n", false);
-    catalogue->fetchAll();
-    GestureRecognizer::GestureList stored {
-        gesture("zeta.desktop"), gesture("calc.desktop"), gesture((scripts / "Backup.sh").string()), gesture("alpha.desktop"),
-        gesture("removed.desktop"), gesture((scripts / "Stopped.sh").string()), gesture("hidden.desktop"),
-    };
-
-    auto groups = GestureSheetContents::of(stored, *catalogue, {});
-
-    ASSERT_THAT(titles(groups), ElementsAre("Applications", "Scripts", "Utilities", "Unavailable"));
-    EXPECT_THAT(names(groups[0]), ElementsAre("alpha", "Zeta")) << "case does not part names";
-    EXPECT_THAT(names(groups[1]), ElementsAre("Backup"));
-    const auto& unavailable = groups[3].entries;
-    EXPECT_THAT(names(groups[3]), ElementsAre("hidden.desktop", "removed.desktop", "Stopped.sh"))
-        << "with no name known, the last part of the identity is shown";
-    std::map<std::string, TargetAbsence> reasons;
-    for (const auto& entry : unavailable)
-        reasons.emplace(entry.identity(), entry.absence.value());
-    EXPECT_EQ(reasons.at("removed.desktop"), TargetAbsence::Gone);
-    EXPECT_EQ(reasons.at("hidden.desktop"), TargetAbsence::OutOfReach);
-    EXPECT_EQ(reasons.at((scripts / "Stopped.sh").string()), TargetAbsence::CannotRun);
-
-    auto found = GestureSheetContents::matching(groups, QStringLiteral("  ALP "));
-    ASSERT_THAT(titles(found), ElementsAre("Applications"));
-    EXPECT_THAT(names(found[0]), ElementsAre("alpha"));
-    EXPECT_EQ(GestureSheetContents::entryCount(GestureSheetContents::matching(groups, QStringLiteral(".desktop"))), 2u)
-        << "the unavailable ones are found by their identity";
-    EXPECT_EQ(GestureSheetContents::entryCount(GestureSheetContents::matching(groups, QString::fromStdString(scripts.string()))), 1u)
-        << "a script out of reach is found by its folder too";
-    EXPECT_TRUE(GestureSheetContents::matching(groups, QStringLiteral("nothing like it")).empty());
-}
-
 // Names are sorted as people sort them, in every group, the unavailable one included;
 // a page whose browser is not installed says so rather than blame a disk.
-TEST_F(GestureSheetTest, groupsAreInNaturalOrderAndAPageWithoutItsBrowserSaysSo)
+TEST_F(GestureSheetTest, gesturesAreGroupedInSegmentOrderInNaturalOrderAndUnavailableOnesSayWhy)
 {
     GestureRecognizer::GestureList stored;
     for (const char* name : { "Track 10", "Zoom", "track 2", "Éclair", "Track 1", "Eagle" }) {
@@ -107,16 +67,42 @@ TEST_F(GestureSheetTest, groupsAreInNaturalOrderAndAPageWithoutItsBrowserSaysSo)
         writeDesktopEntry(systemData, id, name);
         stored.push_back(gesture(id));
     }
+    writeDesktopEntry(systemData, "calc.desktop", "Calculator", "Categories=Utility;\n");
+    writeDesktopEntry(systemData, "hidden.desktop", "Hidden", "NoDisplay=true\n");
+    auto scripts = LaunchableCatalogue::userScriptsFolder();
+    writeFile(scripts / "Backup.sh", "#!/bin/sh\n", true);
+    writeFile(scripts / "Stopped.sh", "#!/bin/sh\n", false);
     catalogue->fetchAll();
-    for (const char* identity : { "gone 10.desktop", "gone 9.desktop", "com.google.Chrome:https://example.org/" })
+    for (std::string identity : { std::string("calc.desktop"), (scripts / "Backup.sh").string(), std::string("removed.desktop"),
+                                  (scripts / "Stopped.sh").string(), std::string("hidden.desktop"), std::string("gone 10.desktop"),
+                                  std::string("gone 9.desktop"), std::string("com.google.Chrome:https://example.org/") })
         stored.push_back(gesture(identity));
 
     auto groups = GestureSheetContents::of(stored, *catalogue, {});
 
-    ASSERT_THAT(titles(groups), ElementsAre("Applications", "Unavailable"));
+    ASSERT_THAT(titles(groups), ElementsAre("Applications", "Scripts", "Utilities", "Unavailable"));
     EXPECT_THAT(names(groups[0]), ElementsAre("Eagle", "Éclair", "Track 1", "track 2", "Track 10", "Zoom"));
-    EXPECT_THAT(names(groups[1]), ElementsAre("example.org", "gone 9.desktop", "gone 10.desktop"));
-    EXPECT_EQ(groups[1].entries[0].absence, TargetAbsence::NoBrowser);
+    EXPECT_THAT(names(groups[1]), ElementsAre("Backup"));
+    const auto& unavailable = groups[3].entries;
+    EXPECT_THAT(names(groups[3]),
+                ElementsAre("example.org", "gone 9.desktop", "gone 10.desktop", "hidden.desktop", "removed.desktop", "Stopped.sh"))
+        << "with no name known, the last part of the identity is shown";
+    std::map<std::string, TargetAbsence> reasons;
+    for (const auto& entry : unavailable)
+        reasons.emplace(entry.identity(), entry.absence.value());
+    EXPECT_EQ(reasons.at("removed.desktop"), TargetAbsence::Gone);
+    EXPECT_EQ(reasons.at("hidden.desktop"), TargetAbsence::OutOfReach);
+    EXPECT_EQ(reasons.at((scripts / "Stopped.sh").string()), TargetAbsence::CannotRun);
+    EXPECT_EQ(reasons.at("com.google.Chrome:https://example.org/"), TargetAbsence::NoBrowser);
+
+    auto found = GestureSheetContents::matching(groups, QStringLiteral("  TRA "));
+    ASSERT_THAT(titles(found), ElementsAre("Applications"));
+    EXPECT_THAT(names(found[0]), ElementsAre("Track 1", "track 2", "Track 10"));
+    EXPECT_EQ(GestureSheetContents::entryCount(GestureSheetContents::matching(groups, QStringLiteral(".desktop"))), 4u)
+        << "the unavailable ones are found by their identity";
+    EXPECT_EQ(GestureSheetContents::entryCount(GestureSheetContents::matching(groups, QString::fromStdString(scripts.string()))), 1u)
+        << "a script out of reach is found by its folder too";
+    EXPECT_TRUE(GestureSheetContents::matching(groups, QStringLiteral("nothing like it")).empty());
 }
 
 // Sixteen cells fill a page; a heading never ends one, and a group that runs over a
