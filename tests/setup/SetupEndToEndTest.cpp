@@ -5,7 +5,7 @@
 #include "support/AccessibleDesktopTest.h"
 #include "app/demo/DemoSamples.h"
 
-#include <QThread>
+#include <algorithm>
 
 using scriblo::DesktopHand;
 using scriblo::ScreenRect;
@@ -322,7 +322,11 @@ TEST_F(SetupEndToEndTest, theSetupWindowSpeaksTheUsersLanguageAndTheScriptsNotic
     ASSERT_TRUE(button && waitUntil([&] { return button->has(AccessibleState::Showing); }))
         << "the first look at the scripts brings up the notice";
     // The button shows once Qt maps the notice, a moment before openbox has stacked it.
-    QThread::msleep(300);
+    EXPECT_TRUE(waitUntil([&] {
+        auto titles = hand.stackedWindowTitles();
+        auto setup = std::find_if(titles.begin(), titles.end(), [](const auto& title) { return title.starts_with("Scriblo-Einrichtung"); });
+        return setup != titles.end() && std::find(setup, titles.end(), "Scriblo") != titles.end();
+    })) << "openbox stacks the notice above the setup window";
     hand.click(button->extents().centreX(), button->extents().centreY());
     EXPECT_TRUE(waitUntil([&] { return !application->find(notice); })) << "a click on Super! dismisses it";
     EXPECT_TRUE(waitUntil([&] { return picker.description() == QStringLiteral("Skripte"); }));

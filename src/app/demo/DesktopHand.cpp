@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -131,6 +132,33 @@ bool DesktopHand::windowMapped(const ScreenRect& area)
     }
     XFree(children);
     return mapped;
+}
+
+std::vector<std::string> DesktopHand::stackedWindowTitles()
+{
+    Display* display = m_connection->display;
+    auto property = [display](Window window, const char* name, Atom type, int format) {
+        Atom actualType = 0;
+        int actualFormat = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 65536, False, type, &actualType,
+                           &actualFormat, &count, &after, &data);
+        std::pair<unsigned char*, unsigned long> value { data, actualFormat == format ? count : 0 };
+        return value;
+    };
+    auto [stacking, count] = property(DefaultRootWindow(display), "_NET_CLIENT_LIST_STACKING", XA_WINDOW, 32);
+    std::vector<std::string> titles;
+    for (unsigned long index = 0; index < count; ++index) {
+        auto [title, length] = property(reinterpret_cast<Window*>(stacking)[index], "_NET_WM_NAME",
+                                        XInternAtom(display, "UTF8_STRING", False), 8);
+        titles.emplace_back(reinterpret_cast<const char*>(title), length);
+        if (title)
+            XFree(title);
+    }
+    if (stacking)
+        XFree(stacking);
+    return titles;
 }
 
 std::vector<unsigned long> DesktopHand::picture(const ScreenRect& area)

@@ -42,6 +42,9 @@ public:
     std::optional<ScreenRect> overrideRedirectWindow();
     // Whether a top-level window is mapped and viewable exactly over `area`.
     bool windowMapped(const ScreenRect& area);
+    // The titles of the window manager's windows, bottom to top as it stacks them; none
+    // without a window manager that publishes its stacking order.
+    std::vector<std::string> stackedWindowTitles();
     // The screen's pixels over `area`, row by row, as 0xRRGGBB.
     std::vector<unsigned long> picture(const ScreenRect& area);
 
