@@ -219,7 +219,8 @@ double allocatedBytes()
 
 void runAsTheProgramReadsFullStores(char** argv)
 {
-    HugePages::restartWithAdvisedHeap(argv);
+    if (!HugePages::settleAfterRestart())
+        HugePages::restartWithAdvisedHeap(argv);
 }
 
 int runBenchmarks(int argc, char** argv)

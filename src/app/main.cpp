@@ -114,6 +114,9 @@ static bool namesLargeFile(const std::vector<std::string>& arguments)
     try {
         store = CommandLine(arguments).takeOption("--store");
     } catch (const UsageError&) {
+        // The command's own parse refuses the same --store before any file is read, and
+        // says why; a restart would only delay that.
+        return false;
     }
     std::vector<std::filesystem::path> files(arguments.begin(), arguments.end());
     files.push_back(store ? std::filesystem::path(*store) : PropertyListUserDefaults::standardPath());
@@ -127,7 +130,7 @@ static bool namesLargeFile(const std::vector<std::string>& arguments)
 int main(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (HugePages::isRestarted() || namesLargeFile(arguments))
+    if (!HugePages::settleAfterRestart() && namesLargeFile(arguments))
         HugePages::restartWithAdvisedHeap(argv);
     CommandLine commandLine(arguments);
     try {

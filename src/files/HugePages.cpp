@@ -16,14 +16,6 @@ constexpr std::string_view heapTunable = "glibc.malloc.hugetlb";
 // Set only in a restarted process: what GLIBC_TUNABLES was before, empty when unset.
 constexpr const char* restartedFrom = "SCRIBLO_RESTARTED_FROM_TUNABLES";
 
-void restoreTunables(const char* original)
-{
-    if (*original)
-        ::setenv(tunables, original, 1);
-    else
-        ::unsetenv(tunables);
-}
-
 // Run by its own path rather than by /proc/self/exe, which would rename the process
 // "exe" for ps, top and pkill.
 std::string ownFile()
@@ -48,28 +40,32 @@ void HugePages::advise(void* start, size_t length)
 
 void HugePages::restartWithAdvisedHeap(char** argv, const char* program)
 {
-    if (const char* original = ::getenv(restartedFrom)) {
-        restoreTunables(original);
-        ::unsetenv(restartedFrom);
-        return;
-    }
     const char* current = ::getenv(tunables);
     const std::string original = current ? current : "";
+    if (original.find(heapTunable) != std::string::npos)
+        return;
     const std::string file = program ? program : ownFile();
-    if (original.find(heapTunable) != std::string::npos || file.empty())
+    if (file.empty())
         return;
     std::string advised = original;
     advised += (advised.empty() ? "" : ":") + std::string(heapTunable) + "=1";
     ::setenv(restartedFrom, original.c_str(), 1);
     ::setenv(tunables, advised.c_str(), 1);
     ::execv(file.c_str(), argv);
-    restoreTunables(original.c_str());
-    ::unsetenv(restartedFrom);
+    settleAfterRestart();
 }
 
-bool HugePages::isRestarted()
+bool HugePages::settleAfterRestart()
 {
-    return ::getenv(restartedFrom) != nullptr;
+    const char* original = ::getenv(restartedFrom);
+    if (!original)
+        return false;
+    if (*original)
+        ::setenv(tunables, original, 1);
+    else
+        ::unsetenv(tunables);
+    ::unsetenv(restartedFrom);
+    return true;
 }
 
 }

@@ -18,14 +18,13 @@ public:
     // writing one, are beyond advise(). glibc's allocator advises everything it maps when
     // told so as a process starts (glibc.malloc.hugetlb=1), and only a new start can tell
     // it. Runs `program` (this process's own file unless a test names another) in this
-    // process's place with that setting, unless the user chose a setting of their own or
-    // this process is the one started so; returns when it did not restart, or could not.
-    // The restarted process puts the environment back as the user had it, so that what
-    // it launches is not told to use huge pages.
+    // process's place with that setting, unless the user chose a setting of their own;
+    // returns only when it could not.
     static void restartWithAdvisedHeap(char** argv, const char* program = nullptr);
-    // Whether this process is the one restartWithAdvisedHeap started, which must still
-    // call it to put the environment back.
-    static bool isRestarted();
+    // Called first in every process that may have been restarted: puts the environment
+    // back as the user had it, so that what the process launches is not told to use huge
+    // pages. Whether this process is the restarted one, which must not restart again.
+    static bool settleAfterRestart();
 };
 
 }

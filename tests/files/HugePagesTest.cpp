@@ -28,8 +28,8 @@ std::string variable(const char* name)
     return value ? std::string(name) + "=" + value : std::string("no ") + name;
 }
 
-// What a child that asks to restart as `program` prints: env's listing when it did, or
-// its own environment after the call when it did not.
+// What a child that starts as the program does, restarting as `program`, prints: env's
+// listing when it restarted, or its own environment afterwards when it did not.
 std::string restartIn(const char* program, const char* tunables, const char* marker = nullptr)
 {
     int out[2];
@@ -42,7 +42,8 @@ std::string restartIn(const char* program, const char* tunables, const char* mar
         setOrUnset(restartedFrom, marker);
         char name[] = "env";
         char* argv[] = { name, nullptr };
-        HugePages::restartWithAdvisedHeap(argv, program);
+        if (!HugePages::settleAfterRestart())
+            HugePages::restartWithAdvisedHeap(argv, program);
         std::printf("not restarted\n%s\n%s\n", variable("GLIBC_TUNABLES").c_str(), variable(restartedFrom).c_str());
         std::fflush(stdout);
         ::_exit(0);

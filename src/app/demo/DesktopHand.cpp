@@ -148,10 +148,10 @@ std::vector<std::string> DesktopHand::stackedWindowTitles()
         return value;
     };
     auto [stacking, count] = property(DefaultRootWindow(display), "_NET_CLIENT_LIST_STACKING", XA_WINDOW, 32);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
     std::vector<std::string> titles;
     for (unsigned long index = 0; index < count; ++index) {
-        auto [title, length] = property(reinterpret_cast<Window*>(stacking)[index], "_NET_WM_NAME",
-                                        XInternAtom(display, "UTF8_STRING", False), 8);
+        auto [title, length] = property(reinterpret_cast<Window*>(stacking)[index], "_NET_WM_NAME", utf8, 8);
         titles.emplace_back(reinterpret_cast<const char*>(title), length);
         if (title)
             XFree(title);
