@@ -34,14 +34,17 @@ PairScorer::PairScorer(const GestureRecognizer::GestureList& stored, int32_t min
 {
     m_drawings.resize(stored.size());
     m_templates.resize(stored.size());
+    m_starts.resize(stored.size());
     m_radii.resize(stored.size());
     spread(0, stored.size(), [&](size_t first, size_t last) {
         for (size_t g = first; g < last; ++g) {
             for (int32_t d = 0; d < stored[g]->drawingCount(); ++d) {
                 m_drawings[g].push_back(GestureRecognizer::candidateOf(stored[g]->drawing(d)));
                 const TemplateSet& templates = stored[g]->templates(d);
-                for (size_t t = 0; t < templates.size(); ++t)
+                for (size_t t = 0; t < templates.size(); ++t) {
                     m_templates[g].push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
+                    m_starts[g].push_back({ templates.startUnitVector(t), stored[g]->drawing(d).size() });
+                }
             }
             if (searches == Searches::Many)
                 CandidateMatcher::prepareBounds(m_templates[g], m_radii[g]);
@@ -100,19 +103,13 @@ PairScorer::Gathered PairScorer::gather(const GestureRecognizer::Candidate& draw
     gathered.starts.reserve(gestures.size() + 1);
     for (size_t gesture : gestures) {
         gathered.starts.push_back(gathered.templates.size());
-        const Gesture& stored = *m_stored[gesture];
-        if (stored.identity().empty() && !withNameless)
+        if (!withNameless && m_stored[gesture]->identity().empty())
             continue;
-        size_t first = 0;
-        for (int32_t d = 0; d < stored.drawingCount(); ++d) {
-            const TemplateSet& set = stored.templates(d);
-            if (stored.drawing(d).size() == drawn.strokeCount) {
-                for (size_t t = 0; t < set.size(); ++t) {
-                    if (GestureRecognizer::startsInTheSameDirection(drawn.startUnitVector, set.startUnitVector(t)))
-                        gathered.templates.push_back(m_templates[gesture][first + t]);
-                }
-            }
-            first += set.size();
+        const auto& starts = m_starts[gesture];
+        for (size_t t = 0; t < starts.size(); ++t) {
+            if (starts[t].strokeCount == drawn.strokeCount
+                && GestureRecognizer::startsInTheSameDirection(drawn.startUnitVector, starts[t].direction))
+                gathered.templates.push_back(m_templates[gesture][t]);
         }
     }
     gathered.starts.push_back(gathered.templates.size());

@@ -94,6 +94,14 @@ private:
     // Each gesture's drawings, and the templates of all its drawings in order.
     std::vector<std::vector<std::optional<GestureRecognizer::Candidate>>> m_drawings;
     std::vector<std::vector<CandidateMatcher::Points>> m_templates;
+    // Beside each template, what choosing it for a drawing reads: where it starts out to
+    // and how many strokes its drawing has. Kept side by side, they are read without
+    // visiting each gesture and template set, as every search of the whole store does.
+    struct Start {
+        GesturePoint direction;
+        size_t strokeCount;
+    };
+    std::vector<std::vector<Start>> m_starts;
     std::vector<std::vector<float>> m_radii;
 };
 
