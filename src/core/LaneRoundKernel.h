@@ -76,7 +76,9 @@ template<typename Lanes, bool radiiKnown>
 void boundWith(DistanceBound& bound)
 {
     using Floats = typename Lanes::Floats;
-    constexpr int32_t stepsPerCheck = 4;
+    // Among look-alikes most bounds pass `enough` within their first sixteen points; a
+    // check every second step stops them there, and costs less than the steps it saves.
+    constexpr int32_t stepsPerCheck = 2;
     float enough = float(bound.enough);
     // A limit beyond any float, as for a search that needs every bound whole, spares
     // the checks.
