@@ -145,6 +145,9 @@ void AppController::createPlatformServices()
 
 void AppController::createControllers()
 {
+    // Made first: a store without settings gets their defaults written at once, which
+    // for a full store takes a quarter of a second, and the tray icon would wait for it.
+    m_storeWrites = std::make_unique<SerialWorkQueue>();
     GestureSetupController::Services setupServices;
     setupServices.model = {
         m_workspace,
@@ -155,12 +158,12 @@ void AppController::createControllers()
         // effect must not settle on mouse mode for good.
         [] { return multitouch().touchpadPresent(); },
     };
+    setupServices.model.settingsWrites = m_storeWrites.get();
     setupServices.clock = &m_clock;
     setupServices.timers = &m_timers;
     setupServices.multitouch = &multitouch();
     m_gestureSetupController = std::make_unique<GestureSetupController>(std::move(setupServices));
     connect(m_gestureSetupController.get(), &GestureSetupController::quitRequested, this, &AppController::closeAndQuit);
-    m_storeWrites = std::make_unique<SerialWorkQueue>();
     GestureRecognitionController::Services recognitionServices {
         m_clock,
         m_timers,
@@ -182,7 +185,6 @@ void AppController::createControllers()
     // The setup side is made first because the recognition side reads the settings
     // through it; it learns of the recognition side once that exists.
     GestureRecognitionController* recognition = m_gestureRecognitionController.get();
-    m_gestureSetupController->targetsAndSettings().settings().writeOn(*m_storeWrites);
     // Read before the gestures load, whose outcome comes back after it.
     m_gestureSetupController->targetsAndSettings().targetNames().writeOn(*m_storeWrites);
     m_gestureSetupController->targetsAndSettings().targetNames().load();

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <utility>
 
 namespace scriblo {
 
@@ -32,8 +33,11 @@ Settings::Settings(std::shared_ptr<UserDefaults> storage, std::shared_ptr<LoginI
 {
 }
 
+// Each default written on its own would write the whole store once more: six times a
+// hundred megabytes for a full store that has none, as one written by the command line.
 void Settings::readAllStoringDefaults()
 {
+    m_missingDefaults.emplace();
     readMinimumRecognitionScore();
     readReadingDelayTime();
     readMultitouchOption();
@@ -41,6 +45,9 @@ void Settings::readAllStoringDefaults()
     readLoginStartOption();
     readQuickdrawOption();
     readExplainMissesOption();
+    auto missing = std::exchange(m_missingDefaults, std::nullopt);
+    if (!missing->empty())
+        store("the default settings", std::move(*missing));
 }
 
 void Settings::readMinimumRecognitionScore()
@@ -119,35 +126,42 @@ void Settings::readBool(const char* key, std::atomic<bool>& field, void (Setting
 void Settings::saveInteger(const char* key, std::atomic<int32_t>& field, int32_t value)
 {
     field = value;
-    store(key, [key, value](UserDefaults& storage) { storage.setInteger(value, key); });
+    keep(key, [key, value](UserDefaults& storage) { storage.setInteger(value, key); });
 }
 
 void Settings::saveBool(const char* key, std::atomic<bool>& field, bool value)
 {
     field = value;
-    store(key, [key, value](UserDefaults& storage) { storage.setBool(value, key); });
+    keep(key, [key, value](UserDefaults& storage) { storage.setBool(value, key); });
 }
 
-void Settings::store(const char* key, std::function<void(UserDefaults&)> set)
+void Settings::keep(const char* key, Setter set)
 {
-    if (!m_writes) {
-        set(*m_storage);
-        return writeThrough(key);
-    }
-    m_writes->queue([this, key, set = std::move(set)] {
-        set(*m_storage);
-        writeThrough(key);
-    }, [] { });
+    if (m_missingDefaults)
+        return m_missingDefaults->push_back(std::move(set));
+    store(key, { std::move(set) });
+}
+
+void Settings::store(const char* what, std::vector<Setter> sets)
+{
+    auto setAndWrite = [this, what, sets = std::move(sets)] {
+        for (const auto& set : sets)
+            set(*m_storage);
+        writeThrough(what);
+    };
+    if (!m_writes)
+        return setAndWrite();
+    m_writes->queue(std::move(setAndWrite), [] { });
 }
 
 // The value is in use either way; the store keeps it pending and the next write that
 // succeeds takes it along.
-void Settings::writeThrough(const char* key)
+void Settings::writeThrough(const char* what)
 {
     if (m_storage->readOnly())
         return;
     if (auto written = m_storage->synchronize(); !written)
-        qCWarning(settingsStore).noquote() << "Could not write" << key << "to the preferences file (" << QString::fromStdString(written.error())
+        qCWarning(settingsStore).noquote() << "Could not write" << what << "to the preferences file (" << QString::fromStdString(written.error())
                                            << "); it is used now and written with the next change";
 }
 

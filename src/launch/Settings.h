@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace scriblo {
 
@@ -37,8 +39,8 @@ public:
     // when the multitouch option or the reading delay is absent from the store.
     Settings(std::shared_ptr<UserDefaults> storage, std::shared_ptr<LoginItems> loginItems, std::function<bool()> systemIsMultitouchCapable);
 
-    // Reads every setting from the store; one that is absent gets its default, which is
-    // written to the store at once.
+    // Reads every setting from the store; those that are absent get their defaults, which
+    // are written to the store at once, in one write.
     void readAllStoringDefaults();
     // The one setting a command reads on its own, storing its default when it is absent.
     void readMinimumRecognitionScore();
@@ -86,13 +88,18 @@ private:
     void readBool(const char* key, std::atomic<bool>& field, void (Settings::*save)(bool), const std::function<bool()>& fallback);
     void saveInteger(const char* key, std::atomic<int32_t>& field, int32_t value);
     void saveBool(const char* key, std::atomic<bool>& field, bool value);
-    void store(const char* key, std::function<void(UserDefaults&)> set);
-    void writeThrough(const char* key);
+    using Setter = std::function<void(UserDefaults&)>;
+    // Stores a changed value, or keeps it for the one write of the defaults being read.
+    void keep(const char* key, Setter set);
+    void store(const char* what, std::vector<Setter> sets);
+    void writeThrough(const char* what);
 
     const std::shared_ptr<UserDefaults> m_storage;
     const std::shared_ptr<LoginItems> m_loginItems;
     const std::function<bool()> m_systemIsMultitouchCapable;
     WorkQueue* m_writes = nullptr;
+    // While every setting is read: the defaults found missing so far.
+    std::optional<std::vector<Setter>> m_missingDefaults;
     std::atomic<int32_t> m_minimumRecognitionScore { 0 };
     std::atomic<int32_t> m_readingDelayTime { 0 };
     std::atomic<bool> m_multitouchOption { false };

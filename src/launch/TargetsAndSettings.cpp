@@ -7,6 +7,8 @@ TargetsAndSettings::TargetsAndSettings(Services services)
     , m_targetNames(std::move(services.targetNamesFile))
     , m_settings(std::move(services.storage), std::move(services.loginItems), std::move(services.systemIsMultitouchCapable))
 {
+    if (services.settingsWrites)
+        m_settings.writeOn(*services.settingsWrites);
 }
 
 void TargetsAndSettings::setup()

@@ -18,6 +18,9 @@ public:
         std::shared_ptr<LoginItems> loginItems;
         std::function<bool()> systemIsMultitouchCapable;
         std::filesystem::path targetNamesFile = TargetNameCache::standardPath();
+        // Where the settings are written, from the defaults of a first start on; without
+        // it they are written on the caller's thread.
+        WorkQueue* settingsWrites = nullptr;
     };
 
     explicit TargetsAndSettings(Services services);

@@ -29,6 +29,8 @@ public:
         }
     }
 
+    size_t pendingCount() const { return m_pending.size(); }
+
     bool held = false;
 
 private:
