@@ -158,7 +158,7 @@ void AppController::createControllers()
         // effect must not settle on mouse mode for good.
         [] { return multitouch().touchpadPresent(); },
     };
-    setupServices.model.settingsWrites = m_storeWrites.get();
+    setupServices.model.writes = m_storeWrites.get();
     setupServices.clock = &m_clock;
     setupServices.timers = &m_timers;
     setupServices.multitouch = &multitouch();
@@ -186,7 +186,6 @@ void AppController::createControllers()
     // through it; it learns of the recognition side once that exists.
     GestureRecognitionController* recognition = m_gestureRecognitionController.get();
     // Read before the gestures load, whose outcome comes back after it.
-    m_gestureSetupController->targetsAndSettings().targetNames().writeOn(*m_storeWrites);
     m_gestureSetupController->targetsAndSettings().targetNames().load();
     m_gestureSetupController->setRecognitionSide({
         &recognition->recognitionModel(),

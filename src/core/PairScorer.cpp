@@ -41,9 +41,10 @@ PairScorer::PairScorer(const GestureRecognizer::GestureList& stored, int32_t min
             for (int32_t d = 0; d < stored[g]->drawingCount(); ++d) {
                 m_drawings[g].push_back(GestureRecognizer::candidateOf(stored[g]->drawing(d)));
                 const TemplateSet& templates = stored[g]->templates(d);
+                const size_t strokeCount = stored[g]->drawing(d).size();
                 for (size_t t = 0; t < templates.size(); ++t) {
                     m_templates[g].push_back({ templates.xs(t), templates.ys(t), templates.pointCount(t) });
-                    m_starts[g].push_back({ templates.startUnitVector(t), stored[g]->drawing(d).size() });
+                    m_starts[g].push_back({ templates.startUnitVector(t), strokeCount });
                 }
             }
             if (searches == Searches::Many)

@@ -42,7 +42,8 @@ GesturePoint pointOf(const StepEntry& entry)
     return GesturePoint(entry.x, entry.y, entry.id);
 }
 
-// The walks' drawn points, walk after walk, `stride` entries each, and the points they
+// The walks' drawn points, walk after walk, `stride` entries each: x and y apart, for
+// measuring eight segments at once, and side by side for the steps. Then the points they
 // place, `capacity` entries each. A lane reads only entries its own walk has written.
 struct Walks {
     explicit Walks(size_t stride)

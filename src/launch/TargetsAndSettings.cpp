@@ -7,8 +7,10 @@ TargetsAndSettings::TargetsAndSettings(Services services)
     , m_targetNames(std::move(services.targetNamesFile))
     , m_settings(std::move(services.storage), std::move(services.loginItems), std::move(services.systemIsMultitouchCapable))
 {
-    if (services.settingsWrites)
-        m_settings.writeOn(*services.settingsWrites);
+    if (services.writes) {
+        m_settings.writeOn(*services.writes);
+        m_targetNames.writeOn(*services.writes);
+    }
 }
 
 void TargetsAndSettings::setup()

@@ -18,9 +18,9 @@ public:
         std::shared_ptr<LoginItems> loginItems;
         std::function<bool()> systemIsMultitouchCapable;
         std::filesystem::path targetNamesFile = TargetNameCache::standardPath();
-        // Where the settings are written, from the defaults of a first start on; without
-        // it they are written on the caller's thread.
-        WorkQueue* settingsWrites = nullptr;
+        // Where the settings, from a first start's defaults on, and the target names are
+        // read and written; without it, on the caller's thread.
+        WorkQueue* writes = nullptr;
     };
 
     explicit TargetsAndSettings(Services services);
