@@ -18,14 +18,18 @@ protected:
         return *KeyedUnarchiver::unarchiveGestures(*value->dataValue()).gestures;
     }
 
-    // The gesture as a store started afresh on the same preferences loads it.
+    // The gesture as a store started afresh on the same preferences loads it; one that is
+    // not loaded again fails the test and reads as a gesture without drawings, so that the
+    // checks after it fail instead of crashing.
     std::shared_ptr<const Gesture> reloaded(const std::string& identity, std::vector<std::string>* problems = nullptr)
     {
         GestureRecognitionModel restarted(defaults);
         restarted.setup();
         if (problems)
             *problems = restarted.loadProblems();
-        return restarted.getGestureWithIdentity(identity);
+        auto gesture = restarted.getGestureWithIdentity(identity);
+        EXPECT_TRUE(gesture) << identity << " is not loaded again";
+        return gesture ? gesture : std::make_shared<const Gesture>(identity, std::vector<GestureStroke> {});
     }
 
     MemoryUserDefaults defaults;

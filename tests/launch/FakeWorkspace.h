@@ -85,12 +85,13 @@ private:
     std::vector<std::string> m_launches;
 };
 
-// The desktop's list of programs started at login, as a flag.
+// The desktop's list of programs started at login, as a flag that a read-only list keeps.
 class FakeLoginItems final : public LoginItems {
 public:
     bool contains { false };
+    bool writable { true };
     bool containsApplication() override { return contains; }
-    void setContainsApplication(bool value) override { contains = value; }
+    void setContainsApplication(bool value) override { contains = value && writable; }
 };
 
 }

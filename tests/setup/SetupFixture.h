@@ -8,7 +8,6 @@
 #include "core/MemoryUserDefaults.h"
 #include "launch/DesktopFixture.h"
 #include "launch/FakeWorkspace.h"
-#include "launch/LoginItems.h"
 #include "setup/GestureSetupController.h"
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
@@ -18,14 +17,6 @@
 #include <QWidget>
 
 namespace scriblo::testing {
-
-class MemoryLoginItems final : public LoginItems {
-public:
-    bool containsApplication() override { return contains; }
-    void setContainsApplication(bool value) override { contains = value && writable; }
-    bool contains = false;
-    bool writable = true;
-};
 
 // A throw-away desktop with three applications, a utility and a script, and a setup
 // controller on it whose timers run on a manual clock.
@@ -121,7 +112,7 @@ public:
 protected:
     ManualClock clock;
     std::shared_ptr<MemoryUserDefaults> storage;
-    std::shared_ptr<MemoryLoginItems> loginItems = std::make_shared<MemoryLoginItems>();
+    std::shared_ptr<FakeLoginItems> loginItems = std::make_shared<FakeLoginItems>();
     std::unique_ptr<GestureRecognitionModel> recognitionModel;
     InlineWorkQueue storeWrites;
     std::unique_ptr<GestureSetupController> controller;
