@@ -19,10 +19,25 @@ protected:
         if (bus.address().isEmpty())
             GTEST_SKIP() << "dbus-daemon could not start a private bus";
     }
+    // Qt keeps a named connection after its bus is gone and hands it out again for the
+    // same name, dead: the next test's calls on it would abort in libdbus.
+    void TearDown() override
+    {
+        for (const QString& name : m_names)
+            QDBusConnection::disconnectFromBus(name);
+        Base::TearDown();
+    }
     // Services and clients use separate connections, as separate processes would.
-    QDBusConnection connect(const QString& name) { return QDBusConnection::connectToBus(bus.address(), name); }
+    QDBusConnection connect(const QString& name)
+    {
+        m_names.append(name);
+        return QDBusConnection::connectToBus(bus.address(), name);
+    }
 
     PrivateSessionBus bus;
+
+private:
+    QStringList m_names;
 };
 
 }
