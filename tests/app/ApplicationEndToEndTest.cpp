@@ -160,6 +160,8 @@ TEST_F(ApplicationEndToEndTest, takesInAStoreInASettingsFolderMadeAgain)
     session->startApplication();
 
     ASSERT_TRUE(QDir(session->homePath(QStringLiteral(".config/scriblo"))).removeRecursively());
+    // Nothing the program shows says it saw the folder go; without the pause the folder
+    // is back before the watcher re-arms, and its climb to the folder above goes untried.
     QThread::msleep(500);
     session->importGesture(session->makeScript(QStringLiteral("again")), zigzag());
     ASSERT_EQ(session->setSetting(QStringLiteral("multitouchOption"), QStringLiteral("false")), 0);
