@@ -30,29 +30,17 @@ struct Point {
 
 // Distances from the line through two points. The line's length is taken once, not once
 // a point: std::hypot is careful and slow, and it took an eighth of a full store's sheet.
-class LineDistance {
-public:
-    LineDistance(const Point& from, const Point& to)
-        : m_from(from)
-        , m_dx(to.x - from.x)
-        , m_dy(to.y - from.y)
-        , m_length(std::hypot(m_dx, m_dy))
-    {
-    }
-
-    double operator()(const Point& point) const
-    {
-        if (m_length == 0)
-            return std::hypot(point.x - m_from.x, point.y - m_from.y);
-        return std::abs(m_dy * (point.x - m_from.x) - m_dx * (point.y - m_from.y)) / m_length;
-    }
-
-private:
-    Point m_from;
-    double m_dx;
-    double m_dy;
-    double m_length;
-};
+auto distancesFromLine(const Point& from, const Point& to)
+{
+    double dx = to.x - from.x;
+    double dy = to.y - from.y;
+    double length = std::hypot(dx, dy);
+    return [from, dx, dy, length](const Point& point) {
+        if (length == 0)
+            return std::hypot(point.x - from.x, point.y - from.y);
+        return std::abs(dy * (point.x - from.x) - dx * (point.y - from.y)) / length;
+    };
+}
 
 // Keeps the points between `first` and `last` that stand further than the tolerance
 // from the line through the two, and so on within each part (Douglas and Peucker).
@@ -64,7 +52,7 @@ void keepFarPoints(const std::vector<Point>& points, size_t first, size_t last, 
         parts.pop_back();
         double farthest = tolerance;
         size_t far = from;
-        LineDistance distanceFromLine(points[from], points[to]);
+        auto distanceFromLine = distancesFromLine(points[from], points[to]);
         for (size_t i = from + 1; i < to; ++i)
             if (double distance = distanceFromLine(points[i]); distance > farthest) {
                 farthest = distance;

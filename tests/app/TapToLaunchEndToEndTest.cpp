@@ -48,6 +48,7 @@ protected:
             session->stopApplication();
         session.reset();
         compositor.reset();
+        PrivateBusTest::TearDown();
     }
 
     std::unique_ptr<HeadlessCompositor> compositor;
