@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 using namespace scriblo;
 using namespace std::chrono_literals;
 
@@ -343,47 +341,4 @@ TEST_F(GestureCaptureTest, partialChecksRunEveryQuarterSecondOnlyWhileStrokesExi
     capture.finishDetectingGesture(CaptureEnding::KeepStrokes);
     clock.advanceBy(1s);
     EXPECT_EQ(partials.size(), 3u);
-}
-
-// The partial check runs on threads of its own while drawing goes on: each must see the
-// strokes exactly as they stood at its tick.
-TEST_F(GestureCaptureTest, partialSnapshotsStayAsTheyWereWhileDrawingContinues)
-{
-    std::vector<std::thread> checks;
-    std::vector<std::vector<size_t>> lengthsAtTick;
-    std::vector<std::vector<size_t>> lengthsSeen(40);
-    std::vector<GestureStroke> drawnSoFar;
-    CaptureCallbacks callbacks;
-    callbacks.checkPartially = [&](std::vector<GestureStroke> strokes) {
-        std::vector<size_t> lengths;
-        for (const GestureStroke& stroke : strokes)
-            lengths.push_back(stroke.points().size());
-        lengthsAtTick.push_back(lengths);
-        size_t slot = checks.size();
-        checks.emplace_back([&, slot, strokes = std::move(strokes)] {
-            // Read while the main thread goes on drawing.
-            float sum = 0;
-            for (int pass = 0; pass < 20; ++pass)
-                for (const GestureStroke& stroke : strokes)
-                    for (const GesturePoint& point : stroke.points())
-                        sum += point.x();
-            EXPECT_GE(sum, 0);
-            for (const GestureStroke& stroke : strokes)
-                lengthsSeen[slot].push_back(stroke.points().size());
-        });
-    };
-    settings.multitouchOption = false;
-    GestureCapture threaded(clock, clock, [this] { return settings; }, callbacks);
-    threaded.setViewSize(600, 400);
-    threaded.startDetectingGesture(CaptureMode::Normal);
-    for (int event = 0; event < 4000 && checks.size() < lengthsSeen.size(); ++event) {
-        MouseAction action = event % 1000 == 0 ? MouseAction::Down : MouseAction::Drag;
-        threaded.dealWithMouseEvent({ double(event % 600), 200 }, action);
-        clock.advanceBy(event % 50 == 0 ? 250ms : 0ms);
-    }
-    for (std::thread& check : checks)
-        check.join();
-    ASSERT_EQ(lengthsAtTick.size(), lengthsSeen.size());
-    lengthsSeen.resize(checks.size());
-    EXPECT_EQ(lengthsSeen, lengthsAtTick);
 }
