@@ -39,20 +39,6 @@ TEST(ManualClockTest, firesDueTimersAndThoseTheyScheduleInDeadlineOrderWithTheCl
     EXPECT_EQ(fired, 1);
 }
 
-TEST(ManualClockTest, repeatsUntilCancelledFromItsOwnAction)
-{
-    ManualClock clock;
-    int fired = 0;
-    TimerHandle handle;
-    handle = clock.scheduleRepeating(250ms, [&] {
-        if (++fired == 3)
-            clock.cancel(handle);
-    });
-    clock.advanceBy(2s);
-    EXPECT_EQ(fired, 3);
-    EXPECT_EQ(clock.pendingTimerCount(), 0u);
-}
-
 TEST(ScheduledTimerTest, isUnarmedWhenItsActionRunsAndCancelledWhenReplacedOrDestroyed)
 {
     ManualClock clock;
