@@ -77,8 +77,6 @@ TEST_F(TargetNameCacheTest, namesLiveInTheUsersCacheFolderOutlastTheirTargetsAnd
     EXPECT_EQ(namesInFile(), nextRun.names());
 
     // Names of gestures no longer stored are forgotten.
-    nextRun.learn(stored({ "mail.desktop" }), *catalogue);
-    EXPECT_THAT(namesInFile(), ElementsAre(Pair("mail.desktop", "Mail Client")));
     nextRun.learn({}, *catalogue);
     EXPECT_TRUE(namesInFile().empty());
 }
