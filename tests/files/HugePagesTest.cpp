@@ -35,6 +35,8 @@ std::string restartIn(const char* program, const char* tunables, const char* mar
     int out[2];
     if (::pipe(out) != 0)
         return "no pipe";
+    // What this process has printed but not yet written would be the child's to write too.
+    std::fflush(stdout);
     pid_t child = ::fork();
     if (child == 0) {
         ::dup2(out[1], STDOUT_FILENO);
