@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QMouseEvent>
 #include <atomic>
 #include <thread>
@@ -367,4 +368,6 @@ TEST_F(GestureRecognitionControllerTest, aPartialCheckShowsNameAndScoreInTheLoca
     QLocale::setDefault(saved);
     EXPECT_TRUE(miss.startsWith(QString::fromUtf8("Mail %2 – "))) << miss.toStdString();
     EXPECT_TRUE(miss.endsWith(QString::fromUtf8("% (needs ٨٠%)"))) << miss.toStdString();
+    QString score = miss.sliced(QString::fromUtf8("Mail %2 – ").size());
+    EXPECT_FALSE(score.contains(QRegularExpression(QStringLiteral("[0-9]")))) << "the score too in the locale's digits";
 }
