@@ -1,9 +1,8 @@
 #include "appearance/AppSegmentedControl.h"
+#include "support/MouseEvents.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QApplication>
-#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -57,11 +56,8 @@ TEST(AccessibleSegmentedControlTest, eachSegmentIsAPageTabWithItsLabelThatAPress
     EXPECT_EQ(chosen, std::vector<int> { 2 }) << "the controller hears the choice as a click";
     EXPECT_TRUE(segmentOf(picker, 2)->state().selected);
     EXPECT_FALSE(segmentOf(picker, 0)->state().selected);
-    for (QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
-        QMouseEvent event(type, QPointF(150, 12), picker.mapToGlobal(QPointF(150, 12)), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&picker, &event);
-    }
+    scriblo::testing::sendMouse(&picker, QEvent::MouseButtonPress, { 150, 12 }, Qt::LeftButton);
+    scriblo::testing::sendMouse(&picker, QEvent::MouseButtonRelease, { 150, 12 }, Qt::NoButton);
     EXPECT_EQ(picker.selectedSegment(), 1);
     EXPECT_EQ(chosen, (std::vector<int> { 2, 1 }));
 

@@ -4,10 +4,10 @@
 #include "appearance/RepeatedImageView.h"
 #include "Contrast.h"
 #include "PixelCount.h"
+#include "support/MouseEvents.h"
 
 #include <QCheckBox>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -124,8 +124,6 @@ TEST_F(AppStyleTest, theBackgroundFillsBlackWithinItsRadiusAndReportsClicks)
     // A click beside the controls is the setup window's cue to hand the keyboard back.
     int clicks = 0;
     QObject::connect(&background, &RepeatedImageView::clicked, [&] { ++clicks; });
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(30, 20), background.mapToGlobal(QPointF(30, 20)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&background, &press);
+    scriblo::testing::sendMouse(&background, QEvent::MouseButtonPress, { 30, 20 }, Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
 }

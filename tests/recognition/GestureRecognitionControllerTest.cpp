@@ -5,12 +5,12 @@
 #include "launch/DesktopWorkspace.h"
 #include "recognition/GestureRecognitionView.h"
 #include "recognition/GestureRecognitionWindow.h"
+#include "support/MouseEvents.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QMouseEvent>
 #include <atomic>
 #include <thread>
 
@@ -172,9 +172,7 @@ TEST_F(GestureRecognitionControllerTest, escapeEndsTheCaptureAsAFailedRecognitio
     ASSERT_EQ(keys, &view()) << "keys must reach the capture";
     auto send = [&](QEvent::Type type, const GesturePoint& point) {
         QPointF position(point.x() / 1000 * view().width(), (1 - point.y() / 1000) * view().height());
-        QMouseEvent event(type, position, view().mapToGlobal(position), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&view(), &event);
+        sendMouse(&view(), type, position, type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton);
     };
     const auto drawing = zigzag();
     const auto& points = drawing.front().points();

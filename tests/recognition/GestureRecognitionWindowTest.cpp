@@ -3,10 +3,9 @@
 #include "multitouch/MultitouchManager.h"
 #include "recognition/GestureRecognitionView.h"
 #include "recognition/GestureRecognitionWindow.h"
+#include "support/MouseEvents.h"
 
 #include <QLabel>
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 using namespace scriblo;
@@ -66,12 +65,8 @@ TEST(GestureRecognitionViewTest, paintsStrokesGreenOverADarkEdgeOnlyWhileCapturi
     GestureRecognitionView view(clock, clock, [] { return CaptureSettings { false, false, 5 }; }, manager);
     view.resize(950, 300);
     view.startDetectingGesture(CaptureMode::Normal);
-    auto send = [&](QEvent::Type type, QPointF position, Qt::MouseButtons held) {
-        QMouseEvent event(type, position, view.mapToGlobal(position), Qt::LeftButton, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(&view, &event);
-    };
-    send(QEvent::MouseButtonPress, { 100, 150 }, Qt::LeftButton);
-    send(QEvent::MouseMove, { 800, 150 }, Qt::LeftButton);
+    sendMouse(&view, QEvent::MouseButtonPress, { 100, 150 }, Qt::LeftButton);
+    sendMouse(&view, QEvent::MouseMove, { 800, 150 }, Qt::LeftButton);
 
     // 950 / 95 gives a 10-pixel line inside a 15-pixel dark edge.
     QImage drawn = view.grab().toImage();

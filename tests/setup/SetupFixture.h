@@ -11,9 +11,8 @@
 #include "setup/GestureSetupController.h"
 #include "setup/GestureSetupView.h"
 #include "setup/GestureSetupWindow.h"
+#include "support/MouseEvents.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QWidget>
 
 namespace scriblo::testing {
@@ -93,12 +92,6 @@ protected:
     }
 
 public:
-    static void sendMouse(QWidget* widget, QEvent::Type type, QPointF position, Qt::MouseButtons buttons)
-    {
-        QMouseEvent event(type, position, widget->mapToGlobal(position), Qt::LeftButton, buttons, Qt::NoModifier);
-        QApplication::sendEvent(widget, &event);
-    }
-
     // One stroke of `points` points from left to right across the middle of `widget`.
     static void drawStroke(QWidget* widget, int points, double y = 0.5)
     {
